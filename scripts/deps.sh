@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs every Debian package the game, its tests and its tools need.
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev
+          libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdg-utils clang
+          python3)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi

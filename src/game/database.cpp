@@ -1,0 +1,421 @@
+// The connection and its cursor. A refresh reads the whole record source into memory (a game
+// has at most a few thousand rows); moves and finds work on that copy, and every change is
+// written through to the file at once with a prepared statement.
+#include "game/database.h"
+
+#include <cctype>
+#include <charconv>
+#include <algorithm>
+#include <cmath>
+
+#include "game/numbers.h"
+#include "game/storage_error.h"
+
+namespace zenthar {
+namespace {
+
+bool SameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+[[noreturn]] void NoCurrentRecord() {
+    throw StorageError(errors::kNoCurrentRecord, "No current record.");
+}
+
+}  // namespace
+
+// ---- FieldValue ------------------------------------------------------------------------------
+
+long long FieldValue::asInt() const {
+    if (auto* i = std::get_if<long long>(&v_)) return *i;
+    if (auto* d = std::get_if<double>(&v_)) return Round(*d);
+    if (auto* s = std::get_if<std::string>(&v_)) return Round(LeadingNumber(*s));
+    return 0;
+}
+
+double FieldValue::asDouble() const {
+    if (auto* i = std::get_if<long long>(&v_)) return static_cast<double>(*i);
+    if (auto* d = std::get_if<double>(&v_)) return *d;
+    if (auto* s = std::get_if<std::string>(&v_)) return LeadingNumber(*s);
+    return 0.0;
+}
+
+std::string FieldValue::asText() const {
+    if (auto* s = std::get_if<std::string>(&v_)) return *s;
+    if (auto* i = std::get_if<long long>(&v_)) return std::to_string(*i);
+    if (auto* d = std::get_if<double>(&v_)) return std::to_string(*d);
+    return {};
+}
+
+// ---- Recordset -------------------------------------------------------------------------------
+
+void Recordset::load(sqlite::Database& db, const TableDef& table) {
+    db_ = &db;
+    table_ = &table;
+    tableName_ = std::string(table.name);
+    rows_.clear();
+    mode_ = EditMode::None;
+    noMatch_ = false;
+    sqlite::Statement& q = statement("SELECT rowid, * FROM " + tableName_ + " ORDER BY " +
+                                     std::string(table.orderBy));
+    q.reset();
+    int cols = q.columnCount();
+    while (q.step()) {
+        Row row;
+        row.rowid = q.columnInt(0);
+        row.values.reserve(static_cast<std::size_t>(cols - 1));
+        for (int c = 1; c < cols; ++c) {
+            switch (q.columnType(c)) {
+                case SQLITE_INTEGER:
+                    row.values.emplace_back(q.columnInt(c));
+                    break;
+                case SQLITE_FLOAT:
+                    row.values.emplace_back(q.columnDouble(c));
+                    break;
+                case SQLITE_NULL:
+                    row.values.emplace_back();
+                    break;
+                default:
+                    row.values.emplace_back(q.columnText(c));
+                    break;
+            }
+        }
+        rows_.push_back(std::move(row));
+    }
+    q.reset();
+    orderStale_ = false;
+    pos_ = -1;
+    MoveFirst();
+}
+
+namespace {
+
+int Compare(const FieldValue& a, const FieldValue& b) {
+    auto rank = [](const FieldValue& v) { return v.isNull() ? 0 : v.isNumber() ? 1 : 2; };
+    if (rank(a) != rank(b)) return rank(a) < rank(b) ? -1 : 1;
+    if (a.isNumber()) {
+        double x = a.asDouble(), y = b.asDouble();
+        return x < y ? -1 : (x > y ? 1 : 0);
+    }
+    if (a.isText()) return a.asText().compare(b.asText());
+    return 0;
+}
+
+}  // namespace
+
+void Recordset::reorder() {
+    mode_ = EditMode::None;
+    noMatch_ = false;
+    std::erase_if(rows_, [](const Row& r) { return r.deleted; });
+    if (orderStale_) {
+        std::vector<int> keys;  // column index, or -1 for the rowid
+        std::string_view order = table_->orderBy;
+        while (!order.empty()) {
+            std::size_t comma = order.find(',');
+            std::string name = Trim(order.substr(0, comma));
+            keys.push_back(name == "rowid" ? -1 : column(name));
+            order = comma == std::string_view::npos ? std::string_view() : order.substr(comma + 1);
+        }
+        std::stable_sort(rows_.begin(), rows_.end(), [&](const Row& a, const Row& b) {
+            for (int k : keys) {
+                int c = k < 0 ? (a.rowid < b.rowid ? -1 : (a.rowid > b.rowid ? 1 : 0))
+                              : Compare(a.values[static_cast<std::size_t>(k)],
+                                        b.values[static_cast<std::size_t>(k)]);
+                if (c != 0) return c < 0;
+            }
+            return false;
+        });
+        orderStale_ = false;
+    }
+    MoveFirst();
+}
+
+sqlite::Statement& Recordset::statement(const std::string& sql) {
+    auto it = cache_->find(sql);
+    if (it == cache_->end()) it = cache_->emplace(sql, sqlite::Statement(db_->get(), sql)).first;
+    return it->second;
+}
+
+int Recordset::column(std::string_view name) const {
+    if (!table_) NoCurrentRecord();
+    for (std::size_t i = 0; i < table_->fields.size(); ++i)
+        if (SameName(table_->fields[i].name, name)) return static_cast<int>(i);
+    throw StorageError(3265, "Item not found in this collection: " + std::string(name));
+}
+
+const Recordset::Row& Recordset::current() const {
+    if (pos_ < 0 || pos_ >= static_cast<long>(rows_.size()) ||
+        rows_[static_cast<std::size_t>(pos_)].deleted)
+        NoCurrentRecord();
+    return rows_[static_cast<std::size_t>(pos_)];
+}
+
+long Recordset::RecordCount() const {
+    long n = 0;
+    for (const auto& r : rows_) n += r.deleted ? 0 : 1;
+    return n;
+}
+
+void Recordset::MoveFirst() {
+    mode_ = EditMode::None;
+    pos_ = 0;
+    while (pos_ < static_cast<long>(rows_.size()) && rows_[static_cast<std::size_t>(pos_)].deleted)
+        ++pos_;
+}
+
+void Recordset::MoveNext() {
+    mode_ = EditMode::None;
+    if (pos_ >= static_cast<long>(rows_.size())) NoCurrentRecord();
+    do ++pos_;
+    while (pos_ < static_cast<long>(rows_.size()) && rows_[static_cast<std::size_t>(pos_)].deleted);
+}
+
+void Recordset::MoveLast() {
+    mode_ = EditMode::None;
+    pos_ = static_cast<long>(rows_.size()) - 1;
+    while (pos_ >= 0 && rows_[static_cast<std::size_t>(pos_)].deleted) --pos_;
+    if (pos_ < 0) pos_ = static_cast<long>(rows_.size());  // empty: at end
+}
+
+void Recordset::MovePrevious() {
+    mode_ = EditMode::None;
+    if (pos_ < 0) NoCurrentRecord();
+    do --pos_;
+    while (pos_ >= 0 && rows_[static_cast<std::size_t>(pos_)].deleted);
+}
+
+bool Recordset::EOF_() const {
+    return pos_ >= static_cast<long>(rows_.size()) || RecordCount() == 0;
+}
+
+bool Recordset::BOF() const { return pos_ < 0 || RecordCount() == 0; }
+
+void Recordset::FindFirst(std::string_view criteria) {
+    mode_ = EditMode::None;
+    std::size_t eq = criteria.find('=');
+    if (eq == std::string_view::npos || !table_)
+        throw StorageError(3077, "Syntax error in criteria: " + std::string(criteria));
+    std::string field = Trim(criteria.substr(0, eq));
+    std::string value = Trim(criteria.substr(eq + 1));
+    int col = column(field);
+    std::optional<std::string> text;
+    long long number = 0;
+    if (value.size() >= 2 && value.front() == '\'' && value.back() == '\'') {
+        text = value.substr(1, value.size() - 2);
+    } else {
+        auto [p, ec] = std::from_chars(value.data(), value.data() + value.size(), number);
+        if (ec != std::errc() || p != value.data() + value.size())
+            throw StorageError(3077, "Syntax error in criteria: " + std::string(criteria));
+    }
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const Row& r = rows_[i];
+        if (r.deleted) continue;
+        const FieldValue& v = r.values[static_cast<std::size_t>(col)];
+        bool match = text ? (v.isText() && v.asText() == *text) : (v.isNumber() && v.asInt() == number);
+        if (match) {
+            pos_ = static_cast<long>(i);
+            noMatch_ = false;
+            return;
+        }
+    }
+    noMatch_ = true;
+}
+
+FieldValue Recordset::Field(std::string_view name) const {
+    int col = column(name);
+    if (mode_ != EditMode::None) return buffer_[static_cast<std::size_t>(col)];
+    return current().values[static_cast<std::size_t>(col)];
+}
+
+void Recordset::SetField(std::string_view name, FieldValue value) {
+    if (mode_ == EditMode::None)
+        throw StorageError(errors::kUpdateWithoutEdit, "Update or CancelUpdate without AddNew or Edit.");
+    auto col = static_cast<std::size_t>(column(name));
+    buffer_[col] = std::move(value);
+    dirty_[col] = true;
+}
+
+void Recordset::Edit() {
+    buffer_ = current().values;
+    dirty_.assign(buffer_.size(), false);
+    mode_ = EditMode::Edit;
+}
+
+void Recordset::AddNew() {
+    if (!table_) NoCurrentRecord();
+    buffer_.assign(table_->fields.size(), FieldValue());
+    dirty_.assign(buffer_.size(), false);
+    mode_ = EditMode::Add;
+}
+
+void Recordset::Update() {
+    if (mode_ == EditMode::None)
+        throw StorageError(errors::kUpdateWithoutEdit, "Update or CancelUpdate without AddNew or Edit.");
+    std::string names, placeholders, sets;
+    std::vector<std::size_t> cols;
+    for (std::size_t i = 0; i < dirty_.size(); ++i) {
+        if (!dirty_[i]) continue;
+        std::string n(table_->fields[i].name);
+        if (!cols.empty()) names += ", ", placeholders += ", ", sets += ", ";
+        names += n;
+        placeholders += "?";
+        sets += n + " = ?";
+        cols.push_back(i);
+    }
+    auto bindAll = [&](sqlite::Statement& s) {
+        int k = 1;
+        for (std::size_t c : cols) {
+            const FieldValue& v = buffer_[c];
+            if (v.isNull()) s.bindNull(k);
+            else if (v.isText()) s.bind(k, v.asText());
+            else s.bind(k, v.asInt());
+            ++k;
+        }
+        return k;
+    };
+    if (mode_ == EditMode::Edit) {
+        Row& row = rows_[static_cast<std::size_t>(pos_)];
+        if (!cols.empty()) {
+            sqlite::Statement& s = statement("UPDATE " + tableName_ + " SET " + sets + " WHERE rowid = ?");
+            s.reset();
+            int k = bindAll(s);
+            s.bind(k, row.rowid);
+            s.step();
+            s.reset();
+        }
+        row.values = buffer_;
+        orderStale_ = true;
+    } else {
+        std::string sql = cols.empty() ? "INSERT INTO " + tableName_ + " DEFAULT VALUES"
+                                       : "INSERT INTO " + tableName_ + " (" + names +
+                                             ") VALUES (" + placeholders + ")";
+        sqlite::Statement& s = statement(sql);
+        s.reset();
+        bindAll(s);
+        s.step();
+        s.reset();
+        Row row;
+        row.rowid = sqlite3_last_insert_rowid(db_->get());
+        row.values = buffer_;
+        // A new row joins the end of the cursor; the next refresh puts it in its place.
+        bool atEnd = pos_ >= static_cast<long>(rows_.size());
+        rows_.push_back(std::move(row));
+        orderStale_ = true;
+        if (atEnd) pos_ = static_cast<long>(rows_.size());
+    }
+    mode_ = EditMode::None;
+}
+
+void Recordset::Delete() {
+    const Row& row = current();
+    sqlite::Statement& s = statement("DELETE FROM " + tableName_ + " WHERE rowid = ?");
+    s.reset();
+    s.bind(1, row.rowid);
+    s.step();
+    s.reset();
+    rows_[static_cast<std::size_t>(pos_)].deleted = true;
+    mode_ = EditMode::None;
+}
+
+void Recordset::Close() {
+    rows_.clear();
+    table_ = nullptr;
+    pos_ = -1;
+    mode_ = EditMode::None;
+}
+
+// ---- Connection ------------------------------------------------------------------------------
+
+void Connection::open(const std::filesystem::path& file) {
+    rs_.Close();
+    statements_.clear();
+    db_.close();
+    openName_.clear();
+    if (file.empty()) return;
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec))
+        throw StorageError(errors::kFileNotFound, "No such game database: " + file.string());
+    db_ = sqlite::Database(file, sqlite::Database::Mode::ReadWrite);
+    // The working file is a scratch copy rebuilt at every start; losing it in a power cut
+    // loses nothing that a save has not already put somewhere safe. So no syncs.
+    db_.exec("PRAGMA journal_mode=MEMORY");
+    db_.exec("PRAGMA synchronous=OFF");
+    db_.exec("PRAGMA temp_store=MEMORY");
+    openName_ = file;
+}
+
+void Connection::Refresh() {
+    if (pendingName_ != openName_ || !db_.isOpen()) open(pendingName_);
+    if (!db_.isOpen()) {
+        rs_.Close();
+        return;
+    }
+    const TableDef* t = FindTable(recordSource_);
+    if (!t) throw StorageError(3078, "The table '" + recordSource_ + "' does not exist.");
+    rs_.cache_ = &statements_;
+    // Every change made through this connection is already in memory; the file is read again
+    // only when another connection changed it or another table is wanted.
+    long long version = dataVersion();
+    if (rs_.table_ == t && rs_.db_ == &db_ && version == loadedVersion_) {
+        rs_.reorder();
+        return;
+    }
+    rs_.load(db_, *t);
+    loadedVersion_ = version;
+}
+
+long long Connection::dataVersion() {
+    auto it = statements_.find("PRAGMA data_version");
+    if (it == statements_.end())
+        it = statements_.emplace("PRAGMA data_version",
+                                 sqlite::Statement(db_.get(), "PRAGMA data_version")).first;
+    it->second.reset();
+    long long v = it->second.step() ? it->second.columnInt(0) : -1;
+    it->second.reset();
+    return v;
+}
+
+void Connection::rebind(const std::filesystem::path& file, const std::string& table) {
+    release();
+    setDatabaseName(file);
+    setRecordSource(table);
+    Refresh();
+}
+
+void Connection::release() {
+    rs_.Close();
+    setDatabaseName({});
+    open({});
+}
+
+Connection::Transaction::Transaction(Connection& c) : c_(&c), outer_(c.transactionDepth_ == 0) {
+    if (outer_ && c_->db_.isOpen()) c_->db_.exec("BEGIN");
+    ++c_->transactionDepth_;
+}
+
+void Connection::Transaction::commit() {
+    if (done_) return;
+    done_ = true;
+    --c_->transactionDepth_;
+    if (outer_ && c_->db_.isOpen()) c_->db_.exec("COMMIT");
+}
+
+Connection::Transaction::~Transaction() {
+    if (done_) return;
+    --c_->transactionDepth_;
+    // The rows in memory may hold changes the rollback undoes: read them again next time.
+    c_->rs_.Close();
+    if (outer_ && c_->db_.isOpen()) {
+        try {
+            c_->db_.exec("ROLLBACK");
+        } catch (...) {
+        }
+    }
+}
+
+}  // namespace zenthar

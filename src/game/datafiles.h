@@ -1,0 +1,38 @@
+// Readers of the three data files shipped beside the program: the combat results table, the
+// planet names and the background stars.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "game/state.h"
+
+namespace zenthar {
+
+// The comma-separated input rule of the data files: a field ends at a comma or at the end of
+// the line, blanks before a field are skipped, a number also ends at a blank, and a field that
+// starts with a double quote runs to the closing quote.
+class FieldReader {
+public:
+    explicit FieldReader(std::string text) : text_(std::move(text)) {}
+    // True when nothing but line ends and blanks is left.
+    bool atEnd() const;
+    std::string readText();
+    double readNumber();
+
+private:
+    void skipBlanks();
+    void skipPastDelimiter();
+    std::string text_;
+    std::size_t pos_ = 0;
+};
+
+// Each reader throws StorageError 53 naming the file when it is missing or unreadable.
+void ReadCrtFile(const std::filesystem::path& file, CrtTableType& table);
+void ReadPlanetsFile(const std::filesystem::path& file, GameState& st);
+void ReadBackgroundFile(const std::filesystem::path& file, GameState& st);
+
+std::string ReadWholeFile(const std::filesystem::path& file);
+
+}  // namespace zenthar

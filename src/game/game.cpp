@@ -1,0 +1,36 @@
+// Start-up of the core: data files, the fresh working database, the no-game state.
+#include "game/game.h"
+
+#include "game/datafiles.h"
+#include "game/storage_error.h"
+
+namespace zenthar {
+
+void ResetWorkingDatabase(Game& game) {
+    game.FileDta1.release();
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(game.TemplateFile(), ec))
+        throw StorageError(errors::kFileNotFound,
+                           "Missing game database template: " + game.TemplateFile().string());
+    std::filesystem::create_directories(game.GamesFolder(), ec);
+    std::filesystem::copy_file(game.TemplateFile(), game.WorkingFile(),
+                               std::filesystem::copy_options::overwrite_existing, ec);
+    if (ec)
+        throw StorageError(errors::kPathFileAccess, "Cannot create the working game database " +
+                                                        game.WorkingFile().string() + ": " +
+                                                        ec.message());
+    game.FileDta1.rebind(game.WorkingFile(), "Ships");
+}
+
+void StartUp(Game& game) {
+    ReadCrtFile(game.file("crt.dat"), game.st.CrtTable);
+    ResetWorkingDatabase(game);
+    game.st.GameActive = false;
+    game.st.PlanetImagesLoaded = 0;
+    game.st.CurrentPlTurn = 0;
+    game.st.TaskForceLast = -1;
+    ReadPlanetsFile(game.file("planets.dat"), game.st);
+    ReadBackgroundFile(game.file("backgrnd.dat"), game.st);
+}
+
+}  // namespace zenthar

@@ -1,0 +1,50 @@
+// One running program's game: the state, the program folder, the main game database
+// connection and the interfaces through which the core reaches the user.
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+#include "game/database.h"
+#include "game/platform.h"
+#include "game/state.h"
+
+namespace zenthar {
+
+class Game {
+public:
+    Game(std::filesystem::path programFolder, UserDialogs& dialogs, TurnDisplay& display,
+         GameView& view, RandomSource& random)
+        : ProgramFolder(std::move(programFolder)),
+          dialogs(dialogs),
+          display(display),
+          view(view),
+          random(random) {}
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    GameState st;
+    std::filesystem::path ProgramFolder;
+    Connection FileDta1;
+
+    UserDialogs& dialogs;
+    TurnDisplay& display;
+    GameView& view;
+    RandomSource& random;
+
+    std::filesystem::path file(std::string_view name) const { return ProgramFolder / name; }
+    // The working game database; the only database the game runs on.
+    std::filesystem::path WorkingFile() const { return ProgramFolder / "GAMES" / "newgame.mdb"; }
+    std::filesystem::path TemplateFile() const { return ProgramFolder / "zenthar.mdb"; }
+    std::filesystem::path ReportFile() const { return ProgramFolder / "GAMES" / "turnrep.txt"; }
+    std::filesystem::path GamesFolder() const { return ProgramFolder / "GAMES"; }
+};
+
+// Start-up without a window: reads the data files, resets the working database from the
+// template and leaves no game. Throws StorageError naming what is missing.
+void StartUp(Game& game);
+
+// Copies the template over the working file and binds the main connection to it on "Ships".
+void ResetWorkingDatabase(Game& game);
+
+}  // namespace zenthar

@@ -1,0 +1,46 @@
+// Random numbers for galaxies, dice, rebels and the Empire.
+#include "game/random.h"
+
+#include <chrono>
+#include <ctime>
+
+namespace zenthar {
+
+SystemRandom::SystemRandom() {
+    std::random_device rd;
+    auto t = static_cast<unsigned long long>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    std::seed_seq seq{rd(), rd(), static_cast<unsigned>(t), static_cast<unsigned>(t >> 32)};
+    engine_.seed(seq);
+}
+
+SystemRandom::SystemRandom(unsigned long long seed) : engine_(seed), deterministic_(true) {}
+
+double SystemRandom::next() {
+    // 53 random bits: uniform in [0, 1) and never exactly 1.
+    return static_cast<double>(engine_() >> 11) * (1.0 / 9007199254740992.0);
+}
+
+void SystemRandom::reseed() {
+    // Mixing rather than restarting: a reseed within the same second must not replay draws.
+    ++reseeds_;
+    unsigned long long fresh = reseeds_;
+    if (!deterministic_)
+        fresh ^= static_cast<unsigned long long>(
+            std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    std::seed_seq seq{static_cast<unsigned>(engine_()), static_cast<unsigned>(engine_() >> 32),
+                      static_cast<unsigned>(fresh), static_cast<unsigned>(fresh >> 32)};
+    engine_.seed(seq);
+}
+
+double SystemClock::secondsSinceMidnight() {
+    auto now = std::chrono::system_clock::now();
+    std::time_t t = std::chrono::system_clock::to_time_t(now);
+    std::tm local{};
+    localtime_r(&t, &local);
+    auto frac = std::chrono::duration<double>(now.time_since_epoch()).count();
+    frac -= static_cast<double>(static_cast<long long>(frac));
+    return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + frac;
+}
+
+}  // namespace zenthar

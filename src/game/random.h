@@ -1,0 +1,30 @@
+// The production random source and clock.
+#pragma once
+
+#include <random>
+
+#include "game/platform.h"
+
+namespace zenthar {
+
+class SystemRandom : public RandomSource {
+public:
+    SystemRandom();
+    // A fixed seed gives a repeatable game (the simulator and tests use it); reseeds then mix
+    // in a counter instead of the clock so the sequence stays repeatable.
+    explicit SystemRandom(unsigned long long seed);
+    double next() override;
+    void reseed() override;
+
+private:
+    std::mt19937_64 engine_;
+    bool deterministic_ = false;
+    unsigned long long reseeds_ = 0;
+};
+
+class SystemClock : public Clock {
+public:
+    double secondsSinceMidnight() override;
+};
+
+}  // namespace zenthar

@@ -1,0 +1,96 @@
+// Table layouts of the game database and the creation of the empty template.
+#include "game/schema.h"
+
+#include <array>
+#include <cctype>
+#include <string>
+#include <system_error>
+
+#include "game/sqlite.h"
+
+namespace zenthar {
+namespace {
+
+constexpr FieldKind N = FieldKind::Number;
+constexpr FieldKind T = FieldKind::Text;
+constexpr FieldKind B = FieldKind::YesNo;
+
+constexpr std::array<FieldDef, 16> kAppCfg{{
+    {"PlayesNum", N, 0, true},     {"PlanetsNum", N, 0, true},  {"GameType", N, 0, true},
+    {"EmpireSkill", N, 0, true},   {"CurrentYear", N, 0, true}, {"CurrentPlTurn", N, 0, true},
+    {"PlName1", T, 40, true},      {"PlSymbol", T, 12, true},   {"PlHome", N, 0, true},
+    {"Hatest", N, 0, true},        {"StartYear", N, 0, true},   {"StartPl", T, 2, true},
+    {"EndPl", T, 2, true},         {"EmpireOut", B, 0, true},   {"EndTurnScreen", B, 0, true},
+    {"SoundsOff", B, 0, true},
+}};
+
+constexpr std::array<FieldDef, 31> kPlanets{{
+    {"PlanetId", T, 2, false},     {"Name", T, 40, false},        {"XPos", N, 0, false},
+    {"YPos", N, 0, false},         {"Production", N, 0, false},   {"MaxProd", N, 0, false},
+    {"WillProd", N, 0, false},     {"Hostility", N, 0, false},    {"Ships", N, 0, false},
+    {"Ico", T, 12, false},         {"Scouted", T, 4, false},      {"KnownShip1", N, 0, false},
+    {"KnownShip2", N, 0, false},   {"KnownShip3", N, 0, false},   {"KnownShip4", N, 0, false},
+    {"KnownShip5", N, 0, false},   {"KnownProd1", N, 0, false},   {"KnownProd2", N, 0, false},
+    {"KnownProd3", N, 0, false},   {"KnownProd4", N, 0, false},   {"KnownProd5", N, 0, false},
+    {"KnownHost1", N, 0, false},   {"KnownHost2", N, 0, false},   {"KnownHost3", N, 0, false},
+    {"KnownHost4", N, 0, false},   {"KnownHost5", N, 0, false},   {"YearScouted1", N, 0, false},
+    {"YearScouted2", N, 0, false}, {"YearScouted3", N, 0, false}, {"YearScouted4", N, 0, false},
+    {"YearScouted5", N, 0, false},
+}};
+
+constexpr std::array<FieldDef, 6> kShips{{
+    {"PlNum", N, 0, false},
+    {"TFNum", N, 0, false},
+    {"StartPl", T, 2, false},
+    {"EndPl", T, 2, false},
+    {"RemTurns", N, 0, false},
+    {"NumOfShips", N, 0, false},
+}};
+
+const std::array<TableDef, 3> kTables{{
+    {"AppCfg", kAppCfg, "rowid"},
+    {"Planets", kPlanets, "rowid"},
+    {"Ships", kShips, "PlNum, TFNum, rowid"},
+}};
+
+std::string SqlType(FieldKind k) { return k == FieldKind::Text ? "TEXT" : "INTEGER"; }
+
+}  // namespace
+
+std::span<const TableDef> GameTables() { return kTables; }
+
+const TableDef* FindTable(std::string_view name) {
+    for (const auto& t : kTables) {
+        if (t.name.size() != name.size()) continue;
+        bool same = true;
+        for (std::size_t i = 0; i < name.size() && same; ++i)
+            same = std::tolower(static_cast<unsigned char>(t.name[i])) ==
+                   std::tolower(static_cast<unsigned char>(name[i]));
+        if (same) return &t;
+    }
+    return nullptr;
+}
+
+void CreateTemplateDatabase(const std::filesystem::path& file) {
+    std::error_code ec;
+    std::filesystem::remove(file, ec);
+    sqlite::Database db(file, sqlite::Database::Mode::Create);
+    db.exec("PRAGMA journal_mode=DELETE");
+    db.exec("BEGIN");
+    for (const auto& t : kTables) {
+        std::string sql = "CREATE TABLE " + std::string(t.name) + " (";
+        bool first = true;
+        for (const auto& f : t.fields) {
+            if (!first) sql += ", ";
+            first = false;
+            sql += std::string(f.name) + " " + SqlType(f.kind);
+        }
+        sql += ")";
+        db.exec(sql);
+    }
+    db.exec("CREATE INDEX ShipsByPlayer ON Ships (PlNum, TFNum)");
+    db.exec("CREATE INDEX ShipsByDestination ON Ships (EndPl)");
+    db.exec("COMMIT");
+}
+
+}  // namespace zenthar

@@ -1,0 +1,32 @@
+// The three tables of a game database, field by field. The template, the validator of saved
+// games and the tests all read the layout from here.
+#pragma once
+
+#include <filesystem>
+#include <span>
+#include <string_view>
+
+namespace zenthar {
+
+enum class FieldKind { Number, Text, YesNo };
+
+struct FieldDef {
+    std::string_view name;
+    FieldKind kind;
+    int width;  // texts only
+    bool nullable;
+};
+
+struct TableDef {
+    std::string_view name;
+    std::span<const FieldDef> fields;
+    std::string_view orderBy;  // how a recordset presents the rows
+};
+
+std::span<const TableDef> GameTables();
+const TableDef* FindTable(std::string_view name);
+
+// Creates a fresh database file holding the three empty tables (replacing any file there).
+void CreateTemplateDatabase(const std::filesystem::path& file);
+
+}  // namespace zenthar

@@ -1,0 +1,136 @@
+// RAII wrappers of SQLite handles; every failure becomes a StorageError.
+#include "game/sqlite.h"
+
+#include <string>
+#include <utility>
+
+#include "game/storage_error.h"
+
+namespace zenthar::sqlite {
+
+void Throw(sqlite3* db, int rc, std::string_view context) {
+    std::string msg(context);
+    msg += ": ";
+    msg += db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    int code = errors::kDatabaseBase + (rc & 0xff);
+    switch (rc & 0xff) {
+        case SQLITE_NOTADB:
+        case SQLITE_CORRUPT:
+        case SQLITE_FORMAT:
+        case SQLITE_MISMATCH:
+            code = errors::kTypeMismatch;
+            break;
+        case SQLITE_FULL:
+            code = errors::kDiskFull;
+            break;
+        case SQLITE_CANTOPEN:
+        case SQLITE_PERM:
+        case SQLITE_READONLY:
+        case SQLITE_AUTH:
+            code = errors::kPathFileAccess;
+            break;
+        default:
+            break;
+    }
+    throw StorageError(code, msg);
+}
+
+Statement::Statement(sqlite3* db, std::string_view sql) : db_(db) {
+    int rc = sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &stmt_, nullptr);
+    if (rc != SQLITE_OK) Throw(db, rc, std::string("prepare ") + std::string(sql));
+}
+
+Statement::Statement(Statement&& other) noexcept
+    : db_(other.db_), stmt_(std::exchange(other.stmt_, nullptr)) {}
+
+Statement& Statement::operator=(Statement&& other) noexcept {
+    if (this != &other) {
+        sqlite3_finalize(stmt_);
+        db_ = other.db_;
+        stmt_ = std::exchange(other.stmt_, nullptr);
+    }
+    return *this;
+}
+
+Statement::~Statement() { sqlite3_finalize(stmt_); }
+
+void Statement::bindNull(int index) { sqlite3_bind_null(stmt_, index); }
+void Statement::bind(int index, long long v) { sqlite3_bind_int64(stmt_, index, v); }
+void Statement::bind(int index, double v) { sqlite3_bind_double(stmt_, index, v); }
+void Statement::bind(int index, std::string_view v) {
+    sqlite3_bind_text(stmt_, index, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
+}
+
+bool Statement::step() {
+    int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    sqlite3_reset(stmt_);
+    Throw(db_, rc, "step");
+}
+
+void Statement::reset() {
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+}
+
+int Statement::columnCount() const { return sqlite3_column_count(stmt_); }
+int Statement::columnType(int col) const { return sqlite3_column_type(stmt_, col); }
+long long Statement::columnInt(int col) const { return sqlite3_column_int64(stmt_, col); }
+double Statement::columnDouble(int col) const { return sqlite3_column_double(stmt_, col); }
+std::string Statement::columnText(int col) const {
+    const unsigned char* t = sqlite3_column_text(stmt_, col);
+    int n = sqlite3_column_bytes(stmt_, col);
+    return t ? std::string(reinterpret_cast<const char*>(t), static_cast<std::size_t>(n))
+             : std::string();
+}
+std::string Statement::columnName(int col) const {
+    const char* n = sqlite3_column_name(stmt_, col);
+    return n ? n : "";
+}
+
+Database::Database(const std::filesystem::path& file, Mode mode) {
+    int flags = mode == Mode::ReadOnly    ? SQLITE_OPEN_READONLY
+                : mode == Mode::ReadWrite ? SQLITE_OPEN_READWRITE
+                                          : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    int rc = sqlite3_open_v2(file.c_str(), &db_, flags | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        std::string msg = "open " + file.string();
+        sqlite3* failed = std::exchange(db_, nullptr);
+        std::string detail = failed ? sqlite3_errmsg(failed) : sqlite3_errstr(rc);
+        sqlite3_close(failed);
+        Throw(nullptr, rc, msg + " (" + detail + ")");
+    }
+    sqlite3_extended_result_codes(db_, 1);
+    // A corrupt or hostile file must fail, not stall the game.
+    sqlite3_busy_timeout(db_, 0);
+}
+
+Database::Database(Database&& other) noexcept : db_(std::exchange(other.db_, nullptr)) {}
+
+Database& Database::operator=(Database&& other) noexcept {
+    if (this != &other) {
+        close();
+        db_ = std::exchange(other.db_, nullptr);
+    }
+    return *this;
+}
+
+Database::~Database() { close(); }
+
+void Database::close() {
+    if (db_) sqlite3_close_v2(std::exchange(db_, nullptr));
+}
+
+void Database::exec(std::string_view sql) {
+    std::string s(sql);
+    char* err = nullptr;
+    int rc = sqlite3_exec(db_, s.c_str(), nullptr, nullptr, &err);
+    if (rc != SQLITE_OK) {
+        std::string msg = err ? err : "";
+        sqlite3_free(err);
+        Throw(db_, rc, s + " " + msg);
+    }
+}
+
+}  // namespace zenthar::sqlite

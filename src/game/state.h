@@ -1,0 +1,120 @@
+// The data of one game and of the running program: planets, the current side's task forces,
+// players, the Empire's campaign and the tables read from the data files. One GameState is
+// handed to everything that plays the game; there are no global variables.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "game/fixed_text.h"
+#include "game/numbers.h"
+
+namespace zenthar {
+
+inline constexpr int kPlanetSlots = 51;      // PlanetList 0..50
+inline constexpr int kTaskForceSlots = 1001; // TaskForceList 0..1000
+inline constexpr int kMaxPlayers = 4;
+inline constexpr int kEmpire = 4;            // side index of the Empire
+inline constexpr int kSides = 5;
+inline constexpr int kMinPlanets = 5;
+inline constexpr int kMaxPlanets = 50;
+inline constexpr int kFirstYear = 4100;
+inline constexpr int kBackgroundStars = 300;
+inline constexpr int kCrtColumns = 7;
+inline constexpr int kCrtRows = 10;
+
+struct PlanetRecord {
+    FixedText<2> PlanetId;
+    FixedText<40> Name;
+    Int16 OnMap = 0;
+    Int16 XPos = 0;
+    Int16 YPos = 0;
+    Int16 Production = 0;
+    Int16 MaxProd = 0;
+    Int16 WillProd = 0;
+    Int16 Hostility = 0;
+    Int16 Ships = 0;
+    FixedText<12> Ico;
+    FixedText<4> Scouted{"0000"};
+    // Slot k is what side k (4: the Empire) saw at its last scouting; slot 5 is never used.
+    std::array<Int16, 6> KnownShip{};
+    std::array<Int16, 6> KnownProd{};
+    std::array<Int16, 6> KnownHost{};
+    std::array<Int16, 6> YearScouted{};
+
+    // The digit of player slot p (0..3) of Scouted, as a number; a non-digit reads as 0.
+    int digit(int player) const;
+    void setDigit(int player, char digit) { Scouted.setChar(static_cast<std::size_t>(player), digit); }
+    // First letter of the icon: 'g', 'm' or 'b'.
+    char kind() const { return Ico[0]; }
+};
+
+struct TaskForceRecord {
+    FixedText<1> PlNum;
+    Int16 TFNum = 0;
+    FixedText<2> StartPl;
+    FixedText<2> EndPl;
+    Int16 RemTurns = 0;  // year of arrival
+    Int16 NumOfShips = 0;
+};
+
+using CrtTableType = std::array<std::array<int, kCrtRows>, kCrtColumns>;
+
+struct BackgroundStar {
+    Int16 x = 0;
+    Int16 y = 0;
+    Int16 colour = 0;
+};
+
+struct GameState {
+    // --- one game -------------------------------------------------------------------------
+    std::array<PlanetRecord, kPlanetSlots> PlanetList{};
+    std::array<TaskForceRecord, kTaskForceSlots> TaskForceList{};
+    Int16 TaskForceLast = -1;
+    std::array<FixedText<2>, kPlanetSlots> ProdOrder{};
+
+    int PlayesNum = 0;
+    int PlanetsNum = 0;
+    int GameType = 1;     // 1 simple, 0 advanced
+    int EmpireSkill = 0;  // 0 Beginner, 1 Intermidiate, 2 Advanced
+    Int16 CurrentYear = 0;
+    Int16 CurrentPlTurn = 0;
+    Int16 StartYear = 0;
+    FixedText<2> StartPl;
+    FixedText<2> EndPl;
+    bool EmpireOut = false;
+
+    std::array<FixedText<40>, kSides> PlName{};
+    std::array<FixedText<12>, kSides> PlSymbol{};
+    std::array<Int16, kSides> PlHome{};
+    std::array<Int16, kSides> Hatest{};
+
+    // The two menu switches; they are saved with each game.
+    bool SkipEndTurnScreen = false;
+    bool SoundsOff = false;
+
+    // --- the running program ----------------------------------------------------------------
+    bool GameActive = false;
+    Int16 SelectedPlanet = 0;
+    int PlanetImagesLoaded = 0;
+    bool ShowFleetsMode = false;
+    int VictoryAnswer = 0;  // 6 once the player chose to carry on after winning
+    int PlanetNamesLast = -1;
+    std::string SearchPlanetName;
+
+    CrtTableType CrtTable{};
+    std::array<BackgroundStar, kBackgroundStars> BackgroundStars{};
+
+    PlanetRecord& planet(int i) { return PlanetList.at(static_cast<std::size_t>(i)); }
+    const PlanetRecord& planet(int i) const { return PlanetList.at(static_cast<std::size_t>(i)); }
+    bool validPlanet(int i) const { return i >= 0 && i < PlanetsNum; }
+    bool validPlayer(int p) const { return p >= 0 && p < PlayesNum; }
+};
+
+// Fills ProdOrder with the planet ids by MaxProd, highest first, list order within a tie.
+void BuildProdOrder(GameState& st);
+
+// Forgets the game in progress (planets keep their ids and names from the data file).
+void ClearGame(GameState& st);
+
+}  // namespace zenthar

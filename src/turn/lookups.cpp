@@ -1,0 +1,76 @@
+// Planet lookups; none of them touches the game database.
+#include "turn/lookups.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace zenthar {
+
+int FindPlanetIndex(const GameState& st, std::string_view id) {
+    if (id.size() != 2) return -1;
+    for (int i = 0; i < st.PlanetsNum && i < kPlanetSlots; ++i)
+        if (st.planet(i).PlanetId.padded() == id) return i;
+    return -1;
+}
+
+int PlanetOwner(std::string_view scouted) {
+    for (std::size_t k = 0; k < 4 && k < scouted.size(); ++k) {
+        char c = scouted[k];
+        int d = (c >= '0' && c <= '9') ? c - '0' : 0;
+        if (d >= 2) return static_cast<int>(k);
+    }
+    return kEmpire;
+}
+
+int PlanetDistance(const GameState& st, int a, int b) {
+    if (a < 0 || b < 0 || a >= kPlanetSlots || b >= kPlanetSlots) return -1;
+    const PlanetRecord& p = st.planet(a);
+    const PlanetRecord& q = st.planet(b);
+    long dx = static_cast<long>(p.XPos) - q.XPos;
+    long dy = static_cast<long>(p.YPos) - q.YPos;
+    if (dx == 0) return static_cast<int>(std::labs(dy));
+    if (dy == 0) return static_cast<int>(std::labs(dx));
+    return static_cast<int>(std::sqrt(static_cast<double>(dx * dx + dy * dy)) + 0.5);
+}
+
+int TravelTime(int distance) { return static_cast<int>(Int(distance / 2.0 + 0.5)); }
+
+int NearestPlanetOf(const GameState& st, int owner, int planet) {
+    int best = 9999;
+    int result = -1;
+    for (int i = 0; i < st.PlanetsNum; ++i) {
+        if (i == planet) continue;
+        if (owner != -1 && OwnerOf(st, i) != owner) continue;
+        int d = PlanetDistance(st, planet, i);
+        if (d < best) {
+            best = d;
+            result = i;
+        }
+    }
+    return result;
+}
+
+std::string PrevEmpireRanked(const GameState& st, int& cursor) {
+    for (int j = std::min(cursor, kPlanetSlots - 1); j >= 0; --j) {
+        int i = FindPlanetIndex(st, st.ProdOrder[static_cast<std::size_t>(j)].padded());
+        if (i >= 0 && OwnerOf(st, i) == kEmpire) {
+            cursor = j - 1;
+            return st.planet(i).PlanetId.padded();
+        }
+    }
+    return std::string(kNoPlanetId);
+}
+
+std::string NextOwnedRanked(const GameState& st, int owner, int& cursor) {
+    if (cursor == -1) return std::string(kNoPlanetId);
+    for (int j = std::max(cursor, 0); j <= st.PlanetsNum - 1 && j < kPlanetSlots; ++j) {
+        int i = FindPlanetIndex(st, st.ProdOrder[static_cast<std::size_t>(j)].padded());
+        if (i >= 0 && OwnerOf(st, i) == owner) {
+            cursor = j + 1;
+            return st.planet(i).PlanetId.padded();
+        }
+    }
+    return std::string(kNoPlanetId);
+}
+
+}  // namespace zenthar

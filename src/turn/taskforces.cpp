@@ -1,0 +1,109 @@
+// The task-force store. The Ships table is the authority for every side's fleets;
+// TaskForceList is the working copy of the side whose turn it is.
+#include "turn/taskforces.h"
+
+#include "turn/lookups.h"
+
+namespace zenthar {
+
+LaunchResult LaunchTaskForce(GameState& st, int from, int to, double ships) {
+    if (st.TaskForceLast >= kTaskForceSlots - 1) return LaunchResult::ListFull;
+    const int k = st.TaskForceLast + 1;
+    TaskForceRecord& tf = st.TaskForceList[static_cast<std::size_t>(k)];
+    tf.PlNum = FormatPlain(st.CurrentPlTurn);
+    tf.TFNum = k == 0 ? 0 : Saturate16(st.TaskForceList[static_cast<std::size_t>(k - 1)].TFNum + 1LL);
+    tf.StartPl = st.planet(from).PlanetId;
+    tf.EndPl = st.planet(to).PlanetId;
+    tf.RemTurns = Saturate16(st.CurrentYear + static_cast<long long>(
+                                                  TravelTime(PlanetDistance(st, from, to))));
+    tf.NumOfShips = Round16(ships);
+    PlanetRecord& src = st.planet(from);
+    src.Ships = Round16(static_cast<double>(src.Ships) - ships);
+    st.TaskForceLast = static_cast<Int16>(k);
+    return LaunchResult::Launched;
+}
+
+void SaveTaskForces(Game& game) {
+    GameState& st = game.st;
+    Connection& db = game.FileDta1;
+    db.Refresh();
+    if (st.TaskForceLast < 0) return;
+    Recordset& rs = db.rs();
+    Connection::Transaction tx(db);
+    bool positioned = false;
+    const std::string criteria = "PlNum = " + FormatPlain(st.CurrentPlTurn);
+    if (rs.RecordCount() > 0) {
+        rs.MoveFirst();
+        rs.FindFirst(criteria);
+        positioned = !rs.NoMatch();
+    }
+    for (int i = 0; i <= st.TaskForceLast; ++i) {
+        const TaskForceRecord& tf = st.TaskForceList[static_cast<std::size_t>(i)];
+        if (positioned)
+            positioned = rs.Field("PlNum").asInt() == st.CurrentPlTurn &&
+                         rs.Field("TFNum").asInt() == tf.TFNum;
+        if (tf.NumOfShips > 0) {
+            if (positioned) rs.Edit();
+            else rs.AddNew();
+            rs.SetField("PlNum", static_cast<long long>(st.CurrentPlTurn));
+            rs.SetField("TFNum", static_cast<long long>(tf.TFNum));
+            rs.SetField("StartPl", tf.StartPl.padded());
+            rs.SetField("EndPl", tf.EndPl.padded());
+            rs.SetField("RemTurns", static_cast<long long>(tf.RemTurns));
+            rs.SetField("NumOfShips", static_cast<long long>(tf.NumOfShips));
+            rs.Update();
+        }
+        if (positioned) {
+            rs.MoveNext();
+            if (rs.EOF_()) positioned = false;
+        }
+    }
+    tx.commit();
+}
+
+void LoadTaskForces(Game& game) {
+    GameState& st = game.st;
+    st.TaskForceLast = -1;
+    game.FileDta1.Refresh();
+    Recordset& rs = game.FileDta1.rs();
+    if (rs.RecordCount() <= 0) return;
+    rs.MoveFirst();
+    rs.FindFirst("PlNum = " + FormatPlain(st.CurrentPlTurn));
+    if (rs.NoMatch()) return;
+    while (!rs.EOF_() && st.TaskForceLast < kTaskForceSlots - 1) {
+        if (rs.Field("PlNum").asInt() != st.CurrentPlTurn) break;
+        st.TaskForceLast = static_cast<Int16>(st.TaskForceLast + 1);
+        TaskForceRecord& tf = st.TaskForceList[static_cast<std::size_t>(st.TaskForceLast)];
+        tf.TFNum = Saturate16(rs.Field("TFNum").asInt());
+        tf.StartPl = rs.Field("StartPl").asText();
+        tf.EndPl = rs.Field("EndPl").asText();
+        tf.RemTurns = Saturate16(rs.Field("RemTurns").asInt());
+        tf.NumOfShips = Saturate16(rs.Field("NumOfShips").asInt());
+        rs.MoveNext();
+    }
+}
+
+void ShowTurnStatus(Game& game, bool update) {
+    LoadTaskForces(game);
+    if (update) game.view.TurnStatusShown();
+}
+
+int ShipsHeadingTo(Game& game, int planet, int player) {
+    Connection& db = game.FileDta1;
+    db.Refresh();
+    Recordset& rs = db.rs();
+    if (rs.RecordCount() <= 0 || !game.st.validPlanet(planet)) return 0;
+    // Every row bound for the planet counts, wherever it stands: the rows are grouped by
+    // player, so those bound for one planet need not follow each other.
+    const std::string& id = game.st.planet(planet).PlanetId.padded();
+    long long sum = 0;
+    for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) {
+        if (rs.Field("EndPl").asText() != id) continue;
+        long long owner = rs.Field("PlNum").asInt();
+        if ((player == -1 && owner != kEmpire) || (player != -1 && owner == player))
+            sum += rs.Field("NumOfShips").asInt();
+    }
+    return static_cast<int>(Saturate16(sum));
+}
+
+}  // namespace zenthar

@@ -1,0 +1,140 @@
+// Test galaxies and temporary program folders.
+#include "support/galaxy_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <random>
+#include <unistd.h>
+
+namespace zenthar::testing {
+
+TempProgramFolder::TempProgramFolder() {
+    static std::atomic<int> counter{0};
+    path_ = std::filesystem::temp_directory_path() /
+            ("zenthar-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_ / "GAMES");
+    const std::filesystem::path source(ZENTHAR_PROGRAM_DIR);
+    for (const char* name : {"crt.dat", "planets.dat", "backgrnd.dat", "zenthar.mdb"})
+        std::filesystem::copy_file(source / name, path_ / name,
+                                   std::filesystem::copy_options::overwrite_existing);
+}
+
+TempProgramFolder::~TempProgramFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+TestGame::TestGame() : game(folder.path(), dialogs, display, view, random) { StartUp(game); }
+
+GalaxyBuilder& GalaxyBuilder::players(std::vector<std::string> names) {
+    game_.st.PlayesNum = static_cast<int>(names.size());
+    for (std::size_t k = 0; k < names.size() && k < 4; ++k) game_.st.PlName[k] = names[k];
+    return *this;
+}
+
+GalaxyBuilder& GalaxyBuilder::skill(int s) {
+    game_.st.EmpireSkill = s;
+    return *this;
+}
+
+GalaxyBuilder& GalaxyBuilder::year(int y) {
+    game_.st.CurrentYear = static_cast<Int16>(y);
+    return *this;
+}
+
+GalaxyBuilder& GalaxyBuilder::planet(int i, int x, int y) {
+    EXPECT_EQ(i, count_) << "planets must be added in index order";
+    PlanetRecord& p = game_.st.planet(i);
+    p.XPos = static_cast<Int16>(x);
+    p.YPos = static_cast<Int16>(y);
+    p.Production = 1;
+    p.MaxProd = 10;
+    p.WillProd = -1;
+    p.Hostility = 5;
+    p.Ships = 0;
+    p.Ico = "med_pl.ico";
+    p.Scouted = "0000";
+    p.KnownShip = {};
+    p.KnownProd = {};
+    p.KnownHost = {};
+    p.YearScouted = {};
+    p.OnMap = 0;
+    count_ = i + 1;
+    lastOwner_ = -1;
+    return *this;
+}
+
+PlanetRecord& GalaxyBuilder::last() { return game_.st.planet(count_ - 1); }
+
+GalaxyBuilder& GalaxyBuilder::owner(int player) {
+    last().setDigit(player, '2');
+    lastOwner_ = player;
+    return *this;
+}
+
+GalaxyBuilder& GalaxyBuilder::home() {
+    EXPECT_GE(lastOwner_, 0) << "home() needs owner() first";
+    if (lastOwner_ < 0) return *this;
+    last().setDigit(lastOwner_, '3');
+    game_.st.PlHome[static_cast<std::size_t>(lastOwner_)] = static_cast<Int16>(count_ - 1);
+    last().Hostility = 0;
+    last().MaxProd = 20;
+    last().Ico = "good_pl.ico";
+    return *this;
+}
+
+GalaxyBuilder& GalaxyBuilder::ships(int n) {
+    last().Ships = static_cast<Int16>(n);
+    return *this;
+}
+
+GalaxyBuilder& GalaxyBuilder::production(int prod, int maxProd) {
+    last().Production = static_cast<Int16>(prod);
+    last().MaxProd = static_cast<Int16>(maxProd);
+    return *this;
+}
+
+GalaxyBuilder& GalaxyBuilder::hostility(int h) {
+    last().Hostility = static_cast<Int16>(h);
+    return *this;
+}
+
+GalaxyBuilder& GalaxyBuilder::scouted(const std::string& digits) {
+    last().Scouted = digits;
+    return *this;
+}
+
+GalaxyBuilder& GalaxyBuilder::icon(const std::string& ico) {
+    last().Ico = ico;
+    return *this;
+}
+
+GalaxyBuilder& GalaxyBuilder::currentPlayer(int p) {
+    game_.st.CurrentPlTurn = static_cast<Int16>(p);
+    return *this;
+}
+
+void GalaxyBuilder::build() {
+    GameState& st = game_.st;
+    st.PlanetsNum = count_;
+    if (st.PlayesNum == 0) st.PlayesNum = 1;
+    if (st.CurrentYear == 0) st.CurrentYear = 4100;
+    st.Hatest.fill(0);
+    for (int i = 0; i < count_; ++i)
+        for (int k = 0; k < 4; ++k)
+            if (st.planet(i).digit(k) >= 2) {
+                st.Hatest[static_cast<std::size_t>(k)]++;
+                break;
+            }
+    for (int k = 0; k < st.PlayesNum; ++k)
+        if (st.PlSymbol[static_cast<std::size_t>(k)].blank())
+            st.PlSymbol[static_cast<std::size_t>(k)] =
+                std::array<const char*, 4>{"shipvert.ico", "mac.ico", "shiporiz.ico", "flsp.ico"}[static_cast<std::size_t>(k)];
+    st.TaskForceLast = -1;
+    BuildProdOrder(st);
+    st.GameActive = true;
+}
+
+}  // namespace zenthar::testing

@@ -1,0 +1,74 @@
+// Builds tiny galaxies for tests in a few lines:
+//   GalaxyBuilder(game).players({"Ann", "Bob"})
+//       .planet(0, 5, 5).owner(0).home().ships(30).production(10, 20)
+//       .planet(1, 9, 5).ships(4)
+//       .build();
+// Planets not given an owner belong to the Empire. build() sets PlanetsNum, PlayesNum, the
+// year, ProdOrder and GameActive, and binds the working database (empty tables).
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/game.h"
+#include "game/silent.h"
+#include "support/fakes.h"
+
+namespace zenthar::testing {
+
+// A private program folder in a temporary directory with the real data files and template,
+// removed again when the test ends.
+class TempProgramFolder {
+public:
+    TempProgramFolder();
+    ~TempProgramFolder();
+    TempProgramFolder(const TempProgramFolder&) = delete;
+    TempProgramFolder& operator=(const TempProgramFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// A Game in a temporary program folder, started up (data files read, working database reset),
+// with scripted/recording interfaces a test can reach.
+struct TestGame {
+    TestGame();
+    TempProgramFolder folder;
+    ScriptedDialogs dialogs;
+    RecordingDisplay display;
+    RecordingView view;
+    ScriptedRandom random;
+    Game game;
+    GameState& st() { return game.st; }
+};
+
+class GalaxyBuilder {
+public:
+    explicit GalaxyBuilder(Game& game) : game_(game) {}
+    GalaxyBuilder& players(std::vector<std::string> names);
+    GalaxyBuilder& skill(int s);
+    GalaxyBuilder& year(int y);
+    // Adds planet i (must be the next index) at (x, y): Empire-owned, production 1, MaxProd 10,
+    // hostility 5, no ships, a medium icon.
+    GalaxyBuilder& planet(int i, int x, int y);
+    GalaxyBuilder& owner(int player);      // digit "2" for that player
+    GalaxyBuilder& home();                 // the last planet becomes the owner's capital
+    GalaxyBuilder& ships(int n);
+    GalaxyBuilder& production(int prod, int maxProd);
+    GalaxyBuilder& hostility(int h);
+    GalaxyBuilder& scouted(const std::string& digits);
+    GalaxyBuilder& icon(const std::string& ico);
+    GalaxyBuilder& currentPlayer(int p);
+    void build();
+
+private:
+    PlanetRecord& last();
+    Game& game_;
+    int count_ = 0;
+    int lastOwner_ = -1;
+};
+
+}  // namespace zenthar::testing
