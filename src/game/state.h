@@ -99,6 +99,9 @@ struct GameState {
     int PlanetImagesLoaded = 0;
     bool ShowFleetsMode = false;
     int VictoryAnswer = 0;  // 6 once the player chose to carry on after winning
+    // True while EndTurn runs: its waits let the window process events, so a second End Turn
+    // could otherwise start inside the first.
+    bool EndTurnRunning = false;
     int PlanetNamesLast = -1;
     std::string SearchPlanetName;
 

@@ -1,0 +1,144 @@
+// Reading the three data files with their comma-separated input rule.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "game/datafiles.h"
+#include "game/storage_error.h"
+#include "support/galaxy_builder.h"
+
+namespace zenthar {
+namespace {
+
+class DataFiles : public ::testing::Test {
+protected:
+    std::filesystem::path write(const std::string& name, const std::string& content) {
+        auto p = folder.path() / name;
+        std::ofstream(p, std::ios::binary) << content;
+        return p;
+    }
+    testing::TempProgramFolder folder;
+    GameState st;
+};
+
+TEST_F(DataFiles, PlanetLineGivesIdAndName) {
+    ReadPlanetsFile(write("p.dat", "07 Nova\r\n08\r\n09 Far Away Place\n"), st);
+    EXPECT_EQ(st.PlanetList[0].PlanetId.padded(), "07");
+    EXPECT_EQ(st.PlanetList[0].Name.trimmed(), "Nova");
+    EXPECT_EQ(st.PlanetList[1].PlanetId.padded(), "08");
+    EXPECT_EQ(st.PlanetList[1].Name.padded(), std::string(40, ' '));
+    EXPECT_EQ(st.PlanetList[2].Name.trimmed(), "Far Away Place");
+    EXPECT_EQ(st.PlanetNamesLast, 2);
+}
+
+TEST_F(DataFiles, CommaInANameStartsTheNextEntry) {
+    ReadPlanetsFile(write("p.dat", "01 Nova, Prime\n02 Next\n"), st);
+    EXPECT_EQ(st.PlanetList[0].Name.trimmed(), "Nova");
+    // " Prime" loses its leading blank and is read as a line of its own.
+    EXPECT_EQ(st.PlanetList[1].PlanetId.padded(), "Pr");
+    EXPECT_EQ(st.PlanetList[1].Name.trimmed(), "me");
+    EXPECT_EQ(st.PlanetList[2].PlanetId.padded(), "02");
+    EXPECT_EQ(st.PlanetNamesLast, 2);
+}
+
+TEST_F(DataFiles, QuotedFieldKeepsItsComma) {
+    ReadPlanetsFile(write("p.dat", "\"01 Nova, Prime\"\n"), st);
+    EXPECT_EQ(st.PlanetList[0].Name.trimmed(), "Nova, Prime");
+}
+
+TEST_F(DataFiles, OverlongPlanetsFileStopsAtFiftyOneAndLongNamesAreCut) {
+    std::string content;
+    for (int n = 1; n <= 60; ++n)
+        content += FormatTwoDigits(n) + " " + std::string(50, static_cast<char>('A' + n % 26)) + "\n";
+    ReadPlanetsFile(write("p.dat", content), st);
+    EXPECT_EQ(st.PlanetNamesLast, 50);
+    EXPECT_EQ(st.PlanetList[50].PlanetId.padded(), "51");
+    EXPECT_EQ(st.PlanetList[0].Name.padded().size(), 40u);
+}
+
+TEST_F(DataFiles, CrtFillsSixColumnsOfNineAndLeavesTheRestZero) {
+    std::string content;
+    for (int c = 0; c < 7; ++c) {  // a seventh line is ignored
+        for (int r = 0; r < 9; ++r) content += (r ? "," : "") + std::to_string(c * 10 + r - 30);
+        content += "\r\n";
+    }
+    ReadCrtFile(write("crt.dat", content), st.CrtTable);
+    EXPECT_EQ(st.CrtTable[0][0], -30);
+    EXPECT_EQ(st.CrtTable[5][8], 28);
+    EXPECT_EQ(st.CrtTable[6][0], 0);
+    EXPECT_EQ(st.CrtTable[2][9], 0);
+}
+
+TEST_F(DataFiles, ShortCrtLeavesMissingColumnsEmpty) {
+    st.CrtTable[3][3] = 99;
+    ReadCrtFile(write("crt.dat", "1,2,3,4,5,6,7,8,9\n 10 , 11,12\n"), st.CrtTable);
+    EXPECT_EQ(st.CrtTable[0][8], 9);
+    EXPECT_EQ(st.CrtTable[1][0], 10);
+    EXPECT_EQ(st.CrtTable[1][1], 11);
+    EXPECT_EQ(st.CrtTable[1][3], 0);
+    EXPECT_EQ(st.CrtTable[3][3], 0);
+}
+
+TEST_F(DataFiles, StarPositionsRoundHalfToEven) {
+    ReadBackgroundFile(write("b.dat", "10.5,11.5,7\n3 4 junk,5,1\n"), st);
+    EXPECT_EQ(st.BackgroundStars[0].x, 10);
+    EXPECT_EQ(st.BackgroundStars[0].y, 12);
+    EXPECT_EQ(st.BackgroundStars[0].colour, 7);
+    // A number ends at a blank; the rest of the field up to the comma is dropped.
+    EXPECT_EQ(st.BackgroundStars[1].x, 3);
+    EXPECT_EQ(st.BackgroundStars[1].y, 5);
+    EXPECT_EQ(st.BackgroundStars[1].colour, 1);
+    // Stars beyond a short file stay at the corner, black.
+    EXPECT_EQ(st.BackgroundStars[299].x, 0);
+    EXPECT_EQ(st.BackgroundStars[299].colour, 0);
+}
+
+TEST_F(DataFiles, GarbageNeverCrashesTheReaders) {
+    std::string junk;
+    for (int i = 0; i < 5000; ++i) junk += static_cast<char>((i * 7919) % 256);
+    auto p = write("junk.dat", junk);
+    EXPECT_NO_THROW(ReadPlanetsFile(p, st));
+    EXPECT_NO_THROW(ReadCrtFile(p, st.CrtTable));
+    EXPECT_NO_THROW(ReadBackgroundFile(p, st));
+    EXPECT_LE(st.PlanetNamesLast, 50);
+    EXPECT_NO_THROW(ReadPlanetsFile(write("q.dat", "\"unterminated\n01 X\n"), st));
+}
+
+TEST_F(DataFiles, MissingFileNamesWhereItLooked) {
+    try {
+        ReadCrtFile(folder.path() / "nothere.dat", st.CrtTable);
+        FAIL() << "expected a StorageError";
+    } catch (const StorageError& e) {
+        EXPECT_EQ(e.code(), errors::kFileNotFound);
+        EXPECT_NE(std::string(e.what()).find((folder.path() / "nothere.dat").string()),
+                  std::string::npos);
+    }
+}
+
+TEST_F(DataFiles, ShippedFilesHaveTheirFullSize) {
+    const std::filesystem::path dir(ZENTHAR_SOURCE_DIR "/assets");
+    ReadPlanetsFile(dir / "planets.dat", st);
+    EXPECT_EQ(st.PlanetNamesLast, 50);
+    for (int i = 0; i <= 50; ++i) {
+        EXPECT_EQ(st.PlanetList[static_cast<std::size_t>(i)].PlanetId.padded(), FormatTwoDigits(i + 1));
+        EXPECT_FALSE(st.PlanetList[static_cast<std::size_t>(i)].Name.blank());
+        for (int j = 0; j < i; ++j)
+            EXPECT_FALSE(st.PlanetList[static_cast<std::size_t>(i)].Name ==
+                         st.PlanetList[static_cast<std::size_t>(j)].Name);
+    }
+    ReadBackgroundFile(dir / "backgrnd.dat", st);
+    for (const auto& s : st.BackgroundStars) {
+        EXPECT_GE(s.colour, 1);
+        EXPECT_LE(s.colour, 7);
+        EXPECT_LT(s.x, 1920);
+        EXPECT_LT(s.y, 1080);
+    }
+    ReadCrtFile(dir / "crt.dat", st.CrtTable);
+    // Better dice never hurt the attacker.
+    for (int r = 0; r < 9; ++r)
+        for (int c = 1; c < 6; ++c) EXPECT_GE(st.CrtTable[c][r], st.CrtTable[c - 1][r]);
+}
+
+}  // namespace
+}  // namespace zenthar
