@@ -88,6 +88,7 @@ void Recordset::load(sqlite::Database& db, const TableDef& table) {
         rows_.push_back(std::move(row));
     }
     q.reset();
+    live_ = static_cast<long>(rows_.size());
     orderStale_ = false;
     pos_ = -1;
     MoveFirst();
@@ -143,6 +144,10 @@ sqlite::Statement& Recordset::statement(const std::string& sql) {
 
 int Recordset::column(std::string_view name) const {
     if (!table_) NoCurrentRecord();
+    // Callers nearly always spell the name as the table does; the walks of the year end ask
+    // for thousands of fields, so try the exact spelling before folding case.
+    for (std::size_t i = 0; i < table_->fields.size(); ++i)
+        if (table_->fields[i].name == name) return static_cast<int>(i);
     for (std::size_t i = 0; i < table_->fields.size(); ++i)
         if (SameName(table_->fields[i].name, name)) return static_cast<int>(i);
     throw StorageError(3265, "Item not found in this collection: " + std::string(name));
@@ -155,11 +160,7 @@ const Recordset::Row& Recordset::current() const {
     return rows_[static_cast<std::size_t>(pos_)];
 }
 
-long Recordset::RecordCount() const {
-    long n = 0;
-    for (const auto& r : rows_) n += r.deleted ? 0 : 1;
-    return n;
-}
+long Recordset::RecordCount() const { return live_; }
 
 void Recordset::MoveFirst() {
     mode_ = EditMode::None;
@@ -260,6 +261,9 @@ void Recordset::Update() {
     std::vector<std::size_t> cols;
     for (std::size_t i = 0; i < dirty_.size(); ++i) {
         if (!dirty_[i]) continue;
+        // Storing a task-force list rewrites every row of the side, most of them unchanged:
+        // a field that keeps its value costs no write.
+        if (mode_ == EditMode::Edit && buffer_[i] == current().values[i]) continue;
         std::string n(table_->fields[i].name);
         if (!cols.empty()) names += ", ", placeholders += ", ", sets += ", ";
         names += n;
@@ -288,8 +292,8 @@ void Recordset::Update() {
             s.step();
             s.reset();
         }
+        if (!cols.empty()) orderStale_ = true;
         row.values = buffer_;
-        orderStale_ = true;
     } else {
         std::string sql = cols.empty() ? "INSERT INTO " + tableName_ + " DEFAULT VALUES"
                                        : "INSERT INTO " + tableName_ + " (" + names +
@@ -305,6 +309,7 @@ void Recordset::Update() {
         // A new row joins the end of the cursor; the next refresh puts it in its place.
         bool atEnd = pos_ >= static_cast<long>(rows_.size());
         rows_.push_back(std::move(row));
+        ++live_;
         orderStale_ = true;
         if (atEnd) pos_ = static_cast<long>(rows_.size());
     }
@@ -319,11 +324,13 @@ void Recordset::Delete() {
     s.step();
     s.reset();
     rows_[static_cast<std::size_t>(pos_)].deleted = true;
+    --live_;
     mode_ = EditMode::None;
 }
 
 void Recordset::Close() {
     rows_.clear();
+    live_ = 0;
     table_ = nullptr;
     pos_ = -1;
     mode_ = EditMode::None;

@@ -90,6 +90,7 @@ private:
     const TableDef* table_ = nullptr;
     std::string tableName_;
     std::vector<Row> rows_;
+    long live_ = 0;  // rows not deleted: the walks test it at every step
     long pos_ = -1;
     bool noMatch_ = false;
     EditMode mode_ = EditMode::None;

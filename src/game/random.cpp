@@ -18,7 +18,7 @@ SystemRandom::SystemRandom(unsigned long long seed) : engine_(seed), determinist
 
 double SystemRandom::next() {
     // 53 random bits: uniform in [0, 1) and never exactly 1.
-    return static_cast<double>(engine_() >> 11) * (1.0 / 9007199254740992.0);
+    return static_cast<double>((engine_() ^ mix_) >> 11) * (1.0 / 9007199254740992.0);
 }
 
 void SystemRandom::reseed() {
@@ -28,9 +28,13 @@ void SystemRandom::reseed() {
     if (!deterministic_)
         fresh ^= static_cast<unsigned long long>(
             std::chrono::high_resolution_clock::now().time_since_epoch().count());
-    std::seed_seq seq{static_cast<unsigned>(engine_()), static_cast<unsigned>(engine_() >> 32),
-                      static_cast<unsigned>(fresh), static_cast<unsigned>(fresh >> 32)};
-    engine_.seed(seq);
+    // Every battle round reseeds, so reseeding must be cheap: the fresh value is stirred into a
+    // mask laid over the engine's output (a uniform draw stays uniform under a fixed mask)
+    // instead of rebuilding the engine's 312 words of state.
+    unsigned long long z = mix_ ^ engine_() ^ (fresh * 0x9E3779B97F4A7C15ULL);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    mix_ = z ^ (z >> 31);
 }
 
 double SystemClock::secondsSinceMidnight() {

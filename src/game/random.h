@@ -18,6 +18,7 @@ public:
 
 private:
     std::mt19937_64 engine_;
+    unsigned long long mix_ = 0;  // what the reseeds folded in, applied to every draw
     bool deterministic_ = false;
     unsigned long long reseeds_ = 0;
 };

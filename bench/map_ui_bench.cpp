@@ -1,0 +1,127 @@
+// The cost of one scroll step of the galaxy map on a full-HD window with 50 planets: the
+// redraw decision (DrawGalaxyMap) plus the repaint of the window's surface.
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+#include <QApplication>
+#include <QPixmap>
+#include <QScrollBar>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "app/GalaxyMap.h"
+#include "app/Zenthar.h"
+
+namespace {
+
+// A private copy of the program folder: start-up resets the working database in it.
+std::filesystem::path MakeProgramFolder() {
+    const std::filesystem::path from(ZENTHAR_PROGRAM_DIR);
+    const std::filesystem::path to =
+        std::filesystem::temp_directory_path() / ("zenthar-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(to / "GAMES");
+    for (const auto& entry : std::filesystem::directory_iterator(from))
+        if (entry.is_regular_file())
+            std::filesystem::copy_file(entry.path(), to / entry.path().filename(),
+                                       std::filesystem::copy_options::overwrite_existing);
+    return to;
+}
+
+struct Fixture {
+    std::filesystem::path folder = MakeProgramFolder();
+    std::unique_ptr<zenthar::ui::Zenthar> window;
+    QScrollBar* horiz = nullptr;
+
+    Fixture() {
+        window = std::make_unique<zenthar::ui::Zenthar>(folder);
+        if (!window->startUp()) std::abort();
+        window->show();
+        zenthar::ui::GalaxyMap& map = window->galaxyMap();
+        const QSize extra = window->size() - map.size();
+        window->resize(QSize(1920, 1080) + extra);
+        QApplication::processEvents();
+
+        zenthar::GameState& st = window->game().st;
+        const char* icons[] = {"good_pl.ico", "med_pl.ico", "bad_pl.ico"};
+        st.PlayesNum = 2;
+        st.PlanetsNum = 50;
+        st.CurrentYear = 4100;
+        st.PlName[0] = "Ann";
+        st.PlName[1] = "Bob";
+        st.PlSymbol[0] = "shipvert.ico";
+        st.PlSymbol[1] = "mac.ico";
+        st.PlHome[1] = 1;
+        for (int i = 0; i < 50; ++i) {
+            zenthar::PlanetRecord& p = st.planet(i);
+            p.XPos = static_cast<zenthar::Int16>(1 + (i * 7) % 44);
+            p.YPos = static_cast<zenthar::Int16>(1 + (i * 11) % 26);
+            p.Ico = icons[i % 3];
+            p.Scouted = i == 0 ? "3000" : i == 1 ? "0300" : "0000";
+            p.Production = 3;
+            p.MaxProd = 10;
+            p.Ships = 10;
+        }
+        st.GameActive = true;
+        window->ShowLoadedGame();
+        horiz = window->findChild<QScrollBar*>("HorizScrl");
+        horiz->setValue(0);
+        QApplication::processEvents();
+    }
+    ~Fixture() {
+        window->game().st.GameActive = false;
+        window.reset();
+        std::error_code ec;
+        std::filesystem::remove_all(folder, ec);
+    }
+};
+
+// Built in main() once the application exists, and gone before it ends.
+Fixture* gFixture = nullptr;
+Fixture& TheFixture() {
+    return *gFixture;
+}
+
+// One step of the horizontal scroll bar and the repaint it causes, as the player sees it.
+void BM_ScrollStepRepaint(benchmark::State& state) {
+    Fixture& f = TheFixture();
+    int step = 0;
+    for (auto _ : state) {
+        f.horiz->setValue(step++ % 2);
+        f.window->galaxyMap().repaint();
+    }
+    state.counters["shown"] = f.window->galaxyMap().shownCount();
+}
+BENCHMARK(BM_ScrollStepRepaint)->Unit(benchmark::kMicrosecond);
+
+// The redraw decision alone: which planets are in view and where.
+void BM_DrawGalaxyMap(benchmark::State& state) {
+    Fixture& f = TheFixture();
+    for (auto _ : state) f.window->DrawGalaxyMap();
+}
+BENCHMARK(BM_DrawGalaxyMap)->Unit(benchmark::kMicrosecond);
+
+// The surface alone, rendered into a pixmap: stars, names and images.
+void BM_PaintSurface(benchmark::State& state) {
+    Fixture& f = TheFixture();
+    QPixmap target(f.window->galaxyMap().size());
+    for (auto _ : state)
+        f.window->galaxyMap().render(&target, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+}
+BENCHMARK(BM_PaintSurface)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    auto fixture = std::make_unique<Fixture>();
+    gFixture = fixture.get();
+    benchmark::RunSpecifiedBenchmarks();
+    gFixture = nullptr;
+    fixture.reset();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,206 @@
+// Drawing and clicking the galaxy map.
+#include "app/GalaxyMap.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <algorithm>
+#include <array>
+
+namespace zenthar::ui {
+
+namespace {
+
+// The 16 colours a star's colour number picks from.
+constexpr std::array<QRgb, 16> kStarPalette = {
+    qRgb(0, 0, 0),       qRgb(0, 0, 128),   qRgb(0, 128, 0),   qRgb(0, 128, 128),
+    qRgb(128, 0, 0),     qRgb(128, 0, 128), qRgb(128, 128, 0), qRgb(192, 192, 192),
+    qRgb(128, 128, 128), qRgb(0, 0, 255),   qRgb(0, 255, 0),   qRgb(0, 255, 255),
+    qRgb(255, 0, 0),     qRgb(255, 0, 255), qRgb(255, 255, 0), qRgb(255, 255, 255)};
+
+}  // namespace
+
+GalaxyMap::GalaxyMap(QWidget* parent) : QWidget(parent) {
+    // Every pixel is painted from the star layer: nothing to erase first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(false);
+}
+
+void GalaxyMap::setState(const GameState* st) {
+    st_ = st;
+    starsChanged();
+}
+
+void GalaxyMap::starsChanged() {
+    starsDirty_ = true;
+    update();
+}
+
+void GalaxyMap::refreshIcons() {
+    icons_.clear();
+    for (Item& item : items_)
+        item.pixmap = icons_.pixmap(item.ico, kImageSize, devicePixelRatioF());
+    update();
+}
+
+double GalaxyMap::pxPerCm() const {
+    return logicalDpiX() / 2.54;
+}
+
+double GalaxyMap::widthCm() const {
+    return width() / pxPerCm();
+}
+
+long long GalaxyMap::heightCm() const {
+    return Round(height() / pxPerCm());
+}
+
+void GalaxyMap::DrawGalaxyMap(GameState& st, int hv, int vv) {
+    if (!st.GameActive) return;
+    const int count = std::clamp(st.PlanetsNum, 0, kPlanetSlots);
+    for (int i = 0; i < count; ++i)
+        if (st.planet(i).OnMap) st.planet(i).OnMap = 0;
+    items_.clear();
+
+    const double cm = pxPerCm();
+    const double w = widthCm();
+    const long long h = heightCm();
+    const double dpr = devicePixelRatioF();
+    for (int i = 0; i < count; ++i) {
+        PlanetRecord& planet = st.planet(i);
+        const int dx = planet.XPos - hv;
+        const int dy = planet.YPos - vv;
+        if (!(dx >= 0 && dx < w - kMapLeftCm && dy >= 0 && dy < h)) continue;
+        Item item;
+        item.index = i;
+        item.image = QRect(static_cast<int>(std::lround((kMapLeftCm + dx) * cm)),
+                           static_cast<int>(std::lround(dy * cm)), kImageSize, kImageSize);
+        item.namePos = QPoint(item.image.left(), item.image.top() + kImageSize);
+        item.ico = planet.Ico.padded();
+        item.pixmap = icons_.pixmap(item.ico, kImageSize, dpr);
+        item.nameKey = planet.Name.padded();
+        item.name = nameText(item.nameKey);
+        items_.push_back(std::move(item));
+        planet.OnMap = -1;
+    }
+    update();
+}
+
+QStaticText GalaxyMap::nameText(const std::string& name) {
+    auto it = names_.find(name);
+    if (it == names_.end()) {
+        QStaticText text(QString::fromStdString(TrimRight(name)));
+        text.setTextFormat(Qt::PlainText);
+        text.setPerformanceHint(QStaticText::AggressiveCaching);
+        text.prepare(QTransform(), font());
+        it = names_.emplace(name, std::move(text)).first;
+    }
+    return it->second;
+}
+
+const QPixmap& GalaxyMap::starLayer() {
+    const double dpr = devicePixelRatioF();
+    const QSize deviceSize = size() * dpr;
+    if (!starsDirty_ && starLayer_.size() == deviceSize && starLayer_.devicePixelRatio() == dpr)
+        return starLayer_;
+    starLayer_ = QPixmap(deviceSize.expandedTo(QSize(1, 1)));
+    starLayer_.setDevicePixelRatio(dpr);
+    starLayer_.fill(palette().color(QPalette::Window));
+    if (st_ != nullptr) {
+        QPainter p(&starLayer_);
+        for (const BackgroundStar& star : st_->BackgroundStars) {
+            const int c = star.colour;
+            if (c < 0 || c >= static_cast<int>(kStarPalette.size())) continue;
+            p.fillRect(QRect(star.x, star.y, 1, 1),
+                       QColor(kStarPalette[static_cast<std::size_t>(c)]));
+        }
+    }
+    starsDirty_ = false;
+    return starLayer_;
+}
+
+void GalaxyMap::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    const QRect exposed = event->rect();
+    const QPixmap& stars = starLayer();
+    const double dpr = stars.devicePixelRatio();
+    p.drawPixmap(exposed, stars,
+                 QRectF(exposed.x() * dpr, exposed.y() * dpr, exposed.width() * dpr,
+                        exposed.height() * dpr));
+
+    // Names are printed on the surface, the images stand above everything printed.
+    p.setPen(palette().color(QPalette::WindowText));
+    p.setFont(font());
+    for (const Item& item : items_) {
+        const QSize textSize = item.name.size().toSize();
+        if (exposed.intersects(QRect(item.namePos, textSize)))
+            p.drawStaticText(item.namePos, item.name);
+    }
+    for (const Item& item : items_)
+        if (!item.pixmap.isNull() && exposed.intersects(item.image))
+            p.drawPixmap(item.image.topLeft(), item.pixmap);
+}
+
+QRect GalaxyMap::imageRect(int i) const {
+    for (const Item& item : items_)
+        if (item.index == i) return item.image;
+    return {};
+}
+
+int GalaxyMap::imageAt(QPoint pos) const {
+    for (auto it = items_.rbegin(); it != items_.rend(); ++it)
+        if (it->image.contains(pos)) return it->index;
+    return -1;
+}
+
+void GalaxyMap::mousePressEvent(QMouseEvent* event) {
+    pressedImage_ = event->button() == Qt::LeftButton ? imageAt(event->position().toPoint()) : -1;
+    QWidget::mousePressEvent(event);
+}
+
+void GalaxyMap::mouseReleaseEvent(QMouseEvent* event) {
+    // A click is a press and a release on the same image.
+    const int pressed = pressedImage_;
+    pressedImage_ = -1;
+    if (event->button() == Qt::LeftButton && pressed >= 0 &&
+        imageAt(event->position().toPoint()) == pressed)
+        emit System1_Click(pressed);
+    QWidget::mouseReleaseEvent(event);
+}
+
+void GalaxyMap::mouseDoubleClickEvent(QMouseEvent* event) {
+    const int i = event->button() == Qt::LeftButton ? imageAt(event->position().toPoint()) : -1;
+    pressedImage_ = -1;
+    if (i >= 0) emit System1_DblClick(i);
+    QWidget::mouseDoubleClickEvent(event);
+}
+
+void GalaxyMap::wheelEvent(QWheelEvent* event) {
+    // One notch (120) scrolls one map unit; Shift or a sideways wheel scrolls across.
+    QPoint delta = event->angleDelta();
+    if (event->modifiers() & Qt::ShiftModifier) delta = QPoint(delta.y(), delta.x());
+    const bool across = delta.x() != 0 && delta.y() == 0;
+    wheelRemainder_ += across ? delta.x() : delta.y();
+    const int steps = -wheelRemainder_ / 120;
+    wheelRemainder_ += steps * 120;
+    if (steps != 0) emit scrollRequested(across ? steps : 0, across ? 0 : steps);
+    event->accept();
+}
+
+void GalaxyMap::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    emit resized();
+}
+
+void GalaxyMap::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) starsChanged();
+    if (event->type() == QEvent::FontChange) {
+        names_.clear();
+        for (Item& item : items_) item.name = nameText(item.nameKey);
+        update();
+    }
+    QWidget::changeEvent(event);
+}
+
+}  // namespace zenthar::ui

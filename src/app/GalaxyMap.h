@@ -1,0 +1,93 @@
+// The surface of the main window: the background stars over the whole inner area, and on the
+// map part (right of 5 cm) the planet images System1 with their names printed below them.
+// DrawGalaxyMap decides which planets are in view; painting only copies cached pixmaps.
+#pragma once
+
+#include <QPixmap>
+#include <QRect>
+#include <QStaticText>
+#include <QWidget>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/IconCache.h"
+#include "game/state.h"
+
+namespace zenthar::ui {
+
+class GalaxyMap : public QWidget {
+    Q_OBJECT
+
+  public:
+    static constexpr double kMapLeftCm = 5.0;  // the planet panel's width
+    static constexpr int kImageSize = 32;      // System1 images, logical pixels
+
+    explicit GalaxyMap(QWidget* parent = nullptr);
+
+    // The stars come from the game's state; they are drawn even while no game exists.
+    void setState(const GameState* st);
+    void setProgramFolder(const std::filesystem::path& folder) { icons_.setFolder(folder); }
+    // The stars were read anew (start-up).
+    void starsChanged();
+    // The icon files may have changed (a game was loaded): read them again at the next redraw.
+    void refreshIcons();
+
+    // DrawGalaxyMap for scroll position (hv, vv): hides the shown images, clears the surface,
+    // then shows every planet in view and sets OnMap accordingly. Nothing without a game.
+    void DrawGalaxyMap(GameState& st, int hv, int vv);
+
+    double pxPerCm() const;
+    // Inner width and height in centimetres, the height rounded half to even (the map's rule).
+    double widthCm() const;
+    long long heightCm() const;
+
+    // Where System1(i) stands; an empty rectangle while it is hidden.
+    QRect imageRect(int i) const;
+    bool imageShown(int i) const { return !imageRect(i).isEmpty(); }
+    // The image under a point (the one drawn last when images overlap), or -1.
+    int imageAt(QPoint pos) const;
+    int shownCount() const { return static_cast<int>(items_.size()); }
+
+  signals:
+    void System1_Click(int index);
+    void System1_DblClick(int index);
+    // Wheel over the map: whole steps, positive downwards / to the right.
+    void scrollRequested(int horizontalSteps, int verticalSteps);
+    // The inner area of the window changed size.
+    void resized();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    struct Item {
+        int index = 0;
+        QRect image;
+        QPoint namePos;
+        std::string ico;
+        QPixmap pixmap;
+        std::string nameKey;  // the padded name
+        QStaticText name;     // shares its laid-out glyphs with names_
+    };
+
+    QStaticText nameText(const std::string& name);
+    const QPixmap& starLayer();
+
+    const GameState* st_ = nullptr;
+    IconCache icons_;
+    std::vector<Item> items_;
+    std::map<std::string, QStaticText> names_;
+    QPixmap starLayer_;
+    bool starsDirty_ = true;
+    int pressedImage_ = -1;
+    int wheelRemainder_ = 0;
+};
+
+}  // namespace zenthar::ui

@@ -1,0 +1,374 @@
+// The main window: its controls, start-up, layout in centimetres, the scroll bars, the planet
+// panel and the window events. The menu commands are in ZentharCommands.cpp.
+#include "app/Zenthar.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QThread>
+#include <algorithm>
+
+#include "app/GalaxyMap.h"
+#include "app/planet_panel.h"
+#include "app/screen_units.h"
+#include "game/storage_error.h"
+#include "turn/taskforces.h"
+
+namespace zenthar::ui {
+
+namespace {
+
+std::filesystem::path ResolveProgramFolder(std::filesystem::path folder) {
+    if (!folder.empty()) return folder;
+    return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+}
+
+constexpr QColor kSpaceColour(6, 8, 20);
+constexpr QColor kNameColour(200, 208, 224);
+constexpr QColor kLineColour(70, 84, 120);
+
+// Where a panel label stands in the window design, in twips.
+struct DesignRect {
+    double left, top, width, height;
+};
+constexpr DesignRect kYearLbl{0, 120, 3495, 255};
+constexpr DesignRect kPlTurnLbl{0, 480, 3495, 255};
+constexpr DesignRect kCurPlNameLbl{1200, 960, 2175, 255};
+constexpr DesignRect kCurPlStatusLbl{1200, 1320, 2175, 255};
+constexpr DesignRect kCurProdLbl{120, 1680, 2175, 255};
+constexpr DesignRect kCurShipsLbl{120, 2160, 2175, 255};
+constexpr DesignRect kCurHostLbl{120, 2640, 2175, 255};
+// The kind picture sits beside the name and status rows.
+constexpr double kPictureTopTwips = 990;
+constexpr int kPictureFrame = 2;
+// The owner's symbol must end before the name label starts (0.1 cm after the picture, the
+// name at 0.7 cm): it is drawn 0.58 cm wide.
+constexpr double kSymbolCm = 0.58;
+
+QLabel* PanelLabel(QWidget* parent, const char* name, const char* caption, const QColor& colour,
+                   const QFont& font) {
+    auto* label = new QLabel(QString::fromLatin1(caption), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(font);
+    label->setAutoFillBackground(true);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->hide();
+    return label;
+}
+
+}  // namespace
+
+Zenthar::Zenthar(std::filesystem::path programFolder, QWidget* parent)
+    : QMainWindow(parent),
+      programFolder_(ResolveProgramFolder(std::move(programFolder))),
+      dialogs_(this),
+      game_(programFolder_, dialogs_, display_, *this, random_),
+      display_(this, game_.st, programFolder_) {
+    setObjectName(QStringLiteral("Zenthar"));
+    setWindowTitle(QStringLiteral("Zenthar"));
+    const QString appIcon = QString::fromStdString((programFolder_ / "zenthar.png").string());
+    if (QFile::exists(appIcon)) setWindowIcon(QIcon(appIcon));
+    createControls();
+    createMenus();
+}
+
+Zenthar::~Zenthar() = default;
+
+void Zenthar::createControls() {
+    map_ = new GalaxyMap(this);
+    map_->setObjectName(QStringLiteral("GalaxyMap"));
+    // Deep space behind the stars; the names are printed in a pale starlight colour.
+    QPalette space = map_->palette();
+    space.setColor(QPalette::Window, kSpaceColour);
+    space.setColor(QPalette::WindowText, kNameColour);
+    map_->setPalette(space);
+    map_->setState(&game_.st);
+    map_->setProgramFolder(programFolder_);
+    setCentralWidget(map_);
+    connect(map_, &GalaxyMap::System1_Click, this, &Zenthar::System1_Click);
+    connect(map_, &GalaxyMap::System1_DblClick, this, &Zenthar::System1_DblClick);
+    connect(map_, &GalaxyMap::resized, this, &Zenthar::Form_Resize);
+    connect(map_, &GalaxyMap::scrollRequested, this, [this](int across, int down) {
+        if (across != 0) HorizScrl->setValue(HorizScrl->value() + across);
+        if (down != 0) VertScrl->setValue(VertScrl->value() + down);
+    });
+
+    Line1 = new QFrame(map_);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setFrameShape(QFrame::NoFrame);
+    Line1->setAutoFillBackground(true);
+    QPalette linePal = Line1->palette();
+    linePal.setColor(QPalette::Window, kLineColour);
+    Line1->setPalette(linePal);
+
+    HorizScrl = new QScrollBar(Qt::Horizontal, map_);
+    HorizScrl->setObjectName(QStringLiteral("HorizScrl"));
+    VertScrl = new QScrollBar(Qt::Vertical, map_);
+    VertScrl->setObjectName(QStringLiteral("VertScrl"));
+    for (QScrollBar* bar : {HorizScrl, VertScrl}) {
+        bar->setRange(0, 45);
+        bar->setSingleStep(1);
+        bar->setPageStep(5);
+        // The map hears of keyboard steps through the bar's value; focus stays on the window.
+        bar->setFocusPolicy(Qt::NoFocus);
+    }
+    connect(HorizScrl, &QScrollBar::valueChanged, this, &Zenthar::HorizScrl_Change);
+    connect(VertScrl, &QScrollBar::valueChanged, this, &Zenthar::VertScrl_Change);
+
+    QFont panelFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    panelFont.setStyleHint(QFont::SansSerif);
+    panelFont.setPointSizeF(8.25);
+    panelFont.setBold(true);
+    YearLbl = PanelLabel(map_, "YearLbl", "Year:", QColor(0, 255, 0), panelFont);
+    PlTurnLbl = PanelLabel(map_, "PlTurnLbl", "Player's Turn:", QColor(255, 0, 0), panelFont);
+    CurPlNameLbl = PanelLabel(map_, "CurPlNameLbl", "Planet:", QColor(255, 255, 0), panelFont);
+    CurPlStatusLbl = PanelLabel(map_, "CurPlStatusLbl", "Status:", QColor(255, 255, 0), panelFont);
+    CurProdLbl = PanelLabel(map_, "CurProdLbl", "Production:", QColor(0, 255, 255), panelFont);
+    CurShipsLbl = PanelLabel(map_, "CurShipsLbl", "Ships:", QColor(0, 255, 255), panelFont);
+    CurHostLbl = PanelLabel(map_, "CurHostLbl", "Hostility:", QColor(0, 255, 255), panelFont);
+
+    CurPlanetPct = new QLabel(map_);
+    CurPlanetPct->setObjectName(QStringLiteral("CurPlanetPct"));
+    CurPlanetPct->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    CurPlanetPct->setLineWidth(kPictureFrame);
+    CurPlanetPct->setAlignment(Qt::AlignCenter);
+    CurPlanetPct->setAutoFillBackground(true);
+    QPalette pctPal = CurPlanetPct->palette();
+    pctPal.setColor(QPalette::Window, Qt::black);
+    CurPlanetPct->setPalette(pctPal);
+    CurPlanetPct->hide();
+
+    CurPlayerSimPct = new QLabel(map_);
+    CurPlayerSimPct->setObjectName(QStringLiteral("CurPlayerSimPct"));
+    CurPlayerSimPct->setAlignment(Qt::AlignCenter);
+    CurPlayerSimPct->hide();
+}
+
+// ---- start-up ------------------------------------------------------------------------------
+
+bool Zenthar::startUp() {
+    try {
+        zenthar::StartUp(game_);
+    } catch (const zenthar::StorageError& e) {
+        dialogs_.ask(zenthar::MessageRequest{
+            "Zenthar cannot start: a file it needs is missing or cannot be read.\r\r" +
+                std::string(e.what()) + "\r\rThe program looks for its files in " +
+                programFolder_.string() + ".",
+            "Zenthar", zenthar::Buttons::Ok, zenthar::Icon::Critical, zenthar::Answer::Ok});
+        return false;
+    }
+    placeWindow();
+    layoutAtStartUp();
+    map_->starsChanged();
+    mainFormState_ = kFormStarted;
+    return true;
+}
+
+void Zenthar::placeWindow() {
+    QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const ScreenUnits u(screen->logicalDotsPerInch());
+    const QRect s = screen->geometry();
+    placedSize_ =
+        QSize(std::max(1, s.width() - u.twips(500)), std::max(1, s.height() - u.twips(900)));
+    move(s.x() + u.twips(5), s.y() + u.twips(500));
+    resize(placedSize_);
+    // Make the inner area follow at once, so the start-up layout sees the final size.
+    if (QLayout* l = layout()) l->activate();
+}
+
+void Zenthar::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    exitConfirmed_ = false;
+    // The placement is of the whole window, frame included; the frame is known only now.
+    if (!placedFrame_ && placedSize_.isValid()) {
+        placedFrame_ = true;
+        const QSize frame = frameGeometry().size() - size();
+        if (frame.width() > 0 || frame.height() > 0) resize(placedSize_ - frame);
+    }
+}
+
+void Zenthar::layoutAtStartUp() {
+    const ScreenUnits u(map_->logicalDpiX());
+    layoutScrollBars(true);
+
+    const int panelRight = u.px(GalaxyMap::kMapLeftCm);
+    auto place = [&](QLabel* label, const DesignRect& d, int left, int top) {
+        const int width = std::max(0, std::min(u.twips(d.width), panelRight - left));
+        label->setGeometry(left, top, width, u.twips(d.height));
+    };
+    const int picture = GalaxyMap::kImageSize + 2 * kPictureFrame;
+    CurPlanetPct->setGeometry(0, u.twips(kPictureTopTwips), picture, picture);
+    const int symbol = std::min(GalaxyMap::kImageSize, static_cast<int>(kSymbolCm * u.pxPerCm()));
+    CurPlayerSimPct->setGeometry(picture + u.px(0.1), CurPlanetPct->y() + (picture - symbol) / 2,
+                                 symbol, symbol);
+    const int nameLeft = picture + u.px(0.7);
+    place(YearLbl, kYearLbl, 0, 0);
+    place(PlTurnLbl, kPlTurnLbl, 0, u.twips(kPlTurnLbl.top));
+    place(CurPlNameLbl, kCurPlNameLbl, nameLeft, u.twips(kCurPlNameLbl.top));
+    place(CurPlStatusLbl, kCurPlStatusLbl, nameLeft + u.px(0.2), u.twips(kCurPlStatusLbl.top));
+    place(CurProdLbl, kCurProdLbl, 0, u.twips(kCurProdLbl.top));
+    place(CurShipsLbl, kCurShipsLbl, 0, u.twips(kCurShipsLbl.top));
+    place(CurHostLbl, kCurHostLbl, 0, u.twips(kCurHostLbl.top));
+}
+
+// Line1 at 5 cm, the vertical bar on the right edge, the horizontal bar on the bottom edge
+// from 5.06 cm to half a centimetre before the right edge.
+void Zenthar::layoutScrollBars(bool fullHeightVertical) {
+    const ScreenUnits u(map_->logicalDpiX());
+    const int w = map_->width();
+    const int h = map_->height();
+    const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, VertScrl);
+    Line1->setGeometry(u.px(GalaxyMap::kMapLeftCm), 0, 1, h);
+    VertScrl->setGeometry(w - extent, 0, extent, fullHeightVertical ? h : std::max(0, h - extent));
+    const int barWidth = static_cast<int>(
+        std::lround(std::max(0.0, u.cm(w) - GalaxyMap::kMapLeftCm - 0.5) * u.pxPerCm()));
+    HorizScrl->setGeometry(u.px(5.06), h - extent, barWidth, extent);
+    laidOutSize_ = map_->size();
+}
+
+void Zenthar::Form_Resize() {
+    if (mainFormState_ != kFormActivated) return;
+    layoutScrollBars(false);
+}
+
+void Zenthar::Form_Activate() {
+    const bool first = mainFormState_ == kFormStarted;
+    mainFormState_ = kFormActivated;
+    // A window manager may have resized the window between start-up and its first activation,
+    // when resizing still laid nothing out: catch up so the bars sit on the edges.
+    if (first && map_->size() != laidOutSize_) Form_Resize();
+}
+
+void Zenthar::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && mainFormState_ != 0)
+        Form_Activate();
+}
+
+// ---- map and panel -------------------------------------------------------------------------
+
+void Zenthar::HorizScrl_Change() {
+    DrawGalaxyMap();
+}
+void Zenthar::VertScrl_Change() {
+    DrawGalaxyMap();
+}
+
+void Zenthar::DrawGalaxyMap() {
+    map_->DrawGalaxyMap(game_.st, HorizScrl->value(), VertScrl->value());
+}
+
+void Zenthar::scrollToPlanet(int planet) {
+    if (planet < 0 || planet >= kPlanetSlots) return;
+    const PlanetRecord& p = game_.st.planet(planet);
+    VertScrl->setValue(p.YPos);
+    HorizScrl->setValue(HorizScrollFor(p.XPos));
+}
+
+void Zenthar::ShowPlanetInfo(int p, bool scroll) {
+    if (p < 0 || p >= kPlanetSlots) return;
+    GameState& st = game_.st;
+    st.SelectedPlanet = static_cast<Int16>(p);
+    const PlanetPanelText text = PlanetPanelFor(st, p);
+    const double dpr = devicePixelRatioF();
+    IconCache& icons = panelIcons_;
+    icons.setFolder(programFolder_);
+    CurPlayerSimPct->setPixmap(icons.pixmap(text.ownerIcon, CurPlayerSimPct->width(), dpr));
+    CurPlanetPct->setPixmap(icons.pixmap(text.kindIcon, GalaxyMap::kImageSize, dpr));
+    CurPlNameLbl->setText(QString::fromStdString(text.name));
+    CurPlNameLbl->setToolTip(QString::fromStdString(Trim(text.name)));
+    if (text.kindIcon.empty()) CurPlanetPct->clear();
+    CurProdLbl->setText(QString::fromStdString(text.production));
+    CurShipsLbl->setText(QString::fromStdString(text.ships));
+    CurHostLbl->setText(QString::fromStdString(text.hostility));
+    CurPlStatusLbl->setText(QString::fromStdString(text.status));
+    if (scroll) scrollToPlanet(p);
+}
+
+void Zenthar::TurnStatusShown() {
+    GameState& st = game_.st;
+    if (st.CurrentPlTurn < 0 || st.CurrentPlTurn >= kSides) return;
+    const int home = st.PlHome[static_cast<std::size_t>(st.CurrentPlTurn)];
+    scrollToPlanet(home);
+    PlTurnLbl->setText(QString::fromStdString(TurnCaption(st)));
+    PlTurnLbl->setToolTip(QString::fromStdString(Trim(TurnCaption(st))));
+    YearLbl->setText(QString::fromStdString(YearCaption(st)));
+    ShowPlanetInfo(home, false);
+}
+
+void Zenthar::ShowLoadedGame() {
+    GameState& st = game_.st;
+    syncOptionMarks();
+    // Every image counts as shown, so the next redraw hides old and new images alike.
+    for (int i = 0; i < std::clamp(st.PlanetsNum, 0, kPlanetSlots); ++i) st.planet(i).OnMap = -1;
+    map_->refreshIcons();
+    panelIcons_.clear();
+    if (st.CurrentPlTurn >= 0 && st.CurrentPlTurn < kSides)
+        scrollToPlanet(st.PlHome[static_cast<std::size_t>(st.CurrentPlTurn)]);
+    DrawGalaxyMap();
+    zenthar::ShowTurnStatus(game_, true);
+    showPanel(true);
+}
+
+void Zenthar::showPanel(bool visible) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{YearLbl, PlTurnLbl, CurPlanetPct, CurPlNameLbl, CurProdLbl,
+                                         CurShipsLbl, CurHostLbl, CurPlStatusLbl, CurPlayerSimPct})
+        w->setVisible(visible);
+}
+
+void Zenthar::System1_Click(int index) {
+    if (commandRunning_) return;
+    ShowPlanetInfo(index, false);
+}
+
+void Zenthar::System1_DblClick(int index) {
+    if (commandRunning_) return;
+    // The first click of the double click has already selected the planet.
+    if (game_.st.SelectedPlanet != index) ShowPlanetInfo(index, false);
+    IncreaseProdItem_Click();
+}
+
+// ---- leaving -------------------------------------------------------------------------------
+
+void Zenthar::endProgram() {
+    exitConfirmed_ = true;
+    if (!close()) exitConfirmed_ = false;
+}
+
+void Zenthar::closeEvent(QCloseEvent* event) {
+    // End Turn is running and lets events through: the window must outlive it.
+    if (commandRunning_) {
+        event->ignore();
+        return;
+    }
+    if (exitConfirmed_ || !game_.st.GameActive ||
+        dialogs_.confirm("You will loose the current game.\r Do you still want to quit?",
+                         "Zenthar: Exit Program")) {
+        event->accept();
+        // Report windows may still be open: the program ends with its main window. Only a
+        // running event loop can be left (a test drives the window without one).
+        if (QThread::currentThread()->loopLevel() > 0)
+            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        return;
+    }
+    event->ignore();
+}
+
+}  // namespace zenthar::ui

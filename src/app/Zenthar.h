@@ -1,0 +1,161 @@
+// The main window: start-up, the menus, the galaxy map with its scroll bars and the planet
+// panel. It owns the running program's Game and is the core's GameView.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "app/IconCache.h"
+#include "app/QtDialogs.h"
+#include "game/game.h"
+#include "game/random.h"
+#include "reports/TurnRepFrm.h"
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QScrollBar;
+
+namespace zenthar::ui {
+
+class GalaxyMap;
+class DispTurnSumFrm;
+class frmSplash;
+
+class Zenthar : public QMainWindow, public zenthar::GameView {
+    Q_OBJECT
+
+  public:
+    // MainFormState: 0 before start-up, true (-1) once started, 22 once activated.
+    static constexpr int kFormStarted = -1;
+    static constexpr int kFormActivated = 22;
+
+    enum class FileDialogKind { Open, Save };
+    // Shows the open or save dialog in a folder; the chosen path, or empty when cancelled.
+    using FileChooser = std::function<QString(FileDialogKind, const QString& folder)>;
+
+    // An empty folder means the program's own folder (where the executable lives).
+    explicit Zenthar(std::filesystem::path programFolder = {}, QWidget* parent = nullptr);
+    ~Zenthar() override;
+
+    // Form_Load: data files, the fresh working database, placement and layout. False after a
+    // fatal error, which the user has been told about.
+    bool startUp();
+
+    zenthar::Game& game() { return game_; }
+    QtDialogs& dialogs() { return dialogs_; }
+    QtTurnDisplay& turnDisplay() { return display_; }
+    GalaxyMap& galaxyMap() { return *map_; }
+    int MainFormState() const { return mainFormState_; }
+    // True while End Turn runs: no other command may start.
+    bool commandRunning() const { return commandRunning_; }
+    void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+
+    // ---- GameView ----------------------------------------------------------------------
+    void DrawGalaxyMap() override;
+    void TurnStatusShown() override;
+    void ShowEndTurnSummary() override;
+
+    // The planet panel for planet p; with scroll also brings it into view.
+    void ShowPlanetInfo(int p, bool scroll);
+
+    // A game now in memory (loaded, or built by a tool) takes over the window: the option
+    // marks follow its switches, every image is refreshed, the map scrolls to the current
+    // player's home, the turn status is shown and the panel appears.
+    void ShowLoadedGame();
+
+  public slots:
+    void Form_Activate();
+    void Form_Resize();
+    void HorizScrl_Change();
+    void VertScrl_Change();
+    void System1_Click(int index);
+    void System1_DblClick(int index);
+
+    void NewGameItem_Click();
+    void LoadGameItem_Click();
+    void SaveGameItem_Click();
+    void ExitItem_Click();
+    void SendItem_Click();
+    void IncreaseProdItem_Click();
+    void EndTurnItem_Click();
+    void OwningMapItem_Click();
+    void ShowFleetsItem_Click();
+    void ProductionSumItem_Click();
+    void LastYearReportItem_Click();
+    void SearchItem_Click();
+    void SkipETDispItem_Click();
+    void SoundsOffItem_Click();
+    void IntBrowserItem_Click();
+    void HelpIndexItem_Click();
+    void AboutItem_Click();
+
+  protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    class CommandGuard;
+
+    void createControls();
+    void createMenus();
+    QAction* addItem(QMenu* menu, const char* name, const char* caption, const QKeySequence& key,
+                     void (Zenthar::*handler)());
+    void placeWindow();
+    void layoutAtStartUp();
+    void layoutScrollBars(bool fullHeightVertical);
+    void showPanel(bool visible);
+    void scrollToPlanet(int planet);
+    void syncOptionMarks();
+    void setCommandsEnabled(bool enabled);
+    void endProgram();
+    QString chooseFile(FileDialogKind kind);
+    void openOwningMap(bool fleets);
+    void openTurnSummary();
+
+    std::filesystem::path programFolder_;
+    QtDialogs dialogs_;
+    zenthar::SystemRandom random_;
+    // The Game is built with a reference to the display, which in turn reads the Game's state:
+    // the display is constructed right after it, before anything can use either.
+    zenthar::Game game_;
+    QtTurnDisplay display_;
+
+    GalaxyMap* map_ = nullptr;
+    QScrollBar* HorizScrl = nullptr;
+    QScrollBar* VertScrl = nullptr;
+    QFrame* Line1 = nullptr;
+    QLabel* YearLbl = nullptr;
+    QLabel* PlTurnLbl = nullptr;
+    QLabel* CurPlNameLbl = nullptr;
+    QLabel* CurPlStatusLbl = nullptr;
+    QLabel* CurProdLbl = nullptr;
+    QLabel* CurShipsLbl = nullptr;
+    QLabel* CurHostLbl = nullptr;
+    QLabel* CurPlanetPct = nullptr;
+    QLabel* CurPlayerSimPct = nullptr;
+
+    IconCache panelIcons_;
+
+    QPointer<DispTurnSumFrm> summary_;
+    QPointer<frmSplash> splash_;
+
+    QAction* SkipETDispItem = nullptr;
+    QAction* SoundsOffItem = nullptr;
+
+    int mainFormState_ = 0;
+    bool commandRunning_ = false;
+    bool exitConfirmed_ = false;
+    bool placedFrame_ = false;
+    QSize laidOutSize_;
+    QSize placedSize_;
+    FileChooser chooseFile_;
+};
+
+}  // namespace zenthar::ui

@@ -1,0 +1,313 @@
+// The main window's menu tree and its commands. Each handler checks what the command needs,
+// calls the core or opens the command's window, and brings the map and the panel up to date.
+#include <QAction>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <optional>
+
+#include "app/GalaxyMap.h"
+#include "app/Zenthar.h"
+#include "game/saveload.h"
+#include "options/IntBrowserDlg.h"
+#include "options/PlanetSearchFrm.h"
+#include "options/frmSplash.h"
+#include "options/help.h"
+#include "orders/production.h"
+#include "orders/sendships.h"
+#include "reports/DispTurnSumFrm.h"
+#include "reports/OwningMapFrm.h"
+#include "reports/ProdSumFrm.h"
+#include "turn/endturn.h"
+#include "turn/taskforces.h"
+
+namespace zenthar::ui {
+
+// While End Turn runs its waits let events through: every menu command and shortcut is
+// switched off until it returns, so no second command can start inside it.
+class Zenthar::CommandGuard {
+  public:
+    explicit CommandGuard(Zenthar& window) : window_(window) {
+        window_.commandRunning_ = true;
+        window_.setCommandsEnabled(false);
+    }
+    ~CommandGuard() {
+        window_.commandRunning_ = false;
+        window_.setCommandsEnabled(true);
+    }
+    CommandGuard(const CommandGuard&) = delete;
+    CommandGuard& operator=(const CommandGuard&) = delete;
+
+  private:
+    Zenthar& window_;
+};
+
+QAction* Zenthar::addItem(QMenu* menu, const char* name, const char* caption,
+                          const QKeySequence& key, void (Zenthar::*handler)()) {
+    QAction* action = menu->addAction(QString::fromLatin1(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    if (!key.isEmpty()) action->setShortcut(key);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void Zenthar::createMenus() {
+    QMenuBar* bar = menuBar();
+    auto addMenu = [&](const char* name, const char* caption) {
+        QMenu* menu = bar->addMenu(QString::fromLatin1(caption));
+        menu->setObjectName(QString::fromLatin1(name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
+        return menu;
+    };
+
+    QMenu* file = addMenu("FileMenu", "File");
+    addItem(file, "NewGameItem", "New Game", QKeySequence(Qt::CTRL | Qt::Key_N),
+            &Zenthar::NewGameItem_Click);
+    addItem(file, "LoadGameItem", "Open Game", QKeySequence(Qt::CTRL | Qt::Key_O),
+            &Zenthar::LoadGameItem_Click);
+    addItem(file, "SaveGameItem", "Save Game", QKeySequence(Qt::CTRL | Qt::Key_S),
+            &Zenthar::SaveGameItem_Click);
+    file->addSeparator();
+    addItem(file, "ExitItem", "Exit", QKeySequence(Qt::CTRL | Qt::Key_Q), &Zenthar::ExitItem_Click);
+
+    QMenu* orders = addMenu("OrdersItem", "Orders");
+    addItem(orders, "SendItem", "Send Ships", QKeySequence(Qt::Key_F2), &Zenthar::SendItem_Click);
+    addItem(orders, "IncreaseProdItem", "Increase Production", QKeySequence(Qt::CTRL | Qt::Key_I),
+            &Zenthar::IncreaseProdItem_Click);
+    orders->addSeparator();
+    addItem(orders, "EndTurnItem", "End Turn", QKeySequence(Qt::CTRL | Qt::Key_E),
+            &Zenthar::EndTurnItem_Click);
+
+    QMenu* reports = addMenu("ReportsItem", "Reports");
+    addItem(reports, "OwningMapItem", "Ownership Map", QKeySequence(Qt::Key_F3),
+            &Zenthar::OwningMapItem_Click);
+    addItem(reports, "ShowFleetsItem", "Show Fleets", QKeySequence(Qt::Key_F4),
+            &Zenthar::ShowFleetsItem_Click);
+    addItem(reports, "ProductionSumItem", "Production Summary", QKeySequence(Qt::Key_F5),
+            &Zenthar::ProductionSumItem_Click);
+    addItem(reports, "LastYearReportItem", "End Turn Report", QKeySequence(Qt::Key_F6),
+            &Zenthar::LastYearReportItem_Click);
+
+    QMenu* tools = addMenu("ToolsItem", "Tools");
+    addItem(tools, "SearchItem", "Find Planet", QKeySequence(Qt::CTRL | Qt::Key_F),
+            &Zenthar::SearchItem_Click);
+    QMenu* options = tools->addMenu(QStringLiteral("Options"));
+    options->setObjectName(QStringLiteral("OptionsItem"));
+    options->menuAction()->setObjectName(QStringLiteral("OptionsItemAction"));
+    SkipETDispItem = addItem(options, "SkipETDispItem", "Skip End Turn Screen", {},
+                             &Zenthar::SkipETDispItem_Click);
+    SoundsOffItem =
+        addItem(options, "SoundsOffItem", "Sounds Off", {}, &Zenthar::SoundsOffItem_Click);
+    SkipETDispItem->setCheckable(true);
+    SoundsOffItem->setCheckable(true);
+    options->addSeparator();
+    addItem(options, "IntBrowserItem", "Set Internet Browser Location", {},
+            &Zenthar::IntBrowserItem_Click);
+
+    QMenu* help = addMenu("HelpItem", "Help");
+    addItem(help, "HelpIndexItem", "Help Index", QKeySequence(Qt::Key_F1),
+            &Zenthar::HelpIndexItem_Click);
+    help->addSeparator();
+    addItem(help, "AboutItem", "About", {}, &Zenthar::AboutItem_Click);
+}
+
+void Zenthar::setCommandsEnabled(bool enabled) {
+    const auto actions = menuBar()->findChildren<QAction*>();
+    for (QAction* action : actions) action->setEnabled(enabled);
+    for (QAction* action : menuBar()->actions()) action->setEnabled(enabled);
+}
+
+// The check marks show the two switches of the game state.
+void Zenthar::syncOptionMarks() {
+    SkipETDispItem->setChecked(game_.st.SkipEndTurnScreen);
+    SoundsOffItem->setChecked(game_.st.SoundsOff);
+}
+
+QString Zenthar::chooseFile(FileDialogKind kind) {
+    const QString folder = QString::fromStdString(game_.GamesFolder().string());
+    if (chooseFile_) return chooseFile_(kind, folder);
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("CMFileDlg"));
+    dialog.setDirectory(folder);
+    dialog.setNameFilters(
+        {QStringLiteral("Zenthar Files (*.mdb)"), QStringLiteral("All Files (*)")});
+    if (kind == FileDialogKind::Save) {
+        dialog.setWindowTitle(QStringLiteral("Save Game"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(QStringLiteral("mdb"));
+    } else {
+        dialog.setWindowTitle(QStringLiteral("Open Game"));
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+// ---- File ----------------------------------------------------------------------------------
+
+void Zenthar::NewGameItem_Click() {
+    if (commandRunning_) return;
+}
+
+void Zenthar::LoadGameItem_Click() {
+    if (commandRunning_) return;
+    std::optional<std::string> error;
+    if (!game_.st.GameActive ||
+        dialogs_.confirm("You will loose the current game.\r Do you want to continue?",
+                         "Zenthar: Load Game")) {
+        const QString path = chooseFile(FileDialogKind::Open);
+        if (!path.isEmpty()) {
+            const std::filesystem::path file(path.toStdString());
+            if (IsWorkingFile(game_, file)) {
+                dialogs_.inform("Invalid File Name.");
+            } else {
+                try {
+                    LoadGame(game_, file);
+                    ShowLoadedGame();
+                } catch (const StorageError& e) {
+                    error = StorageErrorMessage(e);
+                }
+            }
+        }
+    }
+    DrawGalaxyMap();
+    if (error) dialogs_.inform(*error);
+}
+
+void Zenthar::SaveGameItem_Click() {
+    if (commandRunning_) return;
+    std::optional<std::string> error;
+    if (game_.st.GameActive) {
+        const QString path = chooseFile(FileDialogKind::Save);
+        if (!path.isEmpty()) {
+            try {
+                SaveGame(game_, std::filesystem::path(path.toStdString()));
+            } catch (const StorageError& e) {
+                error = StorageErrorMessage(e);
+            }
+        }
+    }
+    DrawGalaxyMap();
+    if (error) dialogs_.inform(*error);
+}
+
+void Zenthar::ExitItem_Click() {
+    if (commandRunning_) return;
+    if (!game_.st.GameActive ||
+        dialogs_.confirm("You will loose the current game.\r Do you still want to quit?",
+                         "Zenthar: Exit Program"))
+        endProgram();
+}
+
+// ---- Orders --------------------------------------------------------------------------------
+
+void Zenthar::SendItem_Click() {
+    if (commandRunning_ || !game_.st.GameActive) return;
+    if (auto refusal = CheckSendFrom(game_.st)) {
+        dialogs_.inform(*refusal);
+        return;
+    }
+}
+
+void Zenthar::IncreaseProdItem_Click() {
+    if (commandRunning_) return;
+    if (IncreaseProduction(game_)) ShowPlanetInfo(game_.st.SelectedPlanet, false);
+}
+
+void Zenthar::EndTurnItem_Click() {
+    if (commandRunning_ || !game_.st.GameActive) return;
+    CommandGuard guard(*this);
+    EndTurn(game_);
+}
+
+// ---- Reports -------------------------------------------------------------------------------
+
+void Zenthar::openOwningMap(bool fleets) {
+    if (commandRunning_ || !game_.st.GameActive) return;
+    game_.st.ShowFleetsMode = fleets;
+    {
+        OwningMapFrm frm(game_, this);
+        frm.exec();
+    }
+    // A symbol clicked on the map became the selected planet: bring it into view.
+    ShowPlanetInfo(game_.st.SelectedPlanet, true);
+    DrawGalaxyMap();
+}
+
+void Zenthar::OwningMapItem_Click() {
+    openOwningMap(false);
+}
+
+void Zenthar::ShowFleetsItem_Click() {
+    openOwningMap(true);
+}
+
+void Zenthar::ProductionSumItem_Click() {
+    if (commandRunning_ || !game_.st.GameActive) return;
+    ProdSumFrm frm(game_, this);
+    frm.exec();
+}
+
+// The summary is read from the report file when it opens; a window still open from an
+// earlier year would show an old report, so it makes way for a fresh one.
+void Zenthar::openTurnSummary() {
+    if (summary_) summary_->close();
+    summary_ = new DispTurnSumFrm(game_.ReportFile(), this);
+    summary_->show();
+    summary_->raise();
+}
+
+void Zenthar::LastYearReportItem_Click() {
+    if (commandRunning_) return;
+    openTurnSummary();
+}
+
+void Zenthar::ShowEndTurnSummary() {
+    openTurnSummary();
+}
+
+// ---- Tools and Help ------------------------------------------------------------------------
+
+void Zenthar::SearchItem_Click() {
+    if (commandRunning_) return;
+    PlanetSearchFrm::run(game_, this, [this](const PlanetSearchMatch& match) {
+        VertScrl->setValue(match.vertScroll);
+        HorizScrl->setValue(match.horizScroll);
+        ShowPlanetInfo(match.planet, false);
+        DrawGalaxyMap();
+    });
+}
+
+void Zenthar::SkipETDispItem_Click() {
+    if (commandRunning_) return;
+    game_.st.SkipEndTurnScreen = !game_.st.SkipEndTurnScreen;
+    syncOptionMarks();
+}
+
+void Zenthar::SoundsOffItem_Click() {
+    if (commandRunning_) return;
+    game_.st.SoundsOff = !game_.st.SoundsOff;
+    syncOptionMarks();
+}
+
+void Zenthar::IntBrowserItem_Click() {
+    if (commandRunning_) return;
+    IntBrowserDlg dlg(SettingsFile(programFolder_), this, &dialogs_);
+    dlg.exec();
+}
+
+void Zenthar::HelpIndexItem_Click() {
+    if (commandRunning_) return;
+    QtProgramLauncher launcher;
+    HelpIndex(game_, launcher);
+}
+
+void Zenthar::AboutItem_Click() {
+    if (commandRunning_) return;
+    frmSplash::showAbout(splash_, programFolder_, this);
+}
+
+}  // namespace zenthar::ui

@@ -1,0 +1,396 @@
+// Checking a saved game. The file is opened as a read-only database in memory, with triggers,
+// views, untrusted schema functions and double-quoted literals switched off and a budget on the
+// work a query may do, so a damaged or hostile file can neither stall nor trick the loader.
+#include "game/savecheck.h"
+
+#include <sqlite3.h>
+
+#include <cctype>
+#include <cstring>
+#include <string>
+
+#include "game/savefile.h"
+
+namespace zenthar {
+namespace {
+
+// More task forces than five full lists, twice over, come from no game.
+constexpr std::size_t kMaxShipRows = 2 * kSides * kTaskForceSlots;
+// Query steps (in thousands of virtual machine operations) before a read gives up.
+constexpr long kWorkBudget = 100000;
+
+[[noreturn]] void Refuse(const std::string& detail) {
+    throw SaveLoadError(errors::kTypeMismatch, "The file is not a Zenthar game (" + detail + ").");
+}
+
+[[noreturn]] void Fail(sqlite3* db, int rc) {
+    switch (rc & 0xff) {
+        case SQLITE_NOMEM:
+            throw SaveLoadError(7, "The computer ran out of memory.");
+        case SQLITE_INTERRUPT:
+            Refuse("it takes too long to read");
+        case SQLITE_TOOBIG:
+            Refuse("it holds a value far too large");
+        case SQLITE_CORRUPT:
+        case SQLITE_NOTADB:
+        case SQLITE_FORMAT:
+            Refuse("it is damaged");
+        default:
+            Refuse(std::string("it cannot be read: ") + (db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
+    }
+}
+
+class MemoryDatabase {
+public:
+    explicit MemoryDatabase(std::span<const unsigned char> bytes) {
+        int rc = sqlite3_open_v2(":memory:", &db_,
+                                 SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                                 nullptr);
+        if (rc != SQLITE_OK) Fail(nullptr, rc);
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_ENABLE_VIEW, 0, nullptr);
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_ENABLE_FKEY, 0, nullptr);
+        // A name in double quotes must be a column; never a text that stands in for a missing one.
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+        sqlite3_limit(db_, SQLITE_LIMIT_LENGTH, 1 << 20);
+        sqlite3_limit(db_, SQLITE_LIMIT_ATTACHED, 0);
+        sqlite3_progress_handler(db_, 1000, &MemoryDatabase::Progress, this);
+
+        auto* copy = static_cast<unsigned char*>(sqlite3_malloc64(bytes.size()));
+        if (!copy) throw SaveLoadError(7, "The computer ran out of memory.");
+        std::memcpy(copy, bytes.data(), bytes.size());
+        // A file last written in write-ahead mode reads like any other once it is in memory.
+        if (bytes.size() > 19 && copy[18] == 2) copy[18] = 1;
+        if (bytes.size() > 19 && copy[19] == 2) copy[19] = 1;
+        auto size = static_cast<sqlite3_int64>(bytes.size());
+        rc = sqlite3_deserialize(db_, "main", copy, size, size,
+                                 SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY);
+        if (rc != SQLITE_OK) Refuse("it is not a game database");
+    }
+    MemoryDatabase(const MemoryDatabase&) = delete;
+    MemoryDatabase& operator=(const MemoryDatabase&) = delete;
+    ~MemoryDatabase() { sqlite3_close_v2(db_); }
+    sqlite3* get() const { return db_; }
+
+private:
+    static int Progress(void* self) {
+        return ++static_cast<MemoryDatabase*>(self)->work_ > kWorkBudget ? 1 : 0;
+    }
+    sqlite3* db_ = nullptr;
+    long work_ = 0;
+};
+
+class Query {
+public:
+    Query(const MemoryDatabase& db, const std::string& sql) : db_(db.get()) {
+        int rc = sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &stmt_, nullptr);
+        if (rc != SQLITE_OK) Fail(db_, rc);
+    }
+    Query(const Query&) = delete;
+    Query& operator=(const Query&) = delete;
+    ~Query() { sqlite3_finalize(stmt_); }
+    void bind(int index, std::string_view text) {
+        sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()),
+                          SQLITE_TRANSIENT);
+    }
+    bool step() {
+        int rc = sqlite3_step(stmt_);
+        if (rc == SQLITE_ROW) return true;
+        if (rc == SQLITE_DONE) return false;
+        Fail(db_, rc);
+    }
+    std::string text(int col) const {
+        const unsigned char* t = sqlite3_column_text(stmt_, col);
+        return t ? std::string(reinterpret_cast<const char*>(t),
+                               static_cast<std::size_t>(sqlite3_column_bytes(stmt_, col)))
+                 : std::string();
+    }
+    sqlite3_stmt* get() const { return stmt_; }
+
+private:
+    sqlite3* db_;
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+    std::size_t i = text.find_first_not_of(" \t\r\n");
+    if (i == std::string_view::npos || text.size() - i < prefix.size()) return false;
+    for (std::size_t k = 0; k < prefix.size(); ++k)
+        if (std::tolower(static_cast<unsigned char>(text[i + k])) !=
+            std::tolower(static_cast<unsigned char>(prefix[k])))
+            return false;
+    return true;
+}
+
+bool SameNameNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && StartsWithNoCase(a, b);
+}
+
+std::string Quoted(std::string_view name) { return "\"" + std::string(name) + "\""; }
+
+// The table must be an ordinary table holding every field of the layout as a stored column.
+void CheckLayout(const MemoryDatabase& db, const TableDef& table) {
+    Query schema(db, "SELECT type, sql FROM sqlite_master WHERE name = ?1 COLLATE NOCASE");
+    schema.bind(1, table.name);
+    bool found = false;
+    while (schema.step())
+        found = found || (schema.text(0) == "table" && StartsWithNoCase(schema.text(1), "CREATE TABLE"));
+    if (!found) Refuse("the table " + std::string(table.name) + " is missing");
+
+    Query columns(db, "SELECT name, hidden FROM pragma_table_xinfo(?1)");
+    columns.bind(1, table.name);
+    std::vector<std::pair<std::string, long long>> present;
+    while (columns.step())
+        present.emplace_back(columns.text(0), sqlite3_column_int64(columns.get(), 1));
+    for (const FieldDef& f : table.fields) {
+        const std::pair<std::string, long long>* column = nullptr;
+        for (const auto& c : present)
+            if (SameNameNoCase(c.first, f.name)) column = &c;
+        if (!column) Refuse("the field " + std::string(f.name) + " of " + std::string(table.name) + " is missing");
+        if (column->second != 0)
+            Refuse("the field " + std::string(f.name) + " of " + std::string(table.name) + " is computed");
+    }
+}
+
+// One stored value, checked against the kind of its field.
+FieldValue ReadValue(const Query& q, int col, const FieldDef& field, const std::string& where) {
+    const std::string name = where + ": " + std::string(field.name);
+    switch (sqlite3_column_type(q.get(), col)) {
+        case SQLITE_NULL:
+            if (!field.nullable) Refuse(name + " is empty");
+            return {};
+        case SQLITE_INTEGER:
+            if (field.kind == FieldKind::Text) Refuse(name + " is not a text");
+            {
+                long long v = sqlite3_column_int64(q.get(), col);
+                if (v < kInt16Min || v > kInt16Max) Refuse(name + " is out of range");
+                return v;
+            }
+        case SQLITE_TEXT:
+            if (field.kind != FieldKind::Text) Refuse(name + " is not a whole number");
+            {
+                std::string s = q.text(col);
+                if (s.size() > static_cast<std::size_t>(field.width)) Refuse(name + " is too long");
+                if (s.find('\0') != std::string::npos) Refuse(name + " holds a stray character");
+                return s;
+            }
+        default:
+            Refuse(name + (field.kind == FieldKind::Text ? " is not a text" : " is not a whole number"));
+    }
+}
+
+using Rows = std::vector<std::vector<FieldValue>>;
+
+// The first rows of a table in its order, at most `limit` of them: rows beyond the game's own
+// are no part of it and are neither checked nor kept.
+Rows ReadRows(const MemoryDatabase& db, const TableDef& table, const std::string& orderBy,
+              std::size_t limit) {
+    CheckLayout(db, table);
+    std::string sql = "SELECT ";
+    for (std::size_t i = 0; i < table.fields.size(); ++i)
+        sql += (i ? ", " : "") + Quoted(table.fields[i].name);
+    sql += " FROM " + Quoted(table.name) + " ORDER BY " + orderBy + " LIMIT " +
+           std::to_string(limit);
+    Query q(db, sql);
+    Rows rows;
+    while (q.step()) {
+        std::string where = std::string(table.name) + " row " + std::to_string(rows.size() + 1);
+        std::vector<FieldValue> row;
+        for (std::size_t i = 0; i < table.fields.size(); ++i)
+            row.push_back(ReadValue(q, static_cast<int>(i), table.fields[i], where));
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+// Field access by name on rows read in the layout's order.
+class RowView {
+public:
+    RowView(const TableDef& table, const std::vector<FieldValue>& row, std::size_t number)
+        : table_(table), row_(row), number_(number) {}
+
+    const FieldValue& operator[](std::string_view name) const {
+        for (std::size_t i = 0; i < table_.fields.size(); ++i)
+            if (table_.fields[i].name == name) return row_[i];
+        Refuse("the field " + std::string(name) + " is unknown");
+    }
+    std::string where(std::string_view name) const {
+        return std::string(table_.name) + " row " + std::to_string(number_) + ": " +
+               std::string(name);
+    }
+    // A value the game cannot do without, within bounds.
+    long long number(std::string_view name, long long lo = kInt16Min, long long hi = kInt16Max) const {
+        const FieldValue& v = (*this)[name];
+        if (v.isNull()) Refuse(where(name) + " is empty");
+        if (v.asInt() < lo || v.asInt() > hi) Refuse(where(name) + " is out of range");
+        return v.asInt();
+    }
+    std::string text(std::string_view name) const {
+        const FieldValue& v = (*this)[name];
+        if (v.isNull()) Refuse(where(name) + " is empty");
+        return v.asText();
+    }
+
+private:
+    const TableDef& table_;
+    const std::vector<FieldValue>& row_;
+    std::size_t number_;
+};
+
+// "01" ... up to the galaxy's last planet, written with two digits.
+bool IsPlanetId(std::string_view id, int planetsNum) {
+    if (id.size() != 2 || id[0] < '0' || id[0] > '9' || id[1] < '0' || id[1] > '9') return false;
+    int n = (id[0] - '0') * 10 + (id[1] - '0');
+    return n >= 1 && n <= planetsNum;
+}
+
+// An empty campaign planet is stored as nothing, the empty text or two blanks.
+FixedText<2> CampaignPlanet(const RowView& row, std::string_view name, int planetsNum) {
+    const FieldValue& v = row[name];
+    FixedText<2> id(v.asText());
+    if (!id.blank() && !IsPlanetId(id.padded(), planetsNum))
+        Refuse(row.where(name) + " names no planet of the galaxy");
+    return id;
+}
+
+PlanetRecord ReadPlanet(const RowView& row, int index, int planetsNum) {
+    PlanetRecord p;
+    std::string id = row.text("PlanetId");
+    if (id != FormatTwoDigits(index + 1) || !IsPlanetId(id, planetsNum))
+        Refuse(row.where("PlanetId") + " does not match its place");
+    p.PlanetId = id;
+    p.Name = row.text("Name");
+    p.XPos = static_cast<Int16>(row.number("XPos"));
+    p.YPos = static_cast<Int16>(row.number("YPos"));
+    p.Production = static_cast<Int16>(row.number("Production"));
+    p.MaxProd = static_cast<Int16>(row.number("MaxProd", 1, 20));
+    p.WillProd = static_cast<Int16>(row.number("WillProd", -1, 0));
+    p.Hostility = static_cast<Int16>(row.number("Hostility"));
+    p.Ships = static_cast<Int16>(row.number("Ships"));
+    p.Ico = row.text("Ico");
+    std::string scouted = row.text("Scouted");
+    if (scouted.size() != 4 || scouted.find_first_not_of("0123") != std::string::npos)
+        Refuse(row.where("Scouted") + " is not four digits from 0 to 3");
+    p.Scouted = scouted;
+    p.OnMap = 0;
+    for (std::size_t k = 0; k < 5; ++k) {
+        const std::string suffix = std::to_string(k + 1);
+        p.KnownShip[k] = static_cast<Int16>(row.number("KnownShip" + suffix));
+        p.KnownProd[k] = static_cast<Int16>(row.number("KnownProd" + suffix));
+        p.KnownHost[k] = static_cast<Int16>(row.number("KnownHost" + suffix));
+        p.YearScouted[k] = static_cast<Int16>(row.number("YearScouted" + suffix));
+    }
+    return p;
+}
+
+void ReadConfiguration(const Rows& rows, const TableDef& table, SavedGame& g) {
+    RowView first(table, rows[0], 1);
+    g.PlayesNum = static_cast<int>(rows.size());
+    g.PlanetsNum = static_cast<int>(first.number("PlanetsNum", kMinPlanets, kMaxPlanets));
+    g.GameType = static_cast<int>(first.number("GameType", 0, 1));
+    g.EmpireSkill = static_cast<int>(first.number("EmpireSkill", 0, 2));
+    g.CurrentYear = static_cast<Int16>(first.number("CurrentYear"));
+    // After "The Empire has won" the turn rests one past the last player until the next year.
+    g.CurrentPlTurn = static_cast<Int16>(first.number("CurrentPlTurn", 0, g.PlayesNum));
+    const FieldValue& startYear = first["StartYear"];
+    g.StartYear = startYear.isNull() ? g.CurrentYear : static_cast<Int16>(startYear.asInt());
+    g.StartPl = CampaignPlanet(first, "StartPl", g.PlanetsNum);
+    g.EndPl = CampaignPlanet(first, "EndPl", g.PlanetsNum);
+    g.EmpireOut = first["EmpireOut"].asBool();
+    g.EndTurnScreen = first["EndTurnScreen"].asBool();
+    g.SoundsOff = first["SoundsOff"].asBool();
+    for (int j = 0; j < g.PlayesNum; ++j) {
+        RowView row(table, rows[static_cast<std::size_t>(j)], static_cast<std::size_t>(j) + 1);
+        auto k = static_cast<std::size_t>(j);
+        g.PlName[k] = row.text("PlName1");
+        g.PlSymbol[k] = row.text("PlSymbol");
+        g.PlHome[k] = static_cast<Int16>(row.number("PlHome", 0, g.PlanetsNum - 1));
+        g.Hatest[k] = static_cast<Int16>(row.number("Hatest"));
+    }
+}
+
+void CheckShips(const Rows& rows, const TableDef& table, int planetsNum) {
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        RowView row(table, rows[r], r + 1);
+        row.number("PlNum", 0, kEmpire);
+        for (std::string_view name : {"StartPl", "EndPl"})
+            if (!IsPlanetId(row.text(name), planetsNum))
+                Refuse(row.where(name) + " names no planet of the galaxy");
+    }
+}
+
+}  // namespace
+
+SavedGame ReadSavedGame(std::span<const unsigned char> bytes) {
+    static constexpr char kMagic[] = "SQLite format 3";  // 16 bytes with its terminating zero
+    if (bytes.empty()) Refuse("it is empty");
+    if (bytes.size() > kMaxGameFileBytes) Refuse("it is far too large");
+    if (bytes.size() < 512 || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0)
+        Refuse("it is not a game database");
+
+    MemoryDatabase db(bytes);
+    {
+        Query check(db, "PRAGMA quick_check");
+        if (!check.step() || check.text(0) != "ok" || check.step()) Refuse("it is damaged");
+    }
+    const TableDef& appCfg = *FindTable("AppCfg");
+    const TableDef& planets = *FindTable("Planets");
+    const TableDef& ships = *FindTable("Ships");
+
+    SavedGame g;
+    Rows first = ReadRows(db, appCfg, "rowid", 1);
+    if (first.empty()) Refuse("it holds no players");
+    auto players = static_cast<std::size_t>(RowView(appCfg, first[0], 1).number("PlayesNum", 1, kMaxPlayers));
+    g.AppCfgRows = ReadRows(db, appCfg, "rowid", players);
+    if (g.AppCfgRows.size() < players) Refuse("it holds fewer player rows than players");
+    ReadConfiguration(g.AppCfgRows, appCfg, g);
+
+    g.PlanetRows = ReadRows(db, planets, "rowid", static_cast<std::size_t>(g.PlanetsNum));
+    if (g.PlanetRows.size() < static_cast<std::size_t>(g.PlanetsNum))
+        Refuse("it holds fewer planets than its galaxy has");
+    for (int i = 0; i < g.PlanetsNum; ++i)
+        g.Planets.push_back(ReadPlanet(
+            RowView(planets, g.PlanetRows[static_cast<std::size_t>(i)], static_cast<std::size_t>(i) + 1),
+            i, g.PlanetsNum));
+
+    g.ShipRows = ReadRows(db, ships, "\"PlNum\", \"TFNum\", rowid", kMaxShipRows + 1);
+    if (g.ShipRows.size() > kMaxShipRows) Refuse("it holds more task forces than a game can have");
+    CheckShips(g.ShipRows, ships, g.PlanetsNum);
+    return g;
+}
+
+void WriteSavedGameRows(const std::filesystem::path& file, const SavedGame& game) {
+    sqlite::Database db(file, sqlite::Database::Mode::ReadWrite);
+    // A scratch file until it is renamed into place: nothing to roll back, nothing to sync.
+    db.exec("PRAGMA journal_mode=OFF");
+    db.exec("PRAGMA synchronous=OFF");
+    db.exec("BEGIN");
+    auto insert = [&](const TableDef& table, const Rows& rows) {
+        std::string names, marks;
+        for (std::size_t i = 0; i < table.fields.size(); ++i) {
+            names += (i ? ", " : "") + std::string(table.fields[i].name);
+            marks += i ? ", ?" : "?";
+        }
+        sqlite::Statement s(db.get(), "INSERT INTO " + std::string(table.name) + " (" + names +
+                                          ") VALUES (" + marks + ")");
+        for (const auto& row : rows) {
+            s.reset();
+            for (std::size_t i = 0; i < row.size(); ++i) {
+                const FieldValue& v = row[i];
+                int k = static_cast<int>(i) + 1;
+                if (v.isNull()) s.bindNull(k);
+                else if (v.isText()) s.bind(k, v.asText());
+                else s.bind(k, v.asInt());
+            }
+            s.step();
+        }
+    };
+    insert(*FindTable("AppCfg"), game.AppCfgRows);
+    insert(*FindTable("Planets"), game.PlanetRows);
+    insert(*FindTable("Ships"), game.ShipRows);
+    db.exec("COMMIT");
+}
+
+}  // namespace zenthar

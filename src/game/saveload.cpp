@@ -1,0 +1,374 @@
+// Save Game and Open Game. A save writes the changing fields from memory into the working file in
+// one transaction and copies the file with SQLite's backup interface into a temporary beside the
+// target, which is synced and renamed over the target. A load checks the chosen file from memory,
+// writes its rows into a fresh copy of the template and swaps that in for the working file, keeping
+// the old one until the game in memory has been replaced, so any failure can put everything back.
+#include "game/saveload.h"
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+#include <array>
+#include <cctype>
+#include <cerrno>
+
+#include "game/savecheck.h"
+#include "turn/taskforces.h"
+
+namespace zenthar {
+namespace {
+
+FieldValue Number(long long v) { return FieldValue(v); }
+
+// "KnownShip1" ... "KnownShip5" and the like, made once.
+std::array<std::string, 5> Numbered(const char* stem) {
+    std::array<std::string, 5> names;
+    for (std::size_t k = 0; k < names.size(); ++k) names[k] = stem + std::to_string(k + 1);
+    return names;
+}
+
+void WritePlanetRows(Game& game) {
+    static const std::array<std::string, 5> kShip = Numbered("KnownShip");
+    static const std::array<std::string, 5> kProd = Numbered("KnownProd");
+    static const std::array<std::string, 5> kHost = Numbered("KnownHost");
+    static const std::array<std::string, 5> kYear = Numbered("YearScouted");
+    GameState& st = game.st;
+    Connection& db = game.FileDta1;
+    db.setRecordSource("Planets");
+    db.Refresh();
+    Recordset& rs = db.rs();
+    rs.MoveFirst();
+    for (int i = 0; i < st.PlanetsNum; ++i) {
+        const PlanetRecord& p = st.planet(i);
+        const bool existing = !rs.EOF_();
+        if (existing) {
+            rs.Edit();
+        } else {
+            // A galaxy made in memory or a file whose rows stop short: the row is added whole.
+            rs.AddNew();
+            rs.SetField("PlanetId", p.PlanetId.padded());
+            rs.SetField("Name", p.Name.padded());
+            rs.SetField("XPos", Number(p.XPos));
+            rs.SetField("YPos", Number(p.YPos));
+            rs.SetField("MaxProd", Number(p.MaxProd));
+            rs.SetField("Ico", p.Ico.padded());
+        }
+        rs.SetField("Scouted", p.Scouted.padded());
+        for (std::size_t k = 0; k < 5; ++k) rs.SetField(kShip[k], Number(p.KnownShip[k]));
+        for (std::size_t k = 0; k < 5; ++k) rs.SetField(kProd[k], Number(p.KnownProd[k]));
+        for (std::size_t k = 0; k < 5; ++k) rs.SetField(kHost[k], Number(p.KnownHost[k]));
+        for (std::size_t k = 0; k < 5; ++k) rs.SetField(kYear[k], Number(p.YearScouted[k]));
+        rs.SetField("Production", Number(p.Production));
+        rs.SetField("WillProd", Number(p.WillProd));
+        rs.SetField("Hostility", Number(p.Hostility));
+        rs.SetField("Ships", Number(p.Ships));
+        rs.Update();
+        if (existing) rs.MoveNext();
+    }
+}
+
+void WriteConfigRows(Game& game) {
+    GameState& st = game.st;
+    Connection& db = game.FileDta1;
+    db.setRecordSource("AppCfg");
+    db.Refresh();
+    Recordset& rs = db.rs();
+    rs.MoveFirst();
+    for (int j = 0; j < st.PlayesNum && j < kMaxPlayers; ++j) {
+        const auto k = static_cast<std::size_t>(j);
+        const bool existing = !rs.EOF_();
+        if (existing) {
+            rs.Edit();
+        } else {
+            rs.AddNew();
+            rs.SetField("PlayesNum", Number(st.PlayesNum));
+            rs.SetField("PlanetsNum", Number(st.PlanetsNum));
+            rs.SetField("GameType", Number(st.GameType));
+            rs.SetField("EmpireSkill", Number(st.EmpireSkill));
+            rs.SetField("PlName1", TrimRight(st.PlName[k].padded()));
+            rs.SetField("PlSymbol", st.PlSymbol[k].padded());
+            rs.SetField("PlHome", Number(st.PlHome[k]));
+            rs.SetField("CurrentYear", Number(st.CurrentYear));
+            rs.SetField("CurrentPlTurn", Number(st.CurrentPlTurn));
+        }
+        if (j == 0) {
+            rs.SetField("CurrentYear", Number(st.CurrentYear));
+            rs.SetField("CurrentPlTurn", Number(st.CurrentPlTurn));
+            rs.SetField("Hatest", Number(st.Hatest[0]));
+            rs.SetField("StartYear", Number(st.StartYear));
+            rs.SetField("StartPl", st.StartPl.padded());
+            rs.SetField("EndPl", st.EndPl.padded());
+            rs.SetField("EmpireOut", st.EmpireOut);
+            rs.SetField("EndTurnScreen", st.SkipEndTurnScreen);
+            rs.SetField("SoundsOff", st.SoundsOff);
+        } else {
+            rs.SetField("Hatest", Number(st.Hatest[k]));
+        }
+        rs.Update();
+        if (existing) rs.MoveNext();
+    }
+}
+
+void WriteGameRows(Game& game) {
+    Connection& db = game.FileDta1;
+    if (db.databaseName() != game.WorkingFile()) db.setDatabaseName(game.WorkingFile());
+    db.setRecordSource("Ships");
+    db.Refresh();
+    Connection::Transaction tx(db);
+    SaveTaskForces(game);
+    WritePlanetRows(game);
+    WriteConfigRows(game);
+    tx.commit();
+}
+
+// Between commands the main connection stands on the working file and the Ships table.
+void RestoreConnection(Game& game, bool afterFailure) {
+    Connection& db = game.FileDta1;
+    try {
+        if (db.databaseName() != game.WorkingFile() || !db.isOpen()) {
+            db.rebind(game.WorkingFile(), "Ships");
+        } else {
+            db.setRecordSource("Ships");
+            db.Refresh();
+        }
+    } catch (...) {
+        // The first failure is the one the player hears about.
+        if (!afterFailure) throw;
+    }
+}
+
+[[noreturn]] void ThrowCopyError(sqlite3* db, int rc, const std::filesystem::path& file) {
+    int systemError = db ? sqlite3_system_errno(db) : 0;
+    switch (rc & 0xff) {
+        case SQLITE_FULL:
+            throw SaveLoadError(errors::kDiskFull, "The disk is full.");
+        case SQLITE_IOERR:
+        case SQLITE_CANTOPEN:
+        case SQLITE_READONLY:
+        case SQLITE_PERM:
+            if (systemError != 0) ThrowFileError(systemError, file, PathRole::NewFileInFolder);
+            break;
+        default:
+            break;
+    }
+    sqlite::Throw(db, rc, "copy the game to " + file.string());
+}
+
+// Copies the open working database page by page into an empty file.
+void BackupInto(sqlite3* source, const std::filesystem::path& file) {
+    sqlite3* out = nullptr;
+    int rc = sqlite3_open_v2(file.c_str(), &out, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                             nullptr);
+    struct Closer {
+        sqlite3*& db;
+        ~Closer() { sqlite3_close_v2(db); }
+    } closer{out};
+    if (rc != SQLITE_OK) ThrowCopyError(out, rc, file);
+    // The temporary is synced as a whole before it is renamed; a journal would only leave a
+    // second file behind if the program were killed.
+    for (const char* pragma : {"PRAGMA journal_mode=OFF", "PRAGMA synchronous=OFF"}) {
+        rc = sqlite3_exec(out, pragma, nullptr, nullptr, nullptr);
+        if (rc != SQLITE_OK) ThrowCopyError(out, rc, file);
+    }
+    sqlite3_backup* backup = sqlite3_backup_init(out, "main", source, "main");
+    if (!backup) ThrowCopyError(out, sqlite3_errcode(out), file);
+    rc = sqlite3_backup_step(backup, -1);
+    int finished = sqlite3_backup_finish(backup);
+    if (rc != SQLITE_DONE) ThrowCopyError(out, rc, file);
+    if (finished != SQLITE_OK) ThrowCopyError(out, finished, file);
+    rc = sqlite3_close(out);
+    if (rc != SQLITE_OK) ThrowCopyError(out, rc, file);
+    out = nullptr;
+}
+
+void CopyWorkingFileTo(Game& game, const std::filesystem::path& target, const SaveHooks& hooks) {
+    TemporaryFile temporary(target);
+    BackupInto(game.FileDta1.database().get(), temporary.path());
+    temporary.copyModeFrom(target);
+    temporary.sync();
+    if (hooks.rename) hooks.rename(temporary.path(), target);
+    else RenameFile(temporary.path(), target);
+    temporary.committed();
+    SyncFolder(target.parent_path());
+}
+
+// The target may be a new name or an ordinary file to replace, in a folder that exists.
+void CheckTarget(const std::filesystem::path& target) {
+    struct stat info {};
+    if (::stat(target.c_str(), &info) == 0) {
+        if (S_ISDIR(info.st_mode))
+            throw SaveLoadError(errors::kPathFileAccess, "That is a folder, not a game file.");
+        if (!S_ISREG(info.st_mode))
+            throw SaveLoadError(errors::kPathFileAccess, "That is not an ordinary file.");
+    } else if (errno != ENOENT) {
+        ThrowFileError(errno, target, PathRole::NewFileInFolder);
+    }
+    std::filesystem::path folder = target.parent_path();
+    if (::stat(folder.empty() ? "." : folder.c_str(), &info) != 0)
+        ThrowFileError(errno, target, PathRole::NewFileInFolder);
+    if (!S_ISDIR(info.st_mode)) ThrowFileError(ENOTDIR, target, PathRole::NewFileInFolder);
+}
+
+void ApplySavedGame(GameState& st, const SavedGame& g) {
+    st.PlayesNum = g.PlayesNum;
+    st.PlanetsNum = g.PlanetsNum;
+    st.GameType = g.GameType;
+    st.EmpireSkill = g.EmpireSkill;
+    st.CurrentYear = g.CurrentYear;
+    st.CurrentPlTurn = g.CurrentPlTurn;
+    st.StartYear = g.StartYear;
+    st.StartPl = g.StartPl;
+    st.EndPl = g.EndPl;
+    st.EmpireOut = g.EmpireOut;
+    for (std::size_t k = 0; k < kSides; ++k) {
+        const bool player = k < static_cast<std::size_t>(g.PlayesNum);
+        st.PlName[k] = player ? g.PlName[k] : FixedText<40>();
+        st.PlSymbol[k] = player ? g.PlSymbol[k] : FixedText<12>();
+        st.PlHome[k] = player ? g.PlHome[k] : Int16{0};
+        st.Hatest[k] = player ? g.Hatest[k] : Int16{0};
+    }
+    // A check mark is put on by a game that was saved with it; a game saved without it leaves
+    // the player's current choice alone.
+    st.SkipEndTurnScreen = st.SkipEndTurnScreen || g.EndTurnScreen;
+    st.SoundsOff = st.SoundsOff || g.SoundsOff;
+    for (int i = 0; i < g.PlanetsNum; ++i) {
+        PlanetRecord& p = st.planet(i);
+        p = g.Planets[static_cast<std::size_t>(i)];
+        // Every image counts as shown, so the next map drawing hides them all first.
+        p.OnMap = -1;
+        if (i > 0 && i > st.PlanetImagesLoaded) st.PlanetImagesLoaded = i;
+    }
+    BuildProdOrder(st);
+    st.TaskForceLast = -1;
+    st.GameActive = true;
+    if (!st.validPlanet(st.SelectedPlanet))
+        st.SelectedPlanet = st.PlHome[static_cast<std::size_t>(st.CurrentPlTurn)];
+}
+
+// Puts a checked game in place of the running one; any failure puts the running one back.
+void ReplaceGame(Game& game, const SavedGame& saved) {
+    const std::filesystem::path working = game.WorkingFile();
+    RemoveStaleTemporaries(game.GamesFolder());
+    TemporaryFile fresh(working);
+    std::error_code ec;
+    std::filesystem::copy_file(game.TemplateFile(), fresh.path(),
+                               std::filesystem::copy_options::overwrite_existing, ec);
+    if (ec) ThrowFileError(ec.value(), game.TemplateFile(), PathRole::ExistingFile);
+    WriteSavedGameRows(fresh.path(), saved);
+    TemporaryFile previous(working);  // the running game's file waits here until the end
+
+    GameState before = game.st;
+    bool moved = false;
+    try {
+        game.FileDta1.release();
+        RenameFile(working, previous.path());
+        moved = true;
+        RenameFile(fresh.path(), working);
+        fresh.committed();
+        game.FileDta1.rebind(working, "Ships");
+        ApplySavedGame(game.st, saved);
+        ShowTurnStatus(game, true);
+    } catch (...) {
+        game.st = std::move(before);
+        // Should even the way back fail, the old file is kept rather than thrown away.
+        if (moved && ::rename(previous.path().c_str(), working.c_str()) != 0) previous.committed();
+        RestoreConnection(game, true);
+        throw;
+    }
+}
+
+bool SameNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+std::string GeneralReason(int code) {
+    switch (code) {
+        case errors::kTypeMismatch:
+            return "The file is not a Zenthar game (it is damaged).";
+        case errors::kDiskFull:
+            return "The disk is full.";
+        case errors::kPathFileAccess:
+            return "The file or its folder cannot be read or written.";
+        case errors::kDeviceIo:
+            return "The drive reported a read or write error.";
+        case errors::kBadFileName:
+            return "The file name is not valid.";
+        case 7:
+            return "The computer ran out of memory.";
+        default:
+            return code >= errors::kDatabaseBase ? "The game database reported a fault." : "";
+    }
+}
+
+}  // namespace
+
+void SaveGame(Game& game, const std::filesystem::path& target) { SaveGame(game, target, {}); }
+
+void SaveGame(Game& game, const std::filesystem::path& target, const SaveHooks& hooks) {
+    if (!game.st.GameActive) return;
+    if (target.empty()) throw SaveLoadError(errors::kBadFileName, "No file name was given.");
+    // A link is followed: the file it names is replaced, the link stays.
+    const std::filesystem::path resolved = ResolvePath(target);
+    if (IsWorkingFile(game, resolved))
+        throw SaveLoadError(errors::kPathFileAccess,
+                            "That is the game's own working file; choose another name.");
+    CheckTarget(resolved);
+    RemoveStaleTemporaries(resolved.parent_path());
+    try {
+        WriteGameRows(game);
+        if (hooks.beforeCopy) hooks.beforeCopy();
+        CopyWorkingFileTo(game, resolved, hooks);
+    } catch (...) {
+        RestoreConnection(game, true);
+        throw;
+    }
+    RestoreConnection(game, false);
+}
+
+void LoadGame(Game& game, const std::filesystem::path& source) {
+    if (source.empty()) throw SaveLoadError(errors::kBadFileName, "No file name was given.");
+    if (IsWorkingFile(game, source))
+        throw SaveLoadError(errors::kPathFileAccess, "That is the game's own working file.");
+    SavedGame saved = ReadSavedGame(ReadGameFile(source));
+    ReplaceGame(game, saved);
+}
+
+bool IsWorkingFile(const Game& game, const std::filesystem::path& p) {
+    if (p.empty()) return false;
+    const std::filesystem::path candidate = ResolvePath(p);
+    const std::filesystem::path working = ResolvePath(game.WorkingFile());
+    if (candidate == working) return true;
+    std::error_code ec;
+    if (std::filesystem::equivalent(candidate, working, ec)) return true;
+    // Folder and file names of the program's own files are matched without regard to case.
+    return SameNoCase(candidate.filename().string(), "newgame.mdb") &&
+           SameNoCase(candidate.parent_path().filename().string(), "GAMES") &&
+           ResolvePath(candidate.parent_path().parent_path()) == ResolvePath(game.ProgramFolder);
+}
+
+std::string StorageErrorMessage(const StorageError& e) {
+    const auto* detailed = dynamic_cast<const SaveLoadError*>(&e);
+    switch (e.code()) {
+        case errors::kFileNotFound:
+            return "ERROR 53: That file doesn't exist.";
+        case errors::kPathNotFound:
+            return "ERROR 76: That path doesn't exist.";
+        case errors::kDeviceUnavailable:
+            return "ERROR 68: Drive " +
+                   (detailed && !detailed->folder().empty() ? detailed->folder()
+                                                            : std::string(e.what())) +
+                   ": not available.";
+        default:
+            break;
+    }
+    std::string reason = detailed ? detailed->reason() : GeneralReason(e.code());
+    std::string text = "ERROR " + std::to_string(e.code()) + " occurred.";
+    return reason.empty() ? text : text + " " + reason;
+}
+
+}  // namespace zenthar

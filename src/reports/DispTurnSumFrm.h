@@ -1,0 +1,55 @@
+// The End Turn Summary window: the turn report file of the last year end as a table of 15 rows
+// a page, with Next and Previous. It is shown without blocking the main window and is gone
+// once closed; every opening reads the file again.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <filesystem>
+
+#include "reports/turn_summary.h"
+
+class QLabel;
+class QPushButton;
+
+namespace zenthar::ui {
+
+class DispTurnSumFrm : public QWidget {
+    Q_OBJECT
+
+public:
+    DispTurnSumFrm(const std::filesystem::path& reportFile, QWidget* parent);
+
+    // Shows page nPageNum (1-based); rows past the end show as empty.
+    void DispRows(int nPageNum);
+
+    QPushButton* CloseBtn;
+    QPushButton* NextBtn;
+    QPushButton* PrevBtn;
+    QLabel* PagesLbl;
+    QLabel* PageLbL;
+    // One array of 15 labels per column: AttackerLbl, PlanetLbl, DefenderLbl, AttShipsLbl,
+    // DefShipsLbl, RemAttShipsLbl, RemDefShipsLbl, ResultLbl.
+    static constexpr int kRows = zenthar::kSummaryRowsPerPage;
+    static constexpr int kColumns = zenthar::kSummaryColumns;
+    std::array<std::array<QLabel*, kRows>, kColumns> cells{};
+    QLabel* cell(int row, int column) const {
+        return cells.at(static_cast<std::size_t>(column)).at(static_cast<std::size_t>(row));
+    }
+
+    const zenthar::TurnSummary& summary() const { return summary_; }
+
+public slots:
+    void NextBtn_Click();
+    void PrevBtn_Click();
+    void CloseBtn_Click();
+
+private:
+    void Form_Load(const std::filesystem::path& reportFile);
+    void buildTable();
+    int shownNumber(const QLabel* label) const;
+
+    zenthar::TurnSummary summary_;
+};
+
+}  // namespace zenthar::ui

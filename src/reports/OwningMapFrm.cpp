@@ -1,0 +1,185 @@
+// The Ownership Map window.
+#include "reports/OwningMapFrm.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "reports/units.h"
+#include "turn/lookups.h"
+
+namespace zenthar::ui {
+
+OwningMapFrm::OwningMapFrm(zenthar::Game& game, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), game_(game) {
+    setObjectName("OwningMapFrm");
+    setWindowTitle("Owning Map");
+    setModal(true);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::black);
+    p.setColor(QPalette::WindowText, Qt::white);
+    setPalette(p);
+    QFont mono("Courier New");
+    mono.setStyleHint(QFont::TypeWriter);
+    mono.setPointSize(9);
+    setFont(mono);
+    setFocusPolicy(Qt::StrongFocus);
+    Form_Load();
+}
+
+void OwningMapFrm::Form_Load() {
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    setGeometry(area);
+    dpi_ = logicalDpiX();
+
+    const GameState& st = game_.st;
+    const int planets = std::clamp(st.PlanetsNum, 0, kPlanetSlots);
+    for (int i = 0; i < planets; ++i) {
+        auto* symbol = new QLabel(this);
+        symbol->setObjectName(QString("PlayerSimPct_%1").arg(i));
+        symbol->setFixedSize(kSymbolPixels, kSymbolPixels);
+        const int owner = OwnerOf(st, i);
+        const std::string file = owner == kEmpire
+                                     ? std::string("empire.ico")
+                                     : st.PlSymbol[static_cast<std::size_t>(owner)].trimmed();
+        const QIcon icon(QString::fromStdString((game_.ProgramFolder / file).string()));
+        symbol->setPixmap(icon.pixmap(QSize(kSymbolPixels, kSymbolPixels)));
+        symbol->setToolTip(QString::fromStdString(st.planet(i).Name.trimmed()));
+        symbol->setCursor(Qt::PointingHandCursor);
+        symbol->installEventFilter(this);
+        PlayerSimPct.push_back(symbol);
+    }
+    placeSymbols();
+}
+
+void OwningMapFrm::placeSymbols() {
+    const double symbolCm = PixelsToCm(kSymbolPixels, dpi_);
+    metrics_ = MakeOwningMapMetrics(PixelsToCm(width(), dpi_), PixelsToCm(height(), dpi_),
+                                    symbolCm, symbolCm);
+    const GameState& st = game_.st;
+    for (std::size_t i = 0; i < PlayerSimPct.size(); ++i) {
+        const PlanetRecord& planet = st.planet(static_cast<int>(i));
+        const QPointF at = toPixels(SymbolPosition(metrics_, planet.XPos, planet.YPos));
+        PlayerSimPct[i]->move(at.toPoint());
+        PlayerSimPct[i]->show();
+    }
+}
+
+void OwningMapFrm::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    placeSymbols();
+}
+
+QPointF OwningMapFrm::toPixels(const zenthar::CmPoint& p) const {
+    return {CmToPixels(p.x, dpi_), CmToPixels(p.y, dpi_)};
+}
+
+std::vector<zenthar::FleetDrawing> OwningMapFrm::fleets() const {
+    std::vector<FleetDrawing> out;
+    const GameState& st = game_.st;
+    const int last = std::min<int>(st.TaskForceLast, kTaskForceSlots - 1);
+    for (int k = 0; k <= last; ++k)
+        if (auto f = FleetGeometry(st, metrics_, st.TaskForceList[static_cast<std::size_t>(k)]))
+            out.push_back(*f);
+    return out;
+}
+
+void OwningMapFrm::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const GameState& st = game_.st;
+    const QFontMetricsF names(font());
+    p.setPen(textColour_);
+    for (std::size_t i = 0; i < PlayerSimPct.size(); ++i) {
+        const PlanetRecord& planet = st.planet(static_cast<int>(i));
+        const QPointF at = toPixels(NamePosition(metrics_, planet.XPos, planet.YPos));
+        p.drawText(at + QPointF(0, names.ascent()), QString::fromStdString(planet.Name.trimmed()));
+    }
+    if (!st.ShowFleetsMode) return;
+
+    p.setRenderHint(QPainter::Antialiasing);
+    QFont small = font();
+    small.setPointSize(6);
+    const QFontMetricsF smallMetrics(small);
+    const double radius = CmToPixels(kFleetDotRadius, dpi_);
+    for (const FleetDrawing& f : fleets()) {
+        textColour_ = QColor(0, 255, 0);
+        p.setPen(QPen(QColor(255, 0, 0), 1));
+        p.drawLine(toPixels(f.lineFrom), toPixels(f.lineTo));
+        p.setBrush(QColor(255, 0, 0));
+        p.drawEllipse(toPixels(f.dot), radius, radius);
+        p.setBrush(Qt::NoBrush);
+        p.setFont(small);
+        p.setPen(QColor(0, 0, 255));
+        p.drawText(toPixels(f.label) + QPointF(0, smallMetrics.ascent()),
+                   QString::fromStdString(f.text));
+        p.setFont(font());
+        // The text colour stays green: a later repaint prints the names in green.
+        textColour_ = QColor(0, 255, 0);
+    }
+}
+
+void OwningMapFrm::PlayerSimPct_Click(int index) {
+    if (closing_) return;
+    closing_ = true;
+    game_.st.SelectedPlanet = static_cast<Int16>(index);
+    accept();
+}
+
+void OwningMapFrm::closeKeepingSelection() {
+    if (closing_) return;
+    closing_ = true;
+    QDialog::reject();
+    game_.view.DrawGalaxyMap();
+}
+
+void OwningMapFrm::Form_Click() { closeKeepingSelection(); }
+
+void OwningMapFrm::reject() { closeKeepingSelection(); }
+
+void OwningMapFrm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        closeKeepingSelection();
+    else
+        event->accept();  // other keys change nothing
+}
+
+// A click is a press and a release on the same place; acting on the release keeps the release
+// from falling through to the main window's map once this window is gone.
+void OwningMapFrm::mousePressEvent(QMouseEvent* event) {
+    pressedOn_ = this;
+    event->accept();
+}
+
+void OwningMapFrm::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (pressedOn_ == this && event->button() == Qt::LeftButton) Form_Click();
+    pressedOn_ = nullptr;
+}
+
+bool OwningMapFrm::eventFilter(QObject* watched, QEvent* event) {
+    auto* label = qobject_cast<QLabel*>(watched);
+    if (!label) return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonPress) {
+        pressedOn_ = label;
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool inside = label->rect().contains(mouse->position().toPoint());
+        if (pressedOn_ == label && inside && mouse->button() == Qt::LeftButton) {
+            for (std::size_t i = 0; i < PlayerSimPct.size(); ++i)
+                if (PlayerSimPct[i] == label) PlayerSimPct_Click(static_cast<int>(i));
+        }
+        pressedOn_ = nullptr;
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace zenthar::ui

@@ -1,0 +1,128 @@
+// The Production Summary window.
+#include "reports/ProdSumFrm.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "reports/production_totals.h"
+#include "reports/units.h"
+
+namespace zenthar::ui {
+
+namespace {
+
+const QColor kDarkGrey(64, 64, 64);
+const QColor kGreen(0, 255, 0);
+const QColor kYellow(255, 255, 0);
+
+}  // namespace
+
+ProdSumFrm::ProdSumFrm(zenthar::Game& game, QWidget* parent) : QDialog(parent), game_(game) {
+    setObjectName("ProdSumFrm");
+    setWindowTitle("Production Summary");
+    setModal(true);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, kDarkGrey);
+    setPalette(p);
+
+    const double dpi = logicalDpiX();
+    auto tw = [dpi](int twips) { return TwipsToPixels(twips, dpi); };
+    setFixedSize(tw(8640), tw(5820));
+    // The cells were sized for a small 8-point face; the headings must fit them.
+    QFont f = font();
+    f.setPointSizeF(8.25);
+    setFont(f);
+
+    Text1 = cell("Text1", kGreen, 240, 360, 735, 285);
+    Text1->setText("Player");
+    Text2 = cell("Text2", kGreen, 3720, 360, 1455, 285);
+    Text2->setText("Planets Owned");
+    Text3 = cell("Text3", kGreen, 5520, 360, 1575, 285);
+    Text3->setText("Total Production");
+    Text4 = cell("Text4", kGreen, 7200, 360, 1575, 285);
+    Text4->setText("Number of Fleets");
+    for (QLineEdit* heading : {Text1, Text2, Text3, Text4}) heading->setCursorPosition(0);
+
+    for (int r = 0; r < kRows; ++r) {
+        const int top = 840 + 360 * r;
+        const auto i = static_cast<std::size_t>(r);
+        const QString n = QString::number(r);
+        PlNameLbl[i] = cell(qPrintable("PlNameLbl_" + n), kYellow, 240, top, 3255, 285);
+        PlOwnedLbl[i] = cell(qPrintable("PlOwnedLbl_" + n), kYellow, 3720, top, 1335, 285);
+        TotProdLbLl[i] = cell(qPrintable("TotProdLbLl_" + n), kYellow, 5520, top, 1335, 285);
+        NumOfFleetfLbl[i] =
+            cell(qPrintable("NumOfFleetfLbl_" + n), kYellow, 7200, top, 1335, 375);
+        // Rows 2 to 4 stay hidden until a player fills them.
+        if (r >= 2)
+            for (QLineEdit* c : {PlNameLbl[i], PlOwnedLbl[i], TotProdLbLl[i], NumOfFleetfLbl[i]})
+                c->hide();
+    }
+
+    CloseBtn = new QPushButton("Close", this);
+    CloseBtn->setObjectName("CloseBtn");
+    CloseBtn->setGeometry(tw(240), tw(5040), tw(975), tw(375));
+    CloseBtn->setDefault(true);
+    CloseBtn->setAutoDefault(true);
+    connect(CloseBtn, &QPushButton::clicked, this, &ProdSumFrm::CloseBtn_Click);
+
+    Form_Load();
+    CloseBtn->setFocus();
+}
+
+QLineEdit* ProdSumFrm::cell(const char* name, const QColor& colour, int left, int top, int width,
+                            int height) {
+    const double dpi = logicalDpiX();
+    auto* e = new QLineEdit(this);
+    e->setObjectName(name);
+    e->setFrame(false);
+    // The cells are for reading: typed keys and pasted text change nothing.
+    e->setReadOnly(true);
+    e->setContextMenuPolicy(Qt::NoContextMenu);
+    QPalette p = e->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(group, QPalette::Base, kDarkGrey);
+        p.setColor(group, QPalette::Text, colour);
+    }
+    e->setPalette(p);
+    e->setGeometry(TwipsToPixels(left, dpi), TwipsToPixels(top, dpi), TwipsToPixels(width, dpi),
+                   TwipsToPixels(height, dpi));
+    return e;
+}
+
+void ProdSumFrm::fillRow(int row, const QString& name, long long owned, long long production,
+                         long long ships) {
+    const auto i = static_cast<std::size_t>(row);
+    PlNameLbl[i]->setText(name);
+    PlOwnedLbl[i]->setText(QString::number(owned));
+    TotProdLbLl[i]->setText(QString::number(production));
+    NumOfFleetfLbl[i]->setText(QString::number(ships));
+    for (QLineEdit* c : {PlNameLbl[i], PlOwnedLbl[i], TotProdLbLl[i], NumOfFleetfLbl[i]}) {
+        c->setCursorPosition(0);
+        c->show();
+    }
+}
+
+void ProdSumFrm::Form_Load() {
+    const GameState& st = game_.st;
+    const auto totals = ComputeProductionTotals(st);
+    const OwnerTotals& empire = totals[kEmpire];
+    fillRow(0, "Empire", empire.planets, empire.production, empire.ships);
+    const int players = std::clamp(st.PlayesNum, 1, kMaxPlayers);
+    for (int p = 0; p < players; ++p) {
+        const auto i = static_cast<std::size_t>(p);
+        fillRow(p + 1, QString::fromStdString(st.PlName[i].padded()), totals[i].planets,
+                totals[i].production, totals[i].ships);
+    }
+}
+
+void ProdSumFrm::CloseBtn_Click() {
+    if (closing_) return;
+    closing_ = true;
+    QDialog::reject();
+    game_.view.DrawGalaxyMap();
+}
+
+void ProdSumFrm::reject() { CloseBtn_Click(); }
+
+}  // namespace zenthar::ui

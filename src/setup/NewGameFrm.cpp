@@ -1,0 +1,263 @@
+// The New Game dialog. Its layout keeps the game's original twips positions, converted for the
+// screen it is shown on; the rules it applies live in setup/newgame.
+#include "setup/NewGameFrm.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "game/storage_error.h"
+
+namespace zenthar::ui {
+namespace {
+
+constexpr int kClientWidth = 7950;  // twips
+constexpr int kClientHeight = 5820;
+constexpr int kRowPitch = 480;
+
+QString FromText(const std::string& s) { return QString::fromStdString(s); }
+
+// A control of the old layout lost its focus the way a player moves on: not because a message
+// box or a drop-down list opened over it.
+bool PlayerMovedOn(const QEvent* event) {
+    if (event->type() != QEvent::FocusOut) return false;
+    const auto reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+}  // namespace
+
+NewGameFrm::NewGameFrm(zenthar::Game& game, QWidget* parent) : QDialog(parent), game_(game) {
+    setObjectName("NewGameFrm");
+    setWindowTitle("New Game");
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    setFont(font);
+    buildControls();
+    setFixedSize(twips(0, 0, kClientWidth, kClientHeight).size());
+    Form_Load();
+}
+
+QRect NewGameFrm::twips(int left, int top, int width, int height) const {
+    const double sx = logicalDpiX() / 1440.0;
+    const double sy = logicalDpiY() / 1440.0;
+    return QRect(qRound(left * sx), qRound(top * sy), qRound(width * sx), qRound(height * sy));
+}
+
+void NewGameFrm::place(QWidget* w, int left, int top, int width, int height) {
+    QRect r = twips(left, top, width, height);
+    const int needed = w->sizeHint().height();
+    if (needed > r.height()) r.adjust(0, -(needed - r.height()) / 2, 0, (needed - r.height() + 1) / 2);
+    w->setGeometry(r);
+}
+
+void NewGameFrm::buildControls() {
+    // Created in the order the Tab key should visit them.
+    Label1_ = new QLabel("Number of Players:", this);
+    Label1_->setObjectName("Label1");
+    place(Label1_, 360, 240, 1695, 255);
+    PlayerNumCmb_ = new QComboBox(this);
+    PlayerNumCmb_->setObjectName("PlayerNumCmb");
+    place(PlayerNumCmb_, 2160, 240, 1455, 300);
+
+    Label2_ = new QLabel("Number of Planets:", this);
+    Label2_->setObjectName("Label2");
+    place(Label2_, 360, 720, 1695, 255);
+    StarsNumberEdt_ = new QLineEdit("26", this);
+    StarsNumberEdt_->setObjectName("StarsNumberEdt");
+    place(StarsNumberEdt_, 2160, 720, 495, 285);
+
+    Frame1_ = new QGroupBox("Game Type", this);
+    Frame1_->setObjectName("Frame1");
+    place(Frame1_, 6120, 240, 1575, 1095);
+    SimpleOpt_ = new QRadioButton("Simple", Frame1_);
+    SimpleOpt_->setObjectName("SimpleOpt");
+    place(SimpleOpt_, 120, 360, 1215, 255);
+    AdvancedOpt_ = new QRadioButton("Advanced", Frame1_);
+    AdvancedOpt_->setObjectName("AdvancedOpt");
+    place(AdvancedOpt_, 120, 720, 1215, 255);
+
+    Label3_ = new QLabel("Players' Names:", this);
+    Label3_->setObjectName("Label3");
+    place(Label3_, 360, 1200, 1455, 255);
+    Label4_ = new QLabel("Home Planet:", this);
+    Label4_->setObjectName("Label4");
+    place(Label4_, 2760, 1200, 1215, 255);
+    Label6_ = new QLabel("Player's Symbol", this);
+    Label6_->setObjectName("Label6");
+    place(Label6_, 4320, 1200, 1455, 255);
+
+    for (int k = 0; k < 4; ++k) {
+        const auto slot = static_cast<std::size_t>(k);
+        const int top = 1560 + kRowPitch * k;
+        const QString index = QString("(%1)").arg(k);
+        PlayerEdt_[slot] = new QLineEdit(this);
+        PlayerEdt_[slot]->setObjectName("PlayerEdt" + index);
+        place(PlayerEdt_[slot], 360, top, 2295, 285);
+        HomePlanet_[slot] = new QComboBox(this);
+        HomePlanet_[slot]->setObjectName("HomePlanet" + index);
+        HomePlanet_[slot]->setMaxVisibleItems(15);
+        place(HomePlanet_[slot], 2760, top, 1455, 300);
+        PlayerSimbol_[slot] = new QLabel(this);
+        PlayerSimbol_[slot]->setObjectName("PlayerSimbol" + index);
+        PlayerSimbol_[slot]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        PlayerSimbol_[slot]->setAlignment(Qt::AlignCenter);
+        PlayerSimbol_[slot]->setCursor(Qt::PointingHandCursor);
+        PlayerSimbol_[slot]->setToolTip("Click to choose another symbol");
+        PlayerSimbol_[slot]->installEventFilter(this);
+        // A touch larger than the old 375 twips so the icon is not squeezed.
+        PlayerSimbol_[slot]->setGeometry(twips(4320, top - 60, 420, 420));
+    }
+
+    Label5_ = new QLabel("Empire Skill Level:", this);
+    Label5_->setObjectName("Label5");
+    place(Label5_, 360, 3600, 1695, 255);
+    SkillCmb_ = new QComboBox(this);
+    SkillCmb_->setObjectName("SkillCmb");
+    place(SkillCmb_, 2160, 3600, 1455, 300);
+
+    OkBtn_ = new QPushButton("Ok", this);
+    OkBtn_->setObjectName("OkBtn");
+    OkBtn_->setDefault(true);
+    place(OkBtn_, 360, 5160, 1095, 375);
+    CancelBtn_ = new QPushButton("Cancel", this);
+    CancelBtn_->setObjectName("CancelBtn");
+    CancelBtn_->setAutoDefault(false);
+    place(CancelBtn_, 1800, 5160, 1095, 375);
+
+    PlayerNumCmb_->installEventFilter(this);
+    StarsNumberEdt_->installEventFilter(this);
+    // The name boxes follow the count at once, not only when the list is left.
+    connect(PlayerNumCmb_, &QComboBox::currentIndexChanged, this,
+            [this] { PlayerNumCmb_LostFocus(); });
+    connect(OkBtn_, &QPushButton::clicked, this, [this] { OkBtn_Click(); });
+    connect(CancelBtn_, &QPushButton::clicked, this, [this] { CancelBtn_Click(); });
+}
+
+void NewGameFrm::Form_Load() {
+    const GameState& st = game_.st;
+    PlayerNumCmb_->clear();
+    PlayerNumCmb_->addItems({"1", "2", "3", "4"});
+    PlayerNumCmb_->setCurrentIndex(0);
+
+    for (int k = 0; k < 4; ++k) {
+        const auto slot = static_cast<std::size_t>(k);
+        QComboBox* list = HomePlanet_[slot];
+        list->clear();
+        // The list shows the names without their padding; the padded stored name goes along
+        // as the item's data, which is what the generation compares.
+        for (int i = 0; i <= st.PlanetNamesLast && i < zenthar::kPlanetSlots; ++i)
+            list->addItem(FromText(st.planet(i).Name.trimmed()),
+                          FromText(st.planet(i).Name.padded()));
+        if (k < list->count()) list->setCurrentIndex(k);
+        PlayerEdt_[slot]->clear();
+    }
+
+    SkillCmb_->clear();
+    SkillCmb_->addItems({"Beginner", "Intermidiate", "Advanced"});
+    SkillCmb_->setCurrentIndex(0);
+
+    for (int k = 0; k < 4; ++k) {
+        symbols_[static_cast<std::size_t>(k)] = zenthar::kPlayerSymbols[static_cast<std::size_t>(k)];
+        showSymbol(k);
+    }
+    SimpleOpt_->setChecked(true);
+    StarsNumberEdt_->setText("26");
+    PlayerNumCmb_LostFocus();
+}
+
+void NewGameFrm::showSymbol(int index) {
+    QLabel* picture = PlayerSimbol_[static_cast<std::size_t>(index)];
+    const std::string& name = symbols_[static_cast<std::size_t>(index)];
+    QPixmap icon(FromText(game_.file(name).string()));
+    const int side = picture->height() - 2 * picture->frameWidth() - 2;
+    if (!icon.isNull() && side > 0)
+        icon = icon.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    picture->setPixmap(icon);
+    picture->setAccessibleName(FromText(name));
+}
+
+void NewGameFrm::PlayerNumCmb_LostFocus() {
+    const int n = static_cast<int>(
+        zenthar::Round(zenthar::LeadingNumber(PlayerNumCmb_->currentText().toStdString())));
+    for (int k = 0; k < 4; ++k) PlayerEdt_[static_cast<std::size_t>(k)]->setEnabled(k < n);
+}
+
+void NewGameFrm::PlayerSimbol_Click(int index) {
+    if (index < 0 || index > 3) return;
+    auto& symbol = symbols_[static_cast<std::size_t>(index)];
+    symbol = zenthar::NextSymbol(symbol);
+    showSymbol(index);
+}
+
+void NewGameFrm::StarsNumberEdt_LostFocus() {
+    const int planets = zenthar::NumberOfPlanetsTyped(StarsNumberEdt_->text().toStdString());
+    if (auto refusal = zenthar::CheckNumberOfPlanets(planets)) {
+        game_.dialogs.inform(*refusal);
+        StarsNumberEdt_->setText("5");
+    }
+}
+
+zenthar::NewGameSettings NewGameFrm::settings() const {
+    zenthar::NewGameSettings s;
+    s.players = static_cast<int>(
+        zenthar::Round(zenthar::LeadingNumber(PlayerNumCmb_->currentText().toStdString())));
+    for (std::size_t k = 0; k < 4; ++k) {
+        s.names[k] = PlayerEdt_[k]->text().toStdString();
+        const QVariant stored = HomePlanet_[k]->currentData();
+        s.homePlanets[k] =
+            (stored.isValid() ? stored.toString() : HomePlanet_[k]->currentText()).toStdString();
+        s.symbols[k] = symbols_[k];
+    }
+    s.planets = zenthar::NumberOfPlanetsTyped(StarsNumberEdt_->text().toStdString());
+    s.gameType = SimpleOpt_->isChecked() ? 1 : 0;
+    s.skill = SkillCmb_->currentIndex();
+    return s;
+}
+
+void NewGameFrm::OkBtn_Click() {
+    const zenthar::NewGameSettings s = settings();
+    // Nothing of the running game changes before every check has passed.
+    if (auto refusal = zenthar::CheckNewGame(game_.st, s)) {
+        game_.dialogs.inform(*refusal);
+        return;
+    }
+    try {
+        zenthar::CreateNewGame(game_, s);
+    } catch (const zenthar::StorageError& e) {
+        game_.dialogs.inform("The new game could not be written to the game database (error " +
+                             std::to_string(e.code()) + "). " + e.what());
+        return;
+    }
+    // The next New Game starts from the defaults, as with a freshly opened dialog.
+    Form_Load();
+    accept();
+}
+
+void NewGameFrm::CancelBtn_Click() { reject(); }
+
+bool NewGameFrm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == StarsNumberEdt_ && PlayerMovedOn(event)) {
+        StarsNumberEdt_LostFocus();
+    } else if (watched == PlayerNumCmb_ && PlayerMovedOn(event)) {
+        PlayerNumCmb_LostFocus();
+    } else if (event->type() == QEvent::MouseButtonRelease &&
+               static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        for (int k = 0; k < 4; ++k)
+            if (watched == PlayerSimbol_[static_cast<std::size_t>(k)]) {
+                PlayerSimbol_Click(k);
+                return true;
+            }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace zenthar::ui

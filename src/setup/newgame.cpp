@@ -1,0 +1,206 @@
+// The new game: checks, settings, generation and the initial rows of the game database.
+#include "setup/newgame.h"
+
+#include <memory>
+#include <stdexcept>
+
+#include "game/database.h"
+#include "setup/galaxy.h"
+
+namespace zenthar {
+namespace {
+
+// The first planet among the galaxy's PlanetsNum whose name a home-planet list shows, or -1.
+int HomeWithinGalaxy(const GameState& st, int planets, const std::string& text) {
+    const FixedText<40> wanted(text);
+    for (int i = 0; i < planets && i < kPlanetSlots && i <= st.PlanetNamesLast; ++i)
+        if (st.planet(i).Name == wanted) return i;
+    return -1;
+}
+
+// A name cut to the 40 bytes a name field holds, without splitting a UTF-8 character.
+std::string CutName(const std::string& name) {
+    if (name.size() <= 40) return name;
+    std::size_t n = 40;
+    while (n > 0 && (static_cast<unsigned char>(name[n]) & 0xC0) == 0x80) --n;
+    return name.substr(0, n);
+}
+
+void StoreSettings(GameState& st, const NewGameSettings& s) {
+    ClearGame(st);
+    st.PlayesNum = s.players;
+    st.PlanetsNum = s.planets;
+    st.GameType = s.gameType;
+    st.EmpireSkill = s.skill;
+    st.CurrentYear = kFirstYear;
+    for (std::size_t k = 0; k < kMaxPlayers; ++k) {
+        st.PlName[k] = static_cast<int>(k) < s.players ? CutName(s.names[k]) : std::string();
+        st.PlSymbol[k] = s.symbols[k];
+    }
+}
+
+void RemoveRows(Connection& db, const std::string& table) {
+    db.setRecordSource(table);
+    db.Refresh();
+    Recordset& rs = db.rs();
+    while (!rs.EOF_()) {
+        rs.Delete();
+        rs.MoveNext();
+    }
+}
+
+void WriteGameSettings(Recordset& rs, const GameState& st) {
+    rs.SetField("PlayesNum", st.PlayesNum);
+    rs.SetField("PlanetsNum", st.PlanetsNum);
+    rs.SetField("GameType", st.GameType);
+    rs.SetField("EmpireSkill", st.EmpireSkill);
+    rs.SetField("CurrentYear", static_cast<int>(st.CurrentYear));
+    rs.SetField("CurrentPlTurn", static_cast<int>(st.CurrentPlTurn));
+}
+
+void WriteConfigurationRows(Connection& db, const GameState& st, const NewGameSettings& s) {
+    db.setRecordSource("AppCfg");
+    db.Refresh();
+    Recordset& rs = db.rs();
+    rs.AddNew();
+    WriteGameSettings(rs, st);
+    rs.SetField("PlName1", CutName(s.names[0]));
+    rs.SetField("PlSymbol", st.PlSymbol[0].padded());
+    rs.SetField("Hatest", 0);
+    rs.SetField("Startyear", 0);
+    rs.SetField("StartPl", "");
+    rs.SetField("EndPl", "");
+    rs.Update();
+    // Later rows carry the settings too but none of the Empire's campaign fields.
+    for (int k = 1; k < st.PlayesNum; ++k) {
+        const auto slot = static_cast<std::size_t>(k);
+        rs.AddNew();
+        rs.SetField("PlName1", CutName(s.names[slot]));
+        rs.SetField("PlSymbol", st.PlSymbol[slot].padded());
+        WriteGameSettings(rs, st);
+        rs.Update();
+    }
+}
+
+void WritePlanetRow(Recordset& rs, const PlanetRecord& p) {
+    static const char* const kKnown[] = {"KnownShip", "KnownProd", "KnownHost", "YearScouted"};
+    const std::array<const std::array<Int16, 6>*, 4> known{&p.KnownShip, &p.KnownProd,
+                                                          &p.KnownHost, &p.YearScouted};
+    rs.AddNew();
+    rs.SetField("PlanetId", p.PlanetId.padded());
+    rs.SetField("Name", p.Name.padded());
+    rs.SetField("XPos", static_cast<int>(p.XPos));
+    rs.SetField("YPos", static_cast<int>(p.YPos));
+    rs.SetField("Scouted", p.Scouted.padded());
+    for (std::size_t f = 0; f < known.size(); ++f)
+        for (std::size_t k = 0; k < 5; ++k)
+            rs.SetField(std::string(kKnown[f]) + std::to_string(k + 1),
+                        static_cast<int>((*known[f])[k]));
+    rs.SetField("MaxProd", static_cast<int>(p.MaxProd));
+    rs.SetField("Production", static_cast<int>(p.Production));
+    rs.SetField("WillProd", static_cast<int>(p.WillProd));
+    rs.SetField("Hostility", static_cast<int>(p.Hostility));
+    rs.SetField("Ships", static_cast<int>(p.Ships));
+    rs.SetField("Ico", p.Ico.padded());
+    rs.Update();
+}
+
+// The k-th configuration row belongs to player k - 1: the rows were added in player order.
+void WriteHomePlanets(Connection& db, const GameState& st) {
+    db.setRecordSource("AppCfg");
+    db.Refresh();
+    Recordset& rs = db.rs();
+    rs.MoveFirst();
+    for (int k = 0; k < st.PlayesNum; ++k) {
+        if (k > 0) rs.MoveNext();
+        rs.Edit();
+        rs.SetField("PlHome", static_cast<int>(st.PlHome[static_cast<std::size_t>(k)]));
+        rs.Update();
+    }
+}
+
+}  // namespace
+
+std::string NextSymbol(std::string_view symbol) {
+    const std::string name = TrimRight(symbol);
+    for (std::size_t k = 0; k < kPlayerSymbols.size(); ++k)
+        if (name == kPlayerSymbols[k]) return kPlayerSymbols[(k + 1) % kPlayerSymbols.size()];
+    return name;
+}
+
+int NumberOfPlanetsTyped(std::string_view typed) {
+    const long long v = Int(LeadingNumber(typed));
+    // Far out of range either way is all the check needs to know.
+    return static_cast<int>(v < -1 ? -1 : (v > 1000 ? 1000 : v));
+}
+
+std::optional<std::string> CheckNumberOfPlanets(int planets) {
+    if (planets < kMinPlanets || planets > kMaxPlanets)
+        return "The number of stars must be between 5 and 50";
+    return std::nullopt;
+}
+
+std::optional<std::string> CheckNewGame(const GameState& st, const NewGameSettings& s) {
+    if (s.players < 1 || s.players > kMaxPlayers)
+        return "The number of players must be between 1 and 4.";
+    for (int k = 0; k < s.players; ++k)
+        if (Trim(s.names[static_cast<std::size_t>(k)]).empty())
+            return "Fill in Players' Names, please.";
+    // All four rows, whatever the number of players: the lists and symbols of absent players
+    // are on the dialog too.
+    for (std::size_t i = 0; i < 4; ++i)
+        for (std::size_t j = 0; j < 4; ++j)
+            if (i != j && FixedText<40>(s.homePlanets[i]) == FixedText<40>(s.homePlanets[j]))
+                return "Multiple players can't have the same Home Planet.";
+    for (std::size_t i = 0; i < 4; ++i)
+        for (std::size_t j = 0; j < 4; ++j)
+            if (i != j && FixedText<12>(s.symbols[i]) == FixedText<12>(s.symbols[j]))
+                return "More players can't have the same Symbol.";
+    // Enter in the planets field reaches OK without the field's own check.
+    if (auto refusal = CheckNumberOfPlanets(s.planets)) return refusal;
+    // A capital outside the galaxy would leave its player with no planet at all.
+    for (int k = 0; k < s.players; ++k) {
+        const auto slot = static_cast<std::size_t>(k);
+        if (HomeWithinGalaxy(st, s.planets, s.homePlanets[slot]) < 0)
+            return "The Home Planet of " + Trim(s.names[slot]) + " must be one of the first " +
+                   FormatPlain(s.planets) + " planets of the list, please.";
+    }
+    if (s.skill < 0 || s.skill > 2) return "Choose the Empire Skill Level, please.";
+    if (s.gameType != 0 && s.gameType != 1) return "Choose the Game Type, please.";
+    return std::nullopt;
+}
+
+void CreateNewGame(Game& game, const NewGameSettings& settings) {
+    if (auto refusal = CheckNewGame(game.st, settings)) throw std::invalid_argument(*refusal);
+
+    // The new game is built aside and takes over only once its rows are stored, so a failing
+    // disk leaves the running game whole, in memory and in the (rolled back) database.
+    auto next = std::make_unique<GameState>(game.st);
+    StoreSettings(*next, settings);
+
+    Connection& db = game.FileDta1;
+    db.setDatabaseName(game.WorkingFile());
+    try {
+        Connection::Transaction tx(db);
+        RemoveRows(db, "Ships");
+        RemoveRows(db, "Planets");
+        RemoveRows(db, "AppCfg");
+        WriteConfigurationRows(db, *next, settings);
+        db.setRecordSource("Planets");
+        db.Refresh();
+        GenerateGalaxy(*next, game.random, settings.homePlanets,
+                       [&](int i) { WritePlanetRow(db.rs(), next->planet(i)); });
+        WriteHomePlanets(db, *next);
+        tx.commit();
+    } catch (...) {
+        try {
+            db.rebind(game.WorkingFile(), "Ships");
+        } catch (...) {
+        }
+        throw;
+    }
+    db.rebind(game.WorkingFile(), "Ships");
+    game.st = std::move(*next);
+}
+
+}  // namespace zenthar

@@ -1,0 +1,192 @@
+// The spine of the game: ending a turn, the year end phase by phase, the victory test and the
+// hand-over to the next player still in the game.
+#include "turn/endturn.h"
+
+#include <algorithm>
+#include <array>
+
+#include "turn/arrival.h"
+#include "turn/empire.h"
+#include "turn/lookups.h"
+#include "turn/rebels.h"
+#include "turn/taskforces.h"
+#include "turn/turnreport.h"
+
+namespace zenthar {
+namespace {
+
+constexpr int kCarryOn = static_cast<int>(Answer::Yes);
+
+// Holds EndTurnRunning for one call, and lets go of it however the call ends.
+class RunningFlag {
+  public:
+    explicit RunningFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~RunningFlag() { flag_ = false; }
+    RunningFlag(const RunningFlag&) = delete;
+    RunningFlag& operator=(const RunningFlag&) = delete;
+
+  private:
+    bool& flag_;
+};
+
+// The planets in play, never more than PlanetList has slots, whatever a loaded game claims.
+int PlanetCount(const GameState& st) {
+    return std::clamp(st.PlanetsNum, 0, kPlanetSlots);
+}
+
+bool OwnsAnyPlanet(const GameState& st, int side) {
+    for (int i = 0; i < PlanetCount(st); ++i)
+        if (OwnerOf(st, i) == side) return true;
+    return false;
+}
+
+// Which sides have at least one task force in the Ships table.
+std::array<bool, kSides> SidesInFlight(Game& game) {
+    std::array<bool, kSides> inFlight{};
+    game.FileDta1.Refresh();
+    Recordset& rs = game.FileDta1.rs();
+    if (rs.RecordCount() <= 0) return inFlight;
+    for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) {
+        const long long side = rs.Field("PlNum").asInt();
+        if (side >= 0 && side < kSides) inFlight[static_cast<std::size_t>(side)] = true;
+    }
+    return inFlight;
+}
+
+bool AnyPlayerInGame(Game& game) {
+    const std::array<bool, kSides> inFlight = SidesInFlight(game);
+    for (int p = 0; p < game.st.PlayesNum; ++p)
+        if (inFlight[static_cast<std::size_t>(p)] || OwnsAnyPlanet(game.st, p)) return true;
+    return false;
+}
+
+// Gives the turn to CurrentPlTurn or the first player after it who still has a task force in
+// flight or a planet; false when it runs past the last player.
+bool PassTurnOn(Game& game) {
+    GameState& st = game.st;
+    if (st.CurrentPlTurn < 0) st.CurrentPlTurn = 0;
+    for (; st.CurrentPlTurn < st.PlayesNum;
+         st.CurrentPlTurn = static_cast<Int16>(st.CurrentPlTurn + 1)) {
+        ShowTurnStatus(game, true);
+        if (st.TaskForceLast >= 0 || OwnsAnyPlanet(st, st.CurrentPlTurn)) return true;
+    }
+    return false;
+}
+
+// ---- the phases of a year end, in their order ------------------------------------------------
+
+void BeginYearEnd(Game& game) {
+    game.display.SkipAllFlag = game.st.SkipEndTurnScreen ? 1 : 0;
+}
+
+void PlayEmpireTurn(Game& game) {
+    GameState& st = game.st;
+    st.CurrentPlTurn = kEmpire;
+    st.CurrentYear = Saturate16(st.CurrentYear + 1LL);
+    EmpireTurn(game);
+}
+
+void StartReport(const GameState& st, TurnReport& report) {
+    report.yearLine(st.CurrentYear - 1LL);
+    report.endLine();
+}
+
+void Produce(GameState& st) {
+    for (int i = 0; i < PlanetCount(st); ++i) {
+        PlanetRecord& planet = st.planet(i);
+        planet.Ships = Saturate16(static_cast<long long>(planet.Ships) + planet.Production);
+        planet.WillProd = -1;
+    }
+}
+
+void RiseRebels(Game& game, TurnReport& report) {
+    game.display.beginRebelPhase();
+    report.endLine();
+    for (int i = 0; i < PlanetCount(game.st); ++i) RebelStep(game, report, i);
+    game.display.endRebelPhase();
+    game.display.hideWindow();
+}
+
+void FinishReport(Game& game, TurnReport& report) {
+    report.close();
+    if (!report.ok())
+        game.dialogs.inform("The turn report could not be written to " + report.path().string() +
+                            ".");
+}
+
+void ShowSummaryIfSkipped(Game& game) {
+    if (game.st.SkipEndTurnScreen) game.view.ShowEndTurnSummary();
+}
+
+// The galaxy is conquered when the Empire has neither a planet nor a fleet left and exactly one
+// player still has either. Once the player chose to carry on, the box is not shown again.
+void VictoryTest(Game& game) {
+    GameState& st = game.st;
+    if (st.VictoryAnswer == kCarryOn) return;
+    if (OwnsAnyPlanet(st, kEmpire)) return;  // the usual case, and no table walk needed
+    const std::array<bool, kSides> inFlight = SidesInFlight(game);
+    if (inFlight[kEmpire]) return;
+    int standing = 0;
+    int winner = -1;
+    for (int p = 0; p < st.PlayesNum; ++p) {
+        if (!inFlight[static_cast<std::size_t>(p)] && !OwnsAnyPlanet(st, p)) continue;
+        ++standing;
+        winner = p;
+    }
+    if (standing != 1) return;
+    const Answer answer = game.dialogs.ask(MessageRequest{
+        CongratulationsText(st, winner), "Zenthar", Buttons::YesNo, Icon::None, Answer::Yes});
+    st.VictoryAnswer = static_cast<int>(answer);
+}
+
+}  // namespace
+
+std::string CongratulationsText(const GameState& st, int winner) {
+    const std::string& name = st.PlName.at(static_cast<std::size_t>(winner)).padded();
+    return "Congratulations \r\r" + name +
+           "\r\rYou conquered the galaxy!\r\rDo you want to continue?";
+}
+
+void RunYearEnd(Game& game) {
+    GameState& st = game.st;
+    BeginYearEnd(game);
+    PlayEmpireTurn(game);
+    TurnReport report(game.ReportFile());
+    StartReport(st, report);
+    st.CurrentPlTurn = 0;
+    LandTaskForces(game, report);
+    Produce(st);
+    RiseRebels(game, report);
+    FinishReport(game, report);
+    ShowSummaryIfSkipped(game);
+    VictoryTest(game);
+    st.CurrentPlTurn = 0;
+}
+
+void HandTurnOver(Game& game) {
+    if (PassTurnOn(game)) return;
+    // The players after the one who ended the turn are all out, but an earlier one may still
+    // be in the game: then their year is over too, and the turn goes round again. Only when
+    // nobody is left has the Empire won.
+    if (AnyPlayerInGame(game)) {
+        RunYearEnd(game);
+        if (PassTurnOn(game)) return;
+    }
+    // CurrentPlTurn stays past the last player; the next End Turn runs another year end.
+    game.dialogs.inform(kEmpireHasWon);
+}
+
+void EndTurn(Game& game) {
+    GameState& st = game.st;
+    if (st.EndTurnRunning) return;
+    if (!st.GameActive || st.PlayesNum < 1 || st.PlayesNum > kMaxPlayers) return;
+    RunningFlag running(st.EndTurnRunning);
+
+    // After the Empire has won (or at a new game's -1) there is no player whose list to store.
+    if (st.validPlayer(st.CurrentPlTurn)) SaveTaskForces(game);
+    st.CurrentPlTurn = Saturate16(st.CurrentPlTurn + 1LL);
+    if (st.CurrentPlTurn > st.PlayesNum - 1) RunYearEnd(game);
+    HandTurnOver(game);
+}
+
+}  // namespace zenthar

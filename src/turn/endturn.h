@@ -1,0 +1,30 @@
+// The end of a turn: the player's orders are stored, the turn passes on, and after the last
+// player the year ends (the Empire, arrivals and battles, production, rebels, the report file,
+// the victory test) before the turn goes to the first player still in the game.
+#pragma once
+
+#include <string>
+
+#include "game/game.h"
+
+namespace zenthar {
+
+inline constexpr const char* kEmpireHasWon =
+    "The Empire has won. You'd better have a good night sleep and try next time :-)";
+
+// Ends the current player's turn. Does nothing without a game, or when called again while an
+// earlier call is still running (its animations and messages let the window process events).
+void EndTurn(Game& game);
+
+// The year end alone, with CurrentPlTurn past the last player; leaves CurrentPlTurn at 0.
+void RunYearEnd(Game& game);
+
+// Gives the turn to CurrentPlTurn or the next player after it who still has a planet or a task
+// force in flight. When the later players are all out but an earlier one is not, the year ends
+// and the turn goes round again; when no player is left, the Empire has won.
+void HandTurnOver(Game& game);
+
+// The text of the box that congratulates the last player standing.
+std::string CongratulationsText(const GameState& st, int winner);
+
+}  // namespace zenthar

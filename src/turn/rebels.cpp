@@ -1,0 +1,119 @@
+// The rebel step of a year end, one planet at a time.
+#include "turn/rebels.h"
+
+#include <string>
+
+#include "turn/lookups.h"
+
+namespace zenthar {
+namespace {
+
+bool Rises(Game& game) {
+    const int chance = RisingChance(game.st.EmpireSkill);
+    if (chance == 0) return false;
+    return Int(game.random.next() * 100 + 1) <= chance;
+}
+
+int RebelOwner(const PlanetRecord& planet) {
+    for (int k = 0; k < kMaxPlayers; ++k)
+        if (planet.digit(k) > 1) return k;
+    return kEmpire;
+}
+
+// One ship per round, as many rounds as there are rebels, never more than the planet holds.
+Int16 Fight(Game& game, int rebels, Int16 defenders) {
+    TurnDisplay& display = game.display;
+    for (int round = 1; round <= rebels && defenders > 0; ++round) {
+        if (display.SkipBattleFlag == 0 && display.SkipAllFlag == 0) {
+            display.rebelRound(round, defenders);
+            if (!game.st.SoundsOff) display.playSound(Sound::Explosion);
+        }
+        --defenders;
+    }
+    return defenders;
+}
+
+// Every player holding the planet keeps it as scouted, with no ships seen on it.
+void HandBackToEmpire(GameState& st, PlanetRecord& planet) {
+    for (int k = 0; k < kMaxPlayers; ++k) {
+        if (planet.digit(k) <= 1) continue;
+        const auto slot = static_cast<std::size_t>(k);
+        planet.setDigit(k, '1');
+        planet.KnownProd[slot] = planet.Production;
+        planet.KnownShip[slot] = 0;
+        planet.KnownHost[slot] = planet.Hostility;
+        planet.YearScouted[slot] = st.CurrentYear;
+        if (st.Hatest[slot] - 1 >= 0) st.Hatest[slot] = static_cast<Int16>(st.Hatest[slot] - 1);
+    }
+}
+
+}  // namespace
+
+int RisingChance(int empireSkill) {
+    switch (empireSkill) {
+        case 0:
+            return 15;
+        case 1:
+            return 45;
+        case 2:
+            return 60;
+        default:
+            return 0;
+    }
+}
+
+int RebelCount(int empireSkill, int hostility, double u) {
+    double strength = 0;
+    switch (empireSkill) {
+        case 0:
+            strength = 0.75;
+            break;
+        case 1:
+            strength = 1.0;
+            break;
+        case 2:
+            strength = 1.5;
+            break;
+        default:
+            return 0;
+    }
+    return static_cast<int>(Saturate16(Int(hostility * strength * u + 1)));
+}
+
+void RebelStep(Game& game, TurnReport& report, int i) {
+    GameState& st = game.st;
+    TurnDisplay& display = game.display;
+    PlanetRecord& planet = st.planet(i);
+    if (planet.Hostility <= 0 || OwnerOf(st, i) == kEmpire) return;
+    if (!Rises(game)) return;
+
+    // A rising is always put on the window, even with the end turn screens skipped.
+    display.showWindow();
+    const std::string owner = st.PlName[static_cast<std::size_t>(RebelOwner(planet))].trimmed();
+    display.setDefender(owner);
+    display.setPlanet(planet.Name.padded());
+    display.setAttacker("Rebels");
+    report.field("Rebels");
+    report.field(planet.Name.trimmed());
+    report.field(owner);
+
+    const int rebels = RebelCount(st.EmpireSkill, planet.Hostility, game.random.next());
+    report.numberField(rebels);
+    report.numberField(planet.Ships);
+    planet.Ships = Fight(game, rebels, planet.Ships);
+    report.emptyField();
+    report.numberField(planet.Ships);
+
+    std::string outcome;
+    if (planet.Ships <= 0) {
+        HandBackToEmpire(st, planet);
+        outcome = "The rebels took over and handled the planet back to the Empire";
+    } else {
+        outcome = "The rebels distroyed " + ReportNumber(rebels) + " of your precious ships";
+    }
+    if (display.SkipAllFlag == 0) display.showMessage(outcome);
+    report.endLine(outcome);
+    display.SkipBattleFlag = 0;
+}
+
+}  // namespace zenthar

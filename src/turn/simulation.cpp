@@ -1,0 +1,215 @@
+// Headless games: a private program folder, a galaxy from a seed or a saved game, scripted
+// players ending their turns, and what is left on each side when the game stops.
+#include "turn/simulation.h"
+
+#include <stdlib.h>
+
+#include <algorithm>
+
+#include "game/random.h"
+#include "game/saveload.h"
+#include "game/silent.h"
+#include "game/storage_error.h"
+#include "setup/newgame.h"
+#include "turn/endturn.h"
+#include "turn/lookups.h"
+
+namespace zenthar::sim {
+namespace {
+
+// A copy of the program folder's data files and template in a fresh temporary folder, so that
+// the working file and the report file of one game are its own. Removed with the game.
+class ScratchProgramFolder {
+public:
+    explicit ScratchProgramFolder(const std::filesystem::path& programDir) {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "zenthar-sim-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw StorageError(errors::kPathFileAccess,
+                               "Cannot create a temporary program folder in " +
+                                   std::filesystem::temp_directory_path().string());
+        path_ = pattern;
+        std::error_code ec;
+        std::filesystem::create_directories(path_ / "GAMES", ec);
+        for (const char* name : {"crt.dat", "planets.dat", "backgrnd.dat", "zenthar.mdb"}) {
+            const std::filesystem::path from = programDir / name;
+            if (!std::filesystem::is_regular_file(from, ec))
+                throw StorageError(errors::kFileNotFound,
+                                   "The program folder lacks " + from.string());
+            std::filesystem::copy_file(from, path_ / name, ec);
+            if (ec)
+                throw StorageError(errors::kPathFileAccess,
+                                   "Cannot copy " + from.string() + ": " + ec.message());
+        }
+    }
+    ~ScratchProgramFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    ScratchProgramFolder(const ScratchProgramFolder&) = delete;
+    ScratchProgramFolder& operator=(const ScratchProgramFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// The scripted players stand behind their own orders, and carry on once the galaxy is theirs.
+class AgreeingDialogs : public UserDialogs {
+public:
+    Answer ask(const MessageRequest& r) override {
+        return r.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
+    }
+};
+
+NewGameSettings SettingsFor(const GameState& st, const SimulationOptions& o) {
+    NewGameSettings s;
+    s.players = o.players;
+    s.planets = o.planets;
+    s.skill = o.skill;
+    s.gameType = 1;
+    s.symbols = {"shipvert.ico", "mac.ico", "shiporiz.ico", "flsp.ico"};
+    // As the set-up dialog offers them: row k shows the k-th planet of the list.
+    for (std::size_t k = 0; k < 4; ++k) {
+        s.names[k] = "Player " + std::to_string(k + 1);
+        s.homePlanets[k] = st.PlanetList[k].Name.padded();
+    }
+    return s;
+}
+
+void SetUpNewGalaxy(Game& game, const SimulationOptions& o) {
+    CreateNewGame(game, SettingsFor(game.st, o));
+    // What the New Game command does once the dialog closed with OK.
+    game.st.GameActive = true;
+    game.st.CurrentPlTurn = -1;
+    EndTurn(game);
+}
+
+void LoadSavedGame(Game& game, const std::filesystem::path& file) {
+    if (IsWorkingFile(game, file)) throw LoadRefused("Invalid File Name.");
+    try {
+        LoadGame(game, file);
+    } catch (const StorageError& e) {
+        throw LoadRefused(StorageErrorMessage(e));
+    }
+}
+
+void KeepReport(Game& game, const std::filesystem::path& folder) {
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    const std::filesystem::path copy =
+        folder / ("turnrep-" + FormatPlain(game.st.CurrentYear - 1LL) + ".txt");
+    std::filesystem::copy_file(game.ReportFile(), copy,
+                               std::filesystem::copy_options::overwrite_existing, ec);
+    if (ec)
+        throw StorageError(errors::kPathFileAccess,
+                           "Cannot keep the turn report as " + copy.string() + ": " + ec.message());
+}
+
+}  // namespace
+
+std::unique_ptr<ScriptedPlayer> MakePlayer(BotKind kind) {
+    if (kind == BotKind::Greedy) return std::make_unique<GreedyPlayer>();
+    return std::make_unique<PassivePlayer>();
+}
+
+std::vector<SideResult> CountSides(Game& game) {
+    GameState& st = game.st;
+    const int players = std::clamp(st.PlayesNum, 0, kMaxPlayers);
+    std::vector<SideResult> sides(static_cast<std::size_t>(players) + 1);
+    for (int p = 0; p < players; ++p)
+        sides[static_cast<std::size_t>(p)].name = st.PlName[static_cast<std::size_t>(p)].trimmed();
+    sides.back().name = "Empire";
+    auto sideOf = [&](long long owner) -> SideResult* {
+        if (owner == kEmpire) return &sides.back();
+        if (owner >= 0 && owner < players) return &sides[static_cast<std::size_t>(owner)];
+        return nullptr;
+    };
+    for (int i = 0; i < st.PlanetsNum && i < kPlanetSlots; ++i) {
+        if (SideResult* side = sideOf(OwnerOf(st, i))) {
+            side->planets++;
+            side->ships += st.planet(i).Ships;
+        }
+    }
+    game.FileDta1.Refresh();
+    Recordset& rs = game.FileDta1.rs();
+    if (rs.RecordCount() > 0) {
+        for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) {
+            if (SideResult* side = sideOf(rs.Field("PlNum").asInt())) {
+                side->taskForces++;
+                side->shipsInFlight += rs.Field("NumOfShips").asInt();
+            }
+        }
+    }
+    return sides;
+}
+
+int Winner(Game& game) {
+    const std::vector<SideResult> sides = CountSides(game);
+    int standing = 0;
+    int last = -1;
+    for (std::size_t p = 0; p + 1 < sides.size(); ++p) {
+        if (sides[p].planets == 0 && sides[p].taskForces == 0) continue;
+        ++standing;
+        last = static_cast<int>(p);
+    }
+    if (standing == 0) return kEmpire;
+    const SideResult& empire = sides.back();
+    if (standing == 1 && empire.planets == 0 && empire.taskForces == 0) return last;
+    return -1;
+}
+
+GameResult RunGame(const SimulationOptions& o, const YearEndHook& afterYearEnd) {
+    ScratchProgramFolder folder(o.programDir);
+    AgreeingDialogs dialogs;
+    SilentDisplay display;
+    SilentView view;
+    SystemRandom random(o.seed);
+    Game game(folder.path(), dialogs, display, view, random);
+    StartUp(game);
+    GameState& st = game.st;
+
+    if (o.loadFile.empty())
+        SetUpNewGalaxy(game, o);
+    else
+        LoadSavedGame(game, o.loadFile);
+    if (!o.saveInitial.empty()) SaveGame(game, o.saveInitial);
+
+    GameResult result;
+    result.seed = o.seed;
+    result.firstYear = st.CurrentYear;
+    const std::unique_ptr<ScriptedPlayer> player = MakePlayer(o.bot);
+    int winner = Winner(game);
+    // Every End Turn passes the turn on or ends the year; more turns than players without a
+    // new year would mean the game cannot go on.
+    int turnsThisYear = 0;
+    while (winner == -1 && st.CurrentYear - result.firstYear < o.years &&
+           st.CurrentYear < kInt16Max && turnsThisYear <= kMaxPlayers) {
+        if (st.validPlayer(st.CurrentPlTurn)) player->PlayTurn(game);
+        const Int16 yearBefore = st.CurrentYear;
+        EndTurn(game);
+        if (st.CurrentYear == yearBefore) {
+            ++turnsThisYear;
+            continue;
+        }
+        turnsThisYear = 0;
+        if (!o.keepReportsDir.empty()) KeepReport(game, o.keepReportsDir);
+        if (afterYearEnd) afterYearEnd(game);
+        winner = Winner(game);
+    }
+    if (!o.saveFinal.empty()) SaveGame(game, o.saveFinal);
+
+    result.winner = winner;
+    result.lastYear = st.CurrentYear;
+    result.yearsPlayed = st.CurrentYear - result.firstYear;
+    result.sides = CountSides(game);
+    if (winner == kEmpire)
+        result.winnerName = "Empire";
+    else if (winner >= 0)
+        result.winnerName = result.sides[static_cast<std::size_t>(winner)].name;
+    else
+        result.winnerName = "none";
+    return result;
+}
+
+}  // namespace zenthar::sim

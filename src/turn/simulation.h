@@ -1,0 +1,101 @@
+// Whole games without a window: a galaxy from a seed (or a saved game), scripted players that
+// give their orders through the same rules a player's clicks reach, and year ends with nothing
+// shown. The simulator zenthar-sim and the soak test play through here.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "game/game.h"
+
+namespace zenthar::sim {
+
+enum class BotKind { Passive, Greedy };
+
+// A side played by the computer in place of a human: it gives the orders of one turn.
+class ScriptedPlayer {
+public:
+    virtual ~ScriptedPlayer() = default;
+    // Called with CurrentPlTurn the player and its task forces loaded; End Turn is the caller's.
+    virtual void PlayTurn(Game& game) = 0;
+};
+
+// Ends every turn without an order.
+class PassivePlayer : public ScriptedPlayer {
+public:
+    void PlayTurn(Game&) override {}
+};
+
+// Raises production where it can spare the price, then sends each planet's surplus to the
+// nearest planet it does not own that the fleet should beat two to one; a surplus too small
+// for any of them gathers at the planet nearest to the weakest one. It reads the true
+// garrisons: a yardstick for the Empire, not a fair opponent.
+class GreedyPlayer : public ScriptedPlayer {
+public:
+    void PlayTurn(Game& game) override;
+    // Ships a planet keeps at home: enough to outlast its rebels and two years of production.
+    static int Garrison(const PlanetRecord& planet);
+};
+
+std::unique_ptr<ScriptedPlayer> MakePlayer(BotKind kind);
+
+struct SimulationOptions {
+    int players = 1;
+    int planets = 26;
+    int skill = 0;
+    int years = 300;
+    BotKind bot = BotKind::Greedy;
+    unsigned long long seed = 1;
+    // Where the data files and the empty game database come from; the game itself runs in a
+    // private copy, so parallel runs never share a working file.
+    std::filesystem::path programDir;
+    std::filesystem::path loadFile;     // empty: a new galaxy
+    std::filesystem::path saveInitial;  // empty: not saved
+    std::filesystem::path saveFinal;
+    std::filesystem::path keepReportsDir;  // empty: reports are not kept
+};
+
+struct SideResult {
+    std::string name;
+    int planets = 0;
+    long long ships = 0;  // on the side's planets
+    int taskForces = 0;   // in flight
+    long long shipsInFlight = 0;
+};
+
+struct GameResult {
+    unsigned long long seed = 0;
+    int winner = -1;         // player 0..3, kEmpire, or -1 while undecided
+    std::string winnerName;  // the player's name, "Empire" or "none"
+    int firstYear = 0;
+    int lastYear = 0;
+    int yearsPlayed = 0;
+    std::vector<SideResult> sides;  // the players in order, then the Empire
+};
+
+// A saved game the game itself would refuse to open; what() is the game's own message.
+class LoadRefused : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Runs after every year end, before the game is checked for a winner.
+using YearEndHook = std::function<void(Game&)>;
+
+// Plays one game to its end or for options.years years. Throws StorageError when the program
+// folder lacks a file or a save fails (StorageErrorMessage says why), LoadRefused when the
+// saved game to start from is refused.
+GameResult RunGame(const SimulationOptions& options, const YearEndHook& afterYearEnd = {});
+
+// Which side has won: kEmpire when no player has a planet or a fleet left, the last player
+// standing when the Empire has neither, else -1.
+int Winner(Game& game);
+
+// Who holds what, side by side (the players in order, then the Empire).
+std::vector<SideResult> CountSides(Game& game);
+
+}  // namespace zenthar::sim

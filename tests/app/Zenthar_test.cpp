@@ -1,0 +1,286 @@
+// The main window itself: menus, start-up, layout in centimetres, Exit and the close box.
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+
+#include "app/app_fixture.h"
+#include "app/screen_units.h"
+
+namespace zenthar::testing {
+namespace {
+
+using ui::Zenthar;
+
+struct ItemSpec {
+    const char* menu;
+    const char* name;
+    const char* caption;
+    const char* shortcut;
+};
+
+const ItemSpec kItems[] = {
+    {"FileMenu", "NewGameItem", "New Game", "Ctrl+N"},
+    {"FileMenu", "LoadGameItem", "Open Game", "Ctrl+O"},
+    {"FileMenu", "SaveGameItem", "Save Game", "Ctrl+S"},
+    {"FileMenu", "ExitItem", "Exit", "Ctrl+Q"},
+    {"OrdersItem", "SendItem", "Send Ships", "F2"},
+    {"OrdersItem", "IncreaseProdItem", "Increase Production", "Ctrl+I"},
+    {"OrdersItem", "EndTurnItem", "End Turn", "Ctrl+E"},
+    {"ReportsItem", "OwningMapItem", "Ownership Map", "F3"},
+    {"ReportsItem", "ShowFleetsItem", "Show Fleets", "F4"},
+    {"ReportsItem", "ProductionSumItem", "Production Summary", "F5"},
+    {"ReportsItem", "LastYearReportItem", "End Turn Report", "F6"},
+    {"ToolsItem", "SearchItem", "Find Planet", "Ctrl+F"},
+    {"OptionsItem", "SkipETDispItem", "Skip End Turn Screen", ""},
+    {"OptionsItem", "SoundsOffItem", "Sounds Off", ""},
+    {"OptionsItem", "IntBrowserItem", "Set Internet Browser Location", ""},
+    {"HelpItem", "HelpIndexItem", "Help Index", "F1"},
+    {"HelpItem", "AboutItem", "About", ""},
+};
+
+using MainWindowTest = AppTest;
+
+TEST_F(MainWindowTest, MenuTreeCaptionsNamesAndShortcuts) {
+    QStringList top;
+    for (QAction* a : window->menuBar()->actions()) top << a->text();
+    EXPECT_EQ(top, QStringList({"File", "Orders", "Reports", "Tools", "Help"}));
+
+    for (const ItemSpec& item : kItems) {
+        SCOPED_TRACE(item.name);
+        QMenu* menu = child<QMenu>(item.menu);
+        ASSERT_NE(menu, nullptr);
+        QAction* action = child<QAction>(item.name);
+        ASSERT_NE(action, nullptr);
+        EXPECT_TRUE(menu->actions().contains(action)) << "under " << item.menu;
+        EXPECT_EQ(action->text(), QString::fromLatin1(item.caption));
+        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(item.shortcut)));
+        EXPECT_TRUE(action->isEnabled());
+    }
+    QMenu* options = child<QMenu>("OptionsItem");
+    EXPECT_EQ(options->title(), "Options");
+    EXPECT_TRUE(child<QMenu>("ToolsItem")->actions().contains(options->menuAction()));
+    EXPECT_TRUE(child<QAction>("SkipETDispItem")->isCheckable());
+    EXPECT_TRUE(child<QAction>("SoundsOffItem")->isCheckable());
+    EXPECT_FALSE(child<QAction>("SkipETDispItem")->isChecked());
+    EXPECT_FALSE(child<QAction>("SoundsOffItem")->isChecked());
+}
+
+TEST_F(MainWindowTest, OptionSwitchesToggleTheStateAndTheMark) {
+    startShown();
+    QAction* skip = child<QAction>("SkipETDispItem");
+    QAction* sounds = child<QAction>("SoundsOffItem");
+    skip->trigger();
+    EXPECT_TRUE(st().SkipEndTurnScreen);
+    EXPECT_TRUE(skip->isChecked());
+    sounds->trigger();
+    sounds->trigger();
+    EXPECT_FALSE(st().SoundsOff) << "two clicks leave Sounds Off unchecked";
+    EXPECT_FALSE(sounds->isChecked());
+    window->SkipETDispItem_Click();
+    EXPECT_FALSE(st().SkipEndTurnScreen);
+    EXPECT_FALSE(skip->isChecked());
+
+    // A game brought in with the switch on shows the mark.
+    galaxy().planet(0, 3, 3).owner(0).home().build();
+    st().SoundsOff = true;
+    window->ShowLoadedGame();
+    EXPECT_TRUE(sounds->isChecked());
+}
+
+TEST_F(MainWindowTest, StartUpLeavesNoGameAndAHiddenPanel) {
+    startShown();
+    EXPECT_FALSE(st().GameActive);
+    EXPECT_NE(window->MainFormState(), 0);
+    EXPECT_EQ(horiz()->minimum(), 0);
+    EXPECT_EQ(horiz()->maximum(), 45);
+    EXPECT_EQ(vert()->minimum(), 0);
+    EXPECT_EQ(vert()->maximum(), 45);
+    for (const char* name : {"YearLbl", "PlTurnLbl", "CurPlNameLbl", "CurPlStatusLbl", "CurProdLbl",
+                             "CurShipsLbl", "CurHostLbl", "CurPlanetPct", "CurPlayerSimPct"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(child<QWidget>(name)->isVisible());
+    }
+    EXPECT_EQ(text("YearLbl"), "Year:");
+    EXPECT_EQ(text("PlTurnLbl"), "Player's Turn:");
+    EXPECT_EQ(text("CurHostLbl"), "Hostility:");
+    // Stars were read: the map is not empty.
+    EXPECT_NE(st().BackgroundStars[0].x + st().BackgroundStars[0].y, 0);
+}
+
+TEST_F(MainWindowTest, PanelLabelsLookAndPlacement) {
+    startShown();
+    const ui::ScreenUnits u(map().logicalDpiX());
+    QLabel* year = child<QLabel>("YearLbl");
+    EXPECT_TRUE(year->font().bold());
+    EXPECT_DOUBLE_EQ(year->font().pointSizeF(), 8.25);
+    EXPECT_EQ(year->palette().color(QPalette::Window), QColor(Qt::black));
+    EXPECT_EQ(year->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+    EXPECT_EQ(child<QLabel>("PlTurnLbl")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(child<QLabel>("CurPlNameLbl")->palette().color(QPalette::WindowText),
+              QColor(255, 255, 0));
+    EXPECT_EQ(child<QLabel>("CurHostLbl")->palette().color(QPalette::WindowText),
+              QColor(0, 255, 255));
+    EXPECT_EQ(year->pos(), QPoint(0, 0));
+    EXPECT_EQ(child<QLabel>("PlTurnLbl")->geometry().topLeft(), QPoint(0, u.twips(480)));
+    EXPECT_EQ(child<QLabel>("CurShipsLbl")->geometry().topLeft(), QPoint(0, u.twips(2160)));
+    const QRect pct = child<QLabel>("CurPlanetPct")->geometry();
+    EXPECT_EQ(pct.left(), 0);
+    const QRect name = child<QLabel>("CurPlNameLbl")->geometry();
+    EXPECT_EQ(name.left(), pct.width() + u.px(0.7));
+    EXPECT_EQ(child<QLabel>("CurPlStatusLbl")->x(), name.left() + u.px(0.2));
+    const QRect symbol = child<QLabel>("CurPlayerSimPct")->geometry();
+    EXPECT_EQ(symbol.left(), pct.width() + u.px(0.1));
+    EXPECT_LE(symbol.right(), name.left()) << "the owner's symbol must not hide the name";
+    // No label reaches over the separator into the map.
+    for (QLabel* l : window->findChildren<QLabel*>()) {
+        if (l->objectName().endsWith("Lbl")) {
+            EXPECT_LE(l->geometry().right(), u.px(5)) << l->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(MainWindowTest, StartUpWithAMissingDataFileSaysWhichAndFails) {
+    std::filesystem::remove(folder.path() / "backgrnd.dat");
+    EXPECT_FALSE(window->startUp());
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_NE(asked[0].text.find("backgrnd.dat"), std::string::npos);
+    EXPECT_NE(asked[0].text.find(folder.path().string()), std::string::npos);
+    EXPECT_EQ(asked[0].buttons, Buttons::Ok);
+    EXPECT_EQ(window->MainFormState(), 0);
+}
+
+TEST_F(MainWindowTest, StartUpWithoutTheTemplateFails) {
+    std::filesystem::remove(folder.path() / "zenthar.mdb");
+    EXPECT_FALSE(window->startUp());
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_NE(asked[0].text.find("zenthar.mdb"), std::string::npos);
+}
+
+// ---- layout ------------------------------------------------------------------------------
+
+class LayoutTest : public AppTest {
+  protected:
+    int extent() {
+        return window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, vert());
+    }
+    ui::ScreenUnits units() { return ui::ScreenUnits(map().logicalDpiX()); }
+    void expectLaidOut(bool fullHeight) {
+        const int w = map().width(), h = map().height();
+        EXPECT_EQ(child<QFrame>("Line1")->geometry(), QRect(units().px(5), 0, 1, h));
+        EXPECT_EQ(vert()->geometry(),
+                  QRect(w - extent(), 0, extent(), fullHeight ? h : h - extent()));
+        EXPECT_EQ(horiz()->y(), h - extent());
+        EXPECT_EQ(horiz()->x(), units().px(5.06));
+        EXPECT_NEAR(horiz()->width(), w - units().pxPerCm() * 5.5, 1.0);
+    }
+};
+
+TEST_F(LayoutTest, ResizeLaysOutOnlyOnceTheWindowWasActivated) {
+    // Shown without a screen window, so nothing activates it behind the test's back.
+    window->setAttribute(Qt::WA_DontShowOnScreen);
+    ASSERT_TRUE(window->startUp());
+    window->show();
+    QApplication::processEvents();
+    EXPECT_EQ(window->MainFormState(), Zenthar::kFormStarted);
+    expectLaidOut(true);
+
+    const QRect vBefore = vert()->geometry();
+    const QRect hBefore = horiz()->geometry();
+    setMapSize(900, 500);
+    ASSERT_EQ(map().size(), QSize(900, 500));
+    EXPECT_EQ(vert()->geometry(), vBefore) << "not yet activated: nothing moves";
+    EXPECT_EQ(horiz()->geometry(), hBefore);
+
+    window->Form_Activate();
+    EXPECT_EQ(window->MainFormState(), Zenthar::kFormActivated);
+    expectLaidOut(false);  // caught up with the size the window has now
+
+    setMapSize(1000, 700);
+    expectLaidOut(false);
+    setMapSize(640, 480);
+    expectLaidOut(false);
+}
+
+TEST_F(LayoutTest, AVeryNarrowWindowGivesTheBarNoWidthAndNoFailure) {
+    window->setAttribute(Qt::WA_DontShowOnScreen);
+    ASSERT_TRUE(window->startUp());
+    window->show();
+    window->Form_Activate();
+    for (int width : {200, 150, 40, 1}) {
+        setMapSize(width, 300);
+        SCOPED_TRACE(width);
+        EXPECT_GE(horiz()->width(), 0);
+        EXPECT_EQ(
+            horiz()->width(),
+            std::max(0, static_cast<int>(std::lround(map().width() - units().pxPerCm() * 5.5))));
+        EXPECT_GE(vert()->height(), 0);
+    }
+    setMapSize(1, 1);
+    EXPECT_GE(vert()->height(), 0);
+    // The map still draws on a window this small.
+    galaxy().planet(0, 0, 0).owner(0).home().build();
+    window->ShowLoadedGame();
+    EXPECT_FALSE(map().imageShown(0));
+}
+
+TEST_F(LayoutTest, WindowIsPlacedByTheScreenSize) {
+    ASSERT_TRUE(window->startUp());
+    QScreen* screen = window->screen();
+    const ui::ScreenUnits u(screen->logicalDotsPerInch());
+    const QRect s = screen->geometry();
+    EXPECT_EQ(window->pos(), QPoint(s.x() + u.twips(5), s.y() + u.twips(500)));
+    EXPECT_EQ(window->size(), QSize(s.width() - u.twips(500), s.height() - u.twips(900)));
+}
+
+// ---- leaving -----------------------------------------------------------------------------
+
+TEST_F(MainWindowTest, ExitWithoutAGameEndsAtOnce) {
+    startShown();
+    child<QAction>("ExitItem")->trigger();
+    EXPECT_TRUE(asked.empty());
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, ExitDuringAGameAsksAndNoKeepsPlaying) {
+    startShown();
+    galaxy().planet(0, 3, 3).owner(0).home().build();
+    answers.push_back(Answer::No);
+    window->ExitItem_Click();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].text, "You will loose the current game.\r Do you still want to quit?");
+    EXPECT_EQ(asked[0].title, "Zenthar: Exit Program");
+    EXPECT_EQ(asked[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(asked[0].icon, Icon::Critical);
+    EXPECT_EQ(asked[0].defaultButton, Answer::No);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(st().GameActive);
+
+    answers.push_back(Answer::Yes);
+    window->ExitItem_Click();
+    EXPECT_EQ(asked.size(), 2u) << "Yes ends the program without a second question";
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, CloseBoxAsksTheSameQuestionDuringAGame) {
+    startShown();
+    EXPECT_TRUE(window->close()) << "without a game the window closes without asking";
+    EXPECT_TRUE(asked.empty());
+
+    window->show();
+    galaxy().planet(0, 3, 3).owner(0).home().build();
+    answers.push_back(Answer::No);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].title, "Zenthar: Exit Program");
+    EXPECT_EQ(asked[0].defaultButton, Answer::No);
+
+    answers.push_back(Answer::Yes);
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(asked.size(), 2u);
+}
+
+}  // namespace
+}  // namespace zenthar::testing

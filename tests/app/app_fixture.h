@@ -1,0 +1,97 @@
+// A main window on a private program folder (data files, template and pictures), with its
+// message boxes answered by the test and the turn display at full speed.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QScrollBar>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/GalaxyMap.h"
+#include "app/Zenthar.h"
+#include "support/galaxy_builder.h"
+
+namespace zenthar::testing {
+
+// Copies the pictures of the program folder as well, so icons can be seen and missed.
+inline void CopyPictures(const std::filesystem::path& to) {
+    const std::filesystem::path from(ZENTHAR_PROGRAM_DIR);
+    for (const auto& entry : std::filesystem::directory_iterator(from)) {
+        const auto ext = entry.path().extension().string();
+        if (ext == ".ico" || ext == ".png")
+            std::filesystem::copy_file(entry.path(), to / entry.path().filename(),
+                                       std::filesystem::copy_options::overwrite_existing);
+    }
+}
+
+class AppTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        CopyPictures(folder.path());
+        window = std::make_unique<ui::Zenthar>(folder.path());
+        window->dialogs().setAnswerer([this](const MessageRequest& r) {
+            asked.push_back(r);
+            if (!answers.empty()) {
+                Answer a = answers.front();
+                answers.pop_front();
+                return a;
+            }
+            return r.buttons == Buttons::Ok ? Answer::Ok : r.defaultButton;
+        });
+        window->turnDisplay().setTimeScale(0);
+    }
+
+    void TearDown() override {
+        // Nothing may ask on the way out of a test.
+        if (window) window->game().st.GameActive = false;
+        window.reset();
+    }
+
+    // Starts the window up and shows it with an inner area of the given size in pixels.
+    void startShown(int mapWidth = 1200, int mapHeight = 800) {
+        ASSERT_TRUE(window->startUp());
+        window->show();
+        QApplication::processEvents();
+        setMapSize(mapWidth, mapHeight);
+    }
+
+    void setMapSize(int w, int h) {
+        ui::GalaxyMap& map = window->galaxyMap();
+        const QSize extra = window->size() - map.size();
+        window->resize(w + extra.width(), h + extra.height());
+        QApplication::processEvents();
+    }
+
+    GameState& st() { return window->game().st; }
+    GalaxyBuilder galaxy() { return GalaxyBuilder(window->game()); }
+    ui::GalaxyMap& map() { return window->galaxyMap(); }
+
+    template <class T>
+    T* child(const char* name) {
+        T* w = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QString text(const char* label) { return child<QLabel>(label)->text(); }
+    QScrollBar* horiz() { return child<QScrollBar>("HorizScrl"); }
+    QScrollBar* vert() { return child<QScrollBar>("VertScrl"); }
+
+    std::vector<std::string> askedTexts() const {
+        std::vector<std::string> out;
+        for (const auto& r : asked) out.push_back(r.text);
+        return out;
+    }
+
+    TempProgramFolder folder;
+    std::unique_ptr<ui::Zenthar> window;
+    std::vector<MessageRequest> asked;
+    std::deque<Answer> answers;
+};
+
+}  // namespace zenthar::testing

@@ -1,0 +1,311 @@
+// The main window's commands: the turn status and the panel, orders from the map, End Turn,
+// saving and loading through the file dialog, and the report windows.
+#include <QTest>
+#include <QTimer>
+
+#include "app/app_fixture.h"
+#include "app/planet_panel.h"
+#include "turn/taskforces.h"
+
+namespace zenthar::testing {
+namespace {
+
+class CommandsTest : public AppTest {
+  protected:
+    // Two players: Ann's capital at x 20, Bob's at x 4.
+    void twoPlayers() {
+        galaxy()
+            .players({"Ann", "Bob"})
+            .planet(0, 20, 12)
+            .owner(0)
+            .home()
+            .ships(30)
+            .production(3, 6)
+            .planet(1, 4, 7)
+            .owner(1)
+            .home()
+            .ships(25)
+            .planet(2, 23, 14)
+            .owner(0)
+            .ships(10)
+            .production(3, 6)
+            .planet(3, 25, 15)
+            .ships(8)
+            .build();
+        window->ShowLoadedGame();
+    }
+    // Closes the modal window a command opens, once it is up.
+    void closeNextModal(QString* seen = nullptr) {
+        QTimer::singleShot(0, window.get(), [seen] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr) return;
+            if (seen) *seen = modal->metaObject()->className();
+            modal->close();
+        });
+    }
+};
+
+TEST_F(CommandsTest, TurnStatusScrollsHomeAndShowsTurnYearAndCapital) {
+    startShown();
+    twoPlayers();
+    EXPECT_EQ(horiz()->value(), 14) << "home at x 20";
+    EXPECT_EQ(vert()->value(), 12);
+    EXPECT_EQ(text("PlTurnLbl").trimmed(), "Player's Turn: Ann");
+    EXPECT_EQ(text("YearLbl"), "Year: 4100");
+    EXPECT_EQ(text("CurPlStatusLbl"), "Status: Capital");
+    EXPECT_EQ(text("CurShipsLbl"), "Ships: 30");
+    EXPECT_EQ(st().SelectedPlanet, 0);
+    for (const char* name : {"YearLbl", "PlTurnLbl", "CurPlNameLbl", "CurPlStatusLbl", "CurProdLbl",
+                             "CurShipsLbl", "CurHostLbl", "CurPlanetPct", "CurPlayerSimPct"})
+        EXPECT_TRUE(child<QWidget>(name)->isVisible()) << name;
+    EXPECT_FALSE(child<QLabel>("CurPlanetPct")->pixmap().isNull());
+
+    st().CurrentPlTurn = 1;
+    ShowTurnStatus(window->game(), true);
+    EXPECT_EQ(horiz()->value(), 0) << "home at x 4";
+    EXPECT_EQ(vert()->value(), 7);
+    EXPECT_EQ(text("PlTurnLbl").trimmed(), "Player's Turn: Bob");
+    EXPECT_EQ(st().SelectedPlanet, 1);
+}
+
+TEST_F(CommandsTest, ShowPlanetInfoWithScrollBringsThePlanetIntoView) {
+    startShown();
+    twoPlayers();
+    window->ShowPlanetInfo(3, true);
+    EXPECT_EQ(horiz()->value(), 19);
+    EXPECT_EQ(vert()->value(), 15);
+    EXPECT_TRUE(map().imageShown(3));
+    EXPECT_EQ(text("CurPlNameLbl").toStdString(), "Planet: " + st().planet(3).Name.padded());
+    window->ShowPlanetInfo(2, false);
+    EXPECT_EQ(horiz()->value(), 19) << "without scrolling the map stays";
+    EXPECT_EQ(text("CurPlStatusLbl"), "Status: Owned");
+}
+
+TEST_F(CommandsTest, DoubleClickAsksToIncreaseProduction) {
+    startShown();
+    twoPlayers();
+    ASSERT_TRUE(map().imageShown(2));
+    answers.push_back(Answer::Yes);
+    QTest::mouseDClick(&map(), Qt::LeftButton, {}, map().imageRect(2).center());
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].text, "Are you sure that you want to increase the production for " +
+                                 st().planet(2).Name.trimmed() + "?");
+    EXPECT_EQ(st().SelectedPlanet, 2);
+    EXPECT_EQ(st().planet(2).Production, 4);
+    EXPECT_EQ(st().planet(2).Ships, 7);
+    EXPECT_EQ(text("CurProdLbl"), "Production: 4");
+    EXPECT_EQ(text("CurShipsLbl"), "Ships: 7");
+
+    // Not the player's planet: nothing is asked and nothing changes.
+    QTest::mouseDClick(&map(), Qt::LeftButton, {}, map().imageRect(3).center());
+    EXPECT_EQ(asked.size(), 1u);
+    EXPECT_EQ(st().SelectedPlanet, 3);
+    EXPECT_EQ(st().planet(3).Production, 1);
+}
+
+TEST_F(CommandsTest, SendShipsFromAPlanetNotOwnedIsRefused) {
+    startShown();
+    window->SendItem_Click();
+    EXPECT_TRUE(asked.empty()) << "no game: nothing";
+    twoPlayers();
+    window->ShowPlanetInfo(3, false);
+    window->SendItem_Click();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].text, "You don't own this planet. You can't send any ships from here.");
+    EXPECT_EQ(asked[0].buttons, Buttons::Ok);
+    EXPECT_EQ(st().TaskForceLast, -1);
+}
+
+TEST_F(CommandsTest, EndTurnPassesTheTurnAndShowsTheNextPlayer) {
+    startShown();
+    window->EndTurnItem_Click();  // no game: nothing at all
+    EXPECT_EQ(st().CurrentPlTurn, 0);
+    twoPlayers();
+    window->EndTurnItem_Click();
+    EXPECT_EQ(st().CurrentPlTurn, 1);
+    EXPECT_EQ(text("PlTurnLbl").trimmed(), "Player's Turn: Bob");
+    EXPECT_EQ(horiz()->value(), 0);
+    EXPECT_EQ(st().SelectedPlanet, 1);
+    EXPECT_FALSE(window->commandRunning());
+}
+
+TEST_F(CommandsTest, NoCommandCanStartWhileEndTurnRuns) {
+    startShown();
+    // Ann has nothing left: the year ends and the Empire's victory is announced from inside
+    // End Turn, which is where the test looks at the window.
+    galaxy().players({"Ann"}).planet(0, 3, 3).planet(1, 6, 6).build();
+    window->ShowLoadedGame();
+    bool running = false;
+    std::vector<QString> enabled;
+    std::size_t askedInside = 0;
+    window->dialogs().setAnswerer([&](const MessageRequest& r) {
+        asked.push_back(r);
+        if (r.text.find("The Empire has won") != std::string::npos) {
+            running = window->commandRunning();
+            for (QAction* a : window->findChildren<QAction*>())
+                if (a->isEnabled() && !a->objectName().isEmpty())
+                    enabled.push_back(a->objectName());
+            askedInside = asked.size();
+            window->System1_DblClick(0);
+            window->ExitItem_Click();
+            EXPECT_FALSE(window->close());
+            child<QAction>("EndTurnItem")->trigger();
+        }
+        return Answer::Ok;
+    });
+    const int year = st().CurrentYear;
+    window->EndTurnItem_Click();
+    EXPECT_TRUE(running);
+    EXPECT_TRUE(enabled.empty()) << enabled.front().toStdString();
+    EXPECT_EQ(asked.size(), askedInside) << "nothing asked by commands started inside";
+    EXPECT_EQ(st().CurrentYear, year + 1) << "exactly one year end";
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->commandRunning());
+    EXPECT_TRUE(child<QAction>("NewGameItem")->isEnabled());
+    EXPECT_TRUE(child<QAction>("ExitItem")->isEnabled());
+}
+
+// ---- save and load -----------------------------------------------------------------------
+
+class SaveLoadCommandsTest : public CommandsTest {
+  protected:
+    void SetUp() override {
+        CommandsTest::SetUp();
+        window->setFileChooser([this](ui::Zenthar::FileDialogKind kind, const QString& folder) {
+            choices.push_back(kind);
+            folders.push_back(folder);
+            return nextPath;
+        });
+    }
+    QString nextPath;
+    std::vector<ui::Zenthar::FileDialogKind> choices;
+    std::vector<QString> folders;
+};
+
+TEST_F(SaveLoadCommandsTest, SaveAndLoadBringTheGameBack) {
+    startShown();
+    twoPlayers();
+    window->SkipETDispItem_Click();
+    const std::filesystem::path saved = folder.path() / "GAMES" / "mine.mdb";
+    nextPath = QString::fromStdString(saved.string());
+    window->SaveGameItem_Click();
+    ASSERT_TRUE(std::filesystem::exists(saved)) << (asked.empty() ? "" : asked.back().text);
+    EXPECT_EQ(choices.back(), ui::Zenthar::FileDialogKind::Save);
+    EXPECT_EQ(folders.back().toStdString(), window->game().GamesFolder().string());
+
+    // Play on a little, then load the saved game over it.
+    st().planet(0).Ships = 1;
+    st().CurrentPlTurn = 1;
+    window->SkipETDispItem_Click();  // unchecked now
+    answers.push_back(Answer::Yes);
+    window->LoadGameItem_Click();
+    ASSERT_EQ(asked.size(), 1u) << asked.back().text;
+    EXPECT_EQ(asked[0].text, "You will loose the current game.\r Do you want to continue?");
+    EXPECT_EQ(asked[0].title, "Zenthar: Load Game");
+    EXPECT_EQ(asked[0].defaultButton, Answer::No);
+    EXPECT_EQ(st().planet(0).Ships, 30);
+    EXPECT_EQ(st().CurrentPlTurn, 0);
+    EXPECT_TRUE(child<QAction>("SkipETDispItem")->isChecked()) << "the saved game's switch";
+    EXPECT_EQ(text("PlTurnLbl").trimmed(), "Player's Turn: Ann");
+    EXPECT_EQ(horiz()->value(), 14);
+    EXPECT_TRUE(child<QLabel>("YearLbl")->isVisible());
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(st().planet(i).OnMap != 0, map().imageShown(i)) << i;
+}
+
+TEST_F(SaveLoadCommandsTest, LoadQuestionAnsweredNoChangesNothing) {
+    startShown();
+    twoPlayers();
+    st().planet(0).Ships = 77;
+    answers.push_back(Answer::No);
+    window->LoadGameItem_Click();
+    EXPECT_TRUE(choices.empty()) << "no file dialog after No";
+    EXPECT_EQ(st().planet(0).Ships, 77);
+}
+
+TEST_F(SaveLoadCommandsTest, LoadRefusesTheWorkingFileAndReportsMissingFiles) {
+    startShown();
+    window->LoadGameItem_Click();  // cancelled: no game, no question, nothing happens
+    EXPECT_TRUE(asked.empty());
+    EXPECT_EQ(choices.size(), 1u);
+    EXPECT_EQ(choices[0], ui::Zenthar::FileDialogKind::Open);
+
+    std::string working = (folder.path() / "games" / "NEWGAME.MDB").string();
+    nextPath = QString::fromStdString(working);
+    window->LoadGameItem_Click();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].text, "Invalid File Name.");
+    EXPECT_FALSE(st().GameActive);
+
+    nextPath = QString::fromStdString((folder.path() / "GAMES" / "nothing.mdb").string());
+    window->LoadGameItem_Click();
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[1].text, "ERROR 53: That file doesn't exist.");
+    EXPECT_FALSE(st().GameActive);
+    EXPECT_FALSE(child<QLabel>("YearLbl")->isVisible());
+}
+
+TEST_F(SaveLoadCommandsTest, SaveWithoutAGameShowsNoDialog) {
+    startShown();
+    window->SaveGameItem_Click();
+    EXPECT_TRUE(choices.empty());
+    EXPECT_TRUE(asked.empty());
+    twoPlayers();
+    nextPath = QString::fromStdString((folder.path() / "no-such-folder" / "x.mdb").string());
+    window->SaveGameItem_Click();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].text, "ERROR 76: That path doesn't exist.");
+    EXPECT_TRUE(st().GameActive);
+}
+
+// ---- report windows ----------------------------------------------------------------------
+
+TEST_F(CommandsTest, ReportCommandsNeedAGame) {
+    startShown();
+    QString opened;
+    for (auto handler : {&ui::Zenthar::OwningMapItem_Click, &ui::Zenthar::ShowFleetsItem_Click,
+                         &ui::Zenthar::ProductionSumItem_Click, &ui::Zenthar::SearchItem_Click}) {
+        closeNextModal(&opened);
+        (window.get()->*handler)();
+        QApplication::processEvents();
+        EXPECT_TRUE(opened.isEmpty()) << opened.toStdString();
+    }
+}
+
+TEST_F(CommandsTest, OwnershipMapAndShowFleetsSetTheModeAndScrollToTheSelection) {
+    startShown();
+    twoPlayers();
+    window->ShowPlanetInfo(3, false);
+    horiz()->setValue(0);
+    QString opened;
+    closeNextModal(&opened);
+    window->ShowFleetsItem_Click();
+    EXPECT_EQ(opened, "zenthar::ui::OwningMapFrm");
+    EXPECT_TRUE(st().ShowFleetsMode);
+    EXPECT_EQ(horiz()->value(), 19) << "the selected planet is brought into view";
+
+    opened.clear();
+    closeNextModal(&opened);
+    window->OwningMapItem_Click();
+    EXPECT_EQ(opened, "zenthar::ui::OwningMapFrm");
+    EXPECT_FALSE(st().ShowFleetsMode);
+
+    opened.clear();
+    closeNextModal(&opened);
+    window->ProductionSumItem_Click();
+    EXPECT_EQ(opened, "zenthar::ui::ProdSumFrm");
+}
+
+TEST_F(CommandsTest, EndTurnReportOpensOneFreshSummaryWindow) {
+    startShown();
+    twoPlayers();
+    window->LastYearReportItem_Click();
+    window->ShowEndTurnSummary();
+    QApplication::processEvents();
+    int open = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->inherits("zenthar::ui::DispTurnSumFrm") && w->isVisible()) ++open;
+    EXPECT_EQ(open, 1);
+}
+
+}  // namespace
+}  // namespace zenthar::testing

@@ -1,0 +1,209 @@
+// Saving when things go wrong: a missing or unwritable folder, a folder in the way, a full disk,
+// a failed rename, a program killed between writing and renaming. The file already at the target
+// stays whole, no temporary is left behind (or the next save clears it), the connection is back
+// on the Ships table.
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "game/savecheck.h"
+#include "saveload_fixture.h"
+
+namespace zenthar::testing {
+namespace {
+
+class AtomicSave : public SaveLoadTest {
+protected:
+    void SetUp() override {
+        SaveLoadTest::SetUp();
+        old = savedSample(401, {2, 8, 2}, "target.mdb");
+        MakeSampleGame(game, 402, {3, 10, 3});  // a different game to save over it
+    }
+
+    // The target still holds the earlier game, byte for byte, and nothing else is in its folder.
+    void expectOldFileWhole(const std::filesystem::path& folder) {
+        EXPECT_EQ(ReadBytes(save("target.mdb")), old);
+        EXPECT_TRUE(temporariesIn(folder).empty());
+        expectConnectionOnShips();
+    }
+
+    // Runs a save in a child process and returns its exit status (the error number on failure).
+    template <typename Body>
+    static int inChild(Body body) {
+        pid_t pid = ::fork();
+        if (pid == 0) {
+            int code = 0;
+            try {
+                body();
+            } catch (const StorageError& e) {
+                code = e.code() & 0xff;
+            } catch (...) {
+                code = 254;
+            }
+            ::_exit(code);
+        }
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 255;
+    }
+
+    std::vector<unsigned char> old;
+};
+
+TEST_F(AtomicSave, NewGameReplacesTheOldFile) {
+    const std::string wanted = DescribeSavedGame(game.st);
+    ::chmod(save("target.mdb").c_str(), 0600);
+    SaveGame(game, save("target.mdb"));
+    EXPECT_NE(ReadBytes(save("target.mdb")), old);
+    EXPECT_TRUE(temporariesIn(saves).empty());
+    struct stat info {};
+    ASSERT_EQ(::stat(save("target.mdb").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u) << "a replaced save keeps its permissions";
+    LoadGame(game, save("target.mdb"));
+    EXPECT_EQ(DescribeSavedGame(game.st), wanted);
+}
+
+TEST_F(AtomicSave, ThroughASymbolicLinkTheLinkedFileIsReplaced) {
+    std::filesystem::create_symlink("target.mdb", save("link.mdb"));
+    SaveGame(game, save("link.mdb"));
+    EXPECT_TRUE(std::filesystem::is_symlink(save("link.mdb")));
+    EXPECT_NE(ReadBytes(save("target.mdb")), old);
+    EXPECT_EQ(ReadBytes(save("link.mdb")), ReadBytes(save("target.mdb")));
+}
+
+TEST_F(AtomicSave, FoldersThatDoNotExistOrStandInTheWay) {
+    EXPECT_EQ(saveFails(saves / "missing" / "x.mdb", 76), "ERROR 76: That path doesn't exist.");
+    EXPECT_FALSE(std::filesystem::exists(saves / "missing"));
+    EXPECT_EQ(saveFails(save("target.mdb") / "x.mdb", 76), "ERROR 76: That path doesn't exist.");
+    std::filesystem::create_directory(save("folder.mdb"));
+    EXPECT_EQ(saveFails(save("folder.mdb"), 75), "ERROR 75 occurred. That is a folder, not a game file.");
+    EXPECT_TRUE(std::filesystem::is_empty(save("folder.mdb")));
+    ASSERT_EQ(::mkfifo(save("pipe.mdb").c_str(), 0644), 0);
+    EXPECT_EQ(saveFails(save("pipe.mdb"), 75), "ERROR 75 occurred. That is not an ordinary file.");
+    EXPECT_TRUE(std::filesystem::is_fifo(save("pipe.mdb")));
+    EXPECT_EQ(saveFails("", 52), "ERROR 52 occurred. No file name was given.");
+    expectOldFileWhole(saves);
+}
+
+TEST_F(AtomicSave, FolderWithoutWritePermission) {
+    ASSERT_EQ(::chmod(saves.c_str(), 0555), 0);
+    if (::geteuid() != 0) {
+        EXPECT_EQ(saveFails(save("target.mdb"), 75),
+                  "ERROR 75 occurred. Access to the file or its folder was refused.");
+    } else {
+        // The superuser writes anywhere; an ordinary user (as the game is run) may not.
+        int code = inChild([&] {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(253);
+            SaveGame(game, save("target.mdb"));
+        });
+        EXPECT_EQ(code, 75);
+    }
+    ::chmod(saves.c_str(), 0755);
+    expectOldFileWhole(saves);
+}
+
+TEST_F(AtomicSave, FullDiskWhileCopying) {
+    struct rlimit before {};
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    auto* previous = ::signal(SIGXFSZ, SIG_IGN);
+    SaveHooks hooks;
+    // From here on no file may grow past 1 KiB, as if the disk had filled up.
+    hooks.beforeCopy = [] {
+        struct rlimit tiny {1024, RLIM_INFINITY};
+        ::setrlimit(RLIMIT_FSIZE, &tiny);
+    };
+    std::string message;
+    try {
+        SaveGame(game, save("target.mdb"), hooks);
+        ADD_FAILURE() << "the save went through";
+    } catch (const StorageError& e) {
+        message = StorageErrorMessage(e);
+    }
+    struct rlimit restore {before.rlim_cur, before.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &restore);
+    ::signal(SIGXFSZ, previous);
+    EXPECT_EQ(message, "ERROR 61 occurred. The disk is full.");
+    expectOldFileWhole(saves);
+}
+
+TEST_F(AtomicSave, FailedRenameLeavesTheOldFileAndNoTemporary) {
+    SaveHooks hooks;
+    std::filesystem::path written;
+    hooks.rename = [&](const std::filesystem::path& from, const std::filesystem::path&) {
+        written = from;
+        EXPECT_NO_THROW(ReadSavedGame(ReadBytes(from))) << "the temporary is a complete game";
+        throw SaveLoadError(errors::kDeviceIo, "The drive reported a read or write error.");
+    };
+    try {
+        SaveGame(game, save("target.mdb"), hooks);
+        ADD_FAILURE() << "the save went through";
+    } catch (const StorageError& e) {
+        EXPECT_EQ(StorageErrorMessage(e), "ERROR 57 occurred. The drive reported a read or write error.");
+    }
+    EXPECT_EQ(written.parent_path(), saves);
+    EXPECT_EQ(written.filename().string().rfind(".target.mdb" + std::string(kTemporaryMarker), 0), 0u);
+    expectOldFileWhole(saves);
+}
+
+TEST_F(AtomicSave, KilledBeforeTheRenameThenTheNextSaveClearsUp) {
+    const std::string wanted = DescribeSavedGame(game.st);
+    int code = inChild([&] {
+        SaveHooks hooks;
+        hooks.rename = [](const std::filesystem::path&, const std::filesystem::path&) { ::_exit(42); };
+        SaveGame(game, save("target.mdb"), hooks);
+    });
+    ASSERT_EQ(code, 42);
+    EXPECT_EQ(ReadBytes(save("target.mdb")), old) << "the old save is whole";
+    std::vector<std::string> left = temporariesIn(saves);
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_NO_THROW(ReadSavedGame(ReadBytes(saves / left[0])));
+
+    SaveGame(game, save("target.mdb"));
+    EXPECT_TRUE(temporariesIn(saves).empty());
+    LoadGame(game, save("target.mdb"));
+    EXPECT_EQ(DescribeSavedGame(game.st), wanted);
+}
+
+TEST_F(AtomicSave, StaleTemporariesAreTheOnlyFilesRemoved) {
+    auto touch = [&](const std::string& name) { WriteBytes(saves / name, {1, 2, 3}); };
+    const std::string mark(kTemporaryMarker);
+    touch(".a.mdb" + mark + std::to_string(::getpid()) + "-aaaaaa");            // this process
+    touch(".b.mdb" + mark + "999999999-bbbbbb");                                // long gone
+    touch(".b.mdb" + mark + "999999999-bbbbbb-journal");
+    touch(".c.mdb" + mark + "x-cccccc");                                        // no process
+    touch(".d.mdb" + mark + std::to_string(::getppid()) + "-dddddd");           // still running
+    touch("e.mdb" + mark + "999999999-eeeeee");                                 // not hidden
+    touch(".hidden.mdb");
+    touch("plain.mdb");
+    std::filesystem::create_directory(saves / (".f" + mark + "999999999-ffffff"));
+    RemoveStaleTemporaries(saves);
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(saves)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    std::vector<std::string> expected = {".d.mdb" + mark + std::to_string(::getppid()) + "-dddddd",
+                                         ".f" + mark + "999999999-ffffff", ".hidden.mdb",
+                                         "e.mdb" + mark + "999999999-eeeeee", "plain.mdb",
+                                         "target.mdb"};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(names, expected);
+    RemoveStaleTemporaries(saves / "no-such-folder");  // nothing to do, no failure
+}
+
+TEST_F(AtomicSave, AFailedSaveLeavesTheRunningGameAlone) {
+    const std::string state = DescribeWholeState(game.st);
+    saveFails(saves / "missing" / "x.mdb", 76);
+    SaveHooks hooks;
+    hooks.beforeCopy = [] { throw SaveLoadError(errors::kDiskFull, "The disk is full."); };
+    EXPECT_THROW(SaveGame(game, save("target.mdb"), hooks), StorageError);
+    EXPECT_EQ(DescribeWholeState(game.st), state);
+    expectOldFileWhole(saves);
+    // And the game can still be saved and loaded.
+    SaveGame(game, save("target.mdb"));
+    LoadGame(game, save("target.mdb"));
+    EXPECT_EQ(game.st.PlayesNum, 3);
+}
+
+}  // namespace
+}  // namespace zenthar::testing

@@ -1,0 +1,254 @@
+// Loading files that are not good games: each is refused with its error number and message, and
+// the running game (memory, working file, connection) is exactly as it was.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <random>
+
+#include "game/savecheck.h"
+#include "saveload_fixture.h"
+
+namespace zenthar::testing {
+namespace {
+
+class BadFile : public SaveLoadTest {
+protected:
+    void SetUp() override {
+        SaveLoadTest::SetUp();
+        good = savedSample(101, {3, 12, 4}, "good.mdb");  // 3 players, planets 01..12
+        MakeSampleGame(game, 202, {2, 9, 3});               // the game that is running
+        before = snapshot();
+        shown = t.view.statusShown;
+    }
+
+    // The file must be refused with this number; nothing of the running game may change.
+    std::string refused(const std::filesystem::path& file, int code) {
+        std::string message = loadFails(file, code);
+        EXPECT_EQ(snapshot(), before) << "after loading " << file;
+        EXPECT_EQ(t.view.statusShown, shown);
+        expectConnectionOnShips();
+        EXPECT_TRUE(temporariesIn(game.GamesFolder()).empty());
+        return message;
+    }
+
+    std::string refusedBytes(const std::vector<unsigned char>& bytes) {
+        WriteBytes(save("bad.mdb"), bytes);
+        return refused(save("bad.mdb"), 13);
+    }
+
+    std::string refusedEdit(const std::string& sql) { return refusedBytes(EditSavedGame(good, sql)); }
+
+    std::vector<unsigned char> good;
+    Snapshot before;
+    int shown = 0;
+};
+
+const std::string kFirstRow = " WHERE rowid = (SELECT min(rowid) FROM AppCfg)";
+
+TEST_F(BadFile, MissingFilesAndFoldersAndWhatIsNoFile) {
+    EXPECT_EQ(refused(save("none.mdb"), 53), "ERROR 53: That file doesn't exist.");
+    EXPECT_EQ(refused(saves / "no-folder" / "x.mdb", 76), "ERROR 76: That path doesn't exist.");
+    EXPECT_EQ(refused(save("good.mdb") / "x.mdb", 76), "ERROR 76: That path doesn't exist.");
+    EXPECT_EQ(refused(saves, 75), "ERROR 75 occurred. That is a folder, not a game file.");
+    ASSERT_EQ(::mkfifo(save("pipe.mdb").c_str(), 0644), 0);
+    EXPECT_EQ(refused(save("pipe.mdb"), 75), "ERROR 75 occurred. That is not an ordinary file.");
+    EXPECT_EQ(refused("", 52), "ERROR 52 occurred. No file name was given.");
+    std::filesystem::create_symlink(save("gone.mdb"), save("dangling.mdb"));
+    EXPECT_EQ(refused(save("dangling.mdb"), 53), "ERROR 53: That file doesn't exist.");
+}
+
+TEST_F(BadFile, UnreadableFile) {
+    if (::geteuid() != 0) {
+        WriteBytes(save("locked.mdb"), good);
+        ::chmod(save("locked.mdb").c_str(), 0);
+        EXPECT_EQ(refused(save("locked.mdb"), 75),
+                  "ERROR 75 occurred. Access to the file or its folder was refused.");
+    } else {
+        // Permissions do not stop the superuser; a file the kernel refuses to read does.
+        EXPECT_EQ(refused("/proc/self/mem", 57),
+                  "ERROR 57 occurred. The drive reported a read or write error.");
+    }
+}
+
+TEST_F(BadFile, FilesThatAreNoDatabase) {
+    EXPECT_EQ(refusedBytes({}), "ERROR 13 occurred. The file is not a Zenthar game (it is empty).");
+    const std::string text = "PlayesNum,PlanetsNum\n4,50\n";
+    EXPECT_EQ(refusedBytes(std::vector<unsigned char>(text.begin(), text.end())),
+              "ERROR 13 occurred. The file is not a Zenthar game (it is not a game database).");
+    std::mt19937 rng(7);
+    std::vector<unsigned char> noise(8192);
+    for (auto& b : noise) b = static_cast<unsigned char>(rng());
+    refusedBytes(noise);
+    std::copy(good.begin(), good.begin() + 100, noise.begin());  // a database header on noise
+    refusedBytes(noise);
+    refusedBytes(std::vector<unsigned char>(good.begin(), good.begin() + static_cast<long>(good.size() / 2)));
+    refusedBytes(std::vector<unsigned char>(good.begin(), good.begin() + 600));
+    std::vector<unsigned char> damaged = good;
+    for (std::size_t i = 4096; i < damaged.size(); i += 97) damaged[i] ^= 0x5a;
+    refusedBytes(damaged);
+}
+
+TEST_F(BadFile, FarTooLargeFileIsNotRead) {
+    {
+        std::ofstream out(save("huge.mdb"), std::ios::binary);
+        out.write(reinterpret_cast<const char*>(good.data()), static_cast<std::streamsize>(good.size()));
+    }
+    std::filesystem::resize_file(save("huge.mdb"), kMaxGameFileBytes + 1);  // sparse
+    EXPECT_EQ(refused(save("huge.mdb"), 13),
+              "ERROR 13 occurred. The file is not a Zenthar game (it is far too large).");
+}
+
+TEST_F(BadFile, TablesAndFieldsThatAreMissing) {
+    for (const char* table : {"AppCfg", "Planets", "Ships"})
+        EXPECT_EQ(refusedEdit(std::string("DROP TABLE ") + table),
+                  std::string("ERROR 13 occurred. The file is not a Zenthar game (the table ") +
+                      table + " is missing).");
+    EXPECT_EQ(refusedEdit("ALTER TABLE Planets DROP COLUMN Ico"),
+              "ERROR 13 occurred. The file is not a Zenthar game (the field Ico of Planets is "
+              "missing).");
+    refusedEdit("ALTER TABLE AppCfg DROP COLUMN SoundsOff");
+    refusedEdit("ALTER TABLE Ships RENAME COLUMN RemTurns TO Turns");
+    // A view in place of a table is not a table.
+    EXPECT_NE(refusedEdit("ALTER TABLE AppCfg RENAME TO Old; CREATE VIEW AppCfg AS SELECT * FROM Old")
+                  .find("the table AppCfg is missing"),
+              std::string::npos);
+    refusedEdit("DELETE FROM AppCfg");
+    EXPECT_NE(refusedEdit("DELETE FROM AppCfg WHERE rowid = (SELECT max(rowid) FROM AppCfg)")
+                  .find("fewer player rows than players"),
+              std::string::npos);
+    EXPECT_NE(refusedEdit("DELETE FROM Planets WHERE rowid = 12").find("fewer planets"),
+              std::string::npos);
+}
+
+TEST_F(BadFile, CountsOutsideTheGamesLimits) {
+    for (const char* value : {"0", "99", "4", "51", "-1"})
+        EXPECT_EQ(refusedEdit(std::string("UPDATE AppCfg SET PlanetsNum = ") + value + kFirstRow),
+                  "ERROR 13 occurred. The file is not a Zenthar game (AppCfg row 1: PlanetsNum "
+                  "is out of range).")
+            << value;
+    refusedEdit("UPDATE AppCfg SET PlanetsNum = 13" + kFirstRow);  // more than the 12 rows
+    refusedEdit("UPDATE AppCfg SET PlayesNum = 0" + kFirstRow);
+    refusedEdit("UPDATE AppCfg SET PlayesNum = 5" + kFirstRow);
+    refusedEdit("UPDATE AppCfg SET PlayesNum = 4" + kFirstRow);  // only three rows
+    refusedEdit("UPDATE AppCfg SET GameType = 2" + kFirstRow);
+    refusedEdit("UPDATE AppCfg SET EmpireSkill = 3" + kFirstRow);
+    refusedEdit("UPDATE AppCfg SET CurrentPlTurn = 4" + kFirstRow);  // 3 players: 0 to 3
+    refusedEdit("UPDATE AppCfg SET CurrentPlTurn = -1" + kFirstRow);
+    refusedEdit("UPDATE AppCfg SET PlHome = 12 WHERE rowid = (SELECT max(rowid) FROM AppCfg)");
+    refusedEdit("UPDATE Planets SET MaxProd = 21 WHERE rowid = 5");
+    refusedEdit("UPDATE Planets SET MaxProd = 0 WHERE rowid = 5");
+    refusedEdit("UPDATE Planets SET WillProd = 1 WHERE rowid = 5");
+    refusedEdit("UPDATE Ships SET PlNum = 5 WHERE rowid = 1");
+    refusedEdit("UPDATE Ships SET PlNum = -1 WHERE rowid = 1");
+}
+
+TEST_F(BadFile, PlanetIdsThatDoNotFit) {
+    EXPECT_EQ(refusedEdit("UPDATE Planets SET PlanetId = '77' WHERE rowid = 3"),
+              "ERROR 13 occurred. The file is not a Zenthar game (Planets row 3: PlanetId does "
+              "not match its place).");
+    refusedEdit("UPDATE Planets SET PlanetId = '04' WHERE rowid = 3");
+    refusedEdit("UPDATE Planets SET PlanetId = 3 WHERE rowid = 3");
+    EXPECT_EQ(refusedEdit("UPDATE Ships SET EndPl = '77' WHERE rowid = (SELECT min(rowid) FROM Ships)"),
+              "ERROR 13 occurred. The file is not a Zenthar game (Ships row 1: EndPl names no "
+              "planet of the galaxy).");
+    refusedEdit("UPDATE Ships SET StartPl = '13'");  // beyond this galaxy's 12 planets
+    refusedEdit("UPDATE Ships SET EndPl = '00'");
+    refusedEdit("UPDATE Ships SET EndPl = '1 '");
+    refusedEdit("UPDATE AppCfg SET StartPl = '13'" + kFirstRow);
+    refusedEdit("UPDATE AppCfg SET EndPl = '7'" + kFirstRow);
+    for (const char* scouted : {"0400", "000", "00000", "abcd", "3 00"})
+        refusedEdit(std::string("UPDATE Planets SET Scouted = '") + scouted + "' WHERE rowid = 2");
+}
+
+TEST_F(BadFile, NumbersOutsideSixteenBitsAndValuesOfTheWrongKind) {
+    EXPECT_EQ(refusedEdit("UPDATE Planets SET Ships = 32768 WHERE rowid = 4"),
+              "ERROR 13 occurred. The file is not a Zenthar game (Planets row 4: Ships is out "
+              "of range).");
+    refusedEdit("UPDATE Planets SET KnownShip3 = -32769 WHERE rowid = 1");
+    refusedEdit("UPDATE Ships SET NumOfShips = 4000000000");
+    refusedEdit("UPDATE AppCfg SET CurrentYear = 70000" + kFirstRow);
+    refusedEdit("UPDATE AppCfg SET Hatest = -99999 WHERE rowid = (SELECT max(rowid) FROM AppCfg)");
+    EXPECT_EQ(refusedEdit("UPDATE Planets SET XPos = 'abc' WHERE rowid = 2"),
+              "ERROR 13 occurred. The file is not a Zenthar game (Planets row 2: XPos is not a "
+              "whole number).");
+    refusedEdit("UPDATE Planets SET YPos = 2.5 WHERE rowid = 2");
+    refusedEdit("UPDATE Planets SET Name = x'00ff' WHERE rowid = 2");
+    refusedEdit("UPDATE Planets SET Name = '" + std::string(41, 'n') + "' WHERE rowid = 2");
+    refusedEdit("UPDATE AppCfg SET PlName1 = '" + std::string(41, 'p') + "'" + kFirstRow);
+    refusedEdit("UPDATE Planets SET Ico = 'good_planet.ico' WHERE rowid = 2");
+    refusedEdit("UPDATE Planets SET Name = 'Nul' || char(0) || 'Name' WHERE rowid = 2");
+}
+
+TEST_F(BadFile, EmptyValueWhereTheGameNeedsOne) {
+    for (const FieldDef& f : FindTable("Planets")->fields)
+        EXPECT_NE(refusedEdit("UPDATE Planets SET " + std::string(f.name) + " = NULL WHERE rowid = 6")
+                      .find("Planets row 6: " + std::string(f.name) + " is empty"),
+                  std::string::npos)
+            << f.name;
+    for (const FieldDef& f : FindTable("Ships")->fields)
+        EXPECT_NE(refusedEdit("UPDATE Ships SET " + std::string(f.name) + " = NULL").find("is empty"),
+                  std::string::npos)
+            << f.name;
+    for (const char* name : {"PlayesNum", "PlanetsNum", "GameType", "EmpireSkill", "CurrentYear",
+                             "CurrentPlTurn", "PlName1", "PlSymbol", "PlHome", "Hatest"})
+        EXPECT_NE(refusedEdit("UPDATE AppCfg SET " + std::string(name) + " = NULL" + kFirstRow)
+                      .find(std::string(name) + " is empty"),
+                  std::string::npos)
+            << name;
+    for (const char* name : {"PlName1", "PlSymbol", "PlHome", "Hatest"})
+        EXPECT_NE(refusedEdit("UPDATE AppCfg SET " + std::string(name) +
+                              " = NULL WHERE rowid = (SELECT max(rowid) FROM AppCfg)")
+                      .find("AppCfg row 3: " + std::string(name) + " is empty"),
+                  std::string::npos)
+            << name;
+}
+
+TEST_F(BadFile, AFailureAfterTheSwapPutsTheRunningGameBack) {
+    // The window fails while it shows the loaded turn: the last step of a load.
+    struct FailingView : RecordingView {
+        void TurnStatusShown() override { throw StorageError(3005, "the window failed"); }
+    } view;
+    game.FileDta1.release();
+    Game g(t.folder.path(), t.dialogs, t.display, view, t.random);
+    StartUp(g);
+    MakeSampleGame(g, 303, {1, 5, 2});
+    const Snapshot mine{DescribeWholeState(g.st), ReadBytes(g.WorkingFile())};
+    try {
+        LoadGame(g, save("good.mdb"));
+        ADD_FAILURE() << "the load went through";
+    } catch (const StorageError& e) {
+        EXPECT_EQ(e.code(), 3005);
+    }
+    EXPECT_EQ(DescribeWholeState(g.st), mine.state);
+    EXPECT_EQ(ReadBytes(g.WorkingFile()), mine.working);
+    EXPECT_EQ(g.FileDta1.recordSource(), "Ships");
+    EXPECT_TRUE(g.FileDta1.rs().open());
+    EXPECT_TRUE(temporariesIn(g.GamesFolder()).empty());
+    g.FileDta1.release();
+}
+
+TEST_F(BadFile, WhatIsNoPartOfTheGameDoesNotStopALoad) {
+    // Rows past the game's own, other tables, a trigger, a write-ahead header: loaded all the same,
+    // and the working file holds only the game.
+    std::vector<unsigned char> odd = EditSavedGame(
+        good,
+        "INSERT INTO AppCfg (PlayesNum, PlName1) VALUES (x'00', 'junk');"
+        "INSERT INTO Planets (PlanetId, Name, MaxProd) VALUES ('99', NULL, 500);"
+        "CREATE TABLE Notes (t TEXT); INSERT INTO Notes VALUES ('hello');"
+        "CREATE TRIGGER t AFTER UPDATE ON Ships BEGIN DELETE FROM Planets; END;"
+        "CREATE VIEW v AS SELECT * FROM Planets;");
+    odd[18] = odd[19] = 2;
+    WriteBytes(save("odd.mdb"), odd);
+    LoadGame(game, save("odd.mdb"));
+    EXPECT_EQ(game.st.PlayesNum, 3);
+    EXPECT_EQ(game.st.PlanetsNum, 12);
+    EXPECT_EQ(DescribeDatabase(game.WorkingFile()), DescribeDatabase(save("good.mdb")));
+    // The trigger did not come along: saving (which updates Ships) keeps the planets.
+    SaveGame(game, save("again.mdb"));
+    LoadGame(game, save("again.mdb"));
+    EXPECT_EQ(game.st.PlanetsNum, 12);
+}
+
+}  // namespace
+}  // namespace zenthar::testing

@@ -1,0 +1,135 @@
+// Find Planet: the list of stored names, the exact-name search that shows every match in turn,
+// the scroll positions it asks for, and the command without a game.
+#include "options/PlanetSearchFrm.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "support/galaxy_builder.h"
+
+namespace zenthar::testing {
+namespace {
+
+using ui::PlanetSearchFrm;
+
+class FindPlanetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        GalaxyBuilder(t.game).players({"Ann"})
+            .planet(0, 20, 11).owner(0).home()
+            .planet(1, 6, 30)
+            .planet(2, 3, 8)
+            .planet(3, 33, 40)
+            .build();
+        t.st().planet(1).Name = "Vorn";
+        t.st().planet(3).Name = "Vorn";
+    }
+    std::vector<PlanetSearchMatch> search(const std::string& name) {
+        std::vector<PlanetSearchMatch> shown;
+        SearchPlanet(t.st(), name, [&](const PlanetSearchMatch& m) { shown.push_back(m); });
+        return shown;
+    }
+    TestGame t;
+};
+
+TEST_F(FindPlanetTest, TwoPlanetsOfOneNameAreShownInTurnAndTheLaterOneStays) {
+    const auto shown = search(FixedText<40>("Vorn").padded());
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].planet, 1);
+    EXPECT_EQ(shown.back().planet, 3);
+    EXPECT_EQ(shown.back().horizScroll, 27);
+    EXPECT_EQ(shown.back().vertScroll, 40);
+}
+
+TEST_F(FindPlanetTest, PlanetsNearTheLeftEdgeScrollFullyLeft) {
+    const auto vorn = search(FixedText<40>("Vorn").padded());
+    EXPECT_EQ(vorn[0].horizScroll, 0);  // XPos 6
+    EXPECT_EQ(vorn[0].vertScroll, 30);
+    const auto third = search(t.st().planet(2).Name.padded());
+    ASSERT_EQ(third.size(), 1u);
+    EXPECT_EQ(third[0].horizScroll, 0);  // XPos 3
+    const auto first = search(t.st().planet(0).Name.padded());
+    ASSERT_EQ(first.size(), 1u);
+    EXPECT_EQ(first[0].horizScroll, 14);  // XPos 20
+}
+
+TEST_F(FindPlanetTest, ANameWithoutItsBlanksOrInAnotherCaseFindsNothing) {
+    EXPECT_TRUE(search("Vorn").empty());
+    EXPECT_TRUE(search(FixedText<40>("VORN").padded()).empty());
+    EXPECT_EQ(SearchPlanet(t.st(), FixedText<40>("Vorn").padded(), nullptr), 2);
+}
+
+TEST_F(FindPlanetTest, TheListHoldsTheStoredNamesAndOkStoresTheChoice) {
+    PlanetSearchFrm dlg(t.game, nullptr);
+    EXPECT_EQ(dlg.windowTitle().toStdString(), "Planet Search");
+    EXPECT_EQ(dlg.Label1->text().toStdString(), "Planet to find:");
+    ASSERT_EQ(dlg.PlSearchCmb->count(), 4);
+    EXPECT_EQ(dlg.PlSearchCmb->currentIndex(), 0);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(dlg.PlSearchCmb->itemText(i).toStdString(), t.st().planet(i).Name.padded());
+    dlg.PlSearchCmb->setCurrentIndex(3);
+    QTest::mouseClick(dlg.OkBtn, Qt::LeftButton);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(t.st().SearchPlanetName, FixedText<40>("Vorn").padded());
+}
+
+TEST_F(FindPlanetTest, CancelChoosesNothing) {
+    t.st().SearchPlanetName = "before";
+    PlanetSearchFrm dlg(t.game, nullptr);
+    QTest::mouseClick(dlg.CancelBtn, Qt::LeftButton);
+    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+    EXPECT_EQ(t.st().SearchPlanetName, "before");
+}
+
+TEST_F(FindPlanetTest, TheCommandShowsEveryMatchAfterOk) {
+    QTimer::singleShot(0, [] {
+        auto* dlg = qobject_cast<PlanetSearchFrm*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dlg);
+        dlg->PlSearchCmb->setCurrentIndex(1);
+        QTest::mouseClick(dlg->OkBtn, Qt::LeftButton);
+    });
+    std::vector<int> shown;
+    const int n = PlanetSearchFrm::run(t.game, nullptr,
+                                       [&](const PlanetSearchMatch& m) { shown.push_back(m.planet); });
+    EXPECT_EQ(n, 2);
+    EXPECT_EQ(shown, (std::vector<int>{1, 3}));
+
+    QTimer::singleShot(0, [] {
+        auto* dlg = qobject_cast<PlanetSearchFrm*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dlg);
+        dlg->close();  // the close box counts as Cancel
+    });
+    shown.clear();
+    EXPECT_EQ(PlanetSearchFrm::run(t.game, nullptr, [&](const PlanetSearchMatch& m) {
+                  shown.push_back(m.planet);
+              }),
+              0);
+    EXPECT_TRUE(shown.empty());
+}
+
+TEST(FindPlanetWithoutAGame, TheCommandDoesNothing) {
+    TestGame t;  // started up, no game
+    bool dialogShown = false;
+    QTimer guard;
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            dialogShown = true;
+            w->close();
+        }
+    });
+    guard.start(10);
+    int calls = 0;
+    EXPECT_EQ(PlanetSearchFrm::run(t.game, nullptr, [&](const PlanetSearchMatch&) { ++calls; }), 0);
+    EXPECT_FALSE(dialogShown);
+    EXPECT_EQ(calls, 0);
+    EXPECT_EQ(t.st().SelectedPlanet, 0);
+}
+
+}  // namespace
+}  // namespace zenthar::testing

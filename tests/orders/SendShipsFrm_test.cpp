@@ -1,0 +1,178 @@
+// The Send Ships dialog driven through its widgets: what it shows, the selection on entering
+// the box, the cap on leaving it, Send and its messages, and Close redrawing the map.
+#include "orders/SendShipsFrm.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "support/galaxy_builder.h"
+
+namespace zenthar::testing {
+namespace {
+
+using ui::SendShipsFrm;
+
+class SendShipsFrmTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        GalaxyBuilder(t.game)
+            .players({"Ann"})
+            .year(4100)
+            .planet(0, 0, 0).owner(0).home().ships(10)
+            .planet(1, 0, 7)
+            .planet(2, 3, 4).owner(0).ships(12)
+            .planet(3, 20, 20).owner(0)
+            .build();
+    }
+    void open(int source) {
+        t.st().SelectedPlanet = static_cast<Int16>(source);
+        frm = std::make_unique<SendShipsFrm>(t.game);
+        frm->show();
+        frm->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frm.get()));
+    }
+    template <class W>
+    W* child(const QString& name) {
+        W* w = frm->findChild<W*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    QLineEdit* ships() { return child<QLineEdit>("SendShipsEdt"); }
+    QComboBox* to() { return child<QComboBox>("PlSendCmb"); }
+    void typeShips(const QString& text) {
+        ships()->setFocus(Qt::MouseFocusReason);
+        ships()->selectAll();
+        QTest::keyClicks(ships(), text);
+    }
+    void send() { QTest::mouseClick(child<QPushButton>("SendBtn"), Qt::LeftButton); }
+    std::string lastMessage() { return t.dialogs.asked.empty() ? "" : t.dialogs.asked.back().text; }
+
+    TestGame t;
+    std::unique_ptr<SendShipsFrm> frm;
+};
+
+TEST_F(SendShipsFrmTest, ShowsTheSourceAndEveryDestination) {
+    open(2);
+    EXPECT_EQ(frm->windowTitle(), "Send Ships");
+    EXPECT_EQ(child<QLabel>("Label2")->text(), "From:");
+    EXPECT_EQ(child<QLabel>("Label1")->text(), "To:");
+    EXPECT_EQ(child<QLabel>("Label3")->text(), "Ships:");
+    EXPECT_EQ(child<QPushButton>("SendBtn")->text(), "Send");
+    EXPECT_EQ(child<QPushButton>("CancelBtn")->text(), "Close");
+    EXPECT_EQ(child<QLabel>("FromPlLbl")->text().toStdString(), t.st().planet(2).Name.trimmed());
+    ASSERT_EQ(to()->count(), 4);
+    EXPECT_EQ(to()->currentIndex(), 0);
+    EXPECT_EQ(to()->itemText(3).toStdString(), t.st().planet(3).Name.trimmed());
+    EXPECT_EQ(ships()->text(), "12");
+}
+
+TEST_F(SendShipsFrmTest, DestinationListTakesNoTypedText) {
+    open(0);
+    EXPECT_FALSE(to()->isEditable());
+    EXPECT_EQ(to()->lineEdit(), nullptr);
+    to()->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(to(), "zzq");
+    EXPECT_GE(to()->currentIndex(), 0);
+    EXPECT_GE(to()->findText(to()->currentText()), 0);
+}
+
+TEST_F(SendShipsFrmTest, EnteringTheBoxSelectsTheNumber) {
+    open(0);
+    // A click into the box: the caret the click puts down does not undo the selection.
+    to()->setFocus(Qt::MouseFocusReason);
+    QTest::mouseClick(ships(), Qt::LeftButton, {}, QPoint(4, ships()->height() / 2));
+    ASSERT_TRUE(ships()->hasFocus());
+    QApplication::processEvents();
+    EXPECT_EQ(ships()->selectedText(), "10");
+    QTest::keyClicks(ships(), "7");  // typing replaces the number
+    EXPECT_EQ(ships()->text(), "7");
+}
+
+TEST_F(SendShipsFrmTest, LeavingTheBoxCapsTheNumber) {
+    open(2);
+    typeShips("20");
+    QTest::keyClick(ships(), Qt::Key_Tab);
+    EXPECT_EQ(lastMessage(), "No more than 12 ships, please.");
+    EXPECT_EQ(ships()->text(), "12");
+    const std::size_t asked = t.dialogs.asked.size();
+    typeShips("11");
+    QTest::keyClick(ships(), Qt::Key_Tab);
+    EXPECT_EQ(t.dialogs.asked.size(), asked);
+    EXPECT_EQ(ships()->text(), "11");
+}
+
+TEST_F(SendShipsFrmTest, SendLaunchesAndStaysOpen) {
+    open(0);
+    to()->setCurrentIndex(1);
+    typeShips("4");
+    send();
+    EXPECT_TRUE(t.dialogs.asked.empty()) << lastMessage();
+    ASSERT_EQ(t.st().TaskForceLast, 0);
+    EXPECT_EQ(t.st().TaskForceList[0].EndPl.padded(), "02");
+    EXPECT_EQ(t.st().TaskForceList[0].RemTurns, 4104);
+    EXPECT_EQ(ships()->text(), "6");
+    EXPECT_TRUE(frm->isVisible());
+    to()->setCurrentIndex(2);
+    send();  // the rest goes too
+    EXPECT_EQ(t.st().TaskForceList[1].TFNum, 1);
+    EXPECT_EQ(t.st().TaskForceList[1].RemTurns, 4103);
+    EXPECT_EQ(ships()->text(), "0");
+    send();
+    EXPECT_EQ(lastMessage(), "What should I send? You have no ships on this planet.");
+    EXPECT_EQ(t.st().TaskForceLast, 1);
+    EXPECT_EQ(t.view.mapDraws, 0);
+}
+
+TEST_F(SendShipsFrmTest, RefusalsChangeNothing) {
+    open(0);
+    send();  // the first entry is the source itself
+    EXPECT_EQ(lastMessage(),
+              "Should they make a trip? Destination Planet different from the source, please.");
+    to()->setCurrentIndex(1);
+    for (const char* typed : {"0", "-5", "many"}) {
+        typeShips(typed);
+        send();
+        EXPECT_EQ(lastMessage(), "How many ships should go? Type a number of 1 or more, please.")
+            << typed;
+    }
+    t.st().TaskForceLast = kTaskForceSlots - 1;
+    typeShips("3");
+    send();
+    EXPECT_EQ(lastMessage(),
+              "No more task forces, please. You already have 1001 of them on their way.");
+    EXPECT_EQ(t.st().planet(0).Ships, 10);
+    EXPECT_EQ(t.st().TaskForceLast, kTaskForceSlots - 1);
+    for (const MessageRequest& r : t.dialogs.asked) {
+        EXPECT_EQ(r.buttons, Buttons::Ok);
+        EXPECT_EQ(r.icon, Icon::None);
+    }
+}
+
+TEST_F(SendShipsFrmTest, AnEmptyPlanetAnswersSend) {
+    open(3);
+    EXPECT_EQ(ships()->text(), "0");
+    to()->setCurrentIndex(0);
+    send();
+    EXPECT_EQ(lastMessage(), "What should I send? You have no ships on this planet.");
+}
+
+TEST_F(SendShipsFrmTest, CloseAndEscapeRedrawTheMap) {
+    open(0);
+    QTest::mouseClick(child<QPushButton>("CancelBtn"), Qt::LeftButton);
+    EXPECT_FALSE(frm->isVisible());
+    EXPECT_EQ(frm->result(), QDialog::Rejected);
+    EXPECT_EQ(t.view.mapDraws, 1);
+    open(0);
+    QTest::keyClick(frm.get(), Qt::Key_Escape);
+    EXPECT_FALSE(frm->isVisible());
+    EXPECT_EQ(t.view.mapDraws, 2);
+}
+
+}  // namespace
+}  // namespace zenthar::testing

@@ -1,0 +1,371 @@
+// A new game: the set-up checks in their order, and the game it creates in memory and in the
+// working game database (read back through a second connection).
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "game/random.h"
+#include "game/sqlite.h"
+#include "game/storage_error.h"
+#include "setup/galaxy.h"
+#include "setup/newgame.h"
+#include "support/galaxy_builder.h"
+#include "turn/taskforces.h"
+
+namespace zenthar {
+namespace {
+
+// A Game like TestGame but with a real, seeded random source.
+struct SeededGame {
+    testing::TempProgramFolder folder;
+    testing::ScriptedDialogs dialogs;
+    testing::RecordingDisplay display;
+    testing::RecordingView view;
+    SystemRandom random{42};
+    Game game{folder.path(), dialogs, display, view, random};
+    SeededGame() { StartUp(game); }
+};
+
+NewGameSettings Defaults(const GameState& st) {
+    NewGameSettings s;
+    s.players = 1;
+    s.names = {"Ann", "", "", ""};
+    for (std::size_t k = 0; k < 4; ++k) s.homePlanets[k] = st.PlanetList[k].Name.padded();
+    s.symbols = {"shipvert.ico", "mac.ico", "shiporiz.ico", "flsp.ico"};
+    s.planets = 26;
+    s.gameType = 1;
+    s.skill = 0;
+    return s;
+}
+
+struct Rows {
+    std::vector<std::map<std::string, FieldValue>> rows;
+    const FieldValue& at(std::size_t row, const std::string& field) const {
+        return rows.at(row).at(field);
+    }
+};
+
+// Reads a table through a connection of its own, as a saved game would be read.
+Rows ReadTable(const Game& game, const std::string& table) {
+    Connection c;
+    c.setDatabaseName(game.WorkingFile());
+    c.setRecordSource(table);
+    c.Refresh();
+    Rows out;
+    const TableDef* def = FindTable(table);
+    for (c.rs().MoveFirst(); !c.rs().EOF_(); c.rs().MoveNext()) {
+        std::map<std::string, FieldValue> row;
+        for (const FieldDef& f : def->fields) row[std::string(f.name)] = c.rs().Field(f.name);
+        out.rows.push_back(std::move(row));
+    }
+    return out;
+}
+
+TEST(CheckNewGame, MessagesComeInTheirOrder) {
+    testing::TestGame t;
+    const GameState& st = t.st();
+    NewGameSettings s = Defaults(st);
+    EXPECT_EQ(CheckNewGame(st, s), std::nullopt);
+
+    // Every fault at once: the names come first.
+    NewGameSettings bad = s;
+    bad.players = 2;
+    bad.names = {"Ann", "   ", "", ""};
+    bad.homePlanets[3] = bad.homePlanets[0];
+    bad.symbols[0] = "mac.ico";
+    bad.planets = 99;
+    EXPECT_EQ(CheckNewGame(st, bad), "Fill in Players' Names, please.");
+    bad.names[1] = " Bob ";  // blanks around a name are fine
+    EXPECT_EQ(CheckNewGame(st, bad), "Multiple players can't have the same Home Planet.");
+    bad.homePlanets[3] = st.PlanetList[3].Name.padded();
+    EXPECT_EQ(CheckNewGame(st, bad), "More players can't have the same Symbol.");
+    bad.symbols[0] = "shipvert.ico";
+    EXPECT_EQ(CheckNewGame(st, bad), "The number of stars must be between 5 and 50");
+    bad.planets = 26;
+    EXPECT_EQ(CheckNewGame(st, bad), std::nullopt);
+}
+
+TEST(CheckNewGame, AbsentPlayersRowsStillCountForHomesAndSymbols) {
+    testing::TestGame t;
+    NewGameSettings s = Defaults(t.st());
+    s.homePlanets[3] = s.homePlanets[2];  // rows 2 and 3 belong to nobody with one player
+    EXPECT_EQ(CheckNewGame(t.st(), s), "Multiple players can't have the same Home Planet.");
+    s = Defaults(t.st());
+    s.symbols[0] = "mac.ico";  // row 0 stepped once onto row 1's symbol
+    EXPECT_EQ(CheckNewGame(t.st(), s), "More players can't have the same Symbol.");
+    s = Defaults(t.st());
+    s.names = {"Ann", "", "", ""};  // only the names of the players taking part matter
+    EXPECT_EQ(CheckNewGame(t.st(), s), std::nullopt);
+}
+
+TEST(CheckNewGame, NumberOfPlanetsInRange) {
+    testing::TestGame t;
+    NewGameSettings s = Defaults(t.st());
+    for (int n : {0, 4, 51, 99, -5}) {
+        s.planets = n;
+        EXPECT_EQ(CheckNewGame(t.st(), s), "The number of stars must be between 5 and 50") << n;
+    }
+    for (int n : {5, 50}) {
+        s.planets = n;
+        EXPECT_EQ(CheckNewGame(t.st(), s), std::nullopt) << n;
+    }
+}
+
+TEST(CheckNewGame, HomePlanetMustBeInTheGalaxy) {
+    testing::TestGame t;
+    NewGameSettings s = Defaults(t.st());
+    s.players = 2;
+    s.names = {"Ann", "Bob", "", ""};
+    s.planets = 5;
+    s.homePlanets[1] = t.st().PlanetList[7].Name.padded();  // the 8th name, beyond 5 planets
+    EXPECT_EQ(CheckNewGame(t.st(), s),
+              "The Home Planet of Bob must be one of the first 5 planets of the list, please.");
+    s.planets = 8;
+    EXPECT_EQ(CheckNewGame(t.st(), s), std::nullopt);
+    // Rows of absent players may show any planet.
+    s.planets = 5;
+    s.homePlanets[1] = t.st().PlanetList[1].Name.padded();
+    s.homePlanets[3] = t.st().PlanetList[40].Name.padded();
+    EXPECT_EQ(CheckNewGame(t.st(), s), std::nullopt);
+}
+
+TEST(CheckNewGame, SymbolsStepRoundTheCycle) {
+    EXPECT_EQ(NextSymbol("shipvert.ico"), "mac.ico");
+    EXPECT_EQ(NextSymbol("mac.ico     "), "shiporiz.ico");
+    EXPECT_EQ(NextSymbol("shiporiz.ico"), "flsp.ico");
+    EXPECT_EQ(NextSymbol("flsp.ico"), "shipvert.ico");
+    EXPECT_EQ(NextSymbol("empire.ico"), "empire.ico");
+    std::string s = kPlayerSymbols[2];
+    for (int n = 0; n < 4; ++n) s = NextSymbol(s);
+    EXPECT_EQ(s, kPlayerSymbols[2]);
+}
+
+TEST(CheckNewGame, NumberOfPlanetsAsTyped) {
+    EXPECT_EQ(NumberOfPlanetsTyped("26"), 26);
+    EXPECT_EQ(NumberOfPlanetsTyped(" 12abc"), 12);
+    EXPECT_EQ(NumberOfPlanetsTyped("abc"), 0);
+    EXPECT_EQ(NumberOfPlanetsTyped(""), 0);
+    EXPECT_EQ(NumberOfPlanetsTyped("5.9"), 5);
+    EXPECT_EQ(NumberOfPlanetsTyped("4.9"), 4);
+    EXPECT_EQ(NumberOfPlanetsTyped("99999999999"), 1000);
+    EXPECT_EQ(NumberOfPlanetsTyped("-7"), -1);
+    for (const char* typed : {"4", "51", "0", "abc", "-7", "99999999999"})
+        EXPECT_EQ(CheckNumberOfPlanets(NumberOfPlanetsTyped(typed)),
+                  "The number of stars must be between 5 and 50")
+            << typed;
+    for (const char* typed : {"5", "50", "26"})
+        EXPECT_EQ(CheckNumberOfPlanets(NumberOfPlanetsTyped(typed)), std::nullopt) << typed;
+}
+
+TEST(CreateNewGame, OnePlayerWritesOneConfigurationRow) {
+    SeededGame g;
+    NewGameSettings s = Defaults(g.game.st);
+    s.homePlanets[0] = g.game.st.PlanetList[6].Name.padded();
+    s.homePlanets[1] = g.game.st.PlanetList[1].Name.padded();
+    s.symbols = {"mac.ico", "shipvert.ico", "shiporiz.ico", "flsp.ico"};
+    s.skill = 1;
+    s.gameType = 0;
+    CreateNewGame(g.game, s);
+    const GameState& st = g.game.st;
+
+    Rows cfg = ReadTable(g.game, "AppCfg");
+    ASSERT_EQ(cfg.rows.size(), 1U);
+    EXPECT_EQ(cfg.at(0, "PlayesNum").asInt(), 1);
+    EXPECT_EQ(cfg.at(0, "PlanetsNum").asInt(), 26);
+    EXPECT_EQ(cfg.at(0, "GameType").asInt(), 0);
+    EXPECT_EQ(cfg.at(0, "EmpireSkill").asInt(), 1);
+    EXPECT_EQ(cfg.at(0, "CurrentYear").asInt(), 4100);
+    EXPECT_EQ(cfg.at(0, "CurrentPlTurn").asInt(), 0);
+    EXPECT_EQ(cfg.at(0, "PlName1").asText(), "Ann");
+    EXPECT_EQ(cfg.at(0, "PlSymbol").asText(), "mac.ico     ");
+    EXPECT_EQ(cfg.at(0, "PlHome").asInt(), 6);
+    EXPECT_EQ(cfg.at(0, "Hatest"), FieldValue(0));
+    EXPECT_EQ(cfg.at(0, "StartYear"), FieldValue(0));
+    EXPECT_EQ(cfg.at(0, "StartPl"), FieldValue(""));
+    EXPECT_EQ(cfg.at(0, "EndPl"), FieldValue(""));
+    EXPECT_TRUE(cfg.at(0, "EmpireOut").isNull());
+    EXPECT_TRUE(cfg.at(0, "EndTurnScreen").isNull());
+    EXPECT_TRUE(cfg.at(0, "SoundsOff").isNull());
+
+    EXPECT_EQ(st.PlayesNum, 1);
+    EXPECT_EQ(st.PlanetsNum, 26);
+    EXPECT_EQ(st.GameType, 0);
+    EXPECT_EQ(st.EmpireSkill, 1);
+    EXPECT_EQ(st.CurrentYear, 4100);
+    EXPECT_EQ(st.PlHome[0], 6);
+    EXPECT_EQ(st.PlName[0].padded(), FixedText<40>("Ann").padded());
+    EXPECT_EQ(st.PlSymbol[0].padded(), "mac.ico     ");
+    EXPECT_EQ(st.PlSymbol[1].padded(), "shipvert.ico");
+    EXPECT_EQ(st.planet(6).Scouted.padded(), "3000");
+    EXPECT_EQ(st.planet(6).Production, 12);
+    EXPECT_FALSE(st.GameActive);  // the main window starts the game
+}
+
+TEST(CreateNewGame, PlanetRowsMirrorTheGalaxyBeforeTheEmpireIsDealt) {
+    SeededGame g;
+    NewGameSettings s = Defaults(g.game.st);
+    s.players = 3;
+    s.names = {"Ann", "Bob", "Cy", ""};
+    s.homePlanets = {g.game.st.PlanetList[2].Name.padded(), g.game.st.PlanetList[0].Name.padded(),
+                     g.game.st.PlanetList[9].Name.padded(), g.game.st.PlanetList[1].Name.padded()};
+    s.planets = 12;
+    CreateNewGame(g.game, s);
+    const GameState& st = g.game.st;
+
+    Rows cfg = ReadTable(g.game, "AppCfg");
+    ASSERT_EQ(cfg.rows.size(), 3U);
+    const std::array<std::string, 3> names{"Ann", "Bob", "Cy"};
+    const std::array<std::string, 3> symbols{"shipvert.ico", "mac.ico     ", "shiporiz.ico"};
+    const std::array<int, 3> homes{2, 0, 9};
+    for (std::size_t k = 0; k < 3; ++k) {
+        EXPECT_EQ(cfg.at(k, "PlName1").asText(), names[k]);
+        EXPECT_EQ(cfg.at(k, "PlSymbol").asText(), symbols[k]);
+        EXPECT_EQ(cfg.at(k, "PlHome").asInt(), homes[k]);
+        EXPECT_EQ(st.PlHome[k], homes[k]);
+        EXPECT_EQ(cfg.at(k, "PlayesNum").asInt(), 3);
+        EXPECT_EQ(cfg.at(k, "PlanetsNum").asInt(), 12);
+        EXPECT_EQ(cfg.at(k, "CurrentYear").asInt(), 4100);
+    }
+    // Later rows carry no campaign fields.
+    for (std::size_t k = 1; k < 3; ++k)
+        for (const char* f : {"Hatest", "StartYear", "StartPl", "EndPl"})
+            EXPECT_TRUE(cfg.at(k, f).isNull()) << f << " of row " << k;
+
+    Rows planets = ReadTable(g.game, "Planets");
+    ASSERT_EQ(planets.rows.size(), 12U);
+    for (std::size_t i = 0; i < 12; ++i) {
+        const PlanetRecord& p = st.PlanetList[i];
+        const bool capital = i == 2 || i == 0 || i == 9;
+        EXPECT_EQ(planets.at(i, "PlanetId").asText(), p.PlanetId.padded());
+        EXPECT_EQ(planets.at(i, "Name").asText(), p.Name.padded());
+        EXPECT_EQ(planets.at(i, "Name").asText().size(), 40U);
+        EXPECT_EQ(planets.at(i, "XPos").asInt(), p.XPos);
+        EXPECT_EQ(planets.at(i, "YPos").asInt(), p.YPos);
+        EXPECT_EQ(planets.at(i, "Scouted").asText(), p.Scouted.padded());
+        EXPECT_EQ(planets.at(i, "MaxProd").asInt(), p.MaxProd);
+        EXPECT_EQ(planets.at(i, "Production").asInt(), p.Production);
+        EXPECT_EQ(planets.at(i, "WillProd").asInt(), -1);
+        EXPECT_EQ(planets.at(i, "Hostility").asInt(), p.Hostility);
+        EXPECT_EQ(planets.at(i, "Ico").asText(), p.Ico.padded());
+        EXPECT_EQ(planets.at(i, "Ico").asText().size(), 12U);
+        // The Empire's ships reach the database with the first save.
+        EXPECT_EQ(planets.at(i, "Ships").asInt(), capital ? p.Ships : 0) << i;
+        EXPECT_GT(p.Ships, 0);
+        for (const char* f : {"KnownShip", "KnownProd", "KnownHost", "YearScouted"})
+            for (int k = 1; k <= 5; ++k)
+                EXPECT_EQ(planets.at(i, f + std::to_string(k)), FieldValue(0));
+    }
+    EXPECT_EQ(st.planet(0).Scouted.padded(), "0300");
+    EXPECT_EQ(st.planet(2).Scouted.padded(), "3000");
+    EXPECT_EQ(st.planet(9).Scouted.padded(), "0030");
+    EXPECT_EQ(st.planet(1).Scouted.padded(), "0000");
+}
+
+TEST(CreateNewGame, SecondGameLeavesOnlyItsOwnRows) {
+    SeededGame g;
+    NewGameSettings first = Defaults(g.game.st);
+    first.players = 4;
+    first.names = {"Ann", "Bob", "Cy", "Di"};
+    first.planets = 40;
+    CreateNewGame(g.game, first);
+    // Play a little: task forces stored, campaign state set.
+    GameState& st = g.game.st;
+    st.GameActive = true;
+    st.CurrentPlTurn = 1;
+    ASSERT_EQ(LaunchTaskForce(st, st.PlHome[1], 20, 3), LaunchResult::Launched);
+    SaveTaskForces(g.game);
+    st.Hatest = {3, 4, 5, 6, 7};
+    st.StartYear = 4105;
+    st.StartPl = "07";
+    st.EndPl = "09";
+    st.EmpireOut = true;
+    ASSERT_EQ(ReadTable(g.game, "Ships").rows.size(), 1U);
+
+    NewGameSettings second = Defaults(g.game.st);
+    second.names = {"Zed", "", "", ""};
+    second.planets = 5;
+    CreateNewGame(g.game, second);
+
+    EXPECT_EQ(ReadTable(g.game, "AppCfg").rows.size(), 1U);
+    EXPECT_EQ(ReadTable(g.game, "AppCfg").at(0, "PlName1").asText(), "Zed");
+    EXPECT_EQ(ReadTable(g.game, "Planets").rows.size(), 5U);
+    EXPECT_EQ(ReadTable(g.game, "Ships").rows.size(), 0U);
+    EXPECT_EQ(st.TaskForceLast, -1);
+    for (Int16 h : st.Hatest) EXPECT_EQ(h, 0);
+    EXPECT_EQ(st.StartYear, 0);
+    EXPECT_TRUE(st.StartPl.blank());
+    EXPECT_TRUE(st.EndPl.blank());
+    EXPECT_FALSE(st.EmpireOut);
+    EXPECT_EQ(st.PlName[1].blank(), true);
+    // The earlier game's wider galaxy leaves nothing behind beyond the new one.
+    EXPECT_EQ(st.planet(20).XPos, 0);
+    EXPECT_EQ(st.planet(20).PlanetId.padded(), "21");
+    // The main connection is back on the task forces.
+    EXPECT_EQ(g.game.FileDta1.recordSource(), "Ships");
+    EXPECT_TRUE(g.game.FileDta1.isOpen());
+    EXPECT_EQ(g.game.FileDta1.rs().RecordCount(), 0);
+    // The ranking belongs to the new galaxy.
+    for (int k = 0; k < 5; ++k)
+        EXPECT_LE(std::stoi(st.ProdOrder[static_cast<std::size_t>(k)].padded()), 5);
+}
+
+TEST(CreateNewGame, LongNamesAreCutToForty) {
+    SeededGame g;
+    NewGameSettings s = Defaults(g.game.st);
+    s.names[0] = std::string(45, 'x');
+    CreateNewGame(g.game, s);
+    EXPECT_EQ(g.game.st.PlName[0].padded(), std::string(40, 'x'));
+    EXPECT_EQ(ReadTable(g.game, "AppCfg").at(0, "PlName1").asText(), std::string(40, 'x'));
+    // A character of several bytes is not split at the cut.
+    s.names[0] = std::string(39, 'y') + "\xC3\xA9" + "z";
+    CreateNewGame(g.game, s);
+    EXPECT_EQ(g.game.st.PlName[0].trimmed(), std::string(39, 'y'));
+}
+
+TEST(CreateNewGame, RefusedSettingsChangeNothing) {
+    SeededGame g;
+    CreateNewGame(g.game, Defaults(g.game.st));
+    const GameState before = g.game.st;
+    NewGameSettings s = Defaults(g.game.st);
+    s.players = 2;
+    s.names = {"Ann", "Bob", "", ""};
+    s.planets = 5;
+    s.homePlanets[1] = g.game.st.PlanetList[30].Name.padded();
+    EXPECT_THROW(CreateNewGame(g.game, s), std::invalid_argument);
+    EXPECT_EQ(g.game.st.PlayesNum, before.PlayesNum);
+    EXPECT_EQ(g.game.st.PlanetsNum, 26);
+    EXPECT_EQ(g.game.st.planet(3).XPos, before.planet(3).XPos);
+    EXPECT_EQ(ReadTable(g.game, "Planets").rows.size(), 26U);
+}
+
+TEST(CreateNewGame, AFailingDatabaseLeavesTheRunningGame) {
+    SeededGame g;
+    NewGameSettings s = Defaults(g.game.st);
+    CreateNewGame(g.game, s);
+    const GameState before = g.game.st;
+    // Someone broke the working file: the first planet row of the new game cannot be stored,
+    // after the old rows were removed and the new configuration row was written.
+    {
+        sqlite::Database other(g.game.WorkingFile(), sqlite::Database::Mode::ReadWrite);
+        other.exec("ALTER TABLE Planets RENAME COLUMN Ico TO Icon");
+    }
+    s.planets = 30;
+    s.names[0] = "Bea";
+    EXPECT_THROW(CreateNewGame(g.game, s), StorageError);
+    EXPECT_EQ(g.game.st.PlanetsNum, 26);
+    for (int i = 0; i < 26; ++i) {
+        EXPECT_EQ(g.game.st.planet(i).XPos, before.planet(i).XPos);
+        EXPECT_EQ(g.game.st.planet(i).Ships, before.planet(i).Ships);
+    }
+    // The removal and the new rows were rolled back: the old game's rows are all there.
+    Rows cfg = ReadTable(g.game, "AppCfg");
+    ASSERT_EQ(cfg.rows.size(), 1U);
+    EXPECT_EQ(cfg.at(0, "PlName1").asText(), "Ann");
+    EXPECT_EQ(cfg.at(0, "PlanetsNum").asInt(), 26);
+    EXPECT_EQ(ReadTable(g.game, "Planets").rows.size(), 26U);
+    EXPECT_EQ(g.game.st.PlName[0].trimmed(), "Ann");
+    EXPECT_EQ(g.game.FileDta1.recordSource(), "Ships");
+}
+
+}  // namespace
+}  // namespace zenthar

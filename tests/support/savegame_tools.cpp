@@ -1,0 +1,273 @@
+// Sample games, state pictures and in-memory edits of saved games for the save/load tests.
+#include "support/savegame_tools.h"
+
+#include <sqlite3.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+
+#include "turn/taskforces.h"
+
+namespace zenthar::testing {
+namespace {
+
+int Pick(std::mt19937& rng, int lo, int hi) {
+    return std::uniform_int_distribution<int>(lo, hi)(rng);
+}
+
+void DescribePlanet(std::ostringstream& out, const PlanetRecord& p, bool withOnMap) {
+    out << "[" << p.PlanetId.padded() << "|" << p.Name.padded() << "] at " << p.XPos << ","
+        << p.YPos << " prod " << p.Production << "/" << p.MaxProd << " will " << p.WillProd
+        << " host " << p.Hostility << " ships " << p.Ships << " ico [" << p.Ico.padded()
+        << "] scouted [" << p.Scouted.padded() << "]";
+    for (std::size_t k = 0; k < 6; ++k)
+        out << " k" << k << "=" << p.KnownShip[k] << "/" << p.KnownProd[k] << "/"
+            << p.KnownHost[k] << "/" << p.YearScouted[k];
+    if (withOnMap) out << " onmap " << p.OnMap;
+    out << "\n";
+}
+
+void DescribeConfiguration(std::ostringstream& out, const GameState& st, std::size_t slots) {
+    out << "players " << st.PlayesNum << " planets " << st.PlanetsNum << " type " << st.GameType
+        << " skill " << st.EmpireSkill << " year " << st.CurrentYear << " turn "
+        << st.CurrentPlTurn << "\n";
+    out << "campaign " << st.StartYear << " [" << st.StartPl.padded() << "] -> ["
+        << st.EndPl.padded() << "] empireout " << st.EmpireOut << "\n";
+    for (std::size_t k = 0; k < slots; ++k)
+        out << "player " << k << " [" << st.PlName[k].padded() << "] [" << st.PlSymbol[k].padded()
+            << "] home " << st.PlHome[k] << " hatest " << st.Hatest[k] << "\n";
+}
+
+void DescribeTaskForce(std::ostringstream& out, const TaskForceRecord& tf, bool withPlNum) {
+    if (withPlNum) out << "[" << tf.PlNum.padded() << "] ";
+    out << tf.TFNum << " " << tf.StartPl.padded() << "->" << tf.EndPl.padded() << " in "
+        << tf.RemTurns << " ships " << tf.NumOfShips << "\n";
+}
+
+[[noreturn]] void Fail(sqlite3* db, const std::string& what) {
+    throw std::runtime_error(what + ": " + (db ? sqlite3_errmsg(db) : "no database"));
+}
+
+// A writable database in memory holding a copy of the bytes.
+sqlite3* OpenCopy(const std::vector<unsigned char>& bytes) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+        SQLITE_OK)
+        Fail(db, "open");
+    auto* copy = static_cast<unsigned char*>(sqlite3_malloc64(bytes.size()));
+    std::memcpy(copy, bytes.data(), bytes.size());
+    auto n = static_cast<sqlite3_int64>(bytes.size());
+    if (sqlite3_deserialize(db, "main", copy, n, n,
+                            SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE) !=
+        SQLITE_OK) {
+        sqlite3_close(db);
+        throw std::runtime_error("not a database");
+    }
+    return db;
+}
+
+std::vector<unsigned char> Serialize(sqlite3* db) {
+    sqlite3_int64 size = 0;
+    unsigned char* data = sqlite3_serialize(db, "main", &size, 0);
+    if (!data) Fail(db, "serialize");
+    std::vector<unsigned char> out(data, data + size);
+    sqlite3_free(data);
+    return out;
+}
+
+}  // namespace
+
+void MakeSampleGame(Game& game, std::uint32_t seed, const SampleShape& shape) {
+    static const char* const kSymbols[] = {"shipvert.ico", "mac.ico", "shiporiz.ico", "flsp.ico"};
+    static const char* const kIcons[] = {"good_pl.ico", "med_pl.ico", "bad_pl.ico"};
+    static const char* const kNames[] = {"Ann", "Bo Zoë", "Carmen de la Vega y Ortiz-Montalbán",
+                                         "Dee"};
+    std::mt19937 rng(seed);
+    GameState& st = game.st;
+    ResetWorkingDatabase(game);
+    ClearGame(st);
+    st.PlayesNum = shape.players;
+    st.PlanetsNum = shape.planets;
+    st.GameType = Pick(rng, 0, 1);
+    st.EmpireSkill = Pick(rng, 0, 2);
+    st.CurrentYear = static_cast<Int16>(4100 + Pick(rng, 0, 60));
+    for (int k = 0; k < st.PlayesNum; ++k) {
+        auto s = static_cast<std::size_t>(k);
+        st.PlName[s] = kNames[s];
+        st.PlSymbol[s] = kSymbols[s];
+        st.PlHome[s] = static_cast<Int16>(k * 2);
+    }
+    for (int i = 0; i < st.PlanetsNum; ++i) {
+        PlanetRecord& p = st.planet(i);
+        p.XPos = static_cast<Int16>(Pick(rng, 1, 45));
+        p.YPos = static_cast<Int16>(Pick(rng, 1, 45));
+        p.MaxProd = static_cast<Int16>(Pick(rng, 1, 20));
+        p.Production = static_cast<Int16>(Pick(rng, 1, p.MaxProd));
+        p.WillProd = static_cast<Int16>(Pick(rng, 0, 1) ? -1 : 0);
+        p.Hostility = static_cast<Int16>(Pick(rng, 1, 10));
+        p.Ships = static_cast<Int16>(Pick(rng, 0, 900));
+        p.Ico = kIcons[Pick(rng, 0, 2)];
+        std::string digits = "0000";
+        for (int k = 0; k < st.PlayesNum; ++k)
+            digits[static_cast<std::size_t>(k)] = static_cast<char>('0' + Pick(rng, 0, 2));
+        p.Scouted = digits;
+        for (std::size_t k = 0; k < 5; ++k) {
+            p.KnownShip[k] = static_cast<Int16>(Pick(rng, 0, 3000));
+            p.KnownProd[k] = static_cast<Int16>(Pick(rng, 0, 20));
+            p.KnownHost[k] = static_cast<Int16>(Pick(rng, 0, 10));
+            p.YearScouted[k] = static_cast<Int16>(Pick(rng, 0, 1) ? 0 : 4100 + Pick(rng, 0, 60));
+        }
+        p.OnMap = 0;
+    }
+    for (int k = 0; k < st.PlayesNum; ++k) {
+        PlanetRecord& home = st.planet(st.PlHome[static_cast<std::size_t>(k)]);
+        std::string digits = "0000";
+        digits[static_cast<std::size_t>(k)] = '3';
+        home.Scouted = digits;
+        home.MaxProd = 20;
+        home.Hostility = 0;
+        home.Ico = "good_pl.ico";
+    }
+    st.Hatest.fill(0);
+    for (int i = 0; i < st.PlanetsNum; ++i)
+        for (int k = 0; k < 4; ++k)
+            if (st.planet(i).digit(k) >= 2) {
+                st.Hatest[static_cast<std::size_t>(k)]++;
+                break;
+            }
+    st.StartYear = static_cast<Int16>(st.CurrentYear - Pick(rng, 0, 5));
+    st.StartPl = Pick(rng, 0, 3) ? st.planet(Pick(rng, 0, st.PlanetsNum - 1)).PlanetId : "";
+    st.EndPl = Pick(rng, 0, 3) ? st.planet(Pick(rng, 0, st.PlanetsNum - 1)).PlanetId : "";
+    st.EmpireOut = Pick(rng, 0, 1) == 1;
+    st.SkipEndTurnScreen = Pick(rng, 0, 1) == 1;
+    st.SoundsOff = Pick(rng, 0, 1) == 1;
+
+    // Task forces of every side, the Empire's included, go through the Ships table as in play.
+    std::vector<int> sides;
+    for (int k = 0; k < st.PlayesNum; ++k) sides.push_back(k);
+    sides.push_back(kEmpire);
+    for (int side : sides) {
+        st.CurrentPlTurn = static_cast<Int16>(side);
+        st.TaskForceLast = -1;
+        for (int n = 0; n < shape.taskForcesPerSide; ++n) {
+            int from = Pick(rng, 0, st.PlanetsNum - 1);
+            int to = (from + Pick(rng, 1, st.PlanetsNum - 1)) % st.PlanetsNum;
+            LaunchTaskForce(st, from, to, Pick(rng, 1, 60) + 0.5 * Pick(rng, 0, 1));
+        }
+        SaveTaskForces(game);
+    }
+    st.CurrentPlTurn = static_cast<Int16>(Pick(rng, 0, st.PlayesNum - 1));
+    LoadTaskForces(game);
+    BuildProdOrder(st);
+    st.SelectedPlanet = st.PlHome[static_cast<std::size_t>(st.CurrentPlTurn)];
+    st.GameActive = true;
+}
+
+std::string DescribeSavedGame(const GameState& st) {
+    std::ostringstream out;
+    DescribeConfiguration(out, st, static_cast<std::size_t>(std::max(0, std::min(st.PlayesNum, 4))));
+    for (int i = 0; i < st.PlanetsNum && i < kPlanetSlots; ++i) DescribePlanet(out, st.planet(i), false);
+    for (int i = 0; i <= st.TaskForceLast; ++i)
+        DescribeTaskForce(out, st.TaskForceList[static_cast<std::size_t>(i)], false);
+    out << "prodorder";
+    for (int i = 0; i < st.PlanetsNum && i < kPlanetSlots; ++i)
+        out << " " << st.ProdOrder[static_cast<std::size_t>(i)].padded();
+    out << "\n";
+    return out.str();
+}
+
+std::string DescribeWholeState(const GameState& st) {
+    std::ostringstream out;
+    DescribeConfiguration(out, st, kSides);
+    out << "skip " << st.SkipEndTurnScreen << " soundsoff " << st.SoundsOff << " active "
+        << st.GameActive << " selected " << st.SelectedPlanet << " images "
+        << st.PlanetImagesLoaded << " fleets " << st.ShowFleetsMode << " victory "
+        << st.VictoryAnswer << " names " << st.PlanetNamesLast << " search ["
+        << st.SearchPlanetName << "]\n";
+    for (const PlanetRecord& p : st.PlanetList) DescribePlanet(out, p, true);
+    out << "last " << st.TaskForceLast << "\n";
+    for (const TaskForceRecord& tf : st.TaskForceList) DescribeTaskForce(out, tf, true);
+    for (const auto& id : st.ProdOrder) out << id.padded() << ",";
+    out << "\n";
+    return out.str();
+}
+
+std::string DescribeDatabase(const std::filesystem::path& file) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        sqlite3_close(db);
+        return "cannot open " + file.string();
+    }
+    std::ostringstream out;
+    for (const char* table : {"AppCfg", "Planets", "Ships"}) {
+        out << "== " << table << "\n";
+        sqlite3_stmt* q = nullptr;
+        std::string sql = std::string("SELECT * FROM ") + table +
+                          (std::string(table) == "Ships" ? " ORDER BY PlNum, TFNum, rowid"
+                                                         : " ORDER BY rowid");
+        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &q, nullptr) != SQLITE_OK) {
+            out << "missing\n";
+            continue;
+        }
+        while (sqlite3_step(q) == SQLITE_ROW) {
+            for (int c = 0; c < sqlite3_column_count(q); ++c) {
+                const unsigned char* t = sqlite3_column_text(q, c);
+                out << (c ? "|" : "") << sqlite3_column_type(q, c) << ":" << (t ? reinterpret_cast<const char*>(t) : "");
+            }
+            out << "\n";
+        }
+        sqlite3_finalize(q);
+    }
+    sqlite3_close(db);
+    return out.str();
+}
+
+std::vector<unsigned char> ReadBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteBytes(const std::filesystem::path& file, const std::vector<unsigned char>& bytes) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + file.string());
+}
+
+std::vector<unsigned char> EditSavedGame(const std::vector<unsigned char>& bytes,
+                                         const std::string& sql) {
+    sqlite3* db = OpenCopy(bytes);
+    char* err = nullptr;
+    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &err) != SQLITE_OK) {
+        std::string msg = err ? err : "?";
+        sqlite3_free(err);
+        sqlite3_close(db);
+        throw std::runtime_error(sql + ": " + msg);
+    }
+    std::vector<unsigned char> out = Serialize(db);
+    sqlite3_close(db);
+    return out;
+}
+
+int TryEditSavedGame(std::vector<unsigned char>& bytes, const std::vector<std::string>& statements) {
+    sqlite3* db = nullptr;
+    try {
+        db = OpenCopy(bytes);
+    } catch (const std::runtime_error&) {
+        return 0;
+    }
+    int ran = 0;
+    for (const std::string& sql : statements)
+        if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK) ++ran;
+    try {
+        bytes = Serialize(db);
+    } catch (const std::runtime_error&) {
+    }
+    sqlite3_close(db);
+    return ran;
+}
+
+}  // namespace zenthar::testing

@@ -1,0 +1,50 @@
+// Helpers for the save and load tests, the fuzz loop and the libFuzzer harness: a full random
+// game in memory and in the Ships table, a text picture of the game state to compare before and
+// after, file bytes, and SQL edits of a saved game held in memory. No test framework needed.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "game/game.h"
+
+namespace zenthar::testing {
+
+struct SampleShape {
+    int players = 4;
+    int planets = 12;
+    int taskForcesPerSide = 3;  // for every player and for the Empire
+};
+
+// Resets the working database and replaces the game by a random but valid one: players, planets with every field set, the
+// Empire's campaign, both check marks, and task forces of every side in the Ships table (the
+// current player's loaded into TaskForceList). The working database must be bound (StartUp).
+void MakeSampleGame(Game& game, std::uint32_t seed, const SampleShape& shape = {});
+
+// Everything a save keeps, one line per item: configuration, players, campaign, planets 0 to
+// PlanetsNum - 1 with every stored field, the current side's task forces (not the scratch PlNum)
+// and ProdOrder.
+std::string DescribeSavedGame(const GameState& st);
+
+// Every game variable and program variable, all 51 planet slots and all 1001 task-force slots:
+// for checking that a failed command changed nothing.
+std::string DescribeWholeState(const GameState& st);
+
+// Every row of the three tables of a game database file (Ships in table order), read through a
+// connection of its own.
+std::string DescribeDatabase(const std::filesystem::path& file);
+
+std::vector<unsigned char> ReadBytes(const std::filesystem::path& file);
+void WriteBytes(const std::filesystem::path& file, const std::vector<unsigned char>& bytes);
+
+// Runs SQL on a copy of a saved game in memory and returns the changed file. Throws
+// std::runtime_error when the SQL fails.
+std::vector<unsigned char> EditSavedGame(const std::vector<unsigned char>& bytes,
+                                         const std::string& sql);
+
+// Like EditSavedGame, but a statement that fails is skipped; returns how many ran.
+int TryEditSavedGame(std::vector<unsigned char>& bytes, const std::vector<std::string>& statements);
+
+}  // namespace zenthar::testing

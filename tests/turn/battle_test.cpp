@@ -1,0 +1,175 @@
+// Battles: which cell of the combat results table a round reads, how losses are taken, and what
+// the battle window is asked to show.
+#include "turn/battle.h"
+
+#include <gtest/gtest.h>
+
+#include "support/galaxy_builder.h"
+#include "turn_test_support.h"
+
+namespace zenthar::testing {
+namespace {
+
+using namespace turn_support;
+
+class BattleTest : public ::testing::Test {
+  protected:
+    BattleTest() {
+        GalaxyBuilder(t.game).players({"Ann"}).planet(0, 1, 1).owner(0).home().build();
+        t.st().SoundsOff = true;
+    }
+
+    // Every cell wipes out the defenders except one that wipes out the attackers: a one-round
+    // battle whose outcome tells which cell was read.
+    void MarkCell(int column, int row) {
+        FillCrt(t.st(), 100);
+        t.st().CrtTable[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)] = -100;
+    }
+
+    // Fights a battle and returns "attackers defenders" afterwards.
+    std::string Fight(int a, int d, bool human) {
+        Int16 att = static_cast<Int16>(a), def = static_cast<Int16>(d);
+        ResolveBattle(t.game, att, def, human);
+        return std::to_string(att) + " " + std::to_string(def);
+    }
+
+    TestGame t;
+};
+
+TEST_F(BattleTest, EqualFleetsReadEvenOddsWithThePlainDieColumnForBothSides) {
+    MarkCell(3, 4);
+    t.random.push(Die(3));
+    EXPECT_EQ(Fight(5, 5, true), "0 5");
+    t.random.push(Die(3));
+    EXPECT_EQ(Fight(5, 5, false), "0 5");
+    EXPECT_EQ(t.random.reseeds, 2);  // a fresh seed for every roll
+}
+
+TEST_F(BattleTest, BetterOddsShiftAPlayersColumnOneToTheLeftButNotTheEmpires) {
+    // 10 against 3: quotient 3, odds row 2.
+    MarkCell(3, 2);
+    t.random.push(Die(4));
+    EXPECT_EQ(Fight(10, 3, true), "0 3");
+    t.random.push(Die(4));
+    EXPECT_EQ(Fight(10, 3, false), "10 0");
+    t.random.push(Die(3));
+    EXPECT_EQ(Fight(10, 3, false), "0 3");
+    // A die of 1 reads column 0, which only a player's better odds reach.
+    MarkCell(0, 4);
+    t.random.push(Die(1));
+    EXPECT_EQ(Fight(7, 6, true), "0 6");
+}
+
+TEST_F(BattleTest, WorseOddsReadTheRowsBelowEven) {
+    MarkCell(2, 7);  // 3 against 10: quotient 3
+    t.random.push(Die(2));
+    EXPECT_EQ(Fight(3, 10, true), "0 10");
+    MarkCell(2, 9);  // 2 against 11: quotient 5, the last row
+    t.random.push(Die(2));
+    EXPECT_EQ(Fight(2, 11, false), "0 11");
+}
+
+TEST_F(BattleTest, OddsOfSixToOneAndMoreEndTheBattleInOneRound) {
+    FillCrt(t.st(), -100);  // the table would favour the other side
+    t.random.push(Die(6));
+    EXPECT_EQ(Fight(13, 2, true), "13 0");
+    FillCrt(t.st(), 100);
+    t.random.push(Die(1));
+    EXPECT_EQ(Fight(2, 13, true), "0 13");
+    EXPECT_EQ(t.random.draws, 2);
+}
+
+TEST_F(BattleTest, LookupReportsRowColumnAndWipeOuts) {
+    FillCrt(t.st(), 0);
+    t.st().CrtTable[4][2] = 33;
+    const BattleOdds human = LookUpOdds(t.st().CrtTable, 10, 3, 5, true);
+    EXPECT_EQ(human.column, 4);
+    EXPECT_EQ(human.row, 2);
+    EXPECT_EQ(human.result, 33);
+    EXPECT_EQ(LookUpOdds(t.st().CrtTable, 10, 3, 5, false).column, 5);
+    EXPECT_EQ(LookUpOdds(t.st().CrtTable, 12, 2, 5, true).result, 100);
+    EXPECT_EQ(LookUpOdds(t.st().CrtTable, 2, 12, 5, true).result, -100);
+    // Faces off the die are taken to the nearest face.
+    EXPECT_EQ(LookUpOdds(t.st().CrtTable, 4, 4, 9, true).column, 6);
+    EXPECT_EQ(LookUpOdds(t.st().CrtTable, 4, 4, -2, true).column, 1);
+}
+
+TEST_F(BattleTest, LossesRoundHalfToEvenAndCostAtLeastOneShip) {
+    EXPECT_EQ(ShipsAfterLoss(7, -30), 5);  // 7 - 2.1 = 4.9
+    EXPECT_EQ(ShipsAfterLoss(7, -5), 6);   // 0.35 is less than a ship: one ship
+    EXPECT_EQ(ShipsAfterLoss(5, -50), 2);  // 2.5 goes to the even 2
+    EXPECT_EQ(ShipsAfterLoss(7, 50), 4);   // 3.5 goes to the even 4
+    EXPECT_EQ(ShipsAfterLoss(9, 0), 8);    // an entry of 0 costs the defender one ship
+    EXPECT_EQ(ShipsAfterLoss(30000, -200), -30000);
+    EXPECT_EQ(ShipsAfterLoss(-30000, 300), 32767);  // no wrap-around beyond 16 bits
+}
+
+TEST_F(BattleTest, RoundsRunUntilOneSideIsGoneAndAreShownWithTheirCounts) {
+    FillCrt(t.st(), 0);
+    t.st().CrtTable[1][4] = -30;  // 7 v 7, die 1: attackers 7 -> 5
+    t.st().CrtTable[2][5] = -5;   // 5 v 7, die 2: attackers 5 -> 4
+    t.st().CrtTable[6][5] = 100;  // 4 v 7, die 6: defenders gone
+    t.random.push(Die(1));
+    t.random.push(Die(2));
+    t.random.push(Die(6));
+    t.st().SoundsOff = false;
+    EXPECT_EQ(Fight(7, 7, false), "4 0");
+    const std::vector<std::string> expected = {
+        "setCounts 7 7",     "battleRound 0 5 7", "playSound laser", "setCounts 5 7",
+        "battleRound 1 4 7", "playSound laser",   "setCounts 4 7",   "battleRound 2 4 0",
+        "playSound laser",   "battleFinished"};
+    EXPECT_EQ(t.display.log, expected);
+}
+
+TEST_F(BattleTest, AnEmptySideOnEntryFightsNoRound) {
+    EXPECT_EQ(Fight(6, 0, true), "6 0");
+    EXPECT_EQ(Fight(0, 6, true), "0 6");
+    EXPECT_EQ(Fight(-3, 6, false), "-3 6");
+    EXPECT_EQ(t.random.draws, 0);
+    EXPECT_EQ(t.display.count("battleRound"), 0);
+    EXPECT_EQ(t.display.count("battleFinished"), 3);
+}
+
+TEST_F(BattleTest, SkipBattleHidesTheRestOfOneBattleOnly) {
+    FillCrt(t.st(), 0);  // one defender per round
+    t.random.setFallback(Die(3));
+    t.st().SoundsOff = false;
+    t.display.pressSkipBattleAfterRounds = 1;
+    EXPECT_EQ(Fight(9, 4, true), "9 0");
+    EXPECT_EQ(t.display.count("battleRound"), 1);
+    EXPECT_EQ(t.display.count("playSound"), 1);
+    EXPECT_EQ(t.display.SkipBattleFlag, 0);
+    EXPECT_EQ(Fight(9, 3, true), "9 0");
+    EXPECT_TRUE(t.display.contains("battleRound 0 9 2"));  // the next battle is shown again
+    EXPECT_EQ(t.display.count("battleRound"), 2);
+}
+
+TEST_F(BattleTest, SkipAllAndSoundsOffSilenceTheRounds) {
+    FillCrt(t.st(), 0);
+    t.random.setFallback(Die(2));
+    t.display.SkipAllFlag = 1;
+    t.st().SoundsOff = false;
+    EXPECT_EQ(Fight(5, 3, true), "5 0");
+    EXPECT_EQ(t.display.count("battleRound"), 0);
+    EXPECT_TRUE(t.display.sounds.empty());
+
+    t.display.SkipAllFlag = 0;
+    t.st().SoundsOff = true;
+    EXPECT_EQ(Fight(5, 2, true), "5 0");
+    EXPECT_EQ(t.display.count("battleRound"), 2);
+    EXPECT_TRUE(t.display.sounds.empty());
+}
+
+TEST_F(BattleTest, ADieSourceOutsideItsRangeStillLandsOnTheTable) {
+    FillCrt(t.st(), 0);
+    t.st().CrtTable[6][4] = -100;
+    t.random.push(1.0);  // would be a 7
+    EXPECT_EQ(Fight(4, 4, false), "0 4");
+    t.st().CrtTable[1][4] = -100;
+    t.st().CrtTable[6][4] = 0;
+    t.random.push(-0.4);
+    EXPECT_EQ(Fight(4, 4, false), "0 4");
+}
+
+}  // namespace
+}  // namespace zenthar::testing

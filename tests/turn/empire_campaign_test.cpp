@@ -1,0 +1,281 @@
+// The Empire's campaign planning (target kept, checked or chosen, candidates, the ratio
+// re-selection) and the review that calls back fleets flying into too strong a defence.
+#include "turn/empire_fixture.h"
+
+namespace zenthar::testing {
+namespace {
+
+using empire::EmpireYear;
+
+class EmpireCampaignTest : public EmpireTest {
+protected:
+    // Ann holds one planet, Bob three; the Empire stages on planet 4.
+    void twoPlayerGalaxy() {
+        galaxy()
+            .players({"Ann", "Bob"})
+            .year(4101)
+            .planet(0, 1, 1).owner(0).home().ships(10)
+            .planet(1, 1, 40).owner(1).home().ships(10)
+            .planet(2, 10, 40).owner(1).ships(10).production(1, 15)
+            .planet(3, 20, 40).owner(1).ships(10).production(1, 12)
+            .planet(4, 40, 20).ships(100).production(1, 20)
+            .planet(5, 40, 30).ships(20).production(1, 5)
+            .build();
+        stageOn(4, 5);
+    }
+
+    // Ann's planets A (0: 60 ships), B (1: 5 ships), C (2: 20 ships); staging planet 3.
+    void ratioGalaxy() {
+        galaxy()
+            .players({"Ann"})
+            .year(4101)
+            .planet(0, 1, 1).owner(0).home().ships(60)
+            .planet(1, 1, 20).owner(0).ships(5).production(1, 10)
+            .planet(2, 1, 40).owner(0).ships(20).production(1, 5)
+            .planet(3, 40, 20).ships(100).production(1, 20)
+            .planet(4, 40, 40).ships(10).production(1, 3)
+            .build();
+        stageOn(3, 4);
+    }
+
+    void stageOn(int staging, int source) {
+        empireToMove();
+        st.StartPl = id(staging);
+        year.staging = staging;
+        year.source = source;
+    }
+
+    EmpireYear year;
+};
+
+TEST_F(EmpireCampaignTest, ANewGamesFirstPlanningLooksAtEveryPlayer) {
+    twoPlayerGalaxy();
+    EXPECT_EQ(empire::CandidateTargets(st, false), (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(empire::CandidateTargets(st, true), (std::vector<int>{1, 2, 3}));
+
+    st.StartYear = 0;  // as a new game leaves it
+    tg.random.push(0.0);
+    empire::PlanCampaign(game, year);
+    EXPECT_TRUE(year.targetSet);
+    EXPECT_EQ(year.target, 0);  // Ann's planet, though Bob holds more
+    EXPECT_EQ(st.EndPl, id(0));
+    EXPECT_EQ(st.StartYear, 4101);
+}
+
+TEST_F(EmpireCampaignTest, AYoungCampaignSinglesOutThePlayerWithMostPlanets) {
+    twoPlayerGalaxy();
+    st.StartYear = 4090;
+    tg.random.push(0.99);
+    empire::PlanCampaign(game, year);
+    EXPECT_EQ(year.target, 3);  // the last of Bob's three candidates
+    EXPECT_EQ(st.EndPl, id(3));
+    EXPECT_EQ(st.StartYear, 4101);
+}
+
+TEST_F(EmpireCampaignTest, CandidatesStopAtElevenBestProductionFirst) {
+    GalaxyBuilder g = galaxy();
+    g.players({"Ann", "Bob"});
+    for (int i = 0; i < 16; ++i) {
+        g.planet(i, 1 + 6 * (i % 7), 1 + 6 * (i / 7));
+        if (i < 8) g.owner(0).production(1, 3 + i);  // Ann: planet 7 ranks first
+        else if (i < 14) g.owner(1).production(1, i);  // Bob: planet 13 ranks first
+        else g.production(1, 20);
+    }
+    g.build();
+    EXPECT_EQ(empire::CandidateTargets(st, false),
+              (std::vector<int>{7, 6, 5, 4, 3, 2, 1, 0, 13, 12, 11}));
+    EXPECT_EQ(empire::CandidateTargets(st, true), (std::vector<int>{7, 6, 5, 4, 3, 2, 1, 0}));
+}
+
+TEST_F(EmpireCampaignTest, AStagingPlanetWithoutTenYearsOfProductionPlansNothing) {
+    twoPlayerGalaxy();
+    st.planet(4).Ships = 9;
+    st.planet(4).Production = 1;
+    empire::PlanCampaign(game, year);
+    EXPECT_FALSE(year.targetSet);
+    EXPECT_TRUE(st.EndPl.blank());
+    EXPECT_EQ(tg.random.draws, 0);
+
+    year.source = -1;
+    st.planet(4).Ships = 500;
+    empire::PlanCampaign(game, year);
+    EXPECT_FALSE(year.targetSet);
+}
+
+TEST_F(EmpireCampaignTest, AnOldCampaignReselectsByRatioWhenOutnumbered) {
+    ratioGalaxy();
+    tg.random.push(0.0);  // draws A: 100 \ 60 < 2
+    empire::PlanCampaign(game, year);
+    EXPECT_EQ(year.target, 1);  // B: 100 \ 5 is the best ratio
+    EXPECT_EQ(st.EndPl, id(1));
+}
+
+TEST_F(EmpireCampaignTest, AYoungCampaignKeepsItsRandomPick) {
+    ratioGalaxy();
+    st.StartYear = 4095;
+    tg.random.push(0.0);
+    empire::PlanCampaign(game, year);
+    EXPECT_EQ(year.target, 0);
+}
+
+TEST_F(EmpireCampaignTest, ShipsOnTheirWayToTheStagingPlanetCountTowardsTheRatio) {
+    ratioGalaxy();
+    st.planet(2).Ships = 200;  // C: the old target has grown too strong
+    st.EndPl = id(2);
+    empireFleet(4, 3, 30, 4103);
+    tg.random.push(0.0);  // draws A: (100 + 30) \ 60 = 2, enough
+    empire::PlanCampaign(game, year);
+    EXPECT_EQ(year.headingToStaging, 30);
+    EXPECT_EQ(year.target, 0);
+    EXPECT_EQ(st.EndPl, id(0));
+}
+
+TEST_F(EmpireCampaignTest, WhenNoPlanetCanBeOutnumberedTheTargetStaysBlank) {
+    ratioGalaxy();
+    for (int i = 0; i < 3; ++i) st.planet(i).Ships = 101;
+    tg.random.push(0.5);
+    empire::PlanCampaign(game, year);
+    EXPECT_EQ(year.target, -1);
+    EXPECT_TRUE(st.EndPl.blank());
+    EXPECT_EQ(st.StartYear, 0);
+
+    // An old target that nothing better replaces is kept, its campaign begun anew.
+    st.EndPl = id(2);
+    tg.random.push(0.5);
+    empire::PlanCampaign(game, year);
+    EXPECT_EQ(year.target, 2);
+    EXPECT_EQ(st.EndPl, id(2));
+    EXPECT_EQ(st.StartYear, 4101);
+}
+
+TEST_F(EmpireCampaignTest, RatioFallsBackOnEveryPlayersPlanet) {
+    ratioGalaxy();
+    st.planet(0).Ships = 150;
+    EXPECT_EQ(empire::BestRatioTarget(st, 3, {0}), 1);
+    EXPECT_EQ(empire::BestRatioTarget(st, 3, {0, 2}), 2);
+    st.planet(1).Ships = 0;  // counted as one ship
+    st.planet(2).Ships = 1;
+    EXPECT_EQ(empire::BestRatioTarget(st, 3, {2, 1}), 2);  // equal ratios: the first wins
+}
+
+TEST_F(EmpireCampaignTest, ATargetIsKeptForThirtyYears) {
+    ratioGalaxy();
+    st.EndPl = id(2);
+    st.StartYear = 4071;  // exactly 30 years
+    empire::PlanCampaign(game, year);
+    EXPECT_TRUE(year.targetSet);
+    EXPECT_EQ(year.target, 2);
+    EXPECT_EQ(st.EndPl, id(2));
+    EXPECT_EQ(st.StartYear, 4071);
+    EXPECT_EQ(tg.random.draws, 0);
+}
+
+TEST_F(EmpireCampaignTest, AfterThirtyYearsAStrongEnoughStagingKeepsTheTarget) {
+    ratioGalaxy();
+    st.EndPl = id(1);
+    st.StartYear = 4070;
+    empire::PlanCampaign(game, year);
+    EXPECT_EQ(st.EndPl, id(1));
+    EXPECT_EQ(st.StartYear, 0);  // no reinforcement on its way
+    EXPECT_EQ(year.target, 1);
+
+    empireFleet(4, 3, 10, 4104);
+    st.StartYear = 4070;
+    empire::PlanCampaign(game, year);
+    EXPECT_EQ(st.StartYear, 4104);  // counted from the reinforcement's arrival
+    EXPECT_EQ(tg.random.draws, 0);
+}
+
+TEST_F(EmpireCampaignTest, AConqueredTargetIsReplaced) {
+    ratioGalaxy();
+    st.EndPl = id(4);  // now the Empire's
+    st.StartYear = 4100;
+    tg.random.push(0.5);  // B, 5 ships
+    empire::PlanCampaign(game, year);
+    EXPECT_EQ(year.target, 1);
+    EXPECT_EQ(st.EndPl, id(1));
+}
+
+class EmpireReviewTest : public EmpireTest {
+protected:
+    // Ann's home holds 50 ships and makes 1 a year; planet 1 is five years of flight away.
+    void reviewGalaxy(int skill) {
+        galaxy()
+            .players({"Ann"})
+            .skill(skill)
+            .planet(0, 1, 1).owner(0).home().ships(50).production(1, 20)
+            .planet(1, 1, 11).ships(0)
+            .planet(2, 40, 40).ships(0)
+            .build();
+        empireToMove();
+        st.StartPl = id(2);
+    }
+};
+
+TEST_F(EmpireReviewTest, ABeginnerNeverRecallsAScoutButOthersDo) {
+    reviewGalaxy(0);
+    empireFleet(1, 0, 1, 4103);
+    empire::ReviewTaskForces(game);
+    EXPECT_EQ(launched()[0].EndPl, id(0));
+
+    reviewGalaxy(1);
+    empireFleet(1, 0, 1, 4103);
+    empire::ReviewTaskForces(game);
+    EXPECT_EQ(launched()[0].EndPl, id(2));
+}
+
+TEST_F(EmpireReviewTest, ARecalledFleetKeepsItsArrivalYear) {
+    reviewGalaxy(1);
+    empireFleet(1, 0, 10, 4103);
+    empireFleet(1, 2, 5, 4101);  // bound for the Empire's own planet: not reviewed
+    empire::ReviewTaskForces(game);
+    auto fleets = launched();
+    EXPECT_EQ(fleets[0].EndPl, id(2));
+    EXPECT_EQ(fleets[0].RemTurns, 4103);
+    EXPECT_EQ(fleets[0].NumOfShips, 10);
+    EXPECT_EQ(fleets[1].EndPl, id(2));
+    EXPECT_EQ(fleets[1].RemTurns, 4101);
+}
+
+TEST_F(EmpireReviewTest, LaterFleetsToTheSamePlanetAddUpWithDoubleCautionAboveBeginner) {
+    // Defence 50 + 5 years x 1 = 55; 30 + 60 = 90 ships.
+    reviewGalaxy(0);
+    empireFleet(1, 0, 30, 4103);
+    empireFleet(1, 0, 60, 4120);
+    empire::ReviewTaskForces(game);
+    EXPECT_EQ(launched()[0].EndPl, id(0));
+    EXPECT_EQ(launched()[1].EndPl, id(0));
+
+    reviewGalaxy(1);  // expects 2 x 55 = 110
+    empireFleet(1, 0, 30, 4103);
+    empireFleet(1, 0, 60, 4120);
+    empire::ReviewTaskForces(game);
+    EXPECT_EQ(launched()[0].EndPl, id(2));
+    EXPECT_EQ(launched()[1].EndPl, id(2));
+    EXPECT_EQ(launched()[1].RemTurns, 4120);
+}
+
+TEST_F(EmpireReviewTest, ABeginnerDoesNotCountItsScoutsIntoTheFleet) {
+    reviewGalaxy(0);
+    empireFleet(1, 0, 54, 4103);
+    empireFleet(1, 0, 2, 4103);  // 54 + 2 = 56: enough for 55
+    empire::ReviewTaskForces(game);
+    EXPECT_EQ(launched()[0].EndPl, id(0));
+
+    reviewGalaxy(0);
+    empireFleet(1, 0, 54, 4103);
+    empireFleet(1, 0, 1, 4103);  // a scout: 54 alone is not enough
+    empire::ReviewTaskForces(game);
+    EXPECT_EQ(launched()[0].EndPl, id(2));
+}
+
+TEST_F(EmpireReviewTest, WithoutAStagingPlanetFleetsRallyAtTheNearestEmpirePlanet) {
+    reviewGalaxy(1);
+    st.StartPl = "";
+    empireFleet(2, 0, 10, 4120);
+    empire::ReviewTaskForces(game);
+    EXPECT_EQ(launched()[0].EndPl, id(1));
+}
+
+}  // namespace
+}  // namespace zenthar::testing

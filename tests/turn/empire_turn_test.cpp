@@ -1,0 +1,214 @@
+// The Empire's year as a whole and its book-keeping steps: the wiped-out message, the safe
+// list, the production purchase, unknown skill levels and a full task-force list.
+#include "turn/empire_fixture.h"
+
+namespace zenthar::testing {
+namespace {
+
+using empire::EmpireYear;
+
+class EmpireTurnTest : public EmpireTest {
+protected:
+    void removeAllShipsRows() {
+        game.FileDta1.Refresh();
+        Recordset& rs = game.FileDta1.rs();
+        while (rs.RecordCount() > 0) {
+            rs.MoveFirst();
+            rs.Delete();
+            game.FileDta1.Refresh();
+        }
+    }
+};
+
+TEST_F(EmpireTurnTest, TheWipedOutMessageWaitsForTheLastFleetAndComesOnce) {
+    galaxy()
+        .players({"Ann"})
+        .planet(0, 1, 1).owner(0).home().ships(10)
+        .planet(1, 20, 20).owner(0).ships(10)
+        .build();
+    playerFleet(kEmpire, 1, 0, 12, 4105);
+    empireToMove();
+    EmpireTurn(game);
+    EXPECT_TRUE(tg.dialogs.asked.empty());
+    EXPECT_FALSE(st.EmpireOut);
+    EXPECT_EQ(storedEmpireFleets().size(), 1u);
+
+    removeAllShipsRows();  // the fleet has landed and lost
+    empireToMove();
+    EmpireTurn(game);
+    ASSERT_EQ(tg.dialogs.asked.size(), 1u);
+    EXPECT_EQ(tg.dialogs.asked[0].text, "You wiped out the Empire. Should you carry on? Your call...");
+    EXPECT_EQ(tg.dialogs.asked[0].buttons, Buttons::Ok);
+    EXPECT_EQ(tg.dialogs.asked[0].title, "Zenthar");
+    EXPECT_TRUE(st.EmpireOut);
+
+    empireToMove();
+    EmpireTurn(game);
+    EXPECT_EQ(tg.dialogs.asked.size(), 1u);
+
+    // Rebels hand a planet back: the Empire is in the game again.
+    st.planet(1).Scouted = "1000";
+    tg.random.setFallback(0.0);
+    empireToMove();
+    EmpireTurn(game);
+    EXPECT_FALSE(st.EmpireOut);
+    EXPECT_EQ(tg.dialogs.asked.size(), 1u);
+}
+
+TEST_F(EmpireTurnTest, SafePlanetsLieMoreThanFifteenFromEveryPlayerAndCanStillGrow) {
+    galaxy()
+        .players({"Ann", "Bob"})
+        .planet(0, 1, 1).owner(0).home()
+        .planet(1, 16, 1).production(1, 10)               // 15 from Ann
+        .planet(2, 17, 1).production(1, 10)               // 16 from Ann
+        .planet(3, 40, 40).production(10, 10)             // cannot grow
+        .planet(4, 45, 45).production(2, 10).scouted("1000")  // only scouted: the Empire's
+        .planet(5, 30, 20).owner(1).home()
+        .planet(6, 30, 8).production(1, 10)               // 12 from Bob
+        .build();
+    EXPECT_EQ(empire::BuildSafeList(st), (std::vector<int>{2, 4}));
+}
+
+TEST_F(EmpireTurnTest, ProductionIsBoughtAtThePlayersPrice) {
+    galaxy()
+        .players({"Ann", "Bob"})
+        .planet(0, 1, 1).owner(0).home()
+        .planet(1, 40, 40).ships(10).production(4, 10)
+        .planet(2, 40, 30).ships(10).production(4, 10)
+        .planet(3, 1, 40).owner(1).home()
+        .build();
+    empireToMove();
+    EmpireYear year;
+    year.safeList = {1, 2};
+    tg.random.push(0.6);  // the second of two
+    empire::BuyProduction(game, year);
+    EXPECT_EQ(st.planet(2).Ships, 6);
+    EXPECT_EQ(st.planet(2).Production, 5);
+    EXPECT_EQ(st.planet(2).WillProd, 0);
+    EXPECT_EQ(st.planet(1).Production, 4);
+
+    tg.random.push(0.6);  // once a year only
+    empire::BuyProduction(game, year);
+    EXPECT_EQ(st.planet(2).Production, 5);
+    EXPECT_EQ(st.planet(2).Ships, 6);
+
+    st.planet(1).Ships = 3;  // cannot pay 4
+    tg.random.push(0.0);
+    empire::BuyProduction(game, year);
+    EXPECT_EQ(st.planet(1).Production, 4);
+    EXPECT_EQ(st.planet(1).Ships, 3);
+
+    st.planet(1).Ships = 4;  // exactly the price
+    playerFleet(1, 3, 1, 1);  // one ship of two players' worth is no threat
+    tg.random.push(0.0);
+    empire::BuyProduction(game, year);
+    EXPECT_EQ(st.planet(1).Production, 5);
+    EXPECT_EQ(st.planet(1).Ships, 0);
+}
+
+TEST_F(EmpireTurnTest, NoProductionUnderAnApproachingFleetOrAtTheLimit) {
+    galaxy()
+        .players({"Ann"})
+        .planet(0, 1, 1).owner(0).home()
+        .planet(1, 40, 40).ships(10).production(4, 4)
+        .planet(2, 40, 30).ships(10).production(4, 10)
+        .build();
+    empireToMove();
+    EmpireYear year;
+    year.safeList = {1};
+    tg.random.push(0.0);
+    empire::BuyProduction(game, year);
+    EXPECT_EQ(st.planet(1).Production, 4);
+
+    year.safeList = {2};
+    playerFleet(0, 0, 2, 1);
+    tg.random.push(0.0);
+    empire::BuyProduction(game, year);
+    EXPECT_EQ(st.planet(2).Production, 4);
+    EXPECT_EQ(st.planet(2).Ships, 10);
+
+    year.safeList = {};
+    empire::BuyProduction(game, year);
+    EXPECT_EQ(tg.random.draws, 2);  // an empty list draws nothing
+}
+
+TEST_F(EmpireTurnTest, AnUnknownSkillLevelOnlyProduces) {
+    galaxy()
+        .players({"Ann"})
+        .skill(7)
+        .planet(0, 1, 1).owner(0).home().ships(10)
+        .planet(1, 40, 40).ships(500).production(1, 20)
+        .planet(2, 40, 30).ships(500).production(1, 10)
+        .build();
+    empireToMove();
+    tg.random.push(0.0);
+    EmpireTurn(game);
+    EXPECT_EQ(st.TaskForceLast, -1);
+    EXPECT_TRUE(storedEmpireFleets().empty());
+    EXPECT_EQ(st.planet(1).Production, 2);
+    EXPECT_EQ(st.planet(1).Ships, 499);
+    EXPECT_TRUE(st.StartPl.blank());
+}
+
+TEST_F(EmpireTurnTest, TheStagingPlanetIsChosenLostAndChosenAgain) {
+    galaxy()
+        .players({"Ann"})
+        .planet(0, 1, 1).owner(0).home().ships(10)
+        .planet(1, 40, 40).ships(5).production(1, 20)
+        .planet(2, 40, 30).ships(5).production(1, 10)
+        .planet(3, 30, 40).ships(100).production(1, 5)
+        .build();
+    tg.random.setFallback(0.0);
+    empireToMove();
+    EmpireTurn(game);
+    EXPECT_EQ(st.StartPl, id(1));
+    auto stored = storedEmpireFleets();
+    ASSERT_FALSE(stored.empty());
+    EXPECT_EQ(stored[0].StartPl, id(3));
+    EXPECT_EQ(stored[0].EndPl, id(1));
+
+    st.planet(1).Scouted = "2000";  // Ann has taken it
+    st.CurrentYear = static_cast<Int16>(st.CurrentYear + 1);
+    empireToMove();
+    EmpireTurn(game);
+    EXPECT_EQ(st.StartPl, id(2));
+    int newFleets = 0;
+    for (const auto& tf : storedEmpireFleets()) {
+        if (tf.TFNum <= stored.back().TFNum) continue;
+        ++newFleets;
+        EXPECT_EQ(tf.EndPl, id(2));
+    }
+    EXPECT_GT(newFleets, 0);
+}
+
+TEST_F(EmpireTurnTest, AFullListOfFleetsLaunchesNothingMore) {
+    galaxy()
+        .players({"Ann"})
+        .planet(0, 1, 1).owner(0).home().ships(10)
+        .planet(1, 40, 40).ships(5).production(1, 20)
+        .planet(2, 40, 30).ships(300).production(1, 10)
+        .planet(3, 30, 40).ships(300).production(1, 5)
+        .build();
+    empireToMove();
+    for (int i = 0; i < kTaskForceSlots; ++i) {
+        TaskForceRecord& tf = st.TaskForceList[static_cast<std::size_t>(i)];
+        tf.PlNum = "4";
+        tf.TFNum = static_cast<Int16>(i);
+        tf.StartPl = id(2);
+        tf.EndPl = id(1);
+        tf.RemTurns = 4200;
+        tf.NumOfShips = 1;
+    }
+    st.TaskForceLast = kTaskForceSlots - 1;
+    SaveTaskForces(game);
+    empireToMove();
+    tg.random.setFallback(0.0);
+    EmpireTurn(game);
+    EXPECT_EQ(st.TaskForceLast, kTaskForceSlots - 1);
+    EXPECT_EQ(st.planet(2).Ships, 300);
+    EXPECT_EQ(st.planet(3).Ships, 300);
+    EXPECT_EQ(storedEmpireFleets().size(), static_cast<std::size_t>(kTaskForceSlots));
+}
+
+}  // namespace
+}  // namespace zenthar::testing

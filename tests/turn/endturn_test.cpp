@@ -1,0 +1,310 @@
+// Ending turns and years: the hand-over between players, the year end's phases, the victory
+// box, the Empire-has-won path, and the guards against a missing game and re-entry.
+#include "turn/endturn.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/galaxy_builder.h"
+#include "turn_test_support.h"
+
+namespace zenthar::testing {
+namespace {
+
+using namespace turn_support;
+
+constexpr double kCalm = 0.99;  // no rising; the die shows 6
+
+std::vector<MessageRequest> VictoryBoxes(const ScriptedDialogs& dialogs) {
+    std::vector<MessageRequest> boxes;
+    for (const auto& r : dialogs.asked)
+        if (r.text.rfind("Congratulations", 0) == 0) boxes.push_back(r);
+    return boxes;
+}
+
+int TimesSaid(const ScriptedDialogs& dialogs, const std::string& text) {
+    const auto texts = dialogs.texts();
+    return static_cast<int>(std::count(texts.begin(), texts.end(), text));
+}
+
+class EndTurnTest : public ::testing::Test {
+  protected:
+    EndTurnTest() { t.random.setFallback(kCalm); }
+
+    // Ann, Bob (and Cid) on their home planets; the Empire holds Vega with a few ships.
+    void Players(std::vector<std::string> names) {
+        GalaxyBuilder b(t.game);
+        b.players(names).skill(1);
+        for (int k = 0; k < static_cast<int>(names.size()); ++k)
+            b.planet(k, 1 + 8 * k, 1).owner(k).home().ships(20).production(4, 20);
+        const int vega = static_cast<int>(names.size());
+        b.planet(vega, 20, 20).ships(3).production(2, 2).build();
+    }
+
+    TestGame t;
+};
+
+TEST_F(EndTurnTest, TheTurnPassesToTheNextPlayerAndTheLastOneEndsTheYear) {
+    Players({"Ann", "Bob"});
+    ShowTurnStatus(t.game, false);
+    ASSERT_EQ(LaunchTaskForce(t.st(), 0, 2, 5), LaunchResult::Launched);
+    EndTurn(t.game);
+    EXPECT_EQ(t.st().CurrentPlTurn, 1);
+    EXPECT_EQ(t.st().CurrentYear, 4100);
+    EXPECT_FALSE(std::filesystem::exists(t.game.ReportFile()));
+    ASSERT_EQ(ShipsRows(t.game).size(), 1u);  // Ann's orders are stored
+    EXPECT_EQ(ShipsRows(t.game)[0].substr(0, 5), "0 0 0");
+    EXPECT_EQ(t.view.statusShown, 1);
+
+    EndTurn(t.game);
+    EXPECT_EQ(t.st().CurrentPlTurn, 0);
+    EXPECT_EQ(t.st().CurrentYear, 4101);
+    EXPECT_TRUE(std::filesystem::exists(t.game.ReportFile()));
+    EXPECT_EQ(t.st().TaskForceLast, 0);  // Ann's list is loaded for her new turn
+}
+
+TEST_F(EndTurnTest, ANewGameHandsTheFirstTurnOutWithoutStoringOrEndingAYear) {
+    Players({"Ann", "Bob"});
+    t.st().CurrentPlTurn = -1;
+    t.st().TaskForceLast = 0;  // whatever the list held before must not be stored
+    t.st().TaskForceList[0].NumOfShips = 9;
+    EndTurn(t.game);
+    EXPECT_EQ(t.st().CurrentPlTurn, 0);
+    EXPECT_EQ(t.st().CurrentYear, 4100);
+    EXPECT_TRUE(ShipsRows(t.game).empty());
+    EXPECT_EQ(t.st().TaskForceLast, -1);
+    EXPECT_EQ(t.view.statusShown, 1);
+}
+
+TEST_F(EndTurnTest, APlayerWithoutPlanetsOrFleetsIsSkipped) {
+    Players({"Ann", "Bob", "Cid"});
+    t.st().planet(1).Scouted = "0000";  // Bob lost his home planet
+    EndTurn(t.game);
+    EXPECT_EQ(t.st().CurrentPlTurn, 2);
+    EXPECT_EQ(t.view.statusShown, 2);  // Bob was looked at, then Cid got the turn
+}
+
+TEST_F(EndTurnTest, APlayerWithoutPlanetsButWithAFleetInFlightKeepsPlaying) {
+    Players({"Ann", "Bob", "Cid"});
+    AddTaskForce(t.game, 1, 1, 3, 5, 4110);
+    t.st().planet(1).Scouted = "0000";
+    EndTurn(t.game);
+    EXPECT_EQ(t.st().CurrentPlTurn, 1);
+    EXPECT_EQ(t.st().TaskForceLast, 0);
+}
+
+TEST_F(EndTurnTest, TheEmpireWinsWhenNoPlayerIsLeftAndEndTurnStaysHarmlessAfterwards) {
+    Players({"Ann"});
+    t.st().planet(0).Scouted = "0000";
+    EndTurn(t.game);
+    EXPECT_EQ(TimesSaid(t.dialogs, kEmpireHasWon), 1);
+    EXPECT_EQ(t.st().CurrentPlTurn, 1);
+    const MessageRequest& said =
+        *std::find_if(t.dialogs.asked.begin(), t.dialogs.asked.end(),
+                      [](const MessageRequest& r) { return r.text == kEmpireHasWon; });
+    EXPECT_EQ(said.buttons, Buttons::Ok);
+    EXPECT_EQ(said.icon, Icon::None);
+
+    // An order given now would belong to no player: it must never reach the Ships table.
+    ASSERT_EQ(LaunchTaskForce(t.st(), 1, 0, 1), LaunchResult::Launched);
+    EndTurn(t.game);
+    EndTurn(t.game);
+    EXPECT_EQ(TimesSaid(t.dialogs, kEmpireHasWon), 3);
+    EXPECT_EQ(t.st().CurrentPlTurn, 1);
+    EXPECT_EQ(t.st().CurrentYear, 4103);
+    for (const auto& row : ShipsRows(t.game)) EXPECT_EQ(row[0], '4') << row;
+}
+
+TEST_F(EndTurnTest, AfterTheEmpireWonAPlayerBackInTheGameGetsTheTurn) {
+    Players({"Ann"});
+    t.st().planet(0).Scouted = "0000";
+    EndTurn(t.game);
+    ASSERT_EQ(t.st().CurrentPlTurn, 1);
+    t.st().planet(0).Scouted = "2000";
+    EndTurn(t.game);
+    EXPECT_EQ(t.st().CurrentPlTurn, 0);
+    EXPECT_EQ(TimesSaid(t.dialogs, kEmpireHasWon), 1);
+}
+
+TEST_F(EndTurnTest, TheLastPlayerStandingIsCongratulatedUntilHeCarriesOn) {
+    Players({"Ann", "Bob"});
+    t.st().planet(0).Scouted = "0200";  // Bob took Ann's home: she is out
+    t.st().planet(2).Scouted = "0200";  // Bob holds Vega: the Empire has nothing left
+    t.st().EmpireOut = true;            // the Empire's fall was announced already
+    t.dialogs.answer(Answer::No);
+    EndTurn(t.game);
+    EndTurn(t.game);
+    auto boxes = VictoryBoxes(t.dialogs);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Congratulations \r\r" + t.st().PlName[1].padded() +
+                                 "\r\rYou conquered the galaxy!\r\rDo you want to continue?");
+    EXPECT_EQ(boxes[0].title, "Zenthar");
+    EXPECT_EQ(boxes[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(boxes[0].icon, Icon::None);
+    EXPECT_EQ(t.st().VictoryAnswer, 7);
+
+    // After No the box comes again next year; after Yes never again.
+    t.dialogs.answer(Answer::Yes);
+    EndTurn(t.game);
+    EXPECT_EQ(VictoryBoxes(t.dialogs).size(), 2u);
+    EXPECT_EQ(t.st().VictoryAnswer, 6);
+    EndTurn(t.game);
+    EndTurn(t.game);
+    EXPECT_EQ(VictoryBoxes(t.dialogs).size(), 2u);
+}
+
+TEST_F(EndTurnTest, NoVictoryWhileTwoPlayersOrTheEmpiresFleetsAreLeft) {
+    Players({"Ann", "Bob"});
+    t.st().planet(2).Scouted = "2000";
+    t.st().EmpireOut = true;
+    EndTurn(t.game);
+    EndTurn(t.game);
+    EXPECT_TRUE(VictoryBoxes(t.dialogs).empty());
+
+    t.st().planet(1).Scouted = "2000";  // Bob is out, but an Empire fleet still flies
+    AddTaskForce(t.game, kEmpire, 2, 0, 1, 4150);
+    EndTurn(t.game);
+    EXPECT_TRUE(VictoryBoxes(t.dialogs).empty());
+    EXPECT_EQ(t.st().CurrentPlTurn, 0);
+}
+
+TEST_F(EndTurnTest, WhenTheLaterPlayersAreOutTheYearEndsAndTheTurnComesBack) {
+    Players({"Ann", "Bob"});
+    t.st().planet(1).Scouted = "0000";  // Bob is out, Ann is not: the Empire has not won
+    EndTurn(t.game);
+    EXPECT_EQ(TimesSaid(t.dialogs, kEmpireHasWon), 0);
+    EXPECT_EQ(t.st().CurrentPlTurn, 0);
+    EXPECT_EQ(t.st().CurrentYear, 4101);
+    EXPECT_TRUE(std::filesystem::exists(t.game.ReportFile()));
+}
+
+TEST_F(EndTurnTest, EveryPlanetProducesAndMayRaiseItsProductionAgain) {
+    Players({"Ann"});
+    t.st().planet(0).WillProd = 0;
+    t.st().planet(1).Ships = 32766;
+    EndTurn(t.game);
+    EXPECT_EQ(t.st().planet(0).Ships, 24);
+    EXPECT_EQ(t.st().planet(0).WillProd, -1);
+    EXPECT_EQ(t.st().planet(1).Ships, 32767);  // saturates, the Empire's planet produces too
+}
+
+TEST_F(EndTurnTest, APlanetConqueredThisYearEndsItWithExactlyTheSurvivors) {
+    Players({"Ann"});
+    FillCrt(t.st(), 0);  // one defender per round
+    t.st().planet(1).Production = 2;
+    AddTaskForce(t.game, 0, 0, 1, 9, 4101);
+    EndTurn(t.game);
+    const auto fields = SplitTabs(ReportLines(t.game.ReportFile()).at(4));
+    ASSERT_EQ(fields.size(), 8u);
+    EXPECT_EQ(fields[7], "Ann conquered the planet " + t.st().planet(1).Name.trimmed());
+    EXPECT_EQ(std::to_string(t.st().planet(1).Ships), Trim(fields[5]));
+    EXPECT_EQ(t.st().planet(1).Ships, 9);
+    EXPECT_EQ(t.view.mapDraws, 1);
+}
+
+TEST_F(EndTurnTest, SkippedScreensShowNothingYetEveryLineIsWrittenAndTheSummaryOpens) {
+    Players({"Ann"});
+    t.st().SkipEndTurnScreen = true;
+    t.st().SoundsOff = false;
+    FillCrt(t.st(), 0);
+    AddTaskForce(t.game, 0, 0, 0, 4, 4101);
+    AddTaskForce(t.game, 0, 0, 1, 9, 4101);
+    EndTurn(t.game);
+    EXPECT_EQ(ReportLines(t.game.ReportFile()).size(), 7u);
+    for (const char* shown :
+         {"showWindow", "landingAnimation", "battleRound", "rebelRound", "showMessage"})
+        EXPECT_EQ(t.display.count(shown), 0) << shown;
+    EXPECT_TRUE(t.display.sounds.empty());
+    EXPECT_EQ(t.display.SkipAllFlag, 1);
+    EXPECT_EQ(t.view.summaries, 1);
+}
+
+TEST_F(EndTurnTest, ARisingShowsTheWindowEvenWithSkippedScreens) {
+    Players({"Ann"});
+    t.st().SkipEndTurnScreen = true;
+    t.st().planet(0).Hostility = 5;  // Ann's home may rise now
+    t.random.push(0.0);
+    t.random.push(0.5);
+    EndTurn(t.game);
+    EXPECT_EQ(t.display.count("showWindow"), 1);
+    EXPECT_EQ(t.display.count("rebelRound"), 0);
+    EXPECT_TRUE(t.display.messages.empty());
+    EXPECT_EQ(ReportLines(t.game.ReportFile()).back().substr(0, 7), "Rebels\t");
+}
+
+TEST_F(EndTurnTest, ShownScreensPlayTheYearAndSkipBattleStopsOneBattleOnly) {
+    Players({"Ann", "Bob"});
+    t.display.SkipAllFlag = 1;  // left over from an earlier year
+    FillCrt(t.st(), 0);
+    t.st().planet(2).Ships = 4;
+    AddTaskForce(t.game, 0, 0, 2, 9, 4101);
+    AddTaskForce(t.game, 1, 1, 2, 12, 4101);
+    t.display.pressSkipBattleAfterRounds = 1;
+    t.st().CurrentPlTurn = 1;
+    EndTurn(t.game);
+    EXPECT_EQ(t.display.SkipAllFlag, 0);
+    // Bob's battle (3 rounds) shows its first round only; Ann's next battle shows its first
+    // round again.
+    EXPECT_EQ(t.display.count("battleRound"), 2);
+    EXPECT_TRUE(t.display.contains("battleRound 0 12 3"));
+    EXPECT_EQ(t.display.count("showMessage"), 2);
+    EXPECT_EQ(t.display.count("hideWindow"), 3);  // after each landing and at the end
+    EXPECT_EQ(t.view.summaries, 0);
+}
+
+TEST_F(EndTurnTest, WithoutAGameEndTurnDoesNothing) {
+    t.st().TaskForceLast = 0;
+    t.st().TaskForceList[0].NumOfShips = 3;
+    EndTurn(t.game);
+    EXPECT_EQ(t.st().CurrentPlTurn, 0);
+    EXPECT_EQ(t.st().CurrentYear, 0);
+    EXPECT_EQ(t.view.statusShown, 0);
+    EXPECT_TRUE(ShipsRows(t.game).empty());
+    EXPECT_FALSE(std::filesystem::exists(t.game.ReportFile()));
+
+    t.st().GameActive = true;  // a game flag without players is no game either
+    EndTurn(t.game);
+    EXPECT_EQ(t.st().CurrentPlTurn, 0);
+    EXPECT_TRUE(t.dialogs.asked.empty());
+}
+
+// A window that lets the user press End Turn again while the turn is being shown.
+class PressingView : public RecordingView {
+  public:
+    void TurnStatusShown() override {
+        RecordingView::TurnStatusShown();
+        if (game) EndTurn(*game);
+    }
+    Game* game = nullptr;
+};
+
+TEST(EndTurnReentry, EndTurnPressedWhileItRunsIsIgnored) {
+    TempProgramFolder folder;
+    ScriptedDialogs dialogs;
+    RecordingDisplay display;
+    PressingView view;
+    ScriptedRandom random;
+    random.setFallback(kCalm);
+    Game game(folder.path(), dialogs, display, view, random);
+    StartUp(game);
+    // clang-format off
+    GalaxyBuilder(game)
+        .players({"Ann", "Bob"})
+        .planet(0, 1, 1).owner(0).home()
+        .planet(1, 9, 1).owner(1).home()
+        .planet(2, 5, 5)
+        .build();
+    // clang-format on
+    view.game = &game;
+    EndTurn(game);
+    EXPECT_EQ(game.st.CurrentPlTurn, 1);
+    EXPECT_EQ(view.statusShown, 1);
+    EXPECT_FALSE(game.st.EndTurnRunning);
+    EndTurn(game);
+    EXPECT_EQ(game.st.CurrentPlTurn, 0);
+    EXPECT_EQ(game.st.CurrentYear, 4101);
+}
+
+}  // namespace
+}  // namespace zenthar::testing

@@ -1,0 +1,222 @@
+// The zenthar-sim program as a user runs it: refused options, the same output for the same
+// seed, well-formed JSON, saved games the game opens, and saved games it refuses.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+#include "game/saveload.h"
+#include "support/galaxy_builder.h"
+
+#ifdef ZENTHAR_SIM_EXE
+
+namespace zenthar::testing {
+namespace {
+
+struct SimRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Slurp(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+class SimProgramTest : public ::testing::Test {
+protected:
+    TempProgramFolder scratch;
+
+    SimRun sim(const std::string& args) {
+        const std::filesystem::path out = scratch.path() / "stdout.txt";
+        const std::filesystem::path err = scratch.path() / "stderr.txt";
+        const std::string command = std::string("'") + ZENTHAR_SIM_EXE + "' " + args + " >'" +
+                                    out.string() + "' 2>'" + err.string() + "'";
+        const int raw = std::system(command.c_str());
+        SimRun r;
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.out = Slurp(out);
+        r.err = Slurp(err);
+        return r;
+    }
+    std::string file(const std::string& name) const { return (scratch.path() / name).string(); }
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// Just enough of JSON to tell an object from garbage: strings with escapes, numbers, arrays
+// and nested objects. Returns the position after the value, or npos.
+std::size_t JsonValue(const std::string& s, std::size_t i);
+
+std::size_t JsonString(const std::string& s, std::size_t i) {
+    if (i >= s.size() || s[i] != '"') return std::string::npos;
+    for (++i; i < s.size(); ++i) {
+        if (s[i] == '\\') ++i;
+        else if (s[i] == '"') return i + 1;
+        else if (static_cast<unsigned char>(s[i]) < 0x20) return std::string::npos;
+    }
+    return std::string::npos;
+}
+
+std::size_t JsonList(const std::string& s, std::size_t i, char close, bool keyed) {
+    ++i;
+    if (i < s.size() && s[i] == close) return i + 1;
+    while (i < s.size()) {
+        if (keyed) {
+            i = JsonString(s, i);
+            if (i == std::string::npos || i >= s.size() || s[i] != ':') return std::string::npos;
+            ++i;
+        }
+        i = JsonValue(s, i);
+        if (i == std::string::npos || i >= s.size()) return std::string::npos;
+        if (s[i] == close) return i + 1;
+        if (s[i] != ',') return std::string::npos;
+        ++i;
+    }
+    return std::string::npos;
+}
+
+std::size_t JsonValue(const std::string& s, std::size_t i) {
+    if (i >= s.size()) return std::string::npos;
+    if (s[i] == '"') return JsonString(s, i);
+    if (s[i] == '{') return JsonList(s, i, '}', true);
+    if (s[i] == '[') return JsonList(s, i, ']', false);
+    const std::size_t start = i;
+    if (s[i] == '-') ++i;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i;
+    return i > start && std::isdigit(static_cast<unsigned char>(s[i - 1])) ? i : std::string::npos;
+}
+
+bool IsJsonObject(const std::string& line) {
+    return !line.empty() && line[0] == '{' && JsonValue(line, 0) == line.size();
+}
+
+TEST(SimJson, TheCheckerTellsObjectsFromGarbage) {
+    EXPECT_TRUE(IsJsonObject(R"({"a":1,"b":[1,-2],"c":{"d":"x\"y"}})"));
+    EXPECT_FALSE(IsJsonObject(R"({"a":1,})"));
+    EXPECT_FALSE(IsJsonObject(R"({"a":[1,2})"));
+    EXPECT_FALSE(IsJsonObject(R"({"a":"open})"));
+    EXPECT_FALSE(IsJsonObject(R"({"a":1} trailing)"));
+}
+
+TEST_F(SimProgramTest, BadOptionsAreRefusedWithAMessageAndStatusTwo) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"--frobnicate", "unknown option \"--frobnicate\""},
+        {"--games", "--games needs a value"},
+        {"--games 0", "--games must be between 1"},
+        {"--games=-3", "--games needs a whole number"},
+        {"--years abc", "--years needs a whole number, not \"abc\""},
+        {"--years 0", "--years must be between 1"},
+        {"--players 5", "--players must be between 1 and 4, not 5"},
+        {"--players 0", "--players must be between 1 and 4"},
+        {"--planets 4", "--planets must be between 5 and 50, not 4"},
+        {"--planets 51", "--planets must be between 5 and 50"},
+        {"--skill expert", "--skill must be beginner, intermediate or advanced"},
+        {"--bot lazy", "--bot must be passive or greedy"},
+        {"--seed 12x", "--seed needs a whole number"},
+        {"--json=yes", "--json takes no value"},
+        {"--load x.mdb --players 2", "a game from --load brings its own"},
+    };
+    for (const auto& [args, message] : cases) {
+        const SimRun r = sim(args);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.err.find(message), std::string::npos) << args << ": " << r.err;
+        EXPECT_TRUE(r.out.empty()) << args;
+    }
+    const SimRun help = sim("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--keep-reports"), std::string::npos);
+}
+
+TEST_F(SimProgramTest, TheSameSeedPrintsTheSameTextAndOneRowPerGame) {
+    const std::string args = "--games 3 --years 25 --players 2 --planets 15 --skill advanced "
+                             "--seed 40 --no-timing";
+    const SimRun a = sim(args);
+    const SimRun b = sim(args);
+    ASSERT_EQ(a.status, 0) << a.err;
+    EXPECT_EQ(a.out, b.out);
+    const auto lines = Lines(a.out);
+    ASSERT_EQ(lines.size(), 5u);  // header, three games, summary
+    EXPECT_EQ(lines[1].rfind("0     40 ", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[3].rfind("2     42 ", 0), 0u) << lines[3];
+    EXPECT_EQ(lines[4].rfind("summary: 3 games; wins:", 0), 0u) << lines[4];
+    EXPECT_EQ(lines[4].find("game-years/s"), std::string::npos);
+
+    const SimRun timed = sim("--games 1 --years 5");
+    EXPECT_NE(Lines(timed.out).back().find("game-years/s"), std::string::npos);
+}
+
+TEST_F(SimProgramTest, JsonGivesOneObjectPerGame) {
+    const SimRun a = sim("--games 2 --years 20 --players 3 --planets 20 --bot passive --seed 9 --json");
+    const SimRun b = sim("--games 2 --years 20 --players 3 --planets 20 --bot passive --seed 9 --json");
+    ASSERT_EQ(a.status, 0) << a.err;
+    EXPECT_EQ(a.out, b.out);
+    const auto lines = Lines(a.out);
+    ASSERT_EQ(lines.size(), 2u);
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        EXPECT_TRUE(IsJsonObject(lines[n])) << lines[n];
+        EXPECT_NE(lines[n].find("\"seed\":" + std::to_string(9 + n) + ","), std::string::npos);
+        for (const char* key : {"\"winner\":", "\"last_year\":", "\"planets\":[", "\"ships\":[",
+                                "\"task_forces\":[", "\"sides\":[\"Player 1\",\"Player 2\","
+                                                     "\"Player 3\",\"Empire\"]"})
+            EXPECT_NE(lines[n].find(key), std::string::npos) << key;
+    }
+}
+
+TEST_F(SimProgramTest, SavedGamesOpenInTheGameAndStartANewRun) {
+    const SimRun r = sim("--years 4 --players 2 --seed 3 --no-timing --save-initial " +
+                      file("start.mdb") + " --save-final " + file("end.mdb") +
+                      " --keep-reports " + file("reports"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    TestGame start;
+    LoadGame(start.game, file("start.mdb"));
+    EXPECT_EQ(start.st().CurrentYear, 4100);
+    EXPECT_EQ(start.st().PlayesNum, 2);
+    TestGame end;
+    LoadGame(end.game, file("end.mdb"));
+    EXPECT_EQ(end.st().CurrentYear, 4104);
+    EXPECT_TRUE(std::filesystem::exists(file("reports") + "/turnrep-4103.txt"));
+    EXPECT_NE(Slurp(file("reports") + "/turnrep-4101.txt").find("4101"), std::string::npos);
+
+    const SimRun more = sim("--load " + file("end.mdb") + " --years 2 --json");
+    ASSERT_EQ(more.status, 0) << more.err;
+    EXPECT_NE(more.out.find("\"first_year\":4104,\"last_year\":4106"), std::string::npos);
+
+    const SimRun several = sim("--games 2 --years 1 --save-final " + file("many.mdb"));
+    ASSERT_EQ(several.status, 0);
+    EXPECT_TRUE(std::filesystem::exists(file("many-0.mdb")));
+    EXPECT_TRUE(std::filesystem::exists(file("many-1.mdb")));
+}
+
+TEST_F(SimProgramTest, AFileTheGameWouldRefuseIsRefusedWithItsMessage) {
+    std::ofstream(file("junk.mdb")) << "this is no game";
+    const SimRun junk = sim("--load " + file("junk.mdb"));
+    EXPECT_EQ(junk.status, 3);
+    EXPECT_EQ(junk.err.rfind("ERROR 13 occurred.", 0), 0u) << junk.err;
+    EXPECT_TRUE(junk.out.empty());
+
+    const SimRun missing = sim("--load " + file("missing.mdb"));
+    EXPECT_EQ(missing.status, 3);
+    EXPECT_EQ(missing.err, "ERROR 53: That file doesn't exist.\n");
+
+    const SimRun noFolder = sim("--years 1 --program-dir " + file("nowhere"));
+    EXPECT_EQ(noFolder.status, 1);
+    EXPECT_NE(noFolder.err.find("lacks"), std::string::npos) << noFolder.err;
+}
+
+}  // namespace
+}  // namespace zenthar::testing
+
+#endif  // ZENTHAR_SIM_EXE

@@ -1,0 +1,255 @@
+// Headless games through the library: whole games from a seed, the scripted players' orders,
+// who has won, and the saved games a run writes.
+#include "turn/simulation.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <numeric>
+
+#include "game/saveload.h"
+#include "support/galaxy_builder.h"
+#include "turn/lookups.h"
+#include "turn/taskforces.h"
+
+namespace zenthar::testing {
+namespace {
+
+using sim::BotKind;
+using sim::GameResult;
+using sim::SimulationOptions;
+
+SimulationOptions Options(int years, BotKind bot, unsigned long long seed) {
+    SimulationOptions o;
+    o.programDir = ZENTHAR_PROGRAM_DIR;
+    o.years = years;
+    o.bot = bot;
+    o.seed = seed;
+    return o;
+}
+
+int TotalPlanets(const GameResult& r) {
+    return std::accumulate(r.sides.begin(), r.sides.end(), 0,
+                           [](int n, const sim::SideResult& s) { return n + s.planets; });
+}
+
+TEST(Simulation, PassivePlayersLastTheYearsAskedFor) {
+    SimulationOptions o = Options(4, BotKind::Passive, 11);
+    o.players = 3;
+    o.planets = 12;
+    int yearEnds = 0;
+    int lastYearSeen = 0;
+    const GameResult r = sim::RunGame(o, [&](Game& g) {
+        ++yearEnds;
+        lastYearSeen = g.st.CurrentYear;
+    });
+    EXPECT_EQ(yearEnds, 4);
+    EXPECT_EQ(r.firstYear, 4100);
+    EXPECT_EQ(r.lastYear, 4104);
+    EXPECT_EQ(lastYearSeen, 4104);
+    EXPECT_EQ(r.yearsPlayed, 4);
+    EXPECT_EQ(r.winner, -1);
+    EXPECT_EQ(r.winnerName, "none");
+    ASSERT_EQ(r.sides.size(), 4u);
+    EXPECT_EQ(r.sides[0].name, "Player 1");
+    EXPECT_EQ(r.sides[3].name, "Empire");
+    EXPECT_EQ(TotalPlanets(r), 12);
+    for (int p = 0; p < 3; ++p) {
+        EXPECT_GE(r.sides[static_cast<std::size_t>(p)].planets, 0);
+        EXPECT_EQ(r.sides[static_cast<std::size_t>(p)].taskForces, 0);  // passive: no orders
+    }
+}
+
+TEST(Simulation, TheSameSeedPlaysTheSameGameAndAnotherSeedAnother) {
+    const SimulationOptions o = Options(40, BotKind::Greedy, 5);
+    const GameResult a = sim::RunGame(o);
+    const GameResult b = sim::RunGame(o);
+    ASSERT_EQ(a.sides.size(), b.sides.size());
+    EXPECT_EQ(a.lastYear, b.lastYear);
+    for (std::size_t i = 0; i < a.sides.size(); ++i) {
+        EXPECT_EQ(a.sides[i].planets, b.sides[i].planets);
+        EXPECT_EQ(a.sides[i].ships, b.sides[i].ships);
+        EXPECT_EQ(a.sides[i].taskForces, b.sides[i].taskForces);
+        EXPECT_EQ(a.sides[i].shipsInFlight, b.sides[i].shipsInFlight);
+    }
+    const GameResult c = sim::RunGame(Options(40, BotKind::Greedy, 6));
+    EXPECT_NE(std::make_tuple(a.sides[0].ships, a.sides[1].ships, a.sides[1].shipsInFlight),
+              std::make_tuple(c.sides[0].ships, c.sides[1].ships, c.sides[1].shipsInFlight));
+}
+
+TEST(Simulation, SavedGamesOfARunOpenInTheGame) {
+    TempProgramFolder out;
+    SimulationOptions o = Options(3, BotKind::Greedy, 21);
+    o.skill = 2;
+    o.saveInitial = out.path() / "initial.mdb";
+    o.saveFinal = out.path() / "final.mdb";
+    o.keepReportsDir = out.path() / "reports";
+    const GameResult r = sim::RunGame(o);
+
+    TestGame initial;
+    LoadGame(initial.game, o.saveInitial);
+    EXPECT_EQ(initial.st().CurrentYear, 4100);
+    EXPECT_EQ(initial.st().PlanetsNum, 26);
+    EXPECT_EQ(initial.st().EmpireSkill, 2);
+    long long empireShips = 0;
+    for (int i = 0; i < initial.st().PlanetsNum; ++i)
+        if (OwnerOf(initial.st(), i) == kEmpire) empireShips += initial.st().planet(i).Ships;
+    EXPECT_GT(empireShips, 0);  // the Empire's pool was dealt out before the save
+
+    TestGame final;
+    LoadGame(final.game, o.saveFinal);
+    EXPECT_EQ(final.st().CurrentYear, r.lastYear);
+    const std::vector<sim::SideResult> sides = sim::CountSides(final.game);
+    ASSERT_EQ(sides.size(), r.sides.size());
+    for (std::size_t i = 0; i < sides.size(); ++i) {
+        EXPECT_EQ(sides[i].planets, r.sides[i].planets);
+        EXPECT_EQ(sides[i].ships, r.sides[i].ships);
+        EXPECT_EQ(sides[i].taskForces, r.sides[i].taskForces);
+    }
+    for (int year = 4100; year < 4103; ++year)
+        EXPECT_TRUE(std::filesystem::exists(o.keepReportsDir /
+                                            ("turnrep-" + std::to_string(year) + ".txt")))
+            << year;
+    EXPECT_FALSE(std::filesystem::exists(o.keepReportsDir / "turnrep-4103.txt"));
+}
+
+TEST(Simulation, AGameStartsFromASavedGameOrIsRefusedWithTheGamesMessage) {
+    TempProgramFolder out;
+    SimulationOptions first = Options(2, BotKind::Greedy, 3);
+    first.saveFinal = out.path() / "after2.mdb";
+    sim::RunGame(first);
+
+    SimulationOptions again = Options(3, BotKind::Greedy, 4);
+    again.loadFile = first.saveFinal;
+    const GameResult r = sim::RunGame(again);
+    EXPECT_EQ(r.firstYear, 4102);
+    EXPECT_EQ(r.lastYear, 4105);
+
+    again.loadFile = out.path() / "missing.mdb";
+    try {
+        sim::RunGame(again);
+        ADD_FAILURE() << "a missing file was accepted";
+    } catch (const sim::LoadRefused& e) {
+        EXPECT_EQ(std::string(e.what()), "ERROR 53: That file doesn't exist.");
+    }
+    std::ofstream(out.path() / "junk.mdb") << "not a game";
+    again.loadFile = out.path() / "junk.mdb";
+    EXPECT_THROW(sim::RunGame(again), sim::LoadRefused);
+
+    SimulationOptions nowhere = Options(1, BotKind::Passive, 1);
+    nowhere.programDir = out.path() / "no-such-folder";
+    EXPECT_THROW(sim::RunGame(nowhere), StorageError);
+}
+
+TEST(Simulation, WinnerIsTheLastSideStanding) {
+    TestGame tg;
+    GalaxyBuilder(tg.game)
+        .players({"Ann", "Bob"})
+        .planet(0, 1, 1).owner(0).home().ships(5)
+        .planet(1, 30, 30).owner(1).home().ships(5)
+        .planet(2, 10, 40).ships(5)
+        .build();
+    EXPECT_EQ(sim::Winner(tg.game), -1);
+    tg.st().planet(2).Scouted = "0200";
+    EXPECT_EQ(sim::Winner(tg.game), -1);  // two players left
+    tg.st().planet(0).Scouted = "1300";
+    EXPECT_EQ(sim::Winner(tg.game), 1);
+
+    // A fleet in flight keeps a side in the game.
+    tg.st().CurrentPlTurn = 0;
+    ASSERT_EQ(LaunchTaskForce(tg.st(), 1, 0, 1), LaunchResult::Launched);
+    SaveTaskForces(tg.game);
+    EXPECT_EQ(sim::Winner(tg.game), -1);
+
+    for (int i = 0; i < 3; ++i) tg.st().planet(i).Scouted = "1100";
+    EXPECT_EQ(sim::Winner(tg.game), -1);  // Ann's fleet still flies
+    tg.game.FileDta1.Refresh();
+    tg.game.FileDta1.rs().MoveFirst();
+    tg.game.FileDta1.rs().Delete();
+    EXPECT_EQ(sim::Winner(tg.game), kEmpire);
+}
+
+class GreedyPlayerTest : public ::testing::Test {
+protected:
+    TestGame tg;
+    GameState& st = tg.st();
+    sim::GreedyPlayer player;
+
+    void play() {
+        st.CurrentPlTurn = 0;
+        ShowTurnStatus(tg.game, false);
+        player.PlayTurn(tg.game);
+    }
+    std::vector<TaskForceRecord> orders() const {
+        return {st.TaskForceList.begin(), st.TaskForceList.begin() + (st.TaskForceLast + 1)};
+    }
+};
+
+TEST_F(GreedyPlayerTest, StrikesTheNearestPlanetItCanBeatTwoToOne) {
+    GalaxyBuilder(tg.game)
+        .players({"Ann"})
+        .planet(0, 1, 1).owner(0).home().ships(100).production(10, 10)
+        .planet(1, 1, 9).ships(40).production(5, 10)   // 4 years: 60 expected, 121 needed
+        .planet(2, 9, 1).ships(20).production(1, 10)   // 4 years: 24 expected, 49 needed
+        .planet(3, 40, 40).ships(0)
+        .build();
+    play();
+    auto sent = orders();
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].EndPl, st.planet(2).PlanetId);
+    EXPECT_EQ(sent[0].NumOfShips, 49);
+    EXPECT_EQ(st.planet(0).Ships, 51);
+    EXPECT_TRUE(tg.dialogs.asked.empty());  // production is at its limit: nothing to ask
+}
+
+TEST_F(GreedyPlayerTest, RaisesProductionThroughTheOrderAndKeepsAGarrison) {
+    GalaxyBuilder(tg.game)
+        .players({"Ann"})
+        .planet(0, 1, 1).owner(0).home().ships(40).production(10, 20)
+        .planet(1, 40, 40).ships(500).production(10, 10)
+        .build();
+    tg.dialogs.answer(Answer::Yes);
+    play();
+    ASSERT_EQ(tg.dialogs.asked.size(), 1u);
+    EXPECT_EQ(tg.dialogs.asked[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(st.planet(0).Production, 11);
+    EXPECT_EQ(st.planet(0).Ships, 30);
+    EXPECT_EQ(sim::GreedyPlayer::Garrison(st.planet(0)), 22);
+    // 8 ships spare: no planet to beat, and no other planet of its own to gather on.
+    EXPECT_EQ(st.TaskForceLast, -1);
+}
+
+TEST_F(GreedyPlayerTest, ASurplusTooSmallForAnyTargetGathersAtTheFront) {
+    GalaxyBuilder(tg.game)
+        .players({"Ann"})
+        .planet(0, 1, 1).owner(0).home().ships(60).production(10, 10)
+        .planet(1, 1, 30).owner(0).ships(5).production(1, 1).hostility(1)
+        .planet(2, 1, 40).ships(300).production(5, 10)
+        .build();
+    play();
+    auto sent = orders();
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].StartPl, st.planet(0).PlanetId);
+    EXPECT_EQ(sent[0].EndPl, st.planet(1).PlanetId);  // nearest of Ann's to planet 2
+    EXPECT_EQ(sent[0].NumOfShips, 40);
+}
+
+TEST_F(GreedyPlayerTest, CountsItsFleetsAlreadyOnTheWay) {
+    GalaxyBuilder(tg.game)
+        .players({"Ann"})
+        .planet(0, 1, 1).owner(0).home().ships(100).production(10, 10)
+        .planet(1, 9, 1).ships(20).production(1, 10)
+        .planet(2, 1, 20).ships(20).production(1, 10)
+        .build();
+    st.CurrentPlTurn = 0;
+    ASSERT_EQ(LaunchTaskForce(st, 0, 1, 60), LaunchResult::Launched);
+    SaveTaskForces(tg.game);
+    st.planet(0).Ships = 100;
+    play();
+    auto sent = orders();
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(sent[1].EndPl, st.planet(2).PlanetId);  // planet 1 is taken care of
+}
+
+}  // namespace
+}  // namespace zenthar::testing

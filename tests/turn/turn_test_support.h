@@ -1,0 +1,95 @@
+// Helpers shared by the turn engine's tests (own namespace: other suites link beside them): task
+// forces put straight into the Ships table, the combat results table set by hand, dice values, and
+// the report file read back byte for byte.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "game/game.h"
+#include "turn/taskforces.h"
+
+namespace zenthar::testing::turn_support {
+
+// Stores a task force of `side` from `from` to `to` with `ships`, arriving in `year`, and leaves
+// the source planet as it was. A non-empty endPl overrides the destination id as stored.
+inline void AddTaskForce(Game& game, int side, int from, int to, int ships, int year,
+                         const std::string& endPl = "") {
+    GameState& st = game.st;
+    const Int16 turn = st.CurrentPlTurn;
+    st.CurrentPlTurn = static_cast<Int16>(side);
+    ShowTurnStatus(game, false);
+    const Int16 sourceShips = st.planet(from).Ships;
+    ASSERT_EQ(LaunchTaskForce(st, from, to, ships), LaunchResult::Launched);
+    st.planet(from).Ships = sourceShips;
+    TaskForceRecord& tf = st.TaskForceList[static_cast<std::size_t>(st.TaskForceLast)];
+    tf.RemTurns = static_cast<Int16>(year);
+    if (!endPl.empty()) tf.EndPl = endPl;
+    SaveTaskForces(game);
+    st.CurrentPlTurn = turn;
+    st.TaskForceLast = -1;
+}
+
+// Every Ships row as "PlNum TFNum EndPl RemTurns NumOfShips", in table order.
+inline std::vector<std::string> ShipsRows(Game& game) {
+    std::vector<std::string> rows;
+    game.FileDta1.Refresh();
+    Recordset& rs = game.FileDta1.rs();
+    if (rs.RecordCount() <= 0) return rows;
+    for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext())
+        rows.push_back(rs.Field("PlNum").asText() + " " + rs.Field("TFNum").asText() + " " +
+                       rs.Field("EndPl").asText() + " " + rs.Field("RemTurns").asText() + " " +
+                       rs.Field("NumOfShips").asText());
+    return rows;
+}
+
+inline void FillCrt(GameState& st, int percent) {
+    for (auto& column : st.CrtTable) column.fill(percent);
+}
+
+// The uniform number that rolls a given face of the die.
+inline double Die(int face) {
+    return (face - 1) / 6.0 + 0.01;
+}
+
+inline std::string ReadText(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+// The report's lines without their CR LF ends (fails the test on a bare LF).
+inline std::vector<std::string> ReportLines(const std::filesystem::path& file) {
+    const std::string bytes = ReadText(file);
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find("\r\n", start);
+        if (end == std::string::npos) {
+            ADD_FAILURE() << "report ends without CR LF: " << bytes.substr(start);
+            break;
+        }
+        lines.push_back(bytes.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+inline std::vector<std::string> SplitTabs(const std::string& line) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t tab = line.find('\t', start);
+        fields.push_back(line.substr(start, tab - start));
+        if (tab == std::string::npos) break;
+        start = tab + 1;
+    }
+    return fields;
+}
+
+}  // namespace zenthar::testing::turn_support

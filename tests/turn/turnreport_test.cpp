@@ -1,0 +1,142 @@
+// The turn report file, byte for byte: the writer on its own and whole year ends.
+#include "turn/turnreport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/galaxy_builder.h"
+#include "turn/endturn.h"
+#include "turn_test_support.h"
+
+namespace zenthar::testing {
+namespace {
+
+using namespace turn_support;
+
+TEST(TurnReportWriter, WritesTabSeparatedFieldsWithCrLfAndTheReportNumberForm) {
+    TempProgramFolder folder;
+    const auto file = folder.path() / "GAMES" / "turnrep.txt";
+    {
+        TurnReport report(file);
+        EXPECT_TRUE(report.ok());
+        report.yearLine(4100);
+        report.endLine();
+        report.header();
+        report.field("Ann");
+        report.numberField(0);
+        report.numberField(-7);
+        report.emptyField();
+        report.endLine("done");
+    }
+    EXPECT_EQ(ReadText(file),
+              "Current Year: \t 4100\r\n"
+              "\r\n"
+              "Attacker\tPlanet\tDefender\tAttacking Ships\tDefending Ships\tAtt.Remaining\t"
+              "Def.Remaining\tResult\r\n"
+              "Ann\t 0\t-7\t\tdone\r\n");
+}
+
+TEST(TurnReportWriter, ReplacesTheLastReport) {
+    TempProgramFolder folder;
+    const auto file = folder.path() / "GAMES" / "turnrep.txt";
+    {
+        TurnReport report(file);
+        report.endLine("an old year");
+    }
+    {
+        TurnReport report(file);
+        report.endLine("new");
+    }
+    EXPECT_EQ(ReadText(file), "new\r\n");
+}
+
+TEST(TurnReportWriter, AFileThatCannotBeCreatedDropsTheLinesAndSaysSo) {
+    TempProgramFolder folder;
+    const auto file = folder.path() / "no such folder" / "turnrep.txt";
+    TurnReport report(file);
+    EXPECT_FALSE(report.ok());
+    report.yearLine(4100);
+    report.close();
+    report.close();
+    EXPECT_FALSE(report.ok());
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+// Whole year ends of a one-player game: Ann holds Terra (home), the Empire Vega and Rigel.
+class YearEndReportTest : public ::testing::Test {
+  protected:
+    YearEndReportTest() {
+        // clang-format off
+        GalaxyBuilder(t.game)
+            .players({"Ann"})
+            .skill(1)
+            .planet(0, 1, 1).owner(0).home().ships(30).production(5, 20)
+            .planet(1, 7, 1).ships(4).production(2, 2)
+            .planet(2, 40, 40).production(1, 1)
+            .build();
+        // clang-format on
+        t.st().planet(0).Name = "Terra";
+        t.st().planet(1).Name = "Vega";
+        t.st().SkipEndTurnScreen = true;
+        t.random.setFallback(Die(6));
+    }
+    TestGame t;
+};
+
+TEST_F(YearEndReportTest, AYearWithoutFleetsWritesThreeLines) {
+    EndTurn(t.game);
+    EXPECT_EQ(t.st().CurrentYear, 4101);
+    EXPECT_EQ(ReadText(t.game.ReportFile()), "Current Year: \t 4100\r\n\r\n\r\n");
+}
+
+TEST_F(YearEndReportTest, AReinforcementLineHasFourTabsInARow) {
+    AddTaskForce(t.game, 0, 0, 0, 6, 4101);
+    EndTurn(t.game);
+    EXPECT_EQ(ReadText(t.game.ReportFile()),
+              "Current Year: \t 4100\r\n"
+              "\r\n"
+              "Attacker\tPlanet\tDefender\tAttacking Ships\tDefending Ships\tAtt.Remaining\t"
+              "Def.Remaining\tResult\r\n"
+              "\r\n"
+              "Ann\tTerra\tAnn\t 6\t\t\t\t6 ships of Ann have reached the planet Terra\r\n"
+              "\r\n");
+}
+
+TEST_F(YearEndReportTest, AnAttackLineGivesTheCountsBeforeAndAfter) {
+    FillCrt(t.st(), 100);
+    AddTaskForce(t.game, 0, 0, 1, 9, 4101);
+    EndTurn(t.game);
+    const auto lines = ReportLines(t.game.ReportFile());
+    ASSERT_GE(lines.size(), 6u);
+    EXPECT_EQ(lines[4], "Ann\tVega\tEmpire\t 9\t 4\t 9\t 0\tAnn conquered the planet Vega");
+    EXPECT_EQ(SplitTabs(lines[4]).size(), 8u);
+    EXPECT_EQ(lines[5], "");
+}
+
+TEST_F(YearEndReportTest, ARebelLineFollowsTheEmptyLineAfterTheLandings) {
+    t.st().planet(1).Scouted = "2000";  // Vega is Ann's too, hostility 5
+    t.st().planet(1).Ships = 6;
+    t.random.push(0.0);   // rises
+    t.random.push(0.85);  // 5 rebels against 6 + 2 ships
+    EndTurn(t.game);
+    const auto lines = ReportLines(t.game.ReportFile());
+    const std::vector<std::string> expected = {
+        "Current Year: \t 4100", "", "",
+        "Rebels\tVega\tAnn\t 5\t 8\t\t 3\tThe rebels distroyed  5 of your precious ships"};
+    EXPECT_EQ(lines, expected);
+}
+
+TEST_F(YearEndReportTest, AReportThatCannotBeWrittenIsReportedAndTheYearStillEnds) {
+    std::filesystem::create_directories(t.game.ReportFile());  // a folder in the file's place
+    EndTurn(t.game);
+    EXPECT_EQ(t.st().CurrentYear, 4101);
+    EXPECT_EQ(t.st().planet(0).Ships, 35);
+    const auto texts = t.dialogs.texts();
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const std::string& text) {
+        return text.find("turn report could not be written") != std::string::npos;
+    }));
+}
+
+}  // namespace
+}  // namespace zenthar::testing

@@ -1,0 +1,182 @@
+// Parsing zenthar-sim's options: "--name value" or "--name=value", whole numbers in their
+// ranges, and the word lists of the skill levels and the scripted players.
+#include "sim_options.h"
+
+#include <algorithm>
+#include <cctype>
+#include <functional>
+#include <limits>
+#include <map>
+#include <optional>
+
+namespace zenthar::sim {
+namespace {
+
+constexpr long long kMaxGames = 1000000;
+// A year is a 16-bit number that starts at 4100: no game can run longer than this.
+constexpr long long kMaxYears = 20000;
+
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+// A whole number made of digits only; nothing else is a count.
+std::optional<unsigned long long> Digits(const std::string& text) {
+    if (text.empty() || text.size() > 20) return std::nullopt;
+    unsigned long long v = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        const unsigned long long d = static_cast<unsigned long long>(c - '0');
+        if (v > (std::numeric_limits<unsigned long long>::max() - d) / 10) return std::nullopt;
+        v = v * 10 + d;
+    }
+    return v;
+}
+
+std::optional<std::string> WholeNumber(const std::string& option, const std::string& text,
+                                       long long low, long long high, int& out) {
+    const auto v = Digits(text);
+    if (!v) return option + " needs a whole number, not \"" + text + "\"";
+    if (*v < static_cast<unsigned long long>(low) || *v > static_cast<unsigned long long>(high))
+        return option + " must be between " + std::to_string(low) + " and " + std::to_string(high) +
+               ", not " + text;
+    out = static_cast<int>(*v);
+    return std::nullopt;
+}
+
+std::optional<std::string> Skill(const std::string& text, int& out) {
+    static const std::map<std::string, int> kLevels = {
+        {"beginner", 0}, {"0", 0}, {"intermediate", 1}, {"intermidiate", 1}, {"1", 1},
+        {"advanced", 2}, {"2", 2}};
+    const auto it = kLevels.find(Lower(text));
+    if (it == kLevels.end())
+        return "--skill must be beginner, intermediate or advanced, not \"" + text + "\"";
+    out = it->second;
+    return std::nullopt;
+}
+
+std::optional<std::string> Bot(const std::string& text, BotKind& out) {
+    const std::string word = Lower(text);
+    if (word == "passive")
+        out = BotKind::Passive;
+    else if (word == "greedy")
+        out = BotKind::Greedy;
+    else
+        return "--bot must be passive or greedy, not \"" + text + "\"";
+    return std::nullopt;
+}
+
+std::optional<std::string> FilePath(const std::string& option, const std::string& text,
+                                    std::filesystem::path& out) {
+    if (text.empty()) return option + " needs a file or folder name";
+    out = text;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string UsageText() {
+    return "Usage: zenthar-sim [options]\n"
+           "Plays whole games of Zenthar without a window; scripted players stand in for the\n"
+           "humans. Game n of a run uses the seed S + n.\n"
+           "\n"
+           "  --games N          games to play (default 1)\n"
+           "  --years Y          years before a game is stopped undecided (default 300)\n"
+           "  --players P        players, 1 to 4 (default 1)\n"
+           "  --planets K        planets, 5 to 50 (default 26)\n"
+           "  --skill LEVEL      beginner, intermediate or advanced (default beginner)\n"
+           "  --bot KIND         passive (only ends turns) or greedy (default greedy)\n"
+           "  --seed S           seed of the first game (default 1)\n"
+           "  --load FILE        start from a saved game instead of a new galaxy\n"
+           "  --save-initial FILE  save the game once it is set up\n"
+           "  --save-final FILE    save the game when it stops\n"
+           "  --keep-reports DIR   keep the turn report of every year end\n"
+           "  --program-dir DIR  data files and game template (default: beside the program)\n"
+           "  --json             one JSON object per game instead of the table\n"
+           "  --no-timing        leave the speed off the summary line\n"
+           "  --help             this text\n"
+           "With several games, saved files and report folders get \"-<game>\" in their name.\n"
+           "Exit status: 0 done, 1 a file could not be used, 2 bad options, 3 a saved game the\n"
+           "game refuses.\n";
+}
+
+std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::string>& args) {
+    CommandLine cl;
+    bool setUpGiven = false;
+    using Setter = std::function<std::optional<std::string>(const std::string&)>;
+    SimulationOptions& g = cl.game;
+    const std::map<std::string, Setter> valued = {
+        {"--games",
+         [&](const std::string& v) { return WholeNumber("--games", v, 1, kMaxGames, cl.games); }},
+        {"--years",
+         [&](const std::string& v) { return WholeNumber("--years", v, 1, kMaxYears, g.years); }},
+        {"--players",
+         [&](const std::string& v) {
+             setUpGiven = true;
+             return WholeNumber("--players", v, 1, 4, g.players);
+         }},
+        {"--planets",
+         [&](const std::string& v) {
+             setUpGiven = true;
+             return WholeNumber("--planets", v, 5, 50, g.planets);
+         }},
+        {"--skill",
+         [&](const std::string& v) {
+             setUpGiven = true;
+             return Skill(v, g.skill);
+         }},
+        {"--bot", [&](const std::string& v) { return Bot(v, g.bot); }},
+        {"--seed",
+         [&](const std::string& v) -> std::optional<std::string> {
+             const auto s = Digits(v);
+             if (!s)
+                 return "--seed needs a whole number from 0 to 18446744073709551615, not \"" + v +
+                        "\"";
+             g.seed = *s;
+             return std::nullopt;
+         }},
+        {"--load", [&](const std::string& v) { return FilePath("--load", v, g.loadFile); }},
+        {"--save-initial",
+         [&](const std::string& v) { return FilePath("--save-initial", v, g.saveInitial); }},
+        {"--save-final",
+         [&](const std::string& v) { return FilePath("--save-final", v, g.saveFinal); }},
+        {"--keep-reports",
+         [&](const std::string& v) { return FilePath("--keep-reports", v, g.keepReportsDir); }},
+        {"--program-dir",
+         [&](const std::string& v) { return FilePath("--program-dir", v, g.programDir); }},
+    };
+
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::optional<std::string> value;
+        if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+            value = name.substr(eq + 1);
+            name = name.substr(0, eq);
+        }
+        if (name == "--json" || name == "--no-timing" || name == "--help" || name == "-h") {
+            if (value) return name + " takes no value";
+            if (name == "--json")
+                cl.json = true;
+            else if (name == "--no-timing")
+                cl.timing = false;
+            else
+                cl.help = true;
+            continue;
+        }
+        const auto it = valued.find(name);
+        if (it == valued.end()) return "unknown option \"" + args[i] + "\"";
+        if (!value) {
+            if (i + 1 >= args.size()) return name + " needs a value";
+            value = args[++i];
+        }
+        if (auto refusal = it->second(*value)) return *refusal;
+    }
+    if (setUpGiven && !g.loadFile.empty())
+        return "--players, --planets and --skill set up a new galaxy; a game from --load "
+               "brings its own";
+    return cl;
+}
+
+}  // namespace zenthar::sim

@@ -1,0 +1,26 @@
+// The command line of zenthar-sim: every option is optional, every bad one is refused with a
+// message that names it.
+#pragma once
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "turn/simulation.h"
+
+namespace zenthar::sim {
+
+struct CommandLine {
+    SimulationOptions game;  // seed, years, set-up, files; programDir empty = beside the program
+    int games = 1;
+    bool json = false;
+    bool timing = true;
+    bool help = false;
+};
+
+// The parsed command line, or the message that refuses it.
+std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::string>& args);
+
+std::string UsageText();
+
+}  // namespace zenthar::sim
