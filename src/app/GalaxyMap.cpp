@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace zenthar::ui {
 
@@ -61,6 +62,10 @@ void GalaxyMap::DrawGalaxyMap(GameState& st, int hv, int vv) {
     const int count = std::clamp(st.PlanetsNum, 0, kPlanetSlots);
     for (int i = 0; i < count; ++i)
         if (st.planet(i).OnMap) st.planet(i).OnMap = 0;
+    // Only what the old and the new planets cover needs painting again; the stars in between
+    // are the same at every scroll position.
+    QRegion dirty;
+    for (const Item& item : items_) dirty += itemArea(item);
     items_.clear();
 
     const double cm = pxPerCm();
@@ -81,10 +86,19 @@ void GalaxyMap::DrawGalaxyMap(GameState& st, int hv, int vv) {
         item.pixmap = icons_.pixmap(item.ico, kImageSize, dpr);
         item.nameKey = planet.Name.padded();
         item.name = nameText(item.nameKey);
+        dirty += itemArea(item);
         items_.push_back(std::move(item));
         planet.OnMap = -1;
     }
-    update();
+    update(dirty);
+}
+
+QRegion GalaxyMap::itemArea(const Item& item) {
+    QRegion area(item.image);
+    const QSizeF text = item.name.size();
+    area += QRect(item.namePos, QSize(static_cast<int>(std::ceil(text.width())) + 1,
+                                      static_cast<int>(std::ceil(text.height())) + 1));
+    return area;
 }
 
 QStaticText GalaxyMap::nameText(const std::string& name) {
@@ -122,12 +136,11 @@ const QPixmap& GalaxyMap::starLayer() {
 
 void GalaxyMap::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    const QRect exposed = event->rect();
+    const QRegion& exposed = event->region();
     const QPixmap& stars = starLayer();
     const double dpr = stars.devicePixelRatio();
-    p.drawPixmap(exposed, stars,
-                 QRectF(exposed.x() * dpr, exposed.y() * dpr, exposed.width() * dpr,
-                        exposed.height() * dpr));
+    for (const QRect& r : exposed)
+        p.drawPixmap(r, stars, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
 
     // Names are printed on the surface, the images stand above everything printed.
     p.setPen(palette().color(QPalette::WindowText));

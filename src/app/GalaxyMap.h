@@ -5,6 +5,7 @@
 
 #include <QPixmap>
 #include <QRect>
+#include <QRegion>
 #include <QStaticText>
 #include <QWidget>
 #include <map>
@@ -78,6 +79,8 @@ class GalaxyMap : public QWidget {
     };
 
     QStaticText nameText(const std::string& name);
+    // Where an item paints: its image and its name.
+    static QRegion itemArea(const Item& item);
     const QPixmap& starLayer();
 
     const GameState* st_ = nullptr;

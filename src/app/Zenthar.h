@@ -25,6 +25,7 @@ namespace zenthar::ui {
 
 class GalaxyMap;
 class DispTurnSumFrm;
+class NewGameFrm;
 class frmSplash;
 
 class Zenthar : public QMainWindow, public zenthar::GameView {
@@ -143,6 +144,8 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
 
     IconCache panelIcons_;
 
+    // Kept across Cancel so the next New Game shows the entries left in it.
+    QPointer<NewGameFrm> newGame_;
     QPointer<DispTurnSumFrm> summary_;
     QPointer<frmSplash> splash_;
 

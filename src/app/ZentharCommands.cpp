@@ -14,11 +14,13 @@
 #include "options/PlanetSearchFrm.h"
 #include "options/frmSplash.h"
 #include "options/help.h"
+#include "orders/SendShipsFrm.h"
 #include "orders/production.h"
 #include "orders/sendships.h"
 #include "reports/DispTurnSumFrm.h"
 #include "reports/OwningMapFrm.h"
 #include "reports/ProdSumFrm.h"
+#include "setup/NewGameFrm.h"
 #include "turn/endturn.h"
 #include "turn/taskforces.h"
 
@@ -150,6 +152,27 @@ QString Zenthar::chooseFile(FileDialogKind kind) {
 
 void Zenthar::NewGameItem_Click() {
     if (commandRunning_) return;
+    if (game_.st.GameActive &&
+        !dialogs_.confirm("You will loose the current game.\r Do you want to continue?",
+                          "Zenthar: New Game"))
+        return;
+    if (!newGame_) newGame_ = new NewGameFrm(game_, this);
+    if (newGame_->exec() != QDialog::Accepted) return;
+    // The galaxy is generated and its rows written; the next New Game starts afresh.
+    delete newGame_.data();
+
+    GameState& st = game_.st;
+    st.GameActive = true;
+    st.CurrentPlTurn = -1;
+    {
+        CommandGuard guard(*this);
+        EndTurn(game_);
+    }
+    if (st.CurrentPlTurn >= 0 && st.CurrentPlTurn < kSides)
+        scrollToPlanet(st.PlHome[static_cast<std::size_t>(st.CurrentPlTurn)]);
+    map_->refreshIcons();
+    DrawGalaxyMap();
+    showPanel(true);
 }
 
 void Zenthar::LoadGameItem_Click() {
@@ -210,6 +233,12 @@ void Zenthar::SendItem_Click() {
         dialogs_.inform(*refusal);
         return;
     }
+    {
+        SendShipsFrm frm(game_, this);
+        frm.exec();
+    }
+    // The ships that left are no longer on the planet the panel shows.
+    ShowPlanetInfo(game_.st.SelectedPlanet, false);
 }
 
 void Zenthar::IncreaseProdItem_Click() {

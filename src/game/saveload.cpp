@@ -7,6 +7,7 @@
 
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <array>
 #include <cctype>
@@ -261,6 +262,8 @@ void ReplaceGame(Game& game, const SavedGame& saved) {
     bool moved = false;
     try {
         game.FileDta1.release();
+        // Onto a free name: renaming over even an empty file makes some file systems flush.
+        ::unlink(previous.path().c_str());
         RenameFile(working, previous.path());
         moved = true;
         RenameFile(fresh.path(), working);

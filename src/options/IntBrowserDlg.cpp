@@ -68,7 +68,9 @@ void IntBrowserDlg::Form_Load() {
     if (value != kIniUnknown) IntBrowserTxt->setText(QString::fromStdString(value));
 }
 
-void IntBrowserDlg::ResetCmd_Click() { IntBrowserTxt->setText(kDefaultBrowser); }
+void IntBrowserDlg::ResetCmd_Click() {
+    IntBrowserTxt->setText(kDefaultBrowser);
+}
 
 void IntBrowserDlg::OKButton_Click() {
     if (!WriteIniValue(iniFile_, kOptionsSection, kBrowserKey,
@@ -79,14 +81,15 @@ void IntBrowserDlg::OKButton_Click() {
             dialogs_->inform(message);
         else
             QMessageBox(QMessageBox::NoIcon, "Zenthar",
-                        QString::fromStdString(message).replace('\r', '\n'), QMessageBox::Ok,
-                        this)
+                        QString::fromStdString(message).replace('\r', '\n'), QMessageBox::Ok, this)
                 .exec();
         return;
     }
     accept();
 }
 
-void IntBrowserDlg::CancelButton_Click() { reject(); }
+void IntBrowserDlg::CancelButton_Click() {
+    reject();
+}
 
 }  // namespace zenthar::ui

@@ -15,7 +15,7 @@ namespace zenthar::ui {
 class IntBrowserDlg : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     // dialogs: where a failed write is reported; a plain message box when not given.
     IntBrowserDlg(const std::filesystem::path& iniFile, QWidget* parent,
                   zenthar::UserDialogs* dialogs = nullptr);
@@ -25,12 +25,12 @@ public:
     QPushButton* OKButton;
     QPushButton* CancelButton;
 
-public slots:
+  public slots:
     void ResetCmd_Click();
     void OKButton_Click();
     void CancelButton_Click();
 
-private:
+  private:
     void Form_Load();
 
     std::filesystem::path iniFile_;

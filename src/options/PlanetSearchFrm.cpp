@@ -63,7 +63,9 @@ void PlanetSearchFrm::OkBtn_Click() {
     accept();
 }
 
-void PlanetSearchFrm::CancelBtn_Click() { reject(); }
+void PlanetSearchFrm::CancelBtn_Click() {
+    reject();
+}
 
 int PlanetSearchFrm::run(zenthar::Game& game, QWidget* parent,
                          const std::function<void(const zenthar::PlanetSearchMatch&)>& showPlanet) {

@@ -17,7 +17,7 @@ namespace zenthar::ui {
 class PlanetSearchFrm : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     PlanetSearchFrm(zenthar::Game& game, QWidget* parent);
 
     // The whole command: without a game it does nothing; otherwise it shows the dialog and,
@@ -31,11 +31,11 @@ public:
     QPushButton* OkBtn;
     QPushButton* CancelBtn;
 
-public slots:
+  public slots:
     void OkBtn_Click();
     void CancelBtn_Click();
 
-private:
+  private:
     void Form_Load();
     zenthar::Game& game_;
 };

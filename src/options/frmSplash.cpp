@@ -65,7 +65,8 @@ frmSplash::frmSplash(const std::filesystem::path& programFolder, QWidget* parent
     imgLogo->setStyleSheet("background: transparent;");
     imgLogo->setAttribute(Qt::WA_NoMousePropagation);
     const QPixmap logo(QString::fromStdString((programFolder / "logo.png").string()));
-    if (!logo.isNull()) imgLogo->setPixmap(logo.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    if (!logo.isNull())
+        imgLogo->setPixmap(logo.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
     lblProductName = textLabel(Frame1, "lblProductName", 26, true, "#ffe27a");
     lblVersion = textLabel(Frame1, "lblVersion", 11, true, "#d8e0ff");
@@ -130,12 +131,15 @@ void frmSplash::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
 }
 
-void frmSplash::Frame1_Click() { close(); }
+void frmSplash::Frame1_Click() {
+    close();
+}
 
 bool frmSplash::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Frame1 && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && Frame1->rect().contains(mouse->position().toPoint())) {
+        if (mouse->button() == Qt::LeftButton &&
+            Frame1->rect().contains(mouse->position().toPoint())) {
             Frame1_Click();
             return true;
         }

@@ -21,7 +21,7 @@ inline constexpr const char* kVersionComment = "beta";
 class frmSplash : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     frmSplash(const std::filesystem::path& programFolder, QWidget* parent);
 
     // The About command: shows the window, or brings forward the one already open.
@@ -35,14 +35,14 @@ public:
     QLabel* lblPlatform;
     std::array<QLabel*, 5> lblCredits{};
 
-public slots:
+  public slots:
     void Frame1_Click();
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void Form_Load();
 };
 

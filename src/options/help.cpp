@@ -26,8 +26,8 @@ bool QtProgramLauncher::startDetached(const std::string& program,
 }
 
 bool HelpIndex(zenthar::Game& game, ProgramLauncher& launcher) {
-    std::string browser = ReadIniValue(SettingsFile(game.ProgramFolder), kOptionsSection,
-                                       kBrowserKey);
+    std::string browser =
+        ReadIniValue(SettingsFile(game.ProgramFolder), kOptionsSection, kBrowserKey);
     if (browser == kIniUnknown) {
         game.dialogs.inform(kBrowserNotSetMessage);
         browser = kDefaultBrowser;

@@ -20,7 +20,7 @@ std::filesystem::path HelpPage(const std::filesystem::path& programFolder);
 
 // Starts another program without waiting for it.
 class ProgramLauncher {
-public:
+  public:
     virtual ~ProgramLauncher() = default;
     // True when the program was started.
     virtual bool startDetached(const std::string& program,
@@ -30,7 +30,7 @@ public:
 // Starts the program itself, never through a shell: every argument reaches it as one
 // argument whatever blanks or quotes it holds, and nothing in a path is run as a command.
 class QtProgramLauncher : public ProgramLauncher {
-public:
+  public:
     bool startDetached(const std::string& program,
                        const std::vector<std::string>& arguments) override;
 };

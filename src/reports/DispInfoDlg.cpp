@@ -51,6 +51,8 @@ void DispInfoDlg::showMessage(const QString& text) {
 }
 
 // The window is only hidden: the year end reuses it for its next message.
-void DispInfoDlg::OKButton_Click() { accept(); }
+void DispInfoDlg::OKButton_Click() {
+    accept();
+}
 
 }  // namespace zenthar::ui

@@ -12,7 +12,7 @@ namespace zenthar::ui {
 class DispInfoDlg : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit DispInfoDlg(QWidget* owner);
 
     // Shows the text modally; returns when the player closed the window.
@@ -22,7 +22,7 @@ public:
     QLabel* MsgLbl;
     QLabel* Label1;
 
-private slots:
+  private slots:
     void OKButton_Click();
 };
 

@@ -38,7 +38,9 @@ QLabel* makeLabel(QWidget* parent, const QString& text, const QColor& colour, bo
     return l;
 }
 
-QString numberForm(int n) { return QString::fromStdString(ReportNumber(n)); }
+QString numberForm(int n) {
+    return QString::fromStdString(ReportNumber(n));
+}
 
 }  // namespace
 
@@ -86,8 +88,8 @@ void DispTurnSumFrm::buildTable() {
     }
 
     static constexpr std::array<const char*, kColumns> kNames{
-        "AttackerLbl",    "PlanetLbl",      "DefenderLbl", "AttShipsLbl",
-        "DefShipsLbl",    "RemAttShipsLbl", "RemDefShipsLbl", "ResultLbl"};
+        "AttackerLbl", "PlanetLbl",      "DefenderLbl",    "AttShipsLbl",
+        "DefShipsLbl", "RemAttShipsLbl", "RemDefShipsLbl", "ResultLbl"};
     for (int r = 0; r < kRows; ++r) {
         for (int c = 0; c < kColumns; ++c) {
             QLabel* l = makeLabel(this, QString(), kText, false);
@@ -107,7 +109,8 @@ void DispTurnSumFrm::buildTable() {
         }
     }
     const std::array<int, kColumns> stretch{14, 14, 14, 7, 7, 7, 7, 30};
-    for (int c = 0; c < kColumns; ++c) grid->setColumnStretch(c, stretch.at(static_cast<std::size_t>(c)));
+    for (int c = 0; c < kColumns; ++c)
+        grid->setColumnStretch(c, stretch.at(static_cast<std::size_t>(c)));
 
     PrevBtn = new QPushButton("<< Previous", this);
     PrevBtn->setObjectName("PrevBtn");
@@ -190,6 +193,8 @@ void DispTurnSumFrm::PrevBtn_Click() {
     if (page > 1) DispRows(page - 1);
 }
 
-void DispTurnSumFrm::CloseBtn_Click() { close(); }
+void DispTurnSumFrm::CloseBtn_Click() {
+    close();
+}
 
 }  // namespace zenthar::ui

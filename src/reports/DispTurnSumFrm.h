@@ -17,7 +17,7 @@ namespace zenthar::ui {
 class DispTurnSumFrm : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     DispTurnSumFrm(const std::filesystem::path& reportFile, QWidget* parent);
 
     // Shows page nPageNum (1-based); rows past the end show as empty.
@@ -39,12 +39,12 @@ public:
 
     const zenthar::TurnSummary& summary() const { return summary_; }
 
-public slots:
+  public slots:
     void NextBtn_Click();
     void PrevBtn_Click();
     void CloseBtn_Click();
 
-private:
+  private:
     void Form_Load(const std::filesystem::path& reportFile);
     void buildTable();
     int shownNumber(const QLabel* label) const;

@@ -60,8 +60,8 @@ void OwningMapFrm::Form_Load() {
 
 void OwningMapFrm::placeSymbols() {
     const double symbolCm = PixelsToCm(kSymbolPixels, dpi_);
-    metrics_ = MakeOwningMapMetrics(PixelsToCm(width(), dpi_), PixelsToCm(height(), dpi_),
-                                    symbolCm, symbolCm);
+    metrics_ = MakeOwningMapMetrics(PixelsToCm(width(), dpi_), PixelsToCm(height(), dpi_), symbolCm,
+                                    symbolCm);
     const GameState& st = game_.st;
     for (std::size_t i = 0; i < PlayerSimPct.size(); ++i) {
         const PlanetRecord& planet = st.planet(static_cast<int>(i));
@@ -138,9 +138,13 @@ void OwningMapFrm::closeKeepingSelection() {
     game_.view.DrawGalaxyMap();
 }
 
-void OwningMapFrm::Form_Click() { closeKeepingSelection(); }
+void OwningMapFrm::Form_Click() {
+    closeKeepingSelection();
+}
 
-void OwningMapFrm::reject() { closeKeepingSelection(); }
+void OwningMapFrm::reject() {
+    closeKeepingSelection();
+}
 
 void OwningMapFrm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape)

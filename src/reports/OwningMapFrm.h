@@ -16,7 +16,7 @@ namespace zenthar::ui {
 class OwningMapFrm : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     OwningMapFrm(zenthar::Game& game, QWidget* parent);
 
     // One symbol per planet, index = planet index.
@@ -32,12 +32,12 @@ public:
     // The colour the planets' names are printed in at the next repaint.
     QColor textColour() const { return textColour_; }
 
-public slots:
+  public slots:
     void PlayerSimPct_Click(int index);
     void Form_Click();
     void reject() override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -45,7 +45,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void Form_Load();
     void placeSymbols();
     void closeKeepingSelection();

@@ -51,8 +51,7 @@ ProdSumFrm::ProdSumFrm(zenthar::Game& game, QWidget* parent) : QDialog(parent), 
         PlNameLbl[i] = cell(qPrintable("PlNameLbl_" + n), kYellow, 240, top, 3255, 285);
         PlOwnedLbl[i] = cell(qPrintable("PlOwnedLbl_" + n), kYellow, 3720, top, 1335, 285);
         TotProdLbLl[i] = cell(qPrintable("TotProdLbLl_" + n), kYellow, 5520, top, 1335, 285);
-        NumOfFleetfLbl[i] =
-            cell(qPrintable("NumOfFleetfLbl_" + n), kYellow, 7200, top, 1335, 375);
+        NumOfFleetfLbl[i] = cell(qPrintable("NumOfFleetfLbl_" + n), kYellow, 7200, top, 1335, 375);
         // Rows 2 to 4 stay hidden until a player fills them.
         if (r >= 2)
             for (QLineEdit* c : {PlNameLbl[i], PlOwnedLbl[i], TotProdLbLl[i], NumOfFleetfLbl[i]})
@@ -123,6 +122,8 @@ void ProdSumFrm::CloseBtn_Click() {
     game_.view.DrawGalaxyMap();
 }
 
-void ProdSumFrm::reject() { CloseBtn_Click(); }
+void ProdSumFrm::reject() {
+    CloseBtn_Click();
+}
 
 }  // namespace zenthar::ui

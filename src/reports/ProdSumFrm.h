@@ -15,7 +15,7 @@ namespace zenthar::ui {
 class ProdSumFrm : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     ProdSumFrm(zenthar::Game& game, QWidget* parent);
 
     static constexpr int kRows = 5;  // row 0 the Empire, row r the player r - 1
@@ -29,12 +29,12 @@ public:
     std::array<QLineEdit*, kRows> NumOfFleetfLbl{};
     QPushButton* CloseBtn;
 
-public slots:
+  public slots:
     void CloseBtn_Click();
     // Esc and the window's close box end up here as well.
     void reject() override;
 
-private:
+  private:
     void Form_Load();
     QLineEdit* cell(const char* name, const QColor& colour, int left, int top, int width,
                     int height);

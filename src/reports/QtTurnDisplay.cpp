@@ -10,13 +10,18 @@ namespace zenthar::ui {
 
 namespace {
 
-QString fromStd(const std::string& s) { return QString::fromStdString(s); }
+QString fromStd(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 const char* soundFile(Sound sound) {
     switch (sound) {
-        case Sound::Laser: return "laserfr3.wav";
-        case Sound::Landing: return "spcshlnd.wav";
-        case Sound::Explosion: return "explode.wav";
+        case Sound::Laser:
+            return "laserfr3.wav";
+        case Sound::Landing:
+            return "spcshlnd.wav";
+        case Sound::Explosion:
+            return "explode.wav";
     }
     return "";
 }

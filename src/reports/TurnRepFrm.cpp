@@ -97,7 +97,9 @@ void TurnRepFrm::scalePictures() {
     }
 }
 
-int TurnRepFrm::twips(double t) const { return TwipsToPixels(t, logicalDpiX()); }
+int TurnRepFrm::twips(double t) const {
+    return TwipsToPixels(t, logicalDpiX());
+}
 
 void TurnRepFrm::Form_Load() {
     flags_.SkipBattleFlag = 0;
@@ -139,8 +141,7 @@ void TurnRepFrm::layoutControls() {
     // is chosen for the ship to touch down on that planet.
     const int imageTop = std::min(buttonTop - 12 - Image1->height(), h * 60 / 100);
     Image1->move((w - Image1->width()) / 2, imageTop);
-    const QPoint touchDown((w - TrackerImg->width()) / 2,
-                           imageTop - TrackerImg->height() * 3 / 4);
+    const QPoint touchDown((w - TrackerImg->width()) / 2, imageTop - TrackerImg->height() * 3 / 4);
     const QPoint trackerPlace(std::max(0, touchDown.x() - twips(2200)),
                               std::max(0, touchDown.y() - twips(1200)));
     TrackerImg->move(trackerPlace);
@@ -154,9 +155,13 @@ void TurnRepFrm::resizeEvent(QResizeEvent* event) {
     layoutControls();
 }
 
-void TurnRepFrm::SkipBtn_Click() { flags_.SkipBattleFlag = 1; }
+void TurnRepFrm::SkipBtn_Click() {
+    flags_.SkipBattleFlag = 1;
+}
 
-void TurnRepFrm::SkipAllBtn_Click() { flags_.SkipAllFlag = 1; }
+void TurnRepFrm::SkipAllBtn_Click() {
+    flags_.SkipAllFlag = 1;
+}
 
 void TurnRepFrm::drawLaser(const Laser& laser) {
     laser_ = laser;

@@ -27,7 +27,7 @@ class SoundPlayer;
 class TurnRepFrm : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     // flags: the display whose skip flags the buttons set.
     TurnRepFrm(TurnDisplay& flags, const std::filesystem::path& programFolder, QWidget* owner);
 
@@ -57,15 +57,15 @@ public:
     // Twips of the original layout in pixels of this screen.
     int twips(double t) const;
 
-public slots:
+  public slots:
     void SkipBtn_Click();
     void SkipAllBtn_Click();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void Form_Load();
     void layoutControls();
     QLabel* picture(const char* name, const std::filesystem::path& file);
@@ -79,7 +79,7 @@ private:
 };
 
 class QtTurnDisplay : public zenthar::TurnDisplay {
-public:
+  public:
     QtTurnDisplay(QWidget* mainWindow, const zenthar::GameState& st,
                   std::filesystem::path programFolder);
     ~QtTurnDisplay() override;
@@ -113,7 +113,7 @@ public:
     void showMessage(const std::string& text) override;
     void playSound(Sound sound) override;
 
-private:
+  private:
     enum class Pending { None, LaserShown, ShipLanded };
     void finishPendingStep();
     void wait(int ms);

@@ -24,10 +24,11 @@ void WaitProcessingEvents(int ms) {
     loop.exec();
 }
 
-bool HasAudioOutput() { return !QMediaDevices::audioOutputs().isEmpty(); }
+bool HasAudioOutput() {
+    return !QMediaDevices::audioOutputs().isEmpty();
+}
 
-SoundPlayer::SoundPlayer(std::filesystem::path programFolder)
-    : folder_(std::move(programFolder)) {}
+SoundPlayer::SoundPlayer(std::filesystem::path programFolder) : folder_(std::move(programFolder)) {}
 
 SoundPlayer::~SoundPlayer() = default;
 

@@ -19,7 +19,7 @@ void WaitProcessingEvents(int ms);
 bool HasAudioOutput();
 
 class SoundPlayer {
-public:
+  public:
     explicit SoundPlayer(std::filesystem::path programFolder);
     ~SoundPlayer();
     SoundPlayer(const SoundPlayer&) = delete;
@@ -34,7 +34,7 @@ public:
     // A margin on top of the sound's length for loading and for the device to start.
     static constexpr int kMarginMs = 500;
 
-private:
+  private:
     QSoundEffect* effect(const std::string& fileName);
     std::filesystem::path folder_;
     std::map<std::string, std::unique_ptr<QSoundEffect>> effects_;

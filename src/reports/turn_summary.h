@@ -31,8 +31,8 @@ struct TurnSummary {
 // Never fails: a missing or unreadable file gives fileFound false and no rows, a file shorter
 // than four lines gives no rows. The header and the empty line after it are skipped only when
 // the third line is the header (and the fourth empty), so a year end with no task force in
-// flight does not lose its first rebel line. Lines are read whole (a comma in a name stays in its cell) and split at
-// tabs only.
+// flight does not lose its first rebel line. Lines are read whole (a comma in a name stays in its
+// cell) and split at tabs only.
 TurnSummary ReadTurnSummary(const std::filesystem::path& reportFile);
 
 // The header line the year end writes above the arrival lines.

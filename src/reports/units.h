@@ -12,7 +12,11 @@ inline constexpr double kCmPerInch = 2.54;
 inline int TwipsToPixels(double twips, double dpi) {
     return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
 }
-inline double CmToPixels(double cm, double dpi) { return cm * dpi / kCmPerInch; }
-inline double PixelsToCm(double px, double dpi) { return px * kCmPerInch / dpi; }
+inline double CmToPixels(double cm, double dpi) {
+    return cm * dpi / kCmPerInch;
+}
+inline double PixelsToCm(double px, double dpi) {
+    return px * kCmPerInch / dpi;
+}
 
 }  // namespace zenthar::ui

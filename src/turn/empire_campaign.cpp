@@ -13,8 +13,8 @@ namespace {
 constexpr int kCampaignYears = 30;
 constexpr std::size_t kMaxCandidates = 11;
 
-// Steps 5.3 and 5.4: is the staging fleet, with what is flying to it, short of what the
-// target will have when the fleet arrives? Also notes H and Y for the caller.
+// Is the staging fleet, with what is flying to it, short of what the target will have when
+// the fleet arrives? Also notes those ships and the last one's arrival year.
 bool StagingTooWeak(Game& game, EmpireYear& year) {
     const GameState& st = game.st;
     year.headingToStaging = 0;
@@ -46,7 +46,7 @@ int ShipsAtLeastOne(const GameState& st, int planet) {
     return std::max<int>(st.planet(planet).Ships, 1);
 }
 
-// Step 5.5: a new target, or -1 when there is none to name this year.
+// A new target, or -1 when there is none to name this year.
 int ChooseTarget(Game& game, EmpireYear& year, int campaignYears) {
     const GameState& st = game.st;
     const int staging = year.staging;

@@ -46,31 +46,32 @@ bool LaunchEmpireFleet(Game& game, EmpireYear& year, int from, int to, double sh
 inline const std::string kEmpireWipedOutText =
     "You wiped out the Empire. Should you carry on? Your call...";
 
-// Step 1 (after the task forces were loaded): tell the players once when the Empire has neither
+// After the task forces were loaded: tell the players once when the Empire has neither
 // planets nor fleets left.
 void CheckWipedOut(Game& game);
-// Step 2: Empire planets that can still grow and have no human planet within 15 units.
+// Empire planets that can still grow and have no human planet within 15 units.
 std::vector<int> BuildSafeList(const GameState& st);
-// Step 3: surplus ships of the weakest planets move to the staging planet.
+// Surplus ships of the weakest planets move to the staging planet.
 int ConsolidationPasses(int empirePlanets);
 void ConsolidateShips(Game& game, EmpireYear& year);
-// Step 4: half of the biggest garrison joins the staging planet, which is named if needed.
+// Half of the biggest garrison joins the staging planet, which is named if needed.
 void MoveMainFleet(Game& game, EmpireYear& year);
-// Step 5: keep, check or choose the target of the campaign.
+// Keep, check or choose the target of the campaign.
 void PlanCampaign(Game& game, EmpireYear& year);
-// Step 5.5.2-3: planets of the players worth attacking, at most 11, best production first.
+// For a new target: planets of the players worth attacking, at most 11, best production first.
 std::vector<int> CandidateTargets(const GameState& st, bool singleOutLeader);
-// Step 5.5.4: the planet the staging fleet outnumbers most, or -1.
+// For a new target when the drawn one is too strong: the planet the staging fleet outnumbers
+// most, or -1.
 int BestRatioTarget(const GameState& st, int staging, const std::vector<int>& candidates);
-// Step 6: fleets heading into a defence grown too strong turn to a rally point.
+// Fleets heading into a defence grown too strong turn to a rally point.
 void ReviewTaskForces(Game& game);
-// Step 7 (Beginner): single ships look at planets not seen for six years.
+// Beginner only: single ships look at planets not seen for six years.
 void SendScouts(Game& game, EmpireYear& year);
-// Step 8: strike the target from the staging planet, or feed the staging planet.
+// Strike the target from the staging planet, or feed the staging planet.
 void AttackOrReinforce(Game& game, EmpireYear& year);
 // The multiplier of the attack for a uniform draw in [0, 1): 2 or 3, never 1.
 int AttackMultiplier(int skill, double rnd);
-// Step 9: one production increase on a safe planet, at the players' price.
+// One production increase on a safe planet, at the players' price.
 void BuyProduction(Game& game, const EmpireYear& year);
 
 }  // namespace zenthar::empire

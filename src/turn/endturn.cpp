@@ -181,12 +181,16 @@ void EndTurn(Game& game) {
     if (st.EndTurnRunning) return;
     if (!st.GameActive || st.PlayesNum < 1 || st.PlayesNum > kMaxPlayers) return;
     RunningFlag running(st.EndTurnRunning);
+    // One commit for the player's orders, the Empire's fleets and the landings: the pages the
+    // year end touches go to the file once.
+    Connection::Transaction writes(game.FileDta1);
 
     // After the Empire has won (or at a new game's -1) there is no player whose list to store.
     if (st.validPlayer(st.CurrentPlTurn)) SaveTaskForces(game);
     st.CurrentPlTurn = Saturate16(st.CurrentPlTurn + 1LL);
     if (st.CurrentPlTurn > st.PlayesNum - 1) RunYearEnd(game);
     HandTurnOver(game);
+    writes.commit();
 }
 
 }  // namespace zenthar

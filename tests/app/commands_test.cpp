@@ -5,6 +5,7 @@
 
 #include "app/app_fixture.h"
 #include "app/planet_panel.h"
+#include "support/savegame_tools.h"
 #include "turn/taskforces.h"
 
 namespace zenthar::testing {
@@ -184,32 +185,44 @@ class SaveLoadCommandsTest : public CommandsTest {
 
 TEST_F(SaveLoadCommandsTest, SaveAndLoadBringTheGameBack) {
     startShown();
-    twoPlayers();
-    window->SkipETDispItem_Click();
+    MakeSampleGame(window->game(), 7, SampleShape{2, 12, 2});
+    st().SkipEndTurnScreen = true;
+    st().SoundsOff = true;
+    window->ShowLoadedGame();
+    EXPECT_TRUE(child<QAction>("SkipETDispItem")->isChecked());
+    const std::string before = DescribeSavedGame(st());
     const std::filesystem::path saved = folder.path() / "GAMES" / "mine.mdb";
     nextPath = QString::fromStdString(saved.string());
     window->SaveGameItem_Click();
     ASSERT_TRUE(std::filesystem::exists(saved)) << (asked.empty() ? "" : asked.back().text);
+    EXPECT_TRUE(asked.empty());
     EXPECT_EQ(choices.back(), ui::Zenthar::FileDialogKind::Save);
     EXPECT_EQ(folders.back().toStdString(), window->game().GamesFolder().string());
 
-    // Play on a little, then load the saved game over it.
-    st().planet(0).Ships = 1;
-    st().CurrentPlTurn = 1;
-    window->SkipETDispItem_Click();  // unchecked now
+    // Play on a little, switch the options off, then load the saved game over it.
+    st().planet(0).Ships = static_cast<Int16>(st().planet(0).Ships + 5);
+    window->SkipETDispItem_Click();
+    window->SoundsOffItem_Click();
+    ASSERT_FALSE(child<QAction>("SkipETDispItem")->isChecked());
     answers.push_back(Answer::Yes);
     window->LoadGameItem_Click();
     ASSERT_EQ(asked.size(), 1u) << asked.back().text;
     EXPECT_EQ(asked[0].text, "You will loose the current game.\r Do you want to continue?");
     EXPECT_EQ(asked[0].title, "Zenthar: Load Game");
     EXPECT_EQ(asked[0].defaultButton, Answer::No);
-    EXPECT_EQ(st().planet(0).Ships, 30);
-    EXPECT_EQ(st().CurrentPlTurn, 0);
+    EXPECT_EQ(DescribeSavedGame(st()), before);
     EXPECT_TRUE(child<QAction>("SkipETDispItem")->isChecked()) << "the saved game's switch";
-    EXPECT_EQ(text("PlTurnLbl").trimmed(), "Player's Turn: Ann");
-    EXPECT_EQ(horiz()->value(), 14);
+    EXPECT_TRUE(child<QAction>("SoundsOffItem")->isChecked());
+
+    const int me = st().CurrentPlTurn;
+    const int home = st().PlHome[static_cast<std::size_t>(me)];
+    EXPECT_EQ(text("PlTurnLbl").toStdString(), TurnCaption(st()));
+    EXPECT_EQ(horiz()->value(), HorizScrollFor(st().planet(home).XPos));
+    EXPECT_EQ(vert()->value(), st().planet(home).YPos);
+    EXPECT_EQ(st().SelectedPlanet, home);
     EXPECT_TRUE(child<QLabel>("YearLbl")->isVisible());
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(st().planet(i).OnMap != 0, map().imageShown(i)) << i;
+    for (int i = 0; i < st().PlanetsNum; ++i)
+        EXPECT_EQ(st().planet(i).OnMap != 0, map().imageShown(i)) << i;
 }
 
 TEST_F(SaveLoadCommandsTest, LoadQuestionAnsweredNoChangesNothing) {

@@ -55,7 +55,8 @@ TEST_F(FuzzSaveLoad, LoaderAgreesWithTheRulesOnEditedGames) {
             continue;
         }
         ok ? ++accepted : ++refused;
-        if (!ok && n % 8 != 0) continue;  // accepted files all go the whole way, refused ones in part
+        // Loading through the working file costs disk syncs: a part of each kind goes that way.
+        if (n % (ok ? 3 : 16) != 0) continue;
 
         WriteBytes(save("fuzz.mdb"), bytes);
         const Snapshot before = snapshot();

@@ -19,14 +19,16 @@ namespace {
 using ui::PlanetSearchFrm;
 
 class FindPlanetTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
+        // clang-format off
         GalaxyBuilder(t.game).players({"Ann"})
             .planet(0, 20, 11).owner(0).home()
             .planet(1, 6, 30)
             .planet(2, 3, 8)
             .planet(3, 33, 40)
             .build();
+        // clang-format on
         t.st().planet(1).Name = "Vorn";
         t.st().planet(3).Name = "Vorn";
     }
@@ -95,8 +97,8 @@ TEST_F(FindPlanetTest, TheCommandShowsEveryMatchAfterOk) {
         QTest::mouseClick(dlg->OkBtn, Qt::LeftButton);
     });
     std::vector<int> shown;
-    const int n = PlanetSearchFrm::run(t.game, nullptr,
-                                       [&](const PlanetSearchMatch& m) { shown.push_back(m.planet); });
+    const int n = PlanetSearchFrm::run(
+        t.game, nullptr, [&](const PlanetSearchMatch& m) { shown.push_back(m.planet); });
     EXPECT_EQ(n, 2);
     EXPECT_EQ(shown, (std::vector<int>{1, 3}));
 
@@ -106,9 +108,8 @@ TEST_F(FindPlanetTest, TheCommandShowsEveryMatchAfterOk) {
         dlg->close();  // the close box counts as Cancel
     });
     shown.clear();
-    EXPECT_EQ(PlanetSearchFrm::run(t.game, nullptr, [&](const PlanetSearchMatch& m) {
-                  shown.push_back(m.planet);
-              }),
+    EXPECT_EQ(PlanetSearchFrm::run(t.game, nullptr,
+                                   [&](const PlanetSearchMatch& m) { shown.push_back(m.planet); }),
               0);
     EXPECT_TRUE(shown.empty());
 }

@@ -51,8 +51,8 @@ TEST_P(AboutClosing, AKeyThatTypesACharacterClosesIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, AboutClosing,
-                         ::testing::Values(Qt::Key_A, Qt::Key_Space, Qt::Key_Escape,
-                                           Qt::Key_Return, Qt::Key_7));
+                         ::testing::Values(Qt::Key_A, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Return,
+                                           Qt::Key_7));
 
 TEST(About, AKeyWithoutACharacterLeavesItOpen) {
     QPointer<frmSplash> open;

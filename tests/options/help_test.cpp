@@ -30,7 +30,7 @@ std::string Bytes(const std::filesystem::path& f) {
 }
 
 class RecordingLauncher : public ui::ProgramLauncher {
-public:
+  public:
     bool startDetached(const std::string& program,
                        const std::vector<std::string>& arguments) override {
         programs.push_back(program);
@@ -43,7 +43,7 @@ public:
 };
 
 class HelpTest : public ::testing::Test {
-protected:
+  protected:
     HelpTest() { std::ofstream(t.game.ProgramFolder / "help.htm") << "<html></html>"; }
     std::filesystem::path ini() const { return ui::SettingsFile(t.game.ProgramFolder); }
     TestGame t;
@@ -127,8 +127,8 @@ TEST(HelpBrowser, APathWithBlanksReachesTheProgramAsOneArgument) {
     SilentView view;
     ScriptedRandom random;
     Game game(programFolder, dialogs, display, view, random);
-    ASSERT_TRUE(WriteIniValue(ui::SettingsFile(programFolder), "Options", "IntBrowser",
-                              script.string()));
+    ASSERT_TRUE(
+        WriteIniValue(ui::SettingsFile(programFolder), "Options", "IntBrowser", script.string()));
     ui::QtProgramLauncher launcher;
     ASSERT_TRUE(HelpIndex(game, launcher));
     EXPECT_TRUE(dialogs.asked.empty());
@@ -150,7 +150,7 @@ TEST(HelpBrowser, AProgramThatDoesNotExistCannotBeStarted) {
 // ---- the browser location dialog -----------------------------------------------------------
 
 class IntBrowserDlgTest : public ::testing::Test {
-protected:
+  protected:
     std::filesystem::path ini() const { return folder.path() / "zenthar.ini"; }
     TempProgramFolder folder;
 };
@@ -227,7 +227,8 @@ namespace {
 // The help page that ships with the game teaches every menu command with its keys and stands
 // on its own (no pictures, scripts or style sheets fetched from elsewhere).
 TEST(HelpPage, NamesEveryMenuCommandWithItsKeysAndNeedsNothingElse) {
-    const std::string page = Bytes(std::filesystem::path(ZENTHAR_SOURCE_DIR) / "assets" / "help.htm");
+    const std::string page =
+        Bytes(std::filesystem::path(ZENTHAR_SOURCE_DIR) / "assets" / "help.htm");
     ASSERT_FALSE(page.empty());
     const std::vector<std::pair<std::string, std::string>> commands{
         {"New Game", "<kbd>Ctrl</kbd>+<kbd>N</kbd>"},

@@ -24,7 +24,7 @@ void Write(const std::filesystem::path& f, const std::string& text) {
 }
 
 class IniFileTest : public ::testing::Test {
-protected:
+  protected:
     std::filesystem::path ini() const { return folder.path() / "zenthar.ini"; }
     TempProgramFolder folder;
 };
@@ -39,7 +39,8 @@ TEST_F(IniFileTest, NothingToReadIsUnknown) {
 }
 
 TEST_F(IniFileTest, ValuesAreReadWithoutSurroundingBlanksOrQuotesAndNamesIgnoreCase) {
-    Write(ini(), "; Zenthar settings\r\n[ options ]\r\n  intbrowser =  \"/opt/My Browser/run\"  \r\n");
+    Write(ini(),
+          "; Zenthar settings\r\n[ options ]\r\n  intbrowser =  \"/opt/My Browser/run\"  \r\n");
     EXPECT_EQ(ReadIniValue(ini(), "Options", "IntBrowser"), "/opt/My Browser/run");
 }
 
@@ -66,7 +67,9 @@ TEST_F(IniFileTest, AnEmptyValueIsStoredAndReadsAsNotSet) {
 
 TEST_F(IniFileTest, OtherLinesAndTheLineEndsStayAsTheyWere) {
     const std::string before =
-        "; kept\r\n[Display]\r\nWidth=800\r\n\r\n[Options]\r\nTheme=dark\r\n\r\n[Sound]\r\nVolume=3\r\n";
+        "; "
+        "kept\r\n[Display]\r\nWidth=800\r\n\r\n[Options]\r\nTheme=dark\r\n\r\n[Sound]\r\nVolume="
+        "3\r\n";
     Write(ini(), before);
     ASSERT_TRUE(WriteIniValue(ini(), "Options", "IntBrowser", "/usr/bin/x"));
     EXPECT_EQ(Bytes(ini()),

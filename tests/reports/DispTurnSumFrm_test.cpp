@@ -18,7 +18,7 @@ namespace {
 using ui::DispTurnSumFrm;
 
 class SummaryTest : public ::testing::Test {
-protected:
+  protected:
     std::filesystem::path file() const { return folder.path() / "GAMES" / "turnrep.txt"; }
 
     // A year end as the engine writes it: year line, header when ships were in flight, one
@@ -211,7 +211,8 @@ TEST(TurnSummaryFile, AHeaderWithoutItsEmptyLineLosesNoRow) {
     const auto file = folder.path() / "report.txt";
     {
         std::ofstream out(file, std::ios::binary);
-        out << "Current Year: \t 4123\r\n\r\n" << TurnSummaryHeader() << "\r\n"
+        out << "Current Year: \t 4123\r\n\r\n"
+            << TurnSummaryHeader() << "\r\n"
             << "Ann\tVorn\tEmpire\t 9\t 3\t 6\t 0\tAnn conquered the planet Vorn\r\n\r\n";
     }
     const TurnSummary s = ReadTurnSummary(file);

@@ -19,14 +19,16 @@ using ui::PixelsToCm;
 // ---- geometry, in centimetres --------------------------------------------------------------
 
 class FleetGeometryTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
+        // clang-format off
         GalaxyBuilder(t.game).players({"Ann"})
             .planet(0, 20, 20).owner(0).home()
-            .planet(1, 10, 20)   // to the left
-            .planet(2, 30, 26)   // to the right and lower
-            .planet(3, 20, 5)    // straight up
+            .planet(1, 10, 20)  // to the left
+            .planet(2, 30, 26)  // to the right and lower
+            .planet(3, 20, 5)   // straight up
             .build();
+        // clang-format on
         // MW = 45 cm, MH = round(30.4) = 30 cm, symbols 0.8 cm square.
         m = MakeOwningMapMetrics(47.0, 32.4, 0.8, 0.8);
     }
@@ -98,17 +100,19 @@ TEST_F(FleetGeometryTest, ATaskForceNamingNoPlanetIsLeftOut) {
 // ---- the window ----------------------------------------------------------------------------
 
 class OwningMapTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         for (const char* icon : {"empire.ico", "shipvert.ico", "mac.ico"})
             std::filesystem::copy_file(std::filesystem::path(ZENTHAR_PROGRAM_DIR) / icon,
                                        t.game.ProgramFolder / icon);
+        // clang-format off
         GalaxyBuilder(t.game).players({"Ann", "Bob"})
             .planet(0, 10, 10).owner(0).home()
             .planet(1, 30, 20).owner(1).home()
             .planet(2, 45, 45)
             .planet(3, 25, 30).owner(1)
             .build();
+        // clang-format on
         t.st().SelectedPlanet = 2;
     }
     QImage iconImage(const char* file) {

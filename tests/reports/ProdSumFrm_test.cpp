@@ -16,15 +16,19 @@ namespace {
 
 using ui::ProdSumFrm;
 
-std::string text(const QLineEdit* e) { return e->text().toStdString(); }
+std::string text(const QLineEdit* e) {
+    return e->text().toStdString();
+}
 
 TEST(ProdSumFrm, OnePlayerShowsOnlyTheEmpireAndPlayerZero) {
     TestGame t;
+    // clang-format off
     GalaxyBuilder(t.game).players({"Ann"})
         .planet(0, 5, 5).owner(0).home().ships(30).production(10, 20)
         .planet(1, 9, 5).ships(4).production(3, 8)
         .planet(2, 20, 30).ships(7).production(2, 5)
         .build();
+    // clang-format on
     ProdSumFrm w(t.game, nullptr);
     EXPECT_EQ(w.windowTitle().toStdString(), "Production Summary");
     EXPECT_EQ(text(w.PlNameLbl[0]), "Empire");
@@ -52,6 +56,7 @@ TEST(ProdSumFrm, OnePlayerShowsOnlyTheEmpireAndPlayerZero) {
 
 TEST(ProdSumFrm, PlanetsOwnedAddUpToThePlanetsOfTheGalaxy) {
     TestGame t;
+    // clang-format off
     GalaxyBuilder(t.game).players({"Ann", "Bob", "Cy"})
         .planet(0, 5, 5).owner(0).home().ships(30).production(10, 20)
         .planet(1, 15, 5).owner(1).home().ships(20).production(12, 20)
@@ -60,6 +65,7 @@ TEST(ProdSumFrm, PlanetsOwnedAddUpToThePlanetsOfTheGalaxy) {
         .planet(4, 5, 25).ships(8).production(2, 4)
         .planet(5, 15, 25).scouted("1100").ships(9).production(3, 4)
         .build();
+    // clang-format on
     // A player who has lost every planet is listed with nothing.
     t.st().planet(2).Scouted = "0010";
     ProdSumFrm w(t.game, nullptr);
@@ -70,13 +76,13 @@ TEST(ProdSumFrm, PlanetsOwnedAddUpToThePlanetsOfTheGalaxy) {
             owned += w.PlOwnedLbl[static_cast<std::size_t>(r)]->text().toLongLong();
     EXPECT_EQ(owned, t.st().PlanetsNum);
 
-    EXPECT_EQ(text(w.PlOwnedLbl[0]), "3");   // planets 2, 4 and 5
+    EXPECT_EQ(text(w.PlOwnedLbl[0]), "3");  // planets 2, 4 and 5
     EXPECT_EQ(text(w.TotProdLbLl[0]), "20");
     EXPECT_EQ(text(w.NumOfFleetfLbl[0]), "22");
-    EXPECT_EQ(text(w.PlOwnedLbl[2]), "2");   // Bob: 1 and 3
+    EXPECT_EQ(text(w.PlOwnedLbl[2]), "2");  // Bob: 1 and 3
     EXPECT_EQ(text(w.TotProdLbLl[2]), "16");
     EXPECT_EQ(text(w.NumOfFleetfLbl[2]), "26");
-    EXPECT_EQ(text(w.PlOwnedLbl[3]), "0");   // Cy lost his capital
+    EXPECT_EQ(text(w.PlOwnedLbl[3]), "0");  // Cy lost his capital
     EXPECT_EQ(text(w.TotProdLbLl[3]), "0");
     EXPECT_EQ(text(w.NumOfFleetfLbl[3]), "0");
     EXPECT_TRUE(w.PlNameLbl[3]->isVisibleTo(&w));
@@ -85,10 +91,12 @@ TEST(ProdSumFrm, PlanetsOwnedAddUpToThePlanetsOfTheGalaxy) {
 
 TEST(ProdSumFrm, TaskForcesInFlightAreNotCountedAsShips) {
     TestGame t;
+    // clang-format off
     GalaxyBuilder(t.game).players({"Ann"})
         .planet(0, 5, 5).owner(0).home().ships(30)
         .planet(1, 9, 5).ships(4)
         .build();
+    // clang-format on
     t.st().TaskForceLast = 0;
     t.st().TaskForceList[0].NumOfShips = 50;
     const auto totals = ComputeProductionTotals(t.st());
@@ -98,8 +106,12 @@ TEST(ProdSumFrm, TaskForcesInFlightAreNotCountedAsShips) {
 
 TEST(ProdSumFrm, TypingIntoTheCellsChangesNothing) {
     TestGame t;
-    GalaxyBuilder(t.game).players({"Ann"}).planet(0, 5, 5).owner(0).home().ships(3)
-        .planet(1, 9, 5).build();
+    // clang-format off
+    GalaxyBuilder(t.game).players({"Ann"})
+        .planet(0, 5, 5).owner(0).home().ships(3)
+        .planet(1, 9, 5)
+        .build();
+    // clang-format on
     ProdSumFrm w(t.game, nullptr);
     w.show();
     for (QLineEdit* cell : {w.PlNameLbl[0], w.PlOwnedLbl[1], w.TotProdLbLl[0], w.NumOfFleetfLbl[1],

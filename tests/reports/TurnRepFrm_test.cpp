@@ -26,7 +26,7 @@ using ui::TurnRepFrm;
 const std::filesystem::path kProgramDir(ZENTHAR_PROGRAM_DIR);
 
 class BattleWindowTest : public ::testing::Test {
-protected:
+  protected:
     BattleWindowTest() : display(nullptr, st, kProgramDir) { display.setTimeScale(0); }
     GameState st;
     QtTurnDisplay display;
@@ -158,7 +158,8 @@ TEST_F(BattleWindowTest, RebelRoundsShowTheExplosionEveryOtherRound) {
     display.setTimeScale(0.1);  // 100 ms a round
     std::vector<bool> explosionDuringWait;
     for (int round = 1; round <= 3; ++round) {
-        QTimer::singleShot(30, [&] { explosionDuringWait.push_back(w.ShipBlownUpImg->isVisible()); });
+        QTimer::singleShot(30,
+                           [&] { explosionDuringWait.push_back(w.ShipBlownUpImg->isVisible()); });
         display.rebelRound(round, 9 - round);
         EXPECT_EQ(w.AttShipsLbl->text().toStdString(), std::to_string(round));
         EXPECT_EQ(w.DefShipsLbl->text().toStdString(), std::to_string(9 - round));
@@ -226,7 +227,8 @@ TEST(BattleSounds, TheLengthComesFromTheHeader) {
         std::ofstream o(file, std::ios::binary);
         o << "RIFF";
         le32(o, 4 + 8 + 16 + 8 + 3 + 1 + 8 + 44100);
-        o << "WAVE" << "fmt ";
+        o << "WAVE"
+          << "fmt ";
         le32(o, 16);
         le16(o, 1);      // PCM
         le16(o, 1);      // mono
@@ -234,7 +236,7 @@ TEST(BattleSounds, TheLengthComesFromTheHeader) {
         le32(o, 44100);  // bytes a second
         le16(o, 2);
         le16(o, 16);
-        o << "LIST";     // an odd-sized chunk before the audio is skipped with its pad byte
+        o << "LIST";  // an odd-sized chunk before the audio is skipped with its pad byte
         le32(o, 3);
         o << "abc" << '\0';
         o << "data";

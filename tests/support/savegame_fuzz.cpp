@@ -240,11 +240,7 @@ std::vector<unsigned char> MutateSavedGame(const std::vector<unsigned char>& bas
         }
     }
     std::vector<unsigned char> bytes = base;
-    if (!sql.empty()) {
-        // Statements one by one so that one that fails does not take the others with it.
-        for (const std::string& statement : sql)
-            if (TryEditSavedGame(bytes, {statement}) == 1 && log) log->push_back(statement);
-    }
+    if (!sql.empty()) TryEditSavedGame(bytes, sql, log);
     for (const ByteEdit& e : edits) {
         if (bytes.empty()) break;
         std::size_t at = e.at % bytes.size();

@@ -5,7 +5,6 @@
 
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <sstream>
 #include <stdexcept>
@@ -227,8 +226,13 @@ std::string DescribeDatabase(const std::filesystem::path& file) {
 }
 
 std::vector<unsigned char> ReadBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), {});
+    std::ifstream in(file, std::ios::binary | std::ios::ate);
+    if (!in) return {};
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(in.tellg()));
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
 }
 
 void WriteBytes(const std::filesystem::path& file, const std::vector<unsigned char>& bytes) {
@@ -252,22 +256,26 @@ std::vector<unsigned char> EditSavedGame(const std::vector<unsigned char>& bytes
     return out;
 }
 
-int TryEditSavedGame(std::vector<unsigned char>& bytes, const std::vector<std::string>& statements) {
+int TryEditSavedGame(std::vector<unsigned char>& bytes, const std::vector<std::string>& statements,
+                     std::vector<std::string>* ran) {
     sqlite3* db = nullptr;
     try {
         db = OpenCopy(bytes);
     } catch (const std::runtime_error&) {
         return 0;
     }
-    int ran = 0;
-    for (const std::string& sql : statements)
-        if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK) ++ran;
+    int count = 0;
+    for (const std::string& sql : statements) {
+        if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) continue;
+        ++count;
+        if (ran) ran->push_back(sql);
+    }
     try {
         bytes = Serialize(db);
     } catch (const std::runtime_error&) {
     }
     sqlite3_close(db);
-    return ran;
+    return count;
 }
 
 }  // namespace zenthar::testing

@@ -44,7 +44,9 @@ void WriteBytes(const std::filesystem::path& file, const std::vector<unsigned ch
 std::vector<unsigned char> EditSavedGame(const std::vector<unsigned char>& bytes,
                                          const std::string& sql);
 
-// Like EditSavedGame, but a statement that fails is skipped; returns how many ran.
-int TryEditSavedGame(std::vector<unsigned char>& bytes, const std::vector<std::string>& statements);
+// Like EditSavedGame, but a statement that fails is skipped; returns how many ran and adds
+// them to `ran` when given.
+int TryEditSavedGame(std::vector<unsigned char>& bytes, const std::vector<std::string>& statements,
+                     std::vector<std::string>* ran = nullptr);
 
 }  // namespace zenthar::testing

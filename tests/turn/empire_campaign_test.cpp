@@ -148,6 +148,16 @@ TEST_F(EmpireCampaignTest, WhenNoPlanetCanBeOutnumberedTheTargetStaysBlank) {
     EXPECT_EQ(st.StartYear, 4101);
 }
 
+TEST_F(EmpireCampaignTest, WithoutAnyPlayersPlanetThereIsNoTarget) {
+    ratioGalaxy();
+    for (int i = 0; i < 3; ++i) st.planet(i).Scouted = "1000";  // all back with the Empire
+    empire::PlanCampaign(game, year);
+    EXPECT_TRUE(year.targetSet);
+    EXPECT_EQ(year.target, -1);  // not planet 0, which is the Empire's own now
+    EXPECT_TRUE(st.EndPl.blank());
+    EXPECT_EQ(tg.random.draws, 0);
+}
+
 TEST_F(EmpireCampaignTest, RatioFallsBackOnEveryPlayersPlanet) {
     ratioGalaxy();
     st.planet(0).Ships = 150;

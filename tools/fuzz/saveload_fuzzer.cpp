@@ -3,7 +3,8 @@
 // edit (the rest is a script of field-wise edits of one of three valid saved games). Each file
 // goes to the checker and, through a file, to LoadGame on a running game. It stops on a crash, a
 // hang, a verdict that differs from the reference rules, a refused file that changed the running
-// game, or an accepted one that does not come back the same after another save and load.
+// game, or an accepted one that does not come back the same after another save and load (one in
+// sixteen is tried that way).
 #include <unistd.h>
 
 #include <cstdio>
@@ -129,8 +130,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Game& game = h.game();
     WriteBytes(h.file("fuzz.mdb"), bytes);
-    const std::string state = DescribeWholeState(game.st);
-    const std::vector<unsigned char> working = ReadBytes(game.WorkingFile());
+    const std::string state = accepted ? std::string() : DescribeWholeState(game.st);
+    const std::vector<unsigned char> working =
+        accepted ? std::vector<unsigned char>() : ReadBytes(game.WorkingFile());
     try {
         LoadGame(game, h.file("fuzz.mdb"));
         if (!accepted) Die("LoadGame took a file the checker refused");
@@ -140,6 +142,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Die("a refused file changed the running game");
         return 0;
     }
+    if (game.FileDta1.recordSource() != "Ships" || !game.FileDta1.isOpen())
+        Die("the connection was left off the Ships table");
+    // A save syncs the disk twice: one accepted game in sixteen goes round again.
+    static unsigned loads = 0;
+    if (loads++ % 16 != 0) return 0;
     const std::string loaded = DescribeSavedGame(game.st);
     SaveGame(game, h.file("again.mdb"));
     LoadGame(game, h.file("again.mdb"));

@@ -69,7 +69,10 @@ std::string JsonText(const std::string& s) {
 template <typename Field>
 std::string JsonList(const GameResult& r, Field field) {
     std::string out = "[";
-    for (std::size_t i = 0; i < r.sides.size(); ++i) out += (i ? "," : "") + field(r.sides[i]);
+    for (std::size_t i = 0; i < r.sides.size(); ++i) {
+        if (i > 0) out += ',';
+        out += field(r.sides[i]);
+    }
     return out + "]";
 }
 
@@ -91,7 +94,10 @@ std::string JsonLine(int game, const GameResult& r) {
 template <typename Field>
 std::string Slashed(const GameResult& r, Field field) {
     std::string out;
-    for (std::size_t i = 0; i < r.sides.size(); ++i) out += (i ? "/" : "") + field(r.sides[i]);
+    for (std::size_t i = 0; i < r.sides.size(); ++i) {
+        if (i > 0) out += '/';
+        out += field(r.sides[i]);
+    }
     return out;
 }
 
