@@ -19,13 +19,13 @@ namespace {
 using namespace zenthar;
 
 class BenchGame {
-public:
+  public:
     // sidesWithFleets: how many sides (0..3, then the Empire) share the 1000 task forces.
     explicit BenchGame(int sidesWithFleets) {
         static std::atomic<int> counter{0};
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("zenthar-bench-save-" + std::to_string(::getpid()) + "-" +
-                   std::to_string(counter++));
+        folder_ =
+            std::filesystem::temp_directory_path() /
+            ("zenthar-bench-save-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
         std::filesystem::create_directories(folder_ / "GAMES");
         for (const char* name : {"crt.dat", "planets.dat", "backgrnd.dat", "zenthar.mdb"})
             std::filesystem::copy_file(std::filesystem::path(ZENTHAR_PROGRAM_DIR) / name,
@@ -42,7 +42,7 @@ public:
     Game& game() { return *game_; }
     std::filesystem::path file(const char* name) const { return folder_ / name; }
 
-private:
+  private:
     void build(int sidesWithFleets) {
         GameState& st = game_->st;
         st.PlayesNum = 4;

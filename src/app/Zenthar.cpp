@@ -121,6 +121,10 @@ void Zenthar::createControls() {
     VertScrl = new QScrollBar(Qt::Vertical, map_);
     VertScrl->setObjectName(QStringLiteral("VertScrl"));
     for (QScrollBar* bar : {HorizScrl, VertScrl}) {
+        // The bars keep the desktop's own colours, not the map's starlight text colour.
+        QPalette desktop = QApplication::palette(bar);
+        desktop.setResolveMask(~QPalette::ResolveMask(0));
+        bar->setPalette(desktop);
         bar->setRange(0, 45);
         bar->setSingleStep(1);
         bar->setPageStep(5);
@@ -150,6 +154,8 @@ void Zenthar::createControls() {
     CurPlanetPct->setAutoFillBackground(true);
     QPalette pctPal = CurPlanetPct->palette();
     pctPal.setColor(QPalette::Window, Qt::black);
+    pctPal.setColor(QPalette::Light, QColor(120, 132, 170));
+    pctPal.setColor(QPalette::Dark, QColor(28, 32, 52));
     CurPlanetPct->setPalette(pctPal);
     CurPlanetPct->hide();
 

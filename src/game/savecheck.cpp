@@ -36,12 +36,13 @@ constexpr long kWorkBudget = 100000;
         case SQLITE_FORMAT:
             Refuse("it is damaged");
         default:
-            Refuse(std::string("it cannot be read: ") + (db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
+            Refuse(std::string("it cannot be read: ") +
+                   (db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
     }
 }
 
 class MemoryDatabase {
-public:
+  public:
     explicit MemoryDatabase(std::span<const unsigned char> bytes) {
         int rc = sqlite3_open_v2(":memory:", &db_,
                                  SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
@@ -74,7 +75,7 @@ public:
     ~MemoryDatabase() { sqlite3_close_v2(db_); }
     sqlite3* get() const { return db_; }
 
-private:
+  private:
     static int Progress(void* self) {
         return ++static_cast<MemoryDatabase*>(self)->work_ > kWorkBudget ? 1 : 0;
     }
@@ -83,9 +84,10 @@ private:
 };
 
 class Query {
-public:
+  public:
     Query(const MemoryDatabase& db, const std::string& sql) : db_(db.get()) {
-        int rc = sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &stmt_, nullptr);
+        int rc =
+            sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &stmt_, nullptr);
         if (rc != SQLITE_OK) Fail(db_, rc);
     }
     Query(const Query&) = delete;
@@ -109,7 +111,7 @@ public:
     }
     sqlite3_stmt* get() const { return stmt_; }
 
-private:
+  private:
     sqlite3* db_;
     sqlite3_stmt* stmt_ = nullptr;
 };
@@ -128,7 +130,9 @@ bool SameNameNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && StartsWithNoCase(a, b);
 }
 
-std::string Quoted(std::string_view name) { return "\"" + std::string(name) + "\""; }
+std::string Quoted(std::string_view name) {
+    return "\"" + std::string(name) + "\"";
+}
 
 // The table must be an ordinary table holding every field of the layout as a stored column.
 void CheckLayout(const MemoryDatabase& db, const TableDef& table) {
@@ -136,7 +140,8 @@ void CheckLayout(const MemoryDatabase& db, const TableDef& table) {
     schema.bind(1, table.name);
     bool found = false;
     while (schema.step())
-        found = found || (schema.text(0) == "table" && StartsWithNoCase(schema.text(1), "CREATE TABLE"));
+        found = found ||
+                (schema.text(0) == "table" && StartsWithNoCase(schema.text(1), "CREATE TABLE"));
     if (!found) Refuse("the table " + std::string(table.name) + " is missing");
 
     Query columns(db, "SELECT name, hidden FROM pragma_table_xinfo(?1)");
@@ -148,9 +153,12 @@ void CheckLayout(const MemoryDatabase& db, const TableDef& table) {
         const std::pair<std::string, long long>* column = nullptr;
         for (const auto& c : present)
             if (SameNameNoCase(c.first, f.name)) column = &c;
-        if (!column) Refuse("the field " + std::string(f.name) + " of " + std::string(table.name) + " is missing");
+        if (!column)
+            Refuse("the field " + std::string(f.name) + " of " + std::string(table.name) +
+                   " is missing");
         if (column->second != 0)
-            Refuse("the field " + std::string(f.name) + " of " + std::string(table.name) + " is computed");
+            Refuse("the field " + std::string(f.name) + " of " + std::string(table.name) +
+                   " is computed");
     }
 }
 
@@ -177,7 +185,8 @@ FieldValue ReadValue(const Query& q, int col, const FieldDef& field, const std::
                 return s;
             }
         default:
-            Refuse(name + (field.kind == FieldKind::Text ? " is not a text" : " is not a whole number"));
+            Refuse(name +
+                   (field.kind == FieldKind::Text ? " is not a text" : " is not a whole number"));
     }
 }
 
@@ -191,8 +200,8 @@ Rows ReadRows(const MemoryDatabase& db, const TableDef& table, const std::string
     std::string sql = "SELECT ";
     for (std::size_t i = 0; i < table.fields.size(); ++i)
         sql += (i ? ", " : "") + Quoted(table.fields[i].name);
-    sql += " FROM " + Quoted(table.name) + " ORDER BY " + orderBy + " LIMIT " +
-           std::to_string(limit);
+    sql +=
+        " FROM " + Quoted(table.name) + " ORDER BY " + orderBy + " LIMIT " + std::to_string(limit);
     Query q(db, sql);
     Rows rows;
     while (q.step()) {
@@ -207,7 +216,7 @@ Rows ReadRows(const MemoryDatabase& db, const TableDef& table, const std::string
 
 // Field access by name on rows read in the layout's order.
 class RowView {
-public:
+  public:
     RowView(const TableDef& table, const std::vector<FieldValue>& row, std::size_t number)
         : table_(table), row_(row), number_(number) {}
 
@@ -221,7 +230,8 @@ public:
                std::string(name);
     }
     // A value the game cannot do without, within bounds.
-    long long number(std::string_view name, long long lo = kInt16Min, long long hi = kInt16Max) const {
+    long long number(std::string_view name, long long lo = kInt16Min,
+                     long long hi = kInt16Max) const {
         const FieldValue& v = (*this)[name];
         if (v.isNull()) Refuse(where(name) + " is empty");
         if (v.asInt() < lo || v.asInt() > hi) Refuse(where(name) + " is out of range");
@@ -233,7 +243,7 @@ public:
         return v.asText();
     }
 
-private:
+  private:
     const TableDef& table_;
     const std::vector<FieldValue>& row_;
     std::size_t number_;
@@ -342,7 +352,8 @@ SavedGame ReadSavedGame(std::span<const unsigned char> bytes) {
     SavedGame g;
     Rows first = ReadRows(db, appCfg, "rowid", 1);
     if (first.empty()) Refuse("it holds no players");
-    auto players = static_cast<std::size_t>(RowView(appCfg, first[0], 1).number("PlayesNum", 1, kMaxPlayers));
+    auto players =
+        static_cast<std::size_t>(RowView(appCfg, first[0], 1).number("PlayesNum", 1, kMaxPlayers));
     g.AppCfgRows = ReadRows(db, appCfg, "rowid", players);
     if (g.AppCfgRows.size() < players) Refuse("it holds fewer player rows than players");
     ReadConfiguration(g.AppCfgRows, appCfg, g);
@@ -351,9 +362,9 @@ SavedGame ReadSavedGame(std::span<const unsigned char> bytes) {
     if (g.PlanetRows.size() < static_cast<std::size_t>(g.PlanetsNum))
         Refuse("it holds fewer planets than its galaxy has");
     for (int i = 0; i < g.PlanetsNum; ++i)
-        g.Planets.push_back(ReadPlanet(
-            RowView(planets, g.PlanetRows[static_cast<std::size_t>(i)], static_cast<std::size_t>(i) + 1),
-            i, g.PlanetsNum));
+        g.Planets.push_back(ReadPlanet(RowView(planets, g.PlanetRows[static_cast<std::size_t>(i)],
+                                               static_cast<std::size_t>(i) + 1),
+                                       i, g.PlanetsNum));
 
     g.ShipRows = ReadRows(db, ships, "\"PlNum\", \"TFNum\", rowid", kMaxShipRows + 1);
     if (g.ShipRows.size() > kMaxShipRows) Refuse("it holds more task forces than a game can have");
@@ -380,9 +391,12 @@ void WriteSavedGameRows(const std::filesystem::path& file, const SavedGame& game
             for (std::size_t i = 0; i < row.size(); ++i) {
                 const FieldValue& v = row[i];
                 int k = static_cast<int>(i) + 1;
-                if (v.isNull()) s.bindNull(k);
-                else if (v.isText()) s.bind(k, v.asText());
-                else s.bind(k, v.asInt());
+                if (v.isNull())
+                    s.bindNull(k);
+                else if (v.isText())
+                    s.bind(k, v.asText());
+                else
+                    s.bind(k, v.asInt());
             }
             s.step();
         }

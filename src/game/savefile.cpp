@@ -19,7 +19,7 @@ namespace zenthar {
 namespace {
 
 class FileDescriptor {
-public:
+  public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
@@ -28,7 +28,7 @@ public:
     }
     int get() const { return fd_; }
 
-private:
+  private:
     int fd_;
 };
 
@@ -49,10 +49,10 @@ std::string NotAGame(const std::string& detail) {
 // Six letters that differ between calls, for temporary names.
 std::string Letters(unsigned attempt) {
     static constexpr char kAlphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    unsigned long long x =
-        static_cast<unsigned long long>(
-            std::chrono::steady_clock::now().time_since_epoch().count()) ^
-        (static_cast<unsigned long long>(::getpid()) << 32) ^ (attempt * 0x9E3779B97F4A7C15ULL);
+    unsigned long long x = static_cast<unsigned long long>(
+                               std::chrono::steady_clock::now().time_since_epoch().count()) ^
+                           (static_cast<unsigned long long>(::getpid()) << 32) ^
+                           (attempt * 0x9E3779B97F4A7C15ULL);
     std::string s;
     for (int i = 0; i < 6; ++i) {
         x ^= x >> 33;
@@ -121,9 +121,8 @@ void ThrowFileError(int systemError, const std::filesystem::path& path, PathRole
         case ENOMEM:
             throw SaveLoadError(7, "The computer ran out of memory.");
         default:
-            throw SaveLoadError(errors::kPathFileAccess,
-                                std::string("The system reported: ") + std::strerror(systemError) +
-                                    ".");
+            throw SaveLoadError(errors::kPathFileAccess, std::string("The system reported: ") +
+                                                             std::strerror(systemError) + ".");
     }
 }
 
@@ -216,8 +215,8 @@ void RemoveStaleTemporaries(const std::filesystem::path& folder) {
         std::string_view name = entry->d_name;
         long pid = PidOfTemporary(name);
         if (pid < 0) continue;
-        bool owned = pid > 0 && pid != ::getpid() && (::kill(static_cast<pid_t>(pid), 0) == 0 ||
-                                                       errno == EPERM);
+        bool owned = pid > 0 && pid != ::getpid() &&
+                     (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
         if (!owned) stale.emplace_back(name);
     }
     for (const std::string& name : stale) {

@@ -17,13 +17,13 @@ namespace zenthar {
 // A failure of saving or loading with the sentence the player reads after the error number, and
 // for error 68 the folder that is not available.
 class SaveLoadError : public StorageError {
-public:
+  public:
     SaveLoadError(int code, std::string reason, std::string folder = {})
         : StorageError(code, reason), reason_(std::move(reason)), folder_(std::move(folder)) {}
     const std::string& reason() const { return reason_; }
     const std::string& folder() const { return folder_; }
 
-private:
+  private:
     std::string reason_;
     std::string folder_;
 };
@@ -53,7 +53,7 @@ std::vector<unsigned char> ReadGameFile(const std::filesystem::path& source);
 
 // A new, empty file beside a target, removed again (with any journal of it) unless committed.
 class TemporaryFile {
-public:
+  public:
     explicit TemporaryFile(const std::filesystem::path& target);
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
@@ -67,7 +67,7 @@ public:
     // The file is gone or renamed: nothing left to clean up.
     void committed() { path_.clear(); }
 
-private:
+  private:
     std::filesystem::path path_;
     int fd_ = -1;
 };
@@ -76,8 +76,8 @@ private:
 void RenameFile(const std::filesystem::path& from, const std::filesystem::path& to);
 
 // Replaces the step that renames a finished temporary over the target (tests inject failures).
-using RenameStep = std::function<void(const std::filesystem::path& from,
-                                      const std::filesystem::path& to)>;
+using RenameStep =
+    std::function<void(const std::filesystem::path& from, const std::filesystem::path& to)>;
 
 // Makes a finished rename survive a power cut. Best effort: some file systems cannot.
 void SyncFolder(const std::filesystem::path& folder);

@@ -19,7 +19,9 @@
 namespace zenthar {
 namespace {
 
-FieldValue Number(long long v) { return FieldValue(v); }
+FieldValue Number(long long v) {
+    return FieldValue(v);
+}
 
 // "KnownShip1" ... "KnownShip5" and the like, made once.
 std::array<std::string, 5> Numbered(const char* stem) {
@@ -158,8 +160,8 @@ void RestoreConnection(Game& game, bool afterFailure) {
 // Copies the open working database page by page into an empty file.
 void BackupInto(sqlite3* source, const std::filesystem::path& file) {
     sqlite3* out = nullptr;
-    int rc = sqlite3_open_v2(file.c_str(), &out, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
-                             nullptr);
+    int rc =
+        sqlite3_open_v2(file.c_str(), &out, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     struct Closer {
         sqlite3*& db;
         ~Closer() { sqlite3_close_v2(db); }
@@ -187,8 +189,10 @@ void CopyWorkingFileTo(Game& game, const std::filesystem::path& target, const Sa
     BackupInto(game.FileDta1.database().get(), temporary.path());
     temporary.copyModeFrom(target);
     temporary.sync();
-    if (hooks.rename) hooks.rename(temporary.path(), target);
-    else RenameFile(temporary.path(), target);
+    if (hooks.rename)
+        hooks.rename(temporary.path(), target);
+    else
+        RenameFile(temporary.path(), target);
     temporary.committed();
     SyncFolder(target.parent_path());
 }
@@ -310,7 +314,9 @@ std::string GeneralReason(int code) {
 
 }  // namespace
 
-void SaveGame(Game& game, const std::filesystem::path& target) { SaveGame(game, target, {}); }
+void SaveGame(Game& game, const std::filesystem::path& target) {
+    SaveGame(game, target, {});
+}
 
 void SaveGame(Game& game, const std::filesystem::path& target, const SaveHooks& hooks) {
     if (!game.st.GameActive) return;

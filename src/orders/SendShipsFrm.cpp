@@ -16,7 +16,9 @@
 namespace zenthar::ui {
 namespace {
 
-QString FromText(const std::string& s) { return QString::fromStdString(s); }
+QString FromText(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 }  // namespace
 
@@ -32,8 +34,10 @@ SendShipsFrm::SendShipsFrm(zenthar::Game& game, QWidget* parent) : QDialog(paren
     Label2_->setObjectName("Label2");
     FromPlLbl_ = new QLabel(this);
     FromPlLbl_->setObjectName("FromPlLbl");
-    FromPlLbl_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    FromPlLbl_->setMinimumWidth(200);
+    QFont bold = FromPlLbl_->font();
+    bold.setBold(true);
+    FromPlLbl_->setFont(bold);
+    FromPlLbl_->setMinimumWidth(180);
     Label1_ = new QLabel("To:", this);
     Label1_->setObjectName("Label1");
     PlSendCmb_ = new QComboBox(this);
@@ -118,7 +122,9 @@ void SendShipsFrm::SendBtn_Click() {
     SendShipsEdt_->setText(FromText(zenthar::SourceShipsText(game_.st)));
 }
 
-void SendShipsFrm::CancelBtn_Click() { reject(); }
+void SendShipsFrm::CancelBtn_Click() {
+    reject();
+}
 
 void SendShipsFrm::reject() {
     QDialog::reject();

@@ -16,7 +16,7 @@ namespace zenthar::ui {
 class SendShipsFrm : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit SendShipsFrm(zenthar::Game& game, QWidget* parent = nullptr);
 
     // Lists the destinations, names the source and shows its ships.
@@ -33,10 +33,10 @@ public:
     // Escape and the window's close button end up here as well.
     void reject() override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     zenthar::Game& game_;
     QLabel* Label2_ = nullptr;
     QLabel* FromPlLbl_ = nullptr;

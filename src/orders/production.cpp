@@ -11,10 +11,9 @@ bool IncreaseProduction(Game& game) {
     if (p.digit(st.CurrentPlTurn) <= 1) return false;
 
     if (p.Ships >= p.Production && p.Production < p.MaxProd && p.WillProd != 0) {
-        if (!game.dialogs.confirm(
-                "Are you sure that you want to increase the production for " + p.Name.trimmed() +
-                    "?",
-                "Zenthar"))
+        if (!game.dialogs.confirm("Are you sure that you want to increase the production for " +
+                                      p.Name.trimmed() + "?",
+                                  "Zenthar"))
             return false;
         p.Ships = Saturate16(static_cast<long long>(p.Ships) - p.Production);
         p.Production = Saturate16(p.Production + 1LL);
@@ -26,7 +25,8 @@ bool IncreaseProduction(Game& game) {
     else if (p.Production == p.MaxProd)
         game.dialogs.inform("You have reached the Production limit for this planet.");
     else if (p.Ships < p.Production)
-        game.dialogs.inform("You don't have enough ships to increase the Production on this planet.");
+        game.dialogs.inform(
+            "You don't have enough ships to increase the Production on this planet.");
     return false;
 }
 

@@ -49,8 +49,7 @@ std::optional<ShipsCap> CapShipsTyped(const GameState& st, std::string_view type
 std::optional<std::string> SendShips(GameState& st, int destination, std::string_view typed) {
     // The menu lets only an owner in; a dialog left open across a change of hands must not
     // launch from someone else's planet.
-    if (!OwnsSelected(st))
-        return "You don't own this planet. You can't send any ships from here.";
+    if (!OwnsSelected(st)) return "You don't own this planet. You can't send any ships from here.";
     const int from = st.SelectedPlanet;
     const PlanetRecord& source = st.planet(from);
     if (source.Ships < 1) return "What should I send? You have no ships on this planet.";
@@ -58,7 +57,8 @@ std::optional<std::string> SendShips(GameState& st, int destination, std::string
     if (st.planet(destination).Name == source.Name)
         return "Should they make a trip? Destination Planet different from the source, please.";
     const double typedShips = LeadingNumber(typed);
-    if (typedShips > source.Ships) return "You haven't the amount of ships specified on this planet.";
+    if (typedShips > source.Ships)
+        return "You haven't the amount of ships specified on this planet.";
     // Zero, negative or unreadable counts would launch empty or "negative" fleets.
     const long long ships = Round(typedShips);
     if (ships < 1) return "How many ships should go? Type a number of 1 or more, please.";

@@ -21,8 +21,16 @@ namespace {
 constexpr int kClientWidth = 7950;  // twips
 constexpr int kClientHeight = 5820;
 constexpr int kRowPitch = 480;
+// The player rows are a little wider than the old ones: the home-planet lists are wide enough
+// for the longest planet name, and the symbols move right to make room.
+constexpr int kNameWidth = 1980;
+constexpr int kHomeLeft = 2460;
+constexpr int kHomeWidth = 2040;
+constexpr int kSymbolLeft = 4620;
 
-QString FromText(const std::string& s) { return QString::fromStdString(s); }
+QString FromText(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // A control of the old layout lost its focus the way a player moves on: not because a message
 // box or a drop-down list opened over it.
@@ -55,7 +63,8 @@ QRect NewGameFrm::twips(int left, int top, int width, int height) const {
 void NewGameFrm::place(QWidget* w, int left, int top, int width, int height) {
     QRect r = twips(left, top, width, height);
     const int needed = w->sizeHint().height();
-    if (needed > r.height()) r.adjust(0, -(needed - r.height()) / 2, 0, (needed - r.height() + 1) / 2);
+    if (needed > r.height())
+        r.adjust(0, -(needed - r.height()) / 2, 0, (needed - r.height() + 1) / 2);
     w->setGeometry(r);
 }
 
@@ -90,22 +99,22 @@ void NewGameFrm::buildControls() {
     place(Label3_, 360, 1200, 1455, 255);
     Label4_ = new QLabel("Home Planet:", this);
     Label4_->setObjectName("Label4");
-    place(Label4_, 2760, 1200, 1215, 255);
+    place(Label4_, kHomeLeft, 1200, 1215, 255);
     Label6_ = new QLabel("Player's Symbol", this);
     Label6_->setObjectName("Label6");
-    place(Label6_, 4320, 1200, 1455, 255);
+    place(Label6_, kSymbolLeft, 1200, 1455, 255);
 
     for (int k = 0; k < 4; ++k) {
         const auto slot = static_cast<std::size_t>(k);
         const int top = 1560 + kRowPitch * k;
-        const QString index = QString("(%1)").arg(k);
+        const QString index = QString::number(k);  // control arrays: PlayerEdt0, PlayerEdt1, ...
         PlayerEdt_[slot] = new QLineEdit(this);
         PlayerEdt_[slot]->setObjectName("PlayerEdt" + index);
-        place(PlayerEdt_[slot], 360, top, 2295, 285);
+        place(PlayerEdt_[slot], 360, top, kNameWidth, 285);
         HomePlanet_[slot] = new QComboBox(this);
         HomePlanet_[slot]->setObjectName("HomePlanet" + index);
         HomePlanet_[slot]->setMaxVisibleItems(15);
-        place(HomePlanet_[slot], 2760, top, 1455, 300);
+        place(HomePlanet_[slot], kHomeLeft, top, kHomeWidth, 300);
         PlayerSimbol_[slot] = new QLabel(this);
         PlayerSimbol_[slot]->setObjectName("PlayerSimbol" + index);
         PlayerSimbol_[slot]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -114,7 +123,7 @@ void NewGameFrm::buildControls() {
         PlayerSimbol_[slot]->setToolTip("Click to choose another symbol");
         PlayerSimbol_[slot]->installEventFilter(this);
         // A touch larger than the old 375 twips so the icon is not squeezed.
-        PlayerSimbol_[slot]->setGeometry(twips(4320, top - 60, 420, 420));
+        PlayerSimbol_[slot]->setGeometry(twips(kSymbolLeft, top - 60, 420, 420));
     }
 
     Label5_ = new QLabel("Empire Skill Level:", this);
@@ -166,7 +175,8 @@ void NewGameFrm::Form_Load() {
     SkillCmb_->setCurrentIndex(0);
 
     for (int k = 0; k < 4; ++k) {
-        symbols_[static_cast<std::size_t>(k)] = zenthar::kPlayerSymbols[static_cast<std::size_t>(k)];
+        symbols_[static_cast<std::size_t>(k)] =
+            zenthar::kPlayerSymbols[static_cast<std::size_t>(k)];
         showSymbol(k);
     }
     SimpleOpt_->setChecked(true);
@@ -242,7 +252,9 @@ void NewGameFrm::OkBtn_Click() {
     accept();
 }
 
-void NewGameFrm::CancelBtn_Click() { reject(); }
+void NewGameFrm::CancelBtn_Click() {
+    reject();
+}
 
 bool NewGameFrm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == StarsNumberEdt_ && PlayerMovedOn(event)) {

@@ -22,7 +22,7 @@ namespace zenthar::ui {
 class NewGameFrm : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit NewGameFrm(zenthar::Game& game, QWidget* parent = nullptr);
 
     // Fills the lists and symbols and sets every control to its default.
@@ -43,10 +43,10 @@ public:
     // The symbol icon file name of each row.
     const std::array<std::string, 4>& symbols() const { return symbols_; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildControls();
     void showSymbol(int index);
     // A rectangle of the layout in twips, in pixels of this screen.

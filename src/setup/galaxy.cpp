@@ -13,7 +13,7 @@ namespace {
 struct SkillTable {
     int base;
     int divisor;
-    double extraScale;   // extra ships E = Int(r * extraScale + extraOffset)
+    double extraScale;  // extra ships E = Int(r * extraScale + extraOffset)
     double extraOffset;
     int homeProduction;
     double productionShare;
@@ -92,8 +92,8 @@ bool PlaceOnePlanet(GameState& st, int planet, RandomSource& random) {
 bool TryPlacement(GameState& st, RandomSource& random, bool lattice) {
     for (int i = 0; i < st.PlanetsNum; ++i) {
         st.planet(i).OnMap = 0;
-        bool placed = lattice ? PickFreePosition(st, i, random, true)
-                              : PlaceOnePlanet(st, i, random);
+        bool placed =
+            lattice ? PickFreePosition(st, i, random, true) : PlaceOnePlanet(st, i, random);
         if (!placed) return false;
     }
     return true;
@@ -130,7 +130,9 @@ int HomeShare(double pool, int players) {
     return players > 0 ? static_cast<int>(Round(pool) / players) : 0;
 }
 
-int StrongestShare(double pool) { return static_cast<int>(Int(pool * 0.3)); }
+int StrongestShare(double pool) {
+    return static_cast<int>(Int(pool * 0.3));
+}
 
 bool TooClose(int x1, int y1, int x2, int y2) {
     return std::abs(x1 - x2) <= kTooCloseDistance && std::abs(y1 - y2) <= kTooCloseDistance;
@@ -166,8 +168,8 @@ void DrawPlanetAttributes(GameState& st, int planet, RandomSource& random) {
     random.reseed();
     p.Ico = PictureName(Int(random.next() * 3 + 1));
     p.MaxProd = Saturate16(Int(random.next() * 20 + 1));
-    p.Production = Saturate16(
-        Int(p.MaxProd * Skill(st.EmpireSkill).productionShare * random.next() + 1));
+    p.Production =
+        Saturate16(Int(p.MaxProd * Skill(st.EmpireSkill).productionShare * random.next() + 1));
     p.Hostility = Saturate16(Int(random.next() * 10 + 1));
     p.Ships = 0;
 }

@@ -84,8 +84,8 @@ void WriteConfigurationRows(Connection& db, const GameState& st, const NewGameSe
 
 void WritePlanetRow(Recordset& rs, const PlanetRecord& p) {
     static const char* const kKnown[] = {"KnownShip", "KnownProd", "KnownHost", "YearScouted"};
-    const std::array<const std::array<Int16, 6>*, 4> known{&p.KnownShip, &p.KnownProd,
-                                                          &p.KnownHost, &p.YearScouted};
+    const std::array<const std::array<Int16, 6>*, 4> known{&p.KnownShip, &p.KnownProd, &p.KnownHost,
+                                                           &p.YearScouted};
     rs.AddNew();
     rs.SetField("PlanetId", p.PlanetId.padded());
     rs.SetField("Name", p.Name.padded());

@@ -49,9 +49,10 @@ TEST_F(FuzzSaveLoad, LoaderAgreesWithTheRulesOnEditedGames) {
         }
         if (ok == rule.has_value()) {
             ++disagreements;
-            ADD_FAILURE() << "input " << n << ": loader " << (ok ? "accepts" : "refuses: " + verdict)
-                          << ", reference " << (rule ? "refuses: " + *rule : "accepts")
-                          << "\nedits:\n" << Joined(log);
+            ADD_FAILURE() << "input " << n << ": loader "
+                          << (ok ? "accepts" : "refuses: " + verdict) << ", reference "
+                          << (rule ? "refuses: " + *rule : "accepts") << "\nedits:\n"
+                          << Joined(log);
             continue;
         }
         ok ? ++accepted : ++refused;

@@ -15,7 +15,7 @@ namespace zenthar::testing {
 namespace {
 
 class AtomicSave : public SaveLoadTest {
-protected:
+  protected:
     void SetUp() override {
         SaveLoadTest::SetUp();
         old = savedSample(401, {2, 8, 2}, "target.mdb");
@@ -78,7 +78,8 @@ TEST_F(AtomicSave, FoldersThatDoNotExistOrStandInTheWay) {
     EXPECT_FALSE(std::filesystem::exists(saves / "missing"));
     EXPECT_EQ(saveFails(save("target.mdb") / "x.mdb", 76), "ERROR 76: That path doesn't exist.");
     std::filesystem::create_directory(save("folder.mdb"));
-    EXPECT_EQ(saveFails(save("folder.mdb"), 75), "ERROR 75 occurred. That is a folder, not a game file.");
+    EXPECT_EQ(saveFails(save("folder.mdb"), 75),
+              "ERROR 75 occurred. That is a folder, not a game file.");
     EXPECT_TRUE(std::filesystem::is_empty(save("folder.mdb")));
     ASSERT_EQ(::mkfifo(save("pipe.mdb").c_str(), 0644), 0);
     EXPECT_EQ(saveFails(save("pipe.mdb"), 75), "ERROR 75 occurred. That is not an ordinary file.");
@@ -111,7 +112,9 @@ TEST_F(AtomicSave, FullDiskWhileCopying) {
     SaveHooks hooks;
     // From here on no file may grow past 1 KiB, as if the disk had filled up.
     hooks.beforeCopy = [] {
-        struct rlimit tiny {1024, RLIM_INFINITY};
+        struct rlimit tiny {
+            1024, RLIM_INFINITY
+        };
         ::setrlimit(RLIMIT_FSIZE, &tiny);
     };
     std::string message;
@@ -121,7 +124,9 @@ TEST_F(AtomicSave, FullDiskWhileCopying) {
     } catch (const StorageError& e) {
         message = StorageErrorMessage(e);
     }
-    struct rlimit restore {before.rlim_cur, before.rlim_max};
+    struct rlimit restore {
+        before.rlim_cur, before.rlim_max
+    };
     ::setrlimit(RLIMIT_FSIZE, &restore);
     ::signal(SIGXFSZ, previous);
     EXPECT_EQ(message, "ERROR 61 occurred. The disk is full.");
@@ -140,10 +145,12 @@ TEST_F(AtomicSave, FailedRenameLeavesTheOldFileAndNoTemporary) {
         SaveGame(game, save("target.mdb"), hooks);
         ADD_FAILURE() << "the save went through";
     } catch (const StorageError& e) {
-        EXPECT_EQ(StorageErrorMessage(e), "ERROR 57 occurred. The drive reported a read or write error.");
+        EXPECT_EQ(StorageErrorMessage(e),
+                  "ERROR 57 occurred. The drive reported a read or write error.");
     }
     EXPECT_EQ(written.parent_path(), saves);
-    EXPECT_EQ(written.filename().string().rfind(".target.mdb" + std::string(kTemporaryMarker), 0), 0u);
+    EXPECT_EQ(written.filename().string().rfind(".target.mdb" + std::string(kTemporaryMarker), 0),
+              0u);
     expectOldFileWhole(saves);
 }
 
@@ -151,7 +158,9 @@ TEST_F(AtomicSave, KilledBeforeTheRenameThenTheNextSaveClearsUp) {
     const std::string wanted = DescribeSavedGame(game.st);
     int code = inChild([&] {
         SaveHooks hooks;
-        hooks.rename = [](const std::filesystem::path&, const std::filesystem::path&) { ::_exit(42); };
+        hooks.rename = [](const std::filesystem::path&, const std::filesystem::path&) {
+            ::_exit(42);
+        };
         SaveGame(game, save("target.mdb"), hooks);
     });
     ASSERT_EQ(code, 42);
@@ -169,22 +178,25 @@ TEST_F(AtomicSave, KilledBeforeTheRenameThenTheNextSaveClearsUp) {
 TEST_F(AtomicSave, StaleTemporariesAreTheOnlyFilesRemoved) {
     auto touch = [&](const std::string& name) { WriteBytes(saves / name, {1, 2, 3}); };
     const std::string mark(kTemporaryMarker);
-    touch(".a.mdb" + mark + std::to_string(::getpid()) + "-aaaaaa");            // this process
-    touch(".b.mdb" + mark + "999999999-bbbbbb");                                // long gone
+    touch(".a.mdb" + mark + std::to_string(::getpid()) + "-aaaaaa");  // this process
+    touch(".b.mdb" + mark + "999999999-bbbbbb");                      // long gone
     touch(".b.mdb" + mark + "999999999-bbbbbb-journal");
-    touch(".c.mdb" + mark + "x-cccccc");                                        // no process
-    touch(".d.mdb" + mark + std::to_string(::getppid()) + "-dddddd");           // still running
-    touch("e.mdb" + mark + "999999999-eeeeee");                                 // not hidden
+    touch(".c.mdb" + mark + "x-cccccc");                               // no process
+    touch(".d.mdb" + mark + std::to_string(::getppid()) + "-dddddd");  // still running
+    touch("e.mdb" + mark + "999999999-eeeeee");                        // not hidden
     touch(".hidden.mdb");
     touch("plain.mdb");
     std::filesystem::create_directory(saves / (".f" + mark + "999999999-ffffff"));
     RemoveStaleTemporaries(saves);
     std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(saves)) names.push_back(e.path().filename().string());
+    for (const auto& e : std::filesystem::directory_iterator(saves))
+        names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     std::vector<std::string> expected = {".d.mdb" + mark + std::to_string(::getppid()) + "-dddddd",
-                                         ".f" + mark + "999999999-ffffff", ".hidden.mdb",
-                                         "e.mdb" + mark + "999999999-eeeeee", "plain.mdb",
+                                         ".f" + mark + "999999999-ffffff",
+                                         ".hidden.mdb",
+                                         "e.mdb" + mark + "999999999-eeeeee",
+                                         "plain.mdb",
                                          "target.mdb"};
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(names, expected);

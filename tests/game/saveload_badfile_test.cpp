@@ -13,11 +13,11 @@ namespace zenthar::testing {
 namespace {
 
 class BadFile : public SaveLoadTest {
-protected:
+  protected:
     void SetUp() override {
         SaveLoadTest::SetUp();
         good = savedSample(101, {3, 12, 4}, "good.mdb");  // 3 players, planets 01..12
-        MakeSampleGame(game, 202, {2, 9, 3});               // the game that is running
+        MakeSampleGame(game, 202, {2, 9, 3});             // the game that is running
         before = snapshot();
         shown = t.view.statusShown;
     }
@@ -37,7 +37,9 @@ protected:
         return refused(save("bad.mdb"), 13);
     }
 
-    std::string refusedEdit(const std::string& sql) { return refusedBytes(EditSavedGame(good, sql)); }
+    std::string refusedEdit(const std::string& sql) {
+        return refusedBytes(EditSavedGame(good, sql));
+    }
 
     std::vector<unsigned char> good;
     Snapshot before;
@@ -82,7 +84,8 @@ TEST_F(BadFile, FilesThatAreNoDatabase) {
     refusedBytes(noise);
     std::copy(good.begin(), good.begin() + 100, noise.begin());  // a database header on noise
     refusedBytes(noise);
-    refusedBytes(std::vector<unsigned char>(good.begin(), good.begin() + static_cast<long>(good.size() / 2)));
+    refusedBytes(std::vector<unsigned char>(good.begin(),
+                                            good.begin() + static_cast<long>(good.size() / 2)));
     refusedBytes(std::vector<unsigned char>(good.begin(), good.begin() + 600));
     std::vector<unsigned char> damaged = good;
     for (std::size_t i = 4096; i < damaged.size(); i += 97) damaged[i] ^= 0x5a;
@@ -92,7 +95,8 @@ TEST_F(BadFile, FilesThatAreNoDatabase) {
 TEST_F(BadFile, FarTooLargeFileIsNotRead) {
     {
         std::ofstream out(save("huge.mdb"), std::ios::binary);
-        out.write(reinterpret_cast<const char*>(good.data()), static_cast<std::streamsize>(good.size()));
+        out.write(reinterpret_cast<const char*>(good.data()),
+                  static_cast<std::streamsize>(good.size()));
     }
     std::filesystem::resize_file(save("huge.mdb"), kMaxGameFileBytes + 1);  // sparse
     EXPECT_EQ(refused(save("huge.mdb"), 13),
@@ -110,9 +114,10 @@ TEST_F(BadFile, TablesAndFieldsThatAreMissing) {
     refusedEdit("ALTER TABLE AppCfg DROP COLUMN SoundsOff");
     refusedEdit("ALTER TABLE Ships RENAME COLUMN RemTurns TO Turns");
     // A view in place of a table is not a table.
-    EXPECT_NE(refusedEdit("ALTER TABLE AppCfg RENAME TO Old; CREATE VIEW AppCfg AS SELECT * FROM Old")
-                  .find("the table AppCfg is missing"),
-              std::string::npos);
+    EXPECT_NE(
+        refusedEdit("ALTER TABLE AppCfg RENAME TO Old; CREATE VIEW AppCfg AS SELECT * FROM Old")
+            .find("the table AppCfg is missing"),
+        std::string::npos);
     refusedEdit("DELETE FROM AppCfg");
     EXPECT_NE(refusedEdit("DELETE FROM AppCfg WHERE rowid = (SELECT max(rowid) FROM AppCfg)")
                   .find("fewer player rows than players"),
@@ -149,9 +154,10 @@ TEST_F(BadFile, PlanetIdsThatDoNotFit) {
               "not match its place).");
     refusedEdit("UPDATE Planets SET PlanetId = '04' WHERE rowid = 3");
     refusedEdit("UPDATE Planets SET PlanetId = 3 WHERE rowid = 3");
-    EXPECT_EQ(refusedEdit("UPDATE Ships SET EndPl = '77' WHERE rowid = (SELECT min(rowid) FROM Ships)"),
-              "ERROR 13 occurred. The file is not a Zenthar game (Ships row 1: EndPl names no "
-              "planet of the galaxy).");
+    EXPECT_EQ(
+        refusedEdit("UPDATE Ships SET EndPl = '77' WHERE rowid = (SELECT min(rowid) FROM Ships)"),
+        "ERROR 13 occurred. The file is not a Zenthar game (Ships row 1: EndPl names no "
+        "planet of the galaxy).");
     refusedEdit("UPDATE Ships SET StartPl = '13'");  // beyond this galaxy's 12 planets
     refusedEdit("UPDATE Ships SET EndPl = '00'");
     refusedEdit("UPDATE Ships SET EndPl = '1 '");
@@ -182,13 +188,15 @@ TEST_F(BadFile, NumbersOutsideSixteenBitsAndValuesOfTheWrongKind) {
 
 TEST_F(BadFile, EmptyValueWhereTheGameNeedsOne) {
     for (const FieldDef& f : FindTable("Planets")->fields)
-        EXPECT_NE(refusedEdit("UPDATE Planets SET " + std::string(f.name) + " = NULL WHERE rowid = 6")
-                      .find("Planets row 6: " + std::string(f.name) + " is empty"),
-                  std::string::npos)
+        EXPECT_NE(
+            refusedEdit("UPDATE Planets SET " + std::string(f.name) + " = NULL WHERE rowid = 6")
+                .find("Planets row 6: " + std::string(f.name) + " is empty"),
+            std::string::npos)
             << f.name;
     for (const FieldDef& f : FindTable("Ships")->fields)
-        EXPECT_NE(refusedEdit("UPDATE Ships SET " + std::string(f.name) + " = NULL").find("is empty"),
-                  std::string::npos)
+        EXPECT_NE(
+            refusedEdit("UPDATE Ships SET " + std::string(f.name) + " = NULL").find("is empty"),
+            std::string::npos)
             << f.name;
     for (const char* name : {"PlayesNum", "PlanetsNum", "GameType", "EmpireSkill", "CurrentYear",
                              "CurrentPlTurn", "PlName1", "PlSymbol", "PlHome", "Hatest"})
@@ -231,13 +239,13 @@ TEST_F(BadFile, AFailureAfterTheSwapPutsTheRunningGameBack) {
 TEST_F(BadFile, WhatIsNoPartOfTheGameDoesNotStopALoad) {
     // Rows past the game's own, other tables, a trigger, a write-ahead header: loaded all the same,
     // and the working file holds only the game.
-    std::vector<unsigned char> odd = EditSavedGame(
-        good,
-        "INSERT INTO AppCfg (PlayesNum, PlName1) VALUES (x'00', 'junk');"
-        "INSERT INTO Planets (PlanetId, Name, MaxProd) VALUES ('99', NULL, 500);"
-        "CREATE TABLE Notes (t TEXT); INSERT INTO Notes VALUES ('hello');"
-        "CREATE TRIGGER t AFTER UPDATE ON Ships BEGIN DELETE FROM Planets; END;"
-        "CREATE VIEW v AS SELECT * FROM Planets;");
+    std::vector<unsigned char> odd =
+        EditSavedGame(good,
+                      "INSERT INTO AppCfg (PlayesNum, PlName1) VALUES (x'00', 'junk');"
+                      "INSERT INTO Planets (PlanetId, Name, MaxProd) VALUES ('99', NULL, 500);"
+                      "CREATE TABLE Notes (t TEXT); INSERT INTO Notes VALUES ('hello');"
+                      "CREATE TRIGGER t AFTER UPDATE ON Ships BEGIN DELETE FROM Planets; END;"
+                      "CREATE VIEW v AS SELECT * FROM Planets;");
     odd[18] = odd[19] = 2;
     WriteBytes(save("odd.mdb"), odd);
     LoadGame(game, save("odd.mdb"));

@@ -22,7 +22,7 @@ struct Snapshot {
 };
 
 class SaveLoadTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { std::filesystem::create_directories(saves); }
 
     std::filesystem::path save(const std::string& name) const { return saves / name; }

@@ -25,9 +25,8 @@ std::vector<std::string> FleetsOfEverySide(Game& g) {
         std::string list;
         for (int i = 0; i <= g.st.TaskForceLast; ++i) {
             const TaskForceRecord& tf = g.st.TaskForceList[static_cast<std::size_t>(i)];
-            list += std::to_string(tf.TFNum) + ":" + tf.StartPl.padded() + ">" +
-                    tf.EndPl.padded() + "@" + std::to_string(tf.RemTurns) + "x" +
-                    std::to_string(tf.NumOfShips) + " ";
+            list += std::to_string(tf.TFNum) + ":" + tf.StartPl.padded() + ">" + tf.EndPl.padded() +
+                    "@" + std::to_string(tf.RemTurns) + "x" + std::to_string(tf.NumOfShips) + " ";
         }
         lists.push_back(list);
     }
@@ -124,9 +123,21 @@ TEST_F(RoundTrip, SaveWithoutAGameDoesNothing) {
 }
 
 TEST_F(RoundTrip, SavingTwiceRewritesTheRowsAndCopiesTheSameState) {
-    GalaxyBuilder(game).players({"Ann", "Bob"}).planet(0, 5, 5).owner(0).home().ships(30)
-        .planet(1, 9, 5).owner(1).home().ships(25).planet(2, 20, 20).planet(3, 30, 3)
-        .planet(4, 40, 40).ships(9).build();
+    GalaxyBuilder(game)
+        .players({"Ann", "Bob"})
+        .planet(0, 5, 5)
+        .owner(0)
+        .home()
+        .ships(30)
+        .planet(1, 9, 5)
+        .owner(1)
+        .home()
+        .ships(25)
+        .planet(2, 20, 20)
+        .planet(3, 30, 3)
+        .planet(4, 40, 40)
+        .ships(9)
+        .build();
     // A galaxy built in memory has no rows yet: the save adds them.
     SaveGame(game, save("one.mdb"));
     const std::string first = DescribeDatabase(save("one.mdb"));
@@ -163,7 +174,8 @@ TEST_F(RoundTrip, RowsOfANewGameAreRewrittenNotAdded) {
     s.players = 3;
     s.names = {"Ann", "Bob", "Cy", ""};
     s.symbols = {"shipvert.ico", "mac.ico", "shiporiz.ico", "flsp.ico"};
-    for (std::size_t k = 0; k < 4; ++k) s.homePlanets[k] = g.st.planet(static_cast<int>(k)).Name.padded();
+    for (std::size_t k = 0; k < 4; ++k)
+        s.homePlanets[k] = g.st.planet(static_cast<int>(k)).Name.padded();
     s.planets = 8;
     ASSERT_FALSE(CheckNewGame(g.st, s).has_value());
     CreateNewGame(g, s);
@@ -191,15 +203,18 @@ TEST_F(RoundTrip, RowsOfANewGameAreRewrittenNotAdded) {
     const std::string dump = DescribeDatabase(save("new.mdb"));
     std::size_t planets = dump.find("== Planets\n"), ships = dump.find("== Ships\n");
     EXPECT_EQ(std::count(dump.begin(), dump.begin() + static_cast<long>(planets), '\n'), 4);
-    EXPECT_EQ(std::count(dump.begin() + static_cast<long>(planets), dump.begin() + static_cast<long>(ships), '\n'), 9);
+    EXPECT_EQ(std::count(dump.begin() + static_cast<long>(planets),
+                         dump.begin() + static_cast<long>(ships), '\n'),
+              9);
 }
 
 TEST_F(RoundTrip, EmptyCampaignFieldsReadAsTheRulesSay) {
     std::vector<unsigned char> bytes = savedSample(41, {2, 9, 1}, "full.mdb");
     WriteBytes(save("nulls.mdb"),
-               EditSavedGame(bytes, "UPDATE AppCfg SET StartYear = NULL, StartPl = NULL, "
-                                    "EndPl = NULL, EmpireOut = NULL, EndTurnScreen = NULL, "
-                                    "SoundsOff = NULL WHERE rowid = (SELECT min(rowid) FROM AppCfg)"));
+               EditSavedGame(bytes,
+                             "UPDATE AppCfg SET StartYear = NULL, StartPl = NULL, "
+                             "EndPl = NULL, EmpireOut = NULL, EndTurnScreen = NULL, "
+                             "SoundsOff = NULL WHERE rowid = (SELECT min(rowid) FROM AppCfg)"));
     game.st.EmpireOut = true;
     LoadGame(game, save("nulls.mdb"));
     EXPECT_EQ(game.st.StartYear, game.st.CurrentYear);
@@ -207,7 +222,8 @@ TEST_F(RoundTrip, EmptyCampaignFieldsReadAsTheRulesSay) {
     EXPECT_TRUE(game.st.EndPl.blank());
     EXPECT_FALSE(game.st.EmpireOut);
     // An empty campaign planet written as the empty text loads the same way.
-    WriteBytes(save("empty.mdb"), EditSavedGame(bytes, "UPDATE AppCfg SET StartPl = '', EndPl = ' '"));
+    WriteBytes(save("empty.mdb"),
+               EditSavedGame(bytes, "UPDATE AppCfg SET StartPl = '', EndPl = ' '"));
     LoadGame(game, save("empty.mdb"));
     EXPECT_TRUE(game.st.StartPl.blank());
     EXPECT_TRUE(game.st.EndPl.blank());
@@ -244,7 +260,8 @@ TEST_F(RoundTrip, LoadingKeepsImagesAndBringsTheSelectionIntoTheGalaxy) {
     game.st.SelectedPlanet = 40;
     LoadGame(game, save("big.mdb"));
     EXPECT_EQ(game.st.PlanetImagesLoaded, 29);
-    EXPECT_EQ(game.st.SelectedPlanet, game.st.PlHome[static_cast<std::size_t>(game.st.CurrentPlTurn)]);
+    EXPECT_EQ(game.st.SelectedPlanet,
+              game.st.PlHome[static_cast<std::size_t>(game.st.CurrentPlTurn)]);
     game.st.SelectedPlanet = 25;
     LoadGame(game, save("small.mdb"));
     EXPECT_EQ(game.st.PlanetImagesLoaded, 29) << "images are only ever added";
@@ -300,7 +317,9 @@ TEST_F(RoundTrip, TheWorkingFileIsNeitherLoadedNorOverwritten) {
     EXPECT_EQ(loadFails(game.ProgramFolder / "games" / "NewGame.mdb", 75),
               "ERROR 75 occurred. That is the game's own working file.");
     EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(saveFails(game.ProgramFolder / "GAMES" / "NEWGAME.MDB", 75).rfind("ERROR 75 occurred.", 0), 0u);
+    EXPECT_EQ(
+        saveFails(game.ProgramFolder / "GAMES" / "NEWGAME.MDB", 75).rfind("ERROR 75 occurred.", 0),
+        0u);
     EXPECT_EQ(snapshot(), before);
     expectConnectionOnShips();
 }
@@ -310,8 +329,9 @@ TEST(StorageErrorText, NumbersWithTheirOwnTextAndOthersWithAReason) {
     EXPECT_EQ(StorageErrorMessage(StorageError(76, "x")), "ERROR 76: That path doesn't exist.");
     EXPECT_EQ(StorageErrorMessage(SaveLoadError(68, "gone", "/media/usb")),
               "ERROR 68: Drive /media/usb: not available.");
-    EXPECT_EQ(StorageErrorMessage(SaveLoadError(13, "The file is not a Zenthar game (it is empty).")),
-              "ERROR 13 occurred. The file is not a Zenthar game (it is empty).");
+    EXPECT_EQ(
+        StorageErrorMessage(SaveLoadError(13, "The file is not a Zenthar game (it is empty).")),
+        "ERROR 13 occurred. The file is not a Zenthar game (it is empty).");
     EXPECT_EQ(StorageErrorMessage(StorageError(13, "SQLITE_NOTADB")),
               "ERROR 13 occurred. The file is not a Zenthar game (it is damaged).");
     EXPECT_EQ(StorageErrorMessage(StorageError(61, "x")), "ERROR 61 occurred. The disk is full.");

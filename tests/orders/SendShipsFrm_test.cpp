@@ -19,15 +19,21 @@ namespace {
 using ui::SendShipsFrm;
 
 class SendShipsFrmTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         GalaxyBuilder(t.game)
             .players({"Ann"})
             .year(4100)
-            .planet(0, 0, 0).owner(0).home().ships(10)
+            .planet(0, 0, 0)
+            .owner(0)
+            .home()
+            .ships(10)
             .planet(1, 0, 7)
-            .planet(2, 3, 4).owner(0).ships(12)
-            .planet(3, 20, 20).owner(0)
+            .planet(2, 3, 4)
+            .owner(0)
+            .ships(12)
+            .planet(3, 20, 20)
+            .owner(0)
             .build();
     }
     void open(int source) {

@@ -9,17 +9,28 @@ namespace zenthar {
 namespace {
 
 class SendShipsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         testing::GalaxyBuilder(t.game)
             .players({"Ann", "Bob"})
             .year(4100)
-            .planet(0, 0, 0).owner(0).home().ships(10)
+            .planet(0, 0, 0)
+            .owner(0)
+            .home()
+            .ships(10)
             .planet(1, 0, 7)
-            .planet(2, 3, 4).owner(0).ships(12)
-            .planet(3, 20, 20).owner(1).home().ships(30)
-            .planet(4, 0, 0).owner(0).ships(5)  // same place as planet 0
-            .planet(5, 9, 9).owner(0)            // no ships
+            .planet(2, 3, 4)
+            .owner(0)
+            .ships(12)
+            .planet(3, 20, 20)
+            .owner(1)
+            .home()
+            .ships(30)
+            .planet(4, 0, 0)  // same place as planet 0
+            .owner(0)
+            .ships(5)
+            .planet(5, 9, 9)  // no ships
+            .owner(0)
             .currentPlayer(0)
             .build();
         st().SelectedPlanet = 0;
@@ -96,7 +107,8 @@ TEST_F(SendShipsTest, ChecksComeInTheirOrder) {
     st().SelectedPlanet = 2;
     EXPECT_EQ(SendShips(st(), 2, "50"),
               "Should they make a trip? Destination Planet different from the source, please.");
-    EXPECT_EQ(SendShips(st(), 1, "50"), "You haven't the amount of ships specified on this planet.");
+    EXPECT_EQ(SendShips(st(), 1, "50"),
+              "You haven't the amount of ships specified on this planet.");
     EXPECT_EQ(SendShips(st(), 1, "12.5"),
               "You haven't the amount of ships specified on this planet.");
     EXPECT_EQ(snapshot(), before);

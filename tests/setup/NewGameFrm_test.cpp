@@ -22,7 +22,7 @@ namespace {
 using ui::NewGameFrm;
 
 class NewGameFrmTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { open(); }
     void open() {
         frm = std::make_unique<NewGameFrm>(t.game);
@@ -36,9 +36,9 @@ protected:
         EXPECT_NE(w, nullptr) << name.toStdString();
         return w;
     }
-    QLineEdit* name(int k) { return child<QLineEdit>(QString("PlayerEdt(%1)").arg(k)); }
-    QComboBox* home(int k) { return child<QComboBox>(QString("HomePlanet(%1)").arg(k)); }
-    QLabel* symbol(int k) { return child<QLabel>(QString("PlayerSimbol(%1)").arg(k)); }
+    QLineEdit* name(int k) { return child<QLineEdit>(QString("PlayerEdt%1").arg(k)); }
+    QComboBox* home(int k) { return child<QComboBox>(QString("HomePlanet%1").arg(k)); }
+    QLabel* symbol(int k) { return child<QLabel>(QString("PlayerSimbol%1").arg(k)); }
     QLineEdit* stars() { return child<QLineEdit>("StarsNumberEdt"); }
     QComboBox* count() { return child<QComboBox>("PlayerNumCmb"); }
     void type(QLineEdit* edit, const QString& text) {
@@ -86,7 +86,8 @@ TEST_F(NewGameFrmTest, OpensWithTheDefaults) {
         EXPECT_EQ(home(k)->currentText().toStdString(), t.st().planet(k).Name.trimmed());
         EXPECT_EQ(name(k)->isEnabled(), k == 0);
         EXPECT_TRUE(name(k)->text().isEmpty());
-        EXPECT_EQ(frm->symbols()[static_cast<std::size_t>(k)], kPlayerSymbols[static_cast<std::size_t>(k)]);
+        EXPECT_EQ(frm->symbols()[static_cast<std::size_t>(k)],
+                  kPlayerSymbols[static_cast<std::size_t>(k)]);
     }
     // The old layout's size: 7950 x 5820 twips.
     EXPECT_EQ(frm->width(), qRound(7950 * frm->logicalDpiX() / 1440.0));
@@ -142,7 +143,7 @@ TEST_F(NewGameFrmTest, OkChecksInTheirOrderAndKeepsTheDialogOpen) {
     chooseCount(2);
     type(name(0), "Ann");
     type(name(1), "   ");
-    home(3)->setCurrentIndex(0);  // row 3 takes row 0's capital
+    home(3)->setCurrentIndex(0);                   // row 3 takes row 0's capital
     QTest::mouseClick(symbol(2), Qt::LeftButton);  // row 2 onto row 3's symbol
     clickOk();
     EXPECT_EQ(lastMessage(), "Fill in Players' Names, please.");
@@ -175,8 +176,14 @@ TEST_F(NewGameFrmTest, OkChecksInTheirOrderAndKeepsTheDialogOpen) {
 }
 
 TEST_F(NewGameFrmTest, CancelKeepsTheEntriesAndTheRunningGame) {
-    GalaxyBuilder(t.game).players({"Old"}).planet(0, 5, 5).owner(0).home().ships(9)
-        .planet(1, 15, 15).build();
+    GalaxyBuilder(t.game)
+        .players({"Old"})
+        .planet(0, 5, 5)
+        .owner(0)
+        .home()
+        .ships(9)
+        .planet(1, 15, 15)
+        .build();
     const int players = t.st().PlayesNum;
     const std::string oldSymbol = t.st().PlSymbol[0].padded();
     chooseCount(3);
@@ -249,8 +256,7 @@ TEST_F(NewGameFrmTest, AStorageFailureIsReportedAndTheDialogStays) {
     type(name(0), "Ann");
     clickOk();
     ASSERT_EQ(t.dialogs.asked.size(), 1U);
-    EXPECT_EQ(lastMessage().rfind("The new game could not be written to the game database", 0),
-              0U);
+    EXPECT_EQ(lastMessage().rfind("The new game could not be written to the game database", 0), 0U);
     EXPECT_TRUE(frm->isVisible());
     EXPECT_NE(frm->result(), QDialog::Accepted);
     EXPECT_EQ(t.st().PlanetsNum, 0);

@@ -45,14 +45,16 @@ void ExpectSpaced(const GameState& st, const std::string& what) {
         for (int j = 0; j < i; ++j) {
             const PlanetRecord& q = st.planet(j);
             EXPECT_TRUE(std::abs(p.XPos - q.XPos) >= 5 || std::abs(p.YPos - q.YPos) >= 5)
-                << what << ": planets " << j << " and " << i << " at (" << q.XPos << ","
-                << q.YPos << ") and (" << p.XPos << "," << p.YPos << ")";
+                << what << ": planets " << j << " and " << i << " at (" << q.XPos << "," << q.YPos
+                << ") and (" << p.XPos << "," << p.YPos << ")";
         }
     }
 }
 
 // The draw that makes Round(r * 45 + 0.5) come out as v.
-double Coordinate(int v) { return (v - 0.3) / 45.0; }
+double Coordinate(int v) {
+    return (v - 0.3) / 45.0;
+}
 
 TEST(ShipPool, BoundsBySkill) {
     // One player, Beginner, 26 planets: P = 260 + 5.2 E with E from 1 to 6.
@@ -129,7 +131,7 @@ TEST(Placement, ConstantDrawsStillEndWithEveryPlanetClear) {
 // Draws that only ever land on the 25 points of a 9-unit grid, which together leave no free
 // position anywhere: a 26th planet can never be placed.
 class BlockingRandom : public RandomSource {
-public:
+  public:
     double next() override {
         static constexpr std::array<int, 5> kSpots{5, 14, 23, 32, 41};
         const int k = n_++ % 50;
@@ -139,7 +141,7 @@ public:
     }
     void reseed() override {}
 
-private:
+  private:
     int n_ = 0;
 };
 
@@ -189,7 +191,8 @@ TEST(Generation, ManySeedsGiveSoundGalaxies) {
 
         const int home = HomeShare(out.pool, players);
         const int homeProduction = std::array<int, 3>{10, 12, 15}[static_cast<std::size_t>(skill)];
-        const double share = std::array<double, 3>{0.33, 0.5, 0.66}[static_cast<std::size_t>(skill)];
+        const double share =
+            std::array<double, 3>{0.33, 0.5, 0.66}[static_cast<std::size_t>(skill)];
         std::set<int> capitals;
         for (int k = 0; k < players; ++k) {
             const int h = rows[static_cast<std::size_t>(k)];
@@ -260,10 +263,10 @@ TEST(Generation, ScriptedGalaxyTieGoesToTheEarlierPlanet) {
         r.push(Coordinate(1 + 10 * i));
     }
     // Attributes of planets 1 to 4: picture, MaxProd, Production, Hostility.
-    r.push(0.0), r.push(0.5), r.push(0.0), r.push(0.0);        // good, 11, 1, 1
-    r.push(0.5), r.push(0.99), r.push(0.99), r.push(0.99);     // medium, 20, 10, 10
-    r.push(0.9), r.push(0.3), r.push(0.5), r.push(0.45);       // bad, 7, 2, 5
-    r.push(0.4), r.push(0.99), r.push(0.0), r.push(0.2);       // medium, 20, 1, 3
+    r.push(0.0), r.push(0.5), r.push(0.0), r.push(0.0);     // good, 11, 1, 1
+    r.push(0.5), r.push(0.99), r.push(0.99), r.push(0.99);  // medium, 20, 10, 10
+    r.push(0.9), r.push(0.3), r.push(0.5), r.push(0.45);    // bad, 7, 2, 5
+    r.push(0.4), r.push(0.99), r.push(0.0), r.push(0.2);    // medium, 20, 1, 3
     GalaxyOutcome out = GenerateGalaxy(st, r, Homes(st, {0, 1, 2, 3}));
     EXPECT_EQ(r.remaining(), 0U);
     EXPECT_EQ(r.reseeds, 5 + 4);  // every placement and every Empire planet's attributes
@@ -286,17 +289,18 @@ TEST(Generation, ScriptedGalaxyTieGoesToTheEarlierPlanet) {
     EXPECT_EQ(out.strongest, 2);
     EXPECT_EQ(st.planet(2).Ships, 30);  // Int(0.3 * 103)
     // d = 5 - 2 = 3; ranking 01, 03, 05, 02, 04: planet 4 first, then 1, then 3.
-    EXPECT_EQ(st.planet(4).Ships, 103 / 3 + 1);   // 35, pool 103 - 34 + 1 = 70
-    EXPECT_EQ(st.planet(1).Ships, 70 / 3 + 1);    // 24, pool 70 - 23 + 1 = 48
-    EXPECT_EQ(st.planet(3).Ships, 48 / 3 + 1);    // 17
+    EXPECT_EQ(st.planet(4).Ships, 103 / 3 + 1);  // 35, pool 103 - 34 + 1 = 70
+    EXPECT_EQ(st.planet(1).Ships, 70 / 3 + 1);   // 24, pool 70 - 23 + 1 = 48
+    EXPECT_EQ(st.planet(3).Ships, 48 / 3 + 1);   // 17
 }
 
 TEST(Dealing, WorkedExampleShrinksThePool) {
     // P = 880, two players, 20 planets: d = 17.
     GameState st = Galaxy(20, 2, 0);
-    const std::array<int, 20> maxProd{20, 20, 19, 2, 5, 6, 7, 8, 9, 10,
+    const std::array<int, 20> maxProd{20, 20, 19, 2,  5,  6,  7,  8, 9,  10,
                                       11, 12, 13, 14, 15, 16, 17, 3, 18, 4};
-    for (int i = 0; i < 20; ++i) st.planet(i).MaxProd = static_cast<Int16>(maxProd[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < 20; ++i)
+        st.planet(i).MaxProd = static_cast<Int16>(maxProd[static_cast<std::size_t>(i)]);
     st.planet(0).Ships = 440;  // capitals
     st.planet(1).Ships = 440;
     DealEmpireShips(st, 880.0, 2);
@@ -326,8 +330,7 @@ TEST(Dealing, FivePlanetsFourPlayersDealsNothingMore) {
     EXPECT_EQ(out.strongest, 3);
     EXPECT_EQ(st.planet(3).Ships, StrongestShare(out.pool));
     for (int k = 0; k < 4; ++k)
-        EXPECT_EQ(st.planet(st.PlHome[static_cast<std::size_t>(k)]).Ships,
-                  HomeShare(out.pool, 4));
+        EXPECT_EQ(st.planet(st.PlHome[static_cast<std::size_t>(k)]).Ships, HomeShare(out.pool, 4));
     EXPECT_EQ(st.PlHome[0], 4);
     EXPECT_EQ(st.PlHome[3], 1);
 }

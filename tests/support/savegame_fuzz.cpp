@@ -17,18 +17,20 @@ namespace zenthar::testing {
 namespace {
 
 class Script {
-public:
+  public:
     explicit Script(std::span<const std::uint8_t> data) : data_(data) {}
     std::uint8_t next() { return pos_ < data_.size() ? data_[pos_++] : 0; }
     unsigned word() { return static_cast<unsigned>(next()) << 8 | next(); }
     bool done() const { return pos_ >= data_.size(); }
 
-private:
+  private:
     std::span<const std::uint8_t> data_;
     std::size_t pos_ = 0;
 };
 
-const TableDef& AnyTable(Script& s) { return GameTables()[s.next() % GameTables().size()]; }
+const TableDef& AnyTable(Script& s) {
+    return GameTables()[s.next() % GameTables().size()];
+}
 std::string AnyField(Script& s, const TableDef& t) {
     return std::string(t.fields[s.next() % t.fields.size()].name);
 }
@@ -38,17 +40,45 @@ std::string AnyRow(Script& s, const std::string& table) {
 }
 
 std::string AnyValue(Script& s) {
-    static const char* const kNumbers[] = {
-        "-32769", "-32768", "-2",  "-1",   "0",     "1",     "2",          "3",
-        "4",      "5",      "19",  "20",   "21",    "49",    "50",         "51",
-        "4100",   "32767",  "32768", "65536", "2147483648", "-9223372036854775807"};
-    static const char* const kTexts[] = {
-        "''",     "' '",    "'  '",   "'01'",  "'05'",  "'12'",   "'13'",        "'51'",
-        "'77'",   "'1 '",   "' 1'",   "'0000'", "'3000'", "'0123'", "'0400'",     "'000'",
-        "'abcd'", "'00000'", "'good_pl.ico'", "'med_pl.ico  '", "'Zoë'",  "'4100'",
-        "'12345678901234567890123456789012345678901'", "'1234567890123456789012345678901234567890'",
-        "'Nul' || char(0)", "'-1'"};
-    static const char* const kOthers[] = {"2.5", "1e10", "-0.5", "4100.0", "x''", "x'00'", "x'3031'"};
+    static const char* const kNumbers[] = {"-32769",     "-32768",
+                                           "-2",         "-1",
+                                           "0",          "1",
+                                           "2",          "3",
+                                           "4",          "5",
+                                           "19",         "20",
+                                           "21",         "49",
+                                           "50",         "51",
+                                           "4100",       "32767",
+                                           "32768",      "65536",
+                                           "2147483648", "-9223372036854775807"};
+    static const char* const kTexts[] = {"''",
+                                         "' '",
+                                         "'  '",
+                                         "'01'",
+                                         "'05'",
+                                         "'12'",
+                                         "'13'",
+                                         "'51'",
+                                         "'77'",
+                                         "'1 '",
+                                         "' 1'",
+                                         "'0000'",
+                                         "'3000'",
+                                         "'0123'",
+                                         "'0400'",
+                                         "'000'",
+                                         "'abcd'",
+                                         "'00000'",
+                                         "'good_pl.ico'",
+                                         "'med_pl.ico  '",
+                                         "'Zoë'",
+                                         "'4100'",
+                                         "'12345678901234567890123456789012345678901'",
+                                         "'1234567890123456789012345678901234567890'",
+                                         "'Nul' || char(0)",
+                                         "'-1'"};
+    static const char* const kOthers[] = {"2.5", "1e10",  "-0.5",   "4100.0",
+                                          "x''", "x'00'", "x'3031'"};
     switch (s.next() % 10) {
         case 0:
             return "NULL";
@@ -91,7 +121,7 @@ struct Cell {
 using Table = std::vector<std::map<std::string, Cell>>;
 
 class Reader {
-public:
+  public:
     explicit Reader(std::span<const unsigned char> bytes) {
         sqlite3_open_v2(":memory:", &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
         sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
@@ -135,7 +165,7 @@ public:
         return rows;
     }
 
-private:
+  private:
     sqlite3* db_ = nullptr;
     bool ok_ = false;
 };
@@ -146,7 +176,8 @@ std::string Lower(std::string s) {
 }
 
 bool TwoDigitId(const Cell& c, long long planets) {
-    if (c.type != SQLITE_TEXT || c.text.size() != 2 || !std::isdigit(static_cast<unsigned char>(c.text[0])) ||
+    if (c.type != SQLITE_TEXT || c.text.size() != 2 ||
+        !std::isdigit(static_cast<unsigned char>(c.text[0])) ||
         !std::isdigit(static_cast<unsigned char>(c.text[1])))
         return false;
     long long n = std::stoll(c.text);
@@ -202,8 +233,8 @@ std::vector<unsigned char> MutateSavedGame(const std::vector<unsigned char>& bas
             case 2:
             case 3:
             case 4:
-                sql.push_back("UPDATE " + table + " SET " + field + " = " + AnyValue(s) + " WHERE " +
-                              AnyRow(s, table));
+                sql.push_back("UPDATE " + table + " SET " + field + " = " + AnyValue(s) +
+                              " WHERE " + AnyRow(s, table));
                 break;
             case 5:
                 sql.push_back("UPDATE " + table + " SET " + field + " = " + AnyValue(s));
@@ -230,9 +261,10 @@ std::vector<unsigned char> MutateSavedGame(const std::vector<unsigned char>& bas
                               table + " AS SELECT * FROM Old" + table);
                 break;
             case 12:
-                sql.push_back("CREATE INDEX IF NOT EXISTS Extra" + field + " ON " + table + "(" +
-                              field + "); CREATE TABLE IF NOT EXISTS Notes(t); CREATE TRIGGER IF "
-                              "NOT EXISTS Wipe AFTER UPDATE ON Ships BEGIN DELETE FROM Planets; END");
+                sql.push_back(
+                    "CREATE INDEX IF NOT EXISTS Extra" + field + " ON " + table + "(" + field +
+                    "); CREATE TABLE IF NOT EXISTS Notes(t); CREATE TRIGGER IF "
+                    "NOT EXISTS Wipe AFTER UPDATE ON Ships BEGIN DELETE FROM Planets; END");
                 break;
             default:
                 edits.push_back({s.next() % 3, s.word(), s.next()});
@@ -244,11 +276,16 @@ std::vector<unsigned char> MutateSavedGame(const std::vector<unsigned char>& bas
     for (const ByteEdit& e : edits) {
         if (bytes.empty()) break;
         std::size_t at = e.at % bytes.size();
-        if (e.kind == 0) bytes[at] ^= static_cast<unsigned char>(e.value | 1);
-        else if (e.kind == 1) bytes[at % 100] = e.value;
-        else bytes.resize(at);
+        if (e.kind == 0)
+            bytes[at] ^= static_cast<unsigned char>(e.value | 1);
+        else if (e.kind == 1)
+            bytes[at % 100] = e.value;
+        else
+            bytes.resize(at);
         if (log)
-            log->push_back(std::string(e.kind == 0 ? "flip" : e.kind == 1 ? "set" : "cut") +
+            log->push_back(std::string(e.kind == 0   ? "flip"
+                                       : e.kind == 1 ? "set"
+                                                     : "cut") +
                            " byte " + std::to_string(e.kind == 1 ? at % 100 : at));
     }
     return bytes;
@@ -266,8 +303,10 @@ std::optional<std::string> ReferenceRefusal(std::span<const unsigned char> bytes
         return "damaged";
 
     for (const TableDef& t : GameTables()) {
-        auto object = r.query("SELECT type, upper(substr(sql, 1, 12)) AS head FROM sqlite_master "
-                              "WHERE lower(name) = '" + Lower(std::string(t.name)) + "'");
+        auto object = r.query(
+            "SELECT type, upper(substr(sql, 1, 12)) AS head FROM sqlite_master "
+            "WHERE lower(name) = '" +
+            Lower(std::string(t.name)) + "'");
         if (!object || object->size() != 1 || object->front()["type"].text != "table" ||
             object->front()["head"].text != "CREATE TABLE")
             return std::string(t.name) + " is no table";
@@ -322,11 +361,12 @@ std::optional<std::string> ReferenceRefusal(std::span<const unsigned char> bytes
     for (std::size_t i = 0; i < planetRows->size(); ++i) {
         auto& row = (*planetRows)[i];
         if (auto broken = KindBroken(planetsDef, row)) return broken;
-        char id[3] = {static_cast<char>('0' + (i + 1) / 10), static_cast<char>('0' + (i + 1) % 10), 0};
+        char id[3] = {static_cast<char>('0' + (i + 1) / 10), static_cast<char>('0' + (i + 1) % 10),
+                      0};
         if (row["PlanetId"].text != id) return "PlanetId";
         const std::string& scouted = row["Scouted"].text;
-        if (scouted.size() != 4 || std::any_of(scouted.begin(), scouted.end(),
-                                               [](char c) { return c < '0' || c > '3'; }))
+        if (scouted.size() != 4 ||
+            std::any_of(scouted.begin(), scouted.end(), [](char c) { return c < '0' || c > '3'; }))
             return "Scouted";
         if (!Whole(row["MaxProd"], 1, 20)) return "MaxProd";
         if (!Whole(row["WillProd"], -1, 0)) return "WillProd";

@@ -24,16 +24,16 @@ void DescribePlanet(std::ostringstream& out, const PlanetRecord& p, bool withOnM
         << " host " << p.Hostility << " ships " << p.Ships << " ico [" << p.Ico.padded()
         << "] scouted [" << p.Scouted.padded() << "]";
     for (std::size_t k = 0; k < 6; ++k)
-        out << " k" << k << "=" << p.KnownShip[k] << "/" << p.KnownProd[k] << "/"
-            << p.KnownHost[k] << "/" << p.YearScouted[k];
+        out << " k" << k << "=" << p.KnownShip[k] << "/" << p.KnownProd[k] << "/" << p.KnownHost[k]
+            << "/" << p.YearScouted[k];
     if (withOnMap) out << " onmap " << p.OnMap;
     out << "\n";
 }
 
 void DescribeConfiguration(std::ostringstream& out, const GameState& st, std::size_t slots) {
     out << "players " << st.PlayesNum << " planets " << st.PlanetsNum << " type " << st.GameType
-        << " skill " << st.EmpireSkill << " year " << st.CurrentYear << " turn "
-        << st.CurrentPlTurn << "\n";
+        << " skill " << st.EmpireSkill << " year " << st.CurrentYear << " turn " << st.CurrentPlTurn
+        << "\n";
     out << "campaign " << st.StartYear << " [" << st.StartPl.padded() << "] -> ["
         << st.EndPl.padded() << "] empireout " << st.EmpireOut << "\n";
     for (std::size_t k = 0; k < slots; ++k)
@@ -168,8 +168,10 @@ void MakeSampleGame(Game& game, std::uint32_t seed, const SampleShape& shape) {
 
 std::string DescribeSavedGame(const GameState& st) {
     std::ostringstream out;
-    DescribeConfiguration(out, st, static_cast<std::size_t>(std::max(0, std::min(st.PlayesNum, 4))));
-    for (int i = 0; i < st.PlanetsNum && i < kPlanetSlots; ++i) DescribePlanet(out, st.planet(i), false);
+    DescribeConfiguration(out, st,
+                          static_cast<std::size_t>(std::max(0, std::min(st.PlayesNum, 4))));
+    for (int i = 0; i < st.PlanetsNum && i < kPlanetSlots; ++i)
+        DescribePlanet(out, st.planet(i), false);
     for (int i = 0; i <= st.TaskForceLast; ++i)
         DescribeTaskForce(out, st.TaskForceList[static_cast<std::size_t>(i)], false);
     out << "prodorder";
@@ -183,10 +185,9 @@ std::string DescribeWholeState(const GameState& st) {
     std::ostringstream out;
     DescribeConfiguration(out, st, kSides);
     out << "skip " << st.SkipEndTurnScreen << " soundsoff " << st.SoundsOff << " active "
-        << st.GameActive << " selected " << st.SelectedPlanet << " images "
-        << st.PlanetImagesLoaded << " fleets " << st.ShowFleetsMode << " victory "
-        << st.VictoryAnswer << " names " << st.PlanetNamesLast << " search ["
-        << st.SearchPlanetName << "]\n";
+        << st.GameActive << " selected " << st.SelectedPlanet << " images " << st.PlanetImagesLoaded
+        << " fleets " << st.ShowFleetsMode << " victory " << st.VictoryAnswer << " names "
+        << st.PlanetNamesLast << " search [" << st.SearchPlanetName << "]\n";
     for (const PlanetRecord& p : st.PlanetList) DescribePlanet(out, p, true);
     out << "last " << st.TaskForceLast << "\n";
     for (const TaskForceRecord& tf : st.TaskForceList) DescribeTaskForce(out, tf, true);
@@ -205,9 +206,9 @@ std::string DescribeDatabase(const std::filesystem::path& file) {
     for (const char* table : {"AppCfg", "Planets", "Ships"}) {
         out << "== " << table << "\n";
         sqlite3_stmt* q = nullptr;
-        std::string sql = std::string("SELECT * FROM ") + table +
-                          (std::string(table) == "Ships" ? " ORDER BY PlNum, TFNum, rowid"
-                                                         : " ORDER BY rowid");
+        std::string sql =
+            std::string("SELECT * FROM ") + table +
+            (std::string(table) == "Ships" ? " ORDER BY PlNum, TFNum, rowid" : " ORDER BY rowid");
         if (sqlite3_prepare_v2(db, sql.c_str(), -1, &q, nullptr) != SQLITE_OK) {
             out << "missing\n";
             continue;
@@ -215,7 +216,8 @@ std::string DescribeDatabase(const std::filesystem::path& file) {
         while (sqlite3_step(q) == SQLITE_ROW) {
             for (int c = 0; c < sqlite3_column_count(q); ++c) {
                 const unsigned char* t = sqlite3_column_text(q, c);
-                out << (c ? "|" : "") << sqlite3_column_type(q, c) << ":" << (t ? reinterpret_cast<const char*>(t) : "");
+                out << (c ? "|" : "") << sqlite3_column_type(q, c) << ":"
+                    << (t ? reinterpret_cast<const char*>(t) : "");
             }
             out << "\n";
         }
@@ -237,7 +239,8 @@ std::vector<unsigned char> ReadBytes(const std::filesystem::path& file) {
 
 void WriteBytes(const std::filesystem::path& file, const std::vector<unsigned char>& bytes) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + file.string());
 }
 

@@ -18,9 +18,10 @@ struct SampleShape {
     int taskForcesPerSide = 3;  // for every player and for the Empire
 };
 
-// Resets the working database and replaces the game by a random but valid one: players, planets with every field set, the
-// Empire's campaign, both check marks, and task forces of every side in the Ships table (the
-// current player's loaded into TaskForceList). The working database must be bound (StartUp).
+// Resets the working database and replaces the game by a random but valid one: players, planets
+// with every field set, the Empire's campaign, both check marks, and task forces of every side in
+// the Ships table (the current player's loaded into TaskForceList). The working database must be
+// bound (StartUp).
 void MakeSampleGame(Game& game, std::uint32_t seed, const SampleShape& shape = {});
 
 // Everything a save keeps, one line per item: configuration, players, campaign, planets 0 to

@@ -33,10 +33,10 @@ using namespace zenthar::testing;
 }
 
 class Harness {
-public:
+  public:
     Harness() {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("zenthar-fuzz-" + std::to_string(::getpid()));
+        folder_ =
+            std::filesystem::temp_directory_path() / ("zenthar-fuzz-" + std::to_string(::getpid()));
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_ / "GAMES");
         for (const char* name : {"crt.dat", "planets.dat", "backgrnd.dat"})
@@ -46,7 +46,8 @@ public:
         game_ = std::make_unique<Game>(folder_, dialogs_, display_, view_, random_);
         StartUp(*game_);
         std::uint32_t seed = 1;
-        for (SampleShape shape : {SampleShape{1, 5, 1}, SampleShape{3, 12, 4}, SampleShape{4, 26, 6}}) {
+        for (SampleShape shape :
+             {SampleShape{1, 5, 1}, SampleShape{3, 12, 4}, SampleShape{4, 26, 6}}) {
             MakeSampleGame(*game_, seed++, shape);
             SaveGame(*game_, file("base.mdb"));
             bases.push_back(ReadBytes(file("base.mdb")));
@@ -63,7 +64,7 @@ public:
     Game& game() { return *game_; }
     std::vector<std::vector<unsigned char>> bases;
 
-private:
+  private:
     std::filesystem::path folder_;
     SilentDialogs dialogs_;
     SilentDisplay display_;
