@@ -1,6 +1,7 @@
 // Drawing and clicking the galaxy map.
 #include "app/GalaxyMap.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -25,7 +26,8 @@ constexpr std::array<QRgb, 16> kStarPalette = {
 GalaxyMap::GalaxyMap(QWidget* parent) : QWidget(parent) {
     // Every pixel is painted from the star layer: nothing to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMouseTracking(false);
+    // Arrow keys scroll the map once it has been clicked.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void GalaxyMap::setState(const GameState* st) {
@@ -93,12 +95,11 @@ void GalaxyMap::DrawGalaxyMap(GameState& st, int hv, int vv) {
     update(dirty);
 }
 
-QRegion GalaxyMap::itemArea(const Item& item) {
-    QRegion area(item.image);
+QRect GalaxyMap::itemArea(const Item& item) {
     const QSizeF text = item.name.size();
-    area += QRect(item.namePos, QSize(static_cast<int>(std::ceil(text.width())) + 1,
-                                      static_cast<int>(std::ceil(text.height())) + 1));
-    return area;
+    return item.image.united(
+        QRect(item.namePos, QSize(static_cast<int>(std::ceil(text.width())) + 1,
+                                  static_cast<int>(std::ceil(text.height())) + 1)));
 }
 
 QStaticText GalaxyMap::nameText(const std::string& name) {
@@ -198,6 +199,33 @@ void GalaxyMap::wheelEvent(QWheelEvent* event) {
     const int steps = -wheelRemainder_ / 120;
     wheelRemainder_ += steps * 120;
     if (steps != 0) emit scrollRequested(across ? steps : 0, across ? 0 : steps);
+    event->accept();
+}
+
+void GalaxyMap::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Left:
+            emit scrollRequested(-1, 0);
+            break;
+        case Qt::Key_Right:
+            emit scrollRequested(1, 0);
+            break;
+        case Qt::Key_Up:
+            emit scrollRequested(0, -1);
+            break;
+        case Qt::Key_Down:
+            emit scrollRequested(0, 1);
+            break;
+        case Qt::Key_PageUp:
+            emit scrollRequested(0, -5);
+            break;
+        case Qt::Key_PageDown:
+            emit scrollRequested(0, 5);
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
     event->accept();
 }
 

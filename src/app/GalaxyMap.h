@@ -53,7 +53,7 @@ class GalaxyMap : public QWidget {
   signals:
     void System1_Click(int index);
     void System1_DblClick(int index);
-    // Wheel over the map: whole steps, positive downwards / to the right.
+    // Wheel or arrow keys over the map: whole steps, positive downwards / to the right.
     void scrollRequested(int horizontalSteps, int verticalSteps);
     // The inner area of the window changed size.
     void resized();
@@ -64,6 +64,7 @@ class GalaxyMap : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -79,8 +80,8 @@ class GalaxyMap : public QWidget {
     };
 
     QStaticText nameText(const std::string& name);
-    // Where an item paints: its image and its name.
-    static QRegion itemArea(const Item& item);
+    // Where an item paints: its image with its name below.
+    static QRect itemArea(const Item& item);
     const QPixmap& starLayer();
 
     const GameState* st_ = nullptr;

@@ -1,6 +1,6 @@
 // zenthar-screenshot: starts the main window on a fixed little galaxy held in memory and writes
 // a picture of it, optionally with one of its menus open, so the window can be looked at.
-//   zenthar-screenshot OUT.png [main|file|orders|reports|tools|options|help] [WIDTHxHEIGHT]
+//   zenthar-screenshot OUT.png [main|empty|file|orders|reports|tools|options|help] [WIDTHxHEIGHT]
 //                      [X,Y,W,H: only this part, twice as large]
 #include <QApplication>
 #include <QMenu>
@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Zenthar");
     if (argc < 2) {
         std::fprintf(stderr,
-                     "usage: %s OUT.png [main|file|orders|reports|tools|options|help] "
+                     "usage: %s OUT.png [main|empty|file|orders|reports|tools|options|help] "
                      "[WIDTHxHEIGHT]\n",
                      argv[0]);
         return 2;
@@ -107,9 +107,12 @@ int main(int argc, char** argv) {
     }
     window.show();
     window.activateWindow();
-    BuildGalaxy(window.game().st);
-    window.ShowLoadedGame();
-    window.ShowPlanetInfo(3, false);
+    // "empty" is the window as the program starts: stars only, no game.
+    if (view != "empty") {
+        BuildGalaxy(window.game().st);
+        window.ShowLoadedGame();
+        window.ShowPlanetInfo(3, false);
+    }
 
     QMenu* menu = nullptr;
     const char* menuName = view == "file"                         ? "FileMenu"

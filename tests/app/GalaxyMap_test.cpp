@@ -1,6 +1,7 @@
 // The galaxy map: which planets are in view, where their images stand, what a redraw and a
 // scroll step do to the picture, and clicks on the images.
 #include <QTest>
+#include <QWheelEvent>
 
 #include "app/app_fixture.h"
 
@@ -198,6 +199,28 @@ TEST_F(GalaxyMapTest, ClickSelectsThePlanetAndClickingSpaceDoesNothing) {
     EXPECT_EQ(st().SelectedPlanet, 0);
     EXPECT_EQ(text("CurShipsLbl"), "Ships: 30");
     EXPECT_TRUE(asked.empty());
+}
+
+TEST_F(GalaxyMapTest, ArrowKeysAndTheWheelMoveTheScrollBars) {
+    startShown(900, 600);
+    galaxy().planet(0, 10, 10).owner(0).home().build();
+    window->ShowLoadedGame();
+    scrollTo(4, 4);
+    QTest::keyClick(&map(), Qt::Key_Right);
+    QTest::keyClick(&map(), Qt::Key_Down);
+    QTest::keyClick(&map(), Qt::Key_Down);
+    EXPECT_EQ(horiz()->value(), 5);
+    EXPECT_EQ(vert()->value(), 6);
+    EXPECT_EQ(map().imageRect(0).topLeft(), expectedCorner(5, 4));
+    QTest::keyClick(&map(), Qt::Key_PageUp);
+    EXPECT_EQ(vert()->value(), 1);
+    QTest::keyClick(&map(), Qt::Key_PageUp);
+    EXPECT_EQ(vert()->value(), 0) << "never past the galaxy's edge";
+
+    QWheelEvent down(QPointF(300, 300), map().mapToGlobal(QPointF(300, 300)), QPoint(),
+                     QPoint(0, -240), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&map(), &down);
+    EXPECT_EQ(vert()->value(), 2) << "two notches, two units";
 }
 
 }  // namespace
