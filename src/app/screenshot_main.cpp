@@ -1,18 +1,27 @@
 // zenthar-screenshot: starts the main window on a fixed little galaxy held in memory and writes
-// a picture of it, optionally with one of its menus open, so the window can be looked at.
-//   zenthar-screenshot OUT.png [main|empty|file|orders|reports|tools|options|help] [WIDTHxHEIGHT]
-//                      [X,Y,W,H: only this part, twice as large]
+// a picture of it, with one of its menus open or one of its windows on top, so every window can
+// be looked at without playing to it.
+//   zenthar-screenshot OUT.png [VIEW[@MS]] [WIDTHxHEIGHT] [X,Y,W,H: only this part, twice as large]
+// VIEW is main, empty, a menu (file, orders, reports, tools, options, help) or a window (newgame,
+// question, open, save, sendships, production, battle, summary, prodsum, owning, fleets, find,
+// browser, about); MS is how long to wait before taking the picture (the battle runs in real
+// time).
 #include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <unistd.h>
+
 #include <cstdio>
 #include <string>
 
 #include "app/GalaxyMap.h"
 #include "app/Zenthar.h"
+#include "turn/taskforces.h"
 
 namespace {
 
@@ -72,18 +81,70 @@ void BuildGalaxy(GameState& st) {
     st.GameActive = true;
 }
 
+// Ann's fleets: one lands on an Empire planet at the coming year end, two more are on their way.
+void LaunchFleets(zenthar::Game& game) {
+    GameState& st = game.st;
+    st.CurrentPlTurn = 0;
+    st.TaskForceLast = -1;
+    zenthar::LaunchTaskForce(st, 2, 8, 40);
+    st.TaskForceList[0].RemTurns = static_cast<zenthar::Int16>(st.CurrentYear + 1);
+    zenthar::LaunchTaskForce(st, 3, 1, 10);
+    zenthar::LaunchTaskForce(st, 5, 13, 12);
+    zenthar::SaveTaskForces(game);
+    zenthar::LoadTaskForces(game);
+}
+
+// The main window with every other visible window drawn over it where it stands on the screen.
 QImage Compose(QWidget& window, QMenu* menu) {
-    QImage image = window.grab().toImage();
-    if (menu != nullptr && menu->isVisible()) {
-        QPainter p(&image);
-        const QPoint at = menu->mapToGlobal(QPoint(0, 0)) - window.mapToGlobal(QPoint(0, 0));
-        p.drawPixmap(at, menu->grab());
-        if (QMenu* sub = menu->findChild<QMenu*>(); sub != nullptr && sub->isVisible())
-            p.drawPixmap(sub->mapToGlobal(QPoint(0, 0)) - window.mapToGlobal(QPoint(0, 0)),
-                         sub->grab());
+    QRect bounds = window.geometry();
+    std::vector<QWidget*> others;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == &window || !w->isVisible() || qobject_cast<QMenu*>(w) != nullptr) continue;
+        others.push_back(w);
+        bounds |= w->geometry();
     }
+    // Modal windows last: they are on top.
+    std::stable_sort(others.begin(), others.end(),
+                     [](QWidget* a, QWidget* b) { return !a->isModal() && b->isModal(); });
+    QImage image(bounds.size(), QImage::Format_RGB32);
+    image.fill(QColor(60, 60, 60));
+    QPainter p(&image);
+    p.drawPixmap(window.geometry().topLeft() - bounds.topLeft(), window.grab());
+    if (menu != nullptr && menu->isVisible()) {
+        const QPoint origin = window.mapToGlobal(QPoint(0, 0)) - window.geometry().topLeft() +
+                              bounds.topLeft();
+        p.drawPixmap(menu->mapToGlobal(QPoint(0, 0)) - origin, menu->grab());
+        if (QMenu* sub = menu->findChild<QMenu*>(); sub != nullptr && sub->isVisible())
+            p.drawPixmap(sub->mapToGlobal(QPoint(0, 0)) - origin, sub->grab());
+    }
+    for (QWidget* w : others) p.drawPixmap(w->geometry().topLeft() - bounds.topLeft(), w->grab());
     return image;
 }
+
+using Command = void (zenthar::ui::Zenthar::*)();
+
+struct WindowView {
+    const char* name;
+    Command command;
+    int delayMs;
+};
+
+constexpr WindowView kWindows[] = {
+    {"newgame", &zenthar::ui::Zenthar::NewGameItem_Click, 600},
+    {"question", &zenthar::ui::Zenthar::NewGameItem_Click, 600},
+    {"open", &zenthar::ui::Zenthar::LoadGameItem_Click, 900},
+    {"save", &zenthar::ui::Zenthar::SaveGameItem_Click, 900},
+    {"sendships", &zenthar::ui::Zenthar::SendItem_Click, 600},
+    {"production", &zenthar::ui::Zenthar::IncreaseProdItem_Click, 600},
+    {"battle", &zenthar::ui::Zenthar::EndTurnItem_Click, 5600},
+    {"summary", &zenthar::ui::Zenthar::EndTurnItem_Click, 900},
+    {"prodsum", &zenthar::ui::Zenthar::ProductionSumItem_Click, 600},
+    {"owning", &zenthar::ui::Zenthar::OwningMapItem_Click, 600},
+    {"fleets", &zenthar::ui::Zenthar::ShowFleetsItem_Click, 600},
+    {"find", &zenthar::ui::Zenthar::SearchItem_Click, 600},
+    {"browser", &zenthar::ui::Zenthar::IntBrowserItem_Click, 600},
+    {"about", &zenthar::ui::Zenthar::AboutItem_Click, 600},
+};
 
 }  // namespace
 
@@ -91,14 +152,20 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zenthar");
     if (argc < 2) {
-        std::fprintf(stderr,
-                     "usage: %s OUT.png [main|empty|file|orders|reports|tools|options|help] "
-                     "[WIDTHxHEIGHT]\n",
-                     argv[0]);
+        std::fprintf(stderr, "usage: %s OUT.png [VIEW[@MS]] [WIDTHxHEIGHT] [X,Y,W,H]\n", argv[0]);
         return 2;
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
-    const std::string view = argc > 2 ? argv[2] : "main";
+    std::string view = argc > 2 ? argv[2] : "main";
+    int delayMs = -1;
+    if (std::size_t at = view.find('@'); at != std::string::npos) {
+        delayMs = std::atoi(view.c_str() + at + 1);
+        view.resize(at);
+    }
+    const WindowView* window_view = nullptr;
+    for (const WindowView& w : kWindows)
+        if (view == w.name) window_view = &w;
+
     zenthar::ui::Zenthar window;
     if (!window.startUp()) return 1;
     if (argc > 3) {
@@ -107,11 +174,20 @@ int main(int argc, char** argv) {
     }
     window.show();
     window.activateWindow();
-    // "empty" is the window as the program starts: stars only, no game.
-    if (view != "empty") {
-        BuildGalaxy(window.game().st);
+    // "empty" is the window as the program starts: stars only, no game; so is "newgame", which
+    // would otherwise first ask whether to end the running game ("question").
+    if (view != "empty" && view != "newgame" && view != "open") {
+        zenthar::Game& game = window.game();
+        BuildGalaxy(game.st);
+        if (view == "battle" || view == "summary" || view == "fleets") LaunchFleets(game);
+        if (view == "battle" || view == "summary") {
+            // The year ends when the last player ends his turn.
+            game.st.CurrentPlTurn = 1;
+            zenthar::LoadTaskForces(game);
+            game.st.SkipEndTurnScreen = view == "summary";
+        }
         window.ShowLoadedGame();
-        window.ShowPlanetInfo(3, false);
+        window.ShowPlanetInfo(view == "production" ? 2 : 3, false);
     }
 
     QMenu* menu = nullptr;
@@ -121,8 +197,29 @@ int main(int argc, char** argv) {
                            : view == "tools" || view == "options" ? "ToolsItem"
                            : view == "help"                       ? "HelpItem"
                                                                   : nullptr;
+    if (delayMs < 0) delayMs = window_view != nullptr ? window_view->delayMs : 400;
     int status = 0;
+    auto takePicture = [&] {
+        QImage image = Compose(window, menu);
+        int x = 0, y = 0, w = 0, h = 0;
+        if (argc > 4 && std::sscanf(argv[4], "%d,%d,%d,%d", &x, &y, &w, &h) == 4 && w > 0 &&
+            h > 0)
+            image = image.copy(x, y, w, h).scaled(w * 2, h * 2);
+        if (!image.save(out)) {
+            std::fprintf(stderr, "cannot write %s\n", argv[1]);
+            status = 1;
+        }
+        // A command may still be running in its own event loop (a dialog, a battle): the picture
+        // is all this program is for, so leave without unwinding it.
+        std::fflush(nullptr);
+        ::_exit(status);
+    };
     QTimer::singleShot(300, &window, [&] {
+        if (window_view != nullptr) {
+            QTimer::singleShot(delayMs, &window, takePicture);
+            (window.*(window_view->command))();
+            return;
+        }
         if (menuName != nullptr) {
             menu = window.findChild<QMenu*>(menuName);
             if (menu != nullptr) {
@@ -132,21 +229,7 @@ int main(int argc, char** argv) {
                         menu->setActiveAction(sub->menuAction());
             }
         }
-        QTimer::singleShot(400, &window, [&] {
-            QImage image = Compose(window, menu);
-            int x = 0, y = 0, w = 0, h = 0;
-            if (argc > 4 && std::sscanf(argv[4], "%d,%d,%d,%d", &x, &y, &w, &h) == 4 && w > 0 &&
-                h > 0)
-                image = image.copy(x, y, w, h).scaled(w * 2, h * 2);
-            if (!image.save(out)) {
-                std::fprintf(stderr, "cannot write %s\n", argv[1]);
-                status = 1;
-            }
-            QApplication::exit(status);
-        });
+        QTimer::singleShot(delayMs, &window, takePicture);
     });
-    const int rc = QApplication::exec();
-    // The window must not ask about the running game on its way out.
-    window.game().st.GameActive = false;
-    return rc;
+    return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 #include "game/game.h"
 
 #include "game/datafiles.h"
+#include "game/savefile.h"
 #include "game/storage_error.h"
 
 namespace zenthar {
@@ -25,6 +26,8 @@ void ResetWorkingDatabase(Game& game) {
 void StartUp(Game& game) {
     ReadCrtFile(game.file("crt.dat"), game.st.CrtTable);
     ResetWorkingDatabase(game);
+    // A run that was killed in the middle of a save leaves its temporary copy beside the target.
+    RemoveStaleTemporaries(game.GamesFolder());
     game.st.GameActive = false;
     game.st.PlanetImagesLoaded = 0;
     game.st.CurrentPlTurn = 0;

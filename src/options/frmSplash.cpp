@@ -115,7 +115,14 @@ void frmSplash::Form_Load() {
 
 frmSplash* frmSplash::showAbout(QPointer<frmSplash>& open,
                                 const std::filesystem::path& programFolder, QWidget* parent) {
-    if (!open) open = new frmSplash(programFolder, parent);
+    if (!open) {
+        open = new frmSplash(programFolder, parent);
+        // A dialog centres itself over its owner; this plain window has to be placed by hand.
+        if (parent != nullptr) {
+            const QRect owner = parent->window()->frameGeometry();
+            open->move(owner.center() - QPoint(open->width() / 2, open->height() / 2));
+        }
+    }
     open->show();
     open->raise();
     open->activateWindow();

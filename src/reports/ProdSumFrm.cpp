@@ -28,7 +28,8 @@ ProdSumFrm::ProdSumFrm(zenthar::Game& game, QWidget* parent) : QDialog(parent), 
 
     const double dpi = logicalDpiX();
     auto tw = [dpi](int twips) { return TwipsToPixels(twips, dpi); };
-    setFixedSize(tw(8640), tw(5820));
+    // The last column reaches 8775 twips: a right margin as wide as the left one keeps it whole.
+    setFixedSize(tw(7200 + 1575 + 240), tw(5820));
     // The cells were sized for a small 8-point face; the headings must fit them.
     QFont f = font();
     f.setPointSizeF(8.25);

@@ -203,6 +203,15 @@ TEST_F(AtomicSave, StaleTemporariesAreTheOnlyFilesRemoved) {
     RemoveStaleTemporaries(saves / "no-such-folder");  // nothing to do, no failure
 }
 
+TEST_F(AtomicSave, TheNextStartClearsWhatAKilledSaveLeftInGames) {
+    const std::filesystem::path games = game.GamesFolder();
+    const std::string stale = ".kept.mdb" + std::string(kTemporaryMarker) + "999999999-zzzzzz";
+    WriteBytes(games / stale, {1, 2, 3});
+    StartUp(game);
+    EXPECT_FALSE(std::filesystem::exists(games / stale));
+    EXPECT_TRUE(std::filesystem::exists(game.WorkingFile()));
+}
+
 TEST_F(AtomicSave, AFailedSaveLeavesTheRunningGameAlone) {
     const std::string state = DescribeWholeState(game.st);
     saveFails(saves / "missing" / "x.mdb", 76);

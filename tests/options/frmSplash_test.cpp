@@ -39,6 +39,17 @@ TEST(About, ShowsTheNameTheVersionAndThePlatform) {
     again->close();
 }
 
+TEST(About, OpensOverTheMiddleOfTheMainWindow) {
+    QWidget owner;
+    owner.setGeometry(100, 80, 1200, 900);
+    owner.show();
+    QPointer<frmSplash> open;
+    frmSplash* w = frmSplash::showAbout(open, kProgramDir, &owner);
+    const QPoint offset = w->frameGeometry().center() - owner.frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << "," << offset.y();
+    w->close();
+}
+
 class AboutClosing : public ::testing::TestWithParam<Qt::Key> {};
 
 TEST_P(AboutClosing, AKeyThatTypesACharacterClosesIt) {
