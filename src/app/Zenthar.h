@@ -51,6 +51,8 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     zenthar::Game& game() { return game_; }
     QtDialogs& dialogs() { return dialogs_; }
     QtTurnDisplay& turnDisplay() { return display_; }
+    // Replaced by a seeded source when a game has to be repeatable.
+    zenthar::SystemRandom& randomSource() { return random_; }
     GalaxyMap& galaxyMap() { return *map_; }
     int MainFormState() const { return mainFormState_; }
     // True while End Turn runs: no other command may start.

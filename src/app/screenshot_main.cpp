@@ -6,15 +6,15 @@
 // question, open, save, sendships, production, battle, summary, prodsum, owning, fleets, find,
 // browser, about); MS is how long to wait before taking the picture (the battle runs in real
 // time).
+#include <unistd.h>
 #include <QApplication>
 #include <QDialog>
-#include <QMessageBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
-#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -111,8 +111,8 @@ QImage Compose(QWidget& window, QMenu* menu) {
     QPainter p(&image);
     p.drawPixmap(window.geometry().topLeft() - bounds.topLeft(), window.grab());
     if (menu != nullptr && menu->isVisible()) {
-        const QPoint origin = window.mapToGlobal(QPoint(0, 0)) - window.geometry().topLeft() +
-                              bounds.topLeft();
+        const QPoint origin =
+            window.mapToGlobal(QPoint(0, 0)) - window.geometry().topLeft() + bounds.topLeft();
         p.drawPixmap(menu->mapToGlobal(QPoint(0, 0)) - origin, menu->grab());
         if (QMenu* sub = menu->findChild<QMenu*>(); sub != nullptr && sub->isVisible())
             p.drawPixmap(sub->mapToGlobal(QPoint(0, 0)) - origin, sub->grab());
@@ -202,8 +202,7 @@ int main(int argc, char** argv) {
     auto takePicture = [&] {
         QImage image = Compose(window, menu);
         int x = 0, y = 0, w = 0, h = 0;
-        if (argc > 4 && std::sscanf(argv[4], "%d,%d,%d,%d", &x, &y, &w, &h) == 4 && w > 0 &&
-            h > 0)
+        if (argc > 4 && std::sscanf(argv[4], "%d,%d,%d,%d", &x, &y, &w, &h) == 4 && w > 0 && h > 0)
             image = image.copy(x, y, w, h).scaled(w * 2, h * 2);
         if (!image.save(out)) {
             std::fprintf(stderr, "cannot write %s\n", argv[1]);
