@@ -8,7 +8,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTimer>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -82,6 +84,25 @@ class AppTest : public ::testing::Test {
     QScrollBar* horiz() { return child<QScrollBar>("HorizScrl"); }
     QScrollBar* vert() { return child<QScrollBar>("VertScrl"); }
 
+    // Runs `act` on the modal window the next command opens, once it is up.
+    void onNextModal(std::function<void(QWidget*)> act) {
+        QTimer::singleShot(0, window.get(), [this, act] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr) {
+                ADD_FAILURE() << "no window opened";
+                return;
+            }
+            opened.push_back(modal->objectName());
+            act(modal);
+        });
+    }
+    template <class T>
+    static T* in(QWidget* w, const char* name) {
+        T* c = w->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    }
+
     std::vector<std::string> askedTexts() const {
         std::vector<std::string> out;
         for (const auto& r : asked) out.push_back(r.text);
@@ -92,6 +113,7 @@ class AppTest : public ::testing::Test {
     std::unique_ptr<ui::Zenthar> window;
     std::vector<MessageRequest> asked;
     std::deque<Answer> answers;
+    std::vector<QString> opened;  // the modal windows onNextModal met, by object name
 };
 
 }  // namespace zenthar::testing

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
-#include <functional>
 
 #include "app/app_fixture.h"
 #include "reports/DispInfoDlg.h"
@@ -42,21 +41,6 @@ class FullGameTest : public AppTest {
             }
         });
         closer.start();
-    }
-
-    // Runs `act` on the modal window the next command opens.
-    void onNextModal(std::function<void(QWidget*)> act) {
-        QTimer::singleShot(0, window.get(), [act] {
-            QWidget* modal = QApplication::activeModalWidget();
-            ASSERT_NE(modal, nullptr) << "no window opened";
-            act(modal);
-        });
-    }
-    template <class T>
-    static T* in(QWidget* w, const char* name) {
-        T* c = w->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(c, nullptr) << name;
-        return c;
     }
 
     bool owns(int planet) const {

@@ -3,8 +3,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
-#include <functional>
 
 #include "app/app_fixture.h"
 #include "app/planet_panel.h"
@@ -12,28 +10,7 @@
 namespace zenthar::testing {
 namespace {
 
-class NewGameSendTest : public AppTest {
-  protected:
-    // Runs `act` on the modal window the next command opens, once it is up.
-    void onNextModal(std::function<void(QWidget*)> act) {
-        QTimer::singleShot(0, window.get(), [this, act] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal == nullptr) {
-                ADD_FAILURE() << "no window opened";
-                return;
-            }
-            opened.push_back(modal->objectName());
-            act(modal);
-        });
-    }
-    template <class T>
-    static T* in(QWidget* w, const char* name) {
-        T* c = w->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(c, nullptr) << name;
-        return c;
-    }
-    std::vector<QString> opened;
-};
+using NewGameSendTest = AppTest;
 
 TEST_F(NewGameSendTest, NewGameKeepsEntriesAcrossCancelAndStartsTheFirstTurnAfterOk) {
     startShown();
