@@ -3,8 +3,8 @@
 // be looked at without playing to it.
 //   zenthar-screenshot OUT.png [VIEW[@MS]] [WIDTHxHEIGHT] [X,Y,W,H: only this part, twice as large]
 // VIEW is main, empty, a menu (file, orders, reports, tools, options, help) or a window (newgame,
-// question, open, save, sendships, production, battle, summary, prodsum, owning, fleets, find,
-// browser, about); MS is how long to wait before taking the picture (the battle runs in real
+// question, open, save, sendships, production, battle, landing, summary, prodsum, owning, fleets,
+// find, browser, about); MS is how long to wait before taking the picture (the battle runs in real
 // time).
 #include <unistd.h>
 #include <QApplication>
@@ -81,12 +81,13 @@ void BuildGalaxy(GameState& st) {
     st.GameActive = true;
 }
 
-// Ann's fleets: one lands on an Empire planet at the coming year end, two more are on their way.
-void LaunchFleets(zenthar::Game& game) {
+// Ann's fleets: one lands at the coming year end, on an Empire planet or (landing) on one of her
+// own; two more are on their way.
+void LaunchFleets(zenthar::Game& game, bool landing) {
     GameState& st = game.st;
     st.CurrentPlTurn = 0;
     st.TaskForceLast = -1;
-    zenthar::LaunchTaskForce(st, 2, 8, 40);
+    zenthar::LaunchTaskForce(st, 2, landing ? 3 : 8, 40);
     st.TaskForceList[0].RemTurns = static_cast<zenthar::Int16>(st.CurrentYear + 1);
     zenthar::LaunchTaskForce(st, 3, 1, 10);
     zenthar::LaunchTaskForce(st, 5, 13, 12);
@@ -137,6 +138,7 @@ constexpr WindowView kWindows[] = {
     {"sendships", &zenthar::ui::Zenthar::SendItem_Click, 600},
     {"production", &zenthar::ui::Zenthar::IncreaseProdItem_Click, 600},
     {"battle", &zenthar::ui::Zenthar::EndTurnItem_Click, 5600},
+    {"landing", &zenthar::ui::Zenthar::EndTurnItem_Click, 2000},
     {"summary", &zenthar::ui::Zenthar::EndTurnItem_Click, 900},
     {"prodsum", &zenthar::ui::Zenthar::ProductionSumItem_Click, 600},
     {"owning", &zenthar::ui::Zenthar::OwningMapItem_Click, 600},
@@ -179,8 +181,9 @@ int main(int argc, char** argv) {
     if (view != "empty" && view != "newgame" && view != "open") {
         zenthar::Game& game = window.game();
         BuildGalaxy(game.st);
-        if (view == "battle" || view == "summary" || view == "fleets") LaunchFleets(game);
-        if (view == "battle" || view == "summary") {
+        const bool yearEnd = view == "battle" || view == "landing" || view == "summary";
+        if (yearEnd || view == "fleets") LaunchFleets(game, view == "landing");
+        if (yearEnd) {
             // The year ends when the last player ends his turn.
             game.st.CurrentPlTurn = 1;
             zenthar::LoadTaskForces(game);
