@@ -218,12 +218,6 @@ TEST_F(IntBrowserDlgTest, AFailedWriteIsToldAndTheDialogStaysOpen) {
     EXPECT_FALSE(std::filesystem::exists(nowhere));
 }
 
-}  // namespace
-}  // namespace zenthar::testing
-
-namespace zenthar::testing {
-namespace {
-
 // The help page that ships with the game teaches every menu command with its keys and stands
 // on its own (no pictures, scripts or style sheets fetched from elsewhere).
 TEST(HelpPage, NamesEveryMenuCommandWithItsKeysAndNeedsNothingElse) {
