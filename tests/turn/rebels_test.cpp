@@ -20,10 +20,7 @@ class RebelsTest : public ::testing::Test {
   protected:
     RebelsTest() {
         // clang-format off
-        GalaxyBuilder(t.game)
-            .players({"Ann", "Bob"})
-            .skill(1)
-            .year(4107)
+        GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(1).year(4107)
             .planet(0, 1, 1).owner(0).home().ships(30)
             .planet(1, 5, 1).owner(0).ships(8).production(3, 9).hostility(5)
             .planet(2, 9, 1).ships(4).hostility(9)
