@@ -42,10 +42,9 @@ TEST_F(GalaxyMapTest, VisibleOnlyInsideTheMapRectangle) {
     const int lastX = static_cast<int>(std::ceil(w - 5)) - 1;  // dx < W - 5
     ASSERT_GT(lastX, 10);
     ASSERT_GT(h, 10);
+    // clang-format off
     galaxy()
-        .planet(0, 10, 10)
-        .owner(0)
-        .home()
+        .planet(0, 10, 10).owner(0).home()
         .planet(1, 10 + lastX, 10)      // last column in view
         .planet(2, 10 + lastX + 1, 10)  // at hv + W - 5 or beyond: hidden
         .planet(3, 9, 10)               // dx = -1
@@ -53,6 +52,7 @@ TEST_F(GalaxyMapTest, VisibleOnlyInsideTheMapRectangle) {
         .planet(5, 10, 10 + static_cast<int>(h) - 1)
         .planet(6, 10, 10 + static_cast<int>(h))
         .build();
+    // clang-format on
     window->ShowLoadedGame();
     scrollTo(10, 10);
     window->DrawGalaxyMap();
@@ -178,15 +178,12 @@ TEST_F(GalaxyMapTest, AMissingIconLeavesAnEmptyImageThatStillAnswersClicks) {
 
 TEST_F(GalaxyMapTest, ClickSelectsThePlanetAndClickingSpaceDoesNothing) {
     startShown(900, 600);
-    galaxy()
-        .players({"Ann"})
-        .planet(0, 2, 2)
-        .owner(0)
-        .home()
-        .ships(30)
-        .planet(1, 6, 4)
-        .ships(9)
+    // clang-format off
+    galaxy().players({"Ann"})
+        .planet(0, 2, 2).owner(0).home().ships(30)
+        .planet(1, 6, 4).ships(9)
         .build();
+    // clang-format on
     window->ShowLoadedGame();
     scrollTo(0, 0);
     QTest::mouseClick(&map(), Qt::LeftButton, {}, map().imageRect(1).center());

@@ -140,21 +140,25 @@ TEST_F(MainWindowTest, PanelLabelsLookAndPlacement) {
     }
 }
 
-TEST_F(MainWindowTest, StartUpWithAMissingDataFileSaysWhichAndFails) {
-    std::filesystem::remove(folder.path() / "backgrnd.dat");
-    EXPECT_FALSE(window->startUp());
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_NE(asked[0].text.find("backgrnd.dat"), std::string::npos);
-    EXPECT_NE(asked[0].text.find(folder.path().string()), std::string::npos);
-    EXPECT_EQ(asked[0].buttons, Buttons::Ok);
-    EXPECT_EQ(window->MainFormState(), 0);
-}
-
-TEST_F(MainWindowTest, StartUpWithoutTheTemplateFails) {
-    std::filesystem::remove(folder.path() / "zenthar.mdb");
-    EXPECT_FALSE(window->startUp());
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_NE(asked[0].text.find("zenthar.mdb"), std::string::npos);
+TEST_F(MainWindowTest, StartUpWithAMissingFileSaysWhichAndFails) {
+    for (const char* file : {"backgrnd.dat", "crt.dat", "planets.dat", "zenthar.mdb"}) {
+        SCOPED_TRACE(file);
+        TempProgramFolder other;
+        CopyPictures(other.path());
+        std::filesystem::remove(other.path() / file);
+        ui::Zenthar w(other.path());
+        std::vector<std::string> said;
+        w.dialogs().setAnswerer([&said](const MessageRequest& r) {
+            EXPECT_EQ(r.buttons, Buttons::Ok);
+            said.push_back(r.text);
+            return Answer::Ok;
+        });
+        EXPECT_FALSE(w.startUp());
+        ASSERT_EQ(said.size(), 1u);
+        EXPECT_NE(said[0].find(file), std::string::npos) << said[0];
+        EXPECT_NE(said[0].find(other.path().string()), std::string::npos) << said[0];
+        EXPECT_EQ(w.MainFormState(), 0);
+    }
 }
 
 // ---- layout ------------------------------------------------------------------------------
@@ -235,51 +239,43 @@ TEST_F(LayoutTest, WindowIsPlacedByTheScreenSize) {
 
 // ---- leaving -----------------------------------------------------------------------------
 
-TEST_F(MainWindowTest, ExitWithoutAGameEndsAtOnce) {
-    startShown();
-    child<QAction>("ExitItem")->trigger();
-    EXPECT_TRUE(asked.empty());
-    EXPECT_FALSE(window->isVisible());
+// Exit and the close box ask the same question during a game and nothing without one.
+class LeavingTest : public AppTest {
+  protected:
+    void expectAskedOnlyDuringAGame(const std::function<bool()>& leave) {
+        startShown();
+        EXPECT_TRUE(leave()) << "without a game the window closes without asking";
+        EXPECT_TRUE(asked.empty());
+
+        window->show();
+        galaxy().planet(0, 3, 3).owner(0).home().build();
+        answers.push_back(Answer::No);
+        EXPECT_FALSE(leave());
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_TRUE(st().GameActive);
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_EQ(asked[0].text, "You will loose the current game.\r Do you still want to quit?");
+        EXPECT_EQ(asked[0].title, "Zenthar: Exit Program");
+        EXPECT_EQ(asked[0].buttons, Buttons::YesNo);
+        EXPECT_EQ(asked[0].icon, Icon::Critical);
+        EXPECT_EQ(asked[0].defaultButton, Answer::No);
+
+        answers.push_back(Answer::Yes);
+        EXPECT_TRUE(leave());
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(asked.size(), 2u) << "Yes ends the program without a second question";
+    }
+};
+
+TEST_F(LeavingTest, Exit) {
+    expectAskedOnlyDuringAGame([this] {
+        child<QAction>("ExitItem")->trigger();
+        return !window->isVisible();
+    });
 }
 
-TEST_F(MainWindowTest, ExitDuringAGameAsksAndNoKeepsPlaying) {
-    startShown();
-    galaxy().planet(0, 3, 3).owner(0).home().build();
-    answers.push_back(Answer::No);
-    window->ExitItem_Click();
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].text, "You will loose the current game.\r Do you still want to quit?");
-    EXPECT_EQ(asked[0].title, "Zenthar: Exit Program");
-    EXPECT_EQ(asked[0].buttons, Buttons::YesNo);
-    EXPECT_EQ(asked[0].icon, Icon::Critical);
-    EXPECT_EQ(asked[0].defaultButton, Answer::No);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(st().GameActive);
-
-    answers.push_back(Answer::Yes);
-    window->ExitItem_Click();
-    EXPECT_EQ(asked.size(), 2u) << "Yes ends the program without a second question";
-    EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(MainWindowTest, CloseBoxAsksTheSameQuestionDuringAGame) {
-    startShown();
-    EXPECT_TRUE(window->close()) << "without a game the window closes without asking";
-    EXPECT_TRUE(asked.empty());
-
-    window->show();
-    galaxy().planet(0, 3, 3).owner(0).home().build();
-    answers.push_back(Answer::No);
-    EXPECT_FALSE(window->close());
-    EXPECT_TRUE(window->isVisible());
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].title, "Zenthar: Exit Program");
-    EXPECT_EQ(asked[0].defaultButton, Answer::No);
-
-    answers.push_back(Answer::Yes);
-    EXPECT_TRUE(window->close());
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(asked.size(), 2u);
+TEST_F(LeavingTest, TheCloseBox) {
+    expectAskedOnlyDuringAGame([this] { return window->close(); });
 }
 
 }  // namespace

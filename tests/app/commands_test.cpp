@@ -15,24 +15,14 @@ class CommandsTest : public AppTest {
   protected:
     // Two players: Ann's capital at x 20, Bob's at x 4.
     void twoPlayers() {
-        galaxy()
-            .players({"Ann", "Bob"})
-            .planet(0, 20, 12)
-            .owner(0)
-            .home()
-            .ships(30)
-            .production(3, 6)
-            .planet(1, 4, 7)
-            .owner(1)
-            .home()
-            .ships(25)
-            .planet(2, 23, 14)
-            .owner(0)
-            .ships(10)
-            .production(3, 6)
-            .planet(3, 25, 15)
-            .ships(8)
+        // clang-format off
+        galaxy().players({"Ann", "Bob"})
+            .planet(0, 20, 12).owner(0).home().ships(30).production(3, 6)
+            .planet(1, 4, 7).owner(1).home().ships(25)
+            .planet(2, 23, 14).owner(0).ships(10).production(3, 6)
+            .planet(3, 25, 15).ships(8)
             .build();
+        // clang-format on
         window->ShowLoadedGame();
     }
     // Closes the modal window a command opens, once it is up.
@@ -88,12 +78,11 @@ TEST_F(CommandsTest, DoubleClickAsksToIncreaseProduction) {
     ASSERT_TRUE(map().imageShown(2));
     answers.push_back(Answer::Yes);
     QTest::mouseDClick(&map(), Qt::LeftButton, {}, map().imageRect(2).center());
+    // The question and the price are the core's; the click reaches it and the panel follows.
     ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].text, "Are you sure that you want to increase the production for " +
-                                 st().planet(2).Name.trimmed() + "?");
+    EXPECT_EQ(asked[0].buttons, Buttons::YesNo);
     EXPECT_EQ(st().SelectedPlanet, 2);
     EXPECT_EQ(st().planet(2).Production, 4);
-    EXPECT_EQ(st().planet(2).Ships, 7);
     EXPECT_EQ(text("CurProdLbl"), "Production: 4");
     EXPECT_EQ(text("CurShipsLbl"), "Ships: 7");
 

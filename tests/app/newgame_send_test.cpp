@@ -67,15 +67,12 @@ TEST_F(NewGameSendTest, NewGameKeepsEntriesAcrossCancelAndStartsTheFirstTurnAfte
 
 TEST_F(NewGameSendTest, SendShipsLaunchesFromTheSelectedPlanetAndUpdatesThePanel) {
     startShown();
-    galaxy()
-        .players({"Ann"})
-        .planet(0, 4, 4)
-        .owner(0)
-        .home()
-        .ships(20)
-        .planet(1, 7, 8)
-        .ships(3)
+    // clang-format off
+    galaxy().players({"Ann"})
+        .planet(0, 4, 4).owner(0).home().ships(20)
+        .planet(1, 7, 8).ships(3)
         .build();
+    // clang-format on
     window->ShowLoadedGame();
     onNextModal([](QWidget* dlg) {
         in<QComboBox>(dlg, "PlSendCmb")->setCurrentIndex(1);

@@ -11,33 +11,16 @@ namespace {
 class PlanetPanelTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        GalaxyBuilder(t.game)
-            .players({"Ann", "Bob"})
-            .planet(0, 5, 5)
-            .owner(0)
-            .home()
-            .ships(30)
-            .production(10, 20)
-            .planet(1, 9, 5)
-            .owner(0)
-            .ships(0)
-            .production(3, 8)
-            .hostility(4)
-            .planet(2, 12, 7)
-            .ships(25)
-            .production(6, 9)
-            .hostility(7)
-            .scouted("1000")
-            .icon("bad_pl.ico")
-            .planet(3, 15, 2)
-            .owner(1)
-            .home()
-            .ships(40)
-            .icon("good_pl.ico")
-            .planet(4, 20, 20)
-            .ships(12)
-            .icon("med_pl.ico")
+        // clang-format off
+        GalaxyBuilder(t.game).players({"Ann", "Bob"})
+            .planet(0, 5, 5).owner(0).home().ships(30).production(10, 20)
+            .planet(1, 9, 5).owner(0).ships(0).production(3, 8).hostility(4)
+            .planet(2, 12, 7).ships(25).production(6, 9).hostility(7).scouted("1000")
+                .icon("bad_pl.ico")
+            .planet(3, 15, 2).owner(1).home().ships(40).icon("good_pl.ico")
+            .planet(4, 20, 20).ships(12).icon("med_pl.ico")
             .build();
+        // clang-format on
         PlanetRecord& scouted = t.st().planet(2);
         scouted.KnownShip[0] = 11;
         scouted.KnownProd[0] = 2;

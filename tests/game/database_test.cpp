@@ -105,11 +105,13 @@ TEST_F(Database, OnlyTheTwoCriteriaFormsAreUnderstood) {
     EXPECT_THROW(rs().FindFirst("EndPl"), StorageError);
 }
 
-TEST_F(Database, EmptyFieldsReadAsNull) {
+TEST_F(Database, EmptyFieldsReadAsNullAndYesNoKeepsTrueAndFalse) {
     db().setRecordSource("AppCfg");
     db().Refresh();
     rs().AddNew();
     rs().SetField("PlayesNum", 2);
+    rs().SetField("EmpireOut", true);
+    rs().SetField("SoundsOff", false);
     rs().Update();
     db().Refresh();
     rs().MoveFirst();
@@ -117,20 +119,11 @@ TEST_F(Database, EmptyFieldsReadAsNull) {
     EXPECT_TRUE(rs().Field("StartYear").isNull());
     EXPECT_TRUE(rs().Field("Startyear").isNull());  // field names ignore letter case
     EXPECT_EQ(rs().Field("StartPl").asText(), "");
-    EXPECT_FALSE(rs().Field("EmpireOut").asBool());
-}
-
-TEST_F(Database, YesNoValuesKeepTrueAndFalse) {
-    db().setRecordSource("AppCfg");
-    db().Refresh();
-    rs().AddNew();
-    rs().SetField("EmpireOut", true);
-    rs().SetField("SoundsOff", false);
-    rs().Update();
-    db().Refresh();
+    EXPECT_FALSE(rs().Field("EndTurnScreen").asBool());
     EXPECT_EQ(rs().Field("EmpireOut").asInt(), -1);
     EXPECT_TRUE(rs().Field("EmpireOut").asBool());
     EXPECT_FALSE(rs().Field("SoundsOff").asBool());
+    EXPECT_FALSE(rs().Field("SoundsOff").isNull());
 }
 
 TEST_F(Database, DeletingWhileWalkingBackwardsVisitsEveryRowOnce) {

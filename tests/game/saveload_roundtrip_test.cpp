@@ -123,21 +123,15 @@ TEST_F(RoundTrip, SaveWithoutAGameDoesNothing) {
 }
 
 TEST_F(RoundTrip, SavingTwiceRewritesTheRowsAndCopiesTheSameState) {
-    GalaxyBuilder(game)
-        .players({"Ann", "Bob"})
-        .planet(0, 5, 5)
-        .owner(0)
-        .home()
-        .ships(30)
-        .planet(1, 9, 5)
-        .owner(1)
-        .home()
-        .ships(25)
+    // clang-format off
+    GalaxyBuilder(game).players({"Ann", "Bob"})
+        .planet(0, 5, 5).owner(0).home().ships(30)
+        .planet(1, 9, 5).owner(1).home().ships(25)
         .planet(2, 20, 20)
         .planet(3, 30, 3)
-        .planet(4, 40, 40)
-        .ships(9)
+        .planet(4, 40, 40).ships(9)
         .build();
+    // clang-format on
     // A galaxy built in memory has no rows yet: the save adds them.
     SaveGame(game, save("one.mdb"));
     const std::string first = DescribeDatabase(save("one.mdb"));

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <fstream>
-#include <sstream>
 #include <thread>
 
 #include "options/IntBrowserDlg.h"
@@ -21,13 +20,6 @@ namespace zenthar::testing {
 namespace {
 
 using ui::HelpIndex;
-
-std::string Bytes(const std::filesystem::path& f) {
-    std::ifstream in(f, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 class RecordingLauncher : public ui::ProgramLauncher {
   public:
@@ -138,7 +130,7 @@ TEST(HelpBrowser, APathWithBlanksReachesTheProgramAsOneArgument) {
     while (!std::filesystem::exists(record) && clock.elapsed() < 10000)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     ASSERT_TRUE(std::filesystem::exists(record));
-    EXPECT_EQ(Bytes(record), "1\n" + (programFolder / "help.htm").string() + "\n");
+    EXPECT_EQ(ReadText(record), "1\n" + (programFolder / "help.htm").string() + "\n");
     EXPECT_FALSE(std::filesystem::exists(scratch.path() / "x"));
 }
 
@@ -179,11 +171,11 @@ TEST_F(IntBrowserDlgTest, ResetThenCancelLeavesTheFileAsItWas) {
     EXPECT_FALSE(std::filesystem::exists(ini()));
 
     std::ofstream(ini(), std::ios::binary) << "[Options]\r\nIntBrowser=/usr/bin/links\r\n";
-    const std::string before = Bytes(ini());
+    const std::string before = ReadText(ini());
     ui::IntBrowserDlg dlg(ini(), nullptr);
     QTest::mouseClick(dlg.ResetCmd, Qt::LeftButton);
     QTest::mouseClick(dlg.CancelButton, Qt::LeftButton);
-    EXPECT_EQ(Bytes(ini()), before);
+    EXPECT_EQ(ReadText(ini()), before);
 }
 
 TEST_F(IntBrowserDlgTest, OkStoresTheTextExactlyAsTypedEvenWhenEmpty) {
@@ -199,7 +191,7 @@ TEST_F(IntBrowserDlgTest, OkStoresTheTextExactlyAsTypedEvenWhenEmpty) {
         dlg.IntBrowserTxt->clear();
         QTest::mouseClick(dlg.OKButton, Qt::LeftButton);
     }
-    EXPECT_EQ(Bytes(ini()), "[Options]\nIntBrowser=\n");
+    EXPECT_EQ(ReadText(ini()), "[Options]\nIntBrowser=\n");
     EXPECT_EQ(ReadIniValue(ini(), "Options", "IntBrowser"), "unknown");
     ui::IntBrowserDlg dlg(ini(), nullptr);
     EXPECT_EQ(dlg.IntBrowserTxt->text().toStdString(), "");
@@ -218,17 +210,11 @@ TEST_F(IntBrowserDlgTest, AFailedWriteIsToldAndTheDialogStaysOpen) {
     EXPECT_FALSE(std::filesystem::exists(nowhere));
 }
 
-}  // namespace
-}  // namespace zenthar::testing
-
-namespace zenthar::testing {
-namespace {
-
 // The help page that ships with the game teaches every menu command with its keys and stands
 // on its own (no pictures, scripts or style sheets fetched from elsewhere).
 TEST(HelpPage, NamesEveryMenuCommandWithItsKeysAndNeedsNothingElse) {
     const std::string page =
-        Bytes(std::filesystem::path(ZENTHAR_SOURCE_DIR) / "assets" / "help.htm");
+        ReadText(std::filesystem::path(ZENTHAR_SOURCE_DIR) / "assets" / "help.htm");
     ASSERT_FALSE(page.empty());
     const std::vector<std::pair<std::string, std::string>> commands{
         {"New Game", "<kbd>Ctrl</kbd>+<kbd>N</kbd>"},

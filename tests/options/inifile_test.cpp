@@ -5,19 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "support/galaxy_builder.h"
 
 namespace zenthar::testing {
 namespace {
-
-std::string Bytes(const std::filesystem::path& f) {
-    std::ifstream in(f, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 void Write(const std::filesystem::path& f, const std::string& text) {
     std::ofstream(f, std::ios::binary) << text;
@@ -46,10 +38,10 @@ TEST_F(IniFileTest, ValuesAreReadWithoutSurroundingBlanksOrQuotesAndNamesIgnoreC
 
 TEST_F(IniFileTest, WritingCreatesTheFileSectionAndKey) {
     ASSERT_TRUE(WriteIniValue(ini(), "Options", "IntBrowser", "/usr/bin/firefox"));
-    EXPECT_EQ(Bytes(ini()), "[Options]\nIntBrowser=/usr/bin/firefox\n");
+    EXPECT_EQ(ReadText(ini()), "[Options]\nIntBrowser=/usr/bin/firefox\n");
     EXPECT_EQ(ReadIniValue(ini(), "Options", "IntBrowser"), "/usr/bin/firefox");
     ASSERT_TRUE(WriteIniValue(ini(), "Options", "IntBrowser", "/usr/bin/chromium"));
-    EXPECT_EQ(Bytes(ini()), "[Options]\nIntBrowser=/usr/bin/chromium\n");
+    EXPECT_EQ(ReadText(ini()), "[Options]\nIntBrowser=/usr/bin/chromium\n");
 }
 
 TEST_F(IniFileTest, ALongValueReadsBackAsItsFirst254Characters) {
@@ -61,7 +53,7 @@ TEST_F(IniFileTest, ALongValueReadsBackAsItsFirst254Characters) {
 
 TEST_F(IniFileTest, AnEmptyValueIsStoredAndReadsAsNotSet) {
     ASSERT_TRUE(WriteIniValue(ini(), "Options", "IntBrowser", ""));
-    EXPECT_EQ(Bytes(ini()), "[Options]\nIntBrowser=\n");
+    EXPECT_EQ(ReadText(ini()), "[Options]\nIntBrowser=\n");
     EXPECT_EQ(ReadIniValue(ini(), "Options", "IntBrowser"), "unknown");
 }
 
@@ -72,7 +64,7 @@ TEST_F(IniFileTest, OtherLinesAndTheLineEndsStayAsTheyWere) {
         "3\r\n";
     Write(ini(), before);
     ASSERT_TRUE(WriteIniValue(ini(), "Options", "IntBrowser", "/usr/bin/x"));
-    EXPECT_EQ(Bytes(ini()),
+    EXPECT_EQ(ReadText(ini()),
               "; kept\r\n[Display]\r\nWidth=800\r\n\r\n[Options]\r\nTheme=dark\r\n"
               "IntBrowser=/usr/bin/x\r\n\r\n[Sound]\r\nVolume=3\r\n");
     ASSERT_TRUE(WriteIniValue(ini(), "Sound", "Volume", "5"));
@@ -82,18 +74,18 @@ TEST_F(IniFileTest, OtherLinesAndTheLineEndsStayAsTheyWere) {
 
     Write(ini(), "[Display]\nWidth=800");  // no line end on the last line
     ASSERT_TRUE(WriteIniValue(ini(), "Options", "IntBrowser", "b"));
-    EXPECT_EQ(Bytes(ini()), "[Display]\nWidth=800\n\n[Options]\nIntBrowser=b\n");
+    EXPECT_EQ(ReadText(ini()), "[Display]\nWidth=800\n\n[Options]\nIntBrowser=b\n");
 }
 
 TEST_F(IniFileTest, ValuesThatWouldBreakTheFileAreRefusedAndChangeNothing) {
     ASSERT_TRUE(WriteIniValue(ini(), "Options", "IntBrowser", "/usr/bin/x"));
-    const std::string before = Bytes(ini());
+    const std::string before = ReadText(ini());
     EXPECT_FALSE(WriteIniValue(ini(), "Options", "IntBrowser", "/usr/bin/y\n[Evil]"));
     EXPECT_FALSE(WriteIniValue(ini(), "Options", "IntBrowser", "a\rb"));
     EXPECT_FALSE(WriteIniValue(ini(), "Opt]ions", "IntBrowser", "a"));
     EXPECT_FALSE(WriteIniValue(ini(), "Options", "Int=Browser", "a"));
     EXPECT_FALSE(WriteIniValue(ini(), "", "IntBrowser", "a"));
-    EXPECT_EQ(Bytes(ini()), before);
+    EXPECT_EQ(ReadText(ini()), before);
 }
 
 TEST_F(IniFileTest, AFileThatCannotBeWrittenIsReportedAsAFailure) {

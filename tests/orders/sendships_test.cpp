@@ -11,28 +11,18 @@ namespace {
 class SendShipsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        testing::GalaxyBuilder(t.game)
-            .players({"Ann", "Bob"})
-            .year(4100)
-            .planet(0, 0, 0)
-            .owner(0)
-            .home()
-            .ships(10)
+        // clang-format off
+        testing::GalaxyBuilder(t.game).players({"Ann", "Bob"}).year(4100)
+            .planet(0, 0, 0).owner(0).home().ships(10)
             .planet(1, 0, 7)
-            .planet(2, 3, 4)
-            .owner(0)
-            .ships(12)
-            .planet(3, 20, 20)
-            .owner(1)
-            .home()
-            .ships(30)
+            .planet(2, 3, 4).owner(0).ships(12)
+            .planet(3, 20, 20).owner(1).home().ships(30)
             .planet(4, 0, 0)  // same place as planet 0
-            .owner(0)
-            .ships(5)
+            .owner(0).ships(5)
             .planet(5, 9, 9)  // no ships
-            .owner(0)
-            .currentPlayer(0)
+            .owner(0).currentPlayer(0)
             .build();
+        // clang-format on
         st().SelectedPlanet = 0;
     }
     GameState& st() { return t.st(); }
@@ -101,6 +91,9 @@ TEST_F(SendShipsTest, LeavingTheBoxCapsAtThePlanetsShips) {
 }
 
 TEST_F(SendShipsTest, ChecksComeInTheirOrder) {
+    // From the first planet the first entry of the list is the source itself.
+    EXPECT_EQ(SendShips(st(), 0, "3"),
+              "Should they make a trip? Destination Planet different from the source, please.");
     st().SelectedPlanet = 5;  // no ships, and the destination is the source itself
     const Snapshot before = snapshot();
     EXPECT_EQ(SendShips(st(), 5, "50"), "What should I send? You have no ships on this planet.");
@@ -114,11 +107,6 @@ TEST_F(SendShipsTest, ChecksComeInTheirOrder) {
     EXPECT_EQ(snapshot(), before);
     EXPECT_EQ(SendShips(st(), 1, "12"), std::nullopt);
     EXPECT_EQ(st().planet(2).Ships, 0);
-}
-
-TEST_F(SendShipsTest, FirstEntryDestinationFromTheFirstPlanetIsTheSamePlanet) {
-    EXPECT_EQ(SendShips(st(), 0, "3"),
-              "Should they make a trip? Destination Planet different from the source, please.");
 }
 
 TEST_F(SendShipsTest, CountsBelowOneAreRefused) {

@@ -200,12 +200,6 @@ TEST(TurnSummaryFile, LinesEndingInLineFeedOnlyReadTheSame) {
     EXPECT_EQ(s.rows[1][7], "done");
 }
 
-}  // namespace
-}  // namespace zenthar::testing
-
-namespace zenthar::testing {
-namespace {
-
 TEST(TurnSummaryFile, AHeaderWithoutItsEmptyLineLosesNoRow) {
     TempProgramFolder folder;
     const auto file = folder.path() / "report.txt";

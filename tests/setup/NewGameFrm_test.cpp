@@ -176,14 +176,12 @@ TEST_F(NewGameFrmTest, OkChecksInTheirOrderAndKeepsTheDialogOpen) {
 }
 
 TEST_F(NewGameFrmTest, CancelKeepsTheEntriesAndTheRunningGame) {
-    GalaxyBuilder(t.game)
-        .players({"Old"})
-        .planet(0, 5, 5)
-        .owner(0)
-        .home()
-        .ships(9)
+    // clang-format off
+    GalaxyBuilder(t.game).players({"Old"})
+        .planet(0, 5, 5).owner(0).home().ships(9)
         .planet(1, 15, 15)
         .build();
+    // clang-format on
     const int players = t.st().PlayesNum;
     const std::string oldSymbol = t.st().PlSymbol[0].padded();
     chooseCount(3);

@@ -16,7 +16,6 @@ public:
     ScriptedRandom() = default;
     ScriptedRandom(std::initializer_list<double> values) : values_(values) {}
     void push(double v) { values_.push_back(v); }
-    void pushMany(std::size_t n, double v) { values_.insert(values_.end(), n, v); }
     // Once the script is used up, keep returning this value instead of failing.
     void setFallback(double v) { fallback_ = v; hasFallback_ = true; }
     double next() override;

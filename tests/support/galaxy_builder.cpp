@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <fstream>
 #include <random>
+#include <sstream>
 #include <unistd.h>
 
 namespace zenthar::testing {
@@ -24,6 +26,13 @@ TempProgramFolder::TempProgramFolder() {
 TempProgramFolder::~TempProgramFolder() {
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
+}
+
+std::string ReadText(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
 }
 
 TestGame::TestGame() : game(folder.path(), dialogs, display, view, random) { StartUp(game); }

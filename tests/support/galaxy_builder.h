@@ -45,6 +45,9 @@ struct TestGame {
     GameState& st() { return game.st; }
 };
 
+// A whole file as it is on disk (empty when it cannot be read).
+std::string ReadText(const std::filesystem::path& file);
+
 class GalaxyBuilder {
 public:
     explicit GalaxyBuilder(Game& game) : game_(game) {}

@@ -21,9 +21,7 @@ class ArrivalTest : public ::testing::Test {
   protected:
     ArrivalTest() {
         // clang-format off
-        GalaxyBuilder(t.game)
-            .players({"Ann", "Bob"})
-            .year(kYear)
+        GalaxyBuilder(t.game).players({"Ann", "Bob"}).year(kYear)
             .planet(0, 1, 1).owner(0).home().ships(30).production(5, 20)
             .planet(1, 5, 1).owner(0).ships(6).production(2, 8).hostility(3)
             .planet(2, 9, 1).owner(1).home().ships(40).production(6, 20)

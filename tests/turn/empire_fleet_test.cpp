@@ -7,22 +7,27 @@ namespace {
 
 using empire::EmpireYear;
 
+// A player far away in the corner and `count` Empire planets: planet 1 ranks first (MaxProd
+// 20, few ships), the others hold 100 ships each and rank lower the later they come, so
+// consolidation takes from the last planet first. The Empire is to move.
+void ConsolidationGalaxy(Game& game, int count, int skill) {
+    GalaxyBuilder g(game);
+    g.players({"Ann"}).skill(skill);
+    g.planet(0, 1, 1).owner(0).home().ships(10).production(10, 20);
+    g.planet(1, 40, 40).ships(10).production(1, 20);
+    const int xs[] = {40, 30, 30, 20};
+    const int ys[] = {30, 40, 30, 40};
+    for (int i = 2; i <= count; ++i)
+        g.planet(i, xs[i - 2], ys[i - 2]).ships(100).production(1, 12 - i);
+    g.build();
+    game.st.CurrentPlTurn = kEmpire;
+    game.st.TaskForceLast = -1;
+}
+
 class EmpireFleetTest : public EmpireTest {
 protected:
-    // A player far away in the corner and `count` Empire planets: planet 1 ranks first
-    // (MaxProd 20, few ships), the others hold 100 ships each and rank lower the later they
-    // come, so consolidation takes from the last planet first.
     void consolidationGalaxy(int count, int skill = 1) {
-        GalaxyBuilder g = galaxy();
-        g.players({"Ann"}).skill(skill);
-        g.planet(0, 1, 1).owner(0).home().ships(10).production(10, 20);
-        g.planet(1, 40, 40).ships(10).production(1, 20);
-        const int xs[] = {40, 30, 30, 20};
-        const int ys[] = {30, 40, 30, 40};
-        for (int i = 2; i <= count; ++i)
-            g.planet(i, xs[i - 2], ys[i - 2]).ships(100).production(1, 12 - i);
-        g.build();
-        empireToMove();
+        ConsolidationGalaxy(game, count, skill);
     }
 
     // Player home, a staging candidate (planet 1, top ranked) and two big garrisons that have
@@ -60,60 +65,48 @@ protected:
 };
 
 TEST_F(EmpireFleetTest, PassesDependOnHowManyPlanetsTheEmpireHolds) {
-    EXPECT_EQ(empire::ConsolidationPasses(0), 3);
-    EXPECT_EQ(empire::ConsolidationPasses(1), 0);
-    EXPECT_EQ(empire::ConsolidationPasses(2), 1);
-    EXPECT_EQ(empire::ConsolidationPasses(3), 2);
-    EXPECT_EQ(empire::ConsolidationPasses(4), 3);
-    EXPECT_EQ(empire::ConsolidationPasses(30), 3);
+    const std::pair<int, int> passes[] = {{0, 3}, {1, 0}, {2, 1}, {3, 2}, {4, 3}, {30, 3}};
+    for (const auto& [planets, expected] : passes)
+        EXPECT_EQ(empire::ConsolidationPasses(planets), expected) << planets;
 }
 
-TEST_F(EmpireFleetTest, ThreePlanetsMakeTwoPassesFromTheLowestRankedUp) {
-    consolidationGalaxy(3);
-    empire::ConsolidateShips(game, year);
-    auto fleets = launched();
-    ASSERT_EQ(fleets.size(), 2u);
-    EXPECT_EQ(fleets[0].StartPl, id(3));
-    EXPECT_EQ(fleets[1].StartPl, id(2));
-    for (const auto& tf : fleets) {
-        EXPECT_EQ(tf.EndPl, id(1));  // no staging planet yet: the top-ranked one
-        EXPECT_EQ(tf.NumOfShips, 35);
-        EXPECT_EQ(tf.PlNum.padded(), "4");
+// Planet 1 ranks first and takes the ships; the passes start from the lowest ranked planet and
+// each takes 35 of a garrison of 100.
+TEST_F(EmpireFleetTest, EachPassMovesShipsFromTheLowestRankedUp) {
+    const struct {
+        int empirePlanets;
+        std::vector<int> sources;
+    } cases[] = {{2, {2}}, {3, {3, 2}}, {5, {5, 4, 3}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.empirePlanets);
+        TestGame other;
+        ConsolidationGalaxy(other.game, c.empirePlanets, 1);
+        EmpireYear y;
+        empire::ConsolidateShips(other.game, y);
+        ASSERT_EQ(other.st().TaskForceLast + 1, static_cast<int>(c.sources.size()));
+        for (std::size_t k = 0; k < c.sources.size(); ++k) {
+            const TaskForceRecord& tf = other.st().TaskForceList[k];
+            EXPECT_EQ(tf.StartPl, other.st().planet(c.sources[k]).PlanetId);
+            EXPECT_EQ(tf.EndPl, other.st().planet(1).PlanetId);  // no staging planet yet
+            EXPECT_EQ(tf.NumOfShips, 35);
+            EXPECT_EQ(tf.PlNum.padded(), "4");
+            EXPECT_EQ(other.st().planet(c.sources[k]).Ships, 65);
+        }
+        EXPECT_EQ(y.source, c.sources.back());
+        EXPECT_EQ(y.staging, 1);
+        if (c.empirePlanets == 5) {
+            EXPECT_EQ(other.st().planet(2).Ships, 100);  // the fourth from last gives nothing
+        }
     }
-    EXPECT_EQ(st.planet(2).Ships, 65);
-    EXPECT_EQ(st.planet(3).Ships, 65);
-    EXPECT_EQ(year.source, 2);
-    EXPECT_EQ(year.staging, 1);
-}
-
-TEST_F(EmpireFleetTest, FewerPlanetsMakeFewerPassesAndOnePlanetNone) {
-    consolidationGalaxy(2);
-    empire::ConsolidateShips(game, year);
-    EXPECT_EQ(launched().size(), 1u);
-
+    // A single Empire planet has nowhere to send its ships.
     TestGame other;
-    GalaxyBuilder(other.game)
-        .players({"Ann"})
-        .planet(0, 1, 1).owner(0).home().ships(10).production(10, 20)
-        .planet(1, 40, 40).ships(500).production(1, 20)
-        .build();
-    other.st().CurrentPlTurn = kEmpire;
+    ConsolidationGalaxy(other.game, 1, 1);
+    other.st().planet(1).Ships = 500;
     EmpireYear single;
     empire::ConsolidateShips(other.game, single);
     EXPECT_EQ(other.st().TaskForceLast, -1);
     EXPECT_EQ(single.source, -1);
     EXPECT_EQ(single.staging, -1);
-}
-
-TEST_F(EmpireFleetTest, FourPlanetsAndMoreMakeThreePasses) {
-    consolidationGalaxy(5);
-    empire::ConsolidateShips(game, year);
-    auto fleets = launched();
-    ASSERT_EQ(fleets.size(), 3u);
-    EXPECT_EQ(fleets[0].StartPl, id(5));
-    EXPECT_EQ(fleets[1].StartPl, id(4));
-    EXPECT_EQ(fleets[2].StartPl, id(3));
-    EXPECT_EQ(st.planet(2).Ships, 100);  // the fourth from the bottom gives nothing
 }
 
 TEST_F(EmpireFleetTest, ConsolidationGoesToTheStagingPlanetAndKeepsThreatenedOrPoorPlanets) {

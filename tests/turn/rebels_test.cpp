@@ -20,10 +20,7 @@ class RebelsTest : public ::testing::Test {
   protected:
     RebelsTest() {
         // clang-format off
-        GalaxyBuilder(t.game)
-            .players({"Ann", "Bob"})
-            .skill(1)
-            .year(4107)
+        GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(1).year(4107)
             .planet(0, 1, 1).owner(0).home().ships(30)
             .planet(1, 5, 1).owner(0).ships(8).production(3, 9).hostility(5)
             .planet(2, 9, 1).ships(4).hostility(9)
@@ -46,10 +43,19 @@ class RebelsTest : public ::testing::Test {
     TestGame t;
 };
 
-TEST_F(RebelsTest, EmpirePlanetsAndPlanetsWithoutHostilityNeverRise) {
+// No rising: an Empire planet, a planet without hostility and an unknown skill level draw
+// nothing; a draw above the chance changes nothing.
+TEST_F(RebelsTest, WhereNoRisingCanComeNothingIsDrawnShownOrChanged) {
     EXPECT_EQ(Rise(2), "");
     EXPECT_EQ(Rise(0), "");
+    t.st().EmpireSkill = 7;
+    EXPECT_EQ(Rise(1), "");
     EXPECT_EQ(t.random.draws, 0);
+    t.st().EmpireSkill = 1;
+    t.random.push(kNoRise);
+    EXPECT_EQ(Rise(1), "");
+    EXPECT_EQ(t.random.draws, 1);
+    EXPECT_EQ(t.st().planet(1).Ships, 8);
     EXPECT_TRUE(t.display.log.empty());
 }
 
@@ -71,12 +77,6 @@ TEST_F(RebelsTest, TheChanceOfARisingFollowsTheEmpiresSkill) {
         t.random.push(0.0);  // one rebel
         EXPECT_NE(Rise(1), "") << c.skill;
     }
-}
-
-TEST_F(RebelsTest, AnUnknownSkillNeverRises) {
-    t.st().EmpireSkill = 7;
-    EXPECT_EQ(Rise(1), "");
-    EXPECT_EQ(t.random.draws, 0);
 }
 
 TEST_F(RebelsTest, TheNumberOfRebelsGrowsWithHostilityAndSkill) {
@@ -138,13 +138,6 @@ TEST_F(RebelsTest, APlanetWithoutShipsFallsWithoutARoundAndCountsNeverGoBelowZer
     EXPECT_EQ(t.display.count("rebelRound"), 0);
     EXPECT_EQ(t.st().planet(1).Scouted.padded(), "1000");
     EXPECT_EQ(t.st().Hatest[0], 0);
-}
-
-TEST_F(RebelsTest, ANoRisingDrawDoesNothing) {
-    t.random.push(kNoRise);
-    EXPECT_EQ(Rise(1), "");
-    EXPECT_EQ(t.st().planet(1).Ships, 8);
-    EXPECT_TRUE(t.display.log.empty());
 }
 
 TEST_F(RebelsTest, SkipAllStillShowsTheWindowButNoRoundOrMessage) {

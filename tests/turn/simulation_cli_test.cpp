@@ -23,13 +23,6 @@ struct SimRun {
     std::string err;
 };
 
-std::string Slurp(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
 class SimProgramTest : public ::testing::Test {
 protected:
     TempProgramFolder scratch;
@@ -42,8 +35,8 @@ protected:
         const int raw = std::system(command.c_str());
         SimRun r;
         r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = Slurp(out);
-        r.err = Slurp(err);
+        r.out = ReadText(out);
+        r.err = ReadText(err);
         return r;
     }
     std::string file(const std::string& name) const { return (scratch.path() / name).string(); }
@@ -188,7 +181,7 @@ TEST_F(SimProgramTest, SavedGamesOpenInTheGameAndStartANewRun) {
     LoadGame(end.game, file("end.mdb"));
     EXPECT_EQ(end.st().CurrentYear, 4104);
     EXPECT_TRUE(std::filesystem::exists(file("reports") + "/turnrep-4103.txt"));
-    EXPECT_NE(Slurp(file("reports") + "/turnrep-4101.txt").find("4101"), std::string::npos);
+    EXPECT_NE(ReadText(file("reports") + "/turnrep-4101.txt").find("4101"), std::string::npos);
 
     const SimRun more = sim("--load " + file("end.mdb") + " --years 2 --json");
     ASSERT_EQ(more.status, 0) << more.err;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "game/game.h"
+#include "support/galaxy_builder.h"
 #include "turn/taskforces.h"
 
 namespace zenthar::testing::turn_support {
@@ -54,13 +55,6 @@ inline void FillCrt(GameState& st, int percent) {
 // The uniform number that rolls a given face of the die.
 inline double Die(int face) {
     return (face - 1) / 6.0 + 0.01;
-}
-
-inline std::string ReadText(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
 }
 
 // The report's lines without their CR LF ends (fails the test on a bare LF).

@@ -68,9 +68,7 @@ class YearEndReportTest : public ::testing::Test {
   protected:
     YearEndReportTest() {
         // clang-format off
-        GalaxyBuilder(t.game)
-            .players({"Ann"})
-            .skill(1)
+        GalaxyBuilder(t.game).players({"Ann"}).skill(1)
             .planet(0, 1, 1).owner(0).home().ships(30).production(5, 20)
             .planet(1, 7, 1).ships(4).production(2, 2)
             .planet(2, 40, 40).production(1, 1)
