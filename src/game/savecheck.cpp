@@ -265,7 +265,7 @@ FixedText<2> CampaignPlanet(const RowView& row, std::string_view name, int plane
     return id;
 }
 
-PlanetRecord ReadPlanet(const RowView& row, int index, int planetsNum) {
+PlanetRecord ReadPlanet(const RowView& row, int index, int planetsNum, int players) {
     PlanetRecord p;
     std::string id = row.text("PlanetId");
     if (id != FormatTwoDigits(index + 1) || !IsPlanetId(id, planetsNum))
@@ -283,6 +283,10 @@ PlanetRecord ReadPlanet(const RowView& row, int index, int planetsNum) {
     std::string scouted = row.text("Scouted");
     if (scouted.size() != 4 || scouted.find_first_not_of("0123") != std::string::npos)
         Refuse(row.where("Scouted") + " is not four digits from 0 to 3");
+    // A player who is not in the game can have seen a planet but never hold one.
+    for (std::size_t k = static_cast<std::size_t>(players); k < scouted.size(); ++k)
+        if (scouted[k] >= '2')
+            Refuse(row.where("Scouted") + " gives the planet to a player who is not in the game");
     p.Scouted = scouted;
     p.OnMap = 0;
     for (std::size_t k = 0; k < 5; ++k) {
@@ -321,10 +325,12 @@ void ReadConfiguration(const Rows& rows, const TableDef& table, SavedGame& g) {
     }
 }
 
-void CheckShips(const Rows& rows, const TableDef& table, int planetsNum) {
+void CheckShips(const Rows& rows, const TableDef& table, int planetsNum, int players) {
     for (std::size_t r = 0; r < rows.size(); ++r) {
         RowView row(table, rows[r], r + 1);
-        row.number("PlNum", 0, kEmpire);
+        const long long side = row.number("PlNum", 0, kEmpire);
+        if (side != kEmpire && side >= players)
+            Refuse(row.where("PlNum") + " names a player who is not in the game");
         for (std::string_view name : {"StartPl", "EndPl"})
             if (!IsPlanetId(row.text(name), planetsNum))
                 Refuse(row.where(name) + " names no planet of the galaxy");
@@ -364,11 +370,11 @@ SavedGame ReadSavedGame(std::span<const unsigned char> bytes) {
     for (int i = 0; i < g.PlanetsNum; ++i)
         g.Planets.push_back(ReadPlanet(RowView(planets, g.PlanetRows[static_cast<std::size_t>(i)],
                                                static_cast<std::size_t>(i) + 1),
-                                       i, g.PlanetsNum));
+                                       i, g.PlanetsNum, g.PlayesNum));
 
     g.ShipRows = ReadRows(db, ships, "\"PlNum\", \"TFNum\", rowid", kMaxShipRows + 1);
     if (g.ShipRows.size() > kMaxShipRows) Refuse("it holds more task forces than a game can have");
-    CheckShips(g.ShipRows, ships, g.PlanetsNum);
+    CheckShips(g.ShipRows, ships, g.PlanetsNum, g.PlayesNum);
     return g;
 }
 

@@ -225,6 +225,7 @@ void ApplySavedGame(GameState& st, const SavedGame& g) {
     st.StartPl = g.StartPl;
     st.EndPl = g.EndPl;
     st.EmpireOut = g.EmpireOut;
+    st.VictoryAnswer = 0;  // a game opened from a file announces its winner again
     for (std::size_t k = 0; k < kSides; ++k) {
         const bool player = k < static_cast<std::size_t>(g.PlayesNum);
         st.PlName[k] = player ? g.PlName[k] : FixedText<40>();

@@ -31,6 +31,8 @@ void ClearGame(GameState& st) {
     st.StartPl = "";
     st.EndPl = "";
     st.EmpireOut = false;
+    // "Carry on" was said about the game that ended; the next one announces its winner.
+    st.VictoryAnswer = 0;
 }
 
 }  // namespace zenthar

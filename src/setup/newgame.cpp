@@ -1,6 +1,8 @@
 // The new game: checks, settings, generation and the initial rows of the game database.
 #include "setup/newgame.h"
 
+#include <cmath>
+
 #include <memory>
 #include <stdexcept>
 
@@ -129,9 +131,13 @@ std::string NextSymbol(std::string_view symbol) {
 }
 
 int NumberOfPlanetsTyped(std::string_view typed) {
-    const long long v = Int(LeadingNumber(typed));
-    // Far out of range either way is all the check needs to know.
-    return static_cast<int>(v < -1 ? -1 : (v > 1000 ? 1000 : v));
+    const double v = LeadingNumber(typed);
+    // The range is checked on the number as typed, so 50.5 is too many; far out of range
+    // either way is all the check needs to know. In range, the count is rounded like any
+    // number stored in a whole field.
+    if (v < kMinPlanets) return v < -1 ? -1 : static_cast<int>(std::floor(v));
+    if (v > kMaxPlanets) return v > 1000 ? 1000 : static_cast<int>(std::ceil(v));
+    return static_cast<int>(Round(v));
 }
 
 std::optional<std::string> CheckNumberOfPlanets(int planets) {

@@ -30,7 +30,8 @@ inline constexpr std::array<const char*, 4> kPlayerSymbols{"shipvert.ico", "mac.
 // stays as it is.
 std::string NextSymbol(std::string_view symbol);
 
-// The number of planets as typed in the dialog: its leading whole number (0 for no number).
+// The number of planets as typed in the dialog, from its leading number (0 for no number): in
+// range it is rounded half to even; out of range it stays out of range (50.5 gives 51).
 int NumberOfPlanetsTyped(std::string_view typed);
 // The range check made when the number-of-planets field is left, and again at OK.
 std::optional<std::string> CheckNumberOfPlanets(int planets);

@@ -55,10 +55,15 @@ int ChooseTarget(Game& game, EmpireYear& year, int campaignYears) {
     if (!candidates.empty()) {
         target = RandomCandidate(game, candidates);
         // An old campaign does not throw a fleet at a planet it cannot outnumber two to one.
+        // The whole strength is divided: the garrison plus a share of the fleets on their way
+        // is never below 2 once the Empire is strong enough to plan, which left old campaigns
+        // stuck on a hopeless random pick.
         const long long strength = st.planet(staging).Ships + year.headingToStaging;
         if (campaignYears > kCampaignYears && strength / ShipsAtLeastOne(st, target) < 2)
             target = BestRatioTarget(st, staging, candidates);
     }
+    // No player planet to aim at (only fleets are left): no target rather than planet 0, which
+    // would send the staging fleet against the Empire's own first planet.
     if (target == -1) target = CampaignPlanet(st, st.EndPl);
     return target;
 }
@@ -68,6 +73,7 @@ int ChooseTarget(Game& game, EmpireYear& year, int campaignYears) {
 std::vector<int> CandidateTargets(const GameState& st, bool singleOutLeader) {
     int most = 0;
     int leader = -1;
+    // Slot 4 is the Empire's own and never counted: it must not single itself out.
     if (singleOutLeader)
         for (int z = 0; z < kEmpire; ++z)
             if (st.Hatest[static_cast<std::size_t>(z)] > most) {

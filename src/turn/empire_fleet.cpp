@@ -10,7 +10,9 @@ namespace zenthar::empire {
 
 namespace {
 
-// The staging planet while the Empire still holds it, else the planet it would choose now.
+// The staging planet while the Empire still holds it, else the planet it would choose now: a
+// staging planet lost (or naming no planet, in an edited saved game) must not draw the
+// Empire's surplus into a player's hands.
 int StagingOrTopPlanet(const GameState& st) {
     const int staging = CampaignPlanet(st, st.StartPl);
     if (!st.StartPl.blank() && IsEmpirePlanet(st, staging)) return staging;

@@ -165,6 +165,12 @@ TEST_F(BadFile, PlanetIdsThatDoNotFit) {
     refusedEdit("UPDATE AppCfg SET EndPl = '7'" + kFirstRow);
     for (const char* scouted : {"0400", "000", "00000", "abcd", "3 00"})
         refusedEdit(std::string("UPDATE Planets SET Scouted = '") + scouted + "' WHERE rowid = 2");
+    // Three players: the fourth slot may have seen a planet, never hold one or fly to one.
+    EXPECT_EQ(refusedEdit("UPDATE Planets SET Scouted = '0002' WHERE rowid = 2"),
+              "ERROR 13 occurred. The file is not a Zenthar game (Planets row 2: Scouted gives "
+              "the planet to a player who is not in the game).");
+    refusedEdit("UPDATE Planets SET Scouted = '1003' WHERE rowid = 2");
+    refusedEdit("UPDATE Ships SET PlNum = 3 WHERE rowid = (SELECT min(rowid) FROM Ships)");
 }
 
 TEST_F(BadFile, NumbersOutsideSixteenBitsAndValuesOfTheWrongKind) {

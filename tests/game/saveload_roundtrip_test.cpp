@@ -45,6 +45,7 @@ TEST_F(RoundTrip, SameRunBringsBackTheWholeGame) {
     EXPECT_EQ(DescribeSavedGame(game.st), before) << "saving changes nothing in memory";
 
     MakeSampleGame(game, 12, {2, 30, 2});  // another game is played meanwhile
+    game.st.VictoryAnswer = 6;             // and won, its winner carrying on
     ASSERT_NE(DescribeSavedGame(game.st), before);
     const int shown = t.view.statusShown;
     LoadGame(game, save("a.mdb"));
@@ -53,6 +54,7 @@ TEST_F(RoundTrip, SameRunBringsBackTheWholeGame) {
     EXPECT_EQ(FleetsOfEverySide(game), fleets);
     EXPECT_EQ(t.view.statusShown, shown + 1) << "the turn status is shown once";
     EXPECT_TRUE(game.st.GameActive);
+    EXPECT_EQ(game.st.VictoryAnswer, 0) << "the loaded game's winner is congratulated";
     for (int i = 0; i < game.st.PlanetsNum; ++i) EXPECT_EQ(game.st.planet(i).OnMap, -1) << i;
     EXPECT_EQ(DescribeDatabase(game.WorkingFile()), DescribeDatabase(save("a.mdb")));
     expectConnectionOnShips();

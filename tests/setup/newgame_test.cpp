@@ -137,15 +137,17 @@ TEST(CheckNewGame, NumberOfPlanetsAsTyped) {
     EXPECT_EQ(NumberOfPlanetsTyped(" 12abc"), 12);
     EXPECT_EQ(NumberOfPlanetsTyped("abc"), 0);
     EXPECT_EQ(NumberOfPlanetsTyped(""), 0);
-    EXPECT_EQ(NumberOfPlanetsTyped("5.9"), 5);
+    EXPECT_EQ(NumberOfPlanetsTyped("5.9"), 6);
+    EXPECT_EQ(NumberOfPlanetsTyped("26.5"), 26);  // half to even
     EXPECT_EQ(NumberOfPlanetsTyped("4.9"), 4);
+    EXPECT_EQ(NumberOfPlanetsTyped("50.5"), 51);
     EXPECT_EQ(NumberOfPlanetsTyped("99999999999"), 1000);
     EXPECT_EQ(NumberOfPlanetsTyped("-7"), -1);
-    for (const char* typed : {"4", "51", "0", "abc", "-7", "99999999999"})
+    for (const char* typed : {"4", "4.9", "51", "50.5", "50.01", "0", "abc", "-7", "99999999999"})
         EXPECT_EQ(CheckNumberOfPlanets(NumberOfPlanetsTyped(typed)),
                   "The number of stars must be between 5 and 50")
             << typed;
-    for (const char* typed : {"5", "50", "26"})
+    for (const char* typed : {"5", "50", "26", "49.9"})
         EXPECT_EQ(CheckNumberOfPlanets(NumberOfPlanetsTyped(typed)), std::nullopt) << typed;
 }
 
@@ -271,6 +273,7 @@ TEST(CreateNewGame, SecondGameLeavesOnlyItsOwnRows) {
     st.StartPl = "07";
     st.EndPl = "09";
     st.EmpireOut = true;
+    st.VictoryAnswer = 6;  // the first game's winner chose to carry on
     ASSERT_EQ(ReadTable(g.game, "Ships").rows.size(), 1U);
 
     NewGameSettings second = Defaults(g.game.st);
@@ -288,6 +291,7 @@ TEST(CreateNewGame, SecondGameLeavesOnlyItsOwnRows) {
     EXPECT_TRUE(st.StartPl.blank());
     EXPECT_TRUE(st.EndPl.blank());
     EXPECT_FALSE(st.EmpireOut);
+    EXPECT_EQ(st.VictoryAnswer, 0) << "the new game's winner is congratulated";
     EXPECT_EQ(st.PlName[1].blank(), true);
     // The earlier game's wider galaxy leaves nothing behind beyond the new one.
     EXPECT_EQ(st.planet(20).XPos, 0);

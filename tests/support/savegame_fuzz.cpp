@@ -368,6 +368,8 @@ std::optional<std::string> ReferenceRefusal(std::span<const unsigned char> bytes
         if (scouted.size() != 4 ||
             std::any_of(scouted.begin(), scouted.end(), [](char c) { return c < '0' || c > '3'; }))
             return "Scouted";
+        for (std::size_t k = static_cast<std::size_t>(players); k < 4; ++k)
+            if (scouted[k] >= '2') return "planet of an absent player";
         if (!Whole(row["MaxProd"], 1, 20)) return "MaxProd";
         if (!Whole(row["WillProd"], -1, 0)) return "WillProd";
     }
@@ -378,6 +380,8 @@ std::optional<std::string> ReferenceRefusal(std::span<const unsigned char> bytes
     for (auto& row : *ships) {
         if (auto broken = KindBroken(shipsDef, row)) return broken;
         if (!Whole(row["PlNum"], 0, 4)) return "PlNum";
+        if (row["PlNum"].number != 4 && row["PlNum"].number >= players)
+            return "task force of an absent player";
         if (!TwoDigitId(row["StartPl"], planets) || !TwoDigitId(row["EndPl"], planets))
             return "task force planet";
     }
