@@ -121,6 +121,8 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     QString chooseFile(FileDialogKind kind);
     void openOwningMap(bool fleets);
     void openTurnSummary();
+    // End Turn with the menus held; a failing game database is told and the turn undone.
+    void runEndTurn();
 
     std::filesystem::path programFolder_;
     QtDialogs dialogs_;

@@ -164,10 +164,7 @@ void Zenthar::NewGameItem_Click() {
     GameState& st = game_.st;
     st.GameActive = true;
     st.CurrentPlTurn = -1;
-    {
-        CommandGuard guard(*this);
-        EndTurn(game_);
-    }
+    runEndTurn();
     if (st.CurrentPlTurn >= 0 && st.CurrentPlTurn < kSides)
         scrollToPlanet(st.PlHome[static_cast<std::size_t>(st.CurrentPlTurn)]);
     map_->refreshIcons();
@@ -248,8 +245,28 @@ void Zenthar::IncreaseProdItem_Click() {
 
 void Zenthar::EndTurnItem_Click() {
     if (commandRunning_ || !game_.st.GameActive) return;
-    CommandGuard guard(*this);
-    EndTurn(game_);
+    runEndTurn();
+}
+
+void Zenthar::runEndTurn() {
+    std::optional<std::string> error;
+    {
+        CommandGuard guard(*this);
+        try {
+            EndTurn(game_);
+        } catch (const StorageError& e) {
+            error = StorageErrorMessage(e);
+        }
+    }
+    if (!error) return;
+    // The turn was undone: nothing of it may stay on the screen.
+    display_.hideWindow();
+    dialogs_.inform(*error +
+                    "\r\rThe turn was not ended: the game is as it was before End Turn. Save it "
+                    "under a new name on a disk with free space before you go on.");
+    // The turn's new fleets are back in memory only: the panel is redrawn, not reloaded.
+    TurnStatusShown();
+    DrawGalaxyMap();
 }
 
 // ---- Reports -------------------------------------------------------------------------------

@@ -407,9 +407,11 @@ Connection::Transaction::Transaction(Connection& c) : c_(&c), outer_(c.transacti
 
 void Connection::Transaction::commit() {
     if (done_) return;
+    // A refused COMMIT (the file locked or full) leaves the transaction open: the destructor
+    // then rolls it back instead of leaving it to swallow every later write.
+    if (outer_ && c_->db_.isOpen()) c_->db_.exec("COMMIT");
     done_ = true;
     --c_->transactionDepth_;
-    if (outer_ && c_->db_.isOpen()) c_->db_.exec("COMMIT");
 }
 
 Connection::Transaction::~Transaction() {

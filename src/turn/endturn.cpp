@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 
+#include "game/storage_error.h"
 #include "turn/arrival.h"
 #include "turn/empire.h"
 #include "turn/lookups.h"
@@ -181,16 +183,25 @@ void EndTurn(Game& game) {
     if (st.EndTurnRunning) return;
     if (!st.GameActive || st.PlayesNum < 1 || st.PlayesNum > kMaxPlayers) return;
     RunningFlag running(st.EndTurnRunning);
-    // One commit for the player's orders, the Empire's fleets and the landings: the pages the
-    // year end touches go to the file once.
-    Connection::Transaction writes(game.FileDta1);
+    // A failing disk rolls the database back to the turn's start; the game in memory goes back
+    // with it, so the two never disagree and the game can still be saved elsewhere.
+    const auto before = std::make_unique<GameState>(st);
+    try {
+        // One commit for the player's orders, the Empire's fleets and the landings: the pages
+        // the year end touches go to the file once.
+        Connection::Transaction writes(game.FileDta1);
 
-    // After the Empire has won (or at a new game's -1) there is no player whose list to store.
-    if (st.validPlayer(st.CurrentPlTurn)) SaveTaskForces(game);
-    st.CurrentPlTurn = Saturate16(st.CurrentPlTurn + 1LL);
-    if (st.CurrentPlTurn > st.PlayesNum - 1) RunYearEnd(game);
-    HandTurnOver(game);
-    writes.commit();
+        // After the Empire has won (or at a new game's -1) there is no player whose list to
+        // store.
+        if (st.validPlayer(st.CurrentPlTurn)) SaveTaskForces(game);
+        st.CurrentPlTurn = Saturate16(st.CurrentPlTurn + 1LL);
+        if (st.CurrentPlTurn > st.PlayesNum - 1) RunYearEnd(game);
+        HandTurnOver(game);
+        writes.commit();
+    } catch (const StorageError&) {
+        st = *before;
+        throw;
+    }
 }
 
 }  // namespace zenthar

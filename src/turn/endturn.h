@@ -14,6 +14,8 @@ inline constexpr const char* kEmpireHasWon =
 
 // Ends the current player's turn. Does nothing without a game, or when called again while an
 // earlier call is still running (its animations and messages let the window process events).
+// When the game database fails on the way (StorageError), the game in memory and the database
+// are put back as they were before the call and the error is passed on.
 void EndTurn(Game& game);
 
 // The year end alone, with CurrentPlTurn past the last player; leaves CurrentPlTurn at 0.

@@ -5,6 +5,7 @@
 
 #include "app/app_fixture.h"
 #include "app/planet_panel.h"
+#include "game/sqlite.h"
 #include "support/savegame_tools.h"
 #include "turn/taskforces.h"
 
@@ -117,6 +118,31 @@ TEST_F(CommandsTest, EndTurnPassesTheTurnAndShowsTheNextPlayer) {
     EXPECT_EQ(horiz()->value(), 0);
     EXPECT_EQ(st().SelectedPlanet, 1);
     EXPECT_FALSE(window->commandRunning());
+}
+
+TEST_F(CommandsTest, AnEndTurnTheDiskRefusesIsToldAndUndone) {
+    startShown();
+    twoPlayers();
+    st().CurrentPlTurn = 1;  // Bob ends the year
+    ShowTurnStatus(window->game(), true);
+    const std::string before = DescribeWholeState(st());
+    {
+        // Another program reads the working file all the while: the year cannot be stored.
+        sqlite::Database reader(window->game().WorkingFile(), sqlite::Database::Mode::ReadWrite);
+        reader.exec("BEGIN; SELECT count(*) FROM Ships;");
+        window->EndTurnItem_Click();
+    }
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(asked.back().text.rfind("ERROR ", 0), 0u) << asked.back().text;
+    EXPECT_NE(asked.back().text.find("The turn was not ended"), std::string::npos);
+    EXPECT_EQ(DescribeWholeState(st()), before);
+    EXPECT_FALSE(window->commandRunning());
+    EXPECT_TRUE(child<QAction>("EndTurnItem")->isEnabled());
+    EXPECT_FALSE(window->turnDisplay().window().isVisible());
+
+    window->EndTurnItem_Click();
+    EXPECT_EQ(st().CurrentYear, 4101);
+    EXPECT_EQ(text("YearLbl"), "Year: 4101");
 }
 
 TEST_F(CommandsTest, NoCommandCanStartWhileEndTurnRuns) {

@@ -5,8 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
+#include "game/sqlite.h"
+#include "game/storage_error.h"
 #include "support/galaxy_builder.h"
+#include "support/savegame_tools.h"
 #include "turn_test_support.h"
 
 namespace zenthar::testing {
@@ -304,6 +308,60 @@ TEST(EndTurnReentry, EndTurnPressedWhileItRunsIsIgnored) {
     EndTurn(game);
     EXPECT_EQ(game.st.CurrentPlTurn, 0);
     EXPECT_EQ(game.st.CurrentYear, 4101);
+}
+
+// A window during whose hand-over another program starts reading the working file: the year
+// end's writes can then not be committed.
+class LockingView : public RecordingView {
+  public:
+    void TurnStatusShown() override {
+        RecordingView::TurnStatusShown();
+        if (!lock) return;
+        reader.emplace(lock->WorkingFile(), sqlite::Database::Mode::ReadWrite);
+        reader->exec("BEGIN; SELECT count(*) FROM Ships;");
+    }
+    Game* lock = nullptr;
+    std::optional<sqlite::Database> reader;
+};
+
+TEST(EndTurnStorage, AFailingDatabaseUndoesTheTurnAndTheGameGoesOnAfterwards) {
+    TempProgramFolder folder;
+    ScriptedDialogs dialogs;
+    RecordingDisplay display;
+    LockingView view;
+    ScriptedRandom random;
+    random.setFallback(kCalm);
+    Game game(folder.path(), dialogs, display, view, random);
+    StartUp(game);
+    // clang-format off
+    GalaxyBuilder(game)
+        .players({"Ann", "Bob"})
+        .planet(0, 1, 1).owner(0).home().ships(20).production(4, 20)
+        .planet(1, 9, 1).owner(1).home().ships(20).production(4, 20)
+        .planet(2, 20, 20).ships(3)
+        .build();
+    // clang-format on
+    game.st.CurrentPlTurn = 1;  // Bob ends the year
+    ShowTurnStatus(game, false);
+    ASSERT_EQ(LaunchTaskForce(game.st, 1, 2, 7), LaunchResult::Launched);  // not stored yet
+    const std::string before = DescribeWholeState(game.st);
+
+    view.lock = &game;
+    EXPECT_THROW(EndTurn(game), StorageError);
+    EXPECT_EQ(DescribeWholeState(game.st), before) << "the year end is undone in memory too";
+    EXPECT_FALSE(game.st.EndTurnRunning);
+    EXPECT_TRUE(ShipsRows(game).empty());
+
+    // The file is free again: the same turn ends with Bob's fleet on its way.
+    view.lock = nullptr;
+    view.reader.reset();
+    EndTurn(game);
+    EXPECT_EQ(game.st.CurrentYear, 4101);
+    EXPECT_EQ(game.st.planet(1).Ships, 20 - 7 + 4);
+    const auto rows = ShipsRows(game);
+    EXPECT_EQ(std::count_if(rows.begin(), rows.end(),
+                            [](const std::string& r) { return r.rfind("1 ", 0) == 0; }),
+              1);
 }
 
 }  // namespace
