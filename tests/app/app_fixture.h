@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <deque>
@@ -17,6 +18,7 @@
 
 #include "app/GalaxyMap.h"
 #include "app/Zenthar.h"
+#include "reports/DispInfoDlg.h"
 #include "support/galaxy_builder.h"
 
 namespace zenthar::testing {
@@ -96,6 +98,19 @@ class AppTest : public ::testing::Test {
             act(modal);
         });
     }
+    // From now on the year end's messages are read and closed as they come; returns how many
+    // were closed so far.
+    const int& closeYearEndMessages() {
+        QObject::connect(&messageCloser_, &QTimer::timeout, [this] {
+            if (auto* dlg = qobject_cast<ui::DispInfoDlg*>(QApplication::activeModalWidget())) {
+                ++messagesClosed_;
+                dlg->OKButton->click();
+            }
+        });
+        messageCloser_.start(0);
+        return messagesClosed_;
+    }
+
     template <class T>
     static T* in(QWidget* w, const char* name) {
         T* c = w->findChild<T*>(QString::fromLatin1(name));
@@ -114,6 +129,10 @@ class AppTest : public ::testing::Test {
     std::vector<MessageRequest> asked;
     std::deque<Answer> answers;
     std::vector<QString> opened;  // the modal windows onNextModal met, by object name
+
+  private:
+    QTimer messageCloser_;
+    int messagesClosed_ = 0;
 };
 
 }  // namespace zenthar::testing

@@ -125,6 +125,7 @@ TEST_F(CommandsTest, AnEndTurnTheDiskRefusesIsToldAndUndone) {
     twoPlayers();
     st().CurrentPlTurn = 1;  // Bob ends the year
     ShowTurnStatus(window->game(), true);
+    closeYearEndMessages();  // rebels or battles may have something to say
     const std::string before = DescribeWholeState(st());
     {
         // Another program reads the working file all the while: the year cannot be stored.

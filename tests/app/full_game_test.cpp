@@ -9,7 +9,6 @@
 #include <algorithm>
 
 #include "app/app_fixture.h"
-#include "reports/DispInfoDlg.h"
 #include "support/invariants.h"
 #include "support/savegame_tools.h"
 #include "turn/lookups.h"
@@ -32,15 +31,7 @@ class FullGameTest : public AppTest {
         });
         window->setFileChooser(
             [this](ui::Zenthar::FileDialogKind, const QString&) { return savePath; });
-        // The year end's messages are read and closed as they come.
-        closer.setInterval(0);
-        QObject::connect(&closer, &QTimer::timeout, [this] {
-            if (auto* dlg = qobject_cast<ui::DispInfoDlg*>(QApplication::activeModalWidget())) {
-                ++messagesRead;
-                dlg->OKButton->click();
-            }
-        });
-        closer.start();
+        messagesRead = &closeYearEndMessages();
     }
 
     bool owns(int planet) const {
@@ -85,8 +76,7 @@ class FullGameTest : public AppTest {
     }
 
     QString savePath;
-    QTimer closer;
-    int messagesRead = 0;
+    const int* messagesRead = nullptr;
     int fleetsSent = 0;
 
     // Sets up Ann's game of eight planets through the New Game dialog.
@@ -154,7 +144,7 @@ TEST_F(FullGameTest, AnnBeatsTheEmpireWithSavesLoadsAndBothDisplays) {
     EXPECT_TRUE(loaded);
     EXPECT_EQ(sim::Winner(window->game()), 0);
     EXPECT_GT(fleetsSent, 10);
-    EXPECT_GT(messagesRead, 0) << "the battle window told of landings and battles";
+    EXPECT_GT(*messagesRead, 0) << "the battle window told of landings and battles";
     EXPECT_EQ(asks("Congratulations"), 1);
     EXPECT_EQ(asks("Are you sure that you want to increase the production"),
               static_cast<int>(asked.size()) - 2)
