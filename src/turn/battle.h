@@ -16,7 +16,8 @@ struct BattleOdds {
 
 // The lookup for a die value 1..6 (other values are taken to the nearest face) with a
 // attackers against d defenders, both above 0. A human player attacking with better than even
-// odds reads one column to the left.
+// odds reads one column to the left. The caller says whether the attacker is a player by its
+// side, not by the name shown: a player may well be called "Empire".
 BattleOdds LookUpOdds(const CrtTableType& table, int a, int d, int die, bool humanAttacker);
 
 // Ships left on the losing side of a round: a share of the ships, always at least one ship,
