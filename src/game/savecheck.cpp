@@ -131,7 +131,10 @@ bool SameNameNoCase(std::string_view a, std::string_view b) {
 }
 
 std::string Quoted(std::string_view name) {
-    return "\"" + std::string(name) + "\"";
+    std::string quoted;
+    quoted.reserve(name.size() + 2);
+    quoted.append(1, '"').append(name).append(1, '"');
+    return quoted;
 }
 
 // The table must be an ordinary table holding every field of the layout as a stored column.
