@@ -22,74 +22,55 @@ class IncreaseProductionTest : public ::testing::Test {
     }
     GameState& st() { return t.st(); }
     PlanetRecord& p(int i) { return st().planet(i); }
+    std::string said() { return t.dialogs.texts().back(); }
     testing::TestGame t;
 };
 
-TEST_F(IncreaseProductionTest, BuysOneStepAndAsksFirst) {
-    t.dialogs.answer(Answer::Yes);
-    EXPECT_TRUE(IncreaseProduction(t.game));
-    EXPECT_EQ(p(0).Production, 4);
-    EXPECT_EQ(p(0).Ships, 7);  // the price is the production before the increase
-    EXPECT_EQ(p(0).WillProd, 0);
-    ASSERT_EQ(t.dialogs.asked.size(), 1U);
-    const MessageRequest& q = t.dialogs.asked[0];
+TEST_F(IncreaseProductionTest, AsksFirstThenBuysOneStepOnceAYear) {
+    t.dialogs.answer(Answer::No);
+    EXPECT_FALSE(IncreaseProduction(t.game));
+    EXPECT_EQ(p(0).Production, 3);
+    EXPECT_EQ(p(0).WillProd, -1);
+    const MessageRequest q = t.dialogs.asked[0];
     EXPECT_EQ(q.text, "Are you sure that you want to increase the production for " +
                           p(0).Name.trimmed() + "?");
-    EXPECT_EQ(q.title, "Zenthar");
     EXPECT_EQ(q.buttons, Buttons::YesNo);
     EXPECT_EQ(q.icon, Icon::Critical);
     EXPECT_EQ(q.defaultButton, Answer::No);
 
-    // Once a year only.
-    EXPECT_FALSE(IncreaseProduction(t.game));
-    EXPECT_EQ(t.dialogs.texts().back(), "Production already increased for this turn.");
+    p(0).Ships = 3;  // exactly the price: the production before the increase
+    t.dialogs.answer(Answer::Yes);
+    EXPECT_TRUE(IncreaseProduction(t.game));
     EXPECT_EQ(p(0).Production, 4);
-    EXPECT_EQ(p(0).Ships, 7);
-}
-
-TEST_F(IncreaseProductionTest, NoLeavesEverythingAndMayBeAskedAgain) {
-    t.dialogs.answer(Answer::No);
-    EXPECT_FALSE(IncreaseProduction(t.game));
-    EXPECT_EQ(p(0).Production, 3);
-    EXPECT_EQ(p(0).Ships, 10);
-    EXPECT_EQ(p(0).WillProd, -1);
-    t.dialogs.answer(Answer::Yes);
-    EXPECT_TRUE(IncreaseProduction(t.game));
-    EXPECT_EQ(t.dialogs.asked.size(), 2U);
-}
-
-TEST_F(IncreaseProductionTest, ShipsEqualToTheProductionAreEnough) {
-    p(0).Ships = 3;
-    t.dialogs.answer(Answer::Yes);
-    EXPECT_TRUE(IncreaseProduction(t.game));
     EXPECT_EQ(p(0).Ships, 0);
+    EXPECT_EQ(p(0).WillProd, 0);
+    p(0).Ships = 10;
+    EXPECT_FALSE(IncreaseProduction(t.game));
+    EXPECT_EQ(said(), "Production already increased for this turn.");
     EXPECT_EQ(p(0).Production, 4);
+    EXPECT_EQ(p(0).Ships, 10);
 }
 
 TEST_F(IncreaseProductionTest, MessagesComeInTheirOrder) {
-    // Limit reached, enough ships, flag set.
-    p(0).Production = 6;
-    EXPECT_FALSE(IncreaseProduction(t.game));
-    EXPECT_EQ(t.dialogs.texts().back(), "You have reached the Production limit for this planet.");
-    // Limit reached and already increased: the flag is tested first.
-    p(0).WillProd = 0;
-    EXPECT_FALSE(IncreaseProduction(t.game));
-    EXPECT_EQ(t.dialogs.texts().back(), "Production already increased for this turn.");
-    // Limit reached and too few ships: the limit comes first.
-    p(0).WillProd = -1;
-    p(0).Ships = 2;
-    EXPECT_FALSE(IncreaseProduction(t.game));
-    EXPECT_EQ(t.dialogs.texts().back(), "You have reached the Production limit for this planet.");
-    // Below the limit with too few ships.
-    p(0).Production = 5;
-    p(0).Ships = 4;
-    EXPECT_FALSE(IncreaseProduction(t.game));
-    EXPECT_EQ(t.dialogs.texts().back(),
-              "You don't have enough ships to increase the Production on this planet.");
-    for (const MessageRequest& r : t.dialogs.asked) {
-        EXPECT_EQ(r.buttons, Buttons::Ok);
-        EXPECT_EQ(r.icon, Icon::None);
-        EXPECT_EQ(r.title, "Zenthar");
+    const struct {
+        int production, willProd, ships;
+        const char* message;
+    } cases[] = {
+        {6, -1, 10, "You have reached the Production limit for this planet."},
+        {6, 0, 10, "Production already increased for this turn."},  // the flag comes first
+        {6, -1, 2, "You have reached the Production limit for this planet."},
+        {5, -1, 4, "You don't have enough ships to increase the Production on this planet."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        p(0).Production = static_cast<Int16>(c.production);
+        p(0).WillProd = static_cast<Int16>(c.willProd);
+        p(0).Ships = static_cast<Int16>(c.ships);
+        EXPECT_FALSE(IncreaseProduction(t.game));
+        EXPECT_EQ(said(), c.message);
+        EXPECT_EQ(t.dialogs.asked.back().buttons, Buttons::Ok);
+        EXPECT_EQ(p(0).Production, c.production);
+        EXPECT_EQ(p(0).Ships, c.ships);
     }
     // Above the limit: nothing to say.
     p(0).Production = 8;
@@ -98,21 +79,17 @@ TEST_F(IncreaseProductionTest, MessagesComeInTheirOrder) {
     EXPECT_FALSE(IncreaseProduction(t.game));
     EXPECT_EQ(t.dialogs.asked.size(), asked);
     EXPECT_EQ(p(0).Production, 8);
-    EXPECT_EQ(p(0).Ships, 40);
 }
 
 TEST_F(IncreaseProductionTest, OtherPlayersPlanetsAreIgnoredSilently) {
-    for (int planet : {1, 2}) {
+    for (int planet : {1, 2, 45}) {  // Bob's, only scouted, no planet at all
         st().SelectedPlanet = static_cast<Int16>(planet);
         EXPECT_FALSE(IncreaseProduction(t.game));
-        EXPECT_EQ(p(planet).Production, 1);
-        EXPECT_EQ(p(planet).Ships, 50);
     }
-    st().SelectedPlanet = 45;  // no planet at all
-    EXPECT_FALSE(IncreaseProduction(t.game));
     EXPECT_TRUE(t.dialogs.asked.empty());
-    // Player 1 may buy on its own planet.
-    st().CurrentPlTurn = 1;
+    EXPECT_EQ(p(1).Production, 1);
+    EXPECT_EQ(p(2).Ships, 50);
+    st().CurrentPlTurn = 1;  // Bob may buy on his own planet
     st().SelectedPlanet = 1;
     t.dialogs.answer(Answer::Yes);
     EXPECT_TRUE(IncreaseProduction(t.game));
