@@ -36,37 +36,27 @@ class BattleTest : public ::testing::Test {
     TestGame t;
 };
 
-TEST_F(BattleTest, EqualFleetsReadEvenOddsWithThePlainDieColumnForBothSides) {
-    MarkCell(3, 4);
-    t.random.push(Die(3));
-    EXPECT_EQ(Fight(5, 5, true), "0 5");
-    t.random.push(Die(3));
-    EXPECT_EQ(Fight(5, 5, false), "0 5");
-    EXPECT_EQ(t.random.reseeds, 2);  // a fresh seed for every roll
-}
-
-TEST_F(BattleTest, BetterOddsShiftAPlayersColumnOneToTheLeftButNotTheEmpires) {
-    // 10 against 3: quotient 3, odds row 2.
-    MarkCell(3, 2);
-    t.random.push(Die(4));
-    EXPECT_EQ(Fight(10, 3, true), "0 3");
-    t.random.push(Die(4));
-    EXPECT_EQ(Fight(10, 3, false), "10 0");
-    t.random.push(Die(3));
-    EXPECT_EQ(Fight(10, 3, false), "0 3");
-    // A die of 1 reads column 0, which only a player's better odds reach.
-    MarkCell(0, 4);
-    t.random.push(Die(1));
-    EXPECT_EQ(Fight(7, 6, true), "0 6");
-}
-
-TEST_F(BattleTest, WorseOddsReadTheRowsBelowEven) {
-    MarkCell(2, 7);  // 3 against 10: quotient 3
-    t.random.push(Die(2));
-    EXPECT_EQ(Fight(3, 10, true), "0 10");
-    MarkCell(2, 9);  // 2 against 11: quotient 5, the last row
-    t.random.push(Die(2));
-    EXPECT_EQ(Fight(2, 11, false), "0 11");
+// Equal fleets read row 4 with the plain die column for both sides; better odds shift a
+// player's column one to the left but not the Empire's; worse odds read the rows below.
+TEST_F(BattleTest, TheOddsPickTheRowAndTheSidePicksTheColumn) {
+    const struct {
+        int column, row, die, attackers, defenders;
+        bool human;
+        const char* after;
+    } cases[] = {
+        {3, 4, 3, 5, 5, true, "0 5"},    {3, 4, 3, 5, 5, false, "0 5"},
+        {3, 2, 4, 10, 3, true, "0 3"},   {3, 2, 4, 10, 3, false, "10 0"},
+        {3, 2, 3, 10, 3, false, "0 3"},  {0, 4, 1, 7, 6, true, "0 6"},  // only a player reaches 0
+        {2, 7, 2, 3, 10, true, "0 10"},  {2, 9, 2, 2, 11, false, "0 11"},  // quotient 5: last row
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.attackers) + " v " + std::to_string(c.defenders) +
+                     (c.human ? " player" : " Empire"));
+        MarkCell(c.column, c.row);
+        t.random.push(Die(c.die));
+        EXPECT_EQ(Fight(c.attackers, c.defenders, c.human), c.after);
+    }
+    EXPECT_EQ(t.random.reseeds, 8);  // a fresh seed for every roll
 }
 
 TEST_F(BattleTest, OddsOfSixToOneAndMoreEndTheBattleInOneRound) {
@@ -87,8 +77,6 @@ TEST_F(BattleTest, LookupReportsRowColumnAndWipeOuts) {
     EXPECT_EQ(human.row, 2);
     EXPECT_EQ(human.result, 33);
     EXPECT_EQ(LookUpOdds(t.st().CrtTable, 10, 3, 5, false).column, 5);
-    EXPECT_EQ(LookUpOdds(t.st().CrtTable, 12, 2, 5, true).result, 100);
-    EXPECT_EQ(LookUpOdds(t.st().CrtTable, 2, 12, 5, true).result, -100);
     // Faces off the die are taken to the nearest face.
     EXPECT_EQ(LookUpOdds(t.st().CrtTable, 4, 4, 9, true).column, 6);
     EXPECT_EQ(LookUpOdds(t.st().CrtTable, 4, 4, -2, true).column, 1);
@@ -144,17 +132,10 @@ TEST_F(BattleTest, SkipBattleHidesTheRestOfOneBattleOnly) {
     EXPECT_EQ(t.display.count("battleRound"), 2);
 }
 
-TEST_F(BattleTest, SkipAllAndSoundsOffSilenceTheRounds) {
+// Skip All with shown screens is pinned in endturn_test.cpp.
+TEST_F(BattleTest, SoundsOffSilencesTheRoundsItShows) {
     FillCrt(t.st(), 0);
     t.random.setFallback(Die(2));
-    t.display.SkipAllFlag = 1;
-    t.st().SoundsOff = false;
-    EXPECT_EQ(Fight(5, 3, true), "5 0");
-    EXPECT_EQ(t.display.count("battleRound"), 0);
-    EXPECT_TRUE(t.display.sounds.empty());
-
-    t.display.SkipAllFlag = 0;
-    t.st().SoundsOff = true;
     EXPECT_EQ(Fight(5, 2, true), "5 0");
     EXPECT_EQ(t.display.count("battleRound"), 2);
     EXPECT_TRUE(t.display.sounds.empty());

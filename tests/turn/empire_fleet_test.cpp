@@ -33,8 +33,7 @@ protected:
     // Player home, a staging candidate (planet 1, top ranked) and two big garrisons that have
     // no surplus (production 2) but enough for the main fleet.
     void mainFleetGalaxy() {
-        galaxy()
-            .players({"Ann"})
+        galaxy().players({"Ann"})
             .planet(0, 1, 1).owner(0).home().ships(10).production(10, 20)
             .planet(1, 40, 40).ships(5).production(2, 20)
             .planet(2, 40, 30).ships(50).production(2, 5)
@@ -45,9 +44,8 @@ protected:
 
     // A player's home (planet 0) ten units from the Empire's staging planet (planet 1).
     void attackGalaxy(int skill, int stagingShips) {
-        galaxy()
-            .players({"Ann"})
-            .skill(skill)
+        year = {};
+        galaxy().players({"Ann"}).skill(skill)
             .planet(0, 1, 1).owner(0).home().ships(10).production(5, 20)
             .planet(1, 1, 11).ships(stagingShips).production(1, 20)
             .planet(2, 40, 40).ships(100).production(1, 10)
@@ -71,42 +69,33 @@ TEST_F(EmpireFleetTest, PassesDependOnHowManyPlanetsTheEmpireHolds) {
 }
 
 // Planet 1 ranks first and takes the ships; the passes start from the lowest ranked planet and
-// each takes 35 of a garrison of 100.
+// each takes 35 of a garrison of 100. A player's fleet on its way only holds an Advanced Empire
+// back, so the Intermediate one here ignores it; a single planet has nowhere to send ships.
 TEST_F(EmpireFleetTest, EachPassMovesShipsFromTheLowestRankedUp) {
     const struct {
         int empirePlanets;
         std::vector<int> sources;
-    } cases[] = {{2, {2}}, {3, {3, 2}}, {5, {5, 4, 3}}};
+    } cases[] = {{1, {}}, {2, {2}}, {3, {3, 2}}, {5, {5, 4, 3}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.empirePlanets);
-        TestGame other;
-        ConsolidationGalaxy(other.game, c.empirePlanets, 1);
-        EmpireYear y;
-        empire::ConsolidateShips(other.game, y);
-        ASSERT_EQ(other.st().TaskForceLast + 1, static_cast<int>(c.sources.size()));
+        consolidationGalaxy(c.empirePlanets);
+        if (c.empirePlanets == 1) st.planet(1).Ships = 500;
+        if (c.empirePlanets == 3) playerFleet(0, 0, 3, 5);
+        year = {};
+        empire::ConsolidateShips(game, year);
+        ASSERT_EQ(st.TaskForceLast + 1, static_cast<int>(c.sources.size()));
         for (std::size_t k = 0; k < c.sources.size(); ++k) {
-            const TaskForceRecord& tf = other.st().TaskForceList[k];
-            EXPECT_EQ(tf.StartPl, other.st().planet(c.sources[k]).PlanetId);
-            EXPECT_EQ(tf.EndPl, other.st().planet(1).PlanetId);  // no staging planet yet
+            const TaskForceRecord& tf = st.TaskForceList[k];
+            EXPECT_EQ(tf.StartPl, id(c.sources[k]));
+            EXPECT_EQ(tf.EndPl, id(1));  // no staging planet yet
             EXPECT_EQ(tf.NumOfShips, 35);
             EXPECT_EQ(tf.PlNum.padded(), "4");
-            EXPECT_EQ(other.st().planet(c.sources[k]).Ships, 65);
+            EXPECT_EQ(st.planet(c.sources[k]).Ships, 65);
         }
-        EXPECT_EQ(y.source, c.sources.back());
-        EXPECT_EQ(y.staging, 1);
-        if (c.empirePlanets == 5) {
-            EXPECT_EQ(other.st().planet(2).Ships, 100);  // the fourth from last gives nothing
-        }
+        EXPECT_EQ(year.source, c.sources.empty() ? -1 : c.sources.back());
+        EXPECT_EQ(year.staging, c.sources.empty() ? -1 : 1);
     }
-    // A single Empire planet has nowhere to send its ships.
-    TestGame other;
-    ConsolidationGalaxy(other.game, 1, 1);
-    other.st().planet(1).Ships = 500;
-    EmpireYear single;
-    empire::ConsolidateShips(other.game, single);
-    EXPECT_EQ(other.st().TaskForceLast, -1);
-    EXPECT_EQ(single.source, -1);
-    EXPECT_EQ(single.staging, -1);
+    EXPECT_EQ(st.planet(2).Ships, 100);  // the fourth from last gives nothing
 }
 
 TEST_F(EmpireFleetTest, ConsolidationGoesToTheStagingPlanetAndKeepsThreatenedOrPoorPlanets) {
@@ -126,46 +115,29 @@ TEST_F(EmpireFleetTest, ConsolidationGoesToTheStagingPlanetAndKeepsThreatenedOrP
     EXPECT_EQ(year.staging, 2);
 }
 
-TEST_F(EmpireFleetTest, OnlyAdvancedEmpiresHeedApproachingFleets) {
-    consolidationGalaxy(3, 1);
-    playerFleet(0, 0, 3, 5);
-    empire::ConsolidateShips(game, year);
-    EXPECT_EQ(launched().size(), 2u);
-}
-
-TEST_F(EmpireFleetTest, MainFleetLeavesTheLowestOfEquallyStrongPlanets) {
-    mainFleetGalaxy();
-    empire::ConsolidateShips(game, year);
-    ASSERT_EQ(st.TaskForceLast, -1);  // no planet has a surplus
-    empire::MoveMainFleet(game, year);
-    auto fleets = launched();
-    ASSERT_EQ(fleets.size(), 1u);
-    EXPECT_EQ(fleets[0].StartPl, id(2));
-    EXPECT_EQ(fleets[0].EndPl, id(1));
-    EXPECT_EQ(fleets[0].NumOfShips, 25);
-    EXPECT_EQ(st.planet(2).Ships, 25);
-    EXPECT_EQ(st.StartPl, id(1));  // the staging planet is named
-}
-
-TEST_F(EmpireFleetTest, MainFleetTakesAStrictlyBiggerGarrisonFurtherDown) {
-    mainFleetGalaxy();
-    st.planet(3).Ships = 51;
-    empire::ConsolidateShips(game, year);
-    empire::MoveMainFleet(game, year);
-    ASSERT_EQ(st.TaskForceLast, 0);
-    EXPECT_EQ(launched()[0].StartPl, id(3));
-    EXPECT_EQ(launched()[0].NumOfShips, 25);  // 51 \ 2
-}
-
-TEST_F(EmpireFleetTest, WhenTheStagingPlanetIsTheBiggestTheSecondRankedSends) {
-    mainFleetGalaxy();
-    st.planet(1).Ships = 300;
-    st.StartPl = id(1);
-    empire::ConsolidateShips(game, year);
-    empire::MoveMainFleet(game, year);
-    ASSERT_EQ(st.TaskForceLast, 0);
-    EXPECT_EQ(launched()[0].StartPl, id(2));
-    EXPECT_EQ(launched()[0].EndPl, id(1));
+// With no surplus anywhere the main fleet leaves the lowest ranked of equally strong planets, a
+// strictly bigger garrison further down, or the second ranked when the staging planet is the
+// biggest; it takes half the garrison and names the staging planet.
+TEST_F(EmpireFleetTest, MainFleetLeavesTheBiggestGarrisonLowestRankedOnATie) {
+    const struct {
+        int planet, ships, staging, source;
+    } cases[] = {{2, 50, -1, 2}, {3, 51, -1, 3}, {1, 300, 1, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.source);
+        mainFleetGalaxy();
+        year = {};
+        st.planet(c.planet).Ships = static_cast<Int16>(c.ships);
+        if (c.staging >= 0) st.StartPl = id(c.staging);
+        empire::ConsolidateShips(game, year);
+        ASSERT_EQ(st.TaskForceLast, -1);
+        empire::MoveMainFleet(game, year);
+        ASSERT_EQ(st.TaskForceLast, 0);
+        EXPECT_EQ(launched()[0].StartPl, id(c.source));
+        EXPECT_EQ(launched()[0].EndPl, id(1));
+        EXPECT_EQ(launched()[0].NumOfShips, 25);  // 50 \ 2 and 51 \ 2
+        EXPECT_EQ(st.planet(2).Ships, c.source == 2 ? 25 : 50);
+        EXPECT_EQ(st.StartPl, id(1));
+    }
 }
 
 TEST_F(EmpireFleetTest, MainFleetNeedsEightYearsOfProduction) {
@@ -192,20 +164,26 @@ TEST_F(EmpireFleetTest, ALostStagingPlanetIsReplacedNotAttacked) {
     EXPECT_EQ(st.planet(0).Ships, 1);
 }
 
+// Only a Beginner scouts, only from the Empire planet nearest the one unseen for six years,
+// and only with a ship there to send.
 TEST_F(EmpireFleetTest, BeginnerScoutsPlanetsUnseenForSixYears) {
-    galaxy()
-        .players({"Ann"})
-        .skill(0)
-        .year(4110)
+    galaxy().players({"Ann"}).skill(0).year(4110)
         .planet(0, 1, 1).owner(0).home().ships(10)
         .planet(1, 1, 30).owner(0).ships(10)
-        .planet(2, 10, 1).ships(3)
+        .planet(2, 10, 1).ships(0)
         .planet(3, 10, 30).ships(0)
-        .planet(4, 40, 40).ships(0)
+        .planet(4, 40, 40).ships(50)
         .build();
     st.planet(0).YearScouted[kEmpire] = 4104;  // six years ago
     st.planet(1).YearScouted[kEmpire] = 4105;  // five years ago
     empireToMove();
+    empire::SendScouts(game, year);
+    EXPECT_EQ(st.TaskForceLast, -1);
+    st.planet(2).Ships = 3;
+    st.EmpireSkill = 1;
+    empire::SendScouts(game, year);
+    EXPECT_EQ(st.TaskForceLast, -1);
+    st.EmpireSkill = 0;
     empire::SendScouts(game, year);
     auto fleets = launched();
     ASSERT_EQ(fleets.size(), 1u);
@@ -213,96 +191,50 @@ TEST_F(EmpireFleetTest, BeginnerScoutsPlanetsUnseenForSixYears) {
     EXPECT_EQ(fleets[0].EndPl, id(0));
     EXPECT_EQ(fleets[0].NumOfShips, 1);
     EXPECT_EQ(st.planet(2).Ships, 2);
-
     // Once a scout is on its way, no second one follows.
     empire::SendScouts(game, year);
     EXPECT_EQ(st.TaskForceLast, 0);
 }
 
-TEST_F(EmpireFleetTest, ScoutsNeedAShipAndABeginner) {
-    galaxy()
-        .players({"Ann"})
-        .skill(0)
-        .year(4110)
-        .planet(0, 1, 1).owner(0).home().ships(10)
-        .planet(1, 10, 1).ships(0)
-        .planet(2, 40, 40).ships(50)
-        .build();
-    empireToMove();
-    empire::SendScouts(game, year);
-    EXPECT_EQ(st.TaskForceLast, -1);  // the nearest planet has no ship to send
-    EXPECT_EQ(st.planet(1).Ships, 0);
-
-    st.planet(1).Ships = 5;
-    st.EmpireSkill = 1;
-    empire::SendScouts(game, year);
-    EXPECT_EQ(st.TaskForceLast, -1);
-    st.EmpireSkill = 0;
-    empire::SendScouts(game, year);
-    EXPECT_EQ(st.TaskForceLast, 0);
-}
-
 TEST_F(EmpireFleetTest, AttackMultiplierIsTwoForBeginnersAndTwoOrThreeAbove) {
-    for (double rnd : {0.0, 0.25, 0.49, 0.5, 0.75, 0.999}) EXPECT_EQ(empire::AttackMultiplier(0, rnd), 2);
-    for (int skill : {1, 2}) {
-        EXPECT_EQ(empire::AttackMultiplier(skill, 0.0), 2);   // a 1 becomes 2
-        EXPECT_EQ(empire::AttackMultiplier(skill, 0.4), 2);
-        EXPECT_EQ(empire::AttackMultiplier(skill, 0.66), 2);
-        EXPECT_EQ(empire::AttackMultiplier(skill, 0.67), 3);
-        EXPECT_EQ(empire::AttackMultiplier(skill, 0.999), 3);
+    for (double rnd : {0.0, 0.4, 0.66, 0.67, 0.999}) {
+        EXPECT_EQ(empire::AttackMultiplier(0, rnd), 2) << rnd;
+        for (int skill : {1, 2})  // a 1 becomes 2
+            EXPECT_EQ(empire::AttackMultiplier(skill, rnd), rnd < 0.67 ? 2 : 3) << skill << rnd;
     }
 }
 
-TEST_F(EmpireFleetTest, IntermediateAttacksWithThreeTimesTheExpectedDefence) {
-    attackGalaxy(1, 200);
-    tg.random.push(0.9);  // k = 3
-    empire::AttackOrReinforce(game, year);
-    EXPECT_EQ(tg.random.reseeds, 1);
-    ASSERT_EQ(st.TaskForceLast, 0);
-    // 10 ships + 5 years x 5 production = 35, times 3.
-    EXPECT_EQ(launched()[0].NumOfShips, 105);
-    EXPECT_EQ(launched()[0].EndPl, id(0));
-    EXPECT_EQ(launched()[0].RemTurns, st.CurrentYear + 5);
-    EXPECT_EQ(st.planet(1).Ships, 95);
-    EXPECT_TRUE(st.EndPl.blank());
-}
-
-TEST_F(EmpireFleetTest, BeginnerCountsOnWhatItLastSawAndAlwaysDoubles) {
-    attackGalaxy(0, 200);
-    st.planet(0).KnownShip[kEmpire] = 4;
-    st.planet(0).KnownProd[kEmpire] = 2;
-    tg.random.push(0.99);
-    empire::AttackOrReinforce(game, year);
-    ASSERT_EQ(st.TaskForceLast, 0);
-    EXPECT_EQ(launched()[0].NumOfShips, 28);  // (4 + 5 x 2) x 2
-}
-
-TEST_F(EmpireFleetTest, AdvancedCountsThePlayersFleetsBoundForTheTarget) {
-    attackGalaxy(2, 200);
-    playerFleet(0, 0, 0, 20);
-    tg.random.push(0.5);  // k = 2
-    empire::AttackOrReinforce(game, year);
-    ASSERT_EQ(st.TaskForceLast, 0);
-    EXPECT_EQ(launched()[0].NumOfShips, 110);  // (10 + 20 + 25) x 2
-}
-
-TEST_F(EmpireFleetTest, NothingExpectedSendsNearlyTheWholeFleet) {
-    attackGalaxy(0, 101);
-    tg.random.push(0.3);
-    empire::AttackOrReinforce(game, year);
-    ASSERT_EQ(st.TaskForceLast, 0);
-    EXPECT_EQ(launched()[0].NumOfShips, 100);  // 101 \ 2 x 2
-    EXPECT_EQ(st.planet(1).Ships, 1);
-
-    // Stale knowledge below zero is no reason to send a negative fleet.
-    attackGalaxy(0, 101);
-    st.planet(0).KnownShip[kEmpire] = -40;
-    st.planet(0).KnownProd[kEmpire] = 1;
-    tg.random.push(0.3);
-    empire::AttackOrReinforce(game, year);
-    ASSERT_EQ(st.TaskForceLast, 0);
-    EXPECT_EQ(launched()[0].NumOfShips, 100);
-    EXPECT_EQ(st.planet(1).Ships, 1);
+// The strike on the target: the expected defence is the garrison (as last seen, for a
+// Beginner; with the players' fleets bound there, for Advanced) plus five years' production,
+// times the multiplier; an expected defence of 0 sends Ships \ k x k.
+TEST_F(EmpireFleetTest, TheStrikeSendsTheExpectedDefenceTimesTheMultiplier) {
+    const struct {
+        int skill, staging, knownShip, knownProd, inbound;
+        double draw;
+        int sent;
+    } cases[] = {
+        {1, 200, 0, 0, 0, 0.9, 105},  // (10 + 5 x 5) x 3
+        {0, 200, 4, 2, 0, 0.99, 28},  // (4 + 5 x 2) x 2
+        {0, 101, 0, 0, 0, 0.3, 100},  // nothing expected: 101 \ 2 x 2
+        {0, 101, -40, 1, 0, 0.3, 100},  // stale knowledge below zero counts as nothing
+        {2, 200, 0, 0, 20, 0.5, 110},   // (10 + 20 + 25) x 2
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sent);
+        attackGalaxy(c.skill, c.staging);
+        st.planet(0).KnownShip[kEmpire] = static_cast<Int16>(c.knownShip);
+        st.planet(0).KnownProd[kEmpire] = static_cast<Int16>(c.knownProd);
+        if (c.inbound > 0) playerFleet(0, 0, 0, c.inbound);
+        tg.random.push(c.draw);
+        empire::AttackOrReinforce(game, year);
+        ASSERT_EQ(st.TaskForceLast, 0);
+        EXPECT_EQ(launched()[0].NumOfShips, c.sent);
+        EXPECT_EQ(launched()[0].EndPl, id(0));
+        EXPECT_EQ(launched()[0].RemTurns, st.CurrentYear + 5);
+        EXPECT_EQ(st.planet(1).Ships, c.staging - c.sent);
+        EXPECT_TRUE(st.EndPl.blank());
+    }
+    EXPECT_EQ(tg.random.reseeds, 5);
 }
 
 TEST_F(EmpireFleetTest, TooWeakAStagingPlanetIsReinforcedByTheBiggestSurplus) {

