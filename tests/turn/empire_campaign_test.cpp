@@ -207,16 +207,34 @@ protected:
     }
 };
 
-TEST_F(EmpireReviewTest, ABeginnerNeverRecallsAScoutButOthersDo) {
-    reviewGalaxy(0);
-    empireFleet(1, 0, 1, 4103);
-    empire::ReviewTaskForces(game);
-    EXPECT_EQ(launched()[0].EndPl, id(0));
-
-    reviewGalaxy(1);
-    empireFleet(1, 0, 1, 4103);
-    empire::ReviewTaskForces(game);
-    EXPECT_EQ(launched()[0].EndPl, id(2));
+// Fleets bound for Ann's home meet 50 ships + 5 years x 1 = 55; above Beginner the Empire wants
+// twice that. Later fleets to the same planet add up; a Beginner never recalls a single-ship
+// scout and does not count scouts into the fleet. Recalled fleets go to the staging planet 2.
+TEST_F(EmpireReviewTest, FleetsFlyingIntoTooStrongADefenceAreRecalled) {
+    const struct {
+        int skill;
+        std::vector<std::pair<int, int>> fleets;  // ships, arrival
+        std::vector<int> bound;
+    } cases[] = {
+        {0, {{1, 4103}}, {0}},
+        {1, {{1, 4103}}, {2}},
+        {0, {{30, 4103}, {60, 4120}}, {0, 0}},
+        {1, {{30, 4103}, {60, 4120}}, {2, 2}},
+        {0, {{54, 4103}, {2, 4103}}, {0}},  // 56 will do
+        {0, {{54, 4103}, {1, 4103}}, {2}},  // the scout does not count
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "skill " << c.skill << ", first " << c.fleets[0].first
+                                          << ", then " << c.fleets.back().first);
+        reviewGalaxy(c.skill);
+        for (const auto& [ships, arrival] : c.fleets) empireFleet(1, 0, ships, arrival);
+        empire::ReviewTaskForces(game);
+        const auto fleets = launched();
+        for (std::size_t k = 0; k < c.bound.size(); ++k) {
+            EXPECT_EQ(fleets[k].EndPl, id(c.bound[k])) << k;
+            EXPECT_EQ(fleets[k].RemTurns, c.fleets[k].second) << k;
+        }
+    }
 }
 
 TEST_F(EmpireReviewTest, ARecalledFleetKeepsItsArrivalYear) {
@@ -230,36 +248,6 @@ TEST_F(EmpireReviewTest, ARecalledFleetKeepsItsArrivalYear) {
     EXPECT_EQ(fleets[0].NumOfShips, 10);
     EXPECT_EQ(fleets[1].EndPl, id(2));
     EXPECT_EQ(fleets[1].RemTurns, 4101);
-}
-
-TEST_F(EmpireReviewTest, LaterFleetsToTheSamePlanetAddUpWithDoubleCautionAboveBeginner) {
-    // Defence 50 + 5 years x 1 = 55; 30 + 60 = 90 ships.
-    reviewGalaxy(0);
-    empireFleet(1, 0, 30, 4103);
-    empireFleet(1, 0, 60, 4120);
-    empire::ReviewTaskForces(game);
-    EXPECT_EQ(launched()[1].EndPl, id(0));
-
-    reviewGalaxy(1);  // expects 2 x 55 = 110
-    empireFleet(1, 0, 30, 4103);
-    empireFleet(1, 0, 60, 4120);
-    empire::ReviewTaskForces(game);
-    EXPECT_EQ(launched()[0].EndPl, id(2));
-    EXPECT_EQ(launched()[1].EndPl, id(2));
-}
-
-TEST_F(EmpireReviewTest, ABeginnerDoesNotCountItsScoutsIntoTheFleet) {
-    reviewGalaxy(0);
-    empireFleet(1, 0, 54, 4103);
-    empireFleet(1, 0, 2, 4103);  // 54 + 2 = 56: enough for 55
-    empire::ReviewTaskForces(game);
-    EXPECT_EQ(launched()[0].EndPl, id(0));
-
-    reviewGalaxy(0);
-    empireFleet(1, 0, 54, 4103);
-    empireFleet(1, 0, 1, 4103);  // a scout: 54 alone is not enough
-    empire::ReviewTaskForces(game);
-    EXPECT_EQ(launched()[0].EndPl, id(2));
 }
 
 TEST_F(EmpireReviewTest, WithoutAStagingPlanetFleetsRallyAtTheNearestEmpirePlanet) {
