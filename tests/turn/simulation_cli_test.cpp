@@ -11,6 +11,7 @@
 
 #include "game/saveload.h"
 #include "support/galaxy_builder.h"
+#include "turn/lookups.h"
 
 #ifdef ZENTHAR_SIM_EXE
 
@@ -171,6 +172,10 @@ TEST_F(SimProgramTest, SavedGamesOpenInTheGameAndStartANewRun) {
     TestGame start;
     LoadGame(start.game, file("start.mdb"));
     EXPECT_EQ(start.st().CurrentYear, 4100);
+    int empireShips = 0;  // the Empire's pool is dealt out before the first save
+    for (int i = 0; i < start.st().PlanetsNum; ++i)
+        if (OwnerOf(start.st(), i) == kEmpire) empireShips += start.st().planet(i).Ships;
+    EXPECT_GT(empireShips, 0);
     TestGame end;
     LoadGame(end.game, file("end.mdb"));
     EXPECT_EQ(end.st().CurrentYear, 4104);

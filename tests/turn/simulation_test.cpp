@@ -1,12 +1,12 @@
-// Headless games through the library: whole games from a seed, the scripted players' orders,
-// who has won, and the saved games a run writes.
+// Headless games through the library: the years played, the scripted players' orders and who
+// has won. Reproducibility and the saved games a run writes are tested through the program in
+// simulation_cli_test.cpp.
 #include "turn/simulation.h"
 
 #include <gtest/gtest.h>
 
 #include <numeric>
 
-#include "game/saveload.h"
 #include "support/galaxy_builder.h"
 #include "turn/lookups.h"
 #include "turn/taskforces.h"
@@ -47,35 +47,6 @@ TEST(Simulation, PassivePlayersLastTheYearsAskedFor) {
     EXPECT_EQ(TotalPlanets(r), 12);
     for (int p = 0; p < 3; ++p)
         EXPECT_EQ(r.sides[static_cast<std::size_t>(p)].taskForces, 0);  // passive: no orders
-}
-
-// Reproducibility and the refused files are pinned through the program in
-// simulation_cli_test.cpp; here the counts of a saved run against the result it reported.
-TEST(Simulation, SavedGamesOfARunOpenInTheGame) {
-    TempProgramFolder out;
-    SimulationOptions o = Options(3, BotKind::Greedy, 21);
-    o.skill = 2;
-    o.saveInitial = out.path() / "initial.mdb";
-    o.saveFinal = out.path() / "final.mdb";
-    const GameResult r = sim::RunGame(o);
-
-    TestGame initial;
-    LoadGame(initial.game, o.saveInitial);
-    EXPECT_EQ(initial.st().EmpireSkill, 2);
-    long long empireShips = 0;
-    for (int i = 0; i < initial.st().PlanetsNum; ++i)
-        if (OwnerOf(initial.st(), i) == kEmpire) empireShips += initial.st().planet(i).Ships;
-    EXPECT_GT(empireShips, 0);  // the Empire's pool was dealt out before the save
-
-    TestGame final;
-    LoadGame(final.game, o.saveFinal);
-    EXPECT_EQ(final.st().CurrentYear, r.lastYear);
-    const std::vector<sim::SideResult> sides = sim::CountSides(final.game);
-    ASSERT_EQ(sides.size(), r.sides.size());
-    for (std::size_t i = 0; i < sides.size(); ++i) {
-        EXPECT_EQ(sides[i].ships, r.sides[i].ships);
-        EXPECT_EQ(sides[i].taskForces, r.sides[i].taskForces);
-    }
 }
 
 TEST(Simulation, WinnerIsTheLastSideStanding) {
