@@ -233,10 +233,7 @@ TEST(Generation, ScriptedGalaxyTieGoesToTheEarlierPlanet) {
     GameState st = Galaxy(5, 1, 1);
     ScriptedRandom r;
     r.push(0.0);  // pool: E = 3, P = 100 + 1 * 3 = 103
-    for (int i = 0; i < 5; ++i) {
-        r.push(Coordinate(1 + 10 * i));
-        r.push(Coordinate(1 + 10 * i));
-    }
+    for (int i = 0; i < 10; ++i) r.push(Coordinate(1 + 10 * (i / 2)));
     // Attributes of planets 1 to 4: picture, MaxProd, Production, Hostility.
     r.push(0.0), r.push(0.5), r.push(0.0), r.push(0.0);     // good, 11, 1, 1
     r.push(0.5), r.push(0.99), r.push(0.99), r.push(0.99);  // medium, 20, 10, 10
@@ -249,17 +246,17 @@ TEST(Generation, ScriptedGalaxyTieGoesToTheEarlierPlanet) {
 
     EXPECT_EQ(st.planet(0).Ships, 103);
     EXPECT_EQ(st.planet(0).Production, 12);
-    const std::pair<int, const char*> icons[] = {{1, "good_pl.ico"}, {2, "med_pl.ico"},
-                                                 {3, "bad_pl.ico"}};
-    for (const auto& [i, ico] : icons) EXPECT_EQ(st.planet(i).Ico.trimmed(), ico);
-    EXPECT_EQ(st.planet(1).MaxProd, 11);
-    EXPECT_EQ(st.planet(2).MaxProd, 20);
-    EXPECT_EQ(st.planet(2).Production, 10);
-    EXPECT_EQ(st.planet(2).Hostility, 10);
-    EXPECT_EQ(st.planet(3).MaxProd, 7);
-    EXPECT_EQ(st.planet(3).Production, 2);
-    EXPECT_EQ(st.planet(3).Hostility, 5);
-    EXPECT_EQ(st.planet(4).MaxProd, 20);
+    // Each Empire planet's picture, MaxProd, Production and Hostility as drawn above.
+    const std::tuple<int, const char*, int, int, int> drawn[] = {{1, "good_pl.ico", 11, 1, 1},
+                                                                {2, "med_pl.ico", 20, 10, 10},
+                                                                {3, "bad_pl.ico", 7, 2, 5},
+                                                                {4, "med_pl.ico", 20, 1, 3}};
+    for (const auto& [i, ico, maxProd, production, hostility] : drawn) {
+        const PlanetRecord& p = st.planet(i);
+        EXPECT_EQ(std::tuple(p.Ico.trimmed(), int{p.MaxProd}, int{p.Production}, int{p.Hostility}),
+                  std::tuple(std::string(ico), maxProd, production, hostility))
+            << i;
+    }
 
     EXPECT_EQ(out.strongest, 2);
     EXPECT_EQ(st.planet(2).Ships, 30);  // Int(0.3 * 103)

@@ -97,7 +97,6 @@ TEST_F(RebelsTest, FiveRebelsAgainstEightShipsLeaveThree) {
         EXPECT_TRUE(t.display.contains("rebelRound " + std::to_string(round) + " " +
                                        std::to_string(9 - round)));
     EXPECT_EQ(t.display.sounds, std::vector<Sound>(5, Sound::Explosion));
-    EXPECT_TRUE(t.display.contains("setAttacker Rebels"));
 }
 
 TEST_F(RebelsTest, RebelsWhoDestroyEveryShipHandThePlanetBackToTheEmpire) {
@@ -113,9 +112,6 @@ TEST_F(RebelsTest, RebelsWhoDestroyEveryShipHandThePlanetBackToTheEmpire) {
     EXPECT_EQ(luna.KnownProd[0], 3);
     EXPECT_EQ(luna.YearScouted[0], 4107);
     EXPECT_EQ(t.st().Hatest[0], 1);
-    EXPECT_EQ(
-        t.display.messages,
-        std::vector<std::string>{"The rebels took over and handled the planet back to the Empire"});
 }
 
 TEST_F(RebelsTest, APlanetWithoutShipsFallsWithoutARoundAndCountsNeverGoBelowZero) {
