@@ -65,65 +65,52 @@ TEST_F(EmpireTurnTest, SafePlanetsLieMoreThanFifteenFromEveryPlayerAndCanStillGr
     EXPECT_EQ(empire::BuildSafeList(st), (std::vector<int>{2, 4}));
 }
 
+// One safe planet drawn a year buys a step at the players' price: once a year, never at the
+// limit, never without the ships to pay, never under more ships heading there than one per other
+// player.
 TEST_F(EmpireTurnTest, ProductionIsBoughtAtThePlayersPrice) {
     galaxy().players({"Ann", "Bob"})
         .planet(0, 1, 1).owner(0).home()
         .planet(1, 40, 40).ships(10).production(4, 10)
         .planet(2, 40, 30).ships(10).production(4, 10)
         .planet(3, 1, 40).owner(1).home()
+        .planet(4, 30, 40).ships(10).production(4, 4)
         .build();
     empireToMove();
     EmpireYear year;
-    year.safeList = {1, 2};
-    tg.random.push(0.6);  // the second of two
-    empire::BuyProduction(game, year);
+    auto buy = [&](std::vector<int> safe, double draw) {
+        year.safeList = std::move(safe);
+        tg.random.push(draw);
+        empire::BuyProduction(game, year);
+    };
+    buy({1, 2}, 0.6);  // the second of two
     EXPECT_EQ(st.planet(2).Ships, 6);
     EXPECT_EQ(st.planet(2).Production, 5);
     EXPECT_EQ(st.planet(2).WillProd, 0);
     EXPECT_EQ(st.planet(1).Production, 4);
-
-    tg.random.push(0.6);  // once a year only
-    empire::BuyProduction(game, year);
+    buy({1, 2}, 0.6);
     EXPECT_EQ(st.planet(2).Production, 5);
-    EXPECT_EQ(st.planet(2).Ships, 6);
-
     st.planet(1).Ships = 3;  // cannot pay 4
-    tg.random.push(0.0);
-    empire::BuyProduction(game, year);
+    buy({1}, 0.0);
+    buy({4}, 0.0);
     EXPECT_EQ(st.planet(1).Production, 4);
+    EXPECT_EQ(st.planet(4).Production, 4);
     EXPECT_EQ(st.planet(1).Ships, 3);
 
     st.planet(1).Ships = 4;  // exactly the price
-    playerFleet(1, 3, 1, 1);  // one ship of two players' worth is no threat
-    tg.random.push(0.0);
-    empire::BuyProduction(game, year);
+    playerFleet(1, 3, 1, 1);  // one ship with two players is no threat
+    buy({1}, 0.0);
     EXPECT_EQ(st.planet(1).Production, 5);
     EXPECT_EQ(st.planet(1).Ships, 0);
-}
-
-TEST_F(EmpireTurnTest, NoProductionUnderAnApproachingFleetOrAtTheLimit) {
-    galaxy().players({"Ann"})
-        .planet(0, 1, 1).owner(0).home()
-        .planet(1, 40, 40).ships(10).production(4, 4)
-        .planet(2, 40, 30).ships(10).production(4, 10)
-        .build();
-    empireToMove();
-    EmpireYear year;
-    year.safeList = {1};
-    tg.random.push(0.0);
-    empire::BuyProduction(game, year);
-    EXPECT_EQ(st.planet(1).Production, 4);
-
-    year.safeList = {2};
-    playerFleet(0, 0, 2, 1);
-    tg.random.push(0.0);
-    empire::BuyProduction(game, year);
-    EXPECT_EQ(st.planet(2).Production, 4);
-    EXPECT_EQ(st.planet(2).Ships, 10);
+    st.planet(2).WillProd = -1;
+    playerFleet(0, 0, 2, 2);  // two are
+    buy({2}, 0.0);
+    EXPECT_EQ(st.planet(2).Production, 5);
+    EXPECT_EQ(st.planet(2).Ships, 6);
 
     year.safeList = {};
     empire::BuyProduction(game, year);
-    EXPECT_EQ(tg.random.draws, 2);  // an empty list draws nothing
+    EXPECT_EQ(tg.random.draws, 6);  // an empty list draws nothing
 }
 
 TEST_F(EmpireTurnTest, AnUnknownSkillLevelOnlyProduces) {
