@@ -122,24 +122,16 @@ TEST_F(ArrivalTest, EachOutcomeSetsDigitsCountsKnowledgeAndCampaign) {
         EXPECT_EQ(t.st().Hatest[0], c.hatest[0]);
         EXPECT_EQ(t.st().Hatest[1], c.hatest[1]);
         if (c.knower >= 0) {
-            EXPECT_EQ(p.KnownShip[static_cast<std::size_t>(c.knower)], c.shipsAfter);
-            EXPECT_EQ(p.YearScouted[static_cast<std::size_t>(c.knower)], kYear);
+            const auto k = static_cast<std::size_t>(c.knower);
+            EXPECT_EQ(p.KnownShip[k], c.shipsAfter);
+            EXPECT_EQ(p.KnownProd[k], p.Production);
+            EXPECT_EQ(p.KnownHost[k], p.Hostility);
+            EXPECT_EQ(p.YearScouted[k], kYear);
         }
         EXPECT_EQ(t.st().StartPl.trimmed(), c.startAfter);
         EXPECT_EQ(t.st().EndPl.trimmed(), c.endAfter);
         EXPECT_EQ(t.random.draws - draws, c.die > 0 ? 1 : 0);
     }
-}
-
-TEST_F(ArrivalTest, TheEmpireRemembersAPlanetItLostAsItLeftIt) {
-    FillCrt(t.st(), 100);
-    t.random.push(Die(4));
-    AddTaskForce(t.game, 0, 0, 3, 25, kYear);
-    Land();
-    EXPECT_EQ(t.st().planet(3).KnownProd[kEmpire], 3);
-    EXPECT_EQ(t.st().planet(3).KnownHost[kEmpire], 7);
-    EXPECT_EQ(t.display.messages.back(),
-              "Ann conquered the planet " + t.st().planet(3).Name.padded());
 }
 
 TEST_F(ArrivalTest, ThePlayerTakesHisHomePlanetBackAsCapital) {
