@@ -55,15 +55,12 @@ TEST_F(MainWindowTest, MenuTreeCaptionsNamesAndShortcuts) {
         EXPECT_TRUE(menu->actions().contains(action)) << "under " << item.menu;
         EXPECT_EQ(action->text(), QString::fromLatin1(item.caption));
         EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(item.shortcut)));
-        EXPECT_TRUE(action->isEnabled());
     }
     QMenu* options = child<QMenu>("OptionsItem");
     EXPECT_EQ(options->title(), "Options");
     EXPECT_TRUE(child<QMenu>("ToolsItem")->actions().contains(options->menuAction()));
     EXPECT_TRUE(child<QAction>("SkipETDispItem")->isCheckable());
     EXPECT_TRUE(child<QAction>("SoundsOffItem")->isCheckable());
-    EXPECT_FALSE(child<QAction>("SkipETDispItem")->isChecked());
-    EXPECT_FALSE(child<QAction>("SoundsOffItem")->isChecked());
 }
 
 TEST_F(MainWindowTest, OptionSwitchesToggleTheStateAndTheMark) {
@@ -77,9 +74,6 @@ TEST_F(MainWindowTest, OptionSwitchesToggleTheStateAndTheMark) {
     sounds->trigger();
     EXPECT_FALSE(st().SoundsOff) << "two clicks leave Sounds Off unchecked";
     EXPECT_FALSE(sounds->isChecked());
-    window->SkipETDispItem_Click();
-    EXPECT_FALSE(st().SkipEndTurnScreen);
-    EXPECT_FALSE(skip->isChecked());
 
     // A game brought in with the switch on shows the mark.
     galaxy().planet(0, 3, 3).owner(0).home().build();
@@ -88,47 +82,24 @@ TEST_F(MainWindowTest, OptionSwitchesToggleTheStateAndTheMark) {
     EXPECT_TRUE(sounds->isChecked());
 }
 
-TEST_F(MainWindowTest, StartUpLeavesNoGameAndAHiddenPanel) {
+TEST_F(MainWindowTest, StartUpLeavesNoGameAndAHiddenPanelLeftOfTheMap) {
     startShown();
     EXPECT_FALSE(st().GameActive);
-    EXPECT_NE(window->MainFormState(), 0);
-    EXPECT_EQ(horiz()->minimum(), 0);
     EXPECT_EQ(horiz()->maximum(), 45);
-    EXPECT_EQ(vert()->minimum(), 0);
     EXPECT_EQ(vert()->maximum(), 45);
     for (const char* name : {"YearLbl", "PlTurnLbl", "CurPlNameLbl", "CurPlStatusLbl", "CurProdLbl",
-                             "CurShipsLbl", "CurHostLbl", "CurPlanetPct", "CurPlayerSimPct"}) {
-        SCOPED_TRACE(name);
-        EXPECT_FALSE(child<QWidget>(name)->isVisible());
-    }
-    EXPECT_EQ(text("YearLbl"), "Year:");
-    EXPECT_EQ(text("PlTurnLbl"), "Player's Turn:");
-    EXPECT_EQ(text("CurHostLbl"), "Hostility:");
-    // Stars were read: the map is not empty.
-    EXPECT_NE(st().BackgroundStars[0].x + st().BackgroundStars[0].y, 0);
-}
+                             "CurShipsLbl", "CurHostLbl", "CurPlanetPct", "CurPlayerSimPct"})
+        EXPECT_FALSE(child<QWidget>(name)->isVisible()) << name;
 
-TEST_F(MainWindowTest, PanelLabelsLookAndPlacement) {
-    startShown();
     const ui::ScreenUnits u(map().logicalDpiX());
     QLabel* year = child<QLabel>("YearLbl");
     EXPECT_TRUE(year->font().bold());
-    EXPECT_DOUBLE_EQ(year->font().pointSizeF(), 8.25);
-    EXPECT_EQ(year->palette().color(QPalette::Window), QColor(Qt::black));
     EXPECT_EQ(year->palette().color(QPalette::WindowText), QColor(0, 255, 0));
-    EXPECT_EQ(child<QLabel>("PlTurnLbl")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    EXPECT_EQ(child<QLabel>("CurPlNameLbl")->palette().color(QPalette::WindowText),
-              QColor(255, 255, 0));
-    EXPECT_EQ(child<QLabel>("CurHostLbl")->palette().color(QPalette::WindowText),
-              QColor(0, 255, 255));
-    EXPECT_EQ(year->pos(), QPoint(0, 0));
     EXPECT_EQ(child<QLabel>("PlTurnLbl")->geometry().topLeft(), QPoint(0, u.twips(480)));
     EXPECT_EQ(child<QLabel>("CurShipsLbl")->geometry().topLeft(), QPoint(0, u.twips(2160)));
     const QRect pct = child<QLabel>("CurPlanetPct")->geometry();
-    EXPECT_EQ(pct.left(), 0);
     const QRect name = child<QLabel>("CurPlNameLbl")->geometry();
     EXPECT_EQ(name.left(), pct.width() + u.px(0.7));
-    EXPECT_EQ(child<QLabel>("CurPlStatusLbl")->x(), name.left() + u.px(0.2));
     const QRect symbol = child<QLabel>("CurPlayerSimPct")->geometry();
     EXPECT_EQ(symbol.left(), pct.width() + u.px(0.1));
     EXPECT_LE(symbol.right(), name.left()) << "the owner's symbol must not hide the name";
@@ -199,9 +170,6 @@ TEST_F(LayoutTest, ResizeLaysOutOnlyOnceTheWindowWasActivated) {
     window->Form_Activate();
     EXPECT_EQ(window->MainFormState(), Zenthar::kFormActivated);
     expectLaidOut(false);  // caught up with the size the window has now
-
-    setMapSize(1000, 700);
-    expectLaidOut(false);
     setMapSize(640, 480);
     expectLaidOut(false);
 }
@@ -214,7 +182,6 @@ TEST_F(LayoutTest, AVeryNarrowWindowGivesTheBarNoWidthAndNoFailure) {
     for (int width : {200, 150, 40, 1}) {
         setMapSize(width, 300);
         SCOPED_TRACE(width);
-        EXPECT_GE(horiz()->width(), 0);
         EXPECT_EQ(
             horiz()->width(),
             std::max(0, static_cast<int>(std::lround(map().width() - units().pxPerCm() * 5.5))));

@@ -84,20 +84,12 @@ TEST_F(BadFile, FilesThatAreNoDatabase) {
     refusedBytes(noise);
     std::copy(good.begin(), good.begin() + 100, noise.begin());  // a database header on noise
     refusedBytes(noise);
-    refusedBytes(std::vector<unsigned char>(good.begin(),
-                                            good.begin() + static_cast<long>(good.size() / 2)));
-    refusedBytes(std::vector<unsigned char>(good.begin(), good.begin() + 600));
+    refusedBytes(std::vector<unsigned char>(good.begin(), good.begin() + 600));  // truncated
     std::vector<unsigned char> damaged = good;
     for (std::size_t i = 4096; i < damaged.size(); i += 97) damaged[i] ^= 0x5a;
     refusedBytes(damaged);
-}
 
-TEST_F(BadFile, FarTooLargeFileIsNotRead) {
-    {
-        std::ofstream out(save("huge.mdb"), std::ios::binary);
-        out.write(reinterpret_cast<const char*>(good.data()),
-                  static_cast<std::streamsize>(good.size()));
-    }
+    WriteBytes(save("huge.mdb"), good);
     std::filesystem::resize_file(save("huge.mdb"), kMaxGameFileBytes + 1);  // sparse
     EXPECT_EQ(refused(save("huge.mdb"), 13),
               "ERROR 13 occurred. The file is not a Zenthar game (it is far too large).");
@@ -111,14 +103,12 @@ TEST_F(BadFile, TablesAndFieldsThatAreMissing) {
     EXPECT_EQ(refusedEdit("ALTER TABLE Planets DROP COLUMN Ico"),
               "ERROR 13 occurred. The file is not a Zenthar game (the field Ico of Planets is "
               "missing).");
-    refusedEdit("ALTER TABLE AppCfg DROP COLUMN SoundsOff");
     refusedEdit("ALTER TABLE Ships RENAME COLUMN RemTurns TO Turns");
     // A view in place of a table is not a table.
     EXPECT_NE(
         refusedEdit("ALTER TABLE AppCfg RENAME TO Old; CREATE VIEW AppCfg AS SELECT * FROM Old")
             .find("the table AppCfg is missing"),
         std::string::npos);
-    refusedEdit("DELETE FROM AppCfg");
     EXPECT_NE(refusedEdit("DELETE FROM AppCfg WHERE rowid = (SELECT max(rowid) FROM AppCfg)")
                   .find("fewer player rows than players"),
               std::string::npos);
@@ -126,70 +116,60 @@ TEST_F(BadFile, TablesAndFieldsThatAreMissing) {
               std::string::npos);
 }
 
-TEST_F(BadFile, CountsOutsideTheGamesLimits) {
-    for (const char* value : {"0", "99", "4", "51", "-1"})
+TEST_F(BadFile, CountsAndIdsOutsideTheGamesLimits) {
+    for (const char* value : {"0", "99", "51", "-1"})
         EXPECT_EQ(refusedEdit(std::string("UPDATE AppCfg SET PlanetsNum = ") + value + kFirstRow),
                   "ERROR 13 occurred. The file is not a Zenthar game (AppCfg row 1: PlanetsNum "
                   "is out of range).")
             << value;
-    refusedEdit("UPDATE AppCfg SET PlanetsNum = 13" + kFirstRow);  // more than the 12 rows
-    refusedEdit("UPDATE AppCfg SET PlayesNum = 0" + kFirstRow);
-    refusedEdit("UPDATE AppCfg SET PlayesNum = 5" + kFirstRow);
-    refusedEdit("UPDATE AppCfg SET PlayesNum = 4" + kFirstRow);  // only three rows
-    refusedEdit("UPDATE AppCfg SET GameType = 2" + kFirstRow);
-    refusedEdit("UPDATE AppCfg SET EmpireSkill = 3" + kFirstRow);
-    refusedEdit("UPDATE AppCfg SET CurrentPlTurn = 4" + kFirstRow);  // 3 players: 0 to 3
-    refusedEdit("UPDATE AppCfg SET CurrentPlTurn = -1" + kFirstRow);
-    refusedEdit("UPDATE AppCfg SET PlHome = 12 WHERE rowid = (SELECT max(rowid) FROM AppCfg)");
-    refusedEdit("UPDATE Planets SET MaxProd = 21 WHERE rowid = 5");
-    refusedEdit("UPDATE Planets SET MaxProd = 0 WHERE rowid = 5");
-    refusedEdit("UPDATE Planets SET WillProd = 1 WHERE rowid = 5");
-    refusedEdit("UPDATE Ships SET PlNum = 5 WHERE rowid = 1");
-    refusedEdit("UPDATE Ships SET PlNum = -1 WHERE rowid = 1");
-}
-
-TEST_F(BadFile, PlanetIdsThatDoNotFit) {
     EXPECT_EQ(refusedEdit("UPDATE Planets SET PlanetId = '77' WHERE rowid = 3"),
               "ERROR 13 occurred. The file is not a Zenthar game (Planets row 3: PlanetId does "
               "not match its place).");
-    refusedEdit("UPDATE Planets SET PlanetId = '04' WHERE rowid = 3");
-    refusedEdit("UPDATE Planets SET PlanetId = 3 WHERE rowid = 3");
     EXPECT_EQ(
         refusedEdit("UPDATE Ships SET EndPl = '77' WHERE rowid = (SELECT min(rowid) FROM Ships)"),
         "ERROR 13 occurred. The file is not a Zenthar game (Ships row 1: EndPl names no "
         "planet of the galaxy).");
-    refusedEdit("UPDATE Ships SET StartPl = '13'");  // beyond this galaxy's 12 planets
-    refusedEdit("UPDATE Ships SET EndPl = '00'");
-    refusedEdit("UPDATE Ships SET EndPl = '1 '");
-    refusedEdit("UPDATE AppCfg SET StartPl = '13'" + kFirstRow);
-    refusedEdit("UPDATE AppCfg SET EndPl = '7'" + kFirstRow);
-    for (const char* scouted : {"0400", "000", "00000", "abcd", "3 00"})
-        refusedEdit(std::string("UPDATE Planets SET Scouted = '") + scouted + "' WHERE rowid = 2");
     // Three players: the fourth slot may have seen a planet, never hold one or fly to one.
     EXPECT_EQ(refusedEdit("UPDATE Planets SET Scouted = '0002' WHERE rowid = 2"),
               "ERROR 13 occurred. The file is not a Zenthar game (Planets row 2: Scouted gives "
               "the planet to a player who is not in the game).");
-    refusedEdit("UPDATE Planets SET Scouted = '1003' WHERE rowid = 2");
-    refusedEdit("UPDATE Ships SET PlNum = 3 WHERE rowid = (SELECT min(rowid) FROM Ships)");
+    for (const std::string& edit : {
+             "UPDATE AppCfg SET PlanetsNum = 13" + kFirstRow,  // more than the 12 rows
+             "UPDATE AppCfg SET PlayesNum = 4" + kFirstRow,    // only three rows
+             "UPDATE AppCfg SET EmpireSkill = 3" + kFirstRow,
+             "UPDATE AppCfg SET CurrentPlTurn = -1" + kFirstRow,
+             std::string("UPDATE AppCfg SET PlHome = 12 WHERE rowid = (SELECT max(rowid) FROM "
+                         "AppCfg)"),
+             "UPDATE AppCfg SET EndPl = '7'" + kFirstRow,
+             std::string("UPDATE Planets SET MaxProd = 21 WHERE rowid = 5"),
+             std::string("UPDATE Planets SET PlanetId = 3 WHERE rowid = 3"),
+             std::string("UPDATE Planets SET Scouted = '0400' WHERE rowid = 2"),
+             std::string("UPDATE Planets SET Scouted = '000' WHERE rowid = 2"),
+             std::string("UPDATE Ships SET PlNum = 5 WHERE rowid = 1"),
+             std::string("UPDATE Ships SET PlNum = 3 WHERE rowid = 1"),
+             std::string("UPDATE Ships SET StartPl = '13'"),  // beyond this galaxy's 12 planets
+             std::string("UPDATE Ships SET EndPl = '1 '"),
+         })
+        refusedEdit(edit);
 }
 
 TEST_F(BadFile, NumbersOutsideSixteenBitsAndValuesOfTheWrongKind) {
     EXPECT_EQ(refusedEdit("UPDATE Planets SET Ships = 32768 WHERE rowid = 4"),
               "ERROR 13 occurred. The file is not a Zenthar game (Planets row 4: Ships is out "
               "of range).");
-    refusedEdit("UPDATE Planets SET KnownShip3 = -32769 WHERE rowid = 1");
-    refusedEdit("UPDATE Ships SET NumOfShips = 4000000000");
-    refusedEdit("UPDATE AppCfg SET CurrentYear = 70000" + kFirstRow);
-    refusedEdit("UPDATE AppCfg SET Hatest = -99999 WHERE rowid = (SELECT max(rowid) FROM AppCfg)");
     EXPECT_EQ(refusedEdit("UPDATE Planets SET XPos = 'abc' WHERE rowid = 2"),
               "ERROR 13 occurred. The file is not a Zenthar game (Planets row 2: XPos is not a "
               "whole number).");
-    refusedEdit("UPDATE Planets SET YPos = 2.5 WHERE rowid = 2");
-    refusedEdit("UPDATE Planets SET Name = x'00ff' WHERE rowid = 2");
-    refusedEdit("UPDATE Planets SET Name = '" + std::string(41, 'n') + "' WHERE rowid = 2");
-    refusedEdit("UPDATE AppCfg SET PlName1 = '" + std::string(41, 'p') + "'" + kFirstRow);
-    refusedEdit("UPDATE Planets SET Ico = 'good_planet.ico' WHERE rowid = 2");
-    refusedEdit("UPDATE Planets SET Name = 'Nul' || char(0) || 'Name' WHERE rowid = 2");
+    for (const std::string& edit : {
+             std::string("UPDATE Planets SET KnownShip3 = -32769 WHERE rowid = 1"),
+             std::string("UPDATE Ships SET NumOfShips = 4000000000"),
+             std::string("UPDATE Planets SET YPos = 2.5 WHERE rowid = 2"),
+             std::string("UPDATE Planets SET Name = x'00ff' WHERE rowid = 2"),
+             "UPDATE Planets SET Name = '" + std::string(41, 'n') + "' WHERE rowid = 2",
+             std::string("UPDATE Planets SET Ico = 'good_planet.ico' WHERE rowid = 2"),
+             std::string("UPDATE Planets SET Name = 'Nul' || char(0) || 'Name' WHERE rowid = 2"),
+         })
+        refusedEdit(edit);
 }
 
 TEST_F(BadFile, EmptyValueWhereTheGameNeedsOne) {

@@ -191,7 +191,7 @@ TEST(HelpPage, NamesEveryMenuCommandWithItsKeysAndNeedsNothingElse) {
         if (a->shortcut().isEmpty()) continue;
         std::string kbd;  // Ctrl+N is written <kbd>Ctrl</kbd>+<kbd>N</kbd>
         for (const QString& key : a->shortcut().toString().split('+'))
-            kbd += (kbd.empty() ? "" : "+") + "<kbd>" + key.toStdString() + "</kbd>";
+            kbd += std::string(kbd.empty() ? "" : "+") + "<kbd>" + key.toStdString() + "</kbd>";
         const std::string row = "<td>" + a->text().toStdString() + "</td><td>" + kbd + "</td>";
         EXPECT_NE(page.find(row), std::string::npos) << row;
         ++commands;
