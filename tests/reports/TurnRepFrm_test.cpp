@@ -164,12 +164,6 @@ TEST_F(BattleWindowTest, TheMessageWindowShowsTheTextAndClosesOnOkOrReturn) {
 // ---- sounds --------------------------------------------------------------------------------
 
 TEST(BattleSounds, TheLengthComesFromTheHeader) {
-    for (const char* file : {"laserfr3.wav", "spcshlnd.wav", "explode.wav"}) {
-        const auto ms = WavLengthMs(kProgramDir / file);
-        ASSERT_TRUE(ms) << file;
-        EXPECT_GT(*ms, 50) << file;
-        EXPECT_LT(*ms, 10000) << file;
-    }
     EXPECT_FALSE(WavLengthMs(kProgramDir / "crt.dat"));
     EXPECT_FALSE(WavLengthMs(kProgramDir / "no-such.wav"));
 
@@ -202,6 +196,7 @@ TEST(BattleSounds, ASoundRequestReturnsWithinItsLengthAndSoundsOffSpendsNoTime) 
     ui::SoundPlayer player(kProgramDir);
     for (const char* file : {"laserfr3.wav", "spcshlnd.wav", "explode.wav", "missing.wav"}) {
         const int length = WavLengthMs(kProgramDir / file).value_or(0);
+        EXPECT_EQ(length > 50 && length < 10000, file != std::string("missing.wav")) << file;
         QElapsedTimer clock;
         clock.start();
         player.play(file);
