@@ -92,10 +92,6 @@ TEST_F(MainWindowTest, StartUpLeavesNoGameAndAHiddenPanelLeftOfTheMap) {
         EXPECT_FALSE(child<QWidget>(name)->isVisible()) << name;
 
     const ui::ScreenUnits u(map().logicalDpiX());
-    QLabel* year = child<QLabel>("YearLbl");
-    EXPECT_TRUE(year->font().bold());
-    EXPECT_EQ(year->palette().color(QPalette::WindowText), QColor(0, 255, 0));
-    EXPECT_EQ(child<QLabel>("PlTurnLbl")->geometry().topLeft(), QPoint(0, u.twips(480)));
     EXPECT_EQ(child<QLabel>("CurShipsLbl")->geometry().topLeft(), QPoint(0, u.twips(2160)));
     const QRect pct = child<QLabel>("CurPlanetPct")->geometry();
     const QRect name = child<QLabel>("CurPlNameLbl")->geometry();
