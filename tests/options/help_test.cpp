@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <fstream>
+#include <functional>
 #include <thread>
 
 #include "app/Zenthar.h"
@@ -125,45 +126,42 @@ TEST_F(HelpTest, APathWithBlanksReachesARealProgramAsOneArgument) {
 class IntBrowserDlgTest : public ::testing::Test {
   protected:
     std::filesystem::path ini() const { return folder.path() / "zenthar.ini"; }
+    // Opens the dialog on the file, lets `act` work it, and returns the text it opened with.
+    std::string session(const std::function<void(ui::IntBrowserDlg&)>& act) {
+        ui::IntBrowserDlg dlg(ini(), nullptr);
+        const std::string shown = dlg.IntBrowserTxt->text().toStdString();
+        act(dlg);
+        return shown;
+    }
+    static std::function<void(ui::IntBrowserDlg&)> typeAndOk(const char* typed) {
+        return [typed](ui::IntBrowserDlg& d) {
+            d.IntBrowserTxt->setText(typed);
+            QTest::mouseClick(d.OKButton, Qt::LeftButton);
+        };
+    }
     TempProgramFolder folder;
 };
 
 TEST_F(IntBrowserDlgTest, ResetThenCancelLeavesTheFileAsItWas) {
-    {
-        ui::IntBrowserDlg dlg(ini(), nullptr);
-        QTest::mouseClick(dlg.ResetCmd, Qt::LeftButton);
-        EXPECT_EQ(dlg.IntBrowserTxt->text().toStdString(), "xdg-open");
-        QTest::mouseClick(dlg.CancelButton, Qt::LeftButton);
-        EXPECT_EQ(dlg.result(), QDialog::Rejected);
-    }
+    auto resetAndCancel = [](ui::IntBrowserDlg& d) {
+        QTest::mouseClick(d.ResetCmd, Qt::LeftButton);
+        EXPECT_EQ(d.IntBrowserTxt->text().toStdString(), "xdg-open");
+        QTest::mouseClick(d.CancelButton, Qt::LeftButton);
+    };
+    EXPECT_EQ(session(resetAndCancel), "");
     EXPECT_FALSE(std::filesystem::exists(ini()));
-
     std::ofstream(ini(), std::ios::binary) << "[Options]\r\nIntBrowser=/usr/bin/links\r\n";
     const std::string before = ReadText(ini());
-    ui::IntBrowserDlg dlg(ini(), nullptr);
-    EXPECT_EQ(dlg.IntBrowserTxt->text().toStdString(), "/usr/bin/links") << "opens on the value";
-    QTest::mouseClick(dlg.ResetCmd, Qt::LeftButton);
-    QTest::mouseClick(dlg.CancelButton, Qt::LeftButton);
+    EXPECT_EQ(session(resetAndCancel), "/usr/bin/links");
     EXPECT_EQ(ReadText(ini()), before);
 }
 
 TEST_F(IntBrowserDlgTest, OkStoresTheTextExactlyAsTypedEvenWhenEmpty) {
-    {
-        ui::IntBrowserDlg dlg(ini(), nullptr);
-        EXPECT_EQ(dlg.IntBrowserTxt->text().toStdString(), "");
-        dlg.IntBrowserTxt->setText("/opt/My Browser/run");
-        QTest::mouseClick(dlg.OKButton, Qt::LeftButton);
-        EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    }
+    session(typeAndOk("/opt/My Browser/run"));
     EXPECT_EQ(ReadIniValue(ini(), "Options", "IntBrowser"), "/opt/My Browser/run");
-    {
-        ui::IntBrowserDlg dlg(ini(), nullptr);
-        dlg.IntBrowserTxt->clear();
-        QTest::mouseClick(dlg.OKButton, Qt::LeftButton);
-    }
+    EXPECT_EQ(session(typeAndOk("")), "/opt/My Browser/run");
     EXPECT_EQ(ReadText(ini()), "[Options]\nIntBrowser=\n");
-    ui::IntBrowserDlg dlg(ini(), nullptr);
-    EXPECT_EQ(dlg.IntBrowserTxt->text().toStdString(), "") << "not set reads as empty, not unknown";
+    EXPECT_EQ(session([](ui::IntBrowserDlg&) {}), "") << "not set reads as empty, not unknown";
 }
 
 TEST_F(IntBrowserDlgTest, AFailedWriteIsToldAndTheDialogStaysOpen) {
