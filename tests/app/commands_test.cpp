@@ -14,6 +14,15 @@ namespace {
 
 class CommandsTest : public AppTest {
   protected:
+    // The file dialog is answered with nextPath; what was asked for is kept.
+    void SetUp() override {
+        AppTest::SetUp();
+        window->setFileChooser([this](ui::Zenthar::FileDialogKind kind, const QString& folder) {
+            choices.push_back(kind);
+            folders.push_back(folder);
+            return nextPath;
+        });
+    }
     // Two players: Ann's capital at x 20, Bob's at x 4.
     void twoPlayers() {
         // clang-format off
@@ -35,6 +44,9 @@ class CommandsTest : public AppTest {
             modal->close();
         });
     }
+    QString nextPath;
+    std::vector<ui::Zenthar::FileDialogKind> choices;
+    std::vector<QString> folders;
 };
 
 TEST_F(CommandsTest, TurnStatusScrollsHomeAndShowsTurnYearAndCapital) {
@@ -152,22 +164,7 @@ TEST_F(CommandsTest, NoCommandCanStartWhileEndTurnRuns) {
 
 // ---- save and load -----------------------------------------------------------------------
 
-class SaveLoadCommandsTest : public CommandsTest {
-  protected:
-    void SetUp() override {
-        CommandsTest::SetUp();
-        window->setFileChooser([this](ui::Zenthar::FileDialogKind kind, const QString& folder) {
-            choices.push_back(kind);
-            folders.push_back(folder);
-            return nextPath;
-        });
-    }
-    QString nextPath;
-    std::vector<ui::Zenthar::FileDialogKind> choices;
-    std::vector<QString> folders;
-};
-
-TEST_F(SaveLoadCommandsTest, SaveAndLoadBringTheGameBack) {
+TEST_F(CommandsTest, SaveAndLoadBringTheGameBack) {
     startShown();
     MakeSampleGame(window->game(), 7, SampleShape{2, 12, 2});
     st().SkipEndTurnScreen = true;
@@ -200,7 +197,7 @@ TEST_F(SaveLoadCommandsTest, SaveAndLoadBringTheGameBack) {
     EXPECT_EQ(horiz()->value(), HorizScrollFor(st().planet(home).XPos));
 }
 
-TEST_F(SaveLoadCommandsTest, LoadRefusesTheWorkingFileAndReportsMissingFiles) {
+TEST_F(CommandsTest, LoadRefusesTheWorkingFileAndReportsMissingFiles) {
     startShown();
     window->LoadGameItem_Click();  // cancelled: no game, no question, nothing happens
     EXPECT_TRUE(asked.empty());
@@ -226,7 +223,7 @@ TEST_F(SaveLoadCommandsTest, LoadRefusesTheWorkingFileAndReportsMissingFiles) {
     EXPECT_EQ(st().planet(0).Ships, 77);
 }
 
-TEST_F(SaveLoadCommandsTest, SaveWithoutAGameShowsNoDialogAndAFailedSaveIsTold) {
+TEST_F(CommandsTest, SaveWithoutAGameShowsNoDialogAndAFailedSaveIsTold) {
     startShown();
     window->SaveGameItem_Click();
     EXPECT_TRUE(choices.empty());

