@@ -1,4 +1,4 @@
-// Message boxes: how a request of the game becomes a QMessageBox, and the test answerer.
+// Message boxes: how a request of the game becomes a QMessageBox, and what its buttons answer.
 #include "app/QtDialogs.h"
 
 #include <gtest/gtest.h>
@@ -33,18 +33,6 @@ TEST(QtDialogs, AMessageBecomesABoxWithItsButtonsIconAndDefault) {
     r.defaultButton = Answer::Yes;
     box = QtDialogs::buildBox(r, nullptr);
     EXPECT_EQ(static_cast<QAbstractButton*>(box->defaultButton()), box->button(QMessageBox::Yes));
-}
-
-TEST(QtDialogs, AnswererStandsInForTheUser) {
-    QtDialogs dialogs;
-    std::vector<std::string> seen;
-    dialogs.setAnswerer([&](const MessageRequest& r) {
-        seen.push_back(r.title + "|" + r.text);
-        return r.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
-    });
-    EXPECT_TRUE(dialogs.confirm("Sure?", "Zenthar: New Game"));
-    dialogs.inform("Done.");
-    EXPECT_EQ(seen, (std::vector<std::string>{"Zenthar: New Game|Sure?", "Zenthar|Done."}));
 }
 
 // Without an answerer a real box is shown; clicking its buttons gives the matching answers, and

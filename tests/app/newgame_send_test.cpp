@@ -21,7 +21,6 @@ TEST_F(NewGameSendTest, NewGameKeepsEntriesAcrossCancelAndStartsTheFirstTurnAfte
     window->NewGameItem_Click();
     EXPECT_TRUE(asked.empty()) << "no game yet: no question";
     EXPECT_FALSE(st().GameActive);
-    EXPECT_FALSE(child<QLabel>("YearLbl")->isVisible());
 
     QString kept;
     onNextModal([&kept](QWidget* dlg) {
