@@ -39,7 +39,46 @@ const ItemSpec kItems[] = {
     {"HelpItem", "AboutItem", "About", ""},
 };
 
-using MainWindowTest = AppTest;
+class MainWindowTest : public AppTest {
+  protected:
+    int extent() {
+        return window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, vert());
+    }
+    ui::ScreenUnits units() { return ui::ScreenUnits(map().logicalDpiX()); }
+    void expectLaidOut(bool fullHeight) {
+        const int w = map().width(), h = map().height();
+        EXPECT_EQ(child<QFrame>("Line1")->geometry(), QRect(units().px(5), 0, 1, h));
+        EXPECT_EQ(vert()->geometry(),
+                  QRect(w - extent(), 0, extent(), fullHeight ? h : h - extent()));
+        EXPECT_EQ(horiz()->y(), h - extent());
+        EXPECT_EQ(horiz()->x(), units().px(5.06));
+        EXPECT_NEAR(horiz()->width(), w - units().pxPerCm() * 5.5, 1.0);
+    }
+    // Exit and the close box ask the same question during a game and nothing without one.
+    void expectAskedOnlyDuringAGame(const std::function<bool()>& leave) {
+        startShown();
+        EXPECT_TRUE(leave()) << "without a game the window closes without asking";
+        EXPECT_TRUE(asked.empty());
+
+        window->show();
+        galaxy().planet(0, 3, 3).owner(0).home().build();
+        answers.push_back(Answer::No);
+        EXPECT_FALSE(leave());
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_TRUE(st().GameActive);
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_EQ(asked[0].text, "You will loose the current game.\r Do you still want to quit?");
+        EXPECT_EQ(asked[0].title, "Zenthar: Exit Program");
+        EXPECT_EQ(asked[0].buttons, Buttons::YesNo);
+        EXPECT_EQ(asked[0].icon, Icon::Critical);
+        EXPECT_EQ(asked[0].defaultButton, Answer::No);
+
+        answers.push_back(Answer::Yes);
+        EXPECT_TRUE(leave());
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(asked.size(), 2u) << "Yes ends the program without a second question";
+    }
+};
 
 TEST_F(MainWindowTest, MenuTreeCaptionsNamesAndShortcuts) {
     QStringList top;
@@ -130,24 +169,7 @@ TEST_F(MainWindowTest, StartUpWithAMissingFileSaysWhichAndFails) {
 
 // ---- layout ------------------------------------------------------------------------------
 
-class LayoutTest : public AppTest {
-  protected:
-    int extent() {
-        return window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, vert());
-    }
-    ui::ScreenUnits units() { return ui::ScreenUnits(map().logicalDpiX()); }
-    void expectLaidOut(bool fullHeight) {
-        const int w = map().width(), h = map().height();
-        EXPECT_EQ(child<QFrame>("Line1")->geometry(), QRect(units().px(5), 0, 1, h));
-        EXPECT_EQ(vert()->geometry(),
-                  QRect(w - extent(), 0, extent(), fullHeight ? h : h - extent()));
-        EXPECT_EQ(horiz()->y(), h - extent());
-        EXPECT_EQ(horiz()->x(), units().px(5.06));
-        EXPECT_NEAR(horiz()->width(), w - units().pxPerCm() * 5.5, 1.0);
-    }
-};
-
-TEST_F(LayoutTest, ResizeLaysOutOnlyOnceTheWindowWasActivatedDownToAVeryNarrowWindow) {
+TEST_F(MainWindowTest, ResizeLaysOutOnlyOnceTheWindowWasActivatedDownToAVeryNarrowWindow) {
     // Shown without a screen window, so nothing activates it behind the test's back.
     window->setAttribute(Qt::WA_DontShowOnScreen);
     ASSERT_TRUE(window->startUp());
@@ -180,7 +202,7 @@ TEST_F(LayoutTest, ResizeLaysOutOnlyOnceTheWindowWasActivatedDownToAVeryNarrowWi
     EXPECT_FALSE(map().imageShown(0));
 }
 
-TEST_F(LayoutTest, WindowIsPlacedByTheScreenSize) {
+TEST_F(MainWindowTest, WindowIsPlacedByTheScreenSize) {
     ASSERT_TRUE(window->startUp());
     QScreen* screen = window->screen();
     const ui::ScreenUnits u(screen->logicalDotsPerInch());
@@ -191,42 +213,14 @@ TEST_F(LayoutTest, WindowIsPlacedByTheScreenSize) {
 
 // ---- leaving -----------------------------------------------------------------------------
 
-// Exit and the close box ask the same question during a game and nothing without one.
-class LeavingTest : public AppTest {
-  protected:
-    void expectAskedOnlyDuringAGame(const std::function<bool()>& leave) {
-        startShown();
-        EXPECT_TRUE(leave()) << "without a game the window closes without asking";
-        EXPECT_TRUE(asked.empty());
-
-        window->show();
-        galaxy().planet(0, 3, 3).owner(0).home().build();
-        answers.push_back(Answer::No);
-        EXPECT_FALSE(leave());
-        EXPECT_TRUE(window->isVisible());
-        EXPECT_TRUE(st().GameActive);
-        ASSERT_EQ(asked.size(), 1u);
-        EXPECT_EQ(asked[0].text, "You will loose the current game.\r Do you still want to quit?");
-        EXPECT_EQ(asked[0].title, "Zenthar: Exit Program");
-        EXPECT_EQ(asked[0].buttons, Buttons::YesNo);
-        EXPECT_EQ(asked[0].icon, Icon::Critical);
-        EXPECT_EQ(asked[0].defaultButton, Answer::No);
-
-        answers.push_back(Answer::Yes);
-        EXPECT_TRUE(leave());
-        EXPECT_FALSE(window->isVisible());
-        EXPECT_EQ(asked.size(), 2u) << "Yes ends the program without a second question";
-    }
-};
-
-TEST_F(LeavingTest, Exit) {
+TEST_F(MainWindowTest, ExitAsksOnlyDuringAGame) {
     expectAskedOnlyDuringAGame([this] {
         child<QAction>("ExitItem")->trigger();
         return !window->isVisible();
     });
 }
 
-TEST_F(LeavingTest, TheCloseBox) {
+TEST_F(MainWindowTest, TheCloseBoxAsksOnlyDuringAGame) {
     expectAskedOnlyDuringAGame([this] { return window->close(); });
 }
 
