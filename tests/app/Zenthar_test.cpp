@@ -12,14 +12,14 @@ namespace {
 
 using ui::Zenthar;
 
-struct ItemSpec {
+struct MenuEntry {
     const char* menu;
     const char* name;
     const char* caption;
     const char* shortcut;
 };
 
-const ItemSpec kItems[] = {
+const MenuEntry kItems[] = {
     {"FileMenu", "NewGameItem", "New Game", "Ctrl+N"},
     {"FileMenu", "LoadGameItem", "Open Game", "Ctrl+O"},
     {"FileMenu", "SaveGameItem", "Save Game", "Ctrl+S"},
@@ -85,7 +85,7 @@ TEST_F(MainWindowTest, MenuTreeCaptionsNamesAndShortcuts) {
     for (QAction* a : window->menuBar()->actions()) top << a->text();
     EXPECT_EQ(top, QStringList({"File", "Orders", "Reports", "Tools", "Help"}));
 
-    for (const ItemSpec& item : kItems) {
+    for (const MenuEntry& item : kItems) {
         SCOPED_TRACE(item.name);
         QMenu* menu = child<QMenu>(item.menu);
         ASSERT_NE(menu, nullptr);
