@@ -4,7 +4,8 @@
 //       .planet(1, 9, 5).ships(4)
 //       .build();
 // Planets not given an owner belong to the Empire. build() sets PlanetsNum, PlayesNum, the
-// year, ProdOrder and GameActive, and binds the working database (empty tables).
+// year, ProdOrder and GameActive and empties the task-force list in memory; the Ships table
+// and CurrentPlTurn are left as they are (a fresh TestGame starts with both empty and 0).
 #pragma once
 
 #include <filesystem>
