@@ -3,9 +3,9 @@
 // written through to the file at once with a prepared statement.
 #include "game/database.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <algorithm>
 #include <cmath>
 
 #include "game/numbers.h"
@@ -13,15 +13,6 @@
 
 namespace zenthar {
 namespace {
-
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 [[noreturn]] void NoCurrentRecord() {
     throw StorageError(errors::kNoCurrentRecord, "No current record.");
@@ -61,8 +52,8 @@ void Recordset::load(sqlite::Database& db, const TableDef& table) {
     rows_.clear();
     mode_ = EditMode::None;
     noMatch_ = false;
-    sqlite::Statement& q = statement("SELECT rowid, * FROM " + tableName_ + " ORDER BY " +
-                                     std::string(table.orderBy));
+    sqlite::Statement& q =
+        statement("SELECT rowid, * FROM " + tableName_ + " ORDER BY " + std::string(table.orderBy));
     q.reset();
     int cols = q.columnCount();
     while (q.step()) {
@@ -149,7 +140,7 @@ int Recordset::column(std::string_view name) const {
     for (std::size_t i = 0; i < table_->fields.size(); ++i)
         if (table_->fields[i].name == name) return static_cast<int>(i);
     for (std::size_t i = 0; i < table_->fields.size(); ++i)
-        if (SameName(table_->fields[i].name, name)) return static_cast<int>(i);
+        if (EqualsNoCase(table_->fields[i].name, name)) return static_cast<int>(i);
     throw StorageError(3265, "Item not found in this collection: " + std::string(name));
 }
 
@@ -160,7 +151,9 @@ const Recordset::Row& Recordset::current() const {
     return rows_[static_cast<std::size_t>(pos_)];
 }
 
-long Recordset::RecordCount() const { return live_; }
+long Recordset::RecordCount() const {
+    return live_;
+}
 
 void Recordset::MoveFirst() {
     mode_ = EditMode::None;
@@ -194,7 +187,9 @@ bool Recordset::EOF_() const {
     return pos_ >= static_cast<long>(rows_.size()) || RecordCount() == 0;
 }
 
-bool Recordset::BOF() const { return pos_ < 0 || RecordCount() == 0; }
+bool Recordset::BOF() const {
+    return pos_ < 0 || RecordCount() == 0;
+}
 
 void Recordset::FindFirst(std::string_view criteria) {
     mode_ = EditMode::None;
@@ -217,7 +212,8 @@ void Recordset::FindFirst(std::string_view criteria) {
         const Row& r = rows_[i];
         if (r.deleted) continue;
         const FieldValue& v = r.values[static_cast<std::size_t>(col)];
-        bool match = text ? (v.isText() && v.asText() == *text) : (v.isNumber() && v.asInt() == number);
+        bool match =
+            text ? (v.isText() && v.asText() == *text) : (v.isNumber() && v.asInt() == number);
         if (match) {
             pos_ = static_cast<long>(i);
             noMatch_ = false;
@@ -235,7 +231,8 @@ FieldValue Recordset::Field(std::string_view name) const {
 
 void Recordset::SetField(std::string_view name, FieldValue value) {
     if (mode_ == EditMode::None)
-        throw StorageError(errors::kUpdateWithoutEdit, "Update or CancelUpdate without AddNew or Edit.");
+        throw StorageError(errors::kUpdateWithoutEdit,
+                           "Update or CancelUpdate without AddNew or Edit.");
     auto col = static_cast<std::size_t>(column(name));
     buffer_[col] = std::move(value);
     dirty_[col] = true;
@@ -256,7 +253,8 @@ void Recordset::AddNew() {
 
 void Recordset::Update() {
     if (mode_ == EditMode::None)
-        throw StorageError(errors::kUpdateWithoutEdit, "Update or CancelUpdate without AddNew or Edit.");
+        throw StorageError(errors::kUpdateWithoutEdit,
+                           "Update or CancelUpdate without AddNew or Edit.");
     std::string names, placeholders, sets;
     std::vector<std::size_t> cols;
     for (std::size_t i = 0; i < dirty_.size(); ++i) {
@@ -275,9 +273,12 @@ void Recordset::Update() {
         int k = 1;
         for (std::size_t c : cols) {
             const FieldValue& v = buffer_[c];
-            if (v.isNull()) s.bindNull(k);
-            else if (v.isText()) s.bind(k, v.asText());
-            else s.bind(k, v.asInt());
+            if (v.isNull())
+                s.bindNull(k);
+            else if (v.isText())
+                s.bind(k, v.asText());
+            else
+                s.bind(k, v.asInt());
             ++k;
         }
         return k;
@@ -285,7 +286,8 @@ void Recordset::Update() {
     if (mode_ == EditMode::Edit) {
         Row& row = rows_[static_cast<std::size_t>(pos_)];
         if (!cols.empty()) {
-            sqlite::Statement& s = statement("UPDATE " + tableName_ + " SET " + sets + " WHERE rowid = ?");
+            sqlite::Statement& s =
+                statement("UPDATE " + tableName_ + " SET " + sets + " WHERE rowid = ?");
             s.reset();
             int k = bindAll(s);
             s.bind(k, row.rowid);
@@ -296,8 +298,8 @@ void Recordset::Update() {
         row.values = buffer_;
     } else {
         std::string sql = cols.empty() ? "INSERT INTO " + tableName_ + " DEFAULT VALUES"
-                                       : "INSERT INTO " + tableName_ + " (" + names +
-                                             ") VALUES (" + placeholders + ")";
+                                       : "INSERT INTO " + tableName_ + " (" + names + ") VALUES (" +
+                                             placeholders + ")";
         sqlite::Statement& s = statement(sql);
         s.reset();
         bindAll(s);
@@ -379,8 +381,10 @@ void Connection::Refresh() {
 long long Connection::dataVersion() {
     auto it = statements_.find("PRAGMA data_version");
     if (it == statements_.end())
-        it = statements_.emplace("PRAGMA data_version",
-                                 sqlite::Statement(db_.get(), "PRAGMA data_version")).first;
+        it =
+            statements_
+                .emplace("PRAGMA data_version", sqlite::Statement(db_.get(), "PRAGMA data_version"))
+                .first;
     it->second.reset();
     long long v = it->second.step() ? it->second.columnInt(0) : -1;
     it->second.reset();

@@ -1,6 +1,7 @@
 // Rounding and formatting helpers shared by every subsystem.
 #include "game/numbers.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -24,9 +25,13 @@ Int16 Round16(double x) {
     return Saturate16(Round(x));
 }
 
-std::string FormatHash(long long v) { return v == 0 ? std::string() : std::to_string(v); }
+std::string FormatHash(long long v) {
+    return v == 0 ? std::string() : std::to_string(v);
+}
 
-std::string FormatPlain(long long v) { return std::to_string(v); }
+std::string FormatPlain(long long v) {
+    return std::to_string(v);
+}
 
 std::string FormatTwoDigits(long long v) {
     std::string digits = std::to_string(v < 0 ? -v : v);
@@ -34,7 +39,9 @@ std::string FormatTwoDigits(long long v) {
     return v < 0 ? "-" + digits : digits;
 }
 
-std::string ReportNumber(long long v) { return v < 0 ? std::to_string(v) : " " + std::to_string(v); }
+std::string ReportNumber(long long v) {
+    return v < 0 ? std::to_string(v) : " " + std::to_string(v);
+}
 
 double LeadingNumber(std::string_view text) {
     std::size_t i = 0;
@@ -45,12 +52,20 @@ double LeadingNumber(std::string_view text) {
     while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, digits = true;
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, digits = true;
+        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
+            ++i, digits = true;
     }
     if (!digits) return 0.0;
     std::string number(text.substr(start, i - start));
     double v = std::strtod(number.c_str(), nullptr);
     return std::isfinite(v) ? v : 0.0;
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
 }
 
 std::string Trim(std::string_view s) {

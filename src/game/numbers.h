@@ -44,5 +44,7 @@ double LeadingNumber(std::string_view text);
 
 std::string Trim(std::string_view s);
 std::string TrimRight(std::string_view s);
+// The same text but for the case of ASCII letters (table, field and file names).
+bool EqualsNoCase(std::string_view a, std::string_view b);
 
 }  // namespace zenthar

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 
+#include "game/numbers.h"
 #include "game/savefile.h"
 
 namespace zenthar {
@@ -126,10 +127,6 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
     return true;
 }
 
-bool SameNameNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && StartsWithNoCase(a, b);
-}
-
 std::string Quoted(std::string_view name) {
     std::string quoted;
     quoted.reserve(name.size() + 2);
@@ -155,7 +152,7 @@ void CheckLayout(const MemoryDatabase& db, const TableDef& table) {
     for (const FieldDef& f : table.fields) {
         const std::pair<std::string, long long>* column = nullptr;
         for (const auto& c : present)
-            if (SameNameNoCase(c.first, f.name)) column = &c;
+            if (EqualsNoCase(c.first, f.name)) column = &c;
         if (!column)
             Refuse("the field " + std::string(f.name) + " of " + std::string(table.name) +
                    " is missing");

@@ -13,6 +13,7 @@
 #include <cctype>
 #include <cerrno>
 
+#include "game/numbers.h"
 #include "game/savecheck.h"
 #include "turn/taskforces.h"
 
@@ -285,15 +286,6 @@ void ReplaceGame(Game& game, const SavedGame& saved) {
     }
 }
 
-bool SameNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 std::string GeneralReason(int code) {
     switch (code) {
         case errors::kTypeMismatch:
@@ -356,8 +348,8 @@ bool IsWorkingFile(const Game& game, const std::filesystem::path& p) {
     std::error_code ec;
     if (std::filesystem::equivalent(candidate, working, ec)) return true;
     // Folder and file names of the program's own files are matched without regard to case.
-    return SameNoCase(candidate.filename().string(), "newgame.mdb") &&
-           SameNoCase(candidate.parent_path().filename().string(), "GAMES") &&
+    return EqualsNoCase(candidate.filename().string(), "newgame.mdb") &&
+           EqualsNoCase(candidate.parent_path().filename().string(), "GAMES") &&
            ResolvePath(candidate.parent_path().parent_path()) == ResolvePath(game.ProgramFolder);
 }
 

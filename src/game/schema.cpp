@@ -6,6 +6,7 @@
 #include <string>
 #include <system_error>
 
+#include "game/numbers.h"
 #include "game/sqlite.h"
 
 namespace zenthar {
@@ -16,11 +17,21 @@ constexpr FieldKind T = FieldKind::Text;
 constexpr FieldKind B = FieldKind::YesNo;
 
 constexpr std::array<FieldDef, 16> kAppCfg{{
-    {"PlayesNum", N, 0, true},     {"PlanetsNum", N, 0, true},  {"GameType", N, 0, true},
-    {"EmpireSkill", N, 0, true},   {"CurrentYear", N, 0, true}, {"CurrentPlTurn", N, 0, true},
-    {"PlName1", T, 40, true},      {"PlSymbol", T, 12, true},   {"PlHome", N, 0, true},
-    {"Hatest", N, 0, true},        {"StartYear", N, 0, true},   {"StartPl", T, 2, true},
-    {"EndPl", T, 2, true},         {"EmpireOut", B, 0, true},   {"EndTurnScreen", B, 0, true},
+    {"PlayesNum", N, 0, true},
+    {"PlanetsNum", N, 0, true},
+    {"GameType", N, 0, true},
+    {"EmpireSkill", N, 0, true},
+    {"CurrentYear", N, 0, true},
+    {"CurrentPlTurn", N, 0, true},
+    {"PlName1", T, 40, true},
+    {"PlSymbol", T, 12, true},
+    {"PlHome", N, 0, true},
+    {"Hatest", N, 0, true},
+    {"StartYear", N, 0, true},
+    {"StartPl", T, 2, true},
+    {"EndPl", T, 2, true},
+    {"EmpireOut", B, 0, true},
+    {"EndTurnScreen", B, 0, true},
     {"SoundsOff", B, 0, true},
 }};
 
@@ -53,21 +64,19 @@ const std::array<TableDef, 3> kTables{{
     {"Ships", kShips, "PlNum, TFNum, rowid"},
 }};
 
-std::string SqlType(FieldKind k) { return k == FieldKind::Text ? "TEXT" : "INTEGER"; }
+std::string SqlType(FieldKind k) {
+    return k == FieldKind::Text ? "TEXT" : "INTEGER";
+}
 
 }  // namespace
 
-std::span<const TableDef> GameTables() { return kTables; }
+std::span<const TableDef> GameTables() {
+    return kTables;
+}
 
 const TableDef* FindTable(std::string_view name) {
-    for (const auto& t : kTables) {
-        if (t.name.size() != name.size()) continue;
-        bool same = true;
-        for (std::size_t i = 0; i < name.size() && same; ++i)
-            same = std::tolower(static_cast<unsigned char>(t.name[i])) ==
-                   std::tolower(static_cast<unsigned char>(name[i]));
-        if (same) return &t;
-    }
+    for (const auto& t : kTables)
+        if (EqualsNoCase(t.name, name)) return &t;
     return nullptr;
 }
 

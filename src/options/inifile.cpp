@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <unistd.h>
+#include "game/numbers.h"
 
 namespace zenthar {
 
@@ -19,13 +20,6 @@ std::string Trimmed(std::string_view s) {
     if (first == std::string_view::npos) return {};
     const auto last = s.find_last_not_of(" \t");
     return std::string(s.substr(first, last - first + 1));
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 struct Line {
@@ -82,12 +76,12 @@ std::string ReadIniValue(const std::filesystem::path& file, const std::string& s
     bool inSection = false;
     for (const Line& line : *lines) {
         if (auto name = SectionOf(line.text)) {
-            inSection = SameName(*name, section);
+            inSection = EqualsNoCase(*name, section);
             continue;
         }
         if (!inSection) continue;
         const auto k = KeyOf(line.text);
-        if (!k || !SameName(*k, key)) continue;
+        if (!k || !EqualsNoCase(*k, key)) continue;
         std::string value = Trimmed(std::string_view(line.text).substr(line.text.find('=') + 1));
         if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
             value = value.substr(1, value.size() - 2);
@@ -121,7 +115,7 @@ bool WriteIniValue(const std::filesystem::path& file, const std::string& section
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (auto name = SectionOf(lines[i].text)) {
             if (inSection) break;
-            inSection = SameName(*name, section);
+            inSection = EqualsNoCase(*name, section);
             if (inSection) {
                 sectionAt = i;
                 insertAt = i + 1;
@@ -130,7 +124,7 @@ bool WriteIniValue(const std::filesystem::path& file, const std::string& section
         }
         if (!inSection) continue;
         if (!Trimmed(lines[i].text).empty()) insertAt = i + 1;
-        if (auto k = KeyOf(lines[i].text); k && SameName(*k, key)) {
+        if (auto k = KeyOf(lines[i].text); k && EqualsNoCase(*k, key)) {
             keyAt = i;
             break;
         }
