@@ -40,7 +40,8 @@ std::string FormatTwoDigits(long long v) {
 }
 
 std::string ReportNumber(long long v) {
-    return v < 0 ? std::to_string(v) : " " + std::to_string(v);
+    std::string text = v < 0 ? std::string() : std::string(1, ' ');
+    return text.append(std::to_string(v));
 }
 
 double LeadingNumber(std::string_view text) {
