@@ -20,6 +20,15 @@ namespace {
 
 }  // namespace
 
+void BindField(sqlite::Statement& s, int index, const FieldValue& v) {
+    if (v.isNull())
+        s.bindNull(index);
+    else if (v.isText())
+        s.bind(index, v.asText());
+    else
+        s.bind(index, v.asInt());
+}
+
 // ---- FieldValue ------------------------------------------------------------------------------
 
 long long FieldValue::asInt() const {
@@ -271,16 +280,7 @@ void Recordset::Update() {
     }
     auto bindAll = [&](sqlite::Statement& s) {
         int k = 1;
-        for (std::size_t c : cols) {
-            const FieldValue& v = buffer_[c];
-            if (v.isNull())
-                s.bindNull(k);
-            else if (v.isText())
-                s.bind(k, v.asText());
-            else
-                s.bind(k, v.asInt());
-            ++k;
-        }
+        for (std::size_t c : cols) BindField(s, k++, buffer_[c]);
         return k;
     };
     if (mode_ == EditMode::Edit) {

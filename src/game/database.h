@@ -19,17 +19,19 @@ namespace zenthar {
 
 // One field of one row: empty (null), a whole number, a fraction or a text.
 class FieldValue {
-public:
+  public:
     FieldValue() = default;
-    FieldValue(long long v) : v_(v) {}  // NOLINT
-    FieldValue(int v) : v_(static_cast<long long>(v)) {}  // NOLINT
-    FieldValue(double v) : v_(v) {}  // NOLINT
-    FieldValue(std::string v) : v_(std::move(v)) {}  // NOLINT
-    FieldValue(const char* v) : v_(std::string(v)) {}  // NOLINT
+    FieldValue(long long v) : v_(v) {}                              // NOLINT
+    FieldValue(int v) : v_(static_cast<long long>(v)) {}            // NOLINT
+    FieldValue(double v) : v_(v) {}                                 // NOLINT
+    FieldValue(std::string v) : v_(std::move(v)) {}                 // NOLINT
+    FieldValue(const char* v) : v_(std::string(v)) {}               // NOLINT
     FieldValue(bool v) : v_(static_cast<long long>(v ? -1 : 0)) {}  // NOLINT
 
     bool isNull() const { return std::holds_alternative<std::monostate>(v_); }
-    bool isNumber() const { return std::holds_alternative<long long>(v_) || std::holds_alternative<double>(v_); }
+    bool isNumber() const {
+        return std::holds_alternative<long long>(v_) || std::holds_alternative<double>(v_);
+    }
     bool isText() const { return std::holds_alternative<std::string>(v_); }
     // Empty reads as 0, a text as its leading number.
     long long asInt() const;
@@ -41,14 +43,17 @@ public:
 
     friend bool operator==(const FieldValue&, const FieldValue&) = default;
 
-private:
+  private:
     std::variant<std::monostate, long long, double, std::string> v_;
 };
+
+// Binds a field to parameter `index` of a statement; an empty field binds as NULL.
+void BindField(sqlite::Statement& s, int index, const FieldValue& v);
 
 class Connection;
 
 class Recordset {
-public:
+  public:
     long RecordCount() const;
     void MoveFirst();
     void MoveNext();
@@ -70,7 +75,7 @@ public:
 
     bool open() const { return table_ != nullptr; }
 
-private:
+  private:
     friend class Connection;
     struct Row {
         long long rowid = 0;
@@ -101,7 +106,7 @@ private:
 };
 
 class Connection {
-public:
+  public:
     Connection() = default;
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
@@ -121,14 +126,14 @@ public:
 
     // Groups the writes of one command: one commit, not one per row.
     class Transaction {
-    public:
+      public:
         explicit Transaction(Connection& c);
         Transaction(const Transaction&) = delete;
         Transaction& operator=(const Transaction&) = delete;
         ~Transaction();
         void commit();
 
-    private:
+      private:
         Connection* c_;
         bool outer_;
         bool done_ = false;
@@ -139,7 +144,7 @@ public:
     // Closes the cursor and the file (pattern "let go of the file").
     void release();
 
-private:
+  private:
     void open(const std::filesystem::path& file);
     long long dataVersion();
 

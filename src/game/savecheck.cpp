@@ -394,16 +394,8 @@ void WriteSavedGameRows(const std::filesystem::path& file, const SavedGame& game
                                           ") VALUES (" + marks + ")");
         for (const auto& row : rows) {
             s.reset();
-            for (std::size_t i = 0; i < row.size(); ++i) {
-                const FieldValue& v = row[i];
-                int k = static_cast<int>(i) + 1;
-                if (v.isNull())
-                    s.bindNull(k);
-                else if (v.isText())
-                    s.bind(k, v.asText());
-                else
-                    s.bind(k, v.asInt());
-            }
+            for (std::size_t i = 0; i < row.size(); ++i)
+                BindField(s, static_cast<int>(i) + 1, row[i]);
             s.step();
         }
     };
