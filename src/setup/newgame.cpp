@@ -2,7 +2,6 @@
 #include "setup/newgame.h"
 
 #include <cmath>
-
 #include <memory>
 #include <stdexcept>
 
