@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "reports/units.h"
+
 namespace zenthar::ui {
 
 class ScreenUnits {
@@ -11,10 +13,10 @@ class ScreenUnits {
     explicit ScreenUnits(double dpi) : dpi_(dpi > 0 ? dpi : 96.0) {}
 
     double dpi() const { return dpi_; }
-    double pxPerCm() const { return dpi_ / 2.54; }
-    double cm(double px) const { return px / pxPerCm(); }
-    int px(double cm) const { return static_cast<int>(std::lround(cm * pxPerCm())); }
-    int twips(double tw) const { return static_cast<int>(std::lround(tw * dpi_ / 1440.0)); }
+    double pxPerCm() const { return CmToPixels(1.0, dpi_); }
+    double cm(double px) const { return PixelsToCm(px, dpi_); }
+    int px(double cm) const { return static_cast<int>(std::lround(CmToPixels(cm, dpi_))); }
+    int twips(double tw) const { return TwipsToPixels(tw, dpi_); }
 
   private:
     double dpi_;

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "orders/sendships.h"
+#include "reports/units.h"
 
 namespace zenthar::ui {
 namespace {
@@ -25,10 +26,7 @@ QString FromText(const std::string& s) {
 SendShipsFrm::SendShipsFrm(zenthar::Game& game, QWidget* parent) : QDialog(parent), game_(game) {
     setObjectName("SendShipsFrm");
     setWindowTitle("Send Ships");
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
-    setFont(font);
+    UseDialogFont(this);
 
     Label2_ = new QLabel("From:", this);
     Label2_->setObjectName("Label2");

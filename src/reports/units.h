@@ -2,6 +2,8 @@
 // both into screen pixels for a given dots-per-inch, so layouts keep their proportions.
 #pragma once
 
+#include <QFont>
+#include <QWidget>
 #include <cmath>
 
 namespace zenthar::ui {
@@ -17,6 +19,15 @@ inline double CmToPixels(double cm, double dpi) {
 }
 inline double PixelsToCm(double px, double dpi) {
     return px * kCmPerInch / dpi;
+}
+
+// The small plain face the dialogs were laid out for ("MS Sans Serif" 8 points where it exists,
+// the system's sans-serif face elsewhere).
+inline void UseDialogFont(QWidget* dialog) {
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    dialog->setFont(font);
 }
 
 }  // namespace zenthar::ui

@@ -14,6 +14,7 @@
 #include <QRadioButton>
 
 #include "game/storage_error.h"
+#include "reports/units.h"
 
 namespace zenthar::ui {
 namespace {
@@ -40,24 +41,29 @@ bool PlayerMovedOn(const QEvent* event) {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
+// A new control with the name tests and the Tab order know it by.
+template <class W>
+W* named(W* control, const QString& name) {
+    control->setObjectName(name);
+    return control;
+}
+
 }  // namespace
 
 NewGameFrm::NewGameFrm(zenthar::Game& game, QWidget* parent) : QDialog(parent), game_(game) {
     setObjectName("NewGameFrm");
     setWindowTitle("New Game");
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
-    setFont(font);
+    UseDialogFont(this);
     buildControls();
     setFixedSize(twips(0, 0, kClientWidth, kClientHeight).size());
     Form_Load();
 }
 
 QRect NewGameFrm::twips(int left, int top, int width, int height) const {
-    const double sx = logicalDpiX() / 1440.0;
-    const double sy = logicalDpiY() / 1440.0;
-    return QRect(qRound(left * sx), qRound(top * sy), qRound(width * sx), qRound(height * sy));
+    const double x = logicalDpiX();
+    const double y = logicalDpiY();
+    return QRect(TwipsToPixels(left, x), TwipsToPixels(top, y), TwipsToPixels(width, x),
+                 TwipsToPixels(height, y));
 }
 
 void NewGameFrm::place(QWidget* w, int left, int top, int width, int height) {
@@ -70,53 +76,40 @@ void NewGameFrm::place(QWidget* w, int left, int top, int width, int height) {
 
 void NewGameFrm::buildControls() {
     // Created in the order the Tab key should visit them.
-    Label1_ = new QLabel("Number of Players:", this);
-    Label1_->setObjectName("Label1");
+    Label1_ = named(new QLabel("Number of Players:", this), "Label1");
     place(Label1_, 360, 240, 1695, 255);
-    PlayerNumCmb_ = new QComboBox(this);
-    PlayerNumCmb_->setObjectName("PlayerNumCmb");
+    PlayerNumCmb_ = named(new QComboBox(this), "PlayerNumCmb");
     place(PlayerNumCmb_, 2160, 240, 1455, 300);
 
-    Label2_ = new QLabel("Number of Planets:", this);
-    Label2_->setObjectName("Label2");
+    Label2_ = named(new QLabel("Number of Planets:", this), "Label2");
     place(Label2_, 360, 720, 1695, 255);
-    StarsNumberEdt_ = new QLineEdit("26", this);
-    StarsNumberEdt_->setObjectName("StarsNumberEdt");
+    StarsNumberEdt_ = named(new QLineEdit("26", this), "StarsNumberEdt");
     place(StarsNumberEdt_, 2160, 720, 495, 285);
 
-    Frame1_ = new QGroupBox("Game Type", this);
-    Frame1_->setObjectName("Frame1");
+    Frame1_ = named(new QGroupBox("Game Type", this), "Frame1");
     place(Frame1_, 6120, 240, 1575, 1095);
-    SimpleOpt_ = new QRadioButton("Simple", Frame1_);
-    SimpleOpt_->setObjectName("SimpleOpt");
+    SimpleOpt_ = named(new QRadioButton("Simple", Frame1_), "SimpleOpt");
     place(SimpleOpt_, 120, 360, 1215, 255);
-    AdvancedOpt_ = new QRadioButton("Advanced", Frame1_);
-    AdvancedOpt_->setObjectName("AdvancedOpt");
+    AdvancedOpt_ = named(new QRadioButton("Advanced", Frame1_), "AdvancedOpt");
     place(AdvancedOpt_, 120, 720, 1215, 255);
 
-    Label3_ = new QLabel("Players' Names:", this);
-    Label3_->setObjectName("Label3");
+    Label3_ = named(new QLabel("Players' Names:", this), "Label3");
     place(Label3_, 360, 1200, 1455, 255);
-    Label4_ = new QLabel("Home Planet:", this);
-    Label4_->setObjectName("Label4");
+    Label4_ = named(new QLabel("Home Planet:", this), "Label4");
     place(Label4_, kHomeLeft, 1200, 1215, 255);
-    Label6_ = new QLabel("Player's Symbol", this);
-    Label6_->setObjectName("Label6");
+    Label6_ = named(new QLabel("Player's Symbol", this), "Label6");
     place(Label6_, kSymbolLeft, 1200, 1455, 255);
 
     for (int k = 0; k < 4; ++k) {
         const auto slot = static_cast<std::size_t>(k);
         const int top = 1560 + kRowPitch * k;
         const QString index = QString::number(k);  // control arrays: PlayerEdt0, PlayerEdt1, ...
-        PlayerEdt_[slot] = new QLineEdit(this);
-        PlayerEdt_[slot]->setObjectName("PlayerEdt" + index);
+        PlayerEdt_[slot] = named(new QLineEdit(this), "PlayerEdt" + index);
         place(PlayerEdt_[slot], 360, top, kNameWidth, 285);
-        HomePlanet_[slot] = new QComboBox(this);
-        HomePlanet_[slot]->setObjectName("HomePlanet" + index);
+        HomePlanet_[slot] = named(new QComboBox(this), "HomePlanet" + index);
         HomePlanet_[slot]->setMaxVisibleItems(15);
         place(HomePlanet_[slot], kHomeLeft, top, kHomeWidth, 300);
-        PlayerSimbol_[slot] = new QLabel(this);
-        PlayerSimbol_[slot]->setObjectName("PlayerSimbol" + index);
+        PlayerSimbol_[slot] = named(new QLabel(this), "PlayerSimbol" + index);
         PlayerSimbol_[slot]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         PlayerSimbol_[slot]->setAlignment(Qt::AlignCenter);
         PlayerSimbol_[slot]->setCursor(Qt::PointingHandCursor);
@@ -126,19 +119,15 @@ void NewGameFrm::buildControls() {
         PlayerSimbol_[slot]->setGeometry(twips(kSymbolLeft, top - 60, 420, 420));
     }
 
-    Label5_ = new QLabel("Empire Skill Level:", this);
-    Label5_->setObjectName("Label5");
+    Label5_ = named(new QLabel("Empire Skill Level:", this), "Label5");
     place(Label5_, 360, 3600, 1695, 255);
-    SkillCmb_ = new QComboBox(this);
-    SkillCmb_->setObjectName("SkillCmb");
+    SkillCmb_ = named(new QComboBox(this), "SkillCmb");
     place(SkillCmb_, 2160, 3600, 1455, 300);
 
-    OkBtn_ = new QPushButton("Ok", this);
-    OkBtn_->setObjectName("OkBtn");
+    OkBtn_ = named(new QPushButton("Ok", this), "OkBtn");
     OkBtn_->setDefault(true);
     place(OkBtn_, 360, 5160, 1095, 375);
-    CancelBtn_ = new QPushButton("Cancel", this);
-    CancelBtn_->setObjectName("CancelBtn");
+    CancelBtn_ = named(new QPushButton("Cancel", this), "CancelBtn");
     CancelBtn_->setAutoDefault(false);
     place(CancelBtn_, 1800, 5160, 1095, 375);
 

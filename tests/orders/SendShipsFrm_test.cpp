@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "support/galaxy_builder.h"
+#include "support/widgets.h"
 
 namespace zenthar::testing {
 namespace {
@@ -33,15 +34,11 @@ class SendShipsFrmTest : public ::testing::Test {
     void open(int source) {
         t.st().SelectedPlanet = static_cast<Int16>(source);
         frm = std::make_unique<SendShipsFrm>(t.game);
-        frm->show();
-        frm->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frm.get()));
+        ShowActive(frm.get());
     }
     template <class W>
     W* child(const QString& name) {
-        W* w = frm->findChild<W*>(name);
-        EXPECT_NE(w, nullptr) << name.toStdString();
-        return w;
+        return FindChild<W>(frm.get(), name);
     }
     QLineEdit* ships() { return child<QLineEdit>("SendShipsEdt"); }
     QComboBox* to() { return child<QComboBox>("PlSendCmb"); }

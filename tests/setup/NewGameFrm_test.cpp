@@ -15,6 +15,7 @@
 
 #include "game/sqlite.h"
 #include "support/galaxy_builder.h"
+#include "support/widgets.h"
 
 namespace zenthar::testing {
 namespace {
@@ -26,15 +27,11 @@ class NewGameFrmTest : public ::testing::Test {
     void SetUp() override { open(); }
     void open() {
         frm = std::make_unique<NewGameFrm>(t.game);
-        frm->show();
-        frm->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frm.get()));
+        ShowActive(frm.get());
     }
     template <class W>
     W* child(const QString& name) {
-        W* w = frm->findChild<W*>(name);
-        EXPECT_NE(w, nullptr) << name.toStdString();
-        return w;
+        return FindChild<W>(frm.get(), name);
     }
     QLineEdit* name(int k) { return child<QLineEdit>(QString("PlayerEdt%1").arg(k)); }
     QComboBox* home(int k) { return child<QComboBox>(QString("HomePlanet%1").arg(k)); }
@@ -64,7 +61,8 @@ TEST_F(NewGameFrmTest, OpensWithTheDefaults) {
         {"Label1", "Number of Players:"}, {"Label2", "Number of Planets:"},
         {"Label3", "Players' Names:"},    {"Label4", "Home Planet:"},
         {"Label6", "Player's Symbol"},    {"Label5", "Empire Skill Level:"}};
-    for (const auto& [control, caption] : labels) EXPECT_EQ(child<QLabel>(control)->text(), caption);
+    for (const auto& [control, caption] : labels)
+        EXPECT_EQ(child<QLabel>(control)->text(), caption);
     EXPECT_EQ(child<QGroupBox>("Frame1")->title(), "Game Type");
     EXPECT_EQ(child<QPushButton>("OkBtn")->text(), "Ok");
     EXPECT_TRUE(child<QPushButton>("OkBtn")->isDefault());
