@@ -20,6 +20,10 @@ std::string ReadWholeFile(const std::filesystem::path& file) {
     return s.str();
 }
 
+FieldReader::FieldReader(std::string text) : text_(std::move(text)) {
+    if (text_.starts_with("\xEF\xBB\xBF")) pos_ = 3;
+}
+
 bool FieldReader::atEnd() const {
     for (std::size_t i = pos_; i < text_.size(); ++i)
         if (text_[i] != ' ' && text_[i] != '\t' && text_[i] != '\r' && text_[i] != '\n' &&
@@ -79,7 +83,11 @@ double FieldReader::readNumber() {
     while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != '\r' &&
            text_[pos_] != '\n' && text_[pos_] != ' ' && text_[pos_] != '\t')
         token += text_[pos_++];
-    skipPastDelimiter();
+    // A blank ends the number as a comma would: "10 20 3" holds three numbers. Blanks before
+    // a comma or the line end belong to this field; anything else starts the next one.
+    skipBlanks();
+    if (pos_ < text_.size() && (text_[pos_] == ',' || text_[pos_] == '\r' || text_[pos_] == '\n'))
+        skipPastDelimiter();
     return LeadingNumber(token);
 }
 
@@ -102,6 +110,17 @@ void ReadPlanetsFile(const std::filesystem::path& file, GameState& st) {
         ++n;
     }
     st.PlanetNamesLast = n - 1;
+}
+
+void CheckPlanetIds(const std::filesystem::path& file, const GameState& st) {
+    for (int n = 0; n <= st.PlanetNamesLast; ++n) {
+        const std::string id = FormatTwoDigits(n + 1);
+        if (st.planet(n).PlanetId.padded() != id)
+            throw StorageError(errors::kTypeMismatch,
+                               "Damaged data file: " + file.string() + ", line " +
+                                   FormatPlain(n + 1) + " must begin with the planet id " + id +
+                                   ".");
+    }
 }
 
 void ReadBackgroundFile(const std::filesystem::path& file, GameState& st) {

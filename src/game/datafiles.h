@@ -15,7 +15,8 @@ namespace zenthar {
 // starts with a double quote runs to the closing quote.
 class FieldReader {
 public:
-    explicit FieldReader(std::string text) : text_(std::move(text)) {}
+    // A byte-order mark, as some editors write, is not part of the first field.
+    explicit FieldReader(std::string text);
     // True when nothing but line ends and blanks is left.
     bool atEnd() const;
     std::string readText();
@@ -31,6 +32,9 @@ private:
 // Each reader throws StorageError 53 naming the file when it is missing or unreadable.
 void ReadCrtFile(const std::filesystem::path& file, CrtTableType& table);
 void ReadPlanetsFile(const std::filesystem::path& file, GameState& st);
+// The rest of the game finds a planet's slot from its id, so line n of the names file must
+// carry the id n in two digits; throws StorageError 13 naming the file and the first bad line.
+void CheckPlanetIds(const std::filesystem::path& file, const GameState& st);
 void ReadBackgroundFile(const std::filesystem::path& file, GameState& st);
 
 std::string ReadWholeFile(const std::filesystem::path& file);

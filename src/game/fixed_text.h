@@ -1,5 +1,6 @@
 // Texts of fixed width (planet names, ids, icon names, scouting digits): always padded with
-// blanks to their width and cut when longer, so comparisons work on the padded form.
+// blanks to their width and cut when longer, so comparisons work on the padded form. The width
+// counts characters (UTF-8 code points), so an accented name keeps as many letters as any other.
 #pragma once
 
 #include <cstddef>
@@ -14,8 +15,8 @@ template <std::size_t N>
 class FixedText {
 public:
     FixedText() : text_(N, ' ') {}
-    FixedText(std::string_view s) : text_(s.substr(0, std::min(s.size(), N))) {  // NOLINT
-        text_.resize(N, ' ');
+    FixedText(std::string_view s) : text_(Utf8Prefix(s, N)) {  // NOLINT
+        text_.append(N - Utf8Length(text_), ' ');
     }
     FixedText(const char* s) : FixedText(std::string_view(s)) {}  // NOLINT
     FixedText(const std::string& s) : FixedText(std::string_view(s)) {}  // NOLINT
@@ -28,9 +29,10 @@ public:
     bool blank() const { return text_.find_first_not_of(' ') == std::string::npos; }
 
     char operator[](std::size_t i) const { return text_[i]; }
-    // Overwrites one character in place, as writing a scouting digit does.
+    // Overwrites one character in place, as writing a scouting digit does (those texts are
+    // digits only, so a byte is a character there).
     void setChar(std::size_t i, char c) {
-        if (i < N) text_[i] = c;
+        if (i < text_.size()) text_[i] = c;
     }
 
     friend bool operator==(const FixedText& a, const FixedText& b) { return a.text_ == b.text_; }

@@ -24,7 +24,11 @@ void ResetWorkingDatabase(Game& game) {
 }
 
 void StartUp(Game& game) {
+    // The data files are read and checked first, so a damaged installation changes no file.
     ReadCrtFile(game.file("crt.dat"), game.st.CrtTable);
+    ReadPlanetsFile(game.file("planets.dat"), game.st);
+    CheckPlanetIds(game.file("planets.dat"), game.st);
+    ReadBackgroundFile(game.file("backgrnd.dat"), game.st);
     ResetWorkingDatabase(game);
     // A run that was killed in the middle of a save leaves its temporary copy beside the target.
     RemoveStaleTemporaries(game.GamesFolder());
@@ -32,8 +36,6 @@ void StartUp(Game& game) {
     game.st.PlanetImagesLoaded = 0;
     game.st.CurrentPlTurn = 0;
     game.st.TaskForceLast = -1;
-    ReadPlanetsFile(game.file("planets.dat"), game.st);
-    ReadBackgroundFile(game.file("backgrnd.dat"), game.st);
 }
 
 }  // namespace zenthar

@@ -69,6 +69,34 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
            });
 }
 
+namespace {
+// Bytes of the character that starts at s[i]: a lead byte takes the continuation bytes it
+// announces (as many as follow); anything else stands alone.
+std::size_t CharBytes(std::string_view s, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(s[i]);
+    const std::size_t wanted = lead >= 0xF0 && lead < 0xF8   ? 3
+                               : lead >= 0xE0 && lead < 0xF0 ? 2
+                               : lead >= 0xC0 && lead < 0xE0 ? 1
+                                                             : 0;
+    std::size_t n = 1;
+    while (n <= wanted && i + n < s.size() && (static_cast<unsigned char>(s[i + n]) & 0xC0) == 0x80)
+        ++n;
+    return n;
+}
+}  // namespace
+
+std::size_t Utf8Length(std::string_view s) {
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < s.size(); i += CharBytes(s, i)) ++chars;
+    return chars;
+}
+
+std::string_view Utf8Prefix(std::string_view s, std::size_t chars) {
+    std::size_t i = 0;
+    for (; i < s.size() && chars > 0; --chars) i += CharBytes(s, i);
+    return s.substr(0, i);
+}
+
 std::string Trim(std::string_view s) {
     std::size_t b = s.find_first_not_of(' ');
     if (b == std::string_view::npos) return {};

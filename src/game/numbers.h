@@ -2,6 +2,7 @@
 // rules the rules use (half to even, floor), and the few number formats shown to players.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -44,6 +45,12 @@ double LeadingNumber(std::string_view text);
 
 std::string Trim(std::string_view s);
 std::string TrimRight(std::string_view s);
+// Names are measured in characters, not bytes, so that an accented name is cut where the
+// player sees it cut. A byte that starts no valid character counts as one character.
+std::size_t Utf8Length(std::string_view s);
+// The first `chars` characters of s, never splitting one.
+std::string_view Utf8Prefix(std::string_view s, std::size_t chars);
+
 // The same text but for the case of ASCII letters (table, field and file names).
 bool EqualsNoCase(std::string_view a, std::string_view b);
 

@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 
 #include <cctype>
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -180,7 +181,7 @@ FieldValue ReadValue(const Query& q, int col, const FieldDef& field, const std::
             if (field.kind != FieldKind::Text) Refuse(name + " is not a whole number");
             {
                 std::string s = q.text(col);
-                if (s.size() > static_cast<std::size_t>(field.width)) Refuse(name + " is too long");
+                if (Utf8Length(s) > static_cast<std::size_t>(field.width)) Refuse(name + " is too long");
                 if (s.find('\0') != std::string::npos) Refuse(name + " holds a stray character");
                 return s;
             }
@@ -346,9 +347,22 @@ SavedGame ReadSavedGame(std::span<const unsigned char> bytes) {
     if (bytes.size() < 512 || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0)
         Refuse("it is not a game database");
 
+    // An interrupted copy leaves a file shorter than its header says; SQLite would read the
+    // missing pages as zeros and load changed values, so the size must match exactly.
+    const auto be = [&](std::size_t at, std::size_t n) {
+        std::uint32_t v = 0;
+        for (std::size_t i = 0; i < n; ++i) v = (v << 8) | bytes[at + i];
+        return v;
+    };
+    const std::uint32_t pageSize = be(16, 2) == 1 ? 65536u : be(16, 2);
+    const std::uint32_t pageCount = be(28, 4);
+    if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0 || be(24, 4) != be(92, 4) ||
+        static_cast<std::uint64_t>(pageSize) * pageCount != bytes.size())
+        Refuse("it is cut short or has been added to");
+
     MemoryDatabase db(bytes);
     {
-        Query check(db, "PRAGMA quick_check");
+        Query check(db, "PRAGMA integrity_check");
         if (!check.step() || check.text(0) != "ok" || check.step()) Refuse("it is damaged");
     }
     const TableDef& appCfg = *FindTable("AppCfg");

@@ -2,6 +2,7 @@
 #include "options/inifile.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cctype>
 #include <fstream>
 #include <optional>
@@ -27,12 +28,30 @@ struct Line {
     bool crlf = false;
 };
 
-std::optional<std::vector<Line>> ReadLines(const std::filesystem::path& file) {
+// At most `limit` bytes are read; a line cut by the limit is left out rather than misread.
+std::optional<std::vector<Line>> ReadLines(const std::filesystem::path& file,
+                                           std::size_t limit = SIZE_MAX) {
     std::ifstream in(file, std::ios::binary);
     if (!in) return std::nullopt;
+    std::string text;
+    if (limit == SIZE_MAX) {
+        std::ostringstream all;
+        all << in.rdbuf();
+        text = all.str();
+    } else {
+        text.resize(limit);
+        in.read(text.data(), static_cast<std::streamsize>(limit));
+        text.resize(static_cast<std::size_t>(in.gcount()));
+        if (text.size() == limit) {
+            const auto lastEnd = text.rfind('\n');
+            text.resize(lastEnd == std::string::npos ? 0 : lastEnd + 1);
+        }
+    }
+    if (in.bad()) return std::nullopt;
     std::vector<Line> lines;
+    std::istringstream split(text);
     std::string s;
-    while (std::getline(in, s)) {
+    while (std::getline(split, s)) {
         Line line;
         if (!s.empty() && s.back() == '\r') {
             s.pop_back();
@@ -41,7 +60,6 @@ std::optional<std::vector<Line>> ReadLines(const std::filesystem::path& file) {
         line.text = std::move(s);
         lines.push_back(std::move(line));
     }
-    if (in.bad()) return std::nullopt;
     return lines;
 }
 
@@ -71,7 +89,8 @@ bool HasLineBreak(const std::string& s) {
 
 std::string ReadIniValue(const std::filesystem::path& file, const std::string& section,
                          const std::string& key) {
-    const auto lines = ReadLines(file);
+    // Help Index reads the file every time: a huge file must not freeze the window.
+    const auto lines = ReadLines(file, kIniReadMax);
     if (!lines) return kIniUnknown;
     bool inSection = false;
     for (const Line& line : *lines) {

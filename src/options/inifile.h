@@ -10,10 +10,13 @@ namespace zenthar {
 // What ReadIniValue returns when there is nothing to read.
 inline constexpr const char* kIniUnknown = "unknown";
 inline constexpr std::size_t kIniValueMax = 254;
+// Reading looks at this much of the file; the settings the game keeps fit many times over.
+inline constexpr std::size_t kIniReadMax = 64 * 1024;
 
 // The value of key in section (both matched without regard to case), without the blanks
 // around it and without one pair of enclosing double quotes, cut to its first 254 characters.
-// "unknown" when the file, the section or the key is missing or the value is empty.
+// "unknown" when the file, the section or the key is missing or the value is empty. Only the
+// first kIniReadMax bytes of the file are read.
 std::string ReadIniValue(const std::filesystem::path& file, const std::string& section,
                          const std::string& key);
 

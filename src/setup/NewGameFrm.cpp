@@ -105,6 +105,8 @@ void NewGameFrm::buildControls() {
         const int top = 1560 + kRowPitch * k;
         const QString index = QString::number(k);  // control arrays: PlayerEdt0, PlayerEdt1, ...
         PlayerEdt_[slot] = named(new QLineEdit(this), "PlayerEdt" + index);
+        // A name holds 40 characters: refuse the 41st as it is typed rather than cut it unseen.
+        PlayerEdt_[slot]->setMaxLength(40);
         place(PlayerEdt_[slot], 360, top, kNameWidth, 285);
         HomePlanet_[slot] = named(new QComboBox(this), "HomePlanet" + index);
         HomePlanet_[slot]->setMaxVisibleItems(15);

@@ -1,6 +1,7 @@
 // The new game: checks, settings, generation and the initial rows of the game database.
 #include "setup/newgame.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <stdexcept>
@@ -19,13 +20,8 @@ int HomeWithinGalaxy(const GameState& st, int planets, const std::string& text) 
     return -1;
 }
 
-// A name cut to the 40 bytes a name field holds, without splitting a UTF-8 character.
-std::string CutName(const std::string& name) {
-    if (name.size() <= 40) return name;
-    std::size_t n = 40;
-    while (n > 0 && (static_cast<unsigned char>(name[n]) & 0xC0) == 0x80) --n;
-    return name.substr(0, n);
-}
+// A name cut to the 40 characters a name field holds.
+std::string CutName(const std::string& name) { return std::string(Utf8Prefix(name, 40)); }
 
 void StoreSettings(GameState& st, const NewGameSettings& s) {
     ClearGame(st);
@@ -163,6 +159,10 @@ std::optional<std::string> CheckNewGame(const GameState& st, const NewGameSettin
                 return "More players can't have the same Symbol.";
     // Enter in the planets field reaches OK without the field's own check.
     if (auto refusal = CheckNumberOfPlanets(s.planets)) return refusal;
+    // A galaxy takes one name per planet; a short names file cannot make a larger one.
+    if (s.planets > st.PlanetNamesLast + 1)
+        return "There are names for only " + FormatPlain(std::max(0, st.PlanetNamesLast + 1)) +
+               " planets: the number of stars must be at most that.";
     // A capital outside the galaxy would leave its player with no planet at all.
     for (int k = 0; k < s.players; ++k) {
         const auto slot = static_cast<std::size_t>(k);

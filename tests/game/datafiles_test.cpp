@@ -6,6 +6,7 @@
 #include <set>
 
 #include "game/datafiles.h"
+#include "game/game.h"
 #include "game/storage_error.h"
 #include "support/galaxy_builder.h"
 
@@ -45,6 +46,39 @@ TEST_F(DataFiles, PlanetLinesGiveIdAndNameAndACommaStartsTheNextEntry) {
     EXPECT_EQ(st.PlanetList[0].Name.padded().size(), 40u);
 }
 
+TEST_F(DataFiles, AByteOrderMarkIsSkippedAndIdsMustCountFromOne) {
+    const auto file = write("p.dat", "\xEF\xBB\xBF" "01 Nova\n02 Vega\n");
+    ReadPlanetsFile(file, st);
+    EXPECT_EQ(st.PlanetList[0].PlanetId.padded(), "01");
+    EXPECT_NO_THROW(CheckPlanetIds(file, st));
+    ReadCrtFile(write("crt.dat", "\xEF\xBB\xBF" "-7,3\n"), st.CrtTable);
+    EXPECT_EQ(st.CrtTable[0][0], -7);
+
+    for (const char* bad : {"01 Nova\n03 Vega\n", "01 Nova\n2 Vega\n", "01 Nova\n\n02 Vega\n"}) {
+        SCOPED_TRACE(bad);
+        ReadPlanetsFile(write("p.dat", bad), st);
+        try {
+            CheckPlanetIds(file, st);
+            ADD_FAILURE() << "a names file with a wrong id was accepted";
+        } catch (const StorageError& e) {
+            EXPECT_EQ(e.code(), errors::kTypeMismatch);
+            const std::string said = e.what();
+            EXPECT_NE(said.find(file.string()), std::string::npos) << said;
+            EXPECT_NE(said.find("line 2 must begin with the planet id 02"), std::string::npos)
+                << said;
+        }
+    }
+}
+
+TEST_F(DataFiles, StartUpRefusesADamagedNamesFileBeforeTouchingTheWorkingFile) {
+    testing::TestGame t;
+    const auto working = t.game.WorkingFile();
+    const std::string before = testing::ReadText(working);
+    std::ofstream(t.game.file("planets.dat"), std::ios::binary) << "01 Nova\n01 Vega\n";
+    EXPECT_THROW(StartUp(t.game), StorageError);
+    EXPECT_EQ(testing::ReadText(working), before);
+}
+
 TEST_F(DataFiles, CrtFillsSixColumnsOfNineAndLeavesTheRestZero) {
     std::string content;
     for (int c = 0; c < 7; ++c) {  // a seventh line is ignored
@@ -64,12 +98,18 @@ TEST_F(DataFiles, CrtFillsSixColumnsOfNineAndLeavesTheRestZero) {
 }
 
 TEST_F(DataFiles, StarPositionsRoundHalfToEven) {
-    ReadBackgroundFile(write("b.dat", "10.5,11.5,7\n3 4 junk,5,1\n"), st);
+    ReadBackgroundFile(write("b.dat", "10.5,11.5,7\n3 4  6\r\n 8 , 9\t,2 \n"), st);
     EXPECT_EQ(st.BackgroundStars[0].x, 10);
     EXPECT_EQ(st.BackgroundStars[0].y, 12);
-    // A number ends at a blank; the rest of the field up to the comma is dropped.
+    // A number ends at a blank as at a comma, so no later star shifts.
     EXPECT_EQ(st.BackgroundStars[1].x, 3);
-    EXPECT_EQ(st.BackgroundStars[1].y, 5);
+    EXPECT_EQ(st.BackgroundStars[1].y, 4);
+    EXPECT_EQ(st.BackgroundStars[1].colour, 6);
+    // Blanks before a comma or the line end are not an empty field.
+    EXPECT_EQ(st.BackgroundStars[2].x, 8);
+    EXPECT_EQ(st.BackgroundStars[2].y, 9);
+    EXPECT_EQ(st.BackgroundStars[2].colour, 2);
+    EXPECT_EQ(st.BackgroundStars[3].x, 0);
     // Stars beyond a short file stay at the corner, black.
     EXPECT_EQ(st.BackgroundStars[299].colour, 0);
 }

@@ -52,6 +52,14 @@ TEST(FixedText, PadsCutsComparesAndOverwritesDigits) {
     EXPECT_EQ(FixedText<40>("Vorna").padded(), "Vorna" + std::string(35, ' '));
     EXPECT_EQ(FixedText<40>("Vorna").trimmed(), "Vorna");
     EXPECT_EQ(FixedText<40>(std::string(45, 'x')).padded(), std::string(40, 'x'));
+    // Width is counted in characters: a name with accents is padded and cut like any other.
+    EXPECT_EQ(FixedText<6>("R\xC3\xA9gis").padded(), "R\xC3\xA9gis ");
+    EXPECT_EQ(FixedText<3>("\xC3\xA9\xC3\xA9\xE2\x82\xAC\xC3\xA9").padded(),
+              "\xC3\xA9\xC3\xA9\xE2\x82\xAC");
+    EXPECT_EQ(Utf8Length("a\xC3\xA9\xF0\x9F\x9A\x80"), 3u);
+    // A stray continuation byte is a character of its own, never swallowed or split.
+    EXPECT_EQ(Utf8Length("\x80\x80"), 2u);
+    EXPECT_EQ(Utf8Prefix("\x80\xC3\xA9x", 2), "\x80\xC3\xA9");
     // An empty campaign planet is two blanks and matches no id.
     FixedText<2> none("");
     EXPECT_EQ(none.padded(), "  ");

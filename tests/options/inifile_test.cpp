@@ -33,6 +33,20 @@ TEST_F(IniFileTest, ReadingFindsTheKeyInItsSectionOrSaysUnknown) {
     EXPECT_EQ(read(), "/opt/My Browser/run");
 }
 
+TEST_F(IniFileTest, ReadingLooksOnlyAtTheStartOfAHugeFile) {
+    // The key within the first 64 KiB is found; one beyond it, or cut by the limit, is not.
+    const std::string filler = "; " + std::string(kIniReadMax - 40, 'x') + "\n";
+    write("[Options]\n" + filler + "IntBrowser=/usr/bin/near\n");
+    EXPECT_EQ(read(), "/usr/bin/near");
+    write("[Options]\n" + filler + "; " + std::string(40, 'y') + "\nIntBrowser=/usr/bin/far\n");
+    EXPECT_EQ(read(), "unknown");
+    write("[Options]\n" + filler + "IntBrowser=/usr/bin/" + std::string(100, 'z') + "\n");
+    EXPECT_EQ(read(), "unknown") << "a value cut by the limit must not be used";
+    // Writing still keeps the whole file.
+    ASSERT_TRUE(WriteIniValue(ini(), "Options", "Other", "1"));
+    EXPECT_NE(ReadText(ini()).find(std::string(100, 'z')), std::string::npos);
+}
+
 TEST_F(IniFileTest, WritingCreatesReplacesCutsAndStoresEmptyValues) {
     ASSERT_TRUE(WriteIniValue(ini(), "Options", "IntBrowser", "/usr/bin/firefox"));
     ASSERT_TRUE(WriteIniValue(ini(), "Options", "IntBrowser", "/usr/bin/chromium"));

@@ -113,6 +113,14 @@ TEST(CheckNewGame, AbsentPlayersRowsAndHomesBeyondTheGalaxy) {
     s.homePlanets[1] = t.st().PlanetList[1].Name.padded();
     s.homePlanets[3] = t.st().PlanetList[40].Name.padded();
     EXPECT_EQ(CheckNewGame(t.st(), s), std::nullopt);
+
+    // A names file shorter than the galaxy: the planets beyond it would have no name or id.
+    t.st().PlanetNamesLast = 6;
+    s.planets = 8;
+    EXPECT_EQ(CheckNewGame(t.st(), s),
+              "There are names for only 7 planets: the number of stars must be at most that.");
+    s.planets = 7;
+    EXPECT_EQ(CheckNewGame(t.st(), s), std::nullopt);
 }
 
 TEST(CheckNewGame, SymbolsStepRoundTheCycle) {
@@ -267,10 +275,13 @@ TEST(CreateNewGame, LongNamesAreCutToForty) {
     CreateNewGame(g.game, s);
     EXPECT_EQ(g.game.st.PlName[0].padded(), std::string(40, 'x'));
     EXPECT_EQ(ReadTable(g.game, "AppCfg").at(0, "PlName1").asText(), std::string(40, 'x'));
-    // A character of several bytes is not split at the cut.
-    s.names[0] = std::string(39, 'y') + "\xC3\xA9" + "z";
+    // The cut counts characters: 40 accented letters are kept whole, the 41st goes.
+    std::string accents;
+    for (int i = 0; i < 41; ++i) accents += "\xC3\xA9";
+    s.names[0] = accents;
     CreateNewGame(g.game, s);
-    EXPECT_EQ(g.game.st.PlName[0].trimmed(), std::string(39, 'y'));
+    EXPECT_EQ(g.game.st.PlName[0].padded(), accents.substr(0, 80));
+    EXPECT_EQ(ReadTable(g.game, "AppCfg").at(0, "PlName1").asText(), accents.substr(0, 80));
 }
 
 TEST(CreateNewGame, RefusedSettingsChangeNothing) {

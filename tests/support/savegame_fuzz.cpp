@@ -10,6 +10,7 @@
 #include <cstring>
 #include <map>
 
+#include "game/numbers.h"
 #include "game/schema.h"
 #include "support/savegame_tools.h"
 
@@ -196,7 +197,7 @@ std::optional<std::string> KindBroken(const TableDef& t, const std::map<std::str
         if (c.type == SQLITE_NULL) {
             if (!f.nullable) return where + " empty";
         } else if (f.kind == FieldKind::Text) {
-            if (c.type != SQLITE_TEXT || c.text.size() > static_cast<std::size_t>(f.width) ||
+            if (c.type != SQLITE_TEXT || Utf8Length(c.text) > static_cast<std::size_t>(f.width) ||
                 c.text.find('\0') != std::string::npos)
                 return where + " not a fitting text";
         } else if (!Whole(c, -32768, 32767)) {
@@ -296,9 +297,18 @@ std::optional<std::string> ReferenceRefusal(std::span<const unsigned char> bytes
     if (bytes.empty()) return "empty";
     if (bytes.size() > 64u * 1024u * 1024u) return "too large";
     if (bytes.size() < 512 || std::memcmp(bytes.data(), kMagic, 16) != 0) return "no database";
+    // The header's page size and page count must account for every byte, in a header whose
+    // count is current (its change counter matches the version it was written with).
+    const unsigned rawPage = bytes[16] * 256u + bytes[17];
+    const std::uint64_t page = rawPage == 1 ? 65536u : rawPage;
+    std::uint64_t pages = 0;
+    for (int i = 28; i < 32; ++i) pages = pages * 256 + bytes[static_cast<std::size_t>(i)];
+    if (std::memcmp(bytes.data() + 24, bytes.data() + 92, 4) != 0 || page < 512 ||
+        (page & (page - 1)) != 0 || page * pages != bytes.size())
+        return "wrong size";
     Reader r(bytes);
     if (!r.ok()) return "no database";
-    auto check = r.query("PRAGMA quick_check");
+    auto check = r.query("PRAGMA integrity_check");
     if (!check || check->size() != 1 || check->front().begin()->second.text != "ok")
         return "damaged";
 
