@@ -171,6 +171,15 @@ bool Zenthar::startUp() {
     try {
         zenthar::StartUp(game_);
     } catch (const zenthar::StorageError& e) {
+        if (e.code() == zenthar::errors::kFileInUse) {
+            dialogs_.ask(zenthar::MessageRequest{
+                "Zenthar is already running in this folder, and two copies would spoil each "
+                "other's game.\r\rSwitch to the Zenthar window that is open, or close it "
+                "first.\r\r(" +
+                    std::string(e.what()) + ")",
+                "Zenthar", zenthar::Buttons::Ok, zenthar::Icon::Critical, zenthar::Answer::Ok});
+            return false;
+        }
         dialogs_.ask(zenthar::MessageRequest{
             "Zenthar cannot start: a file it needs is missing or cannot be read.\r\r" +
                 std::string(e.what()) + "\r\rThe program looks for its files in " +

@@ -29,6 +29,10 @@ void StartUp(Game& game) {
     ReadPlanetsFile(game.file("planets.dat"), game.st);
     CheckPlanetIds(game.file("planets.dat"), game.st);
     ReadBackgroundFile(game.file("backgrnd.dat"), game.st);
+    if (!game.Lock.take(game.GamesFolder()))
+        throw StorageError(errors::kFileInUse,
+                           "Zenthar is already running in this folder: " +
+                               game.GamesFolder().string());
     ResetWorkingDatabase(game);
     // A run that was killed in the middle of a save leaves its temporary copy beside the target.
     RemoveStaleTemporaries(game.GamesFolder());

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "game/database.h"
+#include "game/instance_lock.h"
 #include "game/platform.h"
 #include "game/state.h"
 
@@ -25,6 +26,8 @@ public:
 
     GameState st;
     std::filesystem::path ProgramFolder;
+    // Declared before the connection, so the lock is the last thing to go.
+    InstanceLock Lock;
     Connection FileDta1;
 
     UserDialogs& dialogs;
@@ -40,8 +43,10 @@ public:
     std::filesystem::path GamesFolder() const { return ProgramFolder / "GAMES"; }
 };
 
-// Start-up without a window: reads the data files, resets the working database from the
-// template and leaves no game. Throws StorageError naming what is missing.
+// Start-up without a window: reads the data files, takes the GAMES folder for this program,
+// resets the working database from the template and leaves no game. Throws StorageError naming
+// what is missing, or errors::kFileInUse when another copy of the game runs on the folder (no
+// file is touched then).
 void StartUp(Game& game);
 
 // Copies the template over the working file and binds the main connection to it on "Ships".

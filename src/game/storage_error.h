@@ -13,6 +13,7 @@ inline constexpr int kTypeMismatch = 13;    // a file that is not a Zenthar game
 inline constexpr int kFileNotFound = 53;
 inline constexpr int kDiskFull = 61;
 inline constexpr int kDeviceUnavailable = 68;
+inline constexpr int kFileInUse = 70;        // another copy of the game holds the folder
 inline constexpr int kPathFileAccess = 75;  // no permission, a folder where a file was expected
 inline constexpr int kPathNotFound = 76;
 inline constexpr int kNoCurrentRecord = 3021;

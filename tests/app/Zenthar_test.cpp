@@ -167,6 +167,25 @@ TEST_F(MainWindowTest, StartUpWithAMissingFileSaysWhichAndFails) {
     }
 }
 
+TEST_F(MainWindowTest, ASecondWindowOnTheSameFolderSaysSoAndStartsNothing) {
+    TempProgramFolder shared;
+    CopyPictures(shared.path());
+    ui::Zenthar first(shared.path());
+    first.dialogs().setAnswerer([](const MessageRequest&) { return Answer::Ok; });
+    ASSERT_TRUE(first.startUp());
+    ui::Zenthar second(shared.path());
+    std::vector<std::string> said;
+    second.dialogs().setAnswerer([&said](const MessageRequest& r) {
+        said.push_back(r.text);
+        return Answer::Ok;
+    });
+    EXPECT_FALSE(second.startUp());
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_NE(said[0].find("Zenthar is already running in this folder"), std::string::npos)
+        << said[0];
+    EXPECT_EQ(second.MainFormState(), 0);
+}
+
 // ---- layout ------------------------------------------------------------------------------
 
 TEST_F(MainWindowTest, ResizeLaysOutOnlyOnceTheWindowWasActivatedDownToAVeryNarrowWindow) {

@@ -43,7 +43,9 @@ TEST_F(Database, StartUpLeavesAnEmptyWorkingFileOnShips) {
     EXPECT_THROW(rs().SetField("PlNum", 1), StorageError) << "no Edit or AddNew";
     EXPECT_THROW(rs().Update(), StorageError);
     addShip(0, 0, "02");
-    // A second start in the same folder starts again from the empty template.
+    // A second start in the same folder, once the first program has ended, starts again
+    // from the empty template.
+    t.game.Lock.release();
     testing::ScriptedDialogs d;
     SilentDisplay display;
     SilentView view;

@@ -204,6 +204,7 @@ TEST_F(BadFile, AFailureAfterTheSwapPutsTheRunningGameBack) {
         void TurnStatusShown() override { throw StorageError(3005, "the window failed"); }
     } view;
     game.FileDta1.release();
+    game.Lock.release();
     Game g(t.folder.path(), t.dialogs, t.display, view, t.random);
     StartUp(g);
     MakeSampleGame(g, 303, {1, 5, 2});

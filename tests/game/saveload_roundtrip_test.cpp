@@ -69,6 +69,7 @@ TEST_F(RoundTrip, FreshRunContinuesWithTheSameGame) {
     const bool skip = game.st.SkipEndTurnScreen, sounds = game.st.SoundsOff;
     SaveGame(game, save("b.mdb"));
     game.FileDta1.release();  // the first run ends
+    game.Lock.release();
 
     SilentDialogs dialogs;
     SilentDisplay display;
@@ -94,6 +95,7 @@ TEST_F(RoundTrip, SaveWithoutAGameDoesNothing) {
 
 TEST_F(RoundTrip, RowsOfANewGameAreRewrittenNotAdded) {
     SystemRandom random(5);
+    game.Lock.release();  // the fixture's program has ended
     Game g(t.folder.path(), t.dialogs, t.display, t.view, random);
     StartUp(g);
     NewGameSettings s;
