@@ -63,6 +63,7 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     void DrawGalaxyMap() override;
     void TurnStatusShown() override;
     void ShowEndTurnSummary() override;
+    void CloseEndTurnSummary() override;
 
     // The planet panel for planet p; with scroll also brings it into view.
     void ShowPlanetInfo(int p, bool scroll);

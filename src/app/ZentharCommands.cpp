@@ -315,6 +315,10 @@ void Zenthar::ShowEndTurnSummary() {
     openTurnSummary();
 }
 
+void Zenthar::CloseEndTurnSummary() {
+    if (summary_) summary_->close();
+}
+
 // ---- Tools and Help ------------------------------------------------------------------------
 
 void Zenthar::SearchItem_Click() {

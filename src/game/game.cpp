@@ -34,6 +34,11 @@ void StartUp(Game& game) {
                            "Zenthar is already running in this folder: " +
                                game.GamesFolder().string());
     ResetWorkingDatabase(game);
+    // A run that died in a year end may leave its draft and the report before it: the year
+    // never reached the game database, so the earlier report is the one to show.
+    std::error_code ec;
+    std::filesystem::remove(game.ReportDraftFile(), ec);
+    std::filesystem::rename(game.ReportUndoFile(), game.ReportFile(), ec);
     // A run that was killed in the middle of a save leaves its temporary copy beside the target.
     RemoveStaleTemporaries(game.GamesFolder());
     game.st.GameActive = false;

@@ -26,6 +26,17 @@ public:
 
     GameState st;
     std::filesystem::path ProgramFolder;
+    // Set by a year end that put a new turn report in place, until its End Turn is committed
+    // or undone: an undone End Turn puts the previous report back.
+    struct ReportUndo {
+        bool replaced = false;
+        bool hadPrevious = false;
+        bool summaryShown = false;
+    } reportUndo;
+    // The year end writes its report here and moves it over ReportFile() once it is whole.
+    std::filesystem::path ReportDraftFile() const { return ReportFile().concat(".new"); }
+    // Where the previous report waits until the End Turn that replaced it is committed.
+    std::filesystem::path ReportUndoFile() const { return ReportFile().concat(".undo"); }
     // Declared before the connection, so the lock is the last thing to go.
     InstanceLock Lock;
     Connection FileDta1;

@@ -103,6 +103,8 @@ public:
     virtual void TurnStatusShown() = 0;
     // The end turn summary, opened without waiting when the screens were skipped.
     virtual void ShowEndTurnSummary() = 0;
+    // The End Turn that opened it was undone: its summary shows a year that did not happen.
+    virtual void CloseEndTurnSummary() = 0;
 };
 
 }  // namespace zenthar

@@ -37,6 +37,7 @@ public:
     void DrawGalaxyMap() override {}
     void TurnStatusShown() override {}
     void ShowEndTurnSummary() override {}
+    void CloseEndTurnSummary() override {}
 };
 
 }  // namespace zenthar

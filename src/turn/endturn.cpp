@@ -5,7 +5,11 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <utility>
 
+#include <unistd.h>
+
+#include "game/game.h"
 #include "game/storage_error.h"
 #include "turn/arrival.h"
 #include "turn/empire.h"
@@ -109,15 +113,44 @@ void RiseRebels(Game& game, TurnReport& report) {
     game.display.hideWindow();
 }
 
+// The whole report replaces the previous one, which is kept aside until the End Turn is
+// committed. A report that could not be written leaves no report: better none than last
+// year's shown as this year's.
 void FinishReport(Game& game, TurnReport& report) {
     report.close();
-    if (!report.ok())
-        game.dialogs.inform("The turn report could not be written to " + report.path().string() +
-                            ".");
+    Game::ReportUndo& undo = game.reportUndo;
+    const std::filesystem::path target = game.ReportFile();
+    if (!undo.replaced) {
+        undo.hadPrevious = ::rename(target.c_str(), game.ReportUndoFile().c_str()) == 0;
+        undo.replaced = true;
+    }
+    if (report.ok() && ::rename(report.path().c_str(), target.c_str()) == 0) return;
+    ::unlink(report.path().c_str());
+    game.dialogs.inform("The turn report could not be written to " + target.string() + ".");
 }
 
 void ShowSummaryIfSkipped(Game& game) {
-    if (game.st.SkipEndTurnScreen) game.view.ShowEndTurnSummary();
+    if (!game.st.SkipEndTurnScreen) return;
+    game.view.ShowEndTurnSummary();
+    game.reportUndo.summaryShown = true;
+}
+
+void KeepReport(Game& game) {
+    if (game.reportUndo.hadPrevious) ::unlink(game.ReportUndoFile().c_str());
+    game.reportUndo = {};
+}
+
+// An undone End Turn: the previous report is back in place and nothing shows the undone year.
+void TakeReportBack(Game& game) {
+    const Game::ReportUndo undo = std::exchange(game.reportUndo, {});
+    ::unlink(game.ReportDraftFile().c_str());
+    if (undo.replaced) {
+        if (undo.hadPrevious)
+            ::rename(game.ReportUndoFile().c_str(), game.ReportFile().c_str());
+        else
+            ::unlink(game.ReportFile().c_str());
+    }
+    if (undo.summaryShown) game.view.CloseEndTurnSummary();
 }
 
 // The galaxy is conquered when the Empire has neither a planet nor a fleet left and exactly one
@@ -153,7 +186,7 @@ void RunYearEnd(Game& game) {
     GameState& st = game.st;
     BeginYearEnd(game);
     PlayEmpireTurn(game);
-    TurnReport report(game.ReportFile());
+    TurnReport report(game.ReportDraftFile());
     StartReport(st, report);
     st.CurrentPlTurn = 0;
     LandTaskForces(game, report);
@@ -200,8 +233,10 @@ void EndTurn(Game& game) {
         writes.commit();
     } catch (const StorageError&) {
         st = *before;
+        TakeReportBack(game);
         throw;
     }
+    KeepReport(game);
 }
 
 }  // namespace zenthar

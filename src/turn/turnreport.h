@@ -15,7 +15,7 @@ namespace zenthar {
 // turns false, so the caller can tell the player.
 class TurnReport {
   public:
-    // Creates the file anew (an earlier report is lost).
+    // Creates the file anew; the year end writes a draft and moves it into place when whole.
     explicit TurnReport(std::filesystem::path file);
     ~TurnReport();
     TurnReport(const TurnReport&) = delete;

@@ -76,9 +76,10 @@ public:
     void DrawGalaxyMap() override { ++mapDraws; }
     void TurnStatusShown() override { ++statusShown; }
     void ShowEndTurnSummary() override { ++summaries; }
+    void CloseEndTurnSummary() override { --summaries; }
     int mapDraws = 0;
     int statusShown = 0;
-    int summaries = 0;
+    int summaries = 0;  // open summaries
 };
 
 }  // namespace zenthar::testing

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <optional>
 
 #include "game/sqlite.h"
@@ -287,6 +289,8 @@ TEST(EndTurnStorage, AFailingDatabaseUndoesTheTurnAndTheGameGoesOnAfterwards) {
     game.st.CurrentPlTurn = 1;  // Bob ends the year
     ShowTurnStatus(game, false);
     ASSERT_EQ(LaunchTaskForce(game.st, 1, 2, 7), LaunchResult::Launched);  // not stored yet
+    game.st.SkipEndTurnScreen = true;  // the year end opens its summary by itself
+    std::ofstream(game.ReportFile(), std::ios::binary) << "last year\r\n";
     const std::string before = DescribeWholeState(game.st);
 
     g.view.lock = &game;
@@ -294,12 +298,25 @@ TEST(EndTurnStorage, AFailingDatabaseUndoesTheTurnAndTheGameGoesOnAfterwards) {
     EXPECT_EQ(DescribeWholeState(game.st), before) << "the year end is undone in memory too";
     EXPECT_FALSE(game.st.EndTurnRunning);
     EXPECT_TRUE(ShipsRows(game).empty());
+    // Nothing shows the year that did not happen: last year's report is back, its summary shut.
+    EXPECT_EQ(ReadText(game.ReportFile()), "last year\r\n");
+    EXPECT_EQ(g.view.summaries, 0);
+    EXPECT_FALSE(std::filesystem::exists(game.ReportUndoFile()));
+    EXPECT_FALSE(std::filesystem::exists(game.ReportDraftFile()));
+    // With no earlier report, an undone year end leaves none.
+    g.view.reader.reset();
+    std::filesystem::remove(game.ReportFile());
+    EXPECT_THROW(EndTurn(game), StorageError);
+    EXPECT_FALSE(std::filesystem::exists(game.ReportFile()));
 
     // The file is free again: the same turn ends with Bob's fleet on its way.
     g.view.lock = nullptr;
     g.view.reader.reset();
     EndTurn(game);
     EXPECT_EQ(game.st.CurrentYear, 4101);
+    EXPECT_EQ(ReadText(game.ReportFile()).rfind("Current Year: \t 4100", 0), 0u);
+    EXPECT_EQ(g.view.summaries, 1);
+    EXPECT_FALSE(std::filesystem::exists(game.ReportUndoFile()));
     EXPECT_EQ(game.st.planet(1).Ships, 20 - 7 + 4);
     const auto rows = ShipsRows(game);
     EXPECT_EQ(std::count_if(rows.begin(), rows.end(),
