@@ -3,6 +3,7 @@
 
 #include "game/datafiles.h"
 #include "game/savefile.h"
+#include "game/schema.h"
 #include "game/storage_error.h"
 
 namespace zenthar {
@@ -29,6 +30,9 @@ void StartUp(Game& game) {
     ReadPlanetsFile(game.file("planets.dat"), game.st);
     CheckPlanetIds(game.file("planets.dat"), game.st);
     ReadBackgroundFile(game.file("backgrnd.dat"), game.st);
+    std::error_code missing;
+    if (std::filesystem::is_regular_file(game.TemplateFile(), missing))
+        CheckTemplateDatabase(game.TemplateFile());
     if (!game.Lock.take(game.GamesFolder()))
         throw StorageError(errors::kFileInUse,
                            "Zenthar is already running in this folder: " +

@@ -8,6 +8,7 @@
 
 #include "game/numbers.h"
 #include "game/sqlite.h"
+#include "game/storage_error.h"
 
 namespace zenthar {
 namespace {
@@ -78,6 +79,39 @@ const TableDef* FindTable(std::string_view name) {
     for (const auto& t : kTables)
         if (EqualsNoCase(t.name, name)) return &t;
     return nullptr;
+}
+
+void CheckTemplateDatabase(const std::filesystem::path& file) {
+    const auto refuse = [&](const std::string& why) {
+        throw StorageError(errors::kTypeMismatch,
+                           "Damaged game database template: " + file.string() + " (" + why + ")");
+    };
+    sqlite::Database db(file, sqlite::Database::Mode::ReadOnly);
+    sqlite::Statement tables(db.get(),
+                             "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT "
+                             "LIKE 'sqlite\\_%' ESCAPE '\\'");
+    std::size_t count = 0;
+    while (tables.step()) {
+        const std::string name = tables.columnText(0);
+        if (!FindTable(name)) refuse("it holds a table " + name + " that is no part of a game");
+        ++count;
+    }
+    if (count != kTables.size()) refuse("it lacks a table");
+    for (const auto& t : kTables) {
+        sqlite::Statement columns(db.get(), "PRAGMA table_info(" + std::string(t.name) + ")");
+        std::size_t i = 0;
+        for (; columns.step(); ++i) {
+            if (i >= t.fields.size()) refuse(std::string(t.name) + " has a column too many");
+            const FieldDef& f = t.fields[i];
+            if (!EqualsNoCase(columns.columnText(1), f.name) ||
+                !EqualsNoCase(columns.columnText(2), SqlType(f.kind)))
+                refuse(std::string(t.name) + " column " + std::to_string(i + 1) +
+                       " must be " + std::string(f.name) + " " + SqlType(f.kind));
+        }
+        if (i != t.fields.size()) refuse(std::string(t.name) + " lacks columns");
+        sqlite::Statement rows(db.get(), "SELECT count(*) FROM " + std::string(t.name));
+        if (rows.step() && rows.columnInt(0) != 0) refuse(std::string(t.name) + " holds rows");
+    }
 }
 
 void CreateTemplateDatabase(const std::filesystem::path& file) {

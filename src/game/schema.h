@@ -29,4 +29,9 @@ const TableDef* FindTable(std::string_view name);
 // Creates a fresh database file holding the three empty tables (replacing any file there).
 void CreateTemplateDatabase(const std::filesystem::path& file);
 
+// Every game starts from the template: it must hold exactly the three tables, each with its
+// columns in order (names without regard to case, and their kinds), and no rows. Throws
+// StorageError 13 naming the file and what is wrong.
+void CheckTemplateDatabase(const std::filesystem::path& file);
+
 }  // namespace zenthar

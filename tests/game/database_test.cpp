@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "game/database.h"
+#include "game/game.h"
+#include "game/sqlite.h"
 #include "game/storage_error.h"
 #include "support/galaxy_builder.h"
 
@@ -159,6 +161,50 @@ TEST_F(Database, ReleasingRebindingAndRolledBackTransactions) {
         ADD_FAILURE() << "a missing file was opened";
     } catch (const StorageError& e) {
         EXPECT_EQ(e.code(), errors::kFileNotFound);
+    }
+}
+
+}  // namespace
+}  // namespace zenthar
+
+namespace zenthar {
+namespace {
+
+// A template with another layout would play on and write saved games with wrong values, so
+// start-up refuses it before any file is touched.
+TEST(TemplateCheck, ADamagedTemplateIsRefusedAtStartUpWithWhatIsWrong) {
+    const struct {
+        const char* edit;
+        const char* reason;
+    } cases[] = {
+        {"DROP TABLE Ships; CREATE TABLE Ships (PlNum INTEGER, StartPl TEXT, TFNum INTEGER, "
+         "EndPl TEXT, RemTurns INTEGER, NumOfShips INTEGER)",
+         "Ships column 2 must be TFNum INTEGER"},
+        {"ALTER TABLE Planets ADD COLUMN Extra INTEGER", "Planets has a column too many"},
+        {"DROP TABLE AppCfg", "it lacks a table"},
+        {"CREATE TABLE Notes (a TEXT)", "a table Notes that is no part of a game"},
+        {"INSERT INTO Ships (PlNum) VALUES (1)", "Ships holds rows"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.edit);
+        testing::TestGame t;
+        {
+            sqlite::Database db(t.game.TemplateFile(), sqlite::Database::Mode::ReadWrite);
+            db.exec(c.edit);
+        }
+        t.game.Lock.release();
+        const std::string working = testing::ReadText(t.game.WorkingFile());
+        Game again(t.folder.path(), t.dialogs, t.display, t.view, t.random);
+        try {
+            StartUp(again);
+            ADD_FAILURE() << "the damaged template was accepted";
+        } catch (const StorageError& e) {
+            EXPECT_EQ(e.code(), errors::kTypeMismatch);
+            const std::string said = e.what();
+            EXPECT_NE(said.find(t.game.TemplateFile().string()), std::string::npos) << said;
+            EXPECT_NE(said.find(c.reason), std::string::npos) << said;
+        }
+        EXPECT_EQ(testing::ReadText(t.game.WorkingFile()), working);
     }
 }
 

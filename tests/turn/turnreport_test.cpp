@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 
 #include "support/galaxy_builder.h"
 #include "turn/endturn.h"
@@ -117,8 +118,10 @@ TEST_F(YearEndReportTest, ARebelLineFollowsTheEmptyLineAfterTheLandings) {
 }
 
 TEST_F(YearEndReportTest, AReportThatCannotBeWrittenIsReportedAndTheYearStillEnds) {
-    std::filesystem::create_directories(t.game.ReportFile());  // a folder in the file's place
+    std::ofstream(t.game.ReportFile()) << "last year\r\n";
+    std::filesystem::create_directories(t.game.ReportDraftFile());  // a folder in its place
     EndTurn(t.game);
+    EXPECT_FALSE(std::filesystem::exists(t.game.ReportFile())) << "last year's shown as this";
     EXPECT_EQ(t.st().CurrentYear, 4101);
     EXPECT_EQ(t.st().planet(0).Ships, 35);
     const auto texts = t.dialogs.texts();
