@@ -192,6 +192,18 @@ void TemporaryFile::copyModeFrom(const std::filesystem::path& existing) {
         (void)::fchmod(fd_, info.st_mode & 07777);
 }
 
+void TemporaryFile::write(std::span<const unsigned char> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ThrowFileError(errno, path_, PathRole::NewFileInFolder);
+        }
+        done += static_cast<std::size_t>(n);
+    }
+}
+
 void TemporaryFile::sync() {
     if (fd_ >= 0 && ::fsync(fd_) != 0) ThrowFileError(errno, path_, PathRole::NewFileInFolder);
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -62,6 +63,8 @@ class TemporaryFile {
     const std::filesystem::path& path() const { return path_; }
     // Gives the file the permission bits of an existing file (a replaced save keeps its mode).
     void copyModeFrom(const std::filesystem::path& existing);
+    // Writes all of bytes; a disk that fills part way is told as full, not as a drive fault.
+    void write(std::span<const unsigned char> bytes);
     // Forces the content to the disk.
     void sync();
     // The file is gone or renamed: nothing left to clean up.

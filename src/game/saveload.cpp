@@ -257,10 +257,8 @@ void ReplaceGame(Game& game, const SavedGame& saved) {
     const std::filesystem::path working = game.WorkingFile();
     RemoveStaleTemporaries(game.GamesFolder());
     TemporaryFile fresh(working);
-    std::error_code ec;
-    std::filesystem::copy_file(game.TemplateFile(), fresh.path(),
-                               std::filesystem::copy_options::overwrite_existing, ec);
-    if (ec) ThrowFileError(ec.value(), game.TemplateFile(), PathRole::ExistingFile);
+    // Copied by hand: the library's copy reports a disk that fills part way as a drive fault.
+    fresh.write(ReadGameFile(game.TemplateFile()));
     WriteSavedGameRows(fresh.path(), saved);
     TemporaryFile previous(working);  // the running game's file waits here until the end
 
