@@ -20,9 +20,8 @@ bool InstanceLock::take(const std::filesystem::path& folder) {
     const std::filesystem::path file = folder / kFileName;
     const int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0)
-        throw StorageError(errors::kPathFileAccess,
-                           "Cannot create the lock file " + file.string() + ": " +
-                               std::strerror(errno));
+        throw StorageError(errors::kPathFileAccess, "Cannot create the lock file " + file.string() +
+                                                        ": " + std::strerror(errno));
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int why = errno;
         ::close(fd);

@@ -9,7 +9,7 @@ namespace zenthar {
 // An exclusive advisory lock on a lock file in the folder, held for the object's life. The
 // system drops it when the process ends, so a crash never leaves a stale lock behind.
 class InstanceLock {
-public:
+  public:
     InstanceLock() = default;
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;
@@ -23,7 +23,7 @@ public:
 
     static constexpr const char* kFileName = "zenthar.lock";
 
-private:
+  private:
     int fd_ = -1;
 };
 

@@ -62,8 +62,7 @@ TEST(SecondCopy, ASecondProgramOnTheFolderTouchesNothingAndIsToldWhy) {
         ADD_FAILURE() << "a second start on a held folder succeeded";
     } catch (const StorageError& e) {
         EXPECT_EQ(e.code(), errors::kFileInUse);
-        EXPECT_NE(std::string(e.what()).find(first.game.GamesFolder().string()),
-                  std::string::npos);
+        EXPECT_NE(std::string(e.what()).find(first.game.GamesFolder().string()), std::string::npos);
     }
     EXPECT_EQ(ReadText(first.game.WorkingFile()), working);
 }
