@@ -61,8 +61,12 @@ void Recordset::load(sqlite::Database& db, const TableDef& table) {
     rows_.clear();
     mode_ = EditMode::None;
     noMatch_ = false;
-    sqlite::Statement& q =
-        statement("SELECT rowid, * FROM " + tableName_ + " ORDER BY " + std::string(table.orderBy));
+    // Columns by name, in the order of the table's description, so the values line up with
+    // the fields whatever order the file keeps its columns in.
+    std::string columns = "rowid";
+    for (const FieldDef& f : table.fields) columns += ", " + std::string(f.name);
+    sqlite::Statement& q = statement("SELECT " + columns + " FROM " + tableName_ + " ORDER BY " +
+                                     std::string(table.orderBy));
     q.reset();
     int cols = q.columnCount();
     while (q.step()) {

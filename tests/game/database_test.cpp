@@ -57,6 +57,23 @@ TEST_F(Database, StartUpLeavesAnEmptyWorkingFileOnShips) {
     EXPECT_EQ(again.FileDta1.rs().RecordCount(), 0);
 }
 
+TEST_F(Database, FieldsAreReadByNameWhateverTheColumnOrderOfTheFile) {
+    db().release();
+    {
+        sqlite::Database file(t.game.WorkingFile(), sqlite::Database::Mode::ReadWrite);
+        file.exec("DROP TABLE Ships; CREATE TABLE Ships (NumOfShips INTEGER, EndPl TEXT, "
+                  "TFNum INTEGER, RemTurns INTEGER, StartPl TEXT, PlNum INTEGER)");
+        file.exec("INSERT INTO Ships VALUES (20, '07', 3, 4102, '01', 2)");
+    }
+    db().rebind(t.game.WorkingFile(), "Ships");
+    ASSERT_EQ(rs().RecordCount(), 1);
+    EXPECT_EQ(rs().Field("PlNum").asInt(), 2);
+    EXPECT_EQ(rs().Field("TFNum").asInt(), 3);
+    EXPECT_EQ(rs().Field("EndPl").asText(), "07");
+    EXPECT_EQ(rs().Field("RemTurns").asInt(), 4102);
+    EXPECT_EQ(rs().Field("NumOfShips").asInt(), 20);
+}
+
 TEST_F(Database, ShipsComeGroupedByPlayerThenTaskForceAlsoAfterAnEdit) {
     addShip(1, 3, "05");
     addShip(0, 1, "05");
