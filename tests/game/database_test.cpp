@@ -7,6 +7,7 @@
 #include "game/sqlite.h"
 #include "game/storage_error.h"
 #include "support/galaxy_builder.h"
+#include "support/storage_errors.h"
 
 namespace zenthar {
 namespace {
@@ -212,15 +213,10 @@ TEST(TemplateCheck, ADamagedTemplateIsRefusedAtStartUpWithWhatIsWrong) {
         t.game.Lock.release();
         const std::string working = testing::ReadText(t.game.WorkingFile());
         Game again(t.folder.path(), t.dialogs, t.display, t.view, t.random);
-        try {
-            StartUp(again);
-            ADD_FAILURE() << "the damaged template was accepted";
-        } catch (const StorageError& e) {
-            EXPECT_EQ(e.code(), errors::kTypeMismatch);
-            const std::string said = e.what();
-            EXPECT_NE(said.find(t.game.TemplateFile().string()), std::string::npos) << said;
-            EXPECT_NE(said.find(c.reason), std::string::npos) << said;
-        }
+        const std::string said =
+            testing::StorageErrorText([&] { StartUp(again); }, errors::kTypeMismatch);
+        EXPECT_NE(said.find(t.game.TemplateFile().string()), std::string::npos) << said;
+        EXPECT_NE(said.find(c.reason), std::string::npos) << said;
         EXPECT_EQ(testing::ReadText(t.game.WorkingFile()), working);
     }
 }
