@@ -12,6 +12,7 @@
 #include <array>
 #include <cctype>
 #include <cerrno>
+#include <exception>
 
 #include "game/numbers.h"
 #include "game/savecheck.h"
@@ -113,9 +114,10 @@ void WriteConfigRows(Game& game) {
     }
 }
 
-void WriteGameRows(Game& game) {
+// Writes what lives only in memory (the current side's task forces, the planets' and players'
+// changing fields) through the main connection, into whichever file it stands on.
+void WriteRowsFromMemory(Game& game) {
     Connection& db = game.FileDta1;
-    if (db.databaseName() != game.WorkingFile()) db.setDatabaseName(game.WorkingFile());
     db.setRecordSource("Ships");
     db.Refresh();
     Connection::Transaction tx(db);
@@ -123,6 +125,12 @@ void WriteGameRows(Game& game) {
     WritePlanetRows(game);
     WriteConfigRows(game);
     tx.commit();
+}
+
+void WriteGameRows(Game& game) {
+    Connection& db = game.FileDta1;
+    if (db.databaseName() != game.WorkingFile()) db.setDatabaseName(game.WorkingFile());
+    WriteRowsFromMemory(game);
 }
 
 // Between commands the main connection stands on the working file and the Ships table.
@@ -188,6 +196,27 @@ void BackupInto(sqlite3* source, const std::filesystem::path& file) {
 void CopyWorkingFileTo(Game& game, const std::filesystem::path& target, const SaveHooks& hooks) {
     TemporaryFile temporary(target);
     BackupInto(game.FileDta1.database().get(), temporary.path());
+    temporary.copyModeFrom(target);
+    temporary.sync();
+    if (hooks.rename)
+        hooks.rename(temporary.path(), target);
+    else
+        RenameFile(temporary.path(), target);
+    temporary.committed();
+    SyncFolder(target.parent_path());
+}
+
+// The way round a working file that cannot take the rows (its disk is full): its last good state
+// is copied into the target's temporary, which then gets the rows the working file would have had,
+// so the saved file is the same as the usual way gives. The working file catches up at the next
+// save or year end that finds room.
+void WriteGameFromMemoryTo(Game& game, const std::filesystem::path& target,
+                           const SaveHooks& hooks) {
+    TemporaryFile temporary(target);
+    BackupInto(game.FileDta1.database().get(), temporary.path());
+    game.FileDta1.rebind(temporary.path(), "Ships");
+    WriteRowsFromMemory(game);
+    game.FileDta1.release();
     temporary.copyModeFrom(target);
     temporary.sync();
     if (hooks.rename)
@@ -319,10 +348,31 @@ void SaveGame(Game& game, const std::filesystem::path& target, const SaveHooks& 
                             "That is the game's own working file; choose another name.");
     CheckTarget(resolved);
     RemoveStaleTemporaries(resolved.parent_path());
+    std::exception_ptr workingFailed;
     try {
+        if (hooks.beforeWorkingRows) hooks.beforeWorkingRows();
         WriteGameRows(game);
-        if (hooks.beforeCopy) hooks.beforeCopy();
-        CopyWorkingFileTo(game, resolved, hooks);
+    } catch (const StorageError&) {
+        workingFailed = std::current_exception();
+    }
+    const bool workingUpToDate = !workingFailed;
+    if (workingFailed) {
+        // Rolled back, so the working file still holds the game as it last stood; if even that
+        // cannot be reopened there is nothing to build the save on, and the first fault is told.
+        try {
+            RestoreConnection(game, false);
+        } catch (...) {
+            RestoreConnection(game, true);
+            std::rethrow_exception(workingFailed);
+        }
+    }
+    try {
+        if (workingUpToDate) {
+            if (hooks.beforeCopy) hooks.beforeCopy();
+            CopyWorkingFileTo(game, resolved, hooks);
+        } else {
+            WriteGameFromMemoryTo(game, resolved, hooks);
+        }
     } catch (...) {
         RestoreConnection(game, true);
         throw;

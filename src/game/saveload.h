@@ -26,6 +26,9 @@ namespace zenthar {
 
 // Points where a test can make a save fail as a crash or a full disk would.
 struct SaveHooks {
+    // Runs before the rows go into the working file; a StorageError thrown here stands for a
+    // working file that cannot take them.
+    std::function<void()> beforeWorkingRows;
     // Runs once the rows are written, before the copy to the target begins.
     std::function<void()> beforeCopy;
     // Replaces the rename of the finished temporary over the target.
@@ -34,7 +37,9 @@ struct SaveHooks {
 
 // Writes the current side's task forces and the planets and players into the working file (one
 // transaction), then copies it to the target through a temporary file that is renamed over the
-// target. On failure the file at the target is what it was before. Does nothing without a game.
+// target. When the working file cannot take the rows, the same rows go from memory straight into
+// the target's temporary instead. On failure the file at the target is what it was before. Does
+// nothing without a game.
 void SaveGame(Game& game, const std::filesystem::path& target);
 void SaveGame(Game& game, const std::filesystem::path& target, const SaveHooks& hooks);
 
