@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs every Debian package the game, its tests and its tools need.
+# Installs every Debian package the game, its tests and its tools need, and any named on the
+# command line.
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev
           libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdg-utils clang
-          python3)
+          desktop-file-utils appstream clang-format
+          python3 "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -28,9 +28,13 @@ namespace zenthar::ui {
 
 namespace {
 
-std::filesystem::path ResolveProgramFolder(std::filesystem::path folder) {
-    if (!folder.empty()) return folder;
-    return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+// A folder given (the tests, the screenshot tool) holds everything; otherwise the installed
+// layout or the build tree is found from where the executable is.
+zenthar::ProgramFolders ResolveProgramFolders(const std::filesystem::path& folder) {
+    if (!folder.empty()) return zenthar::ProgramFolders::InOne(folder);
+    return zenthar::DecideProgramFolders(
+        std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()),
+        ZENTHAR_DATA_FROM_EXECUTABLE);
 }
 
 constexpr QColor kSpaceColour(6, 8, 20);
@@ -75,9 +79,10 @@ QLabel* PanelLabel(QWidget* parent, const char* name, const char* caption, const
 
 Zenthar::Zenthar(std::filesystem::path programFolder, QWidget* parent)
     : QMainWindow(parent),
-      programFolder_(ResolveProgramFolder(std::move(programFolder))),
+      folders_(ResolveProgramFolders(programFolder)),
+      programFolder_(folders_.program),
       dialogs_(this),
-      game_(programFolder_, dialogs_, display_, *this, random_),
+      game_(folders_, dialogs_, display_, *this, random_),
       display_(this, game_.st, programFolder_) {
     setObjectName(QStringLiteral("Zenthar"));
     setWindowTitle(QStringLiteral("Zenthar"));
@@ -170,6 +175,14 @@ void Zenthar::createControls() {
 bool Zenthar::startUp() {
     try {
         zenthar::StartUp(game_);
+    } catch (const zenthar::FolderError& e) {
+        dialogs_.ask(zenthar::MessageRequest{
+            "Zenthar cannot make the folder where it keeps your games and settings.\r\r" +
+                std::string(e.what()) +
+                "\r\rCheck that your home folder can be written, or set XDG_DATA_HOME and "
+                "XDG_CONFIG_HOME to folders that can.",
+            "Zenthar", zenthar::Buttons::Ok, zenthar::Icon::Critical, zenthar::Answer::Ok});
+        return false;
     } catch (const zenthar::StorageError& e) {
         if (e.code() == zenthar::errors::kFileInUse) {
             dialogs_.ask(zenthar::MessageRequest{

@@ -125,7 +125,8 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     // End Turn with the menus held; a failing game database is told and the turn undone.
     void runEndTurn();
 
-    std::filesystem::path programFolder_;
+    zenthar::ProgramFolders folders_;
+    std::filesystem::path programFolder_;  // the read-only files
     QtDialogs dialogs_;
     zenthar::SystemRandom random_;
     // The Game is built with a reference to the display, which in turn reads the Game's state:

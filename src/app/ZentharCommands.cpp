@@ -345,7 +345,7 @@ void Zenthar::SoundsOffItem_Click() {
 
 void Zenthar::IntBrowserItem_Click() {
     if (commandRunning_) return;
-    IntBrowserDlg dlg(SettingsFile(programFolder_), this, &dialogs_);
+    IntBrowserDlg dlg(game_.SettingsFile(), this, &dialogs_);
     dlg.exec();
 }
 

@@ -33,6 +33,7 @@ void StartUp(Game& game) {
     std::error_code missing;
     if (std::filesystem::is_regular_file(game.TemplateFile(), missing))
         CheckTemplateDatabase(game.TemplateFile());
+    PrepareUserFolders({game.ProgramFolder, game.UserFolder, game.SettingsFolder, game.perUser()});
     if (!game.Lock.take(game.GamesFolder()))
         throw StorageError(errors::kFileInUse,
                            "Zenthar is already running in this folder: " +

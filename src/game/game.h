@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "game/database.h"
+#include "game/folders.h"
 #include "game/instance_lock.h"
 #include "game/platform.h"
 #include "game/state.h"
@@ -14,18 +15,26 @@ namespace zenthar {
 
 class Game {
 public:
-    Game(std::filesystem::path programFolder, UserDialogs& dialogs, TurnDisplay& display,
+    Game(const ProgramFolders& folders, UserDialogs& dialogs, TurnDisplay& display,
          GameView& view, RandomSource& random)
-        : ProgramFolder(std::move(programFolder)),
+        : ProgramFolder(folders.program),
+          UserFolder(folders.user),
+          SettingsFolder(folders.settings),
           dialogs(dialogs),
           display(display),
           view(view),
           random(random) {}
+    // Everything in one folder, as in the build tree.
+    Game(const std::filesystem::path& programFolder, UserDialogs& dialogs, TurnDisplay& display,
+         GameView& view, RandomSource& random)
+        : Game(ProgramFolders::InOne(programFolder), dialogs, display, view, random) {}
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
     GameState st;
-    std::filesystem::path ProgramFolder;
+    std::filesystem::path ProgramFolder;   // the game's own files, read only
+    std::filesystem::path UserFolder;      // what the game writes: GAMES/ and its files
+    std::filesystem::path SettingsFolder;  // zenthar.ini
     // Set by a year end that put a new turn report in place, until its End Turn is committed
     // or undone: an undone End Turn puts the previous report back.
     struct ReportUndo {
@@ -48,13 +57,16 @@ public:
 
     std::filesystem::path file(std::string_view name) const { return ProgramFolder / name; }
     // The working game database; the only database the game runs on.
-    std::filesystem::path WorkingFile() const { return ProgramFolder / "GAMES" / "newgame.mdb"; }
+    std::filesystem::path WorkingFile() const { return GamesFolder() / "newgame.mdb"; }
     std::filesystem::path TemplateFile() const { return ProgramFolder / "zenthar.mdb"; }
-    std::filesystem::path ReportFile() const { return ProgramFolder / "GAMES" / "turnrep.txt"; }
-    std::filesystem::path GamesFolder() const { return ProgramFolder / "GAMES"; }
+    std::filesystem::path ReportFile() const { return GamesFolder() / "turnrep.txt"; }
+    std::filesystem::path GamesFolder() const { return UserFolder / "GAMES"; }
+    std::filesystem::path SettingsFile() const { return SettingsFolder / kSettingsFileName; }
+    bool perUser() const { return UserFolder != ProgramFolder || SettingsFolder != ProgramFolder; }
 };
 
-// Start-up without a window: reads the data files, takes the GAMES folder for this program,
+// Start-up without a window: reads the data files, makes the player's folders when missing
+// (FolderError naming one that cannot be made), takes the GAMES folder for this program,
 // resets the working database from the template and leaves no game. Throws StorageError naming
 // what is missing, or errors::kFileInUse when another copy of the game runs on the folder (no
 // file is touched then).

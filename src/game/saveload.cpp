@@ -398,7 +398,7 @@ bool IsWorkingFile(const Game& game, const std::filesystem::path& p) {
     // Folder and file names of the program's own files are matched without regard to case.
     return EqualsNoCase(candidate.filename().string(), "newgame.mdb") &&
            EqualsNoCase(candidate.parent_path().filename().string(), "GAMES") &&
-           ResolvePath(candidate.parent_path().parent_path()) == ResolvePath(game.ProgramFolder);
+           ResolvePath(candidate.parent_path().parent_path()) == ResolvePath(game.UserFolder);
 }
 
 std::string StorageErrorMessage(const StorageError& e) {

@@ -8,10 +8,6 @@
 
 namespace zenthar::ui {
 
-std::filesystem::path SettingsFile(const std::filesystem::path& programFolder) {
-    return programFolder / "zenthar.ini";
-}
-
 std::filesystem::path HelpPage(const std::filesystem::path& programFolder) {
     std::error_code ec;
     const std::filesystem::path absolute = std::filesystem::absolute(programFolder, ec);
@@ -27,7 +23,7 @@ bool QtProgramLauncher::startDetached(const std::string& program,
 
 bool HelpIndex(zenthar::Game& game, ProgramLauncher& launcher) {
     std::string browser =
-        ReadIniValue(SettingsFile(game.ProgramFolder), kOptionsSection, kBrowserKey);
+        ReadIniValue(game.SettingsFile(), kOptionsSection, kBrowserKey);
     if (browser == kIniUnknown) {
         game.dialogs.inform(kBrowserNotSetMessage);
         browser = kDefaultBrowser;

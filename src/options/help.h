@@ -15,7 +15,6 @@ inline constexpr const char* kDefaultBrowser = "xdg-open";
 inline constexpr const char* kOptionsSection = "Options";
 inline constexpr const char* kBrowserKey = "IntBrowser";
 
-std::filesystem::path SettingsFile(const std::filesystem::path& programFolder);
 std::filesystem::path HelpPage(const std::filesystem::path& programFolder);
 
 // Starts another program without waiting for it.

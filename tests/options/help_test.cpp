@@ -42,7 +42,7 @@ class HelpTest : public ::testing::Test {
     HelpTest() { std::ofstream(t.game.ProgramFolder / "help.htm") << "<html></html>"; }
     void setBrowser(const std::string& path) {
         ASSERT_TRUE(
-            WriteIniValue(ui::SettingsFile(t.game.ProgramFolder), "Options", "IntBrowser", path));
+            WriteIniValue(t.game.SettingsFile(), "Options", "IntBrowser", path));
     }
     TestGame t;
     RecordingLauncher launcher;

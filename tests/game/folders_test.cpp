@@ -1,0 +1,161 @@
+// Where the game reads and writes: the build tree keeps everything beside the executable, an
+// installed game reads its own files and writes to the player's XDG folders.
+#include "game/folders.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+
+#include "game/silent.h"
+#include "support/fakes.h"
+#include "support/galaxy_builder.h"
+
+namespace zenthar::testing {
+namespace {
+
+// A machine given by hand: its environment variables and whether a folder may be written.
+struct Machine {
+    std::map<std::string, std::string> vars{{"HOME", "/home/ann"}};
+    bool exeWritable = true;
+    FolderEnvironment env() const {
+        return {[this](const char* name) -> const char* {
+                    auto it = vars.find(name);
+                    return it == vars.end() ? nullptr : it->second.c_str();
+                },
+                [this](const std::filesystem::path&) { return exeWritable; }};
+    }
+};
+
+TEST(ProgramFolderRule, TheBuildTreeKeepsEverythingBesideTheExecutable) {
+    TempProgramFolder tree;
+    Machine m;
+    const ProgramFolders f = DecideProgramFolders(tree.path(), "../share/games/zenthar", m.env());
+    EXPECT_EQ(f.program, tree.path());
+    EXPECT_EQ(f.user, tree.path());
+    EXPECT_EQ(f.settings, tree.path());
+    EXPECT_FALSE(f.perUser);
+
+    // The same files in a folder the player may not write: read there, written at home.
+    m.exeWritable = false;
+    const ProgramFolders ro = DecideProgramFolders(tree.path(), "../share/games/zenthar", m.env());
+    EXPECT_EQ(ro.program, tree.path());
+    EXPECT_EQ(ro.user, "/home/ann/.local/share/zenthar");
+    EXPECT_EQ(ro.settings, "/home/ann/.config/zenthar");
+    EXPECT_TRUE(ro.perUser);
+}
+
+TEST(ProgramFolderRule, AnInstalledGameReadsBesideItsPrefixAndWritesToTheXdgFolders) {
+    struct Case {
+        const char* what;
+        std::map<std::string, std::string> vars;
+        const char* user;
+        const char* settings;
+    };
+    const Case cases[] = {
+        {"unset",
+         {{"HOME", "/home/ann"}},
+         "/home/ann/.local/share/zenthar",
+         "/home/ann/.config/zenthar"},
+        {"set",
+         {{"HOME", "/home/ann"}, {"XDG_DATA_HOME", "/data"}, {"XDG_CONFIG_HOME", "/conf/x"}},
+         "/data/zenthar",
+         "/conf/x/zenthar"},
+        {"empty",
+         {{"HOME", "/home/ann"}, {"XDG_DATA_HOME", ""}, {"XDG_CONFIG_HOME", ""}},
+         "/home/ann/.local/share/zenthar",
+         "/home/ann/.config/zenthar"},
+        {"relative, which the base directory rules ignore",
+         {{"HOME", "/home/ann"}, {"XDG_DATA_HOME", "data"}, {"XDG_CONFIG_HOME", "./c"}},
+         "/home/ann/.local/share/zenthar",
+         "/home/ann/.config/zenthar"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Machine m;
+        m.vars = c.vars;
+        const ProgramFolders f =
+            DecideProgramFolders("/opt/zen/games", "../share/games/zenthar", m.env());
+        EXPECT_EQ(f.program, "/opt/zen/share/games/zenthar");
+        EXPECT_EQ(f.user, c.user);
+        EXPECT_EQ(f.settings, c.settings);
+        EXPECT_TRUE(f.perUser);
+    }
+    // A writable folder without the data files is not a build tree either.
+    Machine m;
+    EXPECT_TRUE(DecideProgramFolders("/tmp", "../share/games/zenthar", m.env()).perUser);
+}
+
+class UserFolders : public ::testing::Test {
+  protected:
+    ProgramFolders installed() const {
+        return {data.path(), home.path() / "share" / "zenthar", home.path() / "config" / "zenthar",
+                true};
+    }
+    void installDefaultSettings() const {
+        std::ofstream(data.path() / kSettingsFileName) << "[Options]\nIntBrowser=xdg-open\n";
+    }
+    TempProgramFolder data;
+    TempProgramFolder home;
+};
+
+TEST_F(UserFolders, TheFirstStartMakesTheFoldersAndCopiesTheDefaultSettingsOnce) {
+    installDefaultSettings();
+    const ProgramFolders f = installed();
+    PrepareUserFolders(f);
+    EXPECT_TRUE(std::filesystem::is_directory(f.user / "GAMES"));
+    EXPECT_EQ(ReadText(f.settings / "zenthar.ini"), "[Options]\nIntBrowser=xdg-open\n");
+
+    // The player's own settings are never overwritten.
+    std::ofstream(f.settings / "zenthar.ini") << "[Options]\nIntBrowser=firefox\n";
+    PrepareUserFolders(f);
+    EXPECT_EQ(ReadText(f.settings / "zenthar.ini"), "[Options]\nIntBrowser=firefox\n");
+
+    // Without an installed default nothing is made up.
+    std::filesystem::remove(f.settings / "zenthar.ini");
+    std::filesystem::remove(data.path() / kSettingsFileName);
+    PrepareUserFolders(f);
+    EXPECT_FALSE(std::filesystem::exists(f.settings / "zenthar.ini"));
+}
+
+TEST_F(UserFolders, AFolderThatCannotBeMadeIsNamedAndTheGameDoesNotStart) {
+    // A plain file where a folder must go: no one, not even root, can make the folder.
+    std::ofstream(home.path() / "share") << "not a folder";
+    ProgramFolders f = installed();
+    try {
+        PrepareUserFolders(f);
+        ADD_FAILURE() << "the folder was made";
+    } catch (const FolderError& e) {
+        EXPECT_NE(std::string(e.what()).find((f.user / "GAMES").string()), std::string::npos)
+            << e.what();
+    }
+
+    // Through start-up: no working file is made anywhere, and the error says which folder.
+    ScriptedDialogs dialogs;
+    RecordingDisplay display;
+    RecordingView view;
+    ScriptedRandom random;
+    Game game(f, dialogs, display, view, random);
+    EXPECT_THROW(StartUp(game), FolderError);
+    EXPECT_FALSE(std::filesystem::exists(data.path() / "GAMES" / "newgame.mdb"));
+    EXPECT_FALSE(game.Lock.held());
+}
+
+TEST_F(UserFolders, AnInstalledGameKeepsItsWorkingFileAndReportInThePlayersFolder) {
+    installDefaultSettings();
+    const ProgramFolders f = installed();
+    ScriptedDialogs dialogs;
+    RecordingDisplay display;
+    RecordingView view;
+    ScriptedRandom random;
+    Game game(f, dialogs, display, view, random);
+    StartUp(game);
+    EXPECT_TRUE(std::filesystem::is_regular_file(f.user / "GAMES" / "newgame.mdb"));
+    EXPECT_EQ(game.ReportFile(), f.user / "GAMES" / "turnrep.txt");
+    EXPECT_EQ(game.SettingsFile(), f.settings / "zenthar.ini");
+    EXPECT_EQ(game.TemplateFile(), data.path() / "zenthar.mdb");
+    EXPECT_TRUE(std::filesystem::is_regular_file(game.SettingsFile()));
+}
+
+}  // namespace
+}  // namespace zenthar::testing

@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Installs the game into a temporary prefix and checks it as a player's machine would see it:
+# every file in its place and nothing else, the desktop entry and metainfo valid, and the
+# installed game started by a normal user from a read-only prefix with an empty home folder.
+# Usage: install_test.sh BUILD_DIR
+set -euo pipefail
+build=$1
+work=$(mktemp -d /tmp/zenthar-install.XXXXXX)
+player_pid=
+cleanup() {
+  [ -n "$player_pid" ] && kill "$player_pid" 2>/dev/null || true
+  chmod -R u+w "$work" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+prefix=$work/root/usr
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+# The installed tree: exactly these files.
+expected=(
+  games/zenthar
+  share/applications/org.zenthar.Zenthar.desktop
+  share/metainfo/org.zenthar.Zenthar.metainfo.xml
+  share/man/man6/zenthar.6.gz
+  share/doc/zenthar/copyright
+  share/doc/zenthar/changelog.gz
+  share/icons/hicolor/scalable/apps/zenthar.svg
+)
+for size in 16 22 32 48 64 128 256; do
+  expected+=("share/icons/hicolor/${size}x${size}/apps/zenthar.png")
+done
+for f in planets.dat crt.dat backgrnd.dat zenthar.mdb zenthar.ini help.htm zenthar.png \
+         explode.wav laserfr3.wav spcshlnd.wav good_pl.ico empire.ico image1.png; do
+  expected+=("share/games/zenthar/$f")
+done
+for f in "${expected[@]}"; do
+  [ -f "$prefix/$f" ] || fail "$f is not installed"
+done
+[ -x "$prefix/games/zenthar" ] || fail "the game is not executable"
+assets=$(find "$(dirname "$0")/../../assets" -maxdepth 1 -type f | wc -l)
+installed_data=$(find "$prefix/share/games/zenthar" -type f | wc -l)
+# The assets, the template and the default settings.
+[ "$installed_data" -eq $((assets + 2)) ] || fail "share/games/zenthar holds $installed_data files"
+extra=$(cd "$prefix" && find . -type f | sed 's|^\./||' | grep -v '^share/games/zenthar/' |
+        sort | comm -23 - <(printf '%s\n' "${expected[@]}" | sort))
+[ -z "$extra" ] || fail "installed but not wanted: $extra"
+gzip -t "$prefix/share/man/man6/zenthar.6.gz"
+grep -q '^IntBrowser=xdg-open$' "$prefix/share/games/zenthar/zenthar.ini" ||
+  fail "the default settings do not open help with xdg-open"
+
+desktop-file-validate "$prefix/share/applications/org.zenthar.Zenthar.desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/org.zenthar.Zenthar.metainfo.xml"
+
+# A normal player: not root, a fresh home, a prefix nobody may write.
+home=$work/home
+mkdir -p "$home"
+chmod 755 "$work" "$work/root"
+chmod -R a-w "$work/root"
+run_as_player=()
+if [ "$(id -u)" -eq 0 ]; then
+  chown nobody "$home"
+  run_as_player=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+fi
+if "${run_as_player[@]}" touch "$prefix/share/games/zenthar/written" 2>/dev/null; then
+  fail "the player can write into the prefix"
+fi
+"${run_as_player[@]}" env -i HOME="$home" PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen \
+  ASAN_OPTIONS="${ASAN_OPTIONS:-}" "$prefix/games/zenthar" >"$work/player.log" 2>&1 &
+player_pid=$!
+working=$home/.local/share/zenthar/GAMES/newgame.mdb
+for _ in $(seq 1 300); do
+  [ -f "$working" ] && break
+  kill -0 "$player_pid" 2>/dev/null || { cat "$work/player.log" >&2; fail "the game ended at start-up"; }
+  sleep 0.1
+done
+[ -f "$working" ] || fail "no working file in the player's folder"
+sleep 1  # past start-up and into the main window's event loop
+kill -0 "$player_pid" 2>/dev/null || { cat "$work/player.log" >&2; fail "the game did not stay up"; }
+[ -f "$home/.config/zenthar/zenthar.ini" ] || fail "the default settings were not copied"
+kill "$player_pid"
+wait "$player_pid" 2>/dev/null || true
+player_pid=
+echo "installed tree complete, validators pass, the game starts as a player"
