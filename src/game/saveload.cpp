@@ -193,9 +193,9 @@ void BackupInto(sqlite3* source, const std::filesystem::path& file) {
     out = nullptr;
 }
 
-void CopyWorkingFileTo(Game& game, const std::filesystem::path& target, const SaveHooks& hooks) {
-    TemporaryFile temporary(target);
-    BackupInto(game.FileDta1.database().get(), temporary.path());
+// A finished temporary takes the target's mode, reaches the disk and is renamed over the target.
+void PutInPlace(TemporaryFile& temporary, const std::filesystem::path& target,
+                const SaveHooks& hooks) {
     temporary.copyModeFrom(target);
     temporary.sync();
     if (hooks.rename)
@@ -204,6 +204,12 @@ void CopyWorkingFileTo(Game& game, const std::filesystem::path& target, const Sa
         RenameFile(temporary.path(), target);
     temporary.committed();
     SyncFolder(target.parent_path());
+}
+
+void CopyWorkingFileTo(Game& game, const std::filesystem::path& target, const SaveHooks& hooks) {
+    TemporaryFile temporary(target);
+    BackupInto(game.FileDta1.database().get(), temporary.path());
+    PutInPlace(temporary, target, hooks);
 }
 
 // The way round a working file that cannot take the rows (its disk is full): its last good state
@@ -217,14 +223,7 @@ void WriteGameFromMemoryTo(Game& game, const std::filesystem::path& target,
     game.FileDta1.rebind(temporary.path(), "Ships");
     WriteRowsFromMemory(game);
     game.FileDta1.release();
-    temporary.copyModeFrom(target);
-    temporary.sync();
-    if (hooks.rename)
-        hooks.rename(temporary.path(), target);
-    else
-        RenameFile(temporary.path(), target);
-    temporary.committed();
-    SyncFolder(target.parent_path());
+    PutInPlace(temporary, target, hooks);
 }
 
 // The target may be a new name or an ordinary file to replace, in a folder that exists.

@@ -3,6 +3,7 @@
 #include <sys/mount.h>
 
 #include <fstream>
+#include <memory>
 
 #include "saveload_fixture.h"
 
@@ -40,12 +41,27 @@ class SmallDisk {
     bool mounted_ = false;
 };
 
-using FullDisk = SaveLoadTest;
+class FullDisk : public SaveLoadTest {
+  protected:
+    // Ends the program and starts it again with its GAMES folder on a small disk of its own;
+    // null when no disk can be mounted here.
+    std::unique_ptr<SmallDisk> restartOnSmallDisk() {
+        const std::filesystem::path games = game.GamesFolder();
+        game.FileDta1.release();
+        game.Lock.release();
+        std::filesystem::remove_all(games);
+        auto disk = std::make_unique<SmallDisk>(games, "256k");
+        if (!disk->mounted()) return nullptr;
+        StartUp(game);
+        return disk;
+    }
+};
 
 // Changes only memory holds until the next save: new task forces of the side in turn, enough to
 // need new pages, and every planet's changing fields.
 void ChangeGameInMemory(GameState& st) {
-    for (int n = 0; n < 400 && st.TaskForceLast + 1 < static_cast<int>(st.TaskForceList.size()); ++n) {
+    for (int n = 0; n < 400 && st.TaskForceLast + 1 < static_cast<int>(st.TaskForceList.size());
+         ++n) {
         TaskForceRecord& tf = st.TaskForceList[static_cast<std::size_t>(++st.TaskForceLast)];
         tf.TFNum = static_cast<Int16>(500 + n);
         tf.StartPl = st.planet(n % st.PlanetsNum).PlanetId;
@@ -96,18 +112,14 @@ TEST_F(FullDisk, AWorkingFileThatCannotTakeTheRowsStillSavesTheSameFile) {
 
 TEST_F(FullDisk, AGameCanBeSavedToAnotherDiskWhenTheGamesDiskIsFull) {
     MakeSampleGame(game, 8, {4, 30, 10});
-    const std::filesystem::path games = game.GamesFolder();
     SaveGame(game, save("before.mdb"));
-    game.FileDta1.release();
-    game.Lock.release();
-    std::filesystem::remove_all(games);
-    SmallDisk disk(games, "256k");
-    if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small disk here";
-    StartUp(game);
+    const std::filesystem::path games = game.GamesFolder();
+    std::unique_ptr<SmallDisk> disk = restartOnSmallDisk();
+    if (!disk) GTEST_SKIP() << "cannot mount a small disk here";
     LoadGame(game, save("before.mdb"));
     ChangeGameInMemory(game.st);
     const std::string inMemory = DescribeSavedGame(game.st);
-    disk.fill(0);
+    disk->fill(0);
     SaveGame(game, save("elsewhere.mdb"));
     expectConnectionOnShips();
     EXPECT_NE(DescribeDatabase(game.WorkingFile()), DescribeDatabase(save("elsewhere.mdb")))
@@ -122,17 +134,12 @@ TEST_F(FullDisk, OpenOnAFullDiskSaysTheDiskIsFull) {
     // loads or says the disk is full, and the running game stays whole either way.
     MakeSampleGame(game, 9, {4, 40, 20});
     SaveGame(game, save("big.mdb"));
-    const std::filesystem::path games = game.GamesFolder();
-    game.FileDta1.release();
-    game.Lock.release();
-    std::filesystem::remove_all(games);
-    SmallDisk disk(games, "256k");
-    if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small disk here";
-    StartUp(game);
+    std::unique_ptr<SmallDisk> disk = restartOnSmallDisk();
+    if (!disk) GTEST_SKIP() << "cannot mount a small disk here";
     int refused = 0;
     for (std::size_t room = 0; room <= 64 * 1024; room += 4096) {
         SCOPED_TRACE(room);
-        disk.fill(room);
+        disk->fill(room);
         try {
             LoadGame(game, save("big.mdb"));
             EXPECT_NE(room, 0u) << "loaded on a full disk";
