@@ -2,11 +2,13 @@
 // seed, well-formed JSON, saved games the game opens, and saved games it refuses.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 #include "game/saveload.h"
@@ -25,7 +27,7 @@ struct SimRun {
 };
 
 class SimProgramTest : public ::testing::Test {
-protected:
+  protected:
     TempProgramFolder scratch;
 
     SimRun sim(const std::string& args) {
@@ -57,9 +59,12 @@ std::size_t JsonValue(const std::string& s, std::size_t i);
 std::size_t JsonString(const std::string& s, std::size_t i) {
     if (i >= s.size() || s[i] != '"') return std::string::npos;
     for (++i; i < s.size(); ++i) {
-        if (s[i] == '\\') ++i;
-        else if (s[i] == '"') return i + 1;
-        else if (static_cast<unsigned char>(s[i]) < 0x20) return std::string::npos;
+        if (s[i] == '\\')
+            ++i;
+        else if (s[i] == '"')
+            return i + 1;
+        else if (static_cast<unsigned char>(s[i]) < 0x20)
+            return std::string::npos;
     }
     return std::string::npos;
 }
@@ -135,8 +140,9 @@ TEST_F(SimProgramTest, BadOptionsAreRefusedWithAMessageAndStatusTwo) {
 }
 
 TEST_F(SimProgramTest, TheSameSeedPrintsTheSameTextAndOneRowPerGame) {
-    const std::string args = "--games 3 --years 25 --players 2 --planets 15 --skill advanced "
-                             "--seed 40 --no-timing";
+    const std::string args =
+        "--games 3 --years 25 --players 2 --planets 15 --skill advanced "
+        "--seed 40 --no-timing";
     const SimRun a = sim(args);
     const SimRun b = sim(args);
     ASSERT_EQ(a.status, 0) << a.err;
@@ -152,7 +158,8 @@ TEST_F(SimProgramTest, TheSameSeedPrintsTheSameTextAndOneRowPerGame) {
 }
 
 TEST_F(SimProgramTest, JsonGivesOneObjectPerGame) {
-    const SimRun a = sim("--games 2 --years 20 --players 3 --planets 20 --bot passive --seed 9 --json");
+    const SimRun a =
+        sim("--games 2 --years 20 --players 3 --planets 20 --bot passive --seed 9 --json");
     ASSERT_EQ(a.status, 0) << a.err;
     const auto lines = Lines(a.out);
     ASSERT_EQ(lines.size(), 2u);
@@ -165,9 +172,9 @@ TEST_F(SimProgramTest, JsonGivesOneObjectPerGame) {
 }
 
 TEST_F(SimProgramTest, SavedGamesOpenInTheGameAndStartANewRun) {
-    const SimRun r = sim("--years 4 --players 2 --seed 3 --no-timing --save-initial " +
-                      file("start.mdb") + " --save-final " + file("end.mdb") +
-                      " --keep-reports " + file("reports"));
+    const SimRun r =
+        sim("--years 4 --players 2 --seed 3 --no-timing --save-initial " + file("start.mdb") +
+            " --save-final " + file("end.mdb") + " --keep-reports " + file("reports"));
     ASSERT_EQ(r.status, 0) << r.err;
     TestGame start;
     LoadGame(start.game, file("start.mdb"));
@@ -206,6 +213,52 @@ TEST_F(SimProgramTest, AFileTheGameWouldRefuseIsRefusedWithItsMessage) {
     const SimRun noFolder = sim("--years 1 --program-dir " + file("nowhere"));
     EXPECT_EQ(noFolder.status, 1);
     EXPECT_NE(noFolder.err.find("lacks"), std::string::npos) << noFolder.err;
+}
+
+// 64-bit FNV-1a of every file in a folder, in name order: one number that changes with any byte.
+std::string FolderDigest(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> files;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(folder))
+        if (e.is_regular_file()) files.push_back(e.path());
+    std::sort(files.begin(), files.end());
+    std::uint64_t h = 14695981039346656037ull;
+    for (const auto& f : files) {
+        for (const unsigned char c : std::filesystem::relative(f, folder).string() + ReadText(f)) {
+            h ^= c;
+            h *= 1099511628211ull;
+        }
+    }
+    std::ostringstream out;
+    out << files.size() << " files, digest " << std::hex << h;
+    return out.str();
+}
+
+TEST_F(SimProgramTest, SeededGamesPlayExactlyAsRecorded) {
+    // Recorded with the engine before any work on its speed: a faster engine must play every
+    // year, battle and report of these games byte for byte the same. Set
+    // ZENTHAR_RECORD_EXPECTED=1 to record again after a deliberate change of the rules.
+    const std::vector<std::string> runs = {
+        "--players 1 --planets 26 --skill beginner --bot greedy --years 80 --seed 11",
+        "--players 2 --planets 50 --skill intermediate --bot greedy --years 60 --seed 12",
+        "--players 4 --planets 50 --skill advanced --bot greedy --years 60 --seed 4242",
+        "--players 3 --planets 5 --skill advanced --bot passive --years 80 --seed 13",
+        "--players 1 --planets 26 --skill intermediate --bot passive --years 60 --seed 14",
+    };
+    std::string played;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const std::filesystem::path reports = scratch.path() / ("reports" + std::to_string(i));
+        const SimRun r =
+            sim(runs[i] + " --json --no-timing --keep-reports '" + reports.string() + "'");
+        ASSERT_EQ(r.status, 0) << runs[i] << "\n" << r.err;
+        played += runs[i] + "\n" + r.out + "reports: " + FolderDigest(reports) + "\n";
+    }
+    const std::filesystem::path expected =
+        std::filesystem::path(ZENTHAR_SOURCE_DIR) / "tests/turn/expected/seeded_games.txt";
+    if (std::getenv("ZENTHAR_RECORD_EXPECTED") != nullptr) {
+        std::filesystem::create_directories(expected.parent_path());
+        std::ofstream(expected, std::ios::binary) << played;
+    }
+    EXPECT_EQ(played, ReadText(expected));
 }
 
 }  // namespace
