@@ -12,7 +12,7 @@
 #include "support/invariants.h"
 #include "support/savegame_tools.h"
 #include "turn/lookups.h"
-#include "turn/simulation.h"
+#include "sim/simulation.h"
 
 namespace zenthar::testing {
 namespace {

@@ -10,7 +10,7 @@
 #include "support/galaxy_builder.h"
 #include "support/invariants.h"
 #include "turn/lookups.h"
-#include "turn/simulation.h"
+#include "sim/simulation.h"
 
 namespace zenthar::testing {
 namespace {

@@ -12,7 +12,7 @@
 #include "game/saveload.h"
 #include "game/storage_error.h"
 #include "sim_options.h"
-#include "turn/simulation.h"
+#include "sim/simulation.h"
 
 namespace {
 

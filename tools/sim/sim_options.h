@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-#include "turn/simulation.h"
+#include "sim/simulation.h"
 
 namespace zenthar::sim {
 

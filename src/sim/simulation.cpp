@@ -1,6 +1,6 @@
 // Headless games: a private program folder, a galaxy from a seed or a saved game, scripted
 // players ending their turns, and what is left on each side when the game stops.
-#include "turn/simulation.h"
+#include "sim/simulation.h"
 
 #include <stdlib.h>
 

@@ -253,7 +253,7 @@ TEST_F(SimProgramTest, SeededGamesPlayExactlyAsRecorded) {
         played += runs[i] + "\n" + r.out + "reports: " + FolderDigest(reports) + "\n";
     }
     const std::filesystem::path expected =
-        std::filesystem::path(ZENTHAR_SOURCE_DIR) / "tests/turn/expected/seeded_games.txt";
+        std::filesystem::path(ZENTHAR_SOURCE_DIR) / "tests/sim/expected/seeded_games.txt";
     if (std::getenv("ZENTHAR_RECORD_EXPECTED") != nullptr) {
         std::filesystem::create_directories(expected.parent_path());
         std::ofstream(expected, std::ios::binary) << played;

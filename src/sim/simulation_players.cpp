@@ -6,7 +6,7 @@
 #include "orders/production.h"
 #include "orders/sendships.h"
 #include "turn/lookups.h"
-#include "turn/simulation.h"
+#include "sim/simulation.h"
 
 namespace zenthar::sim {
 namespace {

@@ -1,7 +1,7 @@
 // Headless games through the library: the years played, the scripted players' orders and who
 // has won. Reproducibility and the saved games a run writes are tested through the program in
 // simulation_cli_test.cpp.
-#include "turn/simulation.h"
+#include "sim/simulation.h"
 
 #include <gtest/gtest.h>
 
