@@ -78,15 +78,17 @@ QLabel* PanelLabel(QWidget* parent, const char* name, const char* caption, const
 }  // namespace
 
 Zenthar::Zenthar(std::filesystem::path programFolder, QWidget* parent)
+    : Zenthar(ResolveProgramFolders(programFolder), parent) {}
+
+Zenthar::Zenthar(const zenthar::ProgramFolders& folders, QWidget* parent)
     : QMainWindow(parent),
-      folders_(ResolveProgramFolders(programFolder)),
-      programFolder_(folders_.program),
+      folders_(folders),
       dialogs_(this),
       game_(folders_, dialogs_, display_, *this, random_),
-      display_(this, game_.st, programFolder_) {
+      display_(this, game_.st, folders_.program) {
     setObjectName(QStringLiteral("Zenthar"));
     setWindowTitle(QStringLiteral("Zenthar"));
-    const QString appIcon = QString::fromStdString((programFolder_ / "zenthar.png").string());
+    const QString appIcon = QString::fromStdString((folders_.program / "zenthar.png").string());
     if (QFile::exists(appIcon)) setWindowIcon(QIcon(appIcon));
     createControls();
     createMenus();
@@ -103,7 +105,7 @@ void Zenthar::createControls() {
     space.setColor(QPalette::WindowText, kNameColour);
     map_->setPalette(space);
     map_->setState(&game_.st);
-    map_->setProgramFolder(programFolder_);
+    map_->setProgramFolder(folders_.program);
     setCentralWidget(map_);
     connect(map_, &GalaxyMap::System1_Click, this, &Zenthar::System1_Click);
     connect(map_, &GalaxyMap::System1_DblClick, this, &Zenthar::System1_DblClick);
@@ -196,7 +198,7 @@ bool Zenthar::startUp() {
         dialogs_.ask(zenthar::MessageRequest{
             "Zenthar cannot start: a file it needs is missing or cannot be read.\r\r" +
                 std::string(e.what()) + "\r\rThe program looks for its files in " +
-                programFolder_.string() + ".",
+                folders_.program.string() + ".",
             "Zenthar", zenthar::Buttons::Ok, zenthar::Icon::Critical, zenthar::Answer::Ok});
         return false;
     }
@@ -316,7 +318,7 @@ void Zenthar::ShowPlanetInfo(int p, bool scroll) {
     const PlanetPanelText text = PlanetPanelFor(st, p);
     const double dpr = devicePixelRatioF();
     IconCache& icons = panelIcons_;
-    icons.setFolder(programFolder_);
+    icons.setFolder(folders_.program);
     CurPlayerSimPct->setPixmap(icons.pixmap(text.ownerIcon, CurPlayerSimPct->width(), dpr));
     CurPlanetPct->setPixmap(icons.pixmap(text.kindIcon, GalaxyMap::kImageSize, dpr));
     CurPlNameLbl->setText(QString::fromStdString(text.name));

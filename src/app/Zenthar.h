@@ -42,6 +42,7 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
 
     // An empty folder means the program's own folder (where the executable lives).
     explicit Zenthar(std::filesystem::path programFolder = {}, QWidget* parent = nullptr);
+    explicit Zenthar(const zenthar::ProgramFolders& folders, QWidget* parent = nullptr);
     ~Zenthar() override;
 
     // Form_Load: data files, the fresh working database, placement and layout. False after a
@@ -126,7 +127,6 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     void runEndTurn();
 
     zenthar::ProgramFolders folders_;
-    std::filesystem::path programFolder_;  // the read-only files
     QtDialogs dialogs_;
     zenthar::SystemRandom random_;
     // The Game is built with a reference to the display, which in turn reads the Game's state:

@@ -357,7 +357,7 @@ void Zenthar::HelpIndexItem_Click() {
 
 void Zenthar::AboutItem_Click() {
     if (commandRunning_) return;
-    frmSplash::showAbout(splash_, programFolder_, this);
+    frmSplash::showAbout(splash_, folders_.program, this);
 }
 
 }  // namespace zenthar::ui

@@ -4,8 +4,8 @@
 //   zenthar-screenshot OUT.png [VIEW[@MS]] [WIDTHxHEIGHT] [X,Y,W,H: only this part, twice as large]
 // VIEW is main, empty, a menu (file, orders, reports, tools, options, help) or a window (newgame,
 // question, open, save, sendships, production, battle, landing, summary, prodsum, owning, fleets,
-// find, browser, about); MS is how long to wait before taking the picture (the battle runs in real
-// time).
+// find, browser, about) or the start-up message nofolder; MS is how long to wait before taking the
+// picture (the battle runs in real time).
 #include <unistd.h>
 #include <QApplication>
 #include <QDialog>
@@ -168,7 +168,21 @@ int main(int argc, char** argv) {
     for (const WindowView& w : kWindows)
         if (view == w.name) window_view = &w;
 
-    zenthar::ui::Zenthar window;
+    // "nofolder" is the message of a start-up whose per-user folder cannot be made.
+    const std::filesystem::path here(QCoreApplication::applicationDirPath().toStdString());
+    const std::filesystem::path unmakeable("/proc/zenthar-cannot-be-made");
+    zenthar::ui::Zenthar window(view == "nofolder"
+                                    ? zenthar::ProgramFolders{here, unmakeable, unmakeable}
+                                    : zenthar::ProgramFolders::InOne(here));
+    if (view == "nofolder") {
+        QTimer::singleShot(delayMs < 0 ? 600 : delayMs, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            const bool saved = box != nullptr && box->grab().save(out);
+            if (!saved) std::fprintf(stderr, "no message to take a picture of\n");
+            std::fflush(nullptr);
+            ::_exit(saved ? 0 : 1);
+        });
+    }
     if (!window.startUp()) return 1;
     if (argc > 3) {
         int w = 0, h = 0;

@@ -26,7 +26,8 @@ std::filesystem::path HomeFolder(const FolderEnvironment& env) {
     return "/";
 }
 
-// The base directory specification ignores a relative value, as it does an empty one.
+// A relative value counts as unset, as an empty one does: it would name a folder that moves
+// with wherever the game happens to be started from.
 std::filesystem::path BaseFolder(const FolderEnvironment& env, const char* name,
                                  const std::filesystem::path& fallback) {
     const char* value = env.variable(name);
@@ -62,12 +63,11 @@ ProgramFolders DecideProgramFolders(const std::filesystem::path& executableFolde
                     : (executableFolder / installedData).lexically_normal();
     f.user = BaseFolder(env, "XDG_DATA_HOME", ".local/share") / "zenthar";
     f.settings = BaseFolder(env, "XDG_CONFIG_HOME", ".config") / "zenthar";
-    f.perUser = true;
     return f;
 }
 
 void PrepareUserFolders(const ProgramFolders& folders) {
-    if (!folders.perUser) return;
+    if (!folders.perUser()) return;
     MakeFolder(folders.user / "GAMES", "saved games");
     MakeFolder(folders.settings, "settings");
     const std::filesystem::path mine = folders.settings / kSettingsFileName;

@@ -15,12 +15,13 @@ struct ProgramFolders {
     std::filesystem::path program;   // data files, template, pictures, sounds, help page
     std::filesystem::path user;      // holds GAMES/: the working file, the report, saved games
     std::filesystem::path settings;  // holds zenthar.ini
-    bool perUser = false;            // user and settings are the player's, made on first start
 
     // Everything in one folder: the build tree, the tools and the tests.
     static ProgramFolders InOne(const std::filesystem::path& folder) {
-        return {folder, folder, folder, false};
+        return {folder, folder, folder};
     }
+    // What the game writes lives apart from its own files, in folders made on first start.
+    bool perUser() const { return user != program || settings != program; }
 };
 
 // What the rule needs to know of the machine, so that tests can give it any.

@@ -33,11 +33,10 @@ void StartUp(Game& game) {
     std::error_code missing;
     if (std::filesystem::is_regular_file(game.TemplateFile(), missing))
         CheckTemplateDatabase(game.TemplateFile());
-    PrepareUserFolders({game.ProgramFolder, game.UserFolder, game.SettingsFolder, game.perUser()});
+    PrepareUserFolders(game.folders());
     if (!game.Lock.take(game.GamesFolder()))
-        throw StorageError(errors::kFileInUse,
-                           "Zenthar is already running in this folder: " +
-                               game.GamesFolder().string());
+        throw StorageError(errors::kFileInUse, "Zenthar is already running in this folder: " +
+                                                   game.GamesFolder().string());
     ResetWorkingDatabase(game);
     // A run that died in a year end may leave its draft and the report before it: the year
     // never reached the game database, so the earlier report is the one to show.

@@ -14,9 +14,9 @@
 namespace zenthar {
 
 class Game {
-public:
-    Game(const ProgramFolders& folders, UserDialogs& dialogs, TurnDisplay& display,
-         GameView& view, RandomSource& random)
+  public:
+    Game(const ProgramFolders& folders, UserDialogs& dialogs, TurnDisplay& display, GameView& view,
+         RandomSource& random)
         : ProgramFolder(folders.program),
           UserFolder(folders.user),
           SettingsFolder(folders.settings),
@@ -62,7 +62,7 @@ public:
     std::filesystem::path ReportFile() const { return GamesFolder() / "turnrep.txt"; }
     std::filesystem::path GamesFolder() const { return UserFolder / "GAMES"; }
     std::filesystem::path SettingsFile() const { return SettingsFolder / kSettingsFileName; }
-    bool perUser() const { return UserFolder != ProgramFolder || SettingsFolder != ProgramFolder; }
+    ProgramFolders folders() const { return {ProgramFolder, UserFolder, SettingsFolder}; }
 };
 
 // Start-up without a window: reads the data files, makes the player's folders when missing

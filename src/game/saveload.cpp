@@ -354,7 +354,6 @@ void SaveGame(Game& game, const std::filesystem::path& target, const SaveHooks& 
     } catch (const StorageError&) {
         workingFailed = std::current_exception();
     }
-    const bool workingUpToDate = !workingFailed;
     if (workingFailed) {
         // Rolled back, so the working file still holds the game as it last stood; if even that
         // cannot be reopened there is nothing to build the save on, and the first fault is told.
@@ -366,7 +365,7 @@ void SaveGame(Game& game, const std::filesystem::path& target, const SaveHooks& 
         }
     }
     try {
-        if (workingUpToDate) {
+        if (!workingFailed) {
             if (hooks.beforeCopy) hooks.beforeCopy();
             CopyWorkingFileTo(game, resolved, hooks);
         } else {

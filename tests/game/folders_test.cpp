@@ -34,7 +34,7 @@ TEST(ProgramFolderRule, TheBuildTreeKeepsEverythingBesideTheExecutable) {
     EXPECT_EQ(f.program, tree.path());
     EXPECT_EQ(f.user, tree.path());
     EXPECT_EQ(f.settings, tree.path());
-    EXPECT_FALSE(f.perUser);
+    EXPECT_FALSE(f.perUser());
 
     // The same files in a folder the player may not write: read there, written at home.
     m.exeWritable = false;
@@ -42,7 +42,7 @@ TEST(ProgramFolderRule, TheBuildTreeKeepsEverythingBesideTheExecutable) {
     EXPECT_EQ(ro.program, tree.path());
     EXPECT_EQ(ro.user, "/home/ann/.local/share/zenthar");
     EXPECT_EQ(ro.settings, "/home/ann/.config/zenthar");
-    EXPECT_TRUE(ro.perUser);
+    EXPECT_TRUE(ro.perUser());
 }
 
 TEST(ProgramFolderRule, AnInstalledGameReadsBesideItsPrefixAndWritesToTheXdgFolders) {
@@ -79,18 +79,17 @@ TEST(ProgramFolderRule, AnInstalledGameReadsBesideItsPrefixAndWritesToTheXdgFold
         EXPECT_EQ(f.program, "/opt/zen/share/games/zenthar");
         EXPECT_EQ(f.user, c.user);
         EXPECT_EQ(f.settings, c.settings);
-        EXPECT_TRUE(f.perUser);
+        EXPECT_TRUE(f.perUser());
     }
     // A writable folder without the data files is not a build tree either.
     Machine m;
-    EXPECT_TRUE(DecideProgramFolders("/tmp", "../share/games/zenthar", m.env()).perUser);
+    EXPECT_TRUE(DecideProgramFolders("/tmp", "../share/games/zenthar", m.env()).perUser());
 }
 
 class UserFolders : public ::testing::Test {
   protected:
     ProgramFolders installed() const {
-        return {data.path(), home.path() / "share" / "zenthar", home.path() / "config" / "zenthar",
-                true};
+        return {data.path(), home.path() / "share" / "zenthar", home.path() / "config" / "zenthar"};
     }
     void installDefaultSettings() const {
         std::ofstream(data.path() / kSettingsFileName) << "[Options]\nIntBrowser=xdg-open\n";
