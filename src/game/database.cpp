@@ -59,6 +59,15 @@ void Recordset::load(sqlite::Database& db, const TableDef& table) {
     table_ = &table;
     tableName_ = std::string(table.name);
     rows_.clear();
+    updates_.clear();
+    deleteStatement_ = nullptr;
+    orderKeys_.clear();
+    for (std::string_view order = table.orderBy; !order.empty();) {
+        std::size_t comma = order.find(',');
+        std::string name = Trim(order.substr(0, comma));
+        orderKeys_.push_back(name == "rowid" ? -1 : column(name));
+        order = comma == std::string_view::npos ? std::string_view() : order.substr(comma + 1);
+    }
     mode_ = EditMode::None;
     noMatch_ = false;
     // Columns by name, in the order of the table's description, so the values line up with
@@ -93,7 +102,7 @@ void Recordset::load(sqlite::Database& db, const TableDef& table) {
     }
     q.reset();
     live_ = static_cast<long>(rows_.size());
-    orderStale_ = false;
+    sortedRows_ = rows_.size();
     pos_ = -1;
     MoveFirst();
 }
@@ -116,26 +125,29 @@ int Compare(const FieldValue& a, const FieldValue& b) {
 void Recordset::reorder() {
     mode_ = EditMode::None;
     noMatch_ = false;
-    std::erase_if(rows_, [](const Row& r) { return r.deleted; });
-    if (orderStale_) {
-        std::vector<int> keys;  // column index, or -1 for the rowid
-        std::string_view order = table_->orderBy;
-        while (!order.empty()) {
-            std::size_t comma = order.find(',');
-            std::string name = Trim(order.substr(0, comma));
-            keys.push_back(name == "rowid" ? -1 : column(name));
-            order = comma == std::string_view::npos ? std::string_view() : order.substr(comma + 1);
-        }
-        std::stable_sort(rows_.begin(), rows_.end(), [&](const Row& a, const Row& b) {
-            for (int k : keys) {
+    if (static_cast<long>(rows_.size()) != live_)
+        std::erase_if(rows_, [](const Row& r) { return r.deleted; });
+    sortedRows_ = std::min(sortedRows_, rows_.size());
+    if (sortedRows_ < rows_.size()) {
+        auto before = [this](const Row& a, const Row& b) {
+            for (int k : orderKeys_) {
                 int c = k < 0 ? (a.rowid < b.rowid ? -1 : (a.rowid > b.rowid ? 1 : 0))
                               : Compare(a.values[static_cast<std::size_t>(k)],
                                         b.values[static_cast<std::size_t>(k)]);
                 if (c != 0) return c < 0;
             }
             return false;
-        });
-        orderStale_ = false;
+        };
+        // The rows before sortedRows_ are known to be in order; rows added since come last.
+        // Sorting what follows the first row out of order and merging it in gives what a
+        // stable sort of all would (on a tie the merge keeps the earlier rows first).
+        const auto from = rows_.begin() + static_cast<long>(sortedRows_ == 0 ? 0 : sortedRows_ - 1);
+        const auto unsorted = std::is_sorted_until(from, rows_.end(), before);
+        if (unsorted != rows_.end()) {
+            std::stable_sort(unsorted, rows_.end(), before);
+            std::inplace_merge(rows_.begin(), unsorted, rows_.end(), before);
+        }
+        sortedRows_ = rows_.size();
     }
     MoveFirst();
 }
@@ -237,18 +249,28 @@ void Recordset::FindFirst(std::string_view criteria) {
 }
 
 FieldValue Recordset::Field(std::string_view name) const {
-    int col = column(name);
-    if (mode_ != EditMode::None) return buffer_[static_cast<std::size_t>(col)];
-    return current().values[static_cast<std::size_t>(col)];
+    return Field(column(name));
+}
+
+const FieldValue& Recordset::Field(int index) const {
+    if (!table_ || index < 0 || static_cast<std::size_t>(index) >= table_->fields.size())
+        throw StorageError(3265, "Item not found in this collection.");
+    if (mode_ != EditMode::None) return buffer_[static_cast<std::size_t>(index)];
+    return current().values[static_cast<std::size_t>(index)];
 }
 
 void Recordset::SetField(std::string_view name, FieldValue value) {
+    SetField(column(name), std::move(value));
+}
+
+void Recordset::SetField(int index, FieldValue value) {
     if (mode_ == EditMode::None)
         throw StorageError(errors::kUpdateWithoutEdit,
                            "Update or CancelUpdate without AddNew or Edit.");
-    auto col = static_cast<std::size_t>(column(name));
-    buffer_[col] = std::move(value);
-    dirty_[col] = true;
+    if (index < 0 || static_cast<std::size_t>(index) >= buffer_.size())
+        throw StorageError(3265, "Item not found in this collection.");
+    buffer_[static_cast<std::size_t>(index)] = std::move(value);
+    dirty_[static_cast<std::size_t>(index)] = true;
 }
 
 void Recordset::Edit() {
@@ -264,23 +286,57 @@ void Recordset::AddNew() {
     mode_ = EditMode::Add;
 }
 
+// The statement that writes the fields of `cols`: built once for each set of fields, as
+// storing a task-force list asks for the same few sets thousands of times.
+sqlite::Statement& Recordset::writeStatement(bool insert, const std::vector<std::size_t>& cols) {
+    std::uint64_t key = insert ? 1 : 0;
+    bool keyed = true;
+    for (std::size_t c : cols) {
+        if (c >= 63) keyed = false;
+        else key |= std::uint64_t{2} << c;
+    }
+    if (keyed)
+        for (const auto& [k, s] : updates_)
+            if (k == key) return *s;
+    std::string sql;
+    if (insert && cols.empty()) {
+        sql = "INSERT INTO " + tableName_ + " DEFAULT VALUES";
+    } else if (insert) {
+        std::string names, placeholders;
+        for (std::size_t c : cols) {
+            if (!names.empty()) names += ", ", placeholders += ", ";
+            names += table_->fields[c].name;
+            placeholders += "?";
+        }
+        sql = "INSERT INTO " + tableName_ + " (" + names + ") VALUES (" + placeholders + ")";
+    } else {
+        std::string sets;
+        for (std::size_t c : cols) {
+            if (!sets.empty()) sets += ", ";
+            sets += std::string(table_->fields[c].name) + " = ?";
+        }
+        sql = "UPDATE " + tableName_ + " SET " + sets + " WHERE rowid = ?";
+    }
+    sqlite::Statement& s = statement(sql);
+    if (keyed) updates_.emplace_back(key, &s);
+    return s;
+}
+
 void Recordset::Update() {
     if (mode_ == EditMode::None)
         throw StorageError(errors::kUpdateWithoutEdit,
                            "Update or CancelUpdate without AddNew or Edit.");
-    std::string names, placeholders, sets;
-    std::vector<std::size_t> cols;
+    std::vector<std::size_t>& cols = updateColumns_;
+    cols.clear();
+    bool keyChanged = false;
     for (std::size_t i = 0; i < dirty_.size(); ++i) {
         if (!dirty_[i]) continue;
         // Storing a task-force list rewrites every row of the side, most of them unchanged:
         // a field that keeps its value costs no write.
         if (mode_ == EditMode::Edit && buffer_[i] == current().values[i]) continue;
-        std::string n(table_->fields[i].name);
-        if (!cols.empty()) names += ", ", placeholders += ", ", sets += ", ";
-        names += n;
-        placeholders += "?";
-        sets += n + " = ?";
         cols.push_back(i);
+        keyChanged = keyChanged || std::find(orderKeys_.begin(), orderKeys_.end(),
+                                             static_cast<int>(i)) != orderKeys_.end();
     }
     auto bindAll = [&](sqlite::Statement& s) {
         int k = 1;
@@ -290,33 +346,28 @@ void Recordset::Update() {
     if (mode_ == EditMode::Edit) {
         Row& row = rows_[static_cast<std::size_t>(pos_)];
         if (!cols.empty()) {
-            sqlite::Statement& s =
-                statement("UPDATE " + tableName_ + " SET " + sets + " WHERE rowid = ?");
+            sqlite::Statement& s = writeStatement(false, cols);
             s.reset();
             int k = bindAll(s);
             s.bind(k, row.rowid);
             s.step();
             s.reset();
         }
-        if (!cols.empty()) orderStale_ = true;
-        row.values = buffer_;
+        if (keyChanged) sortedRows_ = std::min(sortedRows_, static_cast<std::size_t>(pos_));
+        row.values.swap(buffer_);
     } else {
-        std::string sql = cols.empty() ? "INSERT INTO " + tableName_ + " DEFAULT VALUES"
-                                       : "INSERT INTO " + tableName_ + " (" + names + ") VALUES (" +
-                                             placeholders + ")";
-        sqlite::Statement& s = statement(sql);
+        sqlite::Statement& s = writeStatement(true, cols);
         s.reset();
         bindAll(s);
         s.step();
         s.reset();
         Row row;
         row.rowid = sqlite3_last_insert_rowid(db_->get());
-        row.values = buffer_;
+        row.values = std::move(buffer_);
         // A new row joins the end of the cursor; the next refresh puts it in its place.
         bool atEnd = pos_ >= static_cast<long>(rows_.size());
         rows_.push_back(std::move(row));
         ++live_;
-        orderStale_ = true;
         if (atEnd) pos_ = static_cast<long>(rows_.size());
     }
     mode_ = EditMode::None;
@@ -324,18 +375,23 @@ void Recordset::Update() {
 
 void Recordset::Delete() {
     const Row& row = current();
-    sqlite::Statement& s = statement("DELETE FROM " + tableName_ + " WHERE rowid = ?");
+    if (!deleteStatement_) deleteStatement_ = &statement("DELETE FROM " + tableName_ + " WHERE rowid = ?");
+    sqlite::Statement& s = *deleteStatement_;
     s.reset();
     s.bind(1, row.rowid);
     s.step();
     s.reset();
     rows_[static_cast<std::size_t>(pos_)].deleted = true;
     --live_;
+    // The rows after it move up one when the deleted rows are cleared out.
+    sortedRows_ = std::min(sortedRows_, static_cast<std::size_t>(pos_));
     mode_ = EditMode::None;
 }
 
 void Recordset::Close() {
     rows_.clear();
+    updates_.clear();
+    deleteStatement_ = nullptr;
     live_ = 0;
     table_ = nullptr;
     pos_ = -1;
@@ -355,7 +411,10 @@ void Connection::open(const std::filesystem::path& file) {
         throw StorageError(errors::kFileNotFound, "No such game database: " + file.string());
     db_ = sqlite::Database(file, sqlite::Database::Mode::ReadWrite);
     // The working file is a scratch copy rebuilt at every start; losing it in a power cut
-    // loses nothing that a save has not already put somewhere safe. So no syncs.
+    // loses nothing that a save has not already put somewhere safe. So no syncs, and no file
+    // locks taken and dropped around every statement: only this connection ever opens it (the
+    // instance lock keeps a second copy of the program out of the folder).
+    db_.exec("PRAGMA locking_mode=EXCLUSIVE");
     db_.exec("PRAGMA journal_mode=MEMORY");
     db_.exec("PRAGMA synchronous=OFF");
     db_.exec("PRAGMA temp_store=MEMORY");

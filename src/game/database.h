@@ -3,6 +3,7 @@
 // update, delete). Rows of Ships come grouped by player, then by task force number.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -40,6 +41,11 @@ class FieldValue {
     std::string asText() const;
     // Empty reads as false; any non-zero number as true.
     bool asBool() const { return asInt() != 0; }
+    // A text equal to `text`; a number never is.
+    bool isText(std::string_view text) const {
+        const std::string* s = std::get_if<std::string>(&v_);
+        return s && *s == text;
+    }
 
     friend bool operator==(const FieldValue&, const FieldValue&) = default;
 
@@ -67,6 +73,10 @@ class Recordset {
 
     FieldValue Field(std::string_view name) const;
     void SetField(std::string_view name, FieldValue value);
+    // By position, for walks that read or write the same fields of every row.
+    int FieldIndex(std::string_view name) const { return column(name); }
+    const FieldValue& Field(int index) const;
+    void SetField(int index, FieldValue value);
     void Edit();
     void AddNew();
     void Update();
@@ -90,6 +100,7 @@ class Recordset {
     // Puts the rows already in memory in table order again, without reading the file.
     void reorder();
     sqlite::Statement& statement(const std::string& sql);
+    sqlite::Statement& writeStatement(bool insert, const std::vector<std::size_t>& cols);
 
     sqlite::Database* db_ = nullptr;
     const TableDef* table_ = nullptr;
@@ -102,7 +113,14 @@ class Recordset {
     std::vector<FieldValue> buffer_;
     std::vector<bool> dirty_;
     std::map<std::string, sqlite::Statement>* cache_ = nullptr;
-    bool orderStale_ = false;
+    // How many leading rows are known to be in table order; a changed sort field of row k
+    // leaves only the rows before it known. Removing rows keeps any order.
+    std::size_t sortedRows_ = 0;
+    std::vector<int> orderKeys_;  // the columns of the table's order; -1 is the rowid
+    // Write statements by the fields they set, pointing into the connection's cache.
+    std::vector<std::pair<std::uint64_t, sqlite::Statement*>> updates_;
+    std::vector<std::size_t> updateColumns_;
+    sqlite::Statement* deleteStatement_ = nullptr;
 };
 
 class Connection {

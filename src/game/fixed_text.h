@@ -15,9 +15,7 @@ template <std::size_t N>
 class FixedText {
 public:
     FixedText() : text_(N, ' ') {}
-    FixedText(std::string_view s) : text_(Utf8Prefix(s, N)) {  // NOLINT
-        text_.append(N - Utf8Length(text_), ' ');
-    }
+    FixedText(std::string_view s) : text_(Fit(s)) {}  // NOLINT
     FixedText(const char* s) : FixedText(std::string_view(s)) {}  // NOLINT
     FixedText(const std::string& s) : FixedText(std::string_view(s)) {}  // NOLINT
 
@@ -41,6 +39,17 @@ public:
     }
 
 private:
+    static std::string Fit(std::string_view s) {
+        // Ids and scouting digits come already at their width, in plain ASCII, thousands of
+        // times a year.
+        bool ascii = s.size() == N;
+        for (std::size_t i = 0; ascii && i < N; ++i) ascii = static_cast<unsigned char>(s[i]) < 0x80;
+        if (ascii) return std::string(s);
+        std::string text(Utf8Prefix(s, N));
+        text.append(N - Utf8Length(text), ' ');
+        return text;
+    }
+
     std::string text_;
 };
 

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "game/database.h"
@@ -41,11 +44,25 @@ class Game {
         bool replaced = false;
         bool hadPrevious = false;
         bool summaryShown = false;
+        // The report replaced, when this program wrote it: then it waits here rather than
+        // in ReportUndoFile().
+        std::optional<std::string> previousText;
     } reportUndo;
+    // What ReportFile() holds as this program last left it: its text, or none when there is no
+    // report. Unknown (not set) until this program first wrote or removed it.
+    struct KnownReport {
+        bool exists = false;
+        std::string text;
+    };
+    std::optional<KnownReport> reportOnDisk;
     // The year end writes its report here and moves it over ReportFile() once it is whole.
     std::filesystem::path ReportDraftFile() const { return ReportFile().concat(".new"); }
     // Where the previous report waits until the End Turn that replaced it is committed.
     std::filesystem::path ReportUndoFile() const { return ReportFile().concat(".undo"); }
+    // Where an End Turn keeps the game as it stood, to put back should the disk fail. Kept
+    // between turns: the state is large, and a fresh one at every End Turn costs more than
+    // the copy.
+    std::unique_ptr<GameState> TurnStart = std::make_unique<GameState>();
     // Declared before the connection, so the lock is the last thing to go.
     InstanceLock Lock;
     Connection FileDta1;

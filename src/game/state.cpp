@@ -17,6 +17,17 @@ void BuildProdOrder(GameState& st) {
                 st.ProdOrder[k++] = st.PlanetList[static_cast<std::size_t>(i)].PlanetId;
 }
 
+TaskForceSlots& TaskForceSlots::operator=(const TaskForceSlots& other) {
+    if (this == &other) return *this;
+    static const TaskForceRecord blank;
+    const int keep = other.high_;
+    for (int i = 0; i <= keep; ++i)
+        slots_[static_cast<std::size_t>(i)] = other.slots_[static_cast<std::size_t>(i)];
+    for (int i = keep + 1; i <= high_; ++i) slots_[static_cast<std::size_t>(i)] = blank;
+    high_ = keep;
+    return *this;
+}
+
 void ClearGame(GameState& st) {
     for (auto& p : st.PlanetList) {
         PlanetRecord fresh;

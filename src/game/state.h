@@ -58,6 +58,52 @@ struct TaskForceRecord {
     Int16 NumOfShips = 0;
 };
 
+// The 1001 task-force slots. A game fills a few hundred at most, so the list remembers the
+// highest slot ever handed out for writing: every slot above it is still blank, and assigning
+// one list to another copies only what lies below. An End Turn copies the whole game, to put it
+// back should the disk fail, and the slots would otherwise be most of that copy.
+class TaskForceSlots {
+  public:
+    using Array = std::array<TaskForceRecord, kTaskForceSlots>;
+
+    TaskForceSlots() = default;
+    TaskForceSlots(const TaskForceSlots&) = default;
+    TaskForceSlots& operator=(const TaskForceSlots& other);
+    ~TaskForceSlots() = default;
+
+    TaskForceRecord& operator[](std::size_t i) {
+        touch(i);
+        return slots_[i];
+    }
+    const TaskForceRecord& operator[](std::size_t i) const { return slots_[i]; }
+    TaskForceRecord& at(std::size_t i) {
+        TaskForceRecord& slot = slots_.at(i);
+        touch(i);
+        return slot;
+    }
+    const TaskForceRecord& at(std::size_t i) const { return slots_.at(i); }
+    // Writable iterators may reach any slot.
+    Array::iterator begin() {
+        high_ = kTaskForceSlots - 1;
+        return slots_.begin();
+    }
+    Array::iterator end() {
+        high_ = kTaskForceSlots - 1;
+        return slots_.end();
+    }
+    Array::const_iterator begin() const { return slots_.begin(); }
+    Array::const_iterator end() const { return slots_.end(); }
+    static constexpr std::size_t size() { return kTaskForceSlots; }
+
+  private:
+    void touch(std::size_t i) {
+        if (static_cast<int>(i) > high_) high_ = static_cast<int>(i);
+    }
+
+    Array slots_{};
+    int high_ = -1;  // slots above it hold a blank TaskForceRecord
+};
+
 using CrtTableType = std::array<std::array<int, kCrtRows>, kCrtColumns>;
 
 struct BackgroundStar {
@@ -69,7 +115,7 @@ struct BackgroundStar {
 struct GameState {
     // --- one game -------------------------------------------------------------------------
     std::array<PlanetRecord, kPlanetSlots> PlanetList{};
-    std::array<TaskForceRecord, kTaskForceSlots> TaskForceList{};
+    TaskForceSlots TaskForceList;
     Int16 TaskForceLast = -1;
     std::array<FixedText<2>, kPlanetSlots> ProdOrder{};
 

@@ -1,6 +1,7 @@
 // The greedy scripted player: it plays through the orders' own rules (Increase Production and
 // Send Ships on the selected planet), as a player clicking through the menus would.
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "orders/production.h"
@@ -20,17 +21,23 @@ struct Strike {
 // the player's fleets already carry there; ties in distance go to the lower position.
 Strike NearestBeatable(const GameState& st, int me, int source, long long surplus,
                        const std::vector<long long>& committed) {
-    std::vector<int> order;
+    struct Candidate {
+        int distance;
+        int planet;
+    };
+    std::vector<Candidate> order;
+    order.reserve(static_cast<std::size_t>(std::max(st.PlanetsNum, 0)));
     for (int t = 0; t < st.PlanetsNum; ++t)
-        if (t != source && st.planet(t).digit(me) < 2) order.push_back(t);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return PlanetDistance(st, source, a) < PlanetDistance(st, source, b);
+        if (t != source && st.planet(t).digit(me) < 2)
+            order.push_back({PlanetDistance(st, source, t), t});
+    // Nearest first; on a tie the lower position, as the planets were listed.
+    std::sort(order.begin(), order.end(), [](const Candidate& a, const Candidate& b) {
+        return a.distance != b.distance ? a.distance < b.distance : a.planet < b.planet;
     });
-    for (int t : order) {
+    for (const auto& [distance, t] : order) {
         const PlanetRecord& p = st.planet(t);
-        const long long expected =
-            std::max<long long>(0, p.Ships + static_cast<long long>(p.Production) *
-                                                 TravelTime(PlanetDistance(st, source, t)));
+        const long long expected = std::max<long long>(
+            0, p.Ships + static_cast<long long>(p.Production) * TravelTime(distance));
         const long long needed = 2 * expected + 1 - committed[static_cast<std::size_t>(t)];
         if (needed <= 0) continue;  // enough is on its way already
         if (needed <= surplus) return {t, needed};
@@ -76,7 +83,7 @@ void GreedyPlayer::PlayTurn(Game& game) {
 
     std::vector<long long> committed(static_cast<std::size_t>(std::max(st.PlanetsNum, 0)), 0);
     for (int t = 0; t <= st.TaskForceLast; ++t) {
-        const TaskForceRecord& tf = st.TaskForceList[static_cast<std::size_t>(t)];
+        const TaskForceRecord& tf = std::as_const(st.TaskForceList)[static_cast<std::size_t>(t)];
         const int dest = FindPlanetIndex(st, tf.EndPl.padded());
         if (dest >= 0) committed[static_cast<std::size_t>(dest)] += tf.NumOfShips;
     }

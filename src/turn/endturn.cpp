@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <fstream>
 #include <memory>
 #include <utility>
 
@@ -52,8 +54,9 @@ std::array<bool, kSides> SidesInFlight(Game& game) {
     game.FileDta1.Refresh();
     Recordset& rs = game.FileDta1.rs();
     if (rs.RecordCount() <= 0) return inFlight;
+    const int plNum = rs.FieldIndex("PlNum");
     for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) {
-        const long long side = rs.Field("PlNum").asInt();
+        const long long side = rs.Field(plNum).asInt();
         if (side >= 0 && side < kSides) inFlight[static_cast<std::size_t>(side)] = true;
     }
     return inFlight;
@@ -114,18 +117,31 @@ void RiseRebels(Game& game, TurnReport& report) {
 }
 
 // The whole report replaces the previous one, which is kept aside until the End Turn is
-// committed. A report that could not be written leaves no report: better none than last
-// year's shown as this year's.
+// committed: in memory when this program wrote it, else moved to the undo file. A report that
+// could not be written leaves no report: better none than last year's shown as this year's.
 void FinishReport(Game& game, TurnReport& report) {
     report.close();
     Game::ReportUndo& undo = game.reportUndo;
     const std::filesystem::path target = game.ReportFile();
+    const std::filesystem::path draft = report.path();
     if (!undo.replaced) {
-        undo.hadPrevious = ::rename(target.c_str(), game.ReportUndoFile().c_str()) == 0;
+        if (game.reportOnDisk) {
+            undo.hadPrevious = game.reportOnDisk->exists;
+            if (undo.hadPrevious) undo.previousText = std::move(game.reportOnDisk->text);
+        } else {
+            undo.hadPrevious = ::rename(target.c_str(), game.ReportUndoFile().c_str()) == 0;
+        }
         undo.replaced = true;
     }
-    if (report.ok() && ::rename(report.path().c_str(), target.c_str()) == 0) return;
-    ::unlink(report.path().c_str());
+    // Onto a free name: renaming over a file makes some file systems write it out at once.
+    if (report.ok()) ::unlink(target.c_str());
+    if (report.ok() && ::rename(draft.c_str(), target.c_str()) == 0) {
+        game.reportOnDisk = Game::KnownReport{true, report.takeText()};
+        return;
+    }
+    ::unlink(draft.c_str());
+    game.reportOnDisk.reset();
+    if (::unlink(target.c_str()) == 0 || errno == ENOENT) game.reportOnDisk = Game::KnownReport{};
     game.dialogs.inform("The turn report could not be written to " + target.string() + ".");
 }
 
@@ -136,19 +152,42 @@ void ShowSummaryIfSkipped(Game& game) {
 }
 
 void KeepReport(Game& game) {
-    if (game.reportUndo.hadPrevious) ::unlink(game.ReportUndoFile().c_str());
+    const Game::ReportUndo& undo = game.reportUndo;
+    if (undo.hadPrevious && !undo.previousText) ::unlink(game.ReportUndoFile().c_str());
     game.reportUndo = {};
+}
+
+// Puts a report this program wrote back in place, whole or not at all.
+bool RewriteReport(Game& game, const std::string& text) {
+    std::ofstream out(game.ReportDraftFile(), std::ios::binary | std::ios::trunc);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.close();
+    if (out.fail()) {
+        ::unlink(game.ReportDraftFile().c_str());
+        return false;
+    }
+    ::unlink(game.ReportFile().c_str());
+    if (::rename(game.ReportDraftFile().c_str(), game.ReportFile().c_str()) == 0) return true;
+    ::unlink(game.ReportDraftFile().c_str());
+    return false;
 }
 
 // An undone End Turn: the previous report is back in place and nothing shows the undone year.
 void TakeReportBack(Game& game) {
-    const Game::ReportUndo undo = std::exchange(game.reportUndo, {});
+    Game::ReportUndo undo = std::exchange(game.reportUndo, {});
     ::unlink(game.ReportDraftFile().c_str());
     if (undo.replaced) {
-        if (undo.hadPrevious)
+        game.reportOnDisk.reset();
+        if (undo.previousText) {
+            if (RewriteReport(game, *undo.previousText))
+                game.reportOnDisk = Game::KnownReport{true, std::move(*undo.previousText)};
+            else
+                ::unlink(game.ReportFile().c_str());
+        } else if (undo.hadPrevious) {
             ::rename(game.ReportUndoFile().c_str(), game.ReportFile().c_str());
-        else
-            ::unlink(game.ReportFile().c_str());
+        } else if (::unlink(game.ReportFile().c_str()) == 0 || errno == ENOENT) {
+            game.reportOnDisk = Game::KnownReport{};
+        }
     }
     if (undo.summaryShown) game.view.CloseEndTurnSummary();
 }
@@ -218,7 +257,8 @@ void EndTurn(Game& game) {
     RunningFlag running(st.EndTurnRunning);
     // A failing disk rolls the database back to the turn's start; the game in memory goes back
     // with it, so the two never disagree and the game can still be saved elsewhere.
-    const auto before = std::make_unique<GameState>(st);
+    GameState& before = *game.TurnStart;
+    before = st;
     try {
         // One commit for the player's orders, the Empire's fleets and the landings: the pages
         // the year end touches go to the file once.
@@ -232,7 +272,7 @@ void EndTurn(Game& game) {
         HandTurnOver(game);
         writes.commit();
     } catch (const StorageError&) {
-        st = *before;
+        st = before;
         TakeReportBack(game);
         throw;
     }

@@ -2,6 +2,8 @@
 // TaskForceList is the working copy of the side whose turn it is.
 #include "turn/taskforces.h"
 
+#include <utility>
+
 #include "turn/lookups.h"
 
 namespace zenthar {
@@ -37,20 +39,23 @@ void SaveTaskForces(Game& game) {
         rs.FindFirst(criteria);
         positioned = !rs.NoMatch();
     }
+    const int plNum = rs.FieldIndex("PlNum"), tfNum = rs.FieldIndex("TFNum"),
+              startPl = rs.FieldIndex("StartPl"), endPl = rs.FieldIndex("EndPl"),
+              remTurns = rs.FieldIndex("RemTurns"), numOfShips = rs.FieldIndex("NumOfShips");
     for (int i = 0; i <= st.TaskForceLast; ++i) {
-        const TaskForceRecord& tf = st.TaskForceList[static_cast<std::size_t>(i)];
+        const TaskForceRecord& tf = std::as_const(st.TaskForceList)[static_cast<std::size_t>(i)];
         if (positioned)
-            positioned = rs.Field("PlNum").asInt() == st.CurrentPlTurn &&
-                         rs.Field("TFNum").asInt() == tf.TFNum;
+            positioned = rs.Field(plNum).asInt() == st.CurrentPlTurn &&
+                         rs.Field(tfNum).asInt() == tf.TFNum;
         if (tf.NumOfShips > 0) {
             if (positioned) rs.Edit();
             else rs.AddNew();
-            rs.SetField("PlNum", static_cast<long long>(st.CurrentPlTurn));
-            rs.SetField("TFNum", static_cast<long long>(tf.TFNum));
-            rs.SetField("StartPl", tf.StartPl.padded());
-            rs.SetField("EndPl", tf.EndPl.padded());
-            rs.SetField("RemTurns", static_cast<long long>(tf.RemTurns));
-            rs.SetField("NumOfShips", static_cast<long long>(tf.NumOfShips));
+            rs.SetField(plNum, static_cast<long long>(st.CurrentPlTurn));
+            rs.SetField(tfNum, static_cast<long long>(tf.TFNum));
+            rs.SetField(startPl, tf.StartPl.padded());
+            rs.SetField(endPl, tf.EndPl.padded());
+            rs.SetField(remTurns, static_cast<long long>(tf.RemTurns));
+            rs.SetField(numOfShips, static_cast<long long>(tf.NumOfShips));
             rs.Update();
         }
         if (positioned) {
@@ -70,15 +75,18 @@ void LoadTaskForces(Game& game) {
     rs.MoveFirst();
     rs.FindFirst("PlNum = " + FormatPlain(st.CurrentPlTurn));
     if (rs.NoMatch()) return;
+    const int plNum = rs.FieldIndex("PlNum"), tfNum = rs.FieldIndex("TFNum"),
+              startPl = rs.FieldIndex("StartPl"), endPl = rs.FieldIndex("EndPl"),
+              remTurns = rs.FieldIndex("RemTurns"), numOfShips = rs.FieldIndex("NumOfShips");
     while (!rs.EOF_() && st.TaskForceLast < kTaskForceSlots - 1) {
-        if (rs.Field("PlNum").asInt() != st.CurrentPlTurn) break;
+        if (rs.Field(plNum).asInt() != st.CurrentPlTurn) break;
         st.TaskForceLast = static_cast<Int16>(st.TaskForceLast + 1);
         TaskForceRecord& tf = st.TaskForceList[static_cast<std::size_t>(st.TaskForceLast)];
-        tf.TFNum = Saturate16(rs.Field("TFNum").asInt());
-        tf.StartPl = rs.Field("StartPl").asText();
-        tf.EndPl = rs.Field("EndPl").asText();
-        tf.RemTurns = Saturate16(rs.Field("RemTurns").asInt());
-        tf.NumOfShips = Saturate16(rs.Field("NumOfShips").asInt());
+        tf.TFNum = Saturate16(rs.Field(tfNum).asInt());
+        tf.StartPl = rs.Field(startPl).asText();
+        tf.EndPl = rs.Field(endPl).asText();
+        tf.RemTurns = Saturate16(rs.Field(remTurns).asInt());
+        tf.NumOfShips = Saturate16(rs.Field(numOfShips).asInt());
         rs.MoveNext();
     }
 }
@@ -96,12 +104,16 @@ int ShipsHeadingTo(Game& game, int planet, int player) {
     // Every row bound for the planet counts, wherever it stands: the rows are grouped by
     // player, so those bound for one planet need not follow each other.
     const std::string& id = game.st.planet(planet).PlanetId.padded();
+    const int endPl = rs.FieldIndex("EndPl"), plNum = rs.FieldIndex("PlNum"),
+              numOfShips = rs.FieldIndex("NumOfShips");
     long long sum = 0;
     for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) {
-        if (rs.Field("EndPl").asText() != id) continue;
-        long long owner = rs.Field("PlNum").asInt();
+        const FieldValue& end = rs.Field(endPl);
+        // A number reads as its digits, as the comparison of texts always did.
+        if (end.isText() ? !end.isText(id) : end.asText() != id) continue;
+        long long owner = rs.Field(plNum).asInt();
         if ((player == -1 && owner != kEmpire) || (player != -1 && owner == player))
-            sum += rs.Field("NumOfShips").asInt();
+            sum += rs.Field(numOfShips).asInt();
     }
     return static_cast<int>(Saturate16(sum));
 }

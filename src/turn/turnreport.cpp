@@ -13,7 +13,7 @@ constexpr std::size_t kFlushAt = 1 << 16;
 }  // namespace
 
 TurnReport::TurnReport(std::filesystem::path file) : path_(std::move(file)) {
-    pending_.reserve(kFlushAt);
+    text_.reserve(kFlushAt);
     out_.open(path_, std::ios::out | std::ios::binary | std::ios::trunc);
     ok_ = out_.is_open();
     if (!ok_) {
@@ -29,13 +29,13 @@ TurnReport::~TurnReport() {
 
 void TurnReport::write(std::string_view text) {
     if (!out_.is_open()) return;
-    pending_.append(text);
-    if (pending_.size() >= kFlushAt) flush();
+    text_.append(text);
+    if (text_.size() - written_ >= kFlushAt) flush();
 }
 
 void TurnReport::flush() {
-    out_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
-    pending_.clear();
+    out_.write(text_.data() + written_, static_cast<std::streamsize>(text_.size() - written_));
+    written_ = text_.size();
 }
 
 void TurnReport::field(std::string_view text) {

@@ -37,6 +37,8 @@ class TurnReport {
     void close();
     bool ok() const { return ok_; }
     const std::filesystem::path& path() const { return path_; }
+    // Everything written, as the file holds it once closed.
+    std::string takeText() { return std::move(text_); }
 
   private:
     void write(std::string_view text);
@@ -45,8 +47,9 @@ class TurnReport {
     std::filesystem::path path_;
     std::ofstream out_;
     // Lines are gathered here and handed to the stream in large pieces: a year end writes
-    // thousands of short fields.
-    std::string pending_;
+    // thousands of short fields. The whole text stays, so the year end can keep it.
+    std::string text_;
+    std::size_t written_ = 0;
     bool ok_ = false;
 };
 

@@ -48,6 +48,7 @@ TEST_F(Database, StartUpLeavesAnEmptyWorkingFileOnShips) {
     addShip(0, 0, "02");
     // A second start in the same folder, once the first program has ended, starts again
     // from the empty template.
+    db().release();
     t.game.Lock.release();
     testing::ScriptedDialogs d;
     SilentDisplay display;
@@ -139,17 +140,20 @@ TEST_F(Database, DeletingWhileWalkingBackwardsVisitsEveryRowOnce) {
     }
     EXPECT_EQ(visited, 6);
     EXPECT_EQ(rs().RecordCount(), 3);
-    // The file agrees with the cursor, also for a fresh connection.
-    Connection other;
-    other.setDatabaseName(t.game.WorkingFile());
-    other.setRecordSource("Ships");
-    other.Refresh();
-    EXPECT_EQ(other.rs().RecordCount(), 3);
-    other.rs().AddNew();  // and what the other one writes is seen at the next refresh
-    other.rs().SetField("PlNum", 3);
-    other.rs().SetField("TFNum", 0);
-    other.rs().Update();
-    db().Refresh();
+    // The file agrees with the cursor, also for a fresh connection once the game let go.
+    db().release();
+    {
+        Connection other;
+        other.setDatabaseName(t.game.WorkingFile());
+        other.setRecordSource("Ships");
+        other.Refresh();
+        EXPECT_EQ(other.rs().RecordCount(), 3);
+        other.rs().AddNew();  // and what the other one writes is seen when the game binds again
+        other.rs().SetField("PlNum", 3);
+        other.rs().SetField("TFNum", 0);
+        other.rs().Update();
+    }
+    db().rebind(t.game.WorkingFile(), "Ships");
     EXPECT_EQ(rs().RecordCount(), 4);
 }
 

@@ -95,7 +95,8 @@ TEST_F(RoundTrip, SaveWithoutAGameDoesNothing) {
 
 TEST_F(RoundTrip, RowsOfANewGameAreRewrittenNotAdded) {
     SystemRandom random(5);
-    game.Lock.release();  // the fixture's program has ended
+    game.FileDta1.release();  // the fixture's program has ended
+    game.Lock.release();
     Game g(t.folder.path(), t.dialogs, t.display, t.view, random);
     StartUp(g);
     NewGameSettings s;

@@ -203,10 +203,12 @@ TEST_F(NewGameFrmTest, SuccessfulOkCreatesTheGameAndResetsTheDialog) {
 }
 
 TEST_F(NewGameFrmTest, AStorageFailureIsReportedAndTheDialogStays) {
+    t.game.FileDta1.release();  // the game holds its working file alone
     {
         sqlite::Database other(t.game.WorkingFile(), sqlite::Database::Mode::ReadWrite);
         other.exec("ALTER TABLE Planets RENAME COLUMN Ico TO Icon");
     }
+    t.game.FileDta1.rebind(t.game.WorkingFile(), "Ships");
     t.random.setFallback(0.5);
     type(name(0), "Ann");
     clickOk();

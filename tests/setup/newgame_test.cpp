@@ -45,19 +45,24 @@ struct Rows {
     }
 };
 
-// Reads a table through a connection of its own, as a saved game would be read.
-Rows ReadTable(const Game& game, const std::string& table) {
-    Connection c;
-    c.setDatabaseName(game.WorkingFile());
-    c.setRecordSource(table);
-    c.Refresh();
+// Reads a table through a connection of its own, as a saved game would be read. The game holds
+// its working file alone, so it lets go meanwhile and binds again as after any command.
+Rows ReadTable(Game& game, const std::string& table) {
+    game.FileDta1.release();
     Rows out;
-    const TableDef* def = FindTable(table);
-    for (c.rs().MoveFirst(); !c.rs().EOF_(); c.rs().MoveNext()) {
-        std::map<std::string, FieldValue> row;
-        for (const FieldDef& f : def->fields) row[std::string(f.name)] = c.rs().Field(f.name);
-        out.rows.push_back(std::move(row));
+    {
+        Connection c;
+        c.setDatabaseName(game.WorkingFile());
+        c.setRecordSource(table);
+        c.Refresh();
+        const TableDef* def = FindTable(table);
+        for (c.rs().MoveFirst(); !c.rs().EOF_(); c.rs().MoveNext()) {
+            std::map<std::string, FieldValue> row;
+            for (const FieldDef& f : def->fields) row[std::string(f.name)] = c.rs().Field(f.name);
+            out.rows.push_back(std::move(row));
+        }
     }
+    game.FileDta1.rebind(game.WorkingFile(), "Ships");
     return out;
 }
 
@@ -306,10 +311,12 @@ TEST(CreateNewGame, AFailingDatabaseLeavesTheRunningGame) {
     const GameState before = g.game.st;
     // Someone broke the working file: the first planet row of the new game cannot be stored,
     // after the old rows were removed and the new configuration row was written.
+    g.game.FileDta1.release();
     {
         sqlite::Database other(g.game.WorkingFile(), sqlite::Database::Mode::ReadWrite);
         other.exec("ALTER TABLE Planets RENAME COLUMN Ico TO Icon");
     }
+    g.game.FileDta1.rebind(g.game.WorkingFile(), "Ships");
     s.planets = 30;
     s.names[0] = "Bea";
     EXPECT_THROW(CreateNewGame(g.game, s), StorageError);
@@ -319,6 +326,7 @@ TEST(CreateNewGame, AFailingDatabaseLeavesTheRunningGame) {
     Rows cfg = ReadTable(g.game, "AppCfg");
     ASSERT_EQ(cfg.rows.size(), 1U);
     EXPECT_EQ(cfg.at(0, "PlName1").asText(), "Ann");
+    g.game.FileDta1.release();
     {
         // Counted by hand: the broken column keeps the game from reading the table by name.
         sqlite::Database file(g.game.WorkingFile(), sqlite::Database::Mode::ReadOnly);
