@@ -2,6 +2,10 @@
 // reset of the working file at start-up.
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+#include <vector>
+
 #include "game/database.h"
 #include "game/game.h"
 #include "game/sqlite.h"
@@ -183,6 +187,49 @@ TEST_F(Database, ReleasingRebindingAndRolledBackTransactions) {
         ADD_FAILURE() << "a missing file was opened";
     } catch (const StorageError& e) {
         EXPECT_EQ(e.code(), errors::kFileNotFound);
+    }
+}
+
+// The cursor keeps rows in order by itself between reads of the file: added rows, changed
+// player or task-force numbers and deletions mixed at random must leave the same order as a
+// fresh read of the file gives, and the same positions for rows that tie.
+TEST_F(Database, RowsKeptInMemoryStayInTheOrderAFreshReadGives) {
+    std::mt19937 random(7);
+    auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    auto rowsInOrder = [&] {
+        std::vector<std::string> out;
+        for (rs().MoveFirst(); !rs().EOF_(); rs().MoveNext())
+            out.push_back(rs().Field("PlNum").asText() + "/" + rs().Field("TFNum").asText() + "/" +
+                          rs().Field("NumOfShips").asText());
+        return out;
+    };
+    for (int round = 0; round < 40; ++round) {
+        for (int step = 0; step < 25; ++step) {
+            // Often several changes come between two reads, as in a year end.
+            if (pick(3) == 0) db().Refresh();
+            const long count = rs().RecordCount();
+            const int what = count == 0 ? 0 : pick(6);
+            if (what <= 2) {
+                addShip(pick(5), pick(6), "03", 4101, round * 100 + step);
+                continue;
+            }
+            rs().MoveFirst();
+            for (int k = pick(static_cast<int>(count)); k > 0; --k) rs().MoveNext();
+            if (what == 3) {
+                rs().Delete();
+            } else {
+                rs().Edit();
+                // Either a sort field or one that has no say in the order.
+                if (what == 4) rs().SetField(pick(2) ? "PlNum" : "TFNum", pick(6));
+                else rs().SetField("NumOfShips", round * 100 + step);
+                rs().Update();
+            }
+        }
+        db().Refresh();
+        const std::vector<std::string> kept = rowsInOrder();
+        db().release();
+        db().rebind(t.game.WorkingFile(), "Ships");
+        ASSERT_EQ(kept, rowsInOrder()) << "after round " << round;
     }
 }
 

@@ -324,5 +324,44 @@ TEST(EndTurnStorage, AFailingDatabaseUndoesTheTurnAndTheGameGoesOnAfterwards) {
               1);
 }
 
+// Once this program wrote a report, an undone year end puts that report back from memory.
+TEST(EndTurnStorage, AnUndoneYearEndPutsBackTheReportThisProgramWrote) {
+    GameWithView<LockingView> g;
+    Game& game = g.game;
+    game.st.CurrentPlTurn = 1;
+    ShowTurnStatus(game, false);
+    EndTurn(game);  // Bob ends 4100
+    ASSERT_EQ(game.st.CurrentYear, 4101);
+    const std::string written = ReadText(game.ReportFile());
+    ASSERT_EQ(written.rfind("Current Year: \t 4100", 0), 0u);
+    EndTurn(game);  // Ann hands over to Bob
+    ASSERT_EQ(game.st.CurrentPlTurn, 1);
+    ASSERT_EQ(LaunchTaskForce(game.st, 1, 2, 5), LaunchResult::Launched);
+    const std::string before = DescribeWholeState(game.st);
+
+    g.view.lock = &game;
+    EXPECT_THROW(EndTurn(game), StorageError);
+    EXPECT_EQ(DescribeWholeState(game.st), before);
+    EXPECT_EQ(ReadText(game.ReportFile()), written);
+    EXPECT_FALSE(std::filesystem::exists(game.ReportUndoFile()));
+    EXPECT_FALSE(std::filesystem::exists(game.ReportDraftFile()));
+
+    g.view.lock = nullptr;
+    g.view.reader.reset();
+    EndTurn(game);
+    EXPECT_EQ(game.st.CurrentYear, 4102);
+    EXPECT_EQ(ReadText(game.ReportFile()).rfind("Current Year: \t 4101", 0), 0u);
+    // And a report that cannot be written leaves none rather than last year's.
+    std::filesystem::create_directory(game.ReportDraftFile());
+    EndTurn(game);
+    EndTurn(game);
+    EXPECT_EQ(game.st.CurrentYear, 4103);
+    EXPECT_FALSE(std::filesystem::exists(game.ReportFile()));
+    std::filesystem::remove(game.ReportDraftFile());
+    EndTurn(game);
+    EndTurn(game);
+    EXPECT_EQ(ReadText(game.ReportFile()).rfind("Current Year: \t 4103", 0), 0u);
+}
+
 }  // namespace
 }  // namespace zenthar::testing
