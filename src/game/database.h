@@ -41,6 +41,11 @@ class FieldValue {
     std::string asText() const;
     // Empty reads as false; any non-zero number as true.
     bool asBool() const { return asInt() != 0; }
+    // The whole number `n`, stored as one; a text or a fraction never is.
+    bool isInt(long long n) const {
+        const long long* i = std::get_if<long long>(&v_);
+        return i && *i == n;
+    }
     // A text equal to `text`; a number never is.
     bool isText(std::string_view text) const {
         const std::string* s = std::get_if<std::string>(&v_);

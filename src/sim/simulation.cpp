@@ -134,10 +134,11 @@ std::vector<SideResult> CountSides(Game& game) {
     game.FileDta1.Refresh();
     Recordset& rs = game.FileDta1.rs();
     if (rs.RecordCount() > 0) {
+        const int plNum = rs.FieldIndex("PlNum"), numOfShips = rs.FieldIndex("NumOfShips");
         for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) {
-            if (SideResult* side = sideOf(rs.Field("PlNum").asInt())) {
+            if (SideResult* side = sideOf(rs.Field(plNum).asInt())) {
                 side->taskForces++;
-                side->shipsInFlight += rs.Field("NumOfShips").asInt();
+                side->shipsInFlight += rs.Field(numOfShips).asInt();
             }
         }
     }

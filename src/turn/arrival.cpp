@@ -199,8 +199,9 @@ void LandTaskForces(Game& game, TurnReport& report) {
     // years) stays in the table. The last row lands first, so of two fleets at one planet the
     // one stored later fights first and the other meets what it left.
     Connection::Transaction deletes(db);
+    const int remTurns = rs.FieldIndex("RemTurns");
     for (rs.MoveLast(); !rs.BOF(); rs.MovePrevious()) {
-        if (rs.Field("RemTurns").asInt() != st.CurrentYear) continue;
+        if (rs.Field(remTurns).asInt() != st.CurrentYear) continue;
         const ArrivingTaskForce arrival = ReadRow(rs);
         if (CanLand(st, arrival)) LandTaskForce(game, report, arrival);
         rs.Delete();

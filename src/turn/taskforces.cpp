@@ -47,7 +47,14 @@ void SaveTaskForces(Game& game) {
         if (positioned)
             positioned = rs.Field(plNum).asInt() == st.CurrentPlTurn &&
                          rs.Field(tfNum).asInt() == tf.TFNum;
-        if (tf.NumOfShips > 0) {
+        // Most rows of a side are stored already as they stand: nothing to write.
+        const bool unchanged = positioned && rs.Field(startPl).isText(tf.StartPl.padded()) &&
+                               rs.Field(endPl).isText(tf.EndPl.padded()) &&
+                               rs.Field(remTurns).isInt(tf.RemTurns) &&
+                               rs.Field(numOfShips).isInt(tf.NumOfShips) &&
+                               rs.Field(plNum).isInt(st.CurrentPlTurn) &&
+                               rs.Field(tfNum).isInt(tf.TFNum);
+        if (tf.NumOfShips > 0 && !unchanged) {
             if (positioned) rs.Edit();
             else rs.AddNew();
             rs.SetField(plNum, static_cast<long long>(st.CurrentPlTurn));
