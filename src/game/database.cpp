@@ -375,17 +375,43 @@ void Recordset::Update() {
 
 void Recordset::Delete() {
     const Row& row = current();
-    if (!deleteStatement_) deleteStatement_ = &statement("DELETE FROM " + tableName_ + " WHERE rowid = ?");
-    sqlite::Statement& s = *deleteStatement_;
-    s.reset();
-    s.bind(1, row.rowid);
-    s.step();
-    s.reset();
+    if (batch_) {
+        batch_->rowids_.push_back(row.rowid);
+    } else {
+        if (!deleteStatement_)
+            deleteStatement_ = &statement("DELETE FROM " + tableName_ + " WHERE rowid = ?");
+        sqlite::Statement& s = *deleteStatement_;
+        s.reset();
+        s.bind(1, row.rowid);
+        s.step();
+        s.reset();
+    }
     rows_[static_cast<std::size_t>(pos_)].deleted = true;
     --live_;
     // The rows after it move up one when the deleted rows are cleared out.
     sortedRows_ = std::min(sortedRows_, static_cast<std::size_t>(pos_));
     mode_ = EditMode::None;
+}
+
+void Recordset::DeleteBatch::flush() {
+    constexpr std::size_t kPerStatement = 64;
+    if (rowids_.empty()) return;
+    if (!rs_.table_) NoCurrentRecord();
+    std::string sql = "DELETE FROM " + rs_.tableName_ + " WHERE rowid IN (?";
+    for (std::size_t k = 1; k < kPerStatement; ++k) sql += ", ?";
+    sql += ")";
+    sqlite::Statement& s = rs_.statement(sql);
+    for (std::size_t from = 0; from < rowids_.size(); from += kPerStatement) {
+        s.reset();
+        for (std::size_t k = 0; k < kPerStatement; ++k) {
+            // A short last group repeats its first row: deleting it twice deletes it once.
+            const std::size_t i = from + k < rowids_.size() ? from + k : from;
+            s.bind(static_cast<int>(k + 1), rowids_[i]);
+        }
+        s.step();
+        s.reset();
+    }
+    rowids_.clear();
 }
 
 void Recordset::Close() {

@@ -90,6 +90,24 @@ class Recordset {
 
     bool open() const { return table_ != nullptr; }
 
+    // While one lives, Delete takes rows out of the cursor at once and out of the file at the
+    // next flush(), many rows to a statement: a year end removes hundreds of landed fleets.
+    // Nothing else may write through the cursor meanwhile. Rows not flushed are not deleted
+    // in the file; an unflushed batch belongs in a transaction that is then rolled back.
+    class DeleteBatch {
+      public:
+        explicit DeleteBatch(Recordset& rs) : rs_(rs) { rs_.batch_ = this; }
+        ~DeleteBatch() { rs_.batch_ = nullptr; }
+        DeleteBatch(const DeleteBatch&) = delete;
+        DeleteBatch& operator=(const DeleteBatch&) = delete;
+        void flush();
+
+      private:
+        friend class Recordset;
+        Recordset& rs_;
+        std::vector<long long> rowids_;
+    };
+
   private:
     friend class Connection;
     struct Row {
@@ -126,6 +144,7 @@ class Recordset {
     std::vector<std::pair<std::uint64_t, sqlite::Statement*>> updates_;
     std::vector<std::size_t> updateColumns_;
     sqlite::Statement* deleteStatement_ = nullptr;
+    DeleteBatch* batch_ = nullptr;
 };
 
 class Connection {

@@ -131,9 +131,8 @@ void CreateTemplateDatabase(const std::filesystem::path& file) {
         sql += ")";
         db.exec(sql);
     }
-    // The rows are read in this order; every other look-up walks them in memory, so a further
-    // index would only cost at each write.
-    db.exec("CREATE INDEX ShipsByPlayer ON Ships (PlNum, TFNum)");
+    // No index: the rows are read into memory whole, seldom, and every look-up walks them
+    // there, while an index would cost at each of the thousands of writes a year.
     db.exec("COMMIT");
 }
 

@@ -199,6 +199,7 @@ void LandTaskForces(Game& game, TurnReport& report) {
     // years) stays in the table. The last row lands first, so of two fleets at one planet the
     // one stored later fights first and the other meets what it left.
     Connection::Transaction deletes(db);
+    Recordset::DeleteBatch landed(rs);
     const int remTurns = rs.FieldIndex("RemTurns");
     for (rs.MoveLast(); !rs.BOF(); rs.MovePrevious()) {
         if (rs.Field(remTurns).asInt() != st.CurrentYear) continue;
@@ -206,6 +207,7 @@ void LandTaskForces(Game& game, TurnReport& report) {
         if (CanLand(st, arrival)) LandTaskForce(game, report, arrival);
         rs.Delete();
     }
+    landed.flush();
     deletes.commit();
     game.view.DrawGalaxyMap();
 }

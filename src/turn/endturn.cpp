@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <fstream>
 #include <memory>
 #include <utility>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include "game/game.h"
@@ -116,14 +116,30 @@ void RiseRebels(Game& game, TurnReport& report) {
     game.display.hideWindow();
 }
 
+// Writes a report over the file in place: no new file each year, which costs the file system
+// more than the writing.
+bool WriteInPlace(const std::filesystem::path& file, const std::string& text) {
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    bool ok = true;
+    for (std::size_t done = 0; ok && done < text.size();) {
+        const ssize_t n = ::pwrite(fd, text.data() + done, text.size() - done,
+                                   static_cast<off_t>(done));
+        if (n > 0) done += static_cast<std::size_t>(n);
+        else ok = n < 0 && errno == EINTR;
+    }
+    ok = ok && ::ftruncate(fd, static_cast<off_t>(text.size())) == 0;
+    return ::close(fd) == 0 && ok;
+}
+
 // The whole report replaces the previous one, which is kept aside until the End Turn is
-// committed: in memory when this program wrote it, else moved to the undo file. A report that
-// could not be written leaves no report: better none than last year's shown as this year's.
+// committed: in memory when this program wrote it (and the new one is then written in place),
+// else moved to the undo file and the new one put in place from a draft. A report that could
+// not be written leaves no report: better none than last year's shown as this year's.
 void FinishReport(Game& game, TurnReport& report) {
     report.close();
     Game::ReportUndo& undo = game.reportUndo;
     const std::filesystem::path target = game.ReportFile();
-    const std::filesystem::path draft = report.path();
     if (!undo.replaced) {
         if (game.reportOnDisk) {
             undo.hadPrevious = game.reportOnDisk->exists;
@@ -133,13 +149,20 @@ void FinishReport(Game& game, TurnReport& report) {
         }
         undo.replaced = true;
     }
-    // Onto a free name: renaming over a file makes some file systems write it out at once.
-    if (report.ok()) ::unlink(target.c_str());
-    if (report.ok() && ::rename(draft.c_str(), target.c_str()) == 0) {
-        game.reportOnDisk = Game::KnownReport{true, report.takeText()};
+    std::string text = report.takeText();
+    bool written = false;
+    if (report.inMemory()) {
+        written = WriteInPlace(target, text);
+    } else {
+        // Onto a free name: renaming over a file makes some file systems write it out at once.
+        if (report.ok()) ::unlink(target.c_str());
+        written = report.ok() && ::rename(report.path().c_str(), target.c_str()) == 0;
+        if (!written) ::unlink(report.path().c_str());
+    }
+    if (written) {
+        game.reportOnDisk = Game::KnownReport{true, std::move(text)};
         return;
     }
-    ::unlink(draft.c_str());
     game.reportOnDisk.reset();
     if (::unlink(target.c_str()) == 0 || errno == ENOENT) game.reportOnDisk = Game::KnownReport{};
     game.dialogs.inform("The turn report could not be written to " + target.string() + ".");
@@ -157,18 +180,10 @@ void KeepReport(Game& game) {
     game.reportUndo = {};
 }
 
-// Puts a report this program wrote back in place, whole or not at all.
+// Puts a report this program wrote back in place.
 bool RewriteReport(Game& game, const std::string& text) {
-    std::ofstream out(game.ReportDraftFile(), std::ios::binary | std::ios::trunc);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (out.fail()) {
-        ::unlink(game.ReportDraftFile().c_str());
-        return false;
-    }
+    if (WriteInPlace(game.ReportFile(), text)) return true;
     ::unlink(game.ReportFile().c_str());
-    if (::rename(game.ReportDraftFile().c_str(), game.ReportFile().c_str()) == 0) return true;
-    ::unlink(game.ReportDraftFile().c_str());
     return false;
 }
 
@@ -225,7 +240,9 @@ void RunYearEnd(Game& game) {
     GameState& st = game.st;
     BeginYearEnd(game);
     PlayEmpireTurn(game);
-    TurnReport report(game.ReportDraftFile());
+    // Once this program knows what the report file holds, the new one is gathered in memory
+    // and written over it.
+    TurnReport report(game.reportOnDisk ? std::filesystem::path() : game.ReportDraftFile());
     StartReport(st, report);
     st.CurrentPlTurn = 0;
     LandTaskForces(game, report);

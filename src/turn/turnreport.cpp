@@ -14,6 +14,10 @@ constexpr std::size_t kFlushAt = 1 << 16;
 
 TurnReport::TurnReport(std::filesystem::path file) : path_(std::move(file)) {
     text_.reserve(kFlushAt);
+    if (path_.empty()) {
+        ok_ = true;
+        return;
+    }
     out_.open(path_, std::ios::out | std::ios::binary | std::ios::trunc);
     ok_ = out_.is_open();
     if (!ok_) {
@@ -28,9 +32,9 @@ TurnReport::~TurnReport() {
 }
 
 void TurnReport::write(std::string_view text) {
-    if (!out_.is_open()) return;
+    if (!out_.is_open() && !inMemory()) return;
     text_.append(text);
-    if (text_.size() - written_ >= kFlushAt) flush();
+    if (out_.is_open() && text_.size() - written_ >= kFlushAt) flush();
 }
 
 void TurnReport::flush() {

@@ -16,6 +16,7 @@ namespace zenthar {
 class TurnReport {
   public:
     // Creates the file anew; the year end writes a draft and moves it into place when whole.
+    // Without a file the lines are only gathered, for the caller to take and write.
     explicit TurnReport(std::filesystem::path file);
     ~TurnReport();
     TurnReport(const TurnReport&) = delete;
@@ -36,6 +37,7 @@ class TurnReport {
     // Flushes and closes; later writes are dropped. Safe to call twice.
     void close();
     bool ok() const { return ok_; }
+    bool inMemory() const { return path_.empty(); }
     const std::filesystem::path& path() const { return path_; }
     // Everything written, as the file holds it once closed.
     std::string takeText() { return std::move(text_); }

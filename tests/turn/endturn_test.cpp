@@ -351,16 +351,27 @@ TEST(EndTurnStorage, AnUndoneYearEndPutsBackTheReportThisProgramWrote) {
     EndTurn(game);
     EXPECT_EQ(game.st.CurrentYear, 4102);
     EXPECT_EQ(ReadText(game.ReportFile()).rfind("Current Year: \t 4101", 0), 0u);
-    // And a report that cannot be written leaves none rather than last year's.
-    std::filesystem::create_directory(game.ReportDraftFile());
+    // A report that cannot be written is told, and the next one that can is whole.
+    std::filesystem::remove(game.ReportFile());
+    std::filesystem::create_directory(game.ReportFile());
+    g.dialogs.asked.clear();
     EndTurn(game);
     EndTurn(game);
     EXPECT_EQ(game.st.CurrentYear, 4103);
-    EXPECT_FALSE(std::filesystem::exists(game.ReportFile()));
-    std::filesystem::remove(game.ReportDraftFile());
+    EXPECT_FALSE(std::filesystem::is_regular_file(game.ReportFile()));
+    ASSERT_FALSE(g.dialogs.asked.empty());
+    EXPECT_NE(g.dialogs.asked.back().text.find("turn report could not be written"),
+              std::string::npos);
+    std::filesystem::remove(game.ReportFile());
     EndTurn(game);
     EndTurn(game);
     EXPECT_EQ(ReadText(game.ReportFile()).rfind("Current Year: \t 4103", 0), 0u);
+    // A longer report written over a shorter one and back leaves no tail of the longer one.
+    std::ofstream(game.ReportFile(), std::ios::binary) << std::string(5000, 'x');
+    EndTurn(game);
+    EndTurn(game);
+    EXPECT_EQ(ReadText(game.ReportFile()).rfind("Current Year: \t 4104", 0), 0u);
+    EXPECT_EQ(ReadText(game.ReportFile()).find('x'), std::string::npos);
 }
 
 }  // namespace
