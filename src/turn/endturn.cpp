@@ -132,6 +132,13 @@ bool WriteInPlace(const std::filesystem::path& file, const std::string& text) {
     return ::close(fd) == 0 && ok;
 }
 
+// No report at all; once it is surely gone, the program knows the file holds none.
+void RemoveReport(Game& game) {
+    game.reportOnDisk.reset();
+    if (::unlink(game.ReportFile().c_str()) == 0 || errno == ENOENT)
+        game.reportOnDisk = Game::KnownReport{};
+}
+
 // The whole report replaces the previous one, which is kept aside until the End Turn is
 // committed: in memory when this program wrote it (and the new one is then written in place),
 // else moved to the undo file and the new one put in place from a draft. A report that could
@@ -163,8 +170,7 @@ void FinishReport(Game& game, TurnReport& report) {
         game.reportOnDisk = Game::KnownReport{true, std::move(text)};
         return;
     }
-    game.reportOnDisk.reset();
-    if (::unlink(target.c_str()) == 0 || errno == ENOENT) game.reportOnDisk = Game::KnownReport{};
+    RemoveReport(game);
     game.dialogs.inform("The turn report could not be written to " + target.string() + ".");
 }
 
@@ -180,28 +186,18 @@ void KeepReport(Game& game) {
     game.reportUndo = {};
 }
 
-// Puts a report this program wrote back in place.
-bool RewriteReport(Game& game, const std::string& text) {
-    if (WriteInPlace(game.ReportFile(), text)) return true;
-    ::unlink(game.ReportFile().c_str());
-    return false;
-}
-
 // An undone End Turn: the previous report is back in place and nothing shows the undone year.
 void TakeReportBack(Game& game) {
     Game::ReportUndo undo = std::exchange(game.reportUndo, {});
     ::unlink(game.ReportDraftFile().c_str());
     if (undo.replaced) {
-        game.reportOnDisk.reset();
-        if (undo.previousText) {
-            if (RewriteReport(game, *undo.previousText))
-                game.reportOnDisk = Game::KnownReport{true, std::move(*undo.previousText)};
-            else
-                ::unlink(game.ReportFile().c_str());
-        } else if (undo.hadPrevious) {
+        if (undo.previousText && WriteInPlace(game.ReportFile(), *undo.previousText)) {
+            game.reportOnDisk = Game::KnownReport{true, std::move(*undo.previousText)};
+        } else if (undo.hadPrevious && !undo.previousText) {
+            game.reportOnDisk.reset();
             ::rename(game.ReportUndoFile().c_str(), game.ReportFile().c_str());
-        } else if (::unlink(game.ReportFile().c_str()) == 0 || errno == ENOENT) {
-            game.reportOnDisk = Game::KnownReport{};
+        } else {
+            RemoveReport(game);  // none before, or the one before could not be put back
         }
     }
     if (undo.summaryShown) game.view.CloseEndTurnSummary();
