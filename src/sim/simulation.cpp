@@ -17,51 +17,6 @@
 namespace zenthar::sim {
 namespace {
 
-// A copy of the program folder's data files and template in a fresh temporary folder, so that
-// the working file and the report file of one game are its own. Removed with the game.
-class ScratchProgramFolder {
-public:
-    explicit ScratchProgramFolder(const std::filesystem::path& programDir) {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "zenthar-sim-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
-            throw StorageError(errors::kPathFileAccess,
-                               "Cannot create a temporary program folder in " +
-                                   std::filesystem::temp_directory_path().string());
-        path_ = pattern;
-        std::error_code ec;
-        std::filesystem::create_directories(path_ / "GAMES", ec);
-        for (const char* name : {"crt.dat", "planets.dat", "backgrnd.dat", "zenthar.mdb"}) {
-            const std::filesystem::path from = programDir / name;
-            if (!std::filesystem::is_regular_file(from, ec))
-                throw StorageError(errors::kFileNotFound,
-                                   "The program folder lacks " + from.string());
-            std::filesystem::copy_file(from, path_ / name, ec);
-            if (ec)
-                throw StorageError(errors::kPathFileAccess,
-                                   "Cannot copy " + from.string() + ": " + ec.message());
-        }
-    }
-    ~ScratchProgramFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    ScratchProgramFolder(const ScratchProgramFolder&) = delete;
-    ScratchProgramFolder& operator=(const ScratchProgramFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
-// The scripted players stand behind their own orders, and carry on once the galaxy is theirs.
-class AgreeingDialogs : public UserDialogs {
-public:
-    Answer ask(const MessageRequest& r) override {
-        return r.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
-    }
-};
-
 NewGameSettings SettingsFor(const GameState& st, const SimulationOptions& o) {
     NewGameSettings s;
     s.players = o.players;
@@ -107,6 +62,40 @@ void KeepReport(Game& game, const std::filesystem::path& folder) {
 }
 
 }  // namespace
+
+ScratchProgramFolder::ScratchProgramFolder(const std::filesystem::path& programDir) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zenthar-sim-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr)
+        throw StorageError(errors::kPathFileAccess,
+                           "Cannot create a temporary program folder in " +
+                               std::filesystem::temp_directory_path().string());
+    path_ = pattern;
+    std::error_code ec;
+    std::filesystem::create_directories(path_ / "GAMES", ec);
+    for (const char* name : {"crt.dat", "planets.dat", "backgrnd.dat", "zenthar.mdb"}) {
+        const std::filesystem::path from = programDir / name;
+        if (!std::filesystem::is_regular_file(from, ec))
+            throw StorageError(errors::kFileNotFound, "The program folder lacks " + from.string());
+        std::filesystem::copy_file(from, path_ / name, ec);
+        if (ec)
+            throw StorageError(errors::kPathFileAccess,
+                               "Cannot copy " + from.string() + ": " + ec.message());
+    }
+}
+
+ScratchProgramFolder::~ScratchProgramFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+Answer HeadlessGame::AgreeingDialogs::ask(const MessageRequest& r) {
+    return r.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
+}
+
+HeadlessGame::HeadlessGame(const std::filesystem::path& programDir, unsigned long long seed)
+    : folder_(programDir), random_(seed), game_(folder_.path(), dialogs_, display_, view_, random_) {
+    StartUp(game_);
+}
 
 std::unique_ptr<ScriptedPlayer> MakePlayer(BotKind kind) {
     if (kind == BotKind::Greedy) return std::make_unique<GreedyPlayer>();
@@ -161,13 +150,8 @@ int Winner(Game& game) {
 }
 
 GameResult RunGame(const SimulationOptions& o, const YearEndHook& afterYearEnd) {
-    ScratchProgramFolder folder(o.programDir);
-    AgreeingDialogs dialogs;
-    SilentDisplay display;
-    SilentView view;
-    SystemRandom random(o.seed);
-    Game game(folder.path(), dialogs, display, view, random);
-    StartUp(game);
+    HeadlessGame headless(o.programDir, o.seed);
+    Game& game = headless.game();
     GameState& st = game.st;
 
     if (o.loadFile.empty())

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "game/game.h"
+#include "game/random.h"
+#include "game/silent.h"
 
 namespace zenthar::sim {
 
@@ -42,6 +44,43 @@ public:
 };
 
 std::unique_ptr<ScriptedPlayer> MakePlayer(BotKind kind);
+
+// A copy of the program folder's data files and template in a fresh temporary folder, so that
+// the working file and the report file of one game are its own. Removed with the object.
+class ScratchProgramFolder {
+public:
+    // Throws StorageError when the folder cannot be made or a file is missing.
+    explicit ScratchProgramFolder(const std::filesystem::path& programDir);
+    ~ScratchProgramFolder();
+    ScratchProgramFolder(const ScratchProgramFolder&) = delete;
+    ScratchProgramFolder& operator=(const ScratchProgramFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// A started game in a scratch program folder, with nothing shown and every question agreed
+// to: the scripted players stand behind their own orders, and carry on once the galaxy is
+// theirs.
+class HeadlessGame {
+public:
+    HeadlessGame(const std::filesystem::path& programDir, unsigned long long seed);
+    Game& game() { return game_; }
+    const std::filesystem::path& folder() const { return folder_.path(); }
+
+private:
+    class AgreeingDialogs : public UserDialogs {
+    public:
+        Answer ask(const MessageRequest& r) override;
+    };
+    ScratchProgramFolder folder_;
+    AgreeingDialogs dialogs_;
+    SilentDisplay display_;
+    SilentView view_;
+    SystemRandom random_;
+    Game game_;
+};
 
 struct SimulationOptions {
     int players = 1;

@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "app/app_fixture.h"
-#include "support/invariants.h"
+#include "sim/invariants.h"
 #include "support/savegame_tools.h"
 #include "turn/lookups.h"
 #include "sim/simulation.h"
@@ -110,7 +110,7 @@ class FullGameTest : public AppTest {
         }));
     }
 
-    InvariantCheck check;
+    sim::InvariantCheck check;
 };
 
 TEST_F(FullGameTest, AnnBeatsTheEmpireWithSavesLoadsAndBothDisplays) {

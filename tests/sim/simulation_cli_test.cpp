@@ -127,6 +127,10 @@ TEST_F(SimProgramTest, BadOptionsAreRefusedWithAMessageAndStatusTwo) {
         {"--seed 12x", "--seed needs a whole number"},
         {"--json=yes", "--json takes no value"},
         {"--load x.mdb --players 2", "a game from --load brings its own"},
+        {"--soak 0", "--soak must be between 1"},
+        {"--soak 3 --bot greedy", "it takes only --seed, --years, --program-dir and "
+                                  "--no-timing, not --bot"},
+        {"--games 2 --soak 3", "not --games"},
     };
     for (const auto& [args, message] : cases) {
         const SimRun r = sim(args);
@@ -155,6 +159,20 @@ TEST_F(SimProgramTest, TheSameSeedPrintsTheSameTextAndOneRowPerGame) {
 
     const SimRun timed = sim("--games 1 --years 5");
     EXPECT_NE(Lines(timed.out).back().find("game-years/s"), std::string::npos);
+}
+
+TEST_F(SimProgramTest, TheSoakPrintsEveryGameAndTheTotals) {
+    const SimRun r = sim("--soak 4 --years 12 --seed 90 --no-timing");
+    ASSERT_EQ(r.status, 0) << r.err << r.out;
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 5u) << r.out;
+    EXPECT_EQ(lines[0],
+              "game 0: beginner, 1 player, 5 planets, greedy, seed 90: 12 years, winner none, "
+              "saved and opened in " +
+                  lines[0].substr(lines[0].find(" in ") + 4, 4) + ", clean");
+    EXPECT_EQ(lines[3].rfind("game 3: beginner, 2 players, 5 planets, greedy, seed 93: ", 0), 0u)
+        << lines[3];
+    EXPECT_EQ(lines[4], "soak: 4 games, 48 game-years, 4 round trips, 0 faults in 0 games");
 }
 
 TEST_F(SimProgramTest, JsonGivesOneObjectPerGame) {

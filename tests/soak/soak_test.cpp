@@ -8,7 +8,7 @@
 
 #include "game/saveload.h"
 #include "support/galaxy_builder.h"
-#include "support/invariants.h"
+#include "sim/invariants.h"
 #include "turn/lookups.h"
 #include "sim/simulation.h"
 
@@ -47,7 +47,7 @@ TEST_P(SoakGame, PlaysThreeHundredYearsWithTheRulesKept) {
     o.seed = 7000 + static_cast<unsigned long long>(c.n);
     o.saveFinal = out.path() / "final.mdb";
 
-    InvariantCheck check;
+    sim::InvariantCheck check;
     int yearEnds = 0;
     sim::GameResult result;
     ASSERT_NO_THROW(result = sim::RunGame(o, [&](Game& g) {

@@ -18,35 +18,6 @@ int Pick(std::mt19937& rng, int lo, int hi) {
     return std::uniform_int_distribution<int>(lo, hi)(rng);
 }
 
-void DescribePlanet(std::ostringstream& out, const PlanetRecord& p, bool withOnMap) {
-    out << "[" << p.PlanetId.padded() << "|" << p.Name.padded() << "] at " << p.XPos << ","
-        << p.YPos << " prod " << p.Production << "/" << p.MaxProd << " will " << p.WillProd
-        << " host " << p.Hostility << " ships " << p.Ships << " ico [" << p.Ico.padded()
-        << "] scouted [" << p.Scouted.padded() << "]";
-    for (std::size_t k = 0; k < 6; ++k)
-        out << " k" << k << "=" << p.KnownShip[k] << "/" << p.KnownProd[k] << "/" << p.KnownHost[k]
-            << "/" << p.YearScouted[k];
-    if (withOnMap) out << " onmap " << p.OnMap;
-    out << "\n";
-}
-
-void DescribeConfiguration(std::ostringstream& out, const GameState& st, std::size_t slots) {
-    out << "players " << st.PlayesNum << " planets " << st.PlanetsNum << " type " << st.GameType
-        << " skill " << st.EmpireSkill << " year " << st.CurrentYear << " turn " << st.CurrentPlTurn
-        << "\n";
-    out << "campaign " << st.StartYear << " [" << st.StartPl.padded() << "] -> ["
-        << st.EndPl.padded() << "] empireout " << st.EmpireOut << "\n";
-    for (std::size_t k = 0; k < slots; ++k)
-        out << "player " << k << " [" << st.PlName[k].padded() << "] [" << st.PlSymbol[k].padded()
-            << "] home " << st.PlHome[k] << " hatest " << st.Hatest[k] << "\n";
-}
-
-void DescribeTaskForce(std::ostringstream& out, const TaskForceRecord& tf, bool withPlNum) {
-    if (withPlNum) out << "[" << tf.PlNum.padded() << "] ";
-    out << tf.TFNum << " " << tf.StartPl.padded() << "->" << tf.EndPl.padded() << " in "
-        << tf.RemTurns << " ships " << tf.NumOfShips << "\n";
-}
-
 [[noreturn]] void Fail(sqlite3* db, const std::string& what) {
     throw std::runtime_error(what + ": " + (db ? sqlite3_errmsg(db) : "no database"));
 }
@@ -164,36 +135,6 @@ void MakeSampleGame(Game& game, std::uint32_t seed, const SampleShape& shape) {
     BuildProdOrder(st);
     st.SelectedPlanet = st.PlHome[static_cast<std::size_t>(st.CurrentPlTurn)];
     st.GameActive = true;
-}
-
-std::string DescribeSavedGame(const GameState& st) {
-    std::ostringstream out;
-    DescribeConfiguration(out, st,
-                          static_cast<std::size_t>(std::max(0, std::min(st.PlayesNum, 4))));
-    for (int i = 0; i < st.PlanetsNum && i < kPlanetSlots; ++i)
-        DescribePlanet(out, st.planet(i), false);
-    for (int i = 0; i <= st.TaskForceLast; ++i)
-        DescribeTaskForce(out, st.TaskForceList[static_cast<std::size_t>(i)], false);
-    out << "prodorder";
-    for (int i = 0; i < st.PlanetsNum && i < kPlanetSlots; ++i)
-        out << " " << st.ProdOrder[static_cast<std::size_t>(i)].padded();
-    out << "\n";
-    return out.str();
-}
-
-std::string DescribeWholeState(const GameState& st) {
-    std::ostringstream out;
-    DescribeConfiguration(out, st, kSides);
-    out << "skip " << st.SkipEndTurnScreen << " soundsoff " << st.SoundsOff << " active "
-        << st.GameActive << " selected " << st.SelectedPlanet << " images " << st.PlanetImagesLoaded
-        << " fleets " << st.ShowFleetsMode << " victory " << st.VictoryAnswer << " names "
-        << st.PlanetNamesLast << " search [" << st.SearchPlanetName << "]\n";
-    for (const PlanetRecord& p : st.PlanetList) DescribePlanet(out, p, true);
-    out << "last " << st.TaskForceLast << "\n";
-    for (const TaskForceRecord& tf : st.TaskForceList) DescribeTaskForce(out, tf, true);
-    for (const auto& id : st.ProdOrder) out << id.padded() << ",";
-    out << "\n";
-    return out.str();
 }
 
 std::string DescribeDatabase(const std::filesystem::path& file) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/game.h"
+#include "sim/state_picture.h"
 
 namespace zenthar::testing {
 
@@ -24,14 +25,9 @@ struct SampleShape {
 // bound (StartUp).
 void MakeSampleGame(Game& game, std::uint32_t seed, const SampleShape& shape = {});
 
-// Everything a save keeps, one line per item: configuration, players, campaign, planets 0 to
-// PlanetsNum - 1 with every stored field, the current side's task forces (not the scratch PlNum)
-// and ProdOrder.
-std::string DescribeSavedGame(const GameState& st);
-
-// Every game variable and program variable, all 51 planet slots and all 1001 task-force slots:
-// for checking that a failed command changed nothing.
-std::string DescribeWholeState(const GameState& st);
+// The pictures of a game the save tests compare.
+using sim::DescribeSavedGame;
+using sim::DescribeWholeState;
 
 // Every row of the three tables of a game database file (Ships in table order), read through a
 // connection of its own.

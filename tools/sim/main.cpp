@@ -13,6 +13,7 @@
 #include "game/storage_error.h"
 #include "sim_options.h"
 #include "sim/simulation.h"
+#include "sim/soak.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ using zenthar::sim::CommandLine;
 using zenthar::sim::GameResult;
 using zenthar::sim::SimulationOptions;
 
-enum ExitStatus { kDone = 0, kFileFailed = 1, kBadOptions = 2, kRefusedGame = 3 };
+enum ExitStatus { kDone = 0, kFileFailed = 1, kBadOptions = 2, kRefusedGame = 3, kSoakBroke = 4 };
 
 std::filesystem::path ProgramFolderOfThisProgram() {
     std::error_code ec;
@@ -168,6 +169,43 @@ int Run(const CommandLine& cl) {
     return kDone;
 }
 
+const char* SkillName(int skill) {
+    static const char* const kNames[] = {"beginner", "intermediate", "advanced"};
+    return kNames[skill];
+}
+
+// One line per game, every fault under it, and the totals.
+int Soak(const CommandLine& cl) {
+    zenthar::sim::SoakOptions o;
+    o.games = cl.soak;
+    o.years = cl.game.years;
+    o.seed = cl.game.seed;
+    o.programDir = cl.game.programDir;
+    const auto start = std::chrono::steady_clock::now();
+    const zenthar::sim::SoakTotals t =
+        zenthar::sim::RunSoak(o, [](const zenthar::sim::SoakGameReport& r) {
+            std::ostringstream os;
+            os << "game " << r.game << ": " << SkillName(r.setUp.skill) << ", " << r.setUp.players
+               << (r.setUp.players == 1 ? " player, " : " players, ") << r.setUp.planets
+               << " planets, "
+               << (r.setUp.bot == zenthar::sim::BotKind::Greedy ? "greedy" : "passive")
+               << ", seed " << r.seed << ": " << r.result.yearsPlayed << " years, winner "
+               << r.result.winnerName << ", saved and opened in "
+               << (r.roundTripYear ? std::to_string(r.roundTripYear) : std::string("no year"))
+               << ", " << (r.faults.empty() ? "clean" : std::to_string(r.faults.size()) + " faults");
+            for (const std::string& f : r.faults) os << "\n    " << f;
+            std::cout << os.str() << "\n" << std::flush;
+        });
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::cout << "soak: " << t.games << " games, " << t.gameYears << " game-years, "
+              << t.roundTrips << " round trips, " << t.faults << " faults in " << t.faultyGames
+              << " games";
+    if (cl.timing) std::cout << std::fixed << std::setprecision(1) << ", " << seconds << " s";
+    std::cout << "\n";
+    return t.faults == 0 ? kDone : kSoakBroke;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -184,7 +222,7 @@ int main(int argc, char** argv) {
     }
     if (cl.game.programDir.empty()) cl.game.programDir = ProgramFolderOfThisProgram();
     try {
-        return Run(cl);
+        return cl.soak > 0 ? Soak(cl) : Run(cl);
     } catch (const zenthar::sim::LoadRefused& e) {
         std::cerr << e.what() << "\n";
         return kRefusedGame;

@@ -8,6 +8,7 @@
 #include <limits>
 #include <map>
 #include <optional>
+#include <set>
 
 namespace zenthar::sim {
 namespace {
@@ -95,11 +96,15 @@ std::string UsageText() {
            "  --keep-reports DIR   keep the turn report of every year end\n"
            "  --program-dir DIR  data files and game template (default: beside the program)\n"
            "  --json             one JSON object per game instead of the table\n"
+           "  --soak N           the long soak: N games over every skill, 1 to 4 players,\n"
+           "                     5, 26 and 50 planets and both bots, the rules checked after\n"
+           "                     every year end and each game saved and opened once at a\n"
+           "                     random year; takes only --seed, --years and --program-dir\n"
            "  --no-timing        leave the speed off the summary line\n"
            "  --help             this text\n"
            "With several games, saved files and report folders get \"-<game>\" in their name.\n"
            "Exit status: 0 done, 1 a file could not be used, 2 bad options, 3 a saved game the\n"
-           "game refuses.\n";
+           "game refuses, 4 the soak found a broken rule or a game that did not come back.\n";
 }
 
 std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::string>& args) {
@@ -127,6 +132,8 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
              setUpGiven = true;
              return Skill(v, g.skill);
          }},
+        {"--soak",
+         [&](const std::string& v) { return WholeNumber("--soak", v, 1, kMaxGames, cl.soak); }},
         {"--bot", [&](const std::string& v) { return Bot(v, g.bot); }},
         {"--seed",
          [&](const std::string& v) -> std::optional<std::string> {
@@ -148,6 +155,7 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
          [&](const std::string& v) { return FilePath("--program-dir", v, g.programDir); }},
     };
 
+    std::set<std::string> given;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
         std::optional<std::string> value;
@@ -155,6 +163,7 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
             value = name.substr(eq + 1);
             name = name.substr(0, eq);
         }
+        given.insert(name);
         if (name == "--json" || name == "--no-timing" || name == "--help" || name == "-h") {
             if (value) return name + " takes no value";
             if (name == "--json")
@@ -173,6 +182,14 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
         }
         if (auto refusal = it->second(*value)) return *refusal;
     }
+    if (cl.soak > 0)
+        for (const std::string& name : given)
+            if (name != "--soak" && name != "--seed" && name != "--years" &&
+                name != "--program-dir" && name != "--no-timing" && name != "--help" &&
+                name != "-h")
+                return "--soak plays every set-up with both scripted players itself; it takes "
+                       "only --seed, --years, --program-dir and --no-timing, not " +
+                       name;
     if (setUpGiven && !g.loadFile.empty())
         return "--players, --planets and --skill set up a new galaxy; a game from --load "
                "brings its own";

@@ -1,5 +1,6 @@
 // The rules a game obeys after every year end, whoever plays it: capitals only on homes, every
 // planet owned by exactly one side, counts within 16 bits, every task force bound for a planet.
+// The soak tests and zenthar-sim --soak check them after every year end.
 #pragma once
 
 #include <string>
@@ -7,7 +8,7 @@
 
 #include "game/game.h"
 
-namespace zenthar::testing {
+namespace zenthar::sim {
 
 // Collects what is wrong after one year end, the year named in front.
 class InvariantCheck {
@@ -26,4 +27,4 @@ class InvariantCheck {
     std::vector<std::string> faults_;
 };
 
-}  // namespace zenthar::testing
+}  // namespace zenthar::sim

@@ -1,9 +1,9 @@
-#include "support/invariants.h"
+#include "sim/invariants.h"
 
 #include "game/database.h"
 #include "turn/lookups.h"
 
-namespace zenthar::testing {
+namespace zenthar::sim {
 
 void InvariantCheck::operator()(Game& game) {
     year_ = game.st.CurrentYear;
@@ -83,4 +83,4 @@ void InvariantCheck::checkShipsTable(Game& game) {
     }
 }
 
-}  // namespace zenthar::testing
+}  // namespace zenthar::sim
