@@ -428,6 +428,7 @@ void Recordset::Close() {
 
 void Connection::open(const std::filesystem::path& file) {
     rs_.Close();
+    side_.Close();
     statements_.clear();
     db_.close();
     openName_.clear();
@@ -467,6 +468,16 @@ void Connection::Refresh() {
     loadedVersion_ = version;
 }
 
+Recordset& Connection::side(std::string_view table) {
+    if (pendingName_ != openName_ || !db_.isOpen()) open(pendingName_);
+    const TableDef* t = FindTable(table);
+    if (!t) throw StorageError(3078, "The table '" + std::string(table) + "' does not exist.");
+    if (!db_.isOpen()) throw StorageError(errors::kFileNotFound, "No game database is open.");
+    side_.cache_ = &statements_;
+    side_.load(db_, *t);
+    return side_;
+}
+
 long long Connection::dataVersion() {
     auto it = statements_.find("PRAGMA data_version");
     if (it == statements_.end())
@@ -489,6 +500,7 @@ void Connection::rebind(const std::filesystem::path& file, const std::string& ta
 
 void Connection::release() {
     rs_.Close();
+    side_.Close();
     setDatabaseName({});
     open({});
 }
@@ -512,6 +524,7 @@ Connection::Transaction::~Transaction() {
     --c_->transactionDepth_;
     // The rows in memory may hold changes the rollback undoes: read them again next time.
     c_->rs_.Close();
+    c_->side_.Close();
     if (outer_ && c_->db_.isOpen()) {
         try {
             c_->db_.exec("ROLLBACK");

@@ -162,6 +162,10 @@ class Connection {
 
     Recordset& rs() { return rs_; }
     const Recordset& rs() const { return rs_; }
+    // A second cursor, on `table` of the open file and read afresh, that leaves rs() and the
+    // rows it holds alone: a save writes the planets and players without reading a thousand
+    // task forces again afterwards. Valid until the next call or until the file is let go.
+    Recordset& side(std::string_view table);
 
     bool isOpen() const { return db_.isOpen(); }
     sqlite::Database& database() { return db_; }
@@ -196,6 +200,7 @@ class Connection {
     sqlite::Database db_;
     std::map<std::string, sqlite::Statement> statements_;
     Recordset rs_;
+    Recordset side_;
     int transactionDepth_ = 0;
     long long loadedVersion_ = -1;
 };

@@ -38,10 +38,7 @@ void WritePlanetRows(Game& game) {
     static const std::array<std::string, 5> kHost = Numbered("KnownHost");
     static const std::array<std::string, 5> kYear = Numbered("YearScouted");
     GameState& st = game.st;
-    Connection& db = game.FileDta1;
-    db.setRecordSource("Planets");
-    db.Refresh();
-    Recordset& rs = db.rs();
+    Recordset& rs = game.FileDta1.side("Planets");
     rs.MoveFirst();
     for (int i = 0; i < st.PlanetsNum; ++i) {
         const PlanetRecord& p = st.planet(i);
@@ -74,10 +71,7 @@ void WritePlanetRows(Game& game) {
 
 void WriteConfigRows(Game& game) {
     GameState& st = game.st;
-    Connection& db = game.FileDta1;
-    db.setRecordSource("AppCfg");
-    db.Refresh();
-    Recordset& rs = db.rs();
+    Recordset& rs = game.FileDta1.side("AppCfg");
     rs.MoveFirst();
     for (int j = 0; j < st.PlayesNum && j < kMaxPlayers; ++j) {
         const auto k = static_cast<std::size_t>(j);
