@@ -122,7 +122,7 @@ TEST_F(SimProgramTest, BadOptionsAreRefusedWithAMessageAndStatusTwo) {
         {"--players 0", "--players must be between 1 and 4"},
         {"--planets 4", "--planets must be between 5 and 50, not 4"},
         {"--planets 51", "--planets must be between 5 and 50"},
-        {"--skill expert", "--skill must be beginner, intermediate or advanced"},
+        {"--skill expert", "--skill must be beginner, intermediate, advanced or all"},
         {"--bot lazy", "--bot must be passive or greedy"},
         {"--seed 12x", "--seed needs a whole number"},
         {"--json=yes", "--json takes no value"},
@@ -173,6 +173,29 @@ TEST_F(SimProgramTest, TheSoakPrintsEveryGameAndTheTotals) {
     EXPECT_EQ(lines[3].rfind("game 3: beginner, 2 players, 5 planets, greedy, seed 93: ", 0), 0u)
         << lines[3];
     EXPECT_EQ(lines[4], "soak: 4 games, 48 game-years, 4 round trips, 0 faults in 0 games");
+}
+
+TEST_F(SimProgramTest, EverySkillPlaysTheSameSeedsAndEndsWithABalanceTable) {
+    const SimRun all = sim("--games 2 --years 30 --planets 8 --skill all --seed 7 --no-timing");
+    ASSERT_EQ(all.status, 0) << all.err;
+    const SimRun advanced = sim("--games 2 --years 30 --planets 8 --skill advanced --seed 7 "
+                                "--no-timing");
+    // The advanced block is the run of that level alone.
+    const std::string block = all.out.substr(all.out.find("skill advanced:\n") + 16);
+    EXPECT_EQ(block.substr(0, advanced.out.size()), advanced.out);
+    const auto lines = Lines(all.out);
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(lines[lines.size() - 4],
+              "balance: skill          players won  Empire won  undecided");
+    int games = 0;
+    for (std::size_t k = lines.size() - 3; k < lines.size(); ++k) {
+        std::istringstream row(lines[k].substr(23));
+        int players = -1, empire = -1, undecided = -1;
+        row >> players >> empire >> undecided;
+        games += players + empire + undecided;
+    }
+    EXPECT_EQ(games, 6);
+    EXPECT_EQ(lines[lines.size() - 1].rfind("balance: advanced ", 0), 0u);
 }
 
 TEST_F(SimProgramTest, JsonGivesOneObjectPerGame) {

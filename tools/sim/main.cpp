@@ -153,11 +153,40 @@ std::string SummaryLine(const std::vector<GameResult>& results, double seconds, 
     return os.str();
 }
 
-int Run(const CommandLine& cl) {
+const char* SkillName(int skill) {
+    static const char* const kNames[] = {"beginner", "intermediate", "advanced"};
+    return kNames[skill];
+}
+
+// Games won by the players (any of them), by the Empire, and undecided, per skill level.
+std::string BalanceTable(const std::vector<std::vector<GameResult>>& bySkill) {
+    std::ostringstream os;
+    os << "balance: " << std::left << std::setw(14) << "skill" << std::right << std::setw(12)
+       << "players won" << std::setw(12) << "Empire won" << std::setw(11) << "undecided"
+       << "\n";
+    for (std::size_t skill = 0; skill < bySkill.size(); ++skill) {
+        int players = 0, empire = 0, undecided = 0;
+        for (const GameResult& r : bySkill[skill]) {
+            if (r.winner == zenthar::kEmpire)
+                ++empire;
+            else if (r.winner >= 0)
+                ++players;
+            else
+                ++undecided;
+        }
+        os << "balance: " << std::left << std::setw(14) << SkillName(static_cast<int>(skill))
+           << std::right << std::setw(12) << players << std::setw(12) << empire << std::setw(11)
+           << undecided << "\n";
+    }
+    return os.str();
+}
+
+// The games of one skill level (or of the one set up), a row each, and their summary line.
+std::vector<GameResult> PlayGames(const CommandLine& cl, const CommandLine& games) {
     std::vector<GameResult> results;
     const auto start = std::chrono::steady_clock::now();
-    for (int game = 0; game < cl.games; ++game) {
-        GameResult r = zenthar::sim::RunGame(OptionsForGame(cl, game));
+    for (int game = 0; game < games.games; ++game) {
+        GameResult r = zenthar::sim::RunGame(OptionsForGame(games, game));
         // Only once a game has been played: a refused start leaves standard output empty.
         if (game == 0 && !cl.json) std::cout << TableHeader() << "\n";
         std::cout << (cl.json ? JsonLine(game, r) : TableRow(game, r)) << "\n" << std::flush;
@@ -166,12 +195,24 @@ int Run(const CommandLine& cl) {
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (!cl.json) std::cout << SummaryLine(results, seconds, cl.timing) << "\n";
-    return kDone;
+    return results;
 }
 
-const char* SkillName(int skill) {
-    static const char* const kNames[] = {"beginner", "intermediate", "advanced"};
-    return kNames[skill];
+int Run(const CommandLine& cl) {
+    if (!cl.everySkill) {
+        PlayGames(cl, cl);
+        return kDone;
+    }
+    // The same seeds at every level, so the levels differ by the Empire alone.
+    std::vector<std::vector<GameResult>> bySkill;
+    for (int skill = 0; skill < 3; ++skill) {
+        CommandLine level = cl;
+        level.game.skill = skill;
+        if (!cl.json) std::cout << "skill " << SkillName(skill) << ":\n";
+        bySkill.push_back(PlayGames(cl, level));
+    }
+    if (!cl.json) std::cout << BalanceTable(bySkill);
+    return kDone;
 }
 
 // One line per game, every fault under it, and the totals.

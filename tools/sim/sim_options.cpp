@@ -53,7 +53,7 @@ std::optional<std::string> Skill(const std::string& text, int& out) {
         {"advanced", 2}, {"2", 2}};
     const auto it = kLevels.find(Lower(text));
     if (it == kLevels.end())
-        return "--skill must be beginner, intermediate or advanced, not \"" + text + "\"";
+        return "--skill must be beginner, intermediate, advanced or all, not \"" + text + "\"";
     out = it->second;
     return std::nullopt;
 }
@@ -87,7 +87,8 @@ std::string UsageText() {
            "  --years Y          years before a game is stopped undecided (default 300)\n"
            "  --players P        players, 1 to 4 (default 1)\n"
            "  --planets K        planets, 5 to 50 (default 26)\n"
-           "  --skill LEVEL      beginner, intermediate or advanced (default beginner)\n"
+           "  --skill LEVEL      beginner, intermediate or advanced (default beginner), or all:\n"
+           "                     the games once at each level, then a table of who won\n"
            "  --bot KIND         passive (only ends turns) or greedy (default greedy)\n"
            "  --seed S           seed of the first game (default 1)\n"
            "  --load FILE        start from a saved game instead of a new galaxy\n"
@@ -130,7 +131,8 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
         {"--skill",
          [&](const std::string& v) {
              setUpGiven = true;
-             return Skill(v, g.skill);
+             cl.everySkill = Lower(v) == "all";
+             return cl.everySkill ? std::nullopt : Skill(v, g.skill);
          }},
         {"--soak",
          [&](const std::string& v) { return WholeNumber("--soak", v, 1, kMaxGames, cl.soak); }},
