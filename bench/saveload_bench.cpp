@@ -2,9 +2,7 @@
 // either spread over the five sides or all in the current player's list (the most rows a save
 // rewrites). Each should stay well under 10 ms.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <atomic>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -12,6 +10,7 @@
 #include "game/random.h"
 #include "game/saveload.h"
 #include "game/silent.h"
+#include "sim/simulation.h"
 #include "turn/taskforces.h"
 
 namespace {
@@ -21,26 +20,14 @@ using namespace zenthar;
 class BenchGame {
   public:
     // sidesWithFleets: how many sides (0..3, then the Empire) share the 1000 task forces.
-    explicit BenchGame(int sidesWithFleets) {
-        static std::atomic<int> counter{0};
-        folder_ =
-            std::filesystem::temp_directory_path() /
-            ("zenthar-bench-save-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::create_directories(folder_ / "GAMES");
-        for (const char* name : {"crt.dat", "planets.dat", "backgrnd.dat", "zenthar.mdb"})
-            std::filesystem::copy_file(std::filesystem::path(ZENTHAR_PROGRAM_DIR) / name,
-                                       folder_ / name);
-        game_ = std::make_unique<Game>(folder_, dialogs_, display_, view_, random_);
+    explicit BenchGame(int sidesWithFleets) : folder_(ZENTHAR_PROGRAM_DIR) {
+        game_ = std::make_unique<Game>(folder_.path(), dialogs_, display_, view_, random_);
         StartUp(*game_);
         build(sidesWithFleets);
     }
-    ~BenchGame() {
-        game_->FileDta1.release();
-        std::error_code ec;
-        std::filesystem::remove_all(folder_, ec);
-    }
+    ~BenchGame() { game_->FileDta1.release(); }
     Game& game() { return *game_; }
-    std::filesystem::path file(const char* name) const { return folder_ / name; }
+    std::filesystem::path file(const char* name) const { return folder_.path() / name; }
 
   private:
     void build(int sidesWithFleets) {
@@ -82,7 +69,7 @@ class BenchGame {
         st.GameActive = true;
     }
 
-    std::filesystem::path folder_;
+    sim::ScratchProgramFolder folder_;
     SilentDialogs dialogs_;
     SilentDisplay display_;
     SilentView view_;

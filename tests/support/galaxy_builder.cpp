@@ -3,30 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <fstream>
 #include <random>
 #include <sstream>
-#include <unistd.h>
 
 namespace zenthar::testing {
-
-TempProgramFolder::TempProgramFolder() {
-    static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("zenthar-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_ / "GAMES");
-    const std::filesystem::path source(ZENTHAR_PROGRAM_DIR);
-    for (const char* name : {"crt.dat", "planets.dat", "backgrnd.dat", "zenthar.mdb"})
-        std::filesystem::copy_file(source / name, path_ / name,
-                                   std::filesystem::copy_options::overwrite_existing);
-}
-
-TempProgramFolder::~TempProgramFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-}
 
 std::string ReadText(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);

@@ -15,22 +15,16 @@
 
 #include "game/game.h"
 #include "game/silent.h"
+#include "sim/simulation.h"
 #include "support/fakes.h"
 
 namespace zenthar::testing {
 
 // A private program folder in a temporary directory with the real data files and template,
 // removed again when the test ends.
-class TempProgramFolder {
+class TempProgramFolder : public sim::ScratchProgramFolder {
 public:
-    TempProgramFolder();
-    ~TempProgramFolder();
-    TempProgramFolder(const TempProgramFolder&) = delete;
-    TempProgramFolder& operator=(const TempProgramFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
+    TempProgramFolder() : ScratchProgramFolder(ZENTHAR_PROGRAM_DIR) {}
 };
 
 // A Game in a temporary program folder, started up (data files read, working database reset),
