@@ -115,7 +115,8 @@ void WriteRowsFromMemory(Game& game) {
     db.setRecordSource("Ships");
     db.Refresh();
     Connection::Transaction tx(db);
-    SaveTaskForces(game);
+    // Once the Empire has won, no player holds the turn and a list left in memory is nobody's.
+    if (game.st.validPlayer(game.st.CurrentPlTurn)) SaveTaskForces(game);
     WritePlanetRows(game);
     WriteConfigRows(game);
     tx.commit();

@@ -85,6 +85,16 @@ TEST(Soak, AGameOfEverySideSavedAndOpenedComesBackTheSame) {
     EXPECT_FALSE(std::filesystem::exists(g.folder.path() / "round-trip.mdb"));
 }
 
+TEST(Soak, AGameTheEmpireHasWonComesBackTheSame) {
+    TestGame g;
+    MakeSampleGame(g.game, 78, {3, 26, 10});
+    // Past the last player the turn is nobody's: a list still in memory must not be stored under
+    // a player who is not in the game (the file would not open again).
+    g.game.st.CurrentPlTurn = g.game.st.PlayesNum;
+    ASSERT_GE(g.game.st.TaskForceLast, 0);
+    EXPECT_EQ(sim::RoundTripDifference(g.game, ZENTHAR_PROGRAM_DIR, g.folder.path()), "");
+}
+
 TEST(Soak, ADifferenceNamesTheFirstLineThatDiffers) {
     EXPECT_EQ(sim::FirstDifference("game", "a\nb\n", "a\nb\n"), "");
     EXPECT_EQ(sim::FirstDifference("game", "a\nb\nc\n", "a\nB\nc\n"),
