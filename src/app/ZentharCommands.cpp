@@ -54,6 +54,8 @@ QAction* Zenthar::addItem(QMenu* menu, const char* name, const char* caption,
     return action;
 }
 
+// Each caption carries its mnemonic (the letter after '&'), so every command is reachable from
+// the keyboard with Alt and the letters; the menus still read as before.
 void Zenthar::createMenus() {
     QMenuBar* bar = menuBar();
     auto addMenu = [&](const char* name, const char* caption) {
@@ -63,55 +65,55 @@ void Zenthar::createMenus() {
         return menu;
     };
 
-    QMenu* file = addMenu("FileMenu", "File");
-    addItem(file, "NewGameItem", "New Game", QKeySequence(Qt::CTRL | Qt::Key_N),
+    QMenu* file = addMenu("FileMenu", "&File");
+    addItem(file, "NewGameItem", "&New Game", QKeySequence(Qt::CTRL | Qt::Key_N),
             &Zenthar::NewGameItem_Click);
-    addItem(file, "LoadGameItem", "Open Game", QKeySequence(Qt::CTRL | Qt::Key_O),
+    addItem(file, "LoadGameItem", "&Open Game", QKeySequence(Qt::CTRL | Qt::Key_O),
             &Zenthar::LoadGameItem_Click);
-    addItem(file, "SaveGameItem", "Save Game", QKeySequence(Qt::CTRL | Qt::Key_S),
+    addItem(file, "SaveGameItem", "&Save Game", QKeySequence(Qt::CTRL | Qt::Key_S),
             &Zenthar::SaveGameItem_Click);
     file->addSeparator();
-    addItem(file, "ExitItem", "Exit", QKeySequence(Qt::CTRL | Qt::Key_Q), &Zenthar::ExitItem_Click);
+    addItem(file, "ExitItem", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), &Zenthar::ExitItem_Click);
 
-    QMenu* orders = addMenu("OrdersItem", "Orders");
-    addItem(orders, "SendItem", "Send Ships", QKeySequence(Qt::Key_F2), &Zenthar::SendItem_Click);
-    addItem(orders, "IncreaseProdItem", "Increase Production", QKeySequence(Qt::CTRL | Qt::Key_I),
+    QMenu* orders = addMenu("OrdersItem", "&Orders");
+    addItem(orders, "SendItem", "&Send Ships", QKeySequence(Qt::Key_F2), &Zenthar::SendItem_Click);
+    addItem(orders, "IncreaseProdItem", "&Increase Production", QKeySequence(Qt::CTRL | Qt::Key_I),
             &Zenthar::IncreaseProdItem_Click);
     orders->addSeparator();
-    addItem(orders, "EndTurnItem", "End Turn", QKeySequence(Qt::CTRL | Qt::Key_E),
+    addItem(orders, "EndTurnItem", "&End Turn", QKeySequence(Qt::CTRL | Qt::Key_E),
             &Zenthar::EndTurnItem_Click);
 
-    QMenu* reports = addMenu("ReportsItem", "Reports");
-    addItem(reports, "OwningMapItem", "Ownership Map", QKeySequence(Qt::Key_F3),
+    QMenu* reports = addMenu("ReportsItem", "&Reports");
+    addItem(reports, "OwningMapItem", "&Ownership Map", QKeySequence(Qt::Key_F3),
             &Zenthar::OwningMapItem_Click);
-    addItem(reports, "ShowFleetsItem", "Show Fleets", QKeySequence(Qt::Key_F4),
+    addItem(reports, "ShowFleetsItem", "Show &Fleets", QKeySequence(Qt::Key_F4),
             &Zenthar::ShowFleetsItem_Click);
-    addItem(reports, "ProductionSumItem", "Production Summary", QKeySequence(Qt::Key_F5),
+    addItem(reports, "ProductionSumItem", "&Production Summary", QKeySequence(Qt::Key_F5),
             &Zenthar::ProductionSumItem_Click);
-    addItem(reports, "LastYearReportItem", "End Turn Report", QKeySequence(Qt::Key_F6),
+    addItem(reports, "LastYearReportItem", "End Turn &Report", QKeySequence(Qt::Key_F6),
             &Zenthar::LastYearReportItem_Click);
 
-    QMenu* tools = addMenu("ToolsItem", "Tools");
-    addItem(tools, "SearchItem", "Find Planet", QKeySequence(Qt::CTRL | Qt::Key_F),
+    QMenu* tools = addMenu("ToolsItem", "&Tools");
+    addItem(tools, "SearchItem", "&Find Planet", QKeySequence(Qt::CTRL | Qt::Key_F),
             &Zenthar::SearchItem_Click);
-    QMenu* options = tools->addMenu(QStringLiteral("Options"));
+    QMenu* options = tools->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("OptionsItem"));
     options->menuAction()->setObjectName(QStringLiteral("OptionsItemAction"));
-    SkipETDispItem = addItem(options, "SkipETDispItem", "Skip End Turn Screen", {},
+    SkipETDispItem = addItem(options, "SkipETDispItem", "Skip &End Turn Screen", {},
                              &Zenthar::SkipETDispItem_Click);
     SoundsOffItem =
-        addItem(options, "SoundsOffItem", "Sounds Off", {}, &Zenthar::SoundsOffItem_Click);
+        addItem(options, "SoundsOffItem", "&Sounds Off", {}, &Zenthar::SoundsOffItem_Click);
     SkipETDispItem->setCheckable(true);
     SoundsOffItem->setCheckable(true);
     options->addSeparator();
-    addItem(options, "IntBrowserItem", "Set Internet Browser Location", {},
+    addItem(options, "IntBrowserItem", "Set Internet &Browser Location", {},
             &Zenthar::IntBrowserItem_Click);
 
-    QMenu* help = addMenu("HelpItem", "Help");
-    addItem(help, "HelpIndexItem", "Help Index", QKeySequence(Qt::Key_F1),
+    QMenu* help = addMenu("HelpItem", "&Help");
+    addItem(help, "HelpIndexItem", "Help &Index", QKeySequence(Qt::Key_F1),
             &Zenthar::HelpIndexItem_Click);
     help->addSeparator();
-    addItem(help, "AboutItem", "About", {}, &Zenthar::AboutItem_Click);
+    addItem(help, "AboutItem", "&About", {}, &Zenthar::AboutItem_Click);
 }
 
 void Zenthar::setCommandsEnabled(bool enabled) {

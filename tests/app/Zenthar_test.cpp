@@ -3,6 +3,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyle>
+#include <QTest>
+#include <utility>
 
 #include "app/app_fixture.h"
 #include "app/screen_units.h"
@@ -17,27 +19,34 @@ struct MenuEntry {
     const char* name;
     const char* caption;
     const char* shortcut;
+    char mnemonic;
 };
 
 const MenuEntry kItems[] = {
-    {"FileMenu", "NewGameItem", "New Game", "Ctrl+N"},
-    {"FileMenu", "LoadGameItem", "Open Game", "Ctrl+O"},
-    {"FileMenu", "SaveGameItem", "Save Game", "Ctrl+S"},
-    {"FileMenu", "ExitItem", "Exit", "Ctrl+Q"},
-    {"OrdersItem", "SendItem", "Send Ships", "F2"},
-    {"OrdersItem", "IncreaseProdItem", "Increase Production", "Ctrl+I"},
-    {"OrdersItem", "EndTurnItem", "End Turn", "Ctrl+E"},
-    {"ReportsItem", "OwningMapItem", "Ownership Map", "F3"},
-    {"ReportsItem", "ShowFleetsItem", "Show Fleets", "F4"},
-    {"ReportsItem", "ProductionSumItem", "Production Summary", "F5"},
-    {"ReportsItem", "LastYearReportItem", "End Turn Report", "F6"},
-    {"ToolsItem", "SearchItem", "Find Planet", "Ctrl+F"},
-    {"OptionsItem", "SkipETDispItem", "Skip End Turn Screen", ""},
-    {"OptionsItem", "SoundsOffItem", "Sounds Off", ""},
-    {"OptionsItem", "IntBrowserItem", "Set Internet Browser Location", ""},
-    {"HelpItem", "HelpIndexItem", "Help Index", "F1"},
-    {"HelpItem", "AboutItem", "About", ""},
+    {"FileMenu", "NewGameItem", "New Game", "Ctrl+N", 'N'},
+    {"FileMenu", "LoadGameItem", "Open Game", "Ctrl+O", 'O'},
+    {"FileMenu", "SaveGameItem", "Save Game", "Ctrl+S", 'S'},
+    {"FileMenu", "ExitItem", "Exit", "Ctrl+Q", 'X'},
+    {"OrdersItem", "SendItem", "Send Ships", "F2", 'S'},
+    {"OrdersItem", "IncreaseProdItem", "Increase Production", "Ctrl+I", 'I'},
+    {"OrdersItem", "EndTurnItem", "End Turn", "Ctrl+E", 'E'},
+    {"ReportsItem", "OwningMapItem", "Ownership Map", "F3", 'O'},
+    {"ReportsItem", "ShowFleetsItem", "Show Fleets", "F4", 'F'},
+    {"ReportsItem", "ProductionSumItem", "Production Summary", "F5", 'P'},
+    {"ReportsItem", "LastYearReportItem", "End Turn Report", "F6", 'R'},
+    {"ToolsItem", "SearchItem", "Find Planet", "Ctrl+F", 'F'},
+    {"OptionsItem", "SkipETDispItem", "Skip End Turn Screen", "", 'E'},
+    {"OptionsItem", "SoundsOffItem", "Sounds Off", "", 'S'},
+    {"OptionsItem", "IntBrowserItem", "Set Internet Browser Location", "", 'B'},
+    {"HelpItem", "HelpIndexItem", "Help Index", "F1", 'I'},
+    {"HelpItem", "AboutItem", "About", "", 'A'},
 };
+
+// What the player reads: the caption without its mnemonic mark.
+QString Shown(const QString& caption) {
+    QString shown = caption;
+    return shown.remove(QLatin1Char('&'));
+}
 
 class MainWindowTest : public AppTest {
   protected:
@@ -80,10 +89,15 @@ class MainWindowTest : public AppTest {
     }
 };
 
-TEST_F(MainWindowTest, MenuTreeCaptionsNamesAndShortcuts) {
+TEST_F(MainWindowTest, MenuTreeCaptionsNamesShortcutsAndMnemonics) {
     QStringList top;
-    for (QAction* a : window->menuBar()->actions()) top << a->text();
+    QString letters;
+    for (QAction* a : window->menuBar()->actions()) {
+        top << Shown(a->text());
+        letters += QKeySequence::mnemonic(a->text()).toString();
+    }
     EXPECT_EQ(top, QStringList({"File", "Orders", "Reports", "Tools", "Help"}));
+    EXPECT_EQ(letters, "Alt+FAlt+OAlt+RAlt+TAlt+H");
 
     for (const MenuEntry& item : kItems) {
         SCOPED_TRACE(item.name);
@@ -92,14 +106,59 @@ TEST_F(MainWindowTest, MenuTreeCaptionsNamesAndShortcuts) {
         QAction* action = child<QAction>(item.name);
         ASSERT_NE(action, nullptr);
         EXPECT_TRUE(menu->actions().contains(action)) << "under " << item.menu;
-        EXPECT_EQ(action->text(), QString::fromLatin1(item.caption));
+        EXPECT_EQ(Shown(action->text()), QString::fromLatin1(item.caption));
         EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(item.shortcut)));
+        EXPECT_EQ(QKeySequence::mnemonic(action->text()),
+                  QKeySequence(Qt::ALT | Qt::Key(item.mnemonic)));
+        // Two items of one menu on the same letter would make the letter pick neither.
+        int sameLetter = 0;
+        for (QAction* other : menu->actions())
+            if (!other->isSeparator() &&
+                QKeySequence::mnemonic(other->text()) == QKeySequence::mnemonic(action->text()))
+                ++sameLetter;
+        EXPECT_EQ(sameLetter, 1);
     }
     QMenu* options = child<QMenu>("OptionsItem");
-    EXPECT_EQ(options->title(), "Options");
+    EXPECT_EQ(Shown(options->title()), "Options");
+    EXPECT_EQ(QKeySequence::mnemonic(options->title()), QKeySequence(Qt::ALT | Qt::Key_O));
     EXPECT_TRUE(child<QMenu>("ToolsItem")->actions().contains(options->menuAction()));
     EXPECT_TRUE(child<QAction>("SkipETDispItem")->isCheckable());
     EXPECT_TRUE(child<QAction>("SoundsOffItem")->isCheckable());
+}
+
+TEST_F(MainWindowTest, AltAndALetterOpenTheMenuAndTheItemsLetterRunsIt) {
+    startShown();
+    window->activateWindow();
+    QApplication::processEvents();
+    for (const auto& [key, name] : {std::pair{Qt::Key_F, "FileMenu"}, {Qt::Key_O, "OrdersItem"},
+                                    {Qt::Key_R, "ReportsItem"}, {Qt::Key_T, "ToolsItem"},
+                                    {Qt::Key_H, "HelpItem"}}) {
+        SCOPED_TRACE(name);
+        QMenu* menu = child<QMenu>(name);
+        QTest::keyClick(window.get(), key, Qt::AltModifier);
+        QApplication::processEvents();
+        EXPECT_TRUE(menu->isVisible());
+        EXPECT_EQ(QApplication::activePopupWidget(), menu);
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QApplication::processEvents();
+        // A menu bar keeps the keyboard after Escape; a second Escape gives it back.
+        QTest::keyClick(window->menuBar(), Qt::Key_Escape);
+        QApplication::processEvents();
+        EXPECT_FALSE(menu->isVisible());
+    }
+
+    // Alt+T, O, S: the Sounds Off switch of the Options submenu, without a mouse.
+    QTest::keyClick(window.get(), Qt::Key_T, Qt::AltModifier);
+    QApplication::processEvents();
+    QTest::keyClick(child<QMenu>("ToolsItem"), Qt::Key_O);
+    QApplication::processEvents();
+    QMenu* options = child<QMenu>("OptionsItem");
+    EXPECT_TRUE(options->isVisible());
+    QTest::keyClick(options, Qt::Key_S);
+    QApplication::processEvents();
+    EXPECT_TRUE(st().SoundsOff);
+    EXPECT_TRUE(child<QAction>("SoundsOffItem")->isChecked());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
 TEST_F(MainWindowTest, OptionSwitchesToggleTheStateAndTheMark) {
