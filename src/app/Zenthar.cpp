@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTextLayout>
 #include <QThread>
 #include <algorithm>
 
@@ -73,6 +74,23 @@ QLabel* PanelLabel(QWidget* parent, const char* name, const char* caption, const
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->hide();
     return label;
+}
+
+// Breaks a text into the lines that fit a width: between words where it can, anywhere inside a
+// word too long for one line (planet names may be 40 letters without a space).
+QString WrapToWidth(const QString& text, const QFont& font, int width) {
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(std::max(1, width));
+        lines << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return lines.join(QLatin1Char('\n'));
 }
 
 }  // namespace
@@ -255,6 +273,29 @@ void Zenthar::layoutAtStartUp() {
     place(CurProdLbl, kCurProdLbl, 0, u.twips(kCurProdLbl.top));
     place(CurShipsLbl, kCurShipsLbl, 0, u.twips(kCurShipsLbl.top));
     place(CurHostLbl, kCurHostLbl, 0, u.twips(kCurHostLbl.top));
+    layoutPlanetName();
+}
+
+// The planet's whole name: a name longer than its row wraps onto further lines, and the rows
+// below move down by as much, so nothing is cut and nothing covered.
+void Zenthar::layoutPlanetName() {
+    const ScreenUnits u(map_->logicalDpiX());
+    const QString whole = CurPlNameLbl->accessibleName();
+    const QString wrapped = WrapToWidth(whole, CurPlNameLbl->font(), CurPlNameLbl->width());
+    CurPlNameLbl->setText(wrapped);
+    const int rowHeight = u.twips(kCurPlNameLbl.height);
+    const int lines = static_cast<int>(wrapped.count(QLatin1Char('\n'))) + 1;
+    const int nameHeight =
+        lines == 1 ? rowHeight : lines * QFontMetrics(CurPlNameLbl->font()).lineSpacing();
+    const int extra = std::max(0, nameHeight - rowHeight);
+    CurPlNameLbl->resize(CurPlNameLbl->width(), rowHeight + extra);
+    auto moveRow = [&](QLabel* label, const DesignRect& d) {
+        label->move(label->x(), u.twips(d.top) + extra);
+    };
+    moveRow(CurPlStatusLbl, kCurPlStatusLbl);
+    moveRow(CurProdLbl, kCurProdLbl);
+    moveRow(CurShipsLbl, kCurShipsLbl);
+    moveRow(CurHostLbl, kCurHostLbl);
 }
 
 // Line1 at 5 cm, the vertical bar on the right edge, the horizontal bar on the bottom edge
@@ -321,8 +362,10 @@ void Zenthar::ShowPlanetInfo(int p, bool scroll) {
     icons.setFolder(folders_.program);
     CurPlayerSimPct->setPixmap(icons.pixmap(text.ownerIcon, CurPlayerSimPct->width(), dpr));
     CurPlanetPct->setPixmap(icons.pixmap(text.kindIcon, GalaxyMap::kImageSize, dpr));
-    CurPlNameLbl->setText(QString::fromStdString(text.name));
-    CurPlNameLbl->setToolTip(QString::fromStdString(Trim(text.name)));
+    const QString name = QString::fromStdString(Trim(text.name));
+    CurPlNameLbl->setAccessibleName(name);
+    CurPlNameLbl->setToolTip(name);
+    layoutPlanetName();
     if (text.kindIcon.empty()) CurPlanetPct->clear();
     CurProdLbl->setText(QString::fromStdString(text.production));
     CurShipsLbl->setText(QString::fromStdString(text.ships));

@@ -114,6 +114,7 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
                      void (Zenthar::*handler)());
     void placeWindow();
     void layoutAtStartUp();
+    void layoutPlanetName();
     void layoutScrollBars(bool fullHeightVertical);
     void showPanel(bool visible);
     void scrollToPlanet(int planet);

@@ -2,7 +2,7 @@
 // a picture of it, with one of its menus open or one of its windows on top, so every window can
 // be looked at without playing to it.
 //   zenthar-screenshot OUT.png [VIEW[@MS]] [WIDTHxHEIGHT] [X,Y,W,H: only this part, twice as large]
-// VIEW is main, empty, a menu (file, orders, reports, tools, options, help) or a window (newgame,
+// VIEW is main, longname, empty, a menu (file, orders, reports, tools, options, help) or a window (newgame,
 // question, open, save, sendships, production, battle, landing, summary, prodsum, owning, fleets,
 // find, browser, about) or the start-up message nofolder; MS is how long to wait before taking the
 // picture (the battle runs in real time).
@@ -107,7 +107,10 @@ QImage Compose(QWidget& window, QMenu* menu) {
     // Modal windows last: they are on top.
     std::stable_sort(others.begin(), others.end(),
                      [](QWidget* a, QWidget* b) { return !a->isModal() && b->isModal(); });
-    QImage image(bounds.size(), QImage::Format_RGB32);
+    // At the screen's device pixel ratio, so the picture shows what a HiDPI screen shows.
+    const qreal ratio = window.devicePixelRatioF();
+    QImage image(bounds.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(QColor(60, 60, 60));
     QPainter p(&image);
     p.drawPixmap(window.geometry().topLeft() - bounds.topLeft(), window.grab());
@@ -203,6 +206,8 @@ int main(int argc, char** argv) {
             zenthar::LoadTaskForces(game);
             game.st.SkipEndTurnScreen = view == "summary";
         }
+        // "longname" is the main window on a planet with a name of the full 40 letters.
+        if (view == "longname") game.st.planet(3).Name = "Aldebra Prime of the Outer Coreward Rims";
         window.ShowLoadedGame();
         window.ShowPlanetInfo(view == "production" ? 2 : 3, false);
     }
@@ -219,8 +224,12 @@ int main(int argc, char** argv) {
     auto takePicture = [&] {
         QImage image = Compose(window, menu);
         int x = 0, y = 0, w = 0, h = 0;
-        if (argc > 4 && std::sscanf(argv[4], "%d,%d,%d,%d", &x, &y, &w, &h) == 4 && w > 0 && h > 0)
-            image = image.copy(x, y, w, h).scaled(w * 2, h * 2);
+        if (argc > 4 && std::sscanf(argv[4], "%d,%d,%d,%d", &x, &y, &w, &h) == 4 && w > 0 &&
+            h > 0) {
+            const qreal r = image.devicePixelRatio();
+            const QRect part(QPointF(x * r, y * r).toPoint(), QSizeF(w * r, h * r).toSize());
+            image = image.copy(part).scaled(part.size() * 2);
+        }
         if (!image.save(out)) {
             std::fprintf(stderr, "cannot write %s\n", argv[1]);
             status = 1;

@@ -205,6 +205,50 @@ TEST_F(MainWindowTest, StartUpLeavesNoGameAndAHiddenPanelLeftOfTheMap) {
     }
 }
 
+TEST_F(MainWindowTest, ThePanelShowsAFortyLetterNameWholeAndMovesTheRowsBelowIt) {
+    startShown();
+    galaxy().planet(0, 3, 3).owner(0).home().planet(1, 6, 3).planet(2, 9, 3).build();
+    const std::string spaced = "Aldebra Prime of the Outer Coreward Reach";  // 41: cut to 40
+    const std::string solid(40, 'W');
+    st().planet(1).Name = spaced;
+    st().planet(2).Name = solid;
+    QLabel* name = child<QLabel>("CurPlNameLbl");
+    QLabel* status = child<QLabel>("CurPlStatusLbl");
+    const ui::ScreenUnits u(map().logicalDpiX());
+
+    window->ShowPlanetInfo(0, false);
+    const QRect shortName = name->geometry();
+    const QPoint statusAt = status->pos();
+    const QPoint shipsAt = child<QLabel>("CurShipsLbl")->pos();
+
+    for (int planet : {1, 2}) {
+        SCOPED_TRACE(planet);
+        window->ShowPlanetInfo(planet, false);
+        const std::string whole = st().planet(planet).Name.trimmed();
+        ASSERT_EQ(whole.size(), 40u);
+        const QStringList lines = name->text().split(QLatin1Char('\n'));
+        EXPECT_GT(lines.size(), 1);
+        QString letters = lines.join(QString());
+        EXPECT_EQ(letters.remove(QLatin1Char(' ')),
+                  QString::fromStdString("Planet: " + whole).remove(QLatin1Char(' ')));
+        const QFontMetrics metrics(name->font());
+        for (const QString& line : lines)
+            EXPECT_LE(metrics.horizontalAdvance(line), name->width()) << line.toStdString();
+        EXPECT_GE(name->height(), static_cast<int>(lines.size()) * metrics.height());
+        EXPECT_LE(name->x() + name->width(), u.px(ui::GalaxyMap::kMapLeftCm));
+        EXPECT_LE(name->geometry().bottom(), status->y()) << "the name covers the status";
+        EXPECT_EQ(status->y() - statusAt.y(), name->height() - shortName.height());
+        EXPECT_EQ(child<QLabel>("CurShipsLbl")->y() - shipsAt.y(), status->y() - statusAt.y());
+        EXPECT_EQ(name->accessibleName(), QString::fromStdString("Planet: " + whole));
+    }
+
+    // Back on a short name, every row is where it was.
+    window->ShowPlanetInfo(0, false);
+    EXPECT_EQ(name->geometry(), shortName);
+    EXPECT_EQ(status->pos(), statusAt);
+    EXPECT_EQ(child<QLabel>("CurShipsLbl")->pos(), shipsAt);
+}
+
 TEST_F(MainWindowTest, StartUpWithAMissingFileSaysWhichAndFails) {
     for (const char* file : {"backgrnd.dat", "crt.dat", "planets.dat", "zenthar.mdb"}) {
         SCOPED_TRACE(file);
