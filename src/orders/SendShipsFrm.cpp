@@ -42,6 +42,13 @@ SendShipsFrm::SendShipsFrm(zenthar::Game& game, QWidget* parent) : QDialog(paren
     PlSendCmb_->setObjectName("PlSendCmb");
     PlSendCmb_->setEditable(false);  // only planets of the list can be chosen
     PlSendCmb_->setMaxVisibleItems(15);
+    // Orders are final: the player sees how far and how long before sending.
+    ArrivalLbl_ = new QLabel(this);
+    ArrivalLbl_->setObjectName("ArrivalLbl");
+    ArrivalLbl_->setAccessibleName("Arrival");
+    QPalette quiet = ArrivalLbl_->palette();
+    quiet.setColor(QPalette::WindowText, quiet.color(QPalette::PlaceholderText));
+    ArrivalLbl_->setPalette(quiet);
     Label3_ = new QLabel("Ships:", this);
     Label3_->setObjectName("Label3");
     SendShipsEdt_ = new QLineEdit(this);
@@ -66,8 +73,9 @@ SendShipsFrm::SendShipsFrm(zenthar::Game& game, QWidget* parent) : QDialog(paren
     grid->addWidget(FromPlLbl_, 0, 1, 1, 2);
     grid->addWidget(Label1_, 1, 0);
     grid->addWidget(PlSendCmb_, 1, 1, 1, 2);
-    grid->addWidget(Label3_, 2, 0);
-    grid->addWidget(SendShipsEdt_, 2, 1);
+    grid->addWidget(ArrivalLbl_, 2, 1, 1, 2);
+    grid->addWidget(Label3_, 3, 0);
+    grid->addWidget(SendShipsEdt_, 3, 1);
     grid->setColumnStretch(2, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -85,6 +93,7 @@ SendShipsFrm::SendShipsFrm(zenthar::Game& game, QWidget* parent) : QDialog(paren
     SendShipsEdt_->installEventFilter(this);
     connect(SendBtn_, &QPushButton::clicked, this, [this] { SendBtn_Click(); });
     connect(CancelBtn_, &QPushButton::clicked, this, [this] { CancelBtn_Click(); });
+    connect(PlSendCmb_, &QComboBox::currentIndexChanged, this, [this] { PlSendCmb_Change(); });
     Form_Load();
 }
 
@@ -97,6 +106,11 @@ void SendShipsFrm::Form_Load() {
     if (st.validPlanet(st.SelectedPlanet))
         FromPlLbl_->setText(FromText(st.planet(st.SelectedPlanet).Name.trimmed()));
     SendShipsEdt_->setText(FromText(zenthar::SourceShipsText(st)));
+    PlSendCmb_Change();
+}
+
+void SendShipsFrm::PlSendCmb_Change() {
+    ArrivalLbl_->setText(FromText(zenthar::ArrivalText(game_.st, PlSendCmb_->currentIndex())));
 }
 
 void SendShipsFrm::SendShipsEdt_GotFocus() {

@@ -21,6 +21,8 @@ class SendShipsFrm : public QDialog {
 
     // Lists the destinations, names the source and shows its ships.
     void Form_Load();
+    // Shows how far the chosen destination is and when ships sent now would land.
+    void PlSendCmb_Change();
     // Selects the number in the box, so typing replaces it.
     void SendShipsEdt_GotFocus();
     // Caps the number at the source planet's ships.
@@ -42,6 +44,7 @@ class SendShipsFrm : public QDialog {
     QLabel* FromPlLbl_ = nullptr;
     QLabel* Label1_ = nullptr;
     QComboBox* PlSendCmb_ = nullptr;
+    QLabel* ArrivalLbl_ = nullptr;
     QLabel* Label3_ = nullptr;
     QLineEdit* SendShipsEdt_ = nullptr;
     QPushButton* SendBtn_ = nullptr;

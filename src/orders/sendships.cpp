@@ -46,6 +46,30 @@ std::optional<ShipsCap> CapShipsTyped(const GameState& st, std::string_view type
     return ShipsCap{"No more than " + FormatPlain(ships) + " ships, please.", FormatPlain(ships)};
 }
 
+std::optional<SendArrival> ArrivalFor(const GameState& st, int destination) {
+    if (!st.validPlanet(st.SelectedPlanet) || !st.validPlanet(destination)) return std::nullopt;
+    // Send aims at the first planet of the chosen name; so does the forecast.
+    const int to = PlanetNamed(st, st.planet(destination).Name);
+    if (to < 0) return std::nullopt;
+    SendArrival a;
+    a.distance = PlanetDistance(st, st.SelectedPlanet, to);
+    a.year = ArrivalYear(st, st.SelectedPlanet, to);
+    a.years = a.year - st.CurrentYear;
+    return a;
+}
+
+std::string ArrivalText(const GameState& st, int destination) {
+    const std::optional<SendArrival> a = ArrivalFor(st, destination);
+    if (!a) return "";
+    if (st.planet(destination).Name == st.planet(st.SelectedPlanet).Name)
+        return "This is the planet the ships would leave.";
+    const std::string when = a->years == 0   ? "this year"
+                             : a->years == 1 ? "1 year"
+                                             : FormatPlain(a->years) + " years";
+    return "Distance " + FormatPlain(a->distance) + ": arrives in " + FormatPlain(a->year) +
+           " (" + when + ")";
+}
+
 std::optional<std::string> SendShips(GameState& st, int destination, std::string_view typed) {
     // The menu lets only an owner in; a dialog left open across a change of hands must not
     // launch from someone else's planet.

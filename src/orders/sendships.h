@@ -27,6 +27,18 @@ struct ShipsCap {
 };
 std::optional<ShipsCap> CapShipsTyped(const GameState& st, std::string_view typed);
 
+// Where a task force sent now to the destination at this position of the list would land, and
+// when: the distance and the year Send gives it. Nothing without a source or a destination.
+struct SendArrival {
+    int distance = 0;
+    int years = 0;
+    Int16 year = 0;
+};
+std::optional<SendArrival> ArrivalFor(const GameState& st, int destination);
+
+// The dialog's line under the destination: "Distance 5: arrives in 4106 (3 years)".
+std::string ArrivalText(const GameState& st, int destination);
+
 // Send: the checks in their order; on success one task force joins TaskForceList, its ships
 // leave the source at once and nothing is returned. On a refusal nothing has changed.
 // destination is the position in the destination list.

@@ -8,6 +8,11 @@
 
 namespace zenthar {
 
+Int16 ArrivalYear(const GameState& st, int from, int to) {
+    return Saturate16(st.CurrentYear +
+                      static_cast<long long>(TravelTime(PlanetDistance(st, from, to))));
+}
+
 LaunchResult LaunchTaskForce(GameState& st, int from, int to, double ships) {
     if (st.TaskForceLast >= kTaskForceSlots - 1) return LaunchResult::ListFull;
     const int k = st.TaskForceLast + 1;
@@ -16,8 +21,7 @@ LaunchResult LaunchTaskForce(GameState& st, int from, int to, double ships) {
     tf.TFNum = k == 0 ? 0 : Saturate16(st.TaskForceList[static_cast<std::size_t>(k - 1)].TFNum + 1LL);
     tf.StartPl = st.planet(from).PlanetId;
     tf.EndPl = st.planet(to).PlanetId;
-    tf.RemTurns = Saturate16(st.CurrentYear + static_cast<long long>(
-                                                  TravelTime(PlanetDistance(st, from, to))));
+    tf.RemTurns = ArrivalYear(st, from, to);
     tf.NumOfShips = Round16(ships);
     PlanetRecord& src = st.planet(from);
     src.Ships = Round16(static_cast<double>(src.Ships) - ships);

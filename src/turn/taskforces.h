@@ -8,6 +8,10 @@ namespace zenthar {
 
 enum class LaunchResult { Launched, ListFull };
 
+// The year a task force launched now from one planet to another lands in: the current year plus
+// half the distance, rounded half up.
+Int16 ArrivalYear(const GameState& st, int from, int to);
+
 // Appends a task force of CurrentPlTurn from one planet to another and takes the ships off the
 // source at once (both rounded half to even). Refused when the list already holds 1001 entries.
 LaunchResult LaunchTaskForce(GameState& st, int from, int to, double ships);

@@ -125,5 +125,38 @@ TEST_F(SendShipsFrmTest, CloseAndEscapeRedrawTheMap) {
     EXPECT_EQ(t.view.mapDraws, 2);
 }
 
+TEST_F(SendShipsFrmTest, TheArrivalLineFollowsTheDestinationAndMatchesWhatSendLaunches) {
+    open(0);
+    QLabel* arrival = child<QLabel>("ArrivalLbl");
+    ASSERT_NE(arrival, nullptr);
+    EXPECT_EQ(to()->currentIndex(), 0);
+    EXPECT_EQ(arrival->text(), "This is the planet the ships would leave.");
+
+    // Chosen by the keyboard, as a player without a mouse would.
+    to()->setFocus();
+    QTest::keyClick(to(), Qt::Key_Down);
+    ASSERT_EQ(to()->currentIndex(), 1);
+    EXPECT_EQ(arrival->text(), "Distance 7: arrives in 4104 (4 years)");
+    QTest::keyClick(to(), Qt::Key_Down);
+    ASSERT_EQ(to()->currentIndex(), 2);
+    EXPECT_EQ(arrival->text(), "Distance 5: arrives in 4103 (3 years)");
+
+    typeShips("4");
+    send();
+    ASSERT_EQ(t.st().TaskForceLast, 0) << lastMessage();
+    EXPECT_EQ(t.st().TaskForceList[0].RemTurns, 4103) << "the line told the year Send gave";
+
+    // One step away is one year; the same spot is this year.
+    t.st().planet(3).XPos = 1;
+    t.st().planet(3).YPos = 1;
+    to()->setCurrentIndex(3);
+    EXPECT_EQ(arrival->text(), "Distance 1: arrives in 4101 (1 year)");
+    t.st().planet(3).XPos = 0;
+    t.st().planet(3).YPos = 0;
+    frm->PlSendCmb_Change();
+    EXPECT_EQ(arrival->text(), "Distance 0: arrives in 4100 (this year)");
+    EXPECT_EQ(frm->height(), frm->sizeHint().height()) << "the line fits the dialog";
+}
+
 }  // namespace
 }  // namespace zenthar::testing
