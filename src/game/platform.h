@@ -90,6 +90,13 @@ public:
 
     int SkipBattleFlag = 0;
     int SkipAllFlag = 0;
+    // The player closed the battle window by its frame: the rest of this year end runs as with
+    // "Skip End Turn Screen" checked (no window, no rounds, no messages) and ends on the summary.
+    int ClosedFlag = 0;
+    void closedByPlayer() {
+        ClosedFlag = 1;
+        SkipAllFlag = 1;
+    }
 };
 
 // ---- the main window, as the engine sees it ------------------------------------------------

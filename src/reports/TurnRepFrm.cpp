@@ -163,6 +163,11 @@ void TurnRepFrm::SkipAllBtn_Click() {
     flags_.SkipAllFlag = 1;
 }
 
+void TurnRepFrm::closeEvent(QCloseEvent* event) {
+    flags_.closedByPlayer();
+    QWidget::closeEvent(event);
+}
+
 void TurnRepFrm::drawLaser(const Laser& laser) {
     laser_ = laser;
     laserShown_ = true;

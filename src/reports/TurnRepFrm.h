@@ -63,6 +63,8 @@ class TurnRepFrm : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // The close box: the rest of this year end is skipped, as the player surely meant.
+    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:

@@ -20,6 +20,12 @@ std::string DefenderName(const GameState& st, const PlanetRecord& planet) {
     return "Empire";
 }
 
+// The battle window, its landing animations and messages: off with "Skip End Turn Screen", and
+// for the rest of the year end once the player closed the window.
+bool ScreensShown(const Game& game) {
+    return !game.st.SkipEndTurnScreen && game.display.ClosedFlag == 0;
+}
+
 bool IsEmpire(int side) {
     return side >= kEmpire;
 }
@@ -47,7 +53,7 @@ Outcome Texts(const std::string& before, const PlanetRecord& planet) {
 // Shows the outcome in the message window (unless the screens are skipped) and ends the
 // report line with it.
 void Announce(Game& game, TurnReport& report, const Outcome& outcome) {
-    if (!game.st.SkipEndTurnScreen) game.display.showMessage(outcome.shown);
+    if (ScreensShown(game)) game.display.showMessage(outcome.shown);
     report.endLine(outcome.reported);
 }
 
@@ -61,7 +67,7 @@ void Reinforce(Game& game, TurnReport& report, const ArrivingTaskForce& arrival,
     report.emptyField();
     report.emptyField();
     planet.Ships = Saturate16(static_cast<long long>(planet.Ships) + ships);
-    if (!st.SkipEndTurnScreen) {
+    if (ScreensShown(game)) {
         game.display.landingAnimation();
         if (!st.SoundsOff) game.display.playSound(Sound::Landing);
     }
@@ -169,7 +175,7 @@ void LandTaskForce(Game& game, TurnReport& report, const ArrivingTaskForce& arri
     if (t < 0 || !CanLand(st, arrival)) return;
     PlanetRecord& planet = st.planet(t);
 
-    if (!st.SkipEndTurnScreen) display.showWindow();
+    if (ScreensShown(game)) display.showWindow();
     display.setPlanet(planet.Name.padded());
     const std::string attacker = AttackerName(st, arrival.side);
     display.setAttacker(attacker);

@@ -86,6 +86,7 @@ bool PassTurnOn(Game& game) {
 
 void BeginYearEnd(Game& game) {
     game.display.SkipAllFlag = game.st.SkipEndTurnScreen ? 1 : 0;
+    game.display.ClosedFlag = 0;
 }
 
 void PlayEmpireTurn(Game& game) {
@@ -175,7 +176,7 @@ void FinishReport(Game& game, TurnReport& report) {
 }
 
 void ShowSummaryIfSkipped(Game& game) {
-    if (!game.st.SkipEndTurnScreen) return;
+    if (!game.st.SkipEndTurnScreen && game.display.ClosedFlag == 0) return;
     game.view.ShowEndTurnSummary();
     game.reportUndo.summaryShown = true;
 }

@@ -87,8 +87,9 @@ void RebelStep(Game& game, TurnReport& report, int i) {
     if (planet.Hostility <= 0 || OwnerOf(st, i) == kEmpire) return;
     if (!Rises(game)) return;
 
-    // A rising is always put on the window, even with the end turn screens skipped.
-    display.showWindow();
+    // A rising is always put on the window, even with the end turn screens skipped; only a
+    // window the player closed stays closed.
+    if (display.ClosedFlag == 0) display.showWindow();
     const std::string owner = st.PlName[static_cast<std::size_t>(RebelOwner(planet))].trimmed();
     display.setDefender(owner);
     display.setPlanet(planet.Name.padded());

@@ -2,10 +2,12 @@
 // saving and loading through the file dialog, and the report windows.
 #include <QTest>
 #include <QTimer>
+#include <tuple>
 
 #include "app/app_fixture.h"
 #include "app/planet_panel.h"
 #include "game/sqlite.h"
+#include "reports/TurnRepFrm.h"
 #include "support/savegame_tools.h"
 #include "turn/taskforces.h"
 
@@ -279,6 +281,54 @@ TEST_F(CommandsTest, EndTurnReportOpensOneFreshSummaryWindow) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->inherits("zenthar::ui::DispTurnSumFrm") && w->isVisible()) ++open;
     EXPECT_EQ(open, 1);
+}
+
+TEST_F(CommandsTest, ClosingTheBattleWindowByItsFrameSkipsTheRestOfTheYearEnd) {
+    startShown();
+    twoPlayers();
+    // Three of Ann's fleets land at the coming year end: two battles at planet 3, one landing.
+    for (const auto& [from, to, ships] : {std::tuple{0, 3, 6}, {2, 3, 2}, {0, 2, 5}}) {
+        ASSERT_EQ(LaunchTaskForce(st(), from, to, ships), LaunchResult::Launched);
+        st().TaskForceList[static_cast<std::size_t>(st().TaskForceLast)].RemTurns =
+            static_cast<Int16>(st().CurrentYear + 1);
+    }
+    const int year = st().CurrentYear;
+    window->turnDisplay().setTimeScale(0.01);
+    ui::TurnRepFrm& battle = window->turnDisplay().window();
+
+    int closes = 0, messagesBefore = 0, messagesAfter = 0, shownAfter = 0;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        const bool closed = window->turnDisplay().ClosedFlag != 0;
+        if (auto* dlg = qobject_cast<ui::DispInfoDlg*>(QApplication::activeModalWidget())) {
+            ++(closed ? messagesAfter : messagesBefore);
+            dlg->OKButton->click();
+        } else if (battle.isVisible()) {
+            if (closed) ++shownAfter;
+            // The first round is on the screen: the player closes the window by its frame.
+            if (!closed && battle.AttShipsLbl->isVisible()) {
+                ++closes;
+                battle.close();
+            }
+        }
+    });
+    watcher.start(1);
+    window->EndTurnItem_Click();  // Ann
+    window->EndTurnItem_Click();  // Bob: the year ends
+    watcher.stop();
+
+    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(messagesAfter, 0) << "no message after the window was closed";
+    EXPECT_EQ(shownAfter, 0) << "the window did not come back this year end";
+    EXPECT_FALSE(battle.isVisible());
+    EXPECT_EQ(st().CurrentYear, year + 1);
+    EXPECT_EQ(st().CurrentPlTurn, 0) << "the year end went on to its end";
+    EXPECT_FALSE(st().SkipEndTurnScreen);
+    EXPECT_FALSE(child<QAction>("SkipETDispItem")->isChecked());
+    int summaries = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->inherits("zenthar::ui::DispTurnSumFrm") && w->isVisible()) ++summaries;
+    EXPECT_EQ(summaries, 1) << "the summary shows what the closed window did not";
 }
 
 }  // namespace

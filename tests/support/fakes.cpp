@@ -32,6 +32,11 @@ std::vector<std::string> ScriptedDialogs::texts() const {
     return out;
 }
 
+void RecordingDisplay::showWindow() {
+    log.push_back("showWindow");
+    if (count("showWindow") == closeAtShowWindow) closedByPlayer();
+}
+
 void RecordingDisplay::battleRound(int r, int a, int d) {
     log.push_back("battleRound " + std::to_string(r) + " " + std::to_string(a) + " " + std::to_string(d));
     if (pressSkipBattleAfterRounds >= 0 && r + 1 >= pressSkipBattleAfterRounds) SkipBattleFlag = 1;

@@ -45,7 +45,7 @@ private:
 // Writes one line per call ("showWindow", "setAttacker Empire", "battleRound 0 7 3", ...).
 class RecordingDisplay : public TurnDisplay {
 public:
-    void showWindow() override { log.push_back("showWindow"); }
+    void showWindow() override;
     void hideWindow() override { log.push_back("hideWindow"); }
     void setPlanet(const std::string& n) override { log.push_back("setPlanet " + n); }
     void setAttacker(const std::string& n) override { log.push_back("setAttacker " + n); }
@@ -64,6 +64,8 @@ public:
     // Skip flags the "user" presses when a given log line is reached (e.g. press Skip Battle
     // after the first round).
     int pressSkipBattleAfterRounds = -1;
+    // The player closes the battle window by its frame as soon as it rises this many times.
+    int closeAtShowWindow = -1;
     std::vector<std::string> log;
     std::vector<std::string> messages;
     std::vector<Sound> sounds;

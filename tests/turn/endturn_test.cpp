@@ -210,6 +210,47 @@ TEST_F(EndTurnTest, SkippedScreensShowNothingYetEveryLineIsWrittenAndTheSummaryO
     EXPECT_EQ(t.view.summaries, 1);
 }
 
+TEST(EndTurnClosedWindow, ClosingTheBattleWindowSkipsTheRestOfTheYearEndButNoReportLine) {
+    // Ann attacks Vega and reinforces her second planet; every rising the dice allow happens.
+    auto play = [](TestGame& t, int closeAt) {
+        GalaxyBuilder(t.game).players({"Ann"}).skill(1)
+            .planet(0, 1, 1).owner(0).home().ships(20).production(4, 20).hostility(3)
+            .planet(1, 4, 1).owner(0).ships(5).production(2, 9).hostility(3)
+            .planet(2, 20, 20).ships(3).production(2, 2).build();
+        t.random.setFallback(0.0);
+        t.st().SoundsOff = false;
+        FillCrt(t.st(), 50);
+        AddTaskForce(t.game, 0, 0, 2, 8, 4101);
+        AddTaskForce(t.game, 0, 0, 1, 4, 4101);
+        t.display.closeAtShowWindow = closeAt;
+        EndTurn(t.game);
+    };
+    TestGame open, closed;
+    play(open, -1);
+    play(closed, 1);
+
+    EXPECT_GT(open.display.count("showWindow"), 2) << "two landings and a rising rise it";
+    EXPECT_GT(open.display.count("showMessage"), 0);
+    EXPECT_EQ(closed.display.count("showWindow"), 1) << "a closed window stays closed";
+    for (const char* shown : {"landingAnimation", "battleRound", "rebelRound", "showMessage"})
+        EXPECT_EQ(closed.display.count(shown), 0) << shown;
+    EXPECT_TRUE(closed.display.sounds.empty());
+    EXPECT_EQ(closed.view.summaries, 1) << "the summary tells what the window did not";
+    EXPECT_EQ(open.view.summaries, 0);
+    // Only the display differs: the game and its report are the same.
+    EXPECT_EQ(ReportLines(closed.game.ReportFile()), ReportLines(open.game.ReportFile()));
+    EXPECT_EQ(DescribeWholeState(closed.st()), DescribeWholeState(open.st()));
+    EXPECT_FALSE(closed.st().SkipEndTurnScreen) << "the menu switch is the player's, untouched";
+
+    // The next year end shows its window again.
+    closed.display.log.clear();
+    closed.display.closeAtShowWindow = -1;
+    EndTurn(closed.game);
+    EXPECT_GT(closed.display.count("showWindow"), 0);
+    EXPECT_EQ(closed.display.ClosedFlag, 0);
+    EXPECT_EQ(closed.display.SkipAllFlag, 0);
+}
+
 TEST_F(EndTurnTest, WithoutAGameEndTurnDoesNothing) {
     t.st().TaskForceLast = 0;
     t.st().TaskForceList[0].NumOfShips = 3;
