@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <tuple>
+#include <vector>
 
 namespace zenthar::ui {
 
@@ -26,8 +28,83 @@ constexpr std::array<QRgb, 16> kStarPalette = {
 GalaxyMap::GalaxyMap(QWidget* parent) : QWidget(parent) {
     // Every pixel is painted from the star layer: nothing to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // Arrow keys scroll the map once it has been clicked.
-    setFocusPolicy(Qt::ClickFocus);
+    // Tab reaches the map; there the arrow keys scroll and Tab walks the planets.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Galaxy map"));
+}
+
+bool GalaxyMap::hasPlanets() const {
+    return st_ != nullptr && st_->GameActive && st_->PlanetsNum > 0;
+}
+
+int GalaxyMap::nextPlanet(int from, bool forward) const {
+    if (!hasPlanets()) return -1;
+    const int count = std::clamp(st_->PlanetsNum, 0, kPlanetSlots);
+    std::vector<int> order(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) order[static_cast<std::size_t>(i)] = i;
+    auto place = [this](int i) {
+        const PlanetRecord& p = st_->planet(i);
+        return std::tuple(p.YPos, p.XPos, i);
+    };
+    std::sort(order.begin(), order.end(), [&](int a, int b) { return place(a) < place(b); });
+    const auto at = std::find(order.begin(), order.end(), from);
+    if (at == order.end()) return forward ? order.front() : order.back();
+    const auto n = static_cast<std::ptrdiff_t>(order.size());
+    const std::ptrdiff_t k = ((at - order.begin()) + (forward ? 1 : -1) + n) % n;
+    return order[static_cast<std::size_t>(k)];
+}
+
+void GalaxyMap::setFocusedPlanet(int i) {
+    if (i == focused_) return;
+    updateFocusMark();
+    focused_ = i;
+    const bool known = st_ != nullptr && i >= 0 && i < kPlanetSlots;
+    setAccessibleDescription(known ? QString::fromStdString(st_->planet(i).Name.trimmed())
+                                   : QString());
+    updateFocusMark();
+}
+
+// A ring round the image and its name, clear of both, kept inside the map.
+QRect GalaxyMap::focusMarkRect() const {
+    for (const Item& item : items_)
+        if (item.index == focused_)
+            return itemArea(item).adjusted(-3, -3, 3, 2).intersected(rect().adjusted(1, 1, -1, -1));
+    return {};
+}
+
+void GalaxyMap::updateFocusMark() {
+    if (const QRect r = focusMarkRect(); !r.isEmpty()) update(r.adjusted(-2, -2, 2, 2));
+}
+
+bool GalaxyMap::event(QEvent* event) {
+    // Tab and Shift+Tab walk the planets instead of leaving the map.
+    if (event->type() == QEvent::KeyPress && hasPlanets()) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool tab = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
+        const bool backtab = key->key() == Qt::Key_Backtab ||
+                             (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier));
+        if ((tab || backtab) && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            const int start = focused_ >= 0 ? focused_ : st_->SelectedPlanet;
+            const int next = nextPlanet(start, tab);
+            setFocusedPlanet(next);
+            emit planetFocused(next);
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+void GalaxyMap::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (focused_ < 0 && hasPlanets() && st_->validPlanet(st_->SelectedPlanet))
+        setFocusedPlanet(st_->SelectedPlanet);
+    updateFocusMark();
+}
+
+void GalaxyMap::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    updateFocusMark();
 }
 
 void GalaxyMap::setState(const GameState* st) {
@@ -68,6 +145,7 @@ void GalaxyMap::DrawGalaxyMap(GameState& st, int hv, int vv) {
     // are the same at every scroll position.
     QRegion dirty;
     for (const Item& item : items_) dirty += itemArea(item);
+    dirty += focusMarkRect().adjusted(-2, -2, 2, 2);
     items_.clear();
 
     const double cm = pxPerCm();
@@ -92,6 +170,7 @@ void GalaxyMap::DrawGalaxyMap(GameState& st, int hv, int vv) {
         items_.push_back(std::move(item));
         planet.OnMap = -1;
     }
+    dirty += focusMarkRect().adjusted(-2, -2, 2, 2);
     update(dirty);
 }
 
@@ -154,6 +233,14 @@ void GalaxyMap::paintEvent(QPaintEvent* event) {
     for (const Item& item : items_)
         if (!item.pixmap.isNull() && exposed.intersects(item.image))
             p.drawPixmap(item.image.topLeft(), item.pixmap);
+
+    if (const QRect mark = focusMarkRect(); hasFocus() && !mark.isEmpty()) {
+        QPen pen(palette().color(QPalette::Highlight).lighter(150), 2, Qt::DashLine);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.drawRoundedRect(QRectF(mark).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+    }
 }
 
 QRect GalaxyMap::imageRect(int i) const {
@@ -221,6 +308,16 @@ void GalaxyMap::keyPressEvent(QKeyEvent* event) {
             break;
         case Qt::Key_PageDown:
             emit scrollRequested(0, 5);
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            // The keyboard's click on the planet it is on.
+            if (focused_ < 0 || !hasPlanets() || focused_ >= st_->PlanetsNum) {
+                QWidget::keyPressEvent(event);
+                return;
+            }
+            emit System1_Click(focused_);
             break;
         default:
             QWidget::keyPressEvent(event);

@@ -50,6 +50,13 @@ class GalaxyMap : public QWidget {
     int imageAt(QPoint pos) const;
     int shownCount() const { return static_cast<int>(items_.size()); }
 
+    // The planet the keyboard is on (Tab and Shift+Tab move it, Enter or Space click it), or -1.
+    int focusedPlanet() const { return focused_; }
+    void setFocusedPlanet(int i);
+    // The next planet from `from` in reading order (top to bottom, left to right): every planet
+    // is reached, not just those in view. -1 without a game.
+    int nextPlanet(int from, bool forward) const;
+
   signals:
     void System1_Click(int index);
     void System1_DblClick(int index);
@@ -57,6 +64,8 @@ class GalaxyMap : public QWidget {
     void scrollRequested(int horizontalSteps, int verticalSteps);
     // The inner area of the window changed size.
     void resized();
+    // The keyboard moved onto a planet, which may be out of view.
+    void planetFocused(int index);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -65,6 +74,9 @@ class GalaxyMap : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -83,6 +95,9 @@ class GalaxyMap : public QWidget {
     // Where an item paints: its image with its name below.
     static QRect itemArea(const Item& item);
     const QPixmap& starLayer();
+    bool hasPlanets() const;
+    void updateFocusMark();
+    QRect focusMarkRect() const;
 
     const GameState* st_ = nullptr;
     IconCache icons_;
@@ -92,6 +107,7 @@ class GalaxyMap : public QWidget {
     bool starsDirty_ = true;
     int pressedImage_ = -1;
     int wheelRemainder_ = 0;
+    int focused_ = -1;
 };
 
 }  // namespace zenthar::ui

@@ -128,6 +128,9 @@ void Zenthar::createControls() {
     connect(map_, &GalaxyMap::System1_Click, this, &Zenthar::System1_Click);
     connect(map_, &GalaxyMap::System1_DblClick, this, &Zenthar::System1_DblClick);
     connect(map_, &GalaxyMap::resized, this, &Zenthar::Form_Resize);
+    connect(map_, &GalaxyMap::planetFocused, this, [this](int i) {
+        if (!map_->imageShown(i)) scrollToPlanet(i);
+    });
     connect(map_, &GalaxyMap::scrollRequested, this, [this](int across, int down) {
         if (across != 0) HorizScrl->setValue(HorizScrl->value() + across);
         if (down != 0) VertScrl->setValue(VertScrl->value() + down);
@@ -356,6 +359,7 @@ void Zenthar::ShowPlanetInfo(int p, bool scroll) {
     if (p < 0 || p >= kPlanetSlots) return;
     GameState& st = game_.st;
     st.SelectedPlanet = static_cast<Int16>(p);
+    map_->setFocusedPlanet(p);
     const PlanetPanelText text = PlanetPanelFor(st, p);
     const double dpr = devicePixelRatioF();
     IconCache& icons = panelIcons_;
@@ -397,6 +401,7 @@ void Zenthar::ShowLoadedGame() {
     DrawGalaxyMap();
     zenthar::ShowTurnStatus(game_, true);
     showPanel(true);
+    map_->setFocus(Qt::OtherFocusReason);
 }
 
 void Zenthar::showPanel(bool visible) {

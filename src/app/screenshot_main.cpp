@@ -2,13 +2,14 @@
 // a picture of it, with one of its menus open or one of its windows on top, so every window can
 // be looked at without playing to it.
 //   zenthar-screenshot OUT.png [VIEW[@MS]] [WIDTHxHEIGHT] [X,Y,W,H: only this part, twice as large]
-// VIEW is main, longname, empty, a menu (file, orders, reports, tools, options, help) or a window (newgame,
+// VIEW is main, longname, keyboard, empty, a menu (file, orders, reports, tools, options, help) or a window (newgame,
 // question, open, save, sendships, production, battle, landing, summary, prodsum, owning, fleets,
 // find, browser, about) or the start-up message nofolder; MS is how long to wait before taking the
 // picture (the battle runs in real time).
 #include <unistd.h>
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -253,6 +254,11 @@ int main(int argc, char** argv) {
                     if (QMenu* sub = window.findChild<QMenu*>("OptionsItem"))
                         menu->setActiveAction(sub->menuAction());
             }
+        }
+        // "keyboard" is the main window after one Tab on the map: the focus mark.
+        if (view == "keyboard") {
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QApplication::sendEvent(&window.galaxyMap(), &tab);
         }
         QTimer::singleShot(delayMs, &window, takePicture);
     });

@@ -331,5 +331,69 @@ TEST_F(CommandsTest, ClosingTheBattleWindowByItsFrameSkipsTheRestOfTheYearEnd) {
     EXPECT_EQ(summaries, 1) << "the summary shows what the closed window did not";
 }
 
+TEST_F(CommandsTest, TheKeyboardWalksThePlanetsAndItsChoiceReachesThePanelAndTheOrders) {
+    startShown();
+    twoPlayers();
+    window->activateWindow();
+    QApplication::processEvents();
+    EXPECT_TRUE(map().hasFocus()) << "a game starts with the keyboard on the map";
+    EXPECT_EQ(map().focusedPlanet(), 0) << "on the player's capital";
+
+    // Reading order: Bob's capital (y 7), Ann's capital (12), her second planet (14), planet 3.
+    QTest::keyClick(&map(), Qt::Key_Tab);
+    EXPECT_EQ(map().focusedPlanet(), 2);
+    EXPECT_EQ(st().SelectedPlanet, 0) << "moving the mark selects nothing yet";
+    QTest::keyClick(&map(), Qt::Key_Return);
+    EXPECT_EQ(st().SelectedPlanet, 2);
+    EXPECT_EQ(text("CurShipsLbl"), "Ships: 10");
+
+    // F2 and Ctrl+I act on the planet chosen by the keyboard.
+    QString from;
+    onNextModal([&from](QWidget* dlg) {
+        from = in<QLabel>(dlg, "FromPlLbl")->text();
+        in<QPushButton>(dlg, "CancelBtn")->click();
+    });
+    QTest::keyClick(window.get(), Qt::Key_F2);
+    EXPECT_EQ(opened, (std::vector<QString>{"SendShipsFrm"}));
+    EXPECT_EQ(from.toStdString(), st().planet(2).Name.trimmed());
+    window->activateWindow();
+    QApplication::processEvents();
+    EXPECT_TRUE(map().hasFocus()) << "back on the map after the dialog";
+    answers.push_back(Answer::Yes);
+    QTest::keyClick(window.get(), Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(asked.size(), 1u);
+    EXPECT_EQ(st().planet(2).Production, 4);
+
+    // Shift+Tab goes back and round; a planet out of view is scrolled to.
+    QTest::keyClick(&map(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(map().focusedPlanet(), 0);
+    QTest::keyClick(&map(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(map().focusedPlanet(), 1);
+    EXPECT_EQ(horiz()->value(), 0) << "Bob's capital at x 4 came into view";
+    EXPECT_TRUE(map().imageShown(1));
+    QTest::keyClick(&map(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(map().focusedPlanet(), 3) << "from the first planet back to the last";
+    QTest::keyClick(&map(), Qt::Key_Tab);
+    EXPECT_EQ(map().focusedPlanet(), 1) << "and forward round to the first";
+    QTest::keyClick(&map(), Qt::Key_Space);
+    EXPECT_EQ(st().SelectedPlanet, 1);
+    EXPECT_TRUE(map().hasFocus()) << "Tab never left the map";
+
+    // The mark is drawn round the planet while the map has the keyboard.
+    const QRect image = map().imageRect(1);
+    const QImage marked = map().grab().toImage();
+    map().clearFocus();
+    QApplication::processEvents();
+    const QImage plain = map().grab().toImage();
+    const qreal r = marked.devicePixelRatio();
+    int changed = 0;
+    for (int y = image.top(); y <= image.bottom(); ++y)
+        for (int x = image.left() - 6; x < image.left(); ++x) {
+            const QPoint at = QPointF(x * r, y * r).toPoint();
+            if (marked.pixel(at) != plain.pixel(at)) ++changed;
+        }
+    EXPECT_GT(changed, 8) << "a dashed ring left of the image";
+}
+
 }  // namespace
 }  // namespace zenthar::testing
