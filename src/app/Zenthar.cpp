@@ -176,6 +176,7 @@ void Zenthar::createControls() {
 
     CurPlanetPct = new QLabel(map_);
     CurPlanetPct->setObjectName(QStringLiteral("CurPlanetPct"));
+    CurPlanetPct->setAccessibleName(QStringLiteral("Kind of planet"));
     CurPlanetPct->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     CurPlanetPct->setLineWidth(kPictureFrame);
     CurPlanetPct->setAlignment(Qt::AlignCenter);
@@ -189,6 +190,7 @@ void Zenthar::createControls() {
 
     CurPlayerSimPct = new QLabel(map_);
     CurPlayerSimPct->setObjectName(QStringLiteral("CurPlayerSimPct"));
+    CurPlayerSimPct->setAccessibleName(QStringLiteral("Owner's symbol"));
     CurPlayerSimPct->setAlignment(Qt::AlignCenter);
     CurPlayerSimPct->hide();
 }
@@ -366,6 +368,8 @@ void Zenthar::ShowPlanetInfo(int p, bool scroll) {
     icons.setFolder(folders_.program);
     CurPlayerSimPct->setPixmap(icons.pixmap(text.ownerIcon, CurPlayerSimPct->width(), dpr));
     CurPlanetPct->setPixmap(icons.pixmap(text.kindIcon, GalaxyMap::kImageSize, dpr));
+    CurPlanetPct->setAccessibleDescription(QString::fromStdString(text.kindIcon));
+    CurPlayerSimPct->setAccessibleDescription(QString::fromStdString(text.ownerIcon));
     const QString name = QString::fromStdString(Trim(text.name));
     CurPlNameLbl->setAccessibleName(name);
     CurPlNameLbl->setToolTip(name);

@@ -24,6 +24,7 @@ IntBrowserDlg::IntBrowserDlg(const std::filesystem::path& iniFile, QWidget* pare
     auto* prompt = new QLabel("Program that shows the Help screen:", this);
     IntBrowserTxt = new QLineEdit(this);
     IntBrowserTxt->setObjectName("IntBrowserTxt");
+    IntBrowserTxt->setAccessibleName("Internet Browser Location");
     IntBrowserTxt->setMinimumWidth(380);
     IntBrowserTxt->setPlaceholderText(QString("not set: %1 is used").arg(kDefaultBrowser));
     auto* hint = new QLabel(

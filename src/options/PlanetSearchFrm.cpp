@@ -23,6 +23,7 @@ PlanetSearchFrm::PlanetSearchFrm(zenthar::Game& game, QWidget* parent)
     Label1->setGeometry(tw(360), tw(360), tw(3000), tw(285));
     PlSearchCmb = new QComboBox(this);
     PlSearchCmb->setObjectName("PlSearchCmb");
+    Label1->setBuddy(PlSearchCmb);
     // A list to pick from: what is chosen is always a stored name, blanks and all.
     PlSearchCmb->setEditable(false);
     PlSearchCmb->setMaxVisibleItems(16);

@@ -44,6 +44,7 @@ QLabel* textLabel(QWidget* parent, const char* name, int pointSize, bool bold,
 frmSplash::frmSplash(const std::filesystem::path& programFolder, QWidget* parent)
     : QWidget(parent, Qt::Dialog) {
     setObjectName("frmSplash");
+    setAccessibleName("About Zenthar");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString());
     setFocusPolicy(Qt::StrongFocus);
@@ -61,6 +62,7 @@ frmSplash::frmSplash(const std::filesystem::path& programFolder, QWidget* parent
 
     imgLogo = new QLabel(Frame1);
     imgLogo->setObjectName("imgLogo");
+    imgLogo->setAccessibleName("Zenthar");
     imgLogo->setFixedSize(64, 64);
     imgLogo->setStyleSheet("background: transparent;");
     imgLogo->setAttribute(Qt::WA_NoMousePropagation);

@@ -52,6 +52,7 @@ void OwningMapFrm::Form_Load() {
         symbol->setPixmap(icon.pixmap(QSize(kSymbolPixels, kSymbolPixels)));
         symbol->setToolTip(QString::fromStdString(st.planet(i).Name.trimmed()));
         symbol->setCursor(Qt::PointingHandCursor);
+        MakeKeyboardPicture(symbol, QString::fromStdString(st.planet(i).Name.trimmed()));
         symbol->installEventFilter(this);
         PlayerSimPct.push_back(symbol);
     }
@@ -171,6 +172,11 @@ bool OwningMapFrm::eventFilter(QObject* watched, QEvent* event) {
     if (!label) return QDialog::eventFilter(watched, event);
     if (event->type() == QEvent::MouseButtonPress) {
         pressedOn_ = label;
+        return true;
+    }
+    if (IsKeyClick(event)) {
+        for (std::size_t i = 0; i < PlayerSimPct.size(); ++i)
+            if (PlayerSimPct[i] == label) PlayerSimPct_Click(static_cast<int>(i));
         return true;
     }
     if (event->type() == QEvent::MouseButtonRelease) {

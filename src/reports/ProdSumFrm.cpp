@@ -2,6 +2,7 @@
 #include "reports/ProdSumFrm.h"
 
 #include <QLineEdit>
+#include <array>
 #include <QPushButton>
 
 #include "reports/production_totals.h"
@@ -43,7 +44,10 @@ ProdSumFrm::ProdSumFrm(zenthar::Game& game, QWidget* parent) : QDialog(parent), 
     Text3->setText("Total Production");
     Text4 = cell("Text4", kGreen, 7200, 360, 1575, 285);
     Text4->setText("Number of Fleets");
-    for (QLineEdit* heading : {Text1, Text2, Text3, Text4}) heading->setCursorPosition(0);
+    for (QLineEdit* heading : {Text1, Text2, Text3, Text4}) {
+        heading->setCursorPosition(0);
+        heading->setAccessibleName(heading->text());
+    }
 
     for (int r = 0; r < kRows; ++r) {
         const int top = 840 + 360 * r;
@@ -53,6 +57,11 @@ ProdSumFrm::ProdSumFrm(zenthar::Game& game, QWidget* parent) : QDialog(parent), 
         PlOwnedLbl[i] = cell(qPrintable("PlOwnedLbl_" + n), kYellow, 3720, top, 1335, 285);
         TotProdLbLl[i] = cell(qPrintable("TotProdLbLl_" + n), kYellow, 5520, top, 1335, 285);
         NumOfFleetfLbl[i] = cell(qPrintable("NumOfFleetfLbl_" + n), kYellow, 7200, top, 1335, 375);
+        int column = 0;
+        for (QLineEdit* c : {PlNameLbl[i], PlOwnedLbl[i], TotProdLbLl[i], NumOfFleetfLbl[i]}) {
+            const QLineEdit* heading = std::array{Text1, Text2, Text3, Text4}[column++];
+            c->setAccessibleName(heading->text() + ", row " + QString::number(r + 1));
+        }
         // Rows 2 to 4 stay hidden until a player fills them.
         if (r >= 2)
             for (QLineEdit* c : {PlNameLbl[i], PlOwnedLbl[i], TotProdLbLl[i], NumOfFleetfLbl[i]})

@@ -33,6 +33,7 @@ TurnRepFrm::TurnRepFrm(TurnDisplay& flags, const std::filesystem::path& programF
     setObjectName("TurnRepFrm");
 
     Image1 = picture("Image1", programFolder / "image1.png");
+    Image1->setAccessibleName("The planet");
     ShipBlownUpImg = picture("ShipBlownUpImg", programFolder / "blownup.png");
     SkimmerImg = picture("SkimmerImg", programFolder / "skimmer.png");
     TrackerImg = picture("TrackerImg", programFolder / "tracker.png");

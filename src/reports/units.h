@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QFont>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QWidget>
 #include <cmath>
 
@@ -28,6 +30,22 @@ inline void UseDialogFont(QWidget* dialog) {
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
     dialog->setFont(font);
+}
+
+// A picture the player clicks is a control as well: Tab reaches it, a ring shows where the
+// keyboard is, and Space or Enter count as its click (see IsKeyClick).
+inline void MakeKeyboardPicture(QLabel* picture, const QString& name) {
+    picture->setFocusPolicy(Qt::StrongFocus);
+    picture->setAccessibleName(name);
+    picture->setStyleSheet(QStringLiteral(
+        "QLabel:focus { border: 2px solid palette(highlight); border-radius: 3px; }"));
+}
+
+// Space, Enter or Return pressed on a keyboard picture.
+inline bool IsKeyClick(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 }  // namespace zenthar::ui

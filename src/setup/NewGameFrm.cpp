@@ -85,6 +85,8 @@ void NewGameFrm::buildControls() {
     place(Label2_, 360, 720, 1695, 255);
     StarsNumberEdt_ = named(new QLineEdit("26", this), "StarsNumberEdt");
     place(StarsNumberEdt_, 2160, 720, 495, 285);
+    Label1_->setBuddy(PlayerNumCmb_);
+    Label2_->setBuddy(StarsNumberEdt_);
 
     Frame1_ = named(new QGroupBox("Game Type", this), "Frame1");
     place(Frame1_, 6120, 240, 1575, 1095);
@@ -108,14 +110,17 @@ void NewGameFrm::buildControls() {
         // A name holds 40 characters: refuse the 41st as it is typed rather than cut it unseen.
         PlayerEdt_[slot]->setMaxLength(40);
         place(PlayerEdt_[slot], 360, top, kNameWidth, 285);
+        PlayerEdt_[slot]->setAccessibleName("Player's Name " + QString::number(k + 1));
         HomePlanet_[slot] = named(new QComboBox(this), "HomePlanet" + index);
         HomePlanet_[slot]->setMaxVisibleItems(15);
         place(HomePlanet_[slot], kHomeLeft, top, kHomeWidth, 300);
+        HomePlanet_[slot]->setAccessibleName("Home Planet " + QString::number(k + 1));
         PlayerSimbol_[slot] = named(new QLabel(this), "PlayerSimbol" + index);
         PlayerSimbol_[slot]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         PlayerSimbol_[slot]->setAlignment(Qt::AlignCenter);
         PlayerSimbol_[slot]->setCursor(Qt::PointingHandCursor);
         PlayerSimbol_[slot]->setToolTip("Click to choose another symbol");
+        MakeKeyboardPicture(PlayerSimbol_[slot], "Player's Symbol " + QString::number(k + 1));
         PlayerSimbol_[slot]->installEventFilter(this);
         // A touch larger than the old 375 twips so the icon is not squeezed.
         PlayerSimbol_[slot]->setGeometry(twips(kSymbolLeft, top - 60, 420, 420));
@@ -125,6 +130,7 @@ void NewGameFrm::buildControls() {
     place(Label5_, 360, 3600, 1695, 255);
     SkillCmb_ = named(new QComboBox(this), "SkillCmb");
     place(SkillCmb_, 2160, 3600, 1455, 300);
+    Label5_->setBuddy(SkillCmb_);
 
     OkBtn_ = named(new QPushButton("Ok", this), "OkBtn");
     OkBtn_->setDefault(true);
@@ -183,7 +189,7 @@ void NewGameFrm::showSymbol(int index) {
     if (!icon.isNull() && side > 0)
         icon = icon.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     picture->setPixmap(icon);
-    picture->setAccessibleName(FromText(name));
+    picture->setAccessibleDescription(FromText(name));
 }
 
 void NewGameFrm::PlayerNumCmb_LostFocus() {
@@ -252,8 +258,8 @@ bool NewGameFrm::eventFilter(QObject* watched, QEvent* event) {
         StarsNumberEdt_LostFocus();
     } else if (watched == PlayerNumCmb_ && PlayerMovedOn(event)) {
         PlayerNumCmb_LostFocus();
-    } else if (event->type() == QEvent::MouseButtonRelease &&
-               static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    } else if (IsKeyClick(event) || (event->type() == QEvent::MouseButtonRelease &&
+                                     static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)) {
         for (int k = 0; k < 4; ++k)
             if (watched == PlayerSimbol_[static_cast<std::size_t>(k)]) {
                 PlayerSimbol_Click(k);

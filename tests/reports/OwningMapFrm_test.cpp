@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 
 #include "reports/units.h"
 #include "support/galaxy_builder.h"
+#include "support/widgets.h"
 
 namespace zenthar::testing {
 namespace {
@@ -136,6 +138,20 @@ TEST_F(OwningMapTest, EscAndABackgroundClickKeepTheSelectionASymbolClickSelects)
     EXPECT_EQ(w.result(), QDialog::Accepted);
     EXPECT_EQ(t.st().SelectedPlanet, 3);
     EXPECT_EQ(t.view.mapDraws, 2) << "the main window redraws after the map has closed";
+}
+
+TEST_F(OwningMapTest, TheKeyboardPicksAPlanetWithTabAndEnter) {
+    OwningMapFrm w(t.game, nullptr);
+    ShowActive(&w);
+    w.PlayerSimPct[0]->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w.PlayerSimPct[0], Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), w.PlayerSimPct[1]);
+    EXPECT_EQ(w.PlayerSimPct[1]->accessibleName().toStdString(), t.st().planet(1).Name.trimmed());
+    QTest::keyClick(w.PlayerSimPct[1], Qt::Key_A);
+    EXPECT_TRUE(w.isVisible()) << "other keys change nothing";
+    QTest::keyClick(w.PlayerSimPct[1], Qt::Key_Return);
+    EXPECT_EQ(w.result(), QDialog::Accepted);
+    EXPECT_EQ(t.st().SelectedPlanet, 1);
 }
 
 TEST_F(OwningMapTest, FleetsModeDrawsTheCurrentPlayersTaskForcesAndTurnsTheNamesGreen) {

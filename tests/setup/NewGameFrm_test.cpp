@@ -110,7 +110,32 @@ TEST_F(NewGameFrmTest, SymbolClicksStepRoundTheCycle) {
     EXPECT_EQ(frm->symbols()[0], "shipvert.ico");
     QTest::mouseClick(symbol(3), Qt::LeftButton);
     EXPECT_EQ(frm->symbols()[3], "shipvert.ico");
-    EXPECT_EQ(symbol(3)->accessibleName(), "shipvert.ico");
+    EXPECT_EQ(symbol(3)->accessibleDescription(), "shipvert.ico");
+}
+
+TEST_F(NewGameFrmTest, TheSymbolsAreReachedWithTabAndChangedWithSpaceOrEnter) {
+    name(0)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(name(0), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), home(0));
+    QTest::keyClick(home(0), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), symbol(0));
+    EXPECT_EQ(symbol(0)->accessibleName(), "Player's Symbol 1");
+
+    QTest::keyClick(symbol(0), Qt::Key_Space);
+    EXPECT_EQ(frm->symbols()[0], "mac.ico");
+    EXPECT_EQ(symbol(0)->accessibleDescription(), "mac.ico");
+    // Enter changes the symbol and does not press the default Ok button.
+    QTest::keyClick(symbol(0), Qt::Key_Return);
+    EXPECT_NE(frm->symbols()[0], "mac.ico");
+    EXPECT_TRUE(frm->isVisible());
+    EXPECT_TRUE(t.dialogs.asked.empty()) << lastMessage();
+    const std::string before = frm->symbols()[0];
+    QTest::keyClick(symbol(0), Qt::Key_A);
+    EXPECT_EQ(frm->symbols()[0], before) << "other keys change nothing";
+
+    // On to the next row: its name box is off for a one-player game, so its list.
+    QTest::keyClick(symbol(0), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), home(1));
 }
 
 TEST_F(NewGameFrmTest, PlanetsFieldIsCheckedWhenLeft) {

@@ -1,0 +1,182 @@
+// Every control of every window has a name a screen reader can say, and every window opens
+// from the keyboard: each menu command by its shortcut, with and without a game.
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+#include <set>
+
+#include "app/app_fixture.h"
+#include "options/inifile.h"
+#include "reports/TurnRepFrm.h"
+
+namespace zenthar::testing {
+namespace {
+
+// The controls under root a screen reader would name nothing: anything the keyboard can reach,
+// any button, and any picture.
+std::string Unnamed(QWidget* root) {
+    QStringList missing;
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* w : widgets) {
+        if (w != root && !w->isVisibleTo(root)) continue;
+        auto* label = qobject_cast<QLabel*>(w);
+        const bool picture = label != nullptr && !label->pixmap().isNull();
+        const bool control = w->focusPolicy() != Qt::NoFocus ||
+                             qobject_cast<QAbstractButton*>(w) != nullptr || picture;
+        // A combo box's own line edit and the viewports of scroll areas speak for their owner.
+        if (!control || qobject_cast<QComboBox*>(w->parentWidget()) != nullptr ||
+            w->objectName() == "qt_scrollarea_viewport")
+            continue;
+        // A list or a field is named by itself or by its label, never by what it holds.
+        bool labelled = !w->accessibleName().isEmpty();
+        for (const QLabel* l : w->window()->findChildren<QLabel*>())
+            labelled = labelled || l->buddy() == w;
+        const bool holdsText = qobject_cast<QComboBox*>(w) != nullptr ||
+                               (qobject_cast<QLineEdit*>(w) != nullptr && !labelled);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        if (a == nullptr || a->text(QAccessible::Name).trimmed().isEmpty() ||
+            (holdsText && !labelled))
+            missing << (w->objectName().isEmpty() ? QString("(no name)") : w->objectName()) +
+                           " " + w->metaObject()->className();
+    }
+    return missing.join(", ").toStdString();
+}
+
+class KeyboardTest : public AppTest {
+  protected:
+    void game() {
+        // clang-format off
+        galaxy().players({"Ann", "Bob"})
+            .planet(0, 20, 12).owner(0).home().ships(30).production(3, 6)
+            .planet(1, 4, 7).owner(1).home().ships(25)
+            .planet(2, 23, 14).owner(0).ships(10).production(3, 6)
+            .planet(3, 25, 15).ships(8)
+            .build();
+        // clang-format on
+        window->ShowLoadedGame();
+        window->activateWindow();
+        QApplication::processEvents();
+    }
+    void press(const QKeySequence& key) {
+        // The window manager gives the main window back its activation after a dialog.
+        window->activateWindow();
+        QApplication::processEvents();
+        QTest::keySequence(window.get(), key);
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(KeyboardTest, EveryControlOfEveryWindowHasAName) {
+    startShown();
+    game();
+    EXPECT_EQ(Unnamed(window.get()), "") << "main window";
+
+    struct Opened {
+        QString window;
+        std::string unnamed;
+    };
+    std::vector<Opened> seen;
+    auto inspect = [&](QWidget* w) {
+        seen.push_back({w->objectName(), Unnamed(w)});
+        if (auto* box = qobject_cast<QDialog*>(w)) box->reject();
+    };
+    using Command = void (ui::Zenthar::*)();
+    for (Command command :
+         {&ui::Zenthar::SendItem_Click, &ui::Zenthar::ProductionSumItem_Click,
+          &ui::Zenthar::SearchItem_Click, &ui::Zenthar::IntBrowserItem_Click,
+          &ui::Zenthar::OwningMapItem_Click, &ui::Zenthar::ShowFleetsItem_Click,
+          &ui::Zenthar::NewGameItem_Click}) {
+        answers.push_back(Answer::Yes);  // New Game asks first whether to end this one
+        onNextModal(inspect);
+        (window.get()->*command)();
+        answers.clear();
+    }
+    // The summary and the About window stay open beside the map.
+    window->ShowEndTurnSummary();
+    window->AboutItem_Click();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w != window.get()) {
+            seen.push_back({w->objectName(), Unnamed(w)});
+            w->close();
+        }
+    ui::TurnRepFrm& battle = window->turnDisplay().window();
+    battle.show();
+    seen.push_back({battle.objectName(), Unnamed(&battle)});
+    battle.hide();
+
+    std::set<QString> windows;
+    for (const Opened& o : seen) windows.insert(o.window);
+    EXPECT_EQ(windows, (std::set<QString>{"SendShipsFrm", "ProdSumFrm", "PlanetSearchFrm",
+                                          "IntBrowserDlg", "OwningMapFrm", "NewGameFrm",
+                                          "DispTurnSumFrm", "frmSplash", "TurnRepFrm"}));
+    for (const Opened& o : seen)
+        EXPECT_EQ(o.unnamed, "") << o.window.toStdString();
+}
+
+TEST_F(KeyboardTest, EveryMenuCommandRunsFromItsShortcutWithAndWithoutAGame) {
+    startShown();
+    // Help Index starts the browser: one that shows nothing.
+    ASSERT_TRUE(WriteIniValue(window->game().SettingsFile(), "Options", "IntBrowser", "/bin/true"));
+    window->activateWindow();
+    QApplication::processEvents();
+
+    // Whatever opens is looked at and closed, as a player would with Escape.
+    std::vector<std::string> opened;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            opened.push_back(modal->metaObject()->className());
+            if (auto* box = qobject_cast<QDialog*>(modal)) box->reject();
+            else modal->close();
+        }
+    });
+    closer.start(2);
+
+    const char* keys[] = {"Ctrl+N", "Ctrl+O", "Ctrl+S", "F2", "Ctrl+I", "F3", "F4",
+                          "F5",     "F6",     "Ctrl+F", "F1", "Ctrl+E", "Ctrl+Q"};
+    for (bool withGame : {false, true}) {
+        if (withGame) game();
+        for (const char* key : keys) {
+            SCOPED_TRACE(std::string(key) + (withGame ? " with a game" : " without a game"));
+            // Without a game Exit would end the program: its own test covers that.
+            if (!withGame && std::string(key) == "Ctrl+Q") continue;
+            const int turn = st().CurrentPlTurn, year = st().CurrentYear;
+            opened.clear();
+            asked.clear();
+            answers.assign(4, Answer::No);  // keep the game: no new game, no exit
+            press(QKeySequence(QString::fromLatin1(key)));
+            std::vector<std::string> beside;  // windows that stay open beside the map
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w != window.get() && w->isVisible() && !qobject_cast<QMenu*>(w)) {
+                    beside.push_back(w->metaObject()->className());
+                    w->close();
+                }
+            QApplication::processEvents();
+
+            EXPECT_FALSE(window->commandRunning());
+            EXPECT_TRUE(window->isVisible());
+            EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+            EXPECT_EQ(st().GameActive, withGame);
+            const bool answered = !opened.empty() || !asked.empty() || !beside.empty();
+            if (withGame && std::string(key) == "Ctrl+E") {
+                EXPECT_EQ(st().CurrentPlTurn, turn + 1) << "Ann's turn ended, Bob's began";
+            } else if (withGame) {
+                EXPECT_TRUE(answered) << "the command showed something";
+                EXPECT_EQ(st().CurrentPlTurn, turn);
+                EXPECT_EQ(st().CurrentYear, year);
+            }
+            for (const MessageRequest& r : asked)
+                EXPECT_EQ(r.text.find("error"), std::string::npos) << r.text;
+        }
+    }
+    closer.stop();
+}
+
+}  // namespace
+}  // namespace zenthar::testing
