@@ -66,9 +66,8 @@ frmSplash::frmSplash(const std::filesystem::path& programFolder, QWidget* parent
     imgLogo->setFixedSize(64, 64);
     imgLogo->setStyleSheet("background: transparent;");
     imgLogo->setAttribute(Qt::WA_NoMousePropagation);
-    const QPixmap logo(QString::fromStdString((programFolder / "logo.png").string()));
-    if (!logo.isNull())
-        imgLogo->setPixmap(logo.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    const QPixmap logo = PictureAt(programFolder / "logo.png", QSize(64, 64), devicePixelRatioF());
+    if (!logo.isNull()) imgLogo->setPixmap(logo);
 
     lblProductName = textLabel(Frame1, "lblProductName", 26, true, "#ffe27a");
     lblVersion = textLabel(Frame1, "lblVersion", 11, true, "#d8e0ff");

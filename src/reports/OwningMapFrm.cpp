@@ -48,8 +48,7 @@ void OwningMapFrm::Form_Load() {
         const std::string file = owner == kEmpire
                                      ? std::string("empire.ico")
                                      : st.PlSymbol[static_cast<std::size_t>(owner)].trimmed();
-        const QIcon icon(QString::fromStdString((game_.ProgramFolder / file).string()));
-        symbol->setPixmap(icon.pixmap(QSize(kSymbolPixels, kSymbolPixels)));
+        symbol->setPixmap(IconAt(game_.ProgramFolder / file, kSymbolPixels, devicePixelRatioF()));
         symbol->setToolTip(QString::fromStdString(st.planet(i).Name.trimmed()));
         symbol->setCursor(Qt::PointingHandCursor);
         MakeKeyboardPicture(symbol, QString::fromStdString(st.planet(i).Name.trimmed()));

@@ -75,15 +75,21 @@ QLabel* TurnRepFrm::picture(const char* name, const std::filesystem::path& file)
     l->setObjectName(name);
     l->setAttribute(Qt::WA_TransparentForMouseEvents);
     // A missing picture leaves an empty place of the usual size; the battle still runs.
-    QPixmap pixmap(QString::fromStdString(file.string()));
+    const QPixmap base(QString::fromStdString(file.string()));
+    pictures_.push_back({l, file, base.isNull() ? QSize(96, 64) : base.size()});
+    showPicture(pictures_.back(), 1.0);
+    return l;
+}
+
+void TurnRepFrm::showPicture(const Picture& picture, double scale) {
+    const QSize size = (QSizeF(picture.size) * scale).toSize();
+    QPixmap pixmap = PictureAt(picture.file, size, devicePixelRatioF());
     if (pixmap.isNull()) {
-        pixmap = QPixmap(96, 64);
+        pixmap = QPixmap(size);
         pixmap.fill(Qt::transparent);
     }
-    pictures_.push_back({l, pixmap});
-    l->setPixmap(pixmap);
-    l->setFixedSize(pixmap.size());
-    return l;
+    picture.label->setPixmap(pixmap);
+    picture.label->setFixedSize(size);
 }
 
 // The pictures grow with the window so the duel fills a large screen.
@@ -91,11 +97,7 @@ void TurnRepFrm::scalePictures() {
     const double scale = std::clamp(height() / 560.0, 1.0, 2.0);
     if (std::abs(scale - pictureScale_) < 0.01) return;
     pictureScale_ = scale;
-    for (const auto& [label, original] : pictures_) {
-        const QSize size = (QSizeF(original.size()) * scale).toSize();
-        label->setPixmap(original.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-        label->setFixedSize(size);
-    }
+    for (const Picture& picture : pictures_) showPicture(picture, scale);
 }
 
 int TurnRepFrm::twips(double t) const {

@@ -74,7 +74,14 @@ class TurnRepFrm : public QWidget {
     void scalePictures();
 
     TurnDisplay& flags_;
-    std::vector<std::pair<QLabel*, QPixmap>> pictures_;
+    // Each picture's file and its size at scale 1, drawn anew when the window grows.
+    struct Picture {
+        QLabel* label;
+        std::filesystem::path file;
+        QSize size;
+    };
+    void showPicture(const Picture& picture, double scale);
+    std::vector<Picture> pictures_;
     double pictureScale_ = 1.0;
     Laser laser_;
     bool laserShown_ = false;

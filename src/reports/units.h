@@ -3,10 +3,13 @@
 #pragma once
 
 #include <QFont>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPixmap>
 #include <QWidget>
 #include <cmath>
+#include <filesystem>
 
 namespace zenthar::ui {
 
@@ -30,6 +33,29 @@ inline void UseDialogFont(QWidget* dialog) {
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
     dialog->setFont(font);
+}
+
+// A picture file drawn at a logical size on a screen of the given pixel ratio: from its "@2x"
+// twin where the screen scales and one exists, so it stays sharp. Null when the file is
+// missing or broken.
+inline QPixmap PictureAt(const std::filesystem::path& file, QSize logical, double ratio) {
+    QPixmap source;
+    if (ratio > 1.0) {
+        std::filesystem::path twin = file;
+        twin.replace_filename(file.stem().string() + "@2x" + file.extension().string());
+        source.load(QString::fromStdString(twin.string()));
+    }
+    if (source.isNull()) source.load(QString::fromStdString(file.string()));
+    if (source.isNull() || logical.isEmpty()) return {};
+    QPixmap sized = source.scaled(logical * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    sized.setDevicePixelRatio(ratio);
+    return sized;
+}
+
+// An icon file (which holds several sizes) at a logical size: the size that fits the screen best.
+inline QPixmap IconAt(const std::filesystem::path& file, int logical, double ratio) {
+    const QIcon icon(QString::fromStdString(file.string()));
+    return icon.isNull() ? QPixmap() : icon.pixmap(QSize(logical, logical), ratio);
 }
 
 // A picture the player clicks is a control as well: Tab reaches it, a ring shows where the

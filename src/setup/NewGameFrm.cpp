@@ -184,11 +184,9 @@ void NewGameFrm::Form_Load() {
 void NewGameFrm::showSymbol(int index) {
     QLabel* picture = PlayerSimbol_[static_cast<std::size_t>(index)];
     const std::string& name = symbols_[static_cast<std::size_t>(index)];
-    QPixmap icon(FromText(game_.file(name).string()));
     const int side = picture->height() - 2 * picture->frameWidth() - 2;
-    if (!icon.isNull() && side > 0)
-        icon = icon.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    picture->setPixmap(icon);
+    picture->setPixmap(side > 0 ? IconAt(game_.file(name), side, picture->devicePixelRatioF())
+                                : QPixmap());
     picture->setAccessibleDescription(FromText(name));
 }
 
