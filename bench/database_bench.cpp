@@ -2,8 +2,8 @@
 // database pays no disk sync per row.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <unistd.h>
+#include <filesystem>
 
 #include "game/database.h"
 #include "game/schema.h"

@@ -15,10 +15,9 @@ void BM_GenerateGalaxy(benchmark::State& state) {
     GameState planets;
     ReadPlanetsFile(std::filesystem::path(ZENTHAR_PROGRAM_DIR) / "planets.dat", planets);
     SystemRandom random(4242);
-    const HomePlanetTexts homes{planets.PlanetList[0].Name.padded(),
-                                planets.PlanetList[1].Name.padded(),
-                                planets.PlanetList[2].Name.padded(),
-                                planets.PlanetList[3].Name.padded()};
+    const HomePlanetTexts homes{
+        planets.PlanetList[0].Name.padded(), planets.PlanetList[1].Name.padded(),
+        planets.PlanetList[2].Name.padded(), planets.PlanetList[3].Name.padded()};
     GameState st;
     for (auto _ : state) {
         state.PauseTiming();

@@ -73,7 +73,8 @@ void Zenthar::createMenus() {
     addItem(file, "SaveGameItem", "&Save Game", QKeySequence(Qt::CTRL | Qt::Key_S),
             &Zenthar::SaveGameItem_Click);
     file->addSeparator();
-    addItem(file, "ExitItem", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), &Zenthar::ExitItem_Click);
+    addItem(file, "ExitItem", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q),
+            &Zenthar::ExitItem_Click);
 
     QMenu* orders = addMenu("OrdersItem", "&Orders");
     addItem(orders, "SendItem", "&Send Ships", QKeySequence(Qt::Key_F2), &Zenthar::SendItem_Click);

@@ -2,10 +2,10 @@
 // a picture of it, with one of its menus open or one of its windows on top, so every window can
 // be looked at without playing to it.
 //   zenthar-screenshot OUT.png [VIEW[@MS]] [WIDTHxHEIGHT] [X,Y,W,H: only this part, twice as large]
-// VIEW is main, longname, keyboard, empty, a menu (file, orders, reports, tools, options, help) or a window (newgame,
-// question, open, save, sendships, production, battle, landing, summary, prodsum, owning, fleets,
-// find, browser, about) or the start-up message nofolder; MS is how long to wait before taking the
-// picture (the battle runs in real time).
+// VIEW is main, longname, keyboard, empty, a menu (file, orders, reports, tools, options, help) or
+// a window (newgame, question, open, save, sendships, production, battle, landing, summary,
+// prodsum, owning, fleets, find, browser, about) or the start-up message nofolder; MS is how long
+// to wait before taking the picture (the battle runs in real time).
 #include <unistd.h>
 #include <QApplication>
 #include <QDialog>
@@ -36,6 +36,7 @@ struct PlanetSpec {
 
 // Two players: Ann (capital at index 2) owns three more planets and has scouted some; Boris
 // has his capital at index 11; the rest belongs to the Empire.
+// clang-format off
 constexpr PlanetSpec kPlanets[] = {
     {3, 2, 12, 4, 9, 3, "med_pl.ico", "1000"},     {9, 4, 7, 2, 6, 7, "bad_pl.ico", "0000"},
     {7, 8, 45, 10, 20, 0, "good_pl.ico", "3000"},  {12, 6, 18, 5, 12, 4, "good_pl.ico", "2000"},
@@ -48,6 +49,7 @@ constexpr PlanetSpec kPlanets[] = {
     {8, 21, 13, 4, 10, 4, "med_pl.ico", "1000"},   {23, 21, 19, 5, 12, 3, "med_pl.ico", "0000"},
     {34, 3, 10, 3, 8, 6, "good_pl.ico", "0000"},   {36, 14, 27, 8, 18, 2, "good_pl.ico", "0000"},
 };
+// clang-format on
 
 void BuildGalaxy(GameState& st) {
     st.PlayesNum = 2;
@@ -134,6 +136,7 @@ struct WindowView {
     int delayMs;
 };
 
+// clang-format off
 constexpr WindowView kWindows[] = {
     {"newgame", &zenthar::ui::Zenthar::NewGameItem_Click, 600},
     {"question", &zenthar::ui::Zenthar::NewGameItem_Click, 600},
@@ -151,6 +154,7 @@ constexpr WindowView kWindows[] = {
     {"browser", &zenthar::ui::Zenthar::IntBrowserItem_Click, 600},
     {"about", &zenthar::ui::Zenthar::AboutItem_Click, 600},
 };
+// clang-format on
 
 }  // namespace
 

@@ -292,8 +292,10 @@ sqlite::Statement& Recordset::writeStatement(bool insert, const std::vector<std:
     std::uint64_t key = insert ? 1 : 0;
     bool keyed = true;
     for (std::size_t c : cols) {
-        if (c >= 63) keyed = false;
-        else key |= std::uint64_t{2} << c;
+        if (c >= 63)
+            keyed = false;
+        else
+            key |= std::uint64_t{2} << c;
     }
     if (keyed)
         for (const auto& [k, s] : updates_)

@@ -116,10 +116,10 @@ void CheckPlanetIds(const std::filesystem::path& file, const GameState& st) {
     for (int n = 0; n <= st.PlanetNamesLast; ++n) {
         const std::string id = FormatTwoDigits(n + 1);
         if (st.planet(n).PlanetId.padded() != id)
-            throw StorageError(errors::kTypeMismatch,
-                               "Damaged data file: " + file.string() + ", line " +
-                                   FormatPlain(n + 1) + " must begin with the planet id " + id +
-                                   ".");
+            throw StorageError(errors::kTypeMismatch, "Damaged data file: " + file.string() +
+                                                          ", line " + FormatPlain(n + 1) +
+                                                          " must begin with the planet id " + id +
+                                                          ".");
     }
 }
 

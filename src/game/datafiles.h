@@ -14,7 +14,7 @@ namespace zenthar {
 // the line, blanks before a field are skipped, a number also ends at a blank, and a field that
 // starts with a double quote runs to the closing quote.
 class FieldReader {
-public:
+  public:
     // A byte-order mark, as some editors write, is not part of the first field.
     explicit FieldReader(std::string text);
     // True when nothing but line ends and blanks is left.
@@ -22,7 +22,7 @@ public:
     std::string readText();
     double readNumber();
 
-private:
+  private:
     void skipBlanks();
     void skipPastDelimiter();
     std::string text_;

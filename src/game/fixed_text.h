@@ -13,10 +13,10 @@ namespace zenthar {
 
 template <std::size_t N>
 class FixedText {
-public:
+  public:
     FixedText() : text_(N, ' ') {}
-    FixedText(std::string_view s) : text_(Fit(s)) {}  // NOLINT
-    FixedText(const char* s) : FixedText(std::string_view(s)) {}  // NOLINT
+    FixedText(std::string_view s) : text_(Fit(s)) {}                     // NOLINT
+    FixedText(const char* s) : FixedText(std::string_view(s)) {}         // NOLINT
     FixedText(const std::string& s) : FixedText(std::string_view(s)) {}  // NOLINT
 
     static constexpr std::size_t width() { return N; }
@@ -34,16 +34,15 @@ public:
     }
 
     friend bool operator==(const FixedText& a, const FixedText& b) { return a.text_ == b.text_; }
-    friend bool operator==(const FixedText& a, std::string_view b) {
-        return a == FixedText(b);
-    }
+    friend bool operator==(const FixedText& a, std::string_view b) { return a == FixedText(b); }
 
-private:
+  private:
     static std::string Fit(std::string_view s) {
         // Ids and scouting digits come already at their width, in plain ASCII, thousands of
         // times a year.
         bool ascii = s.size() == N;
-        for (std::size_t i = 0; ascii && i < N; ++i) ascii = static_cast<unsigned char>(s[i]) < 0x80;
+        for (std::size_t i = 0; ascii && i < N; ++i)
+            ascii = static_cast<unsigned char>(s[i]) < 0x80;
         if (ascii) return std::string(s);
         std::string text(Utf8Prefix(s, N));
         text.append(N - Utf8Length(text), ' ');

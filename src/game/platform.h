@@ -23,7 +23,7 @@ struct MessageRequest {
 };
 
 class UserDialogs {
-public:
+  public:
     virtual ~UserDialogs() = default;
     virtual Answer ask(const MessageRequest& request) = 0;
 
@@ -39,7 +39,7 @@ public:
 // ---- random source and clock ---------------------------------------------------------------
 
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     // Uniform in [0, 1).
     virtual double next() = 0;
@@ -49,7 +49,7 @@ public:
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual double secondsSinceMidnight() = 0;
 };
@@ -61,7 +61,7 @@ enum class Sound { Laser, Landing, Explosion };
 // The battle report window and its message window, as the engine drives them. The skip flags
 // are set by the window's buttons and read and reset by the engine.
 class TurnDisplay {
-public:
+  public:
     virtual ~TurnDisplay() = default;
 
     virtual void showWindow() = 0;
@@ -102,7 +102,7 @@ public:
 // ---- the main window, as the engine sees it ------------------------------------------------
 
 class GameView {
-public:
+  public:
     virtual ~GameView() = default;
     virtual void DrawGalaxyMap() = 0;
     // After the current side's task forces were reloaded with the update flag: scroll to the

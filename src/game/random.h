@@ -8,7 +8,7 @@
 namespace zenthar {
 
 class SystemRandom : public RandomSource {
-public:
+  public:
     SystemRandom();
     // A fixed seed gives a repeatable game (the simulator and tests use it); reseeds then mix
     // in a counter instead of the clock so the sequence stays repeatable.
@@ -16,7 +16,7 @@ public:
     double next() override;
     void reseed() override;
 
-private:
+  private:
     std::mt19937_64 engine_;
     unsigned long long mix_ = 0;  // what the reseeds folded in, applied to every draw
     bool deterministic_ = false;
@@ -24,7 +24,7 @@ private:
 };
 
 class SystemClock : public Clock {
-public:
+  public:
     double secondsSinceMidnight() override;
 };
 

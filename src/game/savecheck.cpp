@@ -181,7 +181,8 @@ FieldValue ReadValue(const Query& q, int col, const FieldDef& field, const std::
             if (field.kind != FieldKind::Text) Refuse(name + " is not a whole number");
             {
                 std::string s = q.text(col);
-                if (Utf8Length(s) > static_cast<std::size_t>(field.width)) Refuse(name + " is too long");
+                if (Utf8Length(s) > static_cast<std::size_t>(field.width))
+                    Refuse(name + " is too long");
                 if (s.find('\0') != std::string::npos) Refuse(name + " holds a stray character");
                 return s;
             }

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <span>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>

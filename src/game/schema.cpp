@@ -105,8 +105,8 @@ void CheckTemplateDatabase(const std::filesystem::path& file) {
             const FieldDef& f = t.fields[i];
             if (!EqualsNoCase(columns.columnText(1), f.name) ||
                 !EqualsNoCase(columns.columnText(2), SqlType(f.kind)))
-                refuse(std::string(t.name) + " column " + std::to_string(i + 1) +
-                       " must be " + std::string(f.name) + " " + SqlType(f.kind));
+                refuse(std::string(t.name) + " column " + std::to_string(i + 1) + " must be " +
+                       std::string(f.name) + " " + SqlType(f.kind));
         }
         if (i != t.fields.size()) refuse(std::string(t.name) + " lacks columns");
         sqlite::Statement rows(db.get(), "SELECT count(*) FROM " + std::string(t.name));

@@ -8,14 +8,14 @@ namespace zenthar {
 
 // Answers every question with its default button.
 class SilentDialogs : public UserDialogs {
-public:
+  public:
     Answer ask(const MessageRequest& r) override {
         return r.buttons == Buttons::Ok ? Answer::Ok : r.defaultButton;
     }
 };
 
 class SilentDisplay : public TurnDisplay {
-public:
+  public:
     void showWindow() override {}
     void hideWindow() override {}
     void setPlanet(const std::string&) override {}
@@ -33,7 +33,7 @@ public:
 };
 
 class SilentView : public GameView {
-public:
+  public:
     void DrawGalaxyMap() override {}
     void TurnStatusShown() override {}
     void ShowEndTurnSummary() override {}

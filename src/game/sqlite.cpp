@@ -52,11 +52,19 @@ Statement& Statement::operator=(Statement&& other) noexcept {
     return *this;
 }
 
-Statement::~Statement() { sqlite3_finalize(stmt_); }
+Statement::~Statement() {
+    sqlite3_finalize(stmt_);
+}
 
-void Statement::bindNull(int index) { sqlite3_bind_null(stmt_, index); }
-void Statement::bind(int index, long long v) { sqlite3_bind_int64(stmt_, index, v); }
-void Statement::bind(int index, double v) { sqlite3_bind_double(stmt_, index, v); }
+void Statement::bindNull(int index) {
+    sqlite3_bind_null(stmt_, index);
+}
+void Statement::bind(int index, long long v) {
+    sqlite3_bind_int64(stmt_, index, v);
+}
+void Statement::bind(int index, double v) {
+    sqlite3_bind_double(stmt_, index, v);
+}
 void Statement::bind(int index, std::string_view v) {
     sqlite3_bind_text(stmt_, index, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
 }
@@ -74,10 +82,18 @@ void Statement::reset() {
     sqlite3_clear_bindings(stmt_);
 }
 
-int Statement::columnCount() const { return sqlite3_column_count(stmt_); }
-int Statement::columnType(int col) const { return sqlite3_column_type(stmt_, col); }
-long long Statement::columnInt(int col) const { return sqlite3_column_int64(stmt_, col); }
-double Statement::columnDouble(int col) const { return sqlite3_column_double(stmt_, col); }
+int Statement::columnCount() const {
+    return sqlite3_column_count(stmt_);
+}
+int Statement::columnType(int col) const {
+    return sqlite3_column_type(stmt_, col);
+}
+long long Statement::columnInt(int col) const {
+    return sqlite3_column_int64(stmt_, col);
+}
+double Statement::columnDouble(int col) const {
+    return sqlite3_column_double(stmt_, col);
+}
 std::string Statement::columnText(int col) const {
     const unsigned char* t = sqlite3_column_text(stmt_, col);
     int n = sqlite3_column_bytes(stmt_, col);
@@ -116,7 +132,9 @@ Database& Database::operator=(Database&& other) noexcept {
     return *this;
 }
 
-Database::~Database() { close(); }
+Database::~Database() {
+    close();
+}
 
 void Database::close() {
     if (db_) sqlite3_close_v2(std::exchange(db_, nullptr));

@@ -13,7 +13,7 @@ namespace zenthar::sqlite {
 [[noreturn]] void Throw(sqlite3* db, int rc, std::string_view context);
 
 class Statement {
-public:
+  public:
     Statement() = default;
     Statement(sqlite3* db, std::string_view sql);
     Statement(Statement&& other) noexcept;
@@ -39,13 +39,13 @@ public:
 
     sqlite3_stmt* get() const { return stmt_; }
 
-private:
+  private:
     sqlite3* db_ = nullptr;
     sqlite3_stmt* stmt_ = nullptr;
 };
 
 class Database {
-public:
+  public:
     enum class Mode { ReadOnly, ReadWrite, Create };
 
     Database() = default;
@@ -61,7 +61,7 @@ public:
     sqlite3* get() const { return db_; }
     void close();
 
-private:
+  private:
     sqlite3* db_ = nullptr;
 };
 

@@ -11,10 +11,10 @@
 
 namespace zenthar {
 
-inline constexpr int kPlanetSlots = 51;      // PlanetList 0..50
-inline constexpr int kTaskForceSlots = 1001; // TaskForceList 0..1000
+inline constexpr int kPlanetSlots = 51;       // PlanetList 0..50
+inline constexpr int kTaskForceSlots = 1001;  // TaskForceList 0..1000
 inline constexpr int kMaxPlayers = 4;
-inline constexpr int kEmpire = 4;            // side index of the Empire
+inline constexpr int kEmpire = 4;  // side index of the Empire
 inline constexpr int kSides = 5;
 inline constexpr int kMinPlanets = 5;
 inline constexpr int kMaxPlanets = 50;
@@ -44,7 +44,9 @@ struct PlanetRecord {
 
     // The digit of player slot p (0..3) of Scouted, as a number; a non-digit reads as 0.
     int digit(int player) const;
-    void setDigit(int player, char digit) { Scouted.setChar(static_cast<std::size_t>(player), digit); }
+    void setDigit(int player, char digit) {
+        Scouted.setChar(static_cast<std::size_t>(player), digit);
+    }
     // First letter of the icon: 'g', 'm' or 'b'.
     char kind() const { return Ico[0]; }
 };

@@ -9,11 +9,11 @@
 namespace zenthar {
 
 namespace errors {
-inline constexpr int kTypeMismatch = 13;    // a file that is not a Zenthar game
+inline constexpr int kTypeMismatch = 13;  // a file that is not a Zenthar game
 inline constexpr int kFileNotFound = 53;
 inline constexpr int kDiskFull = 61;
 inline constexpr int kDeviceUnavailable = 68;
-inline constexpr int kFileInUse = 70;        // another copy of the game holds the folder
+inline constexpr int kFileInUse = 70;       // another copy of the game holds the folder
 inline constexpr int kPathFileAccess = 75;  // no permission, a folder where a file was expected
 inline constexpr int kPathNotFound = 76;
 inline constexpr int kNoCurrentRecord = 3021;
@@ -22,11 +22,11 @@ inline constexpr int kDatabaseBase = 3000;  // 3000 + SQLite result code for the
 }  // namespace errors
 
 class StorageError : public std::runtime_error {
-public:
+  public:
     StorageError(int code, const std::string& what) : std::runtime_error(what), code_(code) {}
     int code() const { return code_; }
 
-private:
+  private:
     int code_;
 };
 

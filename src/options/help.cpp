@@ -22,8 +22,7 @@ bool QtProgramLauncher::startDetached(const std::string& program,
 }
 
 bool HelpIndex(zenthar::Game& game, ProgramLauncher& launcher) {
-    std::string browser =
-        ReadIniValue(game.SettingsFile(), kOptionsSection, kBrowserKey);
+    std::string browser = ReadIniValue(game.SettingsFile(), kOptionsSection, kBrowserKey);
     if (browser == kIniUnknown) {
         game.dialogs.inform(kBrowserNotSetMessage);
         browser = kDefaultBrowser;

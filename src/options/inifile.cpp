@@ -2,8 +2,8 @@
 #include "options/inifile.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cctype>
+#include <cstdint>
 #include <fstream>
 #include <optional>
 #include <sstream>

@@ -66,8 +66,8 @@ std::string ArrivalText(const GameState& st, int destination) {
     const std::string when = a->years == 0   ? "this year"
                              : a->years == 1 ? "1 year"
                                              : FormatPlain(a->years) + " years";
-    return "Distance " + FormatPlain(a->distance) + ": arrives in " + FormatPlain(a->year) +
-           " (" + when + ")";
+    return "Distance " + FormatPlain(a->distance) + ": arrives in " + FormatPlain(a->year) + " (" +
+           when + ")";
 }
 
 std::optional<std::string> SendShips(GameState& st, int destination, std::string_view typed) {

@@ -2,8 +2,8 @@
 #include "reports/ProdSumFrm.h"
 
 #include <QLineEdit>
-#include <array>
 #include <QPushButton>
+#include <array>
 
 #include "reports/production_totals.h"
 #include "reports/units.h"

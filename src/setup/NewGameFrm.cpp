@@ -256,8 +256,9 @@ bool NewGameFrm::eventFilter(QObject* watched, QEvent* event) {
         StarsNumberEdt_LostFocus();
     } else if (watched == PlayerNumCmb_ && PlayerMovedOn(event)) {
         PlayerNumCmb_LostFocus();
-    } else if (IsKeyClick(event) || (event->type() == QEvent::MouseButtonRelease &&
-                                     static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)) {
+    } else if (IsKeyClick(event) ||
+               (event->type() == QEvent::MouseButtonRelease &&
+                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)) {
         for (int k = 0; k < 4; ++k)
             if (watched == PlayerSimbol_[static_cast<std::size_t>(k)]) {
                 PlayerSimbol_Click(k);

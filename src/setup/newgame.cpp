@@ -21,7 +21,9 @@ int HomeWithinGalaxy(const GameState& st, int planets, const std::string& text) 
 }
 
 // A name cut to the 40 characters a name field holds.
-std::string CutName(const std::string& name) { return std::string(Utf8Prefix(name, 40)); }
+std::string CutName(const std::string& name) {
+    return std::string(Utf8Prefix(name, 40));
+}
 
 void StoreSettings(GameState& st, const NewGameSettings& s) {
     ClearGame(st);

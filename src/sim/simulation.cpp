@@ -93,7 +93,9 @@ Answer HeadlessGame::AgreeingDialogs::ask(const MessageRequest& r) {
 }
 
 HeadlessGame::HeadlessGame(const std::filesystem::path& programDir, unsigned long long seed)
-    : folder_(programDir), random_(seed), game_(folder_.path(), dialogs_, display_, view_, random_) {
+    : folder_(programDir),
+      random_(seed),
+      game_(folder_.path(), dialogs_, display_, view_, random_) {
     StartUp(game_);
 }
 

@@ -20,7 +20,7 @@ enum class BotKind { Passive, Greedy };
 
 // A side played by the computer in place of a human: it gives the orders of one turn.
 class ScriptedPlayer {
-public:
+  public:
     virtual ~ScriptedPlayer() = default;
     // Called with CurrentPlTurn the player and its task forces loaded; End Turn is the caller's.
     virtual void PlayTurn(Game& game) = 0;
@@ -28,7 +28,7 @@ public:
 
 // Ends every turn without an order.
 class PassivePlayer : public ScriptedPlayer {
-public:
+  public:
     void PlayTurn(Game&) override {}
 };
 
@@ -37,7 +37,7 @@ public:
 // for any of them gathers at the planet nearest to the weakest one. It reads the true
 // garrisons: a yardstick for the Empire, not a fair opponent.
 class GreedyPlayer : public ScriptedPlayer {
-public:
+  public:
     void PlayTurn(Game& game) override;
     // Ships a planet keeps at home: enough to outlast its rebels and two years of production.
     static int Garrison(const PlanetRecord& planet);
@@ -48,7 +48,7 @@ std::unique_ptr<ScriptedPlayer> MakePlayer(BotKind kind);
 // A copy of the program folder's data files and template in a fresh temporary folder, so that
 // the working file and the report file of one game are its own. Removed with the object.
 class ScratchProgramFolder {
-public:
+  public:
     // Throws StorageError when the folder cannot be made or a file is missing.
     explicit ScratchProgramFolder(const std::filesystem::path& programDir);
     ~ScratchProgramFolder();
@@ -56,7 +56,7 @@ public:
     ScratchProgramFolder& operator=(const ScratchProgramFolder&) = delete;
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -64,14 +64,14 @@ private:
 // to: the scripted players stand behind their own orders, and carry on once the galaxy is
 // theirs.
 class HeadlessGame {
-public:
+  public:
     HeadlessGame(const std::filesystem::path& programDir, unsigned long long seed);
     Game& game() { return game_; }
     const std::filesystem::path& folder() const { return folder_.path(); }
 
-private:
+  private:
     class AgreeingDialogs : public UserDialogs {
-    public:
+      public:
         Answer ask(const MessageRequest& r) override;
     };
     ScratchProgramFolder folder_;
@@ -118,7 +118,7 @@ struct GameResult {
 
 // A saved game the game itself would refuse to open; what() is the game's own message.
 class LoadRefused : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -6,8 +6,8 @@
 
 #include "orders/production.h"
 #include "orders/sendships.h"
-#include "turn/lookups.h"
 #include "sim/simulation.h"
+#include "turn/lookups.h"
 
 namespace zenthar::sim {
 namespace {

@@ -56,11 +56,10 @@ std::string RoundTripDifference(Game& game, const std::filesystem::path& program
         listless.TaskForceLast = -1;
         return DescribeSavedGame(listless);
     };
-    std::string diff =
-        FirstDifference("saved game", picture(game.st), picture(copy.game().st));
+    std::string diff = FirstDifference("saved game", picture(game.st), picture(copy.game().st));
     if (diff.empty())
-        diff = FirstDifference("task forces", ShipsTablePicture(game),
-                               ShipsTablePicture(copy.game()));
+        diff =
+            FirstDifference("task forces", ShipsTablePicture(game), ShipsTablePicture(copy.game()));
     return diff;
 }
 
@@ -93,8 +92,7 @@ SoakTotals RunSoak(const SoakOptions& options, const SoakProgress& onGame,
             if (tamper) tamper(g);
             check(g);
             // A game that is won before its year is saved at its last year end.
-            if (report.roundTripYear != 0 || (yearEnds != roundTripAt && Winner(g) == -1))
-                return;
+            if (report.roundTripYear != 0 || (yearEnds != roundTripAt && Winner(g) == -1)) return;
             report.roundTripYear = g.st.CurrentYear;
             const std::string diff = RoundTripDifference(g, options.programDir, saves.path());
             if (!diff.empty()) report.faults.push_back(diff);

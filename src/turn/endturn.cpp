@@ -124,10 +124,12 @@ bool WriteInPlace(const std::filesystem::path& file, const std::string& text) {
     if (fd < 0) return false;
     bool ok = true;
     for (std::size_t done = 0; ok && done < text.size();) {
-        const ssize_t n = ::pwrite(fd, text.data() + done, text.size() - done,
-                                   static_cast<off_t>(done));
-        if (n > 0) done += static_cast<std::size_t>(n);
-        else ok = n < 0 && errno == EINTR;
+        const ssize_t n =
+            ::pwrite(fd, text.data() + done, text.size() - done, static_cast<off_t>(done));
+        if (n > 0)
+            done += static_cast<std::size_t>(n);
+        else
+            ok = n < 0 && errno == EINTR;
     }
     ok = ok && ::ftruncate(fd, static_cast<off_t>(text.size())) == 0;
     return ::close(fd) == 0 && ok;

@@ -62,7 +62,9 @@ int PlanetDistance(const GameState& st, int a, int b) {
     return table.d[static_cast<std::size_t>(dx)][static_cast<std::size_t>(dy)];
 }
 
-int TravelTime(int distance) { return static_cast<int>(Int(distance / 2.0 + 0.5)); }
+int TravelTime(int distance) {
+    return static_cast<int>(Int(distance / 2.0 + 0.5));
+}
 
 int NearestPlanetOf(const GameState& st, int owner, int planet) {
     int best = 9999;

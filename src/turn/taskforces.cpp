@@ -18,7 +18,8 @@ LaunchResult LaunchTaskForce(GameState& st, int from, int to, double ships) {
     const int k = st.TaskForceLast + 1;
     TaskForceRecord& tf = st.TaskForceList[static_cast<std::size_t>(k)];
     tf.PlNum = FormatPlain(st.CurrentPlTurn);
-    tf.TFNum = k == 0 ? 0 : Saturate16(st.TaskForceList[static_cast<std::size_t>(k - 1)].TFNum + 1LL);
+    tf.TFNum =
+        k == 0 ? 0 : Saturate16(st.TaskForceList[static_cast<std::size_t>(k - 1)].TFNum + 1LL);
     tf.StartPl = st.planet(from).PlanetId;
     tf.EndPl = st.planet(to).PlanetId;
     tf.RemTurns = ArrivalYear(st, from, to);
@@ -49,18 +50,19 @@ void SaveTaskForces(Game& game) {
     for (int i = 0; i <= st.TaskForceLast; ++i) {
         const TaskForceRecord& tf = std::as_const(st.TaskForceList)[static_cast<std::size_t>(i)];
         if (positioned)
-            positioned = rs.Field(plNum).asInt() == st.CurrentPlTurn &&
-                         rs.Field(tfNum).asInt() == tf.TFNum;
+            positioned =
+                rs.Field(plNum).asInt() == st.CurrentPlTurn && rs.Field(tfNum).asInt() == tf.TFNum;
         // Most rows of a side are stored already as they stand: nothing to write.
-        const bool unchanged = positioned && rs.Field(startPl).isText(tf.StartPl.padded()) &&
-                               rs.Field(endPl).isText(tf.EndPl.padded()) &&
-                               rs.Field(remTurns).isInt(tf.RemTurns) &&
-                               rs.Field(numOfShips).isInt(tf.NumOfShips) &&
-                               rs.Field(plNum).isInt(st.CurrentPlTurn) &&
-                               rs.Field(tfNum).isInt(tf.TFNum);
+        const bool unchanged =
+            positioned && rs.Field(startPl).isText(tf.StartPl.padded()) &&
+            rs.Field(endPl).isText(tf.EndPl.padded()) && rs.Field(remTurns).isInt(tf.RemTurns) &&
+            rs.Field(numOfShips).isInt(tf.NumOfShips) && rs.Field(plNum).isInt(st.CurrentPlTurn) &&
+            rs.Field(tfNum).isInt(tf.TFNum);
         if (tf.NumOfShips > 0 && !unchanged) {
-            if (positioned) rs.Edit();
-            else rs.AddNew();
+            if (positioned)
+                rs.Edit();
+            else
+                rs.AddNew();
             rs.SetField(plNum, static_cast<long long>(st.CurrentPlTurn));
             rs.SetField(tfNum, static_cast<long long>(tf.TFNum));
             rs.SetField(startPl, tf.StartPl.padded());

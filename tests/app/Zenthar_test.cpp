@@ -22,6 +22,7 @@ struct MenuEntry {
     char mnemonic;
 };
 
+// clang-format off
 const MenuEntry kItems[] = {
     {"FileMenu", "NewGameItem", "New Game", "Ctrl+N", 'N'},
     {"FileMenu", "LoadGameItem", "Open Game", "Ctrl+O", 'O'},
@@ -41,6 +42,7 @@ const MenuEntry kItems[] = {
     {"HelpItem", "HelpIndexItem", "Help Index", "F1", 'I'},
     {"HelpItem", "AboutItem", "About", "", 'A'},
 };
+// clang-format on
 
 // What the player reads: the caption without its mnemonic mark.
 QString Shown(const QString& caption) {
@@ -130,8 +132,10 @@ TEST_F(MainWindowTest, AltAndALetterOpenTheMenuAndTheItemsLetterRunsIt) {
     startShown();
     window->activateWindow();
     QApplication::processEvents();
-    for (const auto& [key, name] : {std::pair{Qt::Key_F, "FileMenu"}, {Qt::Key_O, "OrdersItem"},
-                                    {Qt::Key_R, "ReportsItem"}, {Qt::Key_T, "ToolsItem"},
+    for (const auto& [key, name] : {std::pair{Qt::Key_F, "FileMenu"},
+                                    {Qt::Key_O, "OrdersItem"},
+                                    {Qt::Key_R, "ReportsItem"},
+                                    {Qt::Key_T, "ToolsItem"},
                                     {Qt::Key_H, "HelpItem"}}) {
         SCOPED_TRACE(name);
         QMenu* menu = child<QMenu>(name);

@@ -42,8 +42,8 @@ std::string Unnamed(QWidget* root) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         if (a == nullptr || a->text(QAccessible::Name).trimmed().isEmpty() ||
             (holdsText && !labelled))
-            missing << (w->objectName().isEmpty() ? QString("(no name)") : w->objectName()) +
-                           " " + w->metaObject()->className();
+            missing << (w->objectName().isEmpty() ? QString("(no name)") : w->objectName()) + " " +
+                           w->metaObject()->className();
     }
     return missing.join(", ").toStdString();
 }
@@ -87,11 +87,10 @@ TEST_F(KeyboardTest, EveryControlOfEveryWindowHasAName) {
         if (auto* box = qobject_cast<QDialog*>(w)) box->reject();
     };
     using Command = void (ui::Zenthar::*)();
-    for (Command command :
-         {&ui::Zenthar::SendItem_Click, &ui::Zenthar::ProductionSumItem_Click,
-          &ui::Zenthar::SearchItem_Click, &ui::Zenthar::IntBrowserItem_Click,
-          &ui::Zenthar::OwningMapItem_Click, &ui::Zenthar::ShowFleetsItem_Click,
-          &ui::Zenthar::NewGameItem_Click}) {
+    for (Command command : {&ui::Zenthar::SendItem_Click, &ui::Zenthar::ProductionSumItem_Click,
+                            &ui::Zenthar::SearchItem_Click, &ui::Zenthar::IntBrowserItem_Click,
+                            &ui::Zenthar::OwningMapItem_Click, &ui::Zenthar::ShowFleetsItem_Click,
+                            &ui::Zenthar::NewGameItem_Click}) {
         answers.push_back(Answer::Yes);  // New Game asks first whether to end this one
         onNextModal(inspect);
         (window.get()->*command)();
@@ -115,8 +114,7 @@ TEST_F(KeyboardTest, EveryControlOfEveryWindowHasAName) {
     EXPECT_EQ(windows, (std::set<QString>{"SendShipsFrm", "ProdSumFrm", "PlanetSearchFrm",
                                           "IntBrowserDlg", "OwningMapFrm", "NewGameFrm",
                                           "DispTurnSumFrm", "frmSplash", "TurnRepFrm"}));
-    for (const Opened& o : seen)
-        EXPECT_EQ(o.unnamed, "") << o.window.toStdString();
+    for (const Opened& o : seen) EXPECT_EQ(o.unnamed, "") << o.window.toStdString();
 }
 
 TEST_F(KeyboardTest, EveryMenuCommandRunsFromItsShortcutWithAndWithoutAGame) {
@@ -132,13 +130,15 @@ TEST_F(KeyboardTest, EveryMenuCommandRunsFromItsShortcutWithAndWithoutAGame) {
     QObject::connect(&closer, &QTimer::timeout, [&] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             opened.push_back(modal->metaObject()->className());
-            if (auto* box = qobject_cast<QDialog*>(modal)) box->reject();
-            else modal->close();
+            if (auto* box = qobject_cast<QDialog*>(modal))
+                box->reject();
+            else
+                modal->close();
         }
     });
     closer.start(2);
 
-    const char* keys[] = {"Ctrl+N", "Ctrl+O", "Ctrl+S", "F2", "Ctrl+I", "F3", "F4",
+    const char* keys[] = {"Ctrl+N", "Ctrl+O", "Ctrl+S", "F2", "Ctrl+I", "F3",    "F4",
                           "F5",     "F6",     "Ctrl+F", "F1", "Ctrl+E", "Ctrl+Q"};
     for (bool withGame : {false, true}) {
         if (withGame) game();

@@ -10,9 +10,9 @@
 
 #include "app/app_fixture.h"
 #include "sim/invariants.h"
+#include "sim/simulation.h"
 #include "support/savegame_tools.h"
 #include "turn/lookups.h"
-#include "sim/simulation.h"
 
 namespace zenthar::testing {
 namespace {

@@ -67,8 +67,9 @@ TEST_F(Database, FieldsAreReadByNameWhateverTheColumnOrderOfTheFile) {
     db().release();
     {
         sqlite::Database file(t.game.WorkingFile(), sqlite::Database::Mode::ReadWrite);
-        file.exec("DROP TABLE Ships; CREATE TABLE Ships (NumOfShips INTEGER, EndPl TEXT, "
-                  "TFNum INTEGER, RemTurns INTEGER, StartPl TEXT, PlNum INTEGER)");
+        file.exec(
+            "DROP TABLE Ships; CREATE TABLE Ships (NumOfShips INTEGER, EndPl TEXT, "
+            "TFNum INTEGER, RemTurns INTEGER, StartPl TEXT, PlNum INTEGER)");
         file.exec("INSERT INTO Ships VALUES (20, '07', 3, 4102, '01', 2)");
     }
     db().rebind(t.game.WorkingFile(), "Ships");
@@ -220,8 +221,10 @@ TEST_F(Database, RowsKeptInMemoryStayInTheOrderAFreshReadGives) {
             } else {
                 rs().Edit();
                 // Either a sort field or one that has no say in the order.
-                if (what == 4) rs().SetField(pick(2) ? "PlNum" : "TFNum", pick(6));
-                else rs().SetField("NumOfShips", round * 100 + step);
+                if (what == 4)
+                    rs().SetField(pick(2) ? "PlNum" : "TFNum", pick(6));
+                else
+                    rs().SetField("NumOfShips", round * 100 + step);
                 rs().Update();
             }
         }
@@ -242,6 +245,7 @@ namespace {
 // A template with another layout would play on and write saved games with wrong values, so
 // start-up refuses it before any file is touched.
 TEST(TemplateCheck, ADamagedTemplateIsRefusedAtStartUpWithWhatIsWrong) {
+    // clang-format off
     const struct {
         const char* edit;
         const char* reason;
@@ -254,6 +258,7 @@ TEST(TemplateCheck, ADamagedTemplateIsRefusedAtStartUpWithWhatIsWrong) {
         {"CREATE TABLE Notes (a TEXT)", "a table Notes that is no part of a game"},
         {"INSERT INTO Ships (PlNum) VALUES (1)", "Ships holds rows"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.edit);
         testing::TestGame t;

@@ -48,11 +48,16 @@ TEST_F(DataFiles, PlanetLinesGiveIdAndNameAndACommaStartsTheNextEntry) {
 }
 
 TEST_F(DataFiles, AByteOrderMarkIsSkippedAndIdsMustCountFromOne) {
-    const auto file = write("p.dat", "\xEF\xBB\xBF" "01 Nova\n02 Vega\n");
+    const auto file = write("p.dat",
+                            "\xEF\xBB\xBF"
+                            "01 Nova\n02 Vega\n");
     ReadPlanetsFile(file, st);
     EXPECT_EQ(st.PlanetList[0].PlanetId.padded(), "01");
     EXPECT_NO_THROW(CheckPlanetIds(file, st));
-    ReadCrtFile(write("crt.dat", "\xEF\xBB\xBF" "-7,3\n"), st.CrtTable);
+    ReadCrtFile(write("crt.dat",
+                      "\xEF\xBB\xBF"
+                      "-7,3\n"),
+                st.CrtTable);
     EXPECT_EQ(st.CrtTable[0][0], -7);
 
     for (const char* bad : {"01 Nova\n03 Vega\n", "01 Nova\n2 Vega\n", "01 Nova\n\n02 Vega\n"}) {

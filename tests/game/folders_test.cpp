@@ -52,6 +52,7 @@ TEST(ProgramFolderRule, AnInstalledGameReadsBesideItsPrefixAndWritesToTheXdgFold
         const char* user;
         const char* settings;
     };
+    // clang-format off
     const Case cases[] = {
         {"unset",
          {{"HOME", "/home/ann"}},
@@ -70,6 +71,7 @@ TEST(ProgramFolderRule, AnInstalledGameReadsBesideItsPrefixAndWritesToTheXdgFold
          "/home/ann/.local/share/zenthar",
          "/home/ann/.config/zenthar"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Machine m;

@@ -131,6 +131,7 @@ TEST_F(BadFile, EveryCutAndSampledByteChangeIsRefusedOrLoadsWhole) {
 // Each edit breaks one check; where a reason is given, the message must name it.
 TEST_F(BadFile, EditedGamesThatBreakTheChecks) {
     const std::string last = " WHERE rowid = (SELECT max(rowid) FROM AppCfg)";
+    // clang-format off
     const std::pair<std::string, std::string> cases[] = {
         {"DROP TABLE AppCfg", "the table AppCfg is missing"},
         {"DROP TABLE Planets", "the table Planets is missing"},
@@ -171,6 +172,7 @@ TEST_F(BadFile, EditedGamesThatBreakTheChecks) {
         {"UPDATE Planets SET Name = '" + std::string(41, 'n') + "' WHERE rowid = 2", ""},
         {"UPDATE Planets SET Name = 'Nul' || char(0) || 'Name' WHERE rowid = 2", ""},
     };
+    // clang-format on
     for (const auto& [sql, why] : cases) {
         const std::string message = refusedEdit(sql);
         if (!why.empty()) {

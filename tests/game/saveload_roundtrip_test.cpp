@@ -191,6 +191,7 @@ TEST_F(RoundTrip, TheWorkingFileIsRecognisedHoweverItIsNamed) {
     std::filesystem::create_directory_symlink(games, saves / "linkdir");
     const std::filesystem::path here = std::filesystem::current_path();
     std::filesystem::current_path(saves);
+    // clang-format off
     const std::pair<std::filesystem::path, bool> cases[] = {
         {folder / "games" / "newgame.mdb", true},
         {save("link.mdb"), true},
@@ -202,6 +203,7 @@ TEST_F(RoundTrip, TheWorkingFileIsRecognisedHoweverItIsNamed) {
         {folder / "newgame.mdb", false},
         {saves / "GAMES" / "newgame.mdb", false},
     };
+    // clang-format on
     for (const auto& [path, working] : cases) EXPECT_EQ(IsWorkingFile(game, path), working) << path;
     std::filesystem::current_path(here);
 }

@@ -41,8 +41,7 @@ class HelpTest : public ::testing::Test {
   protected:
     HelpTest() { std::ofstream(t.game.ProgramFolder / "help.htm") << "<html></html>"; }
     void setBrowser(const std::string& path) {
-        ASSERT_TRUE(
-            WriteIniValue(t.game.SettingsFile(), "Options", "IntBrowser", path));
+        ASSERT_TRUE(WriteIniValue(t.game.SettingsFile(), "Options", "IntBrowser", path));
     }
     TestGame t;
     RecordingLauncher launcher;
@@ -190,8 +189,8 @@ TEST(HelpPage, NamesEveryMenuCommandWithItsKeysAndNeedsNothingElse) {
         std::string kbd;  // Ctrl+N is written <kbd>Ctrl</kbd>+<kbd>N</kbd>
         for (const QString& key : a->shortcut().toString().split('+'))
             kbd += std::string(kbd.empty() ? "" : "+") + "<kbd>" + key.toStdString() + "</kbd>";
-        const std::string row =
-            "<td>" + QString(a->text()).remove(QLatin1Char('&')).toStdString() + "</td><td>" + kbd + "</td>";
+        const std::string row = "<td>" + QString(a->text()).remove(QLatin1Char('&')).toStdString() +
+                                "</td><td>" + kbd + "</td>";
         EXPECT_NE(page.find(row), std::string::npos) << row;
         ++commands;
     }

@@ -52,6 +52,7 @@ TEST_F(IncreaseProductionTest, AsksFirstThenBuysOneStepOnceAYear) {
 }
 
 TEST_F(IncreaseProductionTest, MessagesComeInTheirOrder) {
+    // clang-format off
     const struct {
         int production, willProd, ships;
         const char* message;
@@ -61,6 +62,7 @@ TEST_F(IncreaseProductionTest, MessagesComeInTheirOrder) {
         {6, -1, 2, "You have reached the Production limit for this planet."},
         {5, -1, 4, "You don't have enough ships to increase the Production on this planet."},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
         p(0).Production = static_cast<Int16>(c.production);

@@ -51,8 +51,8 @@ TEST_F(SendShipsTest, OnlyOwnedPlanetsMaySend) {
         SCOPED_TRACE(planet);
         st().SelectedPlanet = static_cast<Int16>(planet);
         st().CurrentPlTurn = static_cast<Int16>(side);
-        EXPECT_EQ(CheckSendFrom(st()), refused ? std::optional<std::string>(kNotOwned)
-                                               : std::nullopt);
+        EXPECT_EQ(CheckSendFrom(st()),
+                  refused ? std::optional<std::string>(kNotOwned) : std::nullopt);
     }
 }
 

@@ -52,7 +52,8 @@ TEST(IconAt, UsesTheLargerImageOfTheFileOnAScalingScreen) {
     const QPixmap sharp = ui::IconAt(icon, 32, 2.0);
     EXPECT_EQ(sharp.size(), QSize(64, 64));
     EXPECT_DOUBLE_EQ(sharp.devicePixelRatio(), 2.0);
-    EXPECT_TRUE(ui::IconAt(std::filesystem::path(ZENTHAR_PROGRAM_DIR) / "none.ico", 32, 2.0).isNull());
+    EXPECT_TRUE(
+        ui::IconAt(std::filesystem::path(ZENTHAR_PROGRAM_DIR) / "none.ico", 32, 2.0).isNull());
 }
 
 }  // namespace

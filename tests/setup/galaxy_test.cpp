@@ -244,9 +244,9 @@ TEST(Generation, ScriptedGalaxyTieGoesToTheEarlierPlanet) {
     EXPECT_EQ(st.planet(0).Production, 12);
     // Each Empire planet's picture, MaxProd, Production and Hostility as drawn above.
     const std::tuple<int, const char*, int, int, int> drawn[] = {{1, "good_pl.ico", 11, 1, 1},
-                                                                {2, "med_pl.ico", 20, 10, 10},
-                                                                {3, "bad_pl.ico", 7, 2, 5},
-                                                                {4, "med_pl.ico", 20, 1, 3}};
+                                                                 {2, "med_pl.ico", 20, 10, 10},
+                                                                 {3, "bad_pl.ico", 7, 2, 5},
+                                                                 {4, "med_pl.ico", 20, 1, 3}};
     for (const auto& [i, ico, maxProd, production, hostility] : drawn) {
         const PlanetRecord& p = st.planet(i);
         EXPECT_EQ(std::tuple(p.Ico.trimmed(), int{p.MaxProd}, int{p.Production}, int{p.Hostility}),

@@ -138,9 +138,11 @@ TEST(CheckNewGame, SymbolsStepRoundTheCycle) {
 }
 
 TEST(CheckNewGame, NumberOfPlanetsAsTyped) {
+    // clang-format off
     const std::pair<const char*, int> cases[] = {
         {"26", 26}, {" 12abc", 12}, {"abc", 0},   {"", 0},         {"5.9", 6},
         {"26.5", 26}, {"4.9", 4},   {"50.5", 51}, {"99999999999", 1000}, {"-7", -1}};
+    // clang-format on
     for (const auto& [typed, n] : cases) EXPECT_EQ(NumberOfPlanetsTyped(typed), n) << typed;
     for (const char* typed : {"4", "4.9", "51", "50.5", "50.01", "0", "abc", "-7", "99999999999"})
         EXPECT_EQ(CheckNumberOfPlanets(NumberOfPlanetsTyped(typed)),
@@ -163,12 +165,14 @@ TEST(CreateNewGame, OnePlayerWritesOneConfigurationRow) {
 
     Rows cfg = ReadTable(g.game, "AppCfg");
     ASSERT_EQ(cfg.rows.size(), 1U);
+    // clang-format off
     const std::pair<const char*, FieldValue> fields[] = {
         {"PlayesNum", 1},       {"PlanetsNum", 26},      {"GameType", 0},   {"EmpireSkill", 1},
         {"CurrentYear", 4100},  {"CurrentPlTurn", 0},    {"PlName1", "Ann"},
         {"PlSymbol", "mac.ico     "}, {"PlHome", 6},     {"Hatest", 0},     {"StartYear", 0},
         {"StartPl", ""},        {"EndPl", ""},           {"EmpireOut", FieldValue()},
         {"EndTurnScreen", FieldValue()}, {"SoundsOff", FieldValue()}};
+    // clang-format on
     for (const auto& [field, value] : fields) EXPECT_EQ(cfg.at(0, field), value) << field;
 
     EXPECT_EQ(st.EmpireSkill, 1);

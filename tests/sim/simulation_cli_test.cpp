@@ -128,8 +128,9 @@ TEST_F(SimProgramTest, BadOptionsAreRefusedWithAMessageAndStatusTwo) {
         {"--json=yes", "--json takes no value"},
         {"--load x.mdb --players 2", "a game from --load brings its own"},
         {"--soak 0", "--soak must be between 1"},
-        {"--soak 3 --bot greedy", "it takes only --seed, --years, --program-dir and "
-                                  "--no-timing, not --bot"},
+        {"--soak 3 --bot greedy",
+         "it takes only --seed, --years, --program-dir and "
+         "--no-timing, not --bot"},
         {"--games 2 --soak 3", "not --games"},
     };
     for (const auto& [args, message] : cases) {
@@ -178,8 +179,9 @@ TEST_F(SimProgramTest, TheSoakPrintsEveryGameAndTheTotals) {
 TEST_F(SimProgramTest, EverySkillPlaysTheSameSeedsAndEndsWithABalanceTable) {
     const SimRun all = sim("--games 2 --years 30 --planets 8 --skill all --seed 7 --no-timing");
     ASSERT_EQ(all.status, 0) << all.err;
-    const SimRun advanced = sim("--games 2 --years 30 --planets 8 --skill advanced --seed 7 "
-                                "--no-timing");
+    const SimRun advanced =
+        sim("--games 2 --years 30 --planets 8 --skill advanced --seed 7 "
+            "--no-timing");
     // The advanced block is the run of that level alone.
     const std::string block = all.out.substr(all.out.find("skill advanced:\n") + 16);
     EXPECT_EQ(block.substr(0, advanced.out.size()), advanced.out);

@@ -51,11 +51,13 @@ TEST(Simulation, PassivePlayersLastTheYearsAskedFor) {
 
 TEST(Simulation, WinnerIsTheLastSideStanding) {
     TestGame tg;
+    // clang-format off
     GalaxyBuilder(tg.game).players({"Ann", "Bob"})
         .planet(0, 1, 1).owner(0).home().ships(5)
         .planet(1, 30, 30).owner(1).home().ships(5)
         .planet(2, 10, 40).ships(5)
         .build();
+    // clang-format on
     EXPECT_EQ(sim::Winner(tg.game), -1);
     tg.st().planet(2).Scouted = "0200";
     EXPECT_EQ(sim::Winner(tg.game), -1);  // two players left
@@ -77,7 +79,7 @@ TEST(Simulation, WinnerIsTheLastSideStanding) {
 }
 
 class GreedyPlayerTest : public ::testing::Test {
-protected:
+  protected:
     TestGame tg;
     GameState& st = tg.st();
     sim::GreedyPlayer player;
@@ -93,12 +95,14 @@ protected:
 };
 
 TEST_F(GreedyPlayerTest, StrikesTheNearestPlanetItCanBeatTwoToOne) {
+    // clang-format off
     GalaxyBuilder(tg.game).players({"Ann"})
         .planet(0, 1, 1).owner(0).home().ships(100).production(10, 10)
         .planet(1, 1, 9).ships(40).production(5, 10)   // 4 years: 60 expected, 121 needed
         .planet(2, 9, 1).ships(20).production(1, 10)   // 4 years: 24 expected, 49 needed
         .planet(3, 40, 40).ships(0)
         .build();
+    // clang-format on
     play();
     auto sent = orders();
     ASSERT_EQ(sent.size(), 1u);
@@ -109,10 +113,12 @@ TEST_F(GreedyPlayerTest, StrikesTheNearestPlanetItCanBeatTwoToOne) {
 }
 
 TEST_F(GreedyPlayerTest, RaisesProductionThroughTheOrderAndKeepsAGarrison) {
+    // clang-format off
     GalaxyBuilder(tg.game).players({"Ann"})
         .planet(0, 1, 1).owner(0).home().ships(40).production(10, 20)
         .planet(1, 40, 40).ships(500).production(10, 10)
         .build();
+    // clang-format on
     tg.dialogs.answer(Answer::Yes);
     play();
     ASSERT_EQ(tg.dialogs.asked.size(), 1u);
@@ -125,11 +131,13 @@ TEST_F(GreedyPlayerTest, RaisesProductionThroughTheOrderAndKeepsAGarrison) {
 }
 
 TEST_F(GreedyPlayerTest, ASurplusTooSmallForAnyTargetGathersAtTheFront) {
+    // clang-format off
     GalaxyBuilder(tg.game).players({"Ann"})
         .planet(0, 1, 1).owner(0).home().ships(60).production(10, 10)
         .planet(1, 1, 30).owner(0).ships(5).production(1, 1).hostility(1)
         .planet(2, 1, 40).ships(300).production(5, 10)
         .build();
+    // clang-format on
     play();
     auto sent = orders();
     ASSERT_EQ(sent.size(), 1u);
@@ -139,11 +147,13 @@ TEST_F(GreedyPlayerTest, ASurplusTooSmallForAnyTargetGathersAtTheFront) {
 }
 
 TEST_F(GreedyPlayerTest, CountsItsFleetsAlreadyOnTheWay) {
+    // clang-format off
     GalaxyBuilder(tg.game).players({"Ann"})
         .planet(0, 1, 1).owner(0).home().ships(100).production(10, 10)
         .planet(1, 9, 1).ships(20).production(1, 10)
         .planet(2, 1, 20).ships(20).production(1, 10)
         .build();
+    // clang-format on
     st.CurrentPlTurn = 0;
     ASSERT_EQ(LaunchTaskForce(st, 0, 1, 60), LaunchResult::Launched);
     SaveTaskForces(tg.game);

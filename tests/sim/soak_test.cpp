@@ -40,8 +40,8 @@ sim::SoakOptions Short(int games, int years) {
 
 TEST(Soak, CleanGamesAreCountedAndEachIsSavedAndOpenedOnce) {
     std::vector<sim::SoakGameReport> reports;
-    const sim::SoakTotals t = sim::RunSoak(
-        Short(3, 15), [&](const sim::SoakGameReport& r) { reports.push_back(r); });
+    const sim::SoakTotals t =
+        sim::RunSoak(Short(3, 15), [&](const sim::SoakGameReport& r) { reports.push_back(r); });
     ASSERT_EQ(reports.size(), 3u);
     long long years = 0;
     for (const auto& r : reports) {

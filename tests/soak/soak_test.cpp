@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "game/saveload.h"
-#include "support/galaxy_builder.h"
 #include "sim/invariants.h"
-#include "turn/lookups.h"
 #include "sim/simulation.h"
+#include "support/galaxy_builder.h"
+#include "turn/lookups.h"
 
 namespace zenthar::testing {
 namespace {

@@ -8,7 +8,8 @@ namespace zenthar::testing {
 double ScriptedRandom::next() {
     ++draws;
     if (values_.empty()) {
-        if (!hasFallback_) ADD_FAILURE() << "ScriptedRandom ran out of values after " << draws << " draws";
+        if (!hasFallback_)
+            ADD_FAILURE() << "ScriptedRandom ran out of values after " << draws << " draws";
         return fallback_;
     }
     double v = values_.front();
@@ -38,7 +39,8 @@ void RecordingDisplay::showWindow() {
 }
 
 void RecordingDisplay::battleRound(int r, int a, int d) {
-    log.push_back("battleRound " + std::to_string(r) + " " + std::to_string(a) + " " + std::to_string(d));
+    log.push_back("battleRound " + std::to_string(r) + " " + std::to_string(a) + " " +
+                  std::to_string(d));
     if (pressSkipBattleAfterRounds >= 0 && r + 1 >= pressSkipBattleAfterRounds) SkipBattleFlag = 1;
 }
 
@@ -53,8 +55,9 @@ void RecordingDisplay::showMessage(const std::string& t) {
 
 void RecordingDisplay::playSound(Sound s) {
     sounds.push_back(s);
-    log.push_back(s == Sound::Laser ? "playSound laser"
-                  : s == Sound::Landing ? "playSound landing" : "playSound explosion");
+    log.push_back(s == Sound::Laser     ? "playSound laser"
+                  : s == Sound::Landing ? "playSound landing"
+                                        : "playSound explosion");
 }
 
 bool RecordingDisplay::contains(const std::string& line) const {

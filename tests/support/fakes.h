@@ -12,19 +12,22 @@ namespace zenthar::testing {
 
 // Returns the given values in order; fails the test when it runs dry.
 class ScriptedRandom : public RandomSource {
-public:
+  public:
     ScriptedRandom() = default;
     ScriptedRandom(std::initializer_list<double> values) : values_(values) {}
     void push(double v) { values_.push_back(v); }
     // Once the script is used up, keep returning this value instead of failing.
-    void setFallback(double v) { fallback_ = v; hasFallback_ = true; }
+    void setFallback(double v) {
+        fallback_ = v;
+        hasFallback_ = true;
+    }
     double next() override;
     void reseed() override { ++reseeds; }
     std::size_t remaining() const { return values_.size(); }
     int draws = 0;
     int reseeds = 0;
 
-private:
+  private:
     std::deque<double> values_;
     double fallback_ = 0.0;
     bool hasFallback_ = false;
@@ -32,19 +35,19 @@ private:
 
 // Records every message box; answers from a script (default button when the script is empty).
 class ScriptedDialogs : public UserDialogs {
-public:
+  public:
     Answer ask(const MessageRequest& r) override;
     void answer(Answer a) { answers_.push_back(a); }
     std::vector<MessageRequest> asked;
     std::vector<std::string> texts() const;
 
-private:
+  private:
     std::deque<Answer> answers_;
 };
 
 // Writes one line per call ("showWindow", "setAttacker Empire", "battleRound 0 7 3", ...).
 class RecordingDisplay : public TurnDisplay {
-public:
+  public:
     void showWindow() override;
     void hideWindow() override { log.push_back("hideWindow"); }
     void setPlanet(const std::string& n) override { log.push_back("setPlanet " + n); }
@@ -74,7 +77,7 @@ public:
 };
 
 class RecordingView : public GameView {
-public:
+  public:
     void DrawGalaxyMap() override { ++mapDraws; }
     void TurnStatusShown() override { ++statusShown; }
     void ShowEndTurnSummary() override { ++summaries; }

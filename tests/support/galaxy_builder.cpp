@@ -16,7 +16,9 @@ std::string ReadText(const std::filesystem::path& file) {
     return out.str();
 }
 
-TestGame::TestGame() : game(folder.path(), dialogs, display, view, random) { StartUp(game); }
+TestGame::TestGame() : game(folder.path(), dialogs, display, view, random) {
+    StartUp(game);
+}
 
 GalaxyBuilder& GalaxyBuilder::players(std::vector<std::string> names) {
     game_.st.PlayesNum = static_cast<int>(names.size());
@@ -56,7 +58,9 @@ GalaxyBuilder& GalaxyBuilder::planet(int i, int x, int y) {
     return *this;
 }
 
-PlanetRecord& GalaxyBuilder::last() { return game_.st.planet(count_ - 1); }
+PlanetRecord& GalaxyBuilder::last() {
+    return game_.st.planet(count_ - 1);
+}
 
 GalaxyBuilder& GalaxyBuilder::owner(int player) {
     last().setDigit(player, '2');
@@ -120,8 +124,8 @@ void GalaxyBuilder::build() {
             }
     for (int k = 0; k < st.PlayesNum; ++k)
         if (st.PlSymbol[static_cast<std::size_t>(k)].blank())
-            st.PlSymbol[static_cast<std::size_t>(k)] =
-                std::array<const char*, 4>{"shipvert.ico", "mac.ico", "shiporiz.ico", "flsp.ico"}[static_cast<std::size_t>(k)];
+            st.PlSymbol[static_cast<std::size_t>(k)] = std::array<const char*, 4>{
+                "shipvert.ico", "mac.ico", "shiporiz.ico", "flsp.ico"}[static_cast<std::size_t>(k)];
     st.TaskForceLast = -1;
     BuildProdOrder(st);
     st.GameActive = true;

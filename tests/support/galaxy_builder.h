@@ -23,7 +23,7 @@ namespace zenthar::testing {
 // A private program folder in a temporary directory with the real data files and template,
 // removed again when the test ends.
 class TempProgramFolder : public sim::ScratchProgramFolder {
-public:
+  public:
     TempProgramFolder() : ScratchProgramFolder(ZENTHAR_PROGRAM_DIR) {}
 };
 
@@ -44,7 +44,7 @@ struct TestGame {
 std::string ReadText(const std::filesystem::path& file);
 
 class GalaxyBuilder {
-public:
+  public:
     explicit GalaxyBuilder(Game& game) : game_(game) {}
     GalaxyBuilder& players(std::vector<std::string> names);
     GalaxyBuilder& skill(int s);
@@ -52,8 +52,8 @@ public:
     // Adds planet i (must be the next index) at (x, y): Empire-owned, production 1, MaxProd 10,
     // hostility 5, no ships, a medium icon.
     GalaxyBuilder& planet(int i, int x, int y);
-    GalaxyBuilder& owner(int player);      // digit "2" for that player
-    GalaxyBuilder& home();                 // the last planet becomes the owner's capital
+    GalaxyBuilder& owner(int player);  // digit "2" for that player
+    GalaxyBuilder& home();             // the last planet becomes the owner's capital
     GalaxyBuilder& ships(int n);
     GalaxyBuilder& production(int prod, int maxProd);
     GalaxyBuilder& hostility(int h);
@@ -62,7 +62,7 @@ public:
     GalaxyBuilder& currentPlayer(int p);
     void build();
 
-private:
+  private:
     PlanetRecord& last();
     Game& game_;
     int count_ = 0;

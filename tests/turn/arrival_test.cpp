@@ -74,6 +74,7 @@ TEST_F(ArrivalTest, FleetsReinforceTheirSidesPlanetsWithoutABattle) {
 // the planet's production back, the planet counts, whose knowledge is refreshed (-1: nobody's
 // checked here) and the Empire's campaign planets. A planet without ships falls without a draw.
 TEST_F(ArrivalTest, EachOutcomeSetsDigitsCountsKnowledgeAndCampaign) {
+    // clang-format off
     const struct {
         int side, from, to, ships, crt, die;
         std::array<int, 2> hatestBefore;
@@ -104,6 +105,7 @@ TEST_F(ArrivalTest, EachOutcomeSetsDigitsCountsKnowledgeAndCampaign) {
          "Ann\tRigel\tEmpire\t 5\t 0\t 5\t 0\tAnn conquered the planet Rigel", "2000", 1,
          {3, 1}, -1, "", ""},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
         Build();

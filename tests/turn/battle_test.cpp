@@ -39,6 +39,7 @@ class BattleTest : public ::testing::Test {
 // Equal fleets read row 4 with the plain die column for both sides; better odds shift a
 // player's column one to the left but not the Empire's; worse odds read the rows below.
 TEST_F(BattleTest, TheOddsPickTheRowAndTheSidePicksTheColumn) {
+    // clang-format off
     const struct {
         int column, row, die, attackers, defenders;
         bool human;
@@ -49,6 +50,7 @@ TEST_F(BattleTest, TheOddsPickTheRowAndTheSidePicksTheColumn) {
         {3, 2, 3, 10, 3, false, "0 3"},  {0, 4, 1, 7, 6, true, "0 6"},  // only a player reaches 0
         {2, 7, 2, 3, 10, true, "0 10"},  {2, 9, 2, 2, 11, false, "0 11"},  // quotient 5: last row
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.attackers) + " v " + std::to_string(c.defenders) +
                      (c.human ? " player" : " Empire"));

@@ -8,9 +8,10 @@ namespace {
 using empire::EmpireYear;
 
 class EmpireCampaignTest : public EmpireTest {
-protected:
+  protected:
     // Ann holds one planet, Bob three; the Empire stages on planet 4.
     void twoPlayerGalaxy() {
+        // clang-format off
         galaxy().players({"Ann", "Bob"}).year(4101)
             .planet(0, 1, 1).owner(0).home().ships(10)
             .planet(1, 1, 40).owner(1).home().ships(10)
@@ -19,11 +20,13 @@ protected:
             .planet(4, 40, 20).ships(100).production(1, 20)
             .planet(5, 40, 30).ships(20).production(1, 5)
             .build();
+        // clang-format on
         stageOn(4, 5);
     }
 
     // Ann's planets A (0: 60 ships), B (1: 5 ships), C (2: 20 ships); staging planet 3.
     void ratioGalaxy() {
+        // clang-format off
         galaxy().players({"Ann"}).year(4101)
             .planet(0, 1, 1).owner(0).home().ships(60)
             .planet(1, 1, 20).owner(0).ships(5).production(1, 10)
@@ -31,6 +34,7 @@ protected:
             .planet(3, 40, 20).ships(100).production(1, 20)
             .planet(4, 40, 40).ships(10).production(1, 3)
             .build();
+        // clang-format on
         stageOn(3, 4);
     }
 
@@ -71,9 +75,12 @@ TEST_F(EmpireCampaignTest, CandidatesStopAtElevenBestProductionFirst) {
     g.players({"Ann", "Bob"});
     for (int i = 0; i < 16; ++i) {
         g.planet(i, 1 + 6 * (i % 7), 1 + 6 * (i / 7));
-        if (i < 8) g.owner(0).production(1, 3 + i);  // Ann: planet 7 ranks first
-        else if (i < 14) g.owner(1).production(1, i);  // Bob: planet 13 ranks first
-        else g.production(1, 20);
+        if (i < 8)
+            g.owner(0).production(1, 3 + i);  // Ann: planet 7 ranks first
+        else if (i < 14)
+            g.owner(1).production(1, i);  // Bob: planet 13 ranks first
+        else
+            g.production(1, 20);
     }
     g.build();
     EXPECT_EQ(empire::CandidateTargets(st, false),
@@ -194,14 +201,16 @@ TEST_F(EmpireCampaignTest, AConqueredTargetIsReplaced) {
 }
 
 class EmpireReviewTest : public EmpireTest {
-protected:
+  protected:
     // Ann's home holds 50 ships and makes 1 a year; planet 1 is five years of flight away.
     void reviewGalaxy(int skill) {
+        // clang-format off
         galaxy().players({"Ann"}).skill(skill)
             .planet(0, 1, 1).owner(0).home().ships(50).production(1, 20)
             .planet(1, 1, 11).ships(0)
             .planet(2, 40, 40).ships(0)
             .build();
+        // clang-format on
         empireToMove();
         st.StartPl = id(2);
     }
@@ -211,6 +220,7 @@ protected:
 // twice that. Later fleets to the same planet add up; a Beginner never recalls a single-ship
 // scout and does not count scouts into the fleet. Recalled fleets go to the staging planet 2.
 TEST_F(EmpireReviewTest, FleetsFlyingIntoTooStrongADefenceAreRecalled) {
+    // clang-format off
     const struct {
         int skill;
         std::vector<std::pair<int, int>> fleets;  // ships, arrival
@@ -223,6 +233,7 @@ TEST_F(EmpireReviewTest, FleetsFlyingIntoTooStrongADefenceAreRecalled) {
         {0, {{54, 4103}, {2, 4103}}, {0}},  // 56 will do
         {0, {{54, 4103}, {1, 4103}}, {2}},  // the scout does not count
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "skill " << c.skill << ", first " << c.fleets[0].first
                                           << ", then " << c.fleets.back().first);

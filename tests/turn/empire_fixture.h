@@ -16,7 +16,7 @@
 namespace zenthar::testing {
 
 class EmpireTest : public ::testing::Test {
-protected:
+  protected:
     TestGame tg;
     Game& game = tg.game;
     GameState& st = tg.st();

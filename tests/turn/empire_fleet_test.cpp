@@ -25,32 +25,34 @@ void ConsolidationGalaxy(Game& game, int count, int skill) {
 }
 
 class EmpireFleetTest : public EmpireTest {
-protected:
-    void consolidationGalaxy(int count, int skill = 1) {
-        ConsolidationGalaxy(game, count, skill);
-    }
+  protected:
+    void consolidationGalaxy(int count, int skill = 1) { ConsolidationGalaxy(game, count, skill); }
 
     // Player home, a staging candidate (planet 1, top ranked) and two big garrisons that have
     // no surplus (production 2) but enough for the main fleet.
     void mainFleetGalaxy() {
+        // clang-format off
         galaxy().players({"Ann"})
             .planet(0, 1, 1).owner(0).home().ships(10).production(10, 20)
             .planet(1, 40, 40).ships(5).production(2, 20)
             .planet(2, 40, 30).ships(50).production(2, 5)
             .planet(3, 30, 40).ships(50).production(2, 3)
             .build();
+        // clang-format on
         empireToMove();
     }
 
     // A player's home (planet 0) ten units from the Empire's staging planet (planet 1).
     void attackGalaxy(int skill, int stagingShips) {
         year = {};
+        // clang-format off
         galaxy().players({"Ann"}).skill(skill)
             .planet(0, 1, 1).owner(0).home().ships(10).production(5, 20)
             .planet(1, 1, 11).ships(stagingShips).production(1, 20)
             .planet(2, 40, 40).ships(100).production(1, 10)
             .planet(3, 40, 30).ships(100).production(1, 10)
             .build();
+        // clang-format on
         empireToMove();
         st.StartPl = id(1);
         st.EndPl = id(0);
@@ -167,6 +169,7 @@ TEST_F(EmpireFleetTest, ALostStagingPlanetIsReplacedNotAttacked) {
 // Only a Beginner scouts, only from the Empire planet nearest the one unseen for six years,
 // and only with a ship there to send.
 TEST_F(EmpireFleetTest, BeginnerScoutsPlanetsUnseenForSixYears) {
+    // clang-format off
     galaxy().players({"Ann"}).skill(0).year(4110)
         .planet(0, 1, 1).owner(0).home().ships(10)
         .planet(1, 1, 30).owner(0).ships(10)
@@ -174,6 +177,7 @@ TEST_F(EmpireFleetTest, BeginnerScoutsPlanetsUnseenForSixYears) {
         .planet(3, 10, 30).ships(0)
         .planet(4, 40, 40).ships(50)
         .build();
+    // clang-format on
     st.planet(0).YearScouted[kEmpire] = 4104;  // six years ago
     st.planet(1).YearScouted[kEmpire] = 4105;  // five years ago
     empireToMove();
@@ -208,6 +212,7 @@ TEST_F(EmpireFleetTest, AttackMultiplierIsTwoForBeginnersAndTwoOrThreeAbove) {
 // Beginner; with the players' fleets bound there, for Advanced) plus five years' production,
 // times the multiplier; an expected defence of 0 sends Ships \ k x k.
 TEST_F(EmpireFleetTest, TheStrikeSendsTheExpectedDefenceTimesTheMultiplier) {
+    // clang-format off
     const struct {
         int skill, staging, knownShip, knownProd, inbound;
         double draw;
@@ -219,6 +224,7 @@ TEST_F(EmpireFleetTest, TheStrikeSendsTheExpectedDefenceTimesTheMultiplier) {
         {0, 101, -40, 1, 0, 0.3, 100},  // stale knowledge below zero counts as nothing
         {2, 200, 0, 0, 20, 0.5, 110},   // (10 + 20 + 25) x 2
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.sent);
         attackGalaxy(c.skill, c.staging);

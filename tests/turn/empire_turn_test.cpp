@@ -8,7 +8,7 @@ namespace {
 using empire::EmpireYear;
 
 class EmpireTurnTest : public EmpireTest {
-protected:
+  protected:
     void removeAllShipsRows() {
         game.FileDta1.Refresh();
         Recordset& rs = game.FileDta1.rs();
@@ -21,10 +21,12 @@ protected:
 };
 
 TEST_F(EmpireTurnTest, TheWipedOutMessageWaitsForTheLastFleetAndComesOnce) {
+    // clang-format off
     galaxy().players({"Ann"})
         .planet(0, 1, 1).owner(0).home().ships(10)
         .planet(1, 20, 20).owner(0).ships(10)
         .build();
+    // clang-format on
     playerFleet(kEmpire, 1, 0, 12, 4105);
     empireToMove();
     EmpireTurn(game);
@@ -36,7 +38,8 @@ TEST_F(EmpireTurnTest, TheWipedOutMessageWaitsForTheLastFleetAndComesOnce) {
     empireToMove();
     EmpireTurn(game);
     ASSERT_EQ(tg.dialogs.asked.size(), 1u);
-    EXPECT_EQ(tg.dialogs.asked[0].text, "You wiped out the Empire. Should you carry on? Your call...");
+    EXPECT_EQ(tg.dialogs.asked[0].text,
+              "You wiped out the Empire. Should you carry on? Your call...");
     EXPECT_TRUE(st.EmpireOut);
 
     empireToMove();
@@ -53,6 +56,7 @@ TEST_F(EmpireTurnTest, TheWipedOutMessageWaitsForTheLastFleetAndComesOnce) {
 }
 
 TEST_F(EmpireTurnTest, SafePlanetsLieMoreThanFifteenFromEveryPlayerAndCanStillGrow) {
+    // clang-format off
     galaxy().players({"Ann", "Bob"})
         .planet(0, 1, 1).owner(0).home()
         .planet(1, 16, 1).production(1, 10)               // 15 from Ann
@@ -62,6 +66,7 @@ TEST_F(EmpireTurnTest, SafePlanetsLieMoreThanFifteenFromEveryPlayerAndCanStillGr
         .planet(5, 30, 20).owner(1).home()
         .planet(6, 30, 8).production(1, 10)               // 12 from Bob
         .build();
+    // clang-format on
     EXPECT_EQ(empire::BuildSafeList(st), (std::vector<int>{2, 4}));
 }
 
@@ -69,6 +74,7 @@ TEST_F(EmpireTurnTest, SafePlanetsLieMoreThanFifteenFromEveryPlayerAndCanStillGr
 // limit, never without the ships to pay, never under more ships heading there than one per other
 // player.
 TEST_F(EmpireTurnTest, ProductionIsBoughtAtThePlayersPrice) {
+    // clang-format off
     galaxy().players({"Ann", "Bob"})
         .planet(0, 1, 1).owner(0).home()
         .planet(1, 40, 40).ships(10).production(4, 10)
@@ -76,6 +82,7 @@ TEST_F(EmpireTurnTest, ProductionIsBoughtAtThePlayersPrice) {
         .planet(3, 1, 40).owner(1).home()
         .planet(4, 30, 40).ships(10).production(4, 4)
         .build();
+    // clang-format on
     empireToMove();
     EmpireYear year;
     auto buy = [&](std::vector<int> safe, double draw) {
@@ -97,7 +104,7 @@ TEST_F(EmpireTurnTest, ProductionIsBoughtAtThePlayersPrice) {
     EXPECT_EQ(st.planet(4).Production, 4);
     EXPECT_EQ(st.planet(1).Ships, 3);
 
-    st.planet(1).Ships = 4;  // exactly the price
+    st.planet(1).Ships = 4;   // exactly the price
     playerFleet(1, 3, 1, 1);  // one ship with two players is no threat
     buy({1}, 0.0);
     EXPECT_EQ(st.planet(1).Production, 5);
@@ -114,11 +121,13 @@ TEST_F(EmpireTurnTest, ProductionIsBoughtAtThePlayersPrice) {
 }
 
 TEST_F(EmpireTurnTest, AnUnknownSkillLevelOnlyProduces) {
+    // clang-format off
     galaxy().players({"Ann"}).skill(7)
         .planet(0, 1, 1).owner(0).home().ships(10)
         .planet(1, 40, 40).ships(500).production(1, 20)
         .planet(2, 40, 30).ships(500).production(1, 10)
         .build();
+    // clang-format on
     empireToMove();
     tg.random.push(0.0);
     EmpireTurn(game);
@@ -130,12 +139,14 @@ TEST_F(EmpireTurnTest, AnUnknownSkillLevelOnlyProduces) {
 }
 
 TEST_F(EmpireTurnTest, TheStagingPlanetIsChosenLostAndChosenAgain) {
+    // clang-format off
     galaxy().players({"Ann"})
         .planet(0, 1, 1).owner(0).home().ships(10)
         .planet(1, 40, 40).ships(5).production(1, 20)
         .planet(2, 40, 30).ships(5).production(1, 10)
         .planet(3, 30, 40).ships(100).production(1, 5)
         .build();
+    // clang-format on
     tg.random.setFallback(0.0);
     empireToMove();
     EmpireTurn(game);
@@ -160,12 +171,14 @@ TEST_F(EmpireTurnTest, TheStagingPlanetIsChosenLostAndChosenAgain) {
 }
 
 TEST_F(EmpireTurnTest, AFullListOfFleetsLaunchesNothingMore) {
+    // clang-format off
     galaxy().players({"Ann"})
         .planet(0, 1, 1).owner(0).home().ships(10)
         .planet(1, 40, 40).ships(5).production(1, 20)
         .planet(2, 40, 30).ships(300).production(1, 10)
         .planet(3, 30, 40).ships(300).production(1, 5)
         .build();
+    // clang-format on
     empireToMove();
     for (int i = 0; i < kTaskForceSlots; ++i)
         ASSERT_EQ(LaunchTaskForce(st, 2, 1, 1), LaunchResult::Launched);

@@ -213,10 +213,12 @@ TEST_F(EndTurnTest, SkippedScreensShowNothingYetEveryLineIsWrittenAndTheSummaryO
 TEST(EndTurnClosedWindow, ClosingTheBattleWindowSkipsTheRestOfTheYearEndButNoReportLine) {
     // Ann attacks Vega and reinforces her second planet; every rising the dice allow happens.
     auto play = [](TestGame& t, int closeAt) {
+        // clang-format off
         GalaxyBuilder(t.game).players({"Ann"}).skill(1)
             .planet(0, 1, 1).owner(0).home().ships(20).production(4, 20).hostility(3)
             .planet(1, 4, 1).owner(0).ships(5).production(2, 9).hostility(3)
             .planet(2, 20, 20).ships(3).production(2, 2).build();
+        // clang-format on
         t.random.setFallback(0.0);
         t.st().SoundsOff = false;
         FillCrt(t.st(), 50);

@@ -8,14 +8,16 @@ namespace zenthar {
 namespace {
 
 TEST(PlanetOwner, FirstDigitOfTwoOrMoreWins) {
+    // clang-format off
     const std::pair<const char*, int> cases[] = {
         {"0000", kEmpire}, {"1111", kEmpire},  // scouted by all, owned by none
         {"0300", 1}, {"1230", 1}, {"0013", 3}, {"ab2c", 2}, {"", kEmpire}};
+    // clang-format on
     for (const auto& [digits, owner] : cases) EXPECT_EQ(PlanetOwner(digits), owner) << digits;
 }
 
 class Lookups : public ::testing::Test {
-protected:
+  protected:
     testing::TestGame t;
     GameState& st() { return t.st(); }
 };
@@ -28,11 +30,15 @@ TEST_F(Lookups, FindPlanetIndexComparesWholeIds) {
 }
 
 TEST_F(Lookups, DistancesAreRoundedHalfUpAndTravelTakesHalfOfThem) {
+    // clang-format off
     testing::GalaxyBuilder(t.game)
         .planet(0, 2, 5).planet(1, 2, 9).planet(2, 0, 0).planet(3, 1, 1).planet(4, 3, 4)
         .planet(5, 0, 7).build();
+    // clang-format on
+    // clang-format off
     const std::tuple<int, int, int> distances[] = {
         {0, 1, 4}, {2, 3, 1}, {2, 4, 5}, {2, 5, 7}, {2, 2, 0}, {-1, 2, -1}};
+    // clang-format on
     for (const auto& [a, b, d] : distances) EXPECT_EQ(PlanetDistance(st(), a, b), d) << a << b;
     const std::pair<int, int> times[] = {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {5, 3}, {7, 4}};
     for (const auto& [d, years] : times) EXPECT_EQ(TravelTime(d), years) << d;
@@ -40,12 +46,14 @@ TEST_F(Lookups, DistancesAreRoundedHalfUpAndTravelTakesHalfOfThem) {
 
 TEST_F(Lookups, NearestPlanetOfAnOwnerNeverThePlanetItself) {
     // clang-format off
+    // clang-format off
     testing::GalaxyBuilder(t.game)
         .planet(0, 10, 10).owner(0)
         .planet(1, 13, 10)              // Empire, distance 3
         .planet(2, 7, 10)               // Empire, distance 3: the lower index wins
         .planet(3, 11, 10).owner(0)     // player, distance 1
         .build();
+    // clang-format on
     // clang-format on
     EXPECT_EQ(NearestPlanetOf(st(), kEmpire, 0), 1);
     EXPECT_EQ(NearestPlanetOf(st(), 0, 0), 3);
@@ -58,12 +66,14 @@ TEST_F(Lookups, NearestPlanetOfAnOwnerNeverThePlanetItself) {
 
 TEST_F(Lookups, RankedWalksFollowTheProductionOrder) {
     // clang-format off
+    // clang-format off
     testing::GalaxyBuilder(t.game)
         .planet(0, 1, 1).production(1, 5)
         .planet(1, 9, 9).production(1, 20).owner(0)
         .planet(2, 20, 1).production(1, 12)
         .planet(3, 30, 1).production(1, 3)
         .build();
+    // clang-format on
     // clang-format on
     // ProdOrder: 02 (20), 03 (12), 01 (5), 04 (3)
     int cursor = 0;

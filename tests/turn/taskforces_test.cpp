@@ -8,7 +8,7 @@ namespace zenthar {
 namespace {
 
 class TaskForces : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         // clang-format off
         testing::GalaxyBuilder(t.game).players({"Ann", "Bob"}).year(4100)
@@ -103,8 +103,8 @@ TEST_F(TaskForces, ShipsHeadingToCountsEveryMatchingRow) {
     store(1, 2, {{1, 7}});
     st().planet(1).Ships = 20;
     store(kEmpire, 1, {{0, 11}});
-    const std::tuple<int, int, int> cases[] = {
-        {1, -1, 10}, {1, 0, 3}, {1, 1, 7}, {0, -1, 0}, {0, kEmpire, 11}, {2, -1, 3}};
+    const std::tuple<int, int, int> cases[] = {{1, -1, 10}, {1, 0, 3},        {1, 1, 7},
+                                               {0, -1, 0},  {0, kEmpire, 11}, {2, -1, 3}};
     for (const auto& [planet, side, ships] : cases)
         EXPECT_EQ(ShipsHeadingTo(t.game, planet, side), ships) << planet << " " << side;
 }

@@ -34,8 +34,7 @@ namespace {
 
 // ---------------------------------------------------------------- helpers --
 
-QColor rgb(quint32 hex, int alpha = 255)
-{
+QColor rgb(quint32 hex, int alpha = 255) {
     return QColor((hex >> 16) & 0xff, (hex >> 8) & 0xff, hex & 0xff, alpha);
 }
 
@@ -44,8 +43,7 @@ QColor rgb(quint32 hex, int alpha = 255)
 struct Rng {
     quint32 s;
     explicit Rng(quint32 seed) : s(seed * 2654435761u + 12345u) {}
-    double next()
-    {
+    double next() {
         s = s * 1664525u + 1013904223u;
         return double(s >> 8) / 16777216.0;
     }
@@ -58,10 +56,9 @@ struct Ctx {
     double px;
 };
 
-using DrawFn = std::function<void(QPainter &, const Ctx &)>;
+using DrawFn = std::function<void(QPainter&, const Ctx&)>;
 
-QImage render(const DrawFn &fn, int w, int h, double logicalW = 100, double logicalH = 100)
-{
+QImage render(const DrawFn& fn, int w, int h, double logicalW = 100, double logicalH = 100) {
     QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
@@ -74,8 +71,8 @@ QImage render(const DrawFn &fn, int w, int h, double logicalW = 100, double logi
 
 // Raster clipping is not antialiased, so surface detail is painted into its
 // own layer and cut out with an antialiased mask instead of setClipPath().
-void maskedLayer(QPainter &p, const QPainterPath &mask, const std::function<void(QPainter &)> &draw)
-{
+void maskedLayer(QPainter& p, const QPainterPath& mask,
+                 const std::function<void(QPainter&)>& draw) {
     QImage layer(p.device()->width(), p.device()->height(), QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     QPainter lp(&layer);
@@ -102,8 +99,7 @@ void maskedLayer(QPainter &p, const QPainterPath &mask, const std::function<void
     p.restore();
 }
 
-QPainterPath circle(QPointF c, double r)
-{
+QPainterPath circle(QPointF c, double r) {
     QPainterPath path;
     path.addEllipse(c, r, r);
     return path;
@@ -111,8 +107,8 @@ QPainterPath circle(QPointF c, double r)
 
 // Closed smooth blob through jittered points around a centre: continents,
 // clouds, smoke.
-QPainterPath blob(QPointF c, double r, int n, double jag, Rng &rng, double sx = 1.0, double sy = 1.0)
-{
+QPainterPath blob(QPointF c, double r, int n, double jag, Rng& rng, double sx = 1.0,
+                  double sy = 1.0) {
     std::vector<QPointF> pts;
     for (int i = 0; i < n; ++i) {
         const double a = 2 * M_PI * i / n + rng.range(-0.25, 0.25) * (2 * M_PI / n);
@@ -122,15 +118,13 @@ QPainterPath blob(QPointF c, double r, int n, double jag, Rng &rng, double sx = 
     auto mid = [](QPointF a, QPointF b) { return (a + b) / 2.0; };
     QPainterPath path;
     path.moveTo(mid(pts.back(), pts.front()));
-    for (int i = 0; i < n; ++i)
-        path.quadTo(pts[i], mid(pts[i], pts[(i + 1) % n]));
+    for (int i = 0; i < n; ++i) path.quadTo(pts[i], mid(pts[i], pts[(i + 1) % n]));
     path.closeSubpath();
     return path;
 }
 
 // Soft halo outside a body: makes dark planets visible on the black map.
-void glow(QPainter &p, QPointF c, double r, double width, QColor col)
-{
+void glow(QPainter& p, QPointF c, double r, double width, QColor col) {
     QRadialGradient g(c, r + width);
     QColor clear = col;
     clear.setAlpha(0);
@@ -143,8 +137,7 @@ void glow(QPainter &p, QPointF c, double r, double width, QColor col)
 }
 
 // Light comes from the upper left for every object in the game.
-QRadialGradient sphereGradient(QPointF c, double r, QColor light, QColor mid, QColor dark)
-{
+QRadialGradient sphereGradient(QPointF c, double r, QColor light, QColor mid, QColor dark) {
     QRadialGradient g(c + QPointF(-0.3 * r, -0.35 * r), 1.35 * r, c + QPointF(-0.45 * r, -0.5 * r));
     g.setColorAt(0.0, light);
     g.setColorAt(0.5, mid);
@@ -152,8 +145,7 @@ QRadialGradient sphereGradient(QPointF c, double r, QColor light, QColor mid, QC
     return g;
 }
 
-void terminator(QPainter &p, QPointF c, double r, int strength)
-{
+void terminator(QPainter& p, QPointF c, double r, int strength) {
     QRadialGradient g(c + QPointF(-0.35 * r, -0.38 * r), 1.5 * r);
     g.setColorAt(0.0, QColor(0, 0, 0, 0));
     g.setColorAt(0.45, QColor(0, 0, 0, 0));
@@ -164,8 +156,7 @@ void terminator(QPainter &p, QPointF c, double r, int strength)
     p.drawEllipse(c, r, r);
 }
 
-void rimLight(QPainter &p, QPointF c, double r, QColor col)
-{
+void rimLight(QPainter& p, QPointF c, double r, QColor col) {
     QRadialGradient g(c, r);
     QColor clear = col;
     clear.setAlpha(0);
@@ -177,8 +168,7 @@ void rimLight(QPainter &p, QPointF c, double r, QColor col)
     p.drawEllipse(c, r, r);
 }
 
-void specular(QPainter &p, QPointF c, double r, int alpha)
-{
+void specular(QPainter& p, QPointF c, double r, int alpha) {
     const QPointF hc = c + QPointF(-0.42 * r, -0.45 * r);
     QRadialGradient g(hc, 0.32 * r);
     g.setColorAt(0.0, QColor(255, 255, 255, alpha));
@@ -188,8 +178,8 @@ void specular(QPainter &p, QPointF c, double r, int alpha)
     p.drawEllipse(hc, 0.32 * r, 0.32 * r);
 }
 
-void outline(QPainter &p, const Ctx &cx, const QPainterPath &path, QColor col, double pixels = 1.0)
-{
+void outline(QPainter& p, const Ctx& cx, const QPainterPath& path, QColor col,
+             double pixels = 1.0) {
     p.setBrush(Qt::NoBrush);
     QPen pen(col, pixels * cx.px);
     pen.setJoinStyle(Qt::RoundJoin);
@@ -197,8 +187,7 @@ void outline(QPainter &p, const Ctx &cx, const QPainterPath &path, QColor col, d
     p.drawPath(path);
 }
 
-void sparkle(QPainter &p, QPointF c, double r, QColor col)
-{
+void sparkle(QPainter& p, QPointF c, double r, QColor col) {
     QRadialGradient g(c, r);
     QColor clear = col;
     clear.setAlpha(0);
@@ -217,8 +206,7 @@ void sparkle(QPainter &p, QPointF c, double r, QColor col)
 
 // ---------------------------------------------------------------- planets --
 
-void drawMoon(QPainter &p, const Ctx &cx, QPointF c, double r)
-{
+void drawMoon(QPainter& p, const Ctx& cx, QPointF c, double r) {
     glow(p, c, r, r * 0.25, QColor(200, 210, 230, 90));
     p.setPen(Qt::NoPen);
     p.setBrush(sphereGradient(c, r, rgb(0xf2f2ee), rgb(0x9a9aa6), rgb(0x2e2e3a)));
@@ -230,18 +218,20 @@ void drawMoon(QPainter &p, const Ctx &cx, QPointF c, double r)
 }
 
 // Blue ocean world with green continents and weather.
-void drawLush(QPainter &p, const Ctx &cx, QPointF c, double r, bool rich)
-{
+void drawLush(QPainter& p, const Ctx& cx, QPointF c, double r, bool rich) {
     glow(p, c, r, r * 0.16, QColor(110, 200, 255, 130));
     const QPainterPath disk = circle(c, r);
-    maskedLayer(p, disk, [&](QPainter &lp) {
+    maskedLayer(p, disk, [&](QPainter& lp) {
         lp.setPen(Qt::NoPen);
         lp.setBrush(sphereGradient(c, r, rgb(0x8fe0ff), rgb(0x1f74d4), rgb(0x0b2c78)));
         lp.drawEllipse(c, r, r);
 
         Rng rng(rich ? 31 : 7);
-        struct Land { double x, y, s; };
-        std::vector<Land> lands = {{-0.38, -0.18, 0.40}, {0.32, 0.28, 0.36}, {0.22, -0.52, 0.2}, {-0.15, 0.6, 0.22}};
+        struct Land {
+            double x, y, s;
+        };
+        std::vector<Land> lands = {
+            {-0.38, -0.18, 0.40}, {0.32, 0.28, 0.36}, {0.22, -0.52, 0.2}, {-0.15, 0.6, 0.22}};
         if (rich) {
             lands.push_back({0.62, -0.12, 0.14});
             lands.push_back({-0.62, 0.32, 0.12});
@@ -250,7 +240,7 @@ void drawLush(QPainter &p, const Ctx &cx, QPointF c, double r, bool rich)
         QLinearGradient land(c - QPointF(r, r), c + QPointF(r, r));
         land.setColorAt(0.0, rgb(0x9cf07a));
         land.setColorAt(1.0, rgb(0x2c8a38));
-        for (const Land &l : lands) {
+        for (const Land& l : lands) {
             const QPointF lc = c + QPointF(l.x * r, l.y * r);
             lp.setBrush(land);
             lp.drawPath(blob(lc, l.s * r, 9, 0.32, rng, 1.2, 0.9));
@@ -285,24 +275,21 @@ struct Ring {
     QPointF c;
     double inner, outer, squash, tilt;
 
-    QTransform frame() const
-    {
+    QTransform frame() const {
         QTransform t;
         t.translate(c.x(), c.y());
         t.rotate(tilt);
         t.scale(1.0, squash);
         return t;
     }
-    QPainterPath annulus() const
-    {
+    QPainterPath annulus() const {
         QPainterPath path;
         path.addEllipse(QPointF(0, 0), outer, outer);
         path.addEllipse(QPointF(0, 0), inner, inner);
         return frame().map(path);
     }
     // The half of the ring that passes in front of the planet.
-    QPainterPath front() const
-    {
+    QPainterPath front() const {
         QPainterPath ring;
         ring.addEllipse(QPointF(0, 0), outer + 1, outer + 1);
         ring.addEllipse(QPointF(0, 0), inner - 1, inner - 1);
@@ -312,8 +299,7 @@ struct Ring {
     }
 };
 
-void drawRing(QPainter &p, const Ctx &cx, const Ring &ring, bool rich)
-{
+void drawRing(QPainter& p, const Ctx& cx, const Ring& ring, bool rich) {
     p.save();
     p.setTransform(ring.frame(), true);
     QRadialGradient g(QPointF(0, 0), ring.outer);
@@ -322,7 +308,7 @@ void drawRing(QPainter &p, const Ctx &cx, const Ring &ring, bool rich)
     g.setColorAt(a, rgb(0xf6dca0, 230));
     g.setColorAt(a + (1 - a) * 0.25, rgb(0xc88a3a, 210));
     if (rich) {
-        g.setColorAt(a + (1 - a) * 0.45, rgb(0x6a4020, 90)); // the gap
+        g.setColorAt(a + (1 - a) * 0.45, rgb(0x6a4020, 90));  // the gap
         g.setColorAt(a + (1 - a) * 0.55, rgb(0xe8c080, 220));
     }
     g.setColorAt(a + (1 - a) * 0.8, rgb(0xb87838, 200));
@@ -339,14 +325,13 @@ void drawRing(QPainter &p, const Ctx &cx, const Ring &ring, bool rich)
 
 // Ochre desert world with a bright ring: its wide silhouette alone tells it
 // apart from the other two kinds.
-void drawDesert(QPainter &p, const Ctx &cx, QPointF c, double r, bool rich)
-{
+void drawDesert(QPainter& p, const Ctx& cx, QPointF c, double r, bool rich) {
     const Ring ring{c, r * 1.28, r * (rich ? 1.8 : 1.72), 0.3, -18.0};
     glow(p, c, r, r * 0.14, QColor(255, 190, 90, 120));
     drawRing(p, cx, ring, rich);
 
     const QPainterPath disk = circle(c, r).subtracted(ring.front());
-    maskedLayer(p, disk, [&](QPainter &lp) {
+    maskedLayer(p, disk, [&](QPainter& lp) {
         lp.setPen(Qt::NoPen);
         lp.setBrush(sphereGradient(c, r, rgb(0xffe2a0), rgb(0xdc8a2c), rgb(0x5a2606)));
         lp.drawEllipse(c, r, r);
@@ -380,11 +365,10 @@ void drawDesert(QPainter &p, const Ctx &cx, QPointF c, double r, bool rich)
 }
 
 // Scorched volcanic world: dark crust split by glowing lava.
-void drawVolcanic(QPainter &p, const Ctx &cx, QPointF c, double r, bool rich)
-{
+void drawVolcanic(QPainter& p, const Ctx& cx, QPointF c, double r, bool rich) {
     glow(p, c, r, r * 0.18, QColor(255, 70, 20, 150));
     const QPainterPath disk = circle(c, r);
-    maskedLayer(p, disk, [&](QPainter &lp) {
+    maskedLayer(p, disk, [&](QPainter& lp) {
         lp.setPen(Qt::NoPen);
         lp.setBrush(sphereGradient(c, r, rgb(0xcc5a34), rgb(0x6a1a0e), rgb(0x1c0404)));
         lp.drawEllipse(c, r, r);
@@ -399,7 +383,8 @@ void drawVolcanic(QPainter &p, const Ctx &cx, QPointF c, double r, bool rich)
             lp.drawEllipse(cc, cr, cr * 0.85);
             lp.setBrush(Qt::NoBrush);
             lp.setPen(QPen(QColor(255, 150, 110, 70), cr * 0.22));
-            lp.drawArc(QRectF(cc.x() - cr, cc.y() - cr * 0.85, 2 * cr, 1.7 * cr), -30 * 16, -150 * 16);
+            lp.drawArc(QRectF(cc.x() - cr, cc.y() - cr * 0.85, 2 * cr, 1.7 * cr), -30 * 16,
+                       -150 * 16);
         }
         terminator(lp, c, r, 200);
         // Lava is its own light source, so it goes over the shading.
@@ -415,9 +400,11 @@ void drawVolcanic(QPainter &p, const Ctx &cx, QPointF c, double r, bool rich)
                 pt += QPointF(std::cos(ang), std::sin(ang)) * r * rng.range(0.1, 0.2);
                 crack.lineTo(pt);
             }
-            QPen wide(QColor(255, 80, 0, 120), std::max(r * 0.12, 2.6 * cx.px), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+            QPen wide(QColor(255, 80, 0, 120), std::max(r * 0.12, 2.6 * cx.px), Qt::SolidLine,
+                      Qt::RoundCap, Qt::RoundJoin);
             lp.strokePath(crack, wide);
-            QPen core(rgb(0xffc040, 240), std::max(r * 0.04, 1.1 * cx.px), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+            QPen core(rgb(0xffc040, 240), std::max(r * 0.04, 1.1 * cx.px), Qt::SolidLine,
+                      Qt::RoundCap, Qt::RoundJoin);
             lp.strokePath(crack, core);
         }
         if (rich) {
@@ -435,8 +422,7 @@ void drawVolcanic(QPainter &p, const Ctx &cx, QPointF c, double r, bool rich)
 
 // ---------------------------------------------------------------- emblems --
 
-QPainterPath starPath(QPointF c, double outer, double inner, int points = 5)
-{
+QPainterPath starPath(QPointF c, double outer, double inner, int points = 5) {
     QPainterPath path;
     for (int i = 0; i < points * 2; ++i) {
         const double a = -M_PI / 2 + i * M_PI / points;
@@ -451,8 +437,7 @@ QPainterPath starPath(QPointF c, double outer, double inner, int points = 5)
     return path;
 }
 
-QPainterPath hexagon(QPointF c, double r)
-{
+QPainterPath hexagon(QPointF c, double r) {
     QPainterPath path;
     for (int i = 0; i < 6; ++i) {
         const double a = -M_PI / 2 + i * M_PI / 3;
@@ -467,8 +452,7 @@ QPainterPath hexagon(QPointF c, double r)
 }
 
 // The Empire: a black hexagonal shield, blood-red star, golden crown.
-void drawEmpire(QPainter &p, const Ctx &cx)
-{
+void drawEmpire(QPainter& p, const Ctx& cx) {
     const QPointF c(50, 50);
     QPainterPath outer = hexagon(c, 48);
     QLinearGradient rim(0, 0, 100, 100);
@@ -524,8 +508,7 @@ void drawEmpire(QPainter &p, const Ctx &cx)
 
 // ---------------------------------------------------------- player ships --
 
-void flame(QPainter &p, QPointF base, QPointF tip, double halfWidth, QColor mid)
-{
+void flame(QPainter& p, QPointF base, QPointF tip, double halfWidth, QColor mid) {
     const QPointF dir = tip - base;
     const QPointF n(-dir.y(), dir.x());
     const double len = std::hypot(dir.x(), dir.y());
@@ -547,8 +530,7 @@ void flame(QPainter &p, QPointF base, QPointF tip, double halfWidth, QColor mid)
     p.drawPath(path);
 }
 
-void glass(QPainter &p, const Ctx &cx, QPointF c, double rx, double ry, QColor tint)
-{
+void glass(QPainter& p, const Ctx& cx, QPointF c, double rx, double ry, QColor tint) {
     QRadialGradient g(c + QPointF(-rx * 0.35, -ry * 0.4), std::max(rx, ry) * 1.2);
     g.setColorAt(0.0, Qt::white);
     g.setColorAt(0.3, tint.lighter(140));
@@ -562,8 +544,7 @@ void glass(QPainter &p, const Ctx &cx, QPointF c, double rx, double ry, QColor t
 }
 
 // Player symbol: golden rocket standing upright.
-void drawShipVert(QPainter &p, const Ctx &cx)
-{
+void drawShipVert(QPainter& p, const Ctx& cx) {
     flame(p, QPointF(50, 77), QPointF(50, 99), 8, rgb(0xff7a10, 230));
 
     QPainterPath finL;
@@ -637,8 +618,7 @@ void drawShipVert(QPainter &p, const Ctx &cx)
 }
 
 // Player symbol: round green flying saucer.
-void drawSaucer(QPainter &p, const Ctx &cx)
-{
+void drawSaucer(QPainter& p, const Ctx& cx) {
     // Tractor glow under the hull.
     QRadialGradient beam(QPointF(50, 78), 22);
     beam.setColorAt(0.0, QColor(160, 255, 120, 170));
@@ -714,8 +694,7 @@ void drawSaucer(QPainter &p, const Ctx &cx)
 }
 
 // Player symbol: blue cruiser flying to the right.
-void drawShipHoriz(QPainter &p, const Ctx &cx)
-{
+void drawShipHoriz(QPainter& p, const Ctx& cx) {
     flame(p, QPointF(14, 50), QPointF(-2, 50), 7, rgb(0x30b0ff, 230));
 
     QPainterPath wingT;
@@ -776,8 +755,7 @@ void drawShipHoriz(QPainter &p, const Ctx &cx)
 }
 
 // Player symbol: magenta delta-wing darting up and to the right.
-void drawDelta(QPainter &p, const Ctx &cx)
-{
+void drawDelta(QPainter& p, const Ctx& cx) {
     p.save();
     p.translate(50, 52);
     p.rotate(45);
@@ -825,8 +803,7 @@ void drawDelta(QPainter &p, const Ctx &cx)
 
 // ---------------------------------------------------------- app emblem --
 
-QPainterPath zGlyph()
-{
+QPainterPath zGlyph() {
     QPainterPath z;
     z.moveTo(30, 30);
     z.lineTo(72, 30);
@@ -840,11 +817,15 @@ QPainterPath zGlyph()
     z.lineTo(32, 39);
     z.closeSubpath();
     // A slight slant makes the letter feel fast.
-    return QTransform().translate(50, 51).shear(-0.18, 0).scale(0.88, 0.88).translate(-50, -51).map(z);
+    return QTransform()
+        .translate(50, 51)
+        .shear(-0.18, 0)
+        .scale(0.88, 0.88)
+        .translate(-50, -51)
+        .map(z);
 }
 
-void drawZenthar(QPainter &p, const Ctx &cx)
-{
+void drawZenthar(QPainter& p, const Ctx& cx) {
     const QPointF c(50, 50);
     // Night-sky badge.
     QRadialGradient sky(QPointF(40, 35), 62);
@@ -879,7 +860,7 @@ void drawZenthar(QPainter &p, const Ctx &cx)
     p.restore();
 
     const QPainterPath disk = circle(pc, r).subtracted(orbit.front());
-    maskedLayer(p, disk, [&](QPainter &lp) {
+    maskedLayer(p, disk, [&](QPainter& lp) {
         lp.setPen(Qt::NoPen);
         lp.setBrush(sphereGradient(pc, r, rgb(0x9af0ff), rgb(0x3a6ae0), rgb(0x16084a)));
         lp.drawEllipse(pc, r, r);
@@ -891,7 +872,8 @@ void drawZenthar(QPainter &p, const Ctx &cx)
     outline(p, cx, circle(pc, r).subtracted(orbit.front()), rgb(0x080420));
 
     // Moon riding the front of the orbit.
-    const QPointF moonPos = orbit.frame().map(QPointF(42 * std::cos(M_PI * 0.15), 42 * std::sin(M_PI * 0.15)));
+    const QPointF moonPos =
+        orbit.frame().map(QPointF(42 * std::cos(M_PI * 0.15), 42 * std::sin(M_PI * 0.15)));
     sparkle(p, moonPos, 5, QColor(255, 220, 120, 230));
 
     const QPainterPath z = zGlyph();
@@ -913,8 +895,7 @@ void drawZenthar(QPainter &p, const Ctx &cx)
 // These are drawn in a 150x100 (or 100x100) logical space.
 
 // The attacker swooping in towards the defender, nose right and slightly down.
-void drawTracker(QPainter &p, const Ctx &cx)
-{
+void drawTracker(QPainter& p, const Ctx& cx) {
     p.save();
     p.translate(75, 50);
     p.rotate(12);
@@ -991,8 +972,7 @@ void drawTracker(QPainter &p, const Ctx &cx)
 }
 
 // The defender: a broad, armoured skimmer facing left to meet the attack.
-void drawSkimmer(QPainter &p, const Ctx &cx)
-{
+void drawSkimmer(QPainter& p, const Ctx& cx) {
     flame(p, QPointF(134, 46), QPointF(150, 46), 4.5, rgb(0x40a0ff, 220));
     flame(p, QPointF(134, 58), QPointF(150, 58), 4.5, rgb(0x40a0ff, 220));
 
@@ -1036,8 +1016,7 @@ void drawSkimmer(QPainter &p, const Ctx &cx)
     p.drawPath(bridge);
     outline(p, cx, bridge, rgb(0x04121a));
     p.setBrush(rgb(0x60f0ff));
-    for (int i = 0; i < 4; ++i)
-        p.drawRect(QRectF(90 + i * 5.5, 24, 3.4, 2.6));
+    for (int i = 0; i < 4; ++i) p.drawRect(QRectF(90 + i * 5.5, 24, 3.4, 2.6));
 
     // Forward turret with twin barrels pointing at the attacker.
     p.setBrush(rgb(0x5a6a78));
@@ -1066,8 +1045,7 @@ void drawSkimmer(QPainter &p, const Ctx &cx)
 }
 
 // A ship coming apart in a fireball.
-void drawBlownUp(QPainter &p, const Ctx &)
-{
+void drawBlownUp(QPainter& p, const Ctx&) {
     const QPointF c(50, 52);
     Rng rng(2024);
 
@@ -1150,15 +1128,16 @@ void drawBlownUp(QPainter &p, const Ctx &)
 }
 
 // Decorative banner: dawn over a planet's rim, a gas giant hanging in the sky.
-void drawBanner(QPainter &p, const Ctx &cx)
-{
+void drawBanner(QPainter& p, const Ctx& cx) {
     Rng rng(314);
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 70; ++i) {
         const QPointF s(rng.range(0, 300), rng.range(0, 95));
         const double r = rng.range(0.4, 1.1);
         const int tint = int(rng.range(0, 3));
-        const QColor col = tint == 0 ? QColor(255, 255, 255) : tint == 1 ? QColor(200, 220, 255) : QColor(255, 235, 200);
+        const QColor col = tint == 0   ? QColor(255, 255, 255)
+                           : tint == 1 ? QColor(200, 220, 255)
+                                       : QColor(255, 235, 200);
         p.setBrush(QColor(col.red(), col.green(), col.blue(), int(rng.range(120, 255))));
         p.drawEllipse(s, r, r);
     }
@@ -1182,7 +1161,7 @@ void drawBanner(QPainter &p, const Ctx &cx)
     p.drawEllipse(pc, pr + 22, pr + 22);
 
     const QPainterPath ground = circle(pc, pr);
-    maskedLayer(p, ground, [&](QPainter &lp) {
+    maskedLayer(p, ground, [&](QPainter& lp) {
         QLinearGradient g(0, 85, 0, 120);
         g.setColorAt(0.0, rgb(0x5aa0e0));
         g.setColorAt(0.25, rgb(0x2a5ab0));
@@ -1227,8 +1206,7 @@ void drawBanner(QPainter &p, const Ctx &cx)
 
 // ---------------------------------------------------------------- output --
 
-QByteArray pngBytes(const QImage &img)
-{
+QByteArray pngBytes(const QImage& img) {
     QByteArray bytes;
     QBuffer buf(&bytes);
     buf.open(QIODevice::WriteOnly);
@@ -1236,11 +1214,9 @@ QByteArray pngBytes(const QImage &img)
     return bytes;
 }
 
-bool writeFile(const QString &path, const QByteArray &data)
-{
+bool writeFile(const QString& path, const QByteArray& data) {
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
+    if (!f.open(QIODevice::WriteOnly)) return false;
     f.write(data);
     return f.commit();
 }
@@ -1248,11 +1224,9 @@ bool writeFile(const QString &path, const QByteArray &data)
 // Qt can read icons but not write them, so the container is assembled here:
 // ICONDIR, one ICONDIRENTRY per image, then PNG-compressed payloads, which
 // every reader from Vista on (and Qt's own) understands.
-bool writeIco(const QString &path, const QList<QImage> &images)
-{
+bool writeIco(const QString& path, const QList<QImage>& images) {
     QList<QByteArray> payloads;
-    for (const QImage &img : images)
-        payloads.append(pngBytes(img));
+    for (const QImage& img : images) payloads.append(pngBytes(img));
 
     QByteArray out;
     auto put16 = [&](quint16 v) {
@@ -1263,47 +1237,46 @@ bool writeIco(const QString &path, const QList<QImage> &images)
         put16(quint16(v & 0xffff));
         put16(quint16(v >> 16));
     };
-    put16(0); // reserved
-    put16(1); // type: icon
+    put16(0);  // reserved
+    put16(1);  // type: icon
     put16(quint16(images.size()));
     quint32 offset = 6 + 16 * quint32(images.size());
     for (qsizetype i = 0; i < images.size(); ++i) {
-        const QImage &img = images[i];
+        const QImage& img = images[i];
         out.append(char(img.width() >= 256 ? 0 : img.width()));
         out.append(char(img.height() >= 256 ? 0 : img.height()));
-        out.append(char(0)); // no palette
-        out.append(char(0)); // reserved
-        put16(1);            // colour planes
-        put16(32);           // bits per pixel
+        out.append(char(0));  // no palette
+        out.append(char(0));  // reserved
+        put16(1);             // colour planes
+        put16(32);            // bits per pixel
         put32(quint32(payloads[i].size()));
         put32(offset);
         offset += quint32(payloads[i].size());
     }
-    for (const QByteArray &p : payloads)
-        out.append(p);
+    for (const QByteArray& p : payloads) out.append(p);
     return writeFile(path, out);
 }
 
 struct IconJob {
-    const char *file;
+    const char* file;
     DrawFn draw;
 };
 
 // Reads an icon back the way the game will and checks both sizes are there.
-bool verifyIco(const QString &path)
-{
+bool verifyIco(const QString& path) {
     QImageReader reader(path);
     if (QString::fromLatin1(reader.format()) != QLatin1String("ico")) {
-        std::printf("  FAIL %s: not recognised as ico (%s)\n", qPrintable(path), reader.format().constData());
+        std::printf("  FAIL %s: not recognised as ico (%s)\n", qPrintable(path),
+                    reader.format().constData());
         return false;
     }
     QList<int> sizes;
     for (int i = 0; i < reader.imageCount(); ++i) {
-        if (!reader.jumpToImage(i))
-            break;
+        if (!reader.jumpToImage(i)) break;
         const QImage img = reader.read();
         if (img.isNull()) {
-            std::printf("  FAIL %s: image %d unreadable: %s\n", qPrintable(path), i, qPrintable(reader.errorString()));
+            std::printf("  FAIL %s: image %d unreadable: %s\n", qPrintable(path), i,
+                        qPrintable(reader.errorString()));
             return false;
         }
         sizes.append(img.width());
@@ -1311,28 +1284,25 @@ bool verifyIco(const QString &path)
     std::sort(sizes.begin(), sizes.end());
     const bool ok = sizes == QList<int>{32, 64};
     std::printf("  %s %-14s images:", ok ? "ok  " : "FAIL", qPrintable(QFileInfo(path).fileName()));
-    for (int s : sizes)
-        std::printf(" %dx%d", s, s);
+    for (int s : sizes) std::printf(" %dx%d", s, s);
     std::printf("\n");
     return ok;
 }
 
-QImage readIcoSize(const QString &path, int size)
-{
+QImage readIcoSize(const QString& path, int size) {
     QImageReader reader(path);
     for (int i = 0; i < reader.imageCount(); ++i) {
         reader.jumpToImage(i);
         const QImage img = reader.read();
-        if (img.width() == size)
-            return img;
+        if (img.width() == size) return img;
     }
     return {};
 }
 
 // Every icon at both sizes on the black map and on a light window face, then
 // the battle pictures: one glance shows whether anything is hard to see.
-void writeContactSheet(const QString &dir, const QStringList &icons, const QStringList &pngs, const QString &out)
-{
+void writeContactSheet(const QString& dir, const QStringList& icons, const QStringList& pngs,
+                       const QString& out) {
     const int cell = 76;
     const int cols = int(icons.size());
     const QColor backs[] = {Qt::black, QColor(0xd4, 0xd0, 0xc8), QColor(0xf0, 0xf0, 0xf0)};
@@ -1343,9 +1313,8 @@ void writeContactSheet(const QString &dir, const QStringList &icons, const QStri
     QPainter p(&sheet);
     int row = 0;
     for (int size : {64, 32}) {
-        for (const QColor &back : backs) {
-            if (size == 32 && back == QColor(0xf0, 0xf0, 0xf0))
-                continue;
+        for (const QColor& back : backs) {
+            if (size == 32 && back == QColor(0xf0, 0xf0, 0xf0)) continue;
             p.fillRect(0, row * cell, w, cell, back);
             for (int i = 0; i < cols; ++i) {
                 const QImage img = readIcoSize(dir + '/' + icons[i], size);
@@ -1358,29 +1327,28 @@ void writeContactSheet(const QString &dir, const QStringList &icons, const QStri
     const int top = row * cell;
     p.fillRect(0, top, w, h - top, Qt::black);
     int x = 8;
-    for (const QString &name : pngs) {
+    for (const QString& name : pngs) {
         const QImage img(dir + '/' + name);
         if (name == QLatin1String("zenthar.png")) {
             p.fillRect(x - 4, top, img.width() + 8, h - top, QColor(0xd4, 0xd0, 0xc8));
         }
         p.drawImage(x, top + 8, img);
         x += img.width() + 12;
-        if (x > w - 100)
-            break;
+        if (x > w - 100) break;
     }
     p.end();
     sheet.save(out);
 }
 
-} // namespace
-
+}  // namespace
 
 // ---------------------------------------------------------- desktop icons --
 
-QString svgNumber(double v) { return QString::number(v, 'f', 3); }
+QString svgNumber(double v) {
+    return QString::number(v, 'f', 3);
+}
 
-QString svgPath(const QPainterPath &path)
-{
+QString svgPath(const QPainterPath& path) {
     QString d;
     for (int i = 0; i < path.elementCount(); ++i) {
         const QPainterPath::Element e = path.elementAt(i);
@@ -1401,8 +1369,7 @@ QString svgPath(const QPainterPath &path)
 
 // The application emblem for desktops that scale icons freely: the same badge, stars, orbit,
 // planet and letter as drawZenthar, from the same geometry, without its raster-only shading.
-QByteArray zentharSvg()
-{
+QByteArray zentharSvg() {
     const QPointF c(50, 50), pc(50, 52);
     const double r = 24;
     const Ring orbit{pc, 40.5, 43.5, 0.32, -22.0};
@@ -1411,26 +1378,27 @@ QByteArray zentharSvg()
                                .arg(svgNumber(f.m11()), svgNumber(f.m12()), svgNumber(f.m21()),
                                     svgNumber(f.m22()), svgNumber(f.dx()), svgNumber(f.dy()));
     QString out;
-    out += QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
-                          "viewBox=\"0 0 100 100\">\n<defs>\n"
-                          "<radialGradient id=\"sky\" cx=\"40\" cy=\"35\" r=\"62\" "
-                          "gradientUnits=\"userSpaceOnUse\">"
-                          "<stop offset=\"0\" stop-color=\"#2c1a7a\"/>"
-                          "<stop offset=\"0.6\" stop-color=\"#120a40\"/>"
-                          "<stop offset=\"1\" stop-color=\"#04020e\"/></radialGradient>\n"
-                          "<radialGradient id=\"planet\" cx=\"42\" cy=\"44\" r=\"30\" "
-                          "gradientUnits=\"userSpaceOnUse\">"
-                          "<stop offset=\"0\" stop-color=\"#9af0ff\"/>"
-                          "<stop offset=\"0.55\" stop-color=\"#3a6ae0\"/>"
-                          "<stop offset=\"1\" stop-color=\"#16084a\"/></radialGradient>\n"
-                          "<linearGradient id=\"letter\" x1=\"0\" y1=\"30\" x2=\"0\" y2=\"72\" "
-                          "gradientUnits=\"userSpaceOnUse\">"
-                          "<stop offset=\"0\" stop-color=\"#ffffff\"/>"
-                          "<stop offset=\"0.45\" stop-color=\"#ffe070\"/>"
-                          "<stop offset=\"1\" stop-color=\"#e07a10\"/></linearGradient>\n"
-                          "<clipPath id=\"behind\"><path clip-rule=\"evenodd\" d=\"M0 0 L100 0 "
-                          "L100 100 L0 100 Z ");
+    out += QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
+        "viewBox=\"0 0 100 100\">\n<defs>\n"
+        "<radialGradient id=\"sky\" cx=\"40\" cy=\"35\" r=\"62\" "
+        "gradientUnits=\"userSpaceOnUse\">"
+        "<stop offset=\"0\" stop-color=\"#2c1a7a\"/>"
+        "<stop offset=\"0.6\" stop-color=\"#120a40\"/>"
+        "<stop offset=\"1\" stop-color=\"#04020e\"/></radialGradient>\n"
+        "<radialGradient id=\"planet\" cx=\"42\" cy=\"44\" r=\"30\" "
+        "gradientUnits=\"userSpaceOnUse\">"
+        "<stop offset=\"0\" stop-color=\"#9af0ff\"/>"
+        "<stop offset=\"0.55\" stop-color=\"#3a6ae0\"/>"
+        "<stop offset=\"1\" stop-color=\"#16084a\"/></radialGradient>\n"
+        "<linearGradient id=\"letter\" x1=\"0\" y1=\"30\" x2=\"0\" y2=\"72\" "
+        "gradientUnits=\"userSpaceOnUse\">"
+        "<stop offset=\"0\" stop-color=\"#ffffff\"/>"
+        "<stop offset=\"0.45\" stop-color=\"#ffe070\"/>"
+        "<stop offset=\"1\" stop-color=\"#e07a10\"/></linearGradient>\n"
+        "<clipPath id=\"behind\"><path clip-rule=\"evenodd\" d=\"M0 0 L100 0 "
+        "L100 100 L0 100 Z ");
     out += svgPath(orbit.front()) + QStringLiteral("\"/></clipPath>\n</defs>\n");
     out += QStringLiteral("<circle cx=\"50\" cy=\"50\" r=\"48\" fill=\"url(#sky)\"/>\n");
     Rng rng(99);
@@ -1439,34 +1407,37 @@ QByteArray zentharSvg()
         const double d = rng.range(30, 44);
         const double s = rng.range(0.5, 1.2);
         const double alpha = rng.range(140, 255) / 255.0;
-        out += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"#ffffff\" "
-                              "fill-opacity=\"%4\"/>\n")
+        out += QStringLiteral(
+                   "<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"#ffffff\" "
+                   "fill-opacity=\"%4\"/>\n")
                    .arg(svgNumber(c.x() + std::cos(a) * d), svgNumber(c.y() + std::sin(a) * d),
                         svgNumber(s), svgNumber(alpha));
     }
-    out += QStringLiteral("<g transform=\"%1\" fill=\"none\">"
-                          "<circle r=\"42\" stroke=\"#281400\" stroke-opacity=\"0.78\" "
-                          "stroke-width=\"4.2\"/>"
-                          "<circle r=\"42\" stroke=\"#ffd870\" stroke-width=\"2.6\"/></g>\n")
+    out += QStringLiteral(
+               "<g transform=\"%1\" fill=\"none\">"
+               "<circle r=\"42\" stroke=\"#281400\" stroke-opacity=\"0.78\" "
+               "stroke-width=\"4.2\"/>"
+               "<circle r=\"42\" stroke=\"#ffd870\" stroke-width=\"2.6\"/></g>\n")
                .arg(matrix);
-    out += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"url(#planet)\" "
-                          "stroke=\"#080420\" stroke-width=\"0.8\" clip-path=\"url(#behind)\"/>\n")
+    out += QStringLiteral(
+               "<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"url(#planet)\" "
+               "stroke=\"#080420\" stroke-width=\"0.8\" clip-path=\"url(#behind)\"/>\n")
                .arg(svgNumber(pc.x()), svgNumber(pc.y()), svgNumber(r));
     const QString z = svgPath(zGlyph());
-    out += QStringLiteral("<path d=\"%1\" fill=\"none\" stroke=\"#0a041e\" stroke-opacity=\"0.78\" "
-                          "stroke-width=\"5\" stroke-linejoin=\"miter\"/>\n"
-                          "<path d=\"%1\" fill=\"url(#letter)\"/>\n")
+    out += QStringLiteral(
+               "<path d=\"%1\" fill=\"none\" stroke=\"#0a041e\" stroke-opacity=\"0.78\" "
+               "stroke-width=\"5\" stroke-linejoin=\"miter\"/>\n"
+               "<path d=\"%1\" fill=\"url(#letter)\"/>\n")
                .arg(z);
-    out += QStringLiteral("<circle cx=\"50\" cy=\"50\" r=\"48\" fill=\"none\" stroke=\"#8ab8ff\" "
-                          "stroke-width=\"1.2\"/>\n</svg>\n");
+    out += QStringLiteral(
+        "<circle cx=\"50\" cy=\"50\" r=\"48\" fill=\"none\" stroke=\"#8ab8ff\" "
+        "stroke-width=\"1.2\"/>\n</svg>\n");
     return out.toUtf8();
 }
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     // A generator should never need a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
     QString outDir = QStringLiteral(ZENTHAR_ASSETS_DIR);
@@ -1482,17 +1453,29 @@ int main(int argc, char **argv)
     outDir = QDir(outDir).absolutePath();
 
     const QList<IconJob> icons = {
-        {"good_pl.ico", [](QPainter &p, const Ctx &c) { drawLush(p, c, {50, 50}, 40, false); }},
-        {"med_pl.ico", [](QPainter &p, const Ctx &c) { drawDesert(p, c, {50, 50}, 28, false); }},
-        {"bad_pl.ico", [](QPainter &p, const Ctx &c) { drawVolcanic(p, c, {50, 50}, 40, false); }},
+        {"good_pl.ico",
+         [](QPainter& p, const Ctx& c) {
+             drawLush(p, c, {50, 50}, 40, false);
+         }},
+        {"med_pl.ico",
+         [](QPainter& p, const Ctx& c) {
+             drawDesert(p, c, {50, 50}, 28, false);
+         }},
+        {"bad_pl.ico",
+         [](QPainter& p, const Ctx& c) {
+             drawVolcanic(p, c, {50, 50}, 40, false);
+         }},
         {"good.ico",
-         [](QPainter &p, const Ctx &c) {
+         [](QPainter& p, const Ctx& c) {
              drawLush(p, c, {46, 54}, 40, true);
              drawMoon(p, c, {84, 15}, 9);
          }},
-        {"medium.ico", [](QPainter &p, const Ctx &c) { drawDesert(p, c, {50, 52}, 28, true); }},
+        {"medium.ico",
+         [](QPainter& p, const Ctx& c) {
+             drawDesert(p, c, {50, 52}, 28, true);
+         }},
         {"bad.ico",
-         [](QPainter &p, const Ctx &c) {
+         [](QPainter& p, const Ctx& c) {
              drawVolcanic(p, c, {52, 52}, 41, true);
          }},
         {"empire.ico", drawEmpire},
@@ -1506,7 +1489,7 @@ int main(int argc, char **argv)
     bool ok = true;
     std::printf("writing to %s\n", qPrintable(outDir));
     QStringList icoNames;
-    for (const IconJob &job : icons) {
+    for (const IconJob& job : icons) {
         const QString path = outDir + '/' + QLatin1String(job.file);
         const QList<QImage> images = {render(job.draw, 32, 32), render(job.draw, 64, 64)};
         if (!writeIco(path, images)) {
@@ -1519,7 +1502,7 @@ int main(int argc, char **argv)
     }
 
     struct PngJob {
-        const char *file;
+        const char* file;
         DrawFn draw;
         int w, h;
         double lw, lh;
@@ -1539,7 +1522,7 @@ int main(int argc, char **argv)
         {"image1@2x.png", drawBanner, 600, 240, 300, 120},
     };
     QStringList pngNames;
-    for (const PngJob &job : pngs) {
+    for (const PngJob& job : pngs) {
         const QString path = outDir + '/' + QLatin1String(job.file);
         const QImage img = render(job.draw, job.w, job.h, job.lw, job.lh);
         const bool saved = writeFile(path, pngBytes(img));
@@ -1571,7 +1554,7 @@ int main(int argc, char **argv)
 
     if (!contact.isEmpty()) {
         pngNames.removeAll(QStringLiteral("logo.png"));
-        pngNames.move(0, pngNames.size() - 1); // big emblem last
+        pngNames.move(0, pngNames.size() - 1);  // big emblem last
         writeContactSheet(outDir, icoNames, pngNames, contact);
         std::printf("contact sheet: %s\n", qPrintable(contact));
     }

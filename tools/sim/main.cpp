@@ -11,9 +11,9 @@
 
 #include "game/saveload.h"
 #include "game/storage_error.h"
-#include "sim_options.h"
 #include "sim/simulation.h"
 #include "sim/soak.h"
+#include "sim_options.h"
 
 namespace {
 
@@ -229,19 +229,19 @@ int Soak(const CommandLine& cl) {
             os << "game " << r.game << ": " << SkillName(r.setUp.skill) << ", " << r.setUp.players
                << (r.setUp.players == 1 ? " player, " : " players, ") << r.setUp.planets
                << " planets, "
-               << (r.setUp.bot == zenthar::sim::BotKind::Greedy ? "greedy" : "passive")
-               << ", seed " << r.seed << ": " << r.result.yearsPlayed << " years, winner "
-               << r.result.winnerName << ", saved and opened in "
+               << (r.setUp.bot == zenthar::sim::BotKind::Greedy ? "greedy" : "passive") << ", seed "
+               << r.seed << ": " << r.result.yearsPlayed << " years, winner " << r.result.winnerName
+               << ", saved and opened in "
                << (r.roundTripYear ? std::to_string(r.roundTripYear) : std::string("no year"))
-               << ", " << (r.faults.empty() ? "clean" : std::to_string(r.faults.size()) + " faults");
+               << ", "
+               << (r.faults.empty() ? "clean" : std::to_string(r.faults.size()) + " faults");
             for (const std::string& f : r.faults) os << "\n    " << f;
             std::cout << os.str() << "\n" << std::flush;
         });
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::cout << "soak: " << t.games << " games, " << t.gameYears << " game-years, "
-              << t.roundTrips << " round trips, " << t.faults << " faults in " << t.faultyGames
-              << " games";
+    std::cout << "soak: " << t.games << " games, " << t.gameYears << " game-years, " << t.roundTrips
+              << " round trips, " << t.faults << " faults in " << t.faultyGames << " games";
     if (cl.timing) std::cout << std::fixed << std::setprecision(1) << ", " << seconds << " s";
     std::cout << "\n";
     return t.faults == 0 ? kDone : kSoakBroke;

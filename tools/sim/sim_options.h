@@ -14,7 +14,8 @@ struct CommandLine {
     SimulationOptions game;  // seed, years, set-up, files; programDir empty = beside the program
     int games = 1;
     int soak = 0;
-    bool everySkill = false;  // --skill all: the games once at each skill, then a balance table  // games of the long soak; 0: play the set-up given
+    bool everySkill = false;  // --skill all: the games once at each skill, then a balance table  //
+                              // games of the long soak; 0: play the set-up given
     bool json = false;
     bool timing = true;
     bool help = false;
