@@ -166,7 +166,8 @@ int Recordset::column(std::string_view name) const {
         if (table_->fields[i].name == name) return static_cast<int>(i);
     for (std::size_t i = 0; i < table_->fields.size(); ++i)
         if (EqualsNoCase(table_->fields[i].name, name)) return static_cast<int>(i);
-    throw StorageError(3265, "Item not found in this collection: " + std::string(name));
+    throw StorageError(errors::kNoSuchField,
+                       "Item not found in this collection: " + std::string(name));
 }
 
 const Recordset::Row& Recordset::current() const {
@@ -220,7 +221,8 @@ void Recordset::FindFirst(std::string_view criteria) {
     mode_ = EditMode::None;
     std::size_t eq = criteria.find('=');
     if (eq == std::string_view::npos || !table_)
-        throw StorageError(3077, "Syntax error in criteria: " + std::string(criteria));
+        throw StorageError(errors::kBadCriteria,
+                           "Syntax error in criteria: " + std::string(criteria));
     std::string field = Trim(criteria.substr(0, eq));
     std::string value = Trim(criteria.substr(eq + 1));
     int col = column(field);
@@ -231,7 +233,8 @@ void Recordset::FindFirst(std::string_view criteria) {
     } else {
         auto [p, ec] = std::from_chars(value.data(), value.data() + value.size(), number);
         if (ec != std::errc() || p != value.data() + value.size())
-            throw StorageError(3077, "Syntax error in criteria: " + std::string(criteria));
+            throw StorageError(errors::kBadCriteria,
+                               "Syntax error in criteria: " + std::string(criteria));
     }
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const Row& r = rows_[i];
@@ -254,7 +257,7 @@ FieldValue Recordset::Field(std::string_view name) const {
 
 const FieldValue& Recordset::Field(int index) const {
     if (!table_ || index < 0 || static_cast<std::size_t>(index) >= table_->fields.size())
-        throw StorageError(3265, "Item not found in this collection.");
+        throw StorageError(errors::kNoSuchField, "Item not found in this collection.");
     if (mode_ != EditMode::None) return buffer_[static_cast<std::size_t>(index)];
     return current().values[static_cast<std::size_t>(index)];
 }
@@ -268,7 +271,7 @@ void Recordset::SetField(int index, FieldValue value) {
         throw StorageError(errors::kUpdateWithoutEdit,
                            "Update or CancelUpdate without AddNew or Edit.");
     if (index < 0 || static_cast<std::size_t>(index) >= buffer_.size())
-        throw StorageError(3265, "Item not found in this collection.");
+        throw StorageError(errors::kNoSuchField, "Item not found in this collection.");
     buffer_[static_cast<std::size_t>(index)] = std::move(value);
     dirty_[static_cast<std::size_t>(index)] = true;
 }
@@ -457,7 +460,9 @@ void Connection::Refresh() {
         return;
     }
     const TableDef* t = FindTable(recordSource_);
-    if (!t) throw StorageError(3078, "The table '" + recordSource_ + "' does not exist.");
+    if (!t)
+        throw StorageError(errors::kNoSuchTable,
+                           "The table '" + recordSource_ + "' does not exist.");
     rs_.cache_ = &statements_;
     // Every change made through this connection is already in memory; the file is read again
     // only when another connection changed it or another table is wanted.
@@ -473,7 +478,9 @@ void Connection::Refresh() {
 Recordset& Connection::side(std::string_view table) {
     if (pendingName_ != openName_ || !db_.isOpen()) open(pendingName_);
     const TableDef* t = FindTable(table);
-    if (!t) throw StorageError(3078, "The table '" + std::string(table) + "' does not exist.");
+    if (!t)
+        throw StorageError(errors::kNoSuchTable,
+                           "The table '" + std::string(table) + "' does not exist.");
     if (!db_.isOpen()) throw StorageError(errors::kFileNotFound, "No game database is open.");
     side_.cache_ = &statements_;
     side_.load(db_, *t);

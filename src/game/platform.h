@@ -1,7 +1,7 @@
 // Everything the game core needs from the outside world, as small interfaces: questions and
-// messages to the user, the battle/turn display, sounds, the main window's view, the random
-// source and the clock. The Qt front end implements them; tests script them; the simulator
-// keeps them silent.
+// messages to the user, the battle/turn display, sounds, the main window's view and the random
+// source (which reads the clock itself when it reseeds). The Qt front end implements them; tests
+// script them; the simulator keeps them silent.
 #pragma once
 
 #include <string>
@@ -36,7 +36,7 @@ class UserDialogs {
     }
 };
 
-// ---- random source and clock ---------------------------------------------------------------
+// ---- random source -------------------------------------------------------------------------
 
 class RandomSource {
   public:
@@ -46,12 +46,6 @@ class RandomSource {
     // The rules reseed from the clock at fixed points; implementations mix in fresh entropy
     // rather than restarting the sequence, so two reseeds within a second never repeat draws.
     virtual void reseed() = 0;
-};
-
-class Clock {
-  public:
-    virtual ~Clock() = default;
-    virtual double secondsSinceMidnight() = 0;
 };
 
 // ---- the turn engine's display -------------------------------------------------------------

@@ -2,7 +2,6 @@
 #include "game/random.h"
 
 #include <chrono>
-#include <ctime>
 
 namespace zenthar {
 
@@ -35,16 +34,6 @@ void SystemRandom::reseed() {
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
     mix_ = z ^ (z >> 31);
-}
-
-double SystemClock::secondsSinceMidnight() {
-    auto now = std::chrono::system_clock::now();
-    std::time_t t = std::chrono::system_clock::to_time_t(now);
-    std::tm local{};
-    localtime_r(&t, &local);
-    auto frac = std::chrono::duration<double>(now.time_since_epoch()).count();
-    frac -= static_cast<double>(static_cast<long long>(frac));
-    return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + frac;
 }
 
 }  // namespace zenthar

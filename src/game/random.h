@@ -1,4 +1,4 @@
-// The production random source and clock.
+// The production random source.
 #pragma once
 
 #include <random>
@@ -21,11 +21,6 @@ class SystemRandom : public RandomSource {
     unsigned long long mix_ = 0;  // what the reseeds folded in, applied to every draw
     bool deterministic_ = false;
     unsigned long long reseeds_ = 0;
-};
-
-class SystemClock : public Clock {
-  public:
-    double secondsSinceMidnight() override;
 };
 
 }  // namespace zenthar

@@ -28,7 +28,7 @@ constexpr long kWorkBudget = 100000;
 [[noreturn]] void Fail(sqlite3* db, int rc) {
     switch (rc & 0xff) {
         case SQLITE_NOMEM:
-            throw SaveLoadError(7, "The computer ran out of memory.");
+            throw SaveLoadError(errors::kOutOfMemory, "The computer ran out of memory.");
         case SQLITE_INTERRUPT:
             Refuse("it takes too long to read");
         case SQLITE_TOOBIG:
@@ -62,7 +62,7 @@ class MemoryDatabase {
         sqlite3_progress_handler(db_, 1000, &MemoryDatabase::Progress, this);
 
         auto* copy = static_cast<unsigned char*>(sqlite3_malloc64(bytes.size()));
-        if (!copy) throw SaveLoadError(7, "The computer ran out of memory.");
+        if (!copy) throw SaveLoadError(errors::kOutOfMemory, "The computer ran out of memory.");
         std::memcpy(copy, bytes.data(), bytes.size());
         // A file last written in write-ahead mode reads like any other once it is in memory.
         if (bytes.size() > 19 && copy[18] == 2) copy[18] = 1;

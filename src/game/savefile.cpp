@@ -117,9 +117,9 @@ void ThrowFileError(int systemError, const std::filesystem::path& path, PathRole
                                 FolderOf(path));
         case EMFILE:
         case ENFILE:
-            throw SaveLoadError(67, "Too many files are open.");
+            throw SaveLoadError(errors::kTooManyFiles, "Too many files are open.");
         case ENOMEM:
-            throw SaveLoadError(7, "The computer ran out of memory.");
+            throw SaveLoadError(errors::kOutOfMemory, "The computer ran out of memory.");
         default:
             throw SaveLoadError(errors::kPathFileAccess, std::string("The system reported: ") +
                                                              std::strerror(systemError) + ".");

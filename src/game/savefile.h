@@ -29,11 +29,6 @@ class SaveLoadError : public StorageError {
     std::string folder_;
 };
 
-namespace errors {
-inline constexpr int kBadFileName = 52;
-inline constexpr int kDeviceIo = 57;
-}  // namespace errors
-
 // A saved game of 50 planets and five full task-force lists is well under a megabyte; anything
 // this big is something else, and reading it would only keep the player waiting.
 inline constexpr std::uintmax_t kMaxGameFileBytes = 64u * 1024u * 1024u;

@@ -319,7 +319,7 @@ std::string GeneralReason(int code) {
             return "The drive reported a read or write error.";
         case errors::kBadFileName:
             return "The file name is not valid.";
-        case 7:
+        case errors::kOutOfMemory:
             return "The computer ran out of memory.";
         default:
             return code >= errors::kDatabaseBase ? "The game database reported a fault." : "";

@@ -100,10 +100,6 @@ std::string Statement::columnText(int col) const {
     return t ? std::string(reinterpret_cast<const char*>(t), static_cast<std::size_t>(n))
              : std::string();
 }
-std::string Statement::columnName(int col) const {
-    const char* n = sqlite3_column_name(stmt_, col);
-    return n ? n : "";
-}
 
 Database::Database(const std::filesystem::path& file, Mode mode) {
     int flags = mode == Mode::ReadOnly    ? SQLITE_OPEN_READONLY

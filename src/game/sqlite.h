@@ -35,7 +35,6 @@ class Statement {
     long long columnInt(int col) const;
     double columnDouble(int col) const;
     std::string columnText(int col) const;
-    std::string columnName(int col) const;
 
     sqlite3_stmt* get() const { return stmt_; }
 
