@@ -21,7 +21,7 @@
 
 #include "app/GalaxyMap.h"
 #include "app/planet_panel.h"
-#include "app/screen_units.h"
+#include "ui/units.h"
 #include "game/storage_error.h"
 #include "turn/taskforces.h"
 

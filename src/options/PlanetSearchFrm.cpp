@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "reports/units.h"
+#include "ui/units.h"
 
 namespace zenthar::ui {
 

@@ -9,7 +9,7 @@
 #include <QSysInfo>
 #include <QVBoxLayout>
 
-#include "reports/units.h"
+#include "ui/units.h"
 
 namespace zenthar::ui {
 

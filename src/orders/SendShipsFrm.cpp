@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "orders/sendships.h"
-#include "reports/units.h"
+#include "ui/units.h"
 
 namespace zenthar::ui {
 namespace {

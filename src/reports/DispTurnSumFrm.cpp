@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "game/numbers.h"
-#include "reports/units.h"
+#include "ui/units.h"
 
 namespace zenthar::ui {
 

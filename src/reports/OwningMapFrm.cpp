@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "reports/units.h"
+#include "ui/units.h"
 #include "turn/lookups.h"
 
 namespace zenthar::ui {

@@ -6,7 +6,7 @@
 #include <array>
 
 #include "reports/production_totals.h"
-#include "reports/units.h"
+#include "ui/units.h"
 
 namespace zenthar::ui {
 

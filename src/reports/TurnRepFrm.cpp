@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "reports/units.h"
+#include "ui/units.h"
 
 namespace zenthar::ui {
 

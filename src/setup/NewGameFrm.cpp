@@ -14,7 +14,7 @@
 #include <QRadioButton>
 
 #include "game/storage_error.h"
-#include "reports/units.h"
+#include "ui/units.h"
 
 namespace zenthar::ui {
 namespace {

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "app/app_fixture.h"
-#include "app/screen_units.h"
+#include "ui/units.h"
 
 namespace zenthar::testing {
 namespace {

@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QTest>
 
-#include "reports/units.h"
+#include "ui/units.h"
 #include "support/galaxy_builder.h"
 #include "support/widgets.h"
 

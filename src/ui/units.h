@@ -1,5 +1,6 @@
-// The game's windows were laid out in twips (1/1440 inch) and drew in centimetres; these turn
-// both into screen pixels for a given dots-per-inch, so layouts keep their proportions.
+// What every window shares: the game's windows were laid out in twips (1/1440 inch) and draw
+// in centimetres, turned here into screen pixels so layouts keep their proportions; the dialog
+// face; pictures sharp at any pixel ratio; pictures the keyboard can click.
 #pragma once
 
 #include <QFont>
@@ -25,6 +26,21 @@ inline double CmToPixels(double cm, double dpi) {
 inline double PixelsToCm(double px, double dpi) {
     return px * kCmPerInch / dpi;
 }
+
+// One screen's units, from its logical dots per inch (96 where the screen gives none).
+class ScreenUnits {
+  public:
+    explicit ScreenUnits(double dpi) : dpi_(dpi > 0 ? dpi : 96.0) {}
+
+    double dpi() const { return dpi_; }
+    double pxPerCm() const { return CmToPixels(1.0, dpi_); }
+    double cm(double px) const { return PixelsToCm(px, dpi_); }
+    int px(double cm) const { return static_cast<int>(std::lround(CmToPixels(cm, dpi_))); }
+    int twips(double tw) const { return TwipsToPixels(tw, dpi_); }
+
+  private:
+    double dpi_;
+};
 
 // The small plain face the dialogs were laid out for ("MS Sans Serif" 8 points where it exists,
 // the system's sans-serif face elsewhere).

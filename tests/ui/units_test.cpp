@@ -1,6 +1,6 @@
 // Pictures at the size they are drawn: the twice-as-large twin on a screen that scales by two,
 // the icon image that fits, and nothing for a file that is not there.
-#include "reports/units.h"
+#include "ui/units.h"
 
 #include <gtest/gtest.h>
 
