@@ -21,9 +21,9 @@
 
 #include "app/GalaxyMap.h"
 #include "app/planet_panel.h"
-#include "ui/units.h"
 #include "game/storage_error.h"
 #include "turn/taskforces.h"
+#include "ui/units.h"
 
 namespace zenthar::ui {
 
@@ -132,23 +132,23 @@ void Zenthar::createControls() {
         if (!map_->imageShown(i)) scrollToPlanet(i);
     });
     connect(map_, &GalaxyMap::scrollRequested, this, [this](int across, int down) {
-        if (across != 0) HorizScrl->setValue(HorizScrl->value() + across);
-        if (down != 0) VertScrl->setValue(VertScrl->value() + down);
+        if (across != 0) HorizScrl_->setValue(HorizScrl_->value() + across);
+        if (down != 0) VertScrl_->setValue(VertScrl_->value() + down);
     });
 
-    Line1 = new QFrame(map_);
-    Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setFrameShape(QFrame::NoFrame);
-    Line1->setAutoFillBackground(true);
-    QPalette linePal = Line1->palette();
+    Line1_ = new QFrame(map_);
+    Line1_->setObjectName(QStringLiteral("Line1"));
+    Line1_->setFrameShape(QFrame::NoFrame);
+    Line1_->setAutoFillBackground(true);
+    QPalette linePal = Line1_->palette();
     linePal.setColor(QPalette::Window, kLineColour);
-    Line1->setPalette(linePal);
+    Line1_->setPalette(linePal);
 
-    HorizScrl = new QScrollBar(Qt::Horizontal, map_);
-    HorizScrl->setObjectName(QStringLiteral("HorizScrl"));
-    VertScrl = new QScrollBar(Qt::Vertical, map_);
-    VertScrl->setObjectName(QStringLiteral("VertScrl"));
-    for (QScrollBar* bar : {HorizScrl, VertScrl}) {
+    HorizScrl_ = new QScrollBar(Qt::Horizontal, map_);
+    HorizScrl_->setObjectName(QStringLiteral("HorizScrl"));
+    VertScrl_ = new QScrollBar(Qt::Vertical, map_);
+    VertScrl_->setObjectName(QStringLiteral("VertScrl"));
+    for (QScrollBar* bar : {HorizScrl_, VertScrl_}) {
         // The bars keep the desktop's own colours, not the map's starlight text colour.
         QPalette desktop = QApplication::palette(bar);
         desktop.setResolveMask(~QPalette::ResolveMask(0));
@@ -159,40 +159,40 @@ void Zenthar::createControls() {
         // The map hears of keyboard steps through the bar's value; focus stays on the window.
         bar->setFocusPolicy(Qt::NoFocus);
     }
-    connect(HorizScrl, &QScrollBar::valueChanged, this, &Zenthar::HorizScrl_Change);
-    connect(VertScrl, &QScrollBar::valueChanged, this, &Zenthar::VertScrl_Change);
+    connect(HorizScrl_, &QScrollBar::valueChanged, this, &Zenthar::HorizScrl_Change);
+    connect(VertScrl_, &QScrollBar::valueChanged, this, &Zenthar::VertScrl_Change);
 
     QFont panelFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     panelFont.setStyleHint(QFont::SansSerif);
     panelFont.setPointSizeF(8.25);
     panelFont.setBold(true);
-    YearLbl = PanelLabel(map_, "YearLbl", "Year:", QColor(0, 255, 0), panelFont);
-    PlTurnLbl = PanelLabel(map_, "PlTurnLbl", "Player's Turn:", QColor(255, 0, 0), panelFont);
-    CurPlNameLbl = PanelLabel(map_, "CurPlNameLbl", "Planet:", QColor(255, 255, 0), panelFont);
-    CurPlStatusLbl = PanelLabel(map_, "CurPlStatusLbl", "Status:", QColor(255, 255, 0), panelFont);
-    CurProdLbl = PanelLabel(map_, "CurProdLbl", "Production:", QColor(0, 255, 255), panelFont);
-    CurShipsLbl = PanelLabel(map_, "CurShipsLbl", "Ships:", QColor(0, 255, 255), panelFont);
-    CurHostLbl = PanelLabel(map_, "CurHostLbl", "Hostility:", QColor(0, 255, 255), panelFont);
+    YearLbl_ = PanelLabel(map_, "YearLbl", "Year:", QColor(0, 255, 0), panelFont);
+    PlTurnLbl_ = PanelLabel(map_, "PlTurnLbl", "Player's Turn:", QColor(255, 0, 0), panelFont);
+    CurPlNameLbl_ = PanelLabel(map_, "CurPlNameLbl", "Planet:", QColor(255, 255, 0), panelFont);
+    CurPlStatusLbl_ = PanelLabel(map_, "CurPlStatusLbl", "Status:", QColor(255, 255, 0), panelFont);
+    CurProdLbl_ = PanelLabel(map_, "CurProdLbl", "Production:", QColor(0, 255, 255), panelFont);
+    CurShipsLbl_ = PanelLabel(map_, "CurShipsLbl", "Ships:", QColor(0, 255, 255), panelFont);
+    CurHostLbl_ = PanelLabel(map_, "CurHostLbl", "Hostility:", QColor(0, 255, 255), panelFont);
 
-    CurPlanetPct = new QLabel(map_);
-    CurPlanetPct->setObjectName(QStringLiteral("CurPlanetPct"));
-    CurPlanetPct->setAccessibleName(QStringLiteral("Kind of planet"));
-    CurPlanetPct->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    CurPlanetPct->setLineWidth(kPictureFrame);
-    CurPlanetPct->setAlignment(Qt::AlignCenter);
-    CurPlanetPct->setAutoFillBackground(true);
-    QPalette pctPal = CurPlanetPct->palette();
+    CurPlanetPct_ = new QLabel(map_);
+    CurPlanetPct_->setObjectName(QStringLiteral("CurPlanetPct"));
+    CurPlanetPct_->setAccessibleName(QStringLiteral("Kind of planet"));
+    CurPlanetPct_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    CurPlanetPct_->setLineWidth(kPictureFrame);
+    CurPlanetPct_->setAlignment(Qt::AlignCenter);
+    CurPlanetPct_->setAutoFillBackground(true);
+    QPalette pctPal = CurPlanetPct_->palette();
     pctPal.setColor(QPalette::Window, Qt::black);
     pctPal.setColor(QPalette::Light, QColor(120, 132, 170));
     pctPal.setColor(QPalette::Dark, QColor(28, 32, 52));
-    CurPlanetPct->setPalette(pctPal);
-    CurPlanetPct->hide();
+    CurPlanetPct_->setPalette(pctPal);
+    CurPlanetPct_->hide();
 
-    CurPlayerSimPct = new QLabel(map_);
-    CurPlayerSimPct->setObjectName(QStringLiteral("CurPlayerSimPct"));
-    CurPlayerSimPct->setAccessibleName(QStringLiteral("Owner's symbol"));
-    CurPlayerSimPct->setAlignment(Qt::AlignCenter);
-    CurPlayerSimPct->hide();
+    CurPlayerSimPct_ = new QLabel(map_);
+    CurPlayerSimPct_->setObjectName(QStringLiteral("CurPlayerSimPct"));
+    CurPlayerSimPct_->setAccessibleName(QStringLiteral("Owner's symbol"));
+    CurPlayerSimPct_->setAlignment(Qt::AlignCenter);
+    CurPlayerSimPct_->hide();
 }
 
 // ---- start-up ------------------------------------------------------------------------------
@@ -266,18 +266,18 @@ void Zenthar::layoutAtStartUp() {
         label->setGeometry(left, top, width, u.twips(d.height));
     };
     const int picture = GalaxyMap::kImageSize + 2 * kPictureFrame;
-    CurPlanetPct->setGeometry(0, u.twips(kPictureTopTwips), picture, picture);
+    CurPlanetPct_->setGeometry(0, u.twips(kPictureTopTwips), picture, picture);
     const int symbol = std::min(GalaxyMap::kImageSize, static_cast<int>(kSymbolCm * u.pxPerCm()));
-    CurPlayerSimPct->setGeometry(picture + u.px(0.1), CurPlanetPct->y() + (picture - symbol) / 2,
-                                 symbol, symbol);
+    CurPlayerSimPct_->setGeometry(picture + u.px(0.1), CurPlanetPct_->y() + (picture - symbol) / 2,
+                                  symbol, symbol);
     const int nameLeft = picture + u.px(0.7);
-    place(YearLbl, kYearLbl, 0, 0);
-    place(PlTurnLbl, kPlTurnLbl, 0, u.twips(kPlTurnLbl.top));
-    place(CurPlNameLbl, kCurPlNameLbl, nameLeft, u.twips(kCurPlNameLbl.top));
-    place(CurPlStatusLbl, kCurPlStatusLbl, nameLeft + u.px(0.2), u.twips(kCurPlStatusLbl.top));
-    place(CurProdLbl, kCurProdLbl, 0, u.twips(kCurProdLbl.top));
-    place(CurShipsLbl, kCurShipsLbl, 0, u.twips(kCurShipsLbl.top));
-    place(CurHostLbl, kCurHostLbl, 0, u.twips(kCurHostLbl.top));
+    place(YearLbl_, kYearLbl, 0, 0);
+    place(PlTurnLbl_, kPlTurnLbl, 0, u.twips(kPlTurnLbl.top));
+    place(CurPlNameLbl_, kCurPlNameLbl, nameLeft, u.twips(kCurPlNameLbl.top));
+    place(CurPlStatusLbl_, kCurPlStatusLbl, nameLeft + u.px(0.2), u.twips(kCurPlStatusLbl.top));
+    place(CurProdLbl_, kCurProdLbl, 0, u.twips(kCurProdLbl.top));
+    place(CurShipsLbl_, kCurShipsLbl, 0, u.twips(kCurShipsLbl.top));
+    place(CurHostLbl_, kCurHostLbl, 0, u.twips(kCurHostLbl.top));
     layoutPlanetName();
 }
 
@@ -285,36 +285,36 @@ void Zenthar::layoutAtStartUp() {
 // below move down by as much, so nothing is cut and nothing covered.
 void Zenthar::layoutPlanetName() {
     const ScreenUnits u(map_->logicalDpiX());
-    const QString whole = CurPlNameLbl->accessibleName();
-    const QString wrapped = WrapToWidth(whole, CurPlNameLbl->font(), CurPlNameLbl->width());
-    CurPlNameLbl->setText(wrapped);
+    const QString whole = CurPlNameLbl_->accessibleName();
+    const QString wrapped = WrapToWidth(whole, CurPlNameLbl_->font(), CurPlNameLbl_->width());
+    CurPlNameLbl_->setText(wrapped);
     const int rowHeight = u.twips(kCurPlNameLbl.height);
     const int lines = static_cast<int>(wrapped.count(QLatin1Char('\n'))) + 1;
     const int nameHeight =
-        lines == 1 ? rowHeight : lines * QFontMetrics(CurPlNameLbl->font()).lineSpacing();
+        lines == 1 ? rowHeight : lines * QFontMetrics(CurPlNameLbl_->font()).lineSpacing();
     const int extra = std::max(0, nameHeight - rowHeight);
-    CurPlNameLbl->resize(CurPlNameLbl->width(), rowHeight + extra);
+    CurPlNameLbl_->resize(CurPlNameLbl_->width(), rowHeight + extra);
     auto moveRow = [&](QLabel* label, const DesignRect& d) {
         label->move(label->x(), u.twips(d.top) + extra);
     };
-    moveRow(CurPlStatusLbl, kCurPlStatusLbl);
-    moveRow(CurProdLbl, kCurProdLbl);
-    moveRow(CurShipsLbl, kCurShipsLbl);
-    moveRow(CurHostLbl, kCurHostLbl);
+    moveRow(CurPlStatusLbl_, kCurPlStatusLbl);
+    moveRow(CurProdLbl_, kCurProdLbl);
+    moveRow(CurShipsLbl_, kCurShipsLbl);
+    moveRow(CurHostLbl_, kCurHostLbl);
 }
 
-// Line1 at 5 cm, the vertical bar on the right edge, the horizontal bar on the bottom edge
+// Line1_ at 5 cm, the vertical bar on the right edge, the horizontal bar on the bottom edge
 // from 5.06 cm to half a centimetre before the right edge.
 void Zenthar::layoutScrollBars(bool fullHeightVertical) {
     const ScreenUnits u(map_->logicalDpiX());
     const int w = map_->width();
     const int h = map_->height();
-    const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, VertScrl);
-    Line1->setGeometry(u.px(GalaxyMap::kMapLeftCm), 0, 1, h);
-    VertScrl->setGeometry(w - extent, 0, extent, fullHeightVertical ? h : std::max(0, h - extent));
+    const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, VertScrl_);
+    Line1_->setGeometry(u.px(GalaxyMap::kMapLeftCm), 0, 1, h);
+    VertScrl_->setGeometry(w - extent, 0, extent, fullHeightVertical ? h : std::max(0, h - extent));
     const int barWidth = static_cast<int>(
         std::lround(std::max(0.0, u.cm(w) - GalaxyMap::kMapLeftCm - 0.5) * u.pxPerCm()));
-    HorizScrl->setGeometry(u.px(5.06), h - extent, barWidth, extent);
+    HorizScrl_->setGeometry(u.px(5.06), h - extent, barWidth, extent);
     laidOutSize_ = map_->size();
 }
 
@@ -347,14 +347,14 @@ void Zenthar::VertScrl_Change() {
 }
 
 void Zenthar::DrawGalaxyMap() {
-    map_->DrawGalaxyMap(game_.st, HorizScrl->value(), VertScrl->value());
+    map_->DrawGalaxyMap(game_.st, HorizScrl_->value(), VertScrl_->value());
 }
 
 void Zenthar::scrollToPlanet(int planet) {
     if (planet < 0 || planet >= kPlanetSlots) return;
     const PlanetRecord& p = game_.st.planet(planet);
-    VertScrl->setValue(p.YPos);
-    HorizScrl->setValue(HorizScrollFor(p.XPos));
+    VertScrl_->setValue(p.YPos);
+    HorizScrl_->setValue(HorizScrollFor(p.XPos));
 }
 
 void Zenthar::ShowPlanetInfo(int p, bool scroll) {
@@ -366,19 +366,19 @@ void Zenthar::ShowPlanetInfo(int p, bool scroll) {
     const double dpr = devicePixelRatioF();
     IconCache& icons = panelIcons_;
     icons.setFolder(folders_.program);
-    CurPlayerSimPct->setPixmap(icons.pixmap(text.ownerIcon, CurPlayerSimPct->width(), dpr));
-    CurPlanetPct->setPixmap(icons.pixmap(text.kindIcon, GalaxyMap::kImageSize, dpr));
-    CurPlanetPct->setAccessibleDescription(QString::fromStdString(text.kindIcon));
-    CurPlayerSimPct->setAccessibleDescription(QString::fromStdString(text.ownerIcon));
+    CurPlayerSimPct_->setPixmap(icons.pixmap(text.ownerIcon, CurPlayerSimPct_->width(), dpr));
+    CurPlanetPct_->setPixmap(icons.pixmap(text.kindIcon, GalaxyMap::kImageSize, dpr));
+    CurPlanetPct_->setAccessibleDescription(QString::fromStdString(text.kindIcon));
+    CurPlayerSimPct_->setAccessibleDescription(QString::fromStdString(text.ownerIcon));
     const QString name = QString::fromStdString(Trim(text.name));
-    CurPlNameLbl->setAccessibleName(name);
-    CurPlNameLbl->setToolTip(name);
+    CurPlNameLbl_->setAccessibleName(name);
+    CurPlNameLbl_->setToolTip(name);
     layoutPlanetName();
-    if (text.kindIcon.empty()) CurPlanetPct->clear();
-    CurProdLbl->setText(QString::fromStdString(text.production));
-    CurShipsLbl->setText(QString::fromStdString(text.ships));
-    CurHostLbl->setText(QString::fromStdString(text.hostility));
-    CurPlStatusLbl->setText(QString::fromStdString(text.status));
+    if (text.kindIcon.empty()) CurPlanetPct_->clear();
+    CurProdLbl_->setText(QString::fromStdString(text.production));
+    CurShipsLbl_->setText(QString::fromStdString(text.ships));
+    CurHostLbl_->setText(QString::fromStdString(text.hostility));
+    CurPlStatusLbl_->setText(QString::fromStdString(text.status));
     if (scroll) scrollToPlanet(p);
 }
 
@@ -387,9 +387,9 @@ void Zenthar::TurnStatusShown() {
     if (st.CurrentPlTurn < 0 || st.CurrentPlTurn >= kSides) return;
     const int home = st.PlHome[static_cast<std::size_t>(st.CurrentPlTurn)];
     scrollToPlanet(home);
-    PlTurnLbl->setText(QString::fromStdString(TurnCaption(st)));
-    PlTurnLbl->setToolTip(QString::fromStdString(Trim(TurnCaption(st))));
-    YearLbl->setText(QString::fromStdString(YearCaption(st)));
+    PlTurnLbl_->setText(QString::fromStdString(TurnCaption(st)));
+    PlTurnLbl_->setToolTip(QString::fromStdString(Trim(TurnCaption(st))));
+    YearLbl_->setText(QString::fromStdString(YearCaption(st)));
     ShowPlanetInfo(home, false);
 }
 
@@ -409,9 +409,9 @@ void Zenthar::ShowLoadedGame() {
 }
 
 void Zenthar::showPanel(bool visible) {
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{YearLbl, PlTurnLbl, CurPlanetPct, CurPlNameLbl, CurProdLbl,
-                                         CurShipsLbl, CurHostLbl, CurPlStatusLbl, CurPlayerSimPct})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             YearLbl_, PlTurnLbl_, CurPlanetPct_, CurPlNameLbl_, CurProdLbl_, CurShipsLbl_,
+             CurHostLbl_, CurPlStatusLbl_, CurPlayerSimPct_})
         w->setVisible(visible);
 }
 

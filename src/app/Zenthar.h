@@ -54,7 +54,6 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     QtTurnDisplay& turnDisplay() { return display_; }
     // Replaced by a seeded source when a game has to be repeatable.
     zenthar::SystemRandom& randomSource() { return random_; }
-    GalaxyMap& galaxyMap() { return *map_; }
     int MainFormState() const { return mainFormState_; }
     // True while End Turn runs: no other command may start.
     bool commandRunning() const { return commandRunning_; }
@@ -124,8 +123,9 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     QString chooseFile(FileDialogKind kind);
     void openOwningMap(bool fleets);
     void openTurnSummary();
-    // End Turn with the menus held; a failing game database is told and the turn undone.
-    void runEndTurn();
+    // End Turn (or a new game's first turn) with the menus held; a failing game database is
+    // told and the turn undone.
+    void runEndTurn(void (*step)(zenthar::Game&));
 
     zenthar::ProgramFolders folders_;
     QtDialogs dialogs_;
@@ -136,18 +136,18 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     QtTurnDisplay display_;
 
     GalaxyMap* map_ = nullptr;
-    QScrollBar* HorizScrl = nullptr;
-    QScrollBar* VertScrl = nullptr;
-    QFrame* Line1 = nullptr;
-    QLabel* YearLbl = nullptr;
-    QLabel* PlTurnLbl = nullptr;
-    QLabel* CurPlNameLbl = nullptr;
-    QLabel* CurPlStatusLbl = nullptr;
-    QLabel* CurProdLbl = nullptr;
-    QLabel* CurShipsLbl = nullptr;
-    QLabel* CurHostLbl = nullptr;
-    QLabel* CurPlanetPct = nullptr;
-    QLabel* CurPlayerSimPct = nullptr;
+    QScrollBar* HorizScrl_ = nullptr;
+    QScrollBar* VertScrl_ = nullptr;
+    QFrame* Line1_ = nullptr;
+    QLabel* YearLbl_ = nullptr;
+    QLabel* PlTurnLbl_ = nullptr;
+    QLabel* CurPlNameLbl_ = nullptr;
+    QLabel* CurPlStatusLbl_ = nullptr;
+    QLabel* CurProdLbl_ = nullptr;
+    QLabel* CurShipsLbl_ = nullptr;
+    QLabel* CurHostLbl_ = nullptr;
+    QLabel* CurPlanetPct_ = nullptr;
+    QLabel* CurPlayerSimPct_ = nullptr;
 
     IconCache panelIcons_;
 
@@ -156,8 +156,8 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     QPointer<DispTurnSumFrm> summary_;
     QPointer<frmSplash> splash_;
 
-    QAction* SkipETDispItem = nullptr;
-    QAction* SoundsOffItem = nullptr;
+    QAction* SkipETDispItem_ = nullptr;
+    QAction* SoundsOffItem_ = nullptr;
 
     int mainFormState_ = 0;
     bool commandRunning_ = false;

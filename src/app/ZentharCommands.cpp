@@ -100,12 +100,12 @@ void Zenthar::createMenus() {
     QMenu* options = tools->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("OptionsItem"));
     options->menuAction()->setObjectName(QStringLiteral("OptionsItemAction"));
-    SkipETDispItem = addItem(options, "SkipETDispItem", "Skip &End Turn Screen", {},
-                             &Zenthar::SkipETDispItem_Click);
-    SoundsOffItem =
+    SkipETDispItem_ = addItem(options, "SkipETDispItem", "Skip &End Turn Screen", {},
+                              &Zenthar::SkipETDispItem_Click);
+    SoundsOffItem_ =
         addItem(options, "SoundsOffItem", "&Sounds Off", {}, &Zenthar::SoundsOffItem_Click);
-    SkipETDispItem->setCheckable(true);
-    SoundsOffItem->setCheckable(true);
+    SkipETDispItem_->setCheckable(true);
+    SoundsOffItem_->setCheckable(true);
     options->addSeparator();
     addItem(options, "IntBrowserItem", "Set Internet &Browser Location", {},
             &Zenthar::IntBrowserItem_Click);
@@ -125,8 +125,8 @@ void Zenthar::setCommandsEnabled(bool enabled) {
 
 // The check marks show the two switches of the game state.
 void Zenthar::syncOptionMarks() {
-    SkipETDispItem->setChecked(game_.st.SkipEndTurnScreen);
-    SoundsOffItem->setChecked(game_.st.SoundsOff);
+    SkipETDispItem_->setChecked(game_.st.SkipEndTurnScreen);
+    SoundsOffItem_->setChecked(game_.st.SoundsOff);
 }
 
 QString Zenthar::chooseFile(FileDialogKind kind) {
@@ -165,9 +165,7 @@ void Zenthar::NewGameItem_Click() {
     delete newGame_.data();
 
     GameState& st = game_.st;
-    st.GameActive = true;
-    st.CurrentPlTurn = -1;
-    runEndTurn();
+    runEndTurn(StartFirstTurn);
     if (st.CurrentPlTurn >= 0 && st.CurrentPlTurn < kSides)
         scrollToPlanet(st.PlHome[static_cast<std::size_t>(st.CurrentPlTurn)]);
     map_->refreshIcons();
@@ -248,15 +246,15 @@ void Zenthar::IncreaseProdItem_Click() {
 
 void Zenthar::EndTurnItem_Click() {
     if (commandRunning_ || !game_.st.GameActive) return;
-    runEndTurn();
+    runEndTurn(EndTurn);
 }
 
-void Zenthar::runEndTurn() {
+void Zenthar::runEndTurn(void (*step)(Game&)) {
     std::optional<std::string> error;
     {
         CommandGuard guard(*this);
         try {
-            EndTurn(game_);
+            step(game_);
         } catch (const StorageError& e) {
             error = StorageErrorMessage(e);
         }
@@ -327,8 +325,8 @@ void Zenthar::CloseEndTurnSummary() {
 void Zenthar::SearchItem_Click() {
     if (commandRunning_) return;
     PlanetSearchFrm::run(game_, this, [this](const PlanetSearchMatch& match) {
-        VertScrl->setValue(match.vertScroll);
-        HorizScrl->setValue(match.horizScroll);
+        VertScrl_->setValue(match.vertScroll);
+        HorizScrl_->setValue(match.horizScroll);
         ShowPlanetInfo(match.planet, false);
         DrawGalaxyMap();
     });

@@ -28,7 +28,7 @@ namespace {
 
 using zenthar::GameState;
 
-struct PlanetSpec {
+struct PlanetSetup {
     int x, y, ships, prod, maxProd, host;
     const char* ico;
     const char* scouted;
@@ -37,7 +37,7 @@ struct PlanetSpec {
 // Two players: Ann (capital at index 2) owns three more planets and has scouted some; Boris
 // has his capital at index 11; the rest belongs to the Empire.
 // clang-format off
-constexpr PlanetSpec kPlanets[] = {
+constexpr PlanetSetup kPlanets[] = {
     {3, 2, 12, 4, 9, 3, "med_pl.ico", "1000"},     {9, 4, 7, 2, 6, 7, "bad_pl.ico", "0000"},
     {7, 8, 45, 10, 20, 0, "good_pl.ico", "3000"},  {12, 6, 18, 5, 12, 4, "good_pl.ico", "2000"},
     {15, 10, 0, 3, 8, 6, "med_pl.ico", "2000"},    {5, 13, 22, 6, 14, 2, "good_pl.ico", "1000"},
@@ -63,7 +63,7 @@ void BuildGalaxy(GameState& st) {
     st.PlHome[0] = 2;
     st.PlHome[1] = 11;
     for (int i = 0; i < st.PlanetsNum; ++i) {
-        const PlanetSpec& s = kPlanets[i];
+        const PlanetSetup& s = kPlanets[i];
         zenthar::PlanetRecord& p = st.planet(i);
         p.XPos = static_cast<zenthar::Int16>(s.x);
         p.YPos = static_cast<zenthar::Int16>(s.y);
@@ -262,7 +262,8 @@ int main(int argc, char** argv) {
         // "keyboard" is the main window after one Tab on the map: the focus mark.
         if (view == "keyboard") {
             QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-            QApplication::sendEvent(&window.galaxyMap(), &tab);
+            if (QWidget* map = window.findChild<QWidget*>("GalaxyMap"))
+                QApplication::sendEvent(map, &tab);
         }
         QTimer::singleShot(delayMs, &window, takePicture);
     });

@@ -52,8 +52,8 @@ class RandomSource {
 
 enum class Sound { Laser, Landing, Explosion };
 
-// The battle report window and its message window, as the engine drives them. The skip flags
-// are set by the window's buttons and read and reset by the engine.
+// The battle report window and its message window, as the engine drives them. The window's
+// buttons and close box tell the display what the player wants skipped; the engine asks.
 class TurnDisplay {
   public:
     virtual ~TurnDisplay() = default;
@@ -82,15 +82,33 @@ class TurnDisplay {
     // Plays to the end (or not at all when there is no audio output).
     virtual void playSound(Sound sound) = 0;
 
-    int SkipBattleFlag = 0;
-    int SkipAllFlag = 0;
-    // The player closed the battle window by its frame: the rest of this year end runs as with
-    // "Skip End Turn Screen" checked (no window, no rounds, no messages) and ends on the summary.
-    int ClosedFlag = 0;
+    // The player's wishes, from the window: the rest of this battle, the rest of this year end's
+    // battles and messages, or the window closed by its frame (the rest of this year end runs
+    // as with "Skip End Turn Screen" checked and ends on the summary).
+    void skipBattle() { skipBattle_ = true; }
+    void skipAll() { skipAll_ = true; }
     void closedByPlayer() {
-        ClosedFlag = 1;
-        SkipAllFlag = 1;
+        closed_ = true;
+        skipAll_ = true;
     }
+
+    // What the engine asks before showing a round or a message.
+    bool roundsShown() const { return !skipBattle_ && !skipAll_; }
+    bool messagesShown() const { return !skipAll_; }
+    bool windowClosed() const { return closed_; }
+
+    // A year end starts with the window open and everything shown unless the setting skips it;
+    // a skipped battle ends with that battle, and the window's opening ends it too.
+    void beginYearEnd(bool skipEverything) {
+        skipAll_ = skipEverything;
+        closed_ = false;
+    }
+    void resumeRounds() { skipBattle_ = false; }
+
+  private:
+    bool skipBattle_ = false;
+    bool skipAll_ = false;
+    bool closed_ = false;
 };
 
 // ---- the main window, as the engine sees it ------------------------------------------------

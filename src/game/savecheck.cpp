@@ -9,8 +9,10 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <type_traits>
 
 #include "game/numbers.h"
+#include "game/planet_columns.h"
 #include "game/savefile.h"
 
 namespace zenthar {
@@ -25,7 +27,8 @@ constexpr long kWorkBudget = 100000;
     throw SaveLoadError(errors::kTypeMismatch, "The file is not a Zenthar game (" + detail + ").");
 }
 
-[[noreturn]] void Fail(sqlite3* db, int rc) {
+// What SQLite's failures on a saved file mean to the player.
+[[noreturn]] void Fail(sqlite3* db, int rc, std::string_view) {
     switch (rc & 0xff) {
         case SQLITE_NOMEM:
             throw SaveLoadError(errors::kOutOfMemory, "The computer ran out of memory.");
@@ -33,6 +36,8 @@ constexpr long kWorkBudget = 100000;
             Refuse("it takes too long to read");
         case SQLITE_TOOBIG:
             Refuse("it holds a value far too large");
+        case SQLITE_CANTOPEN:  // the bytes would not even open as a database
+            Refuse("it is not a game database");
         case SQLITE_CORRUPT:
         case SQLITE_NOTADB:
         case SQLITE_FORMAT:
@@ -43,80 +48,7 @@ constexpr long kWorkBudget = 100000;
     }
 }
 
-class MemoryDatabase {
-  public:
-    explicit MemoryDatabase(std::span<const unsigned char> bytes) {
-        int rc = sqlite3_open_v2(":memory:", &db_,
-                                 SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
-                                 nullptr);
-        if (rc != SQLITE_OK) Fail(nullptr, rc);
-        sqlite3_db_config(db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
-        sqlite3_db_config(db_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
-        sqlite3_db_config(db_, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
-        sqlite3_db_config(db_, SQLITE_DBCONFIG_ENABLE_VIEW, 0, nullptr);
-        sqlite3_db_config(db_, SQLITE_DBCONFIG_ENABLE_FKEY, 0, nullptr);
-        // A name in double quotes must be a column; never a text that stands in for a missing one.
-        sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
-        sqlite3_limit(db_, SQLITE_LIMIT_LENGTH, 1 << 20);
-        sqlite3_limit(db_, SQLITE_LIMIT_ATTACHED, 0);
-        sqlite3_progress_handler(db_, 1000, &MemoryDatabase::Progress, this);
-
-        auto* copy = static_cast<unsigned char*>(sqlite3_malloc64(bytes.size()));
-        if (!copy) throw SaveLoadError(errors::kOutOfMemory, "The computer ran out of memory.");
-        std::memcpy(copy, bytes.data(), bytes.size());
-        // A file last written in write-ahead mode reads like any other once it is in memory.
-        if (bytes.size() > 19 && copy[18] == 2) copy[18] = 1;
-        if (bytes.size() > 19 && copy[19] == 2) copy[19] = 1;
-        auto size = static_cast<sqlite3_int64>(bytes.size());
-        rc = sqlite3_deserialize(db_, "main", copy, size, size,
-                                 SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY);
-        if (rc != SQLITE_OK) Refuse("it is not a game database");
-    }
-    MemoryDatabase(const MemoryDatabase&) = delete;
-    MemoryDatabase& operator=(const MemoryDatabase&) = delete;
-    ~MemoryDatabase() { sqlite3_close_v2(db_); }
-    sqlite3* get() const { return db_; }
-
-  private:
-    static int Progress(void* self) {
-        return ++static_cast<MemoryDatabase*>(self)->work_ > kWorkBudget ? 1 : 0;
-    }
-    sqlite3* db_ = nullptr;
-    long work_ = 0;
-};
-
-class Query {
-  public:
-    Query(const MemoryDatabase& db, const std::string& sql) : db_(db.get()) {
-        int rc =
-            sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &stmt_, nullptr);
-        if (rc != SQLITE_OK) Fail(db_, rc);
-    }
-    Query(const Query&) = delete;
-    Query& operator=(const Query&) = delete;
-    ~Query() { sqlite3_finalize(stmt_); }
-    void bind(int index, std::string_view text) {
-        sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()),
-                          SQLITE_TRANSIENT);
-    }
-    bool step() {
-        int rc = sqlite3_step(stmt_);
-        if (rc == SQLITE_ROW) return true;
-        if (rc == SQLITE_DONE) return false;
-        Fail(db_, rc);
-    }
-    std::string text(int col) const {
-        const unsigned char* t = sqlite3_column_text(stmt_, col);
-        return t ? std::string(reinterpret_cast<const char*>(t),
-                               static_cast<std::size_t>(sqlite3_column_bytes(stmt_, col)))
-                 : std::string();
-    }
-    sqlite3_stmt* get() const { return stmt_; }
-
-  private:
-    sqlite3* db_;
-    sqlite3_stmt* stmt_ = nullptr;
-};
+using Query = sqlite::Statement;
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
     std::size_t i = text.find_first_not_of(" \t\r\n");
@@ -136,20 +68,19 @@ std::string Quoted(std::string_view name) {
 }
 
 // The table must be an ordinary table holding every field of the layout as a stored column.
-void CheckLayout(const MemoryDatabase& db, const TableDef& table) {
+void CheckLayout(const sqlite::Database& db, const TableDef& table) {
     Query schema(db, "SELECT type, sql FROM sqlite_master WHERE name = ?1 COLLATE NOCASE");
     schema.bind(1, table.name);
     bool found = false;
     while (schema.step())
-        found = found ||
-                (schema.text(0) == "table" && StartsWithNoCase(schema.text(1), "CREATE TABLE"));
+        found = found || (schema.columnText(0) == "table" &&
+                          StartsWithNoCase(schema.columnText(1), "CREATE TABLE"));
     if (!found) Refuse("the table " + std::string(table.name) + " is missing");
 
     Query columns(db, "SELECT name, hidden FROM pragma_table_xinfo(?1)");
     columns.bind(1, table.name);
     std::vector<std::pair<std::string, long long>> present;
-    while (columns.step())
-        present.emplace_back(columns.text(0), sqlite3_column_int64(columns.get(), 1));
+    while (columns.step()) present.emplace_back(columns.columnText(0), columns.columnInt(1));
     for (const FieldDef& f : table.fields) {
         const std::pair<std::string, long long>* column = nullptr;
         for (const auto& c : present)
@@ -166,21 +97,21 @@ void CheckLayout(const MemoryDatabase& db, const TableDef& table) {
 // One stored value, checked against the kind of its field.
 FieldValue ReadValue(const Query& q, int col, const FieldDef& field, const std::string& where) {
     const std::string name = where + ": " + std::string(field.name);
-    switch (sqlite3_column_type(q.get(), col)) {
+    switch (q.columnType(col)) {
         case SQLITE_NULL:
             if (!field.nullable) Refuse(name + " is empty");
             return {};
         case SQLITE_INTEGER:
             if (field.kind == FieldKind::Text) Refuse(name + " is not a text");
             {
-                long long v = sqlite3_column_int64(q.get(), col);
+                long long v = q.columnInt(col);
                 if (v < kInt16Min || v > kInt16Max) Refuse(name + " is out of range");
                 return v;
             }
         case SQLITE_TEXT:
             if (field.kind != FieldKind::Text) Refuse(name + " is not a whole number");
             {
-                std::string s = q.text(col);
+                std::string s = q.columnText(col);
                 if (Utf8Length(s) > static_cast<std::size_t>(field.width))
                     Refuse(name + " is too long");
                 if (s.find('\0') != std::string::npos) Refuse(name + " holds a stray character");
@@ -196,7 +127,7 @@ using Rows = std::vector<std::vector<FieldValue>>;
 
 // The first rows of a table in its order, at most `limit` of them: rows beyond the game's own
 // are no part of it and are neither checked nor kept.
-Rows ReadRows(const MemoryDatabase& db, const TableDef& table, const std::string& orderBy,
+Rows ReadRows(const sqlite::Database& db, const TableDef& table, const std::string& orderBy,
               std::size_t limit) {
     CheckLayout(db, table);
     std::string sql = "SELECT ";
@@ -269,35 +200,28 @@ FixedText<2> CampaignPlanet(const RowView& row, std::string_view name, int plane
 
 PlanetRecord ReadPlanet(const RowView& row, int index, int planetsNum, int players) {
     PlanetRecord p;
-    std::string id = row.text("PlanetId");
+    ForEachPlanetColumn(p, [&](std::string_view name, auto& field, ColumnUse) {
+        using Field = std::decay_t<decltype(field)>;
+        if constexpr (std::is_same_v<Field, Int16>) {
+            // MaxProd is one to twenty ships a year; WillProd is a yes or no (-1 or 0).
+            long long lo = kInt16Min, hi = kInt16Max;
+            if (name == "MaxProd") lo = 1, hi = 20;
+            if (name == "WillProd") lo = -1, hi = 0;
+            field = static_cast<Int16>(row.number(name, lo, hi));
+        } else {
+            field = Field(row.text(name));
+        }
+    });
+    const std::string id = row.text("PlanetId");
     if (id != FormatTwoDigits(index + 1) || !IsPlanetId(id, planetsNum))
         Refuse(row.where("PlanetId") + " does not match its place");
-    p.PlanetId = id;
-    p.Name = row.text("Name");
-    p.XPos = static_cast<Int16>(row.number("XPos"));
-    p.YPos = static_cast<Int16>(row.number("YPos"));
-    p.Production = static_cast<Int16>(row.number("Production"));
-    p.MaxProd = static_cast<Int16>(row.number("MaxProd", 1, 20));
-    p.WillProd = static_cast<Int16>(row.number("WillProd", -1, 0));
-    p.Hostility = static_cast<Int16>(row.number("Hostility"));
-    p.Ships = static_cast<Int16>(row.number("Ships"));
-    p.Ico = row.text("Ico");
-    std::string scouted = row.text("Scouted");
+    const std::string scouted = row.text("Scouted");
     if (scouted.size() != 4 || scouted.find_first_not_of("0123") != std::string::npos)
         Refuse(row.where("Scouted") + " is not four digits from 0 to 3");
     // A player who is not in the game can have seen a planet but never hold one.
     for (std::size_t k = static_cast<std::size_t>(players); k < scouted.size(); ++k)
         if (scouted[k] >= '2')
             Refuse(row.where("Scouted") + " gives the planet to a player who is not in the game");
-    p.Scouted = scouted;
-    p.OnMap = 0;
-    for (std::size_t k = 0; k < 5; ++k) {
-        const std::string suffix = std::to_string(k + 1);
-        p.KnownShip[k] = static_cast<Int16>(row.number("KnownShip" + suffix));
-        p.KnownProd[k] = static_cast<Int16>(row.number("KnownProd" + suffix));
-        p.KnownHost[k] = static_cast<Int16>(row.number("KnownHost" + suffix));
-        p.YearScouted[k] = static_cast<Int16>(row.number("YearScouted" + suffix));
-    }
     return p;
 }
 
@@ -361,10 +285,10 @@ SavedGame ReadSavedGame(std::span<const unsigned char> bytes) {
         static_cast<std::uint64_t>(pageSize) * pageCount != bytes.size())
         Refuse("it is cut short or has been added to");
 
-    MemoryDatabase db(bytes);
+    const sqlite::Database db = sqlite::Database::InMemoryCopy(bytes, kWorkBudget, Fail);
     {
         Query check(db, "PRAGMA integrity_check");
-        if (!check.step() || check.text(0) != "ok" || check.step()) Refuse("it is damaged");
+        if (!check.step() || check.columnText(0) != "ok" || check.step()) Refuse("it is damaged");
     }
     const TableDef& appCfg = *FindTable("AppCfg");
     const TableDef& planets = *FindTable("Planets");

@@ -15,6 +15,7 @@
 #include <exception>
 
 #include "game/numbers.h"
+#include "game/planet_columns.h"
 #include "game/savecheck.h"
 #include "turn/taskforces.h"
 
@@ -25,45 +26,22 @@ FieldValue Number(long long v) {
     return FieldValue(v);
 }
 
-// "KnownShip1" ... "KnownShip5" and the like, made once.
-std::array<std::string, 5> Numbered(const char* stem) {
-    std::array<std::string, 5> names;
-    for (std::size_t k = 0; k < names.size(); ++k) names[k] = stem + std::to_string(k + 1);
-    return names;
-}
-
 void WritePlanetRows(Game& game) {
-    static const std::array<std::string, 5> kShip = Numbered("KnownShip");
-    static const std::array<std::string, 5> kProd = Numbered("KnownProd");
-    static const std::array<std::string, 5> kHost = Numbered("KnownHost");
-    static const std::array<std::string, 5> kYear = Numbered("YearScouted");
     GameState& st = game.st;
     Recordset& rs = game.FileDta1.side("Planets");
     rs.MoveFirst();
     for (int i = 0; i < st.PlanetsNum; ++i) {
         const PlanetRecord& p = st.planet(i);
+        // A galaxy made in memory or a file whose rows stop short: the row is added whole.
         const bool existing = !rs.EOF_();
-        if (existing) {
+        if (existing)
             rs.Edit();
-        } else {
-            // A galaxy made in memory or a file whose rows stop short: the row is added whole.
+        else
             rs.AddNew();
-            rs.SetField("PlanetId", p.PlanetId.padded());
-            rs.SetField("Name", p.Name.padded());
-            rs.SetField("XPos", Number(p.XPos));
-            rs.SetField("YPos", Number(p.YPos));
-            rs.SetField("MaxProd", Number(p.MaxProd));
-            rs.SetField("Ico", p.Ico.padded());
-        }
-        rs.SetField("Scouted", p.Scouted.padded());
-        for (std::size_t k = 0; k < 5; ++k) rs.SetField(kShip[k], Number(p.KnownShip[k]));
-        for (std::size_t k = 0; k < 5; ++k) rs.SetField(kProd[k], Number(p.KnownProd[k]));
-        for (std::size_t k = 0; k < 5; ++k) rs.SetField(kHost[k], Number(p.KnownHost[k]));
-        for (std::size_t k = 0; k < 5; ++k) rs.SetField(kYear[k], Number(p.YearScouted[k]));
-        rs.SetField("Production", Number(p.Production));
-        rs.SetField("WillProd", Number(p.WillProd));
-        rs.SetField("Hostility", Number(p.Hostility));
-        rs.SetField("Ships", Number(p.Ships));
+        ForEachPlanetColumn(p, [&](std::string_view name, const auto& field, ColumnUse use) {
+            if (!existing || use == ColumnUse::Play)
+                rs.SetField(name, FieldValue(StoredValue(field)));
+        });
         rs.Update();
         if (existing) rs.MoveNext();
     }

@@ -5,8 +5,10 @@
 #include <cctype>
 #include <string>
 #include <system_error>
+#include <type_traits>
 
 #include "game/numbers.h"
+#include "game/planet_columns.h"
 #include "game/sqlite.h"
 #include "game/storage_error.h"
 
@@ -36,19 +38,24 @@ constexpr std::array<FieldDef, 16> kAppCfg{{
     {"SoundsOff", B, 0, true},
 }};
 
-constexpr std::array<FieldDef, 31> kPlanets{{
-    {"PlanetId", T, 2, false},     {"Name", T, 40, false},        {"XPos", N, 0, false},
-    {"YPos", N, 0, false},         {"Production", N, 0, false},   {"MaxProd", N, 0, false},
-    {"WillProd", N, 0, false},     {"Hostility", N, 0, false},    {"Ships", N, 0, false},
-    {"Ico", T, 12, false},         {"Scouted", T, 4, false},      {"KnownShip1", N, 0, false},
-    {"KnownShip2", N, 0, false},   {"KnownShip3", N, 0, false},   {"KnownShip4", N, 0, false},
-    {"KnownShip5", N, 0, false},   {"KnownProd1", N, 0, false},   {"KnownProd2", N, 0, false},
-    {"KnownProd3", N, 0, false},   {"KnownProd4", N, 0, false},   {"KnownProd5", N, 0, false},
-    {"KnownHost1", N, 0, false},   {"KnownHost2", N, 0, false},   {"KnownHost3", N, 0, false},
-    {"KnownHost4", N, 0, false},   {"KnownHost5", N, 0, false},   {"YearScouted1", N, 0, false},
-    {"YearScouted2", N, 0, false}, {"YearScouted3", N, 0, false}, {"YearScouted4", N, 0, false},
-    {"YearScouted5", N, 0, false},
-}};
+// The Planets fields follow the record's description of its columns.
+template <class Field>
+FieldDef PlanetField(std::string_view name, const Field&) {
+    if constexpr (std::is_same_v<Field, Int16>)
+        return {name, N, 0, false};
+    else
+        return {name, T, static_cast<int>(Field::width()), false};
+}
+
+std::array<FieldDef, kPlanetColumns> MakePlanetFields() {
+    std::array<FieldDef, kPlanetColumns> fields{};
+    std::size_t i = 0;
+    const PlanetRecord sample;
+    ForEachPlanetColumn(sample, [&](std::string_view name, const auto& field, ColumnUse) {
+        fields.at(i++) = PlanetField(name, field);
+    });
+    return fields;
+}
 
 constexpr std::array<FieldDef, 6> kShips{{
     {"PlNum", N, 0, false},
@@ -59,11 +66,16 @@ constexpr std::array<FieldDef, 6> kShips{{
     {"NumOfShips", N, 0, false},
 }};
 
-const std::array<TableDef, 3> kTables{{
-    {"AppCfg", kAppCfg, "rowid"},
-    {"Planets", kPlanets, "rowid"},
-    {"Ships", kShips, "PlNum, TFNum, rowid"},
-}};
+// Made on first use, so that no other file's start-up can see it unmade.
+const std::array<TableDef, 3>& Tables() {
+    static const std::array<FieldDef, kPlanetColumns> planets = MakePlanetFields();
+    static const std::array<TableDef, 3> tables{{
+        {"AppCfg", kAppCfg, "rowid"},
+        {"Planets", planets, "rowid"},
+        {"Ships", kShips, "PlNum, TFNum, rowid"},
+    }};
+    return tables;
+}
 
 std::string SqlType(FieldKind k) {
     return k == FieldKind::Text ? "TEXT" : "INTEGER";
@@ -72,11 +84,11 @@ std::string SqlType(FieldKind k) {
 }  // namespace
 
 std::span<const TableDef> GameTables() {
-    return kTables;
+    return Tables();
 }
 
 const TableDef* FindTable(std::string_view name) {
-    for (const auto& t : kTables)
+    for (const auto& t : Tables())
         if (EqualsNoCase(t.name, name)) return &t;
     return nullptr;
 }
@@ -96,8 +108,8 @@ void CheckTemplateDatabase(const std::filesystem::path& file) {
         if (!FindTable(name)) refuse("it holds a table " + name + " that is no part of a game");
         ++count;
     }
-    if (count != kTables.size()) refuse("it lacks a table");
-    for (const auto& t : kTables) {
+    if (count != Tables().size()) refuse("it lacks a table");
+    for (const auto& t : Tables()) {
         sqlite::Statement columns(db.get(), "PRAGMA table_info(" + std::string(t.name) + ")");
         std::size_t i = 0;
         for (; columns.step(); ++i) {
@@ -120,7 +132,7 @@ void CreateTemplateDatabase(const std::filesystem::path& file) {
     sqlite::Database db(file, sqlite::Database::Mode::Create);
     db.exec("PRAGMA journal_mode=DELETE");
     db.exec("BEGIN");
-    for (const auto& t : kTables) {
+    for (const auto& t : Tables()) {
         std::string sql = "CREATE TABLE " + std::string(t.name) + " (";
         bool first = true;
         for (const auto& f : t.fields) {

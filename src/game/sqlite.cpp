@@ -1,6 +1,7 @@
 // RAII wrappers of SQLite handles; every failure becomes a StorageError.
 #include "game/sqlite.h"
 
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -35,21 +36,33 @@ void Throw(sqlite3* db, int rc, std::string_view context) {
     throw StorageError(code, msg);
 }
 
-Statement::Statement(sqlite3* db, std::string_view sql) : db_(db) {
+Statement::Statement(sqlite3* db, std::string_view sql) : Statement(db, sql, Throw) {}
+
+Statement::Statement(const Database& db, std::string_view sql)
+    : Statement(db.get(), sql, db.onFailure()) {}
+
+Statement::Statement(sqlite3* db, std::string_view sql, FailureHandler onFailure)
+    : db_(db), onFailure_(onFailure) {
     int rc = sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &stmt_, nullptr);
-    if (rc != SQLITE_OK) Throw(db, rc, std::string("prepare ") + std::string(sql));
+    if (rc != SQLITE_OK) fail(rc, std::string("prepare ") + std::string(sql));
 }
 
 Statement::Statement(Statement&& other) noexcept
-    : db_(other.db_), stmt_(std::exchange(other.stmt_, nullptr)) {}
+    : db_(other.db_), stmt_(std::exchange(other.stmt_, nullptr)), onFailure_(other.onFailure_) {}
 
 Statement& Statement::operator=(Statement&& other) noexcept {
     if (this != &other) {
         sqlite3_finalize(stmt_);
         db_ = other.db_;
         stmt_ = std::exchange(other.stmt_, nullptr);
+        onFailure_ = other.onFailure_;
     }
     return *this;
+}
+
+void Statement::fail(int rc, std::string_view context) const {
+    onFailure_(db_, rc, context);
+    Throw(db_, rc, context);  // a handler that returned
 }
 
 Statement::~Statement() {
@@ -74,7 +87,7 @@ bool Statement::step() {
     if (rc == SQLITE_ROW) return true;
     if (rc == SQLITE_DONE) return false;
     sqlite3_reset(stmt_);
-    Throw(db_, rc, "step");
+    fail(rc, "step");
 }
 
 void Statement::reset() {
@@ -118,12 +131,61 @@ Database::Database(const std::filesystem::path& file, Mode mode) {
     sqlite3_busy_timeout(db_, 0);
 }
 
-Database::Database(Database&& other) noexcept : db_(std::exchange(other.db_, nullptr)) {}
+Database Database::InMemoryCopy(std::span<const unsigned char> bytes, long workBudget,
+                                FailureHandler onFailure) {
+    Database m;
+    m.onFailure_ = onFailure;
+    const auto failed = [&](int rc, std::string_view context) {
+        onFailure(m.db_, rc, context);
+        Throw(m.db_, rc, context);
+    };
+    int rc =
+        sqlite3_open_v2(":memory:", &m.db_,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        m.close();
+        failed(rc, "open a database in memory");
+    }
+    sqlite3_db_config(m.db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(m.db_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    sqlite3_db_config(m.db_, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
+    sqlite3_db_config(m.db_, SQLITE_DBCONFIG_ENABLE_VIEW, 0, nullptr);
+    sqlite3_db_config(m.db_, SQLITE_DBCONFIG_ENABLE_FKEY, 0, nullptr);
+    // A name in double quotes must be a column; never a text that stands in for a missing one.
+    sqlite3_db_config(m.db_, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_limit(m.db_, SQLITE_LIMIT_LENGTH, 1 << 20);
+    sqlite3_limit(m.db_, SQLITE_LIMIT_ATTACHED, 0);
+    m.budget_ = std::make_unique<Budget>(Budget{workBudget});
+    sqlite3_progress_handler(m.db_, 1000, &Database::Progress, m.budget_.get());
+
+    auto* copy = static_cast<unsigned char*>(sqlite3_malloc64(bytes.size()));
+    if (!copy) failed(SQLITE_NOMEM, "copy the file into memory");
+    std::memcpy(copy, bytes.data(), bytes.size());
+    // A file last written in write-ahead mode reads like any other once it is in memory.
+    if (bytes.size() > 19 && copy[18] == 2) copy[18] = 1;
+    if (bytes.size() > 19 && copy[19] == 2) copy[19] = 1;
+    auto size = static_cast<sqlite3_int64>(bytes.size());
+    rc = sqlite3_deserialize(m.db_, "main", copy, size, size,
+                             SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY);
+    if (rc != SQLITE_OK) failed(rc == SQLITE_NOMEM ? rc : SQLITE_CANTOPEN, "read the file");
+    return m;
+}
+
+int Database::Progress(void* budget) {
+    return --static_cast<Budget*>(budget)->left < 0 ? 1 : 0;
+}
+
+Database::Database(Database&& other) noexcept
+    : db_(std::exchange(other.db_, nullptr)),
+      onFailure_(other.onFailure_),
+      budget_(std::move(other.budget_)) {}
 
 Database& Database::operator=(Database&& other) noexcept {
     if (this != &other) {
         close();
         db_ = std::exchange(other.db_, nullptr);
+        onFailure_ = other.onFailure_;
+        budget_ = std::move(other.budget_);
     }
     return *this;
 }
@@ -143,6 +205,7 @@ void Database::exec(std::string_view sql) {
     if (rc != SQLITE_OK) {
         std::string msg = err ? err : "";
         sqlite3_free(err);
+        onFailure_(db_, rc, s + " " + msg);
         Throw(db_, rc, s + " " + msg);
     }
 }

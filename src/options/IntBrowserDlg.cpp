@@ -22,11 +22,11 @@ IntBrowserDlg::IntBrowserDlg(const std::filesystem::path& iniFile, QWidget* pare
     setModal(true);
 
     auto* prompt = new QLabel("Program that shows the Help screen:", this);
-    IntBrowserTxt = new QLineEdit(this);
-    IntBrowserTxt->setObjectName("IntBrowserTxt");
-    IntBrowserTxt->setAccessibleName("Internet Browser Location");
-    IntBrowserTxt->setMinimumWidth(380);
-    IntBrowserTxt->setPlaceholderText(QString("not set: %1 is used").arg(kDefaultBrowser));
+    IntBrowserTxt_ = new QLineEdit(this);
+    IntBrowserTxt_->setObjectName("IntBrowserTxt");
+    IntBrowserTxt_->setAccessibleName("Internet Browser Location");
+    IntBrowserTxt_->setMinimumWidth(380);
+    IntBrowserTxt_->setPlaceholderText(QString("not set: %1 is used").arg(kDefaultBrowser));
     auto* hint = new QLabel(
         "The full path of a web browser, for example /usr/bin/firefox. Leave it empty to use "
         "the desktop's default browser.",
@@ -36,26 +36,26 @@ IntBrowserDlg::IntBrowserDlg(const std::filesystem::path& iniFile, QWidget* pare
     small.setPointSizeF(small.pointSizeF() * 0.9);
     hint->setFont(small);
 
-    ResetCmd = new QPushButton("Reset To Default", this);
-    ResetCmd->setObjectName("ResetCmd");
-    OKButton = new QPushButton("OK", this);
-    OKButton->setObjectName("OKButton");
-    OKButton->setDefault(true);
-    CancelButton = new QPushButton("Cancel", this);
-    CancelButton->setObjectName("CancelButton");
-    connect(ResetCmd, &QPushButton::clicked, this, &IntBrowserDlg::ResetCmd_Click);
-    connect(OKButton, &QPushButton::clicked, this, &IntBrowserDlg::OKButton_Click);
-    connect(CancelButton, &QPushButton::clicked, this, &IntBrowserDlg::CancelButton_Click);
+    ResetCmd_ = new QPushButton("Reset To Default", this);
+    ResetCmd_->setObjectName("ResetCmd");
+    OKButton_ = new QPushButton("OK", this);
+    OKButton_->setObjectName("OKButton");
+    OKButton_->setDefault(true);
+    CancelButton_ = new QPushButton("Cancel", this);
+    CancelButton_->setObjectName("CancelButton");
+    connect(ResetCmd_, &QPushButton::clicked, this, &IntBrowserDlg::ResetCmd_Click);
+    connect(OKButton_, &QPushButton::clicked, this, &IntBrowserDlg::OKButton_Click);
+    connect(CancelButton_, &QPushButton::clicked, this, &IntBrowserDlg::CancelButton_Click);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(ResetCmd);
+    buttons->addWidget(ResetCmd_);
     buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
+    buttons->addWidget(OKButton_);
+    buttons->addWidget(CancelButton_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 14, 16, 14);
     layout->addWidget(prompt);
-    layout->addWidget(IntBrowserTxt);
+    layout->addWidget(IntBrowserTxt_);
     layout->addWidget(hint);
     layout->addSpacing(6);
     layout->addLayout(buttons);
@@ -66,16 +66,16 @@ IntBrowserDlg::IntBrowserDlg(const std::filesystem::path& iniFile, QWidget* pare
 
 void IntBrowserDlg::Form_Load() {
     const std::string value = ReadIniValue(iniFile_, kOptionsSection, kBrowserKey);
-    if (value != kIniUnknown) IntBrowserTxt->setText(QString::fromStdString(value));
+    if (value != kIniUnknown) IntBrowserTxt_->setText(QString::fromStdString(value));
 }
 
 void IntBrowserDlg::ResetCmd_Click() {
-    IntBrowserTxt->setText(kDefaultBrowser);
+    IntBrowserTxt_->setText(kDefaultBrowser);
 }
 
 void IntBrowserDlg::OKButton_Click() {
     if (!WriteIniValue(iniFile_, kOptionsSection, kBrowserKey,
-                       IntBrowserTxt->text().toStdString())) {
+                       IntBrowserTxt_->text().toStdString())) {
         const std::string message = "The browser location could not be stored in " +
                                     iniFile_.string() + ".\r\rNothing was changed.";
         if (dialogs_)

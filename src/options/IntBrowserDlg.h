@@ -20,11 +20,6 @@ class IntBrowserDlg : public QDialog {
     IntBrowserDlg(const std::filesystem::path& iniFile, QWidget* parent,
                   zenthar::UserDialogs* dialogs = nullptr);
 
-    QLineEdit* IntBrowserTxt;
-    QPushButton* ResetCmd;
-    QPushButton* OKButton;
-    QPushButton* CancelButton;
-
   public slots:
     void ResetCmd_Click();
     void OKButton_Click();
@@ -35,6 +30,10 @@ class IntBrowserDlg : public QDialog {
 
     std::filesystem::path iniFile_;
     zenthar::UserDialogs* dialogs_;
+    QLineEdit* IntBrowserTxt_ = nullptr;
+    QPushButton* ResetCmd_ = nullptr;
+    QPushButton* OKButton_ = nullptr;
+    QPushButton* CancelButton_ = nullptr;
 };
 
 }  // namespace zenthar::ui

@@ -18,29 +18,29 @@ PlanetSearchFrm::PlanetSearchFrm(zenthar::Game& game, QWidget* parent)
     auto tw = [dpi](int twips) { return TwipsToPixels(twips, dpi); };
     setFixedSize(tw(4485), tw(2625));
 
-    Label1 = new QLabel("Planet to find:", this);
-    Label1->setObjectName("Label1");
-    Label1->setGeometry(tw(360), tw(360), tw(3000), tw(285));
-    PlSearchCmb = new QComboBox(this);
-    PlSearchCmb->setObjectName("PlSearchCmb");
-    Label1->setBuddy(PlSearchCmb);
+    Label1_ = new QLabel("Planet to find:", this);
+    Label1_->setObjectName("Label1");
+    Label1_->setGeometry(tw(360), tw(360), tw(3000), tw(285));
+    PlSearchCmb_ = new QComboBox(this);
+    PlSearchCmb_->setObjectName("PlSearchCmb");
+    Label1_->setBuddy(PlSearchCmb_);
     // A list to pick from: what is chosen is always a stored name, blanks and all.
-    PlSearchCmb->setEditable(false);
-    PlSearchCmb->setMaxVisibleItems(16);
-    PlSearchCmb->setGeometry(tw(360), tw(720), tw(3765),
-                             std::max(tw(315), PlSearchCmb->sizeHint().height()));
+    PlSearchCmb_->setEditable(false);
+    PlSearchCmb_->setMaxVisibleItems(16);
+    PlSearchCmb_->setGeometry(tw(360), tw(720), tw(3765),
+                              std::max(tw(315), PlSearchCmb_->sizeHint().height()));
 
-    OkBtn = new QPushButton("Ok", this);
-    OkBtn->setObjectName("OkBtn");
-    OkBtn->setDefault(true);
-    CancelBtn = new QPushButton("Cancel", this);
-    CancelBtn->setObjectName("CancelBtn");
-    const int buttonH = std::max(tw(375), OkBtn->sizeHint().height());
+    OkBtn_ = new QPushButton("Ok", this);
+    OkBtn_->setObjectName("OkBtn");
+    OkBtn_->setDefault(true);
+    CancelBtn_ = new QPushButton("Cancel", this);
+    CancelBtn_->setObjectName("CancelBtn");
+    const int buttonH = std::max(tw(375), OkBtn_->sizeHint().height());
     const int buttonTop = tw(2625) - tw(360) - buttonH;
-    OkBtn->setGeometry(tw(1440), buttonTop, tw(1215), buttonH);
-    CancelBtn->setGeometry(tw(2910), buttonTop, tw(1215), buttonH);
-    connect(OkBtn, &QPushButton::clicked, this, &PlanetSearchFrm::OkBtn_Click);
-    connect(CancelBtn, &QPushButton::clicked, this, &PlanetSearchFrm::CancelBtn_Click);
+    OkBtn_->setGeometry(tw(1440), buttonTop, tw(1215), buttonH);
+    CancelBtn_->setGeometry(tw(2910), buttonTop, tw(1215), buttonH);
+    connect(OkBtn_, &QPushButton::clicked, this, &PlanetSearchFrm::OkBtn_Click);
+    connect(CancelBtn_, &QPushButton::clicked, this, &PlanetSearchFrm::CancelBtn_Click);
 
     Form_Load();
 }
@@ -49,16 +49,16 @@ void PlanetSearchFrm::Form_Load() {
     const GameState& st = game_.st;
     const int planets = std::clamp(st.PlanetsNum, 0, kPlanetSlots);
     for (int i = 0; i < planets; ++i)
-        PlSearchCmb->addItem(QString::fromStdString(st.planet(i).Name.padded()), i);
-    if (PlSearchCmb->count() > 0) PlSearchCmb->setCurrentIndex(0);
-    OkBtn->setEnabled(PlSearchCmb->count() > 0);
+        PlSearchCmb_->addItem(QString::fromStdString(st.planet(i).Name.padded()), i);
+    if (PlSearchCmb_->count() > 0) PlSearchCmb_->setCurrentIndex(0);
+    OkBtn_->setEnabled(PlSearchCmb_->count() > 0);
 }
 
 void PlanetSearchFrm::OkBtn_Click() {
-    const int index = PlSearchCmb->currentIndex();
+    const int index = PlSearchCmb_->currentIndex();
     if (index < 0) return;
     // The stored name itself, with its trailing blanks, as the list shows it.
-    const int planet = PlSearchCmb->itemData(index).toInt();
+    const int planet = PlSearchCmb_->itemData(index).toInt();
     if (!game_.st.validPlanet(planet)) return;
     game_.st.SearchPlanetName = game_.st.planet(planet).Name.padded();
     accept();

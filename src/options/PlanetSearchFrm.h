@@ -26,11 +26,6 @@ class PlanetSearchFrm : public QDialog {
     static int run(zenthar::Game& game, QWidget* parent,
                    const std::function<void(const zenthar::PlanetSearchMatch&)>& showPlanet);
 
-    QLabel* Label1;
-    QComboBox* PlSearchCmb;
-    QPushButton* OkBtn;
-    QPushButton* CancelBtn;
-
   public slots:
     void OkBtn_Click();
     void CancelBtn_Click();
@@ -38,6 +33,10 @@ class PlanetSearchFrm : public QDialog {
   private:
     void Form_Load();
     zenthar::Game& game_;
+    QLabel* Label1_ = nullptr;
+    QComboBox* PlSearchCmb_ = nullptr;
+    QPushButton* OkBtn_ = nullptr;
+    QPushButton* CancelBtn_ = nullptr;
 };
 
 }  // namespace zenthar::ui

@@ -53,65 +53,65 @@ frmSplash::frmSplash(const std::filesystem::path& programFolder, QWidget* parent
     setStyleSheet("frmSplash { background: #0b1026; }");
     setAttribute(Qt::WA_StyledBackground);
 
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName("Frame1");
-    Frame1->setStyleSheet(
+    Frame1_ = new QFrame(this);
+    Frame1_->setObjectName("Frame1");
+    Frame1_->setStyleSheet(
         "QFrame#Frame1 { border: 1px solid #5a6fb0; border-radius: 6px;"
         " background: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #141b3d, stop:1 #050714); }");
-    Frame1->installEventFilter(this);
+    Frame1_->installEventFilter(this);
 
-    imgLogo = new QLabel(Frame1);
-    imgLogo->setObjectName("imgLogo");
-    imgLogo->setAccessibleName("Zenthar");
-    imgLogo->setFixedSize(64, 64);
-    imgLogo->setStyleSheet("background: transparent;");
-    imgLogo->setAttribute(Qt::WA_NoMousePropagation);
+    imgLogo_ = new QLabel(Frame1_);
+    imgLogo_->setObjectName("imgLogo");
+    imgLogo_->setAccessibleName("Zenthar");
+    imgLogo_->setFixedSize(64, 64);
+    imgLogo_->setStyleSheet("background: transparent;");
+    imgLogo_->setAttribute(Qt::WA_NoMousePropagation);
     const QPixmap logo = PictureAt(programFolder / "logo.png", QSize(64, 64), devicePixelRatioF());
-    if (!logo.isNull()) imgLogo->setPixmap(logo);
+    if (!logo.isNull()) imgLogo_->setPixmap(logo);
 
-    lblProductName = textLabel(Frame1, "lblProductName", 26, true, "#ffe27a");
-    lblVersion = textLabel(Frame1, "lblVersion", 11, true, "#d8e0ff");
-    lblPlatform = textLabel(Frame1, "lblPlatform", 9, false, "#9fb0e0");
-    for (std::size_t i = 0; i < lblCredits.size(); ++i) {
-        lblCredits[i] = textLabel(Frame1, qPrintable(QString("lblCredit%1").arg(i + 1)), 9, false,
-                                  i + 1 == lblCredits.size() ? "#7f8fc0" : "#e6e9f5");
-        lblCredits[i]->setText(kCredits[i]);
-        lblCredits[i]->setWordWrap(true);
+    lblProductName_ = textLabel(Frame1_, "lblProductName", 26, true, "#ffe27a");
+    lblVersion_ = textLabel(Frame1_, "lblVersion", 11, true, "#d8e0ff");
+    lblPlatform_ = textLabel(Frame1_, "lblPlatform", 9, false, "#9fb0e0");
+    for (std::size_t i = 0; i < lblCredits_.size(); ++i) {
+        lblCredits_[i] = textLabel(Frame1_, qPrintable(QString("lblCredit%1").arg(i + 1)), 9, false,
+                                   i + 1 == lblCredits_.size() ? "#7f8fc0" : "#e6e9f5");
+        lblCredits_[i]->setText(kCredits[i]);
+        lblCredits_[i]->setWordWrap(true);
     }
 
     auto* titles = new QVBoxLayout;
     titles->setSpacing(2);
-    titles->addWidget(lblProductName);
-    titles->addWidget(lblVersion);
-    titles->addWidget(lblPlatform);
+    titles->addWidget(lblProductName_);
+    titles->addWidget(lblVersion_);
+    titles->addWidget(lblPlatform_);
     auto* head = new QHBoxLayout;
     head->setSpacing(16);
-    head->addWidget(imgLogo, 0, Qt::AlignTop);
+    head->addWidget(imgLogo_, 0, Qt::AlignTop);
     head->addLayout(titles, 1);
 
-    auto* inside = new QVBoxLayout(Frame1);
+    auto* inside = new QVBoxLayout(Frame1_);
     inside->setContentsMargins(22, 18, 22, 16);
     inside->setSpacing(6);
     inside->addLayout(head);
     inside->addSpacing(10);
-    for (QLabel* l : lblCredits) inside->addWidget(l);
+    for (QLabel* l : lblCredits_) inside->addWidget(l);
     inside->addStretch();
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(8, 8, 8, 8);
-    outer->addWidget(Frame1);
+    outer->addWidget(Frame1_);
 
     Form_Load();
 }
 
 void frmSplash::Form_Load() {
-    lblVersion->setText(QString("Version %1.%2.%3 %4")
-                            .arg(kVersionMajor)
-                            .arg(kVersionMinor)
-                            .arg(kVersionRevision)
-                            .arg(kVersionComment));
-    lblProductName->setText(kAppTitle);
-    lblPlatform->setText(QSysInfo::prettyProductName());
+    lblVersion_->setText(QString("Version %1.%2.%3 %4")
+                             .arg(kVersionMajor)
+                             .arg(kVersionMinor)
+                             .arg(kVersionRevision)
+                             .arg(kVersionComment));
+    lblProductName_->setText(kAppTitle);
+    lblPlatform_->setText(QSysInfo::prettyProductName());
 }
 
 frmSplash* frmSplash::showAbout(QPointer<frmSplash>& open,
@@ -144,10 +144,10 @@ void frmSplash::Frame1_Click() {
 }
 
 bool frmSplash::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Frame1 && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == Frame1_ && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton &&
-            Frame1->rect().contains(mouse->position().toPoint())) {
+            Frame1_->rect().contains(mouse->position().toPoint())) {
             Frame1_Click();
             return true;
         }

@@ -28,13 +28,6 @@ class frmSplash : public QWidget {
     static frmSplash* showAbout(QPointer<frmSplash>& open,
                                 const std::filesystem::path& programFolder, QWidget* parent);
 
-    QFrame* Frame1;
-    QLabel* imgLogo;
-    QLabel* lblProductName;
-    QLabel* lblVersion;
-    QLabel* lblPlatform;
-    std::array<QLabel*, 5> lblCredits{};
-
   public slots:
     void Frame1_Click();
 
@@ -44,6 +37,13 @@ class frmSplash : public QWidget {
 
   private:
     void Form_Load();
+
+    QFrame* Frame1_ = nullptr;
+    QLabel* imgLogo_ = nullptr;
+    QLabel* lblProductName_ = nullptr;
+    QLabel* lblVersion_ = nullptr;
+    QLabel* lblPlatform_ = nullptr;
+    std::array<QLabel*, 5> lblCredits_{};
 };
 
 }  // namespace zenthar::ui

@@ -12,41 +12,41 @@ DispInfoDlg::DispInfoDlg(QWidget* owner) : QDialog(owner) {
     setWindowTitle("Zenthar - End Of Turn Report");
     setModal(true);
 
-    Label1 = new QLabel("Report from the front", this);
-    Label1->setObjectName("Label1");
-    QFont heading = Label1->font();
+    Label1_ = new QLabel("Report from the front", this);
+    Label1_->setObjectName("Label1");
+    QFont heading = Label1_->font();
     heading.setBold(true);
-    Label1->setFont(heading);
+    Label1_->setFont(heading);
 
-    MsgLbl = new QLabel(this);
-    MsgLbl->setObjectName("MsgLbl");
-    MsgLbl->setWordWrap(true);
-    MsgLbl->setMinimumSize(360, 48);
-    MsgLbl->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    MsgLbl->setTextFormat(Qt::PlainText);
+    MsgLbl_ = new QLabel(this);
+    MsgLbl_->setObjectName("MsgLbl");
+    MsgLbl_->setWordWrap(true);
+    MsgLbl_->setMinimumSize(360, 48);
+    MsgLbl_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    MsgLbl_->setTextFormat(Qt::PlainText);
 
-    OKButton = new QPushButton("OK", this);
-    OKButton->setObjectName("OKButton");
-    OKButton->setDefault(true);
-    OKButton->setMinimumWidth(90);
-    connect(OKButton, &QPushButton::clicked, this, &DispInfoDlg::OKButton_Click);
+    OKButton_ = new QPushButton("OK", this);
+    OKButton_->setObjectName("OKButton");
+    OKButton_->setDefault(true);
+    OKButton_->setMinimumWidth(90);
+    connect(OKButton_, &QPushButton::clicked, this, &DispInfoDlg::OKButton_Click);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(OKButton);
+    buttons->addWidget(OKButton_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 14, 18, 14);
     layout->setSpacing(10);
-    layout->addWidget(Label1);
-    layout->addWidget(MsgLbl, 1);
+    layout->addWidget(Label1_);
+    layout->addWidget(MsgLbl_, 1);
     layout->addLayout(buttons);
     setSizeGripEnabled(false);
 }
 
 void DispInfoDlg::showMessage(const QString& text) {
-    MsgLbl->setText(text);
+    MsgLbl_->setText(text);
     adjustSize();
-    OKButton->setFocus();
+    OKButton_->setFocus();
     exec();
 }
 

@@ -18,12 +18,13 @@ class DispInfoDlg : public QDialog {
     // Shows the text modally; returns when the player closed the window.
     void showMessage(const QString& text);
 
-    QPushButton* OKButton;
-    QLabel* MsgLbl;
-    QLabel* Label1;
-
   private slots:
     void OKButton_Click();
+
+  private:
+    QPushButton* OKButton_ = nullptr;
+    QLabel* MsgLbl_ = nullptr;
+    QLabel* Label1_ = nullptr;
 };
 
 }  // namespace zenthar::ui

@@ -104,7 +104,7 @@ void DispTurnSumFrm::buildTable() {
                 lp.setColor(QPalette::Window, kStripe);
                 l->setPalette(lp);
             }
-            cells.at(static_cast<std::size_t>(c)).at(static_cast<std::size_t>(r)) = l;
+            cells_.at(static_cast<std::size_t>(c)).at(static_cast<std::size_t>(r)) = l;
             grid->addWidget(l, r + 2, c);
         }
     }
@@ -112,33 +112,33 @@ void DispTurnSumFrm::buildTable() {
     for (int c = 0; c < kColumns; ++c)
         grid->setColumnStretch(c, stretch.at(static_cast<std::size_t>(c)));
 
-    PrevBtn = new QPushButton("<< Previous", this);
-    PrevBtn->setObjectName("PrevBtn");
-    NextBtn = new QPushButton("Next >>", this);
-    NextBtn->setObjectName("NextBtn");
-    CloseBtn = new QPushButton("Close", this);
-    CloseBtn->setObjectName("CloseBtn");
-    CloseBtn->setDefault(true);
-    connect(PrevBtn, &QPushButton::clicked, this, &DispTurnSumFrm::PrevBtn_Click);
-    connect(NextBtn, &QPushButton::clicked, this, &DispTurnSumFrm::NextBtn_Click);
-    connect(CloseBtn, &QPushButton::clicked, this, &DispTurnSumFrm::CloseBtn_Click);
+    PrevBtn_ = new QPushButton("<< Previous", this);
+    PrevBtn_->setObjectName("PrevBtn");
+    NextBtn_ = new QPushButton("Next >>", this);
+    NextBtn_->setObjectName("NextBtn");
+    CloseBtn_ = new QPushButton("Close", this);
+    CloseBtn_->setObjectName("CloseBtn");
+    CloseBtn_->setDefault(true);
+    connect(PrevBtn_, &QPushButton::clicked, this, &DispTurnSumFrm::PrevBtn_Click);
+    connect(NextBtn_, &QPushButton::clicked, this, &DispTurnSumFrm::NextBtn_Click);
+    connect(CloseBtn_, &QPushButton::clicked, this, &DispTurnSumFrm::CloseBtn_Click);
 
-    PageLbL = makeLabel(this, QString(), kText, true);
-    PageLbL->setObjectName("PageLbL");
-    PagesLbl = makeLabel(this, QString(), kText, true);
-    PagesLbl->setObjectName("PagesLbl");
+    PageLbL_ = makeLabel(this, QString(), kText, true);
+    PageLbL_->setObjectName("PageLbL");
+    PagesLbl_ = makeLabel(this, QString(), kText, true);
+    PagesLbl_->setObjectName("PagesLbl");
     QLabel* of = makeLabel(this, "of", kText, false);
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(PrevBtn);
-    bottom->addWidget(NextBtn);
+    bottom->addWidget(PrevBtn_);
+    bottom->addWidget(NextBtn_);
     bottom->addSpacing(16);
     bottom->addWidget(makeLabel(this, "Page", kText, false));
-    bottom->addWidget(PageLbL);
+    bottom->addWidget(PageLbL_);
     bottom->addWidget(of);
-    bottom->addWidget(PagesLbl);
+    bottom->addWidget(PagesLbl_);
     bottom->addStretch();
-    bottom->addWidget(CloseBtn);
+    bottom->addWidget(CloseBtn_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 12);
@@ -160,8 +160,8 @@ void DispTurnSumFrm::Form_Load(const std::filesystem::path& reportFile) {
         setWindowTitle(QString::fromStdString("End Turn Summary for the year: " + summary_.year()));
 
     DispRows(1);
-    PageLbL->setText("1");
-    PagesLbl->setText(numberForm(summary_.pages()));
+    PageLbL_->setText("1");
+    PagesLbl_->setText(numberForm(summary_.pages()));
 }
 
 void DispTurnSumFrm::DispRows(int nPageNum) {
@@ -176,7 +176,7 @@ void DispTurnSumFrm::DispRows(int nPageNum) {
             cell(k, c)->setText(QString::fromStdString(text));
         }
     }
-    PageLbL->setText(numberForm(nPageNum));
+    PageLbL_->setText(numberForm(nPageNum));
 }
 
 int DispTurnSumFrm::shownNumber(const QLabel* label) const {
@@ -184,12 +184,12 @@ int DispTurnSumFrm::shownNumber(const QLabel* label) const {
 }
 
 void DispTurnSumFrm::NextBtn_Click() {
-    const int page = shownNumber(PageLbL);
-    if (shownNumber(PagesLbl) > page) DispRows(page + 1);
+    const int page = shownNumber(PageLbL_);
+    if (shownNumber(PagesLbl_) > page) DispRows(page + 1);
 }
 
 void DispTurnSumFrm::PrevBtn_Click() {
-    const int page = shownNumber(PageLbL);
+    const int page = shownNumber(PageLbL_);
     if (page > 1) DispRows(page - 1);
 }
 

@@ -23,19 +23,9 @@ class DispTurnSumFrm : public QWidget {
     // Shows page nPageNum (1-based); rows past the end show as empty.
     void DispRows(int nPageNum);
 
-    QPushButton* CloseBtn;
-    QPushButton* NextBtn;
-    QPushButton* PrevBtn;
-    QLabel* PagesLbl;
-    QLabel* PageLbL;
-    // One array of 15 labels per column: AttackerLbl, PlanetLbl, DefenderLbl, AttShipsLbl,
-    // DefShipsLbl, RemAttShipsLbl, RemDefShipsLbl, ResultLbl.
+    // The table's cells are named by column and row: "AttackerLbl_0" to "ResultLbl_14".
     static constexpr int kRows = zenthar::kSummaryRowsPerPage;
     static constexpr int kColumns = zenthar::kSummaryColumns;
-    std::array<std::array<QLabel*, kRows>, kColumns> cells{};
-    QLabel* cell(int row, int column) const {
-        return cells.at(static_cast<std::size_t>(column)).at(static_cast<std::size_t>(row));
-    }
 
     const zenthar::TurnSummary& summary() const { return summary_; }
 
@@ -48,8 +38,19 @@ class DispTurnSumFrm : public QWidget {
     void Form_Load(const std::filesystem::path& reportFile);
     void buildTable();
     int shownNumber(const QLabel* label) const;
+    QLabel* cell(int row, int column) const {
+        return cells_.at(static_cast<std::size_t>(column)).at(static_cast<std::size_t>(row));
+    }
 
     zenthar::TurnSummary summary_;
+    QPushButton* CloseBtn_ = nullptr;
+    QPushButton* NextBtn_ = nullptr;
+    QPushButton* PrevBtn_ = nullptr;
+    QLabel* PagesLbl_ = nullptr;
+    QLabel* PageLbL_ = nullptr;
+    // One array of 15 labels per column: AttackerLbl, PlanetLbl, DefenderLbl, AttShipsLbl,
+    // DefShipsLbl, RemAttShipsLbl, RemDefShipsLbl, ResultLbl.
+    std::array<std::array<QLabel*, kRows>, kColumns> cells_{};
 };
 
 }  // namespace zenthar::ui

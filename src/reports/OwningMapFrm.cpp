@@ -9,8 +9,8 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "ui/units.h"
 #include "turn/lookups.h"
+#include "ui/units.h"
 
 namespace zenthar::ui {
 
@@ -53,7 +53,7 @@ void OwningMapFrm::Form_Load() {
         symbol->setCursor(Qt::PointingHandCursor);
         MakeKeyboardPicture(symbol, QString::fromStdString(st.planet(i).Name.trimmed()));
         symbol->installEventFilter(this);
-        PlayerSimPct.push_back(symbol);
+        PlayerSimPct_.push_back(symbol);
     }
     placeSymbols();
 }
@@ -63,11 +63,11 @@ void OwningMapFrm::placeSymbols() {
     metrics_ = MakeOwningMapMetrics(PixelsToCm(width(), dpi_), PixelsToCm(height(), dpi_), symbolCm,
                                     symbolCm);
     const GameState& st = game_.st;
-    for (std::size_t i = 0; i < PlayerSimPct.size(); ++i) {
+    for (std::size_t i = 0; i < PlayerSimPct_.size(); ++i) {
         const PlanetRecord& planet = st.planet(static_cast<int>(i));
         const QPointF at = toPixels(SymbolPosition(metrics_, planet.XPos, planet.YPos));
-        PlayerSimPct[i]->move(at.toPoint());
-        PlayerSimPct[i]->show();
+        PlayerSimPct_[i]->move(at.toPoint());
+        PlayerSimPct_[i]->show();
     }
 }
 
@@ -95,7 +95,7 @@ void OwningMapFrm::paintEvent(QPaintEvent*) {
     const GameState& st = game_.st;
     const QFontMetricsF names(font());
     p.setPen(textColour_);
-    for (std::size_t i = 0; i < PlayerSimPct.size(); ++i) {
+    for (std::size_t i = 0; i < PlayerSimPct_.size(); ++i) {
         const PlanetRecord& planet = st.planet(static_cast<int>(i));
         const QPointF at = toPixels(NamePosition(metrics_, planet.XPos, planet.YPos));
         p.drawText(at + QPointF(0, names.ascent()), QString::fromStdString(planet.Name.trimmed()));
@@ -174,16 +174,16 @@ bool OwningMapFrm::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (IsKeyClick(event)) {
-        for (std::size_t i = 0; i < PlayerSimPct.size(); ++i)
-            if (PlayerSimPct[i] == label) PlayerSimPct_Click(static_cast<int>(i));
+        for (std::size_t i = 0; i < PlayerSimPct_.size(); ++i)
+            if (PlayerSimPct_[i] == label) PlayerSimPct_Click(static_cast<int>(i));
         return true;
     }
     if (event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         const bool inside = label->rect().contains(mouse->position().toPoint());
         if (pressedOn_ == label && inside && mouse->button() == Qt::LeftButton) {
-            for (std::size_t i = 0; i < PlayerSimPct.size(); ++i)
-                if (PlayerSimPct[i] == label) PlayerSimPct_Click(static_cast<int>(i));
+            for (std::size_t i = 0; i < PlayerSimPct_.size(); ++i)
+                if (PlayerSimPct_[i] == label) PlayerSimPct_Click(static_cast<int>(i));
         }
         pressedOn_ = nullptr;
         return true;

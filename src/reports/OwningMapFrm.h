@@ -19,9 +19,6 @@ class OwningMapFrm : public QDialog {
   public:
     OwningMapFrm(zenthar::Game& game, QWidget* parent);
 
-    // One symbol per planet, index = planet index.
-    std::vector<QLabel*> PlayerSimPct;
-
     static constexpr int kSymbolPixels = 32;
 
     const zenthar::OwningMapMetrics& metrics() const { return metrics_; }
@@ -56,6 +53,8 @@ class OwningMapFrm : public QDialog {
     QColor textColour_{255, 255, 255};
     QObject* pressedOn_ = nullptr;
     bool closing_ = false;
+    // One symbol per planet, index = planet index, named "PlayerSimPct_<index>".
+    std::vector<QLabel*> PlayerSimPct_;
 };
 
 }  // namespace zenthar::ui

@@ -36,15 +36,15 @@ ProdSumFrm::ProdSumFrm(zenthar::Game& game, QWidget* parent) : QDialog(parent), 
     f.setPointSizeF(8.25);
     setFont(f);
 
-    Text1 = cell("Text1", kGreen, 240, 360, 735, 285);
-    Text1->setText("Player");
-    Text2 = cell("Text2", kGreen, 3720, 360, 1455, 285);
-    Text2->setText("Planets Owned");
-    Text3 = cell("Text3", kGreen, 5520, 360, 1575, 285);
-    Text3->setText("Total Production");
-    Text4 = cell("Text4", kGreen, 7200, 360, 1575, 285);
-    Text4->setText("Number of Fleets");
-    for (QLineEdit* heading : {Text1, Text2, Text3, Text4}) {
+    Text1_ = cell("Text1", kGreen, 240, 360, 735, 285);
+    Text1_->setText("Player");
+    Text2_ = cell("Text2", kGreen, 3720, 360, 1455, 285);
+    Text2_->setText("Planets Owned");
+    Text3_ = cell("Text3", kGreen, 5520, 360, 1575, 285);
+    Text3_->setText("Total Production");
+    Text4_ = cell("Text4", kGreen, 7200, 360, 1575, 285);
+    Text4_->setText("Number of Fleets");
+    for (QLineEdit* heading : {Text1_, Text2_, Text3_, Text4_}) {
         heading->setCursorPosition(0);
         heading->setAccessibleName(heading->text());
     }
@@ -53,30 +53,31 @@ ProdSumFrm::ProdSumFrm(zenthar::Game& game, QWidget* parent) : QDialog(parent), 
         const int top = 840 + 360 * r;
         const auto i = static_cast<std::size_t>(r);
         const QString n = QString::number(r);
-        PlNameLbl[i] = cell(qPrintable("PlNameLbl_" + n), kYellow, 240, top, 3255, 285);
-        PlOwnedLbl[i] = cell(qPrintable("PlOwnedLbl_" + n), kYellow, 3720, top, 1335, 285);
-        TotProdLbLl[i] = cell(qPrintable("TotProdLbLl_" + n), kYellow, 5520, top, 1335, 285);
-        NumOfFleetfLbl[i] = cell(qPrintable("NumOfFleetfLbl_" + n), kYellow, 7200, top, 1335, 375);
+        PlNameLbl_[i] = cell(qPrintable("PlNameLbl_" + n), kYellow, 240, top, 3255, 285);
+        PlOwnedLbl_[i] = cell(qPrintable("PlOwnedLbl_" + n), kYellow, 3720, top, 1335, 285);
+        TotProdLbLl_[i] = cell(qPrintable("TotProdLbLl_" + n), kYellow, 5520, top, 1335, 285);
+        NumOfFleetfLbl_[i] = cell(qPrintable("NumOfFleetfLbl_" + n), kYellow, 7200, top, 1335, 375);
         int column = 0;
-        for (QLineEdit* c : {PlNameLbl[i], PlOwnedLbl[i], TotProdLbLl[i], NumOfFleetfLbl[i]}) {
-            const QLineEdit* heading = std::array{Text1, Text2, Text3, Text4}[column++];
+        for (QLineEdit* c : {PlNameLbl_[i], PlOwnedLbl_[i], TotProdLbLl_[i], NumOfFleetfLbl_[i]}) {
+            const QLineEdit* heading = std::array{Text1_, Text2_, Text3_, Text4_}[column++];
             c->setAccessibleName(heading->text() + ", row " + QString::number(r + 1));
         }
         // Rows 2 to 4 stay hidden until a player fills them.
         if (r >= 2)
-            for (QLineEdit* c : {PlNameLbl[i], PlOwnedLbl[i], TotProdLbLl[i], NumOfFleetfLbl[i]})
+            for (QLineEdit* c :
+                 {PlNameLbl_[i], PlOwnedLbl_[i], TotProdLbLl_[i], NumOfFleetfLbl_[i]})
                 c->hide();
     }
 
-    CloseBtn = new QPushButton("Close", this);
-    CloseBtn->setObjectName("CloseBtn");
-    CloseBtn->setGeometry(tw(240), tw(5040), tw(975), tw(375));
-    CloseBtn->setDefault(true);
-    CloseBtn->setAutoDefault(true);
-    connect(CloseBtn, &QPushButton::clicked, this, &ProdSumFrm::CloseBtn_Click);
+    CloseBtn_ = new QPushButton("Close", this);
+    CloseBtn_->setObjectName("CloseBtn");
+    CloseBtn_->setGeometry(tw(240), tw(5040), tw(975), tw(375));
+    CloseBtn_->setDefault(true);
+    CloseBtn_->setAutoDefault(true);
+    connect(CloseBtn_, &QPushButton::clicked, this, &ProdSumFrm::CloseBtn_Click);
 
     Form_Load();
-    CloseBtn->setFocus();
+    CloseBtn_->setFocus();
 }
 
 QLineEdit* ProdSumFrm::cell(const char* name, const QColor& colour, int left, int top, int width,
@@ -102,11 +103,11 @@ QLineEdit* ProdSumFrm::cell(const char* name, const QColor& colour, int left, in
 void ProdSumFrm::fillRow(int row, const QString& name, long long owned, long long production,
                          long long ships) {
     const auto i = static_cast<std::size_t>(row);
-    PlNameLbl[i]->setText(name);
-    PlOwnedLbl[i]->setText(QString::number(owned));
-    TotProdLbLl[i]->setText(QString::number(production));
-    NumOfFleetfLbl[i]->setText(QString::number(ships));
-    for (QLineEdit* c : {PlNameLbl[i], PlOwnedLbl[i], TotProdLbLl[i], NumOfFleetfLbl[i]}) {
+    PlNameLbl_[i]->setText(name);
+    PlOwnedLbl_[i]->setText(QString::number(owned));
+    TotProdLbLl_[i]->setText(QString::number(production));
+    NumOfFleetfLbl_[i]->setText(QString::number(ships));
+    for (QLineEdit* c : {PlNameLbl_[i], PlOwnedLbl_[i], TotProdLbLl_[i], NumOfFleetfLbl_[i]}) {
         c->setCursorPosition(0);
         c->show();
     }

@@ -18,16 +18,8 @@ class ProdSumFrm : public QDialog {
   public:
     ProdSumFrm(zenthar::Game& game, QWidget* parent);
 
-    static constexpr int kRows = 5;  // row 0 the Empire, row r the player r - 1
-    QLineEdit* Text1;
-    QLineEdit* Text2;
-    QLineEdit* Text3;
-    QLineEdit* Text4;
-    std::array<QLineEdit*, kRows> PlNameLbl{};
-    std::array<QLineEdit*, kRows> PlOwnedLbl{};
-    std::array<QLineEdit*, kRows> TotProdLbLl{};
-    std::array<QLineEdit*, kRows> NumOfFleetfLbl{};
-    QPushButton* CloseBtn;
+    // Row 0 the Empire, row r the player r - 1; the cells are named "PlNameLbl_<row>" and so on.
+    static constexpr int kRows = 5;
 
   public slots:
     void CloseBtn_Click();
@@ -43,6 +35,15 @@ class ProdSumFrm : public QDialog {
 
     zenthar::Game& game_;
     bool closing_ = false;
+    QLineEdit* Text1_ = nullptr;
+    QLineEdit* Text2_ = nullptr;
+    QLineEdit* Text3_ = nullptr;
+    QLineEdit* Text4_ = nullptr;
+    std::array<QLineEdit*, kRows> PlNameLbl_{};
+    std::array<QLineEdit*, kRows> PlOwnedLbl_{};
+    std::array<QLineEdit*, kRows> TotProdLbLl_{};
+    std::array<QLineEdit*, kRows> NumOfFleetfLbl_{};
+    QPushButton* CloseBtn_ = nullptr;
 };
 
 }  // namespace zenthar::ui

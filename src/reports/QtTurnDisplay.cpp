@@ -1,7 +1,5 @@
 // The turn engine's display on screen: it drives the battle report window and the message
 // window, times the animations and plays the sounds.
-#include <QLabel>
-
 #include "game/numbers.h"
 #include "reports/TurnRepFrm.h"
 #include "reports/event_wait.h"
@@ -9,6 +7,8 @@
 namespace zenthar::ui {
 
 namespace {
+
+using Ship = TurnRepFrm::Ship;
 
 QString fromStd(const std::string& s) {
     return QString::fromStdString(s);
@@ -65,8 +65,8 @@ void QtTurnDisplay::finishPendingStep() {
             frm_->eraseLaser();
             break;
         case Pending::ShipLanded:
-            frm_->TrackerImg->hide();
-            frm_->TrackerImg->move(trackerHome_);
+            frm_->showShip(Ship::Tracker, false);
+            frm_->moveShip(Ship::Tracker, trackerHome_);
             break;
         case Pending::None:
             break;
@@ -90,40 +90,38 @@ void QtTurnDisplay::hideWindow() {
 void QtTurnDisplay::setPlanet(const std::string& name) {
     finishPendingStep();
     // The name comes padded to its stored width; the blanks would pull it off centre.
-    window().PlanetLbl->setText(fromStd(TrimRight(name)));
+    window().setPlanet(fromStd(TrimRight(name)));
 }
 
 void QtTurnDisplay::setAttacker(const std::string& name) {
     finishPendingStep();
-    window().AttLbl->setText(fromStd(name));
+    window().setAttacker(fromStd(name));
 }
 
 void QtTurnDisplay::setDefender(const std::string& name) {
     finishPendingStep();
-    window().DefLbl->setText(fromStd(name));
+    window().setDefender(fromStd(name));
 }
 
 void QtTurnDisplay::setCounts(const std::string& attackers, const std::string& defenders) {
     finishPendingStep();
-    window().AttShipsLbl->setText(fromStd(attackers));
-    window().DefShipsLbl->setText(fromStd(defenders));
+    window().setCounts(fromStd(attackers), fromStd(defenders));
 }
 
 void QtTurnDisplay::landingAnimation() {
     finishPendingStep();
     TurnRepFrm& w = window();
-    QLabel* ship = w.TrackerImg;
-    trackerHome_ = ship->pos();
-    ship->show();
-    ship->raise();
+    trackerHome_ = w.shipPlace(Ship::Tracker);
+    w.showShip(Ship::Tracker, true);
+    w.raiseShip(Ship::Tracker);
     // Twips are summed and converted once per step so the path does not drift by rounding.
     double dx = -2000;
     double dy = -3000;
-    ship->move(trackerHome_ + QPoint(w.twips(dx), w.twips(dy)));
+    w.moveShip(Ship::Tracker, trackerHome_ + QPoint(w.twips(dx), w.twips(dy)));
     for (int step = 100; step <= 300; step += 10) {
         dx += step;
         dy += step;
-        ship->move(trackerHome_ + QPoint(w.twips(dx), w.twips(dy)));
+        w.moveShip(Ship::Tracker, trackerHome_ + QPoint(w.twips(dx), w.twips(dy)));
         wait(200);
     }
     pending_ = Pending::ShipLanded;
@@ -132,13 +130,12 @@ void QtTurnDisplay::landingAnimation() {
 void QtTurnDisplay::battleRound(int round, int attackers, int defenders) {
     finishPendingStep();
     TurnRepFrm& w = window();
-    w.AttShipsLbl->setText(QString::number(attackers));
-    w.DefShipsLbl->setText(QString::number(defenders));
-    w.SkimmerImg->show();
-    w.TrackerImg->show();
+    w.setCounts(QString::number(attackers), QString::number(defenders));
+    w.showShip(Ship::Skimmer, true);
+    w.showShip(Ship::Tracker, true);
 
-    const QPoint skimmer = w.SkimmerImg->pos() + QPoint(w.twips(400), w.twips(400));
-    const QPoint tracker = w.TrackerImg->pos() + QPoint(w.twips(500), w.twips(500));
+    const QPoint skimmer = w.shipPlace(Ship::Skimmer) + QPoint(w.twips(400), w.twips(400));
+    const QPoint tracker = w.shipPlace(Ship::Tracker) + QPoint(w.twips(500), w.twips(500));
     // The defender opens fire in blue; the attacker answers in red, the other way round.
     if (round % 2 == 0)
         w.drawLaser({skimmer, tracker, QColor(0, 0, 255)});
@@ -151,16 +148,16 @@ void QtTurnDisplay::battleRound(int round, int attackers, int defenders) {
 void QtTurnDisplay::battleFinished() {
     finishPendingStep();
     if (!frm_) return;
-    frm_->SkimmerImg->hide();
-    frm_->TrackerImg->hide();
+    frm_->showShip(Ship::Skimmer, false);
+    frm_->showShip(Ship::Tracker, false);
 }
 
 void QtTurnDisplay::beginRebelPhase() {
     finishPendingStep();
     TurnRepFrm& w = window();
-    skimmerHome_ = w.SkimmerImg->pos();
-    w.SkimmerImg->move(w.ShipBlownUpImg->pos());
-    w.SkimmerImg->show();
+    skimmerHome_ = w.shipPlace(Ship::Skimmer);
+    w.moveShip(Ship::Skimmer, w.shipPlace(Ship::BlownUp));
+    w.showShip(Ship::Skimmer, true);
     rebelAlternate_ = false;
     inRebelPhase_ = true;
 }
@@ -168,27 +165,22 @@ void QtTurnDisplay::beginRebelPhase() {
 void QtTurnDisplay::rebelRound(int round, int defenders) {
     finishPendingStep();
     TurnRepFrm& w = window();
-    if (!rebelAlternate_) {
-        w.SkimmerImg->hide();
-        w.ShipBlownUpImg->show();
-    } else {
-        w.SkimmerImg->show();
-        w.ShipBlownUpImg->hide();
-    }
-    w.AttShipsLbl->setText(QString::number(round));
-    w.DefShipsLbl->setText(QString::number(defenders));
+    // Every other round the rebels' explosion stands in the defender's place.
+    w.showShip(Ship::Skimmer, rebelAlternate_);
+    w.showShip(Ship::BlownUp, !rebelAlternate_);
+    w.setCounts(QString::number(round), QString::number(defenders));
     wait(1000);
-    w.SkimmerImg->show();
-    w.ShipBlownUpImg->hide();
+    w.showShip(Ship::Skimmer, true);
+    w.showShip(Ship::BlownUp, false);
     rebelAlternate_ = !rebelAlternate_;
 }
 
 void QtTurnDisplay::endRebelPhase() {
     finishPendingStep();
     if (!frm_) return;
-    frm_->ShipBlownUpImg->hide();
-    frm_->SkimmerImg->hide();
-    if (inRebelPhase_) frm_->SkimmerImg->move(skimmerHome_);
+    frm_->showShip(Ship::BlownUp, false);
+    frm_->showShip(Ship::Skimmer, false);
+    if (inRebelPhase_) frm_->moveShip(Ship::Skimmer, skimmerHome_);
     inRebelPhase_ = false;
     frm_->hide();
 }

@@ -32,14 +32,14 @@ TurnRepFrm::TurnRepFrm(TurnDisplay& flags, const std::filesystem::path& programF
     setWindowTitle("Turn Report");
     setObjectName("TurnRepFrm");
 
-    Image1 = picture("Image1", programFolder / "image1.png");
-    Image1->setAccessibleName("The planet");
-    ShipBlownUpImg = picture("ShipBlownUpImg", programFolder / "blownup.png");
-    SkimmerImg = picture("SkimmerImg", programFolder / "skimmer.png");
-    TrackerImg = picture("TrackerImg", programFolder / "tracker.png");
-    ShipBlownUpImg->hide();
-    SkimmerImg->hide();
-    TrackerImg->hide();
+    Image1_ = picture("Image1", programFolder / "image1.png");
+    Image1_->setAccessibleName("The planet");
+    ShipBlownUpImg_ = picture("ShipBlownUpImg", programFolder / "blownup.png");
+    SkimmerImg_ = picture("SkimmerImg", programFolder / "skimmer.png");
+    TrackerImg_ = picture("TrackerImg", programFolder / "tracker.png");
+    ShipBlownUpImg_->hide();
+    SkimmerImg_->hide();
+    TrackerImg_->hide();
 
     auto label = [this](const char* name, Qt::Alignment align) {
         auto* l = new QLabel(this);
@@ -48,24 +48,24 @@ TurnRepFrm::TurnRepFrm(TurnDisplay& flags, const std::filesystem::path& programF
         l->setTextFormat(Qt::PlainText);
         return l;
     };
-    AttLbl = label("AttLbl", Qt::AlignLeft);
-    AttShipsLbl = label("AttShipsLbl", Qt::AlignLeft);
-    DefLbl = label("DefLbl", Qt::AlignRight);
-    DefShipsLbl = label("DefShipsLbl", Qt::AlignRight);
-    PlanetLbl = label("PlanetLbl", Qt::AlignHCenter);
-    styleText(AttLbl, QColor(255, 150, 100), 16, true);
-    styleText(AttShipsLbl, QColor(255, 214, 190), 30, true);
-    styleText(DefLbl, QColor(120, 205, 255), 16, true);
-    styleText(DefShipsLbl, QColor(200, 235, 255), 30, true);
-    styleText(PlanetLbl, QColor(255, 230, 120), 20, true);
+    AttLbl_ = label("AttLbl", Qt::AlignLeft);
+    AttShipsLbl_ = label("AttShipsLbl", Qt::AlignLeft);
+    DefLbl_ = label("DefLbl", Qt::AlignRight);
+    DefShipsLbl_ = label("DefShipsLbl", Qt::AlignRight);
+    PlanetLbl_ = label("PlanetLbl", Qt::AlignHCenter);
+    styleText(AttLbl_, QColor(255, 150, 100), 16, true);
+    styleText(AttShipsLbl_, QColor(255, 214, 190), 30, true);
+    styleText(DefLbl_, QColor(120, 205, 255), 16, true);
+    styleText(DefShipsLbl_, QColor(200, 235, 255), 30, true);
+    styleText(PlanetLbl_, QColor(255, 230, 120), 20, true);
 
-    SkipBtn = new QPushButton("Skip Battle", this);
-    SkipBtn->setObjectName("SkipBtn");
-    SkipAllBtn = new QPushButton("Skip All", this);
-    SkipAllBtn->setObjectName("SkipAllBtn");
-    for (QPushButton* b : {SkipBtn, SkipAllBtn}) b->setFocusPolicy(Qt::TabFocus);
-    connect(SkipBtn, &QPushButton::clicked, this, &TurnRepFrm::SkipBtn_Click);
-    connect(SkipAllBtn, &QPushButton::clicked, this, &TurnRepFrm::SkipAllBtn_Click);
+    SkipBtn_ = new QPushButton("Skip Battle", this);
+    SkipBtn_->setObjectName("SkipBtn");
+    SkipAllBtn_ = new QPushButton("Skip All", this);
+    SkipAllBtn_->setObjectName("SkipAllBtn");
+    for (QPushButton* b : {SkipBtn_, SkipAllBtn_}) b->setFocusPolicy(Qt::TabFocus);
+    connect(SkipBtn_, &QPushButton::clicked, this, &TurnRepFrm::SkipBtn_Click);
+    connect(SkipAllBtn_, &QPushButton::clicked, this, &TurnRepFrm::SkipAllBtn_Click);
 
     Form_Load();
 }
@@ -105,13 +105,13 @@ int TurnRepFrm::twips(double t) const {
 }
 
 void TurnRepFrm::Form_Load() {
-    flags_.SkipBattleFlag = 0;
+    flags_.resumeRounds();
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
     move(area.x() + twips(5), area.y() + twips(500));
     resize(std::max(320, area.width() - twips(500)), std::max(240, area.height() - twips(900)));
     layoutControls();
-    SkipBtn->setVisible(true);
+    SkipBtn_->setVisible(true);
 }
 
 void TurnRepFrm::layoutControls() {
@@ -120,37 +120,41 @@ void TurnRepFrm::layoutControls() {
     const int margin = twips(240);
 
     const int nameW = std::max(120, w / 4);
-    const int nameH = AttLbl->sizeHint().height() + 4;
-    const int countH = AttShipsLbl->sizeHint().height() + 4;
-    AttLbl->setGeometry(margin, margin, nameW, nameH);
-    AttShipsLbl->setGeometry(margin, margin + nameH, nameW, countH);
-    DefLbl->setGeometry(w - margin - nameW, margin, nameW, nameH);
-    DefShipsLbl->setGeometry(w - margin - nameW, margin + nameH, nameW, countH);
+    const int nameH = AttLbl_->sizeHint().height() + 4;
+    const int countH = AttShipsLbl_->sizeHint().height() + 4;
+    AttLbl_->setGeometry(margin, margin, nameW, nameH);
+    AttShipsLbl_->setGeometry(margin, margin + nameH, nameW, countH);
+    DefLbl_->setGeometry(w - margin - nameW, margin, nameW, nameH);
+    DefShipsLbl_->setGeometry(w - margin - nameW, margin + nameH, nameW, countH);
     const int planetW = std::max(120, w * 36 / 100);
-    PlanetLbl->setGeometry((w - planetW) / 2, margin, planetW, PlanetLbl->sizeHint().height() + 4);
+    PlanetLbl_->setGeometry((w - planetW) / 2, margin, planetW,
+                            PlanetLbl_->sizeHint().height() + 4);
 
-    const int buttonW = std::max(SkipAllBtn->sizeHint().width(), 120);
-    const int buttonH = std::max(SkipBtn->sizeHint().height(), 28);
+    const int buttonW = std::max(SkipAllBtn_->sizeHint().width(), 120);
+    const int buttonH = std::max(SkipBtn_->sizeHint().height(), 28);
     const int buttonTop = h - twips(50) - buttonH;
-    SkipBtn->setGeometry(w / 2 - 8 - buttonW, buttonTop, buttonW, buttonH);
-    SkipAllBtn->setGeometry(w / 2 + 8, buttonTop, buttonW, buttonH);
+    SkipBtn_->setGeometry(w / 2 - 8 - buttonW, buttonTop, buttonW, buttonH);
+    SkipAllBtn_->setGeometry(w / 2 + 8, buttonTop, buttonW, buttonH);
 
     // Nothing moves under a ship that is on its way in or under a battle being shown.
-    if (TrackerImg->isVisible() || SkimmerImg->isVisible() || ShipBlownUpImg->isVisible()) return;
+    if (TrackerImg_->isVisible() || SkimmerImg_->isVisible() || ShipBlownUpImg_->isVisible())
+        return;
     scalePictures();
 
     // The duel sits in the middle of the window with the planet of the picture below it. The
     // landing run ends 2200 twips right of and 1200 twips below the ship's place, so the place
     // is chosen for the ship to touch down on that planet.
-    const int imageTop = std::min(buttonTop - 12 - Image1->height(), h * 60 / 100);
-    Image1->move((w - Image1->width()) / 2, imageTop);
-    const QPoint touchDown((w - TrackerImg->width()) / 2, imageTop - TrackerImg->height() * 3 / 4);
+    const int imageTop = std::min(buttonTop - 12 - Image1_->height(), h * 60 / 100);
+    Image1_->move((w - Image1_->width()) / 2, imageTop);
+    const QPoint touchDown((w - TrackerImg_->width()) / 2,
+                           imageTop - TrackerImg_->height() * 3 / 4);
     const QPoint trackerPlace(std::max(0, touchDown.x() - twips(2200)),
                               std::max(0, touchDown.y() - twips(1200)));
-    TrackerImg->move(trackerPlace);
-    SkimmerImg->move(std::max(0, w - trackerPlace.x() - SkimmerImg->width()), trackerPlace.y());
-    ShipBlownUpImg->move((w - ShipBlownUpImg->width()) / 2,
-                         trackerPlace.y() - (ShipBlownUpImg->height() - SkimmerImg->height()) / 2);
+    TrackerImg_->move(trackerPlace);
+    SkimmerImg_->move(std::max(0, w - trackerPlace.x() - SkimmerImg_->width()), trackerPlace.y());
+    ShipBlownUpImg_->move(
+        (w - ShipBlownUpImg_->width()) / 2,
+        trackerPlace.y() - (ShipBlownUpImg_->height() - SkimmerImg_->height()) / 2);
 }
 
 void TurnRepFrm::resizeEvent(QResizeEvent* event) {
@@ -159,16 +163,61 @@ void TurnRepFrm::resizeEvent(QResizeEvent* event) {
 }
 
 void TurnRepFrm::SkipBtn_Click() {
-    flags_.SkipBattleFlag = 1;
+    flags_.skipBattle();
 }
 
 void TurnRepFrm::SkipAllBtn_Click() {
-    flags_.SkipAllFlag = 1;
+    flags_.skipAll();
 }
 
 void TurnRepFrm::closeEvent(QCloseEvent* event) {
     flags_.closedByPlayer();
     QWidget::closeEvent(event);
+}
+
+void TurnRepFrm::setPlanet(const QString& name) {
+    PlanetLbl_->setText(name);
+}
+
+void TurnRepFrm::setAttacker(const QString& name) {
+    AttLbl_->setText(name);
+}
+
+void TurnRepFrm::setDefender(const QString& name) {
+    DefLbl_->setText(name);
+}
+
+void TurnRepFrm::setCounts(const QString& attackers, const QString& defenders) {
+    AttShipsLbl_->setText(attackers);
+    DefShipsLbl_->setText(defenders);
+}
+
+QLabel* TurnRepFrm::ship(Ship which) const {
+    switch (which) {
+        case Ship::Tracker:
+            return TrackerImg_;
+        case Ship::Skimmer:
+            return SkimmerImg_;
+        case Ship::BlownUp:
+            return ShipBlownUpImg_;
+    }
+    return TrackerImg_;
+}
+
+QPoint TurnRepFrm::shipPlace(Ship which) const {
+    return ship(which)->pos();
+}
+
+void TurnRepFrm::moveShip(Ship which, QPoint place) {
+    ship(which)->move(place);
+}
+
+void TurnRepFrm::showShip(Ship which, bool shown) {
+    ship(which)->setVisible(shown);
+}
+
+void TurnRepFrm::raiseShip(Ship which) {
+    ship(which)->raise();
 }
 
 void TurnRepFrm::drawLaser(const Laser& laser) {
@@ -214,8 +263,8 @@ void TurnRepFrm::paintEvent(QPaintEvent*) {
         p.setBrush(fill);
         p.drawRoundedRect(QRectF(area.adjusted(-pad, -pad / 2, pad, pad / 2)), 8, 8);
     };
-    panel(AttLbl->geometry().united(AttShipsLbl->geometry()), QColor(255, 140, 90));
-    panel(DefLbl->geometry().united(DefShipsLbl->geometry()), QColor(110, 200, 255));
+    panel(AttLbl_->geometry().united(AttShipsLbl_->geometry()), QColor(255, 140, 90));
+    panel(DefLbl_->geometry().united(DefShipsLbl_->geometry()), QColor(110, 200, 255));
     p.setBrush(Qt::NoBrush);
 
     if (!laserShown_) return;

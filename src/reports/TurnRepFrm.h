@@ -31,17 +31,20 @@ class TurnRepFrm : public QWidget {
     // flags: the display whose skip flags the buttons set.
     TurnRepFrm(TurnDisplay& flags, const std::filesystem::path& programFolder, QWidget* owner);
 
-    QPushButton* SkipAllBtn;
-    QPushButton* SkipBtn;
-    QLabel* ShipBlownUpImg;
-    QLabel* TrackerImg;
-    QLabel* SkimmerImg;
-    QLabel* Image1;
-    QLabel* AttLbl;
-    QLabel* DefLbl;
-    QLabel* PlanetLbl;
-    QLabel* AttShipsLbl;
-    QLabel* DefShipsLbl;
+    // The planet fought over, the two sides and their ships, as the engine tells them.
+    void setPlanet(const QString& name);
+    void setAttacker(const QString& name);
+    void setDefender(const QString& name);
+    void setCounts(const QString& attackers, const QString& defenders);
+
+    // The pictures the engine moves about: the attacker's Tracker, the defender's Skimmer and
+    // the explosion of the rebels' rounds.
+    enum class Ship { Tracker, Skimmer, BlownUp };
+    QPoint shipPlace(Ship which) const;
+    void moveShip(Ship which, QPoint place);
+    void showShip(Ship which, bool shown);
+    // Over the names and buttons, as the landing ship comes in.
+    void raiseShip(Ship which);
 
     // The laser is drawn on the window itself, between two points of the window.
     struct Laser {
@@ -72,8 +75,20 @@ class TurnRepFrm : public QWidget {
     void layoutControls();
     QLabel* picture(const char* name, const std::filesystem::path& file);
     void scalePictures();
+    QLabel* ship(Ship which) const;
 
     TurnDisplay& flags_;
+    QPushButton* SkipAllBtn_ = nullptr;
+    QPushButton* SkipBtn_ = nullptr;
+    QLabel* ShipBlownUpImg_ = nullptr;
+    QLabel* TrackerImg_ = nullptr;
+    QLabel* SkimmerImg_ = nullptr;
+    QLabel* Image1_ = nullptr;
+    QLabel* AttLbl_ = nullptr;
+    QLabel* DefLbl_ = nullptr;
+    QLabel* PlanetLbl_ = nullptr;
+    QLabel* AttShipsLbl_ = nullptr;
+    QLabel* DefShipsLbl_ = nullptr;
     // Each picture's file and its size at scale 1, drawn anew when the window grows.
     struct Picture {
         QLabel* label;

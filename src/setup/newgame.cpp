@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "game/database.h"
+#include "game/planet_columns.h"
 #include "setup/galaxy.h"
 
 namespace zenthar {
@@ -82,25 +83,10 @@ void WriteConfigurationRows(Connection& db, const GameState& st, const NewGameSe
 }
 
 void WritePlanetRow(Recordset& rs, const PlanetRecord& p) {
-    static const char* const kKnown[] = {"KnownShip", "KnownProd", "KnownHost", "YearScouted"};
-    const std::array<const std::array<Int16, 6>*, 4> known{&p.KnownShip, &p.KnownProd, &p.KnownHost,
-                                                           &p.YearScouted};
     rs.AddNew();
-    rs.SetField("PlanetId", p.PlanetId.padded());
-    rs.SetField("Name", p.Name.padded());
-    rs.SetField("XPos", static_cast<int>(p.XPos));
-    rs.SetField("YPos", static_cast<int>(p.YPos));
-    rs.SetField("Scouted", p.Scouted.padded());
-    for (std::size_t f = 0; f < known.size(); ++f)
-        for (std::size_t k = 0; k < 5; ++k)
-            rs.SetField(std::string(kKnown[f]) + std::to_string(k + 1),
-                        static_cast<int>((*known[f])[k]));
-    rs.SetField("MaxProd", static_cast<int>(p.MaxProd));
-    rs.SetField("Production", static_cast<int>(p.Production));
-    rs.SetField("WillProd", static_cast<int>(p.WillProd));
-    rs.SetField("Hostility", static_cast<int>(p.Hostility));
-    rs.SetField("Ships", static_cast<int>(p.Ships));
-    rs.SetField("Ico", p.Ico.padded());
+    ForEachPlanetColumn(p, [&](std::string_view name, const auto& field, ColumnUse) {
+        rs.SetField(name, FieldValue(StoredValue(field)));
+    });
     rs.Update();
 }
 

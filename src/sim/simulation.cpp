@@ -34,10 +34,7 @@ NewGameSettings SettingsFor(const GameState& st, const SimulationOptions& o) {
 
 void SetUpNewGalaxy(Game& game, const SimulationOptions& o) {
     CreateNewGame(game, SettingsFor(game.st, o));
-    // What the New Game command does once the dialog closed with OK.
-    game.st.GameActive = true;
-    game.st.CurrentPlTurn = -1;
-    EndTurn(game);
+    StartFirstTurn(game);  // as the New Game command does once its dialog closed with OK
 }
 
 void LoadSavedGame(Game& game, const std::filesystem::path& file) {
@@ -134,21 +131,6 @@ std::vector<SideResult> CountSides(Game& game) {
         }
     }
     return sides;
-}
-
-int Winner(Game& game) {
-    const std::vector<SideResult> sides = CountSides(game);
-    int standing = 0;
-    int last = -1;
-    for (std::size_t p = 0; p + 1 < sides.size(); ++p) {
-        if (sides[p].planets == 0 && sides[p].taskForces == 0) continue;
-        ++standing;
-        last = static_cast<int>(p);
-    }
-    if (standing == 0) return kEmpire;
-    const SideResult& empire = sides.back();
-    if (standing == 1 && empire.planets == 0 && empire.taskForces == 0) return last;
-    return -1;
 }
 
 GameResult RunGame(const SimulationOptions& o, const YearEndHook& afterYearEnd) {

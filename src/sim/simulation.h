@@ -130,10 +130,6 @@ using YearEndHook = std::function<void(Game&)>;
 // saved game to start from is refused.
 GameResult RunGame(const SimulationOptions& options, const YearEndHook& afterYearEnd = {});
 
-// Which side has won: kEmpire when no player has a planet or a fleet left, the last player
-// standing when the Empire has neither, else -1.
-int Winner(Game& game);
-
 // Who holds what, side by side (the players in order, then the Empire).
 std::vector<SideResult> CountSides(Game& game);
 

@@ -9,6 +9,7 @@
 #include "game/storage_error.h"
 #include "sim/invariants.h"
 #include "sim/state_picture.h"
+#include "turn/endturn.h"
 
 namespace zenthar::sim {
 std::string FirstDifference(const std::string& what, const std::string& before,

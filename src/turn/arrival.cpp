@@ -23,7 +23,7 @@ std::string DefenderName(const GameState& st, const PlanetRecord& planet) {
 // The battle window, its landing animations and messages: off with "Skip End Turn Screen", and
 // for the rest of the year end once the player closed the window.
 bool ScreensShown(const Game& game) {
-    return !game.st.SkipEndTurnScreen && game.display.ClosedFlag == 0;
+    return !game.st.SkipEndTurnScreen && !game.display.windowClosed();
 }
 
 bool IsEmpire(int side) {

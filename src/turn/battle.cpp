@@ -19,10 +19,6 @@ int RollDie(RandomSource& random) {
     return static_cast<int>(std::clamp<long long>(die, 1, 6));
 }
 
-bool ShowRounds(const TurnDisplay& display) {
-    return display.SkipBattleFlag == 0 && display.SkipAllFlag == 0;
-}
-
 }  // namespace
 
 BattleOdds LookUpOdds(const CrtTableType& table, int a, int d, int die, bool humanAttacker) {
@@ -63,13 +59,13 @@ void ResolveBattle(Game& game, Int16& attackers, Int16& defenders, bool humanAtt
             attackers = ShipsAfterLoss(attackers, odds.result);
         else
             defenders = ShipsAfterLoss(defenders, odds.result);
-        if (ShowRounds(display)) {
+        if (display.roundsShown()) {
             display.battleRound(round, attackers, defenders);
             if (!game.st.SoundsOff) display.playSound(Sound::Laser);
         }
     }
     display.battleFinished();
-    display.SkipBattleFlag = 0;
+    display.resumeRounds();
 }
 
 }  // namespace zenthar

@@ -85,8 +85,7 @@ bool PassTurnOn(Game& game) {
 // ---- the phases of a year end, in their order ------------------------------------------------
 
 void BeginYearEnd(Game& game) {
-    game.display.SkipAllFlag = game.st.SkipEndTurnScreen ? 1 : 0;
-    game.display.ClosedFlag = 0;
+    game.display.beginYearEnd(game.st.SkipEndTurnScreen);
 }
 
 void PlayEmpireTurn(Game& game) {
@@ -178,7 +177,7 @@ void FinishReport(Game& game, TurnReport& report) {
 }
 
 void ShowSummaryIfSkipped(Game& game) {
-    if (!game.st.SkipEndTurnScreen && game.display.ClosedFlag == 0) return;
+    if (!game.st.SkipEndTurnScreen && !game.display.windowClosed()) return;
     game.view.ShowEndTurnSummary();
     game.reportUndo.summaryShown = true;
 }
@@ -206,28 +205,49 @@ void TakeReportBack(Game& game) {
     if (undo.summaryShown) game.view.CloseEndTurnSummary();
 }
 
-// The galaxy is conquered when the Empire has neither a planet nor a fleet left and exactly one
-// player still has either. Once the player chose to carry on, the box is not shown again.
+// Once the player chose to carry on, the box is not shown again.
 void VictoryTest(Game& game) {
     GameState& st = game.st;
     if (st.VictoryAnswer == kCarryOn) return;
-    if (OwnsAnyPlanet(st, kEmpire)) return;  // the usual case, and no table walk needed
-    const std::array<bool, kSides> inFlight = SidesInFlight(game);
-    if (inFlight[kEmpire]) return;
-    int standing = 0;
-    int winner = -1;
-    for (int p = 0; p < st.PlayesNum; ++p) {
-        if (!inFlight[static_cast<std::size_t>(p)] && !OwnsAnyPlanet(st, p)) continue;
-        ++standing;
-        winner = p;
-    }
-    if (standing != 1) return;
+    const int winner = Winner(game);
+    if (winner < 0 || winner == kEmpire) return;
     const Answer answer = game.dialogs.ask(MessageRequest{
         CongratulationsText(st, winner), "Zenthar", Buttons::YesNo, Icon::None, Answer::Yes});
     st.VictoryAnswer = static_cast<int>(answer);
 }
 
 }  // namespace
+
+int Winner(Game& game) {
+    const GameState& st = game.st;
+    const int players = std::clamp<int>(st.PlayesNum, 0, kMaxPlayers);
+    std::array<bool, kSides> holds{};
+    for (int i = 0; i < PlanetCount(st); ++i) {
+        const int owner = OwnerOf(st, i);
+        if (owner >= 0 && owner < kSides) holds[static_cast<std::size_t>(owner)] = true;
+    }
+    // The usual year: the Empire and a player both hold planets, and no fleet can change that.
+    for (int p = 0; p < players && holds[kEmpire]; ++p)
+        if (holds[static_cast<std::size_t>(p)]) return -1;
+
+    const std::array<bool, kSides> inFlight = SidesInFlight(game);
+    int standing = 0;
+    int last = -1;
+    for (int p = 0; p < players; ++p) {
+        if (!holds[static_cast<std::size_t>(p)] && !inFlight[static_cast<std::size_t>(p)]) continue;
+        ++standing;
+        last = p;
+    }
+    if (standing == 0) return kEmpire;
+    if (standing == 1 && !holds[kEmpire] && !inFlight[kEmpire]) return last;
+    return -1;
+}
+
+void StartFirstTurn(Game& game) {
+    game.st.GameActive = true;
+    game.st.CurrentPlTurn = -1;
+    EndTurn(game);
+}
 
 std::string CongratulationsText(const GameState& st, int winner) {
     const std::string& name = st.PlName.at(static_cast<std::size_t>(winner)).padded();

@@ -26,6 +26,15 @@ void RunYearEnd(Game& game);
 // and the turn goes round again; when no player is left, the Empire has won.
 void HandTurnOver(Game& game);
 
+// Who has won: the one player still holding a planet or a task force once the Empire holds
+// neither (the galaxy is conquered), or the Empire once no player holds either; -1 while the
+// game is open.
+int Winner(Game& game);
+
+// A new game's first turn, once its galaxy is made: the game is in play and the turn goes, as
+// after a year end, to the first player (the year end before it runs the Empire's first move).
+void StartFirstTurn(Game& game);
+
 // The text of the box that congratulates the last player standing.
 std::string CongratulationsText(const GameState& st, int winner);
 

@@ -24,7 +24,7 @@ int RebelOwner(const PlanetRecord& planet) {
 Int16 Fight(Game& game, int rebels, Int16 defenders) {
     TurnDisplay& display = game.display;
     for (int round = 1; round <= rebels && defenders > 0; ++round) {
-        if (display.SkipBattleFlag == 0 && display.SkipAllFlag == 0) {
+        if (display.roundsShown()) {
             display.rebelRound(round, defenders);
             if (!game.st.SoundsOff) display.playSound(Sound::Explosion);
         }
@@ -89,7 +89,7 @@ void RebelStep(Game& game, TurnReport& report, int i) {
 
     // A rising is always put on the window, even with the end turn screens skipped; only a
     // window the player closed stays closed.
-    if (display.ClosedFlag == 0) display.showWindow();
+    if (!display.windowClosed()) display.showWindow();
     const std::string owner = st.PlName[static_cast<std::size_t>(RebelOwner(planet))].trimmed();
     display.setDefender(owner);
     display.setPlanet(planet.Name.padded());
@@ -112,9 +112,9 @@ void RebelStep(Game& game, TurnReport& report, int i) {
     } else {
         outcome = "The rebels distroyed " + ReportNumber(rebels) + " of your precious ships";
     }
-    if (display.SkipAllFlag == 0) display.showMessage(outcome);
+    if (display.messagesShown()) display.showMessage(outcome);
     report.endLine(outcome);
-    display.SkipBattleFlag = 0;
+    display.resumeRounds();
 }
 
 }  // namespace zenthar

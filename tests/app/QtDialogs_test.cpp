@@ -19,43 +19,41 @@ TEST(QtDialogs, AMessageBecomesABoxWithItsButtonsIconAndDefault) {
     EXPECT_EQ(plain->windowTitle(), "Zenthar");
     EXPECT_EQ(plain->icon(), QMessageBox::NoIcon);
     EXPECT_EQ(plain->standardButtons(), QMessageBox::Ok);
-
     MessageRequest r{"You will loose the current game.\r Do you still want to quit?",
                      "Zenthar: Exit Program", Buttons::YesNo, Icon::Critical, Answer::No};
-    auto box = QtDialogs::buildBox(r, nullptr);
-    EXPECT_EQ(box->windowTitle(), "Zenthar: Exit Program");
-    // The carriage return breaks the line on screen.
-    EXPECT_EQ(box->text(), "You will loose the current game.\n Do you still want to quit?");
-    EXPECT_EQ(box->icon(), QMessageBox::Critical);
-    EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
-    EXPECT_EQ(static_cast<QAbstractButton*>(box->defaultButton()), box->button(QMessageBox::No));
-    EXPECT_EQ(box->escapeButton(), box->button(QMessageBox::No));
-    r.defaultButton = Answer::Yes;
-    box = QtDialogs::buildBox(r, nullptr);
-    EXPECT_EQ(static_cast<QAbstractButton*>(box->defaultButton()), box->button(QMessageBox::Yes));
+    for (Answer first : {Answer::No, Answer::Yes}) {
+        r.defaultButton = first;
+        auto box = QtDialogs::buildBox(r, nullptr);
+        EXPECT_EQ(box->windowTitle(), "Zenthar: Exit Program");
+        // The carriage return breaks the line on screen.
+        EXPECT_EQ(box->text(), "You will loose the current game.\n Do you still want to quit?");
+        EXPECT_EQ(box->icon(), QMessageBox::Critical);
+        EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+        QAbstractButton* expected =
+            box->button(first == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
+        EXPECT_EQ(static_cast<QAbstractButton*>(box->defaultButton()), expected);
+        EXPECT_EQ(box->escapeButton(), box->button(QMessageBox::No));
+    }
 }
 
 // Without an answerer a real box is shown; clicking its buttons gives the matching answers, and
 // closing it by Esc means No.
 TEST(QtDialogs, RealBoxAnswersWhatWasClicked) {
     QtDialogs dialogs;
-    auto press = [](QMessageBox::StandardButton which) {
-        QTimer::singleShot(0, [which] {
+    for (auto [press, yes] : {std::pair{QMessageBox::Yes, true},
+                              {QMessageBox::No, false},
+                              {QMessageBox::NoButton, false}}) {
+        QTimer::singleShot(0, [press] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
-            if (which == QMessageBox::NoButton)
+            if (press == QMessageBox::NoButton)
                 box->reject();
             else
-                box->button(which)->click();
+                box->button(press)->click();
         });
-    };
-    press(QMessageBox::Yes);
-    EXPECT_TRUE(dialogs.confirm("Go on?", "Zenthar: Load Game"));
-    press(QMessageBox::No);
-    EXPECT_FALSE(dialogs.confirm("Go on?", "Zenthar: Load Game"));
-    press(QMessageBox::NoButton);
-    EXPECT_FALSE(dialogs.confirm("Go on?", "Zenthar: Load Game"));
-    press(QMessageBox::Ok);
+        EXPECT_EQ(dialogs.confirm("Go on?", "Zenthar: Load Game"), yes) << press;
+    }
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
     EXPECT_EQ(dialogs.ask(MessageRequest{"Fine."}), Answer::Ok);
 }
 

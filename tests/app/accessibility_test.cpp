@@ -50,19 +50,6 @@ std::string Unnamed(QWidget* root) {
 
 class KeyboardTest : public AppTest {
   protected:
-    void game() {
-        // clang-format off
-        galaxy().players({"Ann", "Bob"})
-            .planet(0, 20, 12).owner(0).home().ships(30).production(3, 6)
-            .planet(1, 4, 7).owner(1).home().ships(25)
-            .planet(2, 23, 14).owner(0).ships(10).production(3, 6)
-            .planet(3, 25, 15).ships(8)
-            .build();
-        // clang-format on
-        window->ShowLoadedGame();
-        window->activateWindow();
-        QApplication::processEvents();
-    }
     void press(const QKeySequence& key) {
         // The window manager gives the main window back its activation after a dialog.
         window->activateWindow();
@@ -74,7 +61,7 @@ class KeyboardTest : public AppTest {
 
 TEST_F(KeyboardTest, EveryControlOfEveryWindowHasAName) {
     startShown();
-    game();
+    twoPlayers();
     EXPECT_EQ(Unnamed(window.get()), "") << "main window";
 
     struct Opened {
@@ -110,19 +97,19 @@ TEST_F(KeyboardTest, EveryControlOfEveryWindowHasAName) {
     battle.hide();
 
     std::set<QString> windows;
-    for (const Opened& o : seen) windows.insert(o.window);
+    for (const Opened& o : seen) {
+        windows.insert(o.window);
+        EXPECT_EQ(o.unnamed, "") << o.window.toStdString();
+    }
     EXPECT_EQ(windows, (std::set<QString>{"SendShipsFrm", "ProdSumFrm", "PlanetSearchFrm",
                                           "IntBrowserDlg", "OwningMapFrm", "NewGameFrm",
                                           "DispTurnSumFrm", "frmSplash", "TurnRepFrm"}));
-    for (const Opened& o : seen) EXPECT_EQ(o.unnamed, "") << o.window.toStdString();
 }
 
 TEST_F(KeyboardTest, EveryMenuCommandRunsFromItsShortcutWithAndWithoutAGame) {
     startShown();
     // Help Index starts the browser: one that shows nothing.
     ASSERT_TRUE(WriteIniValue(window->game().SettingsFile(), "Options", "IntBrowser", "/bin/true"));
-    window->activateWindow();
-    QApplication::processEvents();
 
     // Whatever opens is looked at and closed, as a player would with Escape.
     std::vector<std::string> opened;
@@ -141,7 +128,7 @@ TEST_F(KeyboardTest, EveryMenuCommandRunsFromItsShortcutWithAndWithoutAGame) {
     const char* keys[] = {"Ctrl+N", "Ctrl+O", "Ctrl+S", "F2", "Ctrl+I", "F3",    "F4",
                           "F5",     "F6",     "Ctrl+F", "F1", "Ctrl+E", "Ctrl+Q"};
     for (bool withGame : {false, true}) {
-        if (withGame) game();
+        if (withGame) twoPlayers();
         for (const char* key : keys) {
             SCOPED_TRACE(std::string(key) + (withGame ? " with a game" : " without a game"));
             // Without a game Exit would end the program: its own test covers that.
@@ -159,8 +146,7 @@ TEST_F(KeyboardTest, EveryMenuCommandRunsFromItsShortcutWithAndWithoutAGame) {
                 }
             QApplication::processEvents();
 
-            EXPECT_FALSE(window->commandRunning());
-            EXPECT_TRUE(window->isVisible());
+            EXPECT_FALSE(window->commandRunning() || !window->isVisible());
             EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
             EXPECT_EQ(st().GameActive, withGame);
             const bool answered = !opened.empty() || !asked.empty() || !beside.empty();

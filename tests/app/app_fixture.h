@@ -20,6 +20,7 @@
 #include "app/Zenthar.h"
 #include "reports/DispInfoDlg.h"
 #include "support/galaxy_builder.h"
+#include "support/widgets.h"
 
 namespace zenthar::testing {
 
@@ -66,19 +67,30 @@ class AppTest : public ::testing::Test {
     }
 
     void setMapSize(int w, int h) {
-        ui::GalaxyMap& map = window->galaxyMap();
-        const QSize extra = window->size() - map.size();
+        const QSize extra = window->size() - map().size();
         window->resize(w + extra.width(), h + extra.height());
         QApplication::processEvents();
     }
 
     GameState& st() { return window->game().st; }
     GalaxyBuilder galaxy() { return GalaxyBuilder(window->game()); }
-    ui::GalaxyMap& map() { return window->galaxyMap(); }
+    ui::GalaxyMap& map() { return *child<ui::GalaxyMap>("GalaxyMap"); }
+    // Two players: Ann's capital at x 20, Bob's at x 4; Ann's turn.
+    void twoPlayers() {
+        // clang-format off
+        galaxy().players({"Ann", "Bob"})
+            .planet(0, 20, 12).owner(0).home().ships(30).production(3, 6)
+            .planet(1, 4, 7).owner(1).home().ships(25)
+            .planet(2, 23, 14).owner(0).ships(10).production(3, 6)
+            .planet(3, 25, 15).ships(8)
+            .build();
+        // clang-format on
+        window->ShowLoadedGame();
+    }
 
     template <class T>
     T* child(const char* name) {
-        return in<T>(window.get(), name);
+        return FindChild<T>(window.get(), name);
     }
     QString text(const char* label) { return child<QLabel>(label)->text(); }
     QScrollBar* horiz() { return child<QScrollBar>("HorizScrl"); }
@@ -102,18 +114,11 @@ class AppTest : public ::testing::Test {
         QObject::connect(&messageCloser_, &QTimer::timeout, [this] {
             if (auto* dlg = qobject_cast<ui::DispInfoDlg*>(QApplication::activeModalWidget())) {
                 ++messagesClosed_;
-                dlg->OKButton->click();
+                FindChild<QPushButton>(dlg, "OKButton")->click();
             }
         });
         messageCloser_.start(0);
         return messagesClosed_;
-    }
-
-    template <class T>
-    static T* in(QWidget* w, const char* name) {
-        T* c = w->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(c, nullptr) << name;
-        return c;
     }
 
     TempProgramFolder folder;

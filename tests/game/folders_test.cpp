@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <map>
 
@@ -86,6 +87,18 @@ TEST(ProgramFolderRule, AnInstalledGameReadsBesideItsPrefixAndWritesToTheXdgFold
     // A writable folder without the data files is not a build tree either.
     Machine m;
     EXPECT_TRUE(DecideProgramFolders("/tmp", "../share/games/zenthar", m.env()).perUser());
+}
+
+// The real machine is asked as it is: its environment as the process sees it, and a folder may
+// be written when the system says so (a missing one may not).
+TEST(ProgramFolderRule, TheSystemAnswersForTheRealMachine) {
+    TempProgramFolder tree;
+    const FolderEnvironment system = FolderEnvironment::System();
+    EXPECT_TRUE(system.writable(tree.path()));
+    EXPECT_FALSE(system.writable(tree.path() / "missing"));
+    ASSERT_EQ(::setenv("ZENTHAR_FOLDER_TEST", "/x", 1), 0);
+    EXPECT_STREQ(system.variable("ZENTHAR_FOLDER_TEST"), "/x");
+    EXPECT_EQ(system.variable("ZENTHAR_NO_SUCH_VARIABLE"), nullptr);
 }
 
 class UserFolders : public ::testing::Test {

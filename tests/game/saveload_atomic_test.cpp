@@ -109,13 +109,7 @@ TEST_F(AtomicSave, FullDiskWhileCopyingLeavesTheOldFileAndTheRunningGame) {
         };
         ::setrlimit(RLIMIT_FSIZE, &tiny);
     };
-    std::string message;
-    try {
-        SaveGame(game, save("target.mdb"), hooks);
-        ADD_FAILURE() << "the save went through";
-    } catch (const StorageError& e) {
-        message = StorageErrorMessage(e);
-    }
+    const std::string message = saveFails(save("target.mdb"), errors::kDiskFull, hooks);
     ::setrlimit(RLIMIT_FSIZE, &before);
     ::signal(SIGXFSZ, previous);
     EXPECT_EQ(message, "ERROR 61 occurred. The disk is full.");
@@ -133,13 +127,8 @@ TEST_F(AtomicSave, FailedRenameLeavesTheOldFileAndNoTemporary) {
         EXPECT_NO_THROW(ReadSavedGame(ReadBytes(from))) << "the temporary is a complete game";
         throw SaveLoadError(errors::kDeviceIo, "The drive reported a read or write error.");
     };
-    try {
-        SaveGame(game, save("target.mdb"), hooks);
-        ADD_FAILURE() << "the save went through";
-    } catch (const StorageError& e) {
-        EXPECT_EQ(StorageErrorMessage(e),
-                  "ERROR 57 occurred. The drive reported a read or write error.");
-    }
+    EXPECT_EQ(saveFails(save("target.mdb"), errors::kDeviceIo, hooks),
+              "ERROR 57 occurred. The drive reported a read or write error.");
     EXPECT_EQ(written.parent_path(), saves) << "the temporary sits next to the target";
     expectOldFileWhole(saves);
 }
@@ -192,9 +181,15 @@ TEST_F(AtomicSave, TheNextStartClearsWhatAKilledSaveLeftInGames) {
     const std::filesystem::path games = game.GamesFolder();
     const std::string stale = ".kept.mdb" + std::string(kTemporaryMarker) + "999999999-zzzzzz";
     WriteBytes(games / stale, {1, 2, 3});
+    ASSERT_TRUE(game.st.GameActive && game.st.TaskForceLast >= 0);
     StartUp(game);
     EXPECT_FALSE(std::filesystem::exists(games / stale));
     EXPECT_TRUE(std::filesystem::exists(game.WorkingFile()));
+    // A new start holds no game: nobody's turn, no task force, no planet image.
+    EXPECT_FALSE(game.st.GameActive);
+    EXPECT_EQ(game.st.CurrentPlTurn, 0);
+    EXPECT_EQ(game.st.TaskForceLast, -1);
+    EXPECT_EQ(game.st.PlanetImagesLoaded, 0);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 #include "game/savecheck.h"
 #include "saveload_fixture.h"
-#include "support/savegame_fuzz.h"
+#include "support/storage_errors.h"
 
 namespace zenthar::testing {
 namespace {
@@ -80,6 +80,8 @@ TEST_F(BadFile, FilesThatAreNoDatabase) {
     std::copy(good.begin(), good.begin() + 100, noise.begin());  // a database header on noise
     refusedBytes(noise);
     refusedBytes(std::vector<unsigned char>(good.begin(), good.begin() + 600));  // truncated
+    // An interrupted copy; cuts and changed bytes anywhere are judged by the fuzz run.
+    EXPECT_NE(refusedBytes({good.begin(), good.end() - 3}).find("cut short"), std::string::npos);
     std::vector<unsigned char> damaged = good;
     for (std::size_t i = 4096; i < damaged.size(); i += 97) damaged[i] ^= 0x5a;
     refusedBytes(damaged);
@@ -88,44 +90,6 @@ TEST_F(BadFile, FilesThatAreNoDatabase) {
     std::filesystem::resize_file(save("huge.mdb"), kMaxGameFileBytes + 1);  // sparse
     EXPECT_EQ(refused(save("huge.mdb"), 13),
               "ERROR 13 occurred. The file is not a Zenthar game (it is far too large).");
-}
-
-// An interrupted copy, or a file changed by a byte anywhere: either it is refused, or what
-// loads is a game that keeps every rule (never a game with silently changed values).
-TEST_F(BadFile, EveryCutAndSampledByteChangeIsRefusedOrLoadsWhole) {
-    ASSERT_GT(good.size(), 4096u + 512u);
-    for (std::size_t cut = 1; cut <= 4096; ++cut) {
-        const std::vector<unsigned char> shorter(good.begin(),
-                                                 good.end() - static_cast<std::ptrdiff_t>(cut));
-        try {
-            ReadSavedGame(shorter);
-            ADD_FAILURE() << "a file cut by " << cut << " bytes was accepted";
-            break;
-        } catch (const StorageError& e) {
-            ASSERT_EQ(e.code(), errors::kTypeMismatch);
-        }
-    }
-    EXPECT_NE(refusedBytes({good.begin(), good.end() - 3}).find("cut short"), std::string::npos);
-
-    int accepted = 0;
-    for (std::size_t at = 0; at < good.size(); at += 13) {
-        for (const unsigned char change : {0x01, 0x80}) {
-            std::vector<unsigned char> changed = good;
-            changed[at] ^= change;
-            bool loads = true;
-            try {
-                ReadSavedGame(changed);
-            } catch (const StorageError& e) {
-                loads = false;
-                ASSERT_EQ(e.code(), errors::kTypeMismatch) << "byte " << at;
-            }
-            if (loads) {
-                ++accepted;
-                EXPECT_EQ(ReferenceRefusal(changed), std::nullopt) << "byte " << at;
-            }
-        }
-    }
-    EXPECT_GT(accepted, 0) << "changes in unused space must not make a game unloadable";
 }
 
 // Each edit breaks one check; where a reason is given, the message must name it.
@@ -211,12 +175,7 @@ TEST_F(BadFile, AFailureAfterTheSwapPutsTheRunningGameBack) {
     StartUp(g);
     MakeSampleGame(g, 303, {1, 5, 2});
     const Snapshot mine{DescribeWholeState(g.st), ReadBytes(g.WorkingFile())};
-    try {
-        LoadGame(g, save("good.mdb"));
-        ADD_FAILURE() << "the load went through";
-    } catch (const StorageError& e) {
-        EXPECT_EQ(e.code(), 3005);
-    }
+    StorageErrorText([&] { LoadGame(g, save("good.mdb")); }, 3005);
     EXPECT_EQ(DescribeWholeState(g.st), mine.state);
     EXPECT_EQ(ReadBytes(g.WorkingFile()), mine.working);
     EXPECT_EQ(g.FileDta1.recordSource(), "Ships");

@@ -67,9 +67,10 @@ class SaveLoadTest : public ::testing::Test {
         return {};
     }
 
-    std::string saveFails(const std::filesystem::path& file, int code) {
+    std::string saveFails(const std::filesystem::path& file, int code,
+                          const SaveHooks& hooks = {}) {
         try {
-            SaveGame(game, file);
+            SaveGame(game, file, hooks);
         } catch (const StorageError& e) {
             EXPECT_EQ(e.code(), code) << e.what();
             return StorageErrorMessage(e);

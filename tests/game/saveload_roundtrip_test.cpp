@@ -35,11 +35,12 @@ std::vector<std::string> FleetsOfEverySide(Game& g) {
     return lists;
 }
 
-TEST_F(RoundTrip, SameRunBringsBackTheWholeGameWithEveryFieldOfEveryPlanet) {
+TEST_F(RoundTrip, TheSameAndAFreshRunBringBackTheWholeGameWithEveryField) {
     MakeSampleGame(game, 31, {4, 50, 60});
     game.st.planet(49).KnownShip[4] = -32768;
     game.st.planet(48).Ships = 32767;
     game.st.PlName[3] = std::string(40, 'W');
+    const bool skip = game.st.SkipEndTurnScreen, sounds = game.st.SoundsOff;
     const std::string before = DescribeSavedGame(game.st);
     const std::vector<std::string> fleets = FleetsOfEverySide(game);
     for (const std::string& list : fleets) ASSERT_FALSE(list.empty());
@@ -48,6 +49,7 @@ TEST_F(RoundTrip, SameRunBringsBackTheWholeGameWithEveryFieldOfEveryPlanet) {
 
     MakeSampleGame(game, 12, {2, 30, 2});  // another game is played meanwhile
     game.st.VictoryAnswer = 6;             // and won, its winner carrying on
+    SaveGame(game, save("smaller.mdb"));
     const int shown = t.view.statusShown;
     LoadGame(game, save("a.mdb"));
     EXPECT_EQ(DescribeSavedGame(game.st), before);
@@ -60,28 +62,26 @@ TEST_F(RoundTrip, SameRunBringsBackTheWholeGameWithEveryFieldOfEveryPlanet) {
     expectConnectionOnShips();
     EXPECT_TRUE(temporariesIn(game.GamesFolder()).empty());
     EXPECT_TRUE(temporariesIn(saves).empty());
-}
 
-TEST_F(RoundTrip, FreshRunContinuesWithTheSameGame) {
-    MakeSampleGame(game, 21, {3, 20, 5});
-    const std::string before = DescribeSavedGame(game.st);
-    const std::vector<std::string> fleets = FleetsOfEverySide(game);
-    const bool skip = game.st.SkipEndTurnScreen, sounds = game.st.SoundsOff;
-    SaveGame(game, save("b.mdb"));
+    // A fresh run continues with the same game, check marks and all.
     game.FileDta1.release();  // the first run ends
     game.Lock.release();
-
     SilentDialogs dialogs;
     SilentDisplay display;
     RecordingView view;
     ScriptedRandom random;
     Game fresh(t.folder.path(), dialogs, display, view, random);
     StartUp(fresh);
-    LoadGame(fresh, save("b.mdb"));
+    EXPECT_EQ(fresh.st.PlanetImagesLoaded, 0);
+    LoadGame(fresh, save("a.mdb"));
     EXPECT_EQ(DescribeSavedGame(fresh.st), before);
     EXPECT_EQ(FleetsOfEverySide(fresh), fleets);
     EXPECT_EQ(fresh.st.SkipEndTurnScreen, skip);
     EXPECT_EQ(fresh.st.SoundsOff, sounds);
+    // Every planet image of a loaded galaxy is there from then on, also under a smaller one.
+    EXPECT_EQ(fresh.st.PlanetImagesLoaded, 49);
+    LoadGame(fresh, save("smaller.mdb"));
+    EXPECT_EQ(fresh.st.PlanetImagesLoaded, 49);
 }
 
 TEST_F(RoundTrip, SaveWithoutAGameDoesNothing) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "game/state.h"
+#include "sim/state_picture.h"
 
 #include <utility>
 
@@ -17,6 +18,7 @@ TEST(BuildProdOrder, HighestLimitFirstTiesInListOrderAndLimitsOutOfRangeLeftOut)
         st.planet(i).MaxProd = static_cast<Int16>(limits[i]);
     }
     st.ProdOrder[6] = "xx";
+    st.planet(6).MaxProd = 15;  // a slot past the galaxy is not ranked
     BuildProdOrder(st);
     std::string order;
     for (int i = 0; i < 5; ++i) order += st.ProdOrder[static_cast<std::size_t>(i)].padded() + " ";
@@ -57,53 +59,32 @@ TEST(ClearGame, KeepsNamesAndIdsDropsEverythingElse) {
 // Assigning one list of task-force slots to another copies only the slots ever written; the
 // result must still be the same list slot for slot, whichever of the two reached further.
 TEST(TaskForceSlots, AnAssignedListIsTheSameSlotForSlot) {
-    auto fill = [](TaskForceSlots& list, int from, int to, int ships) {
-        for (int i = from; i <= to; ++i) {
-            TaskForceRecord& tf = list[static_cast<std::size_t>(i)];
+    auto filled = [](int to, int ships) {
+        GameState st;
+        for (int i = 0; i <= to; ++i) {
+            TaskForceRecord& tf = st.TaskForceList[static_cast<std::size_t>(i)];
             tf.PlNum = "2";
             tf.TFNum = static_cast<Int16>(i);
             tf.EndPl = "07";
             tf.NumOfShips = static_cast<Int16>(ships);
         }
+        return st;
     };
-    auto same = [](const TaskForceSlots& a, const TaskForceSlots& b) {
-        for (std::size_t i = 0; i < TaskForceSlots::size(); ++i) {
-            const TaskForceRecord& x = a[i];
-            const TaskForceRecord& y = b[i];
-            if (x.PlNum != y.PlNum || x.TFNum != y.TFNum || x.StartPl != y.StartPl ||
-                x.EndPl != y.EndPl || x.RemTurns != y.RemTurns || x.NumOfShips != y.NumOfShips)
-                return false;
-        }
-        return true;
-    };
-    TaskForceSlots shorter, longer;
-    fill(shorter, 0, 9, 3);
-    fill(longer, 0, 499, 8);
-    longer.at(700).NumOfShips = 1;  // written through at(), out past the rest
-
-    TaskForceSlots target = longer;
-    EXPECT_TRUE(same(target, longer));
-    target = shorter;  // the slots only the longer list used must come back blank
-    EXPECT_TRUE(same(target, shorter));
-    EXPECT_EQ(std::as_const(target)[700].NumOfShips, 0);
-    target = longer;
-    EXPECT_TRUE(same(target, longer));
-
+    const GameState shorter = filled(9, 3), blank;
+    GameState longer = filled(499, 8), walked;
+    longer.TaskForceList.at(700).NumOfShips = 1;  // written through at(), out past the rest
     // Slots reached through writable iterators count as written too.
-    TaskForceSlots walked;
-    for (TaskForceRecord& tf : walked) tf.RemTurns = 4105;
-    target = walked;
-    EXPECT_EQ(std::as_const(target)[1000].RemTurns, 4105);
-    target = TaskForceSlots();
-    EXPECT_EQ(std::as_const(target)[1000].RemTurns, 0);
-
+    for (TaskForceRecord& tf : walked.TaskForceList) tf.RemTurns = 4105;
+    GameState target;
+    const GameState* const order[] = {&longer, &shorter, &longer, &walked, &blank};
+    for (const GameState* from : order) {
+        target.TaskForceList = from->TaskForceList;
+        EXPECT_EQ(sim::DescribeWholeState(target), sim::DescribeWholeState(*from));
+    }
     // A whole game copies its slots the same way, self-assignment included.
-    GameState a, b;
-    fill(a.TaskForceList, 0, 300, 5);
-    b = a;
-    EXPECT_TRUE(same(b.TaskForceList, a.TaskForceList));
-    b = b;
-    EXPECT_TRUE(same(b.TaskForceList, a.TaskForceList));
+    target = longer;
+    target = target;
+    EXPECT_EQ(sim::DescribeWholeState(target), sim::DescribeWholeState(longer));
 }
 
 }  // namespace

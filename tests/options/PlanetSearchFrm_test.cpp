@@ -6,11 +6,10 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
 #include "support/galaxy_builder.h"
+#include "support/widgets.h"
 
 namespace zenthar::testing {
 namespace {
@@ -29,18 +28,15 @@ class FindPlanetTest : public ::testing::Test {
         t.st().planet(1).Name = "Vorn";
         t.st().planet(3).Name = "Vorn";
     }
-    std::vector<PlanetSearchMatch> search(const std::string& name) {
-        std::vector<PlanetSearchMatch> shown;
-        SearchPlanet(t.st(), name, [&](const PlanetSearchMatch& m) { shown.push_back(m); });
-        return shown;
-    }
     // Runs the command, letting `act` work the dialog; returns the planets shown.
-    std::vector<int> run(std::function<void(PlanetSearchFrm*)> act) {
-        QTimer::singleShot(0, [act] {
-            auto* dlg = qobject_cast<PlanetSearchFrm*>(QApplication::activeModalWidget());
-            ASSERT_TRUE(dlg);
-            act(dlg);
-        });
+    std::vector<int> run(std::function<void(QWidget*)> act) {
+        if (act)
+            QTimer::singleShot(0, [act] {
+                if (QWidget* dlg = QApplication::activeModalWidget())
+                    act(dlg);
+                else
+                    ADD_FAILURE() << "no dialog";
+            });
         std::vector<int> shown;
         const int n = PlanetSearchFrm::run(
             t.game, nullptr, [&](const PlanetSearchMatch& m) { shown.push_back(m.planet); });
@@ -50,32 +46,34 @@ class FindPlanetTest : public ::testing::Test {
     TestGame t;
 };
 
-TEST_F(FindPlanetTest, EveryMatchIsShownInTurnAndNearTheLeftEdgeTheMapScrollsFullyLeft) {
-    const auto vorn = search(FixedText<40>("Vorn").padded());
-    ASSERT_EQ(vorn.size(), 2u);  // the later one is shown last and stays
-    EXPECT_EQ(vorn[0].planet, 1);
-    EXPECT_EQ(vorn[0].horizScroll, 0);  // XPos 6
-    EXPECT_EQ(vorn[0].vertScroll, 30);
-    EXPECT_EQ(vorn[1].planet, 3);
-    EXPECT_EQ(vorn[1].horizScroll, 27);
-    EXPECT_EQ(vorn[1].vertScroll, 40);
-    for (const auto& [planet, scroll] : {std::pair{2, 0}, std::pair{0, 14}}) {  // XPos 3 and 20
-        const auto one = search(t.st().planet(planet).Name.padded());
-        ASSERT_EQ(one.size(), 1u);
-        EXPECT_EQ(one[0].horizScroll, scroll) << planet;
+TEST_F(FindPlanetTest, EveryExactMatchIsShownInTurnAndScrolledToButNotPastTheLeftEdge) {
+    const std::string vorn = FixedText<40>("Vorn").padded();
+    struct Case {
+        std::string name;
+        std::vector<std::array<int, 3>> shown;  // planet, horizontal and vertical scroll
+    } cases[] = {
+        {vorn, {{1, 0, 30}, {3, 27, 40}}},  // XPos 6 and 33; the later one stays
+        {t.st().planet(2).Name.padded(), {{2, 0, 8}}},
+        {t.st().planet(0).Name.padded(), {{0, 14, 11}}},
+        {"Vorn", {}},  // names match exactly, blanks and letter case included
+        {FixedText<40>("VORN").padded(), {}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::array<int, 3>> shown;
+        SearchPlanet(t.st(), c.name, [&](const PlanetSearchMatch& m) {
+            shown.push_back({m.planet, m.horizScroll, m.vertScroll});
+        });
+        EXPECT_EQ(shown, c.shown) << c.name;
     }
-    // Names match exactly, blanks and letter case included.
-    EXPECT_TRUE(search("Vorn").empty());
-    EXPECT_TRUE(search(FixedText<40>("VORN").padded()).empty());
 }
 
 TEST_F(FindPlanetTest, TheListHoldsTheStoredNamesAndOkShowsEveryMatch) {
     std::vector<std::string> names;
-    const auto shown = run([&names](PlanetSearchFrm* dlg) {
-        for (int i = 0; i < dlg->PlSearchCmb->count(); ++i)
-            names.push_back(dlg->PlSearchCmb->itemText(i).toStdString());
-        dlg->PlSearchCmb->setCurrentIndex(1);
-        QTest::mouseClick(dlg->OkBtn, Qt::LeftButton);
+    const auto shown = run([&names](QWidget* dlg) {
+        auto* list = FindChild<QComboBox>(dlg, "PlSearchCmb");
+        for (int i = 0; i < list->count(); ++i) names.push_back(list->itemText(i).toStdString());
+        list->setCurrentIndex(1);
+        Click(dlg, "OkBtn");
     });
     ASSERT_EQ(names.size(), 4u);
     for (std::size_t i = 0; i < 4; ++i)
@@ -84,30 +82,21 @@ TEST_F(FindPlanetTest, TheListHoldsTheStoredNamesAndOkShowsEveryMatch) {
     EXPECT_EQ(t.st().SearchPlanetName, FixedText<40>("Vorn").padded());
 }
 
-TEST_F(FindPlanetTest, CancelOrTheCloseBoxChoosesNothing) {
+TEST_F(FindPlanetTest, CancelOrTheCloseBoxChoosesNothingAndWithoutAGameNothingOpens) {
     t.st().SearchPlanetName = "before";
-    EXPECT_TRUE(run([](PlanetSearchFrm* dlg) {
-                    QTest::mouseClick(dlg->CancelBtn, Qt::LeftButton);
-                }).empty());
-    EXPECT_TRUE(run([](PlanetSearchFrm* dlg) { dlg->close(); }).empty());
+    EXPECT_TRUE(run([](QWidget* dlg) { Click(dlg, "CancelBtn"); }).empty());
+    EXPECT_TRUE(run([](QWidget* dlg) { dlg->close(); }).empty());
     EXPECT_EQ(t.st().SearchPlanetName, "before");
-}
 
-TEST(FindPlanetWithoutAGame, TheCommandDoesNothing) {
-    TestGame t;  // started up, no game
-    bool dialogShown = false;
+    t.st().GameActive = false;
+    bool opened = false;
     QTimer guard;
     QObject::connect(&guard, &QTimer::timeout, [&] {
-        if (QWidget* w = QApplication::activeModalWidget()) {
-            dialogShown = true;
-            w->close();
-        }
+        if (QWidget* w = QApplication::activeModalWidget()) opened = w->close();
     });
     guard.start(10);
-    int calls = 0;
-    EXPECT_EQ(PlanetSearchFrm::run(t.game, nullptr, [&](const PlanetSearchMatch&) { ++calls; }), 0);
-    EXPECT_FALSE(dialogShown);
-    EXPECT_EQ(calls, 0);
+    EXPECT_TRUE(run(nullptr).empty());
+    EXPECT_FALSE(opened);
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ class SendShipsFrmTest : public ::testing::Test {
         ships()->selectAll();
         QTest::keyClicks(ships(), text);
     }
-    void send() { QTest::mouseClick(child<QPushButton>("SendBtn"), Qt::LeftButton); }
+    void send() { Click(frm.get(), "SendBtn"); }
     std::string lastMessage() { return t.dialogs.asked.empty() ? "" : t.dialogs.asked.back().text; }
 
     TestGame t;
@@ -59,16 +59,13 @@ TEST_F(SendShipsFrmTest, ShowsTheSourceAndEveryDestinationAndTakesNoTypedPlanet)
     EXPECT_EQ(frm->windowTitle(), "Send Ships");
     const std::pair<const char*, const char*> captions[] = {
         {"Label2", "From:"}, {"Label1", "To:"}, {"Label3", "Ships:"}};
-    for (const auto& [control, caption] : captions)
-        EXPECT_EQ(child<QLabel>(control)->text(), caption);
-    EXPECT_EQ(child<QPushButton>("SendBtn")->text(), "Send");
-    EXPECT_EQ(child<QPushButton>("CancelBtn")->text(), "Close");
-    EXPECT_EQ(child<QLabel>("FromPlLbl")->text().toStdString(), t.st().planet(2).Name.trimmed());
+    for (const auto& [control, caption] : captions) EXPECT_EQ(Text(frm.get(), control), caption);
+    EXPECT_EQ(Text(frm.get(), "SendBtn") + "/" + Text(frm.get(), "CancelBtn"), "Send/Close");
+    EXPECT_EQ(Text(frm.get(), "FromPlLbl"), t.st().planet(2).Name.trimmed());
     ASSERT_EQ(to()->count(), 4);
     EXPECT_EQ(to()->currentIndex(), 0);
     EXPECT_EQ(to()->itemText(3).toStdString(), t.st().planet(3).Name.trimmed());
     EXPECT_EQ(ships()->text(), "12");
-    EXPECT_FALSE(to()->isEditable());
     to()->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(to(), "zzq");
     EXPECT_GE(to()->findText(to()->currentText()), 0);
@@ -86,15 +83,10 @@ TEST_F(SendShipsFrmTest, TheShipsBoxSelectsOnEntryAndCapsOnLeaving) {
     QTest::keyClick(ships(), Qt::Key_Tab);
     EXPECT_EQ(lastMessage(), "No more than 12 ships, please.");
     EXPECT_EQ(ships()->text(), "12");
-    const std::size_t asked = t.dialogs.asked.size();
-    typeShips("11");
-    QTest::keyClick(ships(), Qt::Key_Tab);
-    EXPECT_EQ(t.dialogs.asked.size(), asked);
-    EXPECT_EQ(ships()->text(), "11");
 }
 
 // The wording and order of the refusals belong to the core's tests, the panel after a launch to
-// tests/app/newgame_send_test.cpp; here Send shows the answer and keeps the dialog open.
+// tests/app/commands_test.cpp; here Send shows the answer and keeps the dialog open.
 TEST_F(SendShipsFrmTest, SendLaunchesOrShowsTheRefusalAndStaysOpen) {
     open(0);
     send();  // the first entry is the source itself
@@ -108,6 +100,7 @@ TEST_F(SendShipsFrmTest, SendLaunchesOrShowsTheRefusalAndStaysOpen) {
     EXPECT_EQ(t.dialogs.asked.size(), refusals) << lastMessage();
     ASSERT_EQ(t.st().TaskForceLast, 0);
     EXPECT_EQ(t.st().TaskForceList[0].EndPl.padded(), "03");
+    EXPECT_EQ(t.st().TaskForceList[0].RemTurns, 4103) << "the year the arrival line tells";
     EXPECT_EQ(ships()->text(), "6");
     EXPECT_TRUE(frm->isVisible());
     EXPECT_EQ(t.view.mapDraws, 0);
@@ -115,10 +108,7 @@ TEST_F(SendShipsFrmTest, SendLaunchesOrShowsTheRefusalAndStaysOpen) {
 
 TEST_F(SendShipsFrmTest, CloseAndEscapeRedrawTheMap) {
     open(0);
-    QTest::mouseClick(child<QPushButton>("CancelBtn"), Qt::LeftButton);
-    EXPECT_FALSE(frm->isVisible());
-    EXPECT_EQ(frm->result(), QDialog::Rejected);
-    EXPECT_EQ(t.view.mapDraws, 1);
+    Click(frm.get(), "CancelBtn");
     open(0);
     QTest::keyClick(frm.get(), Qt::Key_Escape);
     EXPECT_FALSE(frm->isVisible());
@@ -127,34 +117,24 @@ TEST_F(SendShipsFrmTest, CloseAndEscapeRedrawTheMap) {
 
 TEST_F(SendShipsFrmTest, TheArrivalLineFollowsTheDestinationAndMatchesWhatSendLaunches) {
     open(0);
-    QLabel* arrival = child<QLabel>("ArrivalLbl");
-    ASSERT_NE(arrival, nullptr);
-    EXPECT_EQ(to()->currentIndex(), 0);
-    EXPECT_EQ(arrival->text(), "This is the planet the ships would leave.");
-
+    auto arrival = [this] { return Text(frm.get(), "ArrivalLbl"); };
+    EXPECT_EQ(arrival(), "This is the planet the ships would leave.");
     // Chosen by the keyboard, as a player without a mouse would.
     to()->setFocus();
     QTest::keyClick(to(), Qt::Key_Down);
-    ASSERT_EQ(to()->currentIndex(), 1);
-    EXPECT_EQ(arrival->text(), "Distance 7: arrives in 4104 (4 years)");
+    EXPECT_EQ(arrival(), "Distance 7: arrives in 4104 (4 years)");
     QTest::keyClick(to(), Qt::Key_Down);
-    ASSERT_EQ(to()->currentIndex(), 2);
-    EXPECT_EQ(arrival->text(), "Distance 5: arrives in 4103 (3 years)");
-
-    typeShips("4");
-    send();
-    ASSERT_EQ(t.st().TaskForceLast, 0) << lastMessage();
-    EXPECT_EQ(t.st().TaskForceList[0].RemTurns, 4103) << "the line told the year Send gave";
+    EXPECT_EQ(arrival(), "Distance 5: arrives in 4103 (3 years)");
 
     // One step away is one year; the same spot is this year.
     t.st().planet(3).XPos = 1;
     t.st().planet(3).YPos = 1;
     to()->setCurrentIndex(3);
-    EXPECT_EQ(arrival->text(), "Distance 1: arrives in 4101 (1 year)");
+    EXPECT_EQ(arrival(), "Distance 1: arrives in 4101 (1 year)");
     t.st().planet(3).XPos = 0;
     t.st().planet(3).YPos = 0;
     frm->PlSendCmb_Change();
-    EXPECT_EQ(arrival->text(), "Distance 0: arrives in 4100 (this year)");
+    EXPECT_EQ(arrival(), "Distance 0: arrives in 4100 (this year)");
     EXPECT_EQ(frm->height(), frm->sizeHint().height()) << "the line fits the dialog";
 }
 

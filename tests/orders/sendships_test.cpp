@@ -63,6 +63,13 @@ TEST_F(SendShipsTest, DialogShowsEveryPlanetAndTheSourceShips) {
     EXPECT_EQ(names[5].size(), 40U);
     st().SelectedPlanet = 2;
     EXPECT_EQ(SourceShipsText(st()), "12");
+    st().SelectedPlanet = 0;  // the forecast: 7 away, four years
+    const auto arrival = ArrivalFor(st(), 1);
+    ASSERT_TRUE(arrival.has_value());
+    EXPECT_EQ(arrival->distance, 7);
+    EXPECT_EQ(arrival->year, 4104);
+    EXPECT_EQ(arrival->years, 4);
+    EXPECT_EQ(ArrivalFor(st(), 40), std::nullopt);
 }
 
 TEST_F(SendShipsTest, LeavingTheBoxCapsAtThePlanetsShips) {

@@ -6,11 +6,10 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QTest>
 
-#include "ui/units.h"
 #include "support/galaxy_builder.h"
 #include "support/widgets.h"
+#include "ui/units.h"
 
 namespace zenthar::testing {
 namespace {
@@ -40,27 +39,22 @@ class OwningMapTest : public ::testing::Test {
             .pixmap(QSize(OwningMapFrm::kSymbolPixels, OwningMapFrm::kSymbolPixels))
             .toImage();
     }
-    std::optional<FleetDrawing> fleet(const char* from, const char* to, int ships, int year) {
-        TaskForceRecord tf;
-        tf.StartPl = from;
-        tf.EndPl = to;
-        tf.NumOfShips = static_cast<Int16>(ships);
-        tf.RemTurns = static_cast<Int16>(year);
-        return FleetGeometry(t.st(), m, tf);
+    static QLabel* symbol(const OwningMapFrm& w, int planet) {
+        return FindChild<QLabel>(&w, QString("PlayerSimPct_%1").arg(planet));
     }
     TestGame t;
-    // MW = 45 cm, MH = round(30.4) = 30 cm, symbols 0.8 cm square.
-    OwningMapMetrics m = MakeOwningMapMetrics(47.0, 32.4, 0.8, 0.8);
 };
 
 TEST_F(OwningMapTest, SymbolsScaleFromTheMapPositions) {
+    // MW = 45 cm, MH = round(30.4) = 30 cm, symbols 0.8 cm square.
+    const OwningMapMetrics m = MakeOwningMapMetrics(47.0, 32.4, 0.8, 0.8);
     EXPECT_DOUBLE_EQ(m.MW, 45.0);
     EXPECT_EQ(m.MH, 30);
-    EXPECT_DOUBLE_EQ(SymbolPosition(m, 9, 18).x, 9.0);
-    EXPECT_DOUBLE_EQ(SymbolPosition(m, 9, 18).y, 12.0);
-    EXPECT_DOUBLE_EQ(SymbolPosition(m, 45, 45).x, 45.0);
-    EXPECT_DOUBLE_EQ(SymbolPosition(m, 45, 45).y, 30.0);
-    EXPECT_DOUBLE_EQ(NamePosition(m, 9, 18).y, 12.8);
+    for (const auto& [x, y, cmX, cmY] : {std::tuple{9, 18, 9.0, 12.0}, {45, 45, 45.0, 30.0}}) {
+        EXPECT_DOUBLE_EQ(SymbolPosition(m, x, y).x, cmX);
+        EXPECT_DOUBLE_EQ(SymbolPosition(m, x, y).y, cmY);
+        EXPECT_DOUBLE_EQ(NamePosition(m, x, y).y, cmY + 0.8);
+    }
     // Halves of the height round to even: 30.5 cm of map height become 30, 31.5 become 32.
     EXPECT_EQ(MakeOwningMapMetrics(40, 32.5, 1, 1).MH, 30);
     EXPECT_EQ(MakeOwningMapMetrics(40, 33.5, 1, 1).MH, 32);
@@ -68,90 +62,88 @@ TEST_F(OwningMapTest, SymbolsScaleFromTheMapPositions) {
 
 // The line ends at the near edge of the target's symbol, the dot sits just outside it.
 TEST_F(OwningMapTest, LineEndAndDotForAFleetGoingLeftRightAndStraightUp) {
+    const OwningMapMetrics m = MakeOwningMapMetrics(47.0, 32.4, 0.8, 0.8);
     const double row = 30.0 / 45;  // centimetres per map unit downwards
-    const auto left = fleet("01", "02", 12, 4105);
-    ASSERT_TRUE(left);
-    EXPECT_DOUBLE_EQ(left->lineFrom.x, 20.0);
-    EXPECT_DOUBLE_EQ(left->lineFrom.y, 20 * row + 0.4);
-    EXPECT_DOUBLE_EQ(left->lineTo.x, 10.0 + 0.8);
-    EXPECT_DOUBLE_EQ(left->lineTo.y, left->lineFrom.y);
-    EXPECT_DOUBLE_EQ(left->dot.x, 10.8 + 0.06);
-    EXPECT_DOUBLE_EQ(left->dot.y, left->lineTo.y + 0.02);
-    EXPECT_DOUBLE_EQ(left->label.x, 20.0 + 0.57 * (10.8 - 20.0));
-    EXPECT_EQ(left->text, "12/4105");
-
-    const auto right = fleet("01", "05", 7, 4102);
-    ASSERT_TRUE(right);
-    EXPECT_DOUBLE_EQ(right->lineTo.x, 30.0);
-    EXPECT_DOUBLE_EQ(right->lineTo.y, 26 * row + 0.4);
-    EXPECT_DOUBLE_EQ(right->dot.x, 30.0 - 0.06);
-    EXPECT_DOUBLE_EQ(right->label.y, 20 * row + 0.57 * (26 * row - 20 * row));
-
-    const auto up = fleet("01", "04", 3, 4101);
-    ASSERT_TRUE(up);
-    EXPECT_DOUBLE_EQ(up->lineTo.x, up->lineFrom.x);
-    EXPECT_DOUBLE_EQ(up->lineTo.y, 5 * row + 0.4);
-    EXPECT_DOUBLE_EQ(up->dot.x, 20.0 + 0.06);
-
-    EXPECT_FALSE(fleet("  ", "02", 3, 4101)) << "names no planet";
+    const double from = 20 * row + 0.4;
+    struct Case {
+        const char* to;
+        CmPoint lineTo, dot;
+        double labelX;
+    } cases[] = {
+        {"02", {10.8, from}, {10.86, from + 0.02}, 20.0 + 0.57 * (10.8 - 20.0)},
+        {"04", {20.0, 5 * row + 0.4}, {20.06, 5 * row + 0.42}, 20.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.to);
+        TaskForceRecord tf;
+        tf.StartPl = "01";
+        tf.EndPl = c.to;
+        tf.NumOfShips = 12;
+        tf.RemTurns = 4105;
+        const auto f = FleetGeometry(t.st(), m, tf);
+        ASSERT_TRUE(f);
+        EXPECT_DOUBLE_EQ(f->lineFrom.x, 20.0);
+        EXPECT_DOUBLE_EQ(f->lineFrom.y, from);
+        EXPECT_DOUBLE_EQ(f->lineTo.x, c.lineTo.x);
+        EXPECT_DOUBLE_EQ(f->lineTo.y, c.lineTo.y);
+        EXPECT_NEAR(f->dot.x, c.dot.x, 1e-9);
+        EXPECT_NEAR(f->dot.y, c.dot.y, 1e-9);
+        EXPECT_NEAR(f->label.x, c.labelX, 1e-9);
+        EXPECT_EQ(f->text, "12/4105");
+        tf.StartPl = "  ";
+        EXPECT_FALSE(FleetGeometry(t.st(), m, tf)) << "names no planet";
+    }
 }
 
 TEST_F(OwningMapTest, SymbolsStandScaledAndShowTheirOwners) {
     OwningMapFrm w(t.game, nullptr);
-    ASSERT_EQ(w.PlayerSimPct.size(), 5u);
     // The planet at 45, 45 lands two centimetres from the right and bottom.
-    const QPoint corner = w.PlayerSimPct[2]->pos();
+    const QPoint corner = symbol(w, 2)->pos();
     EXPECT_NEAR(PixelsToCm(w.width() - corner.x(), w.dpi()), 2.0, 0.05);
     EXPECT_NEAR(PixelsToCm(w.height() - corner.y(), w.dpi()), 2.0, 0.55);  // whole centimetres
-    EXPECT_EQ(w.PlayerSimPct[0]->pos(), w.toPixels(SymbolPosition(w.metrics(), 20, 20)).toPoint());
-
-    const QImage bob = iconImage("mac.ico");
-    ASSERT_NE(iconImage("empire.ico"), bob);
-    EXPECT_EQ(w.PlayerSimPct[0]->pixmap().toImage(), iconImage("shipvert.ico"));  // a capital
-    EXPECT_EQ(w.PlayerSimPct[1]->pixmap().toImage(), bob);
-    EXPECT_EQ(w.PlayerSimPct[2]->pixmap().toImage(), iconImage("empire.ico"));
-    EXPECT_EQ(w.PlayerSimPct[3]->pixmap().toImage(), bob);
+    EXPECT_EQ(symbol(w, 0)->pos(), w.toPixels(SymbolPosition(w.metrics(), 20, 20)).toPoint());
+    ASSERT_NE(iconImage("empire.ico"), iconImage("mac.ico"));
+    const char* owners[] = {"shipvert.ico", "mac.ico", "empire.ico", "mac.ico", "empire.ico"};
+    for (int p = 0; p < 5; ++p)
+        EXPECT_EQ(symbol(w, p)->pixmap().toImage(), iconImage(owners[p])) << p;
 }
 
-TEST_F(OwningMapTest, EscAndABackgroundClickKeepTheSelectionASymbolClickSelects) {
-    {
+TEST_F(OwningMapTest, EscAndABackgroundClickKeepTheSelectionASymbolClickOrEnterSelects) {
+    using Act = std::function<void(OwningMapFrm&)>;
+    const std::pair<Act, int> cases[] = {
+        {[](OwningMapFrm& w) {
+             QTest::keyClick(&w, Qt::Key_A);
+             EXPECT_TRUE(w.isVisible()) << "other keys change nothing";
+             QTest::keyClick(&w, Qt::Key_Escape);
+         },
+         2},
+        {[](OwningMapFrm& w) { QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(3, 3)); }, 2},
+        {[](OwningMapFrm& w) {
+             QTest::mouseClick(symbol(w, 3), Qt::LeftButton, {}, {10, 10});
+         },
+         3},
+        {[](OwningMapFrm& w) {
+             symbol(w, 0)->setFocus(Qt::TabFocusReason);
+             QTest::keyClick(symbol(w, 0), Qt::Key_Tab);
+             ASSERT_EQ(QApplication::focusWidget(), symbol(w, 1));
+             QTest::keyClick(symbol(w, 1), Qt::Key_Return);
+         },
+         1},
+    };
+    int draws = 0;
+    for (const auto& [act, selected] : cases) {
+        t.st().SelectedPlanet = 2;
         OwningMapFrm w(t.game, nullptr);
-        w.show();
-        QTest::keyClick(&w, Qt::Key_A);
-        EXPECT_TRUE(w.isVisible());
-        QTest::keyClick(&w, Qt::Key_Escape);
+        ShowActive(&w);
+        act(w);
         EXPECT_FALSE(w.isVisible());
-        EXPECT_EQ(t.view.mapDraws, 1);
+        EXPECT_EQ(w.result(), selected == 2 ? QDialog::Rejected : QDialog::Accepted);
+        EXPECT_EQ(t.st().SelectedPlanet, selected);
+        // Without a choice the map is drawn again here; after one, by the main window.
+        EXPECT_EQ(t.view.mapDraws, draws += selected == 2 ? 1 : 0);
     }
-    {
-        OwningMapFrm w(t.game, nullptr);
-        w.show();
-        QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(3, 3));
-        EXPECT_FALSE(w.isVisible());
-        EXPECT_EQ(w.result(), QDialog::Rejected);
-        EXPECT_EQ(t.view.mapDraws, 2);
-    }
-    EXPECT_EQ(t.st().SelectedPlanet, 2);
     OwningMapFrm w(t.game, nullptr);
-    w.show();
-    QTest::mouseClick(w.PlayerSimPct[3], Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_EQ(w.result(), QDialog::Accepted);
-    EXPECT_EQ(t.st().SelectedPlanet, 3);
-    EXPECT_EQ(t.view.mapDraws, 2) << "the main window redraws after the map has closed";
-}
-
-TEST_F(OwningMapTest, TheKeyboardPicksAPlanetWithTabAndEnter) {
-    OwningMapFrm w(t.game, nullptr);
-    ShowActive(&w);
-    w.PlayerSimPct[0]->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(w.PlayerSimPct[0], Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), w.PlayerSimPct[1]);
-    EXPECT_EQ(w.PlayerSimPct[1]->accessibleName().toStdString(), t.st().planet(1).Name.trimmed());
-    QTest::keyClick(w.PlayerSimPct[1], Qt::Key_A);
-    EXPECT_TRUE(w.isVisible()) << "other keys change nothing";
-    QTest::keyClick(w.PlayerSimPct[1], Qt::Key_Return);
-    EXPECT_EQ(w.result(), QDialog::Accepted);
-    EXPECT_EQ(t.st().SelectedPlanet, 1);
+    EXPECT_EQ(symbol(w, 1)->accessibleName().toStdString(), t.st().planet(1).Name.trimmed());
 }
 
 TEST_F(OwningMapTest, FleetsModeDrawsTheCurrentPlayersTaskForcesAndTurnsTheNamesGreen) {
@@ -168,10 +160,9 @@ TEST_F(OwningMapTest, FleetsModeDrawsTheCurrentPlayersTaskForcesAndTurnsTheNames
     const auto fleets = w.fleets();
     ASSERT_EQ(fleets.size(), 1u);
     EXPECT_EQ(fleets[0].text, "12/4105");
-    const QImage shot = w.grab().toImage();
-    EXPECT_EQ(w.textColour(), QColor(0, 255, 0));
     const QPoint dot = w.toPixels(fleets[0].dot).toPoint();
-    EXPECT_EQ(shot.pixelColor(dot), QColor(255, 0, 0));
+    EXPECT_EQ(w.grab().toImage().pixelColor(dot), QColor(255, 0, 0));
+    EXPECT_EQ(w.textColour(), QColor(0, 255, 0));
 
     t.st().ShowFleetsMode = false;
     OwningMapFrm plain(t.game, nullptr);

@@ -82,15 +82,6 @@ TEST(ShipPool, BoundsBySkill) {
     EXPECT_EQ(HomeShare(291.2, 4), 72);
 }
 
-TEST(ShipPool, RandomPoolsStayInTheirBounds) {
-    SystemRandom random(7);
-    for (int n = 0; n < 500; ++n) {
-        const double p = EmpireShipPool(26, 0, random);
-        ASSERT_TRUE(p >= 265.2 - 1e-9 && p <= 291.2 + 1e-9) << p;
-        ASSERT_TRUE(StrongestShare(p) >= 79 && StrongestShare(p) <= 87) << p;
-    }
-}
-
 TEST(Placement, TooCloseMeansWithinFourBothWays) {
     EXPECT_TRUE(TooClose(10, 10, 14, 14) && TooClose(10, 10, 6, 13));
     EXPECT_FALSE(TooClose(10, 10, 15, 10) || TooClose(10, 10, 10, 5) || TooClose(1, 1, 45, 45));
@@ -107,6 +98,18 @@ TEST(Placement, RedrawsACrowdedPlanetAndStartsTheComparisonOver) {
     EXPECT_TRUE(st.planet(2).XPos == 10 && st.planet(2).YPos == 20);
     EXPECT_EQ(r.reseeds, 5);  // before every draw of a position
     EXPECT_EQ(r.remaining(), 0U);
+}
+
+// When the draws keep crowding an earlier planet, the planet takes the free position the next
+// draw points at, counted column by column: a draw near 1 takes the last one.
+TEST(Placement, TheFallbackTakesTheFreePositionTheDrawPointsAt) {
+    GameState st = Galaxy(2, 1, 0);
+    ScriptedRandom r;
+    r.setFallback(0.99999);
+    PlacePlanets(st, r);
+    EXPECT_TRUE(st.planet(0).XPos == kGridSize && st.planet(0).YPos == kGridSize);
+    EXPECT_TRUE(st.planet(1).XPos == kGridSize && st.planet(1).YPos == kGridSize - 5)
+        << st.planet(1).XPos << "," << st.planet(1).YPos;
 }
 
 TEST(Placement, ConstantDrawsStillEndWithEveryPlanetClear) {
@@ -196,17 +199,15 @@ TEST(Generation, ManySeedsGiveSoundGalaxies) {
         }
         for (int i = 0; i < planets; ++i) {
             const PlanetRecord& p = st.planet(i);
-            EXPECT_EQ(p.WillProd, -1) << what;
-            EXPECT_EQ(p.OnMap, 0) << what;
-            EXPECT_GE(p.Ships, 1) << what;  // every Empire planet got a share
+            // Every Empire planet got a share of the pool.
+            EXPECT_TRUE(p.WillProd == -1 && p.OnMap == 0 && p.Ships >= 1) << what << " " << i;
             if (capitals.count(i)) continue;
-            EXPECT_EQ(p.Scouted.padded(), "0000") << what;
-            EXPECT_TRUE(p.MaxProd >= 1 && p.MaxProd <= 20) << what << " " << p.MaxProd;
-            EXPECT_TRUE(p.Production >= 1 && p.Production <= Int(p.MaxProd * share + 1)) << what;
-            EXPECT_TRUE(p.Hostility >= 1 && p.Hostility <= 10) << what;
             const std::string ico = p.Ico.trimmed();
-            EXPECT_TRUE(ico == "good_pl.ico" || ico == "med_pl.ico" || ico == "bad_pl.ico")
-                << what << " " << ico;
+            EXPECT_TRUE(p.Scouted.padded() == "0000" && p.MaxProd >= 1 && p.MaxProd <= 20 &&
+                        p.Production >= 1 && p.Production <= Int(p.MaxProd * share + 1) &&
+                        p.Hostility >= 1 && p.Hostility <= 10 &&
+                        (ico == "good_pl.ico" || ico == "med_pl.ico" || ico == "bad_pl.ico"))
+                << what << ", planet " << i;
         }
         // The strongest planet: highest MaxProd among the Empire's, the earliest on a tie.
         int best = 0, strongest = -1;
@@ -297,6 +298,16 @@ TEST(Dealing, FivePlanetsFourPlayersDealsNothingMore) {
     EXPECT_EQ(out.strongest, 3);
     EXPECT_EQ(st.planet(3).Ships, StrongestShare(out.pool));
     for (int h : {4, 2, 0, 1}) EXPECT_EQ(st.planet(h).Ships, HomeShare(out.pool, 4));
+}
+
+// Every planet still without ships gets its share in ranking order, the top ranked one too.
+TEST(Dealing, TheTopRankedPlanetGetsTheBiggestShare) {
+    GameState st = Galaxy(3, 1, 0);
+    for (int i = 0; i < 3; ++i) st.planet(i).MaxProd = static_cast<Int16>(20 - 5 * i);
+    st.planet(1).Ships = 50;  // the capital
+    DealEmpireShips(st, 30.0, -1);
+    EXPECT_EQ(st.planet(0).Ships, 30 / 1 + 1);  // pool 30 - 30 + 1 = 1
+    EXPECT_EQ(st.planet(2).Ships, 1 / 1 + 1);
 }
 
 TEST(Dealing, ShipCountsSaturateAtSixteenBits) {

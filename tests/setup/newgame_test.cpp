@@ -115,6 +115,10 @@ TEST(CheckNewGame, AbsentPlayersRowsAndHomesBeyondTheGalaxy) {
     s.planets = 8;
     EXPECT_EQ(CheckNewGame(t.st(), s), std::nullopt);
     s.planets = 5;
+    std::swap(s.homePlanets[0], s.homePlanets[1]);
+    EXPECT_EQ(CheckNewGame(t.st(), s),
+              "The Home Planet of Ann must be one of the first 5 planets of the list, please.");
+    s.homePlanets[0] = t.st().PlanetList[0].Name.padded();
     s.homePlanets[1] = t.st().PlanetList[1].Name.padded();
     s.homePlanets[3] = t.st().PlanetList[40].Name.padded();
     EXPECT_EQ(CheckNewGame(t.st(), s), std::nullopt);
@@ -213,18 +217,16 @@ TEST(CreateNewGame, PlanetRowsMirrorTheGalaxyBeforeTheEmpireIsDealt) {
     for (std::size_t i = 0; i < 12; ++i) {
         const PlanetRecord& p = st.PlanetList[i];
         const bool capital = i == 2 || i == 0 || i == 9;
-        EXPECT_EQ(planets.at(i, "PlanetId").asText(), p.PlanetId.padded());
-        EXPECT_EQ(planets.at(i, "Name").asText(), p.Name.padded());
-        EXPECT_EQ(planets.at(i, "XPos").asInt(), p.XPos);
-        EXPECT_EQ(planets.at(i, "YPos").asInt(), p.YPos);
-        EXPECT_EQ(planets.at(i, "Scouted").asText(), p.Scouted.padded());
-        EXPECT_EQ(planets.at(i, "MaxProd").asInt(), p.MaxProd);
-        EXPECT_EQ(planets.at(i, "Production").asInt(), p.Production);
-        EXPECT_EQ(planets.at(i, "WillProd").asInt(), -1);
-        EXPECT_EQ(planets.at(i, "Hostility").asInt(), p.Hostility);
-        EXPECT_EQ(planets.at(i, "Ico").asText(), p.Ico.padded());
         // The Empire's ships reach the database with the first save.
-        EXPECT_EQ(planets.at(i, "Ships").asInt(), capital ? p.Ships : 0) << i;
+        // clang-format off
+        const std::pair<const char*, FieldValue> fields[] = {
+            {"PlanetId", p.PlanetId.padded()}, {"Name", p.Name.padded()}, {"XPos", p.XPos},
+            {"YPos", p.YPos}, {"Scouted", p.Scouted.padded()}, {"MaxProd", p.MaxProd},
+            {"Production", p.Production}, {"WillProd", -1}, {"Hostility", p.Hostility},
+            {"Ico", p.Ico.padded()}, {"Ships", capital ? p.Ships : 0}};
+        // clang-format on
+        for (const auto& [field, value] : fields)
+            EXPECT_EQ(planets.at(i, field), value) << field << " of planet " << i;
         EXPECT_GT(p.Ships, 0);
         for (const char* f : {"KnownShip", "KnownProd", "KnownHost", "YearScouted"})
             for (int k = 1; k <= 5; ++k)

@@ -1,5 +1,6 @@
 // The zenthar-sim program as a user runs it: refused options, the same output for the same
-// seed, well-formed JSON, saved games the game opens, and saved games it refuses.
+// seed, saved games the game opens, and saved games it refuses. The JSON form is pinned byte for
+// byte by the recorded seeded games at the end.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -50,64 +51,6 @@ std::vector<std::string> Lines(const std::string& text) {
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
-}
-
-// Just enough of JSON to tell an object from garbage: strings with escapes, numbers, arrays
-// and nested objects. Returns the position after the value, or npos.
-std::size_t JsonValue(const std::string& s, std::size_t i);
-
-std::size_t JsonString(const std::string& s, std::size_t i) {
-    if (i >= s.size() || s[i] != '"') return std::string::npos;
-    for (++i; i < s.size(); ++i) {
-        if (s[i] == '\\')
-            ++i;
-        else if (s[i] == '"')
-            return i + 1;
-        else if (static_cast<unsigned char>(s[i]) < 0x20)
-            return std::string::npos;
-    }
-    return std::string::npos;
-}
-
-std::size_t JsonList(const std::string& s, std::size_t i, char close, bool keyed) {
-    ++i;
-    if (i < s.size() && s[i] == close) return i + 1;
-    while (i < s.size()) {
-        if (keyed) {
-            i = JsonString(s, i);
-            if (i == std::string::npos || i >= s.size() || s[i] != ':') return std::string::npos;
-            ++i;
-        }
-        i = JsonValue(s, i);
-        if (i == std::string::npos || i >= s.size()) return std::string::npos;
-        if (s[i] == close) return i + 1;
-        if (s[i] != ',') return std::string::npos;
-        ++i;
-    }
-    return std::string::npos;
-}
-
-std::size_t JsonValue(const std::string& s, std::size_t i) {
-    if (i >= s.size()) return std::string::npos;
-    if (s[i] == '"') return JsonString(s, i);
-    if (s[i] == '{') return JsonList(s, i, '}', true);
-    if (s[i] == '[') return JsonList(s, i, ']', false);
-    const std::size_t start = i;
-    if (s[i] == '-') ++i;
-    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i;
-    return i > start && std::isdigit(static_cast<unsigned char>(s[i - 1])) ? i : std::string::npos;
-}
-
-bool IsJsonObject(const std::string& line) {
-    return !line.empty() && line[0] == '{' && JsonValue(line, 0) == line.size();
-}
-
-TEST(SimJson, TheCheckerTellsObjectsFromGarbage) {
-    EXPECT_TRUE(IsJsonObject(R"({"a":1,"b":[1,-2],"c":{"d":"x\"y"}})"));
-    EXPECT_FALSE(IsJsonObject(R"({"a":1,})"));
-    EXPECT_FALSE(IsJsonObject(R"({"a":[1,2})"));
-    EXPECT_FALSE(IsJsonObject(R"({"a":"open})"));
-    EXPECT_FALSE(IsJsonObject(R"({"a":1} trailing)"));
 }
 
 TEST_F(SimProgramTest, BadOptionsAreRefusedWithAMessageAndStatusTwo) {
@@ -198,20 +141,6 @@ TEST_F(SimProgramTest, EverySkillPlaysTheSameSeedsAndEndsWithABalanceTable) {
     }
     EXPECT_EQ(games, 6);
     EXPECT_EQ(lines[lines.size() - 1].rfind("balance: advanced ", 0), 0u);
-}
-
-TEST_F(SimProgramTest, JsonGivesOneObjectPerGame) {
-    const SimRun a =
-        sim("--games 2 --years 20 --players 3 --planets 20 --bot passive --seed 9 --json");
-    ASSERT_EQ(a.status, 0) << a.err;
-    const auto lines = Lines(a.out);
-    ASSERT_EQ(lines.size(), 2u);
-    for (std::size_t n = 0; n < lines.size(); ++n) {
-        EXPECT_TRUE(IsJsonObject(lines[n])) << lines[n];
-        EXPECT_NE(lines[n].find("\"seed\":" + std::to_string(9 + n) + ","), std::string::npos);
-        EXPECT_NE(lines[n].find("\"sides\":[\"Player 1\",\"Player 2\",\"Player 3\",\"Empire\"]"),
-                  std::string::npos);
-    }
 }
 
 TEST_F(SimProgramTest, SavedGamesOpenInTheGameAndStartANewRun) {

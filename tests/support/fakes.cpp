@@ -41,7 +41,7 @@ void RecordingDisplay::showWindow() {
 void RecordingDisplay::battleRound(int r, int a, int d) {
     log.push_back("battleRound " + std::to_string(r) + " " + std::to_string(a) + " " +
                   std::to_string(d));
-    if (pressSkipBattleAfterRounds >= 0 && r + 1 >= pressSkipBattleAfterRounds) SkipBattleFlag = 1;
+    if (pressSkipBattleAfterRounds >= 0 && r + 1 >= pressSkipBattleAfterRounds) skipBattle();
 }
 
 void RecordingDisplay::rebelRound(int r, int d) {

@@ -26,16 +26,6 @@ GalaxyBuilder& GalaxyBuilder::players(std::vector<std::string> names) {
     return *this;
 }
 
-GalaxyBuilder& GalaxyBuilder::skill(int s) {
-    game_.st.EmpireSkill = s;
-    return *this;
-}
-
-GalaxyBuilder& GalaxyBuilder::year(int y) {
-    game_.st.CurrentYear = static_cast<Int16>(y);
-    return *this;
-}
-
 GalaxyBuilder& GalaxyBuilder::planet(int i, int x, int y) {
     EXPECT_EQ(i, count_) << "planets must be added in index order";
     PlanetRecord& p = game_.st.planet(i);
@@ -58,10 +48,6 @@ GalaxyBuilder& GalaxyBuilder::planet(int i, int x, int y) {
     return *this;
 }
 
-PlanetRecord& GalaxyBuilder::last() {
-    return game_.st.planet(count_ - 1);
-}
-
 GalaxyBuilder& GalaxyBuilder::owner(int player) {
     last().setDigit(player, '2');
     lastOwner_ = player;
@@ -76,37 +62,6 @@ GalaxyBuilder& GalaxyBuilder::home() {
     last().Hostility = 0;
     last().MaxProd = 20;
     last().Ico = "good_pl.ico";
-    return *this;
-}
-
-GalaxyBuilder& GalaxyBuilder::ships(int n) {
-    last().Ships = static_cast<Int16>(n);
-    return *this;
-}
-
-GalaxyBuilder& GalaxyBuilder::production(int prod, int maxProd) {
-    last().Production = static_cast<Int16>(prod);
-    last().MaxProd = static_cast<Int16>(maxProd);
-    return *this;
-}
-
-GalaxyBuilder& GalaxyBuilder::hostility(int h) {
-    last().Hostility = static_cast<Int16>(h);
-    return *this;
-}
-
-GalaxyBuilder& GalaxyBuilder::scouted(const std::string& digits) {
-    last().Scouted = digits;
-    return *this;
-}
-
-GalaxyBuilder& GalaxyBuilder::icon(const std::string& ico) {
-    last().Ico = ico;
-    return *this;
-}
-
-GalaxyBuilder& GalaxyBuilder::currentPlayer(int p) {
-    game_.st.CurrentPlTurn = static_cast<Int16>(p);
     return *this;
 }
 

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "game/game.h"
@@ -47,23 +48,33 @@ class GalaxyBuilder {
   public:
     explicit GalaxyBuilder(Game& game) : game_(game) {}
     GalaxyBuilder& players(std::vector<std::string> names);
-    GalaxyBuilder& skill(int s);
-    GalaxyBuilder& year(int y);
+    GalaxyBuilder& skill(int s) { return set(game_.st.EmpireSkill, s); }
+    GalaxyBuilder& year(int y) { return set(game_.st.CurrentYear, y); }
     // Adds planet i (must be the next index) at (x, y): Empire-owned, production 1, MaxProd 10,
     // hostility 5, no ships, a medium icon.
     GalaxyBuilder& planet(int i, int x, int y);
     GalaxyBuilder& owner(int player);  // digit "2" for that player
     GalaxyBuilder& home();             // the last planet becomes the owner's capital
-    GalaxyBuilder& ships(int n);
-    GalaxyBuilder& production(int prod, int maxProd);
-    GalaxyBuilder& hostility(int h);
-    GalaxyBuilder& scouted(const std::string& digits);
-    GalaxyBuilder& icon(const std::string& ico);
-    GalaxyBuilder& currentPlayer(int p);
+    GalaxyBuilder& ships(int n) { return set(last().Ships, n); }
+    GalaxyBuilder& production(int prod, int maxProd) {
+        return set(last().Production, prod).set(last().MaxProd, maxProd);
+    }
+    GalaxyBuilder& hostility(int h) { return set(last().Hostility, h); }
+    GalaxyBuilder& scouted(const std::string& digits) { return set(last().Scouted, digits); }
+    GalaxyBuilder& icon(const std::string& ico) { return set(last().Ico, ico); }
+    GalaxyBuilder& currentPlayer(int p) { return set(game_.st.CurrentPlTurn, p); }
     void build();
 
   private:
-    PlanetRecord& last();
+    template <class Field, class Value>
+    GalaxyBuilder& set(Field& field, const Value& value) {
+        if constexpr (std::is_same_v<Field, Int16>)
+            field = static_cast<Int16>(value);
+        else
+            field = value;
+        return *this;
+    }
+    PlanetRecord& last() { return game_.st.planet(count_ - 1); }
     Game& game_;
     int count_ = 0;
     int lastOwner_ = -1;

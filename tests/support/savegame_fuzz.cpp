@@ -41,69 +41,31 @@ std::string AnyRow(Script& s, const std::string& table) {
 }
 
 std::string AnyValue(Script& s) {
-    static const char* const kNumbers[] = {"-32769",     "-32768",
-                                           "-2",         "-1",
-                                           "0",          "1",
-                                           "2",          "3",
-                                           "4",          "5",
-                                           "19",         "20",
-                                           "21",         "49",
-                                           "50",         "51",
-                                           "4100",       "32767",
-                                           "32768",      "65536",
-                                           "2147483648", "-9223372036854775807"};
-    static const char* const kTexts[] = {"''",
-                                         "' '",
-                                         "'  '",
-                                         "'01'",
-                                         "'05'",
-                                         "'12'",
-                                         "'13'",
-                                         "'51'",
-                                         "'77'",
-                                         "'1 '",
-                                         "' 1'",
-                                         "'0000'",
-                                         "'3000'",
-                                         "'0123'",
-                                         "'0400'",
-                                         "'000'",
-                                         "'abcd'",
-                                         "'00000'",
-                                         "'good_pl.ico'",
-                                         "'med_pl.ico  '",
-                                         "'Zoë'",
-                                         "'4100'",
-                                         "'12345678901234567890123456789012345678901'",
-                                         "'1234567890123456789012345678901234567890'",
-                                         "'Nul' || char(0)",
-                                         "'-1'"};
-    static const char* const kOthers[] = {"2.5", "1e10",  "-0.5",   "4100.0",
-                                          "x''", "x'00'", "x'3031'"};
-    switch (s.next() % 10) {
-        case 0:
-            return "NULL";
-        case 1:
-            return std::to_string(static_cast<std::int8_t>(s.next()));
-        case 2:
-            return kNumbers[s.next() % std::size(kNumbers)];
-        case 3:
-            return kTexts[s.next() % std::size(kTexts)];
-        case 4:
-            return kOthers[s.next() % std::size(kOthers)];
-        case 5:
-            return std::to_string(4100 + static_cast<int>(s.next()) - 128);
-        case 6:
-            return "printf('%02d', " + std::to_string(s.next() % 60) + ")";
-        case 7:
-            return "substr('0123456789abcdefghijklmnopqrstuvwxyz0123456789ABCDEF', 1, " +
-                   std::to_string(s.next() % 50) + ")";
-        default: {
-            const TableDef& t = AnyTable(s);
-            return "(SELECT " + AnyField(s, t) + " FROM " + std::string(t.name) +
-                   " ORDER BY rowid LIMIT 1 OFFSET " + std::to_string(s.next() % 13) + ")";
-        }
-    }
+    // clang-format off
+    static const char* const kNumbers[] = {
+        "-32769", "-32768", "-2", "-1", "0", "1", "2", "3", "4", "5", "19", "20", "21", "49", "50",
+        "51", "4100", "32767", "32768", "65536", "2147483648", "-9223372036854775807"};
+    static const char* const kTexts[] = {
+        "''", "' '", "'  '", "'01'", "'05'", "'12'", "'13'", "'51'", "'77'", "'1 '", "' 1'",
+        "'0000'", "'3000'", "'0123'", "'0400'", "'000'", "'abcd'", "'00000'", "'good_pl.ico'",
+        "'med_pl.ico  '", "'Zoë'", "'4100'", "'12345678901234567890123456789012345678901'",
+        "'1234567890123456789012345678901234567890'", "'Nul' || char(0)", "'-1'"};
+    static const char* const kOthers[] = {"2.5", "1e10", "-0.5", "4100.0", "x''", "x'00'", "x'3031'"};
+    // clang-format on
+    const unsigned kind = s.next() % 10;
+    if (kind == 0) return "NULL";
+    if (kind == 1) return std::to_string(static_cast<std::int8_t>(s.next()));
+    if (kind == 2) return kNumbers[s.next() % std::size(kNumbers)];
+    if (kind == 3) return kTexts[s.next() % std::size(kTexts)];
+    if (kind == 4) return kOthers[s.next() % std::size(kOthers)];
+    if (kind == 5) return std::to_string(4100 + static_cast<int>(s.next()) - 128);
+    if (kind == 6) return "printf('%02d', " + std::to_string(s.next() % 60) + ")";
+    if (kind == 7)
+        return "substr('0123456789abcdefghijklmnopqrstuvwxyz0123456789ABCDEF', 1, " +
+               std::to_string(s.next() % 50) + ")";
+    const TableDef& t = AnyTable(s);
+    return "(SELECT " + AnyField(s, t) + " FROM " + std::string(t.name) +
+           " ORDER BY rowid LIMIT 1 OFFSET " + std::to_string(s.next() % 13) + ")";
 }
 
 struct ByteEdit {
@@ -228,49 +190,34 @@ std::vector<unsigned char> MutateSavedGame(const std::vector<unsigned char>& bas
     for (int n = 0; n < steps && !s.done(); ++n) {
         const TableDef& t = AnyTable(s);
         const std::string table(t.name), field = AnyField(s, t);
-        switch (s.next() % 16) {
-            case 0:
-            case 1:
-            case 2:
-            case 3:
-            case 4:
-                sql.push_back("UPDATE " + table + " SET " + field + " = " + AnyValue(s) +
-                              " WHERE " + AnyRow(s, table));
-                break;
-            case 5:
-                sql.push_back("UPDATE " + table + " SET " + field + " = " + AnyValue(s));
-                break;
-            case 6:
-                sql.push_back("DELETE FROM " + table + " WHERE " + AnyRow(s, table));
-                break;
-            case 7:
-                sql.push_back("INSERT INTO " + table + " SELECT * FROM " + table + " WHERE " +
-                              AnyRow(s, table));
-                break;
-            case 8:
-                sql.push_back("ALTER TABLE " + table + " DROP COLUMN " + field);
-                break;
-            case 9:
-                sql.push_back("ALTER TABLE " + table + " RENAME COLUMN " + field + " TO " +
-                              (s.next() % 2 ? Lower(field) : field + "X"));
-                break;
-            case 10:
-                sql.push_back("DROP TABLE " + table);
-                break;
-            case 11:
-                sql.push_back("ALTER TABLE " + table + " RENAME TO Old" + table + "; CREATE VIEW " +
-                              table + " AS SELECT * FROM Old" + table);
-                break;
-            case 12:
-                sql.push_back(
-                    "CREATE INDEX IF NOT EXISTS Extra" + field + " ON " + table + "(" + field +
-                    "); CREATE TABLE IF NOT EXISTS Notes(t); CREATE TRIGGER IF "
-                    "NOT EXISTS Wipe AFTER UPDATE ON Ships BEGIN DELETE FROM Planets; END");
-                break;
-            default:
-                edits.push_back({s.next() % 3, s.word(), s.next()});
-                break;
-        }
+        const unsigned kind = s.next() % 16;
+        if (kind <= 4)
+            sql.push_back("UPDATE " + table + " SET " + field + " = " + AnyValue(s) + " WHERE " +
+                          AnyRow(s, table));
+        else if (kind == 5)
+            sql.push_back("UPDATE " + table + " SET " + field + " = " + AnyValue(s));
+        else if (kind == 6)
+            sql.push_back("DELETE FROM " + table + " WHERE " + AnyRow(s, table));
+        else if (kind == 7)
+            sql.push_back("INSERT INTO " + table + " SELECT * FROM " + table + " WHERE " +
+                          AnyRow(s, table));
+        else if (kind == 8)
+            sql.push_back("ALTER TABLE " + table + " DROP COLUMN " + field);
+        else if (kind == 9)
+            sql.push_back("ALTER TABLE " + table + " RENAME COLUMN " + field + " TO " +
+                          (s.next() % 2 ? Lower(field) : field + "X"));
+        else if (kind == 10)
+            sql.push_back("DROP TABLE " + table);
+        else if (kind == 11)
+            sql.push_back("ALTER TABLE " + table + " RENAME TO Old" + table + "; CREATE VIEW " +
+                          table + " AS SELECT * FROM Old" + table);
+        else if (kind == 12)
+            sql.push_back("CREATE INDEX IF NOT EXISTS Extra" + field + " ON " + table + "(" +
+                          field +
+                          "); CREATE TABLE IF NOT EXISTS Notes(t); CREATE TRIGGER IF NOT EXISTS "
+                          "Wipe AFTER UPDATE ON Ships BEGIN DELETE FROM Planets; END");
+        else
+            edits.push_back({s.next() % 3, s.word(), s.next()});
     }
     std::vector<unsigned char> bytes = base;
     if (!sql.empty()) TryEditSavedGame(bytes, sql, log);
@@ -283,11 +230,10 @@ std::vector<unsigned char> MutateSavedGame(const std::vector<unsigned char>& bas
             bytes[at % 100] = e.value;
         else
             bytes.resize(at);
+        static const char* const kEdits[] = {"flip", "set", "cut"};
         if (log)
-            log->push_back(std::string(e.kind == 0   ? "flip"
-                                       : e.kind == 1 ? "set"
-                                                     : "cut") +
-                           " byte " + std::to_string(e.kind == 1 ? at % 100 : at));
+            log->push_back(std::string(kEdits[e.kind]) + " byte " +
+                           std::to_string(e.kind == 1 ? at % 100 : at));
     }
     return bytes;
 }

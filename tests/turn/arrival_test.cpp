@@ -198,6 +198,16 @@ TEST_F(ArrivalTest, RowsNamingNoPlanetOrNoSideAreDroppedSafely) {
     EXPECT_EQ(t.display.count("showWindow"), 0);
 }
 
+// A destination is two digits naming a planet of the galaxy; anything else lands nowhere.
+TEST(DestinationOfARow, IsTwoDigitsNamingAPlanetOfTheGalaxy) {
+    GameState st;
+    st.PlanetsNum = 12;
+    const std::pair<const char*, int> cases[] = {{"01", 0},  {"12", 11}, {"13", -1}, {"00", -1},
+                                                 {"1/", -1}, {"0:", -1}, {"/1", -1}, {"x1", -1},
+                                                 {" 1", -1}, {"1 ", -1}};
+    for (const auto& [id, index] : cases) EXPECT_EQ(DestinationIndex(st, id), index) << id;
+}
+
 TEST_F(ArrivalTest, AReinforcementSaturatesInsteadOfOverflowing) {
     t.st().planet(1).Ships = 32000;
     AddTaskForce(t.game, 0, 0, 1, 5000, kYear);

@@ -103,59 +103,54 @@ TEST_F(EmpireCampaignTest, AStagingPlanetWithoutTenYearsOfProductionPlansNothing
     EXPECT_FALSE(year.targetSet);
 }
 
-TEST_F(EmpireCampaignTest, AnOldCampaignReselectsByRatioWhenOutnumberedAYoungOneDoesNot) {
-    ratioGalaxy();
-    tg.random.push(0.0);  // draws A: 100 \ 60 < 2
-    empire::PlanCampaign(game, year);
-    EXPECT_EQ(year.target, 1);  // B: 100 \ 5 is the best ratio
-    EXPECT_EQ(st.EndPl, id(1));
-
-    stageOn(3, 4);
-    st.EndPl = "";
-    st.StartYear = 4095;
-    tg.random.push(0.0);
-    empire::PlanCampaign(game, year);
-    EXPECT_EQ(year.target, 0);
-}
-
-TEST_F(EmpireCampaignTest, ShipsOnTheirWayToTheStagingPlanetCountTowardsTheRatio) {
-    ratioGalaxy();
-    st.planet(2).Ships = 200;  // C: the old target has grown too strong
-    st.EndPl = id(2);
-    empireFleet(4, 3, 30, 4103);
-    tg.random.push(0.0);  // draws A: (100 + 30) \ 60 = 2, enough
-    empire::PlanCampaign(game, year);
-    EXPECT_EQ(year.headingToStaging, 30);
-    EXPECT_EQ(year.target, 0);
-    EXPECT_EQ(st.EndPl, id(0));
-}
-
-TEST_F(EmpireCampaignTest, WhenNoPlanetCanBeOutnumberedTheTargetStaysBlank) {
-    ratioGalaxy();
-    for (int i = 0; i < 3; ++i) st.planet(i).Ships = 101;
-    tg.random.push(0.5);
-    empire::PlanCampaign(game, year);
-    EXPECT_EQ(year.target, -1);
-    EXPECT_TRUE(st.EndPl.blank());
-    EXPECT_EQ(st.StartYear, 0);
-
-    // An old target that nothing better replaces is kept, its campaign begun anew.
-    st.EndPl = id(2);
-    tg.random.push(0.5);
-    empire::PlanCampaign(game, year);
-    EXPECT_EQ(year.target, 2);
-    EXPECT_EQ(st.EndPl, id(2));
-    EXPECT_EQ(st.StartYear, 4101);
-}
-
-TEST_F(EmpireCampaignTest, WithoutAnyPlayersPlanetThereIsNoTarget) {
-    ratioGalaxy();
-    for (int i = 0; i < 3; ++i) st.planet(i).Scouted = "1000";  // all back with the Empire
-    empire::PlanCampaign(game, year);
-    EXPECT_TRUE(year.targetSet);
-    EXPECT_EQ(year.target, -1);  // not planet 0, which is the Empire's own now
-    EXPECT_TRUE(st.EndPl.blank());
-    EXPECT_EQ(tg.random.draws, 0);
+// The planning on Ann's planets A (60 ships), B (5) and C (20) from a staging planet of 100:
+// an old campaign (or none) draws a candidate and re-selects by the best ratio when the draw
+// cannot be outnumbered two to one, a young one keeps the draw; a target is kept for 30 years,
+// after that only with a reinforcement on its way, whose arrival starts the campaign anew.
+TEST_F(EmpireCampaignTest, TheTargetIsKeptDrawnOrReselectedByRatio) {
+    const int none = -1, unchecked = -2;
+    // clang-format off
+    const struct {
+        int endPl, startYear;  // the campaign as planned before
+        int ships;             // of all three of Ann's planets, or of C alone
+        bool cOnly, lost;      // lost: all three are back with the Empire
+        int fleet, arrival;    // ships heading to the staging planet
+        double draw;
+        int target, endPlAfter, startYearAfter;
+    } cases[] = {
+        {none, 0,    none, false, false, 0,  0,    0.0,  1,    1,    unchecked},  // A: 100 \ 60 < 2
+        {none, 4095, none, false, false, 0,  0,    0.0,  0,    0,    unchecked},  // young: keeps A
+        {2,    0,    200,  true,  false, 30, 4103, 0.0,  0,    0,    unchecked},  // (100 + 30) \ 60 = 2
+        {none, 0,    101,  false, false, 0,  0,    0.5,  none, none, 0},          // none beaten
+        {2,    0,    101,  false, false, 0,  0,    0.5,  2,    2,    4101},  // kept, begun anew
+        {none, 0,    none, false, true,  0,  0,    none, none, none, unchecked},  // no target left
+        {2,    4071, none, false, false, 0,  0,    none, 2,    2,    4071},  // exactly 30 years
+        {1,    4070, none, false, false, 0,  0,    none, 1,    1,    0},     // no reinforcement
+        {1,    4070, none, false, false, 10, 4104, none, 1,    1,    4104},  // from its arrival
+        {4,    4100, none, false, false, 0,  0,    0.5,  1,    1,    unchecked},  // conquered: B
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "target " << c.endPl << " of " << c.startYear
+                                          << ", ships " << c.ships << ", fleet " << c.fleet);
+        ratioGalaxy();
+        st.EndPl = c.endPl == none ? FixedText<2>("") : id(c.endPl);
+        st.StartYear = static_cast<Int16>(c.startYear);
+        for (int i = c.cOnly ? 2 : 0; c.ships != none && i < 3; ++i)
+            st.planet(i).Ships = static_cast<Int16>(c.ships);
+        for (int i = 0; c.lost && i < 3; ++i) st.planet(i).Scouted = "1000";
+        if (c.fleet > 0) empireFleet(4, 3, c.fleet, c.arrival);
+        if (c.draw >= 0) tg.random.push(c.draw);
+        const int draws = tg.random.draws;
+        empire::PlanCampaign(game, year);
+        EXPECT_EQ(tg.random.draws - draws, c.draw >= 0 ? 1 : 0);
+        EXPECT_TRUE(year.targetSet);
+        EXPECT_EQ(year.target, c.target);
+        EXPECT_EQ(st.EndPl, c.endPlAfter == none ? FixedText<2>("") : id(c.endPlAfter));
+        EXPECT_TRUE(c.startYearAfter == unchecked || st.StartYear == c.startYearAfter)
+            << st.StartYear;
+        EXPECT_EQ(year.headingToStaging, c.fleet);
+    }
 }
 
 TEST_F(EmpireCampaignTest, RatioFallsBackOnEveryPlayersPlanet) {
@@ -166,38 +161,6 @@ TEST_F(EmpireCampaignTest, RatioFallsBackOnEveryPlayersPlanet) {
     st.planet(1).Ships = 0;  // counted as one ship
     st.planet(2).Ships = 1;
     EXPECT_EQ(empire::BestRatioTarget(st, 3, {2, 1}), 2);  // equal ratios: the first wins
-}
-
-TEST_F(EmpireCampaignTest, ATargetIsKeptForThirtyYearsAndThenByAStrongEnoughStaging) {
-    ratioGalaxy();
-    st.EndPl = id(2);
-    st.StartYear = 4071;  // exactly 30 years
-    empire::PlanCampaign(game, year);
-    EXPECT_EQ(year.target, 2);
-    EXPECT_EQ(st.StartYear, 4071);
-
-    st.EndPl = id(1);
-    st.StartYear = 4070;
-    empire::PlanCampaign(game, year);
-    EXPECT_EQ(year.target, 1);
-    EXPECT_EQ(st.EndPl, id(1));
-    EXPECT_EQ(st.StartYear, 0);  // no reinforcement on its way
-
-    empireFleet(4, 3, 10, 4104);
-    st.StartYear = 4070;
-    empire::PlanCampaign(game, year);
-    EXPECT_EQ(st.StartYear, 4104);  // counted from the reinforcement's arrival
-    EXPECT_EQ(tg.random.draws, 0);
-}
-
-TEST_F(EmpireCampaignTest, AConqueredTargetIsReplaced) {
-    ratioGalaxy();
-    st.EndPl = id(4);  // now the Empire's
-    st.StartYear = 4100;
-    tg.random.push(0.5);  // B, 5 ships
-    empire::PlanCampaign(game, year);
-    EXPECT_EQ(year.target, 1);
-    EXPECT_EQ(st.EndPl, id(1));
 }
 
 class EmpireReviewTest : public EmpireTest {

@@ -1,5 +1,5 @@
 // What the Empire's tests share: a started test game with the Empire to move, and helpers to
-// put player fleets into the Ships table and read the Empire's fleets back.
+// put Empire fleets in flight and read them back (player fleets: turn_support::AddTaskForce).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,6 +12,7 @@
 #include "turn/empire_steps.h"
 #include "turn/lookups.h"
 #include "turn/taskforces.h"
+#include "turn_test_support.h"
 
 namespace zenthar::testing {
 
@@ -26,20 +27,6 @@ class EmpireTest : public ::testing::Test {
     // The state EndTurn leaves before it calls EmpireTurn.
     void empireToMove() {
         st.CurrentPlTurn = kEmpire;
-        st.TaskForceLast = -1;
-    }
-
-    // A task force of a human player, stored in the Ships table as that player's turn would.
-    void playerFleet(int player, int from, int to, int ships, int arrival = 0) {
-        const Int16 saved = st.CurrentPlTurn;
-        st.CurrentPlTurn = static_cast<Int16>(player);
-        LoadTaskForces(game);
-        ASSERT_EQ(LaunchTaskForce(st, from, to, 0), LaunchResult::Launched);
-        TaskForceRecord& tf = st.TaskForceList[static_cast<std::size_t>(st.TaskForceLast)];
-        tf.NumOfShips = static_cast<Int16>(ships);
-        if (arrival != 0) tf.RemTurns = static_cast<Int16>(arrival);
-        SaveTaskForces(game);
-        st.CurrentPlTurn = saved;
         st.TaskForceLast = -1;
     }
 

@@ -82,7 +82,7 @@ TEST_F(EmpireFleetTest, EachPassMovesShipsFromTheLowestRankedUp) {
         SCOPED_TRACE(c.empirePlanets);
         consolidationGalaxy(c.empirePlanets);
         if (c.empirePlanets == 1) st.planet(1).Ships = 500;
-        if (c.empirePlanets == 3) playerFleet(0, 0, 3, 5);
+        if (c.empirePlanets == 3) turn_support::AddTaskForce(game, 0, 0, 3, 5);
         year = {};
         empire::ConsolidateShips(game, year);
         ASSERT_EQ(st.TaskForceLast + 1, static_cast<int>(c.sources.size()));
@@ -105,7 +105,8 @@ TEST_F(EmpireFleetTest, ConsolidationGoesToTheStagingPlanetAndKeepsThreatenedOrP
     st.StartPl = id(2);
     st.planet(5).Ships = 92;  // 92 x 0.65 = 59.8 is not more than 30 x 2
     st.planet(5).Production = 2;
-    playerFleet(0, 0, 4, 1);  // one ship on its way to planet 4: an Advanced Empire stays put
+    turn_support::AddTaskForce(game, 0, 0, 4,
+                               1);  // one ship on its way to planet 4: an Advanced Empire stays put
     empire::ConsolidateShips(game, year);
     auto fleets = launched();
     ASSERT_EQ(fleets.size(), 1u);
@@ -230,7 +231,7 @@ TEST_F(EmpireFleetTest, TheStrikeSendsTheExpectedDefenceTimesTheMultiplier) {
         attackGalaxy(c.skill, c.staging);
         st.planet(0).KnownShip[kEmpire] = static_cast<Int16>(c.knownShip);
         st.planet(0).KnownProd[kEmpire] = static_cast<Int16>(c.knownProd);
-        if (c.inbound > 0) playerFleet(0, 0, 0, c.inbound);
+        if (c.inbound > 0) turn_support::AddTaskForce(game, 0, 0, 0, c.inbound);
         tg.random.push(c.draw);
         empire::AttackOrReinforce(game, year);
         ASSERT_EQ(st.TaskForceLast, 0);

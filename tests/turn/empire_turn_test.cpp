@@ -1,5 +1,6 @@
 // The Empire's year as a whole and its book-keeping steps: the wiped-out message, the safe
-// list, the production purchase, unknown skill levels and a full task-force list.
+// list, the production purchase and unknown skill levels. The staging planet and a full
+// task-force list are pinned step by step in empire_fleet_test.cpp.
 #include "turn/empire_fixture.h"
 
 namespace zenthar::testing {
@@ -27,7 +28,7 @@ TEST_F(EmpireTurnTest, TheWipedOutMessageWaitsForTheLastFleetAndComesOnce) {
         .planet(1, 20, 20).owner(0).ships(10)
         .build();
     // clang-format on
-    playerFleet(kEmpire, 1, 0, 12, 4105);
+    turn_support::AddTaskForce(game, kEmpire, 1, 0, 12, 4105);
     empireToMove();
     EmpireTurn(game);
     EXPECT_TRUE(tg.dialogs.asked.empty());
@@ -104,13 +105,13 @@ TEST_F(EmpireTurnTest, ProductionIsBoughtAtThePlayersPrice) {
     EXPECT_EQ(st.planet(4).Production, 4);
     EXPECT_EQ(st.planet(1).Ships, 3);
 
-    st.planet(1).Ships = 4;   // exactly the price
-    playerFleet(1, 3, 1, 1);  // one ship with two players is no threat
+    st.planet(1).Ships = 4;                        // exactly the price
+    turn_support::AddTaskForce(game, 1, 3, 1, 1);  // one ship with two players is no threat
     buy({1}, 0.0);
     EXPECT_EQ(st.planet(1).Production, 5);
     EXPECT_EQ(st.planet(1).Ships, 0);
     st.planet(2).WillProd = -1;
-    playerFleet(0, 0, 2, 2);  // two are
+    turn_support::AddTaskForce(game, 0, 0, 2, 2);  // two are
     buy({2}, 0.0);
     EXPECT_EQ(st.planet(2).Production, 5);
     EXPECT_EQ(st.planet(2).Ships, 6);
@@ -136,61 +137,6 @@ TEST_F(EmpireTurnTest, AnUnknownSkillLevelOnlyProduces) {
     EXPECT_EQ(st.planet(1).Production, 2);
     EXPECT_EQ(st.planet(1).Ships, 499);
     EXPECT_TRUE(st.StartPl.blank());
-}
-
-TEST_F(EmpireTurnTest, TheStagingPlanetIsChosenLostAndChosenAgain) {
-    // clang-format off
-    galaxy().players({"Ann"})
-        .planet(0, 1, 1).owner(0).home().ships(10)
-        .planet(1, 40, 40).ships(5).production(1, 20)
-        .planet(2, 40, 30).ships(5).production(1, 10)
-        .planet(3, 30, 40).ships(100).production(1, 5)
-        .build();
-    // clang-format on
-    tg.random.setFallback(0.0);
-    empireToMove();
-    EmpireTurn(game);
-    EXPECT_EQ(st.StartPl, id(1));
-    auto stored = storedEmpireFleets();
-    ASSERT_FALSE(stored.empty());
-    EXPECT_EQ(stored[0].StartPl, id(3));
-    EXPECT_EQ(stored[0].EndPl, id(1));
-
-    st.planet(1).Scouted = "2000";  // Ann has taken it
-    st.CurrentYear = static_cast<Int16>(st.CurrentYear + 1);
-    empireToMove();
-    EmpireTurn(game);
-    EXPECT_EQ(st.StartPl, id(2));
-    int newFleets = 0;
-    for (const auto& tf : storedEmpireFleets()) {
-        if (tf.TFNum <= stored.back().TFNum) continue;
-        ++newFleets;
-        EXPECT_EQ(tf.EndPl, id(2));
-    }
-    EXPECT_GT(newFleets, 0);
-}
-
-TEST_F(EmpireTurnTest, AFullListOfFleetsLaunchesNothingMore) {
-    // clang-format off
-    galaxy().players({"Ann"})
-        .planet(0, 1, 1).owner(0).home().ships(10)
-        .planet(1, 40, 40).ships(5).production(1, 20)
-        .planet(2, 40, 30).ships(300).production(1, 10)
-        .planet(3, 30, 40).ships(300).production(1, 5)
-        .build();
-    // clang-format on
-    empireToMove();
-    for (int i = 0; i < kTaskForceSlots; ++i)
-        ASSERT_EQ(LaunchTaskForce(st, 2, 1, 1), LaunchResult::Launched);
-    st.planet(2).Ships = 300;
-    SaveTaskForces(game);
-    empireToMove();
-    tg.random.setFallback(0.0);
-    EmpireTurn(game);
-    EXPECT_EQ(st.TaskForceLast, kTaskForceSlots - 1);
-    EXPECT_EQ(st.planet(2).Ships, 300);
-    EXPECT_EQ(st.planet(3).Ships, 300);
-    EXPECT_EQ(storedEmpireFleets().size(), static_cast<std::size_t>(kTaskForceSlots));
 }
 
 }  // namespace

@@ -34,25 +34,26 @@ int TimesSaid(const ScriptedDialogs& dialogs, const std::string& text) {
     return static_cast<int>(std::count(texts.begin(), texts.end(), text));
 }
 
+// The first `count` of Ann, Bob and Cid on their home planets; the Empire holds Vega with a few
+// ships.
+void SeatPlayers(TestGame& t, int count) {
+    t.random.setFallback(kCalm);
+    const std::vector<std::string> names = {"Ann", "Bob", "Cid"};
+    GalaxyBuilder b(t.game);
+    b.players({names.begin(), names.begin() + count}).skill(1);
+    for (int k = 0; k < count; ++k)
+        b.planet(k, 1 + 8 * k, 1).owner(k).home().ships(20).production(4, 20);
+    b.planet(count, 20, 20).ships(3).production(2, 2).build();
+}
+
 class EndTurnTest : public ::testing::Test {
   protected:
-    EndTurnTest() { t.random.setFallback(kCalm); }
-
-    // Ann, Bob (and Cid) on their home planets; the Empire holds Vega with a few ships.
-    void Players(std::vector<std::string> names) {
-        GalaxyBuilder b(t.game);
-        b.players(names).skill(1);
-        for (int k = 0; k < static_cast<int>(names.size()); ++k)
-            b.planet(k, 1 + 8 * k, 1).owner(k).home().ships(20).production(4, 20);
-        const int vega = static_cast<int>(names.size());
-        b.planet(vega, 20, 20).ships(3).production(2, 2).build();
-    }
-
+    void Players(int count) { SeatPlayers(t, count); }
     TestGame t;
 };
 
 TEST_F(EndTurnTest, TheTurnPassesToTheNextPlayerAndTheLastOneEndsTheYear) {
-    Players({"Ann", "Bob"});
+    Players(2);
     ShowTurnStatus(t.game, false);
     ASSERT_EQ(LaunchTaskForce(t.st(), 0, 2, 5), LaunchResult::Launched);
     EndTurn(t.game);
@@ -62,17 +63,17 @@ TEST_F(EndTurnTest, TheTurnPassesToTheNextPlayerAndTheLastOneEndsTheYear) {
     ASSERT_EQ(ShipsRows(t.game).size(), 1u);  // Ann's orders are stored
     EXPECT_EQ(t.view.statusShown, 1);
 
-    t.display.SkipAllFlag = 1;  // left over from an earlier year: shown screens start afresh
+    t.display.skipAll();  // left over from an earlier year: shown screens start afresh
     EndTurn(t.game);
     EXPECT_EQ(t.st().CurrentPlTurn, 0);
     EXPECT_EQ(t.st().CurrentYear, 4101);
-    EXPECT_EQ(t.display.SkipAllFlag, 0);
+    EXPECT_TRUE(t.display.messagesShown());
     EXPECT_TRUE(std::filesystem::exists(t.game.ReportFile()));
     EXPECT_EQ(t.st().TaskForceLast, 0);  // Ann's list is loaded for her new turn
 }
 
 TEST_F(EndTurnTest, ANewGameHandsTheFirstTurnOutWithoutStoringOrEndingAYear) {
-    Players({"Ann", "Bob"});
+    Players(2);
     t.st().CurrentPlTurn = -1;
     t.st().TaskForceLast = 0;  // whatever the list held before must not be stored
     t.st().TaskForceList[0].NumOfShips = 9;
@@ -83,25 +84,31 @@ TEST_F(EndTurnTest, ANewGameHandsTheFirstTurnOutWithoutStoringOrEndingAYear) {
     EXPECT_EQ(t.st().TaskForceLast, -1);
 }
 
-TEST_F(EndTurnTest, APlayerWithoutPlanetsOrFleetsIsSkipped) {
-    Players({"Ann", "Bob", "Cid"});
-    t.st().planet(1).Scouted = "0000";  // Bob lost his home planet
-    EndTurn(t.game);
-    EXPECT_EQ(t.st().CurrentPlTurn, 2);
-    EXPECT_EQ(t.view.statusShown, 2);  // Bob was looked at, then Cid got the turn
-}
-
-TEST_F(EndTurnTest, APlayerWithoutPlanetsButWithAFleetInFlightKeepsPlaying) {
-    Players({"Ann", "Bob", "Cid"});
-    AddTaskForce(t.game, 1, 1, 3, 5, 4110);
-    t.st().planet(1).Scouted = "0000";
-    EndTurn(t.game);
-    EXPECT_EQ(t.st().CurrentPlTurn, 1);
-    EXPECT_EQ(t.st().TaskForceLast, 0);
+// A player who lost his last planet is looked at and passed over, unless a fleet of his is still
+// in flight; when every player after the one who ends his turn is out, the year ends.
+TEST(EndTurnHandOver, PlayersWithoutPlanetsOrFleetsArePassedOver) {
+    const struct {
+        int players;
+        bool fleet;
+        int turn, year, statusShown;
+    } cases[] = {{3, false, 2, 4100, 2}, {3, true, 1, 4100, 1}, {2, false, 0, 4101, -1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.players << " players, fleet " << c.fleet);
+        TestGame t;
+        SeatPlayers(t, c.players);
+        if (c.fleet) AddTaskForce(t.game, 1, 1, 3, 5, 4110);
+        t.st().planet(1).Scouted = "0000";  // Bob lost his home planet
+        EndTurn(t.game);
+        EXPECT_EQ(t.st().CurrentPlTurn, c.turn);
+        EXPECT_EQ(t.st().CurrentYear, c.year);
+        EXPECT_EQ(t.st().TaskForceLast, c.fleet ? 0 : -1);
+        EXPECT_TRUE(c.statusShown < 0 || t.view.statusShown == c.statusShown) << t.view.statusShown;
+        EXPECT_EQ(TimesSaid(t.dialogs, kEmpireHasWon), 0);
+    }
 }
 
 TEST_F(EndTurnTest, TheEmpireWinsWhenNoPlayerIsLeftAndEndTurnStaysHarmlessAfterwards) {
-    Players({"Ann"});
+    Players(1);
     t.st().planet(0).Scouted = "0000";
     EndTurn(t.game);
     EXPECT_EQ(TimesSaid(t.dialogs, kEmpireHasWon), 1);
@@ -123,7 +130,7 @@ TEST_F(EndTurnTest, TheEmpireWinsWhenNoPlayerIsLeftAndEndTurnStaysHarmlessAfterw
 }
 
 TEST_F(EndTurnTest, TheLastPlayerStandingIsCongratulatedUntilHeCarriesOn) {
-    Players({"Ann", "Bob"});
+    Players(2);
     t.st().planet(0).Scouted = "0200";  // Bob took Ann's home: she is out
     t.st().planet(2).Scouted = "0200";  // Bob holds Vega: the Empire has nothing left
     t.st().EmpireOut = true;            // the Empire's fall was announced already
@@ -148,7 +155,7 @@ TEST_F(EndTurnTest, TheLastPlayerStandingIsCongratulatedUntilHeCarriesOn) {
 }
 
 TEST_F(EndTurnTest, NoVictoryWhileTwoPlayersOrTheEmpiresFleetsAreLeft) {
-    Players({"Ann", "Bob"});
+    Players(2);
     t.st().planet(2).Scouted = "2000";
     t.st().EmpireOut = true;
     EndTurn(t.game);
@@ -162,17 +169,8 @@ TEST_F(EndTurnTest, NoVictoryWhileTwoPlayersOrTheEmpiresFleetsAreLeft) {
     EXPECT_EQ(t.st().CurrentPlTurn, 0);
 }
 
-TEST_F(EndTurnTest, WhenTheLaterPlayersAreOutTheYearEndsAndTheTurnComesBack) {
-    Players({"Ann", "Bob"});
-    t.st().planet(1).Scouted = "0000";  // Bob is out, Ann is not: the Empire has not won
-    EndTurn(t.game);
-    EXPECT_EQ(TimesSaid(t.dialogs, kEmpireHasWon), 0);
-    EXPECT_EQ(t.st().CurrentPlTurn, 0);
-    EXPECT_EQ(t.st().CurrentYear, 4101);
-}
-
 TEST_F(EndTurnTest, EveryPlanetProducesAndMayRaiseItsProductionAgain) {
-    Players({"Ann"});
+    Players(1);
     t.st().planet(0).WillProd = 0;
     t.st().planet(1).Ships = 32766;
     EndTurn(t.game);
@@ -182,7 +180,7 @@ TEST_F(EndTurnTest, EveryPlanetProducesAndMayRaiseItsProductionAgain) {
 }
 
 TEST_F(EndTurnTest, APlanetConqueredThisYearEndsItWithExactlyTheSurvivors) {
-    Players({"Ann"});
+    Players(1);
     FillCrt(t.st(), 0);  // one defender per round
     t.st().planet(1).Production = 2;
     AddTaskForce(t.game, 0, 0, 1, 9, 4101);
@@ -194,7 +192,7 @@ TEST_F(EndTurnTest, APlanetConqueredThisYearEndsItWithExactlyTheSurvivors) {
 }
 
 TEST_F(EndTurnTest, SkippedScreensShowNothingYetEveryLineIsWrittenAndTheSummaryOpens) {
-    Players({"Ann"});
+    Players(1);
     t.st().SkipEndTurnScreen = true;
     t.st().SoundsOff = false;
     FillCrt(t.st(), 0);
@@ -206,7 +204,7 @@ TEST_F(EndTurnTest, SkippedScreensShowNothingYetEveryLineIsWrittenAndTheSummaryO
          {"showWindow", "landingAnimation", "battleRound", "rebelRound", "showMessage"})
         EXPECT_EQ(t.display.count(shown), 0) << shown;
     EXPECT_TRUE(t.display.sounds.empty());
-    EXPECT_EQ(t.display.SkipAllFlag, 1);
+    EXPECT_FALSE(t.display.messagesShown());
     EXPECT_EQ(t.view.summaries, 1);
 }
 
@@ -249,8 +247,8 @@ TEST(EndTurnClosedWindow, ClosingTheBattleWindowSkipsTheRestOfTheYearEndButNoRep
     closed.display.closeAtShowWindow = -1;
     EndTurn(closed.game);
     EXPECT_GT(closed.display.count("showWindow"), 0);
-    EXPECT_EQ(closed.display.ClosedFlag, 0);
-    EXPECT_EQ(closed.display.SkipAllFlag, 0);
+    EXPECT_FALSE(closed.display.windowClosed());
+    EXPECT_TRUE(closed.display.messagesShown());
 }
 
 TEST_F(EndTurnTest, WithoutAGameEndTurnDoesNothing) {
@@ -326,38 +324,41 @@ class LockingView : public RecordingView {
     std::optional<sqlite::Database> reader;
 };
 
-TEST(EndTurnStorage, AFailingDatabaseUndoesTheTurnAndTheGameGoesOnAfterwards) {
+// The undone year end puts back the report it found (one from an earlier run, one this program
+// wrote, or none at all) and shows nothing of the year that did not happen.
+TEST(EndTurnStorage, AFailingDatabaseUndoesTheYearEndAndTheGameGoesOnAfterwards) {
     GameWithView<LockingView> g;
     Game& game = g.game;
+    game.st.SkipEndTurnScreen = true;  // the year end opens its summary by itself
+    auto failedYearEnd = [&](const std::string& report) {
+        const std::string before = DescribeWholeState(game.st);
+        const int summaries = g.view.summaries;
+        g.view.lock = &game;
+        EXPECT_THROW(EndTurn(game), StorageError);
+        g.view.lock = nullptr;
+        g.view.reader.reset();
+        EXPECT_EQ(DescribeWholeState(game.st), before) << "the year end is undone in memory too";
+        EXPECT_FALSE(game.st.EndTurnRunning);
+        EXPECT_EQ(std::filesystem::exists(game.ReportFile()), !report.empty());
+        EXPECT_EQ(ReadText(game.ReportFile()), report);
+        EXPECT_EQ(g.view.summaries, summaries);
+        EXPECT_FALSE(std::filesystem::exists(game.ReportUndoFile()));
+        EXPECT_FALSE(std::filesystem::exists(game.ReportDraftFile()));
+    };
     game.st.CurrentPlTurn = 1;  // Bob ends the year
     ShowTurnStatus(game, false);
     ASSERT_EQ(LaunchTaskForce(game.st, 1, 2, 7), LaunchResult::Launched);  // not stored yet
-    game.st.SkipEndTurnScreen = true;  // the year end opens its summary by itself
     std::ofstream(game.ReportFile(), std::ios::binary) << "last year\r\n";
-    const std::string before = DescribeWholeState(game.st);
-
-    g.view.lock = &game;
-    EXPECT_THROW(EndTurn(game), StorageError);
-    EXPECT_EQ(DescribeWholeState(game.st), before) << "the year end is undone in memory too";
-    EXPECT_FALSE(game.st.EndTurnRunning);
-    EXPECT_TRUE(ShipsRows(game).empty());
-    // Nothing shows the year that did not happen: last year's report is back, its summary shut.
-    EXPECT_EQ(ReadText(game.ReportFile()), "last year\r\n");
-    EXPECT_EQ(g.view.summaries, 0);
-    EXPECT_FALSE(std::filesystem::exists(game.ReportUndoFile()));
-    EXPECT_FALSE(std::filesystem::exists(game.ReportDraftFile()));
-    // With no earlier report, an undone year end leaves none.
-    g.view.reader.reset();
+    failedYearEnd("last year\r\n");
     std::filesystem::remove(game.ReportFile());
-    EXPECT_THROW(EndTurn(game), StorageError);
-    EXPECT_FALSE(std::filesystem::exists(game.ReportFile()));
+    failedYearEnd("");
+    EXPECT_TRUE(ShipsRows(game).empty());
 
     // The file is free again: the same turn ends with Bob's fleet on its way.
-    g.view.lock = nullptr;
-    g.view.reader.reset();
     EndTurn(game);
     EXPECT_EQ(game.st.CurrentYear, 4101);
-    EXPECT_EQ(ReadText(game.ReportFile()).rfind("Current Year: \t 4100", 0), 0u);
+    const std::string written = ReadText(game.ReportFile());
+    EXPECT_EQ(written.rfind("Current Year: \t 4100", 0), 0u);
     EXPECT_EQ(g.view.summaries, 1);
     EXPECT_FALSE(std::filesystem::exists(game.ReportUndoFile()));
     EXPECT_EQ(game.st.planet(1).Ships, 20 - 7 + 4);
@@ -365,55 +366,19 @@ TEST(EndTurnStorage, AFailingDatabaseUndoesTheTurnAndTheGameGoesOnAfterwards) {
     EXPECT_EQ(std::count_if(rows.begin(), rows.end(),
                             [](const std::string& r) { return r.rfind("1 ", 0) == 0; }),
               1);
-}
 
-// Once this program wrote a report, an undone year end puts that report back from memory.
-TEST(EndTurnStorage, AnUndoneYearEndPutsBackTheReportThisProgramWrote) {
-    GameWithView<LockingView> g;
-    Game& game = g.game;
-    game.st.CurrentPlTurn = 1;
-    ShowTurnStatus(game, false);
-    EndTurn(game);  // Bob ends 4100
-    ASSERT_EQ(game.st.CurrentYear, 4101);
-    const std::string written = ReadText(game.ReportFile());
-    ASSERT_EQ(written.rfind("Current Year: \t 4100", 0), 0u);
     EndTurn(game);  // Ann hands over to Bob
     ASSERT_EQ(game.st.CurrentPlTurn, 1);
     ASSERT_EQ(LaunchTaskForce(game.st, 1, 2, 5), LaunchResult::Launched);
-    const std::string before = DescribeWholeState(game.st);
-
-    g.view.lock = &game;
-    EXPECT_THROW(EndTurn(game), StorageError);
-    EXPECT_EQ(DescribeWholeState(game.st), before);
-    EXPECT_EQ(ReadText(game.ReportFile()), written);
-    EXPECT_FALSE(std::filesystem::exists(game.ReportUndoFile()));
-    EXPECT_FALSE(std::filesystem::exists(game.ReportDraftFile()));
-
-    g.view.lock = nullptr;
-    g.view.reader.reset();
+    failedYearEnd(written);
     EndTurn(game);
     EXPECT_EQ(game.st.CurrentYear, 4102);
     EXPECT_EQ(ReadText(game.ReportFile()).rfind("Current Year: \t 4101", 0), 0u);
-    // A report that cannot be written is told, and the next one that can is whole.
-    std::filesystem::remove(game.ReportFile());
-    std::filesystem::create_directory(game.ReportFile());
-    g.dialogs.asked.clear();
-    EndTurn(game);
-    EndTurn(game);
-    EXPECT_EQ(game.st.CurrentYear, 4103);
-    EXPECT_FALSE(std::filesystem::is_regular_file(game.ReportFile()));
-    ASSERT_FALSE(g.dialogs.asked.empty());
-    EXPECT_NE(g.dialogs.asked.back().text.find("turn report could not be written"),
-              std::string::npos);
-    std::filesystem::remove(game.ReportFile());
-    EndTurn(game);
-    EndTurn(game);
-    EXPECT_EQ(ReadText(game.ReportFile()).rfind("Current Year: \t 4103", 0), 0u);
     // A longer report written over a shorter one and back leaves no tail of the longer one.
     std::ofstream(game.ReportFile(), std::ios::binary) << std::string(5000, 'x');
     EndTurn(game);
     EndTurn(game);
-    EXPECT_EQ(ReadText(game.ReportFile()).rfind("Current Year: \t 4104", 0), 0u);
+    EXPECT_EQ(ReadText(game.ReportFile()).rfind("Current Year: \t 4102", 0), 0u);
     EXPECT_EQ(ReadText(game.ReportFile()).find('x'), std::string::npos);
 }
 

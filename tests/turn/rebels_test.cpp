@@ -129,7 +129,7 @@ TEST_F(RebelsTest, APlanetWithoutShipsFallsWithoutARoundAndCountsNeverGoBelowZer
 }
 
 TEST_F(RebelsTest, SkipAllStillShowsTheWindowButNoRoundOrMessage) {
-    t.display.SkipAllFlag = 1;
+    t.display.skipAll();
     t.random.push(kRise);
     t.random.push(0.85);
     EXPECT_NE(Rise(1), "");
@@ -140,14 +140,14 @@ TEST_F(RebelsTest, SkipAllStillShowsTheWindowButNoRoundOrMessage) {
 }
 
 TEST_F(RebelsTest, SkipBattleEndsWithTheRisingAndSoundsOffIsSilent) {
-    t.display.SkipBattleFlag = 1;
+    t.display.skipBattle();
     t.st().SoundsOff = true;
     t.random.push(kRise);
     t.random.push(0.85);
     Rise(1);
     EXPECT_EQ(t.display.count("rebelRound"), 0);
     EXPECT_EQ(t.display.messages.size(), 1u);  // the message follows Skip All only
-    EXPECT_EQ(t.display.SkipBattleFlag, 0);
+    EXPECT_TRUE(t.display.roundsShown());
 
     t.random.push(kRise);
     t.random.push(0.0);

@@ -16,9 +16,10 @@
 
 namespace zenthar::testing::turn_support {
 
-// Stores a task force of `side` from `from` to `to` with `ships`, arriving in `year`, and leaves
-// the source planet as it was. A non-empty endPl overrides the destination id as stored.
-inline void AddTaskForce(Game& game, int side, int from, int to, int ships, int year,
+// Stores a task force of `side` from `from` to `to` with `ships`, arriving in `year` (0: after
+// its flight time), as that side's turn would, and leaves the source planet as it was. A
+// non-empty endPl overrides the destination id as stored.
+inline void AddTaskForce(Game& game, int side, int from, int to, int ships, int year = 0,
                          const std::string& endPl = "") {
     GameState& st = game.st;
     const Int16 turn = st.CurrentPlTurn;
@@ -28,7 +29,7 @@ inline void AddTaskForce(Game& game, int side, int from, int to, int ships, int 
     ASSERT_EQ(LaunchTaskForce(st, from, to, ships), LaunchResult::Launched);
     st.planet(from).Ships = sourceShips;
     TaskForceRecord& tf = st.TaskForceList[static_cast<std::size_t>(st.TaskForceLast)];
-    tf.RemTurns = static_cast<Int16>(year);
+    if (year != 0) tf.RemTurns = static_cast<Int16>(year);
     if (!endPl.empty()) tf.EndPl = endPl;
     SaveTaskForces(game);
     st.CurrentPlTurn = turn;

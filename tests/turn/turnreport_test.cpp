@@ -1,4 +1,4 @@
-// The turn report file, byte for byte: the writer on its own and whole year ends.
+// The turn report file, byte for byte, as whole year ends write it.
 #include "turn/turnreport.h"
 
 #include <gtest/gtest.h>
@@ -14,53 +14,6 @@ namespace zenthar::testing {
 namespace {
 
 using namespace turn_support;
-
-TEST(TurnReportWriter, WritesTabSeparatedFieldsWithCrLfAndTheReportNumberForm) {
-    TempProgramFolder folder;
-    const auto file = folder.path() / "GAMES" / "turnrep.txt";
-    {
-        TurnReport report(file);
-        EXPECT_TRUE(report.ok());
-        report.yearLine(4100);
-        report.endLine();
-        report.header();
-        report.field("Ann");
-        report.numberField(0);
-        report.numberField(-7);
-        report.emptyField();
-        report.endLine("done");
-    }
-    EXPECT_EQ(ReadText(file),
-              "Current Year: \t 4100\r\n"
-              "\r\n"
-              "Attacker\tPlanet\tDefender\tAttacking Ships\tDefending Ships\tAtt.Remaining\t"
-              "Def.Remaining\tResult\r\n"
-              "Ann\t 0\t-7\t\tdone\r\n");
-}
-
-TEST(TurnReportWriter, ReplacesTheLastReport) {
-    TempProgramFolder folder;
-    const auto file = folder.path() / "GAMES" / "turnrep.txt";
-    {
-        TurnReport report(file);
-        report.endLine("an old year");
-    }
-    {
-        TurnReport report(file);
-        report.endLine("new");
-    }
-    EXPECT_EQ(ReadText(file), "new\r\n");
-}
-
-TEST(TurnReportWriter, AFileThatCannotBeCreatedDropsTheLinesAndSaysSo) {
-    TempProgramFolder folder;
-    const auto file = folder.path() / "no such folder" / "turnrep.txt";
-    TurnReport report(file);
-    EXPECT_FALSE(report.ok());
-    report.yearLine(4100);
-    report.close();
-    EXPECT_FALSE(std::filesystem::exists(file));
-}
 
 // Whole year ends of a one-player game: Ann holds Terra (home), the Empire Vega and Rigel.
 class YearEndReportTest : public ::testing::Test {

@@ -49,11 +49,8 @@ TEST(PictureAt, TakesTheTwinOnAScalingScreenAndTheFileElsewhere) {
 TEST(IconAt, UsesTheLargerImageOfTheFileOnAScalingScreen) {
     const std::filesystem::path icon = std::filesystem::path(ZENTHAR_PROGRAM_DIR) / "mac.ico";
     EXPECT_EQ(ui::IconAt(icon, 32, 1.0).size(), QSize(32, 32));
-    const QPixmap sharp = ui::IconAt(icon, 32, 2.0);
-    EXPECT_EQ(sharp.size(), QSize(64, 64));
-    EXPECT_DOUBLE_EQ(sharp.devicePixelRatio(), 2.0);
-    EXPECT_TRUE(
-        ui::IconAt(std::filesystem::path(ZENTHAR_PROGRAM_DIR) / "none.ico", 32, 2.0).isNull());
+    EXPECT_EQ(ui::IconAt(icon, 32, 2.0).size(), QSize(64, 64));
+    EXPECT_TRUE(ui::IconAt(icon.parent_path() / "none.ico", 32, 2.0).isNull());
 }
 
 }  // namespace
