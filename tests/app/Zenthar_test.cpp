@@ -78,11 +78,10 @@ class MainWindowTest : public AppTest {
         EXPECT_TRUE(window->isVisible());
         EXPECT_TRUE(st().GameActive);
         ASSERT_EQ(asked.size(), 1u);
-        EXPECT_EQ(asked[0].text, "You will loose the current game.\r Do you still want to quit?");
-        EXPECT_EQ(asked[0].title, "Zenthar: Exit Program");
-        EXPECT_EQ(asked[0].buttons, Buttons::YesNo);
-        EXPECT_EQ(asked[0].icon, Icon::Critical);
-        EXPECT_EQ(asked[0].defaultButton, Answer::No);
+        EXPECT_EQ(std::tuple(asked[0].text, asked[0].title, asked[0].buttons, asked[0].icon,
+                             asked[0].defaultButton),
+                  std::tuple("You will loose the current game.\r Do you still want to quit?",
+                             "Zenthar: Exit Program", Buttons::YesNo, Icon::Critical, Answer::No));
 
         answers.push_back(Answer::Yes);
         EXPECT_TRUE(leave());
@@ -119,25 +118,11 @@ TEST_F(MainWindowTest, MenuTreeCaptionsNamesShortcutsAndMnemonics) {
                 ++sameLetter;
         EXPECT_EQ(sameLetter, 1);
     }
-    EXPECT_EQ(Shown(child<QMenu>("OptionsItem")->title()), "Options");
-}
-
-TEST_F(MainWindowTest, AltAndTheLettersReachAnItemOfTheOptionsSubmenu) {
-    startShown();
-    window->activateWindow();
-    QApplication::processEvents();
-    // Alt+T, O, S: the Sounds Off switch of the Options submenu, without a mouse.
-    QTest::keyClick(window.get(), Qt::Key_T, Qt::AltModifier);
-    QApplication::processEvents();
-    QTest::keyClick(child<QMenu>("ToolsItem"), Qt::Key_O);
-    QApplication::processEvents();
-    QTest::keyClick(child<QMenu>("OptionsItem"), Qt::Key_S);
-    QApplication::processEvents();
-    EXPECT_TRUE(st().SoundsOff);
-    EXPECT_TRUE(child<QAction>("SoundsOffItem")->isChecked());
-    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-    window->SoundsOffItem_Click();
-    EXPECT_FALSE(st().SoundsOff || child<QAction>("SoundsOffItem")->isChecked());
+    // Options hangs under Tools on Alt+T, O.
+    QAction* options = child<QMenu>("OptionsItem")->menuAction();
+    EXPECT_TRUE(child<QMenu>("ToolsItem")->actions().contains(options));
+    EXPECT_EQ(Shown(options->text()), "Options");
+    EXPECT_EQ(QKeySequence::mnemonic(options->text()), QKeySequence(Qt::ALT | Qt::Key_O));
 }
 
 TEST_F(MainWindowTest, StartUpLeavesNoGameAndAHiddenPanelLeftOfTheMap) {
@@ -163,42 +148,36 @@ TEST_F(MainWindowTest, StartUpLeavesNoGameAndAHiddenPanelLeftOfTheMap) {
 TEST_F(MainWindowTest, ThePanelShowsAFortyLetterNameWholeAndMovesTheRowsBelowIt) {
     startShown();
     galaxy().planet(0, 3, 3).owner(0).home().planet(1, 6, 3).planet(2, 9, 3).build();
-    const std::string spaced = "Aldebra Prime of the Outer Coreward Reach";  // 41: cut to 40
-    const std::string solid(40, 'W');
-    st().planet(1).Name = spaced;
-    st().planet(2).Name = solid;
+    st().planet(1).Name = "Aldebra Prime of the Outer Coreward Reach";  // 41: cut to 40
+    st().planet(2).Name = std::string(40, 'W');
     QLabel* name = child<QLabel>("CurPlNameLbl");
-    QLabel* status = child<QLabel>("CurPlStatusLbl");
-    const ui::ScreenUnits u(map().logicalDpiX());
-
+    auto rows = [&] {
+        return std::tuple(name->geometry(), child<QLabel>("CurPlStatusLbl")->pos(),
+                          child<QLabel>("CurShipsLbl")->pos());
+    };
     window->ShowPlanetInfo(0, false);
-    const QRect shortName = name->geometry();
-    const QPoint statusAt = status->pos();
-    const QPoint shipsAt = child<QLabel>("CurShipsLbl")->pos();
-
+    const auto [shortName, statusAt, shipsAt] = rows();
     for (int planet : {1, 2}) {
         SCOPED_TRACE(planet);
         window->ShowPlanetInfo(planet, false);
-        const std::string whole = st().planet(planet).Name.trimmed();
-        ASSERT_EQ(whole.size(), 40u);
+        const QString whole =
+            QString::fromStdString("Planet: " + st().planet(planet).Name.trimmed());
         const QStringList lines = name->text().split(QLatin1Char('\n'));
         EXPECT_GT(lines.size(), 1);
-        QString letters = lines.join(QString());
-        EXPECT_EQ(letters.remove(QLatin1Char(' ')),
-                  QString::fromStdString("Planet: " + whole).remove(QLatin1Char(' ')));
+        EXPECT_EQ(lines.join(QString()).remove(QLatin1Char(' ')),
+                  QString(whole).remove(QLatin1Char(' ')));
         const QFontMetrics metrics(name->font());
         for (const QString& line : lines)
             EXPECT_LE(metrics.horizontalAdvance(line), name->width()) << line.toStdString();
         EXPECT_GE(name->height(), static_cast<int>(lines.size()) * metrics.height());
-        EXPECT_LE(name->x() + name->width(), u.px(ui::GalaxyMap::kMapLeftCm));
-        EXPECT_EQ(status->y() - statusAt.y(), name->height() - shortName.height());
-        EXPECT_EQ(child<QLabel>("CurShipsLbl")->y() - shipsAt.y(), status->y() - statusAt.y());
-        EXPECT_EQ(name->accessibleName(), QString::fromStdString("Planet: " + whole));
+        EXPECT_LE(name->x() + name->width(), units().px(ui::GalaxyMap::kMapLeftCm));
+        const int down = name->height() - shortName.height();
+        EXPECT_EQ(std::get<1>(rows()), statusAt + QPoint(0, down));
+        EXPECT_EQ(std::get<2>(rows()), shipsAt + QPoint(0, down));
+        EXPECT_EQ(name->accessibleName(), whole);
     }
-    // Back on a short name, every row is where it was.
     window->ShowPlanetInfo(0, false);
-    EXPECT_EQ(std::tuple(name->geometry(), status->pos(), child<QLabel>("CurShipsLbl")->pos()),
-              std::tuple(shortName, statusAt, shipsAt));
+    EXPECT_EQ(rows(), std::tuple(shortName, statusAt, shipsAt)) << "every row back where it was";
 }
 
 TEST_F(MainWindowTest, StartUpWithAMissingFileOrOnAFolderInUseSaysWhyAndFails) {

@@ -28,68 +28,42 @@ class FullGameTest : public AppTest {
             // The player wants the production, the load, and the end of victory boxes.
             return r.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
         });
-        window->setFileChooser(
-            [this](ui::Zenthar::FileDialogKind, const QString&) { return savePath; });
+        window->setFileChooser([this](ui::Zenthar::FileDialogKind, const QString&) {
+            return QString::fromStdString((folder.path() / "GAMES" / "midgame.mdb").string());
+        });
         messagesRead = &closeYearEndMessages();
     }
 
-    bool owns(int planet) const {
-        return window->game().st.planet(planet).digit(window->game().st.CurrentPlTurn) >= 2;
-    }
+    bool owns(int planet) { return st().planet(planet).digit(st().CurrentPlTurn) >= 2; }
 
-    // The planet the fleet from `from` should go for: the nearest one not owned.
-    int targetFor(int from) {
-        int best = -1;
-        for (int i = 0; i < st().PlanetsNum; ++i)
-            if (!owns(i) &&
-                (best < 0 || PlanetDistance(st(), from, i) < PlanetDistance(st(), from, best)))
-                best = i;
-        return best;
-    }
-
-    // One player's turn: production where it is rich, a fleet from every planet with ships to
-    // spare, all through the map and the dialogs.
+    // One player's turn: production where it is rich, and from every planet with ships to spare
+    // a fleet to the nearest planet not owned, all through the map and the dialogs.
     void playTurn() {
         for (int p = 0; p < st().PlanetsNum; ++p) {
             if (!owns(p)) continue;
             window->System1_Click(p);
             const PlanetRecord& here = st().planet(p);
             if (here.Ships > 60 && here.Production < here.MaxProd) window->System1_DblClick(p);
+            int target = -1;
+            for (int i = 0; i < st().PlanetsNum; ++i)
+                if (!owns(i) &&
+                    (target < 0 || PlanetDistance(st(), p, i) < PlanetDistance(st(), p, target)))
+                    target = i;
             const int spare = st().planet(p).Ships - 8;
-            const int target = targetFor(p);
             if (target < 0 || spare < 2 * st().planet(target).Ships + 4) continue;
-            const std::string name = Trim(st().planet(target).Name.padded());
             onNextModal([&](QWidget* dlg) {
-                auto* to = FindChild<QComboBox>(dlg, "PlSendCmb");
-                to->setCurrentIndex(target);
-                EXPECT_EQ(Trim(to->currentText().toStdString()), name);
+                FindChild<QComboBox>(dlg, "PlSendCmb")->setCurrentIndex(target);
                 FindChild<QLineEdit>(dlg, "SendShipsEdt")->setText(QString::number(spare));
                 Click(dlg, "SendBtn");
                 Click(dlg, "CancelBtn");
             });
             const int before = st().TaskForceLast;
             window->SendItem_Click();
-            EXPECT_EQ(st().TaskForceLast, before + 1) << "a fleet to " << name;
+            EXPECT_EQ(st().TaskForceLast, before + 1) << "a fleet to " << target;
+            EXPECT_EQ(st().TaskForceList[static_cast<std::size_t>(before + 1)].EndPl.padded(),
+                      st().planet(target).PlanetId.padded());
             ++fleetsSent;
         }
-    }
-
-    QString savePath;
-    const int* messagesRead = nullptr;
-    int fleetsSent = 0;
-
-    // Sets up Ann's game of eight planets through the New Game dialog.
-    void newGame() {
-        startShown();
-        window->randomSource() = SystemRandom(kSeed);
-        onNextModal([](QWidget* dlg) {
-            FindChild<QLineEdit>(dlg, "PlayerEdt0")->setText("Ann");
-            FindChild<QLineEdit>(dlg, "StarsNumberEdt")->setText("8");
-            Click(dlg, "OkBtn");
-        });
-        window->NewGameItem_Click();
-        ASSERT_TRUE(st().GameActive) << (asked.empty() ? "" : asked.back().text);
-        ASSERT_EQ(st().PlanetsNum, 8);
     }
 
     // Ends the year, as the only player, and checks the rules and the window.
@@ -103,18 +77,24 @@ class FullGameTest : public AppTest {
         EXPECT_FALSE(window->commandRunning());
     }
 
-    int asks(const std::string& start) const {
-        return static_cast<int>(std::count_if(asked.begin(), asked.end(), [&](const auto& r) {
-            return r.text.rfind(start, 0) == 0;
-        }));
-    }
-
+    const int* messagesRead = nullptr;
+    int fleetsSent = 0;
     sim::InvariantCheck check;
 };
 
 TEST_F(FullGameTest, AnnBeatsTheEmpireWithSavesLoadsAndBothDisplays) {
-    newGame();
-    savePath = QString::fromStdString((folder.path() / "GAMES" / "midgame.mdb").string());
+    // Ann's game of eight planets through the New Game dialog.
+    startShown();
+    window->randomSource() = SystemRandom(kSeed);
+    onNextModal([](QWidget* dlg) {
+        FindChild<QLineEdit>(dlg, "PlayerEdt0")->setText("Ann");
+        FindChild<QLineEdit>(dlg, "StarsNumberEdt")->setText("8");
+        Click(dlg, "OkBtn");
+    });
+    window->NewGameItem_Click();
+    ASSERT_TRUE(st().GameActive) << (asked.empty() ? "" : asked.back().text);
+    ASSERT_EQ(st().PlanetsNum, 8);
+
     std::string saved;
     bool loaded = false;
     const int firstYear = st().CurrentYear;
@@ -137,22 +117,18 @@ TEST_F(FullGameTest, AnnBeatsTheEmpireWithSavesLoadsAndBothDisplays) {
             loaded = true;
             window->LoadGameItem_Click();
             ASSERT_EQ(DescribeSavedGame(st()), saved);
-            EXPECT_EQ(st().CurrentYear, firstYear + 10);
         }
     }
     EXPECT_TRUE(loaded);
     EXPECT_EQ(Winner(window->game()), 0);
     EXPECT_GT(fleetsSent, 10);
     EXPECT_GT(*messagesRead, 0) << "the battle window told of landings and battles";
-    EXPECT_EQ(asks("Congratulations"), 1);
-    EXPECT_EQ(asks("Are you sure that you want to increase the production"),
-              static_cast<int>(asked.size()) - 2)
+    const auto production = std::count_if(asked.begin(), asked.end(), [](const auto& r) {
+        return r.text.rfind("Are you sure that you want to increase the production", 0) == 0;
+    });
+    EXPECT_EQ(production, static_cast<long>(asked.size()) - 2)
         << "only the load question and the congratulations besides";
-    EXPECT_EQ(st().VictoryAnswer, static_cast<int>(Answer::Yes));
-
-    // Yes stops the boxes: the year ends go on without another one.
-    endYear();
-    EXPECT_EQ(asks("Congratulations"), 1);
+    EXPECT_EQ(asked.back().text.rfind("Congratulations", 0), 0u);
 }
 
 }  // namespace

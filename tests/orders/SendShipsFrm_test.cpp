@@ -19,7 +19,7 @@ namespace {
 
 using ui::SendShipsFrm;
 
-class SendShipsFrmTest : public ::testing::Test {
+class SendShipsFrmTest : public DialogTest<SendShipsFrm> {
   protected:
     void SetUp() override {
         // clang-format off
@@ -33,34 +33,16 @@ class SendShipsFrmTest : public ::testing::Test {
     }
     void open(int source) {
         t.st().SelectedPlanet = static_cast<Int16>(source);
-        frm = std::make_unique<SendShipsFrm>(t.game);
-        ShowActive(frm.get());
-    }
-    template <class W>
-    W* child(const QString& name) {
-        return FindChild<W>(frm.get(), name);
+        DialogTest::open();
     }
     QLineEdit* ships() { return child<QLineEdit>("SendShipsEdt"); }
     QComboBox* to() { return child<QComboBox>("PlSendCmb"); }
-    void typeShips(const QString& text) {
-        ships()->setFocus(Qt::MouseFocusReason);
-        ships()->selectAll();
-        QTest::keyClicks(ships(), text);
-    }
     void send() { Click(frm.get(), "SendBtn"); }
-    std::string lastMessage() { return t.dialogs.asked.empty() ? "" : t.dialogs.asked.back().text; }
-
-    TestGame t;
-    std::unique_ptr<SendShipsFrm> frm;
 };
 
 TEST_F(SendShipsFrmTest, ShowsTheSourceAndEveryDestinationAndTakesNoTypedPlanet) {
     open(2);
     EXPECT_EQ(frm->windowTitle(), "Send Ships");
-    const std::pair<const char*, const char*> captions[] = {
-        {"Label2", "From:"}, {"Label1", "To:"}, {"Label3", "Ships:"}};
-    for (const auto& [control, caption] : captions) EXPECT_EQ(Text(frm.get(), control), caption);
-    EXPECT_EQ(Text(frm.get(), "SendBtn") + "/" + Text(frm.get(), "CancelBtn"), "Send/Close");
     EXPECT_EQ(Text(frm.get(), "FromPlLbl"), t.st().planet(2).Name.trimmed());
     ASSERT_EQ(to()->count(), 4);
     EXPECT_EQ(to()->currentIndex(), 0);
@@ -95,7 +77,7 @@ TEST_F(SendShipsFrmTest, SendLaunchesOrShowsTheRefusalAndStaysOpen) {
     EXPECT_EQ(t.st().TaskForceLast, -1);
     const std::size_t refusals = t.dialogs.asked.size();
     to()->setCurrentIndex(2);
-    typeShips("4");
+    Type(ships(), "4");
     send();
     EXPECT_EQ(t.dialogs.asked.size(), refusals) << lastMessage();
     ASSERT_EQ(t.st().TaskForceLast, 0);

@@ -70,6 +70,8 @@ TEST_F(SendShipsTest, DialogShowsEveryPlanetAndTheSourceShips) {
     EXPECT_EQ(arrival->year, 4104);
     EXPECT_EQ(arrival->years, 4);
     EXPECT_EQ(ArrivalFor(st(), 40), std::nullopt);
+    st().SelectedPlanet = 45;
+    EXPECT_EQ(ArrivalFor(st(), 1), std::nullopt);
 }
 
 TEST_F(SendShipsTest, LeavingTheBoxCapsAtThePlanetsShips) {

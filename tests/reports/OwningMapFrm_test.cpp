@@ -42,6 +42,14 @@ class OwningMapTest : public ::testing::Test {
     static QLabel* symbol(const OwningMapFrm& w, int planet) {
         return FindChild<QLabel>(&w, QString("PlayerSimPct_%1").arg(planet));
     }
+    static TaskForceRecord fleet(const char* from, const char* to) {
+        TaskForceRecord tf;
+        tf.StartPl = from;
+        tf.EndPl = to;
+        tf.NumOfShips = 12;
+        tf.RemTurns = 4105;
+        return tf;
+    }
     TestGame t;
 };
 
@@ -75,11 +83,7 @@ TEST_F(OwningMapTest, LineEndAndDotForAFleetGoingLeftRightAndStraightUp) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.to);
-        TaskForceRecord tf;
-        tf.StartPl = "01";
-        tf.EndPl = c.to;
-        tf.NumOfShips = 12;
-        tf.RemTurns = 4105;
+        TaskForceRecord tf = fleet("01", c.to);
         const auto f = FleetGeometry(t.st(), m, tf);
         ASSERT_TRUE(f);
         EXPECT_DOUBLE_EQ(f->lineFrom.x, 20.0);
@@ -109,53 +113,41 @@ TEST_F(OwningMapTest, SymbolsStandScaledAndShowTheirOwners) {
 }
 
 TEST_F(OwningMapTest, EscAndABackgroundClickKeepTheSelectionASymbolClickOrEnterSelects) {
-    using Act = std::function<void(OwningMapFrm&)>;
-    const std::pair<Act, int> cases[] = {
-        {[](OwningMapFrm& w) {
-             QTest::keyClick(&w, Qt::Key_A);
-             EXPECT_TRUE(w.isVisible()) << "other keys change nothing";
-             QTest::keyClick(&w, Qt::Key_Escape);
-         },
-         2},
-        {[](OwningMapFrm& w) { QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(3, 3)); }, 2},
-        {[](OwningMapFrm& w) {
-             QTest::mouseClick(symbol(w, 3), Qt::LeftButton, {}, {10, 10});
-         },
-         3},
-        {[](OwningMapFrm& w) {
-             symbol(w, 0)->setFocus(Qt::TabFocusReason);
-             QTest::keyClick(symbol(w, 0), Qt::Key_Tab);
-             ASSERT_EQ(QApplication::focusWidget(), symbol(w, 1));
-             QTest::keyClick(symbol(w, 1), Qt::Key_Return);
-         },
-         1},
-    };
+    // How the map is left, and the planet selected then; 2 was selected before.
+    const std::pair<std::string, int> cases[] = {
+        {"Esc", 2}, {"click on space", 2}, {"click on a symbol", 3}, {"Enter", 1}};
     int draws = 0;
-    for (const auto& [act, selected] : cases) {
+    for (const auto& [how, selected] : cases) {
+        SCOPED_TRACE(how);
         t.st().SelectedPlanet = 2;
         OwningMapFrm w(t.game, nullptr);
         ShowActive(&w);
-        act(w);
+        QTest::keyClick(&w, Qt::Key_A);
+        ASSERT_TRUE(w.isVisible()) << "other keys change nothing";
+        if (how == "Esc") QTest::keyClick(&w, Qt::Key_Escape);
+        if (how == "click on space") QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(3, 3));
+        if (how == "click on a symbol")
+            QTest::mouseClick(symbol(w, 3), Qt::LeftButton, {}, {10, 10});
+        if (how == "Enter") {
+            symbol(w, 0)->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(symbol(w, 0), Qt::Key_Tab);
+            ASSERT_EQ(QApplication::focusWidget(), symbol(w, 1));
+            QTest::keyClick(symbol(w, 1), Qt::Key_Return);
+        }
         EXPECT_FALSE(w.isVisible());
         EXPECT_EQ(w.result(), selected == 2 ? QDialog::Rejected : QDialog::Accepted);
         EXPECT_EQ(t.st().SelectedPlanet, selected);
         // Without a choice the map is drawn again here; after one, by the main window.
         EXPECT_EQ(t.view.mapDraws, draws += selected == 2 ? 1 : 0);
+        EXPECT_EQ(symbol(w, 1)->accessibleName().toStdString(), t.st().planet(1).Name.trimmed());
     }
-    OwningMapFrm w(t.game, nullptr);
-    EXPECT_EQ(symbol(w, 1)->accessibleName().toStdString(), t.st().planet(1).Name.trimmed());
 }
 
 TEST_F(OwningMapTest, FleetsModeDrawsTheCurrentPlayersTaskForcesAndTurnsTheNamesGreen) {
     t.st().ShowFleetsMode = true;
     t.st().TaskForceLast = 1;
-    auto& list = t.st().TaskForceList;
-    list[0].StartPl = "01";
-    list[0].EndPl = "02";
-    list[0].NumOfShips = 12;
-    list[0].RemTurns = 4105;
-    list[1].StartPl = "01";
-    list[1].EndPl = "99";  // names no planet
+    t.st().TaskForceList[0] = fleet("01", "02");
+    t.st().TaskForceList[1] = fleet("01", "99");  // names no planet
     OwningMapFrm w(t.game, nullptr);
     const auto fleets = w.fleets();
     ASSERT_EQ(fleets.size(), 1u);

@@ -1,13 +1,17 @@
-// Window tests: finding a control by its name, reading and clicking it, and showing a window as
-// the active one.
+// Window tests: finding a control by its name, reading, typing into and clicking it, showing a
+// window as the active one, and a dialog on a test game.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <QTest>
 #include <QWidget>
+#include <memory>
 #include <string>
+
+#include "support/galaxy_builder.h"
 
 namespace zenthar::testing {
 
@@ -36,5 +40,30 @@ inline void ShowActive(QWidget* w) {
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
 }
+
+// Types `text` over what the field holds, as a player who clicked into it would.
+inline void Type(QLineEdit* edit, const QString& text) {
+    edit->setFocus(Qt::MouseFocusReason);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+// A dialog of type D on a test game, shown as the active window by open().
+template <class D>
+class DialogTest : public ::testing::Test {
+  protected:
+    void open() {
+        frm = std::make_unique<D>(t.game);
+        ShowActive(frm.get());
+    }
+    template <class W>
+    W* child(const QString& name) {
+        return FindChild<W>(frm.get(), name);
+    }
+    std::string lastMessage() { return t.dialogs.asked.empty() ? "" : t.dialogs.asked.back().text; }
+
+    TestGame t;
+    std::unique_ptr<D> frm;
+};
 
 }  // namespace zenthar::testing

@@ -125,6 +125,7 @@ TEST_F(EmpireCampaignTest, TheTargetIsKeptDrawnOrReselectedByRatio) {
         {2,    0,    101,  false, false, 0,  0,    0.5,  2,    2,    4101},  // kept, begun anew
         {none, 0,    none, false, true,  0,  0,    none, none, none, unchecked},  // no target left
         {2,    4071, none, false, false, 0,  0,    none, 2,    2,    4071},  // exactly 30 years
+        {2,    4071, 60,   true,  false, 0,  0,    none, 2,    2,    4071},  // and too weak
         {1,    4070, none, false, false, 0,  0,    none, 1,    1,    0},     // no reinforcement
         {1,    4070, none, false, false, 10, 4104, none, 1,    1,    4104},  // from its arrival
         {4,    4100, none, false, false, 0,  0,    0.5,  1,    1,    unchecked},  // conquered: B
