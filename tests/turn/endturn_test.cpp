@@ -14,6 +14,7 @@
 #include "support/galaxy_builder.h"
 #include "support/savegame_tools.h"
 #include "support/storage_errors.h"
+#include "turn/taskforces.h"
 #include "turn_test_support.h"
 
 namespace zenthar::testing {
@@ -384,6 +385,36 @@ TEST(EndTurnStorage, AFailingDatabaseUndoesTheYearEndAndTheGameGoesOnAfterwards)
     EndTurn(game);
     EXPECT_EQ(ReadText(game.ReportFile()).rfind("Current Year: \t 4102", 0), 0u);
     EXPECT_EQ(ReadText(game.ReportFile()).find('x'), std::string::npos);
+}
+
+// Who has won, as the victory test, the simulator and the soak ask it.
+TEST(EndTurnWinner, TheWinnerIsTheLastSideHoldingAPlanetOrAFleet) {
+    TestGame tg;
+    // clang-format off
+    GalaxyBuilder(tg.game).players({"Ann", "Bob"})
+        .planet(0, 1, 1).owner(0).home().ships(5)
+        .planet(1, 30, 30).owner(1).home().ships(5)
+        .planet(2, 10, 40).ships(5)
+        .build();
+    // clang-format on
+    EXPECT_EQ(Winner(tg.game), -1);
+    tg.st().planet(2).Scouted = "0200";
+    EXPECT_EQ(Winner(tg.game), -1);  // two players left
+    tg.st().planet(0).Scouted = "1300";
+    EXPECT_EQ(Winner(tg.game), 1);
+
+    // A fleet in flight keeps a side in the game.
+    tg.st().CurrentPlTurn = 0;
+    ASSERT_EQ(LaunchTaskForce(tg.st(), 1, 0, 1), LaunchResult::Launched);
+    SaveTaskForces(tg.game);
+    EXPECT_EQ(Winner(tg.game), -1);
+
+    for (int i = 0; i < 3; ++i) tg.st().planet(i).Scouted = "1100";
+    EXPECT_EQ(Winner(tg.game), -1);  // Ann's fleet still flies
+    tg.game.FileDta1.Refresh();
+    tg.game.FileDta1.rs().MoveFirst();
+    tg.game.FileDta1.rs().Delete();
+    EXPECT_EQ(Winner(tg.game), kEmpire);
 }
 
 }  // namespace
