@@ -204,9 +204,15 @@ PlanetRecord ReadPlanet(const RowView& row, int index, int planetsNum, int playe
         using Field = std::decay_t<decltype(field)>;
         if constexpr (std::is_same_v<Field, Int16>) {
             // MaxProd is one to twenty ships a year; WillProd is a yes or no (-1 or 0).
-            long long lo = kInt16Min, hi = kInt16Max;
-            if (name == "MaxProd") lo = 1, hi = 20;
-            if (name == "WillProd") lo = -1, hi = 0;
+            long long lo = kInt16Min;
+            long long hi = kInt16Max;
+            if (name == "MaxProd") {
+                lo = 1;
+                hi = 20;
+            } else if (name == "WillProd") {
+                lo = -1;
+                hi = 0;
+            }
             field = static_cast<Int16>(row.number(name, lo, hi));
         } else {
             field = Field(row.text(name));

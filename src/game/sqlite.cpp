@@ -36,6 +36,16 @@ void Throw(sqlite3* db, int rc, std::string_view context) {
     throw StorageError(code, msg);
 }
 
+namespace {
+
+// A handler that returned after all still fails, as the game's own error.
+[[noreturn]] void Fail(FailureHandler onFailure, sqlite3* db, int rc, std::string_view context) {
+    onFailure(db, rc, context);
+    Throw(db, rc, context);
+}
+
+}  // namespace
+
 Statement::Statement(sqlite3* db, std::string_view sql) : Statement(db, sql, Throw) {}
 
 Statement::Statement(const Database& db, std::string_view sql)
@@ -61,8 +71,7 @@ Statement& Statement::operator=(Statement&& other) noexcept {
 }
 
 void Statement::fail(int rc, std::string_view context) const {
-    onFailure_(db_, rc, context);
-    Throw(db_, rc, context);  // a handler that returned
+    Fail(onFailure_, db_, rc, context);
 }
 
 Statement::~Statement() {
@@ -136,8 +145,7 @@ Database Database::InMemoryCopy(std::span<const unsigned char> bytes, long workB
     Database m;
     m.onFailure_ = onFailure;
     const auto failed = [&](int rc, std::string_view context) {
-        onFailure(m.db_, rc, context);
-        Throw(m.db_, rc, context);
+        Fail(onFailure, m.db_, rc, context);
     };
     int rc =
         sqlite3_open_v2(":memory:", &m.db_,
@@ -205,8 +213,7 @@ void Database::exec(std::string_view sql) {
     if (rc != SQLITE_OK) {
         std::string msg = err ? err : "";
         sqlite3_free(err);
-        onFailure_(db_, rc, s + " " + msg);
-        Throw(db_, rc, s + " " + msg);
+        Fail(onFailure_, db_, rc, s + " " + msg);
     }
 }
 
