@@ -1,6 +1,5 @@
 // The galaxy map: which planets are in view, where their images stand, what a redraw and a
 // scroll step do to the picture, and clicks on the images.
-#include <QTest>
 #include <QWheelEvent>
 
 #include "app/app_fixture.h"
@@ -85,8 +84,6 @@ TEST_F(GalaxyMapTest, RedrawsGiveTheSamePictureAndTheStarsStayPutWhenTheMapScrol
     startShown(900, 600);
     const QRect surface(0, 0, 800, 500);  // clear of the scroll bars
     const QImage empty = picture(surface);
-    horiz()->setValue(7);
-    EXPECT_EQ(picture(surface), empty) << "without a game";
     // The stars are there: the surface is not one flat colour.
     QImage flat = empty;
     flat.fill(empty.pixel(0, 0));

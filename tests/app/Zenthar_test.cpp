@@ -1,18 +1,15 @@
-// The main window itself: menus, start-up, layout in centimetres, Exit and the close box.
-#include <QCloseEvent>
+// The main window itself: menus and their shortcuts, start-up, layout in centimetres, Exit and
+// the close box.
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyle>
-#include <QTest>
-#include <utility>
 
 #include "app/app_fixture.h"
+#include "options/inifile.h"
 #include "ui/units.h"
 
 namespace zenthar::testing {
 namespace {
-
-using ui::Zenthar;
 
 struct MenuEntry {
     const char* menu;
@@ -20,34 +17,34 @@ struct MenuEntry {
     const char* caption;
     const char* shortcut;
     char mnemonic;
+    const char* shows;  // during a game, part of the window or question the shortcut brings up
 };
 
 // clang-format off
 const MenuEntry kItems[] = {
-    {"FileMenu", "NewGameItem", "New Game", "Ctrl+N", 'N'},
-    {"FileMenu", "LoadGameItem", "Open Game", "Ctrl+O", 'O'},
-    {"FileMenu", "SaveGameItem", "Save Game", "Ctrl+S", 'S'},
-    {"FileMenu", "ExitItem", "Exit", "Ctrl+Q", 'X'},
-    {"OrdersItem", "SendItem", "Send Ships", "F2", 'S'},
-    {"OrdersItem", "IncreaseProdItem", "Increase Production", "Ctrl+I", 'I'},
-    {"OrdersItem", "EndTurnItem", "End Turn", "Ctrl+E", 'E'},
-    {"ReportsItem", "OwningMapItem", "Ownership Map", "F3", 'O'},
-    {"ReportsItem", "ShowFleetsItem", "Show Fleets", "F4", 'F'},
-    {"ReportsItem", "ProductionSumItem", "Production Summary", "F5", 'P'},
-    {"ReportsItem", "LastYearReportItem", "End Turn Report", "F6", 'R'},
-    {"ToolsItem", "SearchItem", "Find Planet", "Ctrl+F", 'F'},
-    {"OptionsItem", "SkipETDispItem", "Skip End Turn Screen", "", 'E'},
-    {"OptionsItem", "SoundsOffItem", "Sounds Off", "", 'S'},
-    {"OptionsItem", "IntBrowserItem", "Set Internet Browser Location", "", 'B'},
-    {"HelpItem", "HelpIndexItem", "Help Index", "F1", 'I'},
-    {"HelpItem", "AboutItem", "About", "", 'A'},
+    {"FileMenu", "NewGameItem", "New Game", "Ctrl+N", 'N', "Zenthar: New Game"},
+    {"FileMenu", "LoadGameItem", "Open Game", "Ctrl+O", 'O', "Zenthar: Load Game"},
+    {"FileMenu", "SaveGameItem", "Save Game", "Ctrl+S", 'S', "QFileDialog"},
+    {"FileMenu", "ExitItem", "Exit", "Ctrl+Q", 'X', "Zenthar: Exit Program"},
+    {"OrdersItem", "SendItem", "Send Ships", "F2", 'S', "SendShipsFrm"},
+    {"OrdersItem", "IncreaseProdItem", "Increase Production", "Ctrl+I", 'I', "increase the production"},
+    {"OrdersItem", "EndTurnItem", "End Turn", "Ctrl+E", 'E', ""},  // the turn moves on instead
+    {"ReportsItem", "OwningMapItem", "Ownership Map", "F3", 'O', "OwningMapFrm"},
+    {"ReportsItem", "ShowFleetsItem", "Show Fleets", "F4", 'F', "OwningMapFrm"},
+    {"ReportsItem", "ProductionSumItem", "Production Summary", "F5", 'P', "ProdSumFrm"},
+    {"ReportsItem", "LastYearReportItem", "End Turn Report", "F6", 'R', "DispTurnSumFrm"},
+    {"ToolsItem", "SearchItem", "Find Planet", "Ctrl+F", 'F', "PlanetSearchFrm"},
+    {"OptionsItem", "SkipETDispItem", "Skip End Turn Screen", "", 'E', ""},
+    {"OptionsItem", "SoundsOffItem", "Sounds Off", "", 'S', ""},
+    {"OptionsItem", "IntBrowserItem", "Set Internet Browser Location", "", 'B', ""},
+    {"HelpItem", "HelpIndexItem", "Help Index", "F1", 'I', "help.htm"},  // the test's folder has no page
+    {"HelpItem", "AboutItem", "About", "", 'A', ""},
 };
 // clang-format on
 
 // What the player reads: the caption without its mnemonic mark.
-QString Shown(const QString& caption) {
-    QString shown = caption;
-    return shown.remove(QLatin1Char('&'));
+QString Shown(QString caption) {
+    return caption.remove(QLatin1Char('&'));
 }
 
 class MainWindowTest : public AppTest {
@@ -73,60 +70,28 @@ class MainWindowTest : public AppTest {
 
         window->show();
         galaxy().planet(0, 3, 3).owner(0).home().build();
-        answers.push_back(Answer::No);
+        answers = {Answer::No, Answer::Yes};
         EXPECT_FALSE(leave());
-        EXPECT_TRUE(window->isVisible());
-        EXPECT_TRUE(st().GameActive);
+        EXPECT_TRUE(window->isVisible() && st().GameActive);
         ASSERT_EQ(asked.size(), 1u);
         EXPECT_EQ(std::tuple(asked[0].text, asked[0].title, asked[0].buttons, asked[0].icon,
                              asked[0].defaultButton),
                   std::tuple("You will loose the current game.\r Do you still want to quit?",
                              "Zenthar: Exit Program", Buttons::YesNo, Icon::Critical, Answer::No));
-
-        answers.push_back(Answer::Yes);
         EXPECT_TRUE(leave());
         EXPECT_FALSE(window->isVisible());
         EXPECT_EQ(asked.size(), 2u) << "Yes ends the program without a second question";
     }
 };
 
-TEST_F(MainWindowTest, MenuTreeCaptionsNamesShortcutsAndMnemonics) {
-    QStringList top;
-    QString letters;
-    for (QAction* a : window->menuBar()->actions()) {
-        top << Shown(a->text());
-        letters += QKeySequence::mnemonic(a->text()).toString();
-    }
-    EXPECT_EQ(top, QStringList({"File", "Orders", "Reports", "Tools", "Help"}));
-    EXPECT_EQ(letters, "Alt+FAlt+OAlt+RAlt+TAlt+H");
-
-    for (const MenuEntry& item : kItems) {
-        SCOPED_TRACE(item.name);
-        QMenu* menu = child<QMenu>(item.menu);
-        QAction* action = child<QAction>(item.name);
-        ASSERT_TRUE(menu && action);
-        EXPECT_TRUE(menu->actions().contains(action)) << "under " << item.menu;
-        EXPECT_EQ(Shown(action->text()), QString::fromLatin1(item.caption));
-        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(item.shortcut)));
-        EXPECT_EQ(QKeySequence::mnemonic(action->text()),
-                  QKeySequence(Qt::ALT | Qt::Key(item.mnemonic)));
-        // Two items of one menu on the same letter would make the letter pick neither.
-        int sameLetter = 0;
-        for (QAction* other : menu->actions())
-            if (!other->isSeparator() &&
-                QKeySequence::mnemonic(other->text()) == QKeySequence::mnemonic(action->text()))
-                ++sameLetter;
-        EXPECT_EQ(sameLetter, 1);
-    }
-    // Options hangs under Tools on Alt+T, O.
-    QAction* options = child<QMenu>("OptionsItem")->menuAction();
-    EXPECT_TRUE(child<QMenu>("ToolsItem")->actions().contains(options));
-    EXPECT_EQ(Shown(options->text()), "Options");
-    EXPECT_EQ(QKeySequence::mnemonic(options->text()), QKeySequence(Qt::ALT | Qt::Key_O));
-}
-
-TEST_F(MainWindowTest, StartUpLeavesNoGameAndAHiddenPanelLeftOfTheMap) {
-    startShown();
+TEST_F(MainWindowTest, StartUpPlacesTheWindowByTheScreenAndLeavesNoGameAndAHiddenPanel) {
+    ASSERT_TRUE(window->startUp());
+    const ui::ScreenUnits screen(window->screen()->logicalDotsPerInch());
+    const QRect s = window->screen()->geometry();
+    EXPECT_EQ(window->pos(), QPoint(s.x() + screen.twips(5), s.y() + screen.twips(500)));
+    EXPECT_EQ(window->size(), QSize(s.width() - screen.twips(500), s.height() - screen.twips(900)));
+    window->show();
+    QApplication::processEvents();
     EXPECT_FALSE(st().GameActive);
     EXPECT_EQ(std::pair(horiz()->maximum(), vert()->maximum()), std::pair(45, 45));
     for (QLabel* l : window->findChildren<QLabel*>())
@@ -207,6 +172,95 @@ TEST_F(MainWindowTest, StartUpWithAMissingFileOrOnAFolderInUseSaysWhyAndFails) {
     EXPECT_NE(said.find("Zenthar is already running in this folder"), std::string::npos) << said;
 }
 
+// Every item under its menu with its caption, shortcut and letter. During a game each shortcut
+// reaches its own command, and only End Turn moves the turn on; without a game the reports open
+// nothing (commands_test.cpp).
+TEST_F(MainWindowTest, MenuItemsHaveTheirCaptionsShortcutsAndLettersAndEachShortcutRunsItsCommand) {
+    QString bar;
+    for (QAction* a : window->menuBar()->actions())
+        bar += Shown(a->text()) + " " + QKeySequence::mnemonic(a->text()).toString() + ", ";
+    EXPECT_EQ(bar, "File Alt+F, Orders Alt+O, Reports Alt+R, Tools Alt+T, Help Alt+H, ");
+    // Options hangs under Tools on Alt+T, O.
+    QAction* options = child<QMenu>("OptionsItem")->menuAction();
+    EXPECT_TRUE(child<QMenu>("ToolsItem")->actions().contains(options));
+    EXPECT_EQ(Shown(options->text()), "Options");
+    EXPECT_EQ(QKeySequence::mnemonic(options->text()), QKeySequence(Qt::ALT | Qt::Key_O));
+
+    startShown();
+    twoPlayers();
+    // Help Index must never start a real browser here.
+    ASSERT_TRUE(WriteIniValue(window->game().SettingsFile(), "Options", "IntBrowser", "/bin/true"));
+    // Whatever opens is noted and closed, as a player would with Escape.
+    std::string shown;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&shown] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            shown += std::string(modal->metaObject()->className()) + " ";
+            modal->close();
+        }
+    });
+    closer.start(2);
+    for (const MenuEntry& item : kItems) {
+        SCOPED_TRACE(item.name);
+        QMenu* menu = child<QMenu>(item.menu);
+        QAction* action = child<QAction>(item.name);
+        ASSERT_TRUE(menu && action);
+        EXPECT_TRUE(menu->actions().contains(action)) << "under " << item.menu;
+        EXPECT_EQ(Shown(action->text()), QString::fromLatin1(item.caption));
+        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(item.shortcut)));
+        EXPECT_EQ(QKeySequence::mnemonic(action->text()),
+                  QKeySequence(Qt::ALT | Qt::Key(item.mnemonic)));
+        // Two items of one menu on the same letter would make the letter pick neither.
+        int sameLetter = 0;
+        for (QAction* other : menu->actions())
+            if (!other->isSeparator() &&
+                QKeySequence::mnemonic(other->text()) == QKeySequence::mnemonic(action->text()))
+                ++sameLetter;
+        EXPECT_EQ(sameLetter, 1);
+
+        if (action->shortcut().isEmpty()) continue;
+        shown.clear();
+        asked.clear();
+        answers.assign(4, Answer::No);  // keep the game: no new game, no load, no exit
+        const int turn = st().CurrentPlTurn;
+        // The window manager gives the main window back its activation after a dialog.
+        window->activateWindow();
+        QApplication::processEvents();
+        QTest::keySequence(window.get(), action->shortcut());
+        QApplication::processEvents();
+        for (QWidget* w : QApplication::topLevelWidgets())  // windows that stay beside the map
+            if (w != window.get() && w->isVisible() && !qobject_cast<QMenu*>(w)) {
+                shown += std::string(w->metaObject()->className()) + " ";
+                w->close();
+            }
+        for (const MessageRequest& r : asked) shown += r.title + ": " + r.text + " ";
+        EXPECT_NE(shown.find(item.shows), std::string::npos) << shown;
+        EXPECT_EQ(QString::fromStdString(shown).toLower().indexOf("error"), -1) << shown;
+        EXPECT_FALSE(window->commandRunning() || !window->isVisible() || !st().GameActive);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        EXPECT_EQ(st().CurrentPlTurn != turn, action == child<QAction>("EndTurnItem"));
+    }
+    closer.stop();
+}
+
+// The help page that ships with the game teaches every menu command with its keys and stands
+// on its own (no pictures, scripts or style sheets fetched from elsewhere).
+TEST(HelpPage, NamesEveryMenuCommandWithItsKeysAndNeedsNothingElse) {
+    const std::string page =
+        ReadText(std::filesystem::path(ZENTHAR_SOURCE_DIR) / "assets" / "help.htm");
+    ASSERT_FALSE(page.empty());
+    for (const MenuEntry& item : kItems) {
+        std::string keys;  // Ctrl+N is written <kbd>Ctrl</kbd>+<kbd>N</kbd>
+        for (const QString& key : QString(item.shortcut).split('+', Qt::SkipEmptyParts))
+            keys += std::string(keys.empty() ? "" : "+") + "<kbd>" + key.toStdString() + "</kbd>";
+        const std::string entry = "<td>" + std::string(item.caption) + "</td><td>" + keys + "</td>";
+        EXPECT_NE(page.find(keys.empty() ? item.caption : entry), std::string::npos) << entry;
+    }
+    EXPECT_NE(page.find("zenthar.ini"), std::string::npos);
+    for (const char* external : {"http:", "https:", "src=", "<script", "<link", "@import"})
+        EXPECT_EQ(page.find(external), std::string::npos) << external;
+}
+
 // ---- layout ------------------------------------------------------------------------------
 
 TEST_F(MainWindowTest, ResizeLaysOutOnlyOnceTheWindowWasActivatedDownToAVeryNarrowWindow) {
@@ -215,7 +269,7 @@ TEST_F(MainWindowTest, ResizeLaysOutOnlyOnceTheWindowWasActivatedDownToAVeryNarr
     ASSERT_TRUE(window->startUp());
     window->show();
     QApplication::processEvents();
-    EXPECT_EQ(window->MainFormState(), Zenthar::kFormStarted);
+    EXPECT_EQ(window->MainFormState(), ui::Zenthar::kFormStarted);
     expectLaidOut(true);
 
     const auto before = std::pair(vert()->geometry(), horiz()->geometry());
@@ -224,29 +278,19 @@ TEST_F(MainWindowTest, ResizeLaysOutOnlyOnceTheWindowWasActivatedDownToAVeryNarr
     EXPECT_EQ(std::pair(vert()->geometry(), horiz()->geometry()), before) << "nothing moves yet";
 
     window->Form_Activate();
-    EXPECT_EQ(window->MainFormState(), Zenthar::kFormActivated);
+    EXPECT_EQ(window->MainFormState(), ui::Zenthar::kFormActivated);
     expectLaidOut(false);  // caught up with the size the window has now
     for (int width : {640, 200, 40, 1}) {
         SCOPED_TRACE(width);
         setMapSize(width, 300);
-        EXPECT_EQ(
-            horiz()->width(),
-            std::max(0, static_cast<int>(std::lround(map().width() - units().pxPerCm() * 5.5))));
+        EXPECT_EQ(horiz()->width(),
+                  std::max(0L, std::lround(map().width() - units().pxPerCm() * 5.5)));
         EXPECT_GE(vert()->height(), 0);
     }
     // The map still draws on a window this small.
     galaxy().planet(0, 0, 0).owner(0).home().build();
     window->ShowLoadedGame();
     EXPECT_FALSE(map().imageShown(0));
-}
-
-TEST_F(MainWindowTest, WindowIsPlacedByTheScreenSize) {
-    ASSERT_TRUE(window->startUp());
-    QScreen* screen = window->screen();
-    const ui::ScreenUnits u(screen->logicalDotsPerInch());
-    const QRect s = screen->geometry();
-    EXPECT_EQ(window->pos(), QPoint(s.x() + u.twips(5), s.y() + u.twips(500)));
-    EXPECT_EQ(window->size(), QSize(s.width() - u.twips(500), s.height() - u.twips(900)));
 }
 
 // ---- leaving -----------------------------------------------------------------------------

@@ -2,24 +2,15 @@
 // message boxes answered by the test and the turn display at full speed.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QAction>
-#include <QApplication>
-#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
 #include <deque>
-#include <functional>
-#include <memory>
-#include <string>
 #include <vector>
 
 #include "app/GalaxyMap.h"
 #include "app/Zenthar.h"
 #include "reports/DispInfoDlg.h"
-#include "support/galaxy_builder.h"
 #include "support/widgets.h"
 
 namespace zenthar::testing {
@@ -96,40 +87,22 @@ class AppTest : public ::testing::Test {
     QScrollBar* horiz() { return child<QScrollBar>("HorizScrl"); }
     QScrollBar* vert() { return child<QScrollBar>("VertScrl"); }
 
-    // Runs `act` on the modal window the next command opens, once it is up.
-    void onNextModal(std::function<void(QWidget*)> act) {
-        QTimer::singleShot(0, window.get(), [this, act] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal == nullptr) {
-                ADD_FAILURE() << "no window opened";
-                return;
-            }
-            opened.push_back(modal->objectName());
-            act(modal);
-        });
-    }
-    // From now on the year end's messages are read and closed as they come; returns how many
-    // were closed so far.
-    const int& closeYearEndMessages() {
-        QObject::connect(&messageCloser_, &QTimer::timeout, [this] {
-            if (auto* dlg = qobject_cast<ui::DispInfoDlg*>(QApplication::activeModalWidget())) {
-                ++messagesClosed_;
+    // From now on the year end's messages are closed as they come.
+    void closeYearEndMessages() {
+        QObject::connect(&messageCloser_, &QTimer::timeout, [] {
+            if (auto* dlg = qobject_cast<ui::DispInfoDlg*>(QApplication::activeModalWidget()))
                 FindChild<QPushButton>(dlg, "OKButton")->click();
-            }
         });
         messageCloser_.start(0);
-        return messagesClosed_;
     }
 
     TempProgramFolder folder;
     std::unique_ptr<ui::Zenthar> window;
     std::vector<MessageRequest> asked;
     std::deque<Answer> answers;
-    std::vector<QString> opened;  // the modal windows onNextModal met, by object name
 
   private:
     QTimer messageCloser_;
-    int messagesClosed_ = 0;
 };
 
 }  // namespace zenthar::testing

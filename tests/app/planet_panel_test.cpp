@@ -36,40 +36,36 @@ class PlanetPanelTest : public ::testing::Test {
     TestGame t;
 };
 
-// Digit 0 shows nothing, 1 what was seen (not what is there), 2 and 3 the real values.
-TEST_F(PlanetPanelTest, EachDigitShowsWhatThePlayerMayKnow) {
-    EXPECT_EQ(panel(2), "Status: Scouted|Ships: 11|Production: 2|Hostility: 9|bad.ico|empire.ico");
-    EXPECT_EQ(panel(1), "Status: Owned|Ships: |Production: 3|Hostility: 4|medium.ico|shipvert.ico")
-        << "zero ships show as nothing after the caption";
-    EXPECT_EQ(panel(0),
-              "Status: Capital|Ships: 30|Production: 10|Hostility: |good.ico|shipvert.ico");
-    EXPECT_EQ(panel(3), "Status: Unknown|Ships: |Production: |Hostility: |good.ico|mac.ico");
-    EXPECT_EQ(panel(4), "Status: Unknown|Ships: |Production: |Hostility: ||empire.ico")
-        << "an unknown kind letter gives no picture";
+// Digit 0 shows nothing, 1 what was seen (not what is there), 2 and 3 the real values; the digit
+// is the current player's. While no human player has the turn nothing is known, and nothing is
+// read out of range.
+TEST_F(PlanetPanelTest, EachDigitOfThePlayerWhoseTurnItIsShowsWhatHeMayKnow) {
+    const std::string unknownCapital = "Status: Unknown|Ships: |Production: |Hostility: |good.ico|";
+    // clang-format off
+    const std::tuple<int, int, std::string> cases[] = {
+        {0, 2, "Status: Scouted|Ships: 11|Production: 2|Hostility: 9|bad.ico|empire.ico"},
+        {0, 1, "Status: Owned|Ships: |Production: 3|Hostility: 4|medium.ico|shipvert.ico"},  // zero ships: nothing after the caption
+        {0, 0, "Status: Capital|Ships: 30|Production: 10|Hostility: |good.ico|shipvert.ico"},
+        {0, 3, unknownCapital + "mac.ico"},
+        {0, 4, "Status: Unknown|Ships: |Production: |Hostility: ||empire.ico"},  // an unknown kind letter: no picture
+        {1, 3, "Status: Capital|Ships: 40|Production: 1|Hostility: |good.ico|mac.ico"},
+        {1, 0, unknownCapital + "shipvert.ico"},
+        {1, 2, "Status: Unknown|Ships: |Production: |Hostility: |bad.ico|empire.ico"},  // Ann's scouting, not Bob's
+        {-1, 0, unknownCapital + "shipvert.ico"},
+        {4, 0, unknownCapital + "shipvert.ico"},
+    };
+    // clang-format on
+    for (const auto& [turn, planet, shown] : cases) {
+        t.st().CurrentPlTurn = static_cast<Int16>(turn);
+        EXPECT_EQ(panel(planet), shown) << "turn " << turn << ", planet " << planet;
+    }
+    EXPECT_EQ(CurrentPlayerDigit(t.st(), 0), 0);
     EXPECT_EQ(PlanetPanelFor(t.st(), 2).name, "Planet: " + t.st().planet(2).Name.padded());
+    t.st().CurrentPlTurn = 0;
     t.st().planet(0).Ships = 12345;
     EXPECT_EQ(PlanetPanelFor(t.st(), 0).ships, "Ships: 12345");
-}
-
-TEST_F(PlanetPanelTest, TheDigitIsTheCurrentPlayers) {
     t.st().CurrentPlTurn = 1;
-    EXPECT_EQ(PlanetPanelFor(t.st(), 3).ships, "Ships: 40");
-    EXPECT_EQ(PlanetPanelFor(t.st(), 0).status, "Status: Unknown");
-    // Ann scouted planet 2, Bob did not: Bob sees nothing even though a value is stored.
-    EXPECT_EQ(PlanetPanelFor(t.st(), 2).ships, "Ships: ");
     EXPECT_EQ(Trim(TurnCaption(t.st())), "Player's Turn: Bob");
-
-    // While no human player has the turn nothing is known, and nothing is read out of range.
-    for (int who : {-1, 4}) {
-        t.st().CurrentPlTurn = static_cast<Int16>(who);
-        EXPECT_EQ(CurrentPlayerDigit(t.st(), 0), 0);
-        EXPECT_EQ(PlanetPanelFor(t.st(), 0).status, "Status: Unknown");
-    }
-}
-
-TEST(HorizScrollFor, LeavesSixUnitsOfMarginButNotBeforeTheEdge) {
-    const std::pair<int, int> cases[] = {{4, 0}, {6, 0}, {7, 1}, {20, 14}, {45, 39}};
-    for (const auto& [x, scroll] : cases) EXPECT_EQ(HorizScrollFor(x), scroll) << x;
 }
 
 }  // namespace

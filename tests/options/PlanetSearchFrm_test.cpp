@@ -2,19 +2,10 @@
 // and the scroll positions it asks for.
 #include "options/PlanetSearchFrm.h"
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QComboBox>
-#include <QTimer>
-
-#include "support/galaxy_builder.h"
 #include "support/widgets.h"
 
 namespace zenthar::testing {
 namespace {
-
-using ui::PlanetSearchFrm;
 
 class FindPlanetTest : public ::testing::Test {
   protected:
@@ -30,14 +21,9 @@ class FindPlanetTest : public ::testing::Test {
     }
     // Runs the command, letting `act` work the dialog; returns the planets shown.
     std::vector<int> run(std::function<void(QWidget*)> act) {
-        QTimer::singleShot(0, [act] {
-            if (QWidget* dlg = QApplication::activeModalWidget())
-                act(dlg);
-            else
-                ADD_FAILURE() << "no dialog";
-        });
+        OnNextModal(act);
         std::vector<int> shown;
-        const int n = PlanetSearchFrm::run(
+        const int n = ui::PlanetSearchFrm::run(
             t.game, nullptr, [&](const PlanetSearchMatch& m) { shown.push_back(m.planet); });
         EXPECT_EQ(n, static_cast<int>(shown.size()));
         return shown;
@@ -47,26 +33,25 @@ class FindPlanetTest : public ::testing::Test {
 
 TEST_F(FindPlanetTest, EveryExactMatchIsShownInTurnAndScrolledToButNotPastTheLeftEdge) {
     const std::string vorn = FixedText<40>("Vorn").padded();
-    struct Case {
-        std::string name;
-        std::vector<std::array<int, 3>> shown;  // planet, horizontal and vertical scroll
-    } cases[] = {
+    // A name, and each planet shown with its horizontal and vertical scroll.
+    const std::pair<std::string, std::vector<std::array<int, 3>>> cases[] = {
         {vorn, {{1, 0, 30}, {3, 27, 40}}},  // XPos 6 and 33; the later one stays
         {t.st().planet(2).Name.padded(), {{2, 0, 8}}},
         {t.st().planet(0).Name.padded(), {{0, 14, 11}}},
         {"Vorn", {}},  // names match exactly, blanks and letter case included
         {FixedText<40>("VORN").padded(), {}},
     };
-    for (const Case& c : cases) {
+    for (const auto& [name, expected] : cases) {
         std::vector<std::array<int, 3>> shown;
-        SearchPlanet(t.st(), c.name, [&](const PlanetSearchMatch& m) {
+        SearchPlanet(t.st(), name, [&](const PlanetSearchMatch& m) {
             shown.push_back({m.planet, m.horizScroll, m.vertScroll});
         });
-        EXPECT_EQ(shown, c.shown) << c.name;
+        EXPECT_EQ(shown, expected) << name;
     }
 }
 
-TEST_F(FindPlanetTest, TheListHoldsTheStoredNamesAndOkShowsEveryMatch) {
+TEST_F(FindPlanetTest, TheListHoldsTheStoredNamesOkShowsEveryMatchCancelNone) {
+    const std::string vorn = FixedText<40>("Vorn").padded();
     std::vector<std::string> names;
     const auto shown = run([&names](QWidget* dlg) {
         auto* list = FindChild<QComboBox>(dlg, "PlSearchCmb");
@@ -78,15 +63,15 @@ TEST_F(FindPlanetTest, TheListHoldsTheStoredNamesAndOkShowsEveryMatch) {
     for (std::size_t i = 0; i < 4; ++i)
         EXPECT_EQ(names[i], t.st().planet(static_cast<int>(i)).Name.padded());
     EXPECT_EQ(shown, (std::vector<int>{1, 3}));
-    EXPECT_EQ(t.st().SearchPlanetName, FixedText<40>("Vorn").padded());
-}
+    EXPECT_EQ(t.st().SearchPlanetName, vorn);
 
-// That nothing opens without a game is checked with the other commands in commands_test.cpp.
-TEST_F(FindPlanetTest, CancelOrTheCloseBoxChoosesNothing) {
-    // The name of the last search would be found again, but is neither searched nor replaced.
-    const std::string vorn = FixedText<40>("Vorn").padded();
-    t.st().SearchPlanetName = vorn;
-    EXPECT_TRUE(run([](QWidget* dlg) { Click(dlg, "CancelBtn"); }).empty());
+    // Cancel and the close box neither search the name of the last search (which would be
+    // found again) nor the one chosen, nor keep it. That nothing opens without a game is
+    // checked with the other commands in commands_test.cpp.
+    EXPECT_TRUE(run([](QWidget* dlg) {
+                    FindChild<QComboBox>(dlg, "PlSearchCmb")->setCurrentIndex(2);
+                    Click(dlg, "CancelBtn");
+                }).empty());
     EXPECT_TRUE(run([](QWidget* dlg) { dlg->close(); }).empty());
     EXPECT_EQ(t.st().SearchPlanetName, vorn);
 }

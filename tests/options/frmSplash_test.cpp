@@ -2,10 +2,7 @@
 // second About bringing the same window forward.
 #include "options/frmSplash.h"
 
-#include <gtest/gtest.h>
-
 #include <QFrame>
-#include <QLabel>
 
 #include "support/widgets.h"
 

@@ -2,12 +2,9 @@
 // rebels, files without a header, missing and short files, commas in names, oversized files.
 #include "reports/DispTurnSumFrm.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
 
 #include "reports/turn_summary.h"
-#include "support/galaxy_builder.h"
 #include "support/widgets.h"
 
 namespace zenthar::testing {
@@ -16,11 +13,6 @@ namespace {
 using ui::DispTurnSumFrm;
 using Row = std::vector<std::string>;
 
-// clang-format off
-const char* const kCells[] = {"AttackerLbl", "PlanetLbl", "DefenderLbl", "AttShipsLbl",
-                                "DefShipsLbl", "RemAttShipsLbl", "RemDefShipsLbl", "ResultLbl"};
-// clang-format on
-
 class SummaryTest : public ::testing::Test {
   protected:
     std::filesystem::path file() const { return folder.path() / "GAMES" / "turnrep.txt"; }
@@ -28,23 +20,10 @@ class SummaryTest : public ::testing::Test {
         std::ofstream out(file(), std::ios::binary);
         for (const auto& l : lines) out << l << end;
     }
-    // A year end as the engine writes it: year line, header, the landing lines, the empty
-    // line, the rebel lines.
-    void writeReport(int landings, int rebels) {
-        std::vector<std::string> lines{"Current Year: \t 4107", "", TurnSummaryHeader(), ""};
-        for (int i = 0; i < landings; ++i)
-            lines.push_back("Ann\tVorn\tEmpire\t " + std::to_string(10 + i) +
-                            "\t 4\t 7\t 0\tAnn conquered the planet Vorn #" + std::to_string(i));
-        lines.push_back("");
-        for (int i = 0; i < rebels; ++i)
-            lines.push_back(
-                "Rebels\tKessira\tAnn\t 5\t 8\t\t 3\tThe rebels distroyed  5 of your "
-                "precious ships");
-        write(lines);
-    }
     static Row row(const DispTurnSumFrm& w, int r) {
         Row cells;
-        for (const char* column : kCells)
+        for (const char* column : {"AttackerLbl", "PlanetLbl", "DefenderLbl", "AttShipsLbl",
+                                   "DefShipsLbl", "RemAttShipsLbl", "RemDefShipsLbl", "ResultLbl"})
             cells.push_back(Text(&w, QString("%1_%2").arg(column).arg(r)));
         return cells;
     }
@@ -59,25 +38,32 @@ class SummaryTest : public ::testing::Test {
 };
 
 TEST_F(SummaryTest, FifteenRowsMakeAPageAndNextAndPreviousStopAtTheEnds) {
-    writeReport(14, 0);  // 14 landings + the empty line = 15 rows
+    // A year end as the engine writes it: year line, header, 14 landings and the empty line
+    // before the rebels, which is a row of its own: 15 rows.
+    std::vector<std::string> lines{"Current Year: \t 4107", "", TurnSummaryHeader(), ""};
+    for (int i = 0; i < 14; ++i)
+        lines.push_back("Ann\tVorn\tEmpire\t " + std::to_string(10 + i) +
+                        "\t 4\t 7\t 0\tAnn conquered the planet Vorn #" + std::to_string(i));
+    lines.push_back("");
+    write(lines);
     {
         DispTurnSumFrm w(file(), nullptr);
         EXPECT_EQ(w.windowTitle().toStdString(), "End Turn Summary for the year: 4107");
         EXPECT_EQ(row(w, 0), (Row{"Ann", "Vorn", "Empire", " 10", " 4", " 7", " 0",
                                   "Ann conquered the planet Vorn #0"}));
-        EXPECT_EQ(page(w).size(), 14u) << "the empty line before the rebels is a row of its own";
         EXPECT_EQ(Text(&w, "PagesLbl"), " 1");
         Click(&w, "NextBtn");
         EXPECT_EQ(Text(&w, "PageLbL"), "1");
         EXPECT_EQ(page(w).size(), 14u);
     }
-    writeReport(14, 1);  // and one rebel line: 16 rows
+    lines.push_back("Rebels\tKessira\tAnn\t 5\t 8\t\t 3\tThe rebels distroyed  5 of your ships");
+    write(lines);  // 16 rows
     DispTurnSumFrm w(file(), nullptr);
     EXPECT_EQ(Text(&w, "PagesLbl"), " 2");
     for (const char* button : {"NextBtn", "NextBtn"}) Click(&w, button);  // no third page
     EXPECT_EQ(Text(&w, "PageLbL"), " 2");
     ASSERT_EQ(page(w).size(), 1u);
-    EXPECT_EQ(page(w)[0][7], "The rebels distroyed  5 of your precious ships");
+    EXPECT_EQ(page(w)[0][7], "The rebels distroyed  5 of your ships");
     Click(&w, "PrevBtn");
     EXPECT_EQ(Text(&w, "PageLbL"), " 1");
     EXPECT_EQ(row(w, 0)[7], "Ann conquered the planet Vorn #0");
@@ -87,34 +73,30 @@ TEST_F(SummaryTest, OddFilesShowWhatTheyHoldAndNothingMore) {
     const std::string ann = "Ann\tVorn\tEmpire\t 9\t 3\t 6\t 0\tAnn conquered the planet Vorn";
     const Row annRow{"Ann", "Vorn", "Empire", " 9",
                      " 3",  " 6",   " 0",     "Ann conquered the planet Vorn"};
-    const Row empty(DispTurnSumFrm::kColumns);
-    struct Case {
-        const char* what;
-        std::vector<std::string> lines;  // none: no file
-        const char* end;
-        std::string title;
-        std::vector<Row> rows;
-    };
     const std::string year = "End Turn Summary for the year: ";
+    // What is tried, the lines of the file (none: no file) and how they end, the title and the
+    // rows shown.
+    using Case = std::tuple<const char*, std::vector<std::string>, const char*, std::string,
+                            std::vector<Row>>;
     // clang-format off
     const Case cases[] = {
         {"no file", {}, "\r\n", "End Turn Summary", {}},
         {"a quiet year", {"Current Year: \t 4107", "", ""}, "\r\n", year + "4107", {}},
         {"no header, line feeds", {"Current Year: \t 4123", "", "", "Rebels\tVorn\tAnn\t 2\t 5\t\t 3\tdone", "Rebels"}, "\n", year + "4123",
-         {empty, {"Rebels", "Vorn", "Ann", " 2", " 5", "", " 3", "done"}, {"Rebels", "", "", "", "", "", "", ""}}},
+         {Row(8), {"Rebels", "Vorn", "Ann", " 2", " 5", "", " 3", "done"}, {"Rebels", "", "", "", "", "", "", ""}}},
         {"a header without its empty line", {"Current Year: \t 4123", "", TurnSummaryHeader(), ann, ""}, "\r\n", year + "4123", {annRow}},
         {"commas in names", {"Current Year: \t 4100", "", TurnSummaryHeader(), "", "Kirk, the Bold\tNew Vorn, Upper\tEmpire\t 9\t 3\t 6\t 0\tKirk, the Bold won", ""}, "\r\n", year + "4100",
          {{"Kirk, the Bold", "New Vorn, Upper", "Empire", " 9", " 3", " 6", " 0", "Kirk, the Bold won"}}},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, lines, end, title, rows] : cases) {
+        SCOPED_TRACE(what);
         std::filesystem::remove(file());
-        if (!c.lines.empty()) write(c.lines, c.end);
+        if (!lines.empty()) write(lines, end);
         DispTurnSumFrm w(file(), nullptr);
-        EXPECT_EQ(w.windowTitle().toStdString(), c.title);
-        EXPECT_EQ(page(w), c.rows);
-        EXPECT_EQ(Text(&w, "PagesLbl"), c.rows.empty() ? " 0" : " 1");
+        EXPECT_EQ(w.windowTitle().toStdString(), title);
+        EXPECT_EQ(page(w), rows);
+        EXPECT_EQ(Text(&w, "PagesLbl"), rows.empty() ? " 0" : " 1");
     }
 }
 

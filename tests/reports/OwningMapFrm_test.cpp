@@ -2,12 +2,6 @@
 // and how the map is closed with or without choosing a planet.
 #include "reports/OwningMapFrm.h"
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QLabel>
-
-#include "support/galaxy_builder.h"
 #include "support/widgets.h"
 #include "ui/units.h"
 
@@ -15,7 +9,11 @@ namespace zenthar::testing {
 namespace {
 
 using ui::OwningMapFrm;
-using ui::PixelsToCm;
+
+// A point to a millionth of a centimetre, readable when a check fails.
+std::string Cm(CmPoint p) {
+    return QString("%1, %2").arg(p.x, 0, 'f', 6).arg(p.y, 0, 'f', 6).toStdString();
+}
 
 class OwningMapTest : public ::testing::Test {
   protected:
@@ -53,58 +51,46 @@ class OwningMapTest : public ::testing::Test {
     TestGame t;
 };
 
-TEST_F(OwningMapTest, SymbolsScaleFromTheMapPositions) {
+// The line of a fleet ends at the near edge of the target's symbol, the dot sits just outside it.
+TEST_F(OwningMapTest, SymbolsScaleFromTheMapPositionsAndFleetLinesStopAtTheTargetsSymbol) {
     // MW = 45 cm, MH = round(30.4) = 30 cm, symbols 0.8 cm square.
     const OwningMapMetrics m = MakeOwningMapMetrics(47.0, 32.4, 0.8, 0.8);
     EXPECT_DOUBLE_EQ(m.MW, 45.0);
     EXPECT_EQ(m.MH, 30);
     for (const auto& [x, y, cmX, cmY] : {std::tuple{9, 18, 9.0, 12.0}, {45, 45, 45.0, 30.0}}) {
-        EXPECT_DOUBLE_EQ(SymbolPosition(m, x, y).x, cmX);
-        EXPECT_DOUBLE_EQ(SymbolPosition(m, x, y).y, cmY);
-        EXPECT_DOUBLE_EQ(NamePosition(m, x, y).y, cmY + 0.8);
+        EXPECT_EQ(Cm(SymbolPosition(m, x, y)), Cm({cmX, cmY}));
+        EXPECT_EQ(Cm(NamePosition(m, x, y)), Cm({cmX, cmY + 0.8}));
     }
     // Halves of the height round to even: 30.5 cm of map height become 30, 31.5 become 32.
     EXPECT_EQ(MakeOwningMapMetrics(40, 32.5, 1, 1).MH, 30);
     EXPECT_EQ(MakeOwningMapMetrics(40, 33.5, 1, 1).MH, 32);
-}
 
-// The line ends at the near edge of the target's symbol, the dot sits just outside it.
-TEST_F(OwningMapTest, LineEndAndDotForAFleetGoingLeftRightAndStraightUp) {
-    const OwningMapMetrics m = MakeOwningMapMetrics(47.0, 32.4, 0.8, 0.8);
     const double row = 30.0 / 45;  // centimetres per map unit downwards
     const double from = 20 * row + 0.4;
-    struct Case {
-        const char* to;
-        CmPoint lineTo, dot;
-        double labelX;
-    } cases[] = {
+    // Going left and straight up: the target, the line's end, the dot and the label's left edge.
+    const std::tuple<const char*, CmPoint, CmPoint, double> cases[] = {
         {"02", {10.8, from}, {10.86, from + 0.02}, 20.0 + 0.57 * (10.8 - 20.0)},
         {"04", {20.0, 5 * row + 0.4}, {20.06, 5 * row + 0.42}, 20.0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.to);
-        TaskForceRecord tf = fleet("01", c.to);
-        const auto f = FleetGeometry(t.st(), m, tf);
+    for (const auto& [to, lineTo, dot, labelX] : cases) {
+        SCOPED_TRACE(to);
+        const auto f = FleetGeometry(t.st(), m, fleet("01", to));
         ASSERT_TRUE(f);
-        EXPECT_DOUBLE_EQ(f->lineFrom.x, 20.0);
-        EXPECT_DOUBLE_EQ(f->lineFrom.y, from);
-        EXPECT_DOUBLE_EQ(f->lineTo.x, c.lineTo.x);
-        EXPECT_DOUBLE_EQ(f->lineTo.y, c.lineTo.y);
-        EXPECT_NEAR(f->dot.x, c.dot.x, 1e-9);
-        EXPECT_NEAR(f->dot.y, c.dot.y, 1e-9);
-        EXPECT_NEAR(f->label.x, c.labelX, 1e-9);
+        EXPECT_EQ(Cm(f->lineFrom), Cm({20.0, from}));
+        EXPECT_EQ(Cm(f->lineTo), Cm(lineTo));
+        EXPECT_EQ(Cm(f->dot), Cm(dot));
+        EXPECT_NEAR(f->label.x, labelX, 1e-9);
         EXPECT_EQ(f->text, "12/4105");
-        tf.StartPl = "  ";
-        EXPECT_FALSE(FleetGeometry(t.st(), m, tf)) << "names no planet";
     }
+    EXPECT_FALSE(FleetGeometry(t.st(), m, fleet("  ", "02"))) << "names no planet";
 }
 
 TEST_F(OwningMapTest, SymbolsStandScaledAndShowTheirOwners) {
     OwningMapFrm w(t.game, nullptr);
     // The planet at 45, 45 lands two centimetres from the right and bottom.
     const QPoint corner = symbol(w, 2)->pos();
-    EXPECT_NEAR(PixelsToCm(w.width() - corner.x(), w.dpi()), 2.0, 0.05);
-    EXPECT_NEAR(PixelsToCm(w.height() - corner.y(), w.dpi()), 2.0, 0.55);  // whole centimetres
+    EXPECT_NEAR(ui::PixelsToCm(w.width() - corner.x(), w.dpi()), 2.0, 0.05);
+    EXPECT_NEAR(ui::PixelsToCm(w.height() - corner.y(), w.dpi()), 2.0, 0.55);  // whole centimetres
     EXPECT_EQ(symbol(w, 0)->pos(), w.toPixels(SymbolPosition(w.metrics(), 20, 20)).toPoint());
     ASSERT_NE(iconImage("empire.ico"), iconImage("mac.ico"));
     const char* owners[] = {"shipvert.ico", "mac.ico", "empire.ico", "mac.ico", "empire.ico"};

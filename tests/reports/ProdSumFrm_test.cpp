@@ -2,11 +2,6 @@
 // for reading, and that closing it redraws the map once.
 #include "reports/ProdSumFrm.h"
 
-#include <gtest/gtest.h>
-
-#include <QLineEdit>
-
-#include "support/galaxy_builder.h"
 #include "support/widgets.h"
 
 namespace zenthar::testing {
@@ -44,21 +39,17 @@ class ProdSumTest : public ::testing::Test {
     TestGame t;
 };
 
-TEST_F(ProdSumTest, TheEmpireAndEveryPlayerHaveARowAndTheOtherRowsStayHidden) {
+TEST_F(ProdSumTest, TheEmpireAndEveryPlayerHaveARowOnlyForReadingAndTheOtherRowsStayHidden) {
     ProdSumFrm w(t.game, nullptr);
     const std::vector<std::string> expected{"Empire|3|20|22|", "Ann|1|10|30|", "Bob|2|16|26|",
                                             "Cy|0|0|0|", "hidden"};
     for (int r = 0; r < ProdSumFrm::kRows; ++r) EXPECT_EQ(row(w, r), expected[r]) << r;
+    for (const char* name : {"PlNameLbl_0", "PlOwnedLbl_1", "TotProdLbLl_0", "Text1", "Text3"})
+        EXPECT_TRUE(FindChild<QLineEdit>(&w, name)->isReadOnly()) << name;
     t.st().PlayesNum = 1;
     ProdSumFrm one(t.game, nullptr);
     EXPECT_EQ(row(one, 1), "Ann|1|10|30|");
     EXPECT_EQ(row(one, 2), "hidden");
-}
-
-TEST_F(ProdSumTest, TheCellsAreOnlyForReading) {
-    ProdSumFrm w(t.game, nullptr);
-    for (const char* name : {"PlNameLbl_0", "PlOwnedLbl_1", "TotProdLbLl_0", "Text1", "Text3"})
-        EXPECT_TRUE(FindChild<QLineEdit>(&w, name)->isReadOnly()) << name;
 }
 
 TEST_F(ProdSumTest, CloseAndEscRedrawTheMapOnce) {

@@ -2,26 +2,16 @@
 // symbol cycle, the planets field, the OK checks in their order, Cancel and a successful OK.
 #include "setup/NewGameFrm.h"
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
 #include "game/sqlite.h"
-#include "support/galaxy_builder.h"
 #include "support/widgets.h"
 
 namespace zenthar::testing {
 namespace {
 
-using ui::NewGameFrm;
-
-class NewGameFrmTest : public DialogTest<NewGameFrm> {
+class NewGameFrmTest : public DialogTest<ui::NewGameFrm> {
   protected:
     void SetUp() override { open(); }
     QLineEdit* name(int k) { return child<QLineEdit>(QString("PlayerEdt%1").arg(k)); }
@@ -34,7 +24,6 @@ class NewGameFrmTest : public DialogTest<NewGameFrm> {
         count()->setCurrentIndex(n - 1);
         name(0)->setFocus(Qt::TabFocusReason);  // leave the list
     }
-    void clickOk() { QTest::mouseClick(child<QPushButton>("OkBtn"), Qt::LeftButton); }
     void expectDefaults() {
         EXPECT_EQ(count()->count(), 4);
         EXPECT_EQ(count()->currentText(), "1");
@@ -45,7 +34,7 @@ class NewGameFrmTest : public DialogTest<NewGameFrm> {
     }
 };
 
-TEST_F(NewGameFrmTest, OpensWithTheDefaults) {
+TEST_F(NewGameFrmTest, OpensWithTheDefaultsAndThePlayerCountEnablesTheNameBoxesOnly) {
     EXPECT_EQ(frm->windowTitle(), "New Game");
     EXPECT_TRUE(child<QPushButton>("OkBtn")->isDefault());
     expectDefaults();
@@ -59,9 +48,7 @@ TEST_F(NewGameFrmTest, OpensWithTheDefaults) {
     // The list shows the trimmed names; the dialog hands on the padded stored ones.
     EXPECT_EQ(home(2)->currentText().toStdString(), t.st().planet(2).Name.trimmed());
     EXPECT_EQ(frm->settings().homePlanets[2], t.st().planet(2).Name.padded());
-}
 
-TEST_F(NewGameFrmTest, PlayerCountEnablesTheNameBoxesOnly) {
     for (int n : {1, 3, 4, 1}) {
         chooseCount(n);
         for (int k = 0; k < 4; ++k) {
@@ -119,7 +106,7 @@ TEST_F(NewGameFrmTest, OkShowsTheRefusalAndCancelKeepsEveryEntry) {
     EXPECT_EQ(t.st().PlanetsNum, 0);  // nothing was generated
 
     QTest::mouseClick(symbol(1), Qt::LeftButton);
-    QTest::mouseClick(child<QPushButton>("CancelBtn"), Qt::LeftButton);
+    Click(frm.get(), "CancelBtn");
     EXPECT_EQ(frm->result(), QDialog::Rejected);
     frm->show();
     EXPECT_EQ(
@@ -139,7 +126,7 @@ TEST_F(NewGameFrmTest, SuccessfulOkCreatesTheGameAndResetsTheDialog) {
     QTest::mouseClick(child<QRadioButton>("AdvancedOpt"), Qt::LeftButton);
     child<QComboBox>("SkillCmb")->setCurrentIndex(2);
     t.random.setFallback(0.37);
-    clickOk();
+    Click(frm.get(), "OkBtn");
     EXPECT_TRUE(t.dialogs.asked.empty()) << lastMessage();
     EXPECT_EQ(frm->result(), QDialog::Accepted);
 
@@ -162,7 +149,7 @@ TEST_F(NewGameFrmTest, AStorageFailureIsReportedAndTheDialogStays) {
     t.game.FileDta1.rebind(t.game.WorkingFile(), "Ships");
     t.random.setFallback(0.5);
     Type(name(0), "Ann");
-    clickOk();
+    Click(frm.get(), "OkBtn");
     ASSERT_EQ(t.dialogs.asked.size(), 1U);
     EXPECT_EQ(lastMessage().rfind("The new game could not be written to the game database", 0), 0U);
     EXPECT_TRUE(frm->isVisible());

@@ -1,13 +1,18 @@
 // Window tests: finding a control by its name, reading, typing into and clicking it, showing a
-// window as the active one, and a dialog on a test game.
+// window as the active one, working the next modal window, and a dialog on a test game.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -46,6 +51,16 @@ inline void Type(QLineEdit* edit, const QString& text) {
     edit->setFocus(Qt::MouseFocusReason);
     edit->selectAll();
     QTest::keyClicks(edit, text);
+}
+
+// Runs `act` on the modal window the next command opens, once it is up.
+inline void OnNextModal(std::function<void(QWidget*)> act) {
+    QTimer::singleShot(0, [act] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            act(modal);
+        else
+            ADD_FAILURE() << "no window opened";
+    });
 }
 
 // A dialog of type D on a test game, shown as the active window by open().
