@@ -116,24 +116,6 @@ TEST_F(Database, FindFirstUnderstandsOnlyTheTwoCriteriaForms) {
         EXPECT_THROW(rs().FindFirst(bad), StorageError) << bad;
 }
 
-TEST_F(Database, EmptyFieldsReadAsNullAndYesNoKeepsTrueAndFalse) {
-    db().setRecordSource("AppCfg");
-    db().Refresh();
-    rs().AddNew();
-    rs().SetField("PlayesNum", 2);
-    rs().SetField("EmpireOut", true);
-    rs().SetField("SoundsOff", false);
-    rs().Update();
-    db().Refresh();
-    rs().MoveFirst();
-    EXPECT_EQ(rs().Field("PlayesNum").asInt(), 2);
-    EXPECT_TRUE(rs().Field("Startyear").isNull());  // field names ignore letter case
-    EXPECT_EQ(rs().Field("StartPl").asText(), "");
-    EXPECT_EQ(rs().Field("EmpireOut").asInt(), -1);
-    EXPECT_FALSE(rs().Field("SoundsOff").asBool());
-    EXPECT_FALSE(rs().Field("SoundsOff").isNull());
-}
-
 TEST_F(Database, DeletingWhileWalkingBackwardsVisitsEveryRowOnce) {
     for (int i = 0; i < 6; ++i) addShip(i % 3, i, "05", 4101 + i % 2);
     db().Refresh();

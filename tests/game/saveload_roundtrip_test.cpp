@@ -174,17 +174,6 @@ TEST_F(RoundTrip, CheckMarksAreSetByATrueValueAndLeftByAFalseOne) {
     EXPECT_NE(dump.find("|1:-1|1:0\n"), std::string::npos) << dump.substr(0, 300);
 }
 
-TEST_F(RoundTrip, AGameSavedAfterTheEmpireWonStillLoads) {
-    MakeSampleGame(game, 71, {2, 8, 1});
-    game.st.CurrentPlTurn = 2;  // one past the last player
-    game.st.TaskForceLast = -1;
-    SaveGame(game, save("won.mdb"));
-    MakeSampleGame(game, 72, {1, 5, 0});
-    LoadGame(game, save("won.mdb"));
-    EXPECT_EQ(game.st.CurrentPlTurn, 2);
-    EXPECT_EQ(game.st.PlHome[2], 0);
-}
-
 TEST_F(RoundTrip, TheWorkingFileIsRecognisedHoweverItIsNamed) {
     const std::filesystem::path folder = game.ProgramFolder, games = folder / "GAMES";
     std::filesystem::create_symlink(game.WorkingFile(), save("link.mdb"));

@@ -37,25 +37,6 @@ TEST(ScoutingDigits, ReadPerPlayerAndNonDigitsAsZero) {
     EXPECT_EQ(p.Scouted.padded(), "1213");
 }
 
-TEST(ClearGame, KeepsNamesAndIdsDropsEverythingElse) {
-    GameState st;
-    st.planet(3).PlanetId = "04";
-    st.planet(3).Name = "Vorn";
-    st.planet(3).Ships = 40;
-    st.planet(3).Scouted = "0300";
-    st.TaskForceLast = 12;
-    st.StartPl = "04";
-    st.Hatest[1] = 3;
-    ClearGame(st);
-    EXPECT_EQ(st.planet(3).PlanetId.padded(), "04");
-    EXPECT_EQ(st.planet(3).Name.trimmed(), "Vorn");
-    EXPECT_EQ(st.planet(3).Ships, 0);
-    EXPECT_EQ(st.planet(3).Scouted.padded(), "0000");
-    EXPECT_EQ(st.TaskForceLast, -1);
-    EXPECT_TRUE(st.StartPl.blank());
-    EXPECT_EQ(st.Hatest[1], 0);
-}
-
 // Assigning one list of task-force slots to another copies only the slots ever written; the
 // result must still be the same list slot for slot, whichever of the two reached further.
 TEST(TaskForceSlots, AnAssignedListIsTheSameSlotForSlot) {

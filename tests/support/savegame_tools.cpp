@@ -9,6 +9,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "game/sqlite.h"
+#include "game/storage_error.h"
 #include "turn/taskforces.h"
 
 namespace zenthar::testing {
@@ -18,32 +20,24 @@ int Pick(std::mt19937& rng, int lo, int hi) {
     return std::uniform_int_distribution<int>(lo, hi)(rng);
 }
 
-[[noreturn]] void Fail(sqlite3* db, const std::string& what) {
-    throw std::runtime_error(what + ": " + (db ? sqlite3_errmsg(db) : "no database"));
-}
-
-// A writable database in memory holding a copy of the bytes.
-sqlite3* OpenCopy(const std::vector<unsigned char>& bytes) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
-        SQLITE_OK)
-        Fail(db, "open");
+// A writable database in memory holding a copy of the bytes; throws StorageError when they are
+// no database.
+sqlite::Database OpenCopy(const std::vector<unsigned char>& bytes) {
+    sqlite::Database db(":memory:", sqlite::Database::Mode::Create);
     auto* copy = static_cast<unsigned char*>(sqlite3_malloc64(bytes.size()));
     std::memcpy(copy, bytes.data(), bytes.size());
     auto n = static_cast<sqlite3_int64>(bytes.size());
-    if (sqlite3_deserialize(db, "main", copy, n, n,
-                            SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE) !=
-        SQLITE_OK) {
-        sqlite3_close(db);
-        throw std::runtime_error("not a database");
-    }
+    const int rc =
+        sqlite3_deserialize(db.get(), "main", copy, n, n,
+                            SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE);
+    if (rc != SQLITE_OK) sqlite::Throw(db.get(), rc, "read the copy");
     return db;
 }
 
-std::vector<unsigned char> Serialize(sqlite3* db) {
+std::vector<unsigned char> Serialize(const sqlite::Database& db) {
     sqlite3_int64 size = 0;
-    unsigned char* data = sqlite3_serialize(db, "main", &size, 0);
-    if (!data) Fail(db, "serialize");
+    unsigned char* data = sqlite3_serialize(db.get(), "main", &size, 0);
+    if (!data) sqlite::Throw(db.get(), SQLITE_NOMEM, "serialize");
     std::vector<unsigned char> out(data, data + size);
     sqlite3_free(data);
     return out;
@@ -138,33 +132,27 @@ void MakeSampleGame(Game& game, std::uint32_t seed, const SampleShape& shape) {
 }
 
 std::string DescribeDatabase(const std::filesystem::path& file) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-        sqlite3_close(db);
+    std::ostringstream out;
+    try {
+        sqlite::Database db(file, sqlite::Database::Mode::ReadOnly);
+        for (const std::string table : {"AppCfg", "Planets", "Ships"}) {
+            out << "== " << table << "\n";
+            try {
+                sqlite::Statement q(db, "SELECT * FROM " + table +
+                                            (table == "Ships" ? " ORDER BY PlNum, TFNum, rowid"
+                                                              : " ORDER BY rowid"));
+                while (q.step()) {
+                    for (int c = 0; c < q.columnCount(); ++c)
+                        out << (c ? "|" : "") << q.columnType(c) << ":" << q.columnText(c);
+                    out << "\n";
+                }
+            } catch (const StorageError&) {
+                out << "missing\n";
+            }
+        }
+    } catch (const StorageError&) {
         return "cannot open " + file.string();
     }
-    std::ostringstream out;
-    for (const char* table : {"AppCfg", "Planets", "Ships"}) {
-        out << "== " << table << "\n";
-        sqlite3_stmt* q = nullptr;
-        std::string sql =
-            std::string("SELECT * FROM ") + table +
-            (std::string(table) == "Ships" ? " ORDER BY PlNum, TFNum, rowid" : " ORDER BY rowid");
-        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &q, nullptr) != SQLITE_OK) {
-            out << "missing\n";
-            continue;
-        }
-        while (sqlite3_step(q) == SQLITE_ROW) {
-            for (int c = 0; c < sqlite3_column_count(q); ++c) {
-                const unsigned char* t = sqlite3_column_text(q, c);
-                out << (c ? "|" : "") << sqlite3_column_type(q, c) << ":"
-                    << (t ? reinterpret_cast<const char*>(t) : "");
-            }
-            out << "\n";
-        }
-        sqlite3_finalize(q);
-    }
-    sqlite3_close(db);
     return out.str();
 }
 
@@ -187,38 +175,29 @@ void WriteBytes(const std::filesystem::path& file, const std::vector<unsigned ch
 
 std::vector<unsigned char> EditSavedGame(const std::vector<unsigned char>& bytes,
                                          const std::string& sql) {
-    sqlite3* db = OpenCopy(bytes);
-    char* err = nullptr;
-    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &err) != SQLITE_OK) {
-        std::string msg = err ? err : "?";
-        sqlite3_free(err);
-        sqlite3_close(db);
-        throw std::runtime_error(sql + ": " + msg);
+    sqlite::Database db = OpenCopy(bytes);
+    try {
+        db.exec(sql);
+    } catch (const StorageError& e) {
+        throw std::runtime_error(sql + ": " + e.what());
     }
-    std::vector<unsigned char> out = Serialize(db);
-    sqlite3_close(db);
-    return out;
+    return Serialize(db);
 }
 
 int TryEditSavedGame(std::vector<unsigned char>& bytes, const std::vector<std::string>& statements,
                      std::vector<std::string>* ran) {
-    sqlite3* db = nullptr;
-    try {
-        db = OpenCopy(bytes);
-    } catch (const std::runtime_error&) {
-        return 0;
-    }
     int count = 0;
-    for (const std::string& sql : statements) {
-        if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) continue;
-        ++count;
-        if (ran) ran->push_back(sql);
-    }
     try {
+        sqlite::Database db = OpenCopy(bytes);
+        for (const std::string& sql : statements) {
+            if (sqlite3_exec(db.get(), sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
+                continue;
+            ++count;
+            if (ran) ran->push_back(sql);
+        }
         bytes = Serialize(db);
-    } catch (const std::runtime_error&) {
+    } catch (const StorageError&) {
     }
-    sqlite3_close(db);
     return count;
 }
 

@@ -136,18 +136,6 @@ TEST_F(ArrivalTest, EachOutcomeSetsDigitsCountsKnowledgeAndCampaign) {
     }
 }
 
-TEST_F(ArrivalTest, ThePlayerTakesHisHomePlanetBackAsCapital) {
-    FillCrt(t.st(), 100);
-    t.random.push(Die(2));
-    t.st().planet(2).Scouted = "0000";  // Mars, Bob's home, is the Empire's now
-    t.st().planet(2).Ships = 3;
-    t.st().Hatest[1] = 0;
-    AddTaskForce(t.game, 1, 0, 2, 9, kYear);
-    Land();
-    EXPECT_EQ(t.st().planet(2).Scouted.padded(), "0300");
-    EXPECT_EQ(t.st().Hatest[1], 1);
-}
-
 TEST_F(ArrivalTest, FleetsAtOnePlanetLandLastRowFirstAndMeetWhatTheFirstLeft) {
     FillCrt(t.st(), 100);
     t.random.setFallback(Die(4));
@@ -162,29 +150,6 @@ TEST_F(ArrivalTest, FleetsAtOnePlanetLandLastRowFirstAndMeetWhatTheFirstLeft) {
     EXPECT_EQ(t.st().planet(3).Ships, 5);
     EXPECT_EQ(t.st().Hatest[0], 3);
     EXPECT_EQ(t.st().Hatest[1], 1);
-}
-
-TEST_F(ArrivalTest, OnlyTheRowsDueThisYearLandAndAreDeleted) {
-    AddTaskForce(t.game, 0, 0, 1, 1, kYear - 2);  // its year has passed: it never lands
-    AddTaskForce(t.game, 0, 0, 1, 2, kYear);
-    AddTaskForce(t.game, 0, 0, 1, 3, kYear + 1);
-    AddTaskForce(t.game, kEmpire, 3, 4, 4, kYear);
-    EXPECT_EQ(Land().size(), 2u);
-    EXPECT_EQ(t.st().planet(1).Ships, 8);
-    EXPECT_EQ(t.st().planet(4).Ships, 4);
-    const std::vector<std::string> left = {"0 0 02 " + std::to_string(kYear - 2) + " 1",
-                                           "0 2 02 " + std::to_string(kYear + 1) + " 3"};
-    EXPECT_EQ(ShipsRows(t.game), left);
-    EXPECT_EQ(t.view.mapDraws, 1);
-}
-
-TEST_F(ArrivalTest, AnEmptyTableWritesNoHeaderAndDrawsNoMap) {
-    {
-        TurnReport report(t.game.ReportFile());
-        LandTaskForces(t.game, report);
-    }
-    EXPECT_EQ(ReadText(t.game.ReportFile()), "");
-    EXPECT_EQ(t.view.mapDraws, 0);
 }
 
 TEST_F(ArrivalTest, RowsNamingNoPlanetOrNoSideAreDroppedSafely) {

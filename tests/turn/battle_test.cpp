@@ -62,29 +62,6 @@ TEST_F(BattleTest, TheOddsPickTheRowAndTheSidePicksTheColumn) {
     EXPECT_EQ(t.random.reseeds, 10);  // a fresh seed for every roll
 }
 
-TEST_F(BattleTest, OddsOfSixToOneAndMoreEndTheBattleInOneRound) {
-    FillCrt(t.st(), -100);  // the table would favour the other side
-    t.random.push(Die(6));
-    EXPECT_EQ(Fight(13, 2, true), "13 0");
-    FillCrt(t.st(), 100);
-    t.random.push(Die(1));
-    EXPECT_EQ(Fight(2, 13, true), "0 13");
-    EXPECT_EQ(t.random.draws, 2);
-}
-
-TEST_F(BattleTest, LookupReportsRowColumnAndWipeOuts) {
-    FillCrt(t.st(), 0);
-    t.st().CrtTable[4][2] = 33;
-    const BattleOdds human = LookUpOdds(t.st().CrtTable, 10, 3, 5, true);
-    EXPECT_EQ(human.column, 4);
-    EXPECT_EQ(human.row, 2);
-    EXPECT_EQ(human.result, 33);
-    EXPECT_EQ(LookUpOdds(t.st().CrtTable, 10, 3, 5, false).column, 5);
-    // Faces off the die are taken to the nearest face.
-    EXPECT_EQ(LookUpOdds(t.st().CrtTable, 4, 4, 9, true).column, 6);
-    EXPECT_EQ(LookUpOdds(t.st().CrtTable, 4, 4, -2, true).column, 1);
-}
-
 TEST_F(BattleTest, LossesRoundHalfToEvenAndCostAtLeastOneShip) {
     EXPECT_EQ(ShipsAfterLoss(7, -30), 5);  // 7 - 2.1 = 4.9
     EXPECT_EQ(ShipsAfterLoss(7, -5), 6);   // 0.35 is less than a ship: one ship
@@ -133,15 +110,6 @@ TEST_F(BattleTest, SkipBattleHidesTheRestOfOneBattleOnly) {
     EXPECT_EQ(Fight(9, 3, true), "9 0");
     EXPECT_TRUE(t.display.contains("battleRound 0 9 2"));  // the next battle is shown again
     EXPECT_EQ(t.display.count("battleRound"), 2);
-}
-
-// Skip All with shown screens is pinned in endturn_test.cpp.
-TEST_F(BattleTest, SoundsOffSilencesTheRoundsItShows) {
-    FillCrt(t.st(), 0);
-    t.random.setFallback(Die(2));
-    EXPECT_EQ(Fight(5, 2, true), "5 0");
-    EXPECT_EQ(t.display.count("battleRound"), 2);
-    EXPECT_TRUE(t.display.sounds.empty());
 }
 
 TEST_F(BattleTest, ADieSourceOutsideItsRangeStillLandsOnTheTable) {

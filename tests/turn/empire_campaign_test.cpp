@@ -9,21 +9,6 @@ using empire::EmpireYear;
 
 class EmpireCampaignTest : public EmpireTest {
   protected:
-    // Ann holds one planet, Bob three; the Empire stages on planet 4.
-    void twoPlayerGalaxy() {
-        // clang-format off
-        galaxy().players({"Ann", "Bob"}).year(4101)
-            .planet(0, 1, 1).owner(0).home().ships(10)
-            .planet(1, 1, 40).owner(1).home().ships(10)
-            .planet(2, 10, 40).owner(1).ships(10).production(1, 15)
-            .planet(3, 20, 40).owner(1).ships(10).production(1, 12)
-            .planet(4, 40, 20).ships(100).production(1, 20)
-            .planet(5, 40, 30).ships(20).production(1, 5)
-            .build();
-        // clang-format on
-        stageOn(4, 5);
-    }
-
     // Ann's planets A (0: 60 ships), B (1: 5 ships), C (2: 20 ships); staging planet 3.
     void ratioGalaxy() {
         // clang-format off
@@ -49,27 +34,6 @@ class EmpireCampaignTest : public EmpireTest {
     EmpireYear year;
 };
 
-// A new game's first planning counts as more than 30 years: every player's planets are
-// candidates; a young campaign singles out the player with most planets.
-TEST_F(EmpireCampaignTest, TheCandidatesDependOnTheCampaignsAge) {
-    const struct {
-        int startYear;
-        double draw;
-        int target;
-    } cases[] = {{0, 0.0, 0}, {4090, 0.99, 3}};  // Ann's planet though Bob holds more; Bob's last
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.startYear);
-        twoPlayerGalaxy();
-        st.EndPl = "";
-        st.StartYear = static_cast<Int16>(c.startYear);
-        tg.random.push(c.draw);
-        empire::PlanCampaign(game, year);
-        EXPECT_EQ(year.target, c.target);
-        EXPECT_EQ(st.EndPl, id(c.target));
-        EXPECT_EQ(st.StartYear, 4101);
-    }
-}
-
 TEST_F(EmpireCampaignTest, CandidatesStopAtElevenBestProductionFirst) {
     GalaxyBuilder g = galaxy();
     g.players({"Ann", "Bob"});
@@ -86,21 +50,6 @@ TEST_F(EmpireCampaignTest, CandidatesStopAtElevenBestProductionFirst) {
     EXPECT_EQ(empire::CandidateTargets(st, false),
               (std::vector<int>{7, 6, 5, 4, 3, 2, 1, 0, 13, 12, 11}));
     EXPECT_EQ(empire::CandidateTargets(st, true), (std::vector<int>{7, 6, 5, 4, 3, 2, 1, 0}));
-}
-
-TEST_F(EmpireCampaignTest, AStagingPlanetWithoutTenYearsOfProductionPlansNothing) {
-    twoPlayerGalaxy();
-    st.planet(4).Ships = 9;
-    st.planet(4).Production = 1;
-    empire::PlanCampaign(game, year);
-    EXPECT_FALSE(year.targetSet);
-    EXPECT_TRUE(st.EndPl.blank());
-    EXPECT_EQ(tg.random.draws, 0);
-
-    year.source = -1;
-    st.planet(4).Ships = 500;
-    empire::PlanCampaign(game, year);
-    EXPECT_FALSE(year.targetSet);
 }
 
 // The planning on Ann's planets A (60 ships), B (5) and C (20) from a staging planet of 100:
@@ -154,16 +103,6 @@ TEST_F(EmpireCampaignTest, TheTargetIsKeptDrawnOrReselectedByRatio) {
     }
 }
 
-TEST_F(EmpireCampaignTest, RatioFallsBackOnEveryPlayersPlanet) {
-    ratioGalaxy();
-    st.planet(0).Ships = 150;
-    EXPECT_EQ(empire::BestRatioTarget(st, 3, {0}), 1);
-    EXPECT_EQ(empire::BestRatioTarget(st, 3, {0, 2}), 2);
-    st.planet(1).Ships = 0;  // counted as one ship
-    st.planet(2).Ships = 1;
-    EXPECT_EQ(empire::BestRatioTarget(st, 3, {2, 1}), 2);  // equal ratios: the first wins
-}
-
 class EmpireReviewTest : public EmpireTest {
   protected:
     // Ann's home holds 50 ships and makes 1 a year; planet 1 is five years of flight away.
@@ -210,27 +149,6 @@ TEST_F(EmpireReviewTest, FleetsFlyingIntoTooStrongADefenceAreRecalled) {
             EXPECT_EQ(fleets[k].RemTurns, c.fleets[k].second) << k;
         }
     }
-}
-
-TEST_F(EmpireReviewTest, ARecalledFleetKeepsItsArrivalYear) {
-    reviewGalaxy(1);
-    empireFleet(1, 0, 10, 4103);
-    empireFleet(1, 2, 5, 4101);  // bound for the Empire's own planet: not reviewed
-    empire::ReviewTaskForces(game);
-    auto fleets = launched();
-    EXPECT_EQ(fleets[0].EndPl, id(2));
-    EXPECT_EQ(fleets[0].RemTurns, 4103);
-    EXPECT_EQ(fleets[0].NumOfShips, 10);
-    EXPECT_EQ(fleets[1].EndPl, id(2));
-    EXPECT_EQ(fleets[1].RemTurns, 4101);
-}
-
-TEST_F(EmpireReviewTest, WithoutAStagingPlanetFleetsRallyAtTheNearestEmpirePlanet) {
-    reviewGalaxy(1);
-    st.StartPl = "";
-    empireFleet(2, 0, 10, 4120);
-    empire::ReviewTaskForces(game);
-    EXPECT_EQ(launched()[0].EndPl, id(1));
 }
 
 }  // namespace

@@ -64,12 +64,6 @@ class EmpireFleetTest : public EmpireTest {
     EmpireYear year;
 };
 
-TEST_F(EmpireFleetTest, PassesDependOnHowManyPlanetsTheEmpireHolds) {
-    const std::pair<int, int> passes[] = {{0, 3}, {1, 0}, {2, 1}, {3, 2}, {4, 3}, {30, 3}};
-    for (const auto& [planets, expected] : passes)
-        EXPECT_EQ(empire::ConsolidationPasses(planets), expected) << planets;
-}
-
 // Planet 1 ranks first and takes the ships; the passes start from the lowest ranked planet and
 // each takes 35 of a garrison of 100. A player's fleet on its way only holds an Advanced Empire
 // back, so the Intermediate one here ignores it; a single planet has nowhere to send ships.
@@ -143,30 +137,6 @@ TEST_F(EmpireFleetTest, MainFleetLeavesTheBiggestGarrisonLowestRankedOnATie) {
     }
 }
 
-TEST_F(EmpireFleetTest, MainFleetNeedsEightYearsOfProduction) {
-    mainFleetGalaxy();
-    st.planet(2).Production = 7;  // 50 < 8 x 7
-    st.planet(3).Ships = 10;
-    empire::ConsolidateShips(game, year);
-    empire::MoveMainFleet(game, year);
-    EXPECT_EQ(st.TaskForceLast, -1);
-    EXPECT_EQ(st.StartPl, id(1));  // named all the same
-}
-
-TEST_F(EmpireFleetTest, ALostStagingPlanetIsReplacedNotAttacked) {
-    mainFleetGalaxy();
-    st.planet(0).Ships = 1;
-    st.StartPl = id(0);  // the player's planet: the staging planet was taken
-    st.planet(3).Production = 1;
-    st.planet(3).Ships = 100;  // a surplus that consolidation moves
-    empire::ConsolidateShips(game, year);
-    empire::MoveMainFleet(game, year);
-    EXPECT_EQ(st.StartPl, id(1));
-    ASSERT_GE(st.TaskForceLast, 0);
-    for (const auto& tf : launched()) EXPECT_EQ(tf.EndPl, id(1));
-    EXPECT_EQ(st.planet(0).Ships, 1);
-}
-
 // Only a Beginner scouts, only from the Empire planet nearest the one unseen for six years,
 // and only with a ship there to send.
 TEST_F(EmpireFleetTest, BeginnerScoutsPlanetsUnseenForSixYears) {
@@ -199,14 +169,6 @@ TEST_F(EmpireFleetTest, BeginnerScoutsPlanetsUnseenForSixYears) {
     // Once a scout is on its way, no second one follows.
     empire::SendScouts(game, year);
     EXPECT_EQ(st.TaskForceLast, 0);
-}
-
-TEST_F(EmpireFleetTest, AttackMultiplierIsTwoForBeginnersAndTwoOrThreeAbove) {
-    for (double rnd : {0.0, 0.4, 0.66, 0.67, 0.999}) {
-        EXPECT_EQ(empire::AttackMultiplier(0, rnd), 2) << rnd;
-        for (int skill : {1, 2})  // a 1 becomes 2
-            EXPECT_EQ(empire::AttackMultiplier(skill, rnd), rnd < 0.67 ? 2 : 3) << skill << rnd;
-    }
 }
 
 // The strike on the target: the expected defence is the garrison (as last seen, for a
@@ -242,26 +204,6 @@ TEST_F(EmpireFleetTest, TheStrikeSendsTheExpectedDefenceTimesTheMultiplier) {
         EXPECT_TRUE(st.EndPl.blank());
     }
     EXPECT_EQ(tg.random.reseeds, 5);
-}
-
-TEST_F(EmpireFleetTest, TooWeakAStagingPlanetIsReinforcedByTheBiggestSurplus) {
-    attackGalaxy(1, 50);
-    tg.random.push(0.0);  // 35 x 2 = 70 > 50
-    empire::AttackOrReinforce(game, year);
-    ASSERT_EQ(st.TaskForceLast, 0);
-    EXPECT_EQ(launched()[0].StartPl, id(2));  // equal to planet 3: the lower position
-    EXPECT_EQ(launched()[0].EndPl, id(1));
-    EXPECT_EQ(launched()[0].NumOfShips, 35);
-    EXPECT_EQ(st.EndPl, id(0));  // the target stays
-}
-
-TEST_F(EmpireFleetTest, NoTargetThisYearNoAttackAndNoDraw) {
-    attackGalaxy(1, 500);
-    year.targetSet = false;
-    empire::AttackOrReinforce(game, year);
-    EXPECT_EQ(st.TaskForceLast, -1);
-    EXPECT_EQ(tg.random.draws, 0);
-    EXPECT_EQ(tg.random.reseeds, 0);
 }
 
 TEST_F(EmpireFleetTest, AFullTaskForceListStopsTheYearsLaunches) {

@@ -56,21 +56,6 @@ TEST_F(EmpireTurnTest, TheWipedOutMessageWaitsForTheLastFleetAndComesOnce) {
     EXPECT_EQ(tg.dialogs.asked.size(), 1u);
 }
 
-TEST_F(EmpireTurnTest, SafePlanetsLieMoreThanFifteenFromEveryPlayerAndCanStillGrow) {
-    // clang-format off
-    galaxy().players({"Ann", "Bob"})
-        .planet(0, 1, 1).owner(0).home()
-        .planet(1, 16, 1).production(1, 10)               // 15 from Ann
-        .planet(2, 17, 1).production(1, 10)               // 16 from Ann
-        .planet(3, 40, 40).production(10, 10)             // cannot grow
-        .planet(4, 45, 45).production(2, 10).scouted("1000")  // only scouted: the Empire's
-        .planet(5, 30, 20).owner(1).home()
-        .planet(6, 30, 8).production(1, 10)               // 12 from Bob
-        .build();
-    // clang-format on
-    EXPECT_EQ(empire::BuildSafeList(st), (std::vector<int>{2, 4}));
-}
-
 // One safe planet drawn a year buys a step at the players' price: once a year, never at the
 // limit, never without the ships to pay, never under more ships heading there than one per other
 // player.

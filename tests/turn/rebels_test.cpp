@@ -75,68 +75,51 @@ TEST_F(RebelsTest, TheChanceOfARisingFollowsTheEmpiresSkill) {
     }
 }
 
-TEST_F(RebelsTest, TheNumberOfRebelsGrowsWithHostilityAndSkill) {
-    EXPECT_EQ(RebelCount(0, 4, 0.99), 3);
-    EXPECT_EQ(RebelCount(1, 4, 0.99), 4);
-    EXPECT_EQ(RebelCount(2, 4, 0.99), 6);
-    EXPECT_EQ(RebelCount(2, 4, 0.0), 1);
-    EXPECT_EQ(RebelCount(9, 4, 0.5), 0);
-}
-
-TEST_F(RebelsTest, FiveRebelsAgainstEightShipsLeaveThree) {
-    t.random.push(kRise);
-    t.random.push(0.85);  // Int(5 * 0.85 + 1) = 5 rebels
-    EXPECT_EQ(Rise(1),
-              "Rebels\tLuna\tAnn\t 5\t 8\t\t 3\tThe rebels distroyed  5 of your precious ships");
-    EXPECT_EQ(t.st().planet(1).Ships, 3);
-    EXPECT_EQ(t.st().planet(1).Scouted.padded(), "2000");
-    EXPECT_EQ(t.st().Hatest[0], 2);
-    EXPECT_EQ(t.display.messages,
-              std::vector<std::string>{"The rebels distroyed  5 of your precious ships"});
-    for (int round = 1; round <= 5; ++round)
-        EXPECT_TRUE(t.display.contains("rebelRound " + std::to_string(round) + " " +
-                                       std::to_string(9 - round)));
-    EXPECT_EQ(t.display.sounds, std::vector<Sound>(5, Sound::Explosion));
-}
-
-TEST_F(RebelsTest, RebelsWhoDestroyEveryShipHandThePlanetBackToTheEmpire) {
-    t.st().planet(1).Ships = 5;
-    t.random.push(kRise);
-    t.random.push(0.85);
-    EXPECT_EQ(Rise(1),
-              "Rebels\tLuna\tAnn\t 5\t 5\t\t 0\tThe rebels took over and handled the planet back "
-              "to the Empire");
-    const PlanetRecord& luna = t.st().planet(1);
-    EXPECT_EQ(luna.Scouted.padded(), "1000");
-    EXPECT_EQ(luna.Ships, 0);
-    EXPECT_EQ(luna.KnownProd[0], 3);
-    EXPECT_EQ(luna.YearScouted[0], 4107);
-    EXPECT_EQ(t.st().Hatest[0], 1);
-}
-
-TEST_F(RebelsTest, APlanetWithoutShipsFallsWithoutARoundAndCountsNeverGoBelowZero) {
-    t.st().planet(1).Ships = 0;
-    t.st().Hatest[0] = 0;
-    t.random.push(kRise);
-    t.random.push(0.5);
-    const auto fields = SplitTabs(Rise(1));
-    ASSERT_EQ(fields.size(), 8u);
-    EXPECT_EQ(fields[4], " 0");
-    EXPECT_EQ(fields[6], " 0");
-    EXPECT_EQ(t.display.count("rebelRound"), 0);
-    EXPECT_EQ(t.st().planet(1).Scouted.padded(), "1000");
-    EXPECT_EQ(t.st().Hatest[0], 0);
-}
-
-TEST_F(RebelsTest, SkipAllStillShowsTheWindowButNoRoundOrMessage) {
-    t.display.skipAll();
-    t.random.push(kRise);
-    t.random.push(0.85);
-    EXPECT_NE(Rise(1), "");
-    EXPECT_EQ(t.display.count("showWindow"), 1);
-    EXPECT_EQ(t.display.count("rebelRound"), 0);
-    EXPECT_TRUE(t.display.messages.empty());
-    EXPECT_EQ(t.st().planet(1).Ships, 3);
+// Rebels destroy one ship a round; those who destroy every ship hand the planet back to the
+// Empire, which the player then knows as it was, and the player's planet count drops (never below
+// zero). A planet without ships falls without a round.
+TEST_F(RebelsTest, EachRisingEndsWithTheSurvivorsOrThePlanetBackWithTheEmpire) {
+    const std::string kDestroyed = "The rebels distroyed  5 of your precious ships";
+    const std::string kTaken = "The rebels took over and handled the planet back to the Empire";
+    const struct {
+        int ships, hatest;
+        double draw;  // Int(5 x draw + 1) rebels
+        std::string line;
+        int shipsAfter, hatestAfter, rounds;
+        const char* scouted;
+    } cases[] = {
+        {8, 2, 0.85, "Rebels\tLuna\tAnn\t 5\t 8\t\t 3\t" + kDestroyed, 3, 2, 5, "2000"},
+        {5, 2, 0.85, "Rebels\tLuna\tAnn\t 5\t 5\t\t 0\t" + kTaken, 0, 1, 5, "1000"},
+        {0, 0, 0.5, "Rebels\tLuna\tAnn\t 3\t 0\t\t 0\t" + kTaken, 0, 0, 0, "1000"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ships);
+        t.st().planet(1).Scouted = "2000";
+        t.st().planet(1).Ships = static_cast<Int16>(c.ships);
+        t.st().Hatest[0] = static_cast<Int16>(c.hatest);
+        t.display.log.clear();
+        t.display.messages.clear();
+        t.display.sounds.clear();
+        t.random.push(kRise);
+        t.random.push(c.draw);
+        EXPECT_EQ(Rise(1), c.line);
+        const PlanetRecord& luna = t.st().planet(1);
+        EXPECT_EQ(luna.Ships, c.shipsAfter);
+        EXPECT_EQ(luna.Scouted.padded(), c.scouted);
+        EXPECT_EQ(t.st().Hatest[0], c.hatestAfter);
+        EXPECT_EQ(t.display.count("rebelRound"), c.rounds);
+        for (int round = 1; round <= c.rounds; ++round)
+            EXPECT_TRUE(t.display.contains("rebelRound " + std::to_string(round) + " " +
+                                           std::to_string(c.ships - round + 1)));
+        EXPECT_EQ(t.display.sounds,
+                  std::vector<Sound>(static_cast<std::size_t>(c.rounds), Sound::Explosion));
+        EXPECT_EQ(t.display.messages,
+                  std::vector<std::string>{c.line.substr(c.line.rfind('\t') + 1)});
+        if (c.shipsAfter == 0) {
+            EXPECT_EQ(luna.KnownProd[0], 3);
+            EXPECT_EQ(luna.YearScouted[0], 4107);
+        }
+    }
 }
 
 TEST_F(RebelsTest, SkipBattleEndsWithTheRisingAndSoundsOffIsSilent) {

@@ -34,11 +34,6 @@ class YearEndReportTest : public ::testing::Test {
     TestGame t;
 };
 
-TEST_F(YearEndReportTest, AYearWithoutFleetsWritesThreeLines) {
-    EndTurn(t.game);
-    EXPECT_EQ(ReadText(t.game.ReportFile()), "Current Year: \t 4100\r\n\r\n\r\n");
-}
-
 // The fleet stored last lands first: the attack line, then the reinforcement with its four tabs
 // in a row where the battle's counts would stand.
 TEST_F(YearEndReportTest, LandingLinesStandBetweenTheHeaderAndAnEmptyLine) {
@@ -55,19 +50,6 @@ TEST_F(YearEndReportTest, LandingLinesStandBetweenTheHeaderAndAnEmptyLine) {
               "Ann\tVega\tEmpire\t 9\t 4\t 9\t 0\tAnn conquered the planet Vega\r\n"
               "Ann\tTerra\tAnn\t 6\t\t\t\t6 ships of Ann have reached the planet Terra\r\n"
               "\r\n");
-}
-
-TEST_F(YearEndReportTest, ARebelLineFollowsTheEmptyLineAfterTheLandings) {
-    t.st().planet(1).Scouted = "2000";  // Vega is Ann's too, hostility 5
-    t.st().planet(1).Ships = 6;
-    t.random.push(0.0);   // rises
-    t.random.push(0.85);  // 5 rebels against 6 + 2 ships
-    EndTurn(t.game);
-    const auto lines = ReportLines(t.game.ReportFile());
-    const std::vector<std::string> expected = {
-        "Current Year: \t 4100", "", "",
-        "Rebels\tVega\tAnn\t 5\t 8\t\t 3\tThe rebels distroyed  5 of your precious ships"};
-    EXPECT_EQ(lines, expected);
 }
 
 TEST_F(YearEndReportTest, AReportThatCannotBeWrittenIsReportedAndTheYearStillEnds) {

@@ -2,9 +2,9 @@
 // rest is the file, starting from seeds that are valid saved games, for byte-wise mutation) or
 // edit (the rest is a script of field-wise edits of one of three valid saved games). Each file
 // goes to the checker and, through a file, to LoadGame on a running game. It stops on a crash, a
-// hang, a verdict that differs from the reference rules, a refused file that changed the running
-// game, or an accepted one that does not come back the same after another save and load (one in
-// sixteen is tried that way).
+// hang, a refusal under another number, a refused file that changed the running game, or an
+// accepted one that does not load or does not come back the same after another save and load
+// (one in sixteen is tried that way).
 #include <unistd.h>
 
 #include <cstdio>
@@ -115,19 +115,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     else
         bytes = MutateSavedGame(h.bases[mode % 3], std::span(data + 1, size - 1));
 
-    const std::optional<std::string> rule = ReferenceRefusal(bytes);
     bool accepted = true;
-    std::string verdict;
     try {
         ReadSavedGame(bytes);
     } catch (const StorageError& e) {
         accepted = false;
-        verdict = e.what();
-        if (e.code() != errors::kTypeMismatch) Die("unexpected error number: " + verdict);
+        if (e.code() != errors::kTypeMismatch)
+            Die(std::string("unexpected error number: ") + e.what());
     }
-    if (accepted == rule.has_value())
-        Die("loader " + (accepted ? std::string("accepts") : "refuses (" + verdict + ")") +
-            ", reference " + (rule ? "refuses (" + *rule + ")" : std::string("accepts")));
 
     Game& game = h.game();
     WriteBytes(h.file("fuzz.mdb"), bytes);
