@@ -22,33 +22,39 @@ class IncreaseProductionTest : public ::testing::Test {
     }
     GameState& st() { return t.st(); }
     PlanetRecord& p(int i) { return st().planet(i); }
-    std::string said() { return t.dialogs.texts().back(); }
+    // Everything an increase changes on planet i: production, ships and the flag.
+    std::tuple<int, int, int> planet(int i) { return {p(i).Production, p(i).Ships, p(i).WillProd}; }
     testing::TestGame t;
 };
 
-TEST_F(IncreaseProductionTest, AsksFirstThenBuysOneStepOnceAYear) {
+// Only the owner is asked, and pays the production before the increase, once a year.
+TEST_F(IncreaseProductionTest, AsksTheOwnerFirstThenBuysOneStepOnceAYear) {
+    for (int planet : {1, 2, 45}) {  // Bob's, only scouted, no planet at all
+        st().SelectedPlanet = static_cast<Int16>(planet);
+        EXPECT_FALSE(IncreaseProduction(t.game));
+    }
+    EXPECT_TRUE(t.dialogs.asked.empty());
+    st().SelectedPlanet = 0;
     t.dialogs.answer(Answer::No);
     EXPECT_FALSE(IncreaseProduction(t.game));
-    EXPECT_EQ(p(0).Production, 3);
-    EXPECT_EQ(p(0).WillProd, -1);
-    const MessageRequest q = t.dialogs.asked[0];
-    EXPECT_EQ(q.text, "Are you sure that you want to increase the production for " +
-                          p(0).Name.trimmed() + "?");
-    EXPECT_EQ(q.buttons, Buttons::YesNo);
-    EXPECT_EQ(q.icon, Icon::Critical);
-    EXPECT_EQ(q.defaultButton, Answer::No);
+    EXPECT_EQ(planet(0), std::tuple(3, 10, -1));
+    EXPECT_EQ(
+        t.dialogs.asked[0].text,
+        "Are you sure that you want to increase the production for " + p(0).Name.trimmed() + "?");
 
     p(0).Ships = 3;  // exactly the price: the production before the increase
     t.dialogs.answer(Answer::Yes);
     EXPECT_TRUE(IncreaseProduction(t.game));
-    EXPECT_EQ(p(0).Production, 4);
-    EXPECT_EQ(p(0).Ships, 0);
-    EXPECT_EQ(p(0).WillProd, 0);
+    EXPECT_EQ(planet(0), std::tuple(4, 0, 0));
     p(0).Ships = 10;
     EXPECT_FALSE(IncreaseProduction(t.game));
-    EXPECT_EQ(said(), "Production already increased for this turn.");
-    EXPECT_EQ(p(0).Production, 4);
-    EXPECT_EQ(p(0).Ships, 10);
+    EXPECT_EQ(t.dialogs.texts().back(), "Production already increased for this turn.");
+    EXPECT_EQ(planet(0), std::tuple(4, 10, 0));
+    st().CurrentPlTurn = 1;  // Bob may buy on his own planet
+    st().SelectedPlanet = 1;
+    t.dialogs.answer(Answer::Yes);
+    EXPECT_TRUE(IncreaseProduction(t.game));
+    EXPECT_EQ(planet(1), std::tuple(2, 49, 0));
 }
 
 TEST_F(IncreaseProductionTest, MessagesComeInTheirOrder) {
@@ -61,42 +67,22 @@ TEST_F(IncreaseProductionTest, MessagesComeInTheirOrder) {
         {6, 0, 10, "Production already increased for this turn."},  // the flag comes first
         {6, -1, 2, "You have reached the Production limit for this planet."},
         {5, -1, 4, "You don't have enough ships to increase the Production on this planet."},
+        {8, -1, 40, nullptr},  // above the limit: nothing to say
     };
     // clang-format on
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.message);
+        SCOPED_TRACE(c.production);
         p(0).Production = static_cast<Int16>(c.production);
         p(0).WillProd = static_cast<Int16>(c.willProd);
         p(0).Ships = static_cast<Int16>(c.ships);
+        const std::size_t asked = t.dialogs.asked.size();
         EXPECT_FALSE(IncreaseProduction(t.game));
-        EXPECT_EQ(said(), c.message);
+        EXPECT_EQ(planet(0), std::tuple(c.production, c.ships, c.willProd));
+        ASSERT_EQ(t.dialogs.asked.size(), asked + (c.message ? 1 : 0));
+        if (!c.message) continue;
+        EXPECT_EQ(t.dialogs.texts().back(), c.message);
         EXPECT_EQ(t.dialogs.asked.back().buttons, Buttons::Ok);
-        EXPECT_EQ(p(0).Production, c.production);
-        EXPECT_EQ(p(0).Ships, c.ships);
     }
-    // Above the limit: nothing to say.
-    p(0).Production = 8;
-    p(0).Ships = 40;
-    const std::size_t asked = t.dialogs.asked.size();
-    EXPECT_FALSE(IncreaseProduction(t.game));
-    EXPECT_EQ(t.dialogs.asked.size(), asked);
-    EXPECT_EQ(p(0).Production, 8);
-}
-
-TEST_F(IncreaseProductionTest, OtherPlayersPlanetsAreIgnoredSilently) {
-    for (int planet : {1, 2, 45}) {  // Bob's, only scouted, no planet at all
-        st().SelectedPlanet = static_cast<Int16>(planet);
-        EXPECT_FALSE(IncreaseProduction(t.game));
-    }
-    EXPECT_TRUE(t.dialogs.asked.empty());
-    EXPECT_EQ(p(1).Production, 1);
-    EXPECT_EQ(p(2).Ships, 50);
-    st().CurrentPlTurn = 1;  // Bob may buy on his own planet
-    st().SelectedPlanet = 1;
-    t.dialogs.answer(Answer::Yes);
-    EXPECT_TRUE(IncreaseProduction(t.game));
-    EXPECT_EQ(p(1).Production, 2);
-    EXPECT_EQ(p(1).Ships, 49);
 }
 
 }  // namespace

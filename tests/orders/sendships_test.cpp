@@ -1,15 +1,17 @@
-// Send Ships: the ownership check, the cap on the number typed, the checks of Send in their
-// order, and what a launch takes from the planet. Rounding, numbering and the arrival year of a
-// launch are pinned in tests/turn/taskforces_test.cpp.
+// Send Ships: the ownership check, what the dialog shows, the cap on the number typed, the
+// checks of Send in their order, and what a launch takes from the planet. Rounding, numbering
+// and the arrival year of a launch are pinned in tests/turn/taskforces_test.cpp.
 #include <gtest/gtest.h>
 
 #include "orders/sendships.h"
+#include "sim/state_picture.h"
 #include "support/galaxy_builder.h"
 
 namespace zenthar {
 namespace {
 
 const char* const kNotOwned = "You don't own this planet. You can't send any ships from here.";
+const char* const kNoShips = "What should I send? You have no ships on this planet.";
 const char* const kSameSource =
     "Should they make a trip? Destination Planet different from the source, please.";
 
@@ -29,14 +31,12 @@ class SendShipsTest : public ::testing::Test {
         st().SelectedPlanet = 0;
     }
     GameState& st() { return t.st(); }
-    // Everything Send may change.
-    std::vector<Int16> snapshot() {
-        std::vector<Int16> s{st().TaskForceLast};
-        for (int i = 0; i < 6; ++i) s.push_back(st().planet(i).Ships);
-        return s;
-    }
     const TaskForceRecord& lastTaskForce() {
         return st().TaskForceList[static_cast<std::size_t>(st().TaskForceLast)];
+    }
+    // The ships of the last launch and those left on the source.
+    std::pair<int, int> launched() {
+        return {lastTaskForce().NumOfShips, st().planet(st().SelectedPlanet).Ships};
     }
     testing::TestGame t;
 };
@@ -56,25 +56,20 @@ TEST_F(SendShipsTest, OnlyOwnedPlanetsMaySend) {
     }
 }
 
-TEST_F(SendShipsTest, DialogShowsEveryPlanetAndTheSourceShips) {
+TEST_F(SendShipsTest, DialogShowsThePlanetsTheShipsAndTheArrivalAndCapsTheShipsTyped) {
     std::vector<std::string> names = SendDestinations(st());
     ASSERT_EQ(names.size(), 6U);
     EXPECT_EQ(names[0], st().planet(0).Name.padded());
-    EXPECT_EQ(names[5].size(), 40U);
+    EXPECT_EQ(ArrivalText(st(), 0), "This is the planet the ships would leave.");
+    EXPECT_EQ(ArrivalText(st(), 1), "Distance 7: arrives in 4104 (4 years)");
+    EXPECT_EQ(ArrivalText(st(), 4), "Distance 0: arrives in 4100 (this year)");
+    EXPECT_EQ(ArrivalText(st(), 40), "");
     st().SelectedPlanet = 2;
     EXPECT_EQ(SourceShipsText(st()), "12");
-    st().SelectedPlanet = 0;  // the forecast: 7 away, four years
-    const auto arrival = ArrivalFor(st(), 1);
-    ASSERT_TRUE(arrival.has_value());
-    EXPECT_EQ(arrival->distance, 7);
-    EXPECT_EQ(arrival->year, 4104);
-    EXPECT_EQ(arrival->years, 4);
-    EXPECT_EQ(ArrivalFor(st(), 40), std::nullopt);
     st().SelectedPlanet = 45;
-    EXPECT_EQ(ArrivalFor(st(), 1), std::nullopt);
-}
-
-TEST_F(SendShipsTest, LeavingTheBoxCapsAtThePlanetsShips) {
+    EXPECT_EQ(SourceShipsText(st()), "0");
+    EXPECT_EQ(ArrivalText(st(), 1), "");
+    // Leaving the ships box with more than the planet has.
     st().SelectedPlanet = 2;
     auto cap = CapShipsTyped(st(), "20");
     ASSERT_TRUE(cap.has_value());
@@ -87,11 +82,11 @@ TEST_F(SendShipsTest, LeavingTheBoxCapsAtThePlanetsShips) {
 }
 
 TEST_F(SendShipsTest, RefusalsComeInTheirOrderAndChangeNothing) {
+    const std::string before = sim::DescribeWholeState(st());
     // From the first planet the first entry of the list is the source itself.
     EXPECT_EQ(SendShips(st(), 0, "3"), kSameSource);
     st().SelectedPlanet = 5;  // no ships, and the destination is the source itself
-    const auto before = snapshot();
-    EXPECT_EQ(SendShips(st(), 5, "50"), "What should I send? You have no ships on this planet.");
+    EXPECT_EQ(SendShips(st(), 5, "50"), kNoShips);
     st().SelectedPlanet = 2;
     EXPECT_EQ(SendShips(st(), 2, "50"), kSameSource);
     for (const char* typed : {"50", "12.5"})
@@ -108,40 +103,33 @@ TEST_F(SendShipsTest, RefusalsComeInTheirOrderAndChangeNothing) {
     st().planet(0).Scouted = "3000";
     EXPECT_EQ(SendShips(st(), -1, "3"), "Choose a Destination Planet, please.");
     EXPECT_EQ(SendShips(st(), 6, "3"), "Choose a Destination Planet, please.");
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(sim::DescribeWholeState(st()), before);
+    st().TaskForceLast = kTaskForceSlots - 1;
+    const std::string full = sim::DescribeWholeState(st());
+    EXPECT_EQ(SendShips(st(), 1, "3"),
+              "No more task forces, please. You already have 1001 of them on their way.");
+    EXPECT_EQ(sim::DescribeWholeState(st()), full);
 }
 
 TEST_F(SendShipsTest, ALaunchTakesTheShipsUntilNoneAreLeft) {
     // An odd garrison and a fraction: the fleet and what stays add up to what there was.
     st().planet(0).Ships = 9;
     ASSERT_EQ(SendShips(st(), 1, "2.5"), std::nullopt);
-    EXPECT_EQ(lastTaskForce().NumOfShips, 2);
-    EXPECT_EQ(st().planet(0).Ships, 7);
+    EXPECT_EQ(launched(), std::pair(2, 7));
     st().planet(0).Ships = 10;
     ASSERT_EQ(SendShips(st(), 1, "0.6"), std::nullopt);  // rounds to one ship
-    EXPECT_EQ(lastTaskForce().NumOfShips, 1);
-    ASSERT_EQ(SendShips(st(), 4, "4"), std::nullopt);
+    EXPECT_EQ(launched(), std::pair(1, 9));
+    ASSERT_EQ(SendShips(st(), 4, "8"), std::nullopt);
     EXPECT_EQ(lastTaskForce().EndPl.padded(), "05");
-    EXPECT_EQ(lastTaskForce().RemTurns, 4100);  // same place: lands this year
-    EXPECT_EQ(SourceShipsText(st()), "5");
-    ASSERT_EQ(SendShips(st(), 1, "5"), std::nullopt);
-    EXPECT_EQ(st().planet(0).Ships, 0);
-    EXPECT_EQ(SendShips(st(), 1, "0"), "What should I send? You have no ships on this planet.");
-    EXPECT_EQ(st().TaskForceLast, 3);
+    ASSERT_EQ(SendShips(st(), 1, "1"), std::nullopt);  // the last ship may go too
+    EXPECT_EQ(launched(), std::pair(1, 0));
+    EXPECT_EQ(SendShips(st(), 1, "0"), kNoShips);
     // Player 1's task forces carry its digit.
     st().CurrentPlTurn = 1;
     st().SelectedPlanet = 3;
     ASSERT_EQ(SendShips(st(), 0, "30"), std::nullopt);
     EXPECT_EQ(lastTaskForce().PlNum.padded(), "1");
     EXPECT_EQ(lastTaskForce().StartPl.padded(), "04");
-}
-
-TEST_F(SendShipsTest, AFullListRefusesTheLaunch) {
-    st().TaskForceLast = kTaskForceSlots - 1;
-    const auto before = snapshot();
-    EXPECT_EQ(SendShips(st(), 1, "3"),
-              "No more task forces, please. You already have 1001 of them on their way.");
-    EXPECT_EQ(snapshot(), before);
 }
 
 }  // namespace

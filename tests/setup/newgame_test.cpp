@@ -7,13 +7,33 @@
 #include "game/random.h"
 #include "game/sqlite.h"
 #include "game/storage_error.h"
-#include "setup/galaxy.h"
 #include "setup/newgame.h"
+#include "sim/state_picture.h"
 #include "support/galaxy_builder.h"
 #include "turn/taskforces.h"
 
 namespace zenthar {
 namespace {
+
+// The set-up dialog's choices as far as they differ from one player, Ann, in a simple Beginner
+// game of 26 planets, every row on its own planet of the list and its own symbol.
+struct Choices {
+    int players = 1;
+    std::array<std::string, 4> names{"Ann"};
+    std::array<int, 4> homes{0, 1, 2, 3};  // positions in the planet list
+    std::array<std::string, 4> symbols{"shipvert.ico", "mac.ico", "shiporiz.ico", "flsp.ico"};
+    int planets = 26;
+    int skill = 0;
+    int gameType = 1;
+    std::optional<std::string> refusal{};  // what CheckNewGame says to them
+};
+
+NewGameSettings Settings(const GameState& st, const Choices& c = {}) {
+    NewGameSettings s{c.players, c.names, {}, c.symbols, c.planets, c.gameType, c.skill};
+    for (std::size_t k = 0; k < 4; ++k)
+        s.homePlanets[k] = st.PlanetList[static_cast<std::size_t>(c.homes[k])].Name.padded();
+    return s;
+}
 
 // A Game like TestGame but with a real, seeded random source.
 struct SeededGame {
@@ -24,26 +44,10 @@ struct SeededGame {
     SystemRandom random{42};
     Game game{folder.path(), dialogs, display, view, random};
     SeededGame() { StartUp(game); }
+    void create(const Choices& c) { CreateNewGame(game, Settings(game.st, c)); }
 };
 
-NewGameSettings Defaults(const GameState& st) {
-    NewGameSettings s;
-    s.players = 1;
-    s.names = {"Ann", "", "", ""};
-    for (std::size_t k = 0; k < 4; ++k) s.homePlanets[k] = st.PlanetList[k].Name.padded();
-    s.symbols = {"shipvert.ico", "mac.ico", "shiporiz.ico", "flsp.ico"};
-    s.planets = 26;
-    s.gameType = 1;
-    s.skill = 0;
-    return s;
-}
-
-struct Rows {
-    std::vector<std::map<std::string, FieldValue>> rows;
-    const FieldValue& at(std::size_t row, const std::string& field) const {
-        return rows.at(row).at(field);
-    }
-};
+using Rows = std::vector<std::map<std::string, FieldValue>>;
 
 // Reads a table through a connection of its own, as a saved game would be read. The game holds
 // its working file alone, so it lets go meanwhile and binds again as after any command.
@@ -59,7 +63,7 @@ Rows ReadTable(Game& game, const std::string& table) {
         for (c.rs().MoveFirst(); !c.rs().EOF_(); c.rs().MoveNext()) {
             std::map<std::string, FieldValue> row;
             for (const FieldDef& f : def->fields) row[std::string(f.name)] = c.rs().Field(f.name);
-            out.rows.push_back(std::move(row));
+            out.push_back(std::move(row));
         }
     }
     game.FileDta1.rebind(game.WorkingFile(), "Ships");
@@ -67,156 +71,109 @@ Rows ReadTable(Game& game, const std::string& table) {
 }
 
 TEST(CheckNewGame, MessagesComeInTheirOrder) {
+    const char* const kPlayers = "The number of players must be between 1 and 4.";
+    const char* const kNames = "Fill in Players' Names, please.";
+    const char* const kHome = "Multiple players can't have the same Home Planet.";
+    const char* const kSymbol = "More players can't have the same Symbol.";
+    const char* const kStars = "The number of stars must be between 5 and 50";
+    const char* const kSkill = "Choose the Empire Skill Level, please.";
+    const std::array<std::string, 4> annBob{"Ann", " Bob "};  // blanks around a name are fine
+    const std::array<int, 4> row0Twice{0, 1, 2, 0};
+    const std::array<std::string, 4> macTwice{"mac.ico", "mac.ico", "shiporiz.ico", "flsp.ico"};
+    // clang-format off
+    const Choices cases[] = {
+        {},
+        // Every fault at once, then one put right after the other.
+        {.players = 2, .names = {"Ann", "   "}, .homes = row0Twice, .symbols = macTwice,
+         .planets = 99, .refusal = kNames},
+        {.players = 2, .names = annBob, .homes = row0Twice, .symbols = macTwice, .planets = 99,
+         .refusal = kHome},
+        {.players = 2, .names = annBob, .symbols = macTwice, .planets = 99, .refusal = kSymbol},
+        {.players = 2, .names = annBob, .planets = 99, .skill = 3, .refusal = kStars},
+        {.skill = 3, .gameType = 2, .refusal = kSkill},
+        {.gameType = 2, .refusal = "Choose the Game Type, please."},
+        {.players = 0, .refusal = kPlayers}, {.players = 5, .refusal = kPlayers},
+        {.planets = 4, .refusal = kStars}, {.planets = 51, .refusal = kStars},
+        {.planets = 5}, {.skill = -1, .refusal = kSkill},
+        // Rows of absent players still count for homes and symbols...
+        {.homes = {0, 1, 2, 2}, .refusal = kHome}, {.symbols = macTwice, .refusal = kSymbol},
+        // ... but their home may lie anywhere; a player's home must be within the galaxy.
+        {.players = 2, .names = annBob, .homes = {0, 1, 2, 40}, .planets = 5},
+        {.players = 2, .names = annBob, .homes = {0, 7, 2, 3}, .planets = 8},
+        {.players = 2, .names = annBob, .homes = {0, 7, 2, 3}, .planets = 5, .refusal =
+         "The Home Planet of Bob must be one of the first 5 planets of the list, please."},
+        {.players = 2, .names = annBob, .homes = {7, 0, 2, 3}, .planets = 5, .refusal =
+         "The Home Planet of Ann must be one of the first 5 planets of the list, please."},
+    };
+    // clang-format on
     testing::TestGame t;
-    const GameState& st = t.st();
-    NewGameSettings s = Defaults(st);
-    EXPECT_EQ(CheckNewGame(st, s), std::nullopt);
-
-    // Every fault at once: the names come first.
-    NewGameSettings bad = s;
-    bad.players = 2;
-    bad.names = {"Ann", "   ", "", ""};
-    bad.homePlanets[3] = bad.homePlanets[0];
-    bad.symbols[0] = "mac.ico";
-    bad.planets = 99;
-    EXPECT_EQ(CheckNewGame(st, bad), "Fill in Players' Names, please.");
-    bad.names[1] = " Bob ";  // blanks around a name are fine
-    EXPECT_EQ(CheckNewGame(st, bad), "Multiple players can't have the same Home Planet.");
-    bad.homePlanets[3] = st.PlanetList[3].Name.padded();
-    EXPECT_EQ(CheckNewGame(st, bad), "More players can't have the same Symbol.");
-    bad.symbols[0] = "shipvert.ico";
-    for (int planets : {99, 4, 51, 0, -5}) {
-        bad.planets = planets;
-        EXPECT_EQ(CheckNewGame(st, bad), "The number of stars must be between 5 and 50");
+    for (const Choices& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "case " << &c - cases);
+        EXPECT_EQ(CheckNewGame(t.st(), Settings(t.st(), c)), c.refusal);
     }
-    for (int planets : {5, 50, 26}) {
-        bad.planets = planets;
-        EXPECT_EQ(CheckNewGame(st, bad), std::nullopt) << planets;
-    }
-}
-
-// Rows of absent players still count for homes and symbols, but their home may lie anywhere.
-TEST(CheckNewGame, AbsentPlayersRowsAndHomesBeyondTheGalaxy) {
-    testing::TestGame t;
-    NewGameSettings s = Defaults(t.st());
-    s.homePlanets[3] = s.homePlanets[2];
-    EXPECT_EQ(CheckNewGame(t.st(), s), "Multiple players can't have the same Home Planet.");
-    s = Defaults(t.st());
-    s.symbols[0] = "mac.ico";  // row 0 stepped once onto row 1's symbol
-    EXPECT_EQ(CheckNewGame(t.st(), s), "More players can't have the same Symbol.");
-
-    s = Defaults(t.st());
-    s.players = 2;
-    s.names = {"Ann", "Bob", "", ""};
-    s.planets = 5;
-    s.homePlanets[1] = t.st().PlanetList[7].Name.padded();  // the 8th name, beyond 5 planets
-    EXPECT_EQ(CheckNewGame(t.st(), s),
-              "The Home Planet of Bob must be one of the first 5 planets of the list, please.");
-    s.planets = 8;
-    EXPECT_EQ(CheckNewGame(t.st(), s), std::nullopt);
-    s.planets = 5;
-    std::swap(s.homePlanets[0], s.homePlanets[1]);
-    EXPECT_EQ(CheckNewGame(t.st(), s),
-              "The Home Planet of Ann must be one of the first 5 planets of the list, please.");
-    s.homePlanets[0] = t.st().PlanetList[0].Name.padded();
-    s.homePlanets[1] = t.st().PlanetList[1].Name.padded();
-    s.homePlanets[3] = t.st().PlanetList[40].Name.padded();
-    EXPECT_EQ(CheckNewGame(t.st(), s), std::nullopt);
-
     // A names file shorter than the galaxy: the planets beyond it would have no name or id.
     t.st().PlanetNamesLast = 6;
-    s.planets = 8;
-    EXPECT_EQ(CheckNewGame(t.st(), s),
+    EXPECT_EQ(CheckNewGame(t.st(), Settings(t.st(), {.planets = 8})),
               "There are names for only 7 planets: the number of stars must be at most that.");
-    s.planets = 7;
-    EXPECT_EQ(CheckNewGame(t.st(), s), std::nullopt);
+    EXPECT_EQ(CheckNewGame(t.st(), Settings(t.st(), {.planets = 7})), std::nullopt);
 }
 
 TEST(CheckNewGame, SymbolsStepRoundTheCycle) {
-    const std::pair<const char*, const char*> steps[] = {{"shipvert.ico", "mac.ico"},
-                                                         {"mac.ico     ", "shiporiz.ico"},
-                                                         {"shiporiz.ico", "flsp.ico"},
-                                                         {"flsp.ico", "shipvert.ico"},
-                                                         {"empire.ico", "empire.ico"}};
+    // clang-format off
+    const std::pair<const char*, const char*> steps[] = {
+        {"shipvert.ico", "mac.ico"}, {"mac.ico     ", "shiporiz.ico"}, {"shiporiz.ico", "flsp.ico"},
+        {"flsp.ico", "shipvert.ico"}, {"empire.ico", "empire.ico"}};
+    // clang-format on
     for (const auto& [from, to] : steps) EXPECT_EQ(NextSymbol(from), to) << from;
 }
 
+// The range itself is checked on the number as CheckNewGame gets it.
 TEST(CheckNewGame, NumberOfPlanetsAsTyped) {
     // clang-format off
     const std::pair<const char*, int> cases[] = {
-        {"26", 26}, {" 12abc", 12}, {"abc", 0},   {"", 0},         {"5.9", 6},
-        {"26.5", 26}, {"4.9", 4},   {"50.5", 51}, {"99999999999", 1000}, {"-7", -1}};
+        {"26", 26}, {" 12abc", 12}, {"abc", 0},   {"", 0},         {"5.9", 6},  {"49.9", 50},
+        {"26.5", 26}, {"4.9", 4},   {"50.5", 51}, {"50.01", 51}, {"99999999999", 1000}, {"-7", -1}};
     // clang-format on
     for (const auto& [typed, n] : cases) EXPECT_EQ(NumberOfPlanetsTyped(typed), n) << typed;
-    for (const char* typed : {"4", "4.9", "51", "50.5", "50.01", "0", "abc", "-7", "99999999999"})
-        EXPECT_EQ(CheckNumberOfPlanets(NumberOfPlanetsTyped(typed)),
-                  "The number of stars must be between 5 and 50")
-            << typed;
-    for (const char* typed : {"5", "50", "26", "49.9"})
-        EXPECT_EQ(CheckNumberOfPlanets(NumberOfPlanetsTyped(typed)), std::nullopt) << typed;
 }
 
-TEST(CreateNewGame, OnePlayerWritesOneConfigurationRow) {
+TEST(CreateNewGame, ConfigurationAndPlanetRowsMirrorTheGalaxyBeforeTheEmpireIsDealt) {
     SeededGame g;
-    NewGameSettings s = Defaults(g.game.st);
-    s.homePlanets[0] = g.game.st.PlanetList[6].Name.padded();
-    s.homePlanets[1] = g.game.st.PlanetList[1].Name.padded();
-    s.symbols = {"mac.ico", "shipvert.ico", "shiporiz.ico", "flsp.ico"};
-    s.skill = 1;
-    s.gameType = 0;
-    CreateNewGame(g.game, s);
-    const GameState& st = g.game.st;
-
-    Rows cfg = ReadTable(g.game, "AppCfg");
-    ASSERT_EQ(cfg.rows.size(), 1U);
     // clang-format off
-    const std::pair<const char*, FieldValue> fields[] = {
-        {"PlayesNum", 1},       {"PlanetsNum", 26},      {"GameType", 0},   {"EmpireSkill", 1},
-        {"CurrentYear", 4100},  {"CurrentPlTurn", 0},    {"PlName1", "Ann"},
-        {"PlSymbol", "mac.ico     "}, {"PlHome", 6},     {"Hatest", 0},     {"StartYear", 0},
-        {"StartPl", ""},        {"EndPl", ""},           {"EmpireOut", FieldValue()},
-        {"EndTurnScreen", FieldValue()}, {"SoundsOff", FieldValue()}};
+    const Choices c{.players = 3, .names = {"Ann", "Bob", "Cy"}, .homes = {6, 0, 9, 1},
+                    .symbols = {"mac.ico", "shipvert.ico", "shiporiz.ico", "flsp.ico"},
+                    .planets = 12, .skill = 1, .gameType = 0};
     // clang-format on
-    for (const auto& [field, value] : fields) EXPECT_EQ(cfg.at(0, field), value) << field;
-
-    EXPECT_EQ(st.EmpireSkill, 1);
-    EXPECT_EQ(st.PlSymbol[1].padded(), "shipvert.ico");
-    EXPECT_EQ(st.planet(6).Production, 12);
-    EXPECT_FALSE(st.GameActive);  // the main window starts the game
-}
-
-TEST(CreateNewGame, PlanetRowsMirrorTheGalaxyBeforeTheEmpireIsDealt) {
-    SeededGame g;
-    NewGameSettings s = Defaults(g.game.st);
-    s.players = 3;
-    s.names = {"Ann", "Bob", "Cy", ""};
-    s.homePlanets = {g.game.st.PlanetList[2].Name.padded(), g.game.st.PlanetList[0].Name.padded(),
-                     g.game.st.PlanetList[9].Name.padded(), g.game.st.PlanetList[1].Name.padded()};
-    s.planets = 12;
-    CreateNewGame(g.game, s);
+    g.create(c);
     const GameState& st = g.game.st;
+    EXPECT_FALSE(st.GameActive);  // the main window starts the game
+    EXPECT_EQ(st.PlSymbol[3].padded(), "flsp.ico    ");
+    EXPECT_EQ(st.planet(6).Production, 12);  // an Intermidiate capital
 
     Rows cfg = ReadTable(g.game, "AppCfg");
-    ASSERT_EQ(cfg.rows.size(), 3U);
-    const std::array<std::string, 3> names{"Ann", "Bob", "Cy"};
-    const std::array<std::string, 3> symbols{"shipvert.ico", "mac.ico     ", "shiporiz.ico"};
-    const std::array<int, 3> homes{2, 0, 9};
+    ASSERT_EQ(cfg.size(), 3U);
     for (std::size_t k = 0; k < 3; ++k) {
-        EXPECT_EQ(cfg.at(k, "PlName1").asText(), names[k]);
-        EXPECT_EQ(cfg.at(k, "PlSymbol").asText(), symbols[k]);
-        EXPECT_EQ(cfg.at(k, "PlHome").asInt(), homes[k]);
-        EXPECT_EQ(cfg.at(k, "PlanetsNum").asInt(), 12);
+        // Later rows carry no campaign fields.
+        const auto first = [k](FieldValue v) { return k == 0 ? v : FieldValue(); };
+        // clang-format off
+        const std::pair<const char*, FieldValue> fields[] = {
+            {"PlayesNum", 3},         {"PlanetsNum", 12},        {"GameType", 0},
+            {"EmpireSkill", 1},       {"CurrentYear", 4100},     {"CurrentPlTurn", 0},
+            {"PlName1", c.names[k]},  {"PlHome", c.homes[k]},
+            {"PlSymbol", FixedText<12>(c.symbols[k]).padded()},
+            {"Hatest", first(0)},     {"StartYear", first(0)},   {"StartPl", first("")},
+            {"EndPl", first("")},     {"EmpireOut", FieldValue()},
+            {"EndTurnScreen", FieldValue()}, {"SoundsOff", FieldValue()}};
+        // clang-format on
+        for (const auto& [field, value] : fields)
+            EXPECT_EQ(cfg.at(k).at(field), value) << field << " of row " << k;
     }
-    // Later rows carry no campaign fields.
-    for (std::size_t k = 1; k < 3; ++k)
-        for (const char* f : {"Hatest", "StartYear", "StartPl", "EndPl"})
-            EXPECT_TRUE(cfg.at(k, f).isNull()) << f << " of row " << k;
 
     Rows planets = ReadTable(g.game, "Planets");
-    ASSERT_EQ(planets.rows.size(), 12U);
+    ASSERT_EQ(planets.size(), 12U);
     for (std::size_t i = 0; i < 12; ++i) {
         const PlanetRecord& p = st.PlanetList[i];
-        const bool capital = i == 2 || i == 0 || i == 9;
+        const bool capital = i == 6 || i == 0 || i == 9;
         // The Empire's ships reach the database with the first save.
         // clang-format off
         const std::pair<const char*, FieldValue> fields[] = {
@@ -226,25 +183,18 @@ TEST(CreateNewGame, PlanetRowsMirrorTheGalaxyBeforeTheEmpireIsDealt) {
             {"Ico", p.Ico.padded()}, {"Ships", capital ? p.Ships : 0}};
         // clang-format on
         for (const auto& [field, value] : fields)
-            EXPECT_EQ(planets.at(i, field), value) << field << " of planet " << i;
-        EXPECT_GT(p.Ships, 0);
+            EXPECT_EQ(planets.at(i).at(field), value) << field << " of planet " << i;
         for (const char* f : {"KnownShip", "KnownProd", "KnownHost", "YearScouted"})
             for (int k = 1; k <= 5; ++k)
-                EXPECT_EQ(planets.at(i, f + std::to_string(k)), FieldValue(0));
+                EXPECT_EQ(planets.at(i).at(f + std::to_string(k)), FieldValue(0));
     }
-    EXPECT_EQ(st.planet(9).Scouted.padded(), "0030");
 }
 
-TEST(CreateNewGame, SecondGameLeavesOnlyItsOwnRows) {
+TEST(CreateNewGame, ASecondGameLeavesOnlyItsOwnRowsAndCutsLongNames) {
     SeededGame g;
-    NewGameSettings first = Defaults(g.game.st);
-    first.players = 4;
-    first.names = {"Ann", "Bob", "Cy", "Di"};
-    first.planets = 40;
-    CreateNewGame(g.game, first);
+    g.create({.players = 4, .names = {"Ann", "Bob", "Cy", "Di"}, .planets = 40});
     // Play a little: task forces stored, campaign state set.
     GameState& st = g.game.st;
-    st.GameActive = true;
     st.CurrentPlTurn = 1;
     ASSERT_EQ(LaunchTaskForce(st, st.PlHome[1], 20, 3), LaunchResult::Launched);
     SaveTaskForces(g.game);
@@ -254,67 +204,37 @@ TEST(CreateNewGame, SecondGameLeavesOnlyItsOwnRows) {
     st.EndPl = "09";
     st.EmpireOut = true;
     st.VictoryAnswer = 6;  // the first game's winner chose to carry on
-    ASSERT_EQ(ReadTable(g.game, "Ships").rows.size(), 1U);
+    ASSERT_EQ(ReadTable(g.game, "Ships").size(), 1U);
 
-    NewGameSettings second = Defaults(g.game.st);
-    second.names = {"Zed", "", "", ""};
-    second.planets = 5;
-    CreateNewGame(g.game, second);
-
-    EXPECT_EQ(ReadTable(g.game, "AppCfg").at(0, "PlName1").asText(), "Zed");
-    EXPECT_EQ(ReadTable(g.game, "Planets").rows.size(), 5U);
-    EXPECT_EQ(ReadTable(g.game, "Ships").rows.size(), 0U);
-    EXPECT_EQ(st.TaskForceLast, -1);
-    for (Int16 h : st.Hatest) EXPECT_EQ(h, 0);
-    EXPECT_EQ(st.StartYear, 0);
-    EXPECT_TRUE(st.StartPl.blank());
-    EXPECT_TRUE(st.EndPl.blank());
-    EXPECT_FALSE(st.EmpireOut);
-    EXPECT_EQ(st.VictoryAnswer, 0) << "the new game's winner is congratulated";
-    EXPECT_TRUE(st.PlName[1].blank());
-    EXPECT_EQ(st.planet(20).XPos, 0);  // nothing left of the earlier, wider galaxy
+    // Its player's name is cut to 40 characters, not bytes: the 40th letter is kept whole
+    // although it ends past the 40th byte.
+    g.create({.names = {std::string(39, 'x') + "\xC3\xA9\xC3\xA9"}, .planets = 5});
+    const std::string cut = std::string(39, 'x') + "\xC3\xA9";
+    EXPECT_EQ(st.PlName[0].padded(), cut);
+    EXPECT_EQ(ReadTable(g.game, "AppCfg").at(0).at("PlName1").asText(), cut);
+    EXPECT_EQ(ReadTable(g.game, "Planets").size(), 5U);
+    EXPECT_EQ(ReadTable(g.game, "Ships").size(), 0U);
     EXPECT_EQ(g.game.FileDta1.recordSource(), "Ships");  // back on the task forces
-    // The ranking belongs to the new galaxy.
+    // Nothing left of the first game's campaign, players or wider galaxy, and the new game's
+    // winner is congratulated.
+    EXPECT_EQ(std::tuple(st.TaskForceLast, st.StartYear, st.EmpireOut, st.VictoryAnswer),
+              std::tuple(-1, 0, false, 0));
+    EXPECT_EQ(st.Hatest, decltype(st.Hatest){});
+    EXPECT_TRUE(st.StartPl.blank() && st.EndPl.blank() && st.PlName[1].blank());
+    EXPECT_EQ(st.planet(20).XPos, 0);
     for (int k = 0; k < 5; ++k)
         EXPECT_LE(std::stoi(st.ProdOrder[static_cast<std::size_t>(k)].padded()), 5);
 }
 
-TEST(CreateNewGame, LongNamesAreCutToForty) {
+// Refused settings and a database that cannot be written both leave the running game whole, in
+// memory and on disk.
+TEST(CreateNewGame, RefusedSettingsOrAFailingDatabaseLeaveTheRunningGame) {
     SeededGame g;
-    NewGameSettings s = Defaults(g.game.st);
-    s.names[0] = std::string(45, 'x');
-    CreateNewGame(g.game, s);
-    EXPECT_EQ(g.game.st.PlName[0].padded(), std::string(40, 'x'));
-    EXPECT_EQ(ReadTable(g.game, "AppCfg").at(0, "PlName1").asText(), std::string(40, 'x'));
-    // The cut counts characters: 40 accented letters are kept whole, the 41st goes.
-    std::string accents;
-    for (int i = 0; i < 41; ++i) accents += "\xC3\xA9";
-    s.names[0] = accents;
-    CreateNewGame(g.game, s);
-    EXPECT_EQ(g.game.st.PlName[0].padded(), accents.substr(0, 80));
-    EXPECT_EQ(ReadTable(g.game, "AppCfg").at(0, "PlName1").asText(), accents.substr(0, 80));
-}
-
-TEST(CreateNewGame, RefusedSettingsChangeNothing) {
-    SeededGame g;
-    CreateNewGame(g.game, Defaults(g.game.st));
+    g.create({});
     const GameState before = g.game.st;
-    NewGameSettings s = Defaults(g.game.st);
-    s.players = 2;
-    s.names = {"Ann", "Bob", "", ""};
-    s.planets = 5;
-    s.homePlanets[1] = g.game.st.PlanetList[30].Name.padded();
-    EXPECT_THROW(CreateNewGame(g.game, s), std::invalid_argument);
-    EXPECT_EQ(g.game.st.PlayesNum, before.PlayesNum);
-    EXPECT_EQ(g.game.st.planet(3).XPos, before.planet(3).XPos);
-    EXPECT_EQ(ReadTable(g.game, "Planets").rows.size(), 26U);
-}
-
-TEST(CreateNewGame, AFailingDatabaseLeavesTheRunningGame) {
-    SeededGame g;
-    NewGameSettings s = Defaults(g.game.st);
-    CreateNewGame(g.game, s);
-    const GameState before = g.game.st;
+    EXPECT_THROW(
+        g.create({.players = 2, .names = {"Ann", "Bob"}, .homes = {0, 30, 2, 3}, .planets = 5}),
+        std::invalid_argument);
     // Someone broke the working file: the first planet row of the new game cannot be stored,
     // after the old rows were removed and the new configuration row was written.
     g.game.FileDta1.release();
@@ -323,15 +243,13 @@ TEST(CreateNewGame, AFailingDatabaseLeavesTheRunningGame) {
         other.exec("ALTER TABLE Planets RENAME COLUMN Ico TO Icon");
     }
     g.game.FileDta1.rebind(g.game.WorkingFile(), "Ships");
-    s.planets = 30;
-    s.names[0] = "Bea";
-    EXPECT_THROW(CreateNewGame(g.game, s), StorageError);
-    EXPECT_EQ(g.game.st.PlanetsNum, 26);
-    for (int i = 0; i < 26; ++i) EXPECT_EQ(g.game.st.planet(i).Ships, before.planet(i).Ships);
-    // The removal and the new rows were rolled back: the old game's rows are all there.
+    EXPECT_THROW(g.create({.names = {"Bea"}, .planets = 30}), StorageError);
+
+    // Neither game took over, and the removal and the new rows were rolled back.
+    EXPECT_EQ(sim::DescribeWholeState(g.game.st), sim::DescribeWholeState(before));
     Rows cfg = ReadTable(g.game, "AppCfg");
-    ASSERT_EQ(cfg.rows.size(), 1U);
-    EXPECT_EQ(cfg.at(0, "PlName1").asText(), "Ann");
+    ASSERT_EQ(cfg.size(), 1U);
+    EXPECT_EQ(cfg.at(0).at("PlName1").asText(), "Ann");
     g.game.FileDta1.release();
     {
         // Counted by hand: the broken column keeps the game from reading the table by name.
@@ -340,7 +258,6 @@ TEST(CreateNewGame, AFailingDatabaseLeavesTheRunningGame) {
         ASSERT_TRUE(count.step());
         EXPECT_EQ(count.columnInt(0), 26);
     }
-    EXPECT_EQ(g.game.st.PlName[0].trimmed(), "Ann");
 }
 
 }  // namespace

@@ -87,24 +87,6 @@ TEST_F(SimProgramTest, BadOptionsAreRefusedWithAMessageAndStatusTwo) {
     EXPECT_NE(help.out.find("--keep-reports"), std::string::npos);
 }
 
-TEST_F(SimProgramTest, TheSameSeedPrintsTheSameTextAndOneRowPerGame) {
-    const std::string args =
-        "--games 3 --years 25 --players 2 --planets 15 --skill advanced "
-        "--seed 40 --no-timing";
-    const SimRun a = sim(args);
-    const SimRun b = sim(args);
-    ASSERT_EQ(a.status, 0) << a.err;
-    EXPECT_EQ(a.out, b.out);
-    const auto lines = Lines(a.out);
-    ASSERT_EQ(lines.size(), 5u);  // header, three games, summary
-    EXPECT_EQ(lines[3].rfind("2     42 ", 0), 0u) << lines[3];
-    EXPECT_EQ(lines[4].rfind("summary: 3 games; wins:", 0), 0u) << lines[4];
-    EXPECT_EQ(lines[4].find("game-years/s"), std::string::npos);
-
-    const SimRun timed = sim("--games 1 --years 5");
-    EXPECT_NE(Lines(timed.out).back().find("game-years/s"), std::string::npos);
-}
-
 TEST_F(SimProgramTest, TheSoakPrintsEveryGameAndTheTotals) {
     const SimRun r = sim("--soak 4 --years 12 --seed 90 --no-timing");
     ASSERT_EQ(r.status, 0) << r.err << r.out;
