@@ -50,27 +50,19 @@ class ArrivalTest : public ::testing::Test {
     TestGame t;
 };
 
-TEST_F(ArrivalTest, FleetsReinforceTheirSidesPlanetsWithoutABattle) {
+TEST_F(ArrivalTest, AReinforcementIsShownLandingWithoutABattle) {
     AddTaskForce(t.game, 0, 0, 1, 12, kYear);
-    AddTaskForce(t.game, kEmpire, 3, 4, 7, kYear);
-    const auto lines = Land();
-    const std::vector<std::string> expected = {
-        "Empire\tRigel\tEmpire\t 7\t\t\t\t7 Empire ships have reached the planet Rigel",
-        "Ann\tLuna\tAnn\t 12\t\t\t\t12 ships of Ann have reached the planet Luna"};
-    EXPECT_EQ(lines, expected);
-    EXPECT_EQ(t.st().planet(1).Ships, 18);
-    EXPECT_EQ(t.st().planet(4).Ships, 7);
-    EXPECT_EQ(t.st().planet(1).Scouted.padded(), "2000");
-    EXPECT_EQ(t.st().Hatest[0], 2);
+    Land();
     EXPECT_EQ(t.display.messages.back(),
               "12 ships of Ann have reached the planet " + t.st().planet(1).Name.padded());
     for (const char* line : {"setAttacker Ann", "setDefender Ann", "setCounts 12 ",
                              "landingAnimation", "playSound landing", "hideWindow"})
         EXPECT_TRUE(t.display.contains(line)) << line;
-    EXPECT_EQ(t.random.draws, 0);
+    EXPECT_EQ(t.display.count("battleRound"), 0);
 }
 
-// Every battle outcome: the line written, the digits, the garrison left after production gives
+// Every landing: a reinforcement joins its side's garrison without a draw; each battle outcome
+// sets the line written, the digits, the garrison left after production gives
 // the planet's production back, the planet counts, whose knowledge is refreshed (-1: nobody's
 // checked here) and the Empire's campaign planets. A planet without ships falls without a draw.
 TEST_F(ArrivalTest, EachOutcomeSetsDigitsCountsKnowledgeAndCampaign) {
@@ -86,6 +78,12 @@ TEST_F(ArrivalTest, EachOutcomeSetsDigitsCountsKnowledgeAndCampaign) {
         int knower;
         const char *startAfter, *endAfter;
     } cases[] = {
+        {0, 0, 1, 12, 100, 0, {2, 1}, "", "",
+         "Ann\tLuna\tAnn\t 12\t\t\t\t12 ships of Ann have reached the planet Luna", "2000", 18,
+         {2, 1}, -1, "", ""},
+        {kEmpire, 3, 4, 7, 100, 0, {2, 1}, "", "",
+         "Empire\tRigel\tEmpire\t 7\t\t\t\t7 Empire ships have reached the planet Rigel", "0000",
+         7, {2, 1}, -1, "", ""},
         {0, 0, 3, 25, 100, 4, {2, 1}, "04", "03",
          "Ann\tVega\tEmpire\t 25\t 10\t 25\t 0\tAnn conquered the planet Vega", "2000", 22,
          {3, 1}, kEmpire, "", "03"},

@@ -350,7 +350,6 @@ TEST(EndTurnWinner, TheWinnerIsTheLastSideHoldingAPlanetOrAFleet) {
         .planet(2, 10, 40).ships(5)
         .build();
     // clang-format on
-    EXPECT_EQ(Winner(tg.game), -1);
     tg.st().planet(2).Scouted = "0200";
     EXPECT_EQ(Winner(tg.game), -1);  // two players left
     tg.st().planet(0).Scouted = "1300";
