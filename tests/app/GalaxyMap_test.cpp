@@ -10,15 +10,8 @@ namespace {
 class GalaxyMapTest : public AppTest {
   protected:
     // The image of a planet at map distance (dx, dy) from the top-left corner of the map area.
-    QPoint expectedCorner(int dx, int dy) {
-        const double cm = map().pxPerCm();
-        return QPoint(static_cast<int>(std::lround((5 + dx) * cm)),
-                      static_cast<int>(std::lround(dy * cm)));
-    }
-    void scrollTo(int hv, int vv) {
-        horiz()->setValue(hv);
-        vert()->setValue(vv);
-    }
+    QPoint cornerAt(int dx, int dy) { return (QPointF(5 + dx, dy) * map().pxPerCm()).toPoint(); }
+    QPoint corner(int planet) { return map().imageRect(planet).topLeft(); }
     QImage picture(const QRect& part = {}) { return map().grab(part).toImage(); }
 };
 
@@ -40,17 +33,17 @@ TEST_F(GalaxyMapTest, VisibleOnlyInsideTheMapRectangleOfWholeCentimetres) {
         .build();
     // clang-format on
     window->ShowLoadedGame();
-    scrollTo(10, 10);
+    horiz()->setValue(10);
+    vert()->setValue(10);
     window->DrawGalaxyMap();
-    const bool expected[] = {true, true, false, false, false, true, false};
-    for (int i = 0; i < 7; ++i) {
-        EXPECT_EQ(map().imageShown(i), expected[i]) << i;
-        EXPECT_EQ(st().planet(i).OnMap, expected[i] ? -1 : 0) << i;
-    }
-    EXPECT_EQ(map().shownCount(), 3);
+    // Per planet: its image shown (1) or not (0), then its OnMap mark (-1 on the map, 0 off it);
+    // and how many the map counts.
+    std::string shown;
+    for (int i = 0; i < 7; ++i)
+        shown += std::to_string(map().imageShown(i)) + std::to_string(st().planet(i).OnMap) + " ";
+    EXPECT_EQ(shown + std::to_string(map().shownCount()), "1-1 1-1 00 00 00 1-1 00 3");
     // The image's corner stands five centimetres right of the map's left edge, plus dx.
-    EXPECT_EQ(map().imageRect(0), QRect(expectedCorner(0, 0), QSize(32, 32)));
-    EXPECT_EQ(map().imageRect(5).topLeft(), expectedCorner(0, 19));
+    EXPECT_EQ(map().imageRect(0), QRect(cornerAt(0, 0), QSize(32, 32)));
     setMapSize(1200, static_cast<int>(20.6 * map().pxPerCm()) + 1);  // rounds to 21
     window->DrawGalaxyMap();
     EXPECT_TRUE(map().imageShown(6));
@@ -58,26 +51,21 @@ TEST_F(GalaxyMapTest, VisibleOnlyInsideTheMapRectangleOfWholeCentimetres) {
 
 TEST_F(GalaxyMapTest, ScrollBarsArrowKeysAndTheWheelMoveEveryPlanetOneCentimetreAStep) {
     startShown(900, 600);
-    galaxy().planet(0, 8, 6).owner(0).home().planet(1, 12, 9).build();
-    window->ShowLoadedGame();
-    scrollTo(2, 1);
-    EXPECT_EQ(map().imageRect(0).topLeft(), expectedCorner(6, 5));
-    horiz()->setValue(3);  // the scroll bar's change alone redraws
-    EXPECT_EQ(map().imageRect(1).topLeft(), expectedCorner(9, 8));
+    twoPlayers();  // Ann's planets at 20, 12 and 23, 14
+    horiz()->setValue(15);
+    vert()->setValue(1);
+    EXPECT_EQ(corner(0), cornerAt(5, 11));
+    horiz()->setValue(16);  // the scroll bar's change alone redraws
+    EXPECT_EQ(corner(2), cornerAt(7, 13));
     QTest::keyClick(&map(), Qt::Key_Right);
     QTest::keyClick(&map(), Qt::Key_Down);
-    EXPECT_EQ(std::pair(horiz()->value(), vert()->value()), std::pair(4, 2));
-    EXPECT_EQ(map().imageRect(1).topLeft(), expectedCorner(8, 7));
+    EXPECT_EQ(std::pair(scroll(), corner(2)), std::pair(std::pair(17, 2), cornerAt(6, 12)));
     QTest::keyClick(&map(), Qt::Key_PageUp);
     EXPECT_EQ(vert()->value(), 0) << "never past the galaxy's edge";
     QWheelEvent down(QPointF(300, 300), map().mapToGlobal(QPointF(300, 300)), QPoint(),
                      QPoint(0, -240), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&map(), &down);
     EXPECT_EQ(vert()->value(), 2) << "two notches, two units";
-    // Scrolled past it, the planet leaves the map.
-    horiz()->setValue(9);
-    EXPECT_FALSE(map().imageShown(0));
-    EXPECT_EQ(st().planet(0).OnMap, 0);
 }
 
 TEST_F(GalaxyMapTest, RedrawsGiveTheSamePictureAndTheStarsStayPutWhenTheMapScrolls) {
@@ -88,50 +76,44 @@ TEST_F(GalaxyMapTest, RedrawsGiveTheSamePictureAndTheStarsStayPutWhenTheMapScrol
     QImage flat = empty;
     flat.fill(empty.pixel(0, 0));
     EXPECT_NE(empty, flat);
-    galaxy().planet(0, 4, 3).owner(0).home().planet(1, 9, 5).planet(2, 44, 44).build();
-    window->ShowLoadedGame();
-    scrollTo(0, 0);
+    twoPlayers();        // scrolled to Ann's capital
+    map().clearFocus();  // the keyboard's mark round the capital would pass for its name
     const QImage once = picture();
     window->DrawGalaxyMap();
     window->DrawGalaxyMap();
     EXPECT_EQ(picture(), once);
-    // Something other than the background sits in the band right below an icon: the name.
-    const QRect image = map().imageRect(0);
-    const QColor space = map().palette().color(QPalette::Window);
-    int ink = 0;
-    for (int y = image.bottom() + 2; y < image.bottom() + 14; ++y)
-        for (int x = image.left(); x < image.left() + 40; ++x)
-            ink += once.pixelColor(x, y) != space ? 1 : 0;
-    EXPECT_GT(ink, 10);
-    // Where no planet is, a scroll step leaves the picture as it was.
+    // Where no planet is (all are above it), a scroll step leaves the picture as it was; the
+    // band right below the capital's image loses what only its name put there.
+    const QRect band(map().imageRect(0).bottomLeft() + QPoint(0, 2), QSize(40, 12));
+    const QImage named = picture(band);
     const QRect starsOnly(500, 300, 200, 150);
     const QImage before = picture(starsOnly);
-    vert()->setValue(1);
+    vert()->setValue(vert()->value() + 1);  // the capital leaves the map's top edge
     EXPECT_EQ(picture(starsOnly), before);
+    const QImage bare = picture(band);
+    int ink = 0;
+    for (int y = 0; y < named.height(); ++y)
+        for (int x = 0; x < named.width(); ++x) ink += named.pixel(x, y) != bare.pixel(x, y);
+    EXPECT_GT(ink, 10);
 }
 
 TEST_F(GalaxyMapTest, ClickSelectsThePlanetEvenWithoutItsIconAndClickingSpaceDoesNothing) {
     std::filesystem::remove(folder.path() / "bad_pl.ico");
     std::filesystem::remove(folder.path() / "bad.ico");
     startShown(900, 600);
-    // clang-format off
-    galaxy().players({"Ann"})
-        .planet(0, 2, 2).owner(0).home().ships(30)
-        .planet(1, 6, 4).ships(9).icon("bad_pl.ico")
-        .build();
-    // clang-format on
-    window->ShowLoadedGame();
-    scrollTo(0, 0);
-    QTest::mouseClick(&map(), Qt::LeftButton, {}, map().imageRect(1).center());
-    EXPECT_EQ(st().SelectedPlanet, 1);
-    EXPECT_EQ(text("CurPlStatusLbl"), "Status: Unknown");
-    EXPECT_TRUE(child<QLabel>("CurPlanetPct")->pixmap().isNull());
-    EXPECT_FALSE(child<QLabel>("CurPlayerSimPct")->pixmap().isNull());
+    twoPlayers();
+    st().planet(3).Ico = "bad_pl.ico";  // the Empire's planet, drawn again without its icon
+    window->DrawGalaxyMap();
+    QTest::mouseClick(&map(), Qt::LeftButton, {}, map().imageRect(3).center());
+    // Selected, with no picture of its kind but its owner's.
+    EXPECT_EQ(std::tuple(st().SelectedPlanet, texts({"CurPlStatusLbl"}),
+                         child<QLabel>("CurPlanetPct")->pixmap().isNull(),
+                         child<QLabel>("CurPlayerSimPct")->pixmap().isNull()),
+              std::tuple(3, "Status: Unknown", true, false));
     QTest::mouseClick(&map(), Qt::LeftButton, {}, QPoint(600, 500));
-    EXPECT_EQ(st().SelectedPlanet, 1);
-    QTest::mouseClick(&map(), Qt::LeftButton, {}, map().imageRect(0).topLeft());
-    EXPECT_EQ(text("CurShipsLbl"), "Ships: 30");
-    EXPECT_TRUE(asked.empty());
+    EXPECT_EQ(st().SelectedPlanet, 3);
+    QTest::mouseClick(&map(), Qt::LeftButton, {}, corner(0));
+    EXPECT_EQ(std::tuple(texts({"CurShipsLbl"}), asked.size()), std::tuple("Ships: 30", 0u));
 }
 
 }  // namespace

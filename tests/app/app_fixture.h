@@ -15,17 +15,6 @@
 
 namespace zenthar::testing {
 
-// Copies the pictures of the program folder as well, so icons can be seen and missed.
-inline void CopyPictures(const std::filesystem::path& to) {
-    const std::filesystem::path from(ZENTHAR_PROGRAM_DIR);
-    for (const auto& entry : std::filesystem::directory_iterator(from)) {
-        const auto ext = entry.path().extension().string();
-        if (ext == ".ico" || ext == ".png")
-            std::filesystem::copy_file(entry.path(), to / entry.path().filename(),
-                                       std::filesystem::copy_options::overwrite_existing);
-    }
-}
-
 class AppTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -33,12 +22,10 @@ class AppTest : public ::testing::Test {
         window = std::make_unique<ui::Zenthar>(folder.path());
         window->dialogs().setAnswerer([this](const MessageRequest& r) {
             asked.push_back(r);
-            if (!answers.empty()) {
-                Answer a = answers.front();
-                answers.pop_front();
-                return a;
-            }
-            return r.buttons == Buttons::Ok ? Answer::Ok : r.defaultButton;
+            if (answers.empty()) return r.buttons == Buttons::Ok ? Answer::Ok : r.defaultButton;
+            const Answer a = answers.front();
+            answers.pop_front();
+            return a;
         });
         window->turnDisplay().setTimeScale(0);
     }
@@ -57,9 +44,9 @@ class AppTest : public ::testing::Test {
         setMapSize(mapWidth, mapHeight);
     }
 
+    // The window grows by what the map is to grow; its frame and panel keep their size.
     void setMapSize(int w, int h) {
-        const QSize extra = window->size() - map().size();
-        window->resize(w + extra.width(), h + extra.height());
+        window->resize(window->size() - map().size() + QSize(w, h));
         QApplication::processEvents();
     }
 
@@ -83,9 +70,10 @@ class AppTest : public ::testing::Test {
     T* child(const char* name) {
         return FindChild<T>(window.get(), name);
     }
-    QString text(const char* label) { return child<QLabel>(label)->text(); }
+    auto texts(std::initializer_list<const char*> labels) { return Texts(window.get(), labels); }
     QScrollBar* horiz() { return child<QScrollBar>("HorizScrl"); }
     QScrollBar* vert() { return child<QScrollBar>("VertScrl"); }
+    std::pair<int, int> scroll() { return {horiz()->value(), vert()->value()}; }
 
     // From now on the year end's messages are closed as they come.
     void closeYearEndMessages() {

@@ -17,15 +17,14 @@ class PlanetPanelTest : public ::testing::Test {
             .planet(1, 9, 5).owner(0).ships(0).production(3, 8).hostility(4)
             .planet(2, 12, 7).ships(25).production(6, 9).hostility(7).scouted("1000")
                 .icon("bad_pl.ico")
-            .planet(3, 15, 2).owner(1).home().ships(40).icon("good_pl.ico")
+            .planet(3, 15, 2).owner(1).home().ships(12345).icon("good_pl.ico")
             .planet(4, 20, 20).ships(12).icon("xeno.ico")
             .build();
         // clang-format on
-        PlanetRecord& scouted = t.st().planet(2);
-        scouted.KnownShip[0] = 11;
-        scouted.KnownProd[0] = 2;
-        scouted.KnownHost[0] = 9;
-        scouted.KnownShip[1] = 99;  // Bob's knowledge must never show for Ann
+        // What Ann saw of planet 2; Bob's knowledge must never show for her.
+        PlanetRecord& p = t.st().planet(2);
+        std::tie(p.KnownShip[0], p.KnownProd[0], p.KnownHost[0], p.KnownShip[1]) =
+            std::tuple(11, 2, 9, 99);
     }
     // Status, ships, production, hostility, kind and owner pictures, joined for one comparison.
     std::string panel(int planet) {
@@ -48,7 +47,7 @@ TEST_F(PlanetPanelTest, EachDigitOfThePlayerWhoseTurnItIsShowsWhatHeMayKnow) {
         {0, 0, "Status: Capital|Ships: 30|Production: 10|Hostility: |good.ico|shipvert.ico"},
         {0, 3, unknownCapital + "mac.ico"},
         {0, 4, "Status: Unknown|Ships: |Production: |Hostility: ||empire.ico"},  // an unknown kind letter: no picture
-        {1, 3, "Status: Capital|Ships: 40|Production: 1|Hostility: |good.ico|mac.ico"},
+        {1, 3, "Status: Capital|Ships: 12345|Production: 1|Hostility: |good.ico|mac.ico"},
         {1, 0, unknownCapital + "shipvert.ico"},
         {1, 2, "Status: Unknown|Ships: |Production: |Hostility: |bad.ico|empire.ico"},  // Ann's scouting, not Bob's
         {-1, 0, unknownCapital + "shipvert.ico"},
@@ -59,13 +58,6 @@ TEST_F(PlanetPanelTest, EachDigitOfThePlayerWhoseTurnItIsShowsWhatHeMayKnow) {
         t.st().CurrentPlTurn = static_cast<Int16>(turn);
         EXPECT_EQ(panel(planet), shown) << "turn " << turn << ", planet " << planet;
     }
-    EXPECT_EQ(CurrentPlayerDigit(t.st(), 0), 0);
-    EXPECT_EQ(PlanetPanelFor(t.st(), 2).name, "Planet: " + t.st().planet(2).Name.padded());
-    t.st().CurrentPlTurn = 0;
-    t.st().planet(0).Ships = 12345;
-    EXPECT_EQ(PlanetPanelFor(t.st(), 0).ships, "Ships: 12345");
-    t.st().CurrentPlTurn = 1;
-    EXPECT_EQ(Trim(TurnCaption(t.st())), "Player's Turn: Bob");
 }
 
 }  // namespace

@@ -16,8 +16,7 @@ class FindPlanetTest : public ::testing::Test {
             .planet(1, 6, 30).planet(2, 3, 8).planet(3, 33, 40)
             .build();
         // clang-format on
-        t.st().planet(1).Name = "Vorn";
-        t.st().planet(3).Name = "Vorn";
+        t.st().planet(1).Name = t.st().planet(3).Name = vorn;
     }
     // Runs the command, letting `act` work the dialog; returns the planets shown.
     std::vector<int> run(std::function<void(QWidget*)> act) {
@@ -29,10 +28,10 @@ class FindPlanetTest : public ::testing::Test {
         return shown;
     }
     TestGame t;
+    const std::string vorn = FixedText<40>("Vorn").padded();
 };
 
 TEST_F(FindPlanetTest, EveryExactMatchIsShownInTurnAndScrolledToButNotPastTheLeftEdge) {
-    const std::string vorn = FixedText<40>("Vorn").padded();
     // A name, and each planet shown with its horizontal and vertical scroll.
     const std::pair<std::string, std::vector<std::array<int, 3>>> cases[] = {
         {vorn, {{1, 0, 30}, {3, 27, 40}}},  // XPos 6 and 33; the later one stays
@@ -51,19 +50,15 @@ TEST_F(FindPlanetTest, EveryExactMatchIsShownInTurnAndScrolledToButNotPastTheLef
 }
 
 TEST_F(FindPlanetTest, TheListHoldsTheStoredNamesOkShowsEveryMatchCancelNone) {
-    const std::string vorn = FixedText<40>("Vorn").padded();
-    std::vector<std::string> names;
-    const auto shown = run([&names](QWidget* dlg) {
+    const auto shown = run([this](QWidget* dlg) {
         auto* list = FindChild<QComboBox>(dlg, "PlSearchCmb");
-        for (int i = 0; i < list->count(); ++i) names.push_back(list->itemText(i).toStdString());
+        EXPECT_EQ(list->count(), 4);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(list->itemText(i).toStdString(), t.st().planet(i).Name.padded()) << i;
         list->setCurrentIndex(1);
         Click(dlg, "OkBtn");
     });
-    ASSERT_EQ(names.size(), 4u);
-    for (std::size_t i = 0; i < 4; ++i)
-        EXPECT_EQ(names[i], t.st().planet(static_cast<int>(i)).Name.padded());
-    EXPECT_EQ(shown, (std::vector<int>{1, 3}));
-    EXPECT_EQ(t.st().SearchPlanetName, vorn);
+    EXPECT_EQ(std::tuple(shown, t.st().SearchPlanetName), std::tuple(std::vector<int>{1, 3}, vorn));
 
     // Cancel and the close box neither search the name of the last search (which would be
     // found again) nor the one chosen, nor keep it. That nothing opens without a game is

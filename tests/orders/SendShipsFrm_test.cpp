@@ -31,12 +31,11 @@ class SendShipsFrmTest : public DialogTest<ui::SendShipsFrm> {
 
 TEST_F(SendShipsFrmTest, ShowsTheSourceEveryDestinationAndWhenTheShipsWouldArrive) {
     open(0);
-    EXPECT_EQ(frm->windowTitle(), "Send Ships");
-    EXPECT_EQ(Text(frm.get(), "FromPlLbl"), t.st().planet(0).Name.trimmed());
-    ASSERT_EQ(to()->count(), 5);
-    EXPECT_EQ(to()->currentIndex(), 0);
-    EXPECT_EQ(to()->itemText(3).toStdString(), t.st().planet(3).Name.trimmed());
-    EXPECT_EQ(ships()->text(), "10");
+    // Every planet a destination, the source first; all its ships offered.
+    EXPECT_EQ(std::tuple(frm->windowTitle(), Text(frm.get(), "FromPlLbl"), to()->count(),
+                         to()->currentIndex(), to()->itemText(3).toStdString(), ships()->text()),
+              std::tuple("Send Ships", t.st().planet(0).Name.trimmed(), 5, 0,
+                         t.st().planet(3).Name.trimmed(), "10"));
     // The arrival line follows the destination, here chosen by the keyboard.
     EXPECT_EQ(Text(frm.get(), "ArrivalLbl"), "This is the planet the ships would leave.");
     to()->setFocus(Qt::TabFocusReason);
@@ -79,19 +78,19 @@ TEST_F(SendShipsFrmTest, SendLaunchesOrShowsTheRefusalAndStaysOpenAndClosingRedr
     to()->setCurrentIndex(2);
     Type(ships(), "4");
     Click(frm.get(), "SendBtn");
-    EXPECT_EQ(t.dialogs.asked.size(), refusals) << lastMessage();
-    ASSERT_EQ(t.st().TaskForceLast, 0);
-    EXPECT_EQ(t.st().TaskForceList[0].EndPl.padded(), "03");
-    EXPECT_EQ(t.st().TaskForceList[0].RemTurns, 4103) << "the year the arrival line tells";
-    EXPECT_EQ(ships()->text(), "6");
-    EXPECT_TRUE(frm->isVisible());
-    EXPECT_EQ(t.view.mapDraws, 0);
+    ASSERT_EQ(std::tuple(t.dialogs.asked.size(), t.st().TaskForceLast), std::tuple(refusals, 0))
+        << lastMessage();
+    // To planet 3, arriving in the year the arrival line tells; the rest stay, and so does the
+    // dialog, without a redraw yet.
+    const TaskForceRecord& sent = t.st().TaskForceList[0];
+    EXPECT_EQ(std::tuple(sent.EndPl.padded(), sent.RemTurns, ships()->text(), frm->isVisible(),
+                         t.view.mapDraws),
+              std::tuple("03", 4103, "6", true, 0));
 
     Click(frm.get(), "CancelBtn");
     open(0);
     QTest::keyClick(frm.get(), Qt::Key_Escape);
-    EXPECT_FALSE(frm->isVisible());
-    EXPECT_EQ(t.view.mapDraws, 2);
+    EXPECT_EQ(std::pair(frm->isVisible(), t.view.mapDraws), std::pair(false, 2));
 }
 
 }  // namespace

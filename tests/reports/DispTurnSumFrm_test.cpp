@@ -27,6 +27,8 @@ class SummaryTest : public ::testing::Test {
             cells.push_back(Text(&w, QString("%1_%2").arg(column).arg(r)));
         return cells;
     }
+    // The page shown and the number of pages, as the two labels read.
+    static std::string pages(const DispTurnSumFrm& w) { return Texts(&w, {"PageLbL", "PagesLbl"}); }
     // The rows of the page shown, empty ones left out at the end.
     static std::vector<Row> page(const DispTurnSumFrm& w) {
         std::vector<Row> rows;
@@ -51,28 +53,22 @@ TEST_F(SummaryTest, FifteenRowsMakeAPageAndNextAndPreviousStopAtTheEnds) {
         EXPECT_EQ(w.windowTitle().toStdString(), "End Turn Summary for the year: 4107");
         EXPECT_EQ(row(w, 0), (Row{"Ann", "Vorn", "Empire", " 10", " 4", " 7", " 0",
                                   "Ann conquered the planet Vorn #0"}));
-        EXPECT_EQ(Text(&w, "PagesLbl"), " 1");
-        Click(&w, "NextBtn");
-        EXPECT_EQ(Text(&w, "PageLbL"), "1");
-        EXPECT_EQ(page(w).size(), 14u);
+        Click(&w, "NextBtn");  // stays on the one page, whose number it now shows unpadded
+        EXPECT_EQ(std::tuple(pages(w), page(w).size()), std::tuple("1 |  1", 14u));
     }
     lines.push_back("Rebels\tKessira\tAnn\t 5\t 8\t\t 3\tThe rebels distroyed  5 of your ships");
     write(lines);  // 16 rows
     DispTurnSumFrm w(file(), nullptr);
-    EXPECT_EQ(Text(&w, "PagesLbl"), " 2");
     for (const char* button : {"NextBtn", "NextBtn"}) Click(&w, button);  // no third page
-    EXPECT_EQ(Text(&w, "PageLbL"), " 2");
-    ASSERT_EQ(page(w).size(), 1u);
-    EXPECT_EQ(page(w)[0][7], "The rebels distroyed  5 of your ships");
+    EXPECT_EQ(pages(w), " 2 |  2");
+    EXPECT_EQ(page(w), (std::vector<Row>{{"Rebels", "Kessira", "Ann", " 5", " 8", "", " 3",
+                                          "The rebels distroyed  5 of your ships"}}));
     Click(&w, "PrevBtn");
-    EXPECT_EQ(Text(&w, "PageLbL"), " 1");
-    EXPECT_EQ(row(w, 0)[7], "Ann conquered the planet Vorn #0");
+    EXPECT_EQ(std::tuple(pages(w), row(w, 0)[7]),
+              std::tuple(" 1 |  2", "Ann conquered the planet Vorn #0"));
 }
 
 TEST_F(SummaryTest, OddFilesShowWhatTheyHoldAndNothingMore) {
-    const std::string ann = "Ann\tVorn\tEmpire\t 9\t 3\t 6\t 0\tAnn conquered the planet Vorn";
-    const Row annRow{"Ann", "Vorn", "Empire", " 9",
-                     " 3",  " 6",   " 0",     "Ann conquered the planet Vorn"};
     const std::string year = "End Turn Summary for the year: ";
     // What is tried, the lines of the file (none: no file) and how they end, the title and the
     // rows shown.
@@ -84,7 +80,8 @@ TEST_F(SummaryTest, OddFilesShowWhatTheyHoldAndNothingMore) {
         {"a quiet year", {"Current Year: \t 4107", "", ""}, "\r\n", year + "4107", {}},
         {"no header, line feeds", {"Current Year: \t 4123", "", "", "Rebels\tVorn\tAnn\t 2\t 5\t\t 3\tdone", "Rebels"}, "\n", year + "4123",
          {Row(8), {"Rebels", "Vorn", "Ann", " 2", " 5", "", " 3", "done"}, {"Rebels", "", "", "", "", "", "", ""}}},
-        {"a header without its empty line", {"Current Year: \t 4123", "", TurnSummaryHeader(), ann, ""}, "\r\n", year + "4123", {annRow}},
+        {"a header without its empty line", {"Current Year: \t 4123", "", TurnSummaryHeader(), "Ann\tVorn\tEmpire\t 9\t 3\t 6\t 0\tAnn conquered the planet Vorn", ""}, "\r\n", year + "4123",
+         {{"Ann", "Vorn", "Empire", " 9", " 3", " 6", " 0", "Ann conquered the planet Vorn"}}},
         {"commas in names", {"Current Year: \t 4100", "", TurnSummaryHeader(), "", "Kirk, the Bold\tNew Vorn, Upper\tEmpire\t 9\t 3\t 6\t 0\tKirk, the Bold won", ""}, "\r\n", year + "4100",
          {{"Kirk, the Bold", "New Vorn, Upper", "Empire", " 9", " 3", " 6", " 0", "Kirk, the Bold won"}}},
     };
@@ -94,24 +91,23 @@ TEST_F(SummaryTest, OddFilesShowWhatTheyHoldAndNothingMore) {
         std::filesystem::remove(file());
         if (!lines.empty()) write(lines, end);
         DispTurnSumFrm w(file(), nullptr);
-        EXPECT_EQ(w.windowTitle().toStdString(), title);
-        EXPECT_EQ(page(w), rows);
-        EXPECT_EQ(Text(&w, "PagesLbl"), rows.empty() ? " 0" : " 1");
+        EXPECT_EQ(std::tuple(w.windowTitle().toStdString(), page(w), Text(&w, "PagesLbl")),
+                  std::tuple(title, rows, rows.empty() ? " 0" : " 1"));
     }
 }
 
 TEST_F(SummaryTest, ExtraFieldsAndRowsBeyondTheTableAreIgnored) {
-    std::vector<std::string> lines{"Current Year: \t 4100", "", TurnSummaryHeader(), ""};
-    lines.push_back("a\tb\tc\td\te\tf\tg\th\ti\tj\tk\tl");  // twelve fields
+    std::vector<std::string> lines{"Current Year: \t 4100", "", TurnSummaryHeader(), "",
+                                   "a\tb\tc\td\te\tf\tg\th\ti\tj\tk\tl"};  // twelve fields
     for (int i = 1; i < 1100; ++i) lines.push_back("row " + std::to_string(i));
     write(lines);
     DispTurnSumFrm w(file(), nullptr);
+    // Rows 0..1000 (the most a summary holds), 15 a page.
     ASSERT_EQ(w.summary().rows.size(), static_cast<std::size_t>(kSummaryMaxRows));
-    EXPECT_EQ(row(w, 0), (Row{"a", "b", "c", "d", "e", "f", "g", "h"}));
-    EXPECT_EQ(Text(&w, "PagesLbl"), " 67");  // rows 0..1000, 15 a page
+    EXPECT_EQ(std::tuple(row(w, 0), Text(&w, "PagesLbl")),
+              std::tuple(Row{"a", "b", "c", "d", "e", "f", "g", "h"}, " 67"));
     w.DispRows(67);
-    EXPECT_EQ(page(w).size(), 11u);
-    EXPECT_EQ(row(w, 10)[0], "row 1000");
+    EXPECT_EQ(std::tuple(page(w).size(), row(w, 10)[0]), std::tuple(11u, "row 1000"));
     w.DispRows(0);  // a page outside the table shows empty rows rather than failing
     EXPECT_TRUE(page(w).empty());
 }

@@ -24,27 +24,24 @@ class NewGameFrmTest : public DialogTest<ui::NewGameFrm> {
         count()->setCurrentIndex(n - 1);
         name(0)->setFocus(Qt::TabFocusReason);  // leave the list
     }
+    // Four player counts with one chosen, 26 planets, no name, the simple game, the first home.
     void expectDefaults() {
-        EXPECT_EQ(count()->count(), 4);
-        EXPECT_EQ(count()->currentText(), "1");
-        EXPECT_EQ(stars()->text(), "26");
-        EXPECT_TRUE(name(0)->text().isEmpty());
-        EXPECT_TRUE(child<QRadioButton>("SimpleOpt")->isChecked());
-        EXPECT_EQ(home(0)->currentIndex(), 0);
+        EXPECT_EQ(
+            std::tuple(count()->count(), count()->currentText(), stars()->text(), name(0)->text(),
+                       child<QRadioButton>("SimpleOpt")->isChecked(), home(0)->currentIndex()),
+            std::tuple(4, "1", "26", "", true, 0));
     }
 };
 
 TEST_F(NewGameFrmTest, OpensWithTheDefaultsAndThePlayerCountEnablesTheNameBoxesOnly) {
-    EXPECT_EQ(frm->windowTitle(), "New Game");
-    EXPECT_TRUE(child<QPushButton>("OkBtn")->isDefault());
-    expectDefaults();
     QComboBox* skill = child<QComboBox>("SkillCmb");
-    EXPECT_EQ(skill->count(), 3);
-    EXPECT_EQ(skill->currentText(), "Beginner");
-    for (std::size_t k = 0; k < 4; ++k) {
-        EXPECT_EQ(home(static_cast<int>(k))->count(), t.st().PlanetNamesLast + 1);
-        EXPECT_EQ(frm->symbols()[k], kPlayerSymbols[k]);
-    }
+    EXPECT_EQ(std::tuple(frm->windowTitle(), child<QPushButton>("OkBtn")->isDefault(),
+                         skill->count(), skill->currentText()),
+              std::tuple("New Game", true, 3, "Beginner"));
+    expectDefaults();
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(std::tuple(home(k)->count(), frm->symbols()[k]),
+                  std::tuple(t.st().PlanetNamesLast + 1, kPlayerSymbols[k]));
     // The list shows the trimmed names; the dialog hands on the padded stored ones.
     EXPECT_EQ(home(2)->currentText().toStdString(), t.st().planet(2).Name.trimmed());
     EXPECT_EQ(frm->settings().homePlanets[2], t.st().planet(2).Name.padded());
@@ -102,8 +99,8 @@ TEST_F(NewGameFrmTest, OkShowsTheRefusalAndCancelKeepsEveryEntry) {
     QTest::keyClick(stars(), Qt::Key_Return);
     EXPECT_EQ(lastMessage(),
               "The Home Planet of Bob must be one of the first 6 planets of the list, please.");
-    EXPECT_TRUE(frm->isVisible());
-    EXPECT_EQ(t.st().PlanetsNum, 0);  // nothing was generated
+    // Still open, and nothing was generated.
+    EXPECT_EQ(std::tuple(frm->isVisible(), t.st().PlanetsNum), std::tuple(true, 0));
 
     QTest::mouseClick(symbol(1), Qt::LeftButton);
     Click(frm.get(), "CancelBtn");

@@ -18,7 +18,20 @@
 
 #include "support/galaxy_builder.h"
 
+// A failed check shows a QString as its text.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
 namespace zenthar::testing {
+
+// Copies the pictures of the program folder into a test's one, so icons can be seen and missed.
+inline void CopyPictures(const std::filesystem::path& to) {
+    for (const auto& entry : std::filesystem::directory_iterator(ZENTHAR_PROGRAM_DIR))
+        if (const auto ext = entry.path().extension(); ext == ".ico" || ext == ".png")
+            std::filesystem::copy_file(entry.path(), to / entry.path().filename(),
+                                       std::filesystem::copy_options::overwrite_existing);
+}
 
 // The named control under `root`; a missing one fails the test and gives nullptr.
 template <class W>
@@ -32,6 +45,13 @@ W* FindChild(const QObject* root, const QString& name) {
 inline std::string Text(const QObject* root, const QString& name) {
     const QWidget* w = FindChild<QWidget>(root, name);
     return w ? w->property("text").toString().toStdString() : "(no " + name.toStdString() + ")";
+}
+
+// What the named controls show, trailing blanks of fixed-width names cut, joined by " | ".
+inline std::string Texts(const QObject* root, std::initializer_list<const char*> names) {
+    QStringList shown;
+    for (const char* name : names) shown << QString::fromStdString(TrimRight(Text(root, name)));
+    return shown.join(" | ").toStdString();
 }
 
 // A mouse click on the named button.

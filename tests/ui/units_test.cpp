@@ -19,9 +19,10 @@ void Paint(const std::filesystem::path& file, QSize size, Qt::GlobalColor colour
     ASSERT_TRUE(image.save(QString::fromStdString(file.string())));
 }
 
-QColor Centre(const QPixmap& p) {
+// Device pixels, logical size and the colour in the middle.
+std::tuple<QSize, QSizeF, QColor> Seen(const QPixmap& p) {
     const QImage image = p.toImage();
-    return image.pixelColor(image.width() / 2, image.height() / 2);
+    return {p.size(), p.deviceIndependentSize(), image.pixelColor(image.rect().center())};
 }
 
 TEST(PictureAt, TakesTheTwinOnAScalingScreenAndTheFileElsewhere) {
@@ -30,18 +31,16 @@ TEST(PictureAt, TakesTheTwinOnAScalingScreenAndTheFileElsewhere) {
     Paint(ship, {12, 8}, Qt::red);
     Paint(folder.path() / "ship@2x.png", {24, 16}, Qt::blue);
 
-    const QPixmap normal = ui::PictureAt(ship, {12, 8}, 1.0);
-    EXPECT_EQ(normal.size(), QSize(12, 8));
-    EXPECT_EQ(Centre(normal), QColor(Qt::red));
-
-    const QPixmap sharp = ui::PictureAt(ship, {18, 12}, 2.0);
-    EXPECT_EQ(sharp.size(), QSize(36, 24)) << "device pixels for a window scaled by 1.5";
-    EXPECT_EQ(sharp.deviceIndependentSize(), QSizeF(18, 12));
-    EXPECT_EQ(Centre(sharp), QColor(Qt::blue)) << "drawn from the twin";
+    EXPECT_EQ(Seen(ui::PictureAt(ship, {12, 8}, 1.0)),
+              std::tuple(QSize(12, 8), QSizeF(12, 8), QColor(Qt::red)));
+    // Device pixels for a window scaled by 1.5, drawn from the twin.
+    EXPECT_EQ(Seen(ui::PictureAt(ship, {18, 12}, 2.0)),
+              std::tuple(QSize(36, 24), QSizeF(18, 12), QColor(Qt::blue)));
 
     // Without a twin the one file is scaled; a missing or broken file gives nothing.
     std::filesystem::remove(folder.path() / "ship@2x.png");
-    EXPECT_EQ(Centre(ui::PictureAt(ship, {12, 8}, 2.0)), QColor(Qt::red));
+    EXPECT_EQ(Seen(ui::PictureAt(ship, {12, 8}, 2.0)),
+              std::tuple(QSize(24, 16), QSizeF(12, 8), QColor(Qt::red)));
     EXPECT_TRUE(ui::PictureAt(folder.path() / "none.png", {12, 8}, 2.0).isNull());
     std::ofstream(folder.path() / "broken.png") << "not a picture";
     EXPECT_TRUE(ui::PictureAt(folder.path() / "broken.png", {12, 8}, 1.0).isNull());
