@@ -7,8 +7,6 @@
 #include <set>
 #include <tuple>
 
-#include "game/sqlite.h"
-#include "sim/invariants.h"
 #include "sim/state_picture.h"
 #include "support/galaxy_builder.h"
 #include "support/savegame_tools.h"
@@ -92,39 +90,6 @@ TEST(Soak, ThePicturesShowEveryPlanetAndEveryTaskForce) {
     beyond.planet(st.PlanetsNum).Ships++;
     EXPECT_EQ(sim::DescribeSavedGame(beyond), sim::DescribeSavedGame(st));
     EXPECT_NE(sim::DescribeWholeState(beyond), sim::DescribeWholeState(st));
-}
-
-// Ann's home and an Empire planet, a game that keeps every rule.
-void TwoPlanets(TestGame& g) {
-    GalaxyBuilder(g.game).players({"Ann"}).planet(0, 1, 1).owner(0).home().planet(1, 9, 9).build();
-}
-
-// A task force of no side in the game, or whose number is no number or does not fit 16 bits,
-// breaks the rules.
-TEST(Soak, ATaskForceOfNoSideOrWithNoSixteenBitNumberIsAFault) {
-    // clang-format off
-    const std::pair<const char*, const char*> cases[] = {
-        {"0, 7", nullptr}, {"4, 7", nullptr},  // Ann's and the Empire's
-        {"0, 40000", " holds TFNum = '40000'"}, {"0, -40000", " holds TFNum = '-40000'"},
-        {"0, 'abc'", " holds TFNum = 'abc'"}, {"1, 0", "belongs to no side"},
-        {"5, 0", "belongs to no side"}, {"-1, 0", "belongs to no side"}};
-    // clang-format on
-    for (const auto& [row, fault] : cases) {
-        TestGame g;
-        TwoPlanets(g);
-        g.game.FileDta1.release();
-        sqlite::Database(g.game.WorkingFile(), sqlite::Database::Mode::ReadWrite)
-            .exec(
-                "INSERT INTO Ships (PlNum, TFNum, StartPl, EndPl, RemTurns, NumOfShips) "
-                "VALUES (" +
-                std::string(row) + ", '01', '02', 4103, 3)");
-        g.game.FileDta1.rebind(g.game.WorkingFile(), "Ships");
-        sim::InvariantCheck check;
-        check(g.game);
-        const std::string said = check.report();
-        EXPECT_EQ(check.faults().size(), fault ? 1u : 0u) << row << ": " << said;
-        EXPECT_TRUE(!fault || said.find(fault) != std::string::npos) << row << ": " << said;
-    }
 }
 
 TEST(Soak, ADifferenceNamesTheFirstLineThatDiffers) {

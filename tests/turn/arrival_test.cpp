@@ -117,20 +117,16 @@ TEST_F(ArrivalTest, EachOutcomeSetsDigitsCountsKnowledgeAndCampaign) {
         AddTaskForce(t.game, c.side, c.from, c.to, c.ships, kYear);
         EXPECT_EQ(Land(), std::vector<std::string>{c.line});
         const PlanetRecord& p = t.st().planet(c.to);
-        EXPECT_EQ(p.Scouted.padded(), c.scouted);
-        EXPECT_EQ(p.Ships, c.shipsAfter);
-        EXPECT_EQ(t.st().Hatest[0], c.hatest[0]);
-        EXPECT_EQ(t.st().Hatest[1], c.hatest[1]);
+        EXPECT_EQ(
+            std::tuple(p.Scouted.padded(), int{p.Ships}, t.st().Hatest[0], t.st().Hatest[1],
+                       t.st().StartPl.trimmed(), t.st().EndPl.trimmed(), t.random.draws - draws),
+            std::tuple(c.scouted, c.shipsAfter, c.hatest[0], c.hatest[1], c.startAfter, c.endAfter,
+                       c.die > 0 ? 1 : 0));
         if (c.knower >= 0) {
             const auto k = static_cast<std::size_t>(c.knower);
-            EXPECT_EQ(p.KnownShip[k], c.shipsAfter);
-            EXPECT_EQ(p.KnownProd[k], p.Production);
-            EXPECT_EQ(p.KnownHost[k], p.Hostility);
-            EXPECT_EQ(p.YearScouted[k], kYear);
+            EXPECT_EQ(std::tuple(p.KnownShip[k], p.KnownProd[k], p.KnownHost[k], p.YearScouted[k]),
+                      std::tuple(p.Ships, p.Production, p.Hostility, kYear));
         }
-        EXPECT_EQ(t.st().StartPl.trimmed(), c.startAfter);
-        EXPECT_EQ(t.st().EndPl.trimmed(), c.endAfter);
-        EXPECT_EQ(t.random.draws - draws, c.die > 0 ? 1 : 0);
     }
 }
 

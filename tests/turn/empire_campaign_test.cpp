@@ -93,10 +93,9 @@ TEST_F(EmpireCampaignTest, TheTargetIsKeptDrawnOrReselectedByRatio) {
         if (c.draw >= 0) tg.random.push(c.draw);
         const int draws = tg.random.draws;
         empire::PlanCampaign(game, year);
-        EXPECT_EQ(tg.random.draws - draws, c.draw >= 0 ? 1 : 0);
-        EXPECT_TRUE(year.targetSet);
-        EXPECT_EQ(year.target, c.target);
-        EXPECT_EQ(st.EndPl, c.endPlAfter == none ? FixedText<2>("") : id(c.endPlAfter));
+        EXPECT_EQ(std::tuple(tg.random.draws - draws, year.targetSet, year.target, st.EndPl),
+                  std::tuple(c.draw >= 0 ? 1 : 0, true, c.target,
+                             c.endPlAfter == none ? FixedText<2>("") : id(c.endPlAfter)));
         EXPECT_TRUE(c.startYearAfter == unchecked || st.StartYear == c.startYearAfter)
             << st.StartYear;
         EXPECT_EQ(year.headingToStaging, c.fleet);

@@ -82,14 +82,13 @@ TEST_F(EmpireFleetTest, EachPassMovesShipsFromTheLowestRankedUp) {
         ASSERT_EQ(st.TaskForceLast + 1, static_cast<int>(c.sources.size()));
         for (std::size_t k = 0; k < c.sources.size(); ++k) {
             const TaskForceRecord& tf = st.TaskForceList[k];
-            EXPECT_EQ(tf.StartPl, id(c.sources[k]));
-            EXPECT_EQ(tf.EndPl, id(1));  // no staging planet yet
-            EXPECT_EQ(tf.NumOfShips, 35);
-            EXPECT_EQ(tf.PlNum.padded(), "4");
-            EXPECT_EQ(st.planet(c.sources[k]).Ships, 65);
+            // No staging planet yet: they go to the top ranked one.
+            EXPECT_EQ(std::tuple(tf.StartPl, tf.EndPl, tf.NumOfShips, tf.PlNum.padded(),
+                                 st.planet(c.sources[k]).Ships),
+                      std::tuple(id(c.sources[k]), id(1), 35, "4", 65));
         }
-        EXPECT_EQ(year.source, c.sources.empty() ? -1 : c.sources.back());
-        EXPECT_EQ(year.staging, c.sources.empty() ? -1 : 1);
+        EXPECT_EQ(std::pair(year.source, year.staging),
+                  c.sources.empty() ? std::pair(-1, -1) : std::pair(c.sources.back(), 1));
     }
     EXPECT_EQ(st.planet(2).Ships, 100);  // the fourth from last gives nothing
 }
@@ -104,12 +103,9 @@ TEST_F(EmpireFleetTest, ConsolidationGoesToTheStagingPlanetAndKeepsThreatenedOrP
     empire::ConsolidateShips(game, year);
     auto fleets = launched();
     ASSERT_EQ(fleets.size(), 1u);
-    EXPECT_EQ(fleets[0].StartPl, id(3));
-    EXPECT_EQ(fleets[0].EndPl, id(2));
-    EXPECT_EQ(st.planet(4).Ships, 100);
-    EXPECT_EQ(st.planet(5).Ships, 92);
-    EXPECT_EQ(year.source, 3);
-    EXPECT_EQ(year.staging, 2);
+    EXPECT_EQ(std::tuple(fleets[0].StartPl, fleets[0].EndPl, st.planet(4).Ships, st.planet(5).Ships,
+                         year.source, year.staging),
+              std::tuple(id(3), id(2), 100, 92, 3, 2));
 }
 
 // With no surplus anywhere the main fleet leaves the lowest ranked of equally strong planets, a
@@ -129,11 +125,10 @@ TEST_F(EmpireFleetTest, MainFleetLeavesTheBiggestGarrisonLowestRankedOnATie) {
         ASSERT_EQ(st.TaskForceLast, -1);
         empire::MoveMainFleet(game, year);
         ASSERT_EQ(st.TaskForceLast, 0);
-        EXPECT_EQ(launched()[0].StartPl, id(c.source));
-        EXPECT_EQ(launched()[0].EndPl, id(1));
-        EXPECT_EQ(launched()[0].NumOfShips, 25);  // 50 \ 2 and 51 \ 2
-        EXPECT_EQ(st.planet(2).Ships, c.source == 2 ? 25 : 50);
-        EXPECT_EQ(st.StartPl, id(1));
+        const TaskForceRecord tf = launched()[0];
+        // 50 \ 2 and 51 \ 2 ships
+        EXPECT_EQ(std::tuple(tf.StartPl, tf.EndPl, tf.NumOfShips, st.planet(2).Ships, st.StartPl),
+                  std::tuple(id(c.source), id(1), 25, c.source == 2 ? 25 : 50, id(1)));
     }
 }
 
@@ -162,10 +157,9 @@ TEST_F(EmpireFleetTest, BeginnerScoutsPlanetsUnseenForSixYears) {
     empire::SendScouts(game, year);
     auto fleets = launched();
     ASSERT_EQ(fleets.size(), 1u);
-    EXPECT_EQ(fleets[0].StartPl, id(2));
-    EXPECT_EQ(fleets[0].EndPl, id(0));
-    EXPECT_EQ(fleets[0].NumOfShips, 1);
-    EXPECT_EQ(st.planet(2).Ships, 2);
+    EXPECT_EQ(
+        std::tuple(fleets[0].StartPl, fleets[0].EndPl, fleets[0].NumOfShips, st.planet(2).Ships),
+        std::tuple(id(2), id(0), 1, 2));
     // Once a scout is on its way, no second one follows.
     empire::SendScouts(game, year);
     EXPECT_EQ(st.TaskForceLast, 0);
@@ -197,11 +191,10 @@ TEST_F(EmpireFleetTest, TheStrikeSendsTheExpectedDefenceTimesTheMultiplier) {
         tg.random.push(c.draw);
         empire::AttackOrReinforce(game, year);
         ASSERT_EQ(st.TaskForceLast, 0);
-        EXPECT_EQ(launched()[0].NumOfShips, c.sent);
-        EXPECT_EQ(launched()[0].EndPl, id(0));
-        EXPECT_EQ(launched()[0].RemTurns, st.CurrentYear + 5);
-        EXPECT_EQ(st.planet(1).Ships, c.staging - c.sent);
-        EXPECT_TRUE(st.EndPl.blank());
+        const TaskForceRecord tf = launched()[0];
+        EXPECT_EQ(
+            std::tuple(tf.NumOfShips, tf.EndPl, tf.RemTurns, st.planet(1).Ships, st.EndPl.blank()),
+            std::tuple(c.sent, id(0), st.CurrentYear + 5, c.staging - c.sent, true));
     }
     EXPECT_EQ(tg.random.reseeds, 5);
 }
@@ -210,10 +203,9 @@ TEST_F(EmpireFleetTest, AFullTaskForceListStopsTheYearsLaunches) {
     consolidationGalaxy(3);
     st.TaskForceLast = kTaskForceSlots - 2;  // room for exactly one more
     empire::ConsolidateShips(game, year);
-    EXPECT_EQ(st.TaskForceLast, kTaskForceSlots - 1);
-    EXPECT_TRUE(year.listFull);
-    EXPECT_EQ(st.planet(3).Ships, 65);
-    EXPECT_EQ(st.planet(2).Ships, 100);  // the second launch found no room: nothing taken
+    // The second launch found no room: nothing taken from planet 2.
+    EXPECT_EQ(std::tuple(st.TaskForceLast, year.listFull, st.planet(3).Ships, st.planet(2).Ships),
+              std::tuple(kTaskForceSlots - 1, true, 65, 100));
 }
 
 }  // namespace

@@ -76,30 +76,28 @@ TEST_F(EmpireTurnTest, ProductionIsBoughtAtThePlayersPrice) {
         tg.random.push(draw);
         empire::BuyProduction(game, year);
     };
+    // Ships and production of a planet.
+    auto of = [&](int i) {
+        return std::pair<int, int>(st.planet(i).Ships, st.planet(i).Production);
+    };
     buy({1, 2}, 0.6);  // the second of two
-    EXPECT_EQ(st.planet(2).Ships, 6);
-    EXPECT_EQ(st.planet(2).Production, 5);
-    EXPECT_EQ(st.planet(2).WillProd, 0);
-    EXPECT_EQ(st.planet(1).Production, 4);
+    EXPECT_EQ(std::tuple(of(2), st.planet(2).WillProd, of(1)),
+              std::tuple(std::pair(6, 5), 0, std::pair(10, 4)));
     buy({1, 2}, 0.6);
-    EXPECT_EQ(st.planet(2).Production, 5);
+    EXPECT_EQ(of(2), std::pair(6, 5));
     st.planet(1).Ships = 3;  // cannot pay 4
     buy({1}, 0.0);
     buy({4}, 0.0);
-    EXPECT_EQ(st.planet(1).Production, 4);
-    EXPECT_EQ(st.planet(4).Production, 4);
-    EXPECT_EQ(st.planet(1).Ships, 3);
+    EXPECT_EQ(std::pair(of(1), of(4)), std::pair(std::pair(3, 4), std::pair(10, 4)));
 
     st.planet(1).Ships = 4;                        // exactly the price
     turn_support::AddTaskForce(game, 1, 3, 1, 1);  // one ship with two players is no threat
     buy({1}, 0.0);
-    EXPECT_EQ(st.planet(1).Production, 5);
-    EXPECT_EQ(st.planet(1).Ships, 0);
+    EXPECT_EQ(of(1), std::pair(0, 5));
     st.planet(2).WillProd = -1;
     turn_support::AddTaskForce(game, 0, 0, 2, 2);  // two are
     buy({2}, 0.0);
-    EXPECT_EQ(st.planet(2).Production, 5);
-    EXPECT_EQ(st.planet(2).Ships, 6);
+    EXPECT_EQ(of(2), std::pair(6, 5));
 
     year.safeList = {};
     empire::BuyProduction(game, year);
@@ -117,11 +115,9 @@ TEST_F(EmpireTurnTest, AnUnknownSkillLevelOnlyProduces) {
     empireToMove();
     tg.random.push(0.0);
     EmpireTurn(game);
-    EXPECT_EQ(st.TaskForceLast, -1);
-    EXPECT_TRUE(storedEmpireFleets().empty());
-    EXPECT_EQ(st.planet(1).Production, 2);
-    EXPECT_EQ(st.planet(1).Ships, 499);
-    EXPECT_TRUE(st.StartPl.blank());
+    EXPECT_EQ(std::tuple(st.TaskForceLast, storedEmpireFleets().size(), st.planet(1).Production,
+                         st.planet(1).Ships, st.StartPl.blank()),
+              std::tuple(-1, 0u, 2, 499, true));
 }
 
 }  // namespace

@@ -60,10 +60,9 @@ TEST_F(EndTurnTest, ANewGameHandsTheFirstTurnOutWithoutStoringOrEndingAYear) {
     t.st().TaskForceLast = 0;  // whatever the list held before must not be stored
     t.st().TaskForceList[0].NumOfShips = 9;
     EndTurn(t.game);
-    EXPECT_EQ(t.st().CurrentPlTurn, 0);
-    EXPECT_EQ(t.st().CurrentYear, 4100);
-    EXPECT_TRUE(ShipsRows(t.game).empty());
-    EXPECT_EQ(t.st().TaskForceLast, -1);
+    EXPECT_EQ(std::tuple(t.st().CurrentPlTurn, t.st().CurrentYear, ShipsRows(t.game).size(),
+                         t.st().TaskForceLast),
+              std::tuple(0, 4100, 0u, -1));
 }
 
 // A player who lost his last planet is looked at and passed over, unless a fleet of his is still
@@ -83,9 +82,8 @@ TEST(EndTurnHandOver, PlayersWithoutPlanetsOrFleetsArePassedOver) {
         // A slot past the galaxy, as a bigger game loaded before left it, is no planet of his.
         t.st().planet(c.players + 1).Scouted = "0200";
         EndTurn(t.game);
-        EXPECT_EQ(t.st().CurrentPlTurn, c.turn);
-        EXPECT_EQ(t.st().CurrentYear, c.year);
-        EXPECT_EQ(t.st().TaskForceLast, c.fleet ? 0 : -1);
+        EXPECT_EQ(std::tuple(t.st().CurrentPlTurn, t.st().CurrentYear, t.st().TaskForceLast),
+                  std::tuple(c.turn, c.year, c.fleet ? 0 : -1));
         EXPECT_TRUE(c.statusShown < 0 || t.view.statusShown == c.statusShown) << t.view.statusShown;
         EXPECT_EQ(TimesSaid(t.dialogs, kEmpireHasWon), 0);
     }
@@ -95,22 +93,22 @@ TEST_F(EndTurnTest, TheEmpireWinsWhenNoPlayerIsLeftAndEndTurnStaysHarmlessAfterw
     Players(1);
     t.st().planet(0).Scouted = "0000";
     EndTurn(t.game);
-    EXPECT_EQ(TimesSaid(t.dialogs, kEmpireHasWon), 1);
-    EXPECT_EQ(t.st().CurrentPlTurn, 1);
+    EXPECT_EQ(std::pair(TimesSaid(t.dialogs, kEmpireHasWon), int{t.st().CurrentPlTurn}),
+              std::pair(1, 1));
 
     // An order given now would belong to no player: it must never reach the Ships table.
     ASSERT_EQ(LaunchTaskForce(t.st(), 1, 0, 1), LaunchResult::Launched);
     EndTurn(t.game);
     EndTurn(t.game);
-    EXPECT_EQ(TimesSaid(t.dialogs, kEmpireHasWon), 3);
-    EXPECT_EQ(t.st().CurrentPlTurn, 1);
-    EXPECT_EQ(t.st().CurrentYear, 4103);
+    EXPECT_EQ(
+        std::tuple(TimesSaid(t.dialogs, kEmpireHasWon), t.st().CurrentPlTurn, t.st().CurrentYear),
+        std::tuple(3, 1, 4103));
     for (const auto& row : ShipsRows(t.game)) EXPECT_EQ(row[0], '4') << row;
 
     t.st().planet(0).Scouted = "2000";  // back in the game: Ann gets the turn again
     EndTurn(t.game);
-    EXPECT_EQ(t.st().CurrentPlTurn, 0);
-    EXPECT_EQ(TimesSaid(t.dialogs, kEmpireHasWon), 3);
+    EXPECT_EQ(std::pair(int{t.st().CurrentPlTurn}, TimesSaid(t.dialogs, kEmpireHasWon)),
+              std::pair(0, 3));
 }
 
 TEST_F(EndTurnTest, TheLastPlayerStandingIsCongratulatedUntilHeCarriesOn) {
@@ -125,14 +123,13 @@ TEST_F(EndTurnTest, TheLastPlayerStandingIsCongratulatedUntilHeCarriesOn) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Congratulations \r\r" + t.st().PlName[1].padded() +
                                  "\r\rYou conquered the galaxy!\r\rDo you want to continue?");
-    EXPECT_EQ(boxes[0].buttons, Buttons::YesNo);
-    EXPECT_EQ(t.st().VictoryAnswer, 7);
+    EXPECT_EQ(std::pair(boxes[0].buttons, int{t.st().VictoryAnswer}), std::pair(Buttons::YesNo, 7));
 
     // After No the box comes again next year; after Yes never again.
     t.dialogs.answer(Answer::Yes);
     EndTurn(t.game);
-    EXPECT_EQ(VictoryBoxes(t.dialogs).size(), 2u);
-    EXPECT_EQ(t.st().VictoryAnswer, 6);
+    EXPECT_EQ(std::pair(VictoryBoxes(t.dialogs).size(), int{t.st().VictoryAnswer}),
+              std::pair(2ul, 6));
     EndTurn(t.game);
     EndTurn(t.game);
     EXPECT_EQ(VictoryBoxes(t.dialogs).size(), 2u);
@@ -143,9 +140,9 @@ TEST_F(EndTurnTest, EveryPlanetProducesAndMayRaiseItsProductionAgain) {
     t.st().planet(0).WillProd = 0;
     t.st().planet(1).Ships = 32766;
     EndTurn(t.game);
-    EXPECT_EQ(t.st().planet(0).Ships, 24);
-    EXPECT_EQ(t.st().planet(0).WillProd, -1);
-    EXPECT_EQ(t.st().planet(1).Ships, 32767);  // saturates, the Empire's planet produces too
+    // The Empire's planet produces too, and saturates.
+    EXPECT_EQ(std::tuple(t.st().planet(0).Ships, t.st().planet(0).WillProd, t.st().planet(1).Ships),
+              std::tuple(24, -1, 32767));
 }
 
 TEST_F(EndTurnTest, SkippedScreensShowNothingYetEveryLineIsWrittenAndTheSummaryOpens) {
@@ -160,9 +157,8 @@ TEST_F(EndTurnTest, SkippedScreensShowNothingYetEveryLineIsWrittenAndTheSummaryO
     for (const char* shown :
          {"showWindow", "landingAnimation", "battleRound", "rebelRound", "showMessage"})
         EXPECT_EQ(t.display.count(shown), 0) << shown;
-    EXPECT_TRUE(t.display.sounds.empty());
-    EXPECT_FALSE(t.display.messagesShown());
-    EXPECT_EQ(t.view.summaries, 1);
+    EXPECT_EQ(std::tuple(t.display.sounds.size(), t.display.messagesShown(), t.view.summaries),
+              std::tuple(0u, false, 1));
 }
 
 TEST(EndTurnClosedWindow, ClosingTheBattleWindowSkipsTheRestOfTheYearEndButNoReportLine) {
@@ -204,18 +200,17 @@ TEST(EndTurnClosedWindow, ClosingTheBattleWindowSkipsTheRestOfTheYearEndButNoRep
     closed.display.closeAtShowWindow = -1;
     EndTurn(closed.game);
     EXPECT_GT(closed.display.count("showWindow"), 0);
-    EXPECT_FALSE(closed.display.windowClosed());
-    EXPECT_TRUE(closed.display.messagesShown());
+    EXPECT_EQ(std::pair(closed.display.windowClosed(), closed.display.messagesShown()),
+              std::pair(false, true));
 }
 
 TEST_F(EndTurnTest, WithoutAGameEndTurnDoesNothing) {
     t.st().TaskForceLast = 0;
     t.st().TaskForceList[0].NumOfShips = 3;
     EndTurn(t.game);
-    EXPECT_EQ(t.st().CurrentYear, 0);
-    EXPECT_EQ(t.view.statusShown, 0);
-    EXPECT_TRUE(ShipsRows(t.game).empty());
-    EXPECT_FALSE(std::filesystem::exists(t.game.ReportFile()));
+    EXPECT_EQ(std::tuple(t.st().CurrentYear, t.view.statusShown, ShipsRows(t.game).size(),
+                         std::filesystem::exists(t.game.ReportFile())),
+              std::tuple(0, 0, 0u, false));
 
     t.st().GameActive = true;  // a game flag without players is no game either
     EndTurn(t.game);
@@ -260,9 +255,8 @@ TEST(EndTurnReentry, EndTurnPressedWhileItRunsIsIgnored) {
     GameWithView<PressingView> g;
     g.view.game = &g.game;
     EndTurn(g.game);
-    EXPECT_EQ(g.game.st.CurrentPlTurn, 1);
-    EXPECT_EQ(g.view.statusShown, 1);
-    EXPECT_FALSE(g.game.st.EndTurnRunning);
+    EXPECT_EQ(std::tuple(g.game.st.CurrentPlTurn, g.view.statusShown, g.game.st.EndTurnRunning),
+              std::tuple(1, 1, false));
     EndTurn(g.game);
     EXPECT_EQ(g.game.st.CurrentYear, 4101);
 }
@@ -296,12 +290,12 @@ TEST(EndTurnStorage, AFailingDatabaseUndoesTheYearEndAndTheGameGoesOnAfterwards)
         g.view.lock = nullptr;
         g.view.reader.reset();
         EXPECT_EQ(DescribeWholeState(game.st), before) << "the year end is undone in memory too";
-        EXPECT_FALSE(game.st.EndTurnRunning);
-        EXPECT_EQ(std::filesystem::exists(game.ReportFile()), !report.empty());
-        EXPECT_EQ(ReadText(game.ReportFile()), report);
-        EXPECT_EQ(g.view.summaries, summaries);
-        EXPECT_FALSE(std::filesystem::exists(game.ReportUndoFile()));
-        EXPECT_FALSE(std::filesystem::exists(game.ReportDraftFile()));
+        // The report found is back, no summary of the undone year stays open, nothing is left.
+        EXPECT_EQ(std::tuple(game.st.EndTurnRunning, std::filesystem::exists(game.ReportFile()),
+                             ReadText(game.ReportFile()), g.view.summaries,
+                             std::filesystem::exists(game.ReportUndoFile()),
+                             std::filesystem::exists(game.ReportDraftFile())),
+                  std::tuple(false, !report.empty(), report, summaries, false, false));
     };
     game.st.CurrentPlTurn = 1;  // Bob ends the year
     ShowTurnStatus(game, false);
@@ -317,9 +311,9 @@ TEST(EndTurnStorage, AFailingDatabaseUndoesTheYearEndAndTheGameGoesOnAfterwards)
     EXPECT_EQ(game.st.CurrentYear, 4101);
     const std::string written = ReadText(game.ReportFile());
     EXPECT_EQ(written.rfind("Current Year: \t 4100", 0), 0u);
-    EXPECT_EQ(g.view.summaries, 1);
-    EXPECT_FALSE(std::filesystem::exists(game.ReportUndoFile()));
-    EXPECT_EQ(game.st.planet(1).Ships, 20 - 7 + 4);
+    EXPECT_EQ(std::tuple(g.view.summaries, std::filesystem::exists(game.ReportUndoFile()),
+                         game.st.planet(1).Ships),
+              std::tuple(1, false, 20 - 7 + 4));
     const auto rows = ShipsRows(game);
     EXPECT_EQ(std::count_if(rows.begin(), rows.end(),
                             [](const std::string& r) { return r.rfind("1 ", 0) == 0; }),

@@ -36,18 +36,15 @@ class TaskForces : public ::testing::Test {
 
 TEST_F(TaskForces, LaunchRoundsHalfToEvenAndNumbersTheFleet) {
     ASSERT_EQ(LaunchTaskForce(st(), 0, 1, 3.5), LaunchResult::Launched);
-    EXPECT_EQ(tf(0).NumOfShips, 4);
-    EXPECT_EQ(st().planet(0).Ships, 6);  // 10 - 3.5 = 6.5 -> 6
-    EXPECT_EQ(tf(0).TFNum, 0);
-    EXPECT_EQ(tf(0).PlNum.padded(), "0");
-    EXPECT_EQ(tf(0).StartPl.padded(), "01");
-    EXPECT_EQ(tf(0).EndPl.padded(), "02");
-    EXPECT_EQ(tf(0).RemTurns, 4103);  // distance 5 -> 3 years
+    // 10 - 3.5 = 6.5 -> 6 left; distance 5 -> 3 years.
+    EXPECT_EQ(std::tuple(tf(0).NumOfShips, st().planet(0).Ships, tf(0).TFNum, tf(0).PlNum.padded(),
+                         tf(0).StartPl.padded(), tf(0).EndPl.padded(), tf(0).RemTurns),
+              std::tuple(4, 6, 0, "0", "01", "02", 4103));
     st().planet(0).Ships = 10;
     LaunchTaskForce(st(), 0, 2, 2.5);
-    EXPECT_EQ(tf(1).NumOfShips, 2);
-    EXPECT_EQ(st().planet(0).Ships, 8);  // 7.5 -> 8
-    EXPECT_EQ(tf(1).RemTurns, 4104);     // distance 7 -> 4 years
+    // 7.5 -> 8 left; distance 7 -> 4 years.
+    EXPECT_EQ(std::tuple(tf(1).NumOfShips, st().planet(0).Ships, tf(1).RemTurns),
+              std::tuple(2, 8, 4104));
     // Numbers continue from the last task force loaded.
     st().TaskForceList[1].TFNum = 7;
     LaunchTaskForce(st(), 2, 1, 1);
@@ -77,10 +74,8 @@ TEST_F(TaskForces, SaveMatchesRowsInOrderAndSkipsEmptyEntries) {
     EXPECT_EQ(rows(), 3);
     LoadTaskForces(t.game);
     ASSERT_EQ(st().TaskForceLast, 2);
-    EXPECT_EQ(tf(0).NumOfShips, 5);
-    EXPECT_EQ(tf(1).NumOfShips, 9);
-    EXPECT_EQ(tf(2).TFNum, 3);
-    EXPECT_EQ(tf(2).NumOfShips, 4);
+    EXPECT_EQ(std::tuple(tf(0).NumOfShips, tf(1).NumOfShips, tf(2).TFNum, tf(2).NumOfShips),
+              std::tuple(5, 9, 3, 4));
 }
 
 TEST_F(TaskForces, LoadTakesOnlyTheCurrentSidesRows) {
