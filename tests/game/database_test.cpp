@@ -4,6 +4,7 @@
 
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "game/database.h"
@@ -31,6 +32,9 @@ class Database : public ::testing::Test {
         rs().SetField("NumOfShips", ships);
         rs().Update();
     }
+    void addShips(std::initializer_list<std::tuple<int, int, const char*>> rows) {
+        for (const auto& [player, tf, to] : rows) addShip(player, tf, to);
+    }
     std::vector<std::pair<long long, long long>> walk() {
         std::vector<std::pair<long long, long long>> out;
         db().Refresh();
@@ -42,10 +46,8 @@ class Database : public ::testing::Test {
 };
 
 TEST_F(Database, StartUpLeavesAnEmptyWorkingFileOnShips) {
-    EXPECT_EQ(db().recordSource(), "Ships");
-    EXPECT_EQ(rs().RecordCount(), 0);
-    EXPECT_TRUE(rs().EOF_());
-    EXPECT_TRUE(rs().BOF());
+    EXPECT_EQ(std::tuple(db().recordSource(), rs().RecordCount(), rs().EOF_(), rs().BOF()),
+              std::tuple("Ships", 0, true, true));
     EXPECT_THROW(rs().Field("PlNum"), StorageError) << "reading nothing is an error, not a crash";
     EXPECT_THROW(rs().SetField("PlNum", 1), StorageError) << "no Edit or AddNew";
     EXPECT_THROW(rs().Update(), StorageError);
@@ -54,11 +56,7 @@ TEST_F(Database, StartUpLeavesAnEmptyWorkingFileOnShips) {
     // from the empty template.
     db().release();
     t.game.Lock.release();
-    testing::ScriptedDialogs d;
-    SilentDisplay display;
-    SilentView view;
-    testing::ScriptedRandom r;
-    Game again(t.folder.path(), d, display, view, r);
+    Game again(t.folder.path(), t.dialogs, t.display, t.view, t.random);
     StartUp(again);
     EXPECT_EQ(again.FileDta1.rs().RecordCount(), 0);
 }
@@ -81,11 +79,7 @@ TEST_F(Database, FieldsAreReadByNameWhateverTheColumnOrderOfTheFile) {
 }
 
 TEST_F(Database, ShipsComeGroupedByPlayerThenTaskForceAlsoAfterAnEdit) {
-    addShip(1, 3, "05");
-    addShip(0, 1, "05");
-    addShip(1, 0, "06");
-    addShip(0, 0, "07");
-    addShip(1, 1, "08");
+    addShips({{1, 3, "05"}, {0, 1, "05"}, {1, 0, "06"}, {0, 0, "07"}, {1, 1, "08"}});
     using Rows = std::vector<std::pair<long long, long long>>;
     EXPECT_EQ(walk(), (Rows{{0, 0}, {0, 1}, {1, 0}, {1, 1}, {1, 3}}));
     rs().MoveFirst();
@@ -96,22 +90,20 @@ TEST_F(Database, ShipsComeGroupedByPlayerThenTaskForceAlsoAfterAnEdit) {
 }
 
 TEST_F(Database, FindFirstUnderstandsOnlyTheTwoCriteriaForms) {
-    addShip(1, 0, "05");
-    addShip(0, 0, "05");
-    addShip(0, 1, "06");
+    addShips({{1, 0, "05"}, {0, 0, "05"}, {0, 1, "06"}});
     db().Refresh();
-    rs().FindFirst("PlNum = 0");
-    ASSERT_FALSE(rs().NoMatch());
+    auto finds = [&](const char* criteria) {
+        rs().FindFirst(criteria);
+        return !rs().NoMatch();
+    };
+    ASSERT_TRUE(finds("PlNum = 0"));
     int n = 0;
     for (; !rs().EOF_() && rs().Field("PlNum").asInt() == 0; rs().MoveNext()) ++n;
     EXPECT_EQ(n, 2) << "a player's rows stand together";
-    rs().FindFirst("EndPl = '06'");
-    ASSERT_FALSE(rs().NoMatch());
+    ASSERT_TRUE(finds("EndPl = '06'"));
     EXPECT_EQ(rs().Field("TFNum").asInt(), 1);
-    rs().FindFirst("PlNum = 3");
-    EXPECT_TRUE(rs().NoMatch());
-    rs().FindFirst("EndPl = '6 '");  // ids are compared with all their characters
-    EXPECT_TRUE(rs().NoMatch());
+    EXPECT_FALSE(finds("PlNum = 3"));
+    EXPECT_FALSE(finds("EndPl = '6 '"));  // ids are compared with all their characters
     for (const char* bad : {"PlNum > 0", "PlNum = 0 OR 1=1", "Nonsense = 1", "EndPl"})
         EXPECT_THROW(rs().FindFirst(bad), StorageError) << bad;
 }
@@ -124,8 +116,7 @@ TEST_F(Database, DeletingWhileWalkingBackwardsVisitsEveryRowOnce) {
         ++visited;
         if (rs().Field("RemTurns").asInt() == 4101) rs().Delete();
     }
-    EXPECT_EQ(visited, 6);
-    EXPECT_EQ(rs().RecordCount(), 3);
+    EXPECT_EQ(std::tuple(visited, rs().RecordCount()), std::tuple(6, 3));
     // The file agrees with the cursor, also for a fresh connection once the game let go.
     db().release();
     {
@@ -157,11 +148,9 @@ TEST_F(Database, ReleasingRebindingAndRolledBackTransactions) {
         tx.commit();
     }
     db().release();
-    EXPECT_FALSE(db().isOpen());
-    EXPECT_FALSE(rs().open());
+    EXPECT_EQ(std::pair(db().isOpen(), rs().open()), std::pair(false, false));
     db().rebind(t.game.WorkingFile(), "Ships");
-    EXPECT_TRUE(db().isOpen());
-    EXPECT_EQ(rs().RecordCount(), 1);
+    EXPECT_EQ(std::tuple(db().isOpen(), rs().RecordCount()), std::tuple(true, 1));
 
     db().setDatabaseName(t.folder.path() / "GAMES" / "nothere.mdb");
     testing::StorageErrorText([&] { db().Refresh(); }, errors::kFileNotFound);
@@ -211,12 +200,6 @@ TEST_F(Database, RowsKeptInMemoryStayInTheOrderAFreshReadGives) {
         ASSERT_EQ(kept, rowsInOrder()) << "after round " << round;
     }
 }
-
-}  // namespace
-}  // namespace zenthar
-
-namespace zenthar {
-namespace {
 
 // A template with another layout would play on and write saved games with wrong values, so
 // start-up refuses it before any file is touched.

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
+#include <tuple>
 
 #include "game/silent.h"
 #include "support/fakes.h"
@@ -28,22 +29,25 @@ struct Machine {
     }
 };
 
+// The three folders and whether they are the player's own, to compare in one go.
+std::tuple<std::filesystem::path, std::filesystem::path, std::filesystem::path, bool> Parts(
+    const ProgramFolders& f) {
+    return {f.program, f.user, f.settings, f.perUser()};
+}
+
+const char* const kShare = "/home/ann/.local/share/zenthar";
+const char* const kConfig = "/home/ann/.config/zenthar";
+
 TEST(ProgramFolderRule, TheBuildTreeKeepsEverythingBesideTheExecutable) {
     TempProgramFolder tree;
     Machine m;
     const ProgramFolders f = DecideProgramFolders(tree.path(), "../share/games/zenthar", m.env());
-    EXPECT_EQ(f.program, tree.path());
-    EXPECT_EQ(f.user, tree.path());
-    EXPECT_EQ(f.settings, tree.path());
-    EXPECT_FALSE(f.perUser());
+    EXPECT_EQ(Parts(f), std::tuple(tree.path(), tree.path(), tree.path(), false));
 
     // The same files in a folder the player may not write: read there, written at home.
     m.exeWritable = false;
     const ProgramFolders ro = DecideProgramFolders(tree.path(), "../share/games/zenthar", m.env());
-    EXPECT_EQ(ro.program, tree.path());
-    EXPECT_EQ(ro.user, "/home/ann/.local/share/zenthar");
-    EXPECT_EQ(ro.settings, "/home/ann/.config/zenthar");
-    EXPECT_TRUE(ro.perUser());
+    EXPECT_EQ(Parts(ro), std::tuple(tree.path(), kShare, kConfig, true));
 }
 
 TEST(ProgramFolderRule, AnInstalledGameReadsBesideItsPrefixAndWritesToTheXdgFolders) {
@@ -55,34 +59,21 @@ TEST(ProgramFolderRule, AnInstalledGameReadsBesideItsPrefixAndWritesToTheXdgFold
     };
     // clang-format off
     const Case cases[] = {
-        {"unset",
-         {{"HOME", "/home/ann"}},
-         "/home/ann/.local/share/zenthar",
-         "/home/ann/.config/zenthar"},
-        {"set",
-         {{"HOME", "/home/ann"}, {"XDG_DATA_HOME", "/data"}, {"XDG_CONFIG_HOME", "/conf/x"}},
-         "/data/zenthar",
-         "/conf/x/zenthar"},
-        {"empty",
-         {{"HOME", "/home/ann"}, {"XDG_DATA_HOME", ""}, {"XDG_CONFIG_HOME", ""}},
-         "/home/ann/.local/share/zenthar",
-         "/home/ann/.config/zenthar"},
+        {"unset", {}, kShare, kConfig},
+        {"set", {{"XDG_DATA_HOME", "/data"}, {"XDG_CONFIG_HOME", "/conf/x"}},
+         "/data/zenthar", "/conf/x/zenthar"},
+        {"empty", {{"XDG_DATA_HOME", ""}, {"XDG_CONFIG_HOME", ""}}, kShare, kConfig},
         {"relative, which the base directory rules ignore",
-         {{"HOME", "/home/ann"}, {"XDG_DATA_HOME", "data"}, {"XDG_CONFIG_HOME", "./c"}},
-         "/home/ann/.local/share/zenthar",
-         "/home/ann/.config/zenthar"},
+         {{"XDG_DATA_HOME", "data"}, {"XDG_CONFIG_HOME", "./c"}}, kShare, kConfig},
     };
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Machine m;
-        m.vars = c.vars;
+        Machine m;  // HOME is set on every machine here
+        m.vars.insert(c.vars.begin(), c.vars.end());
         const ProgramFolders f =
             DecideProgramFolders("/opt/zen/games", "../share/games/zenthar", m.env());
-        EXPECT_EQ(f.program, "/opt/zen/share/games/zenthar");
-        EXPECT_EQ(f.user, c.user);
-        EXPECT_EQ(f.settings, c.settings);
-        EXPECT_TRUE(f.perUser());
+        EXPECT_EQ(Parts(f), std::tuple("/opt/zen/share/games/zenthar", c.user, c.settings, true));
     }
     // A writable folder without the data files is not a build tree either.
     Machine m;
@@ -111,6 +102,10 @@ class UserFolders : public ::testing::Test {
     }
     TempProgramFolder data;
     TempProgramFolder home;
+    ScriptedDialogs dialogs;
+    RecordingDisplay display;
+    RecordingView view;
+    ScriptedRandom random;
 };
 
 TEST_F(UserFolders, TheFirstStartMakesTheFoldersAndCopiesTheDefaultSettingsOnce) {
@@ -145,10 +140,6 @@ TEST_F(UserFolders, AFolderThatCannotBeMadeIsNamedAndTheGameDoesNotStart) {
     }
 
     // Through start-up: no working file is made anywhere, and the error says which folder.
-    ScriptedDialogs dialogs;
-    RecordingDisplay display;
-    RecordingView view;
-    ScriptedRandom random;
     Game game(f, dialogs, display, view, random);
     EXPECT_THROW(StartUp(game), FolderError);
     EXPECT_FALSE(std::filesystem::exists(data.path() / "GAMES" / "newgame.mdb"));
@@ -158,16 +149,12 @@ TEST_F(UserFolders, AFolderThatCannotBeMadeIsNamedAndTheGameDoesNotStart) {
 TEST_F(UserFolders, AnInstalledGameKeepsItsWorkingFileAndReportInThePlayersFolder) {
     installDefaultSettings();
     const ProgramFolders f = installed();
-    ScriptedDialogs dialogs;
-    RecordingDisplay display;
-    RecordingView view;
-    ScriptedRandom random;
     Game game(f, dialogs, display, view, random);
     StartUp(game);
     EXPECT_TRUE(std::filesystem::is_regular_file(f.user / "GAMES" / "newgame.mdb"));
-    EXPECT_EQ(game.ReportFile(), f.user / "GAMES" / "turnrep.txt");
-    EXPECT_EQ(game.SettingsFile(), f.settings / "zenthar.ini");
-    EXPECT_EQ(game.TemplateFile(), data.path() / "zenthar.mdb");
+    EXPECT_EQ(std::tuple(game.ReportFile(), game.SettingsFile(), game.TemplateFile()),
+              std::tuple(f.user / "GAMES" / "turnrep.txt", f.settings / "zenthar.ini",
+                         data.path() / "zenthar.mdb"));
     EXPECT_TRUE(std::filesystem::is_regular_file(game.SettingsFile()));
 }
 

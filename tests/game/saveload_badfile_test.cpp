@@ -26,10 +26,8 @@ class BadFile : public SaveLoadTest {
     // The file must be refused with this number; nothing of the running game may change.
     std::string refused(const std::filesystem::path& file, int code) {
         std::string message = loadFails(file, code);
-        EXPECT_EQ(snapshot(), before) << "after loading " << file;
-        EXPECT_EQ(t.view.statusShown, shown);
-        expectConnectionOnShips();
-        EXPECT_TRUE(temporariesIn(game.GamesFolder()).empty());
+        EXPECT_EQ(std::pair(snapshot(), t.view.statusShown), std::pair(before, shown)) << file;
+        expectSettled();
         return message;
     }
 
@@ -47,7 +45,8 @@ class BadFile : public SaveLoadTest {
     int shown = 0;
 };
 
-const std::string kFirstRow = " WHERE rowid = (SELECT min(rowid) FROM AppCfg)";
+const std::string kRow1 = " WHERE rowid = (SELECT min(rowid) FROM AppCfg)";
+const std::string kRowN = " WHERE rowid = (SELECT max(rowid) FROM AppCfg)";
 
 TEST_F(BadFile, MissingFilesAndFoldersAndWhatIsNoFile) {
     EXPECT_EQ(refused(save("none.mdb"), 53), "ERROR 53: That file doesn't exist.");
@@ -94,7 +93,6 @@ TEST_F(BadFile, FilesThatAreNoDatabase) {
 
 // Each edit breaks one check; where a reason is given, the message must name it.
 TEST_F(BadFile, EditedGamesThatBreakTheChecks) {
-    const std::string last = " WHERE rowid = (SELECT max(rowid) FROM AppCfg)";
     // clang-format off
     const std::pair<std::string, std::string> cases[] = {
         {"DROP TABLE AppCfg", "the table AppCfg is missing"},
@@ -104,18 +102,15 @@ TEST_F(BadFile, EditedGamesThatBreakTheChecks) {
         // A view in place of a table is not a table.
         {"ALTER TABLE AppCfg RENAME TO Old; CREATE VIEW AppCfg AS SELECT * FROM Old",
          "the table AppCfg is missing"},
-        {"DELETE FROM AppCfg" + last, "it holds fewer player rows than players"},
+        {"DELETE FROM AppCfg" + kRowN, "it holds fewer player rows than players"},
         {"DELETE FROM Planets WHERE rowid = 12", "it holds fewer planets than its galaxy has"},
-        {"UPDATE AppCfg SET PlanetsNum = 0" + kFirstRow,
-         "AppCfg row 1: PlanetsNum is out of range"},
-        {"UPDATE AppCfg SET PlanetsNum = 99" + kFirstRow,
-         "AppCfg row 1: PlanetsNum is out of range"},
-        {"UPDATE AppCfg SET PlanetsNum = -1" + kFirstRow,
-         "AppCfg row 1: PlanetsNum is out of range"},
-        {"UPDATE AppCfg SET PlanetsNum = 13" + kFirstRow, ""},  // more than the 12 rows
-        {"UPDATE AppCfg SET PlayesNum = 4" + kFirstRow, ""},    // only three rows
-        {"UPDATE AppCfg SET PlHome = 12" + last, ""},
-        {"UPDATE AppCfg SET EndPl = '7'" + kFirstRow, ""},
+        {"UPDATE AppCfg SET PlanetsNum = 0" + kRow1, "AppCfg row 1: PlanetsNum is out of range"},
+        {"UPDATE AppCfg SET PlanetsNum = 99" + kRow1, "AppCfg row 1: PlanetsNum is out of range"},
+        {"UPDATE AppCfg SET PlanetsNum = -1" + kRow1, "AppCfg row 1: PlanetsNum is out of range"},
+        {"UPDATE AppCfg SET PlanetsNum = 13" + kRow1, ""},  // more than the 12 rows
+        {"UPDATE AppCfg SET PlayesNum = 4" + kRow1, ""},    // only three rows
+        {"UPDATE AppCfg SET PlHome = 12" + kRowN, ""},
+        {"UPDATE AppCfg SET EndPl = '7'" + kRow1, ""},
         {"UPDATE Planets SET PlanetId = '77' WHERE rowid = 3",
          "Planets row 3: PlanetId does not match its place"},
         {"UPDATE Ships SET EndPl = '77' WHERE rowid = (SELECT min(rowid) FROM Ships)",
@@ -158,10 +153,9 @@ TEST_F(BadFile, EmptyValueWhereTheGameNeedsOne) {
         refusedEmpty("Ships", std::string(f.name), "", "");
     for (const char* name : {"PlayesNum", "PlanetsNum", "GameType", "EmpireSkill", "CurrentYear",
                              "CurrentPlTurn", "PlName1", "PlSymbol", "PlHome", "Hatest"})
-        refusedEmpty("AppCfg", name, kFirstRow, "AppCfg row 1: ");
+        refusedEmpty("AppCfg", name, kRow1, "AppCfg row 1: ");
     for (const char* name : {"PlName1", "PlSymbol", "PlHome", "Hatest"})
-        refusedEmpty("AppCfg", name, " WHERE rowid = (SELECT max(rowid) FROM AppCfg)",
-                     "AppCfg row 3: ");
+        refusedEmpty("AppCfg", name, kRowN, "AppCfg row 3: ");
 }
 
 TEST_F(BadFile, AFailureAfterTheSwapPutsTheRunningGameBack) {
@@ -174,12 +168,10 @@ TEST_F(BadFile, AFailureAfterTheSwapPutsTheRunningGameBack) {
     Game g(t.folder.path(), t.dialogs, t.display, view, t.random);
     StartUp(g);
     MakeSampleGame(g, 303, {1, 5, 2});
-    const Snapshot mine{DescribeWholeState(g.st), ReadBytes(g.WorkingFile())};
+    const Snapshot mine = snapshotOf(g);
     StorageErrorText([&] { LoadGame(g, save("good.mdb")); }, 3005);
-    EXPECT_EQ(DescribeWholeState(g.st), mine.state);
-    EXPECT_EQ(ReadBytes(g.WorkingFile()), mine.working);
-    EXPECT_EQ(g.FileDta1.recordSource(), "Ships");
-    EXPECT_TRUE(g.FileDta1.rs().open());
+    EXPECT_EQ(snapshotOf(g), mine);
+    expectConnectionOnShips(g);
     EXPECT_TRUE(temporariesIn(g.GamesFolder()).empty());
     g.FileDta1.release();
 }

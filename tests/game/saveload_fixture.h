@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "game/saveload.h"
@@ -27,15 +28,22 @@ class SaveLoadTest : public ::testing::Test {
 
     std::filesystem::path save(const std::string& name) const { return saves / name; }
 
-    Snapshot snapshot() const {
-        return {DescribeWholeState(game.st), ReadBytes(game.WorkingFile())};
+    static Snapshot snapshotOf(const Game& g) {
+        return {DescribeWholeState(g.st), ReadBytes(g.WorkingFile())};
     }
+    Snapshot snapshot() const { return snapshotOf(game); }
 
-    void expectConnectionOnShips() const {
-        EXPECT_EQ(game.FileDta1.databaseName(), game.WorkingFile());
-        EXPECT_EQ(game.FileDta1.recordSource(), "Ships");
-        EXPECT_TRUE(game.FileDta1.isOpen());
-        EXPECT_TRUE(game.FileDta1.rs().open());
+    static void expectConnectionOnShips(Game& g) {
+        EXPECT_EQ(std::tuple(g.FileDta1.databaseName(), g.FileDta1.recordSource(),
+                             g.FileDta1.isOpen(), g.FileDta1.rs().open()),
+                  std::tuple(g.WorkingFile(), std::string("Ships"), true, true));
+    }
+    void expectConnectionOnShips() const { expectConnectionOnShips(game); }
+    // ... and no temporary is left beside the working file or the saved games.
+    void expectSettled() const {
+        expectConnectionOnShips();
+        EXPECT_TRUE(temporariesIn(game.GamesFolder()).empty());
+        EXPECT_TRUE(temporariesIn(saves).empty());
     }
 
     // Files whose names mark them as temporaries of a save or load.
@@ -55,28 +63,23 @@ class SaveLoadTest : public ::testing::Test {
         return ReadBytes(save(name));
     }
 
-    // Loads and expects a failure with this number; returns the message the player would read.
-    std::string loadFails(const std::filesystem::path& file, int code) {
+    // The load or save must fail with this number; returns the message the player would read.
+    template <class Run>
+    static std::string fails(Run&& run, int code, const std::filesystem::path& file) {
         try {
-            LoadGame(game, file);
+            run();
         } catch (const StorageError& e) {
             EXPECT_EQ(e.code(), code) << e.what();
             return StorageErrorMessage(e);
         }
-        ADD_FAILURE() << "the load of " << file << " succeeded";
+        ADD_FAILURE() << "no error for " << file;
         return {};
     }
-
-    std::string saveFails(const std::filesystem::path& file, int code,
-                          const SaveHooks& hooks = {}) {
-        try {
-            SaveGame(game, file, hooks);
-        } catch (const StorageError& e) {
-            EXPECT_EQ(e.code(), code) << e.what();
-            return StorageErrorMessage(e);
-        }
-        ADD_FAILURE() << "the save to " << file << " succeeded";
-        return {};
+    std::string loadFails(const std::filesystem::path& file, int code) {
+        return fails([&] { LoadGame(game, file); }, code, file);
+    }
+    std::string saveFails(const std::filesystem::path& file, int code, const SaveHooks& h = {}) {
+        return fails([&] { SaveGame(game, file, h); }, code, file);
     }
 
     TestGame t;

@@ -87,8 +87,7 @@ TEST_F(FullDisk, AWorkingFileThatCannotTakeTheRowsStillSavesTheSameFile) {
     full.beforeWorkingRows = [] { throw StorageError(errors::kDiskFull, "disk full"); };
     SaveGame(game, save("fallback.mdb"), full);
     EXPECT_EQ(ReadBytes(game.WorkingFile()), workingBefore) << "the working file was written";
-    expectConnectionOnShips();
-    EXPECT_TRUE(temporariesIn(saves).empty());
+    expectSettled();
     EXPECT_EQ(DescribeSavedGame(game.st), inMemory) << "the save changed the game";
 
     SaveGame(game, save("usual.mdb"));
@@ -106,8 +105,7 @@ TEST_F(FullDisk, AWorkingFileThatCannotTakeTheRowsStillSavesTheSameFile) {
     const std::vector<unsigned char> before = ReadBytes(save("usual.mdb"));
     EXPECT_THROW(SaveGame(game, save("usual.mdb"), worse), StorageError);
     EXPECT_EQ(ReadBytes(save("usual.mdb")), before);
-    EXPECT_TRUE(temporariesIn(saves).empty());
-    expectConnectionOnShips();
+    expectSettled();
 }
 
 TEST_F(FullDisk, AGameCanBeSavedToAnotherDiskWhenTheGamesDiskIsFull) {

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include "game/random.h"
-#include "game/silent.h"
 #include "saveload_fixture.h"
 #include "setup/newgame.h"
 #include "turn/taskforces.h"
@@ -54,30 +53,23 @@ TEST_F(RoundTrip, TheSameAndAFreshRunBringBackTheWholeGameWithEveryField) {
     LoadGame(game, save("a.mdb"));
     EXPECT_EQ(DescribeSavedGame(game.st), before);
     EXPECT_EQ(FleetsOfEverySide(game), fleets);
-    EXPECT_EQ(t.view.statusShown, shown + 1) << "the turn status is shown once";
-    EXPECT_TRUE(game.st.GameActive);
-    EXPECT_EQ(game.st.VictoryAnswer, 0) << "the loaded game's winner is congratulated";
+    // The turn status is shown once, and the loaded game's winner is congratulated.
+    EXPECT_EQ(std::tuple(t.view.statusShown, game.st.GameActive, game.st.VictoryAnswer),
+              std::tuple(shown + 1, true, 0));
     for (int i = 0; i < game.st.PlanetsNum; ++i) EXPECT_EQ(game.st.planet(i).OnMap, -1) << i;
     EXPECT_EQ(DescribeDatabase(game.WorkingFile()), DescribeDatabase(save("a.mdb")));
-    expectConnectionOnShips();
-    EXPECT_TRUE(temporariesIn(game.GamesFolder()).empty());
-    EXPECT_TRUE(temporariesIn(saves).empty());
+    expectSettled();
 
     // A fresh run continues with the same game, check marks and all.
     game.FileDta1.release();  // the first run ends
     game.Lock.release();
-    SilentDialogs dialogs;
-    SilentDisplay display;
-    RecordingView view;
-    ScriptedRandom random;
-    Game fresh(t.folder.path(), dialogs, display, view, random);
+    Game fresh(t.folder.path(), t.dialogs, t.display, t.view, t.random);
     StartUp(fresh);
     EXPECT_EQ(fresh.st.PlanetImagesLoaded, 0);
     LoadGame(fresh, save("a.mdb"));
     EXPECT_EQ(DescribeSavedGame(fresh.st), before);
     EXPECT_EQ(FleetsOfEverySide(fresh), fleets);
-    EXPECT_EQ(fresh.st.SkipEndTurnScreen, skip);
-    EXPECT_EQ(fresh.st.SoundsOff, sounds);
+    EXPECT_EQ(std::pair(fresh.st.SkipEndTurnScreen, fresh.st.SoundsOff), std::pair(skip, sounds));
     // Every planet image of a loaded galaxy is there from then on, also under a smaller one.
     EXPECT_EQ(fresh.st.PlanetImagesLoaded, 49);
     LoadGame(fresh, save("smaller.mdb"));
@@ -118,9 +110,9 @@ TEST_F(RoundTrip, RowsOfANewGameAreRewrittenNotAdded) {
     SaveGame(g, save("new.mdb"));  // saving again rewrites the same rows
     EXPECT_EQ(DescribeDatabase(save("new.mdb")), DescribeDatabase(save("first.mdb")));
     LoadGame(g, save("new.mdb"));
-    EXPECT_EQ(g.st.CurrentYear, 4103);
-    EXPECT_EQ(g.st.planet(6).Production, 1);
-    EXPECT_EQ(g.st.planet(6).MaxProd, maxProd) << "MaxProd comes from the new game's row";
+    // MaxProd comes from the new game's row.
+    EXPECT_EQ(std::tuple(g.st.CurrentYear, g.st.planet(6).Production, g.st.planet(6).MaxProd),
+              std::tuple(4103, 1, maxProd));
     const std::string dump = DescribeDatabase(save("new.mdb"));
     const auto planets = static_cast<long>(dump.find("== Planets\n"));
     const auto ships = static_cast<long>(dump.find("== Ships\n"));
@@ -138,16 +130,14 @@ TEST_F(RoundTrip, EmptyCampaignFieldsReadAsTheRulesSay) {
                              "SoundsOff = NULL WHERE rowid = (SELECT min(rowid) FROM AppCfg)"));
     game.st.EmpireOut = true;
     LoadGame(game, save("nulls.mdb"));
-    EXPECT_EQ(game.st.StartYear, game.st.CurrentYear);
-    EXPECT_TRUE(game.st.StartPl.blank());
-    EXPECT_TRUE(game.st.EndPl.blank());
-    EXPECT_FALSE(game.st.EmpireOut);
+    EXPECT_EQ(std::tuple(game.st.StartYear, game.st.StartPl.blank(), game.st.EndPl.blank(),
+                         game.st.EmpireOut),
+              std::tuple(game.st.CurrentYear, true, true, false));
     // An empty campaign planet written as the empty text loads the same way.
     WriteBytes(save("empty.mdb"),
                EditSavedGame(bytes, "UPDATE AppCfg SET StartPl = '', EndPl = ' '"));
     LoadGame(game, save("empty.mdb"));
-    EXPECT_TRUE(game.st.StartPl.blank());
-    EXPECT_TRUE(game.st.EndPl.blank());
+    EXPECT_EQ(std::pair(game.st.StartPl.blank(), game.st.EndPl.blank()), std::pair(true, true));
 }
 
 TEST_F(RoundTrip, CheckMarksAreSetByATrueValueAndLeftByAFalseOne) {
