@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the saved-game fuzzer with clang and runs it over a corpus of valid saved games:
 #   tools/fuzz/run.sh [runs]        (default 100000 inputs)
-# A crash, a hang (-timeout) or a verdict that breaks the rules stops it with a reproducer file.
+# A crash, a hang (-timeout), a refused file that changed the running game or an accepted one
+# that does not come back whole stops it with a reproducer file.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${ZENTHAR_FUZZ_BUILD:-$root/build-fuzz}
