@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "game/saveload.h"
 #include "support/galaxy_builder.h"
 #include "support/savegame_tools.h"
+#include "support/storage_errors.h"
 
 namespace zenthar::testing {
 
@@ -64,16 +66,11 @@ class SaveLoadTest : public ::testing::Test {
     }
 
     // The load or save must fail with this number; returns the message the player would read.
-    template <class Run>
-    static std::string fails(Run&& run, int code, const std::filesystem::path& file) {
-        try {
-            run();
-        } catch (const StorageError& e) {
-            EXPECT_EQ(e.code(), code) << e.what();
-            return StorageErrorMessage(e);
-        }
-        ADD_FAILURE() << "no error for " << file;
-        return {};
+    static std::string fails(const std::function<void()>& run, int code,
+                             const std::filesystem::path& file) {
+        SCOPED_TRACE(file.string());
+        return StorageErrorText(run, code,
+                                [](const StorageError& e) { return StorageErrorMessage(e); });
     }
     std::string loadFails(const std::filesystem::path& file, int code) {
         return fails([&] { LoadGame(game, file); }, code, file);
