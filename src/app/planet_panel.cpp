@@ -1,7 +1,7 @@
 // The planet panel's texts and pictures for one planet.
 #include "app/planet_panel.h"
 
-#include "turn/lookups.h"
+#include "turn/knowledge.h"
 
 namespace zenthar {
 
@@ -28,31 +28,31 @@ int CurrentPlayerDigit(const GameState& st, int p) {
 }
 
 PlanetPanelText PlanetPanelFor(const GameState& st, int p) {
-    const PlanetRecord& planet = st.planet(p);
+    const PlanetShown shown = PlanetShownTo(st, st.CurrentPlTurn, p);
     PlanetPanelText t;
-    t.kindIcon = KindIcon(planet.kind());
-    const int owner = PlanetOwner(planet.Scouted.padded());
-    t.ownerIcon = owner == kEmpire ? std::string("empire.ico")
-                                   : st.PlSymbol[static_cast<std::size_t>(owner)].trimmed();
-    t.name = "Planet: " + planet.Name.padded();
-
-    const int d = CurrentPlayerDigit(st, p);
-    if (d == 1) {
-        const auto me = static_cast<std::size_t>(st.CurrentPlTurn);
-        t.production = "Production: " + FormatHash(planet.KnownProd[me]);
-        t.ships = "Ships: " + FormatHash(planet.KnownShip[me]);
-        t.hostility = "Hostility: " + FormatHash(planet.KnownHost[me]);
-        t.status = "Status: Scouted";
-    } else if (d == 2 || d == 3) {
-        t.hostility = "Hostility: " + FormatHash(planet.Hostility);
-        t.production = "Production: " + FormatHash(planet.Production);
-        t.ships = "Ships: " + FormatHash(planet.Ships);
-        t.status = d == 2 ? "Status: Owned" : "Status: Capital";
-    } else {
-        t.hostility = "Hostility: ";
-        t.production = "Production: ";
-        t.ships = "Ships: ";
-        t.status = "Status: Unknown";
+    t.kindIcon = KindIcon(shown.kind);
+    t.ownerIcon = shown.owner == kEmpire
+                      ? std::string("empire.ico")
+                      : st.PlSymbol[static_cast<std::size_t>(shown.owner)].trimmed();
+    t.name = "Planet: " + st.planet(p).Name.padded();
+    // A capital's hostility is 0, which the panel shows as nothing, as it does zero ships.
+    auto value = [](const std::optional<Int16>& v) { return v ? FormatHash(*v) : std::string(); };
+    t.production = "Production: " + value(shown.production);
+    t.ships = "Ships: " + value(shown.ships);
+    t.hostility = "Hostility: " + value(shown.hostility);
+    switch (shown.knowledge) {
+        case Knowledge::Scouted:
+            t.status = "Status: Scouted";
+            break;
+        case Knowledge::Owned:
+            t.status = "Status: Owned";
+            break;
+        case Knowledge::Capital:
+            t.status = "Status: Capital";
+            break;
+        case Knowledge::Unknown:
+            t.status = "Status: Unknown";
+            break;
     }
     return t;
 }
