@@ -106,6 +106,9 @@ class TaskForceSlots {
     int high_ = -1;  // slots above it hold a blank TaskForceRecord
 };
 
+// Who gives a player's orders: the person at the screen, or the computer at one of three levels.
+enum class SeatKind : int { Human = 0, Easy = 1, Normal = 2, Hard = 3 };
+
 using CrtTableType = std::array<std::array<int, kCrtRows>, kCrtColumns>;
 
 struct BackgroundStar {
@@ -136,6 +139,8 @@ struct GameState {
     std::array<FixedText<12>, kSides> PlSymbol{};
     std::array<Int16, kSides> PlHome{};
     std::array<Int16, kSides> Hatest{};
+    // A game saved before seats existed comes back with every seat human.
+    std::array<SeatKind, kMaxPlayers> Seats{};
 
     // The two menu switches; they are saved with each game.
     bool SkipEndTurnScreen = false;
