@@ -1,0 +1,20 @@
+// The computer seats: which player plays which level.
+#include "turn/rival.h"
+
+namespace zenthar {
+
+std::unique_ptr<SeatPlayer> MakeComputerPlayer(SeatKind kind) {
+    switch (kind) {
+        case SeatKind::Easy:
+            return std::make_unique<EasyRival>();
+        case SeatKind::Normal:
+            return std::make_unique<NormalRival>();
+        case SeatKind::Hard:
+            return std::make_unique<HardRival>();
+        case SeatKind::Human:
+            break;
+    }
+    return nullptr;
+}
+
+}  // namespace zenthar

@@ -1,0 +1,51 @@
+// The orders go through the selected planet, as a player's clicks do; the selection the
+// player last left on the map is put back afterwards.
+#include "turn/rival_orders.h"
+
+#include "orders/production.h"
+#include "orders/sendships.h"
+
+namespace zenthar::rival {
+namespace {
+
+class SelectionKeeper {
+  public:
+    SelectionKeeper(GameState& st, int planet) : st_(st), kept_(st.SelectedPlanet) {
+        st.SelectedPlanet = static_cast<Int16>(planet);
+    }
+    ~SelectionKeeper() { st_.SelectedPlanet = kept_; }
+    SelectionKeeper(const SelectionKeeper&) = delete;
+    SelectionKeeper& operator=(const SelectionKeeper&) = delete;
+
+  private:
+    GameState& st_;
+    Int16 kept_;
+};
+
+}  // namespace
+
+bool Orders::send(int from, int to, int ships) {
+    if (ships < 1 || from == to || view_.freeTaskForceSlots <= 0) return false;
+    GameState& st = game_.st;
+    const SelectionKeeper keep(st, from);
+    if (SendShips(st, to, FormatPlain(ships))) return false;
+    PlanetView& source = view_.planets[static_cast<std::size_t>(from)];
+    source.ships = st.planet(from).Ships;
+    view_.fleets.push_back({to, view_.year + view_.travel(from, to), ships});
+    --view_.freeTaskForceSlots;
+    return true;
+}
+
+bool Orders::raise(int planet) {
+    PlanetView& p = view_.planets[static_cast<std::size_t>(planet)];
+    if (!p.mine || !p.mayRaise || p.production >= p.maxProd || p.ships < p.production) return false;
+    GameState& st = game_.st;
+    const SelectionKeeper keep(st, planet);
+    if (!IncreaseProduction(game_)) return false;
+    p.ships = st.planet(planet).Ships;
+    p.production = st.planet(planet).Production;
+    p.mayRaise = false;
+    return true;
+}
+
+}  // namespace zenthar::rival

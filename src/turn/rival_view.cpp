@@ -1,0 +1,114 @@
+// Building a computer player's view. Other planets are read only through PlanetShownTo and the
+// Production Summary's totals; a planet its side never scouted is guessed from those totals.
+#include "turn/rival_view.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "reports/production_totals.h"
+#include "turn/knowledge.h"
+#include "turn/lookups.h"
+
+namespace zenthar::rival {
+namespace {
+
+// The unscouted planets of each side share what the side's totals leave over once its scouted
+// planets are counted at what they should hold by now.
+void GuessUnscouted(SideView& v) {
+    std::array<long long, kSides> ships{}, production{}, unknown{};
+    for (const PlanetView& p : v.planets) {
+        const auto s = static_cast<std::size_t>(p.owner);
+        if (p.mine || p.scouted) {
+            ships[s] += p.ships + static_cast<long long>(p.production) * (v.year - p.yearSeen);
+            production[s] += p.production;
+        } else {
+            ++unknown[s];
+        }
+    }
+    for (PlanetView& p : v.planets) {
+        if (p.mine || p.scouted) continue;
+        const auto s = static_cast<std::size_t>(p.owner);
+        const SideTotals& t = v.totals[s];
+        const long long average = t.planets > 0 ? t.ships / t.planets : 0;
+        const long long left = (t.ships - ships[s]) / std::max<long long>(unknown[s], 1);
+        p.ships = static_cast<int>(std::max(left, average / 2));
+        const long long prodLeft = (t.production - production[s]) / std::max(unknown[s], 1LL);
+        p.production = static_cast<int>(std::max(prodLeft, 1LL));
+        p.hostility = 10;  // the worst a planet can be
+        p.yearSeen = v.year;
+    }
+}
+
+}  // namespace
+
+int SideView::travel(int a, int b) const {
+    return TravelTime(distance(a, b));
+}
+
+int SideView::expectedDefence(int t, int arrival) const {
+    const PlanetView& p = planet(t);
+    if (p.mine) return p.ships;
+    return p.ships + p.production * std::max(arrival - p.yearSeen, 0);
+}
+
+int SideView::shipsBound(int t) const {
+    int sum = 0;
+    for (const FleetView& f : fleets)
+        if (f.to == t) sum += f.ships;
+    return sum;
+}
+
+SideView BuildSideView(const Game& game) {
+    const GameState& st = game.st;
+    SideView v;
+    v.me = st.CurrentPlTurn;
+    v.year = st.CurrentYear;
+    v.players = st.PlayesNum;
+    v.skill = st.EmpireSkill;
+    const int n = std::clamp(st.PlanetsNum, 0, kPlanetSlots);
+    v.planets.resize(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        const PlanetShown shown = PlanetShownTo(st, v.me, i);
+        PlanetView& p = v.planets[static_cast<std::size_t>(i)];
+        p.x = st.planet(i).XPos;
+        p.y = st.planet(i).YPos;
+        p.owner = shown.owner;
+        p.mine = shown.owned();
+        p.scouted = !p.mine && shown.knowledge == Knowledge::Scouted;
+        p.ships = shown.ships.value_or(0);
+        p.production = shown.production.value_or(0);
+        p.hostility = shown.hostility.value_or(0);
+        p.yearSeen = shown.yearScouted.value_or(v.year);
+        if (p.mine) {
+            // The player's own planet: its limit and this year's purchase show in its panel.
+            p.maxProd = st.planet(i).MaxProd;
+            p.mayRaise = st.planet(i).WillProd == -1;
+        }
+    }
+    const std::array<OwnerTotals, kSides> totals = ComputeProductionTotals(st);
+    for (std::size_t s = 0; s < kSides; ++s)
+        v.totals[s] = {static_cast<int>(totals[s].planets), static_cast<int>(totals[s].production),
+                       static_cast<int>(totals[s].ships)};
+    GuessUnscouted(v);
+
+    for (int k = 0; k <= st.TaskForceLast && k < kTaskForceSlots; ++k) {
+        const TaskForceRecord& tf = std::as_const(st.TaskForceList)[static_cast<std::size_t>(k)];
+        const int to = FindPlanetIndex(st, tf.EndPl.padded());
+        if (to >= 0 && tf.NumOfShips > 0) v.fleets.push_back({to, tf.RemTurns, tf.NumOfShips});
+    }
+    v.freeTaskForceSlots = kTaskForceSlots - 1 - st.TaskForceLast;
+
+    v.distances_.resize(static_cast<std::size_t>(n * n));
+    for (int a = 0; a < n; ++a)
+        for (int b = 0; b < n; ++b)
+            v.distances_[static_cast<std::size_t>(a * n + b)] = PlanetDistance(st, a, b);
+    return v;
+}
+
+int MostRebels(int hostility, int skill) {
+    if (hostility <= 0) return 0;
+    const double scale = skill <= 0 ? 0.75 : (skill == 1 ? 1.0 : 1.5);
+    return static_cast<int>(hostility * scale + 1);
+}
+
+}  // namespace zenthar::rival

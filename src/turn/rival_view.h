@@ -1,0 +1,77 @@
+// What a computer player sees at the start of its turn, and nothing more: every planet's place
+// and owner, the public totals of each side, its own planets and task forces exactly, and of
+// every other planet what its side's scouting recorded. The levels decide from this alone.
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "game/game.h"
+
+namespace zenthar::rival {
+
+struct PlanetView {
+    int x = 0;
+    int y = 0;
+    int owner = kEmpire;
+    bool mine = false;
+    bool scouted = false;  // not mine, but seen once: ships, production and hostility below
+    // Mine: the true values. Scouted: as seen in yearSeen. Otherwise: an estimate from the
+    // owner's public totals.
+    int ships = 0;
+    int production = 0;
+    int hostility = 0;
+    int yearSeen = 0;
+    // Mine only: the production limit and whether production may still be raised this year.
+    int maxProd = 0;
+    bool mayRaise = false;
+};
+
+struct FleetView {
+    int to = -1;
+    int arrival = 0;  // year of arrival
+    int ships = 0;
+};
+
+// Public per-side totals of the Production Summary.
+struct SideTotals {
+    int planets = 0;
+    int production = 0;
+    int ships = 0;
+};
+
+class SideView {
+  public:
+    int me = 0;
+    int year = 0;
+    int players = 0;
+    int skill = 0;  // the Empire's, as chosen at New Game
+    int freeTaskForceSlots = 0;
+    std::vector<PlanetView> planets;
+    std::vector<FleetView> fleets;
+    std::array<SideTotals, kSides> totals{};
+
+    int size() const { return static_cast<int>(planets.size()); }
+    const PlanetView& planet(int i) const { return planets[static_cast<std::size_t>(i)]; }
+    int distance(int a, int b) const {
+        return distances_[static_cast<std::size_t>(a * size() + b)];
+    }
+    int travel(int a, int b) const;
+    // Ships the owner of planet t is expected to have there when a fleet lands in `arrival`:
+    // what was seen plus the production of the years since.
+    int expectedDefence(int t, int arrival) const;
+    // Ships of mine already flying to planet t, and how many of them land by `year`.
+    int shipsBound(int t) const;
+
+  private:
+    friend SideView BuildSideView(const Game& game);
+    std::vector<int> distances_;
+};
+
+// The view of CurrentPlTurn's side. Reads other planets only through PlanetShownTo.
+SideView BuildSideView(const Game& game);
+
+// Ships the rebels of a planet of this hostility can destroy in one year at the Empire's skill.
+int MostRebels(int hostility, int skill);
+
+}  // namespace zenthar::rival

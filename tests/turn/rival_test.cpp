@@ -1,0 +1,258 @@
+// The computer players: they decide from what their side is shown and nothing else, every order
+// they give passes the rules a player's orders pass, and a seed replays the same game.
+#include "turn/rival.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "game/random.h"
+#include "game/silent.h"
+#include "setup/newgame.h"
+#include "sim/state_picture.h"
+#include "support/galaxy_builder.h"
+#include "turn/endturn.h"
+#include "turn/lookups.h"
+#include "turn/taskforces.h"
+
+namespace zenthar::testing {
+namespace {
+
+class Agreeing : public UserDialogs {
+  public:
+    Answer ask(const MessageRequest& r) override {
+        return r.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
+    }
+};
+
+// A generated galaxy whose seats the test plays itself, one computer level per player.
+struct SeatedGame {
+    SeatedGame(unsigned long long seed, std::vector<SeatKind> seats, int planets, int skill)
+        : random(seed),
+          game(folder.path(), dialogs, display, view, random),
+          kinds(std::move(seats)) {
+        StartUp(game);
+        NewGameSettings s;
+        s.players = static_cast<int>(kinds.size());
+        s.planets = planets;
+        s.skill = skill;
+        s.symbols = {"shipvert.ico", "mac.ico", "shiporiz.ico", "flsp.ico"};
+        for (std::size_t k = 0; k < 4; ++k) {
+            s.names[k] = "Rival " + std::to_string(k + 1);
+            s.homePlanets[k] = game.st.PlanetList[k].Name.padded();
+        }
+        CreateNewGame(game, s);
+        StartFirstTurn(game);
+    }
+    // Plays turns until `years` have passed or the game is decided; `check` sees every turn.
+    void play(int years, const std::function<void(Game&, SeatPlayer&)>& turn) {
+        const int last = game.st.CurrentYear + years;
+        while (game.st.CurrentYear < last && Winner(game) == -1) {
+            const int p = game.st.CurrentPlTurn;
+            if (game.st.validPlayer(p)) {
+                const auto player = MakeComputerPlayer(kinds[static_cast<std::size_t>(p)]);
+                turn(game, *player);
+            }
+            EndTurn(game);
+        }
+    }
+    void play(int years) {
+        play(years, [](Game& g, SeatPlayer& player) { player.PlayTurn(g); });
+    }
+
+    TempProgramFolder folder;
+    Agreeing dialogs;
+    SilentDisplay display;
+    SilentView view;
+    SystemRandom random;
+    Game game;
+    std::vector<SeatKind> kinds;
+};
+
+// What one turn ordered: the side's task-force list and its planets afterwards.
+std::string OrdersOf(const GameState& st) {
+    std::string s;
+    for (int k = 0; k <= st.TaskForceLast; ++k) {
+        const TaskForceRecord& tf = st.TaskForceList[static_cast<std::size_t>(k)];
+        s += tf.StartPl.padded() + ">" + tf.EndPl.padded() + "@" + std::to_string(tf.RemTurns) +
+             "x" + std::to_string(tf.NumOfShips) + " ";
+    }
+    for (int i = 0; i < st.PlanetsNum; ++i)
+        if (st.planet(i).digit(st.CurrentPlTurn) >= 2)
+            s += std::to_string(i) + ":" + std::to_string(st.planet(i).Ships) + "/" +
+                 std::to_string(st.planet(i).Production) + " ";
+    return s;
+}
+
+// Planets of one owner that `side` does not own: their true numbers are hidden from it.
+std::vector<int> HiddenPlanetsOf(const GameState& st, int side, int owner) {
+    std::vector<int> hidden;
+    for (int i = 0; i < st.PlanetsNum; ++i)
+        if (OwnerOf(st, i) == owner && st.planet(i).digit(side) < 2) hidden.push_back(i);
+    return hidden;
+}
+
+// Each hidden planet of an owner takes the next one's value: the owner's total stays the same.
+void RotateHidden(GameState& st, int side, Int16 PlanetRecord::*field) {
+    for (int owner = 0; owner < kSides; ++owner) {
+        const std::vector<int> h = HiddenPlanetsOf(st, side, owner);
+        if (h.size() < 2) continue;
+        const Int16 first = st.planet(h.front()).*field;
+        for (std::size_t k = 0; k + 1 < h.size(); ++k)
+            st.planet(h[k]).*field = st.planet(h[k + 1]).*field;
+        st.planet(h.back()).*field = first;
+    }
+}
+
+// Changes to what the side is not shown; the per-side totals stay as they were.
+using Tamper = std::function<void(Game&, int side)>;
+const std::vector<std::pair<std::string, Tamper>>& Tampers() {
+    static const std::vector<std::pair<std::string, Tamper>> tampers{
+        {"ships passed round the hidden planets of each owner",
+         [](Game& g, int side) { RotateHidden(g.st, side, &PlanetRecord::Ships); }},
+        {"production passed round the hidden planets of each owner",
+         [](Game& g, int side) { RotateHidden(g.st, side, &PlanetRecord::Production); }},
+        {"hidden hostility, limits and purchases",
+         [](Game& g, int side) {
+             for (int owner = 0; owner < kSides; ++owner)
+                 for (const int i : HiddenPlanetsOf(g.st, side, owner)) {
+                     g.st.planet(i).Hostility = static_cast<Int16>(11 - g.st.planet(i).Hostility);
+                     g.st.planet(i).MaxProd = 20;
+                     g.st.planet(i).WillProd = 0;
+                 }
+         }},
+        {"what the other sides scouted and the Empire's plans",
+         [](Game& g, int side) {
+             for (int i = 0; i < g.st.PlanetsNum; ++i)
+                 for (std::size_t s = 0; s < kSides; ++s)
+                     if (static_cast<int>(s) != side) {
+                         g.st.planet(i).KnownShip[s] = 999;
+                         g.st.planet(i).YearScouted[s] = 1;
+                     }
+             g.st.StartPl = "01";
+             g.st.EndPl = "02";
+             g.st.StartYear = 4000;
+             g.st.Hatest.fill(9);
+         }},
+        {"the other sides' task forces",
+         [](Game& g, int side) {
+             g.FileDta1.Refresh();
+             Recordset& rs = g.FileDta1.rs();
+             if (rs.RecordCount() == 0) return;
+             const int plNum = rs.FieldIndex("PlNum"), ships = rs.FieldIndex("NumOfShips");
+             for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) {
+                 if (rs.Field(plNum).asInt() == side) continue;
+                 rs.Edit();
+                 rs.SetField(ships, 1LL);
+                 rs.Update();
+             }
+         }},
+    };
+    return tampers;
+}
+
+TEST(Rival, OrdersDependOnlyOnWhatTheSideIsShown) {
+    int compared = 0;
+    for (unsigned long long seed = 1; seed <= 6; ++seed) {
+        SeatedGame g(seed, {SeatKind::Easy, SeatKind::Normal, SeatKind::Hard},
+                     20 + static_cast<int>(seed) * 4, static_cast<int>(seed % 3));
+        g.play(static_cast<int>(seed) * 6);
+        // Every seat of one year, each on its own turn.
+        for (const int year = g.game.st.CurrentYear;
+             g.game.st.CurrentYear == year && Winner(g.game) == -1; EndTurn(g.game)) {
+            const int side = g.game.st.CurrentPlTurn;
+            if (!g.game.st.validPlayer(side)) break;
+            const SeatKind kind = g.kinds[static_cast<std::size_t>(side)];
+            const GameState before = g.game.st;
+            const SystemRandom dice = g.random;
+            MakeComputerPlayer(kind)->PlayTurn(g.game);
+            const std::string expected = OrdersOf(g.game.st);
+            for (const auto& [what, tamper] : Tampers()) {
+                g.game.st = before;
+                g.random = dice;
+                tamper(g.game, side);
+                MakeComputerPlayer(kind)->PlayTurn(g.game);
+                EXPECT_EQ(OrdersOf(g.game.st), expected) << what << ", seed " << seed;
+                ++compared;
+            }
+            g.game.st = before;
+            g.random = dice;
+            MakeComputerPlayer(kind)->PlayTurn(g.game);
+        }
+    }
+    EXPECT_GE(compared, 60);  // most seeds reach a year with every seat still in play
+}
+
+// Every order a computer gives is one a player could give: from a planet the side owns, no
+// more ships than it holds, production raised once a year by one at its price, the list never
+// past its last slot; nothing else in the galaxy changes.
+TEST(Rival, EveryOrderPassesThePlayersRulesOverManyYears) {
+    struct Case {
+        std::vector<SeatKind> seats;
+        int planets;
+        int skill;
+    };
+    const std::vector<Case> cases{
+        {{SeatKind::Hard}, 26, 2},
+        {{SeatKind::Easy, SeatKind::Normal}, 12, 0},
+        {{SeatKind::Hard, SeatKind::Hard, SeatKind::Normal, SeatKind::Easy}, 50, 1},
+    };
+    int turns = 0, orders = 0;
+    for (std::size_t c = 0; c < cases.size(); ++c) {
+        SeatedGame g(100 + c, cases[c].seats, cases[c].planets, cases[c].skill);
+        g.play(120, [&](Game& game, SeatPlayer& player) {
+            const GameState before = game.st;
+            const int me = before.CurrentPlTurn;
+            player.PlayTurn(game);
+            const GameState& after = game.st;
+            ++turns;
+            ASSERT_LE(after.TaskForceLast, kTaskForceSlots - 1);
+            ASSERT_GE(after.TaskForceLast, before.TaskForceLast);
+            std::vector<long long> sent(kPlanetSlots, 0);
+            for (int k = before.TaskForceLast + 1; k <= after.TaskForceLast; ++k) {
+                const TaskForceRecord& tf = after.TaskForceList[static_cast<std::size_t>(k)];
+                const int from = FindPlanetIndex(after, tf.StartPl.padded());
+                const int to = FindPlanetIndex(after, tf.EndPl.padded());
+                ASSERT_TRUE(from >= 0 && to >= 0 && from != to) << OrdersOf(after);
+                EXPECT_GE(before.planet(from).digit(me), 2) << "sent from a planet not owned";
+                EXPECT_GE(tf.NumOfShips, 1);
+                EXPECT_EQ(tf.RemTurns, ArrivalYear(before, from, to));
+                sent[static_cast<std::size_t>(from)] += tf.NumOfShips;
+                ++orders;
+            }
+            for (int i = 0; i < after.PlanetsNum; ++i) {
+                const PlanetRecord &was = before.planet(i), &now = after.planet(i);
+                const int raised = now.Production - was.Production;
+                const long long price = raised == 1 ? was.Production : 0;
+                EXPECT_TRUE(raised == 0 || (raised == 1 && was.digit(me) >= 2 &&
+                                            was.WillProd == -1 && was.Production < was.MaxProd))
+                    << "planet " << i << " raised by " << raised;
+                EXPECT_EQ(now.Ships, was.Ships - sent[static_cast<std::size_t>(i)] - price)
+                    << "planet " << i;
+                EXPECT_GE(now.Ships, 0) << "planet " << i;
+                EXPECT_EQ(now.Scouted.padded(), was.Scouted.padded());
+            }
+        });
+    }
+    EXPECT_GT(orders, turns);  // the players did play
+}
+
+TEST(Rival, ASeedReplaysTheSameGame) {
+    const std::vector<SeatKind> seats{SeatKind::Hard, SeatKind::Easy, SeatKind::Normal};
+    std::string first;
+    for (int run = 0; run < 2; ++run) {
+        SeatedGame g(77, seats, 30, 1);
+        g.play(40);
+        const std::string picture = sim::DescribeWholeState(g.game.st);
+        if (run == 0)
+            first = picture;
+        else
+            EXPECT_EQ(picture, first);
+    }
+}
+
+}  // namespace
+}  // namespace zenthar::testing
