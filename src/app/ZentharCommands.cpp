@@ -241,7 +241,16 @@ void Zenthar::SendItem_Click() {
 
 void Zenthar::IncreaseProdItem_Click() {
     if (commandRunning_) return;
-    if (IncreaseProduction(game_)) ShowPlanetInfo(game_.st.SelectedPlanet, false);
+    const int planet = game_.st.SelectedPlanet;
+    const ProductionCheck check = CheckIncreaseProduction(game_.st, planet);
+    if (check != ProductionCheck::Allowed) {
+        const std::string refusal = ProductionRefusalText(check);
+        if (!refusal.empty()) dialogs_.inform(refusal);
+        return;
+    }
+    if (!dialogs_.confirm(IncreaseProductionQuestion(game_.st, planet), "Zenthar")) return;
+    IncreaseProduction(game_.st, planet);
+    ShowPlanetInfo(game_.st.SelectedPlanet, false);
 }
 
 void Zenthar::EndTurnItem_Click() {

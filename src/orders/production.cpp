@@ -4,30 +4,44 @@
 
 namespace zenthar {
 
-bool IncreaseProduction(Game& game) {
-    GameState& st = game.st;
-    if (!st.validPlanet(st.SelectedPlanet)) return false;
-    PlanetRecord& p = st.planet(st.SelectedPlanet);
-    if (p.digit(st.CurrentPlTurn) <= 1) return false;
+ProductionCheck CheckIncreaseProduction(const GameState& st, int planet) {
+    if (!st.validPlanet(planet)) return ProductionCheck::NotOwned;
+    const PlanetRecord& p = st.planet(planet);
+    if (p.digit(st.CurrentPlTurn) <= 1) return ProductionCheck::NotOwned;
+    if (p.Ships >= p.Production && p.Production < p.MaxProd && p.WillProd != 0)
+        return ProductionCheck::Allowed;
+    if (p.WillProd != -1) return ProductionCheck::AlreadyRaised;
+    if (p.Production == p.MaxProd) return ProductionCheck::AtLimit;
+    if (p.Ships < p.Production) return ProductionCheck::TooFewShips;
+    return ProductionCheck::AboveLimit;
+}
 
-    if (p.Ships >= p.Production && p.Production < p.MaxProd && p.WillProd != 0) {
-        if (!game.dialogs.confirm("Are you sure that you want to increase the production for " +
-                                      p.Name.trimmed() + "?",
-                                  "Zenthar"))
-            return false;
-        p.Ships = Saturate16(static_cast<long long>(p.Ships) - p.Production);
-        p.Production = Saturate16(p.Production + 1LL);
-        p.WillProd = 0;
-        return true;
+std::string ProductionRefusalText(ProductionCheck check) {
+    switch (check) {
+        case ProductionCheck::AlreadyRaised:
+            return "Production already increased for this turn.";
+        case ProductionCheck::AtLimit:
+            return "You have reached the Production limit for this planet.";
+        case ProductionCheck::TooFewShips:
+            return "You don't have enough ships to increase the Production on this planet.";
+        default:
+            return "";
     }
-    if (p.WillProd != -1)
-        game.dialogs.inform("Production already increased for this turn.");
-    else if (p.Production == p.MaxProd)
-        game.dialogs.inform("You have reached the Production limit for this planet.");
-    else if (p.Ships < p.Production)
-        game.dialogs.inform(
-            "You don't have enough ships to increase the Production on this planet.");
-    return false;
+}
+
+std::string IncreaseProductionQuestion(const GameState& st, int planet) {
+    return "Are you sure that you want to increase the production for " +
+           st.planet(planet).Name.trimmed() + "?";
+}
+
+ProductionCheck IncreaseProduction(GameState& st, int planet) {
+    const ProductionCheck check = CheckIncreaseProduction(st, planet);
+    if (check != ProductionCheck::Allowed) return check;
+    PlanetRecord& p = st.planet(planet);
+    p.Ships = Saturate16(static_cast<long long>(p.Ships) - p.Production);
+    p.Production = Saturate16(p.Production + 1LL);
+    p.WillProd = 0;
+    return check;
 }
 
 }  // namespace zenthar

@@ -71,10 +71,15 @@ std::string ArrivalText(const GameState& st, int destination) {
 }
 
 std::optional<std::string> SendShips(GameState& st, int destination, std::string_view typed) {
+    return SendShips(st, st.SelectedPlanet, destination, typed);
+}
+
+std::optional<std::string> SendShips(GameState& st, int from, int destination,
+                                     std::string_view typed) {
     // The menu lets only an owner in; a dialog left open across a change of hands must not
     // launch from someone else's planet.
-    if (!OwnsSelected(st)) return "You don't own this planet. You can't send any ships from here.";
-    const int from = st.SelectedPlanet;
+    if (!st.validPlanet(from) || st.planet(from).digit(st.CurrentPlTurn) <= 1)
+        return "You don't own this planet. You can't send any ships from here.";
     const PlanetRecord& source = st.planet(from);
     if (source.Ships < 1) return "What should I send? You have no ships on this planet.";
     if (!st.validPlanet(destination)) return "Choose a Destination Planet, please.";

@@ -43,5 +43,8 @@ std::string ArrivalText(const GameState& st, int destination);
 // leave the source at once and nothing is returned. On a refusal nothing has changed.
 // destination is the position in the destination list.
 std::optional<std::string> SendShips(GameState& st, int destination, std::string_view typed);
+// The same order from any planet of the current player, as a computer player gives it.
+std::optional<std::string> SendShips(GameState& st, int from, int destination,
+                                     std::string_view typed);
 
 }  // namespace zenthar

@@ -96,7 +96,7 @@ void GreedyPlayer::PlayTurn(Game& game) {
         st.SelectedPlanet = static_cast<Int16>(source);
         if (planet.Production < planet.MaxProd && planet.WillProd == -1 &&
             planet.Ships >= planet.Production + Garrison(planet))
-            IncreaseProduction(game);
+            IncreaseProduction(st, source);
 
         const long long surplus = planet.Ships - Garrison(planet);
         if (surplus < 1) continue;

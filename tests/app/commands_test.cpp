@@ -62,6 +62,35 @@ TEST_F(CommandsTest, TurnStatusScrollsHomeAndShowsTurnYearAndCapital) {
               std::tuple(std::pair(0, 7), "Player's Turn: Bob", 1));
 }
 
+// Increase Production asks before the core buys; No, a refusal and a planet not the player's
+// change nothing.
+TEST_F(CommandsTest, IncreaseProductionAsksFirstAndTellsWhyNot) {
+    twoPlayers();
+    const auto production = [&](int i) { return static_cast<int>(st().planet(i).Production); };
+    const struct {
+        int planet;
+        Answer answer;
+        std::vector<std::string> asked;
+        int production;
+    } cases[] = {
+        {1, Answer::Yes, {}, 1},  // Bob's: silent
+        {2, Answer::No, {"Are you sure that you want to increase the production for "}, 3},
+        {2, Answer::Yes, {"Are you sure that you want to increase the production for "}, 4},
+        {2, Answer::Yes, {"Production already increased for this turn."}, 4},
+    };
+    for (const auto& c : cases) {
+        asked.clear();
+        answers = {c.answer};
+        st().SelectedPlanet = static_cast<Int16>(c.planet);
+        window->IncreaseProdItem_Click();
+        std::vector<std::string> texts;
+        for (const MessageRequest& r : asked)
+            texts.push_back(r.text.substr(0, c.asked.empty() ? 0 : c.asked[0].size()));
+        EXPECT_EQ(std::tuple(texts, production(c.planet)), std::tuple(c.asked, c.production))
+            << c.planet;
+    }
+}
+
 TEST_F(CommandsTest, NewGameKeepsEntriesAcrossCancelAndStartsTheFirstTurnAfterOk) {
     // Each showing types into the first name and records what it found there.
     std::vector<std::string> found;

@@ -1,5 +1,5 @@
-// Increase Production: the question, the price, the once-a-year flag and the three messages in
-// their order.
+// Increase Production: who may give it, the price, the once-a-year flag and the three refusals
+// in their order. The order asks nothing; the window's question is tested with the window.
 #include <gtest/gtest.h>
 
 #include "orders/production.h"
@@ -18,7 +18,6 @@ class IncreaseProductionTest : public ::testing::Test {
             .planet(2, 25, 5).ships(50).production(1, 10).scouted("1000").currentPlayer(0)
             .build();
         // clang-format on
-        st().SelectedPlanet = 0;
     }
     GameState& st() { return t.st(); }
     PlanetRecord& p(int i) { return st().planet(i); }
@@ -27,47 +26,39 @@ class IncreaseProductionTest : public ::testing::Test {
     testing::TestGame t;
 };
 
-// Only the owner is asked, and pays the production before the increase, once a year.
-TEST_F(IncreaseProductionTest, AsksTheOwnerFirstThenBuysOneStepOnceAYear) {
-    for (int planet : {1, 2, 45}) {  // Bob's, only scouted, no planet at all
-        st().SelectedPlanet = static_cast<Int16>(planet);
-        EXPECT_FALSE(IncreaseProduction(t.game));
-    }
-    EXPECT_TRUE(t.dialogs.asked.empty());
-    st().SelectedPlanet = 0;
-    t.dialogs.answer(Answer::No);
-    EXPECT_FALSE(IncreaseProduction(t.game));
-    EXPECT_EQ(planet(0), std::tuple(3, 10, -1));
-    EXPECT_EQ(
-        t.dialogs.asked[0].text,
-        "Are you sure that you want to increase the production for " + p(0).Name.trimmed() + "?");
+// Only the owner's order counts; it pays the production before the increase, once a year.
+TEST_F(IncreaseProductionTest, TheOwnerBuysOneStepOnceAYear) {
+    for (int planet : {1, 2, 45})  // Bob's, only scouted, no planet at all
+        EXPECT_EQ(IncreaseProduction(st(), planet), ProductionCheck::NotOwned) << planet;
+    EXPECT_EQ(std::tuple(planet(1), planet(2)),
+              std::tuple(std::tuple(1, 50, -1), std::tuple(1, 50, -1)));
 
     p(0).Ships = 3;  // exactly the price: the production before the increase
-    t.dialogs.answer(Answer::Yes);
-    EXPECT_TRUE(IncreaseProduction(t.game));
+    EXPECT_EQ(IncreaseProduction(st(), 0), ProductionCheck::Allowed);
     EXPECT_EQ(planet(0), std::tuple(4, 0, 0));
     p(0).Ships = 10;
-    EXPECT_FALSE(IncreaseProduction(t.game));
-    EXPECT_EQ(t.dialogs.texts().back(), "Production already increased for this turn.");
+    EXPECT_EQ(IncreaseProduction(st(), 0), ProductionCheck::AlreadyRaised);
     EXPECT_EQ(planet(0), std::tuple(4, 10, 0));
     st().CurrentPlTurn = 1;  // Bob may buy on his own planet
-    st().SelectedPlanet = 1;
-    t.dialogs.answer(Answer::Yes);
-    EXPECT_TRUE(IncreaseProduction(t.game));
+    EXPECT_EQ(IncreaseProduction(st(), 1), ProductionCheck::Allowed);
     EXPECT_EQ(planet(1), std::tuple(2, 49, 0));
+    EXPECT_EQ(
+        IncreaseProductionQuestion(st(), 0),
+        "Are you sure that you want to increase the production for " + p(0).Name.trimmed() + "?");
 }
 
-TEST_F(IncreaseProductionTest, MessagesComeInTheirOrder) {
+TEST_F(IncreaseProductionTest, RefusalsComeInTheirOrderAndChangeNothing) {
     // clang-format off
     const struct {
         int production, willProd, ships;
+        ProductionCheck check;
         const char* message;
     } cases[] = {
-        {6, -1, 10, "You have reached the Production limit for this planet."},
-        {6, 0, 10, "Production already increased for this turn."},  // the flag comes first
-        {6, -1, 2, "You have reached the Production limit for this planet."},
-        {5, -1, 4, "You don't have enough ships to increase the Production on this planet."},
-        {8, -1, 40, nullptr},  // above the limit: nothing to say
+        {6, -1, 10, ProductionCheck::AtLimit, "You have reached the Production limit for this planet."},
+        {6, 0, 10, ProductionCheck::AlreadyRaised, "Production already increased for this turn."},  // the flag comes first
+        {6, -1, 2, ProductionCheck::AtLimit, "You have reached the Production limit for this planet."},
+        {5, -1, 4, ProductionCheck::TooFewShips, "You don't have enough ships to increase the Production on this planet."},
+        {8, -1, 40, ProductionCheck::AboveLimit, ""},  // above the limit: nothing to say
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -75,14 +66,11 @@ TEST_F(IncreaseProductionTest, MessagesComeInTheirOrder) {
         p(0).Production = static_cast<Int16>(c.production);
         p(0).WillProd = static_cast<Int16>(c.willProd);
         p(0).Ships = static_cast<Int16>(c.ships);
-        const std::size_t asked = t.dialogs.asked.size();
-        EXPECT_FALSE(IncreaseProduction(t.game));
+        EXPECT_EQ(IncreaseProduction(st(), 0), c.check);
         EXPECT_EQ(planet(0), std::tuple(c.production, c.ships, c.willProd));
-        ASSERT_EQ(t.dialogs.asked.size(), asked + (c.message ? 1 : 0));
-        if (!c.message) continue;
-        EXPECT_EQ(t.dialogs.texts().back(), c.message);
-        EXPECT_EQ(t.dialogs.asked.back().buttons, Buttons::Ok);
+        EXPECT_EQ(ProductionRefusalText(c.check), c.message);
     }
+    EXPECT_EQ(ProductionRefusalText(ProductionCheck::NotOwned), "");
 }
 
 }  // namespace
