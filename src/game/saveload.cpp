@@ -17,7 +17,7 @@
 #include "game/numbers.h"
 #include "game/planet_columns.h"
 #include "game/savecheck.h"
-#include "turn/taskforces.h"
+#include "game/taskforce_store.h"
 
 namespace zenthar {
 namespace {
@@ -275,7 +275,8 @@ void ReplaceGame(Game& game, const SavedGame& saved) {
         fresh.committed();
         game.FileDta1.rebind(working, "Ships");
         ApplySavedGame(game.st, saved);
-        ShowTurnStatus(game, true);
+        LoadTaskForces(game);
+        game.view.TurnStatusShown();
     } catch (...) {
         game.st = std::move(before);
         // Should even the way back fail, the old file is kept rather than thrown away.
