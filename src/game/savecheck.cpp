@@ -14,6 +14,7 @@
 #include "game/numbers.h"
 #include "game/planet_columns.h"
 #include "game/savefile.h"
+#include "game/skill.h"
 
 namespace zenthar {
 namespace {
@@ -236,7 +237,8 @@ void ReadConfiguration(const Rows& rows, const TableDef& table, SavedGame& g) {
     g.PlayesNum = static_cast<int>(rows.size());
     g.PlanetsNum = static_cast<int>(first.number("PlanetsNum", kMinPlanets, kMaxPlanets));
     g.GameType = static_cast<int>(first.number("GameType", 0, 1));
-    g.EmpireSkill = static_cast<int>(first.number("EmpireSkill", 0, 2));
+    g.EmpireSkill = static_cast<int>(
+        first.number("EmpireSkill", 0, static_cast<long long>(kSkillRules.size()) - 1));
     g.CurrentYear = static_cast<Int16>(first.number("CurrentYear"));
     // After "The Empire has won" the turn rests one past the last player until the next year.
     g.CurrentPlTurn = static_cast<Int16>(first.number("CurrentPlTurn", 0, g.PlayesNum));

@@ -127,7 +127,7 @@ struct GameState {
     int PlayesNum = 0;
     int PlanetsNum = 0;
     int GameType = 1;     // 1 simple, 0 advanced
-    int EmpireSkill = 0;  // 0 Beginner, 1 Intermidiate, 2 Advanced
+    int EmpireSkill = 0;  // a Skill: 0 Beginner, 1 Intermidiate, 2 Advanced (game/skill.h)
     Int16 CurrentYear = 0;
     Int16 CurrentPlTurn = 0;
     Int16 StartYear = 0;

@@ -5,28 +5,15 @@
 #include <cstdlib>
 #include <vector>
 
+#include "game/skill.h"
 #include "turn/lookups.h"
 
 namespace zenthar {
 namespace {
 
-struct SkillTable {
-    int base;
-    int divisor;
-    double extraScale;  // extra ships E = Int(r * extraScale + extraOffset)
-    double extraOffset;
-    int homeProduction;
-    double productionShare;
-};
-
-constexpr std::array<SkillTable, 3> kSkills{{
-    {10, 5, 6.0, 1.0, 10, 0.33},   // Beginner
-    {20, 5, 15.0, 3.0, 12, 0.5},   // Intermidiate
-    {40, 2, 10.0, 3.0, 15, 0.66},  // Advanced
-}};
-
-const SkillTable& Skill(int skill) {
-    return kSkills[static_cast<std::size_t>(skill < 0 ? 0 : (skill > 2 ? 2 : skill))];
+// A skill number outside the list deals the galaxy of the nearest level.
+const SkillRules& RulesNear(int skill) {
+    return kSkillRules[static_cast<std::size_t>(skill < 0 ? 0 : (skill > 2 ? 2 : skill))];
 }
 
 struct Position {
@@ -120,10 +107,10 @@ const char* PictureName(long long kind) {
 }  // namespace
 
 double EmpireShipPool(int planets, int skill, RandomSource& random) {
-    const SkillTable& t = Skill(skill);
+    const SkillRules& t = RulesNear(skill);
     const long long extra = Int(random.next() * t.extraScale + t.extraOffset);
-    return static_cast<double>(planets) * t.base +
-           static_cast<double>(planets) / t.divisor * static_cast<double>(extra);
+    return static_cast<double>(planets) * t.poolBase +
+           static_cast<double>(planets) / t.poolDivisor * static_cast<double>(extra);
 }
 
 int HomeShare(double pool, int players) {
@@ -157,7 +144,7 @@ void MakeHomePlanet(GameState& st, int planet, int player, int homeShips) {
     st.PlHome[static_cast<std::size_t>(player)] = static_cast<Int16>(planet);
     p.Ico = "good_pl.ico";
     p.MaxProd = 20;
-    p.Production = static_cast<Int16>(Skill(st.EmpireSkill).homeProduction);
+    p.Production = static_cast<Int16>(RulesNear(st.EmpireSkill).homeProduction);
     p.Hostility = 0;
     p.Ships = Saturate16(homeShips);
 }
@@ -169,7 +156,7 @@ void DrawPlanetAttributes(GameState& st, int planet, RandomSource& random) {
     p.Ico = PictureName(Int(random.next() * 3 + 1));
     p.MaxProd = Saturate16(Int(random.next() * 20 + 1));
     p.Production =
-        Saturate16(Int(p.MaxProd * Skill(st.EmpireSkill).productionShare * random.next() + 1));
+        Saturate16(Int(p.MaxProd * RulesNear(st.EmpireSkill).productionShare * random.next() + 1));
     p.Hostility = Saturate16(Int(random.next() * 10 + 1));
     p.Ships = 0;
 }

@@ -8,6 +8,7 @@
 
 #include "game/database.h"
 #include "game/planet_columns.h"
+#include "game/skill.h"
 #include "setup/galaxy.h"
 
 namespace zenthar {
@@ -158,7 +159,7 @@ std::optional<std::string> CheckNewGame(const GameState& st, const NewGameSettin
             return "The Home Planet of " + Trim(s.names[slot]) + " must be one of the first " +
                    FormatPlain(s.planets) + " planets of the list, please.";
     }
-    if (s.skill < 0 || s.skill > 2) return "Choose the Empire Skill Level, please.";
+    if (!RulesOfSkill(s.skill)) return "Choose the Empire Skill Level, please.";
     if (s.gameType != 0 && s.gameType != 1) return "Choose the Game Type, please.";
     return std::nullopt;
 }

@@ -37,7 +37,8 @@ int TravelYears(const GameState& st, int from, int to) {
 }
 
 bool PassesThreatTest(Game& game, int planet) {
-    if (game.st.EmpireSkill != 2) return true;
+    const SkillRules* rules = RulesOfSkill(game.st.EmpireSkill);
+    if (!rules || !rules->threatTest) return true;
     return ShipsHeadingTo(game, planet, -1) <= game.st.PlayesNum - 1;
 }
 
@@ -113,9 +114,8 @@ void EmpireTurn(Game& game) {
 
     EmpireYear year;
     year.safeList = BuildSafeList(game.st);
-    const int skill = game.st.EmpireSkill;
     // An unknown skill level (only a tampered game has one) leaves the Empire to produce.
-    if (skill >= 0 && skill <= 2) {
+    if (RulesOfSkill(game.st.EmpireSkill)) {
         ConsolidateShips(game, year);
         MoveMainFleet(game, year);
         PlanCampaign(game, year);

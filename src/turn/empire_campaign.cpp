@@ -150,8 +150,9 @@ void PlanCampaign(Game& game, EmpireYear& year) {
 
 void ReviewTaskForces(Game& game) {
     GameState& st = game.st;
-    const int skill = st.EmpireSkill;
-    const long long caution = skill == 0 ? 1 : 2;
+    const SkillRules* rules = RulesOfSkill(st.EmpireSkill);
+    const long long caution = rules ? rules->reviewCaution : 2;
+    const bool scoutsApart = rules && rules->keepsScoutsApart;
     for (int t = 0; t <= st.TaskForceLast; ++t) {
         const TaskForceRecord& tf = st.TaskForceList[static_cast<std::size_t>(t)];
         const int dest = FindPlanetIndex(st, tf.EndPl.padded());
@@ -162,14 +163,14 @@ void ReviewTaskForces(Game& game) {
         for (int u = t + 1; u <= st.TaskForceLast; ++u) {
             const TaskForceRecord& later = st.TaskForceList[static_cast<std::size_t>(u)];
             // A Beginner does not count its scouts into the attacking fleet.
-            if (later.EndPl == destId && (skill != 0 || later.NumOfShips > 1))
+            if (later.EndPl == destId && (!scoutsApart || later.NumOfShips > 1))
                 fleet += later.NumOfShips;
         }
         const int start = FindPlanetIndex(st, tf.StartPl.padded());
         const long long defence =
             caution * (st.planet(dest).Ships + static_cast<long long>(st.planet(dest).Production) *
                                                    TravelYears(st, start, dest));
-        if (fleet >= defence || (skill == 0 && fleet <= 1)) continue;
+        if (fleet >= defence || (scoutsApart && fleet <= 1)) continue;
 
         const int rally = st.StartPl.blank() ? NearestPlanetOf(st, kEmpire, dest)
                                              : CampaignPlanet(st, st.StartPl);

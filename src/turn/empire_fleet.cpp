@@ -43,15 +43,17 @@ int MostShipsEmpirePlanet(const GameState& st, int except) {
 long long ExpectedDefence(Game& game, int target, int travel) {
     const GameState& st = game.st;
     const PlanetRecord& t = st.planet(target);
-    switch (st.EmpireSkill) {
-        case 0:  // only what it saw when it last looked
+    const SkillRules* rules = RulesOfSkill(st.EmpireSkill);
+    switch (rules ? rules->defence : DefenceEstimate::GarrisonAndFleets) {
+        case DefenceEstimate::LastSeen:  // only what it saw when it last looked
             return t.KnownShip[kEmpire] + static_cast<long long>(travel) * t.KnownProd[kEmpire];
-        case 1:
+        case DefenceEstimate::Garrison:
             return t.Ships + static_cast<long long>(travel) * t.Production;
-        default:
-            return t.Ships + static_cast<long long>(ShipsHeadingTo(game, target, -1)) +
-                   static_cast<long long>(travel) * t.Production;
+        case DefenceEstimate::GarrisonAndFleets:
+            break;
     }
+    return t.Ships + static_cast<long long>(ShipsHeadingTo(game, target, -1)) +
+           static_cast<long long>(travel) * t.Production;
 }
 
 void ReinforceStaging(Game& game, EmpireYear& year, int staging) {
@@ -130,7 +132,8 @@ void MoveMainFleet(Game& game, EmpireYear& year) {
 
 void SendScouts(Game& game, EmpireYear& year) {
     GameState& st = game.st;
-    if (st.EmpireSkill != 0 || CountEmpirePlanets(st) == 0) return;
+    const SkillRules* rules = RulesOfSkill(st.EmpireSkill);
+    if (!rules || !rules->sendsScouts || CountEmpirePlanets(st) == 0) return;
     for (int i = 0; i < st.PlanetsNum; ++i) {
         if (IsEmpirePlanet(st, i)) continue;
         if (st.CurrentYear - st.planet(i).YearScouted[kEmpire] <= 5) continue;
@@ -147,7 +150,8 @@ void SendScouts(Game& game, EmpireYear& year) {
 }
 
 int AttackMultiplier(int skill, double rnd) {
-    const long long k = skill == 0 ? Int(2 * rnd + 1) : Int(3 * rnd + 1);
+    const SkillRules* rules = RulesOfSkill(skill);
+    const long long k = Int((rules ? rules->attackDice : 3) * rnd + 1);
     return k <= 1 ? 2 : static_cast<int>(std::min(k, 3LL));
 }
 

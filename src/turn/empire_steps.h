@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/game.h"
+#include "game/skill.h"
 
 namespace zenthar::empire {
 

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "game/skill.h"
 #include "turn/lookups.h"
 
 namespace zenthar {
@@ -50,34 +51,14 @@ void HandBackToEmpire(GameState& st, PlanetRecord& planet) {
 }  // namespace
 
 int RisingChance(int empireSkill) {
-    switch (empireSkill) {
-        case 0:
-            return 15;
-        case 1:
-            return 45;
-        case 2:
-            return 60;
-        default:
-            return 0;
-    }
+    const SkillRules* rules = RulesOfSkill(empireSkill);
+    return rules ? rules->risingChance : 0;
 }
 
 int RebelCount(int empireSkill, int hostility, double u) {
-    double strength = 0;
-    switch (empireSkill) {
-        case 0:
-            strength = 0.75;
-            break;
-        case 1:
-            strength = 1.0;
-            break;
-        case 2:
-            strength = 1.5;
-            break;
-        default:
-            return 0;
-    }
-    return static_cast<int>(Saturate16(Int(hostility * strength * u + 1)));
+    const SkillRules* rules = RulesOfSkill(empireSkill);
+    if (!rules) return 0;
+    return static_cast<int>(Saturate16(Int(hostility * rules->rebelStrength * u + 1)));
 }
 
 void RebelStep(Game& game, TurnReport& report, int i) {
