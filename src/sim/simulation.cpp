@@ -96,7 +96,7 @@ HeadlessGame::HeadlessGame(const std::filesystem::path& programDir, unsigned lon
     StartUp(game_);
 }
 
-std::unique_ptr<ScriptedPlayer> MakePlayer(BotKind kind) {
+std::unique_ptr<SeatPlayer> MakePlayer(BotKind kind) {
     if (kind == BotKind::Greedy) return std::make_unique<GreedyPlayer>();
     return std::make_unique<PassivePlayer>();
 }
@@ -147,7 +147,7 @@ GameResult RunGame(const SimulationOptions& o, const YearEndHook& afterYearEnd) 
     GameResult result;
     result.seed = o.seed;
     result.firstYear = st.CurrentYear;
-    const std::unique_ptr<ScriptedPlayer> player = MakePlayer(o.bot);
+    const std::unique_ptr<SeatPlayer> player = MakePlayer(o.bot);
     int winner = Winner(game);
     // Every End Turn passes the turn on or ends the year; more turns than players without a
     // new year would mean the game cannot go on.

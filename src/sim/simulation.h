@@ -13,21 +13,14 @@
 #include "game/game.h"
 #include "game/random.h"
 #include "game/silent.h"
+#include "turn/seat.h"
 
 namespace zenthar::sim {
 
 enum class BotKind { Passive, Greedy };
 
-// A side played by the computer in place of a human: it gives the orders of one turn.
-class ScriptedPlayer {
-  public:
-    virtual ~ScriptedPlayer() = default;
-    // Called with CurrentPlTurn the player and its task forces loaded; End Turn is the caller's.
-    virtual void PlayTurn(Game& game) = 0;
-};
-
 // Ends every turn without an order.
-class PassivePlayer : public ScriptedPlayer {
+class PassivePlayer : public SeatPlayer {
   public:
     void PlayTurn(Game&) override {}
 };
@@ -36,14 +29,15 @@ class PassivePlayer : public ScriptedPlayer {
 // nearest planet it does not own that the fleet should beat two to one; a surplus too small
 // for any of them gathers at the planet nearest to the weakest one. It reads the true
 // garrisons: a yardstick for the Empire, not a fair opponent.
-class GreedyPlayer : public ScriptedPlayer {
+class GreedyPlayer : public SeatPlayer {
   public:
     void PlayTurn(Game& game) override;
     // Ships a planet keeps at home: enough to outlast its rebels and two years of production.
     static int Garrison(const PlanetRecord& planet);
 };
 
-std::unique_ptr<ScriptedPlayer> MakePlayer(BotKind kind);
+// The scripted players sit in a seat as a computer level does.
+std::unique_ptr<SeatPlayer> MakePlayer(BotKind kind);
 
 // A copy of the program folder's data files and template in a fresh temporary folder, so that
 // the working file and the report file of one game are its own. Removed with the object.
