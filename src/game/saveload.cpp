@@ -13,7 +13,9 @@
 #include <cctype>
 #include <cerrno>
 #include <exception>
+#include <utility>
 
+#include "game/config_columns.h"
 #include "game/numbers.h"
 #include "game/planet_columns.h"
 #include "game/savecheck.h"
@@ -21,10 +23,6 @@
 
 namespace zenthar {
 namespace {
-
-FieldValue Number(long long v) {
-    return FieldValue(v);
-}
 
 void WritePlanetRows(Game& game) {
     GameState& st = game.st;
@@ -53,34 +51,17 @@ void WriteConfigRows(Game& game) {
     rs.MoveFirst();
     for (int j = 0; j < st.PlayesNum && j < kMaxPlayers; ++j) {
         const auto k = static_cast<std::size_t>(j);
+        // A row missing from the file is added whole.
         const bool existing = !rs.EOF_();
-        if (existing) {
+        if (existing)
             rs.Edit();
-        } else {
+        else
             rs.AddNew();
-            rs.SetField("PlayesNum", Number(st.PlayesNum));
-            rs.SetField("PlanetsNum", Number(st.PlanetsNum));
-            rs.SetField("GameType", Number(st.GameType));
-            rs.SetField("EmpireSkill", Number(st.EmpireSkill));
-            rs.SetField("PlName1", TrimRight(st.PlName[k].padded()));
-            rs.SetField("PlSymbol", st.PlSymbol[k].padded());
-            rs.SetField("PlHome", Number(st.PlHome[k]));
-            rs.SetField("CurrentYear", Number(st.CurrentYear));
-            rs.SetField("CurrentPlTurn", Number(st.CurrentPlTurn));
-        }
-        if (j == 0) {
-            rs.SetField("CurrentYear", Number(st.CurrentYear));
-            rs.SetField("CurrentPlTurn", Number(st.CurrentPlTurn));
-            rs.SetField("Hatest", Number(st.Hatest[0]));
-            rs.SetField("StartYear", Number(st.StartYear));
-            rs.SetField("StartPl", st.StartPl.padded());
-            rs.SetField("EndPl", st.EndPl.padded());
-            rs.SetField("EmpireOut", st.EmpireOut);
-            rs.SetField("EndTurnScreen", st.SkipEndTurnScreen);
-            rs.SetField("SoundsOff", st.SoundsOff);
-        } else {
-            rs.SetField("Hatest", Number(st.Hatest[k]));
-        }
+        ForEachConfigColumn(std::as_const(st), k,
+                            [&](std::string_view name, const auto& field, ConfigColumn column) {
+                                if (SavedInRow(column, k) || (!existing && MadeInRow(column, k)))
+                                    rs.SetField(name, StoredConfigValue(field, column));
+                            });
         rs.Update();
         if (existing) rs.MoveNext();
     }

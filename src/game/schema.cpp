@@ -7,6 +7,9 @@
 #include <system_error>
 #include <type_traits>
 
+#include <vector>
+
+#include "game/config_columns.h"
 #include "game/numbers.h"
 #include "game/planet_columns.h"
 #include "game/sqlite.h"
@@ -19,24 +22,25 @@ constexpr FieldKind N = FieldKind::Number;
 constexpr FieldKind T = FieldKind::Text;
 constexpr FieldKind B = FieldKind::YesNo;
 
-constexpr std::array<FieldDef, 16> kAppCfg{{
-    {"PlayesNum", N, 0, true},
-    {"PlanetsNum", N, 0, true},
-    {"GameType", N, 0, true},
-    {"EmpireSkill", N, 0, true},
-    {"CurrentYear", N, 0, true},
-    {"CurrentPlTurn", N, 0, true},
-    {"PlName1", T, 40, true},
-    {"PlSymbol", T, 12, true},
-    {"PlHome", N, 0, true},
-    {"Hatest", N, 0, true},
-    {"StartYear", N, 0, true},
-    {"StartPl", T, 2, true},
-    {"EndPl", T, 2, true},
-    {"EmpireOut", B, 0, true},
-    {"EndTurnScreen", B, 0, true},
-    {"SoundsOff", B, 0, true},
-}};
+// The AppCfg fields follow the game's description of its columns; every one may be empty.
+template <class Field>
+FieldDef ConfigField(std::string_view name, const Field&) {
+    if constexpr (std::is_same_v<Field, bool>)
+        return {name, B, 0, true};
+    else if constexpr (std::is_integral_v<Field> || std::is_enum_v<Field>)
+        return {name, N, 0, true};
+    else
+        return {name, T, static_cast<int>(Field::width()), true};
+}
+
+std::vector<FieldDef> MakeConfigFields() {
+    std::vector<FieldDef> fields;
+    const GameState sample;
+    ForEachConfigColumn(sample, 0, [&](std::string_view name, const auto& field, ConfigColumn) {
+        fields.push_back(ConfigField(name, field));
+    });
+    return fields;
+}
 
 // The Planets fields follow the record's description of its columns.
 template <class Field>
@@ -68,9 +72,10 @@ constexpr std::array<FieldDef, 6> kShips{{
 
 // Made on first use, so that no other file's start-up can see it unmade.
 const std::array<TableDef, 3>& Tables() {
+    static const std::vector<FieldDef> config = MakeConfigFields();
     static const std::array<FieldDef, kPlanetColumns> planets = MakePlanetFields();
     static const std::array<TableDef, 3> tables{{
-        {"AppCfg", kAppCfg, "rowid"},
+        {"AppCfg", config, "rowid"},
         {"Planets", planets, "rowid"},
         {"Ships", kShips, "PlNum, TFNum, rowid"},
     }};

@@ -6,6 +6,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "game/config_columns.h"
 #include "game/database.h"
 #include "game/planet_columns.h"
 #include "game/skill.h"
@@ -50,35 +51,20 @@ void RemoveRows(Connection& db, const std::string& table) {
     }
 }
 
-void WriteGameSettings(Recordset& rs, const GameState& st) {
-    rs.SetField("PlayesNum", st.PlayesNum);
-    rs.SetField("PlanetsNum", st.PlanetsNum);
-    rs.SetField("GameType", st.GameType);
-    rs.SetField("EmpireSkill", st.EmpireSkill);
-    rs.SetField("CurrentYear", static_cast<int>(st.CurrentYear));
-    rs.SetField("CurrentPlTurn", static_cast<int>(st.CurrentPlTurn));
-}
-
-void WriteConfigurationRows(Connection& db, const GameState& st, const NewGameSettings& s) {
+// One row per player, in player order; written once the galaxy has given each a capital. The
+// first row carries the start of the Empire's campaign as well.
+void WriteConfigurationRows(Connection& db, const GameState& st) {
     db.setRecordSource("AppCfg");
     db.Refresh();
     Recordset& rs = db.rs();
-    rs.AddNew();
-    WriteGameSettings(rs, st);
-    rs.SetField("PlName1", CutName(s.names[0]));
-    rs.SetField("PlSymbol", st.PlSymbol[0].padded());
-    rs.SetField("Hatest", 0);
-    rs.SetField("Startyear", 0);
-    rs.SetField("StartPl", "");
-    rs.SetField("EndPl", "");
-    rs.Update();
-    // Later rows carry the settings too but none of the Empire's campaign fields.
-    for (int k = 1; k < st.PlayesNum; ++k) {
-        const auto slot = static_cast<std::size_t>(k);
+    for (int k = 0; k < st.PlayesNum; ++k) {
+        const auto row = static_cast<std::size_t>(k);
         rs.AddNew();
-        rs.SetField("PlName1", CutName(s.names[slot]));
-        rs.SetField("PlSymbol", st.PlSymbol[slot].padded());
-        WriteGameSettings(rs, st);
+        ForEachConfigColumn(st, row,
+                            [&](std::string_view name, const auto& field, ConfigColumn column) {
+                                if (MadeInRow(column, row))
+                                    rs.SetField(name, StoredConfigValue(field, column));
+                            });
         rs.Update();
     }
 }
@@ -89,20 +75,6 @@ void WritePlanetRow(Recordset& rs, const PlanetRecord& p) {
         rs.SetField(name, FieldValue(StoredValue(field)));
     });
     rs.Update();
-}
-
-// The k-th configuration row belongs to player k - 1: the rows were added in player order.
-void WriteHomePlanets(Connection& db, const GameState& st) {
-    db.setRecordSource("AppCfg");
-    db.Refresh();
-    Recordset& rs = db.rs();
-    rs.MoveFirst();
-    for (int k = 0; k < st.PlayesNum; ++k) {
-        if (k > 0) rs.MoveNext();
-        rs.Edit();
-        rs.SetField("PlHome", static_cast<int>(st.PlHome[static_cast<std::size_t>(k)]));
-        rs.Update();
-    }
 }
 
 }  // namespace
@@ -179,12 +151,11 @@ void CreateNewGame(Game& game, const NewGameSettings& settings) {
         RemoveRows(db, "Ships");
         RemoveRows(db, "Planets");
         RemoveRows(db, "AppCfg");
-        WriteConfigurationRows(db, *next, settings);
         db.setRecordSource("Planets");
         db.Refresh();
         GenerateGalaxy(*next, game.random, settings.homePlanets,
                        [&](int i) { WritePlanetRow(db.rs(), next->planet(i)); });
-        WriteHomePlanets(db, *next);
+        WriteConfigurationRows(db, *next);
         tx.commit();
     } catch (...) {
         try {
