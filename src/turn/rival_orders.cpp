@@ -41,7 +41,7 @@ bool Orders::raise(int planet) {
     if (!p.mine || !p.mayRaise || p.production >= p.maxProd || p.ships < p.production) return false;
     GameState& st = game_.st;
     const SelectionKeeper keep(st, planet);
-    if (!IncreaseProduction(game_)) return false;
+    if (IncreaseProduction(st, planet) != ProductionCheck::Allowed) return false;
     p.ships = st.planet(planet).Ships;
     p.production = st.planet(planet).Production;
     p.mayRaise = false;
