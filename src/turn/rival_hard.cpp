@@ -17,21 +17,24 @@ using rival::SideView;
 
 constexpr int kStrikesPerTurn = 8;
 constexpr int kProbesPerTurn = 3;
-constexpr int kStaleYears = 20;   // scouting older than this is scouted again
-constexpr double kChance = 0.95;  // a strike should take its planet at least this often
-constexpr int kExactUpTo = 64;    // larger garrisons are reckoned in proportion
+constexpr int kStaleYears = 20;         // scouting older than this is scouted again
+constexpr double kChance = 0.95;        // a strike should take its planet at least this often
+constexpr int kExactUpTo = 64;          // larger garrisons are reckoned in proportion
+constexpr double kProductionWorth = 3;  // a planet's production, in destroyed ships
+// A gathering strikes years later and ties up several planets: only worth it when nothing
+// nearer to hand is.
+constexpr double kGatheringDiscount = 0.5;
+// Years further from a target a gathering point may lie and still gather for it.
+constexpr int kFrontSlack = 3;
 
-struct Launch {
-    int source = -1;
-    int ships = 0;
-};
-
+// One decision of the turn: a fleet from one planet at a target, or, when no planet holds
+// enough, ships of several planets gathered on the planet nearest the target so that one fleet
+// can strike from there once they have landed together.
 struct Strike {
     int target = -1;
-    int arrival = 0;
-    int needed = 0;
-    std::vector<Launch> now;      // fleets that must leave this year to land in `arrival`
-    std::vector<Launch> waiting;  // nearer planets that send their part in a later year
+    int from = -1;  // the planet that strikes, or where the ships gather
+    int ships = 0;
+    std::vector<int> gathering;  // planets that send all they can spare to `from`
     double score = 0;
 };
 
@@ -41,8 +44,8 @@ class HardTurn {
 
     void play() {
         for (const int s : rival::MyPlanets(v_))
-            spare_[static_cast<std::size_t>(s)] =
-                std::max(v_.planet(s).ships - rival::RebelGuard(v_, s), 0);
+            spare_[static_cast<std::size_t>(s)] = std::max(v_.planet(s).ships - guard(s), 0);
+        shoreUp();
         probe();
         for (int k = 0; k < kStrikesPerTurn; ++k) {
             const Strike best = bestStrike();
@@ -80,6 +83,32 @@ class HardTurn {
         return std::max(rival::MostRebels(hostility, v_.skill) - p.production + 1, 0);
     }
 
+    // Rebels wear a hostile planet down below its guard: the nearest planet that can spare the
+    // ships tops it up.
+    // The top-up also covers what the rebels take while it is on its way.
+    void shoreUp() {
+        for (const int s : rival::MyPlanets(v_)) {
+            const int missing = guard(s) - v_.planet(s).ships;
+            if (missing <= 0 || v_.shipsBound(s) >= missing) continue;
+            const int loss = rival::YearlyRebelLoss(v_.planet(s).hostility, v_.skill);
+            int from = -1;
+            for (const int f : rival::MyPlanets(v_))
+                if (spare(f) >= missing + loss * v_.travel(f, s) &&
+                    (from == -1 || v_.distance(f, s) < v_.distance(from, s)))
+                    from = f;
+            if (from == -1) continue;
+            const int ships = missing + loss * (v_.travel(from, s) + 2);
+            if (!orders_.send(from, s, std::min(ships, spare(from)))) continue;
+            spare(from) -= std::min(ships, spare(from));
+        }
+    }
+
+    // Ships a planet keeps: more than its rebels can destroy, with a year's losses to spare.
+    int guard(int s) const {
+        return rival::RebelGuard(v_, s) +
+               2 * rival::YearlyRebelLoss(v_.planet(s).hostility, v_.skill);
+    }
+
     // A single ship to each of the nearest planets it knows nothing or little about.
     void probe() {
         std::vector<std::pair<int, int>> unknown;  // (distance to my nearest planet, planet)
@@ -104,104 +133,87 @@ class HardTurn {
         }
     }
 
-    // Fleets of mine already bound for t: their ships and the year the last of them lands.
-    struct Bound {
-        int ships = 0;
-        int firstArrival = 0;
-        int lastArrival = 0;
-    };
-    Bound boundFor(int t) const {
-        Bound b;
-        for (const rival::FleetView& f : v_.fleets) {
-            if (f.to != t) continue;
-            b.firstArrival = b.ships == 0 ? f.arrival : std::min(b.firstArrival, f.arrival);
-            b.lastArrival = std::max(b.lastArrival, f.arrival);
-            b.ships += f.ships;
-        }
-        return b;
+    // Ships a single fleet needs to take t when it lands in `arrival`.
+    int shipsNeeded(int t, int arrival) {
+        return shipsToTake(defenceToBeat(t, arrival)) + guardAfter(t);
+    }
+
+    // A strike at three to one loses nothing: what it costs is its ships kept on the way for
+    // years. What it gains is the planet's production for the rest of the game and the
+    // defenders it destroys, who would otherwise strike back.
+    double scoreOf(int t, int needed, int arrival) const {
+        const rival::PlanetView& p = v_.planet(t);
+        const double gain = kProductionWorth * (p.production + 1) + v_.expectedDefence(t, arrival);
+        return gain / (static_cast<double>(needed) * (arrival - v_.year + 2));
     }
 
     Strike planFor(int t) {
-        // A strike under way is only ever joined in the year it lands, never followed by a
-        // second one that would fight on its own.
-        const Bound bound = boundFor(t);
-        if (bound.ships > 0 &&
-            bound.ships * 5 >= shipsToTake(defenceToBeat(t, bound.firstArrival)) * 4)
-            return {};
+        Strike best;
+        // A fleet under way fights on its own when it lands: no second one joins the fight.
+        if (v_.shipsBound(t) > 0) return best;
+        for (const int s : rival::MyPlanets(v_)) {
+            const int arrival = v_.year + v_.travel(s, t);
+            const int needed = shipsNeeded(t, arrival);
+            if (spare(s) < needed) continue;
+            const double score = scoreOf(t, needed, arrival);
+            if (score > best.score) best = {t, s, needed, {}, score};
+        }
+        if (best.target != -1) return best;
+        return gatheringFor(t);
+    }
+
+    // The planet of mine nearest t gathers the spare ships of the planets nearest it; a
+    // planet where ships are gathering already stays the gathering point for what lies near.
+    Strike gatheringFor(int t) {
+        int front = rival::NearestMine(v_, t);
+        if (front == -1) return {};
+        for (const int s : rival::MyPlanets(v_))
+            if (v_.shipsBound(s) > 0 && v_.travel(s, t) <= v_.travel(front, t) + kFrontSlack &&
+                (!gatheringAt(front) || v_.travel(s, t) < v_.travel(front, t)))
+                front = s;
         std::vector<int> sources;
         for (const int s : rival::MyPlanets(v_))
-            if (s != t && spare(s) > 0 &&
-                (bound.ships == 0 || v_.year + v_.travel(s, t) <= bound.lastArrival))
-                sources.push_back(s);
-        std::stable_sort(sources.begin(), sources.end(), [&](int a, int b) {
-            return v_.travel(a, t) != v_.travel(b, t) ? v_.travel(a, t) < v_.travel(b, t)
-                                                      : spare(a) > spare(b);
-        });
-        int total = 0;
-        for (std::size_t j = 0; j < sources.size(); ++j) {
-            total += spare(sources[j]);
-            const int arrival =
-                bound.ships > 0 ? bound.lastArrival : v_.year + v_.travel(sources[j], t);
-            // The next planet lands in the same year: count it before deciding.
-            if (j + 1 < sources.size() &&
-                (bound.ships > 0 || v_.travel(sources[j + 1], t) == arrival - v_.year))
-                continue;
-            const int needed = shipsToTake(defenceToBeat(t, arrival)) + guardAfter(t) - bound.ships;
+            if (s != front && spare(s) > 0 && !gatheringAt(s)) sources.push_back(s);
+        std::stable_sort(sources.begin(), sources.end(),
+                         [&](int a, int b) { return v_.travel(a, front) < v_.travel(b, front); });
+        int total = spare(front) + v_.shipsBound(front);
+        int gathered = v_.year;
+        for (std::size_t k = 0; k < sources.size(); ++k) {
+            total += spare(sources[k]);
+            gathered = std::max(gathered, v_.year + v_.travel(sources[k], front));
+            const int arrival = gathered + v_.travel(front, t);
+            const int needed = shipsNeeded(t, arrival);
             if (total < needed) continue;
-            return launchesFor(t, arrival, needed, sources, j);
+            Strike plan{t, front, needed, {sources.begin(), sources.begin() + k + 1}, 0};
+            plan.score = kGatheringDiscount * scoreOf(t, needed, arrival);
+            return plan;
         }
         return {};
     }
 
-    // Which of the first planets of `sources` send what: those that need every year left
-    // leave now, nearer ones wait for their year.
-    Strike launchesFor(int t, int arrival, int needed, const std::vector<int>& sources,
-                       std::size_t last) {
-        Strike plan;
-        plan.target = t;
-        plan.arrival = arrival;
-        plan.needed = needed;
-        int left = needed;
-        std::vector<int> leaving;
-        for (std::size_t k = 0; k <= last; ++k) {
-            const int s = sources[k];
-            if (v_.year + v_.travel(s, t) < arrival) {
-                plan.waiting.push_back({s, spare(s)});
-                left -= spare(s);
-            } else {
-                leaving.push_back(s);
-            }
-        }
-        for (const int s : leaving) {
-            if (left <= 0) break;
-            const int ships = std::min(spare(s), left);
-            plan.now.push_back({s, ships});
-            left -= ships;
-        }
-        // The largest fleet leaves last, so that it lands and fights first.
-        std::sort(plan.now.begin(), plan.now.end(),
-                  [](const Launch& a, const Launch& b) { return a.ships < b.ships; });
-        const double worth = v_.planet(t).production + 3.0;
-        plan.score = worth / (needed + 10.0 * (arrival - v_.year));
-        return plan;
-    }
+    bool gatheringAt(int s) const { return v_.shipsBound(s) > 0; }
 
     Strike bestStrike() {
         Strike best;
         for (int t = 0; t < v_.size(); ++t) {
             if (v_.planet(t).mine) continue;
             Strike plan = planFor(t);
-            if (plan.target != -1 && !plan.now.empty() && plan.score > best.score) best = plan;
+            if (plan.target != -1 && plan.score > best.score) best = plan;
         }
         return best;
     }
 
     bool carryOut(const Strike& plan) {
-        for (const Launch& l : plan.waiting) spare(l.source) -= l.ships;
-        for (const Launch& l : plan.now) {
-            if (!orders_.send(l.source, plan.target, l.ships)) return false;
-            spare(l.source) -= l.ships;
+        if (plan.gathering.empty()) {
+            if (!orders_.send(plan.from, plan.target, plan.ships)) return false;
+            spare(plan.from) -= plan.ships;
+            return true;
         }
+        for (const int s : plan.gathering) {
+            if (!orders_.send(s, plan.from, spare(s))) return false;
+            spare(s) = 0;
+        }
+        spare(plan.from) = 0;  // what waits there is the strike's
         return true;
     }
 

@@ -111,4 +111,10 @@ int MostRebels(int hostility, int skill) {
     return static_cast<int>(hostility * scale + 1);
 }
 
+int YearlyRebelLoss(int hostility, int skill) {
+    if (hostility <= 0) return 0;
+    const int chance = skill <= 0 ? 15 : (skill == 1 ? 45 : 60);
+    return (chance * (MostRebels(hostility, skill) + 1) / 2 + 99) / 100;
+}
+
 }  // namespace zenthar::rival

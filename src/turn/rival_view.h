@@ -73,5 +73,7 @@ SideView BuildSideView(const Game& game);
 
 // Ships the rebels of a planet of this hostility can destroy in one year at the Empire's skill.
 int MostRebels(int hostility, int skill);
+// Ships the rebels of such a planet destroy in an average year, rounded up.
+int YearlyRebelLoss(int hostility, int skill);
 
 }  // namespace zenthar::rival
