@@ -6,24 +6,25 @@
 
 namespace zenthar {
 
-// A beginner: small attacks on a whim at whatever lies near, never gathered, and hardly a ship
-// left at home against rebels.
+// A beginner: strikes on odds it should not take, two a year at most, keeps no more at home
+// than its rebels need and hardly buys production.
 class EasyRival : public SeatPlayer {
   public:
     void PlayTurn(Game& game) override;
 };
 
-// Sound play: guards every planet against its rebels, buys production it can spare, strikes
-// the nearest planet it should beat two to one and sends what it cannot use to the front.
+// Sound play: strikes sized from the combat results table, but it never scouts, lets rebels wear
+// its planets down to the bare guard and buys production only with what its strikes left.
 class NormalRival : public SeatPlayer {
   public:
     void PlayTurn(Game& game) override;
 };
 
-// Plans: scouts with single ships, sizes each strike from the combat results table against
-// what it knows of the target and how old that knowledge is, launches from several planets so
-// that the fleets land in the same year, keeps reserves where it knows a threat, buys
-// production while it pays off, and goes for the last planets of a beaten side.
+// Plans: scouts with single ships, weighs each strike on the combat results table against what
+// it knows of the target and how old that knowledge is, gathers the ships of several planets on
+// the one nearest the target so that they land together and strike as one fleet, keeps its
+// planets above what their rebels can destroy, buys production first while it pays, and turns
+// on a side that is down to its last planets.
 class HardRival : public SeatPlayer {
   public:
     void PlayTurn(Game& game) override;

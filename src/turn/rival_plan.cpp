@@ -25,19 +25,4 @@ int NearestMine(const SideView& v, int t) {
     return best;
 }
 
-void RaiseProduction(const SideView& v, Orders& orders, const std::vector<int>& keep,
-                     int maxPrice) {
-    for (int i = 0; i < v.size(); ++i) {
-        const PlanetView& p = v.planet(i);
-        if (!p.mine || !p.mayRaise || p.production >= p.maxProd || p.production > maxPrice)
-            continue;
-        if (p.ships - p.production >= keep[static_cast<std::size_t>(i)]) orders.raise(i);
-    }
-}
-
-double Draw(Game& game) {
-    const double r = game.random.next();
-    return r < 0 ? 0 : (r >= 1 ? 0.999999 : r);
-}
-
 }  // namespace zenthar::rival

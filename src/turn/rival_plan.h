@@ -1,10 +1,9 @@
-// What the three computer levels share: the ships a planet keeps at home, buying production,
-// and sending spare ships to the front.
+// What the three computer levels share: the ships a planet keeps at home, the planets of a side,
+// and the planner with the style of play of each level.
 #pragma once
 
 #include <vector>
 
-#include "turn/rival_orders.h"
 #include "turn/rival_view.h"
 
 namespace zenthar::rival {
@@ -19,11 +18,19 @@ std::vector<int> MyPlanets(const SideView& v);
 // My planet nearest to planet t (the lower position on a tie), or -1.
 int NearestMine(const SideView& v, int t);
 
-// Raises production on every planet of mine that keeps `keep` ships after paying and whose
-// price is at most maxPrice.
-void RaiseProduction(const SideView& v, Orders& orders, const std::vector<int>& keep, int maxPrice);
+// How the planner plays: Hard uses all of it, Normal leaves out what takes foresight.
+struct Style {
+    int probes = 3;           // single ships sent a turn to planets little known
+    bool gather = true;       // ships of several planets gathered for one strike
+    bool shoreUp = true;      // planets worn down by rebels topped up
+    int rebelYears = 2;       // years of rebel losses kept on top of the guard
+    double chance = 0.95;     // a strike should take its planet at least this often
+    int raiseFirstUpTo = 20;  // raises up to this price come before any strike
+    int raiseLaterUpTo = 20;  // and these with what the strikes left (8 at most after 80 years)
+    int strikesPerTurn = 20;
+};
 
-// A fixed draw from the game's random source in [0, 1): the levels' only chance.
-double Draw(Game& game);
+// One turn of the planner: scouting, strikes sized from the combat results table, production.
+void PlayPlanned(Game& game, const Style& style);
 
 }  // namespace zenthar::rival

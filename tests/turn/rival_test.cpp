@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "game/datafiles.h"
 #include "game/random.h"
 #include "game/silent.h"
 #include "setup/newgame.h"
@@ -16,6 +17,7 @@
 #include "support/galaxy_builder.h"
 #include "turn/endturn.h"
 #include "turn/lookups.h"
+#include "turn/rival_odds.h"
 #include "turn/taskforces.h"
 
 namespace zenthar::testing {
@@ -251,6 +253,38 @@ TEST(Rival, ASeedReplaysTheSameGame) {
             first = picture;
         else
             EXPECT_EQ(picture, first);
+    }
+}
+
+// The forecasts read the game's own table: three to one and better costs the attackers
+// nothing, six to one and worse for them is hopeless, and the ships asked for grow with the
+// defence and the odds wanted.
+TEST(Rival, ForecastsFollowTheCombatResultsTable) {
+    CrtTableType crt{};
+    ReadCrtFile(std::filesystem::path(ZENTHAR_PROGRAM_DIR) / "crt.dat", crt);
+    struct Case {
+        int a, d;
+        double minChance, maxChance;
+        double minLeft;
+    };
+    const std::vector<Case> cases{
+        {30, 10, 1.0, 1.0, 30}, {60, 10, 1.0, 1.0, 60}, {5, 0, 1.0, 1.0, 5},
+        {10, 60, 0.0, 0.0, 0},  {20, 10, 0.9, 1.0, 15}, {10, 10, 0.1, 0.9, 1},
+    };
+    for (const Case& c : cases) {
+        const rival::BattleForecast f = rival::ForecastBattle(crt, c.a, c.d);
+        EXPECT_GE(f.winChance, c.minChance) << c.a << " against " << c.d;
+        EXPECT_LE(f.winChance, c.maxChance) << c.a << " against " << c.d;
+        EXPECT_GE(f.attackersLeft, c.minLeft) << c.a << " against " << c.d;
+    }
+    int previous = 0;
+    for (const int d : {1, 5, 20, 60}) {
+        const int sure = rival::ShipsToTake(crt, d, 0.95, 1);
+        EXPECT_GT(sure, previous);
+        EXPECT_LE(sure, 3 * d + 1);
+        EXPECT_LE(rival::ShipsToTake(crt, d, 0.5, 1), sure);
+        EXPECT_GE(rival::ShipsToTake(crt, d, 0.95, 4 * d), 4 * d);
+        previous = sure;
     }
 }
 

@@ -1,13 +1,13 @@
-// The Hard computer player. Each turn it scouts what it does not know, then picks strike after
-// strike by what a planet is worth against the ships and years it costs, sized from the combat
-// results table and from how old its knowledge is, with fleets from several planets timed to
-// land together; what is left buys production.
+// The planner the computer levels play. Each turn it scouts what it does not know, then picks
+// strike after strike by what a planet is worth against the ships and years it costs, sized
+// from the combat results table and from how old its knowledge is, gathering the ships of
+// several planets where no planet holds enough; production is bought before and after.
 #include <algorithm>
 #include <unordered_map>
 #include <vector>
 
-#include "turn/rival.h"
 #include "turn/rival_odds.h"
+#include "turn/rival_orders.h"
 #include "turn/rival_plan.h"
 
 namespace zenthar {
@@ -15,12 +15,10 @@ namespace {
 
 using rival::SideView;
 
-constexpr int kStrikesPerTurn = 8;
-constexpr int kProbesPerTurn = 3;
 constexpr int kStaleYears = 20;         // scouting older than this is scouted again
-constexpr double kChance = 0.95;        // a strike should take its planet at least this often
 constexpr int kExactUpTo = 64;          // larger garrisons are reckoned in proportion
 constexpr double kProductionWorth = 3;  // a planet's production, in destroyed ships
+constexpr double kFinishPlayer = 4;
 // A gathering strikes years later and ties up several planets: only worth it when nothing
 // nearer to hand is.
 constexpr double kGatheringDiscount = 0.5;
@@ -38,20 +36,23 @@ struct Strike {
     double score = 0;
 };
 
-class HardTurn {
+class PlannedTurn {
   public:
-    HardTurn(Game& game, SideView& view) : game_(game), v_(view), orders_(game, view) {}
+    PlannedTurn(Game& game, SideView& view, const rival::Style& style)
+        : game_(game), v_(view), orders_(game, view), style_(style) {}
 
     void play() {
         for (const int s : rival::MyPlanets(v_))
             spare_[static_cast<std::size_t>(s)] = std::max(v_.planet(s).ships - guard(s), 0);
-        shoreUp();
+        if (style_.shoreUp) shoreUp();
         probe();
-        for (int k = 0; k < kStrikesPerTurn; ++k) {
+        buyProduction(style_.raiseFirstUpTo);
+        for (int k = 0; k < style_.strikesPerTurn; ++k) {
             const Strike best = bestStrike();
             if (best.target == -1 || !carryOut(best)) break;
         }
-        buyProduction();
+        buyProduction(v_.year - kFirstYear < 80 ? style_.raiseLaterUpTo
+                                                : std::min(style_.raiseLaterUpTo, 8));
     }
 
   private:
@@ -62,7 +63,7 @@ class HardTurn {
         if (d <= 0) return 1;
         if (d > kExactUpTo) return (shipsToTake(kExactUpTo) * d + kExactUpTo - 1) / kExactUpTo;
         auto [it, fresh] = toTake_.try_emplace(d, 0);
-        if (fresh) it->second = rival::ShipsToTake(game_.st.CrtTable, d, kChance, 1);
+        if (fresh) it->second = rival::ShipsToTake(game_.st.CrtTable, d, style_.chance, 1);
         return it->second;
     }
 
@@ -71,7 +72,7 @@ class HardTurn {
     int defenceToBeat(int t, int arrival) const {
         const rival::PlanetView& p = v_.planet(t);
         const int expected = v_.expectedDefence(t, arrival);
-        if (!p.scouted) return expected * 3 / 2 + 2;
+        if (!p.scouted) return expected * 6 / 5 + 2;
         const int age = v_.year - p.yearSeen;
         return expected + expected * age / 25 + 1;
     }
@@ -79,7 +80,7 @@ class HardTurn {
     // Ships the conquerors should have left so that the planet's rebels cannot take it back.
     int guardAfter(int t) const {
         const rival::PlanetView& p = v_.planet(t);
-        const int hostility = p.scouted ? p.hostility : 10;
+        const int hostility = p.scouted ? p.hostility : 6;
         return std::max(rival::MostRebels(hostility, v_.skill) - p.production + 1, 0);
     }
 
@@ -103,10 +104,10 @@ class HardTurn {
         }
     }
 
-    // Ships a planet keeps: more than its rebels can destroy, with a year's losses to spare.
+    // Ships a planet keeps: more than its rebels can destroy, with some years' losses to spare.
     int guard(int s) const {
         return rival::RebelGuard(v_, s) +
-               2 * rival::YearlyRebelLoss(v_.planet(s).hostility, v_.skill);
+               style_.rebelYears * rival::YearlyRebelLoss(v_.planet(s).hostility, v_.skill);
     }
 
     // A single ship to each of the nearest planets it knows nothing or little about.
@@ -122,7 +123,7 @@ class HardTurn {
         std::sort(unknown.begin(), unknown.end());
         int sent = 0;
         for (const auto& [distance, t] : unknown) {
-            if (sent == kProbesPerTurn) break;
+            if (sent >= style_.probes) break;
             int from = -1;
             for (const int s : rival::MyPlanets(v_))
                 if (spare(s) >= 1 && (from == -1 || v_.distance(s, t) < v_.distance(from, t)))
@@ -144,7 +145,11 @@ class HardTurn {
     double scoreOf(int t, int needed, int arrival) const {
         const rival::PlanetView& p = v_.planet(t);
         const double gain = kProductionWorth * (p.production + 1) + v_.expectedDefence(t, arrival);
-        return gain / (static_cast<double>(needed) * (arrival - v_.year + 2));
+        // A side down to its last planets is finished off before it can recover; a player
+        // more so than the Empire, whose planets the other seats also strike.
+        const int left = std::max(v_.totals[static_cast<std::size_t>(p.owner)].planets, 1);
+        const double finish = 1 + (p.owner == kEmpire ? 1.0 : kFinishPlayer) / left;
+        return finish * gain / (static_cast<double>(needed) * (arrival - v_.year + 2));
     }
 
     Strike planFor(int t) {
@@ -159,7 +164,7 @@ class HardTurn {
             if (score > best.score) best = {t, s, needed, {}, score};
         }
         if (best.target != -1) return best;
-        return gatheringFor(t);
+        return style_.gather ? gatheringFor(t) : Strike{};
     }
 
     // The planet of mine nearest t gathers the spare ships of the planets nearest it; a
@@ -217,8 +222,8 @@ class HardTurn {
         return true;
     }
 
-    void buyProduction() {
-        const int price = v_.year - kFirstYear < 80 ? 20 : 8;
+    // A raise pays for itself in as many years as it costs ships.
+    void buyProduction(int price) {
         for (const int s : rival::MyPlanets(v_)) {
             const rival::PlanetView& p = v_.planet(s);
             if (p.production > price || spare(s) < p.production) continue;
@@ -229,15 +234,16 @@ class HardTurn {
     Game& game_;
     SideView& v_;
     rival::Orders orders_;
+    const rival::Style& style_;
     std::vector<int> spare_ = std::vector<int>(kPlanetSlots, 0);
     std::unordered_map<int, int> toTake_;
 };
 
 }  // namespace
 
-void HardRival::PlayTurn(Game& game) {
-    SideView view = rival::BuildSideView(game);
-    HardTurn(game, view).play();
+void rival::PlayPlanned(Game& game, const Style& style) {
+    SideView view = BuildSideView(game);
+    PlannedTurn(game, view, style).play();
 }
 
 }  // namespace zenthar

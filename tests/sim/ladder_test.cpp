@@ -1,0 +1,33 @@
+// The ladder's matches: seat names as the tool takes them, and every game counted once.
+#include "sim/ladder.h"
+
+#include <gtest/gtest.h>
+
+namespace zenthar::testing {
+namespace {
+
+TEST(Ladder, SeatNamesAreOneToFourKnownKinds) {
+    const std::vector<std::pair<std::string, std::size_t>> cases{
+        {"hard", 1},       {"hard,normal,easy,passive", 4}, {"greedy,hard", 2},
+        {"hard,bogus", 0}, {"hard,hard,hard,hard,hard", 0}, {"", 0},
+        {"Hard", 0},
+    };
+    for (const auto& [list, seats] : cases) EXPECT_EQ(sim::SeatNames(list).size(), seats) << list;
+}
+
+TEST(Ladder, EveryGameOfAMatchIsWonByOneSideOrUndecided) {
+    sim::MatchOptions o;
+    o.programDir = ZENTHAR_PROGRAM_DIR;
+    o.seats = sim::SeatNames("hard,passive");
+    o.planets = 8;
+    o.years = 40;
+    o.games = 3;
+    o.skill = 0;
+    const sim::MatchResult r = sim::PlayMatch(o);
+    ASSERT_EQ(r.seatWins.size(), 2u);
+    EXPECT_EQ(r.seatWins[0] + r.seatWins[1] + r.empireWins + r.undecided, 3);
+    EXPECT_EQ(r.seatWins[1], 0);  // the passive seat cannot take the Empire's planets
+}
+
+}  // namespace
+}  // namespace zenthar::testing
