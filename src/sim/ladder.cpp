@@ -14,21 +14,11 @@
 namespace zenthar::sim {
 namespace {
 
-// The scripted players of the simulator in a seat.
-class ScriptedSeat : public SeatPlayer {
-  public:
-    explicit ScriptedSeat(BotKind kind) : player_(MakePlayer(kind)) {}
-    void PlayTurn(Game& game) override { player_->PlayTurn(game); }
-
-  private:
-    std::unique_ptr<ScriptedPlayer> player_;
-};
-
 std::unique_ptr<SeatPlayer> MakeSeat(const std::string& name) {
     if (name == "easy") return MakeComputerPlayer(SeatKind::Easy);
     if (name == "normal") return MakeComputerPlayer(SeatKind::Normal);
     if (name == "hard") return MakeComputerPlayer(SeatKind::Hard);
-    return std::make_unique<ScriptedSeat>(name == "greedy" ? BotKind::Greedy : BotKind::Passive);
+    return MakePlayer(name == "greedy" ? BotKind::Greedy : BotKind::Passive);
 }
 
 int PlayOneGame(const MatchOptions& o, unsigned long long seed, int& years) {
