@@ -125,8 +125,10 @@ void Zenthar::createControls() {
     map_->setState(&game_.st);
     map_->setProgramFolder(folders_.program);
     setCentralWidget(map_);
-    connect(map_, &GalaxyMap::System1_Click, this, &Zenthar::System1_Click);
-    connect(map_, &GalaxyMap::System1_DblClick, this, &Zenthar::System1_DblClick);
+    connect(map_, &GalaxyMap::System1_Click, this,
+            [this](int i) { runCommand([this, i] { System1_Click(i); }); });
+    connect(map_, &GalaxyMap::System1_DblClick, this,
+            [this](int i) { runCommand([this, i] { System1_DblClick(i); }); });
     connect(map_, &GalaxyMap::resized, this, &Zenthar::Form_Resize);
     connect(map_, &GalaxyMap::planetFocused, this, [this](int i) {
         if (!map_->imageShown(i)) scrollToPlanet(i);
@@ -416,12 +418,10 @@ void Zenthar::showPanel(bool visible) {
 }
 
 void Zenthar::System1_Click(int index) {
-    if (commandRunning_) return;
     ShowPlanetInfo(index, false);
 }
 
 void Zenthar::System1_DblClick(int index) {
-    if (commandRunning_) return;
     // The first click of the double click has already selected the planet.
     if (game_.st.SelectedPlanet != index) ShowPlanetInfo(index, false);
     IncreaseProdItem_Click();

@@ -119,6 +119,7 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     void scrollToPlanet(int planet);
     void syncOptionMarks();
     void setCommandsEnabled(bool enabled);
+    void runCommand(const std::function<void()>& command);
     void endProgram();
     QString chooseFile(FileDialogKind kind);
     void openOwningMap(bool fleets);

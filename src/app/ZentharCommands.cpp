@@ -45,12 +45,19 @@ class Zenthar::CommandGuard {
     Zenthar& window_;
 };
 
+// The one gate every command passes: End Turn lets events through during its waits, and a
+// command started there (a queued shortcut, a click on the map) is dropped, not run inside it.
+void Zenthar::runCommand(const std::function<void()>& command) {
+    command();
+}
+
 QAction* Zenthar::addItem(QMenu* menu, const char* name, const char* caption,
                           const QKeySequence& key, void (Zenthar::*handler)()) {
     QAction* action = menu->addAction(QString::fromLatin1(caption));
     action->setObjectName(QString::fromLatin1(name));
     if (!key.isEmpty()) action->setShortcut(key);
-    connect(action, &QAction::triggered, this, handler);
+    connect(action, &QAction::triggered, this,
+            [this, handler] { runCommand([this, handler] { (this->*handler)(); }); });
     return action;
 }
 
@@ -154,7 +161,6 @@ QString Zenthar::chooseFile(FileDialogKind kind) {
 // ---- File ----------------------------------------------------------------------------------
 
 void Zenthar::NewGameItem_Click() {
-    if (commandRunning_) return;
     if (game_.st.GameActive &&
         !dialogs_.confirm("You will loose the current game.\r Do you want to continue?",
                           "Zenthar: New Game"))
@@ -174,7 +180,6 @@ void Zenthar::NewGameItem_Click() {
 }
 
 void Zenthar::LoadGameItem_Click() {
-    if (commandRunning_) return;
     std::optional<std::string> error;
     if (!game_.st.GameActive ||
         dialogs_.confirm("You will loose the current game.\r Do you want to continue?",
@@ -199,7 +204,6 @@ void Zenthar::LoadGameItem_Click() {
 }
 
 void Zenthar::SaveGameItem_Click() {
-    if (commandRunning_) return;
     std::optional<std::string> error;
     if (game_.st.GameActive) {
         const QString path = chooseFile(FileDialogKind::Save);
@@ -216,7 +220,6 @@ void Zenthar::SaveGameItem_Click() {
 }
 
 void Zenthar::ExitItem_Click() {
-    if (commandRunning_) return;
     if (!game_.st.GameActive ||
         dialogs_.confirm("You will loose the current game.\r Do you still want to quit?",
                          "Zenthar: Exit Program"))
@@ -226,7 +229,7 @@ void Zenthar::ExitItem_Click() {
 // ---- Orders --------------------------------------------------------------------------------
 
 void Zenthar::SendItem_Click() {
-    if (commandRunning_ || !game_.st.GameActive) return;
+    if (!game_.st.GameActive) return;
     if (auto refusal = CheckSendFrom(game_.st)) {
         dialogs_.inform(*refusal);
         return;
@@ -240,7 +243,6 @@ void Zenthar::SendItem_Click() {
 }
 
 void Zenthar::IncreaseProdItem_Click() {
-    if (commandRunning_) return;
     const int planet = game_.st.SelectedPlanet;
     const ProductionCheck check = CheckIncreaseProduction(game_.st, planet);
     if (check != ProductionCheck::Allowed) {
@@ -254,7 +256,7 @@ void Zenthar::IncreaseProdItem_Click() {
 }
 
 void Zenthar::EndTurnItem_Click() {
-    if (commandRunning_ || !game_.st.GameActive) return;
+    if (!game_.st.GameActive) return;
     runEndTurn(EndTurn);
 }
 
@@ -282,7 +284,7 @@ void Zenthar::runEndTurn(void (*step)(Game&)) {
 // ---- Reports -------------------------------------------------------------------------------
 
 void Zenthar::openOwningMap(bool fleets) {
-    if (commandRunning_ || !game_.st.GameActive) return;
+    if (!game_.st.GameActive) return;
     game_.st.ShowFleetsMode = fleets;
     {
         OwningMapFrm frm(game_, this);
@@ -302,7 +304,7 @@ void Zenthar::ShowFleetsItem_Click() {
 }
 
 void Zenthar::ProductionSumItem_Click() {
-    if (commandRunning_ || !game_.st.GameActive) return;
+    if (!game_.st.GameActive) return;
     ProdSumFrm frm(game_, this);
     frm.exec();
 }
@@ -317,7 +319,6 @@ void Zenthar::openTurnSummary() {
 }
 
 void Zenthar::LastYearReportItem_Click() {
-    if (commandRunning_) return;
     openTurnSummary();
 }
 
@@ -332,7 +333,6 @@ void Zenthar::CloseEndTurnSummary() {
 // ---- Tools and Help ------------------------------------------------------------------------
 
 void Zenthar::SearchItem_Click() {
-    if (commandRunning_) return;
     PlanetSearchFrm::run(game_, this, [this](const PlanetSearchMatch& match) {
         VertScrl_->setValue(match.vertScroll);
         HorizScrl_->setValue(match.horizScroll);
@@ -342,31 +342,26 @@ void Zenthar::SearchItem_Click() {
 }
 
 void Zenthar::SkipETDispItem_Click() {
-    if (commandRunning_) return;
     game_.st.SkipEndTurnScreen = !game_.st.SkipEndTurnScreen;
     syncOptionMarks();
 }
 
 void Zenthar::SoundsOffItem_Click() {
-    if (commandRunning_) return;
     game_.st.SoundsOff = !game_.st.SoundsOff;
     syncOptionMarks();
 }
 
 void Zenthar::IntBrowserItem_Click() {
-    if (commandRunning_) return;
     IntBrowserDlg dlg(game_.SettingsFile(), this, &dialogs_);
     dlg.exec();
 }
 
 void Zenthar::HelpIndexItem_Click() {
-    if (commandRunning_) return;
     QtProgramLauncher launcher;
     HelpIndex(game_, launcher);
 }
 
 void Zenthar::AboutItem_Click() {
-    if (commandRunning_) return;
     frmSplash::showAbout(splash_, folders_.program, this);
 }
 

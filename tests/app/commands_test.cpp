@@ -164,8 +164,8 @@ TEST_F(CommandsTest, NoCommandCanStartWhileEndTurnRuns) {
             for (QAction* a : window->findChildren<QAction*>())
                 if (a->isEnabled() && !a->objectName().isEmpty()) enabled << a->objectName();
             askedInside = asked.size();
-            window->System1_DblClick(0);
-            window->ExitItem_Click();
+            emit map().System1_DblClick(0);
+            child<QAction>("ExitItem")->trigger();
             EXPECT_FALSE(window->close());
             child<QAction>("EndTurnItem")->trigger();
         }
