@@ -18,6 +18,7 @@
 #include "game/config_columns.h"
 #include "game/numbers.h"
 #include "game/planet_columns.h"
+#include "game/replace_file.h"
 #include "game/savecheck.h"
 #include "game/taskforce_store.h"
 
@@ -147,23 +148,13 @@ void BackupInto(sqlite3* source, const std::filesystem::path& file) {
     out = nullptr;
 }
 
-// A finished temporary takes the target's mode, reaches the disk and is renamed over the target.
-void PutInPlace(TemporaryFile& temporary, const std::filesystem::path& target,
-                const SaveHooks& hooks) {
-    temporary.copyModeFrom(target);
-    temporary.sync();
-    if (hooks.rename)
-        hooks.rename(temporary.path(), target);
-    else
-        RenameFile(temporary.path(), target);
-    temporary.committed();
-    SyncFolder(target.parent_path());
-}
-
 void CopyWorkingFileTo(Game& game, const std::filesystem::path& target, const SaveHooks& hooks) {
-    TemporaryFile temporary(target);
-    BackupInto(game.FileDta1.database().get(), temporary.path());
-    PutInPlace(temporary, target, hooks);
+    ReplaceFile(
+        target,
+        [&](TemporaryFile& temporary) {
+            BackupInto(game.FileDta1.database().get(), temporary.path());
+        },
+        hooks.rename);
 }
 
 // The way round a working file that cannot take the rows (its disk is full): its last good state
@@ -172,12 +163,15 @@ void CopyWorkingFileTo(Game& game, const std::filesystem::path& target, const Sa
 // save or year end that finds room.
 void WriteGameFromMemoryTo(Game& game, const std::filesystem::path& target,
                            const SaveHooks& hooks) {
-    TemporaryFile temporary(target);
-    BackupInto(game.FileDta1.database().get(), temporary.path());
-    game.FileDta1.rebind(temporary.path(), "Ships");
-    WriteRowsFromMemory(game);
-    game.FileDta1.release();
-    PutInPlace(temporary, target, hooks);
+    ReplaceFile(
+        target,
+        [&](TemporaryFile& temporary) {
+            BackupInto(game.FileDta1.database().get(), temporary.path());
+            game.FileDta1.rebind(temporary.path(), "Ships");
+            WriteRowsFromMemory(game);
+            game.FileDta1.release();
+        },
+        hooks.rename);
 }
 
 // The target may be a new name or an ordinary file to replace, in a folder that exists.

@@ -9,8 +9,8 @@
 #include <sstream>
 #include <vector>
 
-#include <unistd.h>
 #include "game/numbers.h"
+#include "game/replace_file.h"
 
 namespace zenthar {
 
@@ -161,24 +161,10 @@ bool WriteIniValue(const std::filesystem::path& file, const std::string& section
     std::ostringstream out;
     for (const Line& line : lines) out << line.text << (line.crlf ? "\r\n" : "\n");
 
-    // Written beside the file and renamed over it, so readers see the old or the new file.
-    std::filesystem::path temp = file;
-    temp += ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream f(temp, std::ios::binary | std::ios::trunc);
-        if (!f) return false;
-        const std::string text = out.str();
-        f.write(text.data(), static_cast<std::streamsize>(text.size()));
-        f.flush();
-        if (!f) {
-            f.close();
-            std::filesystem::remove(temp, ec);
-            return false;
-        }
-    }
-    std::filesystem::rename(temp, file, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
+    // Readers see the old file or the new one, never half of it.
+    try {
+        ReplaceFile(file, out.str());
+    } catch (const StorageError&) {
         return false;
     }
     return true;
