@@ -13,7 +13,7 @@
 #include "app/QtDialogs.h"
 #include "game/game.h"
 #include "game/random.h"
-#include "reports/TurnRepFrm.h"
+#include "reports/QtTurnDisplay.h"
 
 class QAction;
 class QFrame;

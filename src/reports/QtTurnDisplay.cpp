@@ -1,6 +1,9 @@
 // The turn engine's display on screen: it drives the battle report window and the message
 // window, times the animations and plays the sounds.
+#include "reports/QtTurnDisplay.h"
+
 #include "game/numbers.h"
+#include "reports/DispInfoDlg.h"
 #include "reports/TurnRepFrm.h"
 #include "reports/event_wait.h"
 

@@ -3,6 +3,8 @@
 // length of a sound file. (How long a sound is waited for can only be seen with an audio
 // output, which the test machines have not.)
 #include "reports/TurnRepFrm.h"
+#include "reports/DispInfoDlg.h"
+#include "reports/QtTurnDisplay.h"
 
 #include <QElapsedTimer>
 #include <fstream>
