@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTextLayout>
 #include <QThread>
@@ -134,8 +135,7 @@ void Zenthar::createControls() {
         if (!map_->imageShown(i)) scrollToPlanet(i);
     });
     connect(map_, &GalaxyMap::scrollRequested, this, [this](int across, int down) {
-        if (across != 0) HorizScrl_->setValue(HorizScrl_->value() + across);
-        if (down != 0) VertScrl_->setValue(VertScrl_->value() + down);
+        scrollMapTo(HorizScrl_->value() + across, VertScrl_->value() + down);
     });
 
     Line1_ = new QFrame(map_);
@@ -352,11 +352,23 @@ void Zenthar::DrawGalaxyMap() {
     map_->DrawGalaxyMap(game_.st, HorizScrl_->value(), VertScrl_->value());
 }
 
-void Zenthar::scrollToPlanet(int planet) {
-    if (planet < 0 || planet >= kPlanetSlots) return;
+bool Zenthar::scrollMapTo(int horizontal, int vertical) {
+    const int wasH = HorizScrl_->value(), wasV = VertScrl_->value();
+    {
+        // One move, one redraw: each bar would redraw the map on its own.
+        const QSignalBlocker blockH(HorizScrl_), blockV(VertScrl_);
+        VertScrl_->setValue(vertical);
+        HorizScrl_->setValue(horizontal);
+    }
+    if (HorizScrl_->value() == wasH && VertScrl_->value() == wasV) return false;
+    DrawGalaxyMap();
+    return true;
+}
+
+bool Zenthar::scrollToPlanet(int planet) {
+    if (planet < 0 || planet >= kPlanetSlots) return false;
     const PlanetRecord& p = game_.st.planet(planet);
-    VertScrl_->setValue(p.YPos);
-    HorizScrl_->setValue(HorizScrollFor(p.XPos));
+    return scrollMapTo(HorizScrollFor(p.XPos), p.YPos);
 }
 
 void Zenthar::ShowPlanetInfo(int p, bool scroll) {
@@ -396,16 +408,23 @@ void Zenthar::TurnStatusShown() {
 }
 
 void Zenthar::ShowLoadedGame() {
+    forgetShownImages();
+    // The status scrolls the map to the current player's home.
+    zenthar::ShowTurnStatus(game_, true);
+    DrawGalaxyMap();
+    showGame();
+}
+
+void Zenthar::forgetShownImages() {
     GameState& st = game_.st;
-    syncOptionMarks();
     // Every image counts as shown, so the next redraw hides old and new images alike.
     for (int i = 0; i < std::clamp(st.PlanetsNum, 0, kPlanetSlots); ++i) st.planet(i).OnMap = -1;
     map_->refreshIcons();
     panelIcons_.clear();
-    if (st.CurrentPlTurn >= 0 && st.CurrentPlTurn < kSides)
-        scrollToPlanet(st.PlHome[static_cast<std::size_t>(st.CurrentPlTurn)]);
-    DrawGalaxyMap();
-    zenthar::ShowTurnStatus(game_, true);
+}
+
+void Zenthar::showGame() {
+    syncOptionMarks();
     showPanel(true);
     map_->setFocus(Qt::OtherFocusReason);
 }

@@ -116,7 +116,13 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     void layoutPlanetName();
     void layoutScrollBars(bool fullHeightVertical);
     void showPanel(bool visible);
-    void scrollToPlanet(int planet);
+    // Both move the map and redraw it once when it moved; false when it was already there.
+    bool scrollMapTo(int horizontal, int vertical);
+    bool scrollToPlanet(int planet);
+    // A game replaced the one in memory: its images are read and placed afresh.
+    void forgetShownImages();
+    // The option marks, the panel and the keyboard focus follow a game now in memory.
+    void showGame();
     void syncOptionMarks();
     void setCommandsEnabled(bool enabled);
     void runCommand(const std::function<void()>& command);

@@ -191,8 +191,11 @@ void Zenthar::LoadGameItem_Click() {
                 dialogs_.inform("Invalid File Name.");
             } else {
                 try {
+                    // Images are read again at the next redraw; the loaded game shows its turn
+                    // status itself, so it is not shown twice.
+                    forgetShownImages();
                     LoadGame(game_, file);
-                    ShowLoadedGame();
+                    showGame();
                 } catch (const StorageError& e) {
                     error = StorageErrorMessage(e);
                 }
@@ -286,13 +289,15 @@ void Zenthar::runEndTurn(void (*step)(Game&)) {
 void Zenthar::openOwningMap(bool fleets) {
     if (!game_.st.GameActive) return;
     game_.st.ShowFleetsMode = fleets;
+    bool picked = false;
     {
         OwningMapFrm frm(game_, this);
-        frm.exec();
+        picked = frm.exec() == QDialog::Accepted;
     }
-    // A symbol clicked on the map became the selected planet: bring it into view.
-    ShowPlanetInfo(game_.st.SelectedPlanet, true);
-    DrawGalaxyMap();
+    // A symbol clicked on the map became the selected planet: it is brought into view with one
+    // redraw. Closed any other way, the window has redrawn the map itself.
+    ShowPlanetInfo(game_.st.SelectedPlanet, false);
+    if (!scrollToPlanet(game_.st.SelectedPlanet) && picked) DrawGalaxyMap();
 }
 
 void Zenthar::OwningMapItem_Click() {
@@ -334,10 +339,8 @@ void Zenthar::CloseEndTurnSummary() {
 
 void Zenthar::SearchItem_Click() {
     PlanetSearchFrm::run(game_, this, [this](const PlanetSearchMatch& match) {
-        VertScrl_->setValue(match.vertScroll);
-        HorizScrl_->setValue(match.horizScroll);
         ShowPlanetInfo(match.planet, false);
-        DrawGalaxyMap();
+        if (!scrollMapTo(match.horizScroll, match.vertScroll)) DrawGalaxyMap();
     });
 }
 
