@@ -10,6 +10,7 @@
 #include "app/GalaxyMap.h"
 #include "app/Zenthar.h"
 #include "game/saveload.h"
+#include "options/HelpFrm.h"
 #include "options/IntBrowserDlg.h"
 #include "options/PlanetSearchFrm.h"
 #include "options/frmSplash.h"
@@ -360,8 +361,13 @@ void Zenthar::IntBrowserItem_Click() {
 }
 
 void Zenthar::HelpIndexItem_Click() {
-    QtProgramLauncher launcher;
-    HelpIndex(game_, launcher);
+    // The launcher stays with the window, which hears of the browser's end through it.
+    auto* launcher = findChild<QtProgramLauncher*>();
+    if (!launcher) launcher = new QtProgramLauncher(this);
+    HelpIndex(game_, *launcher, [this] {
+        QPointer<HelpFrm> open = findChild<HelpFrm*>();
+        HelpFrm::showHelp(open, HelpPage(game_.ProgramFolder), this);
+    });
 }
 
 void Zenthar::AboutItem_Click() {

@@ -4,7 +4,8 @@
 //   zenthar-screenshot OUT.png [VIEW[@MS]] [WIDTHxHEIGHT] [X,Y,W,H: only this part, twice as large]
 // VIEW is main, longname, keyboard, empty, a menu (file, orders, reports, tools, options, help) or
 // a window (newgame, question, open, save, sendships, production, battle, landing, summary,
-// prodsum, owning, fleets, find, browser, about) or the start-up message nofolder; MS is how long
+// prodsum, owning, fleets, find, browser, about, helpwin: the game's own help window) or the
+// start-up message nofolder; MS is how long
 // to wait before taking the picture (the battle runs in real time).
 #include <unistd.h>
 #include <QApplication>
@@ -22,6 +23,7 @@
 
 #include "app/GalaxyMap.h"
 #include "app/Zenthar.h"
+#include "options/HelpFrm.h"
 #include "turn/taskforces.h"
 
 namespace {
@@ -258,6 +260,11 @@ int main(int argc, char** argv) {
                     if (QMenu* sub = window.findChild<QMenu*>("OptionsItem"))
                         menu->setActiveAction(sub->menuAction());
             }
+        }
+        // "helpwin" is the help window the game shows when no browser can show the page.
+        if (view == "helpwin") {
+            static QPointer<zenthar::ui::HelpFrm> help;
+            zenthar::ui::HelpFrm::showHelp(help, here / "help.htm", &window);
         }
         // "keyboard" is the main window after one Tab on the map: the focus mark.
         if (view == "keyboard") {

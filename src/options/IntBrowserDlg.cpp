@@ -28,8 +28,9 @@ IntBrowserDlg::IntBrowserDlg(const std::filesystem::path& iniFile, QWidget* pare
     IntBrowserTxt_->setMinimumWidth(380);
     IntBrowserTxt_->setPlaceholderText(QString("not set: %1 is used").arg(kDefaultBrowser));
     auto* hint = new QLabel(
-        "The full path of a web browser, for example /usr/bin/firefox. Leave it empty to use "
-        "the desktop's default browser.",
+        "The full path of a web browser, for example /usr/bin/firefox. Left empty, Help says "
+        "that it is not set and opens the page with xdg-open, the desktop's default browser. "
+        "When the browser cannot show the page, the game shows it in its own help window.",
         this);
     hint->setWordWrap(true);
     QFont small = hint->font();

@@ -1,8 +1,11 @@
 // Help > Help Index: the help page help.htm of the program folder, opened in the web browser
-// named in the settings file, or in the desktop's default browser when none is set.
+// named in the settings file, or in the desktop's default browser when none is set; in the
+// game's own help window when the browser cannot show it.
 #pragma once
 
+#include <QObject>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,17 +24,25 @@ std::filesystem::path HelpPage(const std::filesystem::path& programFolder);
 class ProgramLauncher {
   public:
     virtual ~ProgramLauncher() = default;
-    // True when the program was started.
-    virtual bool startDetached(const std::string& program,
-                               const std::vector<std::string>& arguments) = 0;
+    // failed runs when the program cannot be started (before start returns) or, later, when it
+    // ends with a failure.
+    virtual void start(const std::string& program, const std::vector<std::string>& arguments,
+                       std::function<void()> failed) = 0;
 };
 
 // Starts the program itself, never through a shell: every argument reaches it as one
-// argument whatever blanks or quotes it holds, and nothing in a path is run as a command.
-class QtProgramLauncher : public ProgramLauncher {
+// argument whatever blanks or quotes it holds, and nothing in a path is run as a command. The
+// program runs in a session of its own and outlives the game; the game only listens for its end.
+class QtProgramLauncher : public QObject, public ProgramLauncher {
+    Q_OBJECT
+
   public:
-    bool startDetached(const std::string& program,
-                       const std::vector<std::string>& arguments) override;
+    using QObject::QObject;
+    void start(const std::string& program, const std::vector<std::string>& arguments,
+               std::function<void()> failed) override;
+
+  private:
+    void watch(int pid, std::function<void()> failed);
 };
 
 inline constexpr const char* kBrowserNotSetMessage =
@@ -40,8 +51,9 @@ inline constexpr const char* kBrowserNotSetMessage =
     "The default setting will be used but if you can't see the Help screen try to fix the "
     "problem";
 
-// The Help Index command. True when the browser was started; every failure has been told to
-// the player through game.dialogs and nothing else happens.
-bool HelpIndex(zenthar::Game& game, ProgramLauncher& launcher);
+// The Help Index command. A missing help page is told through game.dialogs; a browser that
+// cannot be started or ends with a failure calls showOwnWindow instead.
+void HelpIndex(zenthar::Game& game, ProgramLauncher& launcher,
+               const std::function<void()>& showOwnWindow);
 
 }  // namespace zenthar::ui

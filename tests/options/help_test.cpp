@@ -1,11 +1,15 @@
 // Help Index and the browser location dialog: the not-set message, the default browser, the
-// help page reaching a real program as one argument, failures told to the player, and the
-// dialog's Reset, OK and Cancel.
+// help page reaching a real program as one argument, the game's own help window when the
+// browser fails, a missing page told to the player, and the dialog's Reset, OK and Cancel.
 #include "options/help.h"
 
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTextBrowser>
 #include <fstream>
 #include <thread>
 
+#include "options/HelpFrm.h"
 #include "options/IntBrowserDlg.h"
 #include "options/inifile.h"
 #include "support/widgets.h"
@@ -16,11 +20,11 @@ namespace {
 class RecordingLauncher : public ui::ProgramLauncher {
   public:
     // Each start as the program with each of its arguments after a "|".
-    bool startDetached(const std::string& program,
-                       const std::vector<std::string>& arguments) override {
+    void start(const std::string& program, const std::vector<std::string>& arguments,
+               std::function<void()> failed) override {
         started.push_back(program);
         for (const std::string& a : arguments) started.back() += "|" + a;
-        return succeed;
+        if (!succeed) failed();
     }
     bool succeed = true;
     std::vector<std::string> started;
@@ -32,14 +36,18 @@ class HelpTest : public ::testing::Test {
     void setBrowser(const std::string& path) {
         ASSERT_TRUE(WriteIniValue(t.game.SettingsFile(), "Options", "IntBrowser", path));
     }
+    void help(ui::ProgramLauncher& with) {
+        ui::HelpIndex(t.game, with, [this] { ++ownWindows; });
+    }
     TestGame t;
     RecordingLauncher launcher;
+    int ownWindows = 0;
 };
 
 TEST_F(HelpTest, WithoutASettingTheMessageComesAtEveryUseAndTheDefaultBrowserOpensThePage) {
-    EXPECT_TRUE(ui::HelpIndex(t.game, launcher));
+    help(launcher);
     setBrowser("unknown");  // a stored "unknown" is no setting either
-    EXPECT_TRUE(ui::HelpIndex(t.game, launcher));
+    help(launcher);
     ASSERT_EQ(t.dialogs.asked.size(), 2u) << "the message comes at every use";
     EXPECT_EQ(t.dialogs.asked[1].text,
               "The Internet Browser Option in the zenthar.ini file is not set or the file is "
@@ -47,30 +55,82 @@ TEST_F(HelpTest, WithoutASettingTheMessageComesAtEveryUseAndTheDefaultBrowserOpe
               "try to fix the problem");
     EXPECT_EQ(t.dialogs.asked[1].buttons, Buttons::Ok);
     setBrowser("/opt/Web Browser/browse");
-    EXPECT_TRUE(ui::HelpIndex(t.game, launcher));
-    EXPECT_EQ(t.dialogs.asked.size(), 2u) << "a stored browser is used without a message";
+    help(launcher);
+    EXPECT_EQ(std::tuple(t.dialogs.asked.size(), ownWindows), std::tuple(2u, 0))
+        << "a stored browser is used without a message";
     const std::string page =
         "|" + (std::filesystem::absolute(t.game.ProgramFolder) / "help.htm").string();
     EXPECT_EQ(launcher.started, (std::vector<std::string>{"xdg-open" + page, "xdg-open" + page,
                                                           "/opt/Web Browser/browse" + page}));
 }
 
-TEST_F(HelpTest, ABrowserThatCannotStartOrAMissingPageIsTold) {
+TEST_F(HelpTest, ABrowserThatFailsShowsTheOwnWindowQuietlyAndAMissingPageIsTold) {
     setBrowser("/no/such/browser");
     launcher.succeed = false;
-    EXPECT_FALSE(ui::HelpIndex(t.game, launcher));
-    ASSERT_EQ(t.dialogs.asked.size(), 1u);
-    const std::string& text = t.dialogs.asked[0].text;
-    EXPECT_TRUE(text.find("\"/no/such/browser\"") != text.npos &&
-                text.find("Tools > Options > Set Internet Browser Location") != text.npos)
-        << text;
+    help(launcher);
+    EXPECT_EQ(std::tuple(t.dialogs.asked.size(), ownWindows), std::tuple(0u, 1));
 
     std::filesystem::remove(t.game.ProgramFolder / "help.htm");
     launcher.started.clear();
-    EXPECT_FALSE(ui::HelpIndex(t.game, launcher));
+    help(launcher);
     EXPECT_TRUE(launcher.started.empty()) << "no browser starts without a page";
-    ASSERT_EQ(t.dialogs.asked.size(), 2u);
-    EXPECT_NE(t.dialogs.asked[1].text.find("help.htm"), std::string::npos);
+    ASSERT_EQ(std::tuple(t.dialogs.asked.size(), ownWindows), std::tuple(1u, 1));
+    EXPECT_NE(t.dialogs.asked[0].text.find("help.htm"), std::string::npos);
+}
+
+// Real programs: one that is not there, one that ends with a failure, one that ends well. Only
+// the first two bring up the game's own window, the second once it has ended.
+TEST_F(HelpTest, ARealBrowserThatIsMissingOrEndsWithAFailureBringsUpTheOwnWindow) {
+    const auto scratch = t.folder.path();
+    auto script = [&scratch](const char* name, int status) {
+        const auto path = scratch / name;
+        std::ofstream(path) << "#!/bin/sh\ntouch '" << path.string() << ".ran'\nexit " << status
+                            << "\n";
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+        return path;
+    };
+    const std::tuple<std::filesystem::path, bool, int> cases[] = {
+        {scratch / "no such browser", false, 1},
+        {script("failing browser", 3), true, 1},
+        {script("good browser", 0), true, 0},
+    };
+    ui::QtProgramLauncher real;
+    for (const auto& [browser, runs, shown] : cases) {
+        SCOPED_TRACE(browser.string());
+        ownWindows = 0;
+        setBrowser(browser.string());
+        help(real);
+        const auto ran = std::filesystem::path(browser.string() + ".ran");
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 10000 && ownWindows == 0 &&
+               !(runs && std::filesystem::exists(ran)))
+            QTest::qWait(20);
+        QTest::qWait(runs ? 700 : 0);  // its end is heard within half a second at most
+        EXPECT_EQ(std::tuple(ownWindows, std::filesystem::exists(ran), t.dialogs.asked.size()),
+                  std::tuple(shown, runs, 0u));
+    }
+}
+
+TEST(HelpFrm, ShowsThePageWithWorkingLinksBackAndEscToClose) {
+    const auto page = std::filesystem::path(ZENTHAR_PROGRAM_DIR) / "help.htm";
+    QPointer<ui::HelpFrm> open;
+    ui::HelpFrm* w = ui::HelpFrm::showHelp(open, page, nullptr);
+    ShowActive(w);
+    auto* text = FindChild<QTextBrowser>(w, "HelpTxt");
+    auto* back = FindChild<QPushButton>(w, "BackBtn");
+    EXPECT_EQ(std::tuple(text->toPlainText().contains("Saving and loading"), back->isEnabled()),
+              std::tuple(true, false));
+    const QUrl start = text->source();
+    text->setSource(QUrl(start.toString() + "#saving"));  // as a click on a link does
+    EXPECT_EQ(std::tuple(text->source().fragment(), back->isEnabled()),
+              std::tuple(QString("saving"), true));
+    Click(w, "BackBtn");
+    EXPECT_EQ(text->source(), start);
+    EXPECT_EQ(ui::HelpFrm::showHelp(open, page, nullptr), w) << "one window, brought forward";
+    QTest::keyClick(text, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_TRUE(open.isNull() || !open->isVisible());
 }
 
 // A real program with blanks in its path and in the page's path, started without a shell:
@@ -89,7 +149,7 @@ TEST_F(HelpTest, APathWithBlanksReachesARealProgramAsOneArgument) {
     std::filesystem::permissions(script, std::filesystem::perms::owner_all);
     setBrowser(script.string());
     ui::QtProgramLauncher real;
-    ASSERT_TRUE(ui::HelpIndex(t.game, real));
+    help(real);
     EXPECT_TRUE(t.dialogs.asked.empty());
 
     for (int wait = 0; wait < 500 && !std::filesystem::exists(record); ++wait)  // 10 s at most
@@ -97,7 +157,6 @@ TEST_F(HelpTest, APathWithBlanksReachesARealProgramAsOneArgument) {
     ASSERT_TRUE(std::filesystem::exists(record));
     EXPECT_EQ(ReadText(record), "1\n" + (t.game.ProgramFolder / "help.htm").string() + "\n");
     EXPECT_FALSE(std::filesystem::exists(t.game.ProgramFolder.parent_path() / "x"));
-    EXPECT_FALSE(real.startDetached("/no/such/dir/browser", {"/tmp/help.htm"}));
 }
 
 // ---- the browser location dialog -----------------------------------------------------------
