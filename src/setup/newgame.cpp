@@ -108,16 +108,27 @@ std::optional<std::string> CheckNewGame(const GameState& st, const NewGameSettin
     for (int k = 0; k < s.players; ++k)
         if (Trim(s.names[static_cast<std::size_t>(k)]).empty())
             return "Fill in Players' Names, please.";
-    // All four rows, whatever the number of players: the lists and symbols of absent players
-    // are on the dialog too.
-    for (std::size_t i = 0; i < 4; ++i)
-        for (std::size_t j = 0; j < 4; ++j)
-            if (i != j && FixedText<40>(s.homePlanets[i]) == FixedText<40>(s.homePlanets[j]))
-                return "Multiple players can't have the same Home Planet.";
-    for (std::size_t i = 0; i < 4; ++i)
-        for (std::size_t j = 0; j < 4; ++j)
-            if (i != j && FixedText<12>(s.symbols[i]) == FixedText<12>(s.symbols[j]))
-                return "More players can't have the same Symbol.";
+    // Only the rows in play: a greyed-out row's home planet or symbol belongs to nobody.
+    const auto inPlay = static_cast<std::size_t>(s.players);
+    auto twice = [inPlay](auto same) {
+        for (std::size_t i = 0; i < inPlay; ++i)
+            for (std::size_t j = i + 1; j < inPlay; ++j)
+                if (same(i, j)) return true;
+        return false;
+    };
+    // Names as the game keeps and shows them: 40 characters, without the blanks around them.
+    if (twice([&s](std::size_t i, std::size_t j) {
+            return FixedText<40>(s.names[i]).trimmed() == FixedText<40>(s.names[j]).trimmed();
+        }))
+        return "Multiple players can't have the same Name.";
+    if (twice([&s](std::size_t i, std::size_t j) {
+            return FixedText<40>(s.homePlanets[i]) == FixedText<40>(s.homePlanets[j]);
+        }))
+        return "Multiple players can't have the same Home Planet.";
+    if (twice([&s](std::size_t i, std::size_t j) {
+            return FixedText<12>(s.symbols[i]) == FixedText<12>(s.symbols[j]);
+        }))
+        return "More players can't have the same Symbol.";
     // Enter in the planets field reaches OK without the field's own check.
     if (auto refusal = CheckNumberOfPlanets(s.planets)) return refusal;
     // A galaxy takes one name per planet; a short names file cannot make a larger one.

@@ -92,6 +92,10 @@ TEST_F(NewGameFrmTest, PlanetsFieldIsCheckedWhenLeft) {
 TEST_F(NewGameFrmTest, OkShowsTheRefusalAndCancelKeepsEveryEntry) {
     chooseCount(2);
     Type(name(0), "Ann");
+    Type(name(1), " Ann ");  // shown as the same name
+    Click(frm.get(), "OkBtn");
+    EXPECT_EQ(std::tuple(lastMessage(), frm->isVisible(), name(1)->text()),
+              std::tuple("Multiple players can't have the same Name.", true, QString(" Ann ")));
     Type(name(1), " Bob ");
     // Enter in the planets field reaches OK without leaving the field.
     Type(stars(), "6");
@@ -118,7 +122,10 @@ TEST_F(NewGameFrmTest, SuccessfulOkCreatesTheGameAndResetsTheDialog) {
     Type(name(1), "Bob");
     home(0)->setCurrentIndex(4);
     home(1)->setCurrentIndex(0);
-    home(2)->setCurrentIndex(5);
+    // The third row is not in play: its home and symbol may be Ann's.
+    home(2)->setCurrentIndex(4);
+    for (int click = 0; click < 2; ++click) QTest::mouseClick(symbol(2), Qt::LeftButton);
+    ASSERT_EQ(frm->symbols()[2], frm->symbols()[0]);
     Type(stars(), "12");
     QTest::mouseClick(child<QRadioButton>("AdvancedOpt"), Qt::LeftButton);
     child<QComboBox>("SkillCmb")->setCurrentIndex(2);

@@ -73,6 +73,7 @@ Rows ReadTable(Game& game, const std::string& table) {
 TEST(CheckNewGame, MessagesComeInTheirOrder) {
     const char* const kPlayers = "The number of players must be between 1 and 4.";
     const char* const kNames = "Fill in Players' Names, please.";
+    const char* const kSameName = "Multiple players can't have the same Name.";
     const char* const kHome = "Multiple players can't have the same Home Planet.";
     const char* const kSymbol = "More players can't have the same Symbol.";
     const char* const kStars = "The number of stars must be between 5 and 50";
@@ -86,6 +87,10 @@ TEST(CheckNewGame, MessagesComeInTheirOrder) {
         // Every fault at once, then one put right after the other.
         {.players = 2, .names = {"Ann", "   "}, .homes = row0Twice, .symbols = macTwice,
          .planets = 99, .refusal = kNames},
+        {.players = 2, .names = {"Ann", " Ann"}, .homes = row0Twice, .symbols = macTwice,
+         .planets = 99, .refusal = kSameName},
+        {.players = 4, .names = {"Ann", "Bob", "Cy", "Bob" + std::string(40, ' ') + "x"},
+         .homes = {0, 1, 2, 3}, .refusal = kSameName},
         {.players = 2, .names = annBob, .homes = row0Twice, .symbols = macTwice, .planets = 99,
          .refusal = kHome},
         {.players = 2, .names = annBob, .symbols = macTwice, .planets = 99, .refusal = kSymbol},
@@ -95,9 +100,16 @@ TEST(CheckNewGame, MessagesComeInTheirOrder) {
         {.players = 0, .refusal = kPlayers}, {.players = 5, .refusal = kPlayers},
         {.planets = 4, .refusal = kStars}, {.planets = 51, .refusal = kStars},
         {.planets = 5}, {.skill = -1, .refusal = kSkill},
-        // Rows of absent players still count for homes and symbols...
-        {.homes = {0, 1, 2, 2}, .refusal = kHome}, {.symbols = macTwice, .refusal = kSymbol},
-        // ... but their home may lie anywhere; a player's home must be within the galaxy.
+        // Rows of absent players take no part: their homes, symbols and names are nobody's...
+        {.homes = {0, 0, 2, 2}, .symbols = macTwice},
+        {.players = 3, .names = {"Ann", "Bob", "Cy", "Ann"}, .homes = {0, 1, 2, 2},
+         .symbols = {"a", "b", "c", "a"}},
+        {.players = 4, .names = {"Ann", "Bob", "Cy", "Di"}, .homes = {0, 1, 2, 2},
+         .refusal = kHome},
+        {.players = 4, .names = {"Ann", "Bob", "Cy", "Di"}, .symbols = {"a", "b", "c", "a"},
+         .refusal = kSymbol},
+        {.players = 2, .names = {"Ann", "ann"}},  // letter case tells names apart
+        // ... and their home may lie anywhere; a player's home must be within the galaxy.
         {.players = 2, .names = annBob, .homes = {0, 1, 2, 40}, .planets = 5},
         {.players = 2, .names = annBob, .homes = {0, 7, 2, 3}, .planets = 8},
         {.players = 2, .names = annBob, .homes = {0, 7, 2, 3}, .planets = 5, .refusal =
