@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "game/numbers.h"
@@ -122,6 +123,9 @@ void DispTurnSumFrm::buildTable() {
     connect(PrevBtn_, &QPushButton::clicked, this, &DispTurnSumFrm::PrevBtn_Click);
     connect(NextBtn_, &QPushButton::clicked, this, &DispTurnSumFrm::NextBtn_Click);
     connect(CloseBtn_, &QPushButton::clicked, this, &DispTurnSumFrm::CloseBtn_Click);
+    // Esc closes it as Close does, as it closes every other window of the game.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &DispTurnSumFrm::CloseBtn_Click);
 
     PageLbL_ = makeLabel(this, QString(), kText, true);
     PageLbL_->setObjectName("PageLbL");

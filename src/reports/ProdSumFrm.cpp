@@ -56,7 +56,8 @@ ProdSumFrm::ProdSumFrm(zenthar::Game& game, QWidget* parent) : QDialog(parent), 
         PlNameLbl_[i] = cell(qPrintable("PlNameLbl_" + n), kYellow, 240, top, 3255, 285);
         PlOwnedLbl_[i] = cell(qPrintable("PlOwnedLbl_" + n), kYellow, 3720, top, 1335, 285);
         TotProdLbLl_[i] = cell(qPrintable("TotProdLbLl_" + n), kYellow, 5520, top, 1335, 285);
-        NumOfFleetfLbl_[i] = cell(qPrintable("NumOfFleetfLbl_" + n), kYellow, 7200, top, 1335, 375);
+        // As high as its neighbours: a taller cell centres its number lower than theirs.
+        NumOfFleetfLbl_[i] = cell(qPrintable("NumOfFleetfLbl_" + n), kYellow, 7200, top, 1335, 285);
         int column = 0;
         for (QLineEdit* c : {PlNameLbl_[i], PlOwnedLbl_[i], TotProdLbLl_[i], NumOfFleetfLbl_[i]}) {
             const QLineEdit* heading = std::array{Text1_, Text2_, Text3_, Text4_}[column++];

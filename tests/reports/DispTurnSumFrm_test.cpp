@@ -112,5 +112,13 @@ TEST_F(SummaryTest, ExtraFieldsAndRowsBeyondTheTableAreIgnored) {
     EXPECT_TRUE(page(w).empty());
 }
 
+TEST_F(SummaryTest, EscClosesTheWindowAsCloseDoes) {
+    write({"Current Year: \t 4107"});
+    DispTurnSumFrm w(file(), nullptr);
+    ShowActive(&w);
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_FALSE(w.isVisible());
+}
+
 }  // namespace
 }  // namespace zenthar::testing

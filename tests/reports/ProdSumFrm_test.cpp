@@ -24,13 +24,17 @@ class ProdSumTest : public ::testing::Test {
         t.st().TaskForceLast = 0;
         t.st().TaskForceList[0].NumOfShips = 50;  // ships in flight are not counted
     }
-    // A row's four cells, or "hidden".
+    // A row's four cells, or "hidden"; a cell whose text stands higher or lower than the first
+    // one's (a cell of another top or height) is marked with a "^".
     static std::string row(const ui::ProdSumFrm& w, int r) {
         std::string cells;
+        QRect first;
         for (const char* column : {"PlNameLbl", "PlOwnedLbl", "TotProdLbLl", "NumOfFleetfLbl"}) {
             auto* cell = FindChild<QLineEdit>(&w, QString("%1_%2").arg(column).arg(r));
             if (!cell->isVisibleTo(&w)) return "hidden";
-            cells += cell->text().trimmed().toStdString() + "|";
+            if (first.isNull()) first = cell->geometry();
+            const bool level = cell->y() == first.y() && cell->height() == first.height();
+            cells += cell->text().trimmed().toStdString() + (level ? "|" : "^|");
         }
         return cells;
     }
