@@ -1,9 +1,14 @@
 // Zenthar: starts the main window.
 #include <QApplication>
+#include <iostream>
 
 #include "app/Zenthar.h"
+#include "app/command_line.h"
 
 int main(int argc, char** argv) {
+    // Before the application object, which would need a display.
+    if (auto status = zenthar::ui::HandleCommandLine(argc, argv, std::cout, std::cerr))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zenthar");
     QApplication::setApplicationVersion(ZENTHAR_VERSION);

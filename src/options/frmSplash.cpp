@@ -105,11 +105,8 @@ frmSplash::frmSplash(const std::filesystem::path& programFolder, QWidget* parent
 }
 
 void frmSplash::Form_Load() {
-    lblVersion_->setText(QString("Version %1.%2.%3 %4")
-                             .arg(kVersionMajor)
-                             .arg(kVersionMinor)
-                             .arg(kVersionRevision)
-                             .arg(kVersionComment));
+    // The project's one version number, as the build gives it.
+    lblVersion_->setText(QStringLiteral("Version " ZENTHAR_VERSION));
     lblProductName_->setText(kAppTitle);
     lblPlatform_->setText(QSysInfo::prettyProductName());
 }

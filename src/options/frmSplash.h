@@ -13,10 +13,6 @@ class QLabel;
 namespace zenthar::ui {
 
 inline constexpr const char* kAppTitle = "Zenthar";
-inline constexpr int kVersionMajor = 1;
-inline constexpr int kVersionMinor = 1;
-inline constexpr int kVersionRevision = 0;
-inline constexpr const char* kVersionComment = "beta";
 
 class frmSplash : public QWidget {
     Q_OBJECT

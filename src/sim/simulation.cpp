@@ -74,6 +74,10 @@ ScratchProgramFolder::ScratchProgramFolder(const std::filesystem::path& programD
         if (!std::filesystem::is_regular_file(from, ec))
             throw StorageError(errors::kFileNotFound, "The program folder lacks " + from.string());
         std::filesystem::copy_file(from, path_ / name, ec);
+        // An installed game's files may be read only; the copies are the run's own to write.
+        if (!ec)
+            std::filesystem::permissions(path_ / name, std::filesystem::perms::owner_write,
+                                         std::filesystem::perm_options::add, ec);
         if (ec)
             throw StorageError(errors::kPathFileAccess,
                                "Cannot copy " + from.string() + ": " + ec.message());

@@ -21,9 +21,11 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 # The installed tree: exactly these files.
 expected=(
   games/zenthar
+  games/zenthar-sim
   share/applications/org.zenthar.Zenthar.desktop
   share/metainfo/org.zenthar.Zenthar.metainfo.xml
   share/man/man6/zenthar.6.gz
+  share/man/man6/zenthar-sim.6.gz
   share/doc/zenthar/copyright
   share/doc/zenthar/changelog.gz
   share/icons/hicolor/scalable/apps/zenthar.svg
@@ -38,7 +40,8 @@ done
 for f in "${expected[@]}"; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
-[ -x "$prefix/games/zenthar" ] || fail "the game is not executable"
+[ -x "$prefix/games/zenthar" ] && [ -x "$prefix/games/zenthar-sim" ] ||
+  fail "the game or the simulator is not executable"
 assets=$(find "$(dirname "$0")/../../assets" -maxdepth 1 -type f | wc -l)
 installed_data=$(find "$prefix/share/games/zenthar" -type f | wc -l)
 # The assets, the template and the default settings.
@@ -46,7 +49,23 @@ installed_data=$(find "$prefix/share/games/zenthar" -type f | wc -l)
 extra=$(cd "$prefix" && find . -type f | sed 's|^\./||' | grep -v '^share/games/zenthar/' |
         sort | comm -23 - <(printf '%s\n' "${expected[@]}" | sort))
 [ -z "$extra" ] || fail "installed but not wanted: $extra"
-gzip -t "$prefix/share/man/man6/zenthar.6.gz"
+# The manual pages and the help page name the version the program gives, and the manual page
+# lists the options.
+version=$(env -i "$prefix/games/zenthar" --version | head -n 1 | sed 's/^Zenthar //')
+[ -n "$version" ] || fail "zenthar --version names no version"
+for page in zenthar zenthar-sim; do
+  gzip -t "$prefix/share/man/man6/$page.6.gz"
+  zcat "$prefix/share/man/man6/$page.6.gz" | grep -q "^\.TH .* \"Zenthar $version\"" ||
+    fail "the manual page of $page does not name version $version"
+done
+zcat "$prefix/share/man/man6/zenthar.6.gz" | grep -qF '\-\-version' ||
+  fail "the manual page does not list the options"
+grep -q "Zenthar $version &middot;" "$prefix/share/games/zenthar/help.htm" ||
+  fail "the help page does not name version $version"
+if grep -rqi 'beta\|zenthar\.org' "$prefix/share/games/zenthar/help.htm" \
+     "$prefix/share/metainfo"; then
+  fail "a beta version or a web address the project does not have is named"
+fi
 grep -q '^IntBrowser=xdg-open$' "$prefix/share/games/zenthar/zenthar.ini" ||
   fail "the default settings do not open help with xdg-open"
 
@@ -66,6 +85,21 @@ fi
 if "${run_as_player[@]}" touch "$prefix/share/games/zenthar/written" 2>/dev/null; then
   fail "the player can write into the prefix"
 fi
+
+# The command line without any display: --help and --version answer, a wrong option is refused
+# with status 2, and nothing is written into the player's home folder.
+no_display=(env -i HOME="$home" PATH=/usr/bin:/bin ASAN_OPTIONS="${ASAN_OPTIONS:-}")
+run() { "${run_as_player[@]}" "${no_display[@]}" "$@"; }
+run "$prefix/games/zenthar" --help | grep -q -- '--version' || fail "zenthar --help"
+run "$prefix/games/zenthar" --version | grep -q "^Zenthar $version\$" || fail "zenthar --version"
+status=0
+run "$prefix/games/zenthar" --frobnicate >/dev/null 2>"$work/bad.txt" || status=$?
+[ "$status" -eq 2 ] && grep -q "unknown option '--frobnicate'" "$work/bad.txt" ||
+  fail "a wrong option gave status $status: $(cat "$work/bad.txt")"
+[ -z "$(ls -A "$home")" ] || fail "the command line wrote into the home folder"
+# The simulator finds the installed game's files and plays a game.
+run "$prefix/games/zenthar-sim" --games 1 --years 5 --no-timing | grep -q . ||
+  fail "zenthar-sim does not play from the installed files"
 "${run_as_player[@]}" env -i HOME="$home" PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen \
   ASAN_OPTIONS="${ASAN_OPTIONS:-}" "$prefix/games/zenthar" >"$work/player.log" 2>&1 &
 player_pid=$!

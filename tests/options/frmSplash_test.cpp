@@ -18,7 +18,7 @@ TEST(About, ShowsTheVersionOverTheMainWindowAndASecondAboutReusesIt) {
     QPointer<ui::frmSplash> open;
     ui::frmSplash* w = ui::frmSplash::showAbout(open, kProgramDir, &owner);
     ASSERT_TRUE(w);
-    EXPECT_EQ(Texts(w, {"lblVersion", "lblProductName"}), "Version 1.1.0 beta | Zenthar");
+    EXPECT_EQ(Texts(w, {"lblVersion", "lblProductName"}), "Version " ZENTHAR_VERSION " | Zenthar");
     EXPECT_FALSE(FindChild<QLabel>(w, "imgLogo")->pixmap().isNull() || w->isModal());
     const QPoint offset = w->frameGeometry().center() - owner.frameGeometry().center();
     EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << "," << offset.y();

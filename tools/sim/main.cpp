@@ -23,11 +23,14 @@ using zenthar::sim::SimulationOptions;
 
 enum ExitStatus { kDone = 0, kFileFailed = 1, kBadOptions = 2, kRefusedGame = 3, kSoakBroke = 4 };
 
+// Beside the program in a build tree; installed, the game's read-only files it shares.
 std::filesystem::path ProgramFolderOfThisProgram() {
     std::error_code ec;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) return std::filesystem::current_path(ec);
-    return self.parent_path();
+    const std::filesystem::path beside = self.parent_path();
+    if (std::filesystem::is_regular_file(beside / "planets.dat", ec)) return beside;
+    return (beside / ZENTHAR_DATA_FROM_EXECUTABLE).lexically_normal();
 }
 
 // "final.mdb" becomes "final-3.mdb" for game 3 of several.
