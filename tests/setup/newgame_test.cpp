@@ -79,7 +79,7 @@ TEST(CheckNewGame, MessagesComeInTheirOrder) {
     const char* const kStars = "The number of stars must be between 5 and 50";
     const char* const kSkill = "Choose the Empire Skill Level, please.";
     const std::array<std::string, 4> annBob{"Ann", " Bob "};  // blanks around a name are fine
-    const std::array<int, 4> row0Twice{0, 1, 2, 0};
+    const std::array<int, 4> row0Twice{0, 0, 2, 3};
     const std::array<std::string, 4> macTwice{"mac.ico", "mac.ico", "shiporiz.ico", "flsp.ico"};
     // clang-format off
     const Choices cases[] = {
