@@ -15,7 +15,7 @@ namespace {
 
 using rival::SideView;
 
-constexpr int kStaleYears = 20;         // scouting older than this is scouted again
+constexpr int kStaleYears = 10;         // scouting older than this is scouted again
 constexpr int kExactUpTo = 64;          // larger garrisons are reckoned in proportion
 constexpr double kProductionWorth = 3;  // a planet's production, in destroyed ships
 constexpr double kFinishPlayer = 4;
@@ -155,7 +155,7 @@ class PlannedTurn {
     Strike planFor(int t) {
         Strike best;
         // A fleet under way fights on its own when it lands: no second one joins the fight.
-        if (v_.shipsBound(t) > 0) return best;
+        if (v_.shipsBound(t) > 1) return best;  // a single ship is only a scout
         for (const int s : rival::MyPlanets(v_)) {
             const int arrival = v_.year + v_.travel(s, t);
             const int needed = shipsNeeded(t, arrival);
