@@ -31,7 +31,7 @@ bool Orders::send(int from, int to, int ships) {
     if (SendShips(st, to, FormatPlain(ships))) return false;
     PlanetView& source = view_.planets[static_cast<std::size_t>(from)];
     source.ships = st.planet(from).Ships;
-    view_.fleets.push_back({to, view_.year + view_.travel(from, to), ships});
+    view_.addFleet({to, view_.year + view_.travel(from, to), ships});
     --view_.freeTaskForceSlots;
     return true;
 }

@@ -51,13 +51,6 @@ int SideView::expectedDefence(int t, int arrival) const {
     return p.ships + p.production * std::max(arrival - p.yearSeen, 0);
 }
 
-int SideView::shipsBound(int t) const {
-    int sum = 0;
-    for (const FleetView& f : fleets)
-        if (f.to == t) sum += f.ships;
-    return sum;
-}
-
 SideView BuildSideView(const Game& game) {
     const GameState& st = game.st;
     SideView v;
@@ -91,10 +84,11 @@ SideView BuildSideView(const Game& game) {
                        static_cast<int>(totals[s].ships)};
     GuessUnscouted(v);
 
+    v.bound_.assign(static_cast<std::size_t>(n), 0);
     for (int k = 0; k <= st.TaskForceLast && k < kTaskForceSlots; ++k) {
         const TaskForceRecord& tf = std::as_const(st.TaskForceList)[static_cast<std::size_t>(k)];
         const int to = FindPlanetIndex(st, tf.EndPl.padded());
-        if (to >= 0 && tf.NumOfShips > 0) v.fleets.push_back({to, tf.RemTurns, tf.NumOfShips});
+        if (to >= 0 && tf.NumOfShips > 0) v.addFleet({to, tf.RemTurns, tf.NumOfShips});
     }
     v.freeTaskForceSlots = kTaskForceSlots - 1 - st.TaskForceLast;
 

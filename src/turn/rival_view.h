@@ -60,12 +60,18 @@ class SideView {
     // Ships the owner of planet t is expected to have there when a fleet lands in `arrival`:
     // what was seen plus the production of the years since.
     int expectedDefence(int t, int arrival) const;
-    // Ships of mine already flying to planet t, and how many of them land by `year`.
-    int shipsBound(int t) const;
+    // Ships of mine already flying to planet t.
+    int shipsBound(int t) const { return bound_[static_cast<std::size_t>(t)]; }
+    // A fleet of mine launched this turn.
+    void addFleet(const FleetView& f) {
+        fleets.push_back(f);
+        bound_[static_cast<std::size_t>(f.to)] += f.ships;
+    }
 
   private:
     friend SideView BuildSideView(const Game& game);
     std::vector<int> distances_;
+    std::vector<int> bound_;  // shipsBound of every planet, asked thousands of times a turn
 };
 
 // The view of CurrentPlTurn's side. Reads other planets only through PlanetShownTo.
