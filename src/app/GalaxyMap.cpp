@@ -1,16 +1,20 @@
 // Drawing and clicking the galaxy map.
 #include "app/GalaxyMap.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <tuple>
 #include <vector>
+
+#include "app/MapMarks.h"
 
 namespace zenthar::ui {
 
@@ -77,6 +81,16 @@ void GalaxyMap::updateFocusMark() {
 }
 
 bool GalaxyMap::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const int i = imageAt(help->pos());
+        const QString tip = toolTipAt(help->pos());
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, this, imageRect(i));
+        return true;
+    }
     // Tab and Shift+Tab walk the planets instead of leaving the map.
     if (event->type() == QEvent::KeyPress && hasPlanets()) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -144,11 +158,10 @@ void GalaxyMap::DrawGalaxyMap(GameState& st, int hv, int vv) {
     // Only what the old and the new planets cover needs painting again; the stars in between
     // are the same at every scroll position.
     QRegion dirty;
-    for (const Item& item : items_) dirty += itemArea(item);
+    for (const Item& item : items_) dirty += paintedArea(item);
     dirty += focusMarkRect().adjusted(-2, -2, 2, 2);
     items_.clear();
 
-    const double cm = pxPerCm();
     const double w = widthCm();
     const long long h = heightCm();
     const double dpr = devicePixelRatioF();
@@ -156,17 +169,23 @@ void GalaxyMap::DrawGalaxyMap(GameState& st, int hv, int vv) {
         PlanetRecord& planet = st.planet(i);
         const int dx = planet.XPos - hv;
         const int dy = planet.YPos - vv;
-        if (!(dx >= 0 && dx < w - kMapLeftCm && dy >= 0 && dy < h)) continue;
+        if (!(dx >= 0 && dx * scale_ < w - kMapLeftCm && dy >= 0 && dy * scale_ < h)) continue;
         Item item;
         item.index = i;
-        item.image = QRect(static_cast<int>(std::lround((kMapLeftCm + dx) * cm)),
-                           static_cast<int>(std::lround(dy * cm)), kImageSize, kImageSize);
+        item.image = imageRectAt(planet.XPos, planet.YPos, hv, vv);
         item.namePos = QPoint(item.image.left(), item.image.top() + kImageSize);
         item.ico = planet.Ico.padded();
         item.pixmap = icons_.pixmap(item.ico, kImageSize, dpr);
         item.nameKey = planet.Name.padded();
         item.name = nameText(item.nameKey);
-        dirty += itemArea(item);
+        // Marked as the player whose turn it is may see it: the owner, and whether it is his.
+        item.mark = MarkOf(st, st.CurrentPlTurn, i);
+        item.symbol =
+            icons_.pixmap(item.mark.owner == kEmpire
+                              ? std::string("empire.ico")
+                              : st.PlSymbol[static_cast<std::size_t>(item.mark.owner)].trimmed(),
+                          kBadgeSymbolSize, dpr);
+        dirty += paintedArea(item);
         items_.push_back(std::move(item));
         planet.OnMap = -1;
     }
@@ -174,11 +193,38 @@ void GalaxyMap::DrawGalaxyMap(GameState& st, int hv, int vv) {
     update(dirty);
 }
 
+void GalaxyMap::setScale(double scale) {
+    scale_ = scale > 0 ? scale : 1.0;
+}
+
+QRect GalaxyMap::imageRectAt(int x, int y, int hv, int vv) const {
+    const double cm = pxPerCm();
+    return QRect(static_cast<int>(std::lround((kMapLeftCm + (x - hv) * scale_) * cm)),
+                 static_cast<int>(std::lround((y - vv) * scale_ * cm)), kImageSize, kImageSize);
+}
+
+std::optional<zenthar::PlanetMark> GalaxyMap::markOf(int i) const {
+    for (const Item& item : items_)
+        if (item.index == i) return item.mark;
+    return std::nullopt;
+}
+
+QString GalaxyMap::toolTipAt(QPoint pos) const {
+    const int i = imageAt(pos);
+    if (i < 0 || !hasPlanets()) return {};
+    return QString::fromStdString(PlanetTip(*st_, i));
+}
+
 QRect GalaxyMap::itemArea(const Item& item) {
     const QSizeF text = item.name.size();
     return item.image.united(
         QRect(item.namePos, QSize(static_cast<int>(std::ceil(text.width())) + 1,
                                   static_cast<int>(std::ceil(text.height())) + 1)));
+}
+
+QRect GalaxyMap::paintedArea(const Item& item) {
+    const int reach = kMarkReach + 2;
+    return itemArea(item).united(item.image.adjusted(-reach, -reach, reach, reach));
 }
 
 QStaticText GalaxyMap::nameText(const std::string& name) {
@@ -233,6 +279,17 @@ void GalaxyMap::paintEvent(QPaintEvent* event) {
     for (const Item& item : items_)
         if (!item.pixmap.isNull() && exposed.intersects(item.image))
             p.drawPixmap(item.image.topLeft(), item.pixmap);
+    for (const Item& item : items_)
+        if (exposed.intersects(
+                item.image.adjusted(-kMarkReach, -kMarkReach, kMarkReach, kMarkReach)))
+            PaintMark(p, item.image, item.mark, item.symbol);
+    p.setRenderHint(QPainter::Antialiasing, false);
+
+    if (dragging_) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(OwnerColour(st_ != nullptr ? st_->CurrentPlTurn : kEmpire), 2, Qt::DashLine));
+        p.drawLine(QRectF(imageRect(dragFrom_)).center(), QPointF(dragTo_));
+    }
 
     if (const QRect mark = focusMarkRect(); hasFocus() && !mark.isEmpty()) {
         QPen pen(palette().color(QPalette::Highlight).lighter(150), 2, Qt::DashLine);
@@ -255,12 +312,58 @@ int GalaxyMap::imageAt(QPoint pos) const {
     return -1;
 }
 
+bool GalaxyMap::canSendFrom(int i) const {
+    return hasPlanets() && i >= 0 && i == st_->SelectedPlanet &&
+           MarkOf(*st_, st_->CurrentPlTurn, i).mine;
+}
+
+QRect GalaxyMap::dragLineRect() const {
+    if (!dragging_) return {};
+    return QRect(imageRect(dragFrom_).center(), dragTo_).normalized().adjusted(-3, -3, 3, 3);
+}
+
 void GalaxyMap::mousePressEvent(QMouseEvent* event) {
-    pressedImage_ = event->button() == Qt::LeftButton ? imageAt(event->position().toPoint()) : -1;
+    const QPoint pos = event->position().toPoint();
+    pressedImage_ = event->button() == Qt::LeftButton ? imageAt(pos) : -1;
+    // A drag may start from the selected planet when it is the player's own.
+    dragFrom_ = canSendFrom(pressedImage_) ? pressedImage_ : -1;
+    pressPos_ = pos;
+    if (event->button() == Qt::RightButton && hasPlanets()) {
+        if (const int i = imageAt(pos); i >= 0) {
+            event->accept();
+            emit sendRequested(i);
+            return;
+        }
+    }
     QWidget::mousePressEvent(event);
 }
 
+void GalaxyMap::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    if (dragFrom_ >= 0 && (event->buttons() & Qt::LeftButton) &&
+        (dragging_ || (pos - pressPos_).manhattanLength() >= QApplication::startDragDistance())) {
+        update(dragLineRect());
+        dragging_ = true;
+        dragTo_ = pos;
+        update(dragLineRect());
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
 void GalaxyMap::mouseReleaseEvent(QMouseEvent* event) {
+    if (dragging_) {
+        // A drag ends on a planet: ships are to go there. Anywhere else it ends without a word.
+        update(dragLineRect());
+        dragging_ = false;
+        const int from = dragFrom_;
+        dragFrom_ = -1;
+        pressedImage_ = -1;
+        const int to = imageAt(event->position().toPoint());
+        if (event->button() == Qt::LeftButton && to >= 0 && to != from) emit sendRequested(to);
+        event->accept();
+        return;
+    }
+    dragFrom_ = -1;
     // A click is a press and a release on the same image.
     const int pressed = pressedImage_;
     pressedImage_ = -1;
@@ -278,6 +381,15 @@ void GalaxyMap::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void GalaxyMap::wheelEvent(QWheelEvent* event) {
+    if (event->modifiers() & Qt::ControlModifier) {
+        // Ctrl and the wheel zoom about the pointer, a notch a step.
+        zoomRemainder_ += event->angleDelta().y();
+        const int steps = zoomRemainder_ / 120;
+        zoomRemainder_ -= steps * 120;
+        if (steps != 0) emit zoomRequested(steps, event->position().toPoint());
+        event->accept();
+        return;
+    }
     // One notch (120) scrolls one map unit; Shift or a sideways wheel scrolls across.
     QPoint delta = event->angleDelta();
     if (event->modifiers() & Qt::ShiftModifier) delta = QPoint(delta.y(), delta.x());

@@ -1,6 +1,7 @@
 // The surface of the main window: the background stars over the whole inner area, and on the
-// map part (right of 5 cm) the planet images System1 with their names printed below them.
-// DrawGalaxyMap decides which planets are in view; painting only copies cached pixmaps.
+// map part (right of 5 cm) the planet images System1 with their names printed below them and
+// their owners' marks. DrawGalaxyMap decides which planets are in view and how each is marked;
+// painting only copies cached pixmaps. The map may be zoomed: one galaxy unit is scale() cm.
 #pragma once
 
 #include <QPixmap>
@@ -9,11 +10,13 @@
 #include <QStaticText>
 #include <QWidget>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/IconCache.h"
 #include "game/state.h"
+#include "reports/map_marks.h"
 
 namespace zenthar::ui {
 
@@ -37,6 +40,17 @@ class GalaxyMap : public QWidget {
     // DrawGalaxyMap for scroll position (hv, vv): hides the shown images, clears the surface,
     // then shows every planet in view and sets OnMap accordingly. Nothing without a game.
     void DrawGalaxyMap(GameState& st, int hv, int vv);
+
+    // Centimetres on the screen per galaxy unit; 1 unless zoomed. Takes effect at the next
+    // DrawGalaxyMap.
+    double scale() const { return scale_; }
+    void setScale(double scale);
+    // Where System1(i) of a planet at (x, y) would stand at scroll position (hv, vv).
+    QRect imageRectAt(int x, int y, int hv, int vv) const;
+    // The mark drawn on planet i, while it is in view.
+    std::optional<zenthar::PlanetMark> markOf(int i) const;
+    // The tooltip over a point of the map: the planet's text, or empty.
+    QString toolTipAt(QPoint pos) const;
 
     double pxPerCm() const;
     // Inner width and height in centimetres, the height rounded half to even (the map's rule).
@@ -64,6 +78,10 @@ class GalaxyMap : public QWidget {
     void scrollRequested(int horizontalSteps, int verticalSteps);
     // The inner area of the window changed size.
     void resized();
+    // A right click on a planet, or a drag from the selected planet onto another one.
+    void sendRequested(int destination);
+    // Ctrl with the wheel: whole steps in (positive) or out, about a point of the map.
+    void zoomRequested(int steps, QPoint at);
     // The keyboard moved onto a planet, which may be out of view.
     void planetFocused(int index);
 
@@ -71,6 +89,7 @@ class GalaxyMap : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -89,15 +108,22 @@ class GalaxyMap : public QWidget {
         QPixmap pixmap;
         std::string nameKey;  // the padded name
         QStaticText name;     // shares its laid-out glyphs with names_
+        zenthar::PlanetMark mark;
+        QPixmap symbol;  // the owner's, for the mark
     };
 
     QStaticText nameText(const std::string& name);
     // Where an item paints: its image with its name below.
     static QRect itemArea(const Item& item);
+    // What a redraw of it paints: its area and its owner's mark.
+    static QRect paintedArea(const Item& item);
     const QPixmap& starLayer();
     bool hasPlanets() const;
     void updateFocusMark();
     QRect focusMarkRect() const;
+    // The line of a drag from the selected planet to the pointer.
+    QRect dragLineRect() const;
+    bool canSendFrom(int i) const;
 
     const GameState* st_ = nullptr;
     IconCache icons_;
@@ -107,7 +133,13 @@ class GalaxyMap : public QWidget {
     bool starsDirty_ = true;
     int pressedImage_ = -1;
     int wheelRemainder_ = 0;
+    int zoomRemainder_ = 0;
     int focused_ = -1;
+    double scale_ = 1.0;
+    int dragFrom_ = -1;
+    QPoint pressPos_;
+    QPoint dragTo_;
+    bool dragging_ = false;
 };
 
 }  // namespace zenthar::ui

@@ -23,6 +23,7 @@
 #include "app/GalaxyMap.h"
 #include "app/planet_panel.h"
 #include "game/storage_error.h"
+#include "options/map_zoom.h"
 #include "turn/taskforces.h"
 #include "ui/units.h"
 
@@ -132,7 +133,8 @@ void Zenthar::createControls() {
             [this](int i) { runCommand([this, i] { System1_DblClick(i); }); });
     connect(map_, &GalaxyMap::resized, this, &Zenthar::Form_Resize);
     connect(map_, &GalaxyMap::planetFocused, this, [this](int i) {
-        if (!map_->imageShown(i)) scrollToPlanet(i);
+        const bool zoomed = map_->scale() != kDefaultMapScale;
+        if (!map_->imageShown(i) || (zoomed && !fullyInView(i))) scrollToPlanet(i);
     });
     connect(map_, &GalaxyMap::scrollRequested, this, [this](int across, int down) {
         scrollMapTo(HorizScrl_->value() + across, VertScrl_->value() + down);
@@ -227,6 +229,7 @@ bool Zenthar::startUp() {
             "Zenthar", zenthar::Buttons::Ok, zenthar::Icon::Critical, zenthar::Answer::Ok});
         return false;
     }
+    readMapScale();
     placeWindow();
     layoutAtStartUp();
     map_->starsChanged();
@@ -368,6 +371,14 @@ bool Zenthar::scrollMapTo(int horizontal, int vertical) {
 bool Zenthar::scrollToPlanet(int planet) {
     if (planet < 0 || planet >= kPlanetSlots) return false;
     const PlanetRecord& p = game_.st.planet(planet);
+    if (map_->scale() != kDefaultMapScale) {
+        // Zoomed, the view moves only when the planet is not wholly in it, and then centres it.
+        if (fullyInView(planet)) return false;
+        const ScreenUnits u(map_->logicalDpiX());
+        const MapScroll to = CentreOn(p.XPos, p.YPos, map_->scale(), u.cm(mapView().width()),
+                                      u.cm(mapView().height()));
+        return scrollMapTo(to.h, to.v);
+    }
     return scrollMapTo(HorizScrollFor(p.XPos), p.YPos);
 }
 

@@ -99,6 +99,15 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     void HelpIndexItem_Click();
     void AboutItem_Click();
 
+    // The map's view (ZentharMap.cpp): zoom, ships sent by pointing, the fleets in flight.
+    void ZoomInItem_Click();
+    void ZoomOutItem_Click();
+    void WholeGalaxyItem_Click();
+    void FleetsInFlightItem_Click();
+    // Send Ships from the selected planet with this destination chosen; from a planet the
+    // player does not own, what Send Ships says.
+    void SendToPlanet(int destination);
+
   protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -129,6 +138,12 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     void endProgram();
     QString chooseFile(FileDialogKind kind);
     void openOwningMap(bool fleets);
+    // ZentharMap.cpp
+    void createMapMenus(QMenu* reports);
+    void setMapScale(double scale, QPoint about);
+    void readMapScale();
+    QRect mapView() const;
+    bool fullyInView(int planet) const;
     void openTurnSummary();
     // End Turn (or a new game's first turn) with the menus held; a failing game database is
     // told and the turn undone.

@@ -101,6 +101,7 @@ void Zenthar::createMenus() {
             &Zenthar::ProductionSumItem_Click);
     addItem(reports, "LastYearReportItem", "End Turn &Report", QKeySequence(Qt::Key_F6),
             &Zenthar::LastYearReportItem_Click);
+    createMapMenus(reports);
 
     QMenu* tools = addMenu("ToolsItem", "&Tools");
     addItem(tools, "SearchItem", "&Find Planet", QKeySequence(Qt::CTRL | Qt::Key_F),
@@ -341,7 +342,8 @@ void Zenthar::CloseEndTurnSummary() {
 void Zenthar::SearchItem_Click() {
     PlanetSearchFrm::run(game_, this, [this](const PlanetSearchMatch& match) {
         ShowPlanetInfo(match.planet, false);
-        if (!scrollMapTo(match.horizScroll, match.vertScroll)) DrawGalaxyMap();
+        // At the default scale the match's own scroll values; zoomed, what keeps it in view.
+        if (!scrollToPlanet(match.planet)) DrawGalaxyMap();
     });
 }
 

@@ -2,11 +2,12 @@
 // a picture of it, with one of its menus open or one of its windows on top, so every window can
 // be looked at without playing to it.
 //   zenthar-screenshot OUT.png [VIEW[@MS]] [WIDTHxHEIGHT] [X,Y,W,H: only this part, twice as large]
-// VIEW is main, longname, keyboard, empty, a menu (file, orders, reports, tools, options, help) or
-// a window (newgame, question, open, save, sendships, production, battle, landing, summary,
-// prodsum, owning, fleets, find, browser, about, helpwin: the game's own help window) or the
-// start-up message nofolder; MS is how long
-// to wait before taking the picture (the battle runs in real time).
+// VIEW is main, longname, keyboard, empty, whole (the map at Whole Galaxy), tooltip (a planet's
+// tooltip), a menu (file, orders, view, reports, tools, options, help) or a window (newgame,
+// question, open, save, sendships, pointing (Send Ships opened by a right click on a planet),
+// production, battle, landing, summary, prodsum, owning, fleets, fleetlist, find, browser, about,
+// helpwin: the game's own help window) or the start-up message nofolder; MS is how long to wait
+// before taking the picture (the battle runs in real time).
 #include <unistd.h>
 #include <QApplication>
 #include <QDialog>
@@ -24,6 +25,7 @@
 #include "app/GalaxyMap.h"
 #include "app/Zenthar.h"
 #include "options/HelpFrm.h"
+#include "options/map_zoom.h"
 #include "turn/taskforces.h"
 
 namespace {
@@ -152,6 +154,8 @@ constexpr WindowView kWindows[] = {
     {"prodsum", &zenthar::ui::Zenthar::ProductionSumItem_Click, 600},
     {"owning", &zenthar::ui::Zenthar::OwningMapItem_Click, 600},
     {"fleets", &zenthar::ui::Zenthar::ShowFleetsItem_Click, 600},
+    {"fleetlist", &zenthar::ui::Zenthar::FleetsInFlightItem_Click, 600},
+    {"pointing", nullptr, 600},
     {"find", &zenthar::ui::Zenthar::SearchItem_Click, 600},
     {"browser", &zenthar::ui::Zenthar::IntBrowserItem_Click, 600},
     {"about", &zenthar::ui::Zenthar::AboutItem_Click, 600},
@@ -180,6 +184,9 @@ int main(int argc, char** argv) {
 
     // "nofolder" is the message of a start-up whose per-user folder cannot be made.
     const std::filesystem::path here(QCoreApplication::applicationDirPath().toStdString());
+    // Every picture starts at the map's default scale, whatever an earlier one chose.
+    std::error_code ignored;
+    std::filesystem::remove(here / zenthar::kStateFileName, ignored);
     const std::filesystem::path unmakeable("/proc/zenthar-cannot-be-made");
     zenthar::ui::Zenthar window(view == "nofolder"
                                     ? zenthar::ProgramFolders{here, unmakeable, unmakeable}
@@ -206,7 +213,8 @@ int main(int argc, char** argv) {
         zenthar::Game& game = window.game();
         BuildGalaxy(game.st);
         const bool yearEnd = view == "battle" || view == "landing" || view == "summary";
-        if (yearEnd || view == "fleets") LaunchFleets(game, view == "landing");
+        if (yearEnd || view == "fleets" || view == "fleetlist")
+            LaunchFleets(game, view == "landing");
         if (yearEnd) {
             // The year ends when the last player ends his turn.
             game.st.CurrentPlTurn = 1;
@@ -223,6 +231,7 @@ int main(int argc, char** argv) {
     const char* menuName = view == "file"                         ? "FileMenu"
                            : view == "orders"                     ? "OrdersItem"
                            : view == "reports"                    ? "ReportsItem"
+                           : view == "view"                       ? "ViewItem"
                            : view == "tools" || view == "options" ? "ToolsItem"
                            : view == "help"                       ? "HelpItem"
                                                                   : nullptr;
@@ -249,7 +258,10 @@ int main(int argc, char** argv) {
     QTimer::singleShot(300, &window, [&] {
         if (window_view != nullptr) {
             QTimer::singleShot(delayMs, &window, takePicture);
-            (window.*(window_view->command))();
+            if (window_view->command == nullptr)
+                window.SendToPlanet(8);  // a right click on an Empire planet, Ann's selected
+            else
+                (window.*(window_view->command))();
             return;
         }
         if (menuName != nullptr) {
@@ -271,6 +283,13 @@ int main(int argc, char** argv) {
             QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
             if (QWidget* map = window.findChild<QWidget*>("GalaxyMap"))
                 QApplication::sendEvent(map, &tab);
+        }
+        if (view == "whole") window.WholeGalaxyItem_Click();
+        if (view == "tooltip") {
+            auto* map = window.findChild<zenthar::ui::GalaxyMap*>("GalaxyMap");
+            const QPoint at = map->imageRect(8).center();
+            QHelpEvent help(QEvent::ToolTip, at, map->mapToGlobal(at));
+            QApplication::sendEvent(map, &help);
         }
         QTimer::singleShot(delayMs, &window, takePicture);
     });

@@ -109,6 +109,10 @@ void SendShipsFrm::Form_Load() {
     PlSendCmb_Change();
 }
 
+void SendShipsFrm::chooseDestination(int planet) {
+    if (planet >= 0 && planet < PlSendCmb_->count()) PlSendCmb_->setCurrentIndex(planet);
+}
+
 void SendShipsFrm::PlSendCmb_Change() {
     ArrivalLbl_->setText(FromText(zenthar::ArrivalText(game_.st, PlSendCmb_->currentIndex())));
 }

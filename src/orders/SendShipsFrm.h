@@ -21,6 +21,8 @@ class SendShipsFrm : public QDialog {
 
     // Lists the destinations, names the source and shows its ships.
     void Form_Load();
+    // Opened by pointing at a planet on the map: that planet is the destination.
+    void chooseDestination(int planet);
     // Shows how far the chosen destination is and when ships sent now would land.
     void PlSendCmb_Change();
     // Selects the number in the box, so typing replaces it.

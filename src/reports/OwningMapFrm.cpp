@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <cmath>
 
 #include "turn/lookups.h"
 #include "ui/units.h"
@@ -69,6 +70,43 @@ void OwningMapFrm::placeSymbols() {
         PlayerSimPct_[i]->move(at.toPoint());
         PlayerSimPct_[i]->show();
     }
+    placeLabels();
+}
+
+QFont OwningMapFrm::labelFont() const {
+    QFont small = font();
+    small.setPointSize(8);
+    small.setBold(true);
+    return small;
+}
+
+// Names and labels are measured here and placed by the core, clear of the edges and of each
+// other.
+void OwningMapFrm::placeLabels() {
+    const GameState& st = game_.st;
+    const double w = PixelsToCm(width(), dpi_), h = PixelsToCm(height(), dpi_);
+    const QFontMetricsF names(font());
+    symbols_ = SymbolBoxes(st, metrics_);
+    std::vector<CmPoint> sizes;
+    for (std::size_t i = 0; i < symbols_.size(); ++i) {
+        const QString name = QString::fromStdString(st.planet(static_cast<int>(i)).Name.trimmed());
+        sizes.push_back({PixelsToCm(std::ceil(names.horizontalAdvance(name)) + 1, dpi_),
+                         PixelsToCm(std::ceil(names.height()), dpi_)});
+    }
+    names_ = PlaceNames(symbols_, sizes, w, h);
+    labels_.clear();
+    if (!st.ShowFleetsMode) return;
+    const QFontMetricsF small(labelFont());
+    const std::vector<FleetDrawing> drawn = fleets();
+    std::vector<CmPoint> labelSizes;
+    for (const FleetDrawing& f : drawn)
+        labelSizes.push_back(
+            {PixelsToCm(std::ceil(small.horizontalAdvance(QString::fromStdString(f.text))) + 2,
+                        dpi_),
+             PixelsToCm(std::ceil(small.height()), dpi_)});
+    std::vector<CmRect> taken = symbols_;
+    taken.insert(taken.end(), names_.begin(), names_.end());
+    labels_ = PlaceFleetLabels(drawn, labelSizes, taken, w, h);
 }
 
 void OwningMapFrm::resizeEvent(QResizeEvent* event) {
@@ -95,33 +133,40 @@ void OwningMapFrm::paintEvent(QPaintEvent*) {
     const GameState& st = game_.st;
     const QFontMetricsF names(font());
     p.setPen(textColour_);
-    for (std::size_t i = 0; i < PlayerSimPct_.size(); ++i) {
-        const PlanetRecord& planet = st.planet(static_cast<int>(i));
-        const QPointF at = toPixels(NamePosition(metrics_, planet.XPos, planet.YPos));
-        p.drawText(at + QPointF(0, names.ascent()), QString::fromStdString(planet.Name.trimmed()));
+    for (std::size_t i = 0; i < PlayerSimPct_.size() && i < names_.size(); ++i) {
+        const QPointF at = toPixels({names_[i].x, names_[i].y});
+        p.drawText(at + QPointF(0, names.ascent()),
+                   QString::fromStdString(st.planet(static_cast<int>(i)).Name.trimmed()));
     }
     if (!st.ShowFleetsMode) return;
 
     p.setRenderHint(QPainter::Antialiasing);
-    QFont small = font();
-    small.setPointSize(6);
+    const QFont small = labelFont();
     const QFontMetricsF smallMetrics(small);
     const double radius = CmToPixels(kFleetDotRadius, dpi_);
-    for (const FleetDrawing& f : fleets()) {
+    const std::vector<FleetDrawing> drawn = fleets();
+    for (std::size_t k = 0; k < drawn.size(); ++k) {
+        const FleetDrawing& f = drawn[k];
         textColour_ = QColor(0, 255, 0);
         p.setPen(QPen(QColor(255, 0, 0), 1));
         p.drawLine(toPixels(f.lineFrom), toPixels(f.lineTo));
         p.setBrush(QColor(255, 0, 0));
         p.drawEllipse(toPixels(f.dot), radius, radius);
         p.setBrush(Qt::NoBrush);
-        p.setFont(small);
-        p.setPen(QColor(0, 0, 255));
-        p.drawText(toPixels(f.label) + QPointF(0, smallMetrics.ascent()),
-                   QString::fromStdString(f.text));
-        p.setFont(font());
-        // The text colour stays green: a later repaint prints the names in green.
-        textColour_ = QColor(0, 255, 0);
     }
+    // The labels over every line, each on its own patch of black so no line runs through it.
+    p.setFont(small);
+    for (std::size_t k = 0; k < drawn.size() && k < labels_.size(); ++k) {
+        const CmRect& box = labels_[k];
+        const QRectF r(toPixels({box.x, box.y}), toPixels({box.x + box.w, box.y + box.h}));
+        p.fillRect(r, Qt::black);
+        p.setPen(labelColour());
+        p.drawText(r.topLeft() + QPointF(1, smallMetrics.ascent()),
+                   QString::fromStdString(drawn[k].text));
+    }
+    p.setFont(font());
+    // The text colour stays green: a later repaint prints the names in green.
+    if (!drawn.empty()) textColour_ = QColor(0, 255, 0);
 }
 
 void OwningMapFrm::PlayerSimPct_Click(int index) {

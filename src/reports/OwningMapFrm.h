@@ -28,6 +28,13 @@ class OwningMapFrm : public QDialog {
     std::vector<zenthar::FleetDrawing> fleets() const;
     // The colour the planets' names are printed in at the next repaint.
     QColor textColour() const { return textColour_; }
+    // Where the names and, in fleets mode, the fleets' labels are printed (one per fleet of
+    // fleets()), in centimetres; the symbols' boxes.
+    const std::vector<zenthar::CmRect>& nameBoxes() const { return names_; }
+    const std::vector<zenthar::CmRect>& labelBoxes() const { return labels_; }
+    const std::vector<zenthar::CmRect>& symbolBoxes() const { return symbols_; }
+    // The fleet labels' colour: the blue of old, light enough to read on black.
+    static QColor labelColour() { return {110, 170, 255}; }
 
   public slots:
     void PlayerSimPct_Click(int index);
@@ -45,6 +52,8 @@ class OwningMapFrm : public QDialog {
   private:
     void Form_Load();
     void placeSymbols();
+    void placeLabels();
+    QFont labelFont() const;
     void closeKeepingSelection();
 
     zenthar::Game& game_;
@@ -55,6 +64,9 @@ class OwningMapFrm : public QDialog {
     bool closing_ = false;
     // One symbol per planet, index = planet index, named "PlayerSimPct_<index>".
     std::vector<QLabel*> PlayerSimPct_;
+    std::vector<zenthar::CmRect> symbols_;
+    std::vector<zenthar::CmRect> names_;
+    std::vector<zenthar::CmRect> labels_;
 };
 
 }  // namespace zenthar::ui

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "game/state.h"
 
@@ -43,9 +44,40 @@ struct FleetDrawing {
     std::string text;  // "12/4105"
 };
 
+// A box on the map, in centimetres.
+struct CmRect {
+    double x = 0;
+    double y = 0;
+    double w = 0;
+    double h = 0;
+    bool intersects(const CmRect& o) const {
+        return x < o.x + o.w && o.x < x + w && y < o.y + o.h && o.y < y + h;
+    }
+    bool inside(double width, double height) const {
+        return x >= 0 && y >= 0 && x + w <= width && y + h <= height;
+    }
+};
+
+// The boxes of the planets' symbols, in planet order.
+std::vector<CmRect> SymbolBoxes(const GameState& st, const OwningMapMetrics& m);
+
+// Where each planet's name is printed, in planet order, given the size of each name: under the
+// symbol at its left edge where that is free; otherwise the first of a few places round the
+// symbol (below, above, beside it) that covers no symbol and no name placed before. Every box
+// lies wholly inside the window (width x height), so no name is cut at an edge.
+std::vector<CmRect> PlaceNames(const std::vector<CmRect>& symbols,
+                               const std::vector<CmPoint>& sizes, double width, double height);
+
 // The drawing of one task force; nothing when its start or destination names no planet of
 // this game (a damaged saved game must not bring the map down).
 std::optional<FleetDrawing> FleetGeometry(const GameState& st, const OwningMapMetrics& m,
                                           const TaskForceRecord& tf);
+
+// Where each fleet's "ships/year" label goes, given its size: at its point 57 % of the way as
+// before where that is free; otherwise moved along and beside the line to the first place that
+// covers none of `taken` (symbols and names) and no label placed before. Inside the window.
+std::vector<CmRect> PlaceFleetLabels(const std::vector<FleetDrawing>& fleets,
+                                     const std::vector<CmPoint>& sizes, std::vector<CmRect> taken,
+                                     double width, double height);
 
 }  // namespace zenthar

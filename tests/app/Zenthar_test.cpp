@@ -33,6 +33,10 @@ const MenuEntry kItems[] = {
     {"ReportsItem", "ShowFleetsItem", "Show Fleets", "F4", 'F', "OwningMapFrm"},
     {"ReportsItem", "ProductionSumItem", "Production Summary", "F5", 'P', "ProdSumFrm"},
     {"ReportsItem", "LastYearReportItem", "End Turn Report", "F6", 'R', "DispTurnSumFrm"},
+    {"ReportsItem", "FleetsInFlightItem", "Fleets in Flight", "Shift+F4", 'I', "FleetsFrm"},
+    {"ViewItem", "ZoomInItem", "Zoom In", "Ctrl++", 'I', ""},
+    {"ViewItem", "ZoomOutItem", "Zoom Out", "Ctrl+-", 'O', ""},
+    {"ViewItem", "WholeGalaxyItem", "Whole Galaxy", "Ctrl+0", 'W', ""},
     {"ToolsItem", "SearchItem", "Find Planet", "Ctrl+F", 'F', "PlanetSearchFrm"},
     {"ToolsItem", "OptionsItemAction", "Options", "", 'O', ""},  // the menu under Tools
     {"OptionsItem", "SkipETDispItem", "Skip End Turn Screen", "", 'E', ""},
@@ -170,7 +174,8 @@ TEST_F(MainWindowTest, MenuItemsHaveTheirCaptionsShortcutsAndLettersAndEachShort
     QString bar;
     for (QAction* a : window->menuBar()->actions())
         bar += a->iconText() + " " + QKeySequence::mnemonic(a->text()).toString() + ", ";
-    EXPECT_EQ(bar, "File Alt+F, Orders Alt+O, Reports Alt+R, Tools Alt+T, Help Alt+H, ");
+    EXPECT_EQ(bar,
+              "File Alt+F, Orders Alt+O, View Alt+V, Reports Alt+R, Tools Alt+T, Help Alt+H, ");
 
     startShown();
     twoPlayers();
@@ -235,8 +240,12 @@ TEST(HelpPage, NamesEveryMenuCommandWithItsKeysAndNeedsNothingElse) {
     ASSERT_FALSE(page.empty());
     for (const MenuEntry& item : kItems) {
         // Ctrl+N is written <kbd>Ctrl</kbd>+<kbd>N</kbd>; an item without keys by its caption.
-        const std::string keys =
-            "<kbd>" + QString(item.shortcut).replace("+", "</kbd>+<kbd>").toStdString() + "</kbd>";
+        QStringList parts = QString(item.shortcut).split('+');
+        if (QString(item.shortcut).endsWith("++")) {  // Ctrl++: the last key is the plus
+            parts.removeLast();
+            parts.last() = "+";
+        }
+        const std::string keys = "<kbd>" + parts.join("</kbd>+<kbd>").toStdString() + "</kbd>";
         const std::string entry = "<td>" + std::string(item.caption) + "</td><td>" + keys + "</td>";
         EXPECT_NE(page.find(*item.shortcut ? entry : item.caption), std::string::npos) << entry;
     }

@@ -50,9 +50,10 @@ TEST_F(KeyboardTest, EveryControlOfEveryWindowHasAName) {
         w->close();  // a dialog's close is its Cancel
     };
     using Z = ui::Zenthar;
-    for (auto command : {&Z::SendItem_Click, &Z::ProductionSumItem_Click, &Z::SearchItem_Click,
-                         &Z::IntBrowserItem_Click, &Z::OwningMapItem_Click,
-                         &Z::ShowFleetsItem_Click, &Z::NewGameItem_Click}) {
+    for (auto command :
+         {&Z::SendItem_Click, &Z::ProductionSumItem_Click, &Z::SearchItem_Click,
+          &Z::IntBrowserItem_Click, &Z::OwningMapItem_Click, &Z::ShowFleetsItem_Click,
+          &Z::FleetsInFlightItem_Click, &Z::NewGameItem_Click}) {
         answers = {Answer::Yes};  // New Game asks first whether to end this one
         OnNextModal(inspect);
         (window.get()->*command)();
@@ -65,9 +66,10 @@ TEST_F(KeyboardTest, EveryControlOfEveryWindowHasAName) {
     ui::TurnRepFrm& battle = window->turnDisplay().window();
     battle.show();
     inspect(&battle);
-    EXPECT_EQ(inspected, (std::set<std::string>{"SendShipsFrm", "ProdSumFrm", "PlanetSearchFrm",
-                                                "IntBrowserDlg", "OwningMapFrm", "NewGameFrm",
-                                                "DispTurnSumFrm", "frmSplash", "TurnRepFrm"}));
+    EXPECT_EQ(inspected,
+              (std::set<std::string>{"SendShipsFrm", "ProdSumFrm", "PlanetSearchFrm",
+                                     "IntBrowserDlg", "OwningMapFrm", "FleetsFrm", "NewGameFrm",
+                                     "DispTurnSumFrm", "frmSplash", "TurnRepFrm"}));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "reports/OwningMapFrm.h"
 
 #include "support/widgets.h"
+#include "turn/taskforces.h"
 #include "ui/units.h"
 
 namespace zenthar::testing {
@@ -134,6 +135,60 @@ TEST_F(OwningMapTest, FleetsModeDrawsTheCurrentPlayersTaskForcesAndTurnsTheNames
     t.st().ShowFleetsMode = false;
     ui::OwningMapFrm plain(t.game, nullptr);
     EXPECT_EQ(colours(plain), std::pair(QColor(0, 0, 0), QColor(255, 255, 255)));
+}
+
+// Twenty planets as the pictures of the game show them, with fleets across the galaxy: at a
+// full-HD screen, a small laptop's and a full-HD screen at twice the scale, no name is cut at an
+// edge, and no name or fleet label lies over a symbol, a name or another label.
+TEST(OwningMapGeometry, NoLabelIsCutOrCoveredAtTheThreeScreenSizes) {
+    TestGame t;
+    CopyPictures(t.game.ProgramFolder);
+    // clang-format off
+    const std::pair<int, int> places[] = {
+        {3, 2}, {9, 4}, {7, 8}, {12, 6}, {15, 10}, {5, 13}, {10, 15}, {18, 3}, {21, 8}, {14, 17},
+        {24, 13}, {27, 5}, {19, 18}, {3, 19}, {29, 17}, {31, 10}, {8, 21}, {23, 21}, {34, 3},
+        {45, 45}};
+    // clang-format on
+    GalaxyBuilder b(t.game);
+    b.players({"Ann", "Bob"});
+    for (int i = 0; i < 20; ++i) b.planet(i, places[i].first, places[i].second).owner(i % 2);
+    b.build();
+    t.st().ShowFleetsMode = true;
+    for (const auto& [from, to] : std::initializer_list<std::pair<int, int>>{
+             {2, 8}, {3, 1}, {5, 13}, {0, 19}, {18, 13}, {11, 6}, {9, 7}, {2, 8}})
+        LaunchTaskForce(t.st(), from, to, 12);
+    for (const QSize size : {QSize(1920, 1080), QSize(1366, 768), QSize(960, 540)}) {
+        SCOPED_TRACE(size.width());
+        ui::OwningMapFrm w(t.game, nullptr);
+        w.resize(size);
+        ShowActive(&w);
+        w.resize(size);
+        QApplication::processEvents();
+        ASSERT_EQ(w.size(), size);
+        const double width = ui::PixelsToCm(size.width(), w.dpi());
+        const double height = ui::PixelsToCm(size.height(), w.dpi());
+        const auto& names = w.nameBoxes();
+        const auto& labels = w.labelBoxes();
+        const auto& symbols = w.symbolBoxes();
+        ASSERT_EQ(std::pair(names.size(), labels.size()),
+                  std::pair(std::size_t{20}, std::size_t{8}));
+        std::vector<CmRect> placed = symbols;
+        auto clear = [&placed](const CmRect& r) {
+            for (const CmRect& p : placed)
+                if (r.intersects(p)) return false;
+            return true;
+        };
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            EXPECT_TRUE(names[i].inside(width, height)) << "name " << i;
+            EXPECT_TRUE(clear(names[i])) << "name " << i;
+            placed.push_back(names[i]);
+        }
+        for (std::size_t k = 0; k < labels.size(); ++k) {
+            EXPECT_TRUE(labels[k].inside(width, height)) << "label " << k;
+            EXPECT_TRUE(clear(labels[k])) << "label " << k;
+            placed.push_back(labels[k]);
+        }
+    }
 }
 
 }  // namespace

@@ -1,0 +1,243 @@
+// The map at a glance: owner marks, zoom, tooltips, ships sent by pointing and the Fleets in
+// Flight list, as a player uses them in the main window.
+#include <QMenu>
+#include <QTreeWidget>
+#include <QWheelEvent>
+
+#include "app/app_fixture.h"
+#include "options/map_zoom.h"
+#include "reports/map_marks.h"
+#include "turn/taskforces.h"
+#include "ui/units.h"
+
+namespace zenthar::testing {
+namespace {
+
+const char* const kNotOwned = "You don't own this planet. You can't send any ships from here.";
+
+class MapViewTest : public AppTest {
+  protected:
+    // The map between the panel and the scroll bars.
+    QRect view() {
+        const int left = ui::ScreenUnits(map().logicalDpiX()).px(ui::GalaxyMap::kMapLeftCm);
+        return QRect(left, 0, vert()->x() - left, horiz()->y());
+    }
+    bool inView(int planet) {
+        const QRect r = map().imageRect(planet);
+        return !r.isEmpty() && view().contains(r);
+    }
+    void trigger(const char* item) { child<QAction>(item)->trigger(); }
+    QPoint at(int planet) { return map().imageRect(planet).center(); }
+    // Everything in view: the map at its top-left corner.
+    void showAll() {
+        horiz()->setValue(0);
+        vert()->setValue(0);
+    }
+    // Runs `open` and answers the Send Ships window it opens with what it shows: its source,
+    // destination and forecast; closes it.
+    std::string sendShipsShown(const std::function<void()>& open) {
+        std::string shown = "(no window)";
+        OnNextModal([&shown](QWidget* dlg) {
+            shown = Text(dlg, "FromPlLbl") + " > " +
+                    FindChild<QComboBox>(dlg, "PlSendCmb")->currentText().toStdString() + " | " +
+                    Text(dlg, "ArrivalLbl");
+            Click(dlg, "CancelBtn");
+        });
+        open();
+        QApplication::processEvents();
+        return shown;
+    }
+    std::string name(int p) { return st().planet(p).Name.trimmed(); }
+};
+
+TEST_F(MapViewTest, MarksShowEveryOwnerAsThePanelDoesFollowConquestsAndTheTurn) {
+    startShown(1200, 800);
+    twoPlayers();  // Ann: 0 (capital), 2; Bob: 1 (capital); the Empire: 3
+    showAll();
+    auto marks = [this] {
+        std::vector<PlanetMark> m;
+        for (int p = 0; p < 4; ++p) m.push_back(map().markOf(p).value_or(PlanetMark{-9}));
+        return m;
+    };
+    EXPECT_EQ(marks(), (std::vector<PlanetMark>{
+                           {0, true, true}, {1, false, false}, {0, true, false}, {kEmpire}}));
+    // The owner marked is the one whose symbol the panel shows.
+    for (int p = 0; p < 4; ++p) {
+        window->ShowPlanetInfo(p, false);
+        const int owner = map().markOf(p)->owner;
+        EXPECT_EQ(child<QLabel>("CurPlayerSimPct")->accessibleDescription().toStdString(),
+                  owner == kEmpire ? "empire.ico" : st().PlSymbol[owner].trimmed());
+    }
+    // Ann takes planet 3: marked hers at the next redraw.
+    st().planet(3).Scouted = "2000";
+    window->DrawGalaxyMap();
+    EXPECT_EQ(map().markOf(3), (PlanetMark{0, true, false}));
+    // Bob's turn: his planets are the ones that stand out now, and the picture shows it.
+    map().clearFocus();
+    const QRect bobsCapital = map().imageRect(1).adjusted(-4, -4, 4, 4);
+    const QImage annsTurn = map().grab(bobsCapital).toImage();
+    window->EndTurnItem_Click();
+    ASSERT_EQ(st().CurrentPlTurn, 1);
+    showAll();
+    map().clearFocus();
+    EXPECT_EQ(marks(), (std::vector<PlanetMark>{
+                           {0, false, false}, {1, true, true}, {0, false, false}, {0}}));
+    EXPECT_NE(map().grab(bobsCapital).toImage(), annsTurn);
+}
+
+TEST_F(MapViewTest, TooltipsTellOnlyWhatThePanelWouldAndTheSameForecastAsSendShips) {
+    startShown(1200, 800);
+    twoPlayers();
+    showAll();
+    st().planet(3).Scouted = "1000";  // Ann scouted the Empire's planet...
+    st().planet(3).KnownShip[0] = 5;  // ...and saw 5 ships, not the 8 there now
+    window->ShowPlanetInfo(0, false);
+    const std::string tip = map().toolTipAt(at(3)).toStdString();
+    EXPECT_EQ(tip, PlanetTip(st(), 3));
+    EXPECT_NE(tip.find("Ships: 5"), std::string::npos) << tip;
+    EXPECT_EQ(tip.find("Ships: 8"), std::string::npos) << tip;
+    EXPECT_EQ(map().toolTipAt(at(1)).toStdString().find("Ships:"), std::string::npos)
+        << "Bob's capital is not scouted";
+    EXPECT_EQ(map().toolTipAt(QPoint(view().right() - 5, view().bottom() - 5)), "");
+    // The forecast is the one Send Ships shows for the same destination.
+    const std::string dialog = sendShipsShown([this] { window->SendToPlanet(3); });
+    const std::string forecast = dialog.substr(dialog.find("arrives in "));
+    EXPECT_NE(tip.find(forecast), std::string::npos) << tip << "\n" << dialog;
+}
+
+TEST_F(MapViewTest, ARightClickOrADragOpensSendShipsWithTheDestinationChosenElseF2sMessage) {
+    startShown(1200, 800);
+    twoPlayers();
+    showAll();
+    window->ShowPlanetInfo(0, false);  // Ann's capital
+    const std::string toThree = name(0) + " > " + name(3);
+    EXPECT_EQ(sendShipsShown([&] {
+                  QTest::mouseClick(&map(), Qt::RightButton, {}, at(3));
+              }).substr(0, toThree.size()),
+              toThree);
+    // Dragged from the selected planet onto Bob's capital.
+    const std::string toOne = name(0) + " > " + name(1);
+    EXPECT_EQ(sendShipsShown([&] {
+                  QTest::mousePress(&map(), Qt::LeftButton, {}, at(0));
+                  for (int k = 1; k <= 4; ++k) {
+                      const QPoint to = at(0) + (at(1) - at(0)) * k / 4;
+                      QMouseEvent move(QEvent::MouseMove, to, map().mapToGlobal(to), Qt::NoButton,
+                                       Qt::LeftButton, Qt::NoModifier);
+                      QApplication::sendEvent(&map(), &move);
+                  }
+                  QTest::mouseRelease(&map(), Qt::LeftButton, {}, at(1));
+              }).substr(0, toOne.size()),
+              toOne);
+    EXPECT_EQ(st().SelectedPlanet, 0) << "a drag selects nothing";
+    // Pointing at the planet itself opens the dialog as F2 does, on the first entry.
+    EXPECT_EQ(sendShipsShown([&] { QTest::mouseClick(&map(), Qt::RightButton, {}, at(0)); }),
+              sendShipsShown([&] { window->SendItem_Click(); }));
+    EXPECT_TRUE(asked.empty());
+
+    // From a planet Ann does not own: F2's message, and no window.
+    QTest::mouseClick(&map(), Qt::LeftButton, {}, at(3));
+    ASSERT_EQ(st().SelectedPlanet, 3);
+    QTest::mouseClick(&map(), Qt::RightButton, {}, at(2));
+    trigger("SendItem");  // F2
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(std::pair(asked[0].text, asked[1].text),
+              std::pair(std::string(kNotOwned), std::string(kNotOwned)));
+    EXPECT_EQ(std::tuple(asked[0].title, asked[0].buttons, asked[0].icon),
+              std::tuple(asked[1].title, asked[1].buttons, asked[1].icon));
+    // A drag from a planet that is not his own sends nothing either.
+    QTest::mousePress(&map(), Qt::LeftButton, {}, at(3));
+    QMouseEvent move(QEvent::MouseMove, at(2), map().mapToGlobal(at(2)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&map(), &move);
+    QTest::mouseRelease(&map(), Qt::LeftButton, {}, at(2));
+    EXPECT_EQ(asked.size(), 2u);
+}
+
+TEST_F(MapViewTest, ZoomKeepsTheScrollToRulesTabAndFindPlanetAndOutlivesARestart) {
+    startShown(700, 500);
+    twoPlayers();
+    // The default scale draws as the game always has: Ann's capital 6 cm right of the map edge.
+    const ui::ScreenUnits u(map().logicalDpiX());
+    EXPECT_EQ(std::pair(map().scale(), scroll()), std::pair(1.0, std::pair(14, 12)));
+    EXPECT_EQ(map().imageRect(0).topLeft(), QPoint(u.px(5 + 6), 0));
+
+    // Zooming in all the way and out again, at each scale the new turn's scroll to the capital,
+    // the Tab walk and Find Planet bring their planet wholly into view.
+    std::vector<double> scales;
+    for (const char* item : {"ZoomInItem", "ZoomInItem", "ZoomInItem", "ZoomInItem", "ZoomOutItem",
+                             "ZoomOutItem", "ZoomOutItem", "ZoomOutItem", "ZoomOutItem",
+                             "ZoomOutItem", "ZoomOutItem", "ZoomOutItem", "ZoomOutItem"}) {
+        trigger(item);
+        scales.push_back(map().scale());
+        SCOPED_TRACE(map().scale());
+        window->TurnStatusShown();
+        EXPECT_TRUE(inView(0));
+        for (int k = 0; k < 4; ++k) {
+            QTest::keyClick(&map(), Qt::Key_Tab);
+            // (At the default scale the walk scrolls only to planets out of view, as always.)
+            EXPECT_TRUE(map().scale() == 1 || inView(map().focusedPlanet()))
+                << map().focusedPlanet();
+        }
+        OnNextModal([](QWidget* dlg) {
+            auto* list = FindChild<QComboBox>(dlg, "PlSearchCmb");
+            list->setCurrentIndex(1);
+            Click(dlg, "OkBtn");
+        });
+        window->SearchItem_Click();
+        EXPECT_EQ(st().SelectedPlanet, 1);
+        EXPECT_TRUE(inView(1));
+    }
+    EXPECT_EQ(scales, (std::vector<double>{1.25, 1.5, 2, 2, 1.5, 1.25, 1, 0.8, 0.65, 0.5, 0.35,
+                                           0.25, 0.25}));
+
+    // Whole Galaxy: every planet in view at once; Ctrl and the wheel zoom in a step.
+    trigger("WholeGalaxyItem");
+    for (int p = 0; p < 4; ++p) EXPECT_TRUE(inView(p)) << p;
+    const double whole = map().scale();
+    QWheelEvent wheel(QPointF(view().center()), map().mapToGlobal(QPointF(view().center())),
+                      QPoint(), QPoint(0, 120), Qt::NoButton, Qt::ControlModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&map(), &wheel);
+    EXPECT_EQ(map().scale(), ZoomedIn(whole));
+
+    // The scale is kept for the next start, in its own file and not in the settings.
+    const double kept = map().scale();
+    const std::string settings = ReadText(window->game().SettingsFile());
+    st().GameActive = false;
+    window.reset();
+    EXPECT_EQ(settings.find("Scale"), std::string::npos);
+    window = std::make_unique<ui::Zenthar>(folder.path());
+    startShown(700, 500);
+    EXPECT_EQ(map().scale(), kept);
+}
+
+TEST_F(MapViewTest, FleetsInFlightListsOnlyThePlayersOwnAndShowsTheChosenDestination) {
+    startShown(700, 500);
+    twoPlayers();
+    st().CurrentPlTurn = 1;  // Bob's fleet is stored, never shown to Ann
+    LaunchTaskForce(st(), 1, 3, 5);
+    SaveTaskForces(window->game());
+    st().CurrentPlTurn = 0;
+    LoadTaskForces(window->game());
+    LaunchTaskForce(st(), 0, 1, 10);  // far: later
+    LaunchTaskForce(st(), 2, 3, 4);   // near: first
+    std::vector<std::string> rows;
+    OnNextModal([&rows](QWidget* dlg) {
+        auto* list = FindChild<QTreeWidget>(dlg, "FleetLst");
+        for (int r = 0; r < list->topLevelItemCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < 5; ++c) cells << list->topLevelItem(r)->text(c);
+            rows.push_back(cells.join(" | ").toStdString());
+        }
+        list->setCurrentItem(list->topLevelItem(1));
+        QTest::keyClick(list, Qt::Key_Return);
+    });
+    window->FleetsInFlightItem_Click();
+    EXPECT_EQ(rows, (std::vector<std::string>{name(2) + " | " + name(3) + " | 4 | 4101 | 1",
+                                              name(0) + " | " + name(1) + " | 10 | 4109 | 9"}));
+    // The destination of the fleet chosen is selected and in view.
+    EXPECT_EQ(std::pair(st().SelectedPlanet, inView(1)), std::pair(Int16{1}, true));
+}
+
+}  // namespace
+}  // namespace zenthar::testing

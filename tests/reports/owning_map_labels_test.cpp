@@ -1,0 +1,62 @@
+// Where the Ownership Map prints names and fleet labels: never cut by an edge, never over a
+// symbol or another label where a free place exists.
+#include <gtest/gtest.h>
+
+#include "reports/owning_map_geometry.h"
+
+namespace zenthar {
+namespace {
+
+bool Overlap(const std::vector<CmRect>& a, const std::vector<CmRect>& b, bool same) {
+    for (std::size_t i = 0; i < a.size(); ++i)
+        for (std::size_t j = same ? i + 1 : 0; j < b.size(); ++j)
+            if (a[i].intersects(b[j])) return true;
+    return false;
+}
+
+TEST(OwningMapLabels, NamesStayInsideAndClearAndFleetLabelsAvoidNamesSymbolsAndEachOther) {
+    // A 20 x 10 cm window; symbols 1 cm; names 3 cm x 0.4 cm.
+    const std::vector<CmRect> symbols = {
+        {2, 2, 1, 1},      // room below: where names always went
+        {18.5, 4, 1, 1},   // at the right edge: the name moves left to end inside
+        {5, 9.0, 1, 1},    // at the bottom: the name goes above
+        {2, 3.2, 1, 1},    // where the first one's name would go: that name goes above
+        {-0.5, 6, 1, 1}};  // half off the left edge (a damaged position): the name stays inside
+    const std::vector<CmPoint> sizes(symbols.size(), CmPoint{3, 0.4});
+    const std::vector<CmRect> names = PlaceNames(symbols, sizes, 20, 10);
+    ASSERT_EQ(names.size(), symbols.size());
+    const auto at = [](const CmRect& r) { return std::pair(r.x, r.y); };
+    EXPECT_EQ(at(names[0]), std::pair(2.0, 2.0 - 0.4));
+    EXPECT_EQ(at(names[1]), std::pair(17.0, 5.0));
+    EXPECT_EQ(at(names[2]), std::pair(5.0, 9.0 - 0.4));
+    EXPECT_EQ(at(names[3]), std::pair(2.0, 4.2));
+    EXPECT_EQ(at(names[4]), std::pair(0.0, 7.0));
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        EXPECT_TRUE(names[i].inside(20, 10)) << i;
+        for (std::size_t j = 0; j < symbols.size(); ++j)
+            EXPECT_FALSE(names[i].intersects(symbols[j])) << i << " over " << j;
+    }
+    EXPECT_FALSE(Overlap(names, names, true));
+
+    // Fleets: one whose 57 % point falls on the first name, one at the far right edge.
+    FleetDrawing over;
+    over.lineFrom = {0.5, 3.2};
+    over.lineTo = {4.0, 3.2};
+    over.label = {2.5, 3.0};
+    FleetDrawing edge;
+    edge.lineFrom = {10, 7};
+    edge.lineTo = {19.9, 7};
+    edge.label = {19.5, 7};
+    std::vector<CmRect> taken = symbols;
+    taken.insert(taken.end(), names.begin(), names.end());
+    const std::vector<CmRect> labels = PlaceFleetLabels(
+        {over, edge, edge}, std::vector<CmPoint>(3, CmPoint{1.2, 0.3}), taken, 20, 10);
+    ASSERT_EQ(labels.size(), 3u);
+    for (const CmRect& l : labels) EXPECT_TRUE(l.inside(20, 10));
+    EXPECT_FALSE(Overlap(labels, taken, false));
+    EXPECT_FALSE(Overlap(labels, labels, true)) << "two fleets on one line get two places";
+    EXPECT_EQ(at(labels[1]), std::pair(18.8, 7.0)) << "moved left of the edge, else as before";
+}
+
+}  // namespace
+}  // namespace zenthar
