@@ -52,7 +52,8 @@ void PaintMark(QPainter& p, const QRect& image, const zenthar::PlanetMark& mark,
     }
     // The badge: the owner's colour round a hint of his symbol.
     const double badge = kBadgeSymbolSize / 2.0 + 2;
-    const QPointF at(box.right() - badge + 3, box.top() + badge - 3);
+    // In the image's corner, so a planet scrolled to the map's top edge keeps its whole badge.
+    const QPointF at(box.right() - badge + 1, box.top() + badge);
     p.setPen(QPen(colour, 1.5));
     p.setBrush(QColor(8, 10, 24));
     p.drawEllipse(at, badge, badge);
@@ -67,7 +68,7 @@ void PaintMark(QPainter& p, const QRect& image, const zenthar::PlanetMark& mark,
     if (mark.capital) {
         p.setPen(QPen(QColor(60, 40, 0), 1));
         p.setBrush(QColor(255, 215, 60));
-        p.drawPath(Star(QPointF(box.left() + 3, box.top() + 3), 6.5));
+        p.drawPath(Star(QPointF(box.left() + 5.5, box.top() + 5.5), 6));
     }
 }
 
