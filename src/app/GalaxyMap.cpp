@@ -133,6 +133,7 @@ void GalaxyMap::starsChanged() {
 
 void GalaxyMap::refreshIcons() {
     icons_.clear();
+    marks_.clear();
     for (Item& item : items_)
         item.pixmap = icons_.pixmap(item.ico, kImageSize, devicePixelRatioF());
     update();
@@ -180,11 +181,7 @@ void GalaxyMap::DrawGalaxyMap(GameState& st, int hv, int vv) {
         item.name = nameText(item.nameKey);
         // Marked as the player whose turn it is may see it: the owner, and whether it is his.
         item.mark = MarkOf(st, st.CurrentPlTurn, i);
-        item.symbol =
-            icons_.pixmap(item.mark.owner == kEmpire
-                              ? std::string("empire.ico")
-                              : st.PlSymbol[static_cast<std::size_t>(item.mark.owner)].trimmed(),
-                          kBadgeSymbolSize, dpr);
+        item.markPicture = markPicture(st, item.mark, dpr);
         dirty += paintedArea(item);
         items_.push_back(std::move(item));
         planet.OnMap = -1;
@@ -213,6 +210,28 @@ QString GalaxyMap::toolTipAt(QPoint pos) const {
     const int i = imageAt(pos);
     if (i < 0 || !hasPlanets()) return {};
     return QString::fromStdString(PlanetTip(*st_, i));
+}
+
+// Marks come in a handful of kinds (owner, his own, his capital): each is drawn once, and a
+// repaint only copies it.
+const QPixmap& GalaxyMap::markPicture(const GameState& st, const zenthar::PlanetMark& mark,
+                                      double dpr) {
+    const std::string symbol = mark.owner == kEmpire
+                                   ? std::string("empire.ico")
+                                   : st.PlSymbol[static_cast<std::size_t>(mark.owner)].trimmed();
+    const MarkKey key{mark.owner, mark.mine, mark.capital, symbol, dpr};
+    auto it = marks_.find(key);
+    if (it != marks_.end()) return it->second;
+    const int side = kImageSize + 2 * kMarkReach;
+    QPixmap picture(QSize(side, side) * dpr);
+    picture.setDevicePixelRatio(dpr);
+    picture.fill(Qt::transparent);
+    {
+        QPainter p(&picture);
+        PaintMark(p, QRect(kMarkReach, kMarkReach, kImageSize, kImageSize), mark,
+                  icons_.pixmap(symbol, kBadgeSymbolSize, dpr));
+    }
+    return marks_.emplace(key, std::move(picture)).first->second;
 }
 
 QRect GalaxyMap::itemArea(const Item& item) {
@@ -282,7 +301,7 @@ void GalaxyMap::paintEvent(QPaintEvent* event) {
     for (const Item& item : items_)
         if (exposed.intersects(
                 item.image.adjusted(-kMarkReach, -kMarkReach, kMarkReach, kMarkReach)))
-            PaintMark(p, item.image, item.mark, item.symbol);
+            p.drawPixmap(item.image.topLeft() - QPoint(kMarkReach, kMarkReach), item.markPicture);
     p.setRenderHint(QPainter::Antialiasing, false);
 
     if (dragging_) {

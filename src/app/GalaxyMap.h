@@ -12,6 +12,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/IconCache.h"
@@ -109,10 +110,12 @@ class GalaxyMap : public QWidget {
         std::string nameKey;  // the padded name
         QStaticText name;     // shares its laid-out glyphs with names_
         zenthar::PlanetMark mark;
-        QPixmap symbol;  // the owner's, for the mark
+        QPixmap markPicture;  // the mark, kMarkReach beyond the image on every side
     };
+    using MarkKey = std::tuple<int, bool, bool, std::string, double>;
 
     QStaticText nameText(const std::string& name);
+    const QPixmap& markPicture(const GameState& st, const zenthar::PlanetMark& mark, double dpr);
     // Where an item paints: its image with its name below.
     static QRect itemArea(const Item& item);
     // What a redraw of it paints: its area and its owner's mark.
@@ -129,6 +132,7 @@ class GalaxyMap : public QWidget {
     IconCache icons_;
     std::vector<Item> items_;
     std::map<std::string, QStaticText> names_;
+    std::map<MarkKey, QPixmap> marks_;
     QPixmap starLayer_;
     bool starsDirty_ = true;
     int pressedImage_ = -1;
