@@ -157,8 +157,9 @@ void Zenthar::FleetsInFlightItem_Click() {
         frm.exec();
         chosen = frm.chosenPlanet();
     }
-    if (chosen >= 0) ShowPlanetInfo(chosen, true);
-    DrawGalaxyMap();
+    // The chosen fleet's destination is shown; either way the map is drawn once.
+    if (chosen >= 0) ShowPlanetInfo(chosen, false);
+    if (chosen < 0 || !scrollToPlanet(chosen)) DrawGalaxyMap();
 }
 
 }  // namespace zenthar::ui
