@@ -26,11 +26,13 @@ struct ConfigColumn {
     // A name is stored without its trailing blanks, as are the campaign planets (so that none
     // is the empty text).
     bool trimmed = false;
+    // Files saved before the column existed lack it: they are read as if it were empty.
+    bool optional = false;
 };
 
 // Calls visit(name, field, column) for every column in the table's order, with the fields of
-// player `player` (0..3) for the per-player columns. `field` is an int, an Int16, a bool or a
-// FixedText of the column's width; State is GameState or const GameState.
+// player `player` (0..3) for the per-player columns. `field` is an int, an Int16, a bool, a
+// SeatKind or a FixedText of the column's width; State is GameState or const GameState.
 template <class State, class Visit>
 void ForEachConfigColumn(State& st, std::size_t player, Visit&& visit) {
     using enum ConfigColumn::Scope;
@@ -53,6 +55,7 @@ void ForEachConfigColumn(State& st, std::size_t player, Visit&& visit) {
     visit(std::string_view("EmpireOut"),     st.EmpireOut,            ConfigColumn{Game, Later, Play});
     visit(std::string_view("EndTurnScreen"), st.SkipEndTurnScreen,    ConfigColumn{Game, Later, Play});
     visit(std::string_view("SoundsOff"),     st.SoundsOff,            ConfigColumn{Game, Later, Play});
+    visit(std::string_view("Seat"),          st.Seats.at(player),     ConfigColumn{Player, EveryRow, Fixed, false, true});
     // clang-format on
 }
 

@@ -68,8 +68,9 @@ std::string Quoted(std::string_view name) {
     return quoted;
 }
 
-// The table must be an ordinary table holding every field of the layout as a stored column.
-void CheckLayout(const sqlite::Database& db, const TableDef& table) {
+// The table must be an ordinary table holding every field of the layout as a stored column; an
+// optional field may be missing. Returns, field by field, whether the file has it.
+std::vector<bool> CheckLayout(const sqlite::Database& db, const TableDef& table) {
     Query schema(db, "SELECT type, sql FROM sqlite_master WHERE name = ?1 COLLATE NOCASE");
     schema.bind(1, table.name);
     bool found = false;
@@ -82,10 +83,13 @@ void CheckLayout(const sqlite::Database& db, const TableDef& table) {
     columns.bind(1, table.name);
     std::vector<std::pair<std::string, long long>> present;
     while (columns.step()) present.emplace_back(columns.columnText(0), columns.columnInt(1));
+    std::vector<bool> has;
     for (const FieldDef& f : table.fields) {
         const std::pair<std::string, long long>* column = nullptr;
         for (const auto& c : present)
             if (EqualsNoCase(c.first, f.name)) column = &c;
+        has.push_back(column != nullptr);
+        if (!column && f.optional) continue;
         if (!column)
             Refuse("the field " + std::string(f.name) + " of " + std::string(table.name) +
                    " is missing");
@@ -93,6 +97,7 @@ void CheckLayout(const sqlite::Database& db, const TableDef& table) {
             Refuse("the field " + std::string(f.name) + " of " + std::string(table.name) +
                    " is computed");
     }
+    return has;
 }
 
 // One stored value, checked against the kind of its field.
@@ -130,10 +135,10 @@ using Rows = std::vector<std::vector<FieldValue>>;
 // are no part of it and are neither checked nor kept.
 Rows ReadRows(const sqlite::Database& db, const TableDef& table, const std::string& orderBy,
               std::size_t limit) {
-    CheckLayout(db, table);
+    const std::vector<bool> has = CheckLayout(db, table);
     std::string sql = "SELECT ";
     for (std::size_t i = 0; i < table.fields.size(); ++i)
-        sql += (i ? ", " : "") + Quoted(table.fields[i].name);
+        sql += (i ? ", " : "") + (has[i] ? Quoted(table.fields[i].name) : std::string("NULL"));
     sql +=
         " FROM " + Quoted(table.name) + " ORDER BY " + orderBy + " LIMIT " + std::to_string(limit);
     Query q(db, sql);
@@ -256,6 +261,12 @@ void ReadConfiguration(const Rows& rows, const TableDef& table, SavedGame& g) {
         g.PlSymbol[k] = row.text("PlSymbol");
         g.PlHome[k] = static_cast<Int16>(row.number("PlHome", 0, g.PlanetsNum - 1));
         g.Hatest[k] = static_cast<Int16>(row.number("Hatest"));
+        // A seat left empty, or a file from before seats, is a human's.
+        const bool seatGiven = !row["Seat"].isNull();
+        g.Seats[k] = static_cast<SeatKind>(
+            seatGiven ? row.number("Seat", static_cast<long long>(SeatKind::Human),
+                                   static_cast<long long>(SeatKind::Hard))
+                      : 0);
     }
 }
 

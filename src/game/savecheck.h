@@ -30,7 +30,8 @@ struct SavedGame {
     std::array<FixedText<12>, kMaxPlayers> PlSymbol{};
     std::array<Int16, kMaxPlayers> PlHome{};
     std::array<Int16, kMaxPlayers> Hatest{};
-    std::vector<PlanetRecord> Planets;  // PlanetsNum records, OnMap 0
+    std::array<SeatKind, kMaxPlayers> Seats{};  // all human in a file from before seats
+    std::vector<PlanetRecord> Planets;          // PlanetsNum records, OnMap 0
 
     // The rows the working file receives, every field of the table layout in its order:
     // the players' rows, the planets' rows and every task force in table order.

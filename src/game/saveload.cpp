@@ -209,6 +209,7 @@ void ApplySavedGame(GameState& st, const SavedGame& g) {
         st.PlSymbol[k] = player ? g.PlSymbol[k] : FixedText<12>();
         st.PlHome[k] = player ? g.PlHome[k] : Int16{0};
         st.Hatest[k] = player ? g.Hatest[k] : Int16{0};
+        if (k < kMaxPlayers) st.Seats[k] = player ? g.Seats[k] : SeatKind::Human;
     }
     // A check mark is put on by a game that was saved with it; a game saved without it leaves
     // the player's current choice alone.

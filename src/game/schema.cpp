@@ -24,21 +24,22 @@ constexpr FieldKind B = FieldKind::YesNo;
 
 // The AppCfg fields follow the game's description of its columns; every one may be empty.
 template <class Field>
-FieldDef ConfigField(std::string_view name, const Field&) {
+FieldDef ConfigField(std::string_view name, const Field&, bool optional) {
     if constexpr (std::is_same_v<Field, bool>)
-        return {name, B, 0, true};
+        return {name, B, 0, true, optional};
     else if constexpr (std::is_integral_v<Field> || std::is_enum_v<Field>)
-        return {name, N, 0, true};
+        return {name, N, 0, true, optional};
     else
-        return {name, T, static_cast<int>(Field::width()), true};
+        return {name, T, static_cast<int>(Field::width()), true, optional};
 }
 
 std::vector<FieldDef> MakeConfigFields() {
     std::vector<FieldDef> fields;
     const GameState sample;
-    ForEachConfigColumn(sample, 0, [&](std::string_view name, const auto& field, ConfigColumn) {
-        fields.push_back(ConfigField(name, field));
-    });
+    ForEachConfigColumn(sample, 0,
+                        [&](std::string_view name, const auto& field, ConfigColumn column) {
+                            fields.push_back(ConfigField(name, field, column.optional));
+                        });
     return fields;
 }
 

@@ -15,6 +15,8 @@ struct FieldDef {
     FieldKind kind;
     int width;  // texts only
     bool nullable;
+    // A field newer than some saved games: a file without it reads it as empty.
+    bool optional = false;
 };
 
 struct TableDef {

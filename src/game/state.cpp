@@ -42,6 +42,7 @@ void ClearGame(GameState& st) {
     st.StartPl = "";
     st.EndPl = "";
     st.EmpireOut = false;
+    st.Seats.fill(SeatKind::Human);
     // "Carry on" was said about the game that ended; the next one announces its winner.
     st.VictoryAnswer = 0;
 }

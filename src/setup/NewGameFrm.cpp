@@ -28,6 +28,11 @@ constexpr int kNameWidth = 1980;
 constexpr int kHomeLeft = 2460;
 constexpr int kHomeWidth = 2040;
 constexpr int kSymbolLeft = 4620;
+// Who plays the row, after its symbol.
+constexpr int kSeatLeft = 5160;
+constexpr int kSeatWidth = 2580;
+// In the order of the seat kinds.
+const QStringList kSeatChoices{"Human", "Computer - Easy", "Computer - Normal", "Computer - Hard"};
 
 QString FromText(const std::string& s) {
     return QString::fromStdString(s);
@@ -101,6 +106,8 @@ void NewGameFrm::buildControls() {
     place(Label4_, kHomeLeft, 1200, 1215, 255);
     Label6_ = named(new QLabel("Player's Symbol", this), "Label6");
     place(Label6_, kSymbolLeft, 1200, 1455, 255);
+    SeatLbl_ = named(new QLabel("Played by", this), "SeatLbl");
+    place(SeatLbl_, kSeatLeft, 1200, kSeatWidth, 255);
 
     for (int k = 0; k < 4; ++k) {
         const auto slot = static_cast<std::size_t>(k);
@@ -124,6 +131,10 @@ void NewGameFrm::buildControls() {
         PlayerSimbol_[slot]->installEventFilter(this);
         // A touch larger than the old 375 twips so the icon is not squeezed.
         PlayerSimbol_[slot]->setGeometry(twips(kSymbolLeft, top - 60, 420, 420));
+        SeatCmb_[slot] = named(new QComboBox(this), "SeatCmb" + index);
+        SeatCmb_[slot]->addItems(kSeatChoices);
+        place(SeatCmb_[slot], kSeatLeft, top, kSeatWidth, 300);
+        SeatCmb_[slot]->setAccessibleName("Played by " + QString::number(k + 1));
     }
 
     Label5_ = named(new QLabel("Empire Skill Level:", this), "Label5");
@@ -165,6 +176,7 @@ void NewGameFrm::Form_Load() {
                           FromText(st.planet(i).Name.padded()));
         if (k < list->count()) list->setCurrentIndex(k);
         PlayerEdt_[slot]->clear();
+        SeatCmb_[slot]->setCurrentIndex(0);
     }
 
     SkillCmb_->clear();
@@ -193,7 +205,10 @@ void NewGameFrm::showSymbol(int index) {
 void NewGameFrm::PlayerNumCmb_LostFocus() {
     const int n = static_cast<int>(
         zenthar::Round(zenthar::LeadingNumber(PlayerNumCmb_->currentText().toStdString())));
-    for (int k = 0; k < 4; ++k) PlayerEdt_[static_cast<std::size_t>(k)]->setEnabled(k < n);
+    for (int k = 0; k < 4; ++k) {
+        PlayerEdt_[static_cast<std::size_t>(k)]->setEnabled(k < n);
+        SeatCmb_[static_cast<std::size_t>(k)]->setEnabled(k < n);
+    }
 }
 
 void NewGameFrm::PlayerSimbol_Click(int index) {
@@ -221,6 +236,7 @@ zenthar::NewGameSettings NewGameFrm::settings() const {
         s.homePlanets[k] =
             (stored.isValid() ? stored.toString() : HomePlanet_[k]->currentText()).toStdString();
         s.symbols[k] = symbols_[k];
+        s.seats[k] = static_cast<zenthar::SeatKind>(SeatCmb_[k]->currentIndex());
     }
     s.planets = zenthar::NumberOfPlanetsTyped(StarsNumberEdt_->text().toStdString());
     s.gameType = SimpleOpt_->isChecked() ? 1 : 0;

@@ -1,6 +1,6 @@
-// The New Game dialog: number of players, their names, capitals and symbols, the number of
-// planets, the game type and the Empire's skill. OK creates the game; Cancel only hides the
-// dialog so the entries are still there next time.
+// The New Game dialog: number of players, their names, capitals, symbols and who plays them,
+// the number of planets, the game type and the Empire's skill. OK creates the game; Cancel only
+// hides the dialog so the entries are still there next time.
 #pragma once
 
 #include <QDialog>
@@ -71,6 +71,8 @@ class NewGameFrm : public QDialog {
     std::array<QLineEdit*, 4> PlayerEdt_{};
     std::array<QComboBox*, 4> HomePlanet_{};
     std::array<QLabel*, 4> PlayerSimbol_{};
+    QLabel* SeatLbl_ = nullptr;
+    std::array<QComboBox*, 4> SeatCmb_{};
     QLabel* Label5_ = nullptr;
     QComboBox* SkillCmb_ = nullptr;
     QPushButton* OkBtn_ = nullptr;

@@ -38,6 +38,7 @@ void StoreSettings(GameState& st, const NewGameSettings& s) {
     for (std::size_t k = 0; k < kMaxPlayers; ++k) {
         st.PlName[k] = static_cast<int>(k) < s.players ? CutName(s.names[k]) : std::string();
         st.PlSymbol[k] = s.symbols[k];
+        st.Seats[k] = static_cast<int>(k) < s.players ? s.seats[k] : SeatKind::Human;
     }
 }
 
@@ -144,6 +145,9 @@ std::optional<std::string> CheckNewGame(const GameState& st, const NewGameSettin
     }
     if (!RulesOfSkill(s.skill)) return "Choose the Empire Skill Level, please.";
     if (s.gameType != 0 && s.gameType != 1) return "Choose the Game Type, please.";
+    for (SeatKind seat : s.seats)
+        if (seat < SeatKind::Human || seat > SeatKind::Hard)
+            return "Choose who plays each player, please.";
     return std::nullopt;
 }
 

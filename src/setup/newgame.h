@@ -21,6 +21,8 @@ struct NewGameSettings {
     int planets = 26;
     int gameType = 1;  // 1 simple, 0 advanced
     int skill = 0;     // 0 Beginner, 1 Intermidiate, 2 Advanced
+    // Who plays each row: the person at the screen or the computer at a level.
+    std::array<SeatKind, 4> seats{};
 };
 
 // The four player symbols, in the order a click steps through them; row k starts on symbol k.

@@ -29,7 +29,8 @@ void DescribeConfiguration(std::ostringstream& out, const GameState& st, std::si
         << st.EndPl.padded() << "] empireout " << st.EmpireOut << "\n";
     for (std::size_t k = 0; k < slots; ++k)
         out << "player " << k << " [" << st.PlName[k].padded() << "] [" << st.PlSymbol[k].padded()
-            << "] home " << st.PlHome[k] << " hatest " << st.Hatest[k] << "\n";
+            << "] home " << st.PlHome[k] << " hatest " << st.Hatest[k] << " seat "
+            << (k < st.Seats.size() ? static_cast<int>(st.Seats[k]) : 0) << "\n";
 }
 
 void DescribeTaskForce(std::ostringstream& out, const TaskForceRecord& tf, bool withPlNum) {

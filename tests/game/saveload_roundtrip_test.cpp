@@ -140,6 +140,30 @@ TEST_F(RoundTrip, EmptyCampaignFieldsReadAsTheRulesSay) {
     EXPECT_EQ(std::pair(game.st.StartPl.blank(), game.st.EndPl.blank()), std::pair(true, true));
 }
 
+// A file saved before seats existed, or with a seat left empty, has only human players; the
+// seats of the game that ran before do not linger.
+TEST_F(RoundTrip, AFileWithoutSeatsOpensWithEveryPlayerHuman) {
+    std::vector<unsigned char> bytes = savedSample(42, {3, 9, 1}, "seated.mdb");
+    ASSERT_NE(game.st.Seats, (std::array<SeatKind, 4>{}));
+    const std::string seated = DescribeSavedGame(game.st);
+    const auto human = [](std::string picture) {
+        for (std::size_t at = 0; (at = picture.find(" seat ", at)) != std::string::npos;)
+            picture[at += 6] = '0';
+        return picture;
+    };
+    for (const char* edit :
+         {"ALTER TABLE AppCfg DROP COLUMN Seat", "UPDATE AppCfg SET Seat = NULL"}) {
+        WriteBytes(save("older.mdb"), EditSavedGame(bytes, edit));
+        LoadGame(game, save("seated.mdb"));
+        LoadGame(game, save("older.mdb"));
+        EXPECT_EQ(DescribeSavedGame(game.st), human(seated)) << edit;
+        // Saved again, it keeps its players human.
+        SaveGame(game, save("again.mdb"));
+        LoadGame(game, save("again.mdb"));
+        EXPECT_EQ(DescribeSavedGame(game.st), human(seated)) << edit;
+    }
+}
+
 TEST_F(RoundTrip, CheckMarksAreSetByATrueValueAndLeftByAFalseOne) {
     struct Case {
         bool saved, before, after;
@@ -156,12 +180,12 @@ TEST_F(RoundTrip, CheckMarksAreSetByATrueValueAndLeftByAFalseOne) {
         EXPECT_EQ(game.st.SkipEndTurnScreen, c.after) << c.saved << c.before;
         EXPECT_EQ(game.st.SoundsOff, !c.saved || c.before) << c.saved << c.before;
     }
-    // Stored as yes/no: -1 and 0.
+    // Stored as yes/no: -1 and 0 (the player's seat follows).
     game.st.SkipEndTurnScreen = true;
     game.st.SoundsOff = false;
     SaveGame(game, save("marks.mdb"));
     const std::string dump = DescribeDatabase(save("marks.mdb"));
-    EXPECT_NE(dump.find("|1:-1|1:0\n"), std::string::npos) << dump.substr(0, 300);
+    EXPECT_NE(dump.find("|1:-1|1:0|1:3\n"), std::string::npos) << dump.substr(0, 300);
 }
 
 TEST_F(RoundTrip, TheWorkingFileIsRecognisedHoweverItIsNamed) {

@@ -17,6 +17,7 @@ class NewGameFrmTest : public DialogTest<ui::NewGameFrm> {
     QLineEdit* name(int k) { return child<QLineEdit>(QString("PlayerEdt%1").arg(k)); }
     QComboBox* home(int k) { return child<QComboBox>(QString("HomePlanet%1").arg(k)); }
     QLabel* symbol(int k) { return child<QLabel>(QString("PlayerSimbol%1").arg(k)); }
+    QComboBox* seat(int k) { return child<QComboBox>(QString("SeatCmb%1").arg(k)); }
     QLineEdit* stars() { return child<QLineEdit>("StarsNumberEdt"); }
     QComboBox* count() { return child<QComboBox>("PlayerNumCmb"); }
     void chooseCount(int n) {
@@ -69,8 +70,11 @@ TEST_F(NewGameFrmTest, SymbolsStepRoundTheCycleByClickSpaceOrEnterAndTabReachesT
     EXPECT_EQ(frm->symbols()[0], "shiporiz.ico");
     EXPECT_TRUE(frm->isVisible());
     EXPECT_TRUE(t.dialogs.asked.empty()) << lastMessage();
-    // On to the next row: its name box is off for a one-player game, so its list.
+    // On to who plays the row, then the next row: its name box is off for a one-player game,
+    // so its list.
     QTest::keyClick(symbol(0), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), seat(0));
+    QTest::keyClick(seat(0), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), home(1));
 }
 
@@ -142,6 +146,40 @@ TEST_F(NewGameFrmTest, SuccessfulOkCreatesTheGameAndResetsTheDialog) {
 
     frm->show();
     expectDefaults();  // the next showing starts afresh
+}
+
+// Who plays each row is chosen after its symbol, by keyboard as everything else; the game is
+// made with the seats chosen for its players, and the next showing starts all human.
+TEST_F(NewGameFrmTest, SeatsAreChosenByKeyboardAndReachTheGame) {
+    EXPECT_EQ(std::tuple(seat(0)->count(), seat(0)->itemText(0), seat(0)->itemText(3),
+                         seat(0)->accessibleName(), seat(1)->isEnabled()),
+              std::tuple(4, "Human", "Computer - Hard", "Played by 1", false));
+    count()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(count(), Qt::Key_Down);
+    QTest::keyClick(count(), Qt::Key_Down);  // three players
+    name(0)->setFocus(Qt::TabFocusReason);
+    // Row by row: the name, then Tab past the home planet and the symbol to the seat.
+    const struct {
+        const char* name;
+        int downs;
+    } rows[] = {{"Ann", 3}, {"Bob", 0}, {"Cy", 1}};
+    for (int k = 0; k < 3; ++k) {
+        QWidget* typed = QApplication::focusWidget();
+        ASSERT_EQ(typed, name(k));
+        QTest::keyClicks(typed, rows[k].name);
+        for (int tab = 0; tab < 3; ++tab) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), seat(k));
+        for (int d = 0; d < rows[k].downs; ++d) QTest::keyClick(seat(k), Qt::Key_Down);
+        QTest::keyClick(seat(k), Qt::Key_Tab);
+    }
+    t.random.setFallback(0.37);
+    QTest::keyClick(name(2), Qt::Key_Return);  // the default button
+    ASSERT_TRUE(t.dialogs.asked.empty()) << lastMessage();
+    EXPECT_EQ(frm->result(), QDialog::Accepted);
+    EXPECT_EQ(t.st().Seats,
+              (std::array{SeatKind::Hard, SeatKind::Human, SeatKind::Easy, SeatKind::Human}));
+    frm->show();
+    EXPECT_EQ(std::tuple(seat(0)->currentIndex(), seat(2)->currentIndex()), std::tuple(0, 0));
 }
 
 TEST_F(NewGameFrmTest, AStorageFailureIsReportedAndTheDialogStays) {

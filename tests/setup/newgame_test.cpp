@@ -26,10 +26,11 @@ struct Choices {
     int skill = 0;
     int gameType = 1;
     std::optional<std::string> refusal{};  // what CheckNewGame says to them
+    std::array<SeatKind, 4> seats{};
 };
 
 NewGameSettings Settings(const GameState& st, const Choices& c = {}) {
-    NewGameSettings s{c.players, c.names, {}, c.symbols, c.planets, c.gameType, c.skill};
+    NewGameSettings s{c.players, c.names, {}, c.symbols, c.planets, c.gameType, c.skill, c.seats};
     for (std::size_t k = 0; k < 4; ++k)
         s.homePlanets[k] = st.PlanetList[static_cast<std::size_t>(c.homes[k])].Name.padded();
     return s;
@@ -100,6 +101,8 @@ TEST(CheckNewGame, MessagesComeInTheirOrder) {
         {.players = 0, .refusal = kPlayers}, {.players = 5, .refusal = kPlayers},
         {.planets = 4, .refusal = kStars}, {.planets = 51, .refusal = kStars},
         {.planets = 5}, {.skill = -1, .refusal = kSkill},
+        {.refusal = "Choose who plays each player, please.", .seats = {static_cast<SeatKind>(4)}},
+        {.seats = {SeatKind::Hard, SeatKind::Easy, SeatKind::Normal, SeatKind::Human}},
         // Rows of absent players take no part: their homes, symbols and names are nobody's...
         {.homes = {0, 0, 2, 2}, .symbols = macTwice},
         {.players = 3, .names = {"Ann", "Bob", "Cy", "Ann"}, .homes = {0, 1, 2, 2},
@@ -154,13 +157,17 @@ TEST(CreateNewGame, ConfigurationAndPlanetRowsMirrorTheGalaxyBeforeTheEmpireIsDe
     // clang-format off
     const Choices c{.players = 3, .names = {"Ann", "Bob", "Cy"}, .homes = {6, 0, 9, 1},
                     .symbols = {"mac.ico", "shipvert.ico", "shiporiz.ico", "flsp.ico"},
-                    .planets = 12, .skill = 1, .gameType = 0};
+                    .planets = 12, .skill = 1, .gameType = 0,
+                    .seats = {SeatKind::Hard, SeatKind::Human, SeatKind::Easy, SeatKind::Normal}};
     // clang-format on
     g.create(c);
     const GameState& st = g.game.st;
     EXPECT_FALSE(st.GameActive);  // the main window starts the game
     EXPECT_EQ(st.PlSymbol[3].padded(), "flsp.ico    ");
     EXPECT_EQ(st.planet(6).Production, 12);  // an Intermidiate capital
+    // The fourth row's choice is no player's.
+    EXPECT_EQ(st.Seats,
+              (std::array{SeatKind::Hard, SeatKind::Human, SeatKind::Easy, SeatKind::Human}));
 
     Rows cfg = ReadTable(g.game, "AppCfg");
     ASSERT_EQ(cfg.size(), 3U);
@@ -175,7 +182,8 @@ TEST(CreateNewGame, ConfigurationAndPlanetRowsMirrorTheGalaxyBeforeTheEmpireIsDe
             {"PlSymbol", FixedText<12>(c.symbols[k]).padded()},
             {"Hatest", first(0)},     {"StartYear", first(0)},   {"StartPl", first("")},
             {"EndPl", first("")},     {"EmpireOut", FieldValue()},
-            {"EndTurnScreen", FieldValue()}, {"SoundsOff", FieldValue()}};
+            {"EndTurnScreen", FieldValue()}, {"SoundsOff", FieldValue()},
+            {"Seat", static_cast<int>(c.seats[k])}};
         // clang-format on
         for (const auto& [field, value] : fields)
             EXPECT_EQ(cfg.at(k).at(field), value) << field << " of row " << k;

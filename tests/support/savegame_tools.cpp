@@ -64,6 +64,8 @@ void MakeSampleGame(Game& game, std::uint32_t seed, const SampleShape& shape) {
         st.PlName[s] = kNames[s];
         st.PlSymbol[s] = kSymbols[s];
         st.PlHome[s] = static_cast<Int16>(k * 2);
+        // Every kind of seat comes round, without a draw that would change the rest.
+        st.Seats[s] = static_cast<SeatKind>((seed + s) % 4);
     }
     for (int i = 0; i < st.PlanetsNum; ++i) {
         PlanetRecord& p = st.planet(i);
