@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,6 +16,8 @@
 #include "game/state.h"
 
 namespace zenthar {
+
+class SeatPlayer;
 
 class Game {
   public:
@@ -71,6 +74,9 @@ class Game {
     TurnDisplay& display;
     GameView& view;
     RandomSource& random;
+    // Who plays a computer seat's turns: the game's own levels unless a test or a tool puts
+    // other players in the seats.
+    std::function<std::unique_ptr<SeatPlayer>(SeatKind)> computerPlayers;
 
     std::filesystem::path file(std::string_view name) const { return ProgramFolder / name; }
     // The working game database; the only database the game runs on.

@@ -17,6 +17,7 @@
 #include "turn/empire.h"
 #include "turn/lookups.h"
 #include "turn/rebels.h"
+#include "turn/seat.h"
 #include "turn/taskforces.h"
 #include "turn/turnreport.h"
 
@@ -80,6 +81,32 @@ bool PassTurnOn(Game& game) {
         if (st.TaskForceLast >= 0 || OwnsAnyPlanet(st, st.CurrentPlTurn)) return true;
     }
     return false;
+}
+
+// ---- computer seats ------------------------------------------------------------------------
+
+bool ComputerHasTurn(const GameState& st) {
+    return st.validPlayer(st.CurrentPlTurn) &&
+           st.Seats.at(static_cast<std::size_t>(st.CurrentPlTurn)) != SeatKind::Human;
+}
+
+// While a human seat is still in the game the computers play their turns at once, between the
+// humans' turns. Without one the game is there to be watched, a year at every End Turn.
+bool HumanInGame(Game& game) {
+    const std::array<bool, kSides> inFlight = SidesInFlight(game);
+    for (int p = 0; p < game.st.PlayesNum && p < kMaxPlayers; ++p)
+        if (game.st.Seats[static_cast<std::size_t>(p)] == SeatKind::Human &&
+            (inFlight[static_cast<std::size_t>(p)] || OwnsAnyPlanet(game.st, p)))
+            return true;
+    return false;
+}
+
+// The computer of the seat that holds the turn gives its orders through the order functions.
+void PlayComputerTurn(Game& game) {
+    const SeatKind kind = game.st.Seats.at(static_cast<std::size_t>(game.st.CurrentPlTurn));
+    const std::unique_ptr<SeatPlayer> player =
+        game.computerPlayers ? game.computerPlayers(kind) : MakeComputerPlayer(kind);
+    if (player) player->PlayTurn(game);
 }
 
 // ---- the phases of a year end, in their order ------------------------------------------------
@@ -286,6 +313,15 @@ void HandTurnOver(Game& game) {
     game.dialogs.inform(kEmpireHasWon);
 }
 
+void EndPlayersTurn(Game& game) {
+    GameState& st = game.st;
+    // After the Empire has won (or at a new game's -1) there is no player whose list to store.
+    if (st.validPlayer(st.CurrentPlTurn)) SaveTaskForces(game);
+    st.CurrentPlTurn = Saturate16(st.CurrentPlTurn + 1LL);
+    if (st.CurrentPlTurn > st.PlayesNum - 1) RunYearEnd(game);
+    HandTurnOver(game);
+}
+
 void EndTurn(Game& game) {
     GameState& st = game.st;
     if (st.EndTurnRunning) return;
@@ -300,12 +336,18 @@ void EndTurn(Game& game) {
         // the year end touches go to the file once.
         Connection::Transaction writes(game.FileDta1);
 
-        // After the Empire has won (or at a new game's -1) there is no player whose list to
-        // store.
-        if (st.validPlayer(st.CurrentPlTurn)) SaveTaskForces(game);
-        st.CurrentPlTurn = Saturate16(st.CurrentPlTurn + 1LL);
-        if (st.CurrentPlTurn > st.PlayesNum - 1) RunYearEnd(game);
-        HandTurnOver(game);
+        // A computer seat still holding the turn (a game to watch) plays it now.
+        const bool playerEnds = st.validPlayer(st.CurrentPlTurn);
+        const Int16 year = st.CurrentYear;
+        if (ComputerHasTurn(st)) PlayComputerTurn(game);
+        EndPlayersTurn(game);
+        // The computers the turn comes to play theirs and hand on, until a human has the turn;
+        // a game without humans stops at the first computer after the year end.
+        while (ComputerHasTurn(st)) {
+            if (!HumanInGame(game) && (st.CurrentYear != year || !playerEnds)) break;
+            PlayComputerTurn(game);
+            EndPlayersTurn(game);
+        }
         writes.commit();
     } catch (const StorageError&) {
         st = before;

@@ -14,9 +14,17 @@ inline constexpr const char* kEmpireHasWon =
 
 // Ends the current player's turn. Does nothing without a game, or when called again while an
 // earlier call is still running (its animations and messages let the window process events).
+// When the turn comes to a computer seat, its computer plays the turn at once and the turn
+// goes on, until a human has it. In a game no human is left in, each call plays one year: the
+// computer holding the turn plays first, and the turn stops at the first computer after the
+// year end.
 // When the game database fails on the way (StorageError), the game in memory and the database
 // are put back as they were before the call and the error is passed on.
 void EndTurn(Game& game);
+
+// The turn of the current player ends: the orders are stored, the turn passes on, the year
+// ends after the last player, and the turn goes to the next player still in the game.
+void EndPlayersTurn(Game& game);
 
 // The year end alone, with CurrentPlTurn past the last player; leaves CurrentPlTurn at 0.
 void RunYearEnd(Game& game);

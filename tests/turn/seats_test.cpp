@@ -1,0 +1,127 @@
+// Computer seats in the hand-over: a computer's turn is played at once through its seat player
+// and the turn goes on to the next human; a game without humans plays a year per End Turn; a
+// computer out of the game is passed over like a human.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "orders/sendships.h"
+#include "support/galaxy_builder.h"
+#include "turn/endturn.h"
+#include "turn/seat.h"
+#include "turn_test_support.h"
+
+namespace zenthar::testing {
+namespace {
+
+using namespace turn_support;
+
+// Stands in for a computer level: notes whose turn it played and in which year, and sends one
+// ship from its capital to the Empire's planet through the Send Ships order.
+class NotingSeat : public SeatPlayer {
+  public:
+    explicit NotingSeat(std::vector<std::string>& played) : played_(played) {}
+    void PlayTurn(Game& game) override {
+        GameState& st = game.st;
+        played_.push_back(std::to_string(st.CurrentPlTurn) + "@" + std::to_string(st.CurrentYear));
+        const int home = st.PlHome[static_cast<std::size_t>(st.CurrentPlTurn)];
+        EXPECT_EQ(SendShips(st, home, st.PlayesNum, "1"), std::nullopt);
+    }
+
+  private:
+    std::vector<std::string>& played_;
+};
+
+// Ann, Bob, Cid and Dee as far as `seats` goes, each on a home planet, and the Empire on the
+// planet after them; the computers are noting seats.
+struct SeatedGame {
+    SeatedGame(const std::vector<SeatKind>& seats, Int16 turn) {
+        t.random.setFallback(0.99);  // no rebel rises
+        const std::vector<std::string> names = {"Ann", "Bob", "Cid", "Dee"};
+        const int n = static_cast<int>(seats.size());
+        GalaxyBuilder b(t.game);
+        b.players({names.begin(), names.begin() + n}).skill(1);
+        for (int k = 0; k < n; ++k)
+            b.planet(k, 1 + 8 * k, 1).owner(k).home().ships(20).production(4, 20);
+        b.planet(n, 20, 20).ships(3).production(2, 2).currentPlayer(turn).build();
+        for (int k = 0; k < n; ++k) t.st().Seats[static_cast<std::size_t>(k)] = seats[k];
+        t.game.computerPlayers = [this](SeatKind) { return std::make_unique<NotingSeat>(played); };
+    }
+    // Whose turn and which year it is, and the turns the computers played.
+    std::tuple<int, int, std::vector<std::string>> after() {
+        return {t.st().CurrentPlTurn, t.st().CurrentYear, played};
+    }
+    TestGame t;
+    std::vector<std::string> played;
+};
+
+using V = std::vector<std::string>;
+constexpr SeatKind H = SeatKind::Human;
+constexpr SeatKind E = SeatKind::Easy;
+constexpr SeatKind N = SeatKind::Normal;
+constexpr SeatKind D = SeatKind::Hard;
+
+TEST(ComputerSeats, TheHandOverPlaysEachComputerAtOnceAndStopsAtTheNextHuman) {
+    const struct {
+        std::vector<SeatKind> seats;
+        int turn;  // who ends the turn; -1 a new game's first hand-over
+        std::tuple<int, int, V> after;
+    } cases[] = {
+        {{H, E, H}, 0, {2, 4100, V{"1@4100"}}},
+        {{H, N}, 0, {0, 4101, V{"1@4100"}}},   // past the year end
+        {{D, H}, -1, {1, 4100, V{"0@4100"}}},  // the first turn is a computer's
+        {{H, E, D, N}, 0, {0, 4101, V{"1@4100", "2@4100", "3@4100"}}},
+        {{E, H, D}, 1, {1, 4101, V{"2@4100", "0@4101"}}},  // round the year end to the human
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << &c - cases);
+        SeatedGame g(c.seats, static_cast<Int16>(c.turn));
+        EndTurn(g.t.game);
+        EXPECT_EQ(g.after(), c.after);
+        // Each order given went through the Send Ships order into its side's stored fleets.
+        std::vector<char> sides;
+        for (const std::string& row : ShipsRows(g.t.game))
+            if (row[0] != '4') sides.push_back(row[0]);
+        std::vector<char> expected;
+        for (const std::string& turn : std::get<2>(c.after)) expected.push_back(turn[0]);
+        std::sort(sides.begin(), sides.end());
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(sides, expected);
+        EXPECT_TRUE(g.t.dialogs.asked.empty()) << g.t.dialogs.texts().front();
+    }
+}
+
+// Without a human the game is there to be watched: the new game waits at the first computer,
+// and every End Turn plays the year from there.
+TEST(ComputerSeats, AGameOfComputersPlaysOneYearPerEndTurn) {
+    SeatedGame g({E, D, N}, -1);
+    EndTurn(g.t.game);
+    EXPECT_EQ(g.after(), std::tuple(0, 4100, V{}));
+    EndTurn(g.t.game);
+    EXPECT_EQ(g.after(), std::tuple(0, 4101, V{"0@4100", "1@4100", "2@4100"}));
+    EndTurn(g.t.game);
+    EXPECT_EQ(g.after(),
+              std::tuple(0, 4102, V{"0@4100", "1@4100", "2@4100", "0@4101", "1@4101", "2@4101"}));
+}
+
+// A computer with no planet and no fleet is passed over; once the last human is out the
+// computers go on as a game to watch.
+TEST(ComputerSeats, OutOfTheGameIsOutWhoeverSits) {
+    {
+        SeatedGame g({H, E, H}, 0);
+        g.t.st().planet(1).Scouted = "0000";  // Bob's capital fell
+        EndTurn(g.t.game);
+        EXPECT_EQ(g.after(), std::tuple(2, 4100, V{}));
+    }
+    {
+        SeatedGame g({H, E}, 0);
+        g.t.st().planet(0).Scouted = "0000";  // Ann is out: Bob plays on, a year per End Turn
+        EndTurn(g.t.game);
+        EXPECT_EQ(g.after(), std::tuple(1, 4101, V{"1@4100"}));
+        EndTurn(g.t.game);
+        EXPECT_EQ(g.after(), std::tuple(1, 4102, V{"1@4100", "1@4101"}));
+    }
+}
+
+}  // namespace
+}  // namespace zenthar::testing
