@@ -5,6 +5,7 @@
 #include <stdlib.h>
 
 #include <algorithm>
+#include <array>
 
 #include "game/random.h"
 #include "game/saveload.h"
@@ -17,9 +18,25 @@
 namespace zenthar::sim {
 namespace {
 
+// The game's seat of a choice: the scripted players sit where a human would.
+SeatKind SeatOf(SeatChoice choice) {
+    switch (choice) {
+        case SeatChoice::Easy:
+            return SeatKind::Easy;
+        case SeatChoice::Normal:
+            return SeatKind::Normal;
+        case SeatChoice::Hard:
+            return SeatKind::Hard;
+        default:
+            return SeatKind::Human;
+    }
+}
+
 NewGameSettings SettingsFor(const GameState& st, const SimulationOptions& o) {
     NewGameSettings s;
-    s.players = o.players;
+    s.players = o.seats.empty() ? o.players : static_cast<int>(o.seats.size());
+    for (std::size_t k = 0; k < o.seats.size() && k < s.seats.size(); ++k)
+        s.seats[k] = SeatOf(o.seats[k]);
     s.planets = o.planets;
     s.skill = o.skill;
     s.gameType = 1;
@@ -151,14 +168,23 @@ GameResult RunGame(const SimulationOptions& o, const YearEndHook& afterYearEnd) 
     GameResult result;
     result.seed = o.seed;
     result.firstYear = st.CurrentYear;
-    const std::unique_ptr<SeatPlayer> player = MakePlayer(o.bot);
+    // The scripted player of every seat the game counts as human; the engine plays the others.
+    std::array<std::unique_ptr<SeatPlayer>, kMaxPlayers> scripted;
+    for (std::size_t k = 0; k < scripted.size(); ++k) {
+        if (k < o.seats.size() && SeatOf(o.seats[k]) != SeatKind::Human) continue;
+        const bool greedy =
+            k < o.seats.size() ? o.seats[k] == SeatChoice::Greedy : o.bot == BotKind::Greedy;
+        scripted[k] = MakePlayer(greedy ? BotKind::Greedy : BotKind::Passive);
+    }
     int winner = Winner(game);
     // Every End Turn passes the turn on or ends the year; more turns than players without a
     // new year would mean the game cannot go on.
     int turnsThisYear = 0;
     while (winner == -1 && st.CurrentYear - result.firstYear < o.years &&
            st.CurrentYear < kInt16Max && turnsThisYear <= kMaxPlayers) {
-        if (st.validPlayer(st.CurrentPlTurn)) player->PlayTurn(game);
+        if (st.validPlayer(st.CurrentPlTurn) &&
+            st.Seats[static_cast<std::size_t>(st.CurrentPlTurn)] == SeatKind::Human)
+            scripted[static_cast<std::size_t>(st.CurrentPlTurn)]->PlayTurn(game);
         const Int16 yearBefore = st.CurrentYear;
         EndTurn(game);
         if (st.CurrentYear == yearBefore) {

@@ -19,6 +19,9 @@ namespace zenthar::sim {
 
 enum class BotKind { Passive, Greedy };
 
+// Who plays a seat of a simulated game: a scripted player, or the game's own computer level.
+enum class SeatChoice { Passive, Greedy, Easy, Normal, Hard };
+
 // Ends every turn without an order.
 class PassivePlayer : public SeatPlayer {
   public:
@@ -82,6 +85,8 @@ struct SimulationOptions {
     int skill = 0;
     int years = 300;
     BotKind bot = BotKind::Greedy;
+    // One choice per player; when given, it sets the players and replaces `players` and `bot`.
+    std::vector<SeatChoice> seats;
     unsigned long long seed = 1;
     // Where the data files and the empty game database come from; the game itself runs in a
     // private copy, so parallel runs never share a working file.

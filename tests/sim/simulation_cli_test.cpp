@@ -75,6 +75,11 @@ TEST_F(SimProgramTest, BadOptionsAreRefusedWithAMessageAndStatusTwo) {
          "it takes only --seed, --years, --program-dir and "
          "--no-timing, not --bot"},
         {"--games 2 --soak 3", "not --games"},
+        {"--seats easy,,hard",
+         "--seats takes one to four of passive, greedy, easy, normal and hard"},
+        {"--seats greedy,easy,easy,easy,hard", "--seats takes at most four seats"},
+        {"--seats greedy --bot passive", "it takes the place of --players and --bot"},
+        {"--seats hard --load x.mdb", "a game from --load brings its own"},
     };
     for (const auto& [args, message] : cases) {
         const SimRun r = sim(args);
@@ -85,6 +90,30 @@ TEST_F(SimProgramTest, BadOptionsAreRefusedWithAMessageAndStatusTwo) {
     const SimRun help = sim("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--keep-reports"), std::string::npos);
+}
+
+// Seats of the scripted players play as --players and --bot do, and the JSON line then names
+// the seats and the winner's index.
+TEST_F(SimProgramTest, SeatsOfScriptedPlayersPlayAsPlayersAndBotDo) {
+    const std::string game = " --planets 8 --years 40 --seed 21 --json --no-timing";
+    const SimRun seated = sim("--seats greedy,greedy" + game);
+    const SimRun players = sim("--players 2 --bot greedy" + game);
+    ASSERT_EQ(std::pair(seated.status, players.status), std::pair(0, 0)) << seated.err;
+    ASSERT_EQ(players.out.back(), '\n');
+    const std::string line = players.out.substr(0, players.out.size() - 2);  // without "}\n"
+    EXPECT_EQ(seated.out.substr(0, line.size()), line);
+    const std::size_t at = line.find("\"winner\":\"") + 10;
+    const std::string name = line.substr(at, line.find('"', at) - at);
+    const std::string index = name == "none"     ? "-1"
+                              : name == "Empire" ? "4"
+                                                 : std::to_string(name.back() - '1');
+    EXPECT_EQ(seated.out.substr(line.size()),
+              ",\"seats\":[\"greedy\",\"greedy\"],\"winner_index\":" + index + "}\n");
+    const SimRun mixed = sim("--seats passive,greedy,passive" + game);
+    ASSERT_EQ(mixed.status, 0) << mixed.err;
+    EXPECT_NE(mixed.out.find("\"sides\":[\"Player 1\",\"Player 2\",\"Player 3\",\"Empire\"]"),
+              std::string::npos)
+        << mixed.out;
 }
 
 TEST_F(SimProgramTest, TheSoakPrintsEveryGameAndTheTotals) {

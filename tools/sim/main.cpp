@@ -19,6 +19,7 @@ namespace {
 
 using zenthar::sim::CommandLine;
 using zenthar::sim::GameResult;
+using zenthar::sim::SeatChoice;
 using zenthar::sim::SimulationOptions;
 
 enum ExitStatus { kDone = 0, kFileFailed = 1, kBadOptions = 2, kRefusedGame = 3, kSoakBroke = 4 };
@@ -80,7 +81,7 @@ std::string JsonList(const GameResult& r, Field field) {
     return out + "]";
 }
 
-std::string JsonLine(int game, const GameResult& r) {
+std::string JsonLine(int game, const GameResult& r, const std::vector<SeatChoice>& seats) {
     std::ostringstream os;
     os << "{\"game\":" << game << ",\"seed\":" << r.seed << ",\"winner\":" << JsonText(r.winnerName)
        << ",\"first_year\":" << r.firstYear << ",\"last_year\":" << r.lastYear
@@ -91,7 +92,14 @@ std::string JsonLine(int game, const GameResult& r) {
        << ",\"task_forces\":"
        << JsonList(r, [](const auto& s) { return std::to_string(s.taskForces); })
        << ",\"ships_in_flight\":"
-       << JsonList(r, [](const auto& s) { return std::to_string(s.shipsInFlight); }) << "}";
+       << JsonList(r, [](const auto& s) { return std::to_string(s.shipsInFlight); });
+    if (!seats.empty()) {
+        os << ",\"seats\":[";
+        for (std::size_t k = 0; k < seats.size(); ++k)
+            os << (k ? "," : "") << JsonText(zenthar::sim::SeatChoiceName(seats[k]));
+        os << "],\"winner_index\":" << r.winner;
+    }
+    os << "}";
     return os.str();
 }
 
@@ -192,7 +200,8 @@ std::vector<GameResult> PlayGames(const CommandLine& cl, const CommandLine& game
         GameResult r = zenthar::sim::RunGame(OptionsForGame(games, game));
         // Only once a game has been played: a refused start leaves standard output empty.
         if (game == 0 && !cl.json) std::cout << TableHeader() << "\n";
-        std::cout << (cl.json ? JsonLine(game, r) : TableRow(game, r)) << "\n" << std::flush;
+        std::cout << (cl.json ? JsonLine(game, r, games.game.seats) : TableRow(game, r)) << "\n"
+                  << std::flush;
         results.push_back(std::move(r));
     }
     const double seconds =

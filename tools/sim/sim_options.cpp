@@ -69,6 +69,24 @@ std::optional<std::string> Bot(const std::string& text, BotKind& out) {
     return std::nullopt;
 }
 
+std::optional<std::string> Seats(const std::string& text, std::vector<SeatChoice>& out) {
+    out.clear();
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', start);
+        const std::string word = Lower(text.substr(start, comma - start));
+        const auto choice = SeatChoiceNamed(word);
+        if (!choice)
+            return "--seats takes one to four of passive, greedy, easy, normal and hard, "
+                   "separated by commas, not \"" +
+                   text + "\"";
+        out.push_back(*choice);
+        if (out.size() > 4) return "--seats takes at most four seats, not \"" + text + "\"";
+        if (comma == std::string::npos) return std::nullopt;
+        start = comma + 1;
+    }
+}
+
 std::optional<std::string> FilePath(const std::string& option, const std::string& text,
                                     std::filesystem::path& out) {
     if (text.empty()) return option + " needs a file or folder name";
@@ -77,6 +95,22 @@ std::optional<std::string> FilePath(const std::string& option, const std::string
 }
 
 }  // namespace
+
+std::optional<SeatChoice> SeatChoiceNamed(const std::string& word) {
+    static const std::map<std::string, SeatChoice> kSeats = {{"passive", SeatChoice::Passive},
+                                                             {"greedy", SeatChoice::Greedy},
+                                                             {"easy", SeatChoice::Easy},
+                                                             {"normal", SeatChoice::Normal},
+                                                             {"hard", SeatChoice::Hard}};
+    const auto it = kSeats.find(word);
+    if (it == kSeats.end()) return std::nullopt;
+    return it->second;
+}
+
+std::string SeatChoiceName(SeatChoice choice) {
+    static const char* const kNames[] = {"passive", "greedy", "easy", "normal", "hard"};
+    return kNames[static_cast<std::size_t>(choice)];
+}
 
 std::string UsageText() {
     return "Usage: zenthar-sim [options]\n"
@@ -90,6 +124,11 @@ std::string UsageText() {
            "  --skill LEVEL      beginner, intermediate or advanced (default beginner), or all:\n"
            "                     the games once at each level, then a table of who won\n"
            "  --bot KIND         passive (only ends turns) or greedy (default greedy)\n"
+           "  --seats K[,K...]   one to four players, each passive, greedy or one of the\n"
+           "                     game's computer levels easy, normal and hard; in place of\n"
+           "                     --players and --bot. --json then also gives the seats and\n"
+           "                     winner_index: the winner's player index from 0, 4 for the\n"
+           "                     Empire, -1 for none\n"
            "  --seed S           seed of the first game (default 1)\n"
            "  --load FILE        start from a saved game instead of a new galaxy\n"
            "  --save-initial FILE  save the game once it is set up\n"
@@ -138,6 +177,11 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
         {"--soak",
          [&](const std::string& v) { return WholeNumber("--soak", v, 1, kMaxGames, cl.soak); }},
         {"--bot", [&](const std::string& v) { return Bot(v, g.bot); }},
+        {"--seats",
+         [&](const std::string& v) {
+             setUpGiven = true;
+             return Seats(v, g.seats);
+         }},
         {"--seed",
          [&](const std::string& v) -> std::optional<std::string> {
              const auto s = Digits(v);
@@ -194,8 +238,11 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
                        "only --seed, --years, --program-dir and --no-timing, not " +
                        name;
     if (setUpGiven && !g.loadFile.empty())
-        return "--players, --planets and --skill set up a new galaxy; a game from --load "
-               "brings its own";
+        return "--players, --planets, --skill and --seats set up a new galaxy; a game from "
+               "--load brings its own";
+    if (!g.seats.empty() && (given.count("--players") || given.count("--bot")))
+        return "--seats sets the players and who plays each; it takes the place of --players "
+               "and --bot";
     return cl;
 }
 

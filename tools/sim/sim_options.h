@@ -2,6 +2,7 @@
 // message that names it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -25,5 +26,9 @@ struct CommandLine {
 std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::string>& args);
 
 std::string UsageText();
+
+// The words of --seats: passive, greedy, easy, normal, hard.
+std::optional<SeatChoice> SeatChoiceNamed(const std::string& word);
+std::string SeatChoiceName(SeatChoice choice);
 
 }  // namespace zenthar::sim
