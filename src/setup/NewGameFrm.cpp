@@ -106,8 +106,6 @@ void NewGameFrm::buildControls() {
     place(Label4_, kHomeLeft, 1200, 1215, 255);
     Label6_ = named(new QLabel("Player's Symbol", this), "Label6");
     place(Label6_, kSymbolLeft, 1200, 1455, 255);
-    SeatLbl_ = named(new QLabel("Played by", this), "SeatLbl");
-    place(SeatLbl_, kSeatLeft, 1200, kSeatWidth, 255);
 
     for (int k = 0; k < 4; ++k) {
         const auto slot = static_cast<std::size_t>(k);

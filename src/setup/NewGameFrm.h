@@ -71,7 +71,6 @@ class NewGameFrm : public QDialog {
     std::array<QLineEdit*, 4> PlayerEdt_{};
     std::array<QComboBox*, 4> HomePlanet_{};
     std::array<QLabel*, 4> PlayerSimbol_{};
-    QLabel* SeatLbl_ = nullptr;
     std::array<QComboBox*, 4> SeatCmb_{};
     QLabel* Label5_ = nullptr;
     QComboBox* SkillCmb_ = nullptr;
