@@ -23,8 +23,7 @@ struct ConfigColumn {
     enum class Made { EveryRow, FirstRow, Later } made;
     // Play columns change in play and every save rewrites them; Fixed ones are written once.
     ColumnUse use;
-    // A name is stored without its trailing blanks, as are the campaign planets (so that none
-    // is the empty text).
+    // A name is stored without its trailing blanks.
     bool trimmed = false;
     // Files saved before the column existed lack it: they are read as if it were empty.
     bool optional = false;
@@ -50,8 +49,8 @@ void ForEachConfigColumn(State& st, std::size_t player, Visit&& visit) {
     visit(std::string_view("PlHome"),        st.PlHome.at(player),    ConfigColumn{Player, EveryRow, Fixed});
     visit(std::string_view("Hatest"),        st.Hatest.at(player),    ConfigColumn{Player, FirstRow, Play});
     visit(std::string_view("StartYear"),     st.StartYear,            ConfigColumn{Game, FirstRow, Play});
-    visit(std::string_view("StartPl"),       st.StartPl,              ConfigColumn{Game, FirstRow, Play, true});
-    visit(std::string_view("EndPl"),         st.EndPl,                ConfigColumn{Game, FirstRow, Play, true});
+    visit(std::string_view("StartPl"),       st.StartPl,              ConfigColumn{Game, FirstRow, Play});
+    visit(std::string_view("EndPl"),         st.EndPl,                ConfigColumn{Game, FirstRow, Play});
     visit(std::string_view("EmpireOut"),     st.EmpireOut,            ConfigColumn{Game, Later, Play});
     visit(std::string_view("EndTurnScreen"), st.SkipEndTurnScreen,    ConfigColumn{Game, Later, Play});
     visit(std::string_view("SoundsOff"),     st.SoundsOff,            ConfigColumn{Game, Later, Play});
@@ -59,9 +58,11 @@ void ForEachConfigColumn(State& st, std::size_t player, Visit&& visit) {
     // clang-format on
 }
 
-// What a column stores for a field: the number (-1 or 0 for a yes/no), or the text.
+// What a column stores for a field: the number (-1 or 0 for a yes/no), or the text. A new game
+// writes a blank text (no campaign planet yet) as the empty text; a save writes it padded to
+// its width, as saved games always had it.
 template <class Field>
-FieldValue StoredConfigValue(const Field& field, const ConfigColumn& column) {
+FieldValue StoredConfigValue(const Field& field, const ConfigColumn& column, bool making) {
     if constexpr (std::is_same_v<Field, bool>)
         return FieldValue(field);
     else if constexpr (std::is_enum_v<Field>)
@@ -69,7 +70,8 @@ FieldValue StoredConfigValue(const Field& field, const ConfigColumn& column) {
     else if constexpr (std::is_integral_v<Field>)
         return FieldValue(static_cast<long long>(field));
     else
-        return column.trimmed ? FieldValue(TrimRight(field.padded())) : FieldValue(field.padded());
+        return column.trimmed || (making && field.blank()) ? FieldValue(TrimRight(field.padded()))
+                                                           : FieldValue(field.padded());
 }
 
 // Whether a save writes the column into row `row` (0 is the first): the changing values, of

@@ -61,7 +61,7 @@ void WriteConfigRows(Game& game) {
         ForEachConfigColumn(std::as_const(st), k,
                             [&](std::string_view name, const auto& field, ConfigColumn column) {
                                 if (SavedInRow(column, k) || (!existing && MadeInRow(column, k)))
-                                    rs.SetField(name, StoredConfigValue(field, column));
+                                    rs.SetField(name, StoredConfigValue(field, column, false));
                             });
         rs.Update();
         if (existing) rs.MoveNext();

@@ -64,7 +64,7 @@ void WriteConfigurationRows(Connection& db, const GameState& st) {
         ForEachConfigColumn(st, row,
                             [&](std::string_view name, const auto& field, ConfigColumn column) {
                                 if (MadeInRow(column, row))
-                                    rs.SetField(name, StoredConfigValue(field, column));
+                                    rs.SetField(name, StoredConfigValue(field, column, true));
                             });
         rs.Update();
     }
