@@ -3,8 +3,8 @@
 # command line.
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
-packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev qt6-charts-dev
-          libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdg-utils clang
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev
+          libsqlite3-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdg-utils clang
           desktop-file-utils appstream clang-format
           python3 "$@")
 missing=()

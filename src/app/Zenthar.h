@@ -73,6 +73,9 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     // player's home, the turn status is shown and the panel appears.
     void ShowLoadedGame();
 
+    // The story of the game, once, after the game announced its winner (End Turn calls it).
+    void showStoryOnce();
+
   public slots:
     void Form_Activate();
     void Form_Resize();
@@ -92,6 +95,7 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     void ShowFleetsItem_Click();
     void ProductionSumItem_Click();
     void LastYearReportItem_Click();
+    void StatisticsItem_Click();
     void SearchItem_Click();
     void SkipETDispItem_Click();
     void SoundsOffItem_Click();
@@ -145,6 +149,7 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     QRect mapView() const;
     bool fullyInView(int planet) const;
     void openTurnSummary();
+    void openStory();
     // End Turn (or a new game's first turn) with the menus held; a failing game database is
     // told and the turn undone.
     void runEndTurn(void (*step)(zenthar::Game&));

@@ -102,6 +102,8 @@ void Zenthar::createMenus() {
     addItem(reports, "LastYearReportItem", "End Turn &Report", QKeySequence(Qt::Key_F6),
             &Zenthar::LastYearReportItem_Click);
     createMapMenus(reports);
+    addItem(reports, "StatisticsItem", "S&tatistics", QKeySequence(Qt::CTRL | Qt::Key_T),
+            &Zenthar::StatisticsItem_Click);
 
     QMenu* tools = addMenu("ToolsItem", "&Tools");
     addItem(tools, "SearchItem", "&Find Planet", QKeySequence(Qt::CTRL | Qt::Key_F),
@@ -275,7 +277,10 @@ void Zenthar::runEndTurn(void (*step)(Game&)) {
             error = StorageErrorMessage(e);
         }
     }
-    if (!error) return;
+    if (!error) {
+        showStoryOnce();
+        return;
+    }
     // The turn was undone: nothing of it may stay on the screen.
     display_.hideWindow();
     dialogs_.inform(*error +
@@ -320,7 +325,7 @@ void Zenthar::ProductionSumItem_Click() {
 // earlier year would show an old report, so it makes way for a fresh one.
 void Zenthar::openTurnSummary() {
     if (summary_) summary_->close();
-    summary_ = new DispTurnSumFrm(game_.ReportFile(), this);
+    summary_ = new DispTurnSumFrm(game_.ReportFile(), game_.st.Chronicle, this);
     summary_->show();
     summary_->raise();
 }

@@ -6,8 +6,8 @@
 // tooltip), a menu (file, orders, view, reports, tools, options, help) or a window (newgame,
 // question, open, save, sendships, pointing (Send Ships opened by a right click on a planet),
 // production, battle, landing, summary, prodsum, owning, fleets, fleetlist, find, browser, about,
-// helpwin: the game's own help window) or the start-up message nofolder; MS is how long to wait
-// before taking the picture (the battle runs in real time).
+// helpwin: the game's own help window, statistics, story) or the start-up message nofolder; MS is
+// how long to wait before taking the picture (the battle runs in real time).
 #include <unistd.h>
 #include <QApplication>
 #include <QDialog>
@@ -102,6 +102,24 @@ void LaunchFleets(zenthar::Game& game, bool landing) {
     zenthar::LoadTaskForces(game);
 }
 
+// Forty years of war for the statistics: Ann grows, Boris holds on, the Empire gives way.
+void BuildChronicle(GameState& st) {
+    st.CurrentYear = 4140;
+    for (int y = 0; y < 40; ++y) {
+        zenthar::HistoryYear year;
+        year.year = 4100 + y;
+        const int ann = 1 + y / 3, boris = 1 + (y % 11 < 6 ? y / 8 : y / 10);
+        const int empire = std::max(0, 20 - ann - boris);
+        year.sides = {{0, ann, ann * 5 + y / 4, 30 + ann * 14 + (y * 7) % 23, 10 + (y * 13) % 40,
+                       y % 3, y % 5 == 0 ? 1 : 0},
+                      {1, boris, boris * 6, 40 + boris * 9 + (y * 5) % 17, 5 + (y * 3) % 25,
+                       y % 4 == 1 ? 1 : 0, y % 3 == 2 ? 1 : 0},
+                      {zenthar::kEmpire, empire, empire * 4, 120 + empire * 11 - y, 20 + y % 30,
+                       y % 2, y % 3}};
+        st.Chronicle.add(std::move(year));
+    }
+}
+
 // The main window with every other visible window drawn over it where it stands on the screen.
 QImage Compose(QWidget& window, QMenu* menu) {
     QRect bounds = window.geometry();
@@ -159,6 +177,8 @@ constexpr WindowView kWindows[] = {
     {"find", &zenthar::ui::Zenthar::SearchItem_Click, 600},
     {"browser", &zenthar::ui::Zenthar::IntBrowserItem_Click, 600},
     {"about", &zenthar::ui::Zenthar::AboutItem_Click, 600},
+    {"statistics", &zenthar::ui::Zenthar::StatisticsItem_Click, 900},
+    {"story", &zenthar::ui::Zenthar::showStoryOnce, 900},
 };
 // clang-format on
 
@@ -223,6 +243,8 @@ int main(int argc, char** argv) {
         }
         // "longname" is the main window on a planet with a name of the full 40 letters.
         if (view == "longname") game.st.planet(3).Name = "Aldebra Prime of the Outer Coreward Rims";
+        if (view == "statistics" || view == "story") BuildChronicle(game.st);
+        if (view == "story") game.st.Decided = 0;
         window.ShowLoadedGame();
         window.ShowPlanetInfo(view == "production" ? 2 : 3, false);
     }

@@ -11,6 +11,7 @@
 #include <string>
 #include <type_traits>
 
+#include "game/history_store.h"
 #include "game/numbers.h"
 #include "game/planet_columns.h"
 #include "game/savefile.h"
@@ -333,6 +334,7 @@ SavedGame ReadSavedGame(std::span<const unsigned char> bytes) {
     g.ShipRows = ReadRows(db, ships, "\"PlNum\", \"TFNum\", rowid", kMaxShipRows + 1);
     if (g.ShipRows.size() > kMaxShipRows) Refuse("it holds more task forces than a game can have");
     CheckShips(g.ShipRows, ships, g.PlanetsNum, g.PlayesNum);
+    g.Chronicle = ReadHistory(db, g.PlayesNum, g.CurrentYear);
     return g;
 }
 
@@ -360,6 +362,7 @@ void WriteSavedGameRows(const std::filesystem::path& file, const SavedGame& game
     insert(*FindTable("AppCfg"), game.AppCfgRows);
     insert(*FindTable("Planets"), game.PlanetRows);
     insert(*FindTable("Ships"), game.ShipRows);
+    WriteHistory(db, game.Chronicle);
     db.exec("COMMIT");
 }
 

@@ -32,6 +32,7 @@ struct SavedGame {
     std::array<Int16, kMaxPlayers> Hatest{};
     std::array<SeatKind, kMaxPlayers> Seats{};  // all human in a file from before seats
     std::vector<PlanetRecord> Planets;          // PlanetsNum records, OnMap 0
+    History Chronicle;                          // empty for a file saved before there was one
 
     // The rows the working file receives, every field of the table layout in its order:
     // the players' rows, the planets' rows and every task force in table order.

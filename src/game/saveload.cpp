@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "game/config_columns.h"
+#include "game/history_store.h"
 #include "game/numbers.h"
 #include "game/planet_columns.h"
 #include "game/replace_file.h"
@@ -79,6 +80,7 @@ void WriteRowsFromMemory(Game& game) {
     if (game.st.validPlayer(game.st.CurrentPlTurn)) SaveTaskForces(game);
     WritePlanetRows(game);
     WriteConfigRows(game);
+    WriteHistory(db.database(), game.st.Chronicle);
     tx.commit();
 }
 
@@ -203,6 +205,9 @@ void ApplySavedGame(GameState& st, const SavedGame& g) {
     st.EndPl = g.EndPl;
     st.EmpireOut = g.EmpireOut;
     st.VictoryAnswer = 0;  // a game opened from a file announces its winner again
+    st.Decided = -1;
+    st.StoryShown = false;
+    st.Chronicle = g.Chronicle;
     for (std::size_t k = 0; k < kSides; ++k) {
         const bool player = k < static_cast<std::size_t>(g.PlayesNum);
         st.PlName[k] = player ? g.PlName[k] : FixedText<40>();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "game/config_columns.h"
+#include "game/history_columns.h"
 #include "game/numbers.h"
 #include "game/planet_columns.h"
 #include "game/sqlite.h"
@@ -71,19 +72,32 @@ constexpr std::array<FieldDef, 6> kShips{{
     {"NumOfShips", N, 0, false},
 }};
 
+// The History fields follow the table's description of its columns.
+std::array<FieldDef, kHistoryColumns.size()> MakeHistoryFields() {
+    std::array<FieldDef, kHistoryColumns.size()> fields{};
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        fields[i] = i == kHistoryReport
+                        ? FieldDef{kHistoryColumns[i].name, FieldKind::Bytes, 0, true}
+                        : FieldDef{kHistoryColumns[i].name, N, 0, false};
+    return fields;
+}
+
 // Made on first use, so that no other file's start-up can see it unmade.
-const std::array<TableDef, 3>& Tables() {
+const std::array<TableDef, 4>& Tables() {
     static const std::vector<FieldDef> config = MakeConfigFields();
     static const std::array<FieldDef, kPlanetColumns> planets = MakePlanetFields();
-    static const std::array<TableDef, 3> tables{{
+    static const std::array<FieldDef, kHistoryColumns.size()> history = MakeHistoryFields();
+    static const std::array<TableDef, 4> tables{{
         {"AppCfg", config, "rowid"},
         {"Planets", planets, "rowid"},
         {"Ships", kShips, "PlNum, TFNum, rowid"},
+        {"History", history, "Year, Side"},
     }};
     return tables;
 }
 
 std::string SqlType(FieldKind k) {
+    if (k == FieldKind::Bytes) return "BLOB";
     return k == FieldKind::Text ? "TEXT" : "INTEGER";
 }
 

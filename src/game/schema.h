@@ -1,4 +1,4 @@
-// The three tables of a game database, field by field. The template, the validator of saved
+// The tables of a game database, field by field. The template, the validator of saved
 // games and the tests all read the layout from here.
 #pragma once
 
@@ -8,7 +8,7 @@
 
 namespace zenthar {
 
-enum class FieldKind { Number, Text, YesNo };
+enum class FieldKind { Number, Text, YesNo, Bytes };
 
 struct FieldDef {
     std::string_view name;
@@ -28,10 +28,10 @@ struct TableDef {
 std::span<const TableDef> GameTables();
 const TableDef* FindTable(std::string_view name);
 
-// Creates a fresh database file holding the three empty tables (replacing any file there).
+// Creates a fresh database file holding the empty tables (replacing any file there).
 void CreateTemplateDatabase(const std::filesystem::path& file);
 
-// Every game starts from the template: it must hold exactly the three tables, each with its
+// Every game starts from the template: it must hold exactly the game's tables, each with its
 // columns in order (names without regard to case, and their kinds), and no rows. Throws
 // StorageError 13 naming the file and what is wrong.
 void CheckTemplateDatabase(const std::filesystem::path& file);

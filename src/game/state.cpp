@@ -45,6 +45,9 @@ void ClearGame(GameState& st) {
     st.Seats.fill(SeatKind::Human);
     // "Carry on" was said about the game that ended; the next one announces its winner.
     st.VictoryAnswer = 0;
+    st.Chronicle.clear();
+    st.Decided = -1;
+    st.StoryShown = false;
 }
 
 }  // namespace zenthar

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "game/fixed_text.h"
+#include "game/history.h"
 #include "game/numbers.h"
 
 namespace zenthar {
@@ -142,6 +143,12 @@ struct GameState {
     // A game saved before seats existed comes back with every seat human.
     std::array<SeatKind, kMaxPlayers> Seats{};
 
+    // Every year that ended, as the year end recorded it; saved with the game.
+    History Chronicle;
+    // The battles of the year end in progress, per side, for the chronicle.
+    std::array<int, kSides> BattlesWon{};
+    std::array<int, kSides> BattlesLost{};
+
     // The two menu switches; they are saved with each game.
     bool SkipEndTurnScreen = false;
     bool SoundsOff = false;
@@ -152,6 +159,10 @@ struct GameState {
     int PlanetImagesLoaded = 0;
     bool ShowFleetsMode = false;
     int VictoryAnswer = 0;  // 6 once the player chose to carry on after winning
+    // The side the game announced as the winner in this run (a player, or kEmpire); -1 while
+    // nothing was announced. The story of the game is shown once, when it is first set.
+    int Decided = -1;
+    bool StoryShown = false;
     // True while EndTurn runs: its waits let the window process events, so a second End Turn
     // could otherwise start inside the first.
     bool EndTurnRunning = false;

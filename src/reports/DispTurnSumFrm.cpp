@@ -1,6 +1,7 @@
 // The End Turn Summary window.
 #include "reports/DispTurnSumFrm.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -46,7 +47,11 @@ QString numberForm(int n) {
 }  // namespace
 
 DispTurnSumFrm::DispTurnSumFrm(const std::filesystem::path& reportFile, QWidget* parent)
-    : QWidget(parent, Qt::Window) {
+    : DispTurnSumFrm(reportFile, zenthar::History(), parent) {}
+
+DispTurnSumFrm::DispTurnSumFrm(const std::filesystem::path& reportFile, zenthar::History chronicle,
+                               QWidget* parent)
+    : QWidget(parent, Qt::Window), chronicle_(std::move(chronicle)) {
     setObjectName("DispTurnSumFrm");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("End Turn Summary");
@@ -56,6 +61,7 @@ DispTurnSumFrm::DispTurnSumFrm(const std::filesystem::path& reportFile, QWidget*
     setPalette(p);
     buildTable();
     Form_Load(reportFile);
+    buildYearChoice();
 }
 
 void DispTurnSumFrm::buildTable() {
@@ -142,6 +148,8 @@ void DispTurnSumFrm::buildTable() {
     bottom->addWidget(of);
     bottom->addWidget(PagesLbl_);
     bottom->addStretch();
+    // The year buttons go here when the window has a chronicle to step through.
+    bottom->setObjectName("BottomRow");
     bottom->addWidget(CloseBtn_);
 
     auto* layout = new QVBoxLayout(this);
@@ -166,6 +174,71 @@ void DispTurnSumFrm::Form_Load(const std::filesystem::path& reportFile) {
     DispRows(1);
     PageLbL_->setText("1");
     PagesLbl_->setText(numberForm(summary_.pages()));
+}
+
+void DispTurnSumFrm::buildYearChoice() {
+    fileSummary_ = summary_;
+    if (chronicle_.empty()) return;
+    const int last = static_cast<int>(chronicle_.size()) - 1;
+    if (summary_.fileFound && summary_.year() == std::to_string(chronicle_.back().year))
+        fileYear_ = last;
+    shownYear_ = fileYear_;
+
+    PrevYearBtn_ = new QPushButton("Previous &Year", this);
+    PrevYearBtn_->setObjectName("PrevYearBtn");
+    NextYearBtn_ = new QPushButton("Ne&xt Year", this);
+    NextYearBtn_->setObjectName("NextYearBtn");
+    YearCmb_ = new QComboBox(this);
+    YearCmb_->setObjectName("YearCmb");
+    YearCmb_->setAccessibleName("Year");
+    for (std::size_t i = 0; i < chronicle_.size(); ++i)
+        YearCmb_->addItem(QString::number(chronicle_[i].year));
+    YearCmb_->setCurrentIndex(fileYear_);
+    connect(PrevYearBtn_, &QPushButton::clicked, this, &DispTurnSumFrm::PrevYearBtn_Click);
+    connect(NextYearBtn_, &QPushButton::clicked, this, &DispTurnSumFrm::NextYearBtn_Click);
+    connect(YearCmb_, &QComboBox::activated, this, &DispTurnSumFrm::YearCmb_Change);
+
+    auto* bottom = findChild<QHBoxLayout*>("BottomRow");
+    const int at = bottom->indexOf(CloseBtn_);
+    bottom->insertWidget(at, NextYearBtn_);
+    bottom->insertWidget(at, YearCmb_);
+    bottom->insertWidget(at, PrevYearBtn_);
+    bottom->insertSpacing(at + 3, 16);
+}
+
+void DispTurnSumFrm::showSummary(const zenthar::TurnSummary& summary) {
+    summary_ = summary;
+    setWindowTitle(summary_.fileFound && !summary_.firstLine.empty()
+                       ? QString::fromStdString("End Turn Summary for the year: " + summary_.year())
+                       : QString("End Turn Summary"));
+    DispRows(1);
+    PageLbL_->setText("1");
+    PagesLbl_->setText(numberForm(summary_.pages()));
+}
+
+void DispTurnSumFrm::showYear(int index) {
+    if (index < 0 || index >= static_cast<int>(chronicle_.size())) return;
+    shownYear_ = index;
+    YearCmb_->setCurrentIndex(index);
+    if (index == fileYear_)
+        showSummary(fileSummary_);
+    else
+        showSummary(ParseTurnSummary(chronicle_[static_cast<std::size_t>(index)].report));
+}
+
+void DispTurnSumFrm::PrevYearBtn_Click() {
+    if (shownYear_ < 0)
+        showYear(static_cast<int>(chronicle_.size()) - 1);
+    else if (shownYear_ > 0)
+        showYear(shownYear_ - 1);
+}
+
+void DispTurnSumFrm::NextYearBtn_Click() {
+    if (shownYear_ >= 0) showYear(shownYear_ + 1);
+}
+
+void DispTurnSumFrm::YearCmb_Change(int index) {
+    showYear(index);
 }
 
 void DispTurnSumFrm::DispRows(int nPageNum) {

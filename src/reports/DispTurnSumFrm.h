@@ -7,8 +7,10 @@
 #include <array>
 #include <filesystem>
 
+#include "game/history.h"
 #include "reports/turn_summary.h"
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 
@@ -19,6 +21,10 @@ class DispTurnSumFrm : public QWidget {
 
   public:
     DispTurnSumFrm(const std::filesystem::path& reportFile, QWidget* parent);
+    // With the game's chronicle the window can also step back to the reports of earlier years;
+    // it opens on the last year's report file as without it.
+    DispTurnSumFrm(const std::filesystem::path& reportFile, zenthar::History chronicle,
+                   QWidget* parent);
 
     // Shows page nPageNum (1-based); rows past the end show as empty.
     void DispRows(int nPageNum);
@@ -33,6 +39,9 @@ class DispTurnSumFrm : public QWidget {
     void NextBtn_Click();
     void PrevBtn_Click();
     void CloseBtn_Click();
+    void PrevYearBtn_Click();
+    void NextYearBtn_Click();
+    void YearCmb_Change(int index);
 
   private:
     void Form_Load(const std::filesystem::path& reportFile);
@@ -42,7 +51,19 @@ class DispTurnSumFrm : public QWidget {
         return cells_.at(static_cast<std::size_t>(column)).at(static_cast<std::size_t>(row));
     }
 
+    void buildYearChoice();
+    // Shows the report of chronicle year `index`, or the report file read at opening.
+    void showYear(int index);
+    void showSummary(const zenthar::TurnSummary& summary);
+
     zenthar::TurnSummary summary_;
+    zenthar::TurnSummary fileSummary_;
+    zenthar::History chronicle_;
+    int fileYear_ = -1;  // the chronicle year the report file holds, or -1
+    int shownYear_ = -1;
+    QPushButton* PrevYearBtn_ = nullptr;
+    QPushButton* NextYearBtn_ = nullptr;
+    QComboBox* YearCmb_ = nullptr;
     QPushButton* CloseBtn_ = nullptr;
     QPushButton* NextBtn_ = nullptr;
     QPushButton* PrevBtn_ = nullptr;

@@ -2,6 +2,7 @@
 #include "reports/turn_summary.h"
 
 #include <fstream>
+#include <sstream>
 
 namespace zenthar {
 
@@ -38,15 +39,16 @@ int TurnSummary::pages() const {
     return RowsLast() / kSummaryRowsPerPage + 1;
 }
 
-TurnSummary ReadTurnSummary(const std::filesystem::path& reportFile) {
+TurnSummary ParseTurnSummary(std::string_view text) {
     TurnSummary summary;
-    std::ifstream in(reportFile, std::ios::binary);
-    if (!in) return summary;
     summary.fileFound = true;
-
     std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line)) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string line(text.substr(start, end - start));
+        start = end + 1;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(std::move(line));
         // The preamble is at most four lines; more than that is never shown.
@@ -63,6 +65,14 @@ TurnSummary ReadTurnSummary(const std::filesystem::path& reportFile) {
         summary.rows.push_back(SplitAtTabs(lines[i]));
     }
     return summary;
+}
+
+TurnSummary ReadTurnSummary(const std::filesystem::path& reportFile) {
+    std::ifstream in(reportFile, std::ios::binary);
+    if (!in) return {};
+    std::ostringstream text;
+    text << in.rdbuf();
+    return ParseTurnSummary(text.str());
 }
 
 }  // namespace zenthar

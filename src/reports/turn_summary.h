@@ -5,6 +5,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zenthar {
@@ -34,6 +35,8 @@ struct TurnSummary {
 // flight does not lose its first rebel line. Lines are read whole (a comma in a name stays in its
 // cell) and split at tabs only.
 TurnSummary ReadTurnSummary(const std::filesystem::path& reportFile);
+// The same from a report's text, as the chronicle keeps it (fileFound is true).
+TurnSummary ParseTurnSummary(std::string_view text);
 
 // The header line the year end writes above the arrival lines.
 std::string TurnSummaryHeader();

@@ -39,6 +39,18 @@ void DescribeTaskForce(std::ostringstream& out, const TaskForceRecord& tf, bool 
         << tf.RemTurns << " ships " << tf.NumOfShips << "\n";
 }
 
+// Every year of the chronicle, every side's figures and the report whole.
+void DescribeChronicle(std::ostringstream& out, const History& chronicle) {
+    for (std::size_t i = 0; i < chronicle.size(); ++i) {
+        const HistoryYear& y = chronicle[i];
+        out << "year " << y.year;
+        for (const SideYear& s : y.sides)
+            out << " | " << s.side << ": " << s.planets << " " << s.production << " " << s.ships
+                << " " << s.shipsInFlight << " " << s.battlesWon << " " << s.battlesLost;
+        out << "\n[" << y.report << "]\n";
+    }
+}
+
 }  // namespace
 
 std::string DescribeSavedGame(const GameState& st) {
@@ -53,6 +65,7 @@ std::string DescribeSavedGame(const GameState& st) {
     for (int i = 0; i < st.PlanetsNum && i < kPlanetSlots; ++i)
         out << " " << st.ProdOrder[static_cast<std::size_t>(i)].padded();
     out << "\n";
+    DescribeChronicle(out, st.Chronicle);
     return out.str();
 }
 
@@ -68,6 +81,11 @@ std::string DescribeWholeState(const GameState& st) {
     for (const TaskForceRecord& tf : st.TaskForceList) DescribeTaskForce(out, tf, true);
     for (const auto& id : st.ProdOrder) out << id.padded() << ",";
     out << "\n";
+    out << "decided " << st.Decided << " story " << st.StoryShown << " battles";
+    for (std::size_t k = 0; k < kSides; ++k)
+        out << " " << st.BattlesWon[k] << "/" << st.BattlesLost[k];
+    out << "\n";
+    DescribeChronicle(out, st.Chronicle);
     return out.str();
 }
 

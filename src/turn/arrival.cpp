@@ -4,6 +4,7 @@
 #include <string>
 
 #include "turn/battle.h"
+#include "turn/chronicle.h"
 #include "turn/lookups.h"
 
 namespace zenthar {
@@ -128,6 +129,7 @@ void Repel(Game& game, TurnReport& report, const ArrivingTaskForce& arrival, Pla
 
 void Attack(Game& game, TurnReport& report, const ArrivingTaskForce& arrival, int t) {
     PlanetRecord& planet = game.st.planet(t);
+    const int defender = OwnerOf(game.st, t);
     Int16 attackers = arrival.tf.NumOfShips;
     report.numberField(attackers);
     report.numberField(planet.Ships);
@@ -135,6 +137,7 @@ void Attack(Game& game, TurnReport& report, const ArrivingTaskForce& arrival, in
     report.numberField(attackers);
     report.numberField(planet.Ships);
     // Equal survivors count as a failed attack.
+    CountBattle(game.st, arrival.side, defender, attackers > planet.Ships);
     if (attackers > planet.Ships)
         Conquer(game, report, arrival, t, attackers);
     else

@@ -14,6 +14,7 @@
 #include "game/game.h"
 #include "game/storage_error.h"
 #include "turn/arrival.h"
+#include "turn/chronicle.h"
 #include "turn/empire.h"
 #include "turn/lookups.h"
 #include "turn/rebels.h"
@@ -241,6 +242,7 @@ void VictoryTest(Game& game) {
     const Answer answer = game.dialogs.ask(MessageRequest{
         CongratulationsText(st, winner), "Zenthar", Buttons::YesNo, Icon::None, Answer::Yes});
     st.VictoryAnswer = static_cast<int>(answer);
+    st.Decided = winner;
 }
 
 }  // namespace
@@ -290,6 +292,8 @@ void RunYearEnd(Game& game) {
     // and written over it.
     TurnReport report(game.reportOnDisk ? std::filesystem::path() : game.ReportDraftFile());
     StartReport(st, report);
+    st.BattlesWon = {};
+    st.BattlesLost = {};
     st.CurrentPlTurn = 0;
     LandTaskForces(game, report);
     Produce(st);
@@ -297,6 +301,7 @@ void RunYearEnd(Game& game) {
     FinishReport(game, report);
     ShowSummaryIfSkipped(game);
     VictoryTest(game);
+    RecordYear(game);
     st.CurrentPlTurn = 0;
 }
 
@@ -310,6 +315,7 @@ void HandTurnOver(Game& game) {
         if (PassTurnOn(game)) return;
     }
     // CurrentPlTurn stays past the last player; the next End Turn runs another year end.
+    game.st.Decided = kEmpire;
     game.dialogs.inform(kEmpireHasWon);
 }
 

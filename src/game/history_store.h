@@ -1,0 +1,24 @@
+// The History table of a game file: written by Save, read and checked by Open.
+#pragma once
+
+#include "game/history.h"
+#include "game/sqlite.h"
+
+namespace zenthar {
+
+// The longest report a year can write: a thousand task forces landing, each a line.
+inline constexpr std::size_t kMaxReportBytes = 1u << 20;
+
+// Brings the History table of an open game database up to `history`: years the file already
+// holds as the beginning of `history` stay, the rest are added; a table that holds anything
+// else is written anew. Throws StorageError as the database's other writes do.
+void WriteHistory(sqlite::Database& db, const History& history);
+
+// Reads and checks the History table of a saved game. A file without the table (saved before
+// the game kept a history) gives an empty history. A table that is not one the game wrote
+// (a missing column, a value out of range, a year twice or out of order, a side missing or not
+// in the game, a year at or after `currentYear`, a report that does not unpack) throws
+// SaveLoadError 13.
+History ReadHistory(const sqlite::Database& db, int players, int currentYear);
+
+}  // namespace zenthar

@@ -1,0 +1,49 @@
+// What the Statistics window and the story of a finished game chart, and the history as CSV:
+// one line per side and figure over the years, with the private figures of a player shown to
+// that player alone while the game goes on.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/state.h"
+
+namespace zenthar {
+
+enum class Figure { Planets, Production, Ships, ShipsInFlight, BattlesWon, BattlesLost };
+inline constexpr std::array<Figure, 6> kFigures{Figure::Planets,    Figure::Production,
+                                                Figure::Ships,      Figure::ShipsInFlight,
+                                                Figure::BattlesWon, Figure::BattlesLost};
+
+// Whoever looks at a finished game's story sees every figure of every side.
+inline constexpr int kEveryone = -2;
+
+std::string_view FigureName(Figure f);
+// Ships in flight and battles: what a side's own orders and reports tell it, and nobody else.
+bool IsPrivate(Figure f);
+int FigureValue(const SideYear& s, Figure f);
+
+struct ChartLine {
+    int side = 0;
+    std::string name;                         // the player's name, or "Empire"
+    std::vector<std::pair<int, int>> points;  // year, value
+};
+
+// The sides in the game, players in order and then the Empire, with the years they were
+// recorded in. A private figure gives only the viewer's own line (none for the Empire's
+// turn or after the Empire has won), unless the viewer is kEveryone.
+std::vector<ChartLine> ChartLines(const GameState& st, Figure f, int viewer);
+
+// The side's name as the charts and the CSV give it.
+std::string SideName(const GameState& st, int side);
+
+// The history as CSV: a header, then one row per year and side. A private figure the viewer
+// may not see is an empty cell; names are quoted.
+std::string HistoryCsv(const GameState& st, int viewer);
+
+// The window's text about a decided game: who won and after how many years.
+std::string OutcomeText(const GameState& st);
+
+}  // namespace zenthar

@@ -1,0 +1,70 @@
+// Recording a year for the chronicle, after the victory test of the year end.
+#include "turn/chronicle.h"
+
+#include <algorithm>
+
+#include "reports/production_totals.h"
+
+namespace zenthar {
+namespace {
+
+bool IsSide(int side) {
+    return side >= 0 && side < kSides;
+}
+
+// Ships in flight per side, from the task forces still in the Ships table.
+std::array<long long, kSides> ShipsInFlight(Game& game) {
+    std::array<long long, kSides> ships{};
+    game.FileDta1.Refresh();
+    Recordset& rs = game.FileDta1.rs();
+    if (rs.RecordCount() <= 0) return ships;
+    const int plNum = rs.FieldIndex("PlNum");
+    const int count = rs.FieldIndex("NumOfShips");
+    for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) {
+        const long long side = rs.Field(plNum).asInt();
+        if (IsSide(static_cast<int>(side)))
+            ships[static_cast<std::size_t>(side)] += rs.Field(count).asInt();
+    }
+    return ships;
+}
+
+int Clamped(long long v) {
+    return static_cast<int>(std::clamp<long long>(v, -2000000000LL, 2000000000LL));
+}
+
+}  // namespace
+
+void CountBattle(GameState& st, int attacker, int defender, bool attackerWon) {
+    if (IsSide(attacker)) {
+        auto& tally = attackerWon ? st.BattlesWon : st.BattlesLost;
+        ++tally[static_cast<std::size_t>(attacker)];
+    }
+    if (IsSide(defender)) {
+        auto& tally = attackerWon ? st.BattlesLost : st.BattlesWon;
+        ++tally[static_cast<std::size_t>(defender)];
+    }
+}
+
+void RecordYear(Game& game) {
+    GameState& st = game.st;
+    const std::array<OwnerTotals, kSides> totals = ComputeProductionTotals(st);
+    const std::array<long long, kSides> inFlight = ShipsInFlight(game);
+    HistoryYear year;
+    year.year = st.CurrentYear - 1;  // the year the report is about
+    const int players = std::clamp(st.PlayesNum, 0, kMaxPlayers);
+    year.sides.reserve(static_cast<std::size_t>(players) + 1);
+    const auto add = [&](int side) {
+        const auto k = static_cast<std::size_t>(side);
+        year.sides.push_back(SideYear{side, Clamped(totals[k].planets),
+                                      Clamped(totals[k].production), Clamped(totals[k].ships),
+                                      Clamped(inFlight[k]), st.BattlesWon[k], st.BattlesLost[k]});
+    };
+    for (int p = 0; p < players; ++p) add(p);
+    add(kEmpire);
+    if (game.reportOnDisk && game.reportOnDisk->exists) year.report = game.reportOnDisk->text;
+    st.Chronicle.add(std::move(year));
+    st.BattlesWon = {};
+    st.BattlesLost = {};
+}
+
+}  // namespace zenthar

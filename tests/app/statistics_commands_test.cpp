@@ -1,0 +1,85 @@
+// Reports › Statistics and the story of the game from the main window: the command and its
+// key, the story opening once after the game's own message, never for a game that goes on.
+#include <QKeySequence>
+
+#include "app_fixture.h"
+#include "reports/StatisticsFrm.h"
+#include "turn/endturn.h"
+
+namespace zenthar::testing {
+namespace {
+
+class StatisticsCommandTest : public AppTest {
+  protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        startShown();
+    }
+    std::vector<ui::StatisticsFrm*> stories() {
+        std::vector<ui::StatisticsFrm*> found;
+        for (auto* w : window->findChildren<ui::StatisticsFrm*>("GameStoryFrm"))
+            if (w->isVisible()) found.push_back(w);
+        return found;
+    }
+};
+
+TEST_F(StatisticsCommandTest, TheStoryOpensOnceAfterTheEmpiresVictoryIsAnnounced) {
+    galaxy().players({"Ann"}).planet(0, 3, 3).planet(1, 6, 6).build();
+    window->ShowLoadedGame();
+    std::size_t storiesAtMessage = 99;
+    window->dialogs().setAnswerer([&](const MessageRequest& r) {
+        asked.push_back(r);
+        if (r.text == kEmpireHasWon) storiesAtMessage = stories().size();
+        return Answer::Ok;
+    });
+    window->EndTurnItem_Click();
+    ASSERT_EQ(stories().size(), 1u);
+    EXPECT_EQ(storiesAtMessage, 0u) << "the game's own message comes first";
+    EXPECT_EQ(Text(stories().front(), "OutcomeLbl"), "The Empire has won after 1 year of war.");
+    stories().front()->close();
+    QApplication::processEvents();
+
+    window->EndTurnItem_Click();  // the message again, the story not
+    EXPECT_EQ(std::pair(asked.size(), stories().size()), std::pair(std::size_t{2}, std::size_t{0}));
+
+    // Still there from the Statistics window while the game stays open.
+    std::string opened;
+    OnNextModal([&](QWidget* statistics) {
+        OnNextModal([&](QWidget* story) {
+            opened = story->objectName().toStdString();
+            story->close();
+        });
+        Click(statistics, "StoryBtn");
+        statistics->close();
+    });
+    window->StatisticsItem_Click();
+    EXPECT_EQ(opened, "GameStoryFrm");
+}
+
+TEST_F(StatisticsCommandTest, AGameThatGoesOnTellsNoStoryAndTheCommandHasItsOwnKey) {
+    twoPlayers();
+    closeYearEndMessages();
+    for (int i = 0; i < 6; ++i) window->EndTurnItem_Click();
+    EXPECT_EQ(std::pair(st().CurrentYear, stories().size()),
+              std::pair(Int16{4103}, std::size_t{0}));
+
+    auto* item = child<QAction>("StatisticsItem");
+    std::vector<QKeySequence> others;
+    for (QAction* a : window->findChildren<QAction*>())
+        if (a != item && !a->shortcut().isEmpty()) others.push_back(a->shortcut());
+    EXPECT_EQ(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
+    EXPECT_EQ(std::count(others.begin(), others.end(), item->shortcut()), 0);
+
+    std::string opened;
+    bool storyOffered = true;
+    OnNextModal([&](QWidget* w) {
+        opened = w->objectName().toStdString();
+        storyOffered = FindChild<QPushButton>(w, "StoryBtn")->isEnabled();
+        w->close();
+    });
+    item->trigger();
+    EXPECT_EQ(std::pair(opened, storyOffered), std::pair(std::string("StatisticsFrm"), false));
+}
+
+}  // namespace
+}  // namespace zenthar::testing

@@ -1,0 +1,150 @@
+// The chronicle kept with a saved game: written by Save, read back whole by Open, absent from
+// files saved before it existed, and a damaged History table refused like any damaged table.
+#include <gtest/gtest.h>
+
+#include "game/history_store.h"
+#include "saveload_fixture.h"
+
+namespace zenthar::testing {
+namespace {
+
+// Years 4100 to 4100 + years - 1 for the sample's sides, each with a report that changes with
+// the year, as a year end would leave them.
+void AddChronicle(GameState& st, int years) {
+    st.CurrentYear = static_cast<Int16>(std::max<int>(st.CurrentYear, 4100 + years));
+    st.Chronicle.clear();
+    for (int y = 0; y < years; ++y) {
+        HistoryYear year;
+        year.year = 4100 + y;
+        for (int p = 0; p < st.PlayesNum; ++p)
+            year.sides.push_back({p, p + y % 7, 3 * p + y, 100 * p - y, y * 11, y % 3, p % 2});
+        year.sides.push_back({kEmpire, 9, 30, 400 + y, 5 * y, 1, 2});
+        if (y % 4 != 3)  // some years had nothing to report
+            year.report = "Current Year: \t " + std::to_string(year.year) +
+                          "\r\n\r\nEmpire\tVega\tAnn\t " + std::to_string(y) +
+                          "\t 3\t 0\t 1\tThe Empire lost the battle of Vega\r\n";
+        st.Chronicle.add(std::move(year));
+    }
+}
+
+class HistoryFile : public SaveLoadTest {
+  protected:
+    void SetUp() override {
+        SaveLoadTest::SetUp();
+        MakeSampleGame(game, 101, {3, 12, 4});
+        AddChronicle(game.st, 12);
+        SaveGame(game, save("good.mdb"));
+        good = ReadBytes(save("good.mdb"));
+        saved = DescribeSavedGame(game.st);
+        MakeSampleGame(game, 202, {2, 9, 3});  // the game that is running
+    }
+
+    long long rows(const std::filesystem::path& file) {
+        sqlite::Database db(file, sqlite::Database::Mode::ReadOnly);
+        sqlite::Statement q(db.get(), "SELECT count(*) FROM History");
+        return q.step() ? q.columnInt(0) : -1;
+    }
+
+    std::vector<unsigned char> good;
+    std::string saved;
+};
+
+TEST_F(HistoryFile, TheChronicleComesBackWholeAndSavingAgainAddsOnlyNewYears) {
+    LoadGame(game, save("good.mdb"));
+    EXPECT_EQ(DescribeSavedGame(game.st), saved);
+    EXPECT_EQ(rows(save("good.mdb")), 12 * 4);
+
+    // A year more: the working file keeps the twelve it has and gains the thirteenth.
+    HistoryYear next;
+    next.year = 4112;
+    for (int side : {0, 1, 2, kEmpire}) next.sides.push_back({side, 1, 2, 3, 4, 5, 6});
+    next.report = "Current Year: \t 4112\r\n\r\n";
+    game.st.CurrentYear = 4113;
+    game.st.Chronicle.add(std::move(next));
+    SaveGame(game, save("later.mdb"));
+    SaveGame(game, save("again.mdb"));
+    EXPECT_EQ(std::pair(rows(save("later.mdb")), rows(save("again.mdb"))), std::pair(52LL, 52LL));
+    const std::string later = DescribeSavedGame(game.st);
+    MakeSampleGame(game, 303, {1, 5, 1});
+    LoadGame(game, save("again.mdb"));
+    EXPECT_EQ(DescribeSavedGame(game.st), later);
+
+    // A chronicle that does not go on from the file's is written anew, not added to it.
+    AddChronicle(game.st, 5);
+    SaveGame(game, save("other.mdb"));
+    EXPECT_EQ(rows(save("other.mdb")), 5 * 4);
+    const std::string other = DescribeSavedGame(game.st);
+    LoadGame(game, save("other.mdb"));
+    EXPECT_EQ(DescribeSavedGame(game.st), other);
+}
+
+TEST_F(HistoryFile, AFileSavedBeforeThereWasAChronicleOpensWithAnEmptyOne) {
+    WriteBytes(save("old.mdb"), EditSavedGame(good, "DROP TABLE History"));
+    LoadGame(game, save("old.mdb"));
+    EXPECT_TRUE(game.st.Chronicle.empty());
+    AddChronicle(game.st, 12);
+    EXPECT_EQ(DescribeSavedGame(game.st), saved) << "everything else is as saved";
+    expectSettled();
+}
+
+TEST_F(HistoryFile, ADamagedHistoryIsRefusedAndChangesNothing) {
+    const std::string first = " WHERE Year = 4100";
+    // clang-format off
+    const std::pair<std::string, std::string> cases[] = {
+        {"UPDATE History SET Planets = 51" + first, "History row 1: Planets is out of range"},
+        {"UPDATE History SET Ships = 'many'" + first, "History row 1: Ships is not a whole number"},
+        {"UPDATE History SET BattlesLost = -1" + first, "History row 1: BattlesLost is out of range"},
+        {"UPDATE History SET Year = 4200" + first, "History row 45: Year has not ended yet"},
+        {"UPDATE History SET Side = 3" + first + " AND Side = 4",
+         "History row 4: Side is not the side this year lists next"},
+        {"DELETE FROM History" + first + " AND Side = 1",
+         "History row 2: Side is not the side this year lists next"},
+        {"DELETE FROM History" + first + " AND Side = 4", "History year 4100 lacks a side"},
+        {"INSERT INTO History SELECT * FROM History" + first,
+         "History row 2: Side is not the side this year lists next"},
+        {"UPDATE History SET Report = x'00ff00ff'" + first + " AND Side = 4",
+         "History row 4: Report is damaged"},
+        {"UPDATE History SET Report = substr(Report, 1, 9)" + first + " AND Side = 4",
+         "History row 4: Report is damaged"},
+        {"UPDATE History SET Report = 'plain text'" + first + " AND Side = 4",
+         "History row 4: Report is not a report of the game"},
+        {"UPDATE History SET Report = (SELECT Report FROM History WHERE Year = 4101 AND Side = 4)" +
+             first + " AND Side = 0",
+         "History row 1: Report is not a report of the game"},
+        {"ALTER TABLE History DROP COLUMN BattlesWon", "the field BattlesWon of History is missing"},
+        {"ALTER TABLE History RENAME TO Old; CREATE VIEW History AS SELECT * FROM Old",
+         "History is not a table"},
+    };
+    // clang-format on
+    const Snapshot before = snapshot();
+    for (const auto& [sql, why] : cases) {
+        SCOPED_TRACE(sql);
+        WriteBytes(save("bad.mdb"), EditSavedGame(good, sql));
+        EXPECT_EQ(loadFails(save("bad.mdb"), 13),
+                  "ERROR 13 occurred. The file is not a Zenthar game (" + why + ").");
+        EXPECT_EQ(snapshot(), before);
+        expectSettled();
+    }
+}
+
+TEST(HistoryReport, PackedReportsUnpackToTheSameTextAndDamageIsSeen) {
+    const std::string report =
+        "Current Year: \t 4100\r\n\r\nAttacker\tPlanet\tDefender\tAttacking Ships\tDefending "
+        "Ships\tAtt.Remaining\tDef.Remaining\tResult\r\n\r\n" +
+        std::string(300, 'x') + "\r\n";
+    for (const std::string& text : {report, std::string(), std::string("\0\1\2", 3)}) {
+        const std::string packed = PackReport(text);
+        std::string back = "?";
+        EXPECT_TRUE(UnpackReport(packed, back, kMaxReportBytes));
+        EXPECT_EQ(back, text);
+    }
+    const std::string packed = PackReport(report);
+    EXPECT_LT(packed.size(), report.size() / 4) << "the phrases of every report pack small";
+    std::string back;
+    EXPECT_FALSE(UnpackReport(packed, back, report.size() - 1)) << "more than the limit";
+    EXPECT_FALSE(UnpackReport(packed.substr(0, packed.size() / 2), back, kMaxReportBytes));
+    EXPECT_FALSE(UnpackReport(packed + "x", back, kMaxReportBytes)) << "bytes after the end";
+}
+
+}  // namespace
+}  // namespace zenthar::testing

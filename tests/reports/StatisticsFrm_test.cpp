@@ -1,0 +1,200 @@
+// The Statistics window on real year ends: a line per side in the side's colour, the private
+// figures of the player whose turn it is and nobody else's, fresh figures after a year end, the
+// story's every figure, the export; and the End Turn Summary stepping back through the years.
+#include "reports/StatisticsFrm.h"
+
+#include <QChart>
+#include <QComboBox>
+#include <QLineSeries>
+#include <QPushButton>
+
+#include "reports/DispTurnSumFrm.h"
+#include "sim/simulation.h"
+#include "support/widgets.h"
+#include "turn/endturn.h"
+#include "turn/taskforces.h"
+#include "ui/side_colours.h"
+
+namespace zenthar::testing {
+namespace {
+
+using ui::StatisticsFrm;
+
+// Per line: name, colour and the figure each year.
+std::vector<std::string> Lines(const StatisticsFrm& w) {
+    std::vector<std::string> lines;
+    for (QAbstractSeries* s : w.chart()->series()) {
+        auto* line = qobject_cast<QLineSeries*>(s);
+        std::string text =
+            line->name().toStdString() + " " + line->pen().color().name().toStdString();
+        for (const QPointF& p : line->points())
+            text += " " + std::to_string(static_cast<int>(p.x())) + ":" +
+                    std::to_string(static_cast<int>(p.y()));
+        lines.push_back(text);
+    }
+    return lines;
+}
+
+std::vector<std::string> Figures(StatisticsFrm& w) {
+    std::vector<std::string> names;
+    auto* figures = FindChild<QComboBox>(&w, "FigureCmb");
+    for (int i = 0; i < figures->count(); ++i) names.push_back(figures->itemText(i).toStdString());
+    return names;
+}
+
+void Choose(StatisticsFrm& w, const char* figure) {
+    auto* figures = FindChild<QComboBox>(&w, "FigureCmb");
+    figures->setCurrentIndex(figures->findText(figure));
+}
+
+std::string Colour(int side) {
+    return ui::SideColour(side).name().toStdString();
+}
+
+class StatisticsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        t.random.setFallback(0.99);  // no rebels
+        // clang-format off
+        GalaxyBuilder(t.game).players({"Ann", "Bob"})
+            .planet(0, 2, 2).owner(0).home().ships(30).production(4, 20)
+            .planet(1, 30, 30).owner(1).home().ships(20).production(3, 20)
+            .planet(2, 5, 5).ships(2).production(2, 5)
+            .build();
+        // clang-format on
+    }
+    // Ann sends `ships` to the Empire's planet, then both end their turns.
+    void year(int ships) {
+        ShowTurnStatus(t.game, false);
+        if (ships > 0) {
+            ASSERT_EQ(LaunchTaskForce(t.st(), 0, 2, ships), LaunchResult::Launched);
+        }
+        EndTurn(t.game);
+        EndTurn(t.game);
+    }
+    TestGame t;
+};
+
+// The lines the chronicle gives for these sides, as Lines() reads them off the chart.
+std::vector<std::string> Expected(const GameState& st, Figure figure, std::vector<int> sides) {
+    std::vector<std::string> lines;
+    for (int side : sides) {
+        std::string text = SideName(st, side) + " " + Colour(side);
+        for (std::size_t i = 0; i < st.Chronicle.size(); ++i)
+            text += " " + std::to_string(st.Chronicle[i].year) + ":" +
+                    std::to_string(FigureValue(*st.Chronicle[i].find(side), figure));
+        lines.push_back(text);
+    }
+    return lines;
+}
+
+TEST_F(StatisticsTest, EverySideHasALineAndOnlyThePlayerOnTurnSeesHisPrivateFigures) {
+    year(6);  // 4100: six ships leave for the Empire's planet, two years away
+    year(0);  // 4101: they land and fight
+    ASSERT_EQ(t.st().CurrentPlTurn, 0);
+    StatisticsFrm w(t.game, StatisticsFrm::Mode::Statistics, nullptr);
+    EXPECT_EQ(Figures(w),
+              (std::vector<std::string>{"Planets Owned", "Total Production", "Ships on Planets",
+                                        "Ships in Flight", "Battles Won", "Battles Lost"}));
+    const int battles =
+        t.st().Chronicle[1].find(0)->battlesWon + t.st().Chronicle[1].find(0)->battlesLost;
+    EXPECT_EQ(t.st().Chronicle[0].find(0)->shipsInFlight, 6);
+    EXPECT_GE(battles, 1) << "the fleet fought at the Empire's planet";
+    // clang-format off
+    const struct { const char* figure; std::vector<int> sides; } cases[] = {
+        {"Planets Owned", {0, 1, kEmpire}}, {"Total Production", {0, 1, kEmpire}},
+        {"Ships on Planets", {0, 1, kEmpire}}, {"Ships in Flight", {0}},
+        {"Battles Won", {0}}, {"Battles Lost", {0}},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        Choose(w, c.figure);
+        const auto figure =
+            static_cast<Figure>(FindChild<QComboBox>(&w, "FigureCmb")->currentData().toInt());
+        EXPECT_EQ(Lines(w), Expected(t.st(), figure, c.sides)) << c.figure;
+    }
+    EXPECT_FALSE(FindChild<QPushButton>(&w, "StoryBtn")->isEnabled());
+
+    // Bob's turn: his own figures, never Ann's; a year later the window shows the new year.
+    EndTurn(t.game);
+    StatisticsFrm bob(t.game, StatisticsFrm::Mode::Statistics, nullptr);
+    Choose(bob, "Battles Lost");
+    EXPECT_EQ(Lines(bob), Expected(t.st(), Figure::BattlesLost, {1}));
+    EndTurn(t.game);
+    StatisticsFrm later(t.game, StatisticsFrm::Mode::Statistics, nullptr);
+    EXPECT_EQ(Lines(later), Expected(t.st(), Figure::Planets, {0, 1, kEmpire}));
+    EXPECT_NE(Lines(later).front().find(" 4102:"), std::string::npos);
+}
+
+TEST_F(StatisticsTest, TheStoryShowsEveryFigureOfEverySideAndTheExportWritesThem) {
+    year(6);
+    year(0);
+    t.st().Decided = 0;
+    StatisticsFrm w(t.game, StatisticsFrm::Mode::Story, nullptr);
+    EXPECT_EQ(Text(&w, "OutcomeLbl"), "Ann conquered the galaxy after 2 years of war.");
+    EXPECT_EQ(Figures(w).size(), 6u);
+    Choose(w, "Ships in Flight");
+    EXPECT_EQ(Lines(w).size(), 3u);
+
+    const std::filesystem::path csv = t.folder.path() / "war.csv";
+    w.setFileChooser([&] { return QString::fromStdString(csv.string()); });
+    Click(&w, "ExportBtn");
+    EXPECT_EQ(ReadText(csv), HistoryCsv(t.st(), kEveryone));
+    // A file that cannot be written is told, and nothing else happens.
+    w.setFileChooser(
+        [&] { return QString::fromStdString((t.folder.path() / "no/such.csv").string()); });
+    Click(&w, "ExportBtn");
+    ASSERT_FALSE(t.dialogs.asked.empty());
+    EXPECT_EQ(t.dialogs.asked.back().text.rfind("The statistics could not be written", 0), 0u);
+}
+
+// Each year's summary as the window showed it that year: title and every page.
+std::string Picture(ui::DispTurnSumFrm& w) {
+    std::string picture = w.windowTitle().toStdString() + "\n";
+    std::string shown;
+    for (int page = 0; page < 80 && shown != Text(&w, "PageLbL"); ++page) {
+        shown = Text(&w, "PageLbL");
+        for (int r = 0; r < ui::DispTurnSumFrm::kRows; ++r)
+            for (const char* c : {"AttackerLbl", "PlanetLbl", "DefenderLbl", "AttShipsLbl",
+                                  "DefShipsLbl", "RemAttShipsLbl", "RemDefShipsLbl", "ResultLbl"})
+                picture += Text(&w, QString("%1_%2").arg(c).arg(r)) + "|";
+        picture += "\n";
+        Click(&w, "NextBtn");
+    }
+    return picture;
+}
+
+TEST(SummaryYears, EarlierYearsShowExactlyAsTheyShowedThatYear) {
+    sim::SimulationOptions o;
+    o.players = 2;
+    o.planets = 26;
+    o.years = 12;
+    o.seed = 21;
+    o.programDir = ZENTHAR_PROGRAM_DIR;
+    std::vector<std::string> shown;
+    sim::RunGame(o, [&](Game& game) {
+        ui::DispTurnSumFrm plain(game.ReportFile(), nullptr);
+        ui::DispTurnSumFrm withYears(game.ReportFile(), game.st.Chronicle, nullptr);
+        shown.push_back(Picture(plain));
+        // The last year reads as it always did.
+        ASSERT_EQ(Picture(withYears), shown.back());
+        if (shown.size() < 12) return;
+        ui::DispTurnSumFrm w(game.ReportFile(), game.st.Chronicle, nullptr);
+        auto* years = FindChild<QComboBox>(&w, "YearCmb");
+        EXPECT_EQ(std::tuple(years->count(), years->currentText().toStdString()),
+                  std::tuple(12, std::to_string(game.st.CurrentYear - 1)));
+        for (int y = 11; y-- > 0;) {
+            Click(&w, "PrevYearBtn");
+            EXPECT_EQ(Picture(w), shown[static_cast<std::size_t>(y)]) << "year " << 4100 + y;
+        }
+        Click(&w, "PrevYearBtn");  // nothing before the first year
+        EXPECT_EQ(Picture(w), shown.front());
+        years->setCurrentIndex(11);
+        emit years->activated(11);
+        EXPECT_EQ(Picture(w), shown.back());
+    });
+    EXPECT_EQ(shown.size(), 12u);
+}
+
+}  // namespace
+}  // namespace zenthar::testing

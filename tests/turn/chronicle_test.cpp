@@ -1,0 +1,124 @@
+// The chronicle the year end records, checked against what the game itself computes and
+// reports each year of seeded simulated games.
+#include "turn/chronicle.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <tuple>
+
+#include "reports/production_totals.h"
+#include "reports/turn_summary.h"
+#include "sim/simulation.h"
+#include "support/galaxy_builder.h"
+
+namespace zenthar::testing {
+namespace {
+
+// Battles won and lost per side, as the year's report lines tell them: an attack is a landing
+// line with a defending garrison, won when its result is a conquest.
+std::map<int, std::pair<int, int>> BattlesInReport(const GameState& st, const std::string& text) {
+    std::map<std::string, int> sides{{"Empire", kEmpire}};
+    for (int p = 0; p < st.PlayesNum; ++p)
+        sides[st.PlName[static_cast<std::size_t>(p)].trimmed()] = p;
+    std::map<int, std::pair<int, int>> battles;
+    for (const SummaryRow& row : ParseTurnSummary(text).rows) {
+        if (row[0] == "Rebels" || row[4].empty() || !sides.count(row[0])) continue;
+        const bool conquered = row[7].find(" conquered the planet ") != std::string::npos;
+        auto& attacker = battles[sides.at(row[0])];
+        auto& defender = battles[sides.at(row[2])];
+        (conquered ? attacker.first : attacker.second)++;
+        (conquered ? defender.second : defender.first)++;
+    }
+    return battles;
+}
+
+TEST(Chronicle, EveryYearOfASeededGameHoldsWhatTheGameShowedThatYear) {
+    const struct {
+        int players, planets, skill, years;
+        unsigned long long seed;
+    } games[] = {{1, 26, 0, 60, 11}, {4, 50, 2, 40, 4242}, {3, 5, 2, 30, 13}};
+    for (const auto& g : games) {
+        SCOPED_TRACE(::testing::Message() << "seed " << g.seed);
+        sim::SimulationOptions o;
+        o.players = g.players;
+        o.planets = g.planets;
+        o.skill = g.skill;
+        o.years = g.years;
+        o.seed = g.seed;
+        o.programDir = ZENTHAR_PROGRAM_DIR;
+        std::size_t years = 0;
+        int battles = 0;
+        sim::RunGame(o, [&](Game& game) {
+            const GameState& st = game.st;
+            ASSERT_EQ(st.Chronicle.size(), ++years);
+            const HistoryYear& y = st.Chronicle.back();
+            EXPECT_EQ(y.year, st.CurrentYear - 1);
+            EXPECT_EQ(y.report, ReadText(game.ReportFile()));
+            const auto totals = ComputeProductionTotals(st);
+            const auto counted = sim::CountSides(game);
+            const auto fromReport = BattlesInReport(st, y.report);
+            ASSERT_EQ(y.sides.size(), counted.size());
+            for (std::size_t i = 0; i < y.sides.size(); ++i) {
+                const SideYear& s = y.sides[i];
+                const int side = i + 1 == y.sides.size() ? kEmpire : static_cast<int>(i);
+                const OwnerTotals& t = totals[static_cast<std::size_t>(side)];
+                const auto b = fromReport.count(side) ? fromReport.at(side) : std::pair(0, 0);
+                EXPECT_EQ(std::tuple(s.side, s.planets, s.production, s.ships, s.shipsInFlight,
+                                     s.battlesWon, s.battlesLost),
+                          std::tuple(side, t.planets, t.production, t.ships,
+                                     counted[i].shipsInFlight, b.first, b.second))
+                    << "year " << y.year << " side " << side;
+                battles += s.battlesWon;
+            }
+        });
+        EXPECT_GT(years, 0u);
+        if (g.planets > 5) {
+            EXPECT_GT(battles, 0) << "a game of this size fights";
+        }
+    }
+}
+
+// Two fleets attack one planet: the first falls to it, the second takes it. Each battle counts
+// for both sides; a landing on one's own planet is no battle.
+TEST(Chronicle, BattlesCountForAttackerAndDefender) {
+    TestGame t;
+    GalaxyBuilder(t.game)
+        .players({"Ann", "Bob"})
+        .planet(0, 1, 1)
+        .owner(0)
+        .home()
+        .ships(50)
+        .production(4, 20)
+        .planet(1, 30, 30)
+        .owner(1)
+        .home()
+        .ships(50)
+        .production(4, 20)
+        .planet(2, 3, 3)
+        .ships(10)
+        .production(1, 5)
+        .build();
+    GameState& st = t.st();
+    CountBattle(st, 0, kEmpire, false);
+    CountBattle(st, 1, kEmpire, true);
+    CountBattle(st, kEmpire, 1, false);
+    EXPECT_EQ(
+        std::tuple(st.BattlesWon, st.BattlesLost),
+        std::tuple(std::array<int, kSides>{0, 2, 0, 0, 1}, std::array<int, kSides>{1, 0, 0, 0, 2}));
+    st.CurrentYear = 4101;
+    RecordYear(t.game);
+    ASSERT_EQ(st.Chronicle.size(), 1u);
+    const HistoryYear& y = st.Chronicle.back();
+    EXPECT_EQ(y.year, 4100);
+    ASSERT_EQ(y.sides.size(), 3u);
+    EXPECT_EQ(std::tuple(y.sides[1].side, y.sides[1].battlesWon, y.sides[2].side,
+                         y.sides[2].battlesLost, y.sides[2].planets, y.sides[2].ships),
+              std::tuple(1, 2, kEmpire, 2, 1, 10));
+    EXPECT_EQ(std::tuple(st.BattlesWon, st.BattlesLost),
+              std::tuple(std::array<int, kSides>{}, std::array<int, kSides>{}))
+        << "the next year starts counting afresh";
+}
+
+}  // namespace
+}  // namespace zenthar::testing
