@@ -14,6 +14,7 @@
 
 #include "app/GalaxyMap.h"
 #include "app/Zenthar.h"
+#include "reports/StatisticsFrm.h"
 
 namespace {
 
@@ -150,6 +151,34 @@ void BM_PaintSurface(benchmark::State& state) {
     for (auto _ : state) f.map->render(&target, QPoint(), QRegion(), QWidget::DrawWindowBackground);
 }
 BENCHMARK(BM_PaintSurface)->Unit(benchmark::kMicrosecond);
+
+// Opening Reports > Statistics on 300 years of four players and the Empire: the window built
+// from the chronicle, laid out and painted once (at most 100 ms).
+void BM_OpenStatistics(benchmark::State& state) {
+    Fixture& f = TheFixture();
+    zenthar::GameState& st = f.window->game().st;
+    const zenthar::GameState before = st;
+    st.PlayesNum = 4;
+    st.PlName[2] = "Cid";
+    st.PlName[3] = "Dee";
+    st.CurrentYear = 4400;
+    for (int y = 0; y < 300; ++y) {
+        zenthar::HistoryYear year;
+        year.year = 4100 + y;
+        for (int side : {0, 1, 2, 3, zenthar::kEmpire})
+            year.sides.push_back({side, (y + side * 7) % 50, y % 97 + side, 30000 - y * side,
+                                  y * 3 % 400, y % 4, side % 3});
+        st.Chronicle.add(std::move(year));
+    }
+    for (auto _ : state) {
+        zenthar::ui::StatisticsFrm frm(
+            f.window->game(), zenthar::ui::StatisticsFrm::Mode::Statistics, f.window.get());
+        frm.show();
+        frm.repaint();
+    }
+    st = before;
+}
+BENCHMARK(BM_OpenStatistics)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
