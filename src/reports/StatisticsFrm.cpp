@@ -162,7 +162,6 @@ void StatisticsFrm::showFigure(Figure figure) {
         series->replace(points);
         QPen pen(SideColour(line.side));
         pen.setWidthF(2.0);
-        pen.setCosmetic(true);
         series->setPen(pen);
         chart_->addSeries(series);
         series->attachAxis(years);
