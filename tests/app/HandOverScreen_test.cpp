@@ -116,7 +116,6 @@ TEST_F(HandOverTest, NeverWithOneHumanPlayer) {
                  .build();
          }},
     };
-    closeYearEndMessages();  // the Empire's battles may have something to say
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         st().Seats = {};
