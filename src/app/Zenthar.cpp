@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGuiApplication>
@@ -21,7 +22,10 @@
 #include <algorithm>
 
 #include "app/GalaxyMap.h"
+#include "app/HandOverScreen.h"
 #include "app/planet_panel.h"
+#include "game/recovery.h"
+#include "game/saveload.h"
 #include "game/storage_error.h"
 #include "options/map_zoom.h"
 #include "turn/taskforces.h"
@@ -197,6 +201,9 @@ void Zenthar::createControls() {
     CurPlayerSimPct_->setAccessibleName(QStringLiteral("Owner's symbol"));
     CurPlayerSimPct_->setAlignment(Qt::AlignCenter);
     CurPlayerSimPct_->hide();
+
+    handOver_ = new HandOverScreen(map_);
+    connect(handOver_, &HandOverScreen::dismissed, this, &Zenthar::liftHandOver);
 }
 
 // ---- start-up ------------------------------------------------------------------------------
@@ -435,9 +442,13 @@ void Zenthar::forgetShownImages() {
 }
 
 void Zenthar::showGame() {
+    liftHandOver();
+    rememberPlayerShown();
     syncOptionMarks();
     showPanel(true);
     map_->setFocus(Qt::OtherFocusReason);
+    // Whoever shows it says where it came from; until then it has no file of its own.
+    noteSaved(QString());
 }
 
 void Zenthar::showPanel(bool visible) {
@@ -470,10 +481,12 @@ void Zenthar::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (exitConfirmed_ || !game_.st.GameActive ||
-        dialogs_.confirm("You will loose the current game.\r Do you still want to quit?",
-                         "Zenthar: Exit Program")) {
+    if (exitConfirmed_ ||
+        mayLeaveGame("You will loose the current game.\r Do you still want to quit?",
+                     "Zenthar: Exit Program")) {
         event->accept();
+        // Left on purpose: nothing to offer at the next start.
+        RemoveRecoveryCopy(game_);
         // Report windows may still be open: the program ends with its main window. Only a
         // running event loop can be left (a test drives the window without one).
         if (QThread::currentThread()->loopLevel() > 0)
@@ -481,6 +494,136 @@ void Zenthar::closeEvent(QCloseEvent* event) {
         return;
     }
     event->ignore();
+}
+
+// ---- unsaved changes and the recovery copy ---------------------------------------------------
+
+bool Zenthar::mayLeaveGame(const char* question, const char* title) {
+    return !unsavedChanges() || dialogs_.confirm(question, title);
+}
+
+void Zenthar::noteChange() {
+    unsaved_ = true;
+    updateTitle();
+}
+
+void Zenthar::noteSaved(const QString& file) {
+    savedName_ = QFileInfo(file).fileName();
+    unsaved_ = file.isEmpty();
+    updateTitle();
+}
+
+// As desktop programs do: the file's name, marked while it has changes not yet saved.
+void Zenthar::updateTitle() {
+    if (!game_.st.GameActive) {
+        setWindowTitle(QStringLiteral("Zenthar"));
+        setWindowModified(false);
+        return;
+    }
+    const QString name = savedName_.isEmpty() ? QStringLiteral("Untitled") : savedName_;
+    setWindowTitle(name + QStringLiteral("[*] - Zenthar"));
+    setWindowModified(unsaved_);
+}
+
+void Zenthar::keepRecoveryCopy() {
+    if (!game_.st.GameActive) return;
+    try {
+        WriteRecoveryCopy(game_);
+        recoveryFailureTold_ = false;
+    } catch (const StorageError& e) {
+        // The game goes on; only the protection against a crash is missing until a write works.
+        if (recoveryFailureTold_) return;
+        recoveryFailureTold_ = true;
+        dialogs_.inform(
+            "Zenthar could not keep a copy of this game for a restart after a "
+            "crash.\r\r" +
+            StorageErrorMessage(e) + "\r\rThe game goes on; save it yourself to be safe.");
+    }
+}
+
+void Zenthar::offerRecoveredGame() {
+    if (!RecoveryCopyExists(game_)) return;
+    std::string refused;
+    try {
+        const RecoveredGame found = CheckRecoveryCopy(game_);
+        const Answer answer = dialogs_.ask(MessageRequest{
+            ResumeQuestion(found), kResumeTitle, Buttons::YesNo, Icon::Critical, Answer::Yes});
+        if (answer != Answer::Yes) {
+            RemoveRecoveryCopy(game_);
+            return;
+        }
+        forgetShownImages();
+        LoadGame(game_, RecoveryFile(game_));
+        showGame();
+        DrawGalaxyMap();
+        // Whether it was saved after its last change is not known: it counts as unsaved, so
+        // Exit still asks before it is thrown away.
+        noteSaved(QString());
+        return;
+    } catch (const StorageError& e) {
+        refused = StorageErrorMessage(e);
+    }
+    RemoveRecoveryCopy(game_);
+    dialogs_.inform(RecoveryRefusedText(refused));
+}
+
+// ---- the hand-over screen --------------------------------------------------------------------
+
+namespace {
+
+// The commands that would show the player's own state: they wait behind the hand-over screen.
+constexpr const char* kPrivateCommands[] = {
+    "SendItem",       "IncreaseProdItem",  "EndTurnItem", "OwningMapItem",
+    "ShowFleetsItem", "ProductionSumItem", "SearchItem"};
+
+}  // namespace
+
+bool Zenthar::playerHidden() const {
+    return handOver_ != nullptr && !handOver_->isHidden();
+}
+
+void Zenthar::rememberPlayerShown() {
+    const GameState& st = game_.st;
+    const int now = st.CurrentPlTurn;
+    const bool human = st.GameActive && st.validPlayer(now) &&
+                       st.Seats[static_cast<std::size_t>(now)] == SeatKind::Human;
+    lastHuman_ = human ? now : -1;
+}
+
+void Zenthar::handOver(int endedBy) {
+    const GameState& st = game_.st;
+    // Whoever ended the turn played last, if a human did; a computer seat's turn leaves the
+    // last human as it was.
+    if (st.validPlayer(endedBy) && st.Seats[static_cast<std::size_t>(endedBy)] == SeatKind::Human)
+        lastHuman_ = endedBy;
+    const int last = lastHuman_;
+    const int now = st.CurrentPlTurn;
+    if (!st.GameActive || !st.validPlayer(now) ||
+        st.Seats[static_cast<std::size_t>(now)] != SeatKind::Human)
+        return;
+    lastHuman_ = now;
+    if (last == now || !st.validPlayer(last)) return;
+    showPanel(false);
+    for (const char* name : kPrivateCommands)
+        if (auto* action = findChild<QAction*>(QString::fromLatin1(name)))
+            action->setEnabled(false);
+    const auto k = static_cast<std::size_t>(now);
+    panelIcons_.setFolder(folders_.program);
+    const QPixmap symbol = panelIcons_.pixmap(st.PlSymbol[k].trimmed(), 2 * GalaxyMap::kImageSize,
+                                              devicePixelRatioF());
+    handOver_->showFor(QString::fromStdString(Trim(st.PlName[k].padded())), symbol,
+                       QString::fromStdString(YearCaption(st)));
+}
+
+void Zenthar::liftHandOver() {
+    if (!handOver_->isHidden()) handOver_->hide();
+    for (const char* name : kPrivateCommands)
+        if (auto* action = findChild<QAction*>(QString::fromLatin1(name)))
+            action->setEnabled(!commandRunning_);
+    if (game_.st.GameActive) {
+        showPanel(true);
+        map_->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 }  // namespace zenthar::ui

@@ -24,6 +24,7 @@ class QScrollBar;
 namespace zenthar::ui {
 
 class GalaxyMap;
+class HandOverScreen;
 class DispTurnSumFrm;
 class NewGameFrm;
 class frmSplash;
@@ -75,6 +76,15 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
 
     // The story of the game, once, after the game announced its winner (End Turn calls it).
     void showStoryOnce();
+    // Start-up found the game in play of a run that did not close properly: asks whether to
+    // resume it; a copy that cannot be opened is told about and removed.
+    void offerRecoveredGame();
+    // The game in play changed since it was last saved or opened (a new or recovered game has
+    // not been saved yet).
+    bool unsavedChanges() const { return game_.st.GameActive && unsaved_; }
+    // The hand-over screen covers the map and panel: the player whose turn it is has not yet
+    // come to the screen.
+    bool playerHidden() const;
 
   public slots:
     void Form_Activate();
@@ -151,8 +161,23 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     void openTurnSummary();
     void openStory();
     // End Turn (or a new game's first turn) with the menus held; a failing game database is
-    // told and the turn undone.
-    void runEndTurn(void (*step)(zenthar::Game&));
+    // told and the turn undone (false).
+    bool runEndTurn(void (*step)(zenthar::Game&));
+
+    // What Exit, New Game and Open Game ask before the game in play is left: nothing when it
+    // is saved.
+    bool mayLeaveGame(const char* question, const char* title);
+    void noteChange();
+    // The game now is the one in `file`: saved there or opened from it.
+    void noteSaved(const QString& file);
+    void updateTitle();
+    // After every hand-over the game is kept for a restart after a crash.
+    void keepRecoveryCopy();
+    // After End Turn: the curtain comes down when the turn went from one human to another.
+    void handOver(int endedBy);
+    // The human player whose turn the screen showed last (-1 before a game).
+    void rememberPlayerShown();
+    void liftHandOver();
 
     zenthar::ProgramFolders folders_;
     QtDialogs dialogs_;
@@ -177,6 +202,8 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     QLabel* CurPlayerSimPct_ = nullptr;
 
     IconCache panelIcons_;
+    HandOverScreen* handOver_ = nullptr;
+    int lastHuman_ = -1;
 
     // Kept across Cancel so the next New Game shows the entries left in it.
     QPointer<NewGameFrm> newGame_;
@@ -189,6 +216,11 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     int mainFormState_ = 0;
     bool commandRunning_ = false;
     bool exitConfirmed_ = false;
+    bool unsaved_ = true;
+    // The file the game was last saved to or opened from; empty for a game that has none.
+    QString savedName_;
+    // A recovery copy that cannot be written is told once, not at every turn.
+    bool recoveryFailureTold_ = false;
     bool placedFrame_ = false;
     QSize laidOutSize_;
     QSize placedSize_;

@@ -1,14 +1,15 @@
 // The main window's menu tree and its commands. Each handler checks what the command needs,
 // calls the core or opens the command's window, and brings the map and the panel up to date.
 #include <QAction>
-#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <optional>
 
 #include "app/GalaxyMap.h"
+#include "app/GameFileDialog.h"
 #include "app/Zenthar.h"
+#include "game/savefile.h"
 #include "game/saveload.h"
 #include "options/HelpFrm.h"
 #include "options/IntBrowserDlg.h"
@@ -143,21 +144,10 @@ void Zenthar::syncOptionMarks() {
 QString Zenthar::chooseFile(FileDialogKind kind) {
     const QString folder = QString::fromStdString(game_.GamesFolder().string());
     if (chooseFile_) return chooseFile_(kind, folder);
-    QFileDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("CMFileDlg"));
-    dialog.setDirectory(folder);
-    dialog.setNameFilters(
-        {QStringLiteral("Zenthar Files (*.mdb)"), QStringLiteral("All Files (*)")});
-    if (kind == FileDialogKind::Save) {
-        dialog.setWindowTitle(QStringLiteral("Save Game"));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setDefaultSuffix(QStringLiteral("mdb"));
-    } else {
-        dialog.setWindowTitle(QStringLiteral("Open Game"));
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-    }
+    GameFileDialog dialog(
+        kind == FileDialogKind::Save ? GameFileDialog::Kind::Save : GameFileDialog::Kind::Open,
+        folder, [this](const QString& path) { return IsWorkingFile(game_, path.toStdString()); },
+        dialogs_, this);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
 }
@@ -165,9 +155,8 @@ QString Zenthar::chooseFile(FileDialogKind kind) {
 // ---- File ----------------------------------------------------------------------------------
 
 void Zenthar::NewGameItem_Click() {
-    if (game_.st.GameActive &&
-        !dialogs_.confirm("You will loose the current game.\r Do you want to continue?",
-                          "Zenthar: New Game"))
+    if (!mayLeaveGame("You will loose the current game.\r Do you want to continue?",
+                      "Zenthar: New Game"))
         return;
     if (!newGame_) newGame_ = new NewGameFrm(game_, this);
     if (newGame_->exec() != QDialog::Accepted) return;
@@ -181,16 +170,18 @@ void Zenthar::NewGameItem_Click() {
     map_->refreshIcons();
     DrawGalaxyMap();
     showPanel(true);
+    liftHandOver();
+    rememberPlayerShown();
+    noteSaved(QString());
 }
 
 void Zenthar::LoadGameItem_Click() {
     std::optional<std::string> error;
-    if (!game_.st.GameActive ||
-        dialogs_.confirm("You will loose the current game.\r Do you want to continue?",
-                         "Zenthar: Load Game")) {
+    if (mayLeaveGame("You will loose the current game.\r Do you want to continue?",
+                     "Zenthar: Load Game")) {
         const QString path = chooseFile(FileDialogKind::Open);
         if (!path.isEmpty()) {
-            const std::filesystem::path file(path.toStdString());
+            const std::filesystem::path file = GameFileToOpen(path.toStdString());
             if (IsWorkingFile(game_, file)) {
                 dialogs_.inform("Invalid File Name.");
             } else {
@@ -200,6 +191,8 @@ void Zenthar::LoadGameItem_Click() {
                     forgetShownImages();
                     LoadGame(game_, file);
                     showGame();
+                    noteSaved(QString::fromStdString(file.string()));
+                    keepRecoveryCopy();
                 } catch (const StorageError& e) {
                     error = StorageErrorMessage(e);
                 }
@@ -214,9 +207,12 @@ void Zenthar::SaveGameItem_Click() {
     std::optional<std::string> error;
     if (game_.st.GameActive) {
         const QString path = chooseFile(FileDialogKind::Save);
-        if (!path.isEmpty()) {
+        if (!path.isEmpty() && IsWorkingFile(game_, path.toStdString())) {
+            dialogs_.inform("Invalid File Name.");
+        } else if (!path.isEmpty()) {
             try {
                 SaveGame(game_, std::filesystem::path(path.toStdString()));
+                noteSaved(path);
             } catch (const StorageError& e) {
                 error = StorageErrorMessage(e);
             }
@@ -227,29 +223,31 @@ void Zenthar::SaveGameItem_Click() {
 }
 
 void Zenthar::ExitItem_Click() {
-    if (!game_.st.GameActive ||
-        dialogs_.confirm("You will loose the current game.\r Do you still want to quit?",
-                         "Zenthar: Exit Program"))
+    if (mayLeaveGame("You will loose the current game.\r Do you still want to quit?",
+                     "Zenthar: Exit Program"))
         endProgram();
 }
 
 // ---- Orders --------------------------------------------------------------------------------
 
 void Zenthar::SendItem_Click() {
-    if (!game_.st.GameActive) return;
+    if (playerHidden() || !game_.st.GameActive) return;
     if (auto refusal = CheckSendFrom(game_.st)) {
         dialogs_.inform(*refusal);
         return;
     }
+    const Int16 fleetsBefore = game_.st.TaskForceLast;
     {
         SendShipsFrm frm(game_, this);
         frm.exec();
     }
+    if (game_.st.TaskForceLast != fleetsBefore) noteChange();
     // The ships that left are no longer on the planet the panel shows.
     ShowPlanetInfo(game_.st.SelectedPlanet, false);
 }
 
 void Zenthar::IncreaseProdItem_Click() {
+    if (playerHidden()) return;
     const int planet = game_.st.SelectedPlanet;
     const ProductionCheck check = CheckIncreaseProduction(game_.st, planet);
     if (check != ProductionCheck::Allowed) {
@@ -260,14 +258,16 @@ void Zenthar::IncreaseProdItem_Click() {
     if (!dialogs_.confirm(IncreaseProductionQuestion(game_.st, planet), "Zenthar")) return;
     IncreaseProduction(game_.st, planet);
     ShowPlanetInfo(game_.st.SelectedPlanet, false);
+    noteChange();
 }
 
 void Zenthar::EndTurnItem_Click() {
-    if (!game_.st.GameActive) return;
-    runEndTurn(EndTurn);
+    if (playerHidden() || !game_.st.GameActive) return;
+    const int endedBy = game_.st.CurrentPlTurn;
+    if (runEndTurn(EndTurn)) handOver(endedBy);
 }
 
-void Zenthar::runEndTurn(void (*step)(Game&)) {
+bool Zenthar::runEndTurn(void (*step)(Game&)) {
     std::optional<std::string> error;
     {
         CommandGuard guard(*this);
@@ -279,7 +279,9 @@ void Zenthar::runEndTurn(void (*step)(Game&)) {
     }
     if (!error) {
         showStoryOnce();
-        return;
+        noteChange();
+        keepRecoveryCopy();
+        return true;
     }
     // The turn was undone: nothing of it may stay on the screen.
     display_.hideWindow();
@@ -289,12 +291,13 @@ void Zenthar::runEndTurn(void (*step)(Game&)) {
     // The turn's new fleets are back in memory only: the panel is redrawn, not reloaded.
     TurnStatusShown();
     DrawGalaxyMap();
+    return false;
 }
 
 // ---- Reports -------------------------------------------------------------------------------
 
 void Zenthar::openOwningMap(bool fleets) {
-    if (!game_.st.GameActive) return;
+    if (playerHidden() || !game_.st.GameActive) return;
     game_.st.ShowFleetsMode = fleets;
     bool picked = false;
     {
@@ -316,7 +319,7 @@ void Zenthar::ShowFleetsItem_Click() {
 }
 
 void Zenthar::ProductionSumItem_Click() {
-    if (!game_.st.GameActive) return;
+    if (playerHidden() || !game_.st.GameActive) return;
     ProdSumFrm frm(game_, this);
     frm.exec();
 }
@@ -345,6 +348,7 @@ void Zenthar::CloseEndTurnSummary() {
 // ---- Tools and Help ------------------------------------------------------------------------
 
 void Zenthar::SearchItem_Click() {
+    if (playerHidden()) return;
     PlanetSearchFrm::run(game_, this, [this](const PlanetSearchMatch& match) {
         ShowPlanetInfo(match.planet, false);
         // At the default scale the match's own scroll values; zoomed, what keeps it in view.
@@ -355,11 +359,13 @@ void Zenthar::SearchItem_Click() {
 void Zenthar::SkipETDispItem_Click() {
     game_.st.SkipEndTurnScreen = !game_.st.SkipEndTurnScreen;
     syncOptionMarks();
+    if (game_.st.GameActive) noteChange();
 }
 
 void Zenthar::SoundsOffItem_Click() {
     game_.st.SoundsOff = !game_.st.SoundsOff;
     syncOptionMarks();
+    if (game_.st.GameActive) noteChange();
 }
 
 void Zenthar::IntBrowserItem_Click() {

@@ -17,5 +17,6 @@ int main(int argc, char** argv) {
     zenthar::ui::Zenthar window;
     if (!window.startUp()) return 1;
     window.show();
+    window.offerRecoveredGame();
     return QApplication::exec();
 }

@@ -6,7 +6,8 @@
 // tooltip), a menu (file, orders, view, reports, tools, options, help) or a window (newgame,
 // question, open, save, sendships, pointing (Send Ships opened by a right click on a planet),
 // production, battle, landing, summary, prodsum, owning, fleets, fleetlist, find, browser, about,
-// helpwin: the game's own help window, statistics, story) or the start-up message nofolder; MS is
+// helpwin: the game's own help window, statistics, story, handover: the screen between two
+// players' turns) or a start-up message (nofolder, resume: the question after a crash); MS is
 // how long to wait before taking the picture (the battle runs in real time).
 #include <unistd.h>
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -24,6 +26,7 @@
 
 #include "app/GalaxyMap.h"
 #include "app/Zenthar.h"
+#include "game/recovery.h"
 #include "options/HelpFrm.h"
 #include "options/map_zoom.h"
 #include "turn/taskforces.h"
@@ -179,6 +182,8 @@ constexpr WindowView kWindows[] = {
     {"about", &zenthar::ui::Zenthar::AboutItem_Click, 600},
     {"statistics", &zenthar::ui::Zenthar::StatisticsItem_Click, 900},
     {"story", &zenthar::ui::Zenthar::showStoryOnce, 900},
+    {"handover", &zenthar::ui::Zenthar::EndTurnItem_Click, 600},
+    {"resume", &zenthar::ui::Zenthar::offerRecoveredGame, 600},
 };
 // clang-format on
 
@@ -208,9 +213,13 @@ int main(int argc, char** argv) {
     std::error_code ignored;
     std::filesystem::remove(here / zenthar::kStateFileName, ignored);
     const std::filesystem::path unmakeable("/proc/zenthar-cannot-be-made");
-    zenthar::ui::Zenthar window(view == "nofolder"
-                                    ? zenthar::ProgramFolders{here, unmakeable, unmakeable}
-                                    : zenthar::ProgramFolders::InOne(here));
+    // "resume" keeps its recovery copy in a folder of its own, never beside a real game's.
+    QTemporaryDir scratch;
+    const std::filesystem::path scratchPath(scratch.path().toStdString());
+    zenthar::ui::Zenthar window(
+        view == "nofolder" ? zenthar::ProgramFolders{here, unmakeable, unmakeable}
+        : view == "resume" ? zenthar::ProgramFolders{here, scratchPath, scratchPath}
+                           : zenthar::ProgramFolders::InOne(here));
     if (view == "nofolder") {
         QTimer::singleShot(delayMs < 0 ? 600 : delayMs, [&] {
             QWidget* box = QApplication::activeModalWidget();
@@ -245,8 +254,14 @@ int main(int argc, char** argv) {
         if (view == "longname") game.st.planet(3).Name = "Aldebra Prime of the Outer Coreward Rims";
         if (view == "statistics" || view == "story") BuildChronicle(game.st);
         if (view == "story") game.st.Decided = 0;
-        window.ShowLoadedGame();
-        window.ShowPlanetInfo(view == "production" ? 2 : 3, false);
+        // "resume" is the start of the next run after a crash: no game yet, its copy found.
+        if (view == "resume") {
+            zenthar::WriteRecoveryCopy(game);
+            game.st.GameActive = false;
+        } else {
+            window.ShowLoadedGame();
+            window.ShowPlanetInfo(view == "production" ? 2 : 3, false);
+        }
     }
 
     QMenu* menu = nullptr;

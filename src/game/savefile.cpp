@@ -253,4 +253,12 @@ std::filesystem::path ResolvePath(const std::filesystem::path& p) {
     return ec ? current.lexically_normal() : resolved;
 }
 
+std::filesystem::path GameFileToOpen(const std::filesystem::path& typed) {
+    std::error_code ec;
+    if (typed.empty() || std::filesystem::exists(typed, ec)) return typed;
+    std::filesystem::path withExtension = typed;
+    withExtension += ".mdb";
+    return std::filesystem::is_regular_file(withExtension, ec) ? withExtension : typed;
+}
+
 }  // namespace zenthar

@@ -84,6 +84,11 @@ void SyncFolder(const std::filesystem::path& folder);
 // (killed, power cut). Files of a process still running are left alone. Never throws.
 void RemoveStaleTemporaries(const std::filesystem::path& folder);
 
+// The file Open Game opens for a typed name: the name itself when something is there, else the
+// name with ".mdb" added when that exists (Save adds the extension itself, so players type
+// names without it), else the name as typed, for the load to report.
+std::filesystem::path GameFileToOpen(const std::filesystem::path& typed);
+
 // Follows symbolic links (also dangling ones) and makes the path absolute and canonical as far
 // as it exists.
 std::filesystem::path ResolvePath(const std::filesystem::path& p);

@@ -24,11 +24,11 @@ struct MenuEntry {
 const MenuEntry kItems[] = {
     {"FileMenu", "NewGameItem", "New Game", "Ctrl+N", 'N', "Zenthar: New Game"},
     {"FileMenu", "LoadGameItem", "Open Game", "Ctrl+O", 'O', "Zenthar: Load Game"},
-    {"FileMenu", "SaveGameItem", "Save Game", "Ctrl+S", 'S', "QFileDialog"},
+    {"FileMenu", "SaveGameItem", "Save Game", "Ctrl+S", 'S', "GameFileDialog"},
     {"FileMenu", "ExitItem", "Exit", "Ctrl+Q", 'X', "Zenthar: Exit Program"},
     {"OrdersItem", "SendItem", "Send Ships", "F2", 'S', "SendShipsFrm"},
     {"OrdersItem", "IncreaseProdItem", "Increase Production", "Ctrl+I", 'I', "increase the production"},
-    {"OrdersItem", "EndTurnItem", "End Turn", "Ctrl+E", 'E', ""},  // the turn moves on instead
+    {"OrdersItem", "EndTurnItem", "End Turn", "Ctrl+E", 'E', "HandOverScreen"},  // Ann to Bob
     {"ReportsItem", "OwningMapItem", "Ownership Map", "F3", 'O', "OwningMapFrm"},
     {"ReportsItem", "ShowFleetsItem", "Show Fleets", "F4", 'F', "OwningMapFrm"},
     {"ReportsItem", "ProductionSumItem", "Production Summary", "F5", 'P', "ProdSumFrm"},
@@ -221,6 +221,11 @@ TEST_F(MainWindowTest, MenuItemsHaveTheirCaptionsShortcutsAndLettersAndEachShort
         for (QWidget* w : QApplication::topLevelWidgets())  // windows that stay beside the map
             if (w != window.get() && w->isVisible() && !qobject_cast<QMenu*>(w)) note(w);
         for (const MessageRequest& r : asked) shown += r.title + ": " + r.text + " ";
+        // Bob comes to the screen and lifts the curtain between the players.
+        if (window->playerHidden()) {
+            shown += "HandOverScreen ";
+            QTest::keyClick(child<QWidget>("HandOverScreen"), Qt::Key_Space);
+        }
         EXPECT_TRUE(shown.find(item.shows) != shown.npos &&
                     QString::fromStdString(shown).toLower().indexOf("error") < 0)
             << shown;

@@ -66,6 +66,20 @@ class AppTest : public ::testing::Test {
         window->ShowLoadedGame();
     }
 
+    // The same two players in a galaxy of five planets, the fewest a saved game may hold.
+    void twoPlayersToSave() {
+        // clang-format off
+        galaxy().players({"Ann", "Bob"})
+            .planet(0, 20, 12).owner(0).home().ships(30).production(1, 6)
+            .planet(1, 4, 7).owner(1).home().ships(25)
+            .planet(2, 23, 14).owner(0).ships(10).production(3, 6)
+            .planet(3, 25, 15).ships(8)
+            .planet(4, 30, 20).ships(5)
+            .build();
+        // clang-format on
+        window->ShowLoadedGame();
+    }
+
     template <class T>
     T* child(const char* name) {
         return FindChild<T>(window.get(), name);

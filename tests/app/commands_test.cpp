@@ -213,7 +213,8 @@ TEST_F(CommandsTest, SaveAndLoadBringTheGameAndItsSwitchesBack) {
                          Text(window.get(), "PlTurnLbl"), horiz()->value()),
               std::tuple(true, true, TurnCaption(st()), HorizScrollFor(st().planet(home).XPos)));
 
-    // No to the question keeps the game and opens no file dialog.
+    // After a change, No to the question keeps the game and opens no file dialog.
+    window->SoundsOffItem_Click();
     answers.push_back(Answer::No);
     window->LoadGameItem_Click();
     EXPECT_EQ(choices.size(), 2u);

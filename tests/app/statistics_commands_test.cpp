@@ -59,7 +59,12 @@ TEST_F(StatisticsCommandTest, TheStoryOpensOnceAfterTheEmpiresVictoryIsAnnounced
 TEST_F(StatisticsCommandTest, AGameThatGoesOnTellsNoStoryAndTheCommandHasItsOwnKey) {
     twoPlayers();
     closeYearEndMessages();
-    for (int i = 0; i < 6; ++i) window->EndTurnItem_Click();
+    for (int i = 0; i < 6; ++i) {
+        window->EndTurnItem_Click();
+        // The next player comes to the screen and lifts the hand-over screen.
+        if (window->playerHidden())
+            QTest::keyClick(child<QWidget>("HandOverScreen"), Qt::Key_Space);
+    }
     EXPECT_EQ(std::pair(st().CurrentYear, stories().size()),
               std::pair(Int16{4103}, std::size_t{0}));
 

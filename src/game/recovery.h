@@ -1,0 +1,45 @@
+// The game in play survives a crash: after every hand-over the whole game is saved to a copy
+// beside GAMES/, which the next start offers back and which goes when the game is left on
+// purpose.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "game/game.h"
+
+namespace zenthar {
+
+inline constexpr const char* kRecoveryFileName = "recovery.mdb";
+
+// In the folder the game writes to, outside the GAMES folder of the player's own saves.
+std::filesystem::path RecoveryFile(const Game& game);
+
+// Saves the game to the recovery copy exactly as Save Game would (atomic, synced). Throws
+// StorageError as SaveGame does; the copy before stays whole on failure.
+void WriteRecoveryCopy(Game& game);
+
+// Gone when the game is left on purpose. Never throws.
+void RemoveRecoveryCopy(const Game& game);
+
+bool RecoveryCopyExists(const Game& game);
+
+// What the start-up question names.
+struct RecoveredGame {
+    int year = 0;
+    std::vector<std::string> players;
+};
+
+// Reads and checks the whole copy with the checks every saved game goes through, without
+// touching the game in play. Throws SaveLoadError for a cut, damaged or foreign copy.
+RecoveredGame CheckRecoveryCopy(const Game& game);
+
+// The question start-up asks when a copy was found.
+std::string ResumeQuestion(const RecoveredGame& found);
+inline constexpr const char* kResumeTitle = "Zenthar: Resume Game";
+
+// The text told when the copy cannot be resumed; the copy is removed by then.
+std::string RecoveryRefusedText(const std::string& errorMessage);
+
+}  // namespace zenthar

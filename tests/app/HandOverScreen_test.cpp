@@ -1,0 +1,136 @@
+// The hot seat's hand-over screen: between two human players only, over the map and the panel,
+// after the year end's shared windows, lifted by a key or a click; the commands that would show
+// the next player's state wait behind it.
+#include <QPushButton>
+
+#include "app/app_fixture.h"
+#include "turn/taskforces.h"
+
+namespace zenthar::testing {
+namespace {
+
+constexpr const char* kPanel[] = {"YearLbl",        "PlTurnLbl",    "CurPlNameLbl",
+                                  "CurProdLbl",     "CurShipsLbl",  "CurHostLbl",
+                                  "CurPlStatusLbl", "CurPlanetPct", "CurPlayerSimPct"};
+constexpr const char* kWaiting[] = {"SendItem",      "IncreaseProdItem", "EndTurnItem",
+                                    "OwningMapItem", "ShowFleetsItem",   "ProductionSumItem",
+                                    "SearchItem"};
+
+class HandOverTest : public AppTest {
+  protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        startShown();
+    }
+    QWidget& screen() { return *child<QWidget>("HandOverScreen"); }
+    bool shown() { return window->playerHidden() && screen().isVisible(); }
+    // What the player sees: the screen over the whole map area, the panel gone, the commands
+    // that would show the player's state switched off; or the reverse.
+    void expectCovered(bool covered) {
+        EXPECT_EQ(shown(), covered);
+        if (covered) {
+            EXPECT_EQ(screen().geometry(), map().rect());
+            EXPECT_EQ(map().children().constLast(), &screen()) << "on top of everything";
+            EXPECT_EQ(window->focusWidget(), &screen());
+        }
+        for (const char* label : kPanel)
+            EXPECT_EQ(child<QWidget>(label)->isVisible(), !covered) << label;
+        for (const char* item : kWaiting)
+            EXPECT_EQ(child<QAction>(item)->isEnabled(), !covered) << item;
+    }
+    // Bob's fleet lands on the Empire's planet 3 at the coming year end: a battle and messages.
+    void bobAttacksAtYearEnd() {
+        LaunchTaskForce(st(), 1, 3, 20);
+        st().TaskForceList[static_cast<std::size_t>(st().TaskForceLast)].RemTurns =
+            static_cast<Int16>(st().CurrentYear + 1);
+    }
+};
+
+TEST_F(HandOverTest, BetweenTwoHumansItCoversMapAndPanelUntilAKeyOrAClick) {
+    twoPlayers();
+    expectCovered(false);
+    window->EndTurnItem_Click();  // Ann to Bob
+    expectCovered(true);
+    EXPECT_EQ(Text(&screen(), "HandOverName"), "Bob");
+    EXPECT_EQ(Text(&screen(), "HandOverPrompt"), "Press a key or click to begin.");
+
+    // Bob's commands wait, from the menu and when called: the turn and his orders stay his.
+    window->EndTurnItem_Click();
+    window->IncreaseProdItem_Click();
+    window->OwningMapItem_Click();
+    QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(std::tuple(int{st().CurrentPlTurn}, asked.size()), std::tuple(1, 0u));
+    // A modifier alone (Alt to reach the menus) does not lift it; any other key does.
+    QTest::keyClick(&screen(), Qt::Key_Alt);
+    EXPECT_TRUE(shown());
+    QTest::keyClick(&screen(), Qt::Key_Tab);
+    expectCovered(false);
+    EXPECT_EQ(texts({"PlTurnLbl"}), "Player's Turn: Bob");
+
+    // Bob to the year end to Ann; a click lifts it this time.
+    bobAttacksAtYearEnd();
+    std::vector<bool> coveredDuringYearEnd;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            coveredDuringYearEnd.push_back(window->playerHidden());
+            if (auto* ok = modal->findChild<QPushButton*>("OKButton")) ok->click();
+        }
+    });
+    closer.start(0);
+    window->EndTurnItem_Click();
+    closer.stop();
+    EXPECT_EQ(st().CurrentYear, 4101);
+    EXPECT_FALSE(coveredDuringYearEnd.empty()) << "the battle's messages were shown";
+    EXPECT_EQ(std::count(coveredDuringYearEnd.begin(), coveredDuringYearEnd.end(), true), 0)
+        << "the year end's windows come before the screen";
+    expectCovered(true);
+    EXPECT_EQ(Text(&screen(), "HandOverName"), "Ann");
+    QTest::mouseClick(&screen(), Qt::LeftButton, {}, screen().rect().center());
+    expectCovered(false);
+}
+
+TEST_F(HandOverTest, NeverWithOneHumanPlayer) {
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+    };
+    const std::vector<Case> cases = {
+        {"one player",
+         [&] {
+             galaxy().players({"Ann"}).planet(0, 3, 3).owner(0).home().planet(1, 6, 6).build();
+         }},
+        {"the other seat a computer's",
+         [&] {
+             twoPlayers();
+             st().Seats[1] = SeatKind::Easy;
+         }},
+        {"the other player out of the game",
+         [&] {
+             galaxy()
+                 .players({"Ann", "Bob"})
+                 .planet(0, 3, 3)
+                 .owner(0)
+                 .home()
+                 .planet(1, 6, 6)
+                 .build();
+         }},
+    };
+    closeYearEndMessages();  // the Empire's battles may have something to say
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        st().Seats = {};
+        st().CurrentYear = 4100;
+        st().CurrentPlTurn = 0;
+        c.make();
+        window->ShowLoadedGame();
+        for (int turn = 0; turn < 3; ++turn) {
+            window->EndTurnItem_Click();
+            EXPECT_FALSE(window->playerHidden()) << "turn " << turn;
+        }
+        EXPECT_GT(st().CurrentYear, 4100) << "the turns were played";
+    }
+}
+
+}  // namespace
+}  // namespace zenthar::testing

@@ -1,0 +1,261 @@
+// The game in play kept after every hand-over and offered back at start-up, the question before
+// a game is left asked only when something would be lost, and the title that tells which.
+#include <QComboBox>
+#include <QLineEdit>
+#include <fstream>
+
+#include "app/app_fixture.h"
+#include "game/recovery.h"
+#include "game/saveload.h"
+#include "sim/state_picture.h"
+#include "support/savegame_tools.h"
+
+namespace zenthar::testing {
+namespace {
+
+class CrashRecoveryTest : public AppTest {
+  protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        chooseWith(*window);
+        startShown();
+    }
+    void chooseWith(ui::Zenthar& w) {
+        w.setFileChooser([this](ui::Zenthar::FileDialogKind, const QString&) { return nextPath; });
+    }
+    std::filesystem::path games(const char* name) { return window->game().GamesFolder() / name; }
+    std::filesystem::path copy() { return RecoveryFile(window->game()); }
+    bool copyExists() { return std::filesystem::exists(copy()); }
+    // What a Save at this moment writes, next to what the recovery copy holds.
+    std::pair<std::string, std::string> copyAndSave() {
+        SaveGame(window->game(), folder.path() / "now.mdb");
+        return {DescribeDatabase(copy()), DescribeDatabase(folder.path() / "now.mdb")};
+    }
+    void saveAs(const char* name) {
+        nextPath = QString::fromStdString(games(name).string());
+        window->SaveGameItem_Click();
+    }
+    void newGame(std::vector<const char*> names) {
+        OnNextModal([names](QWidget* dlg) {
+            FindChild<QComboBox>(dlg, "PlayerNumCmb")->setCurrentIndex(int(names.size()) - 1);
+            for (std::size_t k = 0; k < names.size(); ++k)
+                FindChild<QLineEdit>(dlg, QString("PlayerEdt%1").arg(k))->setText(names[k]);
+            Click(dlg, "OkBtn");
+        });
+        window->NewGameItem_Click();
+    }
+    void endTurn() {
+        window->EndTurnItem_Click();
+        if (window->playerHidden())
+            QTest::keyClick(child<QWidget>("HandOverScreen"), Qt::Key_Space);
+    }
+    // A fresh run of the program on the same folder, its questions answered from `answers`.
+    void restart() {
+        window->game().st.GameActive = false;
+        window.reset();
+        window = std::make_unique<ui::Zenthar>(folder.path());
+        window->dialogs().setAnswerer([this](const MessageRequest& r) {
+            asked.push_back(r);
+            if (answers.empty()) return Answer::Ok;
+            const Answer a = answers.front();
+            answers.pop_front();
+            return a;
+        });
+        window->turnDisplay().setTimeScale(0);
+        chooseWith(*window);
+        asked.clear();
+        ASSERT_TRUE(window->startUp());
+        window->show();
+        window->offerRecoveredGame();
+    }
+    // Whether Exit asks now; the window is shown again when it closed without a question.
+    bool exitAsks() {
+        const std::size_t before = asked.size();
+        answers = {Answer::No};
+        window->ExitItem_Click();
+        answers.clear();
+        const bool askedNow = asked.size() > before;
+        if (!window->isVisible()) window->show();
+        return askedNow;
+    }
+    std::string wholeGame() {
+        return sim::DescribeWholeState(st()) + sim::ShipsTablePicture(window->game());
+    }
+    QString nextPath;
+};
+
+TEST_F(CrashRecoveryTest, AfterEveryHandOverTheCopyHoldsWhatASaveWouldHold) {
+    EXPECT_FALSE(copyExists());
+    closeYearEndMessages();
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"new game",
+         [&] {
+             newGame({"Ann", "Bob"});
+         }},
+        {"end turn within the year", [&] { endTurn(); }},
+        {"end turn with a year end", [&] { endTurn(); }},
+        {"open game",
+         [&] {
+             saveAs("mine.mdb");
+             endTurn();
+             answers = {Answer::Yes};
+             nextPath = QString::fromStdString(games("mine.mdb").string());
+             window->LoadGameItem_Click();
+         }},
+    };
+    for (const auto& [what, step] : steps) {
+        SCOPED_TRACE(what);
+        step();
+        ASSERT_TRUE(copyExists());
+        const auto [kept, saved] = copyAndSave();
+        EXPECT_EQ(kept, saved);
+    }
+    EXPECT_EQ(st().CurrentYear, 4101);
+    EXPECT_EQ(DescribeDatabase(copy()), DescribeDatabase(games("mine.mdb")));
+}
+
+TEST_F(CrashRecoveryTest, TheCopyGoesWhenTheGameIsLeftOnPurposeAndStaysOtherwise) {
+    twoPlayers();
+    endTurn();
+    ASSERT_TRUE(copyExists());
+    answers = {Answer::No};
+    window->ExitItem_Click();
+    EXPECT_TRUE(copyExists() && window->isVisible()) << "No keeps the game and its copy";
+    // New Game: Yes, then Cancel in its window: the game goes on and so does its copy.
+    answers = {Answer::Yes};
+    OnNextModal([](QWidget* dlg) { Click(dlg, "CancelBtn"); });
+    window->NewGameItem_Click();
+    EXPECT_TRUE(copyExists() && st().GameActive);
+    const std::string old = DescribeDatabase(copy());
+    answers = {Answer::Yes};
+    newGame({"Cy"});
+    EXPECT_NE(DescribeDatabase(copy()), old) << "the new game's copy replaced the old one";
+    answers = {Answer::Yes};
+    window->ExitItem_Click();
+    EXPECT_FALSE(copyExists() || window->isVisible());
+
+    // Without a question, right after a save.
+    window->show();
+    twoPlayers();
+    endTurn();
+    saveAs("mine.mdb");
+    asked.clear();
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(copyExists() || !asked.empty());
+}
+
+TEST_F(CrashRecoveryTest, StartUpOffersTheCopyAndYesGivesWhatOpeningItGives) {
+    MakeSampleGame(window->game(), 3, SampleShape{3, 14, 3});
+    window->ShowLoadedGame();
+    WriteRecoveryCopy(window->game());
+    std::filesystem::copy_file(copy(), games("same.mdb"));
+    const std::string names = "played by " + Trim(st().PlName[0].padded()) + ", " +
+                              Trim(st().PlName[1].padded()) + " and " +
+                              Trim(st().PlName[2].padded());
+
+    answers = {Answer::Yes};
+    restart();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(std::tuple(asked[0].title, asked[0].buttons, asked[0].defaultButton),
+              std::tuple(kResumeTitle, Buttons::YesNo, Answer::Yes));
+    EXPECT_NE(asked[0].text.find("the year " + std::to_string(st().CurrentYear) + ", " + names),
+              std::string::npos)
+        << asked[0].text;
+    ASSERT_TRUE(st().GameActive && child<QLabel>("YearLbl")->isVisible());
+    EXPECT_TRUE(copyExists()) << "the resumed game is still the game in play";
+    EXPECT_TRUE(window->isWindowModified()) << "a resumed game was not saved by the player";
+    const std::string resumed = wholeGame();
+    answers = {Answer::Yes};
+    nextPath = QString::fromStdString(games("same.mdb").string());
+    window->LoadGameItem_Click();
+    EXPECT_EQ(wholeGame(), resumed);
+
+    answers = {Answer::No};
+    restart();
+    EXPECT_EQ(std::tuple(asked.size(), st().GameActive, copyExists()),
+              std::tuple(1u, false, false));
+}
+
+TEST_F(CrashRecoveryTest, ACutDamagedOrForeignCopyIsRefusedRemovedAndStartUpGoesOn) {
+    MakeSampleGame(window->game(), 4, SampleShape{2, 10, 2});
+    WriteRecoveryCopy(window->game());
+    const std::vector<unsigned char> good = ReadBytes(copy());
+    const std::pair<const char*, std::function<void()>> copies[] = {
+        {"cut",
+         [&] {
+             WriteBytes(copy(), {good.begin(), good.begin() + 3000});
+         }},
+        {"damaged",
+         [&] {
+             std::vector<unsigned char> bad = good;
+             for (std::size_t i = 0; i < bad.size(); i += 5) bad[i] ^= 0x5A;
+             WriteBytes(copy(), bad);
+         }},
+        {"foreign", [&] { std::ofstream(copy()) << "not a game at all\n"; }},
+    };
+    for (const auto& [what, make] : copies) {
+        SCOPED_TRACE(what);
+        make();
+        restart();
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_EQ(asked[0].buttons, Buttons::Ok);
+        EXPECT_NE(asked[0].text.find("cannot be resumed"), std::string::npos) << asked[0].text;
+        EXPECT_NE(asked[0].text.find("ERROR 13"), std::string::npos) << asked[0].text;
+        EXPECT_FALSE(copyExists() || st().GameActive);
+        // No game, and a map that scrolls and a New Game that starts.
+        horiz()->setValue(10);
+        newGame({"Ann"});
+        EXPECT_TRUE(st().GameActive);
+    }
+}
+
+TEST_F(CrashRecoveryTest, ExitAsksOnlyAfterAChangeAndTheTitleNamesTheFileAndMarksChanges) {
+    EXPECT_EQ(std::tuple(window->windowTitle(), window->isWindowModified()),
+              std::tuple("Zenthar", false));
+    twoPlayersToSave();
+    struct Step {
+        const char* what;
+        std::function<void()> run;
+        const char* title;
+        bool asks;
+    };
+    const std::vector<Step> steps = {
+        {"a game never saved", [] {}, "Untitled[*] - Zenthar", true},
+        {"saved", [&] { saveAs("mine.mdb"); }, "mine.mdb[*] - Zenthar", false},
+        {"production raised",
+         [&] {
+             answers = {Answer::Yes};
+             window->IncreaseProdItem_Click();
+         },
+         "mine.mdb[*] - Zenthar", true},
+        {"saved again", [&] { saveAs("other.mdb"); }, "other.mdb[*] - Zenthar", false},
+        {"an option switched", [&] { window->SoundsOffItem_Click(); }, "other.mdb[*] - Zenthar",
+         true},
+        {"opened",
+         [&] {
+             answers = {Answer::Yes};
+             nextPath = QString::fromStdString(games("mine.mdb").string());
+             window->LoadGameItem_Click();
+         },
+         "mine.mdb[*] - Zenthar", false},
+        {"a turn ended", [&] { endTurn(); }, "mine.mdb[*] - Zenthar", true},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.what);
+        s.run();
+        const bool modified = window->isWindowModified();
+        EXPECT_EQ(std::tuple(window->windowTitle().toStdString(), modified, exitAsks()),
+                  std::tuple(std::string(s.title), s.asks, s.asks));
+    }
+    // New Game and Open Game ask the same way: not now, right after a save.
+    saveAs("mine.mdb");
+    asked.clear();
+    nextPath.clear();
+    window->LoadGameItem_Click();
+    OnNextModal([](QWidget* dlg) { Click(dlg, "CancelBtn"); });
+    window->NewGameItem_Click();
+    EXPECT_TRUE(asked.empty());
+}
+
+}  // namespace
+}  // namespace zenthar::testing
