@@ -50,6 +50,7 @@ class Zenthar::CommandGuard {
 // The one gate every command passes: End Turn lets events through during its waits, and a
 // command started there (a queued shortcut, a click on the map) is dropped, not run inside it.
 void Zenthar::runCommand(const std::function<void()>& command) {
+    if (commandRunning_) return;
     command();
 }
 

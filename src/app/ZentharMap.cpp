@@ -45,13 +45,16 @@ void Zenthar::createMapMenus(QMenu* reports) {
     addItem(view, "WholeGalaxyItem", "&Whole Galaxy", QKeySequence(Qt::CTRL | Qt::Key_0),
             &Zenthar::WholeGalaxyItem_Click);
 
-    connect(map_, &GalaxyMap::sendRequested, this, &Zenthar::SendToPlanet);
+    connect(map_, &GalaxyMap::sendRequested, this, [this](int destination) {
+        runCommand([this, destination] { SendToPlanet(destination); });
+    });
     connect(map_, &GalaxyMap::zoomRequested, this, [this](int steps, QPoint at) {
-        if (commandRunning_) return;
-        double scale = map_->scale();
-        for (int k = 0; k < std::abs(steps); ++k)
-            scale = steps > 0 ? ZoomedIn(scale) : ZoomedOut(scale);
-        setMapScale(scale, at);
+        runCommand([this, steps, at] {
+            double scale = map_->scale();
+            for (int k = 0; k < std::abs(steps); ++k)
+                scale = steps > 0 ? ZoomedIn(scale) : ZoomedOut(scale);
+            setMapScale(scale, at);
+        });
     });
 }
 
@@ -95,19 +98,17 @@ void Zenthar::setMapScale(double scale, QPoint about) {
 }
 
 void Zenthar::ZoomInItem_Click() {
-    if (commandRunning_) return;
     setMapScale(ZoomedIn(map_->scale()), mapView().center());
 }
 
 void Zenthar::ZoomOutItem_Click() {
-    if (commandRunning_) return;
     setMapScale(ZoomedOut(map_->scale()), mapView().center());
 }
 
 // The scale at which the farthest planet, its image and its name still fit the view.
 void Zenthar::WholeGalaxyItem_Click() {
     const GameState& st = game_.st;
-    if (commandRunning_ || !st.GameActive || st.PlanetsNum <= 0) return;
+    if (!st.GameActive || st.PlanetsNum <= 0) return;
     int maxX = 0, maxY = 0;
     double widest = 0;
     const QFontMetrics names(map_->font());
@@ -135,7 +136,7 @@ void Zenthar::WholeGalaxyItem_Click() {
 
 void Zenthar::SendToPlanet(int destination) {
     GameState& st = game_.st;
-    if (commandRunning_ || !st.GameActive) return;
+    if (!st.GameActive) return;
     if (auto refusal = CheckSendFrom(st)) {
         dialogs_.inform(*refusal);
         return;
@@ -150,7 +151,7 @@ void Zenthar::SendToPlanet(int destination) {
 }
 
 void Zenthar::FleetsInFlightItem_Click() {
-    if (commandRunning_ || !game_.st.GameActive) return;
+    if (!game_.st.GameActive) return;
     int chosen = -1;
     {
         FleetsFrm frm(game_, this);

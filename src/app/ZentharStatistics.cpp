@@ -6,7 +6,7 @@
 namespace zenthar::ui {
 
 void Zenthar::StatisticsItem_Click() {
-    if (commandRunning_ || !game_.st.GameActive) return;
+    if (!game_.st.GameActive) return;
     StatisticsFrm frm(game_, StatisticsFrm::Mode::Statistics, this);
     frm.setStoryOpener([this] { openStory(); });
     frm.exec();

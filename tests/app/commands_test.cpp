@@ -157,6 +157,7 @@ TEST_F(CommandsTest, NoCommandCanStartWhileEndTurnRuns) {
     bool running = false;
     QStringList enabled;
     std::size_t askedInside = 0;
+    int selectedInside = -1;
     window->dialogs().setAnswerer([&](const MessageRequest& r) {
         asked.push_back(r);
         if (r.text.find("The Empire has won") != std::string::npos) {
@@ -164,7 +165,9 @@ TEST_F(CommandsTest, NoCommandCanStartWhileEndTurnRuns) {
             for (QAction* a : window->findChildren<QAction*>())
                 if (a->isEnabled() && !a->objectName().isEmpty()) enabled << a->objectName();
             askedInside = asked.size();
-            emit map().System1_DblClick(0);
+            selectedInside = st().SelectedPlanet;
+            emit map().System1_Click(1);
+            emit map().System1_DblClick(1);
             child<QAction>("ExitItem")->trigger();
             EXPECT_FALSE(window->close());
             child<QAction>("EndTurnItem")->trigger();
@@ -173,12 +176,15 @@ TEST_F(CommandsTest, NoCommandCanStartWhileEndTurnRuns) {
     });
     const int year = st().CurrentYear;
     window->EndTurnItem_Click();
-    // Running with every command off; the commands started inside asked nothing and ended no
-    // second year; afterwards the window is there and its commands come back.
+    // Running with every command off; the commands started inside asked nothing, selected no
+    // planet and ended no second year; afterwards the window is there and its commands come
+    // back.
     EXPECT_EQ(
         std::tuple(running, enabled.join(" "), asked.size() - askedInside, st().CurrentYear - year,
                    window->isVisible(), child<QAction>("NewGameItem")->isEnabled()),
         std::tuple(true, "", 0u, 1, true, true));
+    EXPECT_NE(selectedInside, 1);
+    EXPECT_EQ(st().SelectedPlanet, selectedInside) << "a click inside End Turn selected a planet";
 }
 
 // ---- save and load -----------------------------------------------------------------------
