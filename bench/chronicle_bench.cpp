@@ -14,16 +14,22 @@ namespace {
 
 using namespace zenthar;
 
+// A seeded game of four players on 50 planets against the Advanced Empire.
+sim::SimulationOptions FourPlayers(int years, unsigned long long seed) {
+    sim::SimulationOptions o;
+    o.players = 4;
+    o.planets = 50;
+    o.skill = 2;
+    o.years = years;
+    o.seed = seed;
+    o.programDir = ZENTHAR_PROGRAM_DIR;
+    return o;
+}
+
 // The 300-year chronicle of a four-player game on 50 planets, played once.
 const History& ThreeHundredYears() {
     static const History chronicle = [] {
-        sim::SimulationOptions o;
-        o.players = 4;
-        o.planets = 50;
-        o.skill = 2;
-        o.years = 300;
-        o.seed = 4242;
-        o.programDir = ZENTHAR_PROGRAM_DIR;
+        const sim::SimulationOptions o = FourPlayers(300, 4242);
         History kept;
         sim::RunGame(o, [&](Game& game) { kept = game.st.Chronicle; });
         return kept;
@@ -35,13 +41,7 @@ const History& ThreeHundredYears() {
 class ChronicleGame {
   public:
     ChronicleGame() : headless_(ZENTHAR_PROGRAM_DIR, 7) {
-        sim::SimulationOptions o;
-        o.players = 4;
-        o.planets = 50;
-        o.skill = 2;
-        o.years = 40;
-        o.seed = 99;
-        o.programDir = ZENTHAR_PROGRAM_DIR;
+        sim::SimulationOptions o = FourPlayers(40, 99);
         o.saveFinal = file("start.mdb");
         sim::RunGame(o);
         LoadGame(game(), file("start.mdb"));

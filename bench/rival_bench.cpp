@@ -3,33 +3,24 @@
 // games of four Hard seats on 50 planets in game-years per second (at least 1000).
 #include <benchmark/benchmark.h>
 
-#include "setup/newgame.h"
 #include "sim/simulation.h"
-#include "turn/endturn.h"
-#include "turn/lookups.h"
-#include "turn/rival.h"
+#include "turn/seat.h"
 
 namespace zenthar {
 namespace {
 
-void NewGalaxy(Game& game, int players, int planets) {
-    NewGameSettings s;
-    s.players = players;
-    s.planets = planets;
-    s.skill = 2;
-    s.symbols = {"shipvert.ico", "mac.ico", "shiporiz.ico", "flsp.ico"};
-    for (std::size_t k = 0; k < 4; ++k) {
-        s.names[k] = "Rival " + std::to_string(k + 1);
-        s.homePlanets[k] = game.st.PlanetList[k].Name.padded();
-    }
-    CreateNewGame(game, s);
-    StartFirstTurn(game);
+sim::SimulationOptions Galaxy(int players) {
+    sim::SimulationOptions o;
+    o.players = players;
+    o.planets = 50;
+    o.skill = 2;
+    return o;
 }
 
 void BM_HardTurnWithAThousandTaskForces(benchmark::State& state) {
     sim::HeadlessGame headless(ZENTHAR_PROGRAM_DIR, 4242);
     Game& game = headless.game();
-    NewGalaxy(game, 1, 50);
+    sim::StartSeededGalaxy(game, Galaxy(1));
     GameState& st = game.st;
     // Half the galaxy is the player's, with 1000 fleets on their way between its planets and
     // the other half still to take.
@@ -48,29 +39,24 @@ void BM_HardTurnWithAThousandTaskForces(benchmark::State& state) {
     }
     st.TaskForceLast = kTaskForceSlots - 2;
     const GameState start = st;
-    HardRival hard;
+    const auto hard = MakeComputerPlayer(SeatKind::Hard);
     for (auto _ : state) {
         state.PauseTiming();
         st = start;
         state.ResumeTiming();
-        hard.PlayTurn(game);
+        hard->PlayTurn(game);
     }
 }
 
 void BM_FourHardSeatsGameYears(benchmark::State& state) {
+    sim::SimulationOptions o = Galaxy(4);
+    o.seats.assign(4, sim::SeatChoice::Hard);
+    o.programDir = ZENTHAR_PROGRAM_DIR;
+    o.seed = 7000;
     long long years = 0;
-    unsigned long long seed = 7000;
     for (auto _ : state) {
-        sim::HeadlessGame headless(ZENTHAR_PROGRAM_DIR, seed++);
-        Game& game = headless.game();
-        NewGalaxy(game, 4, 50);
-        const int first = game.st.CurrentYear;
-        HardRival hard;
-        while (game.st.CurrentYear - first < 300 && Winner(game) == -1) {
-            if (game.st.validPlayer(game.st.CurrentPlTurn)) hard.PlayTurn(game);
-            EndTurn(game);
-        }
-        years += game.st.CurrentYear - first;
+        years += sim::RunGame(o).yearsPlayed;
+        ++o.seed;
     }
     state.SetItemsProcessed(years);
 }

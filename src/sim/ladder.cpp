@@ -3,77 +3,36 @@
 #include "sim/ladder.h"
 
 #include <iomanip>
-#include <memory>
 #include <sstream>
 
-#include "setup/newgame.h"
-#include "sim/simulation.h"
-#include "turn/endturn.h"
-#include "turn/rival.h"
-
 namespace zenthar::sim {
-namespace {
 
-std::unique_ptr<SeatPlayer> MakeSeat(const std::string& name) {
-    if (name == "easy") return MakeComputerPlayer(SeatKind::Easy);
-    if (name == "normal") return MakeComputerPlayer(SeatKind::Normal);
-    if (name == "hard") return MakeComputerPlayer(SeatKind::Hard);
-    return MakePlayer(name == "greedy" ? BotKind::Greedy : BotKind::Passive);
-}
-
-int PlayOneGame(const MatchOptions& o, unsigned long long seed, int& years) {
-    HeadlessGame headless(o.programDir, seed);
-    Game& game = headless.game();
-    NewGameSettings s;
-    s.players = static_cast<int>(o.seats.size());
-    s.planets = o.planets;
-    s.skill = o.skill;
-    s.symbols = {"shipvert.ico", "mac.ico", "shiporiz.ico", "flsp.ico"};
-    for (std::size_t k = 0; k < 4; ++k) {
-        s.names[k] = "Player " + std::to_string(k + 1);
-        s.homePlanets[k] = game.st.PlanetList[k].Name.padded();
-    }
-    CreateNewGame(game, s);
-    StartFirstTurn(game);
-    std::vector<std::unique_ptr<SeatPlayer>> seats;
-    for (const std::string& name : o.seats) seats.push_back(MakeSeat(name));
-    const int first = game.st.CurrentYear;
-    int winner = Winner(game);
-    for (int turnsThisYear = 0;
-         winner == -1 && game.st.CurrentYear - first < o.years && turnsThisYear <= kMaxPlayers;) {
-        const int p = game.st.CurrentPlTurn;
-        if (game.st.validPlayer(p)) seats[static_cast<std::size_t>(p)]->PlayTurn(game);
-        const int yearBefore = game.st.CurrentYear;
-        EndTurn(game);
-        turnsThisYear = game.st.CurrentYear == yearBefore ? turnsThisYear + 1 : 0;
-        if (turnsThisYear == 0) winner = Winner(game);
-    }
-    years = game.st.CurrentYear - first;
-    return winner;
-}
-
-}  // namespace
-
-std::vector<std::string> SeatNames(const std::string& commaList) {
-    std::vector<std::string> names;
+std::vector<SeatChoice> SeatNames(const std::string& commaList) {
+    std::vector<SeatChoice> seats;
     std::stringstream in(commaList);
     for (std::string name; std::getline(in, name, ',');) {
-        if (name != "passive" && name != "greedy" && name != "easy" && name != "normal" &&
-            name != "hard")
-            return {};
-        names.push_back(name);
+        const auto seat = SeatChoiceNamed(name);
+        if (!seat) return {};
+        seats.push_back(*seat);
     }
-    if (names.size() > static_cast<std::size_t>(kMaxPlayers)) return {};
-    return names;
+    if (seats.size() > static_cast<std::size_t>(kMaxPlayers)) return {};
+    return seats;
 }
 
 MatchResult PlayMatch(const MatchOptions& o) {
     MatchResult r;
     r.seatWins.assign(o.seats.size(), 0);
     long long yearsOfWins = 0;
+    SimulationOptions game;
+    game.seats = o.seats;
+    game.planets = o.planets;
+    game.skill = o.skill;
+    game.years = o.years;
+    game.programDir = o.programDir;
     for (int g = 0; g < o.games; ++g) {
-        int years = 0;
-        const int winner = PlayOneGame(o, o.seed + static_cast<unsigned long long>(g), years);
+        game.seed = o.seed + static_cast<unsigned long long>(g);
+        const GameResult result = RunGame(game);
+        const int winner = result.winner, years = result.yearsPlayed;
         if (winner == kEmpire) {
             ++r.empireWins;
         } else if (winner >= 0 && winner < static_cast<int>(o.seats.size())) {

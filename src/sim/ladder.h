@@ -7,13 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "sim/simulation.h"
+
 namespace zenthar::sim {
 
-// Seat kinds by name: passive, greedy, easy, normal, hard. Empty when a name is unknown.
-std::vector<std::string> SeatNames(const std::string& commaList);
+// One to four seat kinds by name (passive, greedy, easy, normal, hard), separated by commas.
+// Empty when a name is unknown or there are too many.
+std::vector<SeatChoice> SeatNames(const std::string& commaList);
 
 struct MatchOptions {
-    std::vector<std::string> seats;  // one kind per player
+    std::vector<SeatChoice> seats;  // one kind per player
     int skill = 1;
     int planets = 26;
     int years = 300;

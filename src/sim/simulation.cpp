@@ -18,6 +18,9 @@
 namespace zenthar::sim {
 namespace {
 
+// In the order of SeatChoice.
+constexpr const char* kSeatChoiceNames[] = {"passive", "greedy", "easy", "normal", "hard"};
+
 // The game's seat of a choice: the scripted players sit where a human would.
 SeatKind SeatOf(SeatChoice choice) {
     switch (choice) {
@@ -47,11 +50,6 @@ NewGameSettings SettingsFor(const GameState& st, const SimulationOptions& o) {
         s.homePlanets[k] = st.PlanetList[k].Name.padded();
     }
     return s;
-}
-
-void SetUpNewGalaxy(Game& game, const SimulationOptions& o) {
-    CreateNewGame(game, SettingsFor(game.st, o));
-    StartFirstTurn(game);  // as the New Game command does once its dialog closed with OK
 }
 
 void LoadSavedGame(Game& game, const std::filesystem::path& file) {
@@ -154,13 +152,28 @@ std::vector<SideResult> CountSides(Game& game) {
     return sides;
 }
 
+std::optional<SeatChoice> SeatChoiceNamed(const std::string& word) {
+    for (std::size_t k = 0; k < std::size(kSeatChoiceNames); ++k)
+        if (word == kSeatChoiceNames[k]) return static_cast<SeatChoice>(k);
+    return std::nullopt;
+}
+
+std::string SeatChoiceName(SeatChoice choice) {
+    return kSeatChoiceNames[static_cast<std::size_t>(choice)];
+}
+
+void StartSeededGalaxy(Game& game, const SimulationOptions& o) {
+    CreateNewGame(game, SettingsFor(game.st, o));
+    StartFirstTurn(game);  // as the New Game command does once its dialog closed with OK
+}
+
 GameResult RunGame(const SimulationOptions& o, const YearEndHook& afterYearEnd) {
     HeadlessGame headless(o.programDir, o.seed);
     Game& game = headless.game();
     GameState& st = game.st;
 
     if (o.loadFile.empty())
-        SetUpNewGalaxy(game, o);
+        StartSeededGalaxy(game, o);
     else
         LoadSavedGame(game, o.loadFile);
     if (!o.saveInitial.empty()) SaveGame(game, o.saveInitial);

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -21,6 +22,10 @@ enum class BotKind { Passive, Greedy };
 
 // Who plays a seat of a simulated game: a scripted player, or the game's own computer level.
 enum class SeatChoice { Passive, Greedy, Easy, Normal, Hard };
+
+// The words the simulator's tools take for them: passive, greedy, easy, normal, hard.
+std::optional<SeatChoice> SeatChoiceNamed(const std::string& word);
+std::string SeatChoiceName(SeatChoice choice);
 
 // Ends every turn without an order.
 class PassivePlayer : public SeatPlayer {
@@ -123,6 +128,10 @@ class LoadRefused : public std::runtime_error {
 
 // Runs after every year end, before the game is checked for a winner.
 using YearEndHook = std::function<void(Game&)>;
+
+// A new seeded galaxy for options.players (or options.seats) players named "Player 1" on, the
+// k-th planet of the list each one's capital, its first turn started as New Game starts it.
+void StartSeededGalaxy(Game& game, const SimulationOptions& options);
 
 // Plays one game to its end or for options.years years. Throws StorageError when the program
 // folder lacks a file or a save fails (StorageErrorMessage says why), LoadRefused when the

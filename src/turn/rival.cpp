@@ -1,27 +1,27 @@
-// The computer seats: which player plays which level.
+// The computer seats: the style each level plays the planner with.
 #include "turn/rival.h"
-
-#include "turn/rival_plan.h"
 
 namespace zenthar {
 
-// Hard plays the planner with everything it has.
-void HardRival::PlayTurn(Game& game) {
-    rival::PlayPlanned(game, rival::Style{});
+rival::Style rival::StyleOf(SeatKind level) {
+    Style style;  // Hard: everything the planner has
+    if (level == SeatKind::Hard) return style;
+    style.probes = 0;
+    style.shoreUp = false;
+    style.rebelYears = 0;
+    style.raiseFirstUpTo = 0;
+    style.chance = 0.8;
+    if (level == SeatKind::Easy) {
+        style.chance = 0.5;
+        style.raiseLaterUpTo = 4;
+        style.strikesPerTurn = 2;
+    }
+    return style;
 }
 
 std::unique_ptr<SeatPlayer> MakeComputerPlayer(SeatKind kind) {
-    switch (kind) {
-        case SeatKind::Easy:
-            return std::make_unique<EasyRival>();
-        case SeatKind::Normal:
-            return std::make_unique<NormalRival>();
-        case SeatKind::Hard:
-            return std::make_unique<HardRival>();
-        case SeatKind::Human:
-            break;
-    }
-    return nullptr;
+    if (kind == SeatKind::Human) return nullptr;
+    return std::make_unique<PlannedRival>(rival::StyleOf(kind));
 }
 
 }  // namespace zenthar

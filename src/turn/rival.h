@@ -1,33 +1,35 @@
 // The computer players of the three levels. Each decides one turn from its side's view alone
-// and gives its orders through the order functions a player's commands use.
+// and gives its orders through the order functions a player's commands use. The levels play
+// one planner; what sets them apart is its style of play.
 #pragma once
 
+#include "turn/rival_plan.h"
 #include "turn/seat.h"
 
 namespace zenthar {
 
-// A beginner: strikes on odds it should not take, two a year at most, keeps no more at home
-// than its rebels need and hardly buys production.
-class EasyRival : public SeatPlayer {
-  public:
-    void PlayTurn(Game& game) override;
-};
+namespace rival {
 
-// Sound play: strikes sized from the combat results table, but it never scouts, lets rebels wear
-// its planets down to the bare guard and buys production only with what its strikes left.
-class NormalRival : public SeatPlayer {
-  public:
-    void PlayTurn(Game& game) override;
-};
+// Hard plans: scouts with single ships, weighs each strike on the combat results table against
+// what it knows of the target and how old that knowledge is, gathers the ships of several
+// planets on the one nearest the target so that they land together and strike as one fleet,
+// keeps its planets above what their rebels can destroy, buys production first while it pays,
+// and turns on a side that is down to its last planets.
+// Normal sizes its strikes as Hard does but never scouts, buys production only with what is
+// left and lets the rebels wear its planets down to the bare guard.
+// Easy strikes on odds it should not take, so many of its fleets are lost, makes two strikes a
+// year at most, keeps no more at home than its rebels need and hardly buys production.
+Style StyleOf(SeatKind level);
 
-// Plans: scouts with single ships, weighs each strike on the combat results table against what
-// it knows of the target and how old that knowledge is, gathers the ships of several planets on
-// the one nearest the target so that they land together and strike as one fleet, keeps its
-// planets above what their rebels can destroy, buys production first while it pays, and turns
-// on a side that is down to its last planets.
-class HardRival : public SeatPlayer {
+}  // namespace rival
+
+class PlannedRival : public SeatPlayer {
   public:
-    void PlayTurn(Game& game) override;
+    explicit PlannedRival(const rival::Style& style) : style_(style) {}
+    void PlayTurn(Game& game) override { rival::PlayPlanned(game, style_); }
+
+  private:
+    rival::Style style_;
 };
 
 }  // namespace zenthar

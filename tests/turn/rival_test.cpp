@@ -12,7 +12,7 @@
 #include "game/datafiles.h"
 #include "game/random.h"
 #include "game/silent.h"
-#include "setup/newgame.h"
+#include "sim/simulation.h"
 #include "sim/state_picture.h"
 #include "support/galaxy_builder.h"
 #include "turn/endturn.h"
@@ -37,17 +37,12 @@ struct SeatedGame {
           game(folder.path(), dialogs, display, view, random),
           kinds(std::move(seats)) {
         StartUp(game);
-        NewGameSettings s;
-        s.players = static_cast<int>(kinds.size());
-        s.planets = planets;
-        s.skill = skill;
-        s.symbols = {"shipvert.ico", "mac.ico", "shiporiz.ico", "flsp.ico"};
-        for (std::size_t k = 0; k < 4; ++k) {
-            s.names[k] = "Rival " + std::to_string(k + 1);
-            s.homePlanets[k] = game.st.PlanetList[k].Name.padded();
-        }
-        CreateNewGame(game, s);
-        StartFirstTurn(game);
+        // The seats are the test's to play: the game counts every one as human.
+        sim::SimulationOptions o;
+        o.players = static_cast<int>(kinds.size());
+        o.planets = planets;
+        o.skill = skill;
+        sim::StartSeededGalaxy(game, o);
     }
     // Plays turns until `years` have passed or the game is decided; `check` sees every turn.
     void play(int years, const std::function<void(Game&, SeatPlayer&)>& turn) {

@@ -96,22 +96,6 @@ std::optional<std::string> FilePath(const std::string& option, const std::string
 
 }  // namespace
 
-std::optional<SeatChoice> SeatChoiceNamed(const std::string& word) {
-    static const std::map<std::string, SeatChoice> kSeats = {{"passive", SeatChoice::Passive},
-                                                             {"greedy", SeatChoice::Greedy},
-                                                             {"easy", SeatChoice::Easy},
-                                                             {"normal", SeatChoice::Normal},
-                                                             {"hard", SeatChoice::Hard}};
-    const auto it = kSeats.find(word);
-    if (it == kSeats.end()) return std::nullopt;
-    return it->second;
-}
-
-std::string SeatChoiceName(SeatChoice choice) {
-    static const char* const kNames[] = {"passive", "greedy", "easy", "normal", "hard"};
-    return kNames[static_cast<std::size_t>(choice)];
-}
-
 std::string UsageText() {
     return "Usage: zenthar-sim [options]\n"
            "Plays whole games of Zenthar without a window; scripted players stand in for the\n"

@@ -27,8 +27,4 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
 
 std::string UsageText();
 
-// The words of --seats: passive, greedy, easy, normal, hard.
-std::optional<SeatChoice> SeatChoiceNamed(const std::string& word);
-std::string SeatChoiceName(SeatChoice choice);
-
 }  // namespace zenthar::sim
