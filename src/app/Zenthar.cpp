@@ -553,7 +553,7 @@ void Zenthar::offerRecoveredGame() {
             return;
         }
         forgetShownImages();
-        LoadGame(game_, RecoveryFile(game_));
+        LoadCheckedGame(game_, found.saved);
         showGame();
         DrawGalaxyMap();
         // Whether it was saved after its last change is not known: it counts as unsaved, so

@@ -30,11 +30,11 @@ bool RecoveryCopyExists(const Game& game) {
 }
 
 RecoveredGame CheckRecoveryCopy(const Game& game) {
-    const SavedGame saved = ReadSavedGame(ReadGameFile(RecoveryFile(game)));
     RecoveredGame found;
-    found.year = saved.CurrentYear;
-    for (int k = 0; k < saved.PlayesNum && k < kMaxPlayers; ++k)
-        found.players.push_back(Trim(saved.PlName[static_cast<std::size_t>(k)].padded()));
+    found.saved = ReadSavedGame(ReadGameFile(RecoveryFile(game)));
+    found.year = found.saved.CurrentYear;
+    for (int k = 0; k < found.saved.PlayesNum && k < kMaxPlayers; ++k)
+        found.players.push_back(Trim(found.saved.PlName[static_cast<std::size_t>(k)].padded()));
     return found;
 }
 

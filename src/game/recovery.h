@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game/game.h"
+#include "game/savecheck.h"
 
 namespace zenthar {
 
@@ -25,14 +26,16 @@ void RemoveRecoveryCopy(const Game& game);
 
 bool RecoveryCopyExists(const Game& game);
 
-// What the start-up question names.
+// What the start-up question names, and the checked game that Yes opens.
 struct RecoveredGame {
     int year = 0;
     std::vector<std::string> players;
+    SavedGame saved;
 };
 
 // Reads and checks the whole copy with the checks every saved game goes through, without
-// touching the game in play. Throws SaveLoadError for a cut, damaged or foreign copy.
+// touching the game in play; Yes opens the result with LoadCheckedGame. Throws SaveLoadError
+// for a cut, damaged or foreign copy.
 RecoveredGame CheckRecoveryCopy(const Game& game);
 
 // The question start-up asks when a copy was found.

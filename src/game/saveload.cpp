@@ -337,7 +337,10 @@ void LoadGame(Game& game, const std::filesystem::path& source) {
     if (source.empty()) throw SaveLoadError(errors::kBadFileName, "No file name was given.");
     if (IsWorkingFile(game, source))
         throw SaveLoadError(errors::kPathFileAccess, "That is the game's own working file.");
-    SavedGame saved = ReadSavedGame(ReadGameFile(source));
+    LoadCheckedGame(game, ReadSavedGame(ReadGameFile(source)));
+}
+
+void LoadCheckedGame(Game& game, const SavedGame& saved) {
     ReplaceGame(game, saved);
 }
 

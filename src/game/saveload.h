@@ -24,6 +24,8 @@
 
 namespace zenthar {
 
+struct SavedGame;
+
 // Points where a test can make a save fail as a crash or a full disk would.
 struct SaveHooks {
     // Runs before the rows go into the working file; a StorageError thrown here stands for a
@@ -47,6 +49,10 @@ void SaveGame(Game& game, const std::filesystem::path& target, const SaveHooks& 
 // current player's turn. On failure the game in memory, the working file and the connection are
 // exactly as before. Throws StorageError (SaveLoadError) with the numbers above.
 void LoadGame(Game& game, const std::filesystem::path& source);
+
+// The same with a game file already read and checked (ReadSavedGame), so that a file checked
+// before a question is not read and checked a second time after it.
+void LoadCheckedGame(Game& game, const SavedGame& saved);
 
 // True when the path names the working file GAMES/newgame.mdb of the program folder, in any
 // letter case, through symbolic links or hard links or relative to the current folder.
