@@ -7,7 +7,8 @@
 // question, open, save, sendships, pointing (Send Ships opened by a right click on a planet),
 // production, battle, landing, summary, prodsum, owning, fleets, fleetlist, find, browser, about,
 // helpwin: the game's own help window, statistics, story, handover: the screen between two
-// players' turns) or a start-up message (nofolder, resume: the question after a crash); MS is
+// players' turns), rivals (thirty years against two Hard computer seats; rivalstats: their
+// statistics) or a start-up message (nofolder, resume: the question after a crash); MS is
 // how long to wait before taking the picture (the battle runs in real time).
 #include <unistd.h>
 #include <QApplication>
@@ -29,6 +30,8 @@
 #include "game/recovery.h"
 #include "options/HelpFrm.h"
 #include "options/map_zoom.h"
+#include "setup/newgame.h"
+#include "turn/endturn.h"
 #include "turn/taskforces.h"
 
 namespace {
@@ -123,6 +126,33 @@ void BuildChronicle(GameState& st) {
     }
 }
 
+// "rivals": thirty years of Ann against two Hard computer seats, every End Turn given through the
+// window's command as a player gives it; Ann herself gives no order.
+void PlayAgainstHardRivals(zenthar::ui::Zenthar& window) {
+    zenthar::Game& game = window.game();
+    zenthar::NewGameSettings s;
+    s.players = 3;
+    s.planets = 26;
+    s.skill = 1;
+    s.names = {"Ann", "Hard One", "Hard Two", ""};
+    s.seats = {zenthar::SeatKind::Human, zenthar::SeatKind::Hard, zenthar::SeatKind::Hard,
+               zenthar::SeatKind::Human};
+    for (std::size_t k = 0; k < 4; ++k) {
+        s.symbols[k] = zenthar::kPlayerSymbols[k];
+        s.homePlanets[k] = game.st.PlanetList[k].Name.padded();
+    }
+    zenthar::CreateNewGame(game, s);
+    zenthar::StartFirstTurn(game);
+    game.st.SkipEndTurnScreen = game.st.SoundsOff = true;
+    window.ShowLoadedGame();
+    window.turnDisplay().setTimeScale(0);
+    window.dialogs().setAnswerer(
+        [](const zenthar::MessageRequest&) { return zenthar::Answer::No; });
+    for (int year = 0; year < 30 && game.st.GameActive; ++year) window.EndTurnItem_Click();
+    window.dialogs().setAnswerer({});
+    window.CloseEndTurnSummary();
+}
+
 // The main window with every other visible window drawn over it where it stands on the screen.
 QImage Compose(QWidget& window, QMenu* menu) {
     QRect bounds = window.geometry();
@@ -184,6 +214,7 @@ constexpr WindowView kWindows[] = {
     {"story", &zenthar::ui::Zenthar::showStoryOnce, 900},
     {"handover", &zenthar::ui::Zenthar::EndTurnItem_Click, 600},
     {"resume", &zenthar::ui::Zenthar::offerRecoveredGame, 600},
+    {"rivalstats", &zenthar::ui::Zenthar::StatisticsItem_Click, 900},
 };
 // clang-format on
 
@@ -238,7 +269,9 @@ int main(int argc, char** argv) {
     window.activateWindow();
     // "empty" is the window as the program starts: stars only, no game; so is "newgame", which
     // would otherwise first ask whether to end the running game ("question").
-    if (view != "empty" && view != "newgame" && view != "open") {
+    if (view == "rivals" || view == "rivalstats") {
+        PlayAgainstHardRivals(window);
+    } else if (view != "empty" && view != "newgame" && view != "open") {
         zenthar::Game& game = window.game();
         BuildGalaxy(game.st);
         const bool yearEnd = view == "battle" || view == "landing" || view == "summary";
