@@ -78,7 +78,7 @@ TEST(RecoveryText, TheQuestionNamesTheYearAndEveryPlayer) {
     };
     // clang-format on
     for (const auto& [players, expected] : cases) {
-        const std::string q = ResumeQuestion(RecoveredGame{4105, players});
+        const std::string q = ResumeQuestion(RecoveredGame{4105, players, {}});
         EXPECT_NE(q.find(expected), std::string::npos) << q;
         EXPECT_NE(q.find("Do you want to resume it?"), std::string::npos) << q;
     }
