@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <vector>
 
 namespace icons {
@@ -29,6 +30,18 @@ namespace {
 
 QColor rgb(quint32 hex, int alpha = 255) {
     return QColor((hex >> 16) & 0xff, (hex >> 8) & 0xff, hex & 0xff, alpha);
+}
+
+struct Stop {
+    double at;
+    QColor colour;
+};
+
+// A gradient with its colour stops, written where it is used as one expression.
+template <class Gradient>
+Gradient withStops(Gradient g, std::initializer_list<Stop> stops) {
+    for (const Stop& s : stops) g.setColorAt(s.at, s.colour);
+    return g;
 }
 
 // Raster clipping is not antialiased, so surface detail is painted into its
@@ -59,6 +72,14 @@ void maskedLayer(QPainter& p, const QPainterPath& mask,
     p.resetTransform();
     p.drawImage(0, 0, layer);
     p.restore();
+}
+
+// A closed outline of straight edges through the corners in order: hulls, fins, wings.
+QPainterPath polygon(std::initializer_list<QPointF> corners) {
+    QPainterPath path;
+    path.addPolygon(QPolygonF(QList<QPointF>(corners)));
+    path.closeSubpath();
+    return path;
 }
 
 QPainterPath circle(QPointF c, double r) {
@@ -100,19 +121,17 @@ void glow(QPainter& p, QPointF c, double r, double width, QColor col) {
 
 // Light comes from the upper left for every object in the game.
 QRadialGradient sphereGradient(QPointF c, double r, QColor light, QColor mid, QColor dark) {
-    QRadialGradient g(c + QPointF(-0.3 * r, -0.35 * r), 1.35 * r, c + QPointF(-0.45 * r, -0.5 * r));
-    g.setColorAt(0.0, light);
-    g.setColorAt(0.5, mid);
-    g.setColorAt(1.0, dark);
-    return g;
+    return withStops(QRadialGradient(c + QPointF(-0.3 * r, -0.35 * r), 1.35 * r,
+                                     c + QPointF(-0.45 * r, -0.5 * r)),
+                     {{0.0, light}, {0.5, mid}, {1.0, dark}});
 }
 
 void terminator(QPainter& p, QPointF c, double r, int strength) {
-    QRadialGradient g(c + QPointF(-0.35 * r, -0.38 * r), 1.5 * r);
-    g.setColorAt(0.0, QColor(0, 0, 0, 0));
-    g.setColorAt(0.45, QColor(0, 0, 0, 0));
-    g.setColorAt(0.8, QColor(0, 0, 0, strength * 6 / 10));
-    g.setColorAt(1.0, QColor(0, 0, 0, strength));
+    const auto g = withStops(QRadialGradient(c + QPointF(-0.35 * r, -0.38 * r), 1.5 * r),
+                             {{0.0, QColor(0, 0, 0, 0)},
+                              {0.45, QColor(0, 0, 0, 0)},
+                              {0.8, QColor(0, 0, 0, strength * 6 / 10)},
+                              {1.0, QColor(0, 0, 0, strength)}});
     p.setPen(Qt::NoPen);
     p.setBrush(g);
     p.drawEllipse(c, r, r);
@@ -132,9 +151,8 @@ void rimLight(QPainter& p, QPointF c, double r, QColor col) {
 
 void specular(QPainter& p, QPointF c, double r, int alpha) {
     const QPointF hc = c + QPointF(-0.42 * r, -0.45 * r);
-    QRadialGradient g(hc, 0.32 * r);
-    g.setColorAt(0.0, QColor(255, 255, 255, alpha));
-    g.setColorAt(1.0, QColor(255, 255, 255, 0));
+    const auto g = withStops(QRadialGradient(hc, 0.32 * r), {{0.0, QColor(255, 255, 255, alpha)},
+                                                             {1.0, QColor(255, 255, 255, 0)}});
     p.setPen(Qt::NoPen);
     p.setBrush(g);
     p.drawEllipse(hc, 0.32 * r, 0.32 * r);
@@ -201,9 +219,8 @@ void drawLush(QPainter& p, const Ctx& cx, QPointF c, double r, bool rich) {
             lands.push_back({-0.62, 0.32, 0.12});
             lands.push_back({0.0, 0.05, 0.08});
         }
-        QLinearGradient land(c - QPointF(r, r), c + QPointF(r, r));
-        land.setColorAt(0.0, rgb(0x9cf07a));
-        land.setColorAt(1.0, rgb(0x2c8a38));
+        const auto land = withStops(QLinearGradient(c - QPointF(r, r), c + QPointF(r, r)),
+                                    {{0.0, rgb(0x9cf07a)}, {1.0, rgb(0x2c8a38)}});
         for (const Land& l : lands) {
             const QPointF lc = c + QPointF(l.x * r, l.y * r);
             lp.setBrush(land);
@@ -398,46 +415,32 @@ QPainterPath hexagon(QPointF c, double r) {
 void drawEmpire(QPainter& p, const Ctx& cx) {
     const QPointF c(50, 50);
     QPainterPath outer = hexagon(c, 48);
-    QLinearGradient rim(0, 0, 100, 100);
-    rim.setColorAt(0.0, rgb(0xff4a3a));
-    rim.setColorAt(0.5, rgb(0xa00010));
-    rim.setColorAt(1.0, rgb(0x400004));
+    const auto rim = withStops(QLinearGradient(0, 0, 100, 100),
+                               {{0.0, rgb(0xff4a3a)}, {0.5, rgb(0xa00010)}, {1.0, rgb(0x400004)}});
     p.setPen(Qt::NoPen);
     p.setBrush(rim);
     p.drawPath(outer);
 
     QPainterPath inner = hexagon(c, 40);
-    QRadialGradient face(QPointF(40, 35), 60);
-    face.setColorAt(0.0, rgb(0x3a3a44));
-    face.setColorAt(1.0, rgb(0x050508));
+    const auto face = withStops(QRadialGradient(QPointF(40, 35), 60),
+                                {{0.0, rgb(0x3a3a44)}, {1.0, rgb(0x050508)}});
     p.setBrush(face);
     p.drawPath(inner);
     outline(p, cx, inner, rgb(0xff5a4a, 200), 0.8);
 
     const QPainterPath star = starPath(QPointF(50, 58), 26, 10.5);
-    QRadialGradient sg(QPointF(44, 48), 34);
-    sg.setColorAt(0.0, rgb(0xff8a70));
-    sg.setColorAt(0.45, rgb(0xe01020));
-    sg.setColorAt(1.0, rgb(0x600008));
+    const auto sg = withStops(QRadialGradient(QPointF(44, 48), 34),
+                              {{0.0, rgb(0xff8a70)}, {0.45, rgb(0xe01020)}, {1.0, rgb(0x600008)}});
     p.setBrush(sg);
     p.setPen(Qt::NoPen);
     p.drawPath(star);
     outline(p, cx, star, rgb(0x1a0000), 1.0);
 
     // Crown resting on the star's top point.
-    QPainterPath crown;
-    crown.moveTo(37, 33);
-    crown.lineTo(34, 18);
-    crown.lineTo(42, 25);
-    crown.lineTo(50, 13);
-    crown.lineTo(58, 25);
-    crown.lineTo(66, 18);
-    crown.lineTo(63, 33);
-    crown.closeSubpath();
-    QLinearGradient cg(0, 13, 0, 33);
-    cg.setColorAt(0.0, rgb(0xfff0a0));
-    cg.setColorAt(0.5, rgb(0xf0b020));
-    cg.setColorAt(1.0, rgb(0x905000));
+    QPainterPath crown =
+        polygon({{37, 33}, {34, 18}, {42, 25}, {50, 13}, {58, 25}, {66, 18}, {63, 33}});
+    const auto cg = withStops(QLinearGradient(0, 13, 0, 33),
+                              {{0.0, rgb(0xfff0a0)}, {0.5, rgb(0xf0b020)}, {1.0, rgb(0x905000)}});
     p.setBrush(cg);
     p.setPen(Qt::NoPen);
     p.drawPath(crown);
@@ -476,10 +479,9 @@ void flame(QPainter& p, QPointF base, QPointF tip, double halfWidth, QColor mid)
 }
 
 void glass(QPainter& p, const Ctx& cx, QPointF c, double rx, double ry, QColor tint) {
-    QRadialGradient g(c + QPointF(-rx * 0.35, -ry * 0.4), std::max(rx, ry) * 1.2);
-    g.setColorAt(0.0, Qt::white);
-    g.setColorAt(0.3, tint.lighter(140));
-    g.setColorAt(1.0, tint.darker(260));
+    const auto g =
+        withStops(QRadialGradient(c + QPointF(-rx * 0.35, -ry * 0.4), std::max(rx, ry) * 1.2),
+                  {{0.0, Qt::white}, {0.3, tint.lighter(140)}, {1.0, tint.darker(260)}});
     p.setPen(Qt::NoPen);
     p.setBrush(g);
     p.drawEllipse(c, rx, ry);
@@ -494,16 +496,10 @@ void glass(QPainter& p, const Ctx& cx, QPointF c, double rx, double ry, QColor t
 void drawShipVert(QPainter& p, const Ctx& cx) {
     flame(p, QPointF(50, 77), QPointF(50, 99), 8, rgb(0xff7a10, 230));
 
-    QPainterPath finL;
-    finL.moveTo(39, 48);
-    finL.lineTo(22, 74);
-    finL.lineTo(23, 86);
-    finL.lineTo(39, 73);
-    finL.closeSubpath();
+    QPainterPath finL = polygon({{39, 48}, {22, 74}, {23, 86}, {39, 73}});
     QPainterPath finR = QTransform(-1, 0, 0, 1, 100, 0).map(finL);
-    QLinearGradient fg(20, 0, 80, 0);
-    fg.setColorAt(0.0, rgb(0xe05a10));
-    fg.setColorAt(1.0, rgb(0x7a2000));
+    const auto fg =
+        withStops(QLinearGradient(20, 0, 80, 0), {{0.0, rgb(0xe05a10)}, {1.0, rgb(0x7a2000)}});
     p.setPen(Qt::NoPen);
     p.setBrush(fg);
     p.drawPath(finL);
@@ -511,16 +507,9 @@ void drawShipVert(QPainter& p, const Ctx& cx) {
     outline(p, cx, finL, rgb(0x3a1000));
     outline(p, cx, finR, rgb(0x3a1000));
 
-    QPainterPath nozzle;
-    nozzle.moveTo(42, 71);
-    nozzle.lineTo(58, 71);
-    nozzle.lineTo(61, 79);
-    nozzle.lineTo(39, 79);
-    nozzle.closeSubpath();
-    QLinearGradient ng(39, 0, 61, 0);
-    ng.setColorAt(0.0, rgb(0x9a9aa8));
-    ng.setColorAt(0.4, rgb(0xe0e0e8));
-    ng.setColorAt(1.0, rgb(0x34343c));
+    QPainterPath nozzle = polygon({{42, 71}, {58, 71}, {61, 79}, {39, 79}});
+    const auto ng = withStops(QLinearGradient(39, 0, 61, 0),
+                              {{0.0, rgb(0x9a9aa8)}, {0.4, rgb(0xe0e0e8)}, {1.0, rgb(0x34343c)}});
     p.setBrush(ng);
     p.drawPath(nozzle);
     outline(p, cx, nozzle, rgb(0x15151a));
@@ -533,11 +522,9 @@ void drawShipVert(QPainter& p, const Ctx& cx) {
     body.lineTo(37, 38);
     body.cubicTo(37, 24, 42, 12, 50, 3);
     body.closeSubpath();
-    QLinearGradient bg(37, 0, 63, 0);
-    bg.setColorAt(0.0, rgb(0xb07808));
-    bg.setColorAt(0.3, rgb(0xfff2a8));
-    bg.setColorAt(0.55, rgb(0xf2c02a));
-    bg.setColorAt(1.0, rgb(0x6a4000));
+    const auto bg = withStops(
+        QLinearGradient(37, 0, 63, 0),
+        {{0.0, rgb(0xb07808)}, {0.3, rgb(0xfff2a8)}, {0.55, rgb(0xf2c02a)}, {1.0, rgb(0x6a4000)}});
     p.setBrush(bg);
     p.drawPath(body);
 
@@ -547,10 +534,9 @@ void drawShipVert(QPainter& p, const Ctx& cx) {
         r.addRect(0, 0, 100, 18);
         return r;
     }());
-    QLinearGradient noseg(40, 0, 60, 0);
-    noseg.setColorAt(0.0, rgb(0xa01010));
-    noseg.setColorAt(0.35, rgb(0xff6a50));
-    noseg.setColorAt(1.0, rgb(0x500000));
+    const auto noseg =
+        withStops(QLinearGradient(40, 0, 60, 0),
+                  {{0.0, rgb(0xa01010)}, {0.35, rgb(0xff6a50)}, {1.0, rgb(0x500000)}});
     p.setBrush(noseg);
     p.drawPath(nose);
     p.setBrush(noseg);
@@ -567,9 +553,9 @@ void drawShipVert(QPainter& p, const Ctx& cx) {
 // Player symbol: round green flying saucer.
 void drawSaucer(QPainter& p, const Ctx& cx) {
     // Tractor glow under the hull.
-    QRadialGradient beam(QPointF(50, 78), 22);
-    beam.setColorAt(0.0, QColor(160, 255, 120, 170));
-    beam.setColorAt(1.0, QColor(160, 255, 120, 0));
+    const auto beam =
+        withStops(QRadialGradient(QPointF(50, 78), 22),
+                  {{0.0, QColor(160, 255, 120, 170)}, {1.0, QColor(160, 255, 120, 0)}});
     p.setPen(Qt::NoPen);
     p.setBrush(beam);
     p.drawEllipse(QPointF(50, 78), 26, 12);
@@ -577,9 +563,8 @@ void drawSaucer(QPainter& p, const Ctx& cx) {
     // Underside.
     QPainterPath under;
     under.addEllipse(QPointF(50, 66), 22, 9);
-    QLinearGradient ug(0, 58, 0, 75);
-    ug.setColorAt(0.0, rgb(0x506a50));
-    ug.setColorAt(1.0, rgb(0x142014));
+    const auto ug =
+        withStops(QLinearGradient(0, 58, 0, 75), {{0.0, rgb(0x506a50)}, {1.0, rgb(0x142014)}});
     p.setBrush(ug);
     p.drawPath(under);
     outline(p, cx, under, rgb(0x051005));
@@ -589,11 +574,9 @@ void drawSaucer(QPainter& p, const Ctx& cx) {
     dome.moveTo(28, 56);
     dome.cubicTo(28, 28, 72, 28, 72, 56);
     dome.closeSubpath();
-    QRadialGradient dg(QPointF(42, 36), 30);
-    dg.setColorAt(0.0, rgb(0xf0fff0));
-    dg.setColorAt(0.25, rgb(0x9cff8a));
-    dg.setColorAt(0.7, rgb(0x1fae3a));
-    dg.setColorAt(1.0, rgb(0x0a4a18));
+    const auto dg = withStops(
+        QRadialGradient(QPointF(42, 36), 30),
+        {{0.0, rgb(0xf0fff0)}, {0.25, rgb(0x9cff8a)}, {0.7, rgb(0x1fae3a)}, {1.0, rgb(0x0a4a18)}});
     p.setBrush(dg);
     p.drawPath(dome);
     outline(p, cx, dome, rgb(0x043010));
@@ -601,11 +584,9 @@ void drawSaucer(QPainter& p, const Ctx& cx) {
     // Disc.
     QPainterPath disc;
     disc.addEllipse(QPointF(50, 58), 47, 15);
-    QLinearGradient sg(0, 43, 0, 73);
-    sg.setColorAt(0.0, rgb(0xf4fff0));
-    sg.setColorAt(0.35, rgb(0xa8c8a0));
-    sg.setColorAt(0.6, rgb(0x4a7a48));
-    sg.setColorAt(1.0, rgb(0x1a301a));
+    const auto sg = withStops(
+        QLinearGradient(0, 43, 0, 73),
+        {{0.0, rgb(0xf4fff0)}, {0.35, rgb(0xa8c8a0)}, {0.6, rgb(0x4a7a48)}, {1.0, rgb(0x1a301a)}});
     p.setBrush(sg);
     p.drawPath(disc);
     // Panel seam.
@@ -631,10 +612,9 @@ void drawSaucer(QPainter& p, const Ctx& cx) {
     const double xs[] = {16, 32, 50, 68, 84};
     for (double x : xs) {
         const double y = 58 + 15 * std::sqrt(std::max(0.0, 1 - std::pow((x - 50) / 47, 2))) * 0.55;
-        QRadialGradient lg(QPointF(x, y), 5);
-        lg.setColorAt(0.0, Qt::white);
-        lg.setColorAt(0.4, rgb(0xd8ff40));
-        lg.setColorAt(1.0, QColor(200, 255, 60, 0));
+        const auto lg =
+            withStops(QRadialGradient(QPointF(x, y), 5),
+                      {{0.0, Qt::white}, {0.4, rgb(0xd8ff40)}, {1.0, QColor(200, 255, 60, 0)}});
         p.setBrush(lg);
         p.drawEllipse(QPointF(x, y), 5, 5);
     }
@@ -644,22 +624,15 @@ void drawSaucer(QPainter& p, const Ctx& cx) {
 void drawShipHoriz(QPainter& p, const Ctx& cx) {
     flame(p, QPointF(14, 50), QPointF(-2, 50), 7, rgb(0x30b0ff, 230));
 
-    QPainterPath wingT;
-    wingT.moveTo(58, 42);
-    wingT.lineTo(30, 14);
-    wingT.lineTo(20, 14);
-    wingT.lineTo(30, 42);
-    wingT.closeSubpath();
+    QPainterPath wingT = polygon({{58, 42}, {30, 14}, {20, 14}, {30, 42}});
     QPainterPath wingB = QTransform(1, 0, 0, -1, 0, 100).map(wingT);
-    QLinearGradient wg(20, 14, 58, 42);
-    wg.setColorAt(0.0, rgb(0x9ac8ff));
-    wg.setColorAt(1.0, rgb(0x1a3a8a));
+    const auto wg =
+        withStops(QLinearGradient(20, 14, 58, 42), {{0.0, rgb(0x9ac8ff)}, {1.0, rgb(0x1a3a8a)}});
     p.setPen(Qt::NoPen);
     p.setBrush(wg);
     p.drawPath(wingT);
-    QLinearGradient wgb(20, 86, 58, 58);
-    wgb.setColorAt(0.0, rgb(0x3a6ab0));
-    wgb.setColorAt(1.0, rgb(0x0a1a50));
+    const auto wgb =
+        withStops(QLinearGradient(20, 86, 58, 58), {{0.0, rgb(0x3a6ab0)}, {1.0, rgb(0x0a1a50)}});
     p.setBrush(wgb);
     p.drawPath(wingB);
     outline(p, cx, wingT, rgb(0x040c30));
@@ -676,11 +649,9 @@ void drawShipHoriz(QPainter& p, const Ctx& cx) {
     body.cubicTo(92, 55, 80, 61, 62, 62);
     body.lineTo(12, 60);
     body.closeSubpath();
-    QLinearGradient bg(0, 38, 0, 62);
-    bg.setColorAt(0.0, rgb(0xd8ecff));
-    bg.setColorAt(0.35, rgb(0x5a9aee));
-    bg.setColorAt(0.75, rgb(0x1a4aa8));
-    bg.setColorAt(1.0, rgb(0x081a50));
+    const auto bg = withStops(
+        QLinearGradient(0, 38, 0, 62),
+        {{0.0, rgb(0xd8ecff)}, {0.35, rgb(0x5a9aee)}, {0.75, rgb(0x1a4aa8)}, {1.0, rgb(0x081a50)}});
     p.setBrush(bg);
     p.drawPath(body);
     // White racing stripe.
@@ -691,9 +662,8 @@ void drawShipHoriz(QPainter& p, const Ctx& cx) {
     // Engine block.
     QPainterPath engine;
     engine.addRoundedRect(QRectF(8, 42, 10, 16), 2, 2);
-    QLinearGradient eg(0, 42, 0, 58);
-    eg.setColorAt(0.0, rgb(0xc0c4d0));
-    eg.setColorAt(1.0, rgb(0x30343c));
+    const auto eg =
+        withStops(QLinearGradient(0, 42, 0, 58), {{0.0, rgb(0xc0c4d0)}, {1.0, rgb(0x30343c)}});
     p.setBrush(eg);
     p.drawPath(engine);
     outline(p, cx, engine, rgb(0x101018));
@@ -711,30 +681,17 @@ void drawDelta(QPainter& p, const Ctx& cx) {
     flame(p, QPointF(-9, 24), QPointF(-9, 44), 4.5, rgb(0xff40d0, 220));
     flame(p, QPointF(9, 24), QPointF(9, 44), 4.5, rgb(0xff40d0, 220));
 
-    QPainterPath wing;
-    wing.moveTo(0, -50);
-    wing.lineTo(36, 30);
-    wing.lineTo(0, 18);
-    wing.lineTo(-36, 30);
-    wing.closeSubpath();
-    QLinearGradient wg(-36, -20, 36, 30);
-    wg.setColorAt(0.0, rgb(0xffb8ff));
-    wg.setColorAt(0.4, rgb(0xd02ad0));
-    wg.setColorAt(1.0, rgb(0x3a0048));
+    QPainterPath wing = polygon({{0, -50}, {36, 30}, {0, 18}, {-36, 30}});
+    const auto wg = withStops(QLinearGradient(-36, -20, 36, 30),
+                              {{0.0, rgb(0xffb8ff)}, {0.4, rgb(0xd02ad0)}, {1.0, rgb(0x3a0048)}});
     p.setPen(Qt::NoPen);
     p.setBrush(wg);
     p.drawPath(wing);
 
     // Raised spine catches the light.
-    QPainterPath spine;
-    spine.moveTo(0, -46);
-    spine.lineTo(8, 22);
-    spine.lineTo(0, 18);
-    spine.lineTo(-8, 22);
-    spine.closeSubpath();
-    QLinearGradient sg(-8, 0, 8, 0);
-    sg.setColorAt(0.0, rgb(0xffe0ff));
-    sg.setColorAt(1.0, rgb(0x801080));
+    QPainterPath spine = polygon({{0, -46}, {8, 22}, {0, 18}, {-8, 22}});
+    const auto sg =
+        withStops(QLinearGradient(-8, 0, 8, 0), {{0.0, rgb(0xffe0ff)}, {1.0, rgb(0x801080)}});
     p.setBrush(sg);
     p.drawPath(spine);
 
@@ -751,18 +708,16 @@ void drawDelta(QPainter& p, const Ctx& cx) {
 // ---------------------------------------------------------- app emblem --
 
 QPainterPath zGlyph() {
-    QPainterPath z;
-    z.moveTo(30, 30);
-    z.lineTo(72, 30);
-    z.lineTo(72, 39);
-    z.lineTo(44, 63);
-    z.lineTo(72, 63);
-    z.lineTo(70, 72);
-    z.lineTo(28, 72);
-    z.lineTo(28, 63);
-    z.lineTo(56, 39);
-    z.lineTo(32, 39);
-    z.closeSubpath();
+    QPainterPath z = polygon({{30, 30},
+                              {72, 30},
+                              {72, 39},
+                              {44, 63},
+                              {72, 63},
+                              {70, 72},
+                              {28, 72},
+                              {28, 63},
+                              {56, 39},
+                              {32, 39}});
     // A slight slant makes the letter feel fast.
     return QTransform()
         .translate(50, 51)
@@ -775,10 +730,8 @@ QPainterPath zGlyph() {
 void drawZenthar(QPainter& p, const Ctx& cx) {
     const QPointF c(50, 50);
     // Night-sky badge.
-    QRadialGradient sky(QPointF(40, 35), 62);
-    sky.setColorAt(0.0, rgb(0x2c1a7a));
-    sky.setColorAt(0.6, rgb(0x120a40));
-    sky.setColorAt(1.0, rgb(0x04020e));
+    const auto sky = withStops(QRadialGradient(QPointF(40, 35), 62),
+                               {{0.0, rgb(0x2c1a7a)}, {0.6, rgb(0x120a40)}, {1.0, rgb(0x04020e)}});
     p.setPen(Qt::NoPen);
     p.setBrush(sky);
     p.drawEllipse(c, 48, 48);
@@ -827,10 +780,8 @@ void drawZenthar(QPainter& p, const Ctx& cx) {
     p.setPen(QPen(QColor(10, 4, 30, 200), 5.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(z);
-    QLinearGradient zg(0, 30, 0, 72);
-    zg.setColorAt(0.0, rgb(0xffffff));
-    zg.setColorAt(0.45, rgb(0xffe070));
-    zg.setColorAt(1.0, rgb(0xe07a10));
+    const auto zg = withStops(QLinearGradient(0, 30, 0, 72),
+                              {{0.0, rgb(0xffffff)}, {0.45, rgb(0xffe070)}, {1.0, rgb(0xe07a10)}});
     p.setPen(Qt::NoPen);
     p.setBrush(zg);
     p.drawPath(z);
@@ -855,16 +806,10 @@ void drawTracker(QPainter& p, const Ctx& cx) {
     flame(p, QPointF(24, 44), QPointF(2, 44), 5, rgb(0xff6010, 230));
     flame(p, QPointF(24, 56), QPointF(2, 56), 5, rgb(0xff6010, 230));
 
-    QPainterPath wingT;
-    wingT.moveTo(70, 42);
-    wingT.lineTo(40, 12);
-    wingT.lineTo(30, 12);
-    wingT.lineTo(38, 42);
-    wingT.closeSubpath();
+    QPainterPath wingT = polygon({{70, 42}, {40, 12}, {30, 12}, {38, 42}});
     QPainterPath wingB = QTransform(1, 0, 0, -1, 0, 100).map(wingT);
-    QLinearGradient wg(30, 12, 70, 42);
-    wg.setColorAt(0.0, rgb(0xb8bcc8));
-    wg.setColorAt(1.0, rgb(0x3a3e4a));
+    const auto wg =
+        withStops(QLinearGradient(30, 12, 70, 42), {{0.0, rgb(0xb8bcc8)}, {1.0, rgb(0x3a3e4a)}});
     p.setPen(Qt::NoPen);
     p.setBrush(wg);
     p.drawPath(wingT);
@@ -896,10 +841,8 @@ void drawTracker(QPainter& p, const Ctx& cx) {
     body.cubicTo(135, 54, 115, 58, 90, 60);
     body.lineTo(22, 62);
     body.closeSubpath();
-    QLinearGradient bg(0, 38, 0, 62);
-    bg.setColorAt(0.0, rgb(0xeef0f6));
-    bg.setColorAt(0.4, rgb(0x8a90a0));
-    bg.setColorAt(1.0, rgb(0x1e2028));
+    const auto bg = withStops(QLinearGradient(0, 38, 0, 62),
+                              {{0.0, rgb(0xeef0f6)}, {0.4, rgb(0x8a90a0)}, {1.0, rgb(0x1e2028)}});
     p.setBrush(bg);
     p.drawPath(body);
     p.setBrush(rgb(0xc81010));
@@ -913,9 +856,8 @@ void drawTracker(QPainter& p, const Ctx& cx) {
 
     QPainterPath engine;
     engine.addRoundedRect(QRectF(18, 40, 12, 20), 3, 3);
-    QLinearGradient eg(0, 40, 0, 60);
-    eg.setColorAt(0.0, rgb(0xc0c0c8));
-    eg.setColorAt(1.0, rgb(0x202024));
+    const auto eg =
+        withStops(QLinearGradient(0, 40, 0, 60), {{0.0, rgb(0xc0c0c8)}, {1.0, rgb(0x202024)}});
     p.setBrush(eg);
     p.drawPath(engine);
     outline(p, cx, engine, rgb(0x08080c));
@@ -935,11 +877,9 @@ void drawSkimmer(QPainter& p, const Ctx& cx) {
     hull.lineTo(118, 72);
     hull.cubicTo(70, 74, 25, 68, 4, 56);
     hull.closeSubpath();
-    QLinearGradient hg(0, 30, 0, 74);
-    hg.setColorAt(0.0, rgb(0xf0fbff));
-    hg.setColorAt(0.35, rgb(0x8cc4d8));
-    hg.setColorAt(0.7, rgb(0x2a6078));
-    hg.setColorAt(1.0, rgb(0x0a1e2a));
+    const auto hg = withStops(
+        QLinearGradient(0, 30, 0, 74),
+        {{0.0, rgb(0xf0fbff)}, {0.35, rgb(0x8cc4d8)}, {0.7, rgb(0x2a6078)}, {1.0, rgb(0x0a1e2a)}});
     p.setPen(Qt::NoPen);
     p.setBrush(hg);
     p.drawPath(hull);
@@ -953,15 +893,9 @@ void drawSkimmer(QPainter& p, const Ctx& cx) {
     outline(p, cx, hull, rgb(0x04121a));
 
     // Bridge tower.
-    QPainterPath bridge;
-    bridge.moveTo(78, 34);
-    bridge.lineTo(86, 20);
-    bridge.lineTo(112, 20);
-    bridge.lineTo(118, 33);
-    bridge.closeSubpath();
-    QLinearGradient brg(0, 20, 0, 34);
-    brg.setColorAt(0.0, rgb(0xe8f6ff));
-    brg.setColorAt(1.0, rgb(0x4a7a90));
+    QPainterPath bridge = polygon({{78, 34}, {86, 20}, {112, 20}, {118, 33}});
+    const auto brg =
+        withStops(QLinearGradient(0, 20, 0, 34), {{0.0, rgb(0xe8f6ff)}, {1.0, rgb(0x4a7a90)}});
     p.setPen(Qt::NoPen);
     p.setBrush(brg);
     p.drawPath(bridge);
@@ -975,9 +909,8 @@ void drawSkimmer(QPainter& p, const Ctx& cx) {
     p.drawRect(QRectF(22, 41.5, 22, 2.2));
     QPainterPath turret;
     turret.addEllipse(QPointF(48, 42), 8, 5.5);
-    QRadialGradient tg(QPointF(45, 39), 10);
-    tg.setColorAt(0.0, rgb(0xffffff));
-    tg.setColorAt(1.0, rgb(0x3a5a6a));
+    const auto tg = withStops(QRadialGradient(QPointF(45, 39), 10),
+                              {{0.0, rgb(0xffffff)}, {1.0, rgb(0x3a5a6a)}});
     p.setBrush(tg);
     p.drawPath(turret);
     outline(p, cx, turret, rgb(0x04121a));
@@ -985,10 +918,9 @@ void drawSkimmer(QPainter& p, const Ctx& cx) {
     // Hull lights.
     for (int i = 0; i < 6; ++i) {
         const QPointF lc(30 + i * 17, 64 + (i == 0 ? -2 : 0));
-        QRadialGradient lg(lc, 3.5);
-        lg.setColorAt(0.0, Qt::white);
-        lg.setColorAt(0.4, rgb(0x40c0ff));
-        lg.setColorAt(1.0, QColor(64, 192, 255, 0));
+        const auto lg =
+            withStops(QRadialGradient(lc, 3.5),
+                      {{0.0, Qt::white}, {0.4, rgb(0x40c0ff)}, {1.0, QColor(64, 192, 255, 0)}});
         p.setPen(Qt::NoPen);
         p.setBrush(lg);
         p.drawEllipse(lc, 3.5, 3.5);
@@ -1005,15 +937,12 @@ void drawBlownUp(QPainter& p, const Ctx&) {
         const double a = i * 2 * M_PI / 16 + rng.range(-0.12, 0.12);
         const double len = rng.range(34, 48);
         const double w = rng.range(0.06, 0.12);
-        QPainterPath ray;
-        ray.moveTo(c + QPointF(std::cos(a - w), std::sin(a - w)) * 12);
-        ray.lineTo(c + QPointF(std::cos(a), std::sin(a)) * len);
-        ray.lineTo(c + QPointF(std::cos(a + w), std::sin(a + w)) * 12);
-        ray.closeSubpath();
-        QRadialGradient rg(c, len);
-        rg.setColorAt(0.0, rgb(0xffffe0, 230));
-        rg.setColorAt(0.5, rgb(0xffa020, 180));
-        rg.setColorAt(1.0, QColor(255, 60, 0, 0));
+        QPainterPath ray = polygon({{c + QPointF(std::cos(a - w), std::sin(a - w)) * 12},
+                                    {c + QPointF(std::cos(a), std::sin(a)) * len},
+                                    {c + QPointF(std::cos(a + w), std::sin(a + w)) * 12}});
+        const auto rg = withStops(
+            QRadialGradient(c, len),
+            {{0.0, rgb(0xffffe0, 230)}, {0.5, rgb(0xffa020, 180)}, {1.0, QColor(255, 60, 0, 0)}});
         p.setPen(Qt::NoPen);
         p.setBrush(rg);
         p.drawPath(ray);
@@ -1024,10 +953,9 @@ void drawBlownUp(QPainter& p, const Ctx&) {
         const double a = rng.range(0, 2 * M_PI);
         const QPointF sc = c + QPointF(std::cos(a), std::sin(a)) * rng.range(16, 24);
         const double sr = rng.range(10, 15);
-        QRadialGradient sg(sc, sr);
-        sg.setColorAt(0.0, QColor(90, 60, 50, 200));
-        sg.setColorAt(0.7, QColor(50, 30, 28, 150));
-        sg.setColorAt(1.0, QColor(30, 20, 20, 0));
+        const auto sg = withStops(QRadialGradient(sc, sr), {{0.0, QColor(90, 60, 50, 200)},
+                                                            {0.7, QColor(50, 30, 28, 150)},
+                                                            {1.0, QColor(30, 20, 20, 0)}});
         p.setBrush(sg);
         p.drawPath(blob(sc, sr, 8, 0.2, rng));
     }
@@ -1036,19 +964,17 @@ void drawBlownUp(QPainter& p, const Ctx&) {
         const double d = rng.range(0, 18);
         const QPointF fc = c + QPointF(std::cos(a), std::sin(a)) * d;
         const double fr = rng.range(9, 15) * (1.0 - d / 40.0);
-        QRadialGradient fg(fc, fr);
-        fg.setColorAt(0.0, rgb(0xfff6c0, 240));
-        fg.setColorAt(0.35, rgb(0xffc030, 230));
-        fg.setColorAt(0.75, rgb(0xf05010, 200));
-        fg.setColorAt(1.0, QColor(160, 20, 0, 0));
+        const auto fg = withStops(QRadialGradient(fc, fr), {{0.0, rgb(0xfff6c0, 240)},
+                                                            {0.35, rgb(0xffc030, 230)},
+                                                            {0.75, rgb(0xf05010, 200)},
+                                                            {1.0, QColor(160, 20, 0, 0)}});
         p.setBrush(fg);
         p.drawPath(blob(fc, fr, 8, 0.25, rng));
     }
     // White-hot core.
-    QRadialGradient core(c, 14);
-    core.setColorAt(0.0, QColor(255, 255, 255, 255));
-    core.setColorAt(0.5, QColor(255, 250, 200, 200));
-    core.setColorAt(1.0, QColor(255, 220, 120, 0));
+    const auto core = withStops(QRadialGradient(c, 14), {{0.0, QColor(255, 255, 255, 255)},
+                                                         {0.5, QColor(255, 250, 200, 200)},
+                                                         {1.0, QColor(255, 220, 120, 0)}});
     p.setBrush(core);
     p.drawEllipse(c, 14, 14);
 
@@ -1105,18 +1031,17 @@ void drawBanner(QPainter& p, const Ctx& cx) {
     // The planet's rim across the bottom.
     const QPointF pc(150, 540);
     const double pr = 455;
-    QRadialGradient atmo(pc, pr + 22);
-    atmo.setColorAt(pr / (pr + 22) - 0.002, QColor(120, 200, 255, 210));
-    atmo.setColorAt(1.0, QColor(60, 120, 255, 0));
+    const auto atmo = withStops(
+        QRadialGradient(pc, pr + 22),
+        {{pr / (pr + 22) - 0.002, QColor(120, 200, 255, 210)}, {1.0, QColor(60, 120, 255, 0)}});
     p.setBrush(atmo);
     p.drawEllipse(pc, pr + 22, pr + 22);
 
     const QPainterPath ground = circle(pc, pr);
     maskedLayer(p, ground, [&](QPainter& lp) {
-        QLinearGradient g(0, 85, 0, 120);
-        g.setColorAt(0.0, rgb(0x5aa0e0));
-        g.setColorAt(0.25, rgb(0x2a5ab0));
-        g.setColorAt(1.0, rgb(0x060c30));
+        const auto g =
+            withStops(QLinearGradient(0, 85, 0, 120),
+                      {{0.0, rgb(0x5aa0e0)}, {0.25, rgb(0x2a5ab0)}, {1.0, rgb(0x060c30)}});
         lp.setPen(Qt::NoPen);
         lp.setBrush(g);
         lp.drawEllipse(pc, pr, pr);
@@ -1132,25 +1057,23 @@ void drawBanner(QPainter& p, const Ctx& cx) {
             lp.drawPath(blob(cc, lr.range(6, 14), 8, 0.3, lr, 2.6, 0.3));
         }
         // Night creeps in from the left.
-        QLinearGradient night(0, 0, 300, 0);
-        night.setColorAt(0.0, QColor(0, 0, 20, 170));
-        night.setColorAt(0.55, QColor(0, 0, 20, 0));
+        const auto night = withStops(QLinearGradient(0, 0, 300, 0),
+                                     {{0.0, QColor(0, 0, 20, 170)}, {0.55, QColor(0, 0, 20, 0)}});
         lp.setBrush(night);
         lp.drawRect(QRectF(0, 0, 300, 120));
     });
     // Sunrise flare on the horizon.
     const QPointF sun(222, 540 - std::sqrt(pr * pr - 72.0 * 72.0) - 1);
-    QRadialGradient flare(sun, 40);
-    flare.setColorAt(0.0, QColor(255, 255, 255, 255));
-    flare.setColorAt(0.12, QColor(255, 250, 210, 230));
-    flare.setColorAt(0.4, QColor(255, 200, 120, 90));
-    flare.setColorAt(1.0, QColor(255, 160, 80, 0));
+    const auto flare = withStops(QRadialGradient(sun, 40), {{0.0, QColor(255, 255, 255, 255)},
+                                                            {0.12, QColor(255, 250, 210, 230)},
+                                                            {0.4, QColor(255, 200, 120, 90)},
+                                                            {1.0, QColor(255, 160, 80, 0)}});
     p.setBrush(flare);
     p.drawEllipse(sun, 40, 40);
-    QLinearGradient streak(sun.x() - 90, 0, sun.x() + 90, 0);
-    streak.setColorAt(0.0, QColor(255, 240, 200, 0));
-    streak.setColorAt(0.5, QColor(255, 250, 230, 220));
-    streak.setColorAt(1.0, QColor(255, 240, 200, 0));
+    const auto streak = withStops(QLinearGradient(sun.x() - 90, 0, sun.x() + 90, 0),
+                                  {{0.0, QColor(255, 240, 200, 0)},
+                                   {0.5, QColor(255, 250, 230, 220)},
+                                   {1.0, QColor(255, 240, 200, 0)}});
     p.setBrush(streak);
     p.drawEllipse(sun, 90, 1.4);
 }
