@@ -1,7 +1,8 @@
 // The main window's costs on a full-HD window with 50 planets: one scroll step of the galaxy map
 // (the redraw decision, DrawGalaxyMap, plus the repaint of the window's surface, with the owners'
-// marks), a whole repaint at Whole Galaxy, and start-up to the question a recovery copy asks. Run
-// with QT_SCALE_FACTOR=2 the same window is a 3840 x 2160 screen at twice the scale.
+// marks), a whole repaint at Whole Galaxy, start-up to the question a recovery copy asks, and the
+// Ownership Map's placing of its labels. Run with QT_SCALE_FACTOR=2 the same window is a
+// 3840 x 2160 screen at twice the scale.
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -14,10 +15,14 @@
 
 #include "app/GalaxyMap.h"
 #include "app/Zenthar.h"
+#include "game/random.h"
 #include "game/recovery.h"
+#include "reports/OwningMapFrm.h"
 #include "reports/StatisticsFrm.h"
+#include "setup/galaxy.h"
 #include "setup/newgame.h"
 #include "turn/endturn.h"
+#include "turn/taskforces.h"
 
 namespace {
 
@@ -182,6 +187,41 @@ void BM_OpenStatistics(benchmark::State& state) {
     st = before;
 }
 BENCHMARK(BM_OpenStatistics)->Unit(benchmark::kMillisecond);
+
+// The Ownership Map in fleets mode on the largest galaxy a new game makes, a fleet out of every
+// planet: placing the fifty names and fifty fleet labels, as one resize of the open map does,
+// switching between a small laptop's screen and a full-HD one at twice the scale (the crowded
+// sizes).
+void BM_OwningMapLabels(benchmark::State& state) {
+    Fixture& f = TheFixture();
+    zenthar::GameState& st = f.window->game().st;
+    const zenthar::GameState before = st;
+    st.PlanetsNum = zenthar::kMaxPlanets;
+    st.PlayesNum = 4;
+    zenthar::HomePlanetTexts homes;
+    for (std::size_t k = 0; k < 4; ++k) {
+        st.PlSymbol[k] = zenthar::kPlayerSymbols[k];
+        homes[k] = st.PlanetList[k].Name.padded();
+    }
+    zenthar::SystemRandom random(7);
+    zenthar::GenerateGalaxy(st, random, homes);
+    st.ShowFleetsMode = true;
+    st.CurrentPlTurn = 0;
+    st.TaskForceLast = -1;
+    for (int i = 0; i < st.PlanetsNum; ++i)
+        zenthar::LaunchTaskForce(st, i, (i * 7 + 3) % st.PlanetsNum, 9 + i * 37 % 500);
+    {
+        zenthar::ui::OwningMapFrm map(f.window->game(), f.window.get());
+        map.show();
+        const QSize sizes[] = {{1366, 768}, {960, 540}};
+        int step = 0;
+        for (auto _ : state) map.resize(sizes[step++ % 2]);
+        state.counters["labels"] =
+            static_cast<double>(map.nameBoxes().size() + map.labelBoxes().size());
+    }
+    st = before;
+}
+BENCHMARK(BM_OwningMapLabels)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

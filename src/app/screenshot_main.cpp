@@ -6,10 +6,11 @@
 // tooltip), a menu (file, orders, view, reports, tools, options, help) or a window (newgame,
 // question, open, save, sendships, pointing (Send Ships opened by a right click on a planet),
 // production, battle, landing, summary, prodsum, owning, fleets, fleetlist, find, browser, about,
-// helpwin: the game's own help window, statistics, story, handover: the screen between two
-// players' turns), rivals (thirty years against two Hard computer seats; rivalstats: their
-// statistics) or a start-up message (nofolder, resume: the question after a crash); MS is
-// how long to wait before taking the picture (the battle runs in real time).
+// helpwin: the game's own help window, owning50 and fleets50: those two maps of a 50-planet
+// galaxy as a new game makes it, a fleet out of every planet, statistics, story, handover: the
+// screen between two players' turns), rivals (thirty years against two Hard computer seats;
+// rivalstats: their statistics) or a start-up message (nofolder, resume: the question after a
+// crash); MS is how long to wait before taking the picture (the battle runs in real time).
 #include <unistd.h>
 #include <QApplication>
 #include <QDialog>
@@ -27,9 +28,11 @@
 
 #include "app/GalaxyMap.h"
 #include "app/Zenthar.h"
+#include "game/random.h"
 #include "game/recovery.h"
 #include "options/HelpFrm.h"
 #include "options/map_zoom.h"
+#include "setup/galaxy.h"
 #include "setup/newgame.h"
 #include "turn/endturn.h"
 #include "turn/taskforces.h"
@@ -106,6 +109,31 @@ void LaunchFleets(zenthar::Game& game, bool landing) {
     zenthar::LaunchTaskForce(st, 5, 13, 12);
     zenthar::SaveTaskForces(game);
     zenthar::LoadTaskForces(game);
+}
+
+// The largest galaxy a new game makes, always the same one, with a fleet of Ann's out of every
+// planet: the crowd the Ownership Map has to find room for.
+void BuildCrowdedGalaxy(zenthar::Game& game) {
+    GameState& st = game.st;
+    st.PlanetsNum = zenthar::kMaxPlanets;
+    st.PlayesNum = 4;
+    st.EmpireSkill = 1;
+    st.CurrentYear = 4107;
+    st.CurrentPlTurn = 0;
+    zenthar::HomePlanetTexts homes;
+    for (std::size_t k = 0; k < 4; ++k) {
+        st.PlName[k] = k == 0 ? "Ann" : "Player " + std::to_string(k + 1);
+        st.PlSymbol[k] = zenthar::kPlayerSymbols[k];
+        homes[k] = st.PlanetList[k].Name.padded();
+    }
+    zenthar::SystemRandom random(7);
+    zenthar::GenerateGalaxy(st, random, homes);
+    st.TaskForceLast = -1;
+    for (int i = 0; i < st.PlanetsNum; ++i)
+        zenthar::LaunchTaskForce(st, i, (i * 7 + 3) % st.PlanetsNum, 9 + i * 37 % 500);
+    zenthar::SaveTaskForces(game);
+    zenthar::LoadTaskForces(game);
+    st.GameActive = true;
 }
 
 // Forty years of war for the statistics: Ann grows, Boris holds on, the Empire gives way.
@@ -205,6 +233,8 @@ constexpr WindowView kWindows[] = {
     {"prodsum", &zenthar::ui::Zenthar::ProductionSumItem_Click, 600},
     {"owning", &zenthar::ui::Zenthar::OwningMapItem_Click, 600},
     {"fleets", &zenthar::ui::Zenthar::ShowFleetsItem_Click, 600},
+    {"owning50", &zenthar::ui::Zenthar::OwningMapItem_Click, 600},
+    {"fleets50", &zenthar::ui::Zenthar::ShowFleetsItem_Click, 600},
     {"fleetlist", &zenthar::ui::Zenthar::FleetsInFlightItem_Click, 600},
     {"pointing", nullptr, 600},
     {"find", &zenthar::ui::Zenthar::SearchItem_Click, 600},
@@ -273,7 +303,10 @@ int main(int argc, char** argv) {
         PlayAgainstHardRivals(window);
     } else if (view != "empty" && view != "newgame" && view != "open") {
         zenthar::Game& game = window.game();
-        BuildGalaxy(game.st);
+        if (view == "owning50" || view == "fleets50")
+            BuildCrowdedGalaxy(game);
+        else
+            BuildGalaxy(game.st);
         const bool yearEnd = view == "battle" || view == "landing" || view == "summary";
         if (yearEnd || view == "fleets" || view == "fleetlist")
             LaunchFleets(game, view == "landing");

@@ -133,6 +133,10 @@ void OwningMapFrm::paintEvent(QPaintEvent*) {
     const GameState& st = game_.st;
     const QFontMetricsF names(font());
     p.setPen(textColour_);
+    // A name the crowd pushed away from its symbol hangs from it by a thin line.
+    for (std::size_t i = 0; i < symbols_.size() && i < names_.size(); ++i)
+        if (const auto l = NameLeader(symbols_[i], names_[i]))
+            p.drawLine(toPixels(l->from), toPixels(l->to));
     for (std::size_t i = 0; i < PlayerSimPct_.size() && i < names_.size(); ++i) {
         const QPointF at = toPixels({names_[i].x, names_[i].y});
         p.drawText(at + QPointF(0, names.ascent()),
@@ -154,6 +158,10 @@ void OwningMapFrm::paintEvent(QPaintEvent*) {
         p.drawEllipse(toPixels(f.dot), radius, radius);
         p.setBrush(Qt::NoBrush);
     }
+    p.setPen(QPen(labelColour(), 1));
+    for (std::size_t k = 0; k < drawn.size() && k < labels_.size(); ++k)
+        if (const auto l = FleetLeader(drawn[k], labels_[k]))
+            p.drawLine(toPixels(l->from), toPixels(l->to));
     // The labels over every line, each on its own patch of black so no line runs through it.
     p.setFont(small);
     for (std::size_t k = 0; k < drawn.size() && k < labels_.size(); ++k) {

@@ -53,8 +53,10 @@ struct CmRect {
     bool intersects(const CmRect& o) const {
         return x < o.x + o.w && o.x < x + w && y < o.y + o.h && o.y < y + h;
     }
+    // A box moved flush with an edge may end a rounding error beyond it: far less than a pixel.
     bool inside(double width, double height) const {
-        return x >= 0 && y >= 0 && x + w <= width && y + h <= height;
+        constexpr double slack = 1e-9;
+        return x >= 0 && y >= 0 && x + w <= width + slack && y + h <= height + slack;
     }
 };
 
@@ -62,9 +64,12 @@ struct CmRect {
 std::vector<CmRect> SymbolBoxes(const GameState& st, const OwningMapMetrics& m);
 
 // Where each planet's name is printed, in planet order, given the size of each name: under the
-// symbol at its left edge where that is free; otherwise the first of a few places round the
-// symbol (below, above, beside it) that covers no symbol and no name placed before. Every box
-// lies wholly inside the window (width x height), so no name is cut at an edge.
+// symbol at its left edge, as always, wherever that covers no symbol and no other name there.
+// The rest are placed most crowded first, each on the first free one of a few places round its
+// symbol (below, above, beside it), then of the same places further out, and failing those on
+// the free place nearest its symbol anywhere on the map. A name covers no symbol and no other
+// name as long as the window has room left for it anywhere, and lies wholly inside the window
+// (width x height), so no name is cut at an edge.
 std::vector<CmRect> PlaceNames(const std::vector<CmRect>& symbols,
                                const std::vector<CmPoint>& sizes, double width, double height);
 
@@ -74,10 +79,23 @@ std::optional<FleetDrawing> FleetGeometry(const GameState& st, const OwningMapMe
                                           const TaskForceRecord& tf);
 
 // Where each fleet's "ships/year" label goes, given its size: at its point 57 % of the way as
-// before where that is free; otherwise moved along and beside the line to the first place that
-// covers none of `taken` (symbols and names) and no label placed before. Inside the window.
+// before where that is free; the rest most crowded first, moved along and beside the line, then
+// further out round that point, and failing those to the free place nearest the line anywhere.
+// Covers none of `taken` (symbols and names) and no other label while the window has room, and
+// lies inside the window.
 std::vector<CmRect> PlaceFleetLabels(const std::vector<FleetDrawing>& fleets,
                                      const std::vector<CmPoint>& sizes, std::vector<CmRect> taken,
                                      double width, double height);
+
+struct CmLine {
+    CmPoint from;
+    CmPoint to;
+};
+
+// A label the crowd pushed away from what it names is tied to it by a thin line: from the
+// symbol's edge, or from the fleet's line, to the label's near edge. Nothing for a label that
+// sits against its symbol or on its line.
+std::optional<CmLine> NameLeader(const CmRect& symbol, const CmRect& name);
+std::optional<CmLine> FleetLeader(const FleetDrawing& f, const CmRect& label);
 
 }  // namespace zenthar

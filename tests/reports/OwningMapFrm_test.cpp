@@ -2,6 +2,10 @@
 // and how the map is closed with or without choosing a planet.
 #include "reports/OwningMapFrm.h"
 
+#include "game/datafiles.h"
+#include "game/random.h"
+#include "setup/galaxy.h"
+#include "setup/newgame.h"
 #include "support/widgets.h"
 #include "turn/taskforces.h"
 #include "ui/units.h"
@@ -137,56 +141,55 @@ TEST_F(OwningMapTest, FleetsModeDrawsTheCurrentPlayersTaskForcesAndTurnsTheNames
     EXPECT_EQ(colours(plain), std::pair(QColor(0, 0, 0), QColor(255, 255, 255)));
 }
 
-// Twenty planets as the pictures of the game show them, with fleets across the galaxy: at a
-// full-HD screen, a small laptop's and a full-HD screen at twice the scale, no name is cut at an
-// edge, and no name or fleet label lies over a symbol, a name or another label.
+// Galaxies as the game makes them, fifty planets most of them, with a fleet out of almost every
+// planet: at a full-HD screen, a small laptop's and a full-HD screen at twice the scale, no name or
+// fleet label is cut at an edge or lies over a symbol, a name or another label.
 TEST(OwningMapGeometry, NoLabelIsCutOrCoveredAtTheThreeScreenSizes) {
     TestGame t;
     CopyPictures(t.game.ProgramFolder);
-    // clang-format off
-    const std::pair<int, int> places[] = {
-        {3, 2}, {9, 4}, {7, 8}, {12, 6}, {15, 10}, {5, 13}, {10, 15}, {18, 3}, {21, 8}, {14, 17},
-        {24, 13}, {27, 5}, {19, 18}, {3, 19}, {29, 17}, {31, 10}, {8, 21}, {23, 21}, {34, 3},
-        {45, 45}};
-    // clang-format on
-    GalaxyBuilder b(t.game);
-    b.players({"Ann", "Bob"});
-    for (int i = 0; i < 20; ++i) b.planet(i, places[i].first, places[i].second).owner(i % 2);
-    b.build();
-    t.st().ShowFleetsMode = true;
-    for (const auto& [from, to] : std::initializer_list<std::pair<int, int>>{
-             {2, 8}, {3, 1}, {5, 13}, {0, 19}, {18, 13}, {11, 6}, {9, 7}, {2, 8}})
-        LaunchTaskForce(t.st(), from, to, 12);
-    for (const QSize size : {QSize(1920, 1080), QSize(1366, 768), QSize(960, 540)}) {
-        SCOPED_TRACE(size.width());
+    GameState& st = t.st();
+    ReadPlanetsFile(std::filesystem::path(ZENTHAR_PROGRAM_DIR) / "planets.dat", st);
+    HomePlanetTexts homes;
+    for (std::size_t k = 0; k < 4; ++k) {
+        st.PlName[k] = "Player " + std::to_string(k + 1);
+        st.PlSymbol[k] = kPlayerSymbols[k];
+        homes[k] = st.planet(static_cast<int>(k)).Name.padded();
+    }
+    const std::pair<unsigned, int> galaxies[] = {{1, 50},  {2, 50},  {3, 50},  {4, 50}, {5, 50},
+                                                 {6, 50},  {7, 50},  {8, 50},  {9, 50}, {10, 50},
+                                                 {11, 50}, {12, 50}, {13, 38}, {14, 5}};
+    for (const auto& [seed, planets] : galaxies) {
+        SCOPED_TRACE(::testing::Message() << "seed " << seed);
+        st.PlanetsNum = planets;
+        st.PlayesNum = 4;
+        st.EmpireSkill = static_cast<int>(seed % 3);
+        SystemRandom random(seed);
+        GenerateGalaxy(st, random, homes);
+        st.ShowFleetsMode = true;
+        st.TaskForceLast = -1;
+        for (int i = 0; i < planets; ++i)
+            LaunchTaskForce(st, i, (i * 7 + 3) % planets, 9 + i * 37 % 500);
         ui::OwningMapFrm w(t.game, nullptr);
-        w.resize(size);
         ShowActive(&w);
-        w.resize(size);
-        QApplication::processEvents();
-        ASSERT_EQ(w.size(), size);
-        const double width = ui::PixelsToCm(size.width(), w.dpi());
-        const double height = ui::PixelsToCm(size.height(), w.dpi());
-        const auto& names = w.nameBoxes();
-        const auto& labels = w.labelBoxes();
-        const auto& symbols = w.symbolBoxes();
-        ASSERT_EQ(std::pair(names.size(), labels.size()),
-                  std::pair(std::size_t{20}, std::size_t{8}));
-        std::vector<CmRect> placed = symbols;
-        auto clear = [&placed](const CmRect& r) {
-            for (const CmRect& p : placed)
-                if (r.intersects(p)) return false;
-            return true;
-        };
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            EXPECT_TRUE(names[i].inside(width, height)) << "name " << i;
-            EXPECT_TRUE(clear(names[i])) << "name " << i;
-            placed.push_back(names[i]);
-        }
-        for (std::size_t k = 0; k < labels.size(); ++k) {
-            EXPECT_TRUE(labels[k].inside(width, height)) << "label " << k;
-            EXPECT_TRUE(clear(labels[k])) << "label " << k;
-            placed.push_back(labels[k]);
+        for (const QSize size : {QSize(1920, 1080), QSize(1366, 768), QSize(960, 540)}) {
+            SCOPED_TRACE(size.width());
+            w.resize(size);
+            QApplication::processEvents();
+            ASSERT_EQ(w.size(), size);
+            const double width = ui::PixelsToCm(size.width(), w.dpi());
+            const double height = ui::PixelsToCm(size.height(), w.dpi());
+            ASSERT_EQ(std::pair(w.nameBoxes().size(), w.labelBoxes().size()),
+                      std::pair(std::size_t(planets), w.fleets().size()));
+            // Symbols may touch each other; nothing else may touch anything.
+            std::vector<CmRect> placed = w.symbolBoxes();
+            for (const auto* boxes : {&w.nameBoxes(), &w.labelBoxes()})
+                for (const CmRect& r : *boxes) {
+                    const auto n = placed.size();
+                    EXPECT_TRUE(r.inside(width, height)) << "box " << n << " cut";
+                    for (std::size_t i = 0; i < n; ++i)
+                        EXPECT_FALSE(r.intersects(placed[i])) << "box " << n << " over " << i;
+                    placed.push_back(r);
+                }
         }
     }
 }

@@ -1,5 +1,6 @@
 // Where the Ownership Map prints names and fleet labels: never cut by an edge, never over a
-// symbol or another label where a free place exists.
+// symbol or another label where a free place exists, tied by a line to what they name when the
+// crowd pushed them away.
 #include <gtest/gtest.h>
 
 #include "reports/owning_map_geometry.h"
@@ -56,6 +57,38 @@ TEST(OwningMapLabels, NamesStayInsideAndClearAndFleetLabelsAvoidNamesSymbolsAndE
     EXPECT_FALSE(Overlap(labels, taken, false));
     EXPECT_FALSE(Overlap(labels, labels, true)) << "two fleets on one line get two places";
     EXPECT_EQ(at(labels[1]), std::pair(18.8, 7.0)) << "moved left of the edge, else as before";
+    // Against its symbol or on its line a label needs no leader.
+    for (std::size_t i = 0; i < names.size(); ++i) EXPECT_FALSE(NameLeader(symbols[i], names[i]));
+    EXPECT_FALSE(FleetLeader(over, labels[0]));
+}
+
+// A symbol walled in by others on the left of a 10 x 3 cm window: no place round it is free, so
+// its name and the label of a fleet along it go to the free places nearest them, right of the
+// wall, each tied back by a leader line.
+TEST(OwningMapLabels, ALabelWithNoRoomNearbyGoesToTheNearestFreePlaceOnALeader) {
+    const std::vector<CmRect> symbols = {
+        {0, 1, 1, 1}, {0, 0, 5, 1}, {0, 2, 5, 1}, {1, 1, 4, 1}};  // the symbol, then the wall
+    const std::vector<CmRect> names = PlaceNames(symbols, {{3, 0.5}}, 10, 3);
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_EQ(std::tuple(names[0].x, names[0].y), std::tuple(5.0, 0.5)) << "level with the top";
+    const auto name = NameLeader(symbols[0], names[0]);
+    ASSERT_TRUE(name);
+    EXPECT_EQ(std::tuple(name->from.x, name->from.y, name->to.x, name->to.y),
+              std::tuple(1.0, 1.0, 5.0, 1.0));
+
+    FleetDrawing f;
+    f.lineFrom = {1, 1.5};
+    f.lineTo = {4.5, 1.5};
+    f.label = {2.995, 1.5};
+    std::vector<CmRect> taken = symbols;
+    taken.push_back(names[0]);
+    const std::vector<CmRect> labels = PlaceFleetLabels({f}, {{1, 0.5}}, taken, 10, 3);
+    ASSERT_EQ(labels.size(), 1u);
+    EXPECT_EQ(std::tuple(labels[0].x, labels[0].y), std::tuple(5.0, 1.0)) << "under the name";
+    const auto leader = FleetLeader(f, labels[0]);
+    ASSERT_TRUE(leader);
+    EXPECT_EQ(std::tuple(leader->from.x, leader->from.y, leader->to.x, leader->to.y),
+              std::tuple(4.5, 1.5, 5.0, 1.5));
 }
 
 }  // namespace
