@@ -15,29 +15,25 @@ TEST(Rounding, HalvesToEvenIntIsFloorAndNothingEscapesSixteenBits) {
     const std::pair<double, long long> floored[] = {{2.9, 2}, {-0.1, -1}, {-2.0, -2}, {0.99999, 0}};
     for (const auto& [x, r] : floored) EXPECT_EQ(Int(x), r) << x;
 
-    EXPECT_EQ(Round16(1e300), 32767);
-    EXPECT_EQ(Round16(-1e300), -32768);
-    EXPECT_EQ(Round16(std::numeric_limits<double>::quiet_NaN()), 0);
-    EXPECT_EQ(Round16(32767.4), 32767);
-    EXPECT_EQ(Saturate16(32767), 32767);
-    EXPECT_EQ(Saturate16(32768), 32767);
-    EXPECT_EQ(Saturate16(-32768), -32768);
-    EXPECT_EQ(Saturate16(-32769), -32768);
+    const std::pair<double, int> rounded16[] = {{1e300, 32767},
+                                                {-1e300, -32768},
+                                                {std::numeric_limits<double>::quiet_NaN(), 0},
+                                                {32767.4, 32767}};
+    for (const auto& [x, r] : rounded16) EXPECT_EQ(Round16(x), r) << x;
     // A product computed wide and stored narrow never wraps round to a negative count.
-    EXPECT_EQ(Saturate16(30000LL * 3), 32767);
-    EXPECT_EQ(Saturate16(1LL << 40), 32767);
+    const std::pair<long long, int> saturated[] = {{32767, 32767},       {32768, 32767},
+                                                   {-32768, -32768},     {-32769, -32768},
+                                                   {30000LL * 3, 32767}, {1LL << 40, 32767}};
+    for (const auto& [x, r] : saturated) EXPECT_EQ(Saturate16(x), r) << x;
 }
 
 TEST(Formats, HashPlainTwoDigitAndReportForms) {
-    EXPECT_EQ(FormatHash(0), "");
-    EXPECT_EQ(FormatHash(12345), "12345");  // all digits, even beyond the pattern's places
-    EXPECT_EQ(FormatHash(-3), "-3");
-    EXPECT_EQ(FormatPlain(0), "0");
-    EXPECT_EQ(FormatTwoDigits(1), "01");
-    EXPECT_EQ(FormatTwoDigits(123), "123");
-    EXPECT_EQ(ReportNumber(0), " 0");
-    EXPECT_EQ(ReportNumber(4100), " 4100");
-    EXPECT_EQ(ReportNumber(-7), "-7");
+    // FormatHash gives all digits, even beyond the pattern's places.
+    EXPECT_EQ(std::tuple(FormatHash(0), FormatHash(12345), FormatHash(-3), FormatPlain(0),
+                         FormatTwoDigits(1), FormatTwoDigits(123)),
+              std::tuple("", "12345", "-3", "0", "01", "123"));
+    EXPECT_EQ(std::tuple(ReportNumber(0), ReportNumber(4100), ReportNumber(-7)),
+              std::tuple(" 0", " 4100", "-7"));
 }
 
 TEST(Formats, LeadingNumberOfTypedText) {
@@ -49,9 +45,9 @@ TEST(Formats, LeadingNumberOfTypedText) {
 }
 
 TEST(FixedText, PadsCutsComparesAndOverwritesDigits) {
-    EXPECT_EQ(FixedText<40>("Vorna").padded(), "Vorna" + std::string(35, ' '));
-    EXPECT_EQ(FixedText<40>("Vorna").trimmed(), "Vorna");
-    EXPECT_EQ(FixedText<40>(std::string(45, 'x')).padded(), std::string(40, 'x'));
+    EXPECT_EQ(std::tuple(FixedText<40>("Vorna").padded(), FixedText<40>("Vorna").trimmed(),
+                         FixedText<40>(std::string(45, 'x')).padded()),
+              std::tuple("Vorna" + std::string(35, ' '), "Vorna", std::string(40, 'x')));
     // Width is counted in characters: a name with accents is padded and cut like any other.
     EXPECT_EQ(FixedText<6>("R\xC3\xA9gis").padded(), "R\xC3\xA9gis ");
     EXPECT_EQ(FixedText<3>("\xC3\xA9\xC3\xA9\xE2\x82\xAC\xC3\xA9").padded(),
@@ -62,18 +58,15 @@ TEST(FixedText, PadsCutsComparesAndOverwritesDigits) {
     EXPECT_EQ(Utf8Prefix("\x80\xC3\xA9x", 2), "\x80\xC3\xA9");
     // An empty campaign planet is two blanks and matches no id.
     FixedText<2> none("");
-    EXPECT_EQ(none.padded(), "  ");
-    EXPECT_TRUE(none.blank());
-    EXPECT_FALSE(none == FixedText<2>("07"));
-    EXPECT_FALSE(FixedText<2>("7") == FixedText<2>("07"));
+    EXPECT_EQ(std::tuple(none.padded(), none.blank(), none == FixedText<2>("07"),
+                         FixedText<2>("7") == FixedText<2>("07")),
+              std::tuple("  ", true, false, false));
 
     FixedText<4> scouted("0300");
     scouted.setChar(0, '1');
     scouted.setChar(9, '2');  // out of range: ignored
-    EXPECT_EQ(scouted.padded(), "1300");
-    EXPECT_EQ(Trim("  a b  "), "a b");
-    EXPECT_EQ(Trim("    "), "");
-    EXPECT_EQ(TrimRight("  a  "), "  a");
+    EXPECT_EQ(std::tuple(scouted.padded(), Trim("  a b  "), Trim("    "), TrimRight("  a  ")),
+              std::tuple("1300", "a b", "", "  a"));
 }
 
 }  // namespace

@@ -39,26 +39,22 @@ TEST_F(RecoveryTest, ACutDamagedOrForeignCopyIsRefusedAsAnySavedGameIs) {
         std::function<void()> make;
         int code;
     };
+    // clang-format off
     const std::vector<Case> cases = {
         {"empty", [&] { WriteBytes(copy, {}); }, errors::kTypeMismatch},
-        {"cut in half",
-         [&] {
-             WriteBytes(copy, {good.begin(), good.begin() + std::ssize(good) / 2});
-         },
+        {"cut in half", [&] { WriteBytes(copy, {good.begin(), good.begin() + std::ssize(good) / 2}); },
          errors::kTypeMismatch},
-        {"pages overwritten",
-         [&] {
+        {"pages overwritten", [&] {
              std::vector<unsigned char> bad = good;
              for (std::size_t i = 100; i < bad.size(); i += 7) bad[i] = 0xA5;
              WriteBytes(copy, bad);
-         },
-         errors::kTypeMismatch},
-        {"a text file", [&] { std::ofstream(copy) << "Year 4105, Ann and Bob\n"; },
-         errors::kTypeMismatch},
+         }, errors::kTypeMismatch},
+        {"a text file", [&] { std::ofstream(copy) << "Year 4105, Ann and Bob\n"; }, errors::kTypeMismatch},
         {"another database", [&] { std::filesystem::copy_file(game.TemplateFile(), copy); },
          errors::kTypeMismatch},
         {"a folder", [&] { std::filesystem::create_directory(copy); }, errors::kPathFileAccess},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove_all(copy);

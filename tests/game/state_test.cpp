@@ -29,10 +29,7 @@ TEST(BuildProdOrder, HighestLimitFirstTiesInListOrderAndLimitsOutOfRangeLeftOut)
 TEST(ScoutingDigits, ReadPerPlayerAndNonDigitsAsZero) {
     PlanetRecord p;
     p.Scouted = "12x3";
-    EXPECT_EQ(p.digit(1), 2);
-    EXPECT_EQ(p.digit(2), 0);
-    EXPECT_EQ(p.digit(3), 3);
-    EXPECT_EQ(p.digit(4), 0);
+    EXPECT_EQ(std::tuple(p.digit(1), p.digit(2), p.digit(3), p.digit(4)), std::tuple(2, 0, 3, 0));
     p.setDigit(2, '1');
     EXPECT_EQ(p.Scouted.padded(), "1213");
 }

@@ -24,10 +24,8 @@ class IniFileTest : public ::testing::Test {
 TEST_F(IniFileTest, ReadingFindsTheKeyInItsSectionOrSaysUnknown) {
     EXPECT_EQ(read(), "unknown");
     write("[Other]\nIntBrowser=/usr/bin/a\n[Options]\nSomething=1\nIntBrowser=\n");
-    EXPECT_EQ(read(), "unknown");
-    EXPECT_EQ(read("Missing"), "unknown");
-    EXPECT_EQ(read("Other"), "/usr/bin/a");
-    EXPECT_EQ(read("Options", "Something"), "1");
+    EXPECT_EQ(std::tuple(read(), read("Missing"), read("Other"), read("Options", "Something")),
+              std::tuple("unknown", "unknown", "/usr/bin/a", "1"));
     // Blanks and quotes round the value are not part of it; names ignore letter case.
     write("; Zenthar settings\r\n[ options ]\r\n  intbrowser =  \"/opt/My Browser/run\"  \r\n");
     EXPECT_EQ(read(), "/opt/My Browser/run");
@@ -58,8 +56,8 @@ TEST_F(IniFileTest, WritingCreatesReplacesCutsAndStoresEmptyValues) {
     EXPECT_EQ(read(), value.substr(0, 254));
 
     ASSERT_TRUE(WriteIniValue(ini(), "Options", "IntBrowser", ""));
-    EXPECT_EQ(ReadText(ini()), "[Options]\nIntBrowser=\n");
-    EXPECT_EQ(read(), "unknown");
+    EXPECT_EQ(std::tuple(ReadText(ini()), read()),
+              std::tuple("[Options]\nIntBrowser=\n", "unknown"));
 }
 
 TEST_F(IniFileTest, OtherLinesAndTheLineEndsStayAsTheyWere) {
@@ -79,16 +77,18 @@ TEST_F(IniFileTest, OtherLinesAndTheLineEndsStayAsTheyWere) {
 TEST_F(IniFileTest, BadValuesAndUnwritablePlacesAreRefusedAndChangeNothing) {
     ASSERT_TRUE(WriteIniValue(ini(), "Options", "IntBrowser", "/usr/bin/x"));
     const std::string before = ReadText(ini());
-    EXPECT_FALSE(WriteIniValue(ini(), "Options", "IntBrowser", "/usr/bin/y\n[Evil]"));
-    EXPECT_FALSE(WriteIniValue(ini(), "Options", "IntBrowser", "a\rb"));
-    EXPECT_FALSE(WriteIniValue(ini(), "Opt]ions", "IntBrowser", "a"));
-    EXPECT_FALSE(WriteIniValue(ini(), "Options", "Int=Browser", "a"));
-    EXPECT_FALSE(WriteIniValue(ini(), "", "IntBrowser", "a"));
+    // clang-format off
+    const std::tuple<const char*, const char*, const char*> bad[] = {
+        {"Options", "IntBrowser", "/usr/bin/y\n[Evil]"}, {"Options", "IntBrowser", "a\rb"},
+        {"Opt]ions", "IntBrowser", "a"}, {"Options", "Int=Browser", "a"}, {"", "IntBrowser", "a"}};
+    // clang-format on
+    for (const auto& [section, key, value] : bad)
+        EXPECT_FALSE(WriteIniValue(ini(), section, key, value)) << section << " " << key;
     EXPECT_EQ(ReadText(ini()), before);
 
     const auto nowhere = folder.path() / "no-such-folder" / "zenthar.ini";
-    EXPECT_FALSE(WriteIniValue(nowhere, "Options", "IntBrowser", "a"));
-    EXPECT_FALSE(std::filesystem::exists(nowhere));
+    EXPECT_FALSE(WriteIniValue(nowhere, "Options", "IntBrowser", "a") ||
+                 std::filesystem::exists(nowhere));
     std::filesystem::remove(ini());
     std::filesystem::create_directory(ini());  // a folder in the file's place
     EXPECT_FALSE(WriteIniValue(ini(), "Options", "IntBrowser", "a"));

@@ -60,21 +60,20 @@ TEST_F(SendShipsTest, DialogShowsThePlanetsTheShipsAndTheArrivalAndCapsTheShipsT
     std::vector<std::string> names = SendDestinations(st());
     ASSERT_EQ(names.size(), 6U);
     EXPECT_EQ(names[0], st().planet(0).Name.padded());
-    EXPECT_EQ(ArrivalText(st(), 0), "This is the planet the ships would leave.");
-    EXPECT_EQ(ArrivalText(st(), 1), "Distance 7: arrives in 4104 (4 years)");
-    EXPECT_EQ(ArrivalText(st(), 4), "Distance 0: arrives in 4100 (this year)");
-    EXPECT_EQ(ArrivalText(st(), 40), "");
+    EXPECT_EQ(std::tuple(ArrivalText(st(), 0), ArrivalText(st(), 1), ArrivalText(st(), 4),
+                         ArrivalText(st(), 40)),
+              std::tuple("This is the planet the ships would leave.",
+                         "Distance 7: arrives in 4104 (4 years)",
+                         "Distance 0: arrives in 4100 (this year)", ""));
+    st().SelectedPlanet = 45;
+    EXPECT_EQ(std::tuple(SourceShipsText(st()), ArrivalText(st(), 1)), std::tuple("0", ""));
     st().SelectedPlanet = 2;
     EXPECT_EQ(SourceShipsText(st()), "12");
-    st().SelectedPlanet = 45;
-    EXPECT_EQ(SourceShipsText(st()), "0");
-    EXPECT_EQ(ArrivalText(st(), 1), "");
     // Leaving the ships box with more than the planet has.
-    st().SelectedPlanet = 2;
     auto cap = CapShipsTyped(st(), "20");
     ASSERT_TRUE(cap.has_value());
-    EXPECT_EQ(cap->message, "No more than 12 ships, please.");
-    EXPECT_EQ(cap->text, "12");
+    EXPECT_EQ(std::tuple(cap->message, cap->text),
+              std::tuple("No more than 12 ships, please.", "12"));
     for (const char* typed : {"12", "12.0", "lots"})  // "lots" reads as 0
         EXPECT_EQ(CapShipsTyped(st(), typed), std::nullopt) << typed;
     for (const char* typed : {"12.5", "99 ships"})
@@ -98,11 +97,10 @@ TEST_F(SendShipsTest, RefusalsComeInTheirOrderAndChangeNothing) {
             << typed;
     st().SelectedPlanet = 0;
     st().planet(0).Scouted = "0000";  // lost since the dialog opened
-    EXPECT_EQ(SendShips(st(), 1, "3"), kNotOwned);
-    EXPECT_EQ(SendShips(st(), -1, "3"), kNotOwned);
+    for (int to : {1, -1}) EXPECT_EQ(SendShips(st(), to, "3"), kNotOwned) << to;
     st().planet(0).Scouted = "3000";
-    EXPECT_EQ(SendShips(st(), -1, "3"), "Choose a Destination Planet, please.");
-    EXPECT_EQ(SendShips(st(), 6, "3"), "Choose a Destination Planet, please.");
+    for (int to : {-1, 6})
+        EXPECT_EQ(SendShips(st(), to, "3"), "Choose a Destination Planet, please.");
     EXPECT_EQ(sim::DescribeWholeState(st()), before);
     st().TaskForceLast = kTaskForceSlots - 1;
     const std::string full = sim::DescribeWholeState(st());
@@ -128,8 +126,8 @@ TEST_F(SendShipsTest, ALaunchTakesTheShipsUntilNoneAreLeft) {
     st().CurrentPlTurn = 1;
     st().SelectedPlanet = 3;
     ASSERT_EQ(SendShips(st(), 0, "30"), std::nullopt);
-    EXPECT_EQ(lastTaskForce().PlNum.padded(), "1");
-    EXPECT_EQ(lastTaskForce().StartPl.padded(), "04");
+    EXPECT_EQ(std::tuple(lastTaskForce().PlNum.padded(), lastTaskForce().StartPl.padded()),
+              std::tuple("1", "04"));
 }
 
 }  // namespace

@@ -82,9 +82,9 @@ TEST(Placement, RedrawsACrowdedPlanetAndStartsTheComparisonOver) {
                      Coordinate(12), Coordinate(14),   // re-draw: crowds planet 0
                      Coordinate(10), Coordinate(20)};  // re-draw: clear
     PlacePlanets(st, r);
-    EXPECT_TRUE(st.planet(2).XPos == 10 && st.planet(2).YPos == 20);
-    EXPECT_EQ(r.reseeds, 5);  // before every draw of a position
-    EXPECT_EQ(r.remaining(), 0U);
+    // A reseed before every draw of a position.
+    EXPECT_EQ(std::tuple(st.planet(2).XPos, st.planet(2).YPos, r.reseeds, r.remaining()),
+              std::tuple(10, 20, 5, 0U));
 }
 
 // When the draws keep crowding an earlier planet, the planet takes the free position the next
@@ -189,8 +189,8 @@ TEST(Generation, ScriptedGalaxyTieGoesToTheEarlierPlanet) {
     r.push(0.9), r.push(0.3), r.push(0.5), r.push(0.45);    // bad, 7, 2, 5
     r.push(0.4), r.push(0.99), r.push(0.0), r.push(0.2);    // medium, 20, 1, 3
     GalaxyOutcome out = GenerateGalaxy(st, r, Homes(st, {0, 1, 2, 3}));
-    EXPECT_EQ(r.remaining(), 0U);
-    EXPECT_EQ(r.reseeds, 5 + 4);  // every placement and every Empire planet's attributes
+    // A reseed for every placement and every Empire planet's attributes.
+    EXPECT_EQ(std::tuple(r.remaining(), r.reseeds), std::tuple(0U, 5 + 4));
     // Each Empire planet's picture, MaxProd, Production and Hostility as drawn above.
     std::string drawn;
     for (int i = 1; i < 5; ++i) {
@@ -201,12 +201,12 @@ TEST(Generation, ScriptedGalaxyTieGoesToTheEarlierPlanet) {
     EXPECT_EQ(drawn,
               "good_pl.ico 11 1 1, med_pl.ico 20 10 10, bad_pl.ico 7 2 5, med_pl.ico 20 1 3, ");
 
-    EXPECT_EQ(out.strongest, 2);
-    EXPECT_EQ(st.planet(2).Ships, 30);  // Int(0.3 * 103)
-    // d = 5 - 2 = 3; ranking 01, 03, 05, 02, 04: planet 4 first, then 1, then 3.
-    EXPECT_EQ(st.planet(4).Ships, 103 / 3 + 1);  // 35, pool 103 - 34 + 1 = 70
-    EXPECT_EQ(st.planet(1).Ships, 70 / 3 + 1);   // 24, pool 70 - 23 + 1 = 48
-    EXPECT_EQ(st.planet(3).Ships, 48 / 3 + 1);   // 17
+    // The strongest planet 2 gets Int(0.3 x 103) = 30. Then d = 5 - 2 = 3; ranking 01, 03, 05,
+    // 02, 04: planet 4 first (103 \ 3 + 1 = 35, pool 103 - 34 + 1 = 70), then 1 (70 \ 3 + 1 =
+    // 24, pool 70 - 23 + 1 = 48), then 3 (48 \ 3 + 1 = 17).
+    EXPECT_EQ(std::tuple(out.strongest, st.planet(2).Ships, st.planet(4).Ships, st.planet(1).Ships,
+                         st.planet(3).Ships),
+              std::tuple(2, 30, 35, 24, 17));
 }
 
 // Every planet still without ships gets its share in ranking order, the top ranked one too. The
@@ -216,11 +216,12 @@ TEST(Dealing, TheTopRankedPlanetGetsTheBiggestShareAndSharesSaturate) {
     for (int i = 0; i < 5; ++i) st.planet(i).MaxProd = static_cast<Int16>(20 - 4 * i);
     st.planet(1).Ships = 50;  // the capitals, passed over
     st.planet(3).Ships = 60;
-    DealEmpireShips(st, 30.0, -1);              // d = 5 - 3 = 2
-    EXPECT_EQ(st.planet(0).Ships, 30 / 2 + 1);  // pool 30 - 15 + 1 = 16
-    EXPECT_EQ(st.planet(2).Ships, 16 / 2 + 1);  // pool 16 - 8 + 1 = 9
-    EXPECT_EQ(st.planet(4).Ships, 9 / 2 + 1);
-    EXPECT_TRUE(st.planet(1).Ships == 50 && st.planet(3).Ships == 60);
+    // d = 5 - 3 = 2: planet 0 gets 30 \ 2 + 1 = 16 (pool 30 - 15 + 1 = 16), planet 2 16 \ 2 + 1 = 9
+    // (pool 16 - 8 + 1 = 9), planet 4 9 \ 2 + 1 = 5.
+    DealEmpireShips(st, 30.0, -1);
+    EXPECT_EQ(std::tuple(st.planet(0).Ships, st.planet(2).Ships, st.planet(4).Ships,
+                         st.planet(1).Ships, st.planet(3).Ships),
+              std::tuple(16, 9, 5, 50, 60));
     // Shares beyond 16 bits saturate, the strongest planet's too.
     st.planet(0).Ships = st.planet(2).Ships = st.planet(4).Ships = 0;
     DealEmpireShips(st, 1e9, 4);

@@ -162,9 +162,9 @@ TEST(CreateNewGame, ConfigurationAndPlanetRowsMirrorTheGalaxyBeforeTheEmpireIsDe
     // clang-format on
     g.create(c);
     const GameState& st = g.game.st;
-    EXPECT_FALSE(st.GameActive);  // the main window starts the game
-    EXPECT_EQ(st.PlSymbol[3].padded(), "flsp.ico    ");
-    EXPECT_EQ(st.planet(6).Production, 12);  // an Intermidiate capital
+    // The main window starts the game; the fourth symbol is kept; an Intermidiate capital.
+    EXPECT_EQ(std::tuple(st.GameActive, st.PlSymbol[3].padded(), st.planet(6).Production),
+              std::tuple(false, "flsp.ico    ", 12));
     // The fourth row's choice is no player's.
     EXPECT_EQ(st.Seats,
               (std::array{SeatKind::Hard, SeatKind::Human, SeatKind::Easy, SeatKind::Human}));
@@ -230,10 +230,10 @@ TEST(CreateNewGame, ASecondGameLeavesOnlyItsOwnRowsAndCutsLongNames) {
     // although it ends past the 40th byte.
     g.create({.names = {std::string(39, 'x') + "\xC3\xA9\xC3\xA9"}, .planets = 5});
     const std::string cut = std::string(39, 'x') + "\xC3\xA9";
-    EXPECT_EQ(st.PlName[0].padded(), cut);
-    EXPECT_EQ(ReadTable(g.game, "AppCfg").at(0).at("PlName1").asText(), cut);
-    EXPECT_EQ(ReadTable(g.game, "Planets").size(), 5U);
-    EXPECT_EQ(ReadTable(g.game, "Ships").size(), 0U);
+    EXPECT_EQ(
+        std::tuple(st.PlName[0].padded(), ReadTable(g.game, "AppCfg").at(0).at("PlName1").asText(),
+                   ReadTable(g.game, "Planets").size(), ReadTable(g.game, "Ships").size()),
+        std::tuple(cut, cut, 5U, 0U));
     EXPECT_EQ(g.game.FileDta1.recordSource(), "Ships");  // back on the task forces
     // Nothing left of the first game's campaign, players or wider galaxy, and the new game's
     // winner is congratulated.

@@ -7,6 +7,9 @@
 #include <random>
 #include <sstream>
 
+#include "setup/newgame.h"
+#include "support/savegame_tools.h"
+
 namespace zenthar::testing {
 
 std::string ReadText(const std::filesystem::path& file) {
@@ -14,10 +17,6 @@ std::string ReadText(const std::filesystem::path& file) {
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
-}
-
-TestGame::TestGame() : game(folder.path(), dialogs, display, view, random) {
-    StartUp(game);
 }
 
 GalaxyBuilder& GalaxyBuilder::players(std::vector<std::string> names) {
@@ -70,17 +69,9 @@ void GalaxyBuilder::build() {
     st.PlanetsNum = count_;
     if (st.PlayesNum == 0) st.PlayesNum = 1;
     if (st.CurrentYear == 0) st.CurrentYear = 4100;
-    st.Hatest.fill(0);
-    for (int i = 0; i < count_; ++i)
-        for (int k = 0; k < 4; ++k)
-            if (st.planet(i).digit(k) >= 2) {
-                st.Hatest[static_cast<std::size_t>(k)]++;
-                break;
-            }
-    for (int k = 0; k < st.PlayesNum; ++k)
-        if (st.PlSymbol[static_cast<std::size_t>(k)].blank())
-            st.PlSymbol[static_cast<std::size_t>(k)] = std::array<const char*, 4>{
-                "shipvert.ico", "mac.ico", "shiporiz.ico", "flsp.ico"}[static_cast<std::size_t>(k)];
+    CountOwnedPlanets(st);
+    for (std::size_t k = 0; k < static_cast<std::size_t>(st.PlayesNum); ++k)
+        if (st.PlSymbol[k].blank()) st.PlSymbol[k] = kPlayerSymbols[k];
     st.TaskForceLast = -1;
     BuildProdOrder(st);
     st.GameActive = true;

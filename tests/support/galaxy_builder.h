@@ -29,17 +29,20 @@ class TempProgramFolder : public sim::ScratchProgramFolder {
 };
 
 // A Game in a temporary program folder, started up (data files read, working database reset),
-// with scripted/recording interfaces a test can reach.
-struct TestGame {
-    TestGame();
+// with scripted/recording interfaces a test can reach; a test whose window acts during a command
+// gives a view of its own.
+template <class View = RecordingView>
+struct TestGameWith {
+    TestGameWith() { StartUp(game); }
     TempProgramFolder folder;
     ScriptedDialogs dialogs;
     RecordingDisplay display;
-    RecordingView view;
+    View view;
     ScriptedRandom random;
-    Game game;
+    Game game{folder.path(), dialogs, display, view, random};
     GameState& st() { return game.st; }
 };
+using TestGame = TestGameWith<>;
 
 // A whole file as it is on disk (empty when it cannot be read).
 std::string ReadText(const std::filesystem::path& file);

@@ -11,6 +11,7 @@
 
 #include "game/sqlite.h"
 #include "game/storage_error.h"
+#include "setup/newgame.h"
 #include "turn/taskforces.h"
 
 namespace zenthar::testing {
@@ -45,8 +46,17 @@ std::vector<unsigned char> Serialize(const sqlite::Database& db) {
 
 }  // namespace
 
+void CountOwnedPlanets(GameState& st) {
+    st.Hatest.fill(0);
+    for (int i = 0; i < st.PlanetsNum; ++i)
+        for (int k = 0; k < 4; ++k)
+            if (st.planet(i).digit(k) >= 2) {
+                st.Hatest[static_cast<std::size_t>(k)]++;
+                break;
+            }
+}
+
 void MakeSampleGame(Game& game, std::uint32_t seed, const SampleShape& shape) {
-    static const char* const kSymbols[] = {"shipvert.ico", "mac.ico", "shiporiz.ico", "flsp.ico"};
     static const char* const kIcons[] = {"good_pl.ico", "med_pl.ico", "bad_pl.ico"};
     static const char* const kNames[] = {"Ann", "Bo Zoë", "Carmen de la Vega y Ortiz-Montalbán",
                                          "Dee"};
@@ -62,7 +72,7 @@ void MakeSampleGame(Game& game, std::uint32_t seed, const SampleShape& shape) {
     for (int k = 0; k < st.PlayesNum; ++k) {
         auto s = static_cast<std::size_t>(k);
         st.PlName[s] = kNames[s];
-        st.PlSymbol[s] = kSymbols[s];
+        st.PlSymbol[s] = kPlayerSymbols[s];
         st.PlHome[s] = static_cast<Int16>(k * 2);
         // Every kind of seat comes round, without a draw that would change the rest.
         st.Seats[s] = static_cast<SeatKind>((seed + s) % 4);
@@ -98,13 +108,7 @@ void MakeSampleGame(Game& game, std::uint32_t seed, const SampleShape& shape) {
         home.Hostility = 0;
         home.Ico = "good_pl.ico";
     }
-    st.Hatest.fill(0);
-    for (int i = 0; i < st.PlanetsNum; ++i)
-        for (int k = 0; k < 4; ++k)
-            if (st.planet(i).digit(k) >= 2) {
-                st.Hatest[static_cast<std::size_t>(k)]++;
-                break;
-            }
+    CountOwnedPlanets(st);
     st.StartYear = static_cast<Int16>(st.CurrentYear - Pick(rng, 0, 5));
     st.StartPl = Pick(rng, 0, 3) ? st.planet(Pick(rng, 0, st.PlanetsNum - 1)).PlanetId : "";
     st.EndPl = Pick(rng, 0, 3) ? st.planet(Pick(rng, 0, st.PlanetsNum - 1)).PlanetId : "";

@@ -25,6 +25,9 @@ struct SampleShape {
 // bound (StartUp).
 void MakeSampleGame(Game& game, std::uint32_t seed, const SampleShape& shape = {});
 
+// Sets each player's planet count (Hatest) from the planets' digits, as play keeps it.
+void CountOwnedPlanets(GameState& st);
+
 // The pictures of a game the save tests compare.
 using sim::DescribeSavedGame;
 using sim::DescribeWholeState;

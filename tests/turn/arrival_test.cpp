@@ -67,41 +67,34 @@ TEST_F(ArrivalTest, AReinforcementIsShownLandingWithoutABattle) {
 // checked here) and the Empire's campaign planets. A planet without ships falls without a draw.
 TEST_F(ArrivalTest, EachOutcomeSetsDigitsCountsKnowledgeAndCampaign) {
     // clang-format off
+    // The campaign planets and planet counts before, unless a case says otherwise, are none and
+    // Ann 2, Bob 1.
     const struct {
         int side, from, to, ships, crt, die;
-        std::array<int, 2> hatestBefore;
-        const char *startPl, *endPl;
         const char* line;
         const char* scouted;
         int shipsAfter;
         std::array<int, 2> hatest;
-        int knower;
-        const char *startAfter, *endAfter;
+        int knower = -1;
+        const char *startAfter = "", *endAfter = "", *startPl = "", *endPl = "";
+        std::array<int, 2> hatestBefore{2, 1};
     } cases[] = {
-        {0, 0, 1, 12, 100, 0, {2, 1}, "", "",
-         "Ann\tLuna\tAnn\t 12\t\t\t\t12 ships of Ann have reached the planet Luna", "2000", 18,
-         {2, 1}, -1, "", ""},
-        {kEmpire, 3, 4, 7, 100, 0, {2, 1}, "", "",
-         "Empire\tRigel\tEmpire\t 7\t\t\t\t7 Empire ships have reached the planet Rigel", "0000",
-         7, {2, 1}, -1, "", ""},
-        {0, 0, 3, 25, 100, 4, {2, 1}, "04", "03",
-         "Ann\tVega\tEmpire\t 25\t 10\t 25\t 0\tAnn conquered the planet Vega", "2000", 22,
-         {3, 1}, kEmpire, "", "03"},
-        {kEmpire, 3, 1, 20, 100, 5, {2, 1}, "04", "02",
-         "Empire\tLuna\tAnn\t 20\t 6\t 20\t 0\tThe Empire conquered the planet Luna",
-         "1000", 18, {1, 1}, 0, "04", ""},  // Ann keeps Luna as scouted
-        {1, 2, 1, 15, 100, 3, {0, 1}, "", "",  // Ann's count out of step, as in an old save
-         "Bob\tLuna\tAnn\t 15\t 6\t 15\t 0\tBob conquered the planet Luna", "1200", 13,
-         {0, 2}, -1, "", ""},
-        {1, 2, 3, 8, -100, 6, {2, 1}, "", "",
-         "Bob\tVega\tEmpire\t 8\t 10\t 0\t 10\tBob lost the battle of Vega", "0100", 10,
-         {2, 1}, 1, "", ""},
-        {kEmpire, 3, 0, 10, -100, 1, {2, 1}, "", "",
-         "Empire\tTerra\tAnn\t 10\t 30\t 0\t 30\tThe Empire lost the battle of Terra", "3000",
-         30, {2, 1}, kEmpire, "", ""},
-        {0, 0, 4, 5, -100, 0, {2, 1}, "", "",
-         "Ann\tRigel\tEmpire\t 5\t 0\t 5\t 0\tAnn conquered the planet Rigel", "2000", 1,
-         {3, 1}, -1, "", ""},
+        {0, 0, 1, 12, 100, 0, "Ann\tLuna\tAnn\t 12\t\t\t\t12 ships of Ann have reached the planet Luna",
+         "2000", 18, {2, 1}},
+        {kEmpire, 3, 4, 7, 100, 0, "Empire\tRigel\tEmpire\t 7\t\t\t\t7 Empire ships have reached the planet Rigel",
+         "0000", 7, {2, 1}},
+        {0, 0, 3, 25, 100, 4, "Ann\tVega\tEmpire\t 25\t 10\t 25\t 0\tAnn conquered the planet Vega",
+         "2000", 22, {3, 1}, kEmpire, "", "03", "04", "03"},
+        {kEmpire, 3, 1, 20, 100, 5, "Empire\tLuna\tAnn\t 20\t 6\t 20\t 0\tThe Empire conquered the planet Luna",
+         "1000", 18, {1, 1}, 0, "04", "", "04", "02"},  // Ann keeps Luna as scouted
+        {1, 2, 1, 15, 100, 3, "Bob\tLuna\tAnn\t 15\t 6\t 15\t 0\tBob conquered the planet Luna",
+         "1200", 13, {0, 2}, -1, "", "", "", "", {0, 1}},  // Ann's count out of step, as in an old save
+        {1, 2, 3, 8, -100, 6, "Bob\tVega\tEmpire\t 8\t 10\t 0\t 10\tBob lost the battle of Vega",
+         "0100", 10, {2, 1}, 1},
+        {kEmpire, 3, 0, 10, -100, 1, "Empire\tTerra\tAnn\t 10\t 30\t 0\t 30\tThe Empire lost the battle of Terra",
+         "3000", 30, {2, 1}, kEmpire},
+        {0, 0, 4, 5, -100, 0, "Ann\tRigel\tEmpire\t 5\t 0\t 5\t 0\tAnn conquered the planet Rigel",
+         "2000", 1, {3, 1}},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -140,10 +133,9 @@ TEST_F(ArrivalTest, FleetsAtOnePlanetLandLastRowFirstAndMeetWhatTheFirstLeft) {
     EXPECT_EQ(lines[0], "Bob\tVega\tEmpire\t 12\t 10\t 12\t 0\tBob conquered the planet Vega");
     // Ann meets Bob's 12 survivors less Vega's production of 3.
     EXPECT_EQ(lines[1], "Ann\tVega\tBob\t 8\t 9\t 8\t 0\tAnn conquered the planet Vega");
-    EXPECT_EQ(t.st().planet(3).Scouted.padded(), "2100");
-    EXPECT_EQ(t.st().planet(3).Ships, 5);
-    EXPECT_EQ(t.st().Hatest[0], 3);
-    EXPECT_EQ(t.st().Hatest[1], 1);
+    EXPECT_EQ(std::tuple(t.st().planet(3).Scouted.padded(), t.st().planet(3).Ships,
+                         t.st().Hatest[0], t.st().Hatest[1]),
+              std::tuple("2100", 5, 3, 1));
 }
 
 TEST_F(ArrivalTest, RowsNamingNoPlanetOrNoSideAreDroppedSafely) {
@@ -152,9 +144,9 @@ TEST_F(ArrivalTest, RowsNamingNoPlanetOrNoSideAreDroppedSafely) {
     AddTaskForce(t.game, 0, 0, 1, 5, kYear, "06");  // one past the last planet
     AddTaskForce(t.game, 7, 0, 1, 5, kYear);        // no such side
     EXPECT_TRUE(Land().empty());
-    EXPECT_TRUE(ShipsRows(t.game).empty());
-    EXPECT_EQ(t.st().planet(1).Ships, 6);
-    EXPECT_EQ(t.display.count("showWindow"), 0);
+    EXPECT_EQ(
+        std::tuple(ShipsRows(t.game).size(), t.st().planet(1).Ships, t.display.count("showWindow")),
+        std::tuple(0u, 6, 0));
 }
 
 // A destination is two digits naming a planet of the galaxy; anything else lands nowhere.

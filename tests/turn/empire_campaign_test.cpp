@@ -9,7 +9,8 @@ using empire::EmpireYear;
 
 class EmpireCampaignTest : public EmpireTest {
   protected:
-    // Ann's planets A (0: 60 ships), B (1: 5 ships), C (2: 20 ships); staging planet 3.
+    // Ann's planets A (0: 60 ships), B (1: 5 ships), C (2: 20 ships); staging planet 3, the
+    // source of its ships planet 4.
     void ratioGalaxy() {
         // clang-format off
         galaxy().players({"Ann"}).year(4101)
@@ -20,15 +21,11 @@ class EmpireCampaignTest : public EmpireTest {
             .planet(4, 40, 40).ships(10).production(1, 3)
             .build();
         // clang-format on
-        stageOn(3, 4);
-    }
-
-    void stageOn(int staging, int source) {
         year = {};
         empireToMove();
-        st.StartPl = id(staging);
-        year.staging = staging;
-        year.source = source;
+        st.StartPl = id(3);
+        year.staging = 3;
+        year.source = 4;
     }
 
     EmpireYear year;
@@ -143,10 +140,10 @@ TEST_F(EmpireReviewTest, FleetsFlyingIntoTooStrongADefenceAreRecalled) {
         for (const auto& [ships, arrival] : c.fleets) empireFleet(1, 0, ships, arrival);
         empire::ReviewTaskForces(game);
         const auto fleets = launched();
-        for (std::size_t k = 0; k < c.bound.size(); ++k) {
-            EXPECT_EQ(fleets[k].EndPl, id(c.bound[k])) << k;
-            EXPECT_EQ(fleets[k].RemTurns, c.fleets[k].second) << k;
-        }
+        for (std::size_t k = 0; k < c.bound.size(); ++k)
+            EXPECT_EQ(std::tuple(fleets[k].EndPl, fleets[k].RemTurns),
+                      std::tuple(id(c.bound[k]), c.fleets[k].second))
+                << k;
     }
 }
 

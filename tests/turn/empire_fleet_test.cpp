@@ -98,8 +98,8 @@ TEST_F(EmpireFleetTest, ConsolidationGoesToTheStagingPlanetAndKeepsThreatenedOrP
     st.StartPl = id(2);
     st.planet(5).Ships = 92;  // 92 x 0.65 = 59.8 is not more than 30 x 2
     st.planet(5).Production = 2;
-    turn_support::AddTaskForce(game, 0, 0, 4,
-                               1);  // one ship on its way to planet 4: an Advanced Empire stays put
+    // One ship on its way to planet 4: an Advanced Empire stays put.
+    turn_support::AddTaskForce(game, 0, 0, 4, 1);
     empire::ConsolidateShips(game, year);
     auto fleets = launched();
     ASSERT_EQ(fleets.size(), 1u);

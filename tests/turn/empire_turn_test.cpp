@@ -8,18 +8,7 @@ namespace {
 
 using empire::EmpireYear;
 
-class EmpireTurnTest : public EmpireTest {
-  protected:
-    void removeAllShipsRows() {
-        game.FileDta1.Refresh();
-        Recordset& rs = game.FileDta1.rs();
-        while (rs.RecordCount() > 0) {
-            rs.MoveFirst();
-            rs.Delete();
-            game.FileDta1.Refresh();
-        }
-    }
-};
+using EmpireTurnTest = EmpireTest;
 
 TEST_F(EmpireTurnTest, TheWipedOutMessageWaitsForTheLastFleetAndComesOnce) {
     // clang-format off
@@ -31,29 +20,30 @@ TEST_F(EmpireTurnTest, TheWipedOutMessageWaitsForTheLastFleetAndComesOnce) {
     turn_support::AddTaskForce(game, kEmpire, 1, 0, 12, 4105);
     empireToMove();
     EmpireTurn(game);
-    EXPECT_TRUE(tg.dialogs.asked.empty());
-    EXPECT_FALSE(st.EmpireOut);
-    EXPECT_EQ(storedEmpireFleets().size(), 1u);
+    EXPECT_EQ(std::tuple(tg.dialogs.asked.size(), st.EmpireOut, storedEmpireFleets().size()),
+              std::tuple(0u, false, 1u));
 
-    removeAllShipsRows();  // the fleet has landed and lost
+    // The fleet has landed and lost.
+    for (game.FileDta1.Refresh(); game.FileDta1.rs().RecordCount() > 0; game.FileDta1.Refresh()) {
+        game.FileDta1.rs().MoveFirst();
+        game.FileDta1.rs().Delete();
+    }
     empireToMove();
     EmpireTurn(game);
-    ASSERT_EQ(tg.dialogs.asked.size(), 1u);
-    EXPECT_EQ(tg.dialogs.asked[0].text,
-              "You wiped out the Empire. Should you carry on? Your call...");
-    EXPECT_TRUE(st.EmpireOut);
+    const std::vector<std::string> wipedOut = {
+        "You wiped out the Empire. Should you carry on? Your call..."};
+    EXPECT_EQ(std::tuple(tg.dialogs.texts(), st.EmpireOut), std::tuple(wipedOut, true));
 
     empireToMove();
     EmpireTurn(game);
-    EXPECT_EQ(tg.dialogs.asked.size(), 1u);
+    EXPECT_EQ(tg.dialogs.texts(), wipedOut) << "the message comes once";
 
     // Rebels hand a planet back: the Empire is in the game again.
     st.planet(1).Scouted = "1000";
     tg.random.setFallback(0.0);
     empireToMove();
     EmpireTurn(game);
-    EXPECT_FALSE(st.EmpireOut);
-    EXPECT_EQ(tg.dialogs.asked.size(), 1u);
+    EXPECT_EQ(std::tuple(tg.dialogs.texts(), st.EmpireOut), std::tuple(wipedOut, false));
 }
 
 // One safe planet drawn a year buys a step at the players' price: once a year, never at the

@@ -46,7 +46,6 @@ TEST_F(Lookups, DistancesAreRoundedHalfUpAndTravelTakesHalfOfThem) {
 
 TEST_F(Lookups, NearestPlanetOfAnOwnerNeverThePlanetItself) {
     // clang-format off
-    // clang-format off
     testing::GalaxyBuilder(t.game)
         .planet(0, 10, 10).owner(0)
         .planet(1, 13, 10)              // Empire, distance 3
@@ -54,11 +53,9 @@ TEST_F(Lookups, NearestPlanetOfAnOwnerNeverThePlanetItself) {
         .planet(3, 11, 10).owner(0)     // player, distance 1
         .build();
     // clang-format on
-    // clang-format on
-    EXPECT_EQ(NearestPlanetOf(st(), kEmpire, 0), 1);
-    EXPECT_EQ(NearestPlanetOf(st(), 0, 0), 3);
-    EXPECT_EQ(NearestPlanetOf(st(), -1, 0), 3);
-    EXPECT_EQ(NearestPlanetOf(st(), 1, 0), -1);
+    EXPECT_EQ(std::tuple(NearestPlanetOf(st(), kEmpire, 0), NearestPlanetOf(st(), 0, 0),
+                         NearestPlanetOf(st(), -1, 0), NearestPlanetOf(st(), 1, 0)),
+              std::tuple(1, 3, 3, -1));
     for (int i : {1, 2}) st().planet(i).Scouted = "2000";
     st().planet(3).Scouted = "0000";
     EXPECT_EQ(NearestPlanetOf(st(), kEmpire, 3), -1);  // none but the planet asked about
@@ -66,14 +63,12 @@ TEST_F(Lookups, NearestPlanetOfAnOwnerNeverThePlanetItself) {
 
 TEST_F(Lookups, RankedWalksFollowTheProductionOrder) {
     // clang-format off
-    // clang-format off
     testing::GalaxyBuilder(t.game)
         .planet(0, 1, 1).production(1, 5)
         .planet(1, 9, 9).production(1, 20).owner(0)
         .planet(2, 20, 1).production(1, 12)
         .planet(3, 30, 1).production(1, 3)
         .build();
-    // clang-format on
     // clang-format on
     // ProdOrder: 02 (20), 03 (12), 01 (5), 04 (3)
     int cursor = 0;

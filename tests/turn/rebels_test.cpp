@@ -54,9 +54,8 @@ TEST_F(RebelsTest, WhereNoRisingCanComeNothingIsDrawnShownOrChanged) {
     t.st().EmpireSkill = 1;
     t.random.push(kNoRise);
     EXPECT_EQ(Rise(1), "");
-    EXPECT_EQ(t.random.draws, 1);
-    EXPECT_EQ(t.st().planet(1).Ships, 8);
-    EXPECT_TRUE(t.display.log.empty());
+    EXPECT_EQ(std::tuple(t.random.draws, t.st().planet(1).Ships, t.display.log.size()),
+              std::tuple(1, 8, 0u));
 }
 
 TEST_F(RebelsTest, TheChanceOfARisingFollowsTheEmpiresSkill) {
@@ -97,9 +96,7 @@ TEST_F(RebelsTest, EachRisingEndsWithTheSurvivorsOrThePlanetBackWithTheEmpire) {
         t.st().planet(1).Scouted = "2000";
         t.st().planet(1).Ships = static_cast<Int16>(c.ships);
         t.st().Hatest[0] = static_cast<Int16>(c.hatest);
-        t.display.log.clear();
-        t.display.messages.clear();
-        t.display.sounds.clear();
+        t.display = {};  // a fresh record of what is shown
         t.random.push(kRise);
         t.random.push(c.draw);
         EXPECT_EQ(Rise(1), c.line);
@@ -126,15 +123,16 @@ TEST_F(RebelsTest, SkipBattleEndsWithTheRisingAndSoundsOffIsSilent) {
     t.random.push(kRise);
     t.random.push(0.85);
     Rise(1);
-    EXPECT_EQ(t.display.count("rebelRound"), 0);
-    EXPECT_EQ(t.display.messages.size(), 1u);  // the message follows Skip All only
-    EXPECT_TRUE(t.display.roundsShown());
+    // The message follows Skip All only.
+    EXPECT_EQ(std::tuple(t.display.count("rebelRound"), t.display.messages.size(),
+                         t.display.roundsShown()),
+              std::tuple(0, 1u, true));
 
     t.random.push(kRise);
     t.random.push(0.0);
     Rise(1);
-    EXPECT_EQ(t.display.count("rebelRound"), 1);
-    EXPECT_TRUE(t.display.sounds.empty());
+    EXPECT_EQ(std::tuple(t.display.count("rebelRound"), t.display.sounds.size()),
+              std::tuple(1, 0u));
 }
 
 }  // namespace

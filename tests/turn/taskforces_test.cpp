@@ -54,8 +54,8 @@ TEST_F(TaskForces, LaunchRoundsHalfToEvenAndNumbersTheFleet) {
 TEST_F(TaskForces, AFullListRefusesTheLaunchAndChangesNothing) {
     st().TaskForceLast = kTaskForceSlots - 1;
     EXPECT_EQ(LaunchTaskForce(st(), 0, 1, 3), LaunchResult::ListFull);
-    EXPECT_EQ(st().TaskForceLast, kTaskForceSlots - 1);
-    EXPECT_EQ(st().planet(0).Ships, 10);
+    EXPECT_EQ(std::tuple(st().TaskForceLast, st().planet(0).Ships),
+              std::tuple(kTaskForceSlots - 1, 10));
 }
 
 TEST_F(TaskForces, SaveMatchesRowsInOrderAndSkipsEmptyEntries) {
@@ -83,12 +83,10 @@ TEST_F(TaskForces, LoadTakesOnlyTheCurrentSidesRows) {
     store(0, 0, {{1, 2}, {1, 2}});
     st().CurrentPlTurn = 1;
     ShowTurnStatus(t.game, true);
-    EXPECT_EQ(st().TaskForceLast, 0);
-    EXPECT_EQ(t.view.statusShown, 1);
+    EXPECT_EQ(std::tuple(st().TaskForceLast, t.view.statusShown), std::tuple(0, 1));
     st().CurrentPlTurn = 3;
     ShowTurnStatus(t.game, false);
-    EXPECT_EQ(st().TaskForceLast, -1);
-    EXPECT_EQ(t.view.statusShown, 1);
+    EXPECT_EQ(std::tuple(st().TaskForceLast, t.view.statusShown), std::tuple(-1, 1));
 }
 
 TEST_F(TaskForces, ShipsHeadingToCountsEveryMatchingRow) {

@@ -75,16 +75,4 @@ inline std::vector<std::string> ReportLines(const std::filesystem::path& file) {
     return lines;
 }
 
-inline std::vector<std::string> SplitTabs(const std::string& line) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (;;) {
-        std::size_t tab = line.find('\t', start);
-        fields.push_back(line.substr(start, tab - start));
-        if (tab == std::string::npos) break;
-        start = tab + 1;
-    }
-    return fields;
-}
-
 }  // namespace zenthar::testing::turn_support

@@ -35,8 +35,9 @@ class YearEndReportTest : public ::testing::Test {
 };
 
 // The fleet stored last lands first: the attack line, then the reinforcement with its four tabs
-// in a row where the battle's counts would stand.
-TEST_F(YearEndReportTest, LandingLinesStandBetweenTheHeaderAndAnEmptyLine) {
+// in a row where the battle's counts would stand. The skipped end turn screen shows nothing of
+// the landings, plays no sound and opens the summary instead.
+TEST_F(YearEndReportTest, LandingLinesAreWrittenWhenTheScreenIsSkipped) {
     FillCrt(t.st(), 100);
     AddTaskForce(t.game, 0, 0, 0, 6, 4101);
     AddTaskForce(t.game, 0, 0, 1, 9, 4101);
@@ -50,6 +51,11 @@ TEST_F(YearEndReportTest, LandingLinesStandBetweenTheHeaderAndAnEmptyLine) {
               "Ann\tVega\tEmpire\t 9\t 4\t 9\t 0\tAnn conquered the planet Vega\r\n"
               "Ann\tTerra\tAnn\t 6\t\t\t\t6 ships of Ann have reached the planet Terra\r\n"
               "\r\n");
+    for (const char* shown :
+         {"showWindow", "landingAnimation", "battleRound", "rebelRound", "showMessage"})
+        EXPECT_EQ(t.display.count(shown), 0) << shown;
+    EXPECT_EQ(std::tuple(t.display.sounds.size(), t.display.messagesShown(), t.view.summaries),
+              std::tuple(0u, false, 1));
 }
 
 TEST_F(YearEndReportTest, AReportThatCannotBeWrittenIsReportedAndTheYearStillEnds) {
