@@ -99,26 +99,11 @@ TEST_F(EmpireCampaignTest, TheTargetIsKeptDrawnOrReselectedByRatio) {
     }
 }
 
-class EmpireReviewTest : public EmpireTest {
-  protected:
-    // Ann's home holds 50 ships and makes 1 a year; planet 1 is five years of flight away.
-    void reviewGalaxy(int skill) {
-        // clang-format off
-        galaxy().players({"Ann"}).skill(skill)
-            .planet(0, 1, 1).owner(0).home().ships(50).production(1, 20)
-            .planet(1, 1, 11).ships(0)
-            .planet(2, 40, 40).ships(0)
-            .build();
-        // clang-format on
-        empireToMove();
-        st.StartPl = id(2);
-    }
-};
-
 // Fleets bound for Ann's home meet 50 ships + 5 years x 1 = 55; above Beginner the Empire wants
 // twice that. Later fleets to the same planet add up; a Beginner never recalls a single-ship
 // scout and does not count scouts into the fleet. Recalled fleets go to the staging planet 2.
-TEST_F(EmpireReviewTest, FleetsFlyingIntoTooStrongADefenceAreRecalled) {
+// Ann's home holds 50 ships and makes 1 a year; planet 1 is five years of flight away.
+TEST_F(EmpireCampaignTest, FleetsFlyingIntoTooStrongADefenceAreRecalled) {
     // clang-format off
     const struct {
         int skill;
@@ -136,7 +121,15 @@ TEST_F(EmpireReviewTest, FleetsFlyingIntoTooStrongADefenceAreRecalled) {
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "skill " << c.skill << ", first " << c.fleets[0].first
                                           << ", then " << c.fleets.back().first);
-        reviewGalaxy(c.skill);
+        // clang-format off
+        galaxy().players({"Ann"}).skill(c.skill)
+            .planet(0, 1, 1).owner(0).home().ships(50).production(1, 20)
+            .planet(1, 1, 11).ships(0)
+            .planet(2, 40, 40).ships(0)
+            .build();
+        // clang-format on
+        empireToMove();
+        st.StartPl = id(2);
         for (const auto& [ships, arrival] : c.fleets) empireFleet(1, 0, ships, arrival);
         empire::ReviewTaskForces(game);
         const auto fleets = launched();
