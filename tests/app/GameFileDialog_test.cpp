@@ -19,8 +19,6 @@ class GameFileDialogTest : public AppTest {
         twoPlayersToSave();
         SaveGame(window->game(), games("mine.mdb"));
     }
-    std::filesystem::path games(const char* name) { return window->game().GamesFolder() / name; }
-    QString gamesPath(const char* name) { return QString::fromStdString(games(name).string()); }
 };
 
 TEST_F(GameFileDialogTest, TheWorkingFileIsNeitherListedNorAcceptedAndOpenAddsTheExtension) {
@@ -62,17 +60,16 @@ TEST_F(GameFileDialogTest, TheWorkingFileIsNeitherListedNorAcceptedAndOpenAddsTh
 }
 
 TEST_F(GameFileDialogTest, TheCommandsRefuseTheWorkingFileAndOpenANameWithoutExtension) {
-    QString next;
-    window->setFileChooser([&next](ui::Zenthar::FileDialogKind, const QString&) { return next; });
+    answerFileDialogs();
     const std::string saved = sim::DescribeSavedGame(st());
-    next = gamesPath("newgame.mdb");
+    nextPath = gamesPath("newgame.mdb");
     window->SaveGameItem_Click();
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].text, "Invalid File Name.") << "not an error number";
 
     st().planet(0).Ships = 1;
     answers = {Answer::Yes};
-    next = gamesPath("mine");
+    nextPath = gamesPath("mine");
     window->LoadGameItem_Click();
     EXPECT_EQ(asked.size(), 2u) << asked.back().text;
     EXPECT_EQ(sim::DescribeSavedGame(st()), saved);

@@ -1,8 +1,6 @@
 // The hot seat's hand-over screen: between two human players only, over the map and the panel,
 // after the year end's shared windows, lifted by a key or a click; the commands that would show
 // the next player's state wait behind it.
-#include <QPushButton>
-
 #include "app/app_fixture.h"
 #include "turn/taskforces.h"
 
@@ -51,8 +49,8 @@ TEST_F(HandOverTest, BetweenTwoHumansItCoversMapAndPanelUntilAKeyOrAClick) {
     expectCovered(false);
     window->EndTurnItem_Click();  // Ann to Bob
     expectCovered(true);
-    EXPECT_EQ(Text(&screen(), "HandOverName"), "Bob");
-    EXPECT_EQ(Text(&screen(), "HandOverPrompt"), "Press a key or click to begin.");
+    EXPECT_EQ(Texts(&screen(), {"HandOverName", "HandOverPrompt"}),
+              "Bob | Press a key or click to begin.");
 
     // Bob's commands wait, from the menu and when called: the turn and his orders stay his.
     window->EndTurnItem_Click();
@@ -69,20 +67,11 @@ TEST_F(HandOverTest, BetweenTwoHumansItCoversMapAndPanelUntilAKeyOrAClick) {
 
     // Bob to the year end to Ann; a click lifts it this time.
     bobAttacksAtYearEnd();
-    std::vector<bool> coveredDuringYearEnd;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            coveredDuringYearEnd.push_back(window->playerHidden());
-            if (auto* ok = modal->findChild<QPushButton*>("OKButton")) ok->click();
-        }
-    });
-    closer.start(0);
+    closeYearEndMessages();
     window->EndTurnItem_Click();
-    closer.stop();
     EXPECT_EQ(st().CurrentYear, 4101);
-    EXPECT_FALSE(coveredDuringYearEnd.empty()) << "the battle's messages were shown";
-    EXPECT_EQ(std::count(coveredDuringYearEnd.begin(), coveredDuringYearEnd.end(), true), 0)
+    EXPECT_FALSE(hiddenAtMessages.empty()) << "the battle's messages were shown";
+    EXPECT_EQ(std::count(hiddenAtMessages.begin(), hiddenAtMessages.end(), true), 0)
         << "the year end's windows come before the screen";
     expectCovered(true);
     EXPECT_EQ(Text(&screen(), "HandOverName"), "Ann");
@@ -95,27 +84,20 @@ TEST_F(HandOverTest, NeverWithOneHumanPlayer) {
         const char* what;
         std::function<void()> make;
     };
+    // clang-format off
     const std::vector<Case> cases = {
-        {"one player",
-         [&] {
+        {"one player", [&] {
              galaxy().players({"Ann"}).planet(0, 3, 3).owner(0).home().planet(1, 6, 6).build();
          }},
-        {"the other seat a computer's",
-         [&] {
+        {"the other seat a computer's", [&] {
              twoPlayers();
              st().Seats[1] = SeatKind::Easy;
          }},
-        {"the other player out of the game",
-         [&] {
-             galaxy()
-                 .players({"Ann", "Bob"})
-                 .planet(0, 3, 3)
-                 .owner(0)
-                 .home()
-                 .planet(1, 6, 6)
-                 .build();
+        {"the other player out of the game", [&] {
+             galaxy().players({"Ann", "Bob"}).planet(0, 3, 3).owner(0).home().planet(1, 6, 6).build();
          }},
     };
+    // clang-format on
     closeYearEndMessages();  // the Empire's battles may have something to say
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

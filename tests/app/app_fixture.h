@@ -19,6 +19,12 @@ class AppTest : public ::testing::Test {
   protected:
     void SetUp() override {
         CopyPictures(folder.path());
+        openWindow();
+    }
+
+    // A fresh main window on the test's folder: the questions are answered from `answers` (the
+    // default button once they run out) and the turn display runs at full speed.
+    void openWindow() {
         window = std::make_unique<ui::Zenthar>(folder.path());
         window->dialogs().setAnswerer([this](const MessageRequest& r) {
             asked.push_back(r);
@@ -50,35 +56,36 @@ class AppTest : public ::testing::Test {
         QApplication::processEvents();
     }
 
+    // From now on the file dialog answers with nextPath; what was asked for is kept.
+    void answerFileDialogs() {
+        window->setFileChooser([this](ui::Zenthar::FileDialogKind kind, const QString& folder) {
+            choices.push_back(kind);
+            folders.push_back(folder);
+            return nextPath;
+        });
+    }
+    std::filesystem::path games(const char* name) { return window->game().GamesFolder() / name; }
+    QString gamesPath(const char* name) { return QString::fromStdString(games(name).string()); }
+
     GameState& st() { return window->game().st; }
     GalaxyBuilder galaxy() { return GalaxyBuilder(window->game()); }
     ui::GalaxyMap& map() { return *child<ui::GalaxyMap>("GalaxyMap"); }
-    // Two players: Ann's capital at x 20, Bob's at x 4; Ann's turn.
-    void twoPlayers() {
+    // Two players: Ann's capital at x 20, Bob's at x 4; Ann's turn. Five planets, the fewest a
+    // saved game may hold, add one more of the Empire's.
+    void twoPlayers(int planets = 4) {
+        GalaxyBuilder g = galaxy();
         // clang-format off
-        galaxy().players({"Ann", "Bob"})
+        g.players({"Ann", "Bob"})
             .planet(0, 20, 12).owner(0).home().ships(30).production(3, 6)
             .planet(1, 4, 7).owner(1).home().ships(25)
             .planet(2, 23, 14).owner(0).ships(10).production(3, 6)
-            .planet(3, 25, 15).ships(8)
-            .build();
+            .planet(3, 25, 15).ships(8);
         // clang-format on
+        if (planets > 4) g.planet(4, 30, 20).ships(5);
+        g.build();
         window->ShowLoadedGame();
     }
-
-    // The same two players in a galaxy of five planets, the fewest a saved game may hold.
-    void twoPlayersToSave() {
-        // clang-format off
-        galaxy().players({"Ann", "Bob"})
-            .planet(0, 20, 12).owner(0).home().ships(30).production(1, 6)
-            .planet(1, 4, 7).owner(1).home().ships(25)
-            .planet(2, 23, 14).owner(0).ships(10).production(3, 6)
-            .planet(3, 25, 15).ships(8)
-            .planet(4, 30, 20).ships(5)
-            .build();
-        // clang-format on
-        window->ShowLoadedGame();
-    }
+    void twoPlayersToSave() { twoPlayers(5); }
 
     template <class T>
     T* child(const char* name) {
@@ -89,11 +96,14 @@ class AppTest : public ::testing::Test {
     QScrollBar* vert() { return child<QScrollBar>("VertScrl"); }
     std::pair<int, int> scroll() { return {horiz()->value(), vert()->value()}; }
 
-    // From now on the year end's messages are closed as they come.
+    // From now on the year end's messages are closed as they come; hiddenAtMessages notes for
+    // each whether the hand-over screen hid the player meanwhile.
     void closeYearEndMessages() {
-        QObject::connect(&messageCloser_, &QTimer::timeout, [] {
-            if (auto* dlg = qobject_cast<ui::DispInfoDlg*>(QApplication::activeModalWidget()))
+        QObject::connect(&messageCloser_, &QTimer::timeout, [this] {
+            if (auto* dlg = qobject_cast<ui::DispInfoDlg*>(QApplication::activeModalWidget())) {
+                hiddenAtMessages.push_back(window->playerHidden());
                 FindChild<QPushButton>(dlg, "OKButton")->click();
+            }
         });
         messageCloser_.start(0);
     }
@@ -102,6 +112,10 @@ class AppTest : public ::testing::Test {
     std::unique_ptr<ui::Zenthar> window;
     std::vector<MessageRequest> asked;
     std::deque<Answer> answers;
+    QString nextPath;
+    std::vector<bool> hiddenAtMessages;
+    std::vector<ui::Zenthar::FileDialogKind> choices;
+    std::vector<QString> folders;
 
   private:
     QTimer messageCloser_;

@@ -15,14 +15,9 @@ namespace {
 
 class CommandsTest : public AppTest {
   protected:
-    // The file dialog is answered with nextPath; what was asked for is kept.
     void SetUp() override {
         AppTest::SetUp();
-        window->setFileChooser([this](ui::Zenthar::FileDialogKind kind, const QString& folder) {
-            choices.push_back(kind);
-            folders.push_back(folder);
-            return nextPath;
-        });
+        answerFileDialogs();
         startShown();
     }
     // The class of the modal window `command` opens, which is closed at once; empty for none.
@@ -38,9 +33,6 @@ class CommandsTest : public AppTest {
         QApplication::processEvents();
         return seen;
     }
-    QString nextPath;
-    std::vector<ui::Zenthar::FileDialogKind> choices;
-    std::vector<QString> folders;
 };
 
 TEST_F(CommandsTest, TurnStatusScrollsHomeAndShowsTurnYearAndCapital) {
@@ -194,7 +186,7 @@ TEST_F(CommandsTest, SaveAndLoadBringTheGameAndItsSwitchesBack) {
     st().SkipEndTurnScreen = st().SoundsOff = true;
     window->ShowLoadedGame();
     const std::string before = DescribeSavedGame(st());
-    nextPath = QString::fromStdString((folder.path() / "GAMES/mine.mdb").string());
+    nextPath = gamesPath("mine.mdb");
     window->SaveGameItem_Click();  // the load below reads it back
     EXPECT_EQ(folders.back().toStdString(), window->game().GamesFolder().string());
 

@@ -120,37 +120,9 @@ TEST_F(NewGameFrmTest, OkShowsTheRefusalAndCancelKeepsEveryEntry) {
         std::tuple(QString("2"), QString(" Bob "), QString("6"), 20, std::string("shiporiz.ico")));
 }
 
-TEST_F(NewGameFrmTest, SuccessfulOkCreatesTheGameAndResetsTheDialog) {
-    chooseCount(2);
-    Type(name(0), "Ann");
-    Type(name(1), "Bob");
-    home(0)->setCurrentIndex(4);
-    home(1)->setCurrentIndex(0);
-    // The third row is not in play: its home and symbol may be Ann's.
-    home(2)->setCurrentIndex(4);
-    for (int click = 0; click < 2; ++click) QTest::mouseClick(symbol(2), Qt::LeftButton);
-    ASSERT_EQ(frm->symbols()[2], frm->symbols()[0]);
-    Type(stars(), "12");
-    QTest::mouseClick(child<QRadioButton>("AdvancedOpt"), Qt::LeftButton);
-    child<QComboBox>("SkillCmb")->setCurrentIndex(2);
-    t.random.setFallback(0.37);
-    Click(frm.get(), "OkBtn");
-    EXPECT_TRUE(t.dialogs.asked.empty()) << lastMessage();
-    EXPECT_EQ(frm->result(), QDialog::Accepted);
-
-    // What each control carries reaches the new game.
-    const GameState& st = t.st();
-    EXPECT_EQ(std::tuple(st.PlanetsNum, st.GameType, st.EmpireSkill, st.PlHome[0], st.PlHome[1]),
-              std::tuple(12, 0, 2, 4, 0));
-    EXPECT_EQ(st.PlName[1].trimmed(), "Bob");
-
-    frm->show();
-    expectDefaults();  // the next showing starts afresh
-}
-
-// Who plays each row is chosen after its symbol, by keyboard as everything else; the game is
-// made with the seats chosen for its players, and the next showing starts all human.
-TEST_F(NewGameFrmTest, SeatsAreChosenByKeyboardAndReachTheGame) {
+// Who plays each row is chosen after its symbol, by keyboard as everything else; what each
+// control carries reaches the new game, and the next showing starts afresh, all human.
+TEST_F(NewGameFrmTest, SuccessfulOkCreatesTheGameFromEveryControlAndResetsTheDialog) {
     EXPECT_EQ(std::tuple(seat(0)->count(), seat(0)->itemText(0), seat(0)->itemText(3),
                          seat(0)->accessibleName(), seat(1)->isEnabled()),
               std::tuple(4, "Human", "Computer - Hard", "Played by 1", false));
@@ -172,13 +144,28 @@ TEST_F(NewGameFrmTest, SeatsAreChosenByKeyboardAndReachTheGame) {
         for (int d = 0; d < rows[k].downs; ++d) QTest::keyClick(seat(k), Qt::Key_Down);
         QTest::keyClick(seat(k), Qt::Key_Tab);
     }
+    home(0)->setCurrentIndex(4);
+    home(1)->setCurrentIndex(0);
+    // The fourth row is not in play: its home and symbol may be Ann's.
+    home(3)->setCurrentIndex(4);
+    QTest::mouseClick(symbol(3), Qt::LeftButton);
+    ASSERT_EQ(frm->symbols()[3], frm->symbols()[0]);
+    Type(stars(), "12");
+    QTest::mouseClick(child<QRadioButton>("AdvancedOpt"), Qt::LeftButton);
+    child<QComboBox>("SkillCmb")->setCurrentIndex(2);
     t.random.setFallback(0.37);
     QTest::keyClick(name(2), Qt::Key_Return);  // the default button
     ASSERT_TRUE(t.dialogs.asked.empty()) << lastMessage();
     EXPECT_EQ(frm->result(), QDialog::Accepted);
-    EXPECT_EQ(t.st().Seats,
+    const GameState& st = t.st();
+    EXPECT_EQ(std::tuple(st.PlanetsNum, st.GameType, st.EmpireSkill, st.PlHome[0], st.PlHome[1],
+                         st.PlName[1].trimmed()),
+              std::tuple(12, 0, 2, 4, 0, "Bob"));
+    EXPECT_EQ(st.Seats,
               (std::array{SeatKind::Hard, SeatKind::Human, SeatKind::Easy, SeatKind::Human}));
+
     frm->show();
+    expectDefaults();
     EXPECT_EQ(std::tuple(seat(0)->currentIndex(), seat(2)->currentIndex()), std::tuple(0, 0));
 }
 
