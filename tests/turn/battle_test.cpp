@@ -63,13 +63,14 @@ TEST_F(BattleTest, TheOddsPickTheRowAndTheSidePicksTheColumn) {
 }
 
 TEST_F(BattleTest, LossesRoundHalfToEvenAndCostAtLeastOneShip) {
-    EXPECT_EQ(ShipsAfterLoss(7, -30), 5);  // 7 - 2.1 = 4.9
-    EXPECT_EQ(ShipsAfterLoss(7, -5), 6);   // 0.35 is less than a ship: one ship
-    EXPECT_EQ(ShipsAfterLoss(5, -50), 2);  // 2.5 goes to the even 2
-    EXPECT_EQ(ShipsAfterLoss(7, 50), 4);   // 3.5 goes to the even 4
-    EXPECT_EQ(ShipsAfterLoss(9, 0), 8);    // an entry of 0 costs the defender one ship
-    EXPECT_EQ(ShipsAfterLoss(30000, -200), -30000);
-    EXPECT_EQ(ShipsAfterLoss(-30000, 300), 32767);  // no wrap-around beyond 16 bits
+    // Ships, table entry, ships left: 7 - 2.1 = 4.9; 0.35 is less than a ship, so one ship; 2.5
+    // and 3.5 go to the even 2 and 4; an entry of 0 costs the defender one ship; no wrap-around
+    // beyond 16 bits.
+    const std::tuple<int, int, int> cases[] = {
+        {7, -30, 5},           {7, -5, 6},          {5, -50, 2}, {7, 50, 4}, {9, 0, 8},
+        {30000, -200, -30000}, {-30000, 300, 32767}};
+    for (const auto& [ships, entry, left] : cases)
+        EXPECT_EQ(ShipsAfterLoss(static_cast<Int16>(ships), entry), left) << ships << ", " << entry;
 }
 
 TEST_F(BattleTest, RoundsRunUntilOneSideIsGoneAndAreShownWithTheirCounts) {
