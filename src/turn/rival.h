@@ -13,12 +13,14 @@ namespace rival {
 // Hard plans: scouts with single ships, weighs each strike on the combat results table against
 // what it knows of the target and how old that knowledge is, gathers the ships of several
 // planets on the one nearest the target so that they land together and strike as one fleet,
-// keeps its planets above what their rebels can destroy, buys production first while it pays,
-// and turns on a side that is down to its last planets.
-// Normal sizes its strikes as Hard does but never scouts, buys production only with what is
-// left and lets the rebels wear its planets down to the bare guard.
-// Easy strikes on odds it should not take, so many of its fleets are lost, makes two strikes a
-// year at most, keeps no more at home than its rebels need and hardly buys production.
+// keeps ships at home where it knows another player's garrison within reach, keeps its planets
+// above what their rebels can destroy, buys production first while it pays, makes two strikes
+// a year so that its fleets grow large, and turns on a side that is down to its last planets.
+// Normal sizes its strikes a little less safely, scouts with one ship a year, keeps one year of
+// rebel losses, buys only cheap production first and keeps no reserve against other players.
+// Easy strikes on odds it should not take, so many of its fleets are lost, scatters its ships
+// over many small strikes a year, keeps no more at home than its rebels need and never tops a
+// worn planet up.
 Style StyleOf(SeatKind level);
 
 }  // namespace rival

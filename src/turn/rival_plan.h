@@ -18,16 +18,19 @@ std::vector<int> MyPlanets(const SideView& v);
 // My planet nearest to planet t (the lower position on a tie), or -1.
 int NearestMine(const SideView& v, int t);
 
-// How the planner plays: Hard uses all of it, Normal leaves out what takes foresight.
+// How the planner plays: Hard uses all of it, Normal and Easy leave parts out.
 struct Style {
     int probes = 3;           // single ships sent a turn to planets little known
     bool gather = true;       // ships of several planets gathered for one strike
     bool shoreUp = true;      // planets worn down by rebels topped up
     int rebelYears = 2;       // years of rebel losses kept on top of the guard
+    double reserve = 0.5;     // share of the strongest player's garrison near kept at home
     double chance = 0.95;     // a strike should take its planet at least this often
     int raiseFirstUpTo = 20;  // raises up to this price come before any strike
     int raiseLaterUpTo = 20;  // and these with what the strikes left (8 at most after 80 years)
-    int strikesPerTurn = 20;
+    // Few strikes a year leave ships at home and let them grow into fleets that take the
+    // planets worth most; many scatter them over small gains.
+    int strikesPerTurn = 2;
 };
 
 // One turn of the planner: scouting, strikes sized from the combat results table, production.

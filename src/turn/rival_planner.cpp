@@ -24,6 +24,8 @@ constexpr double kFinishPlayer = 4;
 constexpr double kGatheringDiscount = 0.5;
 // Years further from a target a gathering point may lie and still gather for it.
 constexpr int kFrontSlack = 3;
+// A player's planets further than this many years away are no threat to keep ships against.
+constexpr int kThreatYears = 6;
 
 // One decision of the turn: a fleet from one planet at a target, or, when no planet holds
 // enough, ships of several planets gathered on the planet nearest the target so that one fleet
@@ -43,7 +45,8 @@ class PlannedTurn {
 
     void play() {
         for (const int s : rival::MyPlanets(v_))
-            spare_[static_cast<std::size_t>(s)] = std::max(v_.planet(s).ships - guard(s), 0);
+            spare_[static_cast<std::size_t>(s)] =
+                std::max(v_.planet(s).ships - std::max(guard(s), reserve(s)), 0);
         if (style_.shoreUp) shoreUp();
         probe();
         buyProduction(style_.raiseFirstUpTo);
@@ -72,9 +75,14 @@ class PlannedTurn {
     int defenceToBeat(int t, int arrival) const {
         const rival::PlanetView& p = v_.planet(t);
         const int expected = v_.expectedDefence(t, arrival);
-        if (!p.scouted) return expected * 6 / 5 + 2;
         const int age = v_.year - p.yearSeen;
-        return expected + expected * age / 25 + 1;
+        const int feared = p.scouted ? expected + expected * age / 25 + 1 : expected * 6 / 5 + 2;
+        // No planet holds more than its side has stationed in all and builds until the fleet
+        // lands: the public totals bound a guess grown stale, most of all near a side's end.
+        const rival::SideTotals& side = v_.totals[static_cast<std::size_t>(p.owner)];
+        const long long most =
+            side.ships + static_cast<long long>(side.production) * (arrival - v_.year) + 1;
+        return static_cast<int>(std::min<long long>(feared, most));
     }
 
     // Ships the conquerors should have left so that the planet's rebels cannot take it back.
@@ -108,6 +116,21 @@ class PlannedTurn {
     int guard(int s) const {
         return rival::RebelGuard(v_, s) +
                style_.rebelYears * rival::YearlyRebelLoss(v_.planet(s).hostility, v_.skill);
+    }
+
+    // Ships a planet keeps against the strongest garrison of another player it knows within a
+    // strike's reach: a player sizes a strike from the garrison it sees, and a planet left
+    // bare is taken by any. The Empire sizes its strikes from the true garrison and would bring
+    // more, so its planets call for no reserve.
+    int reserve(int s) const {
+        if (style_.reserve <= 0) return 0;
+        int threat = 0;
+        for (int e = 0; e < v_.size(); ++e) {
+            const rival::PlanetView& p = v_.planet(e);
+            if (p.mine || p.owner == kEmpire || v_.travel(e, s) > kThreatYears) continue;
+            threat = std::max(threat, v_.expectedDefence(e, v_.year));
+        }
+        return static_cast<int>(style_.reserve * threat);
     }
 
     // A single ship to each of the nearest planets it knows nothing or little about.

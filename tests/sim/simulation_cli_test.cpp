@@ -79,6 +79,7 @@ TEST_F(SimProgramTest, BadOptionsAreRefusedWithAMessageAndStatusTwo) {
          "--seats takes one to four of passive, greedy, easy, normal and hard"},
         {"--seats greedy,easy,easy,easy,hard", "--seats takes at most four seats"},
         {"--seats greedy --bot passive", "it takes the place of --players and --bot"},
+        {"--seats easy,expert", "and hard, separated by commas, not \"easy,expert\""},
         {"--seats hard --load x.mdb", "a game from --load brings its own"},
     };
     for (const auto& [args, message] : cases) {
@@ -114,6 +115,50 @@ TEST_F(SimProgramTest, SeatsOfScriptedPlayersPlayAsPlayersAndBotDo) {
     EXPECT_NE(mixed.out.find("\"sides\":[\"Player 1\",\"Player 2\",\"Player 3\",\"Empire\"]"),
               std::string::npos)
         << mixed.out;
+}
+
+// The game's own computer levels in the seats: the names in any case, a seed that replays, and
+// a JSON line whose winner index names the same side as the winner, a game cut off at its years
+// being undecided.
+TEST_F(SimProgramTest, ComputerSeatsPlayWholeGamesAndTheJsonNamesTheWinner) {
+    struct Case {
+        std::string args;
+        int years;
+        std::string seats;
+    };
+    const std::vector<Case> cases{
+        {"--seats hard --planets 8 --skill intermediate --games 2 --seed 1", 200, "\"hard\""},
+        {"--seats easy,passive --planets 8 --skill beginner --seed 1", 200, "\"easy\",\"passive\""},
+        {"--seats Easy,NORMAL,hard --planets 8 --seed 1", 30, "\"easy\",\"normal\",\"hard\""},
+    };
+    std::vector<int> winners;
+    for (const Case& c : cases) {
+        const std::string args =
+            c.args + " --years " + std::to_string(c.years) + " --json --no-timing";
+        const SimRun r = sim(args);
+        ASSERT_EQ(r.status, 0) << args << "\n" << r.err;
+        EXPECT_EQ(sim(args).out, r.out) << args;
+        for (const std::string& line : Lines(r.out)) {
+            auto field = [&](const std::string& name) {
+                const std::size_t at = line.find("\"" + name + "\":") + name.size() + 3;
+                return line.substr(at, line.find_first_of(",}", at) - at);
+            };
+            const std::string name = field("winner");
+            const int index = std::stoi(field("winner_index"));
+            const int years = std::stoi(field("years"));
+            EXPECT_EQ(std::stoi(field("last_year")) - std::stoi(field("first_year")), years);
+            EXPECT_NE(line.find("\"seats\":[" + c.seats + "]"), std::string::npos) << line;
+            const std::string named = index == -1  ? "\"none\""
+                                      : index == 4 ? "\"Empire\""
+                                                   : "\"Player " + std::to_string(index + 1) + "\"";
+            EXPECT_EQ(name, named) << line;
+            EXPECT_TRUE(index == -1 ? years == c.years : years <= c.years) << line;
+            winners.push_back(index);
+        }
+    }
+    // Both kinds of end are there: a seat that conquered the galaxy and the Empire.
+    EXPECT_NE(std::find(winners.begin(), winners.end(), 0), winners.end());
+    EXPECT_NE(std::find(winners.begin(), winners.end(), 4), winners.end());
 }
 
 TEST_F(SimProgramTest, TheSoakPrintsEveryGameAndTheTotals) {

@@ -251,6 +251,44 @@ TEST(Rival, ASeedReplaysTheSameGame) {
     }
 }
 
+// Hard keeps half of another player's garrison at home while that garrison is within a
+// strike's reach, and strikes with those ships once it is far; Easy keeps no such reserve.
+// Ann's home holds 150 ships, an Empire planet of 45 lies next to it, and Bob's capital holds
+// 150 ships either four or fifteen years away.
+TEST(Rival, HardKeepsAReserveOnlyWhereAnotherPlayerCanStrike) {
+    struct Case {
+        SeatKind level;
+        int bobX;
+        bool strikes;
+    };
+    const std::vector<Case> cases{
+        {SeatKind::Hard, 18, false},
+        {SeatKind::Hard, 40, true},
+        {SeatKind::Easy, 18, true},
+    };
+    for (const Case& c : cases) {
+        TestGame t;
+        // clang-format off
+        GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(1)
+            .planet(0, 10, 10).owner(0).home().ships(150).production(5, 5).hostility(0)
+            .planet(1, 12, 10).ships(45).production(1, 5)
+            .planet(2, c.bobX, 10).owner(1).home().ships(150).production(5, 5).hostility(0)
+            .build();
+        // clang-format on
+        MakeComputerPlayer(c.level)->PlayTurn(t.game);
+        int struck = 0;
+        for (int k = 0; k <= t.st().TaskForceLast; ++k) {
+            const TaskForceRecord& tf = t.st().TaskForceList[static_cast<std::size_t>(k)];
+            if (tf.EndPl.padded() == t.st().planet(1).PlanetId.padded() && tf.NumOfShips > 1)
+                struck += tf.NumOfShips;
+        }
+        EXPECT_EQ(struck > 0, c.strikes) << "Bob at x " << c.bobX;
+        if (!c.strikes) {
+            EXPECT_GE(t.st().planet(0).Ships, 75) << "Bob at x " << c.bobX;
+        }
+    }
+}
+
 // The forecasts read the game's own table: three to one and better costs the attackers
 // nothing, six to one and worse for them is hopeless, and the ships asked for grow with the
 // defence and the odds wanted.
