@@ -89,12 +89,14 @@ TEST_F(HandOverTest, NeverWithOneHumanPlayer) {
         {"one player", [&] {
              galaxy().players({"Ann"}).planet(0, 3, 3).owner(0).home().planet(1, 6, 6).build();
          }},
+        {"the other player out of the game", [&] {
+             galaxy().players({"Ann", "Bob"}).planet(0, 3, 3).owner(0).home().planet(1, 6, 6).build();
+         }},
+        // Last: the computer's fleets stay in the Ships table, and a player with a fleet in
+        // flight is still in the game.
         {"the other seat a computer's", [&] {
              twoPlayers();
              st().Seats[1] = SeatKind::Easy;
-         }},
-        {"the other player out of the game", [&] {
-             galaxy().players({"Ann", "Bob"}).planet(0, 3, 3).owner(0).home().planet(1, 6, 6).build();
          }},
     };
     // clang-format on
