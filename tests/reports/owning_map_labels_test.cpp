@@ -62,6 +62,20 @@ TEST(OwningMapLabels, NamesStayInsideAndClearAndFleetLabelsAvoidNamesSymbolsAndE
     EXPECT_FALSE(FleetLeader(over, labels[0]));
 }
 
+// Two names whose first places are taken, where the one place left to the lower name is one of the
+// upper name's: the lower name, with fewer places free, chooses first and keeps it.
+TEST(OwningMapLabels, TheNameWithFewerFreePlacesChoosesFirst) {
+    const std::vector<CmRect> symbols = {
+        {5, 5, 1, 1},    // the upper symbol: its name's first place is cut by the next box
+        {5, 6.4, 1, 1},  // the lower symbol, right under the upper name's second place
+        {7.5, 6, 0.5, 0.4}, {3, 6, 0.9, 0.4},                      // pieces round that place
+        {0, 6.4, 5, 1},     {6, 6.4, 14, 1},  {0, 7.4, 20, 2.6}};  // walls beside and below
+    const std::vector<CmRect> names = PlaceNames(symbols, {{3, 0.4}, {3, 0.4}}, 20, 10);
+    ASSERT_EQ(names.size(), 2u);
+    EXPECT_EQ(std::tuple(names[1].x, names[1].y), std::tuple(4.0, 6.0)) << "above its symbol";
+    EXPECT_EQ(std::tuple(names[0].x, names[0].y), std::tuple(5.0, 4.6)) << "moved above";
+}
+
 // A symbol walled in by others on the left of a 10 x 3 cm window: no place round it is free, so
 // its name and the label of a fleet along it go to the free places nearest them, right of the
 // wall, each tied back by a leader line.
