@@ -63,7 +63,9 @@ void RecordYearBench(benchmark::State& state) {
     ChronicleGame g;
     Game& game = g.game();
     const History& years = ThreeHundredYears();
-    game.reportOnDisk = Game::KnownReport{true, years[years.size() / 2].report};
+    std::string report;
+    years[years.size() / 2].report(report);
+    game.reportOnDisk = Game::KnownReport{true, report};
     game.st.Chronicle = years;
     for (auto _ : state) {
         RecordYear(game);

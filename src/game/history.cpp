@@ -2,9 +2,13 @@
 // few kilobytes of the same phrases, which deflate with a dictionary of them shrinks sevenfold.
 #include "game/history.h"
 
+#include "game/victory.h"
+
 #include <zlib.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <string_view>
 
 namespace zenthar {
@@ -23,52 +27,38 @@ const Bytef* DictionaryBytes() {
     return reinterpret_cast<const Bytef*>(kDictionary.data());
 }
 
-}  // namespace
+// The framing before the deflated bytes: the mark, then the text's length and the checksum of
+// the deflated bytes, four bytes each with the low byte first. The mark's low three bits read
+// as a deflate block of the reserved type, so no bare deflate stream of an earlier version
+// starts with it.
+constexpr unsigned char kMark = 0x5e;
+constexpr std::size_t kFrame = 9;
 
-const SideYear* HistoryYear::find(int side) const {
-    for (const SideYear& s : sides)
-        if (s.side == side) return &s;
-    return nullptr;
+void PutWord(std::string& out, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) out += static_cast<char>((v >> (8 * i)) & 0xff);
 }
 
-const std::string& HistoryYear::packedReport() const {
-    if (packed_.empty() && !report.empty()) packed_ = PackReport(report);
-    return packed_;
+std::uint32_t GetWord(const std::string& in, std::size_t at) {
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | static_cast<unsigned char>(in[at + static_cast<std::size_t>(i)]);
+    return v;
 }
 
-const HistoryYear* History::find(int year) const {
-    for (const auto& y : years_)
-        if (y->year == year) return y.get();
-    return nullptr;
+std::uint32_t Checksum(const char* data, std::size_t size) {
+    return static_cast<std::uint32_t>(
+        crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(data), static_cast<uInt>(size)));
 }
 
-std::string PackReport(const std::string& text) {
-    if (text.empty()) return {};
-    z_stream z{};
-    // Raw deflate: the file's own checks guard the bytes, a second header would only add size.
-    if (deflateInit2(&z, Z_BEST_COMPRESSION, Z_DEFLATED, -15, 9, Z_DEFAULT_STRATEGY) != Z_OK)
-        return {};
-    deflateSetDictionary(&z, DictionaryBytes(), static_cast<uInt>(kDictionary.size()));
-    std::string out(deflateBound(&z, static_cast<uLong>(text.size())), '\0');
-    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
-    z.avail_in = static_cast<uInt>(text.size());
-    z.next_out = reinterpret_cast<Bytef*>(out.data());
-    z.avail_out = static_cast<uInt>(out.size());
-    const int rc = deflate(&z, Z_FINISH);
-    out.resize(z.total_out);
-    deflateEnd(&z);
-    return rc == Z_STREAM_END ? out : std::string();
-}
-
-bool UnpackReport(const std::string& packed, std::string& text, std::size_t limit) {
-    text.clear();
-    if (packed.empty()) return true;
+// Raw deflate: the framing and the file's own checks guard the bytes, a zlib header would only
+// add size.
+bool Inflate(const char* data, std::size_t size, std::string& text, std::size_t limit) {
     z_stream z{};
     if (inflateInit2(&z, -15) != Z_OK) return false;
     inflateSetDictionary(&z, DictionaryBytes(), static_cast<uInt>(kDictionary.size()));
-    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.data()));
-    z.avail_in = static_cast<uInt>(packed.size());
-    std::string out(std::min<std::size_t>(limit, packed.size() * 8 + 64), '\0');
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data));
+    z.avail_in = static_cast<uInt>(size);
+    std::string out(std::min<std::size_t>(limit, size * 8 + 64), '\0');
     int rc = Z_OK;
     while (rc == Z_OK) {
         if (z.total_out == out.size()) {
@@ -85,6 +75,97 @@ bool UnpackReport(const std::string& packed, std::string& text, std::size_t limi
     out.resize(z.total_out);
     inflateEnd(&z);
     if (!whole) return false;
+    text = std::move(out);
+    return true;
+}
+
+}  // namespace
+
+const SideYear* HistoryYear::find(int side) const {
+    for (const SideYear& s : sides)
+        if (s.side == side) return &s;
+    return nullptr;
+}
+
+bool HistoryYear::report(std::string& text) const {
+    if (packed_.empty() || !text_.empty()) {
+        text = text_;
+        return true;
+    }
+    return UnpackReport(packed_, text, kMaxReportBytes);
+}
+
+const std::string& HistoryYear::packedReport() const {
+    if (packed_.empty() && !text_.empty()) packed_ = PackReport(text_);
+    return packed_;
+}
+
+const HistoryYear* History::find(int year) const {
+    for (const auto& y : years_)
+        if (y->year == year) return y.get();
+    return nullptr;
+}
+
+int LastWinner(const History& chronicle, int players) {
+    for (std::size_t i = chronicle.size(); i-- > 0;) {
+        std::array<bool, kSides> holds{};
+        std::array<bool, kSides> inFlight{};
+        for (const SideYear& s : chronicle[i].sides) {
+            if (s.side < 0 || s.side >= kSides) continue;
+            holds[static_cast<std::size_t>(s.side)] = s.planets > 0;
+            inFlight[static_cast<std::size_t>(s.side)] = s.shipsInFlight > 0;
+        }
+        const int winner = WinnerOf(players, holds, inFlight);
+        if (winner >= 0) return winner;
+    }
+    return -1;
+}
+
+std::string PackReport(const std::string& text) {
+    if (text.empty() || text.size() > UINT32_MAX) return {};
+    z_stream z{};
+    if (deflateInit2(&z, Z_BEST_COMPRESSION, Z_DEFLATED, -15, 9, Z_DEFAULT_STRATEGY) != Z_OK)
+        return {};
+    deflateSetDictionary(&z, DictionaryBytes(), static_cast<uInt>(kDictionary.size()));
+    std::string out(kFrame + deflateBound(&z, static_cast<uLong>(text.size())), '\0');
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
+    z.avail_in = static_cast<uInt>(text.size());
+    z.next_out = reinterpret_cast<Bytef*>(out.data() + kFrame);
+    z.avail_out = static_cast<uInt>(out.size() - kFrame);
+    const int rc = deflate(&z, Z_FINISH);
+    out.resize(kFrame + z.total_out);
+    deflateEnd(&z);
+    if (rc != Z_STREAM_END) return {};
+    std::string frame(1, static_cast<char>(kMark));
+    PutWord(frame, static_cast<std::uint32_t>(text.size()));
+    PutWord(frame, Checksum(out.data() + kFrame, out.size() - kFrame));
+    out.replace(0, kFrame, frame);
+    return out;
+}
+
+bool Framed(const std::string& packed) {
+    return !packed.empty() && static_cast<unsigned char>(packed[0]) == kMark;
+}
+
+bool PackedReportIntact(const std::string& packed, std::size_t limit) {
+    if (!Framed(packed) || packed.size() <= kFrame) return false;
+    const std::uint32_t length = GetWord(packed, 1);
+    return length > 0 && length <= limit &&
+           GetWord(packed, 5) == Checksum(packed.data() + kFrame, packed.size() - kFrame);
+}
+
+bool UnpackReport(const std::string& packed, std::string& text, std::size_t limit) {
+    text.clear();
+    if (packed.empty()) return true;
+    if (!Framed(packed)) return Inflate(packed.data(), packed.size(), text, limit);
+    if (!PackedReportIntact(packed, limit)) return false;
+    const std::size_t length = GetWord(packed, 1);
+    std::string out;
+    // A byte of room past the length, or a stream that fills the room exactly would never be
+    // seen to end.
+    if (!Inflate(packed.data() + kFrame, packed.size() - kFrame, out, length + 1) ||
+        out.size() != length)
+        return false;
     text = std::move(out);
     return true;
 }

@@ -8,6 +8,9 @@
 
 namespace zenthar {
 
+// The longest report a year can write: a thousand task forces landing, each a line.
+inline constexpr std::size_t kMaxReportBytes = 1u << 20;
+
 // One side's figures at the end of one year. The first three are the Production Summary's and
 // public; the others only their own side may see while the game goes on.
 struct SideYear {
@@ -23,17 +26,30 @@ struct SideYear {
 struct HistoryYear {
     int year = 0;                 // the year that ended
     std::vector<SideYear> sides;  // the players in order, then the Empire
-    std::string report;           // the turn report text as the year end wrote it
 
     const SideYear* find(int side) const;
 
+    // The turn report text as the year end wrote it.
+    void setReport(std::string text) {
+        text_ = std::move(text);
+        packed_.clear();
+    }
+    // A report as the game file keeps it, its framing already checked; it is unpacked only
+    // when somebody reads it, so opening a long game does not unpack three hundred reports.
+    void setPackedReport(std::string packed) {
+        packed_ = std::move(packed);
+        text_.clear();
+    }
+    // The report's text into `text`; false when a packed report does not unpack (a file
+    // damaged in a way its checksum did not show), `text` then empty.
+    bool report(std::string& text) const;
     // The report as the game file keeps it, made when first asked for. Years are shared
     // between copies of a game and never change, so the packed text is made once.
     const std::string& packedReport() const;
-    void setPackedReport(std::string packed) const { packed_ = std::move(packed); }
 
   private:
-    mutable std::string packed_;
+    std::string text_;            // the text, when this year was recorded in this run
+    mutable std::string packed_;  // the packed text, from the file or made for it
 };
 
 // The years in their order. Copying a game copies only pointers: an End Turn keeps a copy of
@@ -56,9 +72,21 @@ class History {
     std::vector<std::shared_ptr<const HistoryYear>> years_;
 };
 
-// A report packed for the game file, and back. Unpack returns false for bytes that are not a
-// packed report or would unpack to more than `limit` bytes.
+// The winner of the last year the chronicle shows decided (a player, or kEmpire), by the year
+// end's own rule on the figures it recorded; -1 when no year was.
+int LastWinner(const History& chronicle, int players);
+
+// A report packed for the game file, and back. The packed form is framed: a mark, the text's
+// length and a checksum of the deflated bytes, so the file's check sees damage without
+// unpacking. Unpack returns false for bytes that are not a packed report or would unpack to
+// more than `limit` bytes.
 std::string PackReport(const std::string& text);
 bool UnpackReport(const std::string& packed, std::string& text, std::size_t limit);
+
+// What the file's check asks of a packed report: the framing is whole, the length within
+// `limit` and the checksum right. A report packed before the framing (bare deflate, from a file
+// of an earlier version) cannot be checked this way: Framed says so, and it is unpacked instead.
+bool Framed(const std::string& packed);
+bool PackedReportIntact(const std::string& packed, std::size_t limit);
 
 }  // namespace zenthar

@@ -4,6 +4,7 @@
 
 #include <sqlite3.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,16 +29,17 @@ std::string ColumnList() {
 }
 
 // The years of `history` the file holds, when the file holds exactly its first years; else -1.
+// Rows are only ever added after the last one or all taken away, so the last row's rowid counts
+// them, and the save need not walk the table.
 long long YearsAlreadyStored(sqlite::Database& db, const History& history) {
-    Query count(db.get(), "SELECT count(*), max(Year) FROM History");
-    if (!count.step()) return -1;
-    const long long rows = count.columnInt(0);
-    if (rows == 0) return 0;
-    const long long last = count.columnInt(1);
+    Query last(db.get(), "SELECT rowid, Year FROM History ORDER BY rowid DESC LIMIT 1");
+    if (!last.step()) return 0;
+    const long long rows = last.columnInt(0);
+    const long long year = last.columnInt(1);
     long long expected = 0;
     for (std::size_t i = 0; i < history.size(); ++i) {
         expected += static_cast<long long>(history[i].sides.size());
-        if (history[i].year == last) return expected == rows ? static_cast<long long>(i) + 1 : -1;
+        if (history[i].year == year) return expected == rows ? static_cast<long long>(i) + 1 : -1;
     }
     return -1;
 }
@@ -59,15 +61,42 @@ void InsertYear(Query& insert, const HistoryYear& year) {
     }
 }
 
-// One whole number of a row, within its column's bounds.
-long long Figure(const Query& q, std::size_t c, const std::string& where) {
+std::string Where(long long row) {
+    return "History row " + std::to_string(row);
+}
+
+// One whole number of a row, within its column's bounds. The message is made only for a fault:
+// a long game has thousands of rows.
+long long Figure(const Query& q, std::size_t c, long long row) {
     const HistoryColumn& column = kHistoryColumns[c];
-    const std::string name = where + ": " + std::string(column.name);
     if (q.columnType(static_cast<int>(c)) != SQLITE_INTEGER)
-        Refuse(name + " is not a whole number");
+        Refuse(Where(row) + ": " + std::string(column.name) + " is not a whole number");
     const long long v = q.columnInt(static_cast<int>(c));
-    if (v < column.lo || v > column.hi) Refuse(name + " is out of range");
+    if (v < column.lo || v > column.hi)
+        Refuse(Where(row) + ": " + std::string(column.name) + " is out of range");
     return v;
+}
+
+// The year's report from the Empire's row. A framed report is checked by its framing and kept
+// packed; one from before the framing can only be checked by unpacking it.
+void ReadReport(const Query& q, HistoryYear& year, int side, long long row) {
+    const int report = static_cast<int>(kHistoryReport);
+    const int type = q.columnType(report);
+    if (type == SQLITE_NULL) return;
+    if (type != SQLITE_BLOB || side != kEmpire)
+        Refuse(Where(row) + ": Report is not a report of the game");
+    const auto* bytes = static_cast<const char*>(sqlite3_column_blob(q.get(), report));
+    std::string packed(bytes ? bytes : "",
+                       static_cast<std::size_t>(sqlite3_column_bytes(q.get(), report)));
+    if (Framed(packed)) {
+        if (!PackedReportIntact(packed, kMaxReportBytes))
+            Refuse(Where(row) + ": Report is damaged");
+        year.setPackedReport(std::move(packed));
+        return;
+    }
+    std::string text;
+    if (!UnpackReport(packed, text, kMaxReportBytes)) Refuse(Where(row) + ": Report is damaged");
+    year.setReport(std::move(text));
 }
 
 void CheckColumns(const sqlite::Database& db) {
@@ -100,6 +129,47 @@ bool HasHistoryTable(const sqlite::Database& db) {
     return any;
 }
 
+// The years from the rows in the order `orderBy` gives. Read in the order they are stored, rows
+// whose years go back give nothing, for the caller to sort.
+std::optional<History> ReadYears(const sqlite::Database& db, const std::string& orderBy,
+                                 int players, int currentYear) {
+    const bool stored = orderBy == "rowid";
+    Query q(db, "SELECT " + ColumnList() + " FROM \"History\" ORDER BY " + orderBy);
+    History history;
+    HistoryYear year;
+    bool open = false;
+    long long rowNumber = 0;
+    // The sides every year lists: the players in order, then the Empire.
+    std::vector<int> sides;
+    for (int p = 0; p < players; ++p) sides.push_back(p);
+    sides.push_back(kEmpire);
+    const auto finish = [&]() {
+        if (year.sides.size() != sides.size())
+            Refuse("History year " + std::to_string(year.year) + " lacks a side");
+        history.add(std::move(year));
+        year = HistoryYear{};
+        year.sides.reserve(sides.size());
+    };
+    while (q.step()) {
+        ++rowNumber;
+        const long long y = Figure(q, kHistoryYear, rowNumber);
+        if (y >= currentYear) Refuse(Where(rowNumber) + ": Year has not ended yet");
+        if (stored && open && y < year.year) return std::nullopt;
+        if (open && y != year.year) finish();
+        if (!open || year.sides.empty()) year.year = static_cast<int>(y);
+        open = true;
+        SideYear s;
+        for (std::size_t c = 1; c < kHistoryReport; ++c)
+            s.*kHistoryColumns[c].figure = static_cast<int>(Figure(q, c, rowNumber));
+        if (year.sides.size() >= sides.size() || sides[year.sides.size()] != s.side)
+            Refuse(Where(rowNumber) + ": Side is not the side this year lists next");
+        ReadReport(q, year, s.side, rowNumber);
+        year.sides.push_back(s);
+    }
+    if (open) finish();
+    return history;
+}
+
 }  // namespace
 
 void WriteHistory(sqlite::Database& db, const History& history) {
@@ -117,51 +187,17 @@ void WriteHistory(sqlite::Database& db, const History& history) {
 }
 
 History ReadHistory(const sqlite::Database& db, int players, int currentYear) {
-    History history;
-    if (!HasHistoryTable(db)) return history;
+    if (!HasHistoryTable(db)) return {};
     CheckColumns(db);
-    Query q(db, "SELECT " + ColumnList() + " FROM \"History\" ORDER BY \"Year\", \"Side\", rowid");
-    HistoryYear year;
-    bool open = false;
-    long long rowNumber = 0;
-    // The sides every year lists: the players in order, then the Empire.
-    std::vector<int> sides;
-    for (int p = 0; p < players; ++p) sides.push_back(p);
-    sides.push_back(kEmpire);
-    const auto finish = [&]() {
-        if (year.sides.size() != sides.size())
-            Refuse("History year " + std::to_string(year.year) + " lacks a side");
-        history.add(std::move(year));
-        year = HistoryYear{};
-    };
-    while (q.step()) {
-        const std::string where = "History row " + std::to_string(++rowNumber);
-        const long long y = Figure(q, kHistoryYear, where);
-        if (y >= currentYear) Refuse(where + ": Year has not ended yet");
-        if (open && y != year.year) finish();
-        if (!open || year.sides.empty()) year.year = static_cast<int>(y);
-        open = true;
-        SideYear s;
-        for (std::size_t c = 1; c < kHistoryReport; ++c)
-            s.*kHistoryColumns[c].figure = static_cast<int>(Figure(q, c, where));
-        if (year.sides.size() >= sides.size() || sides[year.sides.size()] != s.side)
-            Refuse(where + ": Side is not the side this year lists next");
-        const int report = static_cast<int>(kHistoryReport);
-        const int type = q.columnType(report);
-        if (type != SQLITE_NULL) {
-            if (type != SQLITE_BLOB || s.side != kEmpire)
-                Refuse(where + ": Report is not a report of the game");
-            const auto* bytes = static_cast<const char*>(sqlite3_column_blob(q.get(), report));
-            std::string packed(bytes ? bytes : "",
-                               static_cast<std::size_t>(sqlite3_column_bytes(q.get(), report)));
-            if (!UnpackReport(packed, year.report, kMaxReportBytes))
-                Refuse(where + ": Report is damaged");
-            year.setPackedReport(std::move(packed));
-        }
-        year.sides.push_back(s);
+    // The game writes the rows in year and side order, so reading them as stored needs no sort.
+    // Rows stored in another order, or refused, are read again sorted: the fault named is then
+    // the same however the rows lie in the file.
+    try {
+        if (std::optional<History> history = ReadYears(db, "rowid", players, currentYear))
+            return std::move(*history);
+    } catch (const SaveLoadError&) {
     }
-    if (open) finish();
-    return history;
+    return *ReadYears(db, "\"Year\", \"Side\", rowid", players, currentYear);
 }
 
 }  // namespace zenthar

@@ -6,9 +6,6 @@
 
 namespace zenthar {
 
-// The longest report a year can write: a thousand task forces landing, each a line.
-inline constexpr std::size_t kMaxReportBytes = 1u << 20;
-
 // Brings the History table of an open game database up to `history`: years the file already
 // holds as the beginning of `history` stay, the rest are added; a table that holds anything
 // else is written anew. Throws StorageError as the database's other writes do.

@@ -335,6 +335,9 @@ SavedGame ReadSavedGame(std::span<const unsigned char> bytes) {
     if (g.ShipRows.size() > kMaxShipRows) Refuse("it holds more task forces than a game can have");
     CheckShips(g.ShipRows, ships, g.PlanetsNum, g.PlayesNum);
     g.Chronicle = ReadHistory(db, g.PlayesNum, g.CurrentYear);
+    // After "The Empire has won" the turn rests past the last player; a player's victory shows
+    // in the chronicle, recorded in the year the game announced it.
+    g.Decided = g.CurrentPlTurn >= g.PlayesNum ? kEmpire : LastWinner(g.Chronicle, g.PlayesNum);
     return g;
 }
 

@@ -33,6 +33,7 @@ struct SavedGame {
     std::array<SeatKind, kMaxPlayers> Seats{};  // all human in a file from before seats
     std::vector<PlanetRecord> Planets;          // PlanetsNum records, OnMap 0
     History Chronicle;                          // empty for a file saved before there was one
+    int Decided = -1;  // the side the game had announced as the winner when it was saved
 
     // The rows the working file receives, every field of the table layout in its order:
     // the players' rows, the planets' rows and every task force in table order.

@@ -159,8 +159,9 @@ struct GameState {
     int PlanetImagesLoaded = 0;
     bool ShowFleetsMode = false;
     int VictoryAnswer = 0;  // 6 once the player chose to carry on after winning
-    // The side the game announced as the winner in this run (a player, or kEmpire); -1 while
-    // nothing was announced. The story of the game is shown once, when it is first set.
+    // The side the game announced as the winner (a player, or kEmpire), in this run or, for a
+    // game opened from a file, before it was saved; -1 while nothing was announced. The story
+    // of the game opens by itself once, in the run that decides the game.
     int Decided = -1;
     bool StoryShown = false;
     // True while EndTurn runs: its waits let the window process events, so a second End Turn

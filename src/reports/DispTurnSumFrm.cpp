@@ -220,10 +220,21 @@ void DispTurnSumFrm::showYear(int index) {
     if (index < 0 || index >= static_cast<int>(chronicle_.size())) return;
     shownYear_ = index;
     YearCmb_->setCurrentIndex(index);
-    if (index == fileYear_)
+    if (index == fileYear_) {
         showSummary(fileSummary_);
-    else
-        showSummary(ParseTurnSummary(chronicle_[static_cast<std::size_t>(index)].report));
+        return;
+    }
+    const HistoryYear& year = chronicle_[static_cast<std::size_t>(index)];
+    std::string report;
+    if (year.report(report)) {
+        showSummary(ParseTurnSummary(report));
+        return;
+    }
+    // A saved game damaged past what its check sees: the year stays in the list, without rows.
+    showSummary(TurnSummary{});
+    setWindowTitle(
+        QString::fromStdString("End Turn Summary for the year: " + std::to_string(year.year) +
+                               " (its report could not be read)"));
 }
 
 void DispTurnSumFrm::PrevYearBtn_Click() {

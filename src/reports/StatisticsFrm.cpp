@@ -102,7 +102,7 @@ StatisticsFrm::StatisticsFrm(zenthar::Game& game, Mode mode, QWidget* parent)
     if (!story) {
         StoryBtn_ = new QPushButton("&Story of the Game…", this);
         StoryBtn_->setObjectName("StoryBtn");
-        // Only a game that was decided while it stayed open has a story to tell.
+        // Only a decided game has a story to tell, whether decided now or before it was saved.
         StoryBtn_->setEnabled(st.Decided >= 0);
         bottom->addWidget(StoryBtn_);
         connect(StoryBtn_, &QPushButton::clicked, this, &StatisticsFrm::StoryBtn_Click);

@@ -47,7 +47,11 @@ void DescribeChronicle(std::ostringstream& out, const History& chronicle) {
         for (const SideYear& s : y.sides)
             out << " | " << s.side << ": " << s.planets << " " << s.production << " " << s.ships
                 << " " << s.shipsInFlight << " " << s.battlesWon << " " << s.battlesLost;
-        out << "\n[" << y.report << "]\n";
+        std::string report;
+        const bool whole = y.report(report);
+        out << "\n[" << report << "]";
+        if (!whole) out << " does not unpack";
+        out << "\n";
     }
 }
 

@@ -1,4 +1,4 @@
-// Recording a year for the chronicle, after the victory test of the year end.
+// Recording a year for the chronicle, once the year end has written its report.
 #include "turn/chronicle.h"
 
 #include <algorithm>
@@ -61,7 +61,7 @@ void RecordYear(Game& game) {
     };
     for (int p = 0; p < players; ++p) add(p);
     add(kEmpire);
-    if (game.reportOnDisk && game.reportOnDisk->exists) year.report = game.reportOnDisk->text;
+    if (game.reportOnDisk && game.reportOnDisk->exists) year.setReport(game.reportOnDisk->text);
     st.Chronicle.add(std::move(year));
     st.BattlesWon = {};
     st.BattlesLost = {};

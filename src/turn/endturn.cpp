@@ -13,6 +13,7 @@
 
 #include "game/game.h"
 #include "game/storage_error.h"
+#include "game/victory.h"
 #include "turn/arrival.h"
 #include "turn/chronicle.h"
 #include "turn/empire.h"
@@ -255,21 +256,11 @@ int Winner(Game& game) {
         const int owner = OwnerOf(st, i);
         if (owner >= 0 && owner < kSides) holds[static_cast<std::size_t>(owner)] = true;
     }
-    // The usual year: the Empire and a player both hold planets, and no fleet can change that.
+    // The usual year: the Empire and a player both hold planets, and no fleet can change that;
+    // the Ships table is read only when it might.
     for (int p = 0; p < players && holds[kEmpire]; ++p)
         if (holds[static_cast<std::size_t>(p)]) return -1;
-
-    const std::array<bool, kSides> inFlight = SidesInFlight(game);
-    int standing = 0;
-    int last = -1;
-    for (int p = 0; p < players; ++p) {
-        if (!holds[static_cast<std::size_t>(p)] && !inFlight[static_cast<std::size_t>(p)]) continue;
-        ++standing;
-        last = p;
-    }
-    if (standing == 0) return kEmpire;
-    if (standing == 1 && !holds[kEmpire] && !inFlight[kEmpire]) return last;
-    return -1;
+    return WinnerOf(players, holds, SidesInFlight(game));
 }
 
 void StartFirstTurn(Game& game) {
@@ -299,9 +290,10 @@ void RunYearEnd(Game& game) {
     Produce(st);
     RiseRebels(game, report);
     FinishReport(game, report);
+    // Recorded before the summary opens, so the summary's years include the one just ended.
+    RecordYear(game);
     ShowSummaryIfSkipped(game);
     VictoryTest(game);
-    RecordYear(game);
     st.CurrentPlTurn = 0;
 }
 

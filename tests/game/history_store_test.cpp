@@ -20,9 +20,9 @@ void AddChronicle(GameState& st, int years) {
             year.sides.push_back({p, p + y % 7, 3 * p + y, 100 * p - y, y * 11, y % 3, p % 2});
         year.sides.push_back({kEmpire, 9, 30, 400 + y, 5 * y, 1, 2});
         if (y % 4 != 3)  // some years had nothing to report
-            year.report = "Current Year: \t " + std::to_string(year.year) +
-                          "\r\n\r\nEmpire\tVega\tAnn\t " + std::to_string(y) +
-                          "\t 3\t 0\t 1\tThe Empire lost the battle of Vega\r\n";
+            year.setReport("Current Year: \t " + std::to_string(year.year) +
+                           "\r\n\r\nEmpire\tVega\tAnn\t " + std::to_string(y) +
+                           "\t 3\t 0\t 1\tThe Empire lost the battle of Vega\r\n");
         st.Chronicle.add(std::move(year));
     }
 }
@@ -58,7 +58,7 @@ TEST_F(HistoryFile, TheChronicleComesBackWholeAndSavingAgainAddsOnlyNewYears) {
     HistoryYear next;
     next.year = 4112;
     for (int side : {0, 1, 2, kEmpire}) next.sides.push_back({side, 1, 2, 3, 4, 5, 6});
-    next.report = "Current Year: \t 4112\r\n\r\n";
+    next.setReport("Current Year: \t 4112\r\n\r\n");
     game.st.CurrentYear = 4113;
     game.st.Chronicle.add(std::move(next));
     SaveGame(game, save("later.mdb"));
@@ -85,6 +85,12 @@ TEST_F(HistoryFile, AFileSavedBeforeThereWasAChronicleOpensWithAnEmptyOne) {
     AddChronicle(game.st, 12);
     EXPECT_EQ(DescribeSavedGame(game.st), saved) << "everything else is as saved";
     expectSettled();
+
+    // Reports packed before they were framed, bare deflate, are read as they are.
+    WriteBytes(save("bare.mdb"),
+               EditSavedGame(good, "UPDATE History SET Report = substr(Report, 10)"));
+    LoadGame(game, save("bare.mdb"));
+    EXPECT_EQ(DescribeSavedGame(game.st), saved);
 }
 
 TEST_F(HistoryFile, ADamagedHistoryIsRefusedAndChangesNothing) {
@@ -105,6 +111,12 @@ TEST_F(HistoryFile, ADamagedHistoryIsRefusedAndChangesNothing) {
         {"UPDATE History SET Report = x'00ff00ff'" + first + " AND Side = 4",
          "History row 4: Report is damaged"},
         {"UPDATE History SET Report = substr(Report, 1, 9)" + first + " AND Side = 4",
+         "History row 4: Report is damaged"},
+        {"UPDATE History SET Report = substr(Report, 1, length(Report) - 1) || iif(substr(Report, "
+         "-1) = x'00', x'01', x'00')" + first + " AND Side = 4",
+         "History row 4: Report is damaged"},
+        {"UPDATE History SET Report = substr(Report, 1, 1) || x'ffffff7f' || substr(Report, 6)" +
+             first + " AND Side = 4",
          "History row 4: Report is damaged"},
         {"UPDATE History SET Report = 'plain text'" + first + " AND Side = 4",
          "History row 4: Report is not a report of the game"},
@@ -127,6 +139,42 @@ TEST_F(HistoryFile, ADamagedHistoryIsRefusedAndChangesNothing) {
     }
 }
 
+TEST_F(HistoryFile, AGameDecidedBeforeItWasSavedOpensDecidedWithoutItsStoryOpeningAgain) {
+    // The last year's planets and ships in flight of the three players and the Empire, the turn
+    // the game was saved in, and the winner the opened game knows of.
+    struct Case {
+        std::array<int, 4> planets, inFlight;
+        int turn, decided;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {{3, 2, 1, 9}, {0, 4, 0, 0}, 0, -1},       // the war goes on
+        {{0, 12, 0, 0}, {0, 5, 0, 0}, 1, 1},       // player 1 conquered the galaxy
+        {{0, 11, 0, 0}, {0, 0, 0, 3}, 1, -1},      // but for an Empire fleet still in flight
+        {{0, 11, 0, 0}, {2, 0, 0, 0}, 1, -1},      // or player 0's
+        {{3, 2, 1, 9}, {0, 0, 0, 0}, 3, kEmpire},  // the turn rests past the last player
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.decided);
+        MakeSampleGame(game, 101, {3, 12, 4});
+        AddChronicle(game.st, 11);
+        HistoryYear last;
+        last.year = 4111;
+        for (std::size_t k = 0; k < 4; ++k)
+            last.sides.push_back(
+                {k < 3 ? static_cast<int>(k) : kEmpire, c.planets[k], 1, 1, c.inFlight[k], 0, 0});
+        game.st.Chronicle.add(std::move(last));
+        game.st.CurrentYear = 4112;
+        game.st.CurrentPlTurn = static_cast<Int16>(c.turn);
+        SaveGame(game, save("decided.mdb"));
+        MakeSampleGame(game, 202, {2, 9, 3});
+        LoadGame(game, save("decided.mdb"));
+        EXPECT_EQ(std::tuple(game.st.Decided, game.st.StoryShown, game.st.VictoryAnswer),
+                  std::tuple(c.decided, c.decided >= 0, 0));
+    }
+}
+
 TEST(HistoryReport, PackedReportsUnpackToTheSameTextAndDamageIsSeen) {
     const std::string report =
         "Current Year: \t 4100\r\n\r\nAttacker\tPlanet\tDefender\tAttacking Ships\tDefending "
@@ -144,6 +192,14 @@ TEST(HistoryReport, PackedReportsUnpackToTheSameTextAndDamageIsSeen) {
     EXPECT_FALSE(UnpackReport(packed, back, report.size() - 1)) << "more than the limit";
     EXPECT_FALSE(UnpackReport(packed.substr(0, packed.size() / 2), back, kMaxReportBytes));
     EXPECT_FALSE(UnpackReport(packed + "x", back, kMaxReportBytes)) << "bytes after the end";
+    // The framing's length must be the text's: the checksum guards the deflated bytes only.
+    std::string longer = packed;
+    ++longer[1];
+    EXPECT_TRUE(PackedReportIntact(longer, kMaxReportBytes));
+    EXPECT_FALSE(UnpackReport(longer, back, kMaxReportBytes));
+    HistoryYear year;
+    year.setPackedReport(longer);
+    EXPECT_EQ(std::pair(year.report(back), back), std::pair(false, std::string()));
 }
 
 }  // namespace

@@ -196,5 +196,29 @@ TEST(SummaryYears, EarlierYearsShowExactlyAsTheyShowedThatYear) {
     EXPECT_EQ(shown.size(), 12u);
 }
 
+TEST(SummaryYears, AReportThatNoLongerUnpacksIsToldAndTheOtherYearsStillShow) {
+    History chronicle;
+    for (int y : {4100, 4101}) {
+        HistoryYear year;
+        year.year = y;
+        year.sides = {SideYear{kEmpire}};
+        std::string packed =
+            PackReport("Current Year: \t " + std::to_string(y) + "\r\n\r\n" + TurnSummaryHeader() +
+                       "\r\n\r\nEmpire\tVega\tAnn\t 3\t 0\t 1\t 0\tThe Empire lost\r\n");
+        if (y == 4100) ++packed[1];  // a length its text does not have
+        year.setPackedReport(packed);
+        chronicle.add(std::move(year));
+    }
+    ui::DispTurnSumFrm w("no-such-report.txt", chronicle, nullptr);
+    std::vector<std::string> shown;
+    for (int step = 0; step < 2; ++step) {
+        Click(&w, "PrevYearBtn");
+        shown.push_back(w.windowTitle().toStdString() + " [" + Text(&w, "AttackerLbl_0") + "]");
+    }
+    EXPECT_EQ(shown, (std::vector<std::string>{
+                         "End Turn Summary for the year: 4101 [Empire]",
+                         "End Turn Summary for the year: 4100 (its report could not be read) []"}));
+}
+
 }  // namespace
 }  // namespace zenthar::testing

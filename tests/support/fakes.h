@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -80,11 +81,15 @@ class RecordingView : public GameView {
   public:
     void DrawGalaxyMap() override { ++mapDraws; }
     void TurnStatusShown() override { ++statusShown; }
-    void ShowEndTurnSummary() override { ++summaries; }
+    void ShowEndTurnSummary() override {
+        ++summaries;
+        if (onSummary) onSummary();
+    }
     void CloseEndTurnSummary() override { --summaries; }
     int mapDraws = 0;
     int statusShown = 0;
-    int summaries = 0;  // open summaries
+    int summaries = 0;                // open summaries
+    std::function<void()> onSummary;  // sees the game as the summary would read it
 };
 
 }  // namespace zenthar::testing

@@ -164,8 +164,13 @@ TEST(EndTurnClosedWindow, ClosingTheBattleWindowSkipsTheRestOfTheYearEndButNoRep
         EndTurn(t.game);
     };
     TestGame open, closed;
+    int lastYearListed = 0;
+    closed.view.onSummary = [&] {
+        if (!closed.st().Chronicle.empty()) lastYearListed = closed.st().Chronicle.back().year;
+    };
     play(open, -1);
     play(closed, 1);
+    EXPECT_EQ(lastYearListed, kFirstYear) << "the summary lists the year just ended";
 
     EXPECT_GT(open.display.count("showWindow"), 2) << "two landings and a rising rise it";
     EXPECT_GT(open.display.count("showMessage"), 0);
