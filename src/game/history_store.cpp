@@ -4,6 +4,7 @@
 
 #include <sqlite3.h>
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,21 +45,35 @@ long long YearsAlreadyStored(sqlite::Database& db, const History& history) {
     return -1;
 }
 
+// The statement that adds a year of `sides` rows at once: a long game has thousands of rows,
+// and one statement a year costs a fifth of one a row.
+std::string InsertSql(std::size_t sides) {
+    std::string row = "(?";
+    for (std::size_t i = 1; i < kHistoryColumns.size(); ++i) row += ", ?";
+    row += ")";
+    std::string sql = "INSERT INTO History (" + ColumnList() + ") VALUES " + row;
+    for (std::size_t i = 1; i < sides; ++i) sql += ", " + row;
+    return sql;
+}
+
 void InsertYear(Query& insert, const HistoryYear& year) {
+    insert.reset();
+    const std::string& packed = year.packedReport();
+    int at = 0;  // the parameter before the row's first
     for (const SideYear& s : year.sides) {
-        insert.reset();
-        insert.bind(1, static_cast<long long>(year.year));
+        insert.bind(at + 1, static_cast<long long>(year.year));
         for (std::size_t c = 1; c < kHistoryReport; ++c)
-            insert.bind(static_cast<int>(c) + 1,
+            insert.bind(at + static_cast<int>(c) + 1,
                         static_cast<long long>(s.*kHistoryColumns[c].figure));
-        const std::string& packed = year.packedReport();
+        const int report = at + static_cast<int>(kHistoryReport) + 1;
         if (s.side == kEmpire && !packed.empty())
-            sqlite3_bind_blob(insert.get(), static_cast<int>(kHistoryReport) + 1, packed.data(),
-                              static_cast<int>(packed.size()), SQLITE_STATIC);
+            sqlite3_bind_blob(insert.get(), report, packed.data(), static_cast<int>(packed.size()),
+                              SQLITE_STATIC);
         else
-            insert.bindNull(static_cast<int>(kHistoryReport) + 1);
-        insert.step();
+            insert.bindNull(report);
+        at += static_cast<int>(kHistoryColumns.size());
     }
+    insert.step();
 }
 
 std::string Where(long long row) {
@@ -178,12 +193,16 @@ void WriteHistory(sqlite::Database& db, const History& history) {
         db.exec("DELETE FROM History");
         stored = 0;
     }
-    if (static_cast<std::size_t>(stored) == history.size()) return;
-    std::string marks = "?";
-    for (std::size_t i = 1; i < kHistoryColumns.size(); ++i) marks += ", ?";
-    Query insert(db.get(), "INSERT INTO History (" + ColumnList() + ") VALUES (" + marks + ")");
-    for (std::size_t i = static_cast<std::size_t>(stored); i < history.size(); ++i)
-        InsertYear(insert, history[i]);
+    // Every year of a game lists the same sides, so one statement serves them all.
+    std::map<std::size_t, Query> inserts;
+    for (std::size_t i = static_cast<std::size_t>(stored); i < history.size(); ++i) {
+        const std::size_t sides = history[i].sides.size();
+        if (sides == 0) continue;
+        auto insert = inserts.find(sides);
+        if (insert == inserts.end())
+            insert = inserts.emplace(sides, Query(db.get(), InsertSql(sides))).first;
+        InsertYear(insert->second, history[i]);
+    }
 }
 
 History ReadHistory(const sqlite::Database& db, int players, int currentYear) {

@@ -112,10 +112,11 @@ TEST_F(HistoryFile, ADamagedHistoryIsRefusedAndChangesNothing) {
          "History row 4: Report is damaged"},
         {"UPDATE History SET Report = substr(Report, 1, 9)" + first + " AND Side = 4",
          "History row 4: Report is damaged"},
-        {"UPDATE History SET Report = substr(Report, 1, length(Report) - 1) || iif(substr(Report, "
-         "-1) = x'00', x'01', x'00')" + first + " AND Side = 4",
+        {"UPDATE History SET Report = CAST(substr(Report, 1, length(Report) - 1) || "
+         "iif(substr(Report, -1) = x'00', x'01', x'00') AS BLOB)" + first + " AND Side = 4",
          "History row 4: Report is damaged"},
-        {"UPDATE History SET Report = substr(Report, 1, 1) || x'ffffff7f' || substr(Report, 6)" +
+        {"UPDATE History SET Report = CAST(substr(Report, 1, 1) || x'ffffff7f' || substr(Report, 6) "
+         "AS BLOB)" +
              first + " AND Side = 4",
          "History row 4: Report is damaged"},
         {"UPDATE History SET Report = 'plain text'" + first + " AND Side = 4",
