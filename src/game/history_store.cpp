@@ -4,7 +4,6 @@
 
 #include <sqlite3.h>
 
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -144,12 +143,15 @@ bool HasHistoryTable(const sqlite::Database& db) {
     return any;
 }
 
-// The years from the rows in the order `orderBy` gives. Read in the order they are stored, rows
-// whose years go back give nothing, for the caller to sort.
-std::optional<History> ReadYears(const sqlite::Database& db, const std::string& orderBy,
-                                 int players, int currentYear) {
-    const bool stored = orderBy == "rowid";
-    Query q(db, "SELECT " + ColumnList() + " FROM \"History\" ORDER BY " + orderBy);
+enum class RowOrder { Stored, Sorted };
+
+// The years from the rows in the given order. Read in the order they are stored, rows whose
+// years go back give nothing, for the caller to read them sorted.
+std::optional<History> ReadYears(const sqlite::Database& db, RowOrder order, int players,
+                                 int currentYear) {
+    const bool stored = order == RowOrder::Stored;
+    Query q(db, "SELECT " + ColumnList() + " FROM \"History\" ORDER BY " +
+                    (stored ? "rowid" : "\"Year\", \"Side\", rowid"));
     History history;
     HistoryYear year;
     bool open = false;
@@ -193,15 +195,18 @@ void WriteHistory(sqlite::Database& db, const History& history) {
         db.exec("DELETE FROM History");
         stored = 0;
     }
-    // Every year of a game lists the same sides, so one statement serves them all.
-    std::map<std::size_t, Query> inserts;
+    // Every year of a game lists the same sides, so one statement serves them all; it is made
+    // anew only should the count change.
+    std::optional<Query> insert;
+    std::size_t preparedFor = 0;
     for (std::size_t i = static_cast<std::size_t>(stored); i < history.size(); ++i) {
         const std::size_t sides = history[i].sides.size();
         if (sides == 0) continue;
-        auto insert = inserts.find(sides);
-        if (insert == inserts.end())
-            insert = inserts.emplace(sides, Query(db.get(), InsertSql(sides))).first;
-        InsertYear(insert->second, history[i]);
+        if (!insert || sides != preparedFor) {
+            insert.emplace(db.get(), InsertSql(sides));
+            preparedFor = sides;
+        }
+        InsertYear(*insert, history[i]);
     }
 }
 
@@ -212,11 +217,11 @@ History ReadHistory(const sqlite::Database& db, int players, int currentYear) {
     // Rows stored in another order, or refused, are read again sorted: the fault named is then
     // the same however the rows lie in the file.
     try {
-        if (std::optional<History> history = ReadYears(db, "rowid", players, currentYear))
+        if (std::optional<History> history = ReadYears(db, RowOrder::Stored, players, currentYear))
             return std::move(*history);
     } catch (const SaveLoadError&) {
     }
-    return *ReadYears(db, "\"Year\", \"Side\", rowid", players, currentYear);
+    return *ReadYears(db, RowOrder::Sorted, players, currentYear);
 }
 
 }  // namespace zenthar
