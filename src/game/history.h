@@ -2,6 +2,7 @@
 // report. The year end adds a year; saving and opening keep it with the game.
 #pragma once
 
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,8 +12,10 @@ namespace zenthar {
 // The longest report a year can write: a thousand task forces landing, each a line.
 inline constexpr std::size_t kMaxReportBytes = 1u << 20;
 
-// One side's figures at the end of one year. The first three are the Production Summary's and
-// public; the others only their own side may see while the game goes on.
+// A figure a year of an older file does not hold.
+inline constexpr int kNoFigure = std::numeric_limits<int>::min();
+
+// One side's figures at the end of one year (game/history_columns.h says which are public).
 struct SideYear {
     int side = 0;  // 0..3 a player, 4 the Empire
     int planets = 0;

@@ -21,10 +21,14 @@ using Query = sqlite::Statement;
     throw SaveLoadError(errors::kTypeMismatch, "The file is not a Zenthar game (" + detail + ").");
 }
 
-std::string ColumnList() {
+// The columns by name; a column the file lacks (`has` false) reads as nothing.
+std::string ColumnList(const std::vector<bool>& has = {}) {
     std::string names;
-    for (std::size_t i = 0; i < kHistoryColumns.size(); ++i)
-        names += (i ? ", \"" : "\"") + std::string(kHistoryColumns[i].name) + "\"";
+    for (std::size_t i = 0; i < kHistoryColumns.size(); ++i) {
+        names += i ? ", " : "";
+        names += has.empty() || has[i] ? "\"" + std::string(kHistoryColumns[i].name) + "\""
+                                       : std::string("NULL");
+    }
     return names;
 }
 
@@ -61,9 +65,13 @@ void InsertYear(Query& insert, const HistoryYear& year) {
     int at = 0;  // the parameter before the row's first
     for (const SideYear& s : year.sides) {
         insert.bind(at + 1, static_cast<long long>(year.year));
-        for (std::size_t c = 1; c < kHistoryReport; ++c)
-            insert.bind(at + static_cast<int>(c) + 1,
-                        static_cast<long long>(s.*kHistoryColumns[c].figure));
+        for (std::size_t c = 1; c < kHistoryReport; ++c) {
+            const int value = s.*kHistoryColumns[c].figure;
+            if (value == kNoFigure)
+                insert.bindNull(at + static_cast<int>(c) + 1);
+            else
+                insert.bind(at + static_cast<int>(c) + 1, static_cast<long long>(value));
+        }
         const int report = at + static_cast<int>(kHistoryReport) + 1;
         if (s.side == kEmpire && !packed.empty())
             sqlite3_bind_blob(insert.get(), report, packed.data(), static_cast<int>(packed.size()),
@@ -83,7 +91,9 @@ std::string Where(long long row) {
 // a long game has thousands of rows.
 long long Figure(const Query& q, std::size_t c, long long row) {
     const HistoryColumn& column = kHistoryColumns[c];
-    if (q.columnType(static_cast<int>(c)) != SQLITE_INTEGER)
+    const int type = q.columnType(static_cast<int>(c));
+    if (type == SQLITE_NULL && column.optional) return kNoFigure;
+    if (type != SQLITE_INTEGER)
         Refuse(Where(row) + ": " + std::string(column.name) + " is not a whole number");
     const long long v = q.columnInt(static_cast<int>(c));
     if (v < column.lo || v > column.hi)
@@ -113,10 +123,12 @@ void ReadReport(const Query& q, HistoryYear& year, int side, long long row) {
     year.setReport(std::move(text));
 }
 
-void CheckColumns(const sqlite::Database& db) {
+// Which columns the file holds; every one but an optional one must be there, and stored.
+std::vector<bool> CheckColumns(const sqlite::Database& db) {
     Query columns(db, "SELECT name, hidden FROM pragma_table_xinfo('History')");
     std::vector<std::pair<std::string, long long>> present;
     while (columns.step()) present.emplace_back(columns.columnText(0), columns.columnInt(1));
+    std::vector<bool> has;
     for (const HistoryColumn& c : kHistoryColumns) {
         bool stored = false;
         bool found = false;
@@ -125,9 +137,12 @@ void CheckColumns(const sqlite::Database& db) {
                 found = true;
                 stored = p.second == 0;
             }
+        has.push_back(found);
+        if (!found && c.optional) continue;
         if (!found) Refuse("the field " + std::string(c.name) + " of History is missing");
         if (!stored) Refuse("the field " + std::string(c.name) + " of History is computed");
     }
+    return has;
 }
 
 // A file saved before the game kept a history has no such table.
@@ -147,10 +162,10 @@ enum class RowOrder { Stored, Sorted };
 
 // The years from the rows in the given order. Read in the order they are stored, rows whose
 // years go back give nothing, for the caller to read them sorted.
-std::optional<History> ReadYears(const sqlite::Database& db, RowOrder order, int players,
-                                 int currentYear) {
+std::optional<History> ReadYears(const sqlite::Database& db, const std::vector<bool>& has,
+                                 RowOrder order, int players, int currentYear) {
     const bool stored = order == RowOrder::Stored;
-    Query q(db, "SELECT " + ColumnList() + " FROM \"History\" ORDER BY " +
+    Query q(db, "SELECT " + ColumnList(has) + " FROM \"History\" ORDER BY " +
                     (stored ? "rowid" : "\"Year\", \"Side\", rowid"));
     History history;
     HistoryYear year;
@@ -212,16 +227,17 @@ void WriteHistory(sqlite::Database& db, const History& history) {
 
 History ReadHistory(const sqlite::Database& db, int players, int currentYear) {
     if (!HasHistoryTable(db)) return {};
-    CheckColumns(db);
+    const std::vector<bool> has = CheckColumns(db);
     // The game writes the rows in year and side order, so reading them as stored needs no sort.
     // Rows stored in another order, or refused, are read again sorted: the fault named is then
     // the same however the rows lie in the file.
     try {
-        if (std::optional<History> history = ReadYears(db, RowOrder::Stored, players, currentYear))
+        if (std::optional<History> history =
+                ReadYears(db, has, RowOrder::Stored, players, currentYear))
             return std::move(*history);
     } catch (const SaveLoadError&) {
     }
-    return *ReadYears(db, RowOrder::Sorted, players, currentYear);
+    return *ReadYears(db, has, RowOrder::Sorted, players, currentYear);
 }
 
 }  // namespace zenthar

@@ -12,7 +12,8 @@ namespace zenthar {
 void WriteHistory(sqlite::Database& db, const History& history);
 
 // Reads and checks the History table of a saved game. A file without the table (saved before
-// the game kept a history) gives an empty history. A table that is not one the game wrote
+// the game kept a history) gives an empty history; a table from before a newer figure's column
+// opens with that figure missing (kNoFigure) in every year. A table that is not one the game wrote
 // (a missing column, a value out of range, a year twice or out of order, a side missing or not
 // in the game, a year at or after `currentYear`, a report that does not unpack) throws
 // SaveLoadError 13.

@@ -32,9 +32,10 @@ bool RecoveryCopyExists(const Game& game) {
 RecoveredGame CheckRecoveryCopy(const Game& game) {
     RecoveredGame found;
     found.saved = ReadSavedGame(ReadGameFile(RecoveryFile(game)));
-    found.year = found.saved.CurrentYear;
-    for (int k = 0; k < found.saved.PlayesNum && k < kMaxPlayers; ++k)
-        found.players.push_back(Trim(found.saved.PlName[static_cast<std::size_t>(k)].padded()));
+    const GameState& saved = found.saved.config;
+    found.year = saved.CurrentYear;
+    for (int k = 0; k < saved.PlayesNum && k < kMaxPlayers; ++k)
+        found.players.push_back(Trim(saved.PlName[static_cast<std::size_t>(k)].padded()));
     return found;
 }
 

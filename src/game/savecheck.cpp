@@ -11,11 +11,11 @@
 #include <string>
 #include <type_traits>
 
+#include "game/config_columns.h"
 #include "game/history_store.h"
 #include "game/numbers.h"
 #include "game/planet_columns.h"
 #include "game/savefile.h"
-#include "game/skill.h"
 
 namespace zenthar {
 namespace {
@@ -238,37 +238,42 @@ PlanetRecord ReadPlanet(const RowView& row, int index, int planetsNum, int playe
     return p;
 }
 
-void ReadConfiguration(const Rows& rows, const TableDef& table, SavedGame& g) {
-    RowView first(table, rows[0], 1);
-    g.PlayesNum = static_cast<int>(rows.size());
-    g.PlanetsNum = static_cast<int>(first.number("PlanetsNum", kMinPlanets, kMaxPlanets));
-    g.GameType = static_cast<int>(first.number("GameType", 0, 1));
-    g.EmpireSkill = static_cast<int>(
-        first.number("EmpireSkill", 0, static_cast<long long>(kSkillRules.size()) - 1));
-    g.CurrentYear = static_cast<Int16>(first.number("CurrentYear"));
-    // After "The Empire has won" the turn rests one past the last player until the next year.
-    g.CurrentPlTurn = static_cast<Int16>(first.number("CurrentPlTurn", 0, g.PlayesNum));
-    const FieldValue& startYear = first["StartYear"];
-    g.StartYear = startYear.isNull() ? g.CurrentYear : static_cast<Int16>(startYear.asInt());
-    g.StartPl = CampaignPlanet(first, "StartPl", g.PlanetsNum);
-    g.EndPl = CampaignPlanet(first, "EndPl", g.PlanetsNum);
-    g.EmpireOut = first["EmpireOut"].asBool();
-    g.EndTurnScreen = first["EndTurnScreen"].asBool();
-    g.SoundsOff = first["SoundsOff"].asBool();
-    for (int j = 0; j < g.PlayesNum; ++j) {
-        RowView row(table, rows[static_cast<std::size_t>(j)], static_cast<std::size_t>(j) + 1);
-        auto k = static_cast<std::size_t>(j);
-        g.PlName[k] = row.text("PlName1");
-        g.PlSymbol[k] = row.text("PlSymbol");
-        g.PlHome[k] = static_cast<Int16>(row.number("PlHome", 0, g.PlanetsNum - 1));
-        g.Hatest[k] = static_cast<Int16>(row.number("Hatest"));
-        // A seat left empty, or a file from before seats, is a human's.
-        const bool seatGiven = !row["Seat"].isNull();
-        g.Seats[k] = static_cast<SeatKind>(
-            seatGiven ? row.number("Seat", static_cast<long long>(SeatKind::Human),
-                                   static_cast<long long>(SeatKind::Hard))
-                      : 0);
+// One AppCfg value of a row into its field, within the column's bounds; `config` holds the
+// values read before it (the columns a bound depends on come first).
+template <class Field>
+void ReadConfigValue(const RowView& row, std::string_view name, Field& field,
+                     const ConfigColumn& column, const GameState& config) {
+    using W = ConfigColumn::Within;
+    if (row[name].isNull() && column.ifEmpty != ConfigColumn::IfEmpty::Refused) {
+        if constexpr (std::is_same_v<Field, Int16>)
+            field =
+                column.ifEmpty == ConfigColumn::IfEmpty::CurrentYear ? config.CurrentYear : Field{};
+        else
+            field = Field{};
+        return;
     }
+    if constexpr (std::is_same_v<Field, bool>) {
+        field = row[name].asBool();
+    } else if constexpr (std::is_integral_v<Field> || std::is_enum_v<Field>) {
+        const long long hi = column.within == W::Players  ? config.PlayesNum + column.hi
+                             : column.within == W::Galaxy ? config.PlanetsNum + column.hi
+                                                          : column.hi;
+        field = static_cast<Field>(row.number(name, column.lo, hi));
+    } else if (column.within == W::Galaxy) {
+        field = Field(CampaignPlanet(row, name, config.PlanetsNum).padded());
+    } else {
+        field = Field(row.text(name));
+    }
+}
+
+// The game's values from the first row, each player's from that player's row.
+void ReadConfiguration(const Rows& rows, const TableDef& table, SavedGame& g) {
+    GameState& config = g.config;
+    ForEachConfigColumnOf([&](std::string_view name, auto get, const ConfigColumn& column) {
+        const std::size_t count = column.scope == ConfigColumn::Scope::Game ? 1 : rows.size();
+        for (std::size_t k = 0; k < count; ++k)
+            ReadConfigValue(RowView(table, rows[k], k + 1), name, get(config, k), column, config);
+    });
 }
 
 void CheckShips(const Rows& rows, const TableDef& table, int planetsNum, int players) {
@@ -322,22 +327,23 @@ SavedGame ReadSavedGame(std::span<const unsigned char> bytes) {
     g.AppCfgRows = ReadRows(db, appCfg, "rowid", players);
     if (g.AppCfgRows.size() < players) Refuse("it holds fewer player rows than players");
     ReadConfiguration(g.AppCfgRows, appCfg, g);
+    const GameState& c = g.config;
 
-    g.PlanetRows = ReadRows(db, planets, "rowid", static_cast<std::size_t>(g.PlanetsNum));
-    if (g.PlanetRows.size() < static_cast<std::size_t>(g.PlanetsNum))
+    g.PlanetRows = ReadRows(db, planets, "rowid", static_cast<std::size_t>(c.PlanetsNum));
+    if (g.PlanetRows.size() < static_cast<std::size_t>(c.PlanetsNum))
         Refuse("it holds fewer planets than its galaxy has");
-    for (int i = 0; i < g.PlanetsNum; ++i)
+    for (int i = 0; i < c.PlanetsNum; ++i)
         g.Planets.push_back(ReadPlanet(RowView(planets, g.PlanetRows[static_cast<std::size_t>(i)],
                                                static_cast<std::size_t>(i) + 1),
-                                       i, g.PlanetsNum, g.PlayesNum));
+                                       i, c.PlanetsNum, c.PlayesNum));
 
     g.ShipRows = ReadRows(db, ships, "\"PlNum\", \"TFNum\", rowid", kMaxShipRows + 1);
     if (g.ShipRows.size() > kMaxShipRows) Refuse("it holds more task forces than a game can have");
-    CheckShips(g.ShipRows, ships, g.PlanetsNum, g.PlayesNum);
-    g.Chronicle = ReadHistory(db, g.PlayesNum, g.CurrentYear);
+    CheckShips(g.ShipRows, ships, c.PlanetsNum, c.PlayesNum);
+    g.Chronicle = ReadHistory(db, c.PlayesNum, c.CurrentYear);
     // After "The Empire has won" the turn rests past the last player; a player's victory shows
     // in the chronicle, recorded in the year the game announced it.
-    g.Decided = g.CurrentPlTurn >= g.PlayesNum ? kEmpire : LastWinner(g.Chronicle, g.PlayesNum);
+    g.Decided = c.CurrentPlTurn >= c.PlayesNum ? kEmpire : LastWinner(g.Chronicle, c.PlayesNum);
     return g;
 }
 

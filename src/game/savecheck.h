@@ -9,30 +9,17 @@
 #include <vector>
 
 #include "game/database.h"
+#include "game/history.h"
 #include "game/state.h"
 
 namespace zenthar {
 
 struct SavedGame {
-    int PlayesNum = 0;
-    int PlanetsNum = 0;
-    int GameType = 1;
-    int EmpireSkill = 0;
-    Int16 CurrentYear = 0;
-    Int16 CurrentPlTurn = 0;
-    Int16 StartYear = 0;  // the current year when the file holds none
-    FixedText<2> StartPl;
-    FixedText<2> EndPl;
-    bool EmpireOut = false;
-    bool EndTurnScreen = false;
-    bool SoundsOff = false;
-    std::array<FixedText<40>, kMaxPlayers> PlName{};
-    std::array<FixedText<12>, kMaxPlayers> PlSymbol{};
-    std::array<Int16, kMaxPlayers> PlHome{};
-    std::array<Int16, kMaxPlayers> Hatest{};
-    std::array<SeatKind, kMaxPlayers> Seats{};  // all human in a file from before seats
-    std::vector<PlanetRecord> Planets;          // PlanetsNum records, OnMap 0
-    History Chronicle;                          // empty for a file saved before there was one
+    // The AppCfg values as opening puts them in place (game/config_columns.h): the players'
+    // fields for the first PlayesNum players, the others as a new GameState has them.
+    GameState config;
+    std::vector<PlanetRecord> Planets;  // PlanetsNum records, OnMap 0
+    History Chronicle;                  // empty for a file saved before there was one
     int Decided = -1;  // the side the game had announced as the winner when it was saved
 
     // The rows the working file receives, every field of the table layout in its order:

@@ -15,6 +15,7 @@
 #include <exception>
 #include <memory>
 #include <span>
+#include <type_traits>
 #include <utility>
 
 #include "game/config_columns.h"
@@ -203,35 +204,34 @@ void CheckTarget(const std::filesystem::path& target) {
 }
 
 void ApplySavedGame(GameState& st, const SavedGame& g) {
-    st.PlayesNum = g.PlayesNum;
-    st.PlanetsNum = g.PlanetsNum;
-    st.GameType = g.GameType;
-    st.EmpireSkill = g.EmpireSkill;
-    st.CurrentYear = g.CurrentYear;
-    st.CurrentPlTurn = g.CurrentPlTurn;
-    st.StartYear = g.StartYear;
-    st.StartPl = g.StartPl;
-    st.EndPl = g.EndPl;
-    st.EmpireOut = g.EmpireOut;
+    const auto players = static_cast<std::size_t>(g.config.PlayesNum);
+    ForEachConfigColumnOf([&](std::string_view, auto get, const ConfigColumn& column) {
+        const auto put = [&](std::size_t k) {
+            auto& field = get(st, k);
+            using Field = std::decay_t<decltype(field)>;
+            if constexpr (std::is_same_v<Field, bool>) {
+                // A check mark is put on by a game that was saved with it; a game saved without
+                // it leaves the player's current choice alone.
+                if (column.onlyTurnsOn) {
+                    field = field || get(g.config, k);
+                    return;
+                }
+            }
+            field = k < players || column.scope == ConfigColumn::Scope::Game ? get(g.config, k)
+                                                                             : Field{};
+        };
+        if (column.scope == ConfigColumn::Scope::Game)
+            put(0);
+        else
+            for (std::size_t k = 0; k < kMaxPlayers; ++k) put(k);
+    });
     st.VictoryAnswer = 0;  // a game opened from a file announces its winner again
     // A decided game keeps its story, which was shown in the run that decided it and does not
     // open by itself again.
     st.Decided = g.Decided;
     st.StoryShown = g.Decided >= 0;
     st.Chronicle = g.Chronicle;
-    for (std::size_t k = 0; k < kSides; ++k) {
-        const bool player = k < static_cast<std::size_t>(g.PlayesNum);
-        st.PlName[k] = player ? g.PlName[k] : FixedText<40>();
-        st.PlSymbol[k] = player ? g.PlSymbol[k] : FixedText<12>();
-        st.PlHome[k] = player ? g.PlHome[k] : Int16{0};
-        st.Hatest[k] = player ? g.Hatest[k] : Int16{0};
-        if (k < kMaxPlayers) st.Seats[k] = player ? g.Seats[k] : SeatKind::Human;
-    }
-    // A check mark is put on by a game that was saved with it; a game saved without it leaves
-    // the player's current choice alone.
-    st.SkipEndTurnScreen = st.SkipEndTurnScreen || g.EndTurnScreen;
-    st.SoundsOff = st.SoundsOff || g.SoundsOff;
-    for (int i = 0; i < g.PlanetsNum; ++i) {
+    for (int i = 0; i < g.config.PlanetsNum; ++i) {
         PlanetRecord& p = st.planet(i);
         p = g.Planets[static_cast<std::size_t>(i)];
         // Every image counts as shown, so the next map drawing hides them all first.

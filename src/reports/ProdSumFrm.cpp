@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <array>
 
-#include "reports/production_totals.h"
+#include "game/side_totals.h"
 #include "ui/units.h"
 
 namespace zenthar::ui {

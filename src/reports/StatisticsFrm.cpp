@@ -65,11 +65,11 @@ StatisticsFrm::StatisticsFrm(zenthar::Game& game, Mode mode, QWidget* parent)
 
     FigureCmb_ = new QComboBox(this);
     FigureCmb_->setObjectName("FigureCmb");
-    for (Figure f : kFigures) {
+    for (Figure f : Figures()) {
         // A player's own figures are offered to that player; the story offers everybody's.
         if (IsPrivate(f) && viewer_ == -1) continue;
         FigureCmb_->addItem(QString::fromStdString(std::string(FigureName(f))),
-                            static_cast<int>(f));
+                            static_cast<int>(f - kHistoryColumns.data()));
     }
     auto* figureLbl = new QLabel("&Figure:", this);
     figureLbl->setBuddy(FigureCmb_);
@@ -127,7 +127,7 @@ StatisticsFrm::StatisticsFrm(zenthar::Game& game, Mode mode, QWidget* parent)
 
 void StatisticsFrm::FigureCmb_Change() {
     const int index = std::max(0, FigureCmb_->currentIndex());
-    showFigure(static_cast<Figure>(FigureCmb_->itemData(index).toInt()));
+    showFigure(&kHistoryColumns.at(static_cast<std::size_t>(FigureCmb_->itemData(index).toInt())));
 }
 
 void StatisticsFrm::showFigure(Figure figure) {

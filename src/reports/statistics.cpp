@@ -29,44 +29,29 @@ std::vector<int> SidesInGame(const GameState& st) {
 
 }  // namespace
 
+std::vector<Figure> Figures() {
+    std::vector<Figure> figures;
+    for (const HistoryColumn& column : kHistoryColumns)
+        if (column.charted != Charted::No) figures.push_back(&column);
+    return figures;
+}
+
+Figure FindFigure(std::string_view column) {
+    for (Figure f : Figures())
+        if (f->name == column) return f;
+    return nullptr;
+}
+
 std::string_view FigureName(Figure f) {
-    switch (f) {
-        case Figure::Planets:
-            return "Planets Owned";
-        case Figure::Production:
-            return "Total Production";
-        case Figure::Ships:
-            return "Ships on Planets";
-        case Figure::ShipsInFlight:
-            return "Ships in Flight";
-        case Figure::BattlesWon:
-            return "Battles Won";
-        case Figure::BattlesLost:
-            return "Battles Lost";
-    }
-    return {};
+    return f->caption;
 }
 
 bool IsPrivate(Figure f) {
-    return f == Figure::ShipsInFlight || f == Figure::BattlesWon || f == Figure::BattlesLost;
+    return f->privateToSide;
 }
 
 int FigureValue(const SideYear& s, Figure f) {
-    switch (f) {
-        case Figure::Planets:
-            return s.planets;
-        case Figure::Production:
-            return s.production;
-        case Figure::Ships:
-            return s.ships;
-        case Figure::ShipsInFlight:
-            return s.shipsInFlight;
-        case Figure::BattlesWon:
-            return s.battlesWon;
-        case Figure::BattlesLost:
-            return s.battlesLost;
-    }
-    return 0;
+    return s.*f->figure;
 }
 
 std::string SideName(const GameState& st, int side) {
@@ -81,7 +66,8 @@ std::vector<ChartLine> ChartLines(const GameState& st, Figure f, int viewer) {
         ChartLine line{side, SideName(st, side), {}};
         line.points.reserve(st.Chronicle.size());
         for (std::size_t i = 0; i < st.Chronicle.size(); ++i)
-            if (const SideYear* s = st.Chronicle[i].find(side))
+            if (const SideYear* s = st.Chronicle[i].find(side);
+                s && FigureValue(*s, f) != kNoFigure)
                 line.points.emplace_back(st.Chronicle[i].year, FigureValue(*s, f));
         lines.push_back(std::move(line));
     }
@@ -90,16 +76,18 @@ std::vector<ChartLine> ChartLines(const GameState& st, Figure f, int viewer) {
 
 std::string HistoryCsv(const GameState& st, int viewer) {
     std::string csv = "Year,Side,Name";
-    for (Figure f : kFigures) csv += "," + std::string(FigureName(f));
+    const std::vector<Figure> figures = Figures();
+    for (Figure f : figures) csv += "," + std::string(FigureName(f));
     csv += "\r\n";
     for (std::size_t i = 0; i < st.Chronicle.size(); ++i) {
         const HistoryYear& year = st.Chronicle[i];
         for (const SideYear& s : year.sides) {
             csv += std::to_string(year.year) + "," + std::to_string(s.side) + "," +
                    CsvText(SideName(st, s.side));
-            for (Figure f : kFigures) {
+            for (Figure f : figures) {
                 csv += ",";
-                if (MayShow(f, s.side, viewer)) csv += std::to_string(FigureValue(s, f));
+                if (MayShow(f, s.side, viewer) && FigureValue(s, f) != kNoFigure)
+                    csv += std::to_string(FigureValue(s, f));
             }
             csv += "\r\n";
         }

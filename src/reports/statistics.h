@@ -8,14 +8,16 @@
 #include <string_view>
 #include <vector>
 
+#include "game/history_columns.h"
 #include "game/state.h"
 
 namespace zenthar {
 
-enum class Figure { Planets, Production, Ships, ShipsInFlight, BattlesWon, BattlesLost };
-inline constexpr std::array<Figure, 6> kFigures{Figure::Planets,    Figure::Production,
-                                                Figure::Ships,      Figure::ShipsInFlight,
-                                                Figure::BattlesWon, Figure::BattlesLost};
+// A figure is a charted column of the History table; Figures() lists them in its order.
+using Figure = const HistoryColumn*;
+std::vector<Figure> Figures();
+// The figure of the column with that name, or nullptr.
+Figure FindFigure(std::string_view column);
 
 // Whoever looks at a finished game's story sees every figure of every side.
 inline constexpr int kEveryone = -2;
@@ -23,12 +25,13 @@ inline constexpr int kEveryone = -2;
 std::string_view FigureName(Figure f);
 // Ships in flight and battles: what a side's own orders and reports tell it, and nobody else.
 bool IsPrivate(Figure f);
+// The side's figure, or kNoFigure for a year of an older file that did not keep it.
 int FigureValue(const SideYear& s, Figure f);
 
 struct ChartLine {
     int side = 0;
     std::string name;                         // the player's name, or "Empire"
-    std::vector<std::pair<int, int>> points;  // year, value
+    std::vector<std::pair<int, int>> points;  // year, value; none for a year without the figure
 };
 
 // The sides in the game, players in order and then the Empire, with the years they were
@@ -40,7 +43,7 @@ std::vector<ChartLine> ChartLines(const GameState& st, Figure f, int viewer);
 std::string SideName(const GameState& st, int side);
 
 // The history as CSV: a header, then one row per year and side. A private figure the viewer
-// may not see is an empty cell; names are quoted.
+// may not see, or a year did not keep, is an empty cell; names are quoted.
 std::string HistoryCsv(const GameState& st, int viewer);
 
 // The window's text about a decided game: who won and after how many years.

@@ -3,7 +3,8 @@
 
 #include <algorithm>
 
-#include "reports/production_totals.h"
+#include "game/history_columns.h"
+#include "game/side_totals.h"
 
 namespace zenthar {
 namespace {
@@ -55,9 +56,12 @@ void RecordYear(Game& game) {
     year.sides.reserve(static_cast<std::size_t>(players) + 1);
     const auto add = [&](int side) {
         const auto k = static_cast<std::size_t>(side);
-        year.sides.push_back(SideYear{side, Clamped(totals[k].planets),
-                                      Clamped(totals[k].production), Clamped(totals[k].ships),
-                                      Clamped(inFlight[k]), st.BattlesWon[k], st.BattlesLost[k]});
+        const SideFacts facts{totals[k], inFlight[k], st.BattlesWon[k], st.BattlesLost[k]};
+        SideYear s;
+        s.side = side;
+        for (const HistoryColumn& column : kHistoryColumns)
+            if (column.measure) s.*column.figure = Clamped(column.measure(facts));
+        year.sides.push_back(s);
     };
     for (int p = 0; p < players; ++p) add(p);
     add(kEmpire);

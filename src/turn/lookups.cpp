@@ -19,15 +19,6 @@ int FindPlanetIndex(const GameState& st, std::string_view id) {
     return -1;
 }
 
-int PlanetOwner(std::string_view scouted) {
-    for (std::size_t k = 0; k < 4 && k < scouted.size(); ++k) {
-        char c = scouted[k];
-        int d = (c >= '0' && c <= '9') ? c - '0' : 0;
-        if (d >= 2) return static_cast<int>(k);
-    }
-    return kEmpire;
-}
-
 namespace {
 
 int Distance(long dx, long dy) {

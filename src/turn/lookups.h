@@ -1,19 +1,16 @@
-// Questions about planets: which slot holds an id, who owns a planet, how far apart two planets
-// are, the nearest planet of an owner, and walks of the production ranking.
+// Questions about planets: which slot holds an id, how far apart two planets are, the nearest
+// planet of an owner, and walks of the production ranking (who owns a planet: game/side_totals.h).
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "game/side_totals.h"
 #include "game/state.h"
 
 namespace zenthar {
 
 int FindPlanetIndex(const GameState& st, std::string_view id);
-int PlanetOwner(std::string_view scouted);
-inline int OwnerOf(const GameState& st, int planet) {
-    return PlanetOwner(st.planet(planet).Scouted.padded());
-}
 int PlanetDistance(const GameState& st, int a, int b);
 // Years a task force needs for a distance: half of it, rounded half up.
 int TravelTime(int distance);

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "reports/production_totals.h"
+#include "game/side_totals.h"
 #include "turn/knowledge.h"
 #include "turn/lookups.h"
 

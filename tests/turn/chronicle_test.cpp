@@ -7,7 +7,7 @@
 #include <map>
 #include <tuple>
 
-#include "reports/production_totals.h"
+#include "game/side_totals.h"
 #include "reports/turn_summary.h"
 #include "sim/simulation.h"
 #include "support/galaxy_builder.h"

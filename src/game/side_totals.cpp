@@ -1,7 +1,5 @@
-// Per-owner totals for the Production Summary window.
-#include "reports/production_totals.h"
-
-#include "turn/lookups.h"
+// Per-owner totals: what the Production Summary lists and the year end records.
+#include "game/side_totals.h"
 
 namespace zenthar {
 
