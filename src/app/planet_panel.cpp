@@ -1,6 +1,9 @@
 // The planet panel's texts and pictures for one planet.
 #include "app/planet_panel.h"
 
+#include <array>
+
+#include "game/side_totals.h"
 #include "turn/knowledge.h"
 
 namespace zenthar {
@@ -65,6 +68,23 @@ std::string TurnCaption(const GameState& st) {
 
 std::string YearCaption(const GameState& st) {
     return "Year: " + FormatHash(st.CurrentYear);
+}
+
+std::string ScoreCaption(const GameState& st) {
+    if (st.GameLength <= 0) return {};
+    const std::array<OwnerTotals, kSides> totals = ComputeProductionTotals(st);
+    std::string text = "Score:";
+    for (int side = 0; side < kSides; ++side) {
+        if (side != kEmpire && !st.validPlayer(side)) continue;
+        text += side == 0 ? " " : ", ";
+        text += side == kEmpire ? std::string("Empire")
+                                : st.PlName[static_cast<std::size_t>(side)].trimmed();
+        text += " " + std::to_string(Score(totals[static_cast<std::size_t>(side)]));
+    }
+    const int left = kFirstYear + st.GameLength - st.CurrentYear;
+    if (left <= 0) return text + " - the game is over";
+    return text + " - " +
+           (left == 1 ? std::string("the last year") : std::to_string(left) + " years left");
 }
 
 }  // namespace zenthar

@@ -33,5 +33,8 @@ inline int HorizScrollFor(int xpos) {
 
 std::string TurnCaption(const GameState& st);  // "Player's Turn: " + name
 std::string YearCaption(const GameState& st);  // "Year: " + year
+// In a game of a chosen length, every side's score as it stands and the years left:
+// "Score: Ann 35, Bo 30, Empire 250 - 12 years left"; empty in a game until conquest.
+std::string ScoreCaption(const GameState& st);
 
 }  // namespace zenthar

@@ -9,8 +9,11 @@
 // helpwin: the game's own help window, owning50 and fleets50: those two maps of a 50-planet
 // galaxy as a new game makes it, a fleet out of every planet, statistics, story, handover: the
 // screen between two players' turns), rivals (thirty years against two Hard computer seats;
-// rivalstats: their statistics) or a start-up message (nofolder, resume: the question after a
-// crash); MS is how long to wait before taking the picture (the battle runs in real time).
+// rivalstats: their statistics), a game of thirty years against them (timed: twelve years in,
+// the scores beside the year; timeup: the last End Turn and the message of the highest score;
+// timestory: the story once the thirty years ran out) or a start-up message (nofolder, resume:
+// the question after a crash); MS is how long to wait before taking the picture (the battle runs in
+// real time).
 #include <unistd.h>
 #include <QApplication>
 #include <QDialog>
@@ -155,8 +158,9 @@ void BuildChronicle(GameState& st) {
 }
 
 // "rivals": thirty years of Ann against two Hard computer seats, every End Turn given through the
-// window's command as a player gives it; Ann herself gives no order.
-void PlayAgainstHardRivals(zenthar::ui::Zenthar& window) {
+// window's command as a player gives it; Ann herself gives no order. The timed views play
+// `years` of a game `length` years long.
+void PlayAgainstHardRivals(zenthar::ui::Zenthar& window, int years = 30, int length = 0) {
     zenthar::Game& game = window.game();
     zenthar::NewGameSettings s;
     s.players = 3;
@@ -165,6 +169,7 @@ void PlayAgainstHardRivals(zenthar::ui::Zenthar& window) {
     s.names = {"Ann", "Hard One", "Hard Two", ""};
     s.seats = {zenthar::SeatKind::Human, zenthar::SeatKind::Hard, zenthar::SeatKind::Hard,
                zenthar::SeatKind::Human};
+    s.gameLength = length;
     for (std::size_t k = 0; k < 4; ++k) {
         s.symbols[k] = zenthar::kPlayerSymbols[k];
         s.homePlanets[k] = game.st.PlanetList[k].Name.padded();
@@ -176,7 +181,7 @@ void PlayAgainstHardRivals(zenthar::ui::Zenthar& window) {
     window.turnDisplay().setTimeScale(0);
     window.dialogs().setAnswerer(
         [](const zenthar::MessageRequest&) { return zenthar::Answer::No; });
-    for (int year = 0; year < 30 && game.st.GameActive; ++year) window.EndTurnItem_Click();
+    for (int year = 0; year < years && game.st.GameActive; ++year) window.EndTurnItem_Click();
     window.dialogs().setAnswerer({});
     window.CloseEndTurnSummary();
 }
@@ -245,6 +250,8 @@ constexpr WindowView kWindows[] = {
     {"handover", &zenthar::ui::Zenthar::EndTurnItem_Click, 600},
     {"resume", &zenthar::ui::Zenthar::offerRecoveredGame, 600},
     {"rivalstats", &zenthar::ui::Zenthar::StatisticsItem_Click, 900},
+    {"timeup", &zenthar::ui::Zenthar::EndTurnItem_Click, 900},
+    {"timestory", &zenthar::ui::Zenthar::showStoryOnce, 900},
 };
 // clang-format on
 
@@ -301,6 +308,10 @@ int main(int argc, char** argv) {
     // would otherwise first ask whether to end the running game ("question").
     if (view == "rivals" || view == "rivalstats") {
         PlayAgainstHardRivals(window);
+    } else if (view == "timed" || view == "timeup" || view == "timestory") {
+        PlayAgainstHardRivals(window, view == "timed" ? 12 : view == "timeup" ? 29 : 30, 30);
+        // The story opens by itself at the end; the picture opens it on purpose.
+        window.game().st.StoryShown = false;
     } else if (view != "empty" && view != "newgame" && view != "open") {
         zenthar::Game& game = window.game();
         if (view == "owning50" || view == "fleets50")

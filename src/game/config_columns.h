@@ -113,6 +113,8 @@ void ForEachConfigColumnOf(Visit&& visit) {
     visit(std::string_view("SoundsOff"),     GameField<&GameState::SoundsOff>{}, mark({Game, Later, Play}));
     // A seat left empty, or a file from before seats, is a human's.
     visit(std::string_view("Seat"),          PlayerField<&GameState::Seats>{}, number({Player, EveryRow, Fixed, false, true}, seats, W::Bounds, E::Zero));
+    // Empty, in a file from before the choice, plays until one side holds the galaxy.
+    visit(std::string_view("GameLength"),    GameField<&GameState::GameLength>{}, number({Game, EveryRow, Fixed, false, true}, {0, kLongestGame}, W::Bounds, E::Zero));
     // clang-format on
 }
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <string_view>
 
 namespace zenthar {
@@ -106,19 +107,51 @@ const HistoryYear* History::find(int year) const {
     return nullptr;
 }
 
-int LastWinner(const History& chronicle, int players) {
+namespace {
+
+// Who had won by the year's end, by the figures the year end recorded; with `timeUp`, the year
+// was the game's last.
+int WinnerOfYear(const HistoryYear& year, int players, bool timeUp) {
+    std::array<bool, kSides> holds{};
+    std::array<bool, kSides> inFlight{};
+    TimeOut time{timeUp, {}};
+    time.scores.fill(std::numeric_limits<long long>::min());
+    for (const SideYear& s : year.sides) {
+        if (s.side < 0 || s.side >= kSides) continue;
+        const auto k = static_cast<std::size_t>(s.side);
+        holds[k] = s.planets > 0;
+        inFlight[k] = s.shipsInFlight > 0;
+        // A year of a file from before the score counts below any score.
+        if (s.score != kNoFigure) time.scores[k] = s.score;
+    }
+    return WinnerOf(players, holds, inFlight, time);
+}
+
+}  // namespace
+
+int LastWinner(const History& chronicle, int players, int length) {
     for (std::size_t i = chronicle.size(); i-- > 0;) {
-        std::array<bool, kSides> holds{};
-        std::array<bool, kSides> inFlight{};
-        for (const SideYear& s : chronicle[i].sides) {
-            if (s.side < 0 || s.side >= kSides) continue;
-            holds[static_cast<std::size_t>(s.side)] = s.planets > 0;
-            inFlight[static_cast<std::size_t>(s.side)] = s.shipsInFlight > 0;
-        }
-        const int winner = WinnerOf(players, holds, inFlight);
+        // Only the last year can be the one the time ran out with.
+        const bool last = i + 1 == chronicle.size();
+        const int winner =
+            WinnerOfYear(chronicle[i], players, last && TimeIsUp(length, chronicle[i].year));
         if (winner >= 0) return winner;
     }
     return -1;
+}
+
+bool EndedOnScore(const History& chronicle, int players, int length) {
+    return !chronicle.empty() && TimeIsUp(length, chronicle.back().year) &&
+           WinnerOfYear(chronicle.back(), players, false) < 0;
+}
+
+std::vector<int> ScoreLeaders(const HistoryYear& year) {
+    int top = kNoFigure;
+    for (const SideYear& s : year.sides) top = std::max(top, s.score);
+    std::vector<int> leaders;
+    for (const SideYear& s : year.sides)
+        if (s.score == top && top != kNoFigure) leaders.push_back(s.side);
+    return leaders;
 }
 
 std::string PackReport(const std::string& text) {

@@ -24,6 +24,7 @@ struct SideYear {
     int shipsInFlight = 0;
     int battlesWon = 0;
     int battlesLost = 0;
+    int score = 0;  // from the public figures alone
 };
 
 struct HistoryYear {
@@ -75,9 +76,17 @@ class History {
     std::vector<std::shared_ptr<const HistoryYear>> years_;
 };
 
-// The winner of the last year the chronicle shows decided (a player, or kEmpire), by the year
-// end's own rule on the figures it recorded; -1 when no year was.
-int LastWinner(const History& chronicle, int players);
+// The winner of the last year the chronicle shows decided (a player, kEmpire, or kSharedWin
+// for a tie on score when a game of `length` years ran out), by the year end's own rule on the
+// figures it recorded; -1 when no year was.
+int LastWinner(const History& chronicle, int players, int length);
+
+// Whether the chronicle's last year ended a game of `length` years on score: it was the game's
+// last, and no side held the galaxy at its end.
+bool EndedOnScore(const History& chronicle, int players, int length);
+
+// The sides with the highest score in the year, players in order and then the Empire.
+std::vector<int> ScoreLeaders(const HistoryYear& year);
 
 // A report packed for the game file, and back. The packed form is framed: a mark, the text's
 // length and a checksum of the deflated bytes, so the file's check sees damage without

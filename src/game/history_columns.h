@@ -47,7 +47,7 @@ inline constexpr long long kMostProduction = kMaxPlanets * 32767LL;
 
 using enum Charted;
 // clang-format off
-inline constexpr std::array<HistoryColumn, 9> kHistoryColumns{{
+inline constexpr std::array<HistoryColumn, 10> kHistoryColumns{{
     {"Year",          "Year",             nullptr,                  -32768, 32767},
     {"Side",          "Side",             &SideYear::side,          0,      kEmpire},
     {"Planets",       "Planets Owned",    &SideYear::planets,       0,      kMaxPlanets,       false, false, Lines,
@@ -62,6 +62,8 @@ inline constexpr std::array<HistoryColumn, 9> kHistoryColumns{{
      [](const SideFacts& f) { return static_cast<long long>(f.battlesWon); }},
     {"BattlesLost",   "Battles Lost",     &SideYear::battlesLost,   0,      1001LL * kSides,   true,  false, Lines,
      [](const SideFacts& f) { return static_cast<long long>(f.battlesLost); }},
+    {"Score",         "Score",            &SideYear::score,         -kMostShips, kMostScore,   false, true,  Lines,
+     [](const SideFacts& f) { return Score(f.shown); }},
     {"Report",        "Report",           nullptr,                  0,      0},
 }};
 // clang-format on

@@ -343,7 +343,8 @@ SavedGame ReadSavedGame(std::span<const unsigned char> bytes) {
     g.Chronicle = ReadHistory(db, c.PlayesNum, c.CurrentYear);
     // After "The Empire has won" the turn rests past the last player; a player's victory shows
     // in the chronicle, recorded in the year the game announced it.
-    g.Decided = c.CurrentPlTurn >= c.PlayesNum ? kEmpire : LastWinner(g.Chronicle, c.PlayesNum);
+    g.Decided = c.CurrentPlTurn >= c.PlayesNum ? kEmpire
+                                               : LastWinner(g.Chronicle, c.PlayesNum, c.GameLength);
     return g;
 }
 

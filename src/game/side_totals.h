@@ -31,4 +31,18 @@ struct OwnerTotals {
 
 std::array<OwnerTotals, kSides> ComputeProductionTotals(const GameState& st);
 
+// What the score is, in the words the window's tooltip gives.
+inline constexpr const char* kScoreExplained =
+    "A side's score is ten points for each planet it holds, plus the ships a year its planets "
+    "produce, plus one point for every ten ships stationed on its planets.";
+
+// A side's score, from the figures every player is shown: ten points a planet held, one for
+// each ship a year it produces, and one for every ten ships stationed on its planets.
+constexpr long long Score(const OwnerTotals& t) {
+    return 10 * t.planets + t.production + t.ships / 10;
+}
+// The highest score a side can reach: every planet of the largest galaxy held and full.
+inline constexpr long long kMostScore =
+    Score({kMaxPlanets, kMaxPlanets * 32767LL, kMaxPlanets * 32767LL});
+
 }  // namespace zenthar

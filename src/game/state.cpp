@@ -43,6 +43,7 @@ void ClearGame(GameState& st) {
     st.EndPl = "";
     st.EmpireOut = false;
     st.Seats.fill(SeatKind::Human);
+    st.GameLength = 0;
     // "Carry on" was said about the game that ended; the next one announces its winner.
     st.VictoryAnswer = 0;
     st.Chronicle.clear();

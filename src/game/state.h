@@ -20,6 +20,8 @@ inline constexpr int kSides = 5;
 inline constexpr int kMinPlanets = 5;
 inline constexpr int kMaxPlanets = 50;
 inline constexpr int kFirstYear = 4100;
+// The most years a game's chosen length may be.
+inline constexpr int kLongestGame = 1000;
 inline constexpr int kBackgroundStars = 300;
 inline constexpr int kCrtColumns = 7;
 inline constexpr int kCrtRows = 10;
@@ -142,6 +144,9 @@ struct GameState {
     std::array<Int16, kSides> Hatest{};
     // A game saved before seats existed comes back with every seat human.
     std::array<SeatKind, kMaxPlayers> Seats{};
+    // The years the game lasts before the highest score wins; 0 (and every game saved before
+    // there was a choice) until one side holds the galaxy.
+    Int16 GameLength = 0;
 
     // Every year that ended, as the year end recorded it; saved with the game.
     History Chronicle;
@@ -159,8 +164,9 @@ struct GameState {
     int PlanetImagesLoaded = 0;
     bool ShowFleetsMode = false;
     int VictoryAnswer = 0;  // 6 once the player chose to carry on after winning
-    // The side the game announced as the winner (a player, or kEmpire), in this run or, for a
-    // game opened from a file, before it was saved; -1 while nothing was announced. The story
+    // The side the game announced as the winner (a player, kEmpire, or kSharedWin when sides
+    // tied on score as time ran out), in this run or, for a game opened from a file, before it
+    // was saved; -1 while nothing was announced. The story
     // of the game opens by itself once, in the run that decides the game.
     int Decided = -1;
     bool StoryShown = false;

@@ -61,6 +61,10 @@ StatisticsFrm::StatisticsFrm(zenthar::Game& game, Mode mode, QWidget* parent)
         f.setBold(true);
         OutcomeLbl_->setFont(f);
         layout->addWidget(OutcomeLbl_);
+        auto* ending = new QLabel(QString::fromStdString(EndingText(st)), this);
+        ending->setObjectName("EndingLbl");
+        ending->setTextFormat(Qt::PlainText);
+        layout->addWidget(ending);
     }
 
     FigureCmb_ = new QComboBox(this);

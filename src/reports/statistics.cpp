@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "game/victory.h"
+
 namespace zenthar {
 namespace {
 
@@ -98,10 +100,23 @@ std::string HistoryCsv(const GameState& st, int viewer) {
 std::string OutcomeText(const GameState& st) {
     const int years = std::max(0, st.CurrentYear - kFirstYear);
     const std::string span = std::to_string(years) + (years == 1 ? " year" : " years") + " of war";
+    if (st.Decided >= 0 && EndedOnScore(st.Chronicle, st.PlayesNum, st.GameLength)) {
+        const std::vector<int> leaders = ScoreLeaders(st.Chronicle.back());
+        return SidesText(st, leaders) +
+               (leaders.size() == 1 ? " won on score after " : " shared the highest score after ") +
+               span + ".";
+    }
     if (st.Decided == kEmpire) return "The Empire has won after " + span + ".";
     if (st.validPlayer(st.Decided))
         return SideName(st, st.Decided) + " conquered the galaxy after " + span + ".";
     return "The war goes on after " + span + ".";
+}
+
+std::string EndingText(const GameState& st) {
+    if (st.Decided < 0) return {};
+    if (!EndedOnScore(st.Chronicle, st.PlayesNum, st.GameLength)) return "It ended by conquest.";
+    return "It ended on score: the game's " + std::to_string(st.GameLength) +
+           (st.GameLength == 1 ? " year had run out." : " years had run out.");
 }
 
 }  // namespace zenthar

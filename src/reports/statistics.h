@@ -48,5 +48,8 @@ std::string HistoryCsv(const GameState& st, int viewer);
 
 // The window's text about a decided game: who won and after how many years.
 std::string OutcomeText(const GameState& st);
+// How a decided game ended: by conquest, or on score when its years ran out; empty while the
+// game goes on.
+std::string EndingText(const GameState& st);
 
 }  // namespace zenthar

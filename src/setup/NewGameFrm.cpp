@@ -31,6 +31,11 @@ constexpr int kSymbolLeft = 4620;
 // Who plays the row, after its symbol.
 constexpr int kSeatLeft = 5160;
 constexpr int kSeatWidth = 2580;
+// The game lengths offered: until one side holds the galaxy (the game as it always was), a
+// few evenings' worth of years, or a number typed in the field beside the list.
+constexpr std::array<int, 4> kLengthYears{30, 50, 100, 150};
+constexpr int kUntilConquest = 0;
+constexpr int kTypedLength = 1 + static_cast<int>(kLengthYears.size());
 // In the order of the seat kinds.
 const QStringList kSeatChoices{"Human", "Computer - Easy", "Computer - Normal", "Computer - Hard"};
 
@@ -141,6 +146,19 @@ void NewGameFrm::buildControls() {
     place(SkillCmb_, 2160, 3600, 1455, 300);
     Label5_->setBuddy(SkillCmb_);
 
+    LengthLbl_ = named(new QLabel("Game length:", this), "LengthLbl");
+    place(LengthLbl_, 360, 4080, 1695, 255);
+    LengthCmb_ = named(new QComboBox(this), "LengthCmb");
+    place(LengthCmb_, 2160, 4080, 3390, 300);
+    LengthCmb_->setToolTip(
+        "Until one side holds the galaxy, or a number of years after which the side with the "
+        "highest score wins");
+    LengthLbl_->setBuddy(LengthCmb_);
+    LengthEdt_ = named(new QLineEdit(this), "LengthEdt");
+    LengthEdt_->setMaxLength(4);
+    LengthEdt_->setAccessibleName("Years of the game");
+    place(LengthEdt_, 5640, 4080, 615, 285);
+
     OkBtn_ = named(new QPushButton("Ok", this), "OkBtn");
     OkBtn_->setDefault(true);
     place(OkBtn_, 360, 5160, 1095, 375);
@@ -153,6 +171,9 @@ void NewGameFrm::buildControls() {
     // The name boxes follow the count at once, not only when the list is left.
     connect(PlayerNumCmb_, &QComboBox::currentIndexChanged, this,
             [this] { PlayerNumCmb_LostFocus(); });
+    // The field takes a number only when the list asks for one.
+    connect(LengthCmb_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { LengthEdt_->setEnabled(index == kTypedLength); });
     connect(OkBtn_, &QPushButton::clicked, this, [this] { OkBtn_Click(); });
     connect(CancelBtn_, &QPushButton::clicked, this, [this] { CancelBtn_Click(); });
 }
@@ -180,6 +201,14 @@ void NewGameFrm::Form_Load() {
     SkillCmb_->clear();
     SkillCmb_->addItems({"Beginner", "Intermidiate", "Advanced"});
     SkillCmb_->setCurrentIndex(0);
+
+    LengthCmb_->clear();
+    LengthCmb_->addItem("Until one side holds the galaxy");
+    for (int years : kLengthYears) LengthCmb_->addItem(QString("%1 years").arg(years));
+    LengthCmb_->addItem("Other number of years:");
+    LengthCmb_->setCurrentIndex(kUntilConquest);
+    LengthEdt_->setText("75");
+    LengthEdt_->setEnabled(false);
 
     for (int k = 0; k < 4; ++k) {
         symbols_[static_cast<std::size_t>(k)] =
@@ -239,6 +268,11 @@ zenthar::NewGameSettings NewGameFrm::settings() const {
     s.planets = zenthar::NumberOfPlanetsTyped(StarsNumberEdt_->text().toStdString());
     s.gameType = SimpleOpt_->isChecked() ? 1 : 0;
     s.skill = SkillCmb_->currentIndex();
+    const int length = LengthCmb_->currentIndex();
+    if (length == kTypedLength)
+        s.gameLength = zenthar::GameLengthTyped(LengthEdt_->text().toStdString());
+    else if (length > kUntilConquest && length < kTypedLength)
+        s.gameLength = kLengthYears[static_cast<std::size_t>(length - 1)];
     return s;
 }
 

@@ -1,6 +1,6 @@
 // The New Game dialog: number of players, their names, capitals, symbols and who plays them,
-// the number of planets, the game type and the Empire's skill. OK creates the game; Cancel only
-// hides the dialog so the entries are still there next time.
+// the number of planets, the game type, the Empire's skill and the game's length. OK creates the
+// game; Cancel only hides the dialog so the entries are still there next time.
 #pragma once
 
 #include <QDialog>
@@ -74,6 +74,9 @@ class NewGameFrm : public QDialog {
     std::array<QComboBox*, 4> SeatCmb_{};
     QLabel* Label5_ = nullptr;
     QComboBox* SkillCmb_ = nullptr;
+    QLabel* LengthLbl_ = nullptr;
+    QComboBox* LengthCmb_ = nullptr;
+    QLineEdit* LengthEdt_ = nullptr;
     QPushButton* OkBtn_ = nullptr;
     QPushButton* CancelBtn_ = nullptr;
 };

@@ -35,6 +35,7 @@ void StoreSettings(GameState& st, const NewGameSettings& s) {
     st.GameType = s.gameType;
     st.EmpireSkill = s.skill;
     st.CurrentYear = kFirstYear;
+    st.GameLength = static_cast<Int16>(s.gameLength);
     for (std::size_t k = 0; k < kMaxPlayers; ++k) {
         st.PlName[k] = static_cast<int>(k) < s.players ? CutName(s.names[k]) : std::string();
         st.PlSymbol[k] = s.symbols[k];
@@ -78,6 +79,11 @@ void WritePlanetRow(Recordset& rs, const PlanetRecord& p) {
     rs.Update();
 }
 
+std::string GameLengthRange() {
+    return "The game length must be a whole number of years from 1 to " +
+           std::to_string(kLongestGame) + ".";
+}
+
 }  // namespace
 
 std::string NextSymbol(std::string_view symbol) {
@@ -101,6 +107,14 @@ std::optional<std::string> CheckNumberOfPlanets(int planets) {
     if (planets < kMinPlanets || planets > kMaxPlanets)
         return "The number of stars must be between 5 and 50";
     return std::nullopt;
+}
+
+int GameLengthTyped(std::string_view typed) {
+    const std::string text = Trim(std::string(typed));
+    const bool digits = !text.empty() && text.size() <= 4 &&
+                        text.find_first_not_of("0123456789") == std::string::npos;
+    const int years = digits ? std::stoi(text) : 0;
+    return years >= 1 && years <= kLongestGame ? years : -1;
 }
 
 std::optional<std::string> CheckNewGame(const GameState& st, const NewGameSettings& s) {
@@ -132,6 +146,7 @@ std::optional<std::string> CheckNewGame(const GameState& st, const NewGameSettin
         return "More players can't have the same Symbol.";
     // Enter in the planets field reaches OK without the field's own check.
     if (auto refusal = CheckNumberOfPlanets(s.planets)) return refusal;
+    if (s.gameLength < 0 || s.gameLength > kLongestGame) return GameLengthRange();
     // A galaxy takes one name per planet; a short names file cannot make a larger one.
     if (s.planets > st.PlanetNamesLast + 1)
         return "There are names for only " + FormatPlain(std::max(0, st.PlanetNamesLast + 1)) +

@@ -23,6 +23,8 @@ struct NewGameSettings {
     int skill = 0;     // 0 Beginner, 1 Intermidiate, 2 Advanced
     // Who plays each row: the person at the screen or the computer at a level.
     std::array<SeatKind, 4> seats{};
+    // Years until the highest score wins; 0 plays until one side holds the galaxy.
+    int gameLength = 0;
 };
 
 // The four player symbols, in the order a click steps through them; row k starts on symbol k.
@@ -37,6 +39,10 @@ std::string NextSymbol(std::string_view symbol);
 int NumberOfPlanetsTyped(std::string_view typed);
 // The range check made when the number-of-planets field is left, and again at OK.
 std::optional<std::string> CheckNumberOfPlanets(int planets);
+
+// The game length typed as a number of years: a whole number from 1 to kLongestGame, blanks
+// around it allowed; -1 for anything else, which CheckNewGame refuses.
+int GameLengthTyped(std::string_view typed);
 
 // The message of the first check that fails, or nothing when the choices make a game.
 std::optional<std::string> CheckNewGame(const GameState& st, const NewGameSettings& settings);

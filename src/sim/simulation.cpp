@@ -11,6 +11,7 @@
 #include "game/saveload.h"
 #include "game/silent.h"
 #include "game/storage_error.h"
+#include "game/victory.h"
 #include "setup/newgame.h"
 #include "turn/endturn.h"
 #include "turn/lookups.h"
@@ -43,6 +44,7 @@ NewGameSettings SettingsFor(const GameState& st, const SimulationOptions& o) {
     s.planets = o.planets;
     s.skill = o.skill;
     s.gameType = 1;
+    s.gameLength = o.length;
     s.symbols = {"shipvert.ico", "mac.ico", "shiporiz.ico", "flsp.ico"};
     // As the set-up dialog offers them: row k shows the k-th planet of the list.
     for (std::size_t k = 0; k < 4; ++k) {
@@ -215,8 +217,11 @@ GameResult RunGame(const SimulationOptions& o, const YearEndHook& afterYearEnd) 
     result.lastYear = st.CurrentYear;
     result.yearsPlayed = st.CurrentYear - result.firstYear;
     result.sides = CountSides(game);
+    result.onScore = winner >= 0 && EndedOnScore(st.Chronicle, st.PlayesNum, st.GameLength);
     if (winner == kEmpire)
         result.winnerName = "Empire";
+    else if (winner == kSharedWin)
+        result.winnerName = "shared";
     else if (winner >= 0)
         result.winnerName = result.sides[static_cast<std::size_t>(winner)].name;
     else

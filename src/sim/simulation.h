@@ -89,6 +89,7 @@ struct SimulationOptions {
     int planets = 26;
     int skill = 0;
     int years = 300;
+    int length = 0;  // the game's own length in years; 0 until one side holds the galaxy
     BotKind bot = BotKind::Greedy;
     // One choice per player; when given, it sets the players and replaces `players` and `bot`.
     std::vector<SeatChoice> seats;
@@ -112,8 +113,9 @@ struct SideResult {
 
 struct GameResult {
     unsigned long long seed = 0;
-    int winner = -1;         // player 0..3, kEmpire, or -1 while undecided
-    std::string winnerName;  // the player's name, "Empire" or "none"
+    int winner = -1;         // player 0..3, kEmpire, kSharedWin, or -1 while undecided
+    std::string winnerName;  // the player's name, "Empire", "shared" or "none"
+    bool onScore = false;    // decided on score when the game's length ran out
     int firstYear = 0;
     int lastYear = 0;
     int yearsPlayed = 0;

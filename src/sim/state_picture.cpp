@@ -23,8 +23,10 @@ void DescribePlanet(std::ostringstream& out, const PlanetRecord& p, bool withOnM
 
 void DescribeConfiguration(std::ostringstream& out, const GameState& st, std::size_t slots) {
     out << "players " << st.PlayesNum << " planets " << st.PlanetsNum << " type " << st.GameType
-        << " skill " << st.EmpireSkill << " year " << st.CurrentYear << " turn " << st.CurrentPlTurn
-        << "\n";
+        << " skill " << st.EmpireSkill << " year " << st.CurrentYear << " turn "
+        << st.CurrentPlTurn;
+    if (st.GameLength != 0) out << " length " << st.GameLength;
+    out << "\n";
     out << "campaign " << st.StartYear << " [" << st.StartPl.padded() << "] -> ["
         << st.EndPl.padded() << "] empireout " << st.EmpireOut << "\n";
     for (std::size_t k = 0; k < slots; ++k)
@@ -46,7 +48,8 @@ void DescribeChronicle(std::ostringstream& out, const History& chronicle) {
         out << "year " << y.year;
         for (const SideYear& s : y.sides)
             out << " | " << s.side << ": " << s.planets << " " << s.production << " " << s.ships
-                << " " << s.shipsInFlight << " " << s.battlesWon << " " << s.battlesLost;
+                << " " << s.shipsInFlight << " " << s.battlesWon << " " << s.battlesLost << " "
+                << (s.score == kNoFigure ? std::string("-") : std::to_string(s.score));
         std::string report;
         const bool whole = y.report(report);
         out << "\n[" << report << "]";

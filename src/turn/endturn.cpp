@@ -7,11 +7,13 @@
 #include <cerrno>
 #include <memory>
 #include <utility>
+#include <vector>
 
 #include <fcntl.h>
 #include <unistd.h>
 
 #include "game/game.h"
+#include "game/side_totals.h"
 #include "game/storage_error.h"
 #include "game/victory.h"
 #include "turn/arrival.h"
@@ -234,21 +236,8 @@ void TakeReportBack(Game& game) {
     if (undo.summaryShown) game.view.CloseEndTurnSummary();
 }
 
-// Once the player chose to carry on, the box is not shown again.
-void VictoryTest(Game& game) {
-    GameState& st = game.st;
-    if (st.VictoryAnswer == kCarryOn) return;
-    const int winner = Winner(game);
-    if (winner < 0 || winner == kEmpire) return;
-    const Answer answer = game.dialogs.ask(MessageRequest{
-        CongratulationsText(st, winner), "Zenthar", Buttons::YesNo, Icon::None, Answer::Yes});
-    st.VictoryAnswer = static_cast<int>(answer);
-    st.Decided = winner;
-}
-
-}  // namespace
-
-int Winner(Game& game) {
+// Who has won; by conquest alone when `scoreCounts` is false.
+int Winner(Game& game, bool scoreCounts) {
     const GameState& st = game.st;
     const int players = std::clamp<int>(st.PlayesNum, 0, kMaxPlayers);
     std::array<bool, kSides> holds{};
@@ -256,17 +245,64 @@ int Winner(Game& game) {
         const int owner = OwnerOf(st, i);
         if (owner >= 0 && owner < kSides) holds[static_cast<std::size_t>(owner)] = true;
     }
+    TimeOut time;
+    if (scoreCounts && TimeRanOut(st)) {
+        time.up = true;
+        const std::array<OwnerTotals, kSides> totals = ComputeProductionTotals(st);
+        for (std::size_t k = 0; k < kSides; ++k) time.scores[k] = Score(totals[k]);
+    }
     // The usual year: the Empire and a player both hold planets, and no fleet can change that;
     // the Ships table is read only when it might.
     for (int p = 0; p < players && holds[kEmpire]; ++p)
-        if (holds[static_cast<std::size_t>(p)]) return -1;
-    return WinnerOf(players, holds, SidesInFlight(game));
+        if (holds[static_cast<std::size_t>(p)]) return WinnerOf(players, holds, {}, time);
+    return WinnerOf(players, holds, SidesInFlight(game), time);
+}
+
+// Once the player chose to carry on, the box is not shown again.
+void VictoryTest(Game& game) {
+    GameState& st = game.st;
+    if (st.VictoryAnswer == kCarryOn) return;
+    const int winner = Winner(game, false);
+    if (winner < 0 || winner == kEmpire) return;
+    const Answer answer = game.dialogs.ask(MessageRequest{
+        CongratulationsText(st, winner), "Zenthar", Buttons::YesNo, Icon::None, Answer::Yes});
+    st.VictoryAnswer = static_cast<int>(answer);
+    st.Decided = winner;
+}
+
+// The year end of a game's last year: unless a conquest decided the game this year (its own
+// message tells it), the highest score wins and the game is over.
+void TimeOutTest(Game& game) {
+    GameState& st = game.st;
+    if (!TimeRanOut(st) || Winner(game, false) >= 0) return;
+    st.Decided = Winner(game, true);
+    game.dialogs.inform(TimeUpText(st));
+}
+
+}  // namespace
+
+int Winner(Game& game) {
+    return Winner(game, true);
 }
 
 void StartFirstTurn(Game& game) {
     game.st.GameActive = true;
     game.st.CurrentPlTurn = -1;
     EndTurn(game);
+}
+
+std::string TimeUpText(const GameState& st) {
+    const int years = st.GameLength;
+    const std::string over = "The " + std::to_string(years) +
+                             (years == 1 ? " year is over." : " years are over.") + "\r\r";
+    if (st.Chronicle.empty()) return over;
+    const HistoryYear& last = st.Chronicle.back();
+    const std::vector<int> leaders = ScoreLeaders(last);
+    if (leaders.empty()) return over;
+    const std::string score = std::to_string(last.find(leaders.front())->score);
+    return over + SidesText(st, leaders) +
+           (leaders.size() == 1 ? " wins with the highest score, " : " share the highest score, ") +
+           score + ".";
 }
 
 std::string CongratulationsText(const GameState& st, int winner) {
@@ -294,11 +330,14 @@ void RunYearEnd(Game& game) {
     RecordYear(game);
     ShowSummaryIfSkipped(game);
     VictoryTest(game);
+    TimeOutTest(game);
     st.CurrentPlTurn = 0;
 }
 
 void HandTurnOver(Game& game) {
     if (PassTurnOn(game)) return;
+    // A game whose time ran out is over, whoever is still in it.
+    if (TimeRanOut(game.st)) return;
     // The players after the one who ended the turn are all out, but an earlier one may still
     // be in the game: then their year is over too, and the turn goes round again. Only when
     // nobody is left has the Empire won.
@@ -324,6 +363,8 @@ void EndTurn(Game& game) {
     GameState& st = game.st;
     if (st.EndTurnRunning) return;
     if (!st.GameActive || st.PlayesNum < 1 || st.PlayesNum > kMaxPlayers) return;
+    // A game whose time ran out has no more turns.
+    if (TimeRanOut(st)) return;
     RunningFlag running(st.EndTurnRunning);
     // A failing disk rolls the database back to the turn's start; the game in memory goes back
     // with it, so the two never disagree and the game can still be saved elsewhere.
@@ -341,7 +382,7 @@ void EndTurn(Game& game) {
         EndPlayersTurn(game);
         // The computers the turn comes to play theirs and hand on, until a human has the turn;
         // a game without humans stops at the first computer after the year end.
-        while (ComputerHasTurn(st)) {
+        while (ComputerHasTurn(st) && !TimeRanOut(st)) {
             if (!HumanInGame(game) && (st.CurrentYear != year || !playerEnds)) break;
             PlayComputerTurn(game);
             EndPlayersTurn(game);

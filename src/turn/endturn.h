@@ -12,7 +12,8 @@ namespace zenthar {
 inline constexpr const char* kEmpireHasWon =
     "The Empire has won. You'd better have a good night sleep and try next time :-)";
 
-// Ends the current player's turn. Does nothing without a game, or when called again while an
+// Ends the current player's turn. Does nothing without a game, once the game's time has run
+// out, or when called again while an
 // earlier call is still running (its animations and messages let the window process events).
 // When the turn comes to a computer seat, its computer plays the turn at once and the turn
 // goes on, until a human has it. In a game no human is left in, each call plays one year: the
@@ -35,8 +36,9 @@ void RunYearEnd(Game& game);
 void HandTurnOver(Game& game);
 
 // Who has won: the one player still holding a planet or a task force once the Empire holds
-// neither (the galaxy is conquered), or the Empire once no player holds either; -1 while the
-// game is open.
+// neither (the galaxy is conquered), or the Empire once no player holds either; once a game's
+// time has run out, otherwise, the side with the highest score (kSharedWin for a tie); -1
+// while the game is open.
 int Winner(Game& game);
 
 // A new game's first turn, once its galaxy is made: the game is in play and the turn goes, as
@@ -45,5 +47,9 @@ void StartFirstTurn(Game& game);
 
 // The text of the box that congratulates the last player standing.
 std::string CongratulationsText(const GameState& st, int winner);
+
+// The message of a game whose time ran out: who has the highest score in the last year the
+// chronicle holds, or who shares it.
+std::string TimeUpText(const GameState& st);
 
 }  // namespace zenthar

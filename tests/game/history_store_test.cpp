@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "game/history_store.h"
+#include "reports/statistics.h"
 #include "saveload_fixture.h"
 
 namespace zenthar::testing {
@@ -91,6 +92,32 @@ TEST_F(HistoryFile, AFileSavedBeforeThereWasAChronicleOpensWithAnEmptyOne) {
                EditSavedGame(good, "UPDATE History SET Report = substr(Report, 10)"));
     LoadGame(game, save("bare.mdb"));
     EXPECT_EQ(DescribeSavedGame(game.st), saved);
+}
+
+// A figure added after a game was saved: the years open without it, its chart and its CSV
+// cells stay empty, every other figure is charted as before, and a save keeps it missing.
+TEST_F(HistoryFile, AHistoryFromBeforeTheScoreOpensWithTheScoreEmptyAndChartsTheRest) {
+    WriteBytes(save("old.mdb"), EditSavedGame(good, "ALTER TABLE History DROP COLUMN Score"));
+    LoadGame(game, save("old.mdb"));
+    const GameState& st = game.st;
+    ASSERT_EQ(st.Chronicle.size(), 12u);
+    for (std::size_t i = 0; i < st.Chronicle.size(); ++i)
+        for (const SideYear& s : st.Chronicle[i].sides) EXPECT_EQ(s.score, kNoFigure);
+    for (const ChartLine& line : ChartLines(st, FindFigure("Score"), kEveryone))
+        EXPECT_TRUE(line.points.empty()) << line.name;
+    const auto planets = ChartLines(st, FindFigure("Planets"), kEveryone);
+    ASSERT_EQ(planets.size(), 4u);
+    for (const ChartLine& line : planets) EXPECT_EQ(line.points.size(), 12u) << line.name;
+    const std::string csv = HistoryCsv(st, kEveryone);
+    EXPECT_NE(csv.find(",Score\r\n"), std::string::npos);
+    EXPECT_NE(csv.find(",2,\r\n"), std::string::npos) << "the Empire's battles lost, no score";
+    EXPECT_EQ(csv.find(std::to_string(kNoFigure)), std::string::npos);
+
+    const std::string opened = DescribeSavedGame(st);
+    SaveGame(game, save("again.mdb"));
+    MakeSampleGame(game, 303, {2, 9, 3});
+    LoadGame(game, save("again.mdb"));
+    EXPECT_EQ(DescribeSavedGame(game.st), opened);
 }
 
 TEST_F(HistoryFile, ADamagedHistoryIsRefusedAndChangesNothing) {

@@ -134,6 +134,11 @@ TEST_F(BadFile, EditedGamesThatBreakTheChecks) {
         {"UPDATE AppCfg SET Seat = 4" + kRowN, "AppCfg row 3: Seat is out of range"},
         {"UPDATE AppCfg SET Seat = -1" + kRow1, "AppCfg row 1: Seat is out of range"},
         {"UPDATE AppCfg SET Seat = 'hard'" + kRow1, "AppCfg row 1: Seat is not a whole number"},
+        // A game's length is none (until conquest) or one to a thousand years.
+        {"UPDATE AppCfg SET GameLength = -1" + kRow1, "AppCfg row 1: GameLength is out of range"},
+        {"UPDATE AppCfg SET GameLength = 1001" + kRow1, "AppCfg row 1: GameLength is out of range"},
+        {"UPDATE AppCfg SET GameLength = 'fifty'" + kRow1,
+         "AppCfg row 1: GameLength is not a whole number"},
     };
     // clang-format on
     for (const auto& [sql, why] : cases) {

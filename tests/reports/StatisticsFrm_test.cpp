@@ -93,9 +93,9 @@ TEST_F(StatisticsTest, EverySideHasALineAndOnlyThePlayerOnTurnSeesHisPrivateFigu
     year(0);  // 4101: they land and fight
     ASSERT_EQ(t.st().CurrentPlTurn, 0);
     StatisticsFrm w(t.game, StatisticsFrm::Mode::Statistics, nullptr);
-    EXPECT_EQ(Figures(w),
-              (std::vector<std::string>{"Planets Owned", "Total Production", "Ships on Planets",
-                                        "Ships in Flight", "Battles Won", "Battles Lost"}));
+    EXPECT_EQ(Figures(w), (std::vector<std::string>{"Planets Owned", "Total Production",
+                                                    "Ships on Planets", "Ships in Flight",
+                                                    "Battles Won", "Battles Lost", "Score"}));
     const int battles =
         t.st().Chronicle[1].find(0)->battlesWon + t.st().Chronicle[1].find(0)->battlesLost;
     EXPECT_EQ(t.st().Chronicle[0].find(0)->shipsInFlight, 6);
@@ -104,7 +104,7 @@ TEST_F(StatisticsTest, EverySideHasALineAndOnlyThePlayerOnTurnSeesHisPrivateFigu
     const struct { const char* figure; std::vector<int> sides; } cases[] = {
         {"Planets Owned", {0, 1, kEmpire}}, {"Total Production", {0, 1, kEmpire}},
         {"Ships on Planets", {0, 1, kEmpire}}, {"Ships in Flight", {0}},
-        {"Battles Won", {0}}, {"Battles Lost", {0}},
+        {"Battles Won", {0}}, {"Battles Lost", {0}}, {"Score", {0, 1, kEmpire}},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -132,6 +132,7 @@ TEST_F(StatisticsTest, TheStoryShowsEveryFigureOfEverySideAndTheExportWritesThem
     t.st().Decided = 0;
     StatisticsFrm w(t.game, StatisticsFrm::Mode::Story, nullptr);
     EXPECT_EQ(Text(&w, "OutcomeLbl"), "Ann conquered the galaxy after 2 years of war.");
+    EXPECT_EQ(Text(&w, "EndingLbl"), "It ended by conquest.");
     EXPECT_EQ(Figures(w).size(), zenthar::Figures().size());
     Choose(w, "Ships in Flight");
     EXPECT_EQ(Lines(w).size(), 3u);

@@ -12,6 +12,8 @@
 namespace zenthar::testing {
 namespace {
 
+using namespace std::string_literals;
+
 // Ann, "Bo, the Bold" and the Empire over three years.
 GameState ThreeYears() {
     GameState st;
@@ -76,12 +78,59 @@ TEST(Statistics, TheCsvHasAHeaderAndOneRowPerYearAndSideWithNumbersWhereTheyBelo
     ASSERT_EQ(lines.size(), 1u + 3 * 3);
     EXPECT_EQ(lines[0],
               "Year,Side,Name,Planets Owned,Total Production,Ships on Planets,Ships in Flight,"
-              "Battles Won,Battles Lost");
-    EXPECT_EQ(lines[1], "4100,0,\"Ann\",1,10,20,,,");
-    EXPECT_EQ(lines[2], "4100,1,\"Bo, the \"\"Bold\"\"\",2,11,21,31,41,51");
-    EXPECT_EQ(lines[9], "4102,4,\"Empire\",7,12,22,,,");
+              "Battles Won,Battles Lost,Score");
+    EXPECT_EQ(lines[1], "4100,0,\"Ann\",1,10,20,,,,0");
+    EXPECT_EQ(lines[2], "4100,1,\"Bo, the \"\"Bold\"\"\",2,11,21,31,41,51,0");
+    EXPECT_EQ(lines[9], "4102,4,\"Empire\",7,12,22,,,,0");
     EXPECT_EQ(HistoryCsv(st, kEveryone).find(",,"), std::string::npos)
         << "the story's export holds every figure";
+}
+
+// The story of a game that ran out of time names the winner on score, or those who shared the
+// highest score, and says how the game ended; a conquest is told as before.
+TEST(Statistics, TheStorySaysHowTheGameEnded) {
+    GameState st = ThreeYears();  // scores 0 for every side in every year
+    st.GameLength = 3;            // the years 4100 to 4102
+    const auto scores = [&](int ann, int bo, int empire) {
+        HistoryYear last = st.Chronicle.back();
+        last.sides[0].score = ann;
+        last.sides[1].score = bo;
+        last.sides[2].score = empire;
+        History chronicle;
+        for (std::size_t i = 0; i + 1 < st.Chronicle.size(); ++i) chronicle.add(st.Chronicle[i]);
+        chronicle.add(std::move(last));
+        st.Chronicle = chronicle;
+        st.Decided = LastWinner(st.Chronicle, st.PlayesNum, st.GameLength);
+        return std::pair(OutcomeText(st), EndingText(st));
+    };
+    const std::string ranOut = "It ended on score: the game's 3 years had run out.";
+    EXPECT_EQ(scores(30, 20, 10), std::pair("Ann won on score after 3 years of war."s, ranOut));
+    EXPECT_EQ(scores(10, 20, 30),
+              std::pair("The Empire won on score after 3 years of war."s, ranOut));
+    EXPECT_EQ(
+        scores(30, 20, 30),
+        std::pair("Ann and the Empire shared the highest score after 3 years of war."s, ranOut));
+    EXPECT_EQ(st.Decided, kSharedWin);
+    EXPECT_EQ(
+        scores(30, 30, 30).first,
+        "Ann, Bo, the \"Bold\" and the Empire shared the highest score after 3 years of war.");
+
+    // A conquest in the last year is a conquest; a game until conquest never ends on score.
+    st.Chronicle = ThreeYears().Chronicle;
+    HistoryYear conquered = st.Chronicle.back();
+    conquered.year = 4103;
+    conquered.sides = {{0, 12, 30, 300}, {1, 0, 0, 0}, {kEmpire, 0, 0, 0}};
+    st.Chronicle.add(std::move(conquered));
+    st.CurrentYear = 4104;
+    st.GameLength = 4;
+    st.Decided = LastWinner(st.Chronicle, st.PlayesNum, st.GameLength);
+    EXPECT_EQ(
+        std::pair(OutcomeText(st), EndingText(st)),
+        std::pair("Ann conquered the galaxy after 4 years of war."s, "It ended by conquest."s));
+    st.GameLength = 0;
+    st.Decided = -1;
+    EXPECT_EQ(std::pair(LastWinner(ThreeYears().Chronicle, 2, 0), EndingText(st)),
+              std::pair(-1, ""s));
 }
 
 TEST(Statistics, TheOutcomeNamesTheWinnerAndTheYears) {

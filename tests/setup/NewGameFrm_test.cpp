@@ -169,6 +169,33 @@ TEST_F(NewGameFrmTest, SuccessfulOkCreatesTheGameFromEveryControlAndResetsTheDia
     EXPECT_EQ(std::tuple(seat(0)->currentIndex(), seat(2)->currentIndex()), std::tuple(0, 0));
 }
 
+// Until one side holds the galaxy by default; a length from the list, or typed in the field the
+// last choice opens, reaches the new game, and a number the game cannot take is refused at OK.
+TEST_F(NewGameFrmTest, GameLengthIsUntilConquestByDefaultOrAChosenOrTypedNumberOfYears) {
+    auto* length = child<QComboBox>("LengthCmb");
+    auto* years = child<QLineEdit>("LengthEdt");
+    EXPECT_EQ(std::tuple(length->count(), length->currentText(), length->itemText(2),
+                         years->isEnabled(), frm->settings().gameLength),
+              std::tuple(6, "Until one side holds the galaxy", "50 years", false, 0));
+    length->setCurrentIndex(4);
+    EXPECT_EQ(std::pair(frm->settings().gameLength, years->isEnabled()), std::pair(150, false));
+    length->setCurrentIndex(5);
+    ASSERT_TRUE(years->isEnabled());
+    Type(name(0), "Ann");
+    Type(years, "forty");
+    Click(frm.get(), "OkBtn");
+    EXPECT_EQ(
+        std::tuple(lastMessage(), frm->isVisible(), t.st().PlanetsNum),
+        std::tuple("The game length must be a whole number of years from 1 to 1000.", true, 0));
+    Type(years, "40");
+    t.random.setFallback(0.37);
+    Click(frm.get(), "OkBtn");
+    EXPECT_EQ(std::pair(frm->result(), int{t.st().GameLength}),
+              std::pair(int{QDialog::Accepted}, 40));
+    frm->show();
+    EXPECT_EQ(std::pair(length->currentIndex(), years->isEnabled()), std::pair(0, false));
+}
+
 TEST_F(NewGameFrmTest, AStorageFailureIsReportedAndTheDialogStays) {
     t.game.FileDta1.release();  // the game holds its working file alone
     {

@@ -27,10 +27,12 @@ struct Choices {
     int gameType = 1;
     std::optional<std::string> refusal{};  // what CheckNewGame says to them
     std::array<SeatKind, 4> seats{};
+    int gameLength = 0;
 };
 
 NewGameSettings Settings(const GameState& st, const Choices& c = {}) {
-    NewGameSettings s{c.players, c.names, {}, c.symbols, c.planets, c.gameType, c.skill, c.seats};
+    NewGameSettings s{c.players,  c.names, {},      c.symbols,   c.planets,
+                      c.gameType, c.skill, c.seats, c.gameLength};
     for (std::size_t k = 0; k < 4; ++k)
         s.homePlanets[k] = st.PlanetList[static_cast<std::size_t>(c.homes[k])].Name.padded();
     return s;
@@ -152,13 +154,31 @@ TEST(CheckNewGame, NumberOfPlanetsAsTyped) {
     for (const auto& [typed, n] : cases) EXPECT_EQ(NumberOfPlanetsTyped(typed), n) << typed;
 }
 
+// A game length is until conquest (0) or a whole number of years up to a thousand; anything
+// else typed is refused at OK, before the running game changes.
+TEST(CheckNewGame, GameLengthAsTypedAndItsRange) {
+    // clang-format off
+    const std::pair<const char*, int> cases[] = {
+        {"30", 30}, {" 75 ", 75}, {"1", 1}, {"1000", 1000}, {"1001", -1}, {"0", -1}, {"", -1},
+        {"-5", -1}, {"7.5", -1}, {"12 years", -1}, {"99999", -1}, {"x", -1}};
+    // clang-format on
+    for (const auto& [typed, years] : cases) EXPECT_EQ(GameLengthTyped(typed), years) << typed;
+    testing::TestGame t;
+    const std::string range = "The game length must be a whole number of years from 1 to 1000.";
+    for (int length : {-1, 1001})
+        EXPECT_EQ(CheckNewGame(t.st(), Settings(t.st(), {.gameLength = length})), range);
+    for (int length : {0, 1, 1000})
+        EXPECT_EQ(CheckNewGame(t.st(), Settings(t.st(), {.gameLength = length})), std::nullopt);
+}
+
 TEST(CreateNewGame, ConfigurationAndPlanetRowsMirrorTheGalaxyBeforeTheEmpireIsDealt) {
     SeededGame g;
     // clang-format off
     const Choices c{.players = 3, .names = {"Ann", "Bob", "Cy"}, .homes = {6, 0, 9, 1},
                     .symbols = {"mac.ico", "shipvert.ico", "shiporiz.ico", "flsp.ico"},
                     .planets = 12, .skill = 1, .gameType = 0,
-                    .seats = {SeatKind::Hard, SeatKind::Human, SeatKind::Easy, SeatKind::Normal}};
+                    .seats = {SeatKind::Hard, SeatKind::Human, SeatKind::Easy, SeatKind::Normal},
+                    .gameLength = 50};
     // clang-format on
     g.create(c);
     const GameState& st = g.game.st;
@@ -183,7 +203,7 @@ TEST(CreateNewGame, ConfigurationAndPlanetRowsMirrorTheGalaxyBeforeTheEmpireIsDe
             {"Hatest", first(0)},     {"StartYear", first(0)},   {"StartPl", first("")},
             {"EndPl", first("")},     {"EmpireOut", FieldValue()},
             {"EndTurnScreen", FieldValue()}, {"SoundsOff", FieldValue()},
-            {"Seat", static_cast<int>(c.seats[k])}};
+            {"Seat", static_cast<int>(c.seats[k])}, {"GameLength", 50}};
         // clang-format on
         for (const auto& [field, value] : fields)
             EXPECT_EQ(cfg.at(k).at(field), value) << field << " of row " << k;

@@ -77,6 +77,8 @@ void MakeSampleGame(Game& game, std::uint32_t seed, const SampleShape& shape) {
         // Every kind of seat comes round, without a draw that would change the rest.
         st.Seats[s] = static_cast<SeatKind>((seed + s) % 4);
     }
+    // Until conquest or a length the sample's years have not reached, again without a draw.
+    st.GameLength = static_cast<Int16>(seed % 3 == 0 ? 0 : 100 + seed % 200);
     for (int i = 0; i < st.PlanetsNum; ++i) {
         PlanetRecord& p = st.planet(i);
         p.XPos = static_cast<Int16>(Pick(rng, 1, 45));

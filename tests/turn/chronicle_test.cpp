@@ -67,9 +67,9 @@ TEST(Chronicle, EveryYearOfASeededGameHoldsWhatTheGameShowedThatYear) {
                 const OwnerTotals& t = totals[static_cast<std::size_t>(side)];
                 const auto b = fromReport.count(side) ? fromReport.at(side) : std::pair(0, 0);
                 EXPECT_EQ(std::tuple(s.side, s.planets, s.production, s.ships, s.shipsInFlight,
-                                     s.battlesWon, s.battlesLost),
+                                     s.battlesWon, s.battlesLost, s.score),
                           std::tuple(side, t.planets, t.production, t.ships,
-                                     counted[i].shipsInFlight, b.first, b.second))
+                                     counted[i].shipsInFlight, b.first, b.second, Score(t)))
                     << "year " << y.year << " side " << side;
                 battles += s.battlesWon;
             }

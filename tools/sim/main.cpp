@@ -99,6 +99,7 @@ std::string JsonLine(int game, const GameResult& r, const std::vector<SeatChoice
             os << (k ? "," : "") << JsonText(zenthar::sim::SeatChoiceName(seats[k]));
         os << "],\"winner_index\":" << r.winner;
     }
+    if (r.onScore) os << ",\"on_score\":true";
     os << "}";
     return os.str();
 }
@@ -180,7 +181,7 @@ std::string BalanceTable(const std::vector<std::vector<GameResult>>& bySkill) {
         for (const GameResult& r : bySkill[skill]) {
             if (r.winner == zenthar::kEmpire)
                 ++empire;
-            else if (r.winner >= 0)
+            else if (r.winner >= 0 && r.winner < zenthar::kEmpire)
                 ++players;
             else
                 ++undecided;

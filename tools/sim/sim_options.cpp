@@ -103,6 +103,8 @@ std::string UsageText() {
            "\n"
            "  --games N          games to play (default 1)\n"
            "  --years Y          years before a game is stopped undecided (default 300)\n"
+           "  --length Y         the game's own length: after Y years the highest score\n"
+           "                     wins (default: until one side holds the galaxy)\n"
            "  --players P        players, 1 to 4 (default 1)\n"
            "  --planets K        planets, 5 to 50 (default 26)\n"
            "  --skill LEVEL      beginner, intermediate or advanced (default beginner), or all:\n"
@@ -142,6 +144,11 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
          [&](const std::string& v) { return WholeNumber("--games", v, 1, kMaxGames, cl.games); }},
         {"--years",
          [&](const std::string& v) { return WholeNumber("--years", v, 1, kMaxYears, g.years); }},
+        {"--length",
+         [&](const std::string& v) {
+             setUpGiven = true;
+             return WholeNumber("--length", v, 1, kLongestGame, g.length);
+         }},
         {"--players",
          [&](const std::string& v) {
              setUpGiven = true;
