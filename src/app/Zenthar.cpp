@@ -26,6 +26,7 @@
 #include "app/planet_panel.h"
 #include "game/recovery.h"
 #include "game/saveload.h"
+#include "game/side_totals.h"
 #include "game/storage_error.h"
 #include "options/map_zoom.h"
 #include "turn/taskforces.h"
@@ -59,6 +60,7 @@ constexpr DesignRect kCurPlStatusLbl{1200, 1320, 2175, 255};
 constexpr DesignRect kCurProdLbl{120, 1680, 2175, 255};
 constexpr DesignRect kCurShipsLbl{120, 2160, 2175, 255};
 constexpr DesignRect kCurHostLbl{120, 2640, 2175, 255};
+constexpr DesignRect kScoreLbl{0, 3120, 3495, 765};
 // The kind picture sits beside the name and status rows.
 constexpr double kPictureTopTwips = 990;
 constexpr int kPictureFrame = 2;
@@ -181,6 +183,10 @@ void Zenthar::createControls() {
     CurProdLbl_ = PanelLabel(map_, "CurProdLbl", "Production:", QColor(0, 255, 255), panelFont);
     CurShipsLbl_ = PanelLabel(map_, "CurShipsLbl", "Ships:", QColor(0, 255, 255), panelFont);
     CurHostLbl_ = PanelLabel(map_, "CurHostLbl", "Hostility:", QColor(0, 255, 255), panelFont);
+    ScoreLbl_ = PanelLabel(map_, "ScoreLbl", "", QColor(0, 255, 0), panelFont);
+    ScoreLbl_->setWordWrap(true);
+    ScoreLbl_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ScoreLbl_->setToolTip(QString::fromUtf8(kScoreExplained));
 
     CurPlanetPct_ = new QLabel(map_);
     CurPlanetPct_->setObjectName(QStringLiteral("CurPlanetPct"));
@@ -290,6 +296,7 @@ void Zenthar::layoutAtStartUp() {
     place(CurProdLbl_, kCurProdLbl, 0, u.twips(kCurProdLbl.top));
     place(CurShipsLbl_, kCurShipsLbl, 0, u.twips(kCurShipsLbl.top));
     place(CurHostLbl_, kCurHostLbl, 0, u.twips(kCurHostLbl.top));
+    place(ScoreLbl_, kScoreLbl, 0, u.twips(kScoreLbl.top));
     layoutPlanetName();
 }
 
@@ -313,6 +320,7 @@ void Zenthar::layoutPlanetName() {
     moveRow(CurProdLbl_, kCurProdLbl);
     moveRow(CurShipsLbl_, kCurShipsLbl);
     moveRow(CurHostLbl_, kCurHostLbl);
+    moveRow(ScoreLbl_, kScoreLbl);
 }
 
 // Line1_ at 5 cm, the vertical bar on the right edge, the horizontal bar on the bottom edge
@@ -422,6 +430,8 @@ void Zenthar::TurnStatusShown() {
     PlTurnLbl_->setText(QString::fromStdString(TurnCaption(st)));
     PlTurnLbl_->setToolTip(QString::fromStdString(Trim(TurnCaption(st))));
     YearLbl_->setText(QString::fromStdString(YearCaption(st)));
+    ScoreLbl_->setText(QString::fromStdString(ScoreCaption(st)));
+    ScoreLbl_->setVisible(YearLbl_->isVisible() && !ScoreLbl_->text().isEmpty());
     ShowPlanetInfo(home, false);
 }
 
@@ -456,6 +466,7 @@ void Zenthar::showPanel(bool visible) {
              YearLbl_, PlTurnLbl_, CurPlanetPct_, CurPlNameLbl_, CurProdLbl_, CurShipsLbl_,
              CurHostLbl_, CurPlStatusLbl_, CurPlayerSimPct_})
         w->setVisible(visible);
+    ScoreLbl_->setVisible(visible && !ScoreLbl_->text().isEmpty());
 }
 
 void Zenthar::System1_Click(int index) {

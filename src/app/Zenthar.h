@@ -193,6 +193,7 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     QFrame* Line1_ = nullptr;
     QLabel* YearLbl_ = nullptr;
     QLabel* PlTurnLbl_ = nullptr;
+    QLabel* ScoreLbl_ = nullptr;  // a game of a chosen length: the scores and the years left
     QLabel* CurPlNameLbl_ = nullptr;
     QLabel* CurPlStatusLbl_ = nullptr;
     QLabel* CurProdLbl_ = nullptr;

@@ -60,5 +60,22 @@ TEST_F(PlanetPanelTest, EachDigitOfThePlayerWhoseTurnItIsShowsWhatHeMayKnow) {
     }
 }
 
+// Beside the year in a game of a chosen length: every side's score from the totals everybody is
+// shown, and the years left; nothing in a game until conquest.
+TEST_F(PlanetPanelTest, TheScoreCaptionShowsEverySidesScoreAndTheYearsLeft) {
+    EXPECT_EQ(ScoreCaption(t.st()), "");
+    t.st().GameLength = 30;
+    // Ann: 2 planets, production 13, 30 ships; Bob: 1, 1, 12345; the Empire: 2, 7, 37.
+    const std::string scores = "Score: Ann 36, Bob 1245, Empire 30 - ";
+    const std::pair<int, const char*> cases[] = {{4100, "30 years left"},
+                                                 {4128, "2 years left"},
+                                                 {4129, "the last year"},
+                                                 {4130, "the game is over"}};
+    for (const auto& [year, left] : cases) {
+        t.st().CurrentYear = static_cast<Int16>(year);
+        EXPECT_EQ(ScoreCaption(t.st()), scores + left) << year;
+    }
+}
+
 }  // namespace
 }  // namespace zenthar::testing
