@@ -56,6 +56,15 @@ TEST(FixedText, PadsCutsComparesAndOverwritesDigits) {
     // A stray continuation byte is a character of its own, never swallowed or split.
     EXPECT_EQ(Utf8Length("\x80\x80"), 2u);
     EXPECT_EQ(Utf8Prefix("\x80\xC3\xA9x", 2), "\x80\xC3\xA9");
+    // Each lead byte at the edges of its range, before three continuation bytes: it takes the
+    // ones it announces and no more; a byte that is no lead stands alone.
+    const std::pair<unsigned char, std::size_t> leads[] = {
+        {0x7F, 4}, {0xBF, 4}, {0xC0, 3}, {0xDF, 3}, {0xE0, 2},
+        {0xEF, 2}, {0xF0, 1}, {0xF7, 1}, {0xF8, 4}, {0xFF, 4}};
+    for (const auto& [lead, characters] : leads)
+        EXPECT_EQ(Utf8Length(std::string(1, static_cast<char>(lead)) + "\x80\x80\x80"), characters)
+            << int{lead};
+    EXPECT_EQ(Utf8Length("\xF0\x80x"), 2u);  // fewer follow than announced
     // An empty campaign planet is two blanks and matches no id.
     FixedText<2> none("");
     EXPECT_EQ(std::tuple(none.padded(), none.blank(), none == FixedText<2>("07"),

@@ -96,8 +96,11 @@ TEST_F(SendShipsTest, RefusalsComeInTheirOrderAndChangeNothing) {
                   "How many ships should go? Type a number of 1 or more, please.")
             << typed;
     st().SelectedPlanet = 0;
-    st().planet(0).Scouted = "0000";  // lost since the dialog opened
-    for (int to : {1, -1}) EXPECT_EQ(SendShips(st(), to, "3"), kNotOwned) << to;
+    // Lost since the dialog opened: a planet taken stays scouted by its old owner.
+    for (const char* lost : {"0000", "1000"}) {
+        st().planet(0).Scouted = lost;
+        for (int to : {1, -1}) EXPECT_EQ(SendShips(st(), to, "3"), kNotOwned) << lost << to;
+    }
     st().planet(0).Scouted = "3000";
     for (int to : {-1, 6})
         EXPECT_EQ(SendShips(st(), to, "3"), "Choose a Destination Planet, please.");

@@ -55,5 +55,26 @@ TEST(FleetsInFlight, ListsExactlyTheCurrentPlayersTaskForcesByArrivalAndNeverAno
     }
 }
 
+TEST(FleetsInFlight, AFullListShowsEveryFleetUpToTheLast) {
+    TestGame t;
+    GalaxyBuilder(t.game)
+        .players({"Ann"})
+        .year(4100)
+        .planet(0, 0, 0)
+        .owner(0)
+        .home()
+        .ships(5000)
+        .planet(1, 0, 9)
+        .build();
+    GameState& st = t.st();
+    while (LaunchTaskForce(st, 0, 1, 1) == LaunchResult::Launched) {
+    }
+    ASSERT_EQ(st.TaskForceLast, kTaskForceSlots - 1);
+    st.TaskForceList[kTaskForceSlots - 1].NumOfShips = 7;  // the last one, easy to tell apart
+    const std::vector<FleetInFlight> shown = FleetsInFlight(st);
+    ASSERT_EQ(shown.size(), static_cast<std::size_t>(kTaskForceSlots));
+    EXPECT_EQ(shown.back().ships, 7);
+}
+
 }  // namespace
 }  // namespace zenthar::testing

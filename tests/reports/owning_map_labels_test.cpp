@@ -3,6 +3,10 @@
 // crowd pushed them away.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <random>
+
 #include "reports/owning_map_geometry.h"
 
 namespace zenthar {
@@ -103,6 +107,51 @@ TEST(OwningMapLabels, ALabelWithNoRoomNearbyGoesToTheNearestFreePlaceOnALeader) 
     ASSERT_TRUE(leader);
     EXPECT_EQ(std::tuple(leader->from.x, leader->from.y, leader->to.x, leader->to.y),
               std::tuple(4.5, 1.5, 5.0, 1.5));
+}
+
+// The leader of a fleet label is the shortest line between the fleet's line and the label: it
+// starts on the line, ends on the label's edge, and no point of the line lies nearer the label.
+TEST(OwningMapLabels, AFleetLeaderIsTheShortestLineFromTheFleetToItsLabel) {
+    std::mt19937 random(38);
+    std::uniform_real_distribution<double> at(0, 20), size(0.3, 3);
+    int leaders = 0;
+    for (int n = 0; n < 400; ++n) {
+        FleetDrawing f;
+        f.lineFrom = {at(random), at(random)};
+        f.lineTo = {at(random), at(random)};
+        const CmRect label{at(random), at(random), size(random), size(random)};
+        // The nearest the label comes to the line, found by walking along it.
+        double nearest = 1e9;
+        for (int k = 0; k <= 4000; ++k) {
+            const double t = k / 4000.0;
+            const CmPoint p{f.lineFrom.x + t * (f.lineTo.x - f.lineFrom.x),
+                            f.lineFrom.y + t * (f.lineTo.y - f.lineFrom.y)};
+            const double dx = std::clamp(p.x, label.x, label.x + label.w) - p.x;
+            const double dy = std::clamp(p.y, label.y, label.y + label.h) - p.y;
+            nearest = std::min(nearest, std::hypot(dx, dy));
+        }
+        const auto leader = FleetLeader(f, label);
+        if (!leader) {
+            EXPECT_LE(nearest, 0.1 + 1e-3) << n << ": a label away from its line has a leader";
+            continue;
+        }
+        ++leaders;
+        const double length =
+            std::hypot(leader->to.x - leader->from.x, leader->to.y - leader->from.y);
+        EXPECT_LE(length, nearest + 1e-9) << n;
+        EXPECT_GE(length, nearest - 0.02) << n;
+        // from lies on the line: the two parts of the line it divides add up to the whole.
+        auto d = [](CmPoint a, CmPoint b) { return std::hypot(a.x - b.x, a.y - b.y); };
+        EXPECT_NEAR(d(f.lineFrom, leader->from) + d(leader->from, f.lineTo),
+                    d(f.lineFrom, f.lineTo), 1e-9)
+            << n;
+        const bool onEdge = (std::abs(leader->to.x - label.x) < 1e-9 ||
+                             std::abs(leader->to.x - label.x - label.w) < 1e-9 ||
+                             std::abs(leader->to.y - label.y) < 1e-9 ||
+                             std::abs(leader->to.y - label.y - label.h) < 1e-9);
+        EXPECT_TRUE(onEdge) << n;
+    }
+    EXPECT_GT(leaders, 100);
 }
 
 }  // namespace

@@ -99,6 +99,26 @@ TEST_F(EmpireCampaignTest, TheTargetIsKeptDrawnOrReselectedByRatio) {
     }
 }
 
+// A campaign is planned only with both a planet to send ships from and a staging planet; any
+// planet may be either, the first one too.
+TEST_F(EmpireCampaignTest, NoCampaignWithoutASourceAndAStagingPlanet) {
+    const int none = -1;
+    for (const auto& [source, staging] :
+         {std::pair(none, 3), std::pair(4, none), std::pair(0, 3)}) {
+        ratioGalaxy();
+        year.source = source;
+        year.staging = staging;
+        tg.random.push(0.0);
+        const int draws = tg.random.draws;
+        empire::PlanCampaign(game, year);
+        const bool planned = source != none && staging != none;
+        EXPECT_EQ(std::tuple(tg.random.draws - draws, year.targetSet, year.target, st.EndPl),
+                  std::tuple(planned ? 1 : 0, planned, planned ? 1 : none,
+                             planned ? id(1) : FixedText<2>("")))
+            << source << ' ' << staging;
+    }
+}
+
 // Fleets bound for Ann's home meet 50 ships + 5 years x 1 = 55; above Beginner the Empire wants
 // twice that. Later fleets to the same planet add up; a Beginner never recalls a single-ship
 // scout and does not count scouts into the fleet. Recalled fleets go to the staging planet 2.

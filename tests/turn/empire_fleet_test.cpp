@@ -132,6 +132,31 @@ TEST_F(EmpireFleetTest, MainFleetLeavesTheBiggestGarrisonLowestRankedOnATie) {
     }
 }
 
+// The biggest garrison sends the main fleet wherever it stands in the list of planets, the
+// first place too.
+TEST_F(EmpireFleetTest, MainFleetLeavesTheBiggestGarrisonWhereverItStands) {
+    for (const int big : {0, 2, 3}) {
+        SCOPED_TRACE(big);
+        const int home = big == 0 ? 3 : 0, other = big == 2 ? 3 : 2;
+        GalaxyBuilder g = galaxy();
+        g.players({"Ann"});
+        for (int i = 0; i < 4; ++i) {
+            if (i == home) g.planet(i, 1, 1).owner(0).home().ships(10).production(10, 20);
+            if (i == 1) g.planet(i, 40, 40).ships(5).production(2, 20);  // the staging planet
+            if (i == big) g.planet(i, 40, 30).ships(60).production(2, 5);
+            if (i == other) g.planet(i, 30, 40).ships(50).production(2, 3);
+        }
+        g.build();
+        empireToMove();
+        year = {};
+        empire::ConsolidateShips(game, year);
+        empire::MoveMainFleet(game, year);
+        ASSERT_EQ(st.TaskForceLast, 0);
+        const TaskForceRecord tf = launched()[0];
+        EXPECT_EQ(std::tuple(tf.StartPl, tf.EndPl, tf.NumOfShips), std::tuple(id(big), id(1), 30));
+    }
+}
+
 // Only a Beginner scouts, only from the Empire planet nearest the one unseen for six years,
 // and only with a ship there to send.
 TEST_F(EmpireFleetTest, BeginnerScoutsPlanetsUnseenForSixYears) {

@@ -92,6 +92,13 @@ TEST_F(EmpireTurnTest, ProductionIsBoughtAtThePlayersPrice) {
     year.safeList = {};
     empire::BuyProduction(game, year);
     EXPECT_EQ(tg.random.draws, 6);  // an empty list draws nothing
+
+    // A draw at the very top of the range (which no real source gives) still names a planet of
+    // the list: the last one.
+    st.planet(1).Ships = 10;
+    st.planet(1).WillProd = -1;
+    buy({4, 1}, 1.0);
+    EXPECT_EQ(std::pair(of(1), of(4)), std::pair(std::pair(5, 6), std::pair(10, 4)));
 }
 
 TEST_F(EmpireTurnTest, AnUnknownSkillLevelOnlyProduces) {

@@ -78,6 +78,28 @@ TEST_F(TaskForces, SaveMatchesRowsInOrderAndSkipsEmptyEntries) {
               std::tuple(5, 9, 3, 4));
 }
 
+// A damaged file may hold more rows of a side than its list has places: the list takes the
+// first of them and stops full.
+TEST_F(TaskForces, LoadStopsWhenTheListIsFull) {
+    st().planet(2).Ships = 5000;
+    store(1, 2, std::vector<std::pair<int, double>>(kTaskForceSlots, {1, 1}));
+    Recordset& rs = t.game.FileDta1.rs();
+    for (long long extra = 0; extra < 2; ++extra) {
+        rs.AddNew();
+        rs.SetField("PlNum", 1LL);
+        rs.SetField("TFNum", 5000 + extra);
+        rs.SetField("StartPl", std::string("03"));
+        rs.SetField("EndPl", std::string("02"));
+        rs.SetField("RemTurns", 4105LL);
+        rs.SetField("NumOfShips", 1LL);
+        rs.Update();
+    }
+    ASSERT_EQ(rows(), kTaskForceSlots + 2);
+    LoadTaskForces(t.game);
+    EXPECT_EQ(std::tuple(st().TaskForceLast, tf(kTaskForceSlots - 1).TFNum),
+              std::tuple(kTaskForceSlots - 1, kTaskForceSlots - 1));
+}
+
 TEST_F(TaskForces, LoadTakesOnlyTheCurrentSidesRows) {
     store(1, 2, {{1, 5}});
     store(0, 0, {{1, 2}, {1, 2}});
