@@ -29,6 +29,7 @@
 #include "game/side_totals.h"
 #include "game/storage_error.h"
 #include "options/map_zoom.h"
+#include "rivals/rival.h"
 #include "turn/taskforces.h"
 #include "ui/units.h"
 
@@ -112,6 +113,7 @@ Zenthar::Zenthar(const zenthar::ProgramFolders& folders, QWidget* parent)
       dialogs_(this),
       game_(folders_, dialogs_, display_, *this, random_),
       display_(this, game_.st, folders_.program) {
+    game_.computerPlayers = zenthar::MakeComputerPlayer;
     setObjectName(QStringLiteral("Zenthar"));
     setWindowTitle(QStringLiteral("Zenthar"));
     const QString appIcon = QString::fromStdString((folders_.program / "zenthar.png").string());

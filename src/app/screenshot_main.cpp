@@ -11,9 +11,10 @@
 // screen between two players' turns), rivals (thirty years against two Hard computer seats;
 // rivalstats: their statistics), a game of thirty years against them (timed: twelve years in,
 // the scores beside the year; timeup: the last End Turn and the message of the highest score;
-// timestory: the story once the thirty years ran out) or a start-up message (nofolder, resume:
-// the question after a crash); MS is how long to wait before taking the picture (the battle runs in
-// real time).
+// timestory: the story once the thirty years ran out), rivals40 (forty years of a player who
+// gives orders against three Hard computer seats; rivals40stats, rivals40owning: their
+// statistics and the Ownership Map) or a start-up message (nofolder, resume: the question after
+// a crash); MS is how long to wait before taking the picture (the battle runs in real time).
 #include <unistd.h>
 #include <QApplication>
 #include <QDialog>
@@ -35,9 +36,13 @@
 #include "game/recovery.h"
 #include "options/HelpFrm.h"
 #include "options/map_zoom.h"
+#include "orders/production.h"
+#include "orders/sendships.h"
 #include "setup/galaxy.h"
 #include "setup/newgame.h"
 #include "turn/endturn.h"
+#include "turn/knowledge.h"
+#include "turn/lookups.h"
 #include "turn/taskforces.h"
 
 namespace {
@@ -186,6 +191,64 @@ void PlayAgainstHardRivals(zenthar::ui::Zenthar& window, int years = 30, int len
     window.CloseEndTurnSummary();
 }
 
+// Ann's orders of one year in "rivals40", from what her side is shown and through the order
+// functions the Send Ships and Increase Production windows call: production raised where she
+// can spare it, and what a planet holds beyond 12 ships sent at the nearest planet she does
+// not own that it should beat two to one (an unknown planet counted as 10 ships).
+void PlayAnnsTurn(zenthar::GameState& st) {
+    const int me = st.CurrentPlTurn;
+    for (int from = 0; from < st.PlanetsNum; ++from) {
+        const zenthar::PlanetShown mine = zenthar::PlanetShownTo(st, me, from);
+        if (!mine.owned()) continue;
+        zenthar::PlanetRecord& p = st.planet(from);
+        if (p.Production < 10 && p.Ships >= p.Production + 12) {
+            st.SelectedPlanet = static_cast<zenthar::Int16>(from);
+            zenthar::IncreaseProduction(st, from);
+        }
+        const int spare = p.Ships - 12;
+        int target = -1;
+        for (int t = 0; t < st.PlanetsNum; ++t) {
+            const zenthar::PlanetShown shown = zenthar::PlanetShownTo(st, me, t);
+            if (shown.owned() || 2 * shown.ships.value_or(10) + 1 > spare) continue;
+            if (target == -1 ||
+                zenthar::PlanetDistance(st, from, t) < zenthar::PlanetDistance(st, from, target))
+                target = t;
+        }
+        if (target != -1) zenthar::SendShips(st, from, target, std::to_string(spare));
+    }
+}
+
+// "rivals40": Ann against three Hard computer seats for forty years on 26 planets, every End
+// Turn given through the window's command; Ann gives her orders each year.
+void PlayAgainstThreeHardRivals(zenthar::ui::Zenthar& window) {
+    zenthar::Game& game = window.game();
+    zenthar::NewGameSettings s;
+    s.players = 4;
+    s.planets = 26;
+    s.skill = 1;
+    s.names = {"Ann", "Hard One", "Hard Two", "Hard Three"};
+    s.seats = {zenthar::SeatKind::Human, zenthar::SeatKind::Hard, zenthar::SeatKind::Hard,
+               zenthar::SeatKind::Hard};
+    for (std::size_t k = 0; k < 4; ++k) {
+        s.symbols[k] = zenthar::kPlayerSymbols[k];
+        s.homePlanets[k] = game.st.PlanetList[k].Name.padded();
+    }
+    zenthar::CreateNewGame(game, s);
+    zenthar::StartFirstTurn(game);
+    game.st.SkipEndTurnScreen = game.st.SoundsOff = true;
+    window.ShowLoadedGame();
+    window.turnDisplay().setTimeScale(0);
+    window.dialogs().setAnswerer(
+        [](const zenthar::MessageRequest&) { return zenthar::Answer::No; });
+    for (int year = 0; year < 40 && game.st.GameActive; ++year) {
+        if (game.st.CurrentPlTurn == 0) PlayAnnsTurn(game.st);
+        window.EndTurnItem_Click();
+    }
+    window.dialogs().setAnswerer({});
+    window.CloseEndTurnSummary();
+    window.ShowLoadedGame();
+}
+
 // The main window with every other visible window drawn over it where it stands on the screen.
 QImage Compose(QWidget& window, QMenu* menu) {
     QRect bounds = window.geometry();
@@ -252,6 +315,8 @@ constexpr WindowView kWindows[] = {
     {"rivalstats", &zenthar::ui::Zenthar::StatisticsItem_Click, 900},
     {"timeup", &zenthar::ui::Zenthar::EndTurnItem_Click, 900},
     {"timestory", &zenthar::ui::Zenthar::showStoryOnce, 900},
+    {"rivals40stats", &zenthar::ui::Zenthar::StatisticsItem_Click, 900},
+    {"rivals40owning", &zenthar::ui::Zenthar::OwningMapItem_Click, 600},
 };
 // clang-format on
 
@@ -312,6 +377,8 @@ int main(int argc, char** argv) {
         PlayAgainstHardRivals(window, view == "timed" ? 12 : view == "timeup" ? 29 : 30, 30);
         // The story opens by itself at the end; the picture opens it on purpose.
         window.game().st.StoryShown = false;
+    } else if (view.rfind("rivals40", 0) == 0) {
+        PlayAgainstThreeHardRivals(window);
     } else if (view != "empty" && view != "newgame" && view != "open") {
         zenthar::Game& game = window.game();
         if (view == "owning50" || view == "fleets50")

@@ -10,6 +10,7 @@
 #include <type_traits>
 
 #include "game/database.h"
+#include "game/levels.h"
 #include "game/numbers.h"
 #include "game/planet_columns.h"
 #include "game/skill.h"
@@ -92,7 +93,7 @@ void ForEachConfigColumnOf(Visit&& visit) {
     };
     const Bounds any{kInt16Min, kInt16Max};
     const Bounds seats{static_cast<long long>(SeatKind::Human),
-                       static_cast<long long>(SeatKind::Hard)};
+                       static_cast<long long>(kLastSeatKind)};
     // clang-format off
     visit(std::string_view("PlayesNum"),     GameField<&GameState::PlayesNum>{}, number({Game, EveryRow, Fixed}, {1, kMaxPlayers}));
     visit(std::string_view("PlanetsNum"),    GameField<&GameState::PlanetsNum>{}, number({Game, EveryRow, Fixed}, {kMinPlanets, kMaxPlanets}));

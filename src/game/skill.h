@@ -3,6 +3,8 @@
 #pragma once
 
 #include <array>
+#include <optional>
+#include <string_view>
 
 namespace zenthar {
 
@@ -17,6 +19,8 @@ enum class DefenceEstimate {
 };
 
 struct SkillRules {
+    std::string_view word;     // "beginner": the simulator's and the ladder's name
+    std::string_view caption;  // "Beginner": New Game's list, as the game has always spelt it
     // The galaxy: the Empire's ship pool is planets x poolBase + planets / poolDivisor x E,
     // E = Int(r x extraScale + extraOffset); a capital produces homeProduction; other planets
     // up to productionShare of their limit.
@@ -40,10 +44,10 @@ struct SkillRules {
 
 // clang-format off
 inline constexpr std::array<SkillRules, 3> kSkillRules{{
-    // pool            capital share   rebels       threat scouts apart caution dice defence
-    {10, 5, 6.0, 1.0,  10,     0.33,   15, 0.75,    false, true,  true,  1,     2,   DefenceEstimate::LastSeen},
-    {20, 5, 15.0, 3.0, 12,     0.5,    45, 1.0,     false, false, false, 2,     3,   DefenceEstimate::Garrison},
-    {40, 2, 10.0, 3.0, 15,     0.66,   60, 1.5,     true,  false, false, 2,     3,   DefenceEstimate::GarrisonAndFleets},
+    // names                         pool            capital share   rebels       threat scouts apart caution dice defence
+    {"beginner", "Beginner",         10, 5, 6.0, 1.0,  10,     0.33,   15, 0.75,    false, true,  true,  1,     2,   DefenceEstimate::LastSeen},
+    {"intermediate", "Intermidiate", 20, 5, 15.0, 3.0, 12,     0.5,    45, 1.0,     false, false, false, 2,     3,   DefenceEstimate::Garrison},
+    {"advanced", "Advanced",         40, 2, 10.0, 3.0, 15,     0.66,   60, 1.5,     true,  false, false, 2,     3,   DefenceEstimate::GarrisonAndFleets},
 }};
 // clang-format on
 
@@ -56,6 +60,23 @@ inline const SkillRules* RulesOfSkill(int skill) {
 }
 inline const SkillRules& RulesOf(Skill skill) {
     return kSkillRules[static_cast<std::size_t>(skill)];
+}
+// The rules of a stored skill number, or of the nearest level for one outside the list.
+inline const SkillRules& RulesNearSkill(int skill) {
+    const int last = static_cast<int>(kSkillRules.size()) - 1;
+    return kSkillRules[static_cast<std::size_t>(skill < 0 ? 0 : (skill > last ? last : skill))];
+}
+
+// The skill number of a name ("advanced", or the caption in lower case), or none.
+inline std::optional<int> SkillNamed(std::string_view word) {
+    for (std::size_t k = 0; k < kSkillRules.size(); ++k) {
+        const std::string_view caption = kSkillRules[k].caption;
+        bool asCaption = caption.size() == word.size();
+        for (std::size_t c = 0; asCaption && c < word.size(); ++c)
+            asCaption = word[c] == (caption[c] | 0x20);  // the captions are letters only
+        if (kSkillRules[k].word == word || asCaption) return static_cast<int>(k);
+    }
+    return std::nullopt;
 }
 
 }  // namespace zenthar

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "game/levels.h"
+#include "game/skill.h"
 #include "game/storage_error.h"
 #include "ui/units.h"
 
@@ -36,8 +38,25 @@ constexpr int kSeatWidth = 2580;
 constexpr std::array<int, 4> kLengthYears{30, 50, 100, 150};
 constexpr int kUntilConquest = 0;
 constexpr int kTypedLength = 1 + static_cast<int>(kLengthYears.size());
-// In the order of the seat kinds.
-const QStringList kSeatChoices{"Human", "Computer - Easy", "Computer - Normal", "Computer - Hard"};
+QString FromView(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// In the order of the seat kinds: a human, then every computer level.
+QStringList SeatChoices() {
+    QStringList choices{FromView(zenthar::kHumanSeatCaption)};
+    for (const zenthar::ComputerLevel& level : zenthar::kComputerLevels)
+        choices << FromView(level.caption);
+    return choices;
+}
+
+// In the order of the skill numbers.
+QStringList SkillChoices() {
+    QStringList choices;
+    for (const zenthar::SkillRules& rules : zenthar::kSkillRules)
+        choices << FromView(rules.caption);
+    return choices;
+}
 
 QString FromText(const std::string& s) {
     return QString::fromStdString(s);
@@ -135,7 +154,7 @@ void NewGameFrm::buildControls() {
         // A touch larger than the old 375 twips so the icon is not squeezed.
         PlayerSimbol_[slot]->setGeometry(twips(kSymbolLeft, top - 60, 420, 420));
         SeatCmb_[slot] = named(new QComboBox(this), "SeatCmb" + index);
-        SeatCmb_[slot]->addItems(kSeatChoices);
+        SeatCmb_[slot]->addItems(SeatChoices());
         place(SeatCmb_[slot], kSeatLeft, top, kSeatWidth, 300);
         SeatCmb_[slot]->setAccessibleName("Played by " + QString::number(k + 1));
     }
@@ -199,7 +218,7 @@ void NewGameFrm::Form_Load() {
     }
 
     SkillCmb_->clear();
-    SkillCmb_->addItems({"Beginner", "Intermidiate", "Advanced"});
+    SkillCmb_->addItems(SkillChoices());
     SkillCmb_->setCurrentIndex(0);
 
     LengthCmb_->clear();

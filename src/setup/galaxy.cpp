@@ -11,11 +11,6 @@
 namespace zenthar {
 namespace {
 
-// A skill number outside the list deals the galaxy of the nearest level.
-const SkillRules& RulesNear(int skill) {
-    return kSkillRules[static_cast<std::size_t>(skill < 0 ? 0 : (skill > 2 ? 2 : skill))];
-}
-
 struct Position {
     Int16 x;
     Int16 y;
@@ -107,7 +102,7 @@ const char* PictureName(long long kind) {
 }  // namespace
 
 double EmpireShipPool(int planets, int skill, RandomSource& random) {
-    const SkillRules& t = RulesNear(skill);
+    const SkillRules& t = RulesNearSkill(skill);
     const long long extra = Int(random.next() * t.extraScale + t.extraOffset);
     return static_cast<double>(planets) * t.poolBase +
            static_cast<double>(planets) / t.poolDivisor * static_cast<double>(extra);
@@ -144,7 +139,7 @@ void MakeHomePlanet(GameState& st, int planet, int player, int homeShips) {
     st.PlHome[static_cast<std::size_t>(player)] = static_cast<Int16>(planet);
     p.Ico = "good_pl.ico";
     p.MaxProd = 20;
-    p.Production = static_cast<Int16>(RulesNear(st.EmpireSkill).homeProduction);
+    p.Production = static_cast<Int16>(RulesNearSkill(st.EmpireSkill).homeProduction);
     p.Hostility = 0;
     p.Ships = Saturate16(homeShips);
 }
@@ -155,8 +150,8 @@ void DrawPlanetAttributes(GameState& st, int planet, RandomSource& random) {
     random.reseed();
     p.Ico = PictureName(Int(random.next() * 3 + 1));
     p.MaxProd = Saturate16(Int(random.next() * 20 + 1));
-    p.Production =
-        Saturate16(Int(p.MaxProd * RulesNear(st.EmpireSkill).productionShare * random.next() + 1));
+    p.Production = Saturate16(
+        Int(p.MaxProd * RulesNearSkill(st.EmpireSkill).productionShare * random.next() + 1));
     p.Hostility = Saturate16(Int(random.next() * 10 + 1));
     p.Ships = 0;
 }

@@ -8,6 +8,7 @@
 
 #include "game/config_columns.h"
 #include "game/database.h"
+#include "game/levels.h"
 #include "game/planet_columns.h"
 #include "game/skill.h"
 #include "setup/galaxy.h"
@@ -161,7 +162,7 @@ std::optional<std::string> CheckNewGame(const GameState& st, const NewGameSettin
     if (!RulesOfSkill(s.skill)) return "Choose the Empire Skill Level, please.";
     if (s.gameType != 0 && s.gameType != 1) return "Choose the Game Type, please.";
     for (SeatKind seat : s.seats)
-        if (seat < SeatKind::Human || seat > SeatKind::Hard)
+        if (seat < SeatKind::Human || seat > kLastSeatKind)
             return "Choose who plays each player, please.";
     return std::nullopt;
 }

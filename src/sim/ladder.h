@@ -11,7 +11,7 @@
 
 namespace zenthar::sim {
 
-// One to four seat kinds by name (passive, greedy, easy, normal, hard), separated by commas.
+// One to four seat kinds by name (SeatChoiceWords), separated by commas.
 // Empty when a name is unknown or there are too many.
 std::vector<SeatChoice> SeatNames(const std::string& commaList);
 
@@ -23,6 +23,7 @@ struct MatchOptions {
     int games = 100;
     unsigned long long seed = 1;
     std::filesystem::path programDir;
+    std::ostream* eachGame = nullptr;  // a line per game: winner, idle years, capital falls
 };
 
 struct MatchResult {
@@ -30,14 +31,25 @@ struct MatchResult {
     int empireWins = 0;
     int undecided = 0;
     double meanYearsOfPlayerWins = 0;
+    // Per seat: games in which another seat took its capital; every fall of its capital, and
+    // those with no ship left on it.
+    std::vector<int> capitalTakenBySeat;
+    std::vector<int> capitalFalls;
+    std::vector<int> emptyCapitalFalls;
+    int seatsIdle50 = 0;  // seats of all games that gave no order for 50 years in a row
+    int longestIdle = 0;  // years, over every seat of every game
 };
 
 // Plays options.games games with seeds seed, seed + 1, ... Throws StorageError when the
 // program folder lacks a file.
 MatchResult PlayMatch(const MatchOptions& options);
 
-// Every level against the next (and Hard against the greedy yardstick) with the Intermediate
-// Empire, then every level alone against each skill of the Empire; one table row per match.
+// Every level against the next (and Hard against the greedy yardstick and the raider, and four
+// Hard seats) with the Intermediate Empire, then every level alone against each skill of the
+// Empire; one table row per match.
 void PrintLadder(std::ostream& out, const MatchOptions& base);
+// The table's head and the row of one match.
+void PrintLadderHead(std::ostream& out);
+void PrintMatchRow(std::ostream& out, const MatchOptions& options);
 
 }  // namespace zenthar::sim

@@ -7,11 +7,13 @@
 #include <algorithm>
 #include <array>
 
+#include "game/levels.h"
 #include "game/random.h"
 #include "game/saveload.h"
 #include "game/silent.h"
 #include "game/storage_error.h"
 #include "game/victory.h"
+#include "rivals/rival.h"
 #include "setup/newgame.h"
 #include "turn/endturn.h"
 #include "turn/lookups.h"
@@ -19,21 +21,9 @@
 namespace zenthar::sim {
 namespace {
 
-// In the order of SeatChoice.
-constexpr const char* kSeatChoiceNames[] = {"passive", "greedy", "easy", "normal", "hard"};
-
 // The game's seat of a choice: the scripted players sit where a human would.
 SeatKind SeatOf(SeatChoice choice) {
-    switch (choice) {
-        case SeatChoice::Easy:
-            return SeatKind::Easy;
-        case SeatChoice::Normal:
-            return SeatKind::Normal;
-        case SeatChoice::Hard:
-            return SeatKind::Hard;
-        default:
-            return SeatKind::Human;
-    }
+    return choice.level;
 }
 
 NewGameSettings SettingsFor(const GameState& st, const SimulationOptions& o) {
@@ -114,11 +104,13 @@ HeadlessGame::HeadlessGame(const std::filesystem::path& programDir, unsigned lon
     : folder_(programDir),
       random_(seed),
       game_(folder_.path(), dialogs_, display_, view_, random_) {
+    game_.computerPlayers = MakeComputerPlayer;
     StartUp(game_);
 }
 
 std::unique_ptr<SeatPlayer> MakePlayer(BotKind kind) {
     if (kind == BotKind::Greedy) return std::make_unique<GreedyPlayer>();
+    if (kind == BotKind::Raider) return std::make_unique<RaiderPlayer>();
     return std::make_unique<PassivePlayer>();
 }
 
@@ -154,14 +146,40 @@ std::vector<SideResult> CountSides(Game& game) {
     return sides;
 }
 
-std::optional<SeatChoice> SeatChoiceNamed(const std::string& word) {
-    for (std::size_t k = 0; k < std::size(kSeatChoiceNames); ++k)
-        if (word == kSeatChoiceNames[k]) return static_cast<SeatChoice>(k);
+std::optional<BotKind> BotNamed(std::string_view word) {
+    for (std::size_t k = 0; k < kBotNames.size(); ++k)
+        if (word == kBotNames[k]) return static_cast<BotKind>(k);
+    return std::nullopt;
+}
+
+std::string_view BotName(BotKind kind) {
+    return kBotNames[static_cast<std::size_t>(kind)];
+}
+
+std::optional<SeatChoice> SeatChoiceNamed(std::string_view word) {
+    if (const auto bot = BotNamed(word)) return SeatChoice::Scripted(*bot);
+    if (const ComputerLevel* level = LevelNamed(word)) return SeatChoice::Level(level->kind);
     return std::nullopt;
 }
 
 std::string SeatChoiceName(SeatChoice choice) {
-    return kSeatChoiceNames[static_cast<std::size_t>(choice)];
+    const ComputerLevel* level = LevelOf(choice.level);
+    return std::string(level ? level->word : BotName(choice.bot));
+}
+
+std::string ListOfWords(const std::vector<std::string_view>& words, std::string_view last) {
+    std::string list;
+    for (std::size_t k = 0; k < words.size(); ++k) {
+        if (k > 0) list += k + 1 == words.size() ? " " + std::string(last) + " " : ", ";
+        list += words[k];
+    }
+    return list;
+}
+
+std::string SeatChoiceWords() {
+    std::vector<std::string_view> words(kBotNames.begin(), kBotNames.end());
+    for (const ComputerLevel& level : kComputerLevels) words.push_back(level.word);
+    return ListOfWords(words, "and");
 }
 
 void StartSeededGalaxy(Game& game, const SimulationOptions& o) {
@@ -184,12 +202,15 @@ GameResult RunGame(const SimulationOptions& o, const YearEndHook& afterYearEnd) 
     result.seed = o.seed;
     result.firstYear = st.CurrentYear;
     // The scripted player of every seat the game counts as human; the engine plays the others.
+    // Every seat's turns are watched for the ladder's figures; watching changes nothing.
+    SeatWatch watch(st);
+    game.computerPlayers = [&watch](SeatKind kind) {
+        return watch.watch(MakeComputerPlayer(kind));
+    };
     std::array<std::unique_ptr<SeatPlayer>, kMaxPlayers> scripted;
     for (std::size_t k = 0; k < scripted.size(); ++k) {
         if (k < o.seats.size() && SeatOf(o.seats[k]) != SeatKind::Human) continue;
-        const bool greedy =
-            k < o.seats.size() ? o.seats[k] == SeatChoice::Greedy : o.bot == BotKind::Greedy;
-        scripted[k] = MakePlayer(greedy ? BotKind::Greedy : BotKind::Passive);
+        scripted[k] = watch.watch(MakePlayer(k < o.seats.size() ? o.seats[k].bot : o.bot));
     }
     int winner = Winner(game);
     // Every End Turn passes the turn on or ends the year; more turns than players without a
@@ -207,6 +228,7 @@ GameResult RunGame(const SimulationOptions& o, const YearEndHook& afterYearEnd) 
             continue;
         }
         turnsThisYear = 0;
+        watch.afterYearEnd(st);
         if (!o.keepReportsDir.empty()) KeepReport(game, o.keepReportsDir);
         if (afterYearEnd) afterYearEnd(game);
         winner = Winner(game);
@@ -218,6 +240,8 @@ GameResult RunGame(const SimulationOptions& o, const YearEndHook& afterYearEnd) 
     result.yearsPlayed = st.CurrentYear - result.firstYear;
     result.sides = CountSides(game);
     result.onScore = winner >= 0 && EndedOnScore(st.Chronicle, st.PlayesNum, st.GameLength);
+    result.capitalFalls = watch.falls();
+    result.longestIdle = watch.longestIdle();
     if (winner == kEmpire)
         result.winnerName = "Empire";
     else if (winner == kSharedWin)

@@ -3,29 +3,48 @@
 // shown. The simulator zenthar-sim and the soak test play through here.
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "game/game.h"
 #include "game/random.h"
 #include "game/silent.h"
+#include "sim/seat_watch.h"
 #include "turn/seat.h"
 
 namespace zenthar::sim {
 
-enum class BotKind { Passive, Greedy };
+// The scripted players, in the order of kBotNames.
+enum class BotKind { Passive, Greedy, Raider };
+inline constexpr std::array<std::string_view, 3> kBotNames{"passive", "greedy", "raider"};
+std::optional<BotKind> BotNamed(std::string_view word);
+std::string_view BotName(BotKind kind);
 
-// Who plays a seat of a simulated game: a scripted player, or the game's own computer level.
-enum class SeatChoice { Passive, Greedy, Easy, Normal, Hard };
+// Who plays a seat of a simulated game: a scripted player in a seat the game counts as a
+// human's, or the game's own computer level (level not Human).
+struct SeatChoice {
+    BotKind bot = BotKind::Passive;
+    SeatKind level = SeatKind::Human;
+    static SeatChoice Scripted(BotKind kind) { return {kind, SeatKind::Human}; }
+    static SeatChoice Level(SeatKind kind) { return {BotKind::Passive, kind}; }
+    friend bool operator==(const SeatChoice&, const SeatChoice&) = default;
+};
 
-// The words the simulator's tools take for them: passive, greedy, easy, normal, hard.
-std::optional<SeatChoice> SeatChoiceNamed(const std::string& word);
+// The words the simulator's tools take for them: the scripted players' names, then the
+// computer levels' (game/levels.h).
+std::optional<SeatChoice> SeatChoiceNamed(std::string_view word);
 std::string SeatChoiceName(SeatChoice choice);
+// Every such word, for the tools' messages: "passive, greedy, ... and hard".
+std::string SeatChoiceWords();
+// "a, b or c" for last "or".
+std::string ListOfWords(const std::vector<std::string_view>& words, std::string_view last);
 
 // Ends every turn without an order.
 class PassivePlayer : public SeatPlayer {
@@ -42,6 +61,19 @@ class GreedyPlayer : public SeatPlayer {
     void PlayTurn(Game& game) override;
     // Ships a planet keeps at home: enough to outlast its rebels and two years of production.
     static int Garrison(const PlanetRecord& planet);
+};
+
+// Every year sends small fleets at the planets of the other players that look weakest to it,
+// their capitals first, and raises production where it is cheap. It sees only what its side
+// is shown (rival::BuildSideView) and remembers the planet each player started on: the test
+// that a computer level leaves no planet open to a raid it could have foreseen.
+class RaiderPlayer : public SeatPlayer {
+  public:
+    void PlayTurn(Game& game) override;
+
+  private:
+    std::array<int, kMaxPlayers> capitals_{-1, -1, -1, -1};
+    bool started_ = false;
 };
 
 // The scripted players sit in a seat as a computer level does.
@@ -120,6 +152,8 @@ struct GameResult {
     int lastYear = 0;
     int yearsPlayed = 0;
     std::vector<SideResult> sides;  // the players in order, then the Empire
+    std::vector<CapitalFall> capitalFalls;
+    std::vector<int> longestIdle;  // per seat: the most years in a row without an order
 };
 
 // A saved game the game itself would refuse to open; what() is the game's own message.

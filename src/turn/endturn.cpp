@@ -108,8 +108,8 @@ bool HumanInGame(Game& game) {
 // The computer of the seat that holds the turn gives its orders through the order functions.
 void PlayComputerTurn(Game& game) {
     const SeatKind kind = game.st.Seats.at(static_cast<std::size_t>(game.st.CurrentPlTurn));
-    const std::unique_ptr<SeatPlayer> player =
-        game.computerPlayers ? game.computerPlayers(kind) : MakeComputerPlayer(kind);
+    if (!game.computerPlayers) return;  // nobody plays the seat: it gives no orders
+    const std::unique_ptr<SeatPlayer> player = game.computerPlayers(kind);
     if (player) player->PlayTurn(game);
 }
 

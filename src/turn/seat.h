@@ -1,6 +1,8 @@
 // A seat at the table plays a player's turns. A human seat is the person at the screen; a
 // computer seat gives the orders of one turn from what the game shows its side, through the
-// same order functions the windows call, and never opens a window.
+// same order functions the windows call, and never opens a window. The year end only knows
+// this interface: the computer players themselves live above the turn engine (src/rivals) and
+// reach it through Game::computerPlayers.
 #pragma once
 
 #include <memory>
@@ -16,8 +18,5 @@ class SeatPlayer {
     // caller's.
     virtual void PlayTurn(Game& game) = 0;
 };
-
-// The computer player of a computer seat (Easy, Normal or Hard).
-std::unique_ptr<SeatPlayer> MakeComputerPlayer(SeatKind kind);
 
 }  // namespace zenthar

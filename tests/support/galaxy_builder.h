@@ -16,6 +16,7 @@
 
 #include "game/game.h"
 #include "game/silent.h"
+#include "rivals/rival.h"
 #include "sim/simulation.h"
 #include "support/fakes.h"
 
@@ -33,7 +34,10 @@ class TempProgramFolder : public sim::ScratchProgramFolder {
 // gives a view of its own.
 template <class View = RecordingView>
 struct TestGameWith {
-    TestGameWith() { StartUp(game); }
+    TestGameWith() {
+        game.computerPlayers = MakeComputerPlayer;
+        StartUp(game);
+    }
     TempProgramFolder folder;
     ScriptedDialogs dialogs;
     RecordingDisplay display;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "game/saveload.h"
+#include "game/skill.h"
 #include "game/storage_error.h"
 #include "sim/simulation.h"
 #include "sim/soak.h"
@@ -165,9 +166,8 @@ std::string SummaryLine(const std::vector<GameResult>& results, double seconds, 
     return os.str();
 }
 
-const char* SkillName(int skill) {
-    static const char* const kNames[] = {"beginner", "intermediate", "advanced"};
-    return kNames[skill];
+std::string SkillName(int skill) {
+    return std::string(zenthar::RulesNearSkill(skill).word);
 }
 
 // Games won by the players (any of them), by the Empire, and undecided, per skill level.
@@ -218,7 +218,7 @@ int Run(const CommandLine& cl) {
     }
     // The same seeds at every level, so the levels differ by the Empire alone.
     std::vector<std::vector<GameResult>> bySkill;
-    for (int skill = 0; skill < 3; ++skill) {
+    for (int skill = 0; skill < static_cast<int>(zenthar::kSkillRules.size()); ++skill) {
         CommandLine level = cl;
         level.game.skill = skill;
         if (!cl.json) std::cout << "skill " << SkillName(skill) << ":\n";
@@ -241,9 +241,8 @@ int Soak(const CommandLine& cl) {
             std::ostringstream os;
             os << "game " << r.game << ": " << SkillName(r.setUp.skill) << ", " << r.setUp.players
                << (r.setUp.players == 1 ? " player, " : " players, ") << r.setUp.planets
-               << " planets, "
-               << (r.setUp.bot == zenthar::sim::BotKind::Greedy ? "greedy" : "passive") << ", seed "
-               << r.seed << ": " << r.result.yearsPlayed << " years, winner " << r.result.winnerName
+               << " planets, " << zenthar::sim::BotName(r.setUp.bot) << ", seed " << r.seed << ": "
+               << r.result.yearsPlayed << " years, winner " << r.result.winnerName
                << ", saved and opened in "
                << (r.roundTripYear ? std::to_string(r.roundTripYear) : std::string("no year"))
                << ", "

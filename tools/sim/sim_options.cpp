@@ -10,6 +10,8 @@
 #include <optional>
 #include <set>
 
+#include "game/skill.h"
+
 namespace zenthar::sim {
 namespace {
 
@@ -48,24 +50,30 @@ std::optional<std::string> WholeNumber(const std::string& option, const std::str
 }
 
 std::optional<std::string> Skill(const std::string& text, int& out) {
-    static const std::map<std::string, int> kLevels = {
-        {"beginner", 0}, {"0", 0}, {"intermediate", 1}, {"intermidiate", 1}, {"1", 1},
-        {"advanced", 2}, {"2", 2}};
-    const auto it = kLevels.find(Lower(text));
-    if (it == kLevels.end())
-        return "--skill must be beginner, intermediate, advanced or all, not \"" + text + "\"";
-    out = it->second;
-    return std::nullopt;
+    const std::string word = Lower(text);
+    std::string names;
+    for (std::size_t k = 0; k < kSkillRules.size(); ++k) {
+        if (word == std::to_string(k)) {
+            out = static_cast<int>(k);
+            return std::nullopt;
+        }
+        names += std::string(kSkillRules[k].word) + ", ";
+    }
+    if (const std::optional<int> skill = SkillNamed(word)) {
+        out = *skill;
+        return std::nullopt;
+    }
+    return "--skill must be " + names + "or all, not \"" + text + "\"";
 }
 
 std::optional<std::string> Bot(const std::string& text, BotKind& out) {
-    const std::string word = Lower(text);
-    if (word == "passive")
-        out = BotKind::Passive;
-    else if (word == "greedy")
-        out = BotKind::Greedy;
-    else
-        return "--bot must be passive or greedy, not \"" + text + "\"";
+    const std::optional<BotKind> bot = zenthar::sim::BotNamed(Lower(text));
+    if (!bot) {
+        const std::vector<std::string_view> names(zenthar::sim::kBotNames.begin(),
+                                                  zenthar::sim::kBotNames.end());
+        return "--bot must be " + zenthar::sim::ListOfWords(names, "or") + ", not \"" + text + "\"";
+    }
+    out = *bot;
     return std::nullopt;
 }
 
@@ -77,9 +85,8 @@ std::optional<std::string> Seats(const std::string& text, std::vector<SeatChoice
         const std::string word = Lower(text.substr(start, comma - start));
         const auto choice = SeatChoiceNamed(word);
         if (!choice)
-            return "--seats takes one to four of passive, greedy, easy, normal and hard, "
-                   "separated by commas, not \"" +
-                   text + "\"";
+            return "--seats takes one to four of " + zenthar::sim::SeatChoiceWords() +
+                   ", separated by commas, not \"" + text + "\"";
         out.push_back(*choice);
         if (out.size() > 4) return "--seats takes at most four seats, not \"" + text + "\"";
         if (comma == std::string::npos) return std::nullopt;
@@ -110,7 +117,7 @@ std::string UsageText() {
            "  --skill LEVEL      beginner, intermediate or advanced (default beginner), or all:\n"
            "                     the games once at each level, then a table of who won\n"
            "  --bot KIND         passive (only ends turns) or greedy (default greedy)\n"
-           "  --seats K[,K...]   one to four players, each passive, greedy or one of the\n"
+           "  --seats K[,K...]   one to four players, each passive, greedy, raider or one of the\n"
            "                     game's computer levels easy, normal and hard; in place of\n"
            "                     --players and --bot. --json then also gives the seats and\n"
            "                     winner_index: the winner's player index from 0, 4 for the\n"

@@ -1,5 +1,5 @@
 // Pieces of play every level uses.
-#include "turn/rival_plan.h"
+#include "rivals/rival_plan.h"
 
 #include <algorithm>
 

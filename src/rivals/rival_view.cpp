@@ -1,11 +1,12 @@
 // Building a computer player's view. Other planets are read only through PlanetShownTo and the
 // Production Summary's totals; a planet its side never scouted is guessed from those totals.
-#include "turn/rival_view.h"
+#include "rivals/rival_view.h"
 
 #include <algorithm>
 #include <utility>
 
 #include "game/side_totals.h"
+#include "game/skill.h"
 #include "turn/knowledge.h"
 #include "turn/lookups.h"
 
@@ -48,7 +49,18 @@ int SideView::travel(int a, int b) const {
 int SideView::expectedDefence(int t, int arrival) const {
     const PlanetView& p = planet(t);
     if (p.mine) return p.ships;
-    return p.ships + p.production * std::max(arrival - p.yearSeen, 0);
+    const long long grown =
+        p.ships + static_cast<long long>(p.production) * std::max(arrival - p.yearSeen, 0);
+    const SideTotals& side = totals[static_cast<std::size_t>(std::clamp(p.owner, 0, kSides - 1))];
+    const long long later = static_cast<long long>(side.production) * std::max(arrival - year, 0);
+    long long guess = grown;
+    const int age = year - p.yearSeen;
+    if (p.scouted && age > kFreshYears) {
+        // Weight kFreshYears / age on what was seen, the rest on the side's average planet.
+        const long long average = side.planets > 0 ? side.ships / side.planets + later : grown;
+        guess = (grown * kFreshYears + average * (age - kFreshYears)) / age;
+    }
+    return static_cast<int>(std::clamp<long long>(guess, 0, side.ships + later));
 }
 
 SideView BuildSideView(const Game& game) {
@@ -68,6 +80,7 @@ SideView BuildSideView(const Game& game) {
         p.owner = shown.owner;
         p.mine = shown.owned();
         p.scouted = !p.mine && shown.knowledge == Knowledge::Scouted;
+        p.capital = shown.knowledge == Knowledge::Capital;
         p.ships = shown.ships.value_or(0);
         p.production = shown.production.value_or(0);
         p.hostility = shown.hostility.value_or(0);
@@ -100,15 +113,15 @@ SideView BuildSideView(const Game& game) {
 }
 
 int MostRebels(int hostility, int skill) {
-    if (hostility <= 0) return 0;
-    const double scale = skill <= 0 ? 0.75 : (skill == 1 ? 1.0 : 1.5);
-    return static_cast<int>(hostility * scale + 1);
+    const SkillRules* rules = RulesOfSkill(skill);
+    if (hostility <= 0 || !rules) return 0;
+    return static_cast<int>(hostility * rules->rebelStrength + 1);
 }
 
 int YearlyRebelLoss(int hostility, int skill) {
-    if (hostility <= 0) return 0;
-    const int chance = skill <= 0 ? 15 : (skill == 1 ? 45 : 60);
-    return (chance * (MostRebels(hostility, skill) + 1) / 2 + 99) / 100;
+    const SkillRules* rules = RulesOfSkill(skill);
+    if (hostility <= 0 || !rules) return 0;
+    return (rules->risingChance * (MostRebels(hostility, skill) + 1) / 2 + 99) / 100;
 }
 
 }  // namespace zenthar::rival

@@ -1,6 +1,6 @@
 // The orders go through the selected planet, as a player's clicks do; the selection the
 // player last left on the map is put back afterwards.
-#include "turn/rival_orders.h"
+#include "rivals/rival_orders.h"
 
 #include "orders/production.h"
 #include "orders/sendships.h"
@@ -33,6 +33,7 @@ bool Orders::send(int from, int to, int ships) {
     source.ships = st.planet(from).Ships;
     view_.addFleet({to, view_.year + view_.travel(from, to), ships});
     --view_.freeTaskForceSlots;
+    ++given_;
     return true;
 }
 
@@ -45,6 +46,7 @@ bool Orders::raise(int planet) {
     p.ships = st.planet(planet).Ships;
     p.production = st.planet(planet).Production;
     p.mayRaise = false;
+    ++given_;
     return true;
 }
 

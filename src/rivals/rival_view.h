@@ -10,12 +10,16 @@
 
 namespace zenthar::rival {
 
+// Scouting this many years old counts in full; older, it gives way to the owner's average.
+inline constexpr int kFreshYears = 10;
+
 struct PlanetView {
     int x = 0;
     int y = 0;
     int owner = kEmpire;
     bool mine = false;
     bool scouted = false;  // not mine, but seen once: ships, production and hostility below
+    bool capital = false;  // my capital
     // Mine: the true values. Scouted: as seen in yearSeen. Otherwise: an estimate from the
     // owner's public totals.
     int ships = 0;
@@ -58,7 +62,9 @@ class SideView {
     }
     int travel(int a, int b) const;
     // Ships the owner of planet t is expected to have there when a fleet lands in `arrival`:
-    // what was seen plus the production of the years since.
+    // what was seen plus the production of the years since. Old scouting counts for less and
+    // less against the owner's average planet, and no guess exceeds what the owner's public
+    // total of ships and production allows by then.
     int expectedDefence(int t, int arrival) const;
     // Ships of mine already flying to planet t.
     int shipsBound(int t) const { return bound_[static_cast<std::size_t>(t)]; }

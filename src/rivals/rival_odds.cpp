@@ -1,6 +1,6 @@
 // Battle forecasts. The rules make odds of three to one and better cost the attackers nothing,
 // so most forecasts end in one round; the trials matter near even odds.
-#include "turn/rival_odds.h"
+#include "rivals/rival_odds.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "game/game.h"
-#include "turn/rival_view.h"
+#include "rivals/rival_view.h"
 
 namespace zenthar::rival {
 
@@ -18,8 +18,11 @@ class Orders {
     bool send(int from, int to, int ships);
     // Production of a planet of mine up by one; false when the rules refuse it.
     bool raise(int planet);
+    // Orders given so far.
+    int given() const { return given_; }
 
   private:
+    int given_ = 0;
     Game& game_;
     SideView& view_;
 };

@@ -3,12 +3,13 @@
 // from the combat results table and from how old its knowledge is, gathering the ships of
 // several planets where no planet holds enough; production is bought before and after.
 #include <algorithm>
+#include <array>
 #include <unordered_map>
 #include <vector>
 
-#include "turn/rival_odds.h"
-#include "turn/rival_orders.h"
-#include "turn/rival_plan.h"
+#include "rivals/rival_odds.h"
+#include "rivals/rival_orders.h"
+#include "rivals/rival_plan.h"
 
 namespace zenthar {
 namespace {
@@ -56,6 +57,7 @@ class PlannedTurn {
         }
         buyProduction(v_.year - kFirstYear < 80 ? style_.raiseLaterUpTo
                                                 : std::min(style_.raiseLaterUpTo, 8));
+        if (orders_.given() == 0) lookAgain();
     }
 
   private:
@@ -95,9 +97,14 @@ class PlannedTurn {
     // Rebels wear a hostile planet down below its guard: the nearest planet that can spare the
     // ships tops it up.
     // The top-up also covers what the rebels take while it is on its way.
+    // The capital comes first, and is topped up to its reserve as well.
     void shoreUp() {
-        for (const int s : rival::MyPlanets(v_)) {
-            const int missing = guard(s) - v_.planet(s).ships;
+        std::vector<int> mine = rival::MyPlanets(v_);
+        std::stable_partition(mine.begin(), mine.end(),
+                              [&](int s) { return v_.planet(s).capital; });
+        for (const int s : mine) {
+            const int keep = v_.planet(s).capital ? std::max(guard(s), reserve(s)) : guard(s);
+            const int missing = keep - v_.planet(s).ships;
             if (missing <= 0 || v_.shipsBound(s) >= missing) continue;
             const int loss = rival::YearlyRebelLoss(v_.planet(s).hostility, v_.skill);
             int from = -1;
@@ -118,19 +125,31 @@ class PlannedTurn {
                style_.rebelYears * rival::YearlyRebelLoss(v_.planet(s).hostility, v_.skill);
     }
 
-    // Ships a planet keeps against the strongest garrison of another player it knows within a
-    // strike's reach: a player sizes a strike from the garrison it sees, and a planet left
-    // bare is taken by any. The Empire sizes its strikes from the true garrison and would bring
-    // more, so its planets call for no reserve.
+    // Ships a planet keeps against what another player could bring to it, as far as it is
+    // shown: against the capital, the ships of all that player's planets within a strike's
+    // reach gathered; against any other planet, the largest of them alone; never more than
+    // that player's public total. A player sizes a strike from the garrison it sees, and a
+    // planet left bare is taken by any; the capital comes first and is never left empty. The
+    // Empire sizes its strikes from the true garrison and would bring more, so its planets
+    // call for no reserve.
     int reserve(int s) const {
-        if (style_.reserve <= 0) return 0;
-        int threat = 0;
+        const rival::PlanetView& mine = v_.planet(s);
+        const double share = mine.capital ? style_.capitalReserve : style_.reserve;
+        const int floor = mine.capital ? style_.capitalFloor : 0;
+        if (share <= 0) return floor;
+        std::array<long long, kSides> near{};
         for (int e = 0; e < v_.size(); ++e) {
             const rival::PlanetView& p = v_.planet(e);
-            if (p.mine || p.owner == kEmpire || v_.travel(e, s) > kThreatYears) continue;
-            threat = std::max(threat, v_.expectedDefence(e, v_.year));
+            if (p.mine || p.owner < 0 || p.owner >= kMaxPlayers || v_.travel(e, s) > kThreatYears)
+                continue;
+            long long& side = near[static_cast<std::size_t>(p.owner)];
+            const int ships = v_.expectedDefence(e, v_.year);
+            side = mine.capital ? side + ships : std::max<long long>(side, ships);
         }
-        return static_cast<int>(style_.reserve * threat);
+        long long threat = 0;
+        for (std::size_t side = 0; side < kMaxPlayers; ++side)
+            threat = std::max(threat, std::min<long long>(near[side], v_.totals[side].ships));
+        return std::max(floor, static_cast<int>(share * static_cast<double>(threat)));
     }
 
     // A single ship to each of the nearest planets it knows nothing or little about.
@@ -155,6 +174,36 @@ class PlannedTurn {
             --spare(from);
             ++sent;
         }
+    }
+
+    // A seat with ships to spare never sits still: with nothing worth a strike it looks again
+    // at the planet it knows least about, which refreshes the guesses that held it back.
+    void lookAgain() {
+        int target = -1, from = -1;
+        for (int t = 0; t < v_.size(); ++t) {
+            const rival::PlanetView& p = v_.planet(t);
+            if (p.mine || v_.shipsBound(t) > 0) continue;
+            const int age = p.scouted ? v_.year - p.yearSeen : kInt16Max;
+            const int source = nearestWithSpare(t);
+            if (source == -1) continue;
+            const int targetAge = target == -1                ? -1
+                                  : v_.planet(target).scouted ? v_.year - v_.planet(target).yearSeen
+                                                              : kInt16Max;
+            if (age > targetAge ||
+                (age == targetAge && v_.distance(source, t) < v_.distance(from, target))) {
+                target = t;
+                from = source;
+            }
+        }
+        if (target != -1 && orders_.send(from, target, 1)) --spare(from);
+    }
+
+    // My planet nearest t that can spare a ship, or -1.
+    int nearestWithSpare(int t) {
+        int from = -1;
+        for (const int s : rival::MyPlanets(v_))
+            if (spare(s) >= 1 && (from == -1 || v_.distance(s, t) < v_.distance(from, t))) from = s;
+        return from;
     }
 
     // Ships a single fleet needs to take t when it lands in `arrival`.

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "turn/rival_view.h"
+#include "rivals/rival_view.h"
 
 namespace zenthar::rival {
 
@@ -20,11 +20,15 @@ int NearestMine(const SideView& v, int t);
 
 // How the planner plays: Hard uses all of it, Normal and Easy leave parts out.
 struct Style {
-    int probes = 3;           // single ships sent a turn to planets little known
-    bool gather = true;       // ships of several planets gathered for one strike
-    bool shoreUp = true;      // planets worn down by rebels topped up
-    int rebelYears = 2;       // years of rebel losses kept on top of the guard
-    double reserve = 0.5;     // share of the strongest player's garrison near kept at home
+    int probes = 3;       // single ships sent a turn to planets little known
+    bool gather = true;   // ships of several planets gathered for one strike
+    bool shoreUp = true;  // planets worn down by rebels topped up
+    int rebelYears = 2;   // years of rebel losses kept on top of the guard
+    // Share of what another player could bring within a strike's reach kept at home: on the
+    // capital, and on every other planet; and the fewest ships a capital keeps at all.
+    double capitalReserve = 1.0;
+    double reserve = 0.5;
+    int capitalFloor = 6;
     double chance = 0.95;     // a strike should take its planet at least this often
     int raiseFirstUpTo = 20;  // raises up to this price come before any strike
     int raiseLaterUpTo = 20;  // and these with what the strikes left (8 at most after 80 years)

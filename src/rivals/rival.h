@@ -3,7 +3,7 @@
 // one planner; what sets them apart is its style of play.
 #pragma once
 
-#include "turn/rival_plan.h"
+#include "rivals/rival_plan.h"
 #include "turn/seat.h"
 
 namespace zenthar {
@@ -24,6 +24,10 @@ namespace rival {
 Style StyleOf(SeatKind level);
 
 }  // namespace rival
+
+// The computer player of a computer seat (Easy, Normal or Hard); none for a human seat. What
+// Game::computerPlayers is set to wherever a game is played.
+std::unique_ptr<SeatPlayer> MakeComputerPlayer(SeatKind kind);
 
 class PlannedRival : public SeatPlayer {
   public:

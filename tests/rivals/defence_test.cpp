@@ -1,0 +1,143 @@
+// What a computer seat keeps at home and how it reckons another side's garrison: a capital is
+// never left to a raid, an old scouting report gives way to the public totals, and a seat
+// that holds ships always acts.
+#include <gtest/gtest.h>
+
+#include "rivals/rival.h"
+#include "rivals/rival_view.h"
+#include "sim/ladder.h"
+#include "support/galaxy_builder.h"
+#include "turn/lookups.h"
+
+namespace zenthar::testing {
+namespace {
+
+// Ships that left planet `from` this turn, and the orders given.
+struct Sent {
+    int ships = 0;
+    int orders = 0;
+};
+Sent SentFrom(const GameState& st, int from) {
+    Sent s;
+    for (int k = 0; k <= st.TaskForceLast; ++k) {
+        const TaskForceRecord& tf = st.TaskForceList[static_cast<std::size_t>(k)];
+        ++s.orders;
+        if (tf.StartPl.padded() == st.planet(from).PlanetId.padded()) s.ships += tf.NumOfShips;
+    }
+    return s;
+}
+
+// Ann's capital (80 ships) has an Empire planet of 5 next to it, worth taking, and Bob's two
+// planets of 30 ships each lie three years away: Normal and Hard keep what Bob could bring at
+// home, Easy strikes with all it can.
+TEST(Defence, TheCapitalKeepsWhatANeighbourCouldBring) {
+    struct Case {
+        SeatKind level;
+        int leastKept;
+    };
+    const std::vector<Case> cases{
+        {SeatKind::Hard, 60}, {SeatKind::Normal, 45}, {SeatKind::Easy, 0}};
+    for (const Case& c : cases) {
+        TestGame t;
+        // clang-format off
+        GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(1)
+            .planet(0, 10, 10).owner(0).home().ships(80).production(10, 10).hostility(0)
+            .planet(1, 12, 10).ships(5).production(8, 10)
+            .planet(2, 22, 10).owner(1).home().ships(30).production(5, 10).hostility(0)
+            .planet(3, 22, 12).owner(1).ships(30).production(5, 10)
+            .build();
+        // clang-format on
+        for (const int bob : {2, 3}) {
+            t.st().planet(bob).setDigit(0, '1');  // Ann scouted them this year
+            t.st().planet(bob).KnownShip[0] = 30;
+            t.st().planet(bob).KnownProd[0] = 5;
+            t.st().planet(bob).YearScouted[0] = t.st().CurrentYear;
+        }
+        MakeComputerPlayer(c.level)->PlayTurn(t.game);
+        EXPECT_GE(t.st().planet(0).Ships, c.leastKept) << static_cast<int>(c.level);
+        if (c.level == SeatKind::Easy) {
+            EXPECT_GE(SentFrom(t.st(), 0).ships, 10);
+        } else {
+            EXPECT_GE(SentFrom(t.st(), 0).orders, 1) << "the Empire's planet is still struck";
+        }
+    }
+}
+
+// A report 171 years old of 56 ships and production 20 would have grown to 3 476 ships; the
+// guess gives way to the owner's average planet and never passes its public total, while a
+// fresh report is taken as seen plus the years' production.
+TEST(Defence, AGuessAgesTowardsThePublicTotals) {
+    TestGame t;
+    // clang-format off
+    GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(1).year(4300)
+        .planet(0, 10, 10).owner(0).home().ships(40).production(10, 10).hostility(0)
+        .planet(1, 20, 10).owner(1).home().ships(20).production(6, 10).hostility(0)
+        .planet(2, 20, 20).owner(1).ships(10).production(3, 10)
+        .build();
+    // clang-format on
+    PlanetRecord& seen = t.st().planet(1);
+    seen.setDigit(0, '1');
+    seen.KnownShip[0] = 56;
+    seen.KnownProd[0] = 20;
+    seen.YearScouted[0] = 4300 - 171;
+    const rival::SideView old = rival::BuildSideView(t.game);
+    const int oldGuess = old.expectedDefence(1, 4300);
+    EXPECT_LE(oldGuess, 30);  // Bob's planets hold 30 in all
+    EXPECT_GE(oldGuess, 1);
+    // Three years on, the guess may grow only by what Bob builds meanwhile.
+    EXPECT_LE(old.expectedDefence(1, 4303), 30 + 3 * 9);
+
+    seen.YearScouted[0] = 4300 - 2;
+    seen.KnownShip[0] = 12;
+    seen.KnownProd[0] = 6;
+    const rival::SideView fresh = rival::BuildSideView(t.game);
+    EXPECT_EQ(fresh.expectedDefence(1, 4300), 12 + 2 * 6);
+    EXPECT_EQ(fresh.expectedDefence(1, 4301), 12 + 3 * 6);
+}
+
+// The frozen seat: its capital lost long ago, Ann holds two planets of 45 ships while the
+// report of its old capital, 171 years old, says 56 ships and production 20. Every level
+// acts: a strike, a scout or production.
+TEST(Defence, ASeatHoldingShipsActsDespiteAnOldReport) {
+    for (const SeatKind level : {SeatKind::Easy, SeatKind::Normal, SeatKind::Hard}) {
+        TestGame t;
+        // clang-format off
+        GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(2).year(4300)
+            .planet(0, 10, 10).owner(0).ships(45).production(10, 10).hostility(3)
+            .planet(1, 14, 10).owner(1).home().ships(40).production(20, 20).hostility(0)
+            .planet(2, 10, 14).owner(0).ships(45).production(10, 10).hostility(3)
+            .planet(3, 40, 40).ships(30).production(5, 10)
+            .build();
+        // clang-format on
+        PlanetRecord& lost = t.st().planet(1);
+        lost.setDigit(0, '1');
+        lost.KnownShip[0] = 56;
+        lost.KnownProd[0] = 20;
+        lost.YearScouted[0] = 4300 - 171;
+        MakeComputerPlayer(level)->PlayTurn(t.game);
+        const int orders = t.st().TaskForceLast + 1 + (t.st().planet(0).Production > 10) +
+                           (t.st().planet(2).Production > 10);
+        EXPECT_GE(orders, 1) << static_cast<int>(level);
+    }
+}
+
+// The raider sends small fleets every year at the weakest-looking planets of the others,
+// capitals first, from what it is shown: Normal and Hard keep their capitals from it.
+TEST(Defence, TheRaiderTakesNoCapitalOfNormalOrHard) {
+    for (const char* seats : {"normal,raider", "hard,raider"}) {
+        sim::MatchOptions o;
+        o.programDir = ZENTHAR_PROGRAM_DIR;
+        o.seats = sim::SeatNames(seats);
+        o.planets = 14;
+        o.years = 60;
+        o.games = 3;
+        o.skill = 1;
+        o.seed = 500;
+        const sim::MatchResult r = sim::PlayMatch(o);
+        EXPECT_EQ(r.capitalTakenBySeat[0], 0) << seats;
+        EXPECT_EQ(r.emptyCapitalFalls[0], 0) << seats;
+    }
+}
+
+}  // namespace
+}  // namespace zenthar::testing
