@@ -27,6 +27,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <array>
 #include <cstdio>
 #include <string>
 
@@ -162,20 +163,21 @@ void BuildChronicle(GameState& st) {
     }
 }
 
-// "rivals": thirty years of Ann against two Hard computer seats, every End Turn given through the
-// window's command as a player gives it; Ann herself gives no order. The timed views play
-// `years` of a game `length` years long.
-void PlayAgainstHardRivals(zenthar::ui::Zenthar& window, int years = 30, int length = 0) {
+// A new game of 26 planets at the Intermediate Empire, `length` years long (0: until one side
+// holds the galaxy): Ann at the screen and a Hard computer in every other of `players` seats;
+// the year ends quick and silent, every question answered No.
+void StartAgainstHardSeats(zenthar::ui::Zenthar& window, const std::array<std::string, 4>& names,
+                           int players, int length = 0) {
     zenthar::Game& game = window.game();
     zenthar::NewGameSettings s;
-    s.players = 3;
+    s.players = players;
     s.planets = 26;
     s.skill = 1;
-    s.names = {"Ann", "Hard One", "Hard Two", ""};
-    s.seats = {zenthar::SeatKind::Human, zenthar::SeatKind::Hard, zenthar::SeatKind::Hard,
-               zenthar::SeatKind::Human};
+    s.names = names;
     s.gameLength = length;
     for (std::size_t k = 0; k < 4; ++k) {
+        s.seats[k] = k == 0 || static_cast<int>(k) >= players ? zenthar::SeatKind::Human
+                                                              : zenthar::SeatKind::Hard;
         s.symbols[k] = zenthar::kPlayerSymbols[k];
         s.homePlanets[k] = game.st.PlanetList[k].Name.padded();
     }
@@ -186,6 +188,14 @@ void PlayAgainstHardRivals(zenthar::ui::Zenthar& window, int years = 30, int len
     window.turnDisplay().setTimeScale(0);
     window.dialogs().setAnswerer(
         [](const zenthar::MessageRequest&) { return zenthar::Answer::No; });
+}
+
+// "rivals": thirty years of Ann against two Hard computer seats, every End Turn given through the
+// window's command as a player gives it; Ann herself gives no order. The timed views play
+// `years` of a game `length` years long.
+void PlayAgainstHardRivals(zenthar::ui::Zenthar& window, int years = 30, int length = 0) {
+    zenthar::Game& game = window.game();
+    StartAgainstHardSeats(window, {"Ann", "Hard One", "Hard Two", ""}, 3, length);
     for (int year = 0; year < years && game.st.GameActive; ++year) window.EndTurnItem_Click();
     window.dialogs().setAnswerer({});
     window.CloseEndTurnSummary();
@@ -222,24 +232,7 @@ void PlayAnnsTurn(zenthar::GameState& st) {
 // Turn given through the window's command; Ann gives her orders each year.
 void PlayAgainstThreeHardRivals(zenthar::ui::Zenthar& window) {
     zenthar::Game& game = window.game();
-    zenthar::NewGameSettings s;
-    s.players = 4;
-    s.planets = 26;
-    s.skill = 1;
-    s.names = {"Ann", "Hard One", "Hard Two", "Hard Three"};
-    s.seats = {zenthar::SeatKind::Human, zenthar::SeatKind::Hard, zenthar::SeatKind::Hard,
-               zenthar::SeatKind::Hard};
-    for (std::size_t k = 0; k < 4; ++k) {
-        s.symbols[k] = zenthar::kPlayerSymbols[k];
-        s.homePlanets[k] = game.st.PlanetList[k].Name.padded();
-    }
-    zenthar::CreateNewGame(game, s);
-    zenthar::StartFirstTurn(game);
-    game.st.SkipEndTurnScreen = game.st.SoundsOff = true;
-    window.ShowLoadedGame();
-    window.turnDisplay().setTimeScale(0);
-    window.dialogs().setAnswerer(
-        [](const zenthar::MessageRequest&) { return zenthar::Answer::No; });
+    StartAgainstHardSeats(window, {"Ann", "Hard One", "Hard Two", "Hard Three"}, 4);
     for (int year = 0; year < 40 && game.st.GameActive; ++year) {
         if (game.st.CurrentPlTurn == 0) PlayAnnsTurn(game.st);
         window.EndTurnItem_Click();

@@ -74,9 +74,8 @@ class Game {
     TurnDisplay& display;
     GameView& view;
     RandomSource& random;
-    // Who plays a computer seat's turns: the window and the simulator put the game's own
-    // levels here (MakeComputerPlayer), a test or a tool may put other players. Unset, a
-    // computer seat gives no orders.
+    // Who plays a computer seat's turns: the game's own levels unless a test or a tool puts
+    // other players in the seats.
     std::function<std::unique_ptr<SeatPlayer>(SeatKind)> computerPlayers;
 
     std::filesystem::path file(std::string_view name) const { return ProgramFolder / name; }

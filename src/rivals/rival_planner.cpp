@@ -176,8 +176,9 @@ class PlannedTurn {
         }
     }
 
-    // A seat with ships to spare never sits still: with nothing worth a strike it looks again
-    // at the planet it knows least about, which refreshes the guesses that held it back.
+    // A seat never sits still while it holds ships: with nothing worth a strike it looks again
+    // at the planet it knows least about, which refreshes the guesses that held it back; a
+    // ship held back against a neighbour goes when none can be spared.
     void lookAgain() {
         int target = -1, from = -1;
         for (int t = 0; t < v_.size(); ++t) {
@@ -195,14 +196,21 @@ class PlannedTurn {
                 from = source;
             }
         }
-        if (target != -1 && orders_.send(from, target, 1)) --spare(from);
+        if (target != -1 && orders_.send(from, target, 1))
+            spare(from) = std::max(spare(from) - 1, 0);
     }
 
-    // My planet nearest t that can spare a ship, or -1.
+    // My planet nearest t that can spare a ship, else one that holds a ship beyond what its
+    // rebels need; or -1.
     int nearestWithSpare(int t) {
         int from = -1;
         for (const int s : rival::MyPlanets(v_))
             if (spare(s) >= 1 && (from == -1 || v_.distance(s, t) < v_.distance(from, t))) from = s;
+        if (from != -1) return from;
+        for (const int s : rival::MyPlanets(v_))
+            if (v_.planet(s).ships > rival::RebelGuard(v_, s) + 1 &&
+                (from == -1 || v_.distance(s, t) < v_.distance(from, t)))
+                from = s;
         return from;
     }
 

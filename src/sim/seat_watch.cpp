@@ -24,6 +24,9 @@ class SeatWatch::Watched : public SeatPlayer {
         : player_(std::move(player)), watch_(watch) {}
     void PlayTurn(Game& game) override {
         const int me = game.st.CurrentPlTurn;
+        // A year end may pass and a seat play its next turn within one End Turn: a capital
+        // lost there is noted before the turn, with the ships its owner left on it.
+        watch_.afterYearEnd(game.st);
         const Holding before = HoldingOf(game.st, me);
         player_->PlayTurn(game);
         watch_.turnPlayed(me, before, game.st);

@@ -51,19 +51,20 @@ std::optional<std::string> WholeNumber(const std::string& option, const std::str
 
 std::optional<std::string> Skill(const std::string& text, int& out) {
     const std::string word = Lower(text);
-    std::string names;
+    std::vector<std::string_view> names;
     for (std::size_t k = 0; k < kSkillRules.size(); ++k) {
         if (word == std::to_string(k)) {
             out = static_cast<int>(k);
             return std::nullopt;
         }
-        names += std::string(kSkillRules[k].word) + ", ";
+        names.push_back(kSkillRules[k].word);
     }
+    names.push_back("all");
     if (const std::optional<int> skill = SkillNamed(word)) {
         out = *skill;
         return std::nullopt;
     }
-    return "--skill must be " + names + "or all, not \"" + text + "\"";
+    return "--skill must be " + zenthar::sim::ListOfWords(names, "or") + ", not \"" + text + "\"";
 }
 
 std::optional<std::string> Bot(const std::string& text, BotKind& out) {
