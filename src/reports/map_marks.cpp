@@ -43,8 +43,12 @@ std::string PlanetTip(const GameState& st, int p) {
             break;
     }
     if (shown.knowledge != Knowledge::Unknown)
-        tip += "\n" + Line("Ships: ", shown.ships) + "\n" + Line("Production: ", shown.production) +
-               "\n" + Line("Hostility: ", shown.hostility);
+        for (const std::string& line :
+             {Line("Ships: ", shown.ships), Line("Production: ", shown.production),
+              Line("Hostility: ", shown.hostility)}) {
+            tip += '\n';
+            tip += line;
+        }
 
     // From the player's selected planet, as Send Ships would tell it.
     const int from = st.SelectedPlanet;

@@ -79,7 +79,10 @@ std::vector<ChartLine> ChartLines(const GameState& st, Figure f, int viewer) {
 std::string HistoryCsv(const GameState& st, int viewer) {
     std::string csv = "Year,Side,Name";
     const std::vector<Figure> figures = Figures();
-    for (Figure f : figures) csv += "," + std::string(FigureName(f));
+    for (Figure f : figures) {
+        csv += ',';
+        csv += FigureName(f);
+    }
     csv += "\r\n";
     for (std::size_t i = 0; i < st.Chronicle.size(); ++i) {
         const HistoryYear& year = st.Chronicle[i];

@@ -109,7 +109,8 @@ std::string ShipsTablePicture(Game& game) {
             for (int f : fields) {
                 const FieldValue& v = rs.Field(f);
                 row += row.empty() ? "" : "|";
-                row += v.isNumber() ? "n" + v.asText() : (v.isNull() ? "-" : "t" + v.asText());
+                row += v.isNumber() ? 'n' : (v.isNull() ? '-' : 't');
+                if (!v.isNull()) row += v.asText();
             }
             rows.push_back(std::move(row));
         }

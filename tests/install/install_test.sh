@@ -96,6 +96,16 @@ status=0
 run "$prefix/games/zenthar" --frobnicate >/dev/null 2>"$work/bad.txt" || status=$?
 [ "$status" -eq 2 ] && grep -q "unknown option '--frobnicate'" "$work/bad.txt" ||
   fail "a wrong option gave status $status: $(cat "$work/bad.txt")"
+# Without a display, or with one named that is not there, the window cannot open: one line on
+# the terminal and status 1, never Qt's abort.
+for display in "" ":4321"; do
+  status=0
+  run ${display:+env DISPLAY=$display} "$prefix/games/zenthar" >"$work/out.txt" \
+    2>"$work/nodisplay.txt" || status=$?
+  [ "$status" -eq 1 ] && [ "$(wc -l <"$work/nodisplay.txt")" -eq 1 ] && [ ! -s "$work/out.txt" ] &&
+    grep -q "^zenthar: cannot open the window" "$work/nodisplay.txt" ||
+    fail "without a display (DISPLAY='$display') status $status: $(cat "$work/nodisplay.txt")"
+done
 [ -z "$(ls -A "$home")" ] || fail "the command line wrote into the home folder"
 # The simulator finds the installed game's files and plays a game.
 # Into a file first: grep -q stops reading at its first line, and the simulator's next write
