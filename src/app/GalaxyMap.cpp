@@ -1,6 +1,7 @@
 // Drawing and clicking the galaxy map.
 #include "app/GalaxyMap.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "app/MapMarks.h"
+#include "ui/side_colours.h"
 
 namespace zenthar::ui {
 
@@ -84,7 +86,7 @@ bool GalaxyMap::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         const int i = imageAt(help->pos());
-        const QString tip = toolTipAt(help->pos());
+        const QString tip = toolTipShown(help->pos());
         if (tip.isEmpty())
             QToolTip::hideText();
         else
@@ -206,6 +208,61 @@ std::optional<zenthar::PlanetMark> GalaxyMap::markOf(int i) const {
     return std::nullopt;
 }
 
+namespace {
+
+// A command of the window as the start hint names it: its caption without the mnemonic, and
+// its key. The action is the menu's own, so a changed key is named as it is.
+QString CommandWithKey(const QWidget* window, const char* name, const QString& fallback) {
+    const QAction* action = window ? window->findChild<QAction*>(name) : nullptr;
+    if (action == nullptr) return fallback;
+    QString caption = action->text();
+    caption.remove(QLatin1Char('&'));
+    const QString key = action->shortcut().toString(QKeySequence::NativeText);
+    return key.isEmpty() ? caption : caption + " (" + key + ")";
+}
+
+}  // namespace
+
+QString GalaxyMap::toolTipShown(QPoint pos) const {
+    const QString tip = toolTipAt(pos);
+    const std::optional<zenthar::PlanetMark> mark = markOf(imageAt(pos));
+    if (tip.isEmpty() || !mark) return tip;
+    // The owner's line opens with a patch of the owner's colour, as on the planet's badge.
+    QStringList lines = tip.split('\n');
+    for (QString& line : lines) {
+        line = line.toHtmlEscaped();
+        if (line.startsWith(QStringLiteral("Owner:")))
+            line = QStringLiteral("<span style=\"color:%1\">&#9632;</span> ")
+                       .arg(SideColour(mark->owner).name()) +
+                   line;
+    }
+    return QStringLiteral("<p style=\"white-space:pre\">") + lines.join(QStringLiteral("<br>")) +
+           QStringLiteral("</p>");
+}
+
+QStringList GalaxyMap::startHint() const {
+    if (hasPlanets()) return {};
+    return {QStringLiteral("No game in play."),
+            CommandWithKey(window(), "NewGameItem", "New Game") +
+                QStringLiteral(" in the File menu starts one;"),
+            CommandWithKey(window(), "LoadGameItem", "Open Game") +
+                QStringLiteral(" goes on with a saved game.")};
+}
+
+QRect GalaxyMap::startHintRect() const {
+    const QStringList lines = startHint();
+    if (lines.isEmpty()) return {};
+    const QFontMetrics metrics(font());
+    int widest = 0;
+    for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
+    const QSize box(widest + 2 * metrics.height(),
+                    static_cast<int>(lines.size() + 1) * metrics.lineSpacing());
+    // The panel takes the left of the window: the hint centres in what is left of it.
+    const int left = std::min(width() / 2, static_cast<int>(std::lround(kMapLeftCm * pxPerCm())));
+    const QRect map = rect().adjusted(left, 0, 0, 0);
+    return QRect(map.center() - QPoint(box.width() / 2, box.height() / 2), box);
+}
+
 QString GalaxyMap::toolTipAt(QPoint pos) const {
     const int i = imageAt(pos);
     if (i < 0 || !hasPlanets()) return {};
@@ -287,6 +344,13 @@ void GalaxyMap::paintEvent(QPaintEvent* event) {
     for (const QRect& r : exposed)
         p.drawPixmap(r, stars, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
 
+    // An empty galaxy says how to begin, in the names' own face and colour.
+    if (const QRect hint = startHintRect(); !hint.isEmpty() && exposed.intersects(hint)) {
+        p.setFont(font());
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawText(hint, Qt::AlignCenter, startHint().join('\n'));
+    }
+
     // Names are printed on the surface, the images stand above everything printed.
     p.setPen(palette().color(QPalette::WindowText));
     p.setFont(font());
@@ -306,7 +370,7 @@ void GalaxyMap::paintEvent(QPaintEvent* event) {
 
     if (dragging_) {
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(OwnerColour(st_ != nullptr ? st_->CurrentPlTurn : kEmpire), 2, Qt::DashLine));
+        p.setPen(QPen(SideColour(st_ != nullptr ? st_->CurrentPlTurn : kEmpire), 2, Qt::DashLine));
         p.drawLine(QRectF(imageRect(dragFrom_)).center(), QPointF(dragTo_));
     }
 

@@ -52,6 +52,13 @@ class GalaxyMap : public QWidget {
     std::optional<zenthar::PlanetMark> markOf(int i) const;
     // The tooltip over a point of the map: the planet's text, or empty.
     QString toolTipAt(QPoint pos) const;
+    // The tooltip as it is shown: the same text, its owner's line marked in the owner's colour.
+    QString toolTipShown(QPoint pos) const;
+    // What the empty galaxy says about how to begin, with the keys of the window's own New
+    // Game and Open Game commands; empty while a game is shown.
+    QStringList startHint() const;
+    // Where the start hint is drawn, centred in the map's part of the window.
+    QRect startHintRect() const;
 
     double pxPerCm() const;
     // Inner width and height in centimetres, the height rounded half to even (the map's rule).

@@ -6,15 +6,9 @@
 #include <array>
 #include <cmath>
 
-namespace zenthar::ui {
+#include "ui/side_colours.h"
 
-QColor OwnerColour(int owner) {
-    static const std::array<QColor, 4> players = {QColor(90, 190, 255), QColor(120, 230, 100),
-                                                  QColor(255, 190, 60), QColor(225, 120, 255)};
-    if (owner >= 0 && owner < static_cast<int>(players.size()))
-        return players[static_cast<std::size_t>(owner)];
-    return QColor(235, 75, 75);
-}
+namespace zenthar::ui {
 
 namespace {
 
@@ -37,7 +31,7 @@ QPainterPath Star(QPointF centre, double outer) {
 
 void PaintMark(QPainter& p, const QRect& image, const zenthar::PlanetMark& mark,
                const QPixmap& symbol) {
-    const QColor colour = OwnerColour(mark.owner);
+    const QColor colour = SideColour(mark.owner);
     const QRectF box(image);
     const QPointF centre = box.center();
     p.setRenderHint(QPainter::Antialiasing);
@@ -55,7 +49,7 @@ void PaintMark(QPainter& p, const QRect& image, const zenthar::PlanetMark& mark,
     // In the image's corner, so a planet scrolled to the map's top edge keeps its whole badge.
     const QPointF at(box.right() - badge + 1, box.top() + badge);
     p.setPen(QPen(colour, 1.5));
-    p.setBrush(QColor(8, 10, 24));
+    p.setBrush(QColor::fromRgb(kDarkestBackground));
     p.drawEllipse(at, badge, badge);
     if (!symbol.isNull())
         p.drawPixmap(QRectF(at.x() - kBadgeSymbolSize / 2.0, at.y() - kBadgeSymbolSize / 2.0,

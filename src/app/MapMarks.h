@@ -3,7 +3,6 @@
 // gold star on his capital.
 #pragma once
 
-#include <QColor>
 #include <QPixmap>
 #include <QRect>
 
@@ -17,9 +16,6 @@ namespace zenthar::ui {
 inline constexpr int kMarkReach = 4;
 // The symbol inside the badge.
 inline constexpr int kBadgeSymbolSize = 12;
-
-// One colour per player (0..3) and one for the Empire, told apart on the dark map.
-QColor OwnerColour(int owner);
 
 void PaintMark(QPainter& p, const QRect& image, const zenthar::PlanetMark& mark,
                const QPixmap& symbol);

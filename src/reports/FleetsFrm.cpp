@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ui/units.h"
+#include "ui/window_title.h"
 
 namespace zenthar::ui {
 
@@ -65,6 +66,8 @@ FleetsFrm::FleetsFrm(zenthar::Game& game, QWidget* parent)
     outer->addWidget(NoneLbl_);
     outer->addWidget(FleetLst_, 1);
     outer->addLayout(buttons);
+
+    KeepTitleWhole(this);
 
     connect(ShowBtn_, &QPushButton::clicked, this, &FleetsFrm::ShowBtn_Click);
     connect(CloseBtn_, &QPushButton::clicked, this, &QDialog::reject);

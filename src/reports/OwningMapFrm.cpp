@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "turn/lookups.h"
+#include "ui/side_colours.h"
 #include "ui/units.h"
 
 namespace zenthar::ui {
@@ -128,10 +129,22 @@ std::vector<zenthar::FleetDrawing> OwningMapFrm::fleets() const {
     return out;
 }
 
+QRect OwningMapFrm::ownerRing(int planet) const {
+    if (planet < 0 || planet >= static_cast<int>(PlayerSimPct_.size())) return {};
+    return PlayerSimPct_[static_cast<std::size_t>(planet)]->geometry().adjusted(-3, -3, 2, 2);
+}
+
 void OwningMapFrm::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const GameState& st = game_.st;
     const QFontMetricsF names(font());
+    // A ring in the owner's colour round each symbol, so the symbols of two sides that look
+    // alike are still told apart, and the colour matches the main map's marks.
+    p.setBrush(Qt::NoBrush);
+    for (std::size_t i = 0; i < PlayerSimPct_.size(); ++i) {
+        p.setPen(QPen(SideColour(OwnerOf(st, static_cast<int>(i))), 2));
+        p.drawEllipse(ownerRing(static_cast<int>(i)));
+    }
     p.setPen(textColour_);
     // A name the crowd pushed away from its symbol hangs from it by a thin line.
     for (std::size_t i = 0; i < symbols_.size() && i < names_.size(); ++i)
@@ -168,6 +181,9 @@ void OwningMapFrm::paintEvent(QPaintEvent*) {
         const CmRect& box = labels_[k];
         const QRectF r(toPixels({box.x, box.y}), toPixels({box.x + box.w, box.y + box.h}));
         p.fillRect(r, Qt::black);
+        // The fleets are the player's own: their labels are framed in his colour.
+        p.setPen(QPen(SideColour(st.CurrentPlTurn), 1));
+        p.drawRect(r.adjusted(-1, -1, 0, 0));
         p.setPen(labelColour());
         p.drawText(r.topLeft() + QPointF(1, smallMetrics.ascent()),
                    QString::fromStdString(drawn[k].text));

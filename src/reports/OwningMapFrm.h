@@ -35,6 +35,8 @@ class OwningMapFrm : public QDialog {
     const std::vector<zenthar::CmRect>& symbolBoxes() const { return symbols_; }
     // The fleet labels' colour: the blue of old, light enough to read on black.
     static QColor labelColour() { return {110, 170, 255}; }
+    // Where the ring in the owner's colour is drawn round a planet's symbol.
+    QRect ownerRing(int planet) const;
 
   public slots:
     void PlayerSimPct_Click(int index);

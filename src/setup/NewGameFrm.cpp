@@ -128,8 +128,13 @@ void NewGameFrm::buildControls() {
     place(Label3_, 360, 1200, 1455, 255);
     Label4_ = named(new QLabel("Home Planet:", this), "Label4");
     place(Label4_, kHomeLeft, 1200, 1215, 255);
+    // Over its own column, on two lines, so the seat column beside it has a heading of its own.
     Label6_ = named(new QLabel("Player's Symbol", this), "Label6");
-    place(Label6_, kSymbolLeft, 1200, 1455, 255);
+    Label6_->setWordWrap(true);
+    Label6_->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    place(Label6_, kSymbolLeft - 360, 1020, 840, 480);
+    SeatLbl_ = named(new QLabel("Played by:", this), "SeatLbl");
+    place(SeatLbl_, kSeatLeft, 1200, kSeatWidth, 255);
 
     for (int k = 0; k < 4; ++k) {
         const auto slot = static_cast<std::size_t>(k);
@@ -237,6 +242,9 @@ void NewGameFrm::Form_Load() {
     SimpleOpt_->setChecked(true);
     StarsNumberEdt_->setText("26");
     PlayerNumCmb_LostFocus();
+    // A name is the one thing every game needs: typing starts there, and Enter then starts a
+    // game of one player with the defaults.
+    PlayerEdt_[0]->setFocus();
 }
 
 void NewGameFrm::showSymbol(int index) {

@@ -68,6 +68,7 @@ class NewGameFrm : public QDialog {
     QLabel* Label3_ = nullptr;
     QLabel* Label4_ = nullptr;
     QLabel* Label6_ = nullptr;
+    QLabel* SeatLbl_ = nullptr;
     std::array<QLineEdit*, 4> PlayerEdt_{};
     std::array<QComboBox*, 4> HomePlanet_{};
     std::array<QLabel*, 4> PlayerSimbol_{};

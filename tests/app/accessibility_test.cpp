@@ -1,10 +1,11 @@
-// Every control of every window has a name a screen reader can say. That every window opens
-// from the keyboard is checked with the menus in Zenthar_test.cpp.
+// Every control of every window has a name a screen reader can say, and no title is cut short. That
+// every window opens from the keyboard is checked with the menus in Zenthar_test.cpp.
 #include <QAccessible>
 #include <set>
 
 #include "app/app_fixture.h"
 #include "reports/TurnRepFrm.h"
+#include "ui/window_title.h"
 
 namespace zenthar::testing {
 namespace {
@@ -46,6 +47,11 @@ TEST_F(KeyboardTest, EveryControlOfEveryWindowHasAName) {
     std::set<std::string> inspected;
     auto inspect = [&](QWidget* w) {
         EXPECT_EQ(Unnamed(w), "") << w->objectName().toStdString();
+        // A window with a title bar is wide enough for its whole title.
+        if (!w->windowTitle().isEmpty() && !(w->windowFlags() & Qt::FramelessWindowHint)) {
+            EXPECT_GE(w->width(), ui::TitleWidth(w))
+                << w->objectName().toStdString() << ": " << w->windowTitle().toStdString();
+        }
         inspected.insert(w->objectName().toStdString());
         w->close();  // a dialog's close is its Cancel
     };

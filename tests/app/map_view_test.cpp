@@ -50,6 +50,31 @@ class MapViewTest : public AppTest {
     std::string name(int p) { return st().planet(p).Name.trimmed(); }
 };
 
+// The first start shows an empty star field: it says how to begin, with the keys the File
+// menu's own commands have, in the map's text colour and inside the map's part of the window.
+TEST_F(MapViewTest, AnEmptyGalaxySaysHowToBeginWithTheMenusOwnKeys) {
+    startShown(1200, 800);
+    const QString hint = map().startHint().join(' ');
+    for (const char* command : {"NewGameItem", "LoadGameItem"}) {
+        const QString key = child<QAction>(command)->shortcut().toString(QKeySequence::NativeText);
+        ASSERT_FALSE(key.isEmpty()) << command;
+        EXPECT_TRUE(hint.contains(child<QAction>(command)->text().remove('&') + " (" + key + ")"))
+            << hint.toStdString();
+    }
+    const QRect box = map().startHintRect();
+    EXPECT_TRUE(view().contains(box)) << box.x() << "," << box.y();
+    const QImage picture = map().grab().toImage();
+    const QColor ink = map().palette().color(QPalette::WindowText);
+    int inked = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x) inked += picture.pixelColor(x, y) == ink;
+    EXPECT_GE(inked, 50) << "the hint is not drawn";
+
+    twoPlayers();
+    EXPECT_TRUE(map().startHint().isEmpty());
+    EXPECT_TRUE(map().startHintRect().isEmpty());
+}
+
 TEST_F(MapViewTest, MarksShowEveryOwnerAsThePanelDoesFollowConquestsAndTheTurn) {
     startShown(1200, 800);
     twoPlayers();  // Ann: 0 (capital), 2; Bob: 1 (capital); the Empire: 3

@@ -56,6 +56,45 @@ TEST_F(NewGameFrmTest, OpensWithTheDefaultsAndThePlayerCountEnablesTheNameBoxesO
     }
 }
 
+// The first thing a new player does is type a name: the box has the focus, and a name with
+// Enter starts a one-player game. Every column has its own heading, whole and above it.
+TEST_F(NewGameFrmTest, OpensOnTheFirstNameBoxAndEveryColumnHasItsOwnHeading) {
+    const std::vector<std::pair<const char*, QWidget*>> columns{
+        {"Label3", name(0)}, {"Label4", home(0)}, {"Label6", symbol(0)}, {"SeatLbl", seat(0)}};
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        auto* heading = child<QLabel>(columns[c].first);
+        const QRect r = heading->geometry();
+        const QRect column = columns[c].second->geometry();
+        EXPECT_FALSE(heading->text().isEmpty()) << columns[c].first;
+        // Over its column, and clear of the next column's heading.
+        EXPECT_TRUE(r.left() < column.right() && r.right() > column.left()) << columns[c].first;
+        EXPECT_LT(r.bottom(), column.top()) << columns[c].first;
+        if (c + 1 < columns.size()) {
+            EXPECT_LT(r.right(), child<QLabel>(columns[c + 1].first)->x()) << columns[c].first;
+        }
+        // Whole: the text fits the label's width, on as many lines as its height holds.
+        const int needed =
+            heading->wordWrap() ? heading->heightForWidth(r.width()) : heading->sizeHint().height();
+        EXPECT_LE(needed, r.height()) << columns[c].first;
+        if (!heading->wordWrap()) {
+            EXPECT_LE(heading->sizeHint().width(), r.width()) << columns[c].first;
+        }
+    }
+    EXPECT_EQ(child<QLabel>("SeatLbl")->text(), "Played by:");
+
+    ASSERT_EQ(QApplication::focusWidget(), name(0));
+    QTest::keyClicks(QApplication::focusWidget(), "Ann");
+    t.random.setFallback(0.37);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(t.dialogs.asked.empty()) << lastMessage();
+    EXPECT_EQ(frm->result(), QDialog::Accepted);
+    EXPECT_EQ(t.st().PlName[0].trimmed(), "Ann");
+    // The next showing starts on the name box again.
+    frm->show();
+    QApplication::processEvents();
+    EXPECT_EQ(frm->focusWidget(), name(0));
+}
+
 TEST_F(NewGameFrmTest, SymbolsStepRoundTheCycleByClickSpaceOrEnterAndTabReachesThem) {
     QTest::mouseClick(symbol(3), Qt::LeftButton);
     EXPECT_EQ(frm->symbols()[3], "shipvert.ico");
