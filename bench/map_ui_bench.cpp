@@ -9,9 +9,11 @@
 #include <QApplication>
 #include <QPixmap>
 #include <QScrollBar>
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "app/GalaxyMap.h"
 #include "app/Zenthar.h"
@@ -19,6 +21,7 @@
 #include "game/recovery.h"
 #include "reports/OwningMapFrm.h"
 #include "reports/StatisticsFrm.h"
+#include "reports/turn_summary.h"
 #include "setup/galaxy.h"
 #include "setup/newgame.h"
 #include "turn/endturn.h"
@@ -160,9 +163,11 @@ void BM_PaintSurface(benchmark::State& state) {
 }
 BENCHMARK(BM_PaintSurface)->Unit(benchmark::kMicrosecond);
 
-// Opening Reports > Statistics on 300 years of four players and the Empire: the window built
-// from the chronicle, laid out and painted once (at most 100 ms).
-void BM_OpenStatistics(benchmark::State& state) {
+// Opening Reports > Statistics, or the Story of the Game, on 300 years of four players and the
+// Empire, each year with a report of twenty battles as a game file keeps it: the window built
+// from the chronicle (the story's lines read every report), laid out and painted once (at most
+// 100 ms).
+void OpenOnLongGame(benchmark::State& state, zenthar::ui::StatisticsFrm::Mode mode) {
     Fixture& f = TheFixture();
     zenthar::GameState& st = f.window->game().st;
     const zenthar::GameState before = st;
@@ -170,23 +175,41 @@ void BM_OpenStatistics(benchmark::State& state) {
     st.PlName[2] = "Cid";
     st.PlName[3] = "Dee";
     st.CurrentYear = 4400;
+    st.Decided = mode == zenthar::ui::StatisticsFrm::Mode::Story ? 0 : -1;
+    const std::array<std::string, 5> names{"Ann", "Boris", "Cid", "Dee", "Empire"};
     for (int y = 0; y < 300; ++y) {
         zenthar::HistoryYear year;
         year.year = 4100 + y;
         for (int side : {0, 1, 2, 3, zenthar::kEmpire})
             year.sides.push_back({side, (y + side * 7) % 50, y % 97 + side, 30000 - y * side,
                                   y * 3 % 400, y % 4, side % 3});
+        std::string report = "Current Year: \t " + std::to_string(year.year) + "\r\n\r\n" +
+                             zenthar::TurnSummaryHeader() + "\r\n\r\n";
+        for (int b = 0; b < 20; ++b) {
+            const std::string& by = names[static_cast<std::size_t>((y + b) % 5)];
+            const std::string planet = st.planet(b % st.PlanetsNum).Name.trimmed();
+            report += by + "\t" + planet + "\t" + names[static_cast<std::size_t>(b % 5)] + "\t " +
+                      std::to_string(10 + b) + "\t " + std::to_string(y % 30) + "\t 3\t 0\t" + by +
+                      " conquered the planet " + planet + "\r\n";
+        }
+        year.setPackedReport(zenthar::PackReport(report));
         st.Chronicle.add(std::move(year));
     }
     for (auto _ : state) {
-        zenthar::ui::StatisticsFrm frm(
-            f.window->game(), zenthar::ui::StatisticsFrm::Mode::Statistics, f.window.get());
+        zenthar::ui::StatisticsFrm frm(f.window->game(), mode, f.window.get());
         frm.show();
         frm.repaint();
     }
     st = before;
 }
+void BM_OpenStatistics(benchmark::State& state) {
+    OpenOnLongGame(state, zenthar::ui::StatisticsFrm::Mode::Statistics);
+}
 BENCHMARK(BM_OpenStatistics)->Unit(benchmark::kMillisecond);
+void BM_OpenStory(benchmark::State& state) {
+    OpenOnLongGame(state, zenthar::ui::StatisticsFrm::Mode::Story);
+}
+BENCHMARK(BM_OpenStory)->Unit(benchmark::kMillisecond);
 
 // The Ownership Map in fleets mode on the largest galaxy a new game makes, a fleet out of every
 // planet: placing the fifty names and fifty fleet labels, as one resize of the open map does,

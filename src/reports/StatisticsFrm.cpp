@@ -9,14 +9,19 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <array>
 #include <fstream>
+#include <optional>
 
+#include "reports/chart_axes.h"
+#include "reports/story.h"
 #include "ui/side_colours.h"
 
 namespace zenthar::ui {
@@ -27,13 +32,17 @@ const QColor kBackground(22, 26, 38);
 const QColor kText(235, 235, 225);
 const QColor kGrid(70, 78, 100);
 
-// Whole numbers on the axes, with room above the highest line.
-void FitAxis(QValueAxis* axis, double lo, double hi) {
-    if (hi <= lo) hi = lo + 1;
-    axis->setRange(lo, hi);
-    axis->applyNiceNumbers();
+// Ticks on whole numbers only, as the core lays the axis out.
+void ApplyAxis(QValueAxis* axis, const WholeAxis& whole) {
+    axis->setRange(static_cast<double>(whole.lo), static_cast<double>(whole.hi));
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(static_cast<double>(whole.anchor));
+    axis->setTickInterval(static_cast<double>(whole.step));
     axis->setLabelFormat("%d");
 }
+
+constexpr int kMostYearSteps = 8;
+constexpr int kMostCountSteps = 6;
 
 }  // namespace
 
@@ -65,6 +74,15 @@ StatisticsFrm::StatisticsFrm(zenthar::Game& game, Mode mode, QWidget* parent)
         ending->setObjectName("EndingLbl");
         ending->setTextFormat(Qt::PlainText);
         layout->addWidget(ending);
+        // The war in a few lines, told from the chronicle and the year reports.
+        QStringList lines;
+        for (const StoryLine& line : StoryOfTheWar(st)) lines << QString::fromStdString(line.text);
+        StoryLbl_ = new QLabel(lines.join('\n'), this);
+        StoryLbl_->setObjectName("StoryLbl");
+        StoryLbl_->setTextFormat(Qt::PlainText);
+        StoryLbl_->setWordWrap(true);
+        StoryLbl_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        layout->addWidget(StoryLbl_);
     }
 
     FigureCmb_ = new QComboBox(this);
@@ -95,6 +113,16 @@ StatisticsFrm::StatisticsFrm(zenthar::Game& game, Mode mode, QWidget* parent)
     ChartView_->setFocusPolicy(Qt::NoFocus);
     ChartView_->setMinimumSize(360, 240);
     layout->addWidget(ChartView_, 1);
+    // Before the first year end there is nothing to chart: say so rather than draw empty axes.
+    NoYearsLbl_ = new QLabel(
+        "No year has ended yet. The figures are charted from the end of the first year.", this);
+    NoYearsLbl_->setObjectName("NoYearsLbl");
+    NoYearsLbl_->setAlignment(Qt::AlignCenter);
+    NoYearsLbl_->setWordWrap(true);
+    layout->addWidget(NoYearsLbl_, 1);
+    const bool noYears = st.Chronicle.empty();
+    NoYearsLbl_->setVisible(noYears);
+    ChartView_->setVisible(!noYears);
 
     ExportBtn_ = new QPushButton("&Export Statistics…", this);
     ExportBtn_->setObjectName("ExportBtn");
@@ -142,42 +170,100 @@ void StatisticsFrm::showFigure(Figure figure) {
     }
     chart_->setTitle(QString::fromStdString(std::string(FigureName(figure))));
 
+    const std::vector<ChartLine> lines = ChartLines(st_, figure, viewer_);
+    const std::vector<int> hidden(hiddenSides_.begin(), hiddenSides_.end());
+    const std::optional<int> apart = SideApart(lines, hidden);
     auto* years = new QValueAxis;
     years->setTitleText("Year");
     auto* values = new QValueAxis;
     chart_->addAxis(years, Qt::AlignBottom);
     chart_->addAxis(values, Qt::AlignLeft);
-    double firstYear = 0, lastYear = 0, low = 0, high = 0;
+    QValueAxis* own = nullptr;
+    if (apart) {
+        // The side far above the others reads against the right-hand axis, in its colour.
+        own = new QValueAxis;
+        own->setTitleText(QString::fromStdString(SideName(st_, *apart)));
+        chart_->addAxis(own, Qt::AlignRight);
+        values->setTitleText("Players");
+    }
+    long long firstYear = 0, lastYear = 0;
+    std::array<long long, 2> low{0, 0}, high{0, 0};  // the left axis, the side's own
     bool any = false;
-    for (const ChartLine& line : ChartLines(st_, figure, viewer_)) {
+    for (const ChartLine& line : lines) {
         auto* series = new QLineSeries;
         series->setName(QString::fromStdString(line.name));
+        const bool onOwn = apart && line.side == *apart;
+        const bool shown = !hiddenSides_.contains(line.side);
         QList<QPointF> points;
         points.reserve(static_cast<qsizetype>(line.points.size()));
         for (const auto& [year, value] : line.points) {
             points.append(QPointF(year, value));
             if (!any) firstYear = lastYear = year;
-            firstYear = std::min<double>(firstYear, year);
-            lastYear = std::max<double>(lastYear, year);
-            low = std::min<double>(low, value);
-            high = std::max<double>(high, value);
+            firstYear = std::min<long long>(firstYear, year);
+            lastYear = std::max<long long>(lastYear, year);
             any = true;
+            // A hidden side does not stretch the axis of those shown.
+            if (!shown) continue;
+            low[onOwn] = std::min<long long>(low[onOwn], value);
+            high[onOwn] = std::max<long long>(high[onOwn], value);
         }
-        series->replace(points);
+        // A hidden side keeps its series, empty, so its legend entry stays to be clicked back.
+        if (shown) series->replace(points);
         QPen pen(SideColour(line.side));
-        pen.setWidthF(2.0);
+        pen.setWidthF(SideLineWidth(line.side));
+        pen.setStyle(SideLineStyle(line.side));
         series->setPen(pen);
+        // A single year is a point, not a line: mark it.
+        series->setPointsVisible(points.size() == 1);
         chart_->addSeries(series);
         series->attachAxis(years);
-        series->attachAxis(values);
+        series->attachAxis(onOwn ? own : values);
+        series->setProperty("side", line.side);
+        for (QLegendMarker* marker : chart_->legend()->markers(series)) {
+            styleMarker(marker, line.side, shown);
+            // Queued: the chart is drawn anew, and the clicked entry with it.
+            connect(
+                marker, &QLegendMarker::clicked, this,
+                [this, side = line.side] { toggleSide(side); }, Qt::QueuedConnection);
+        }
     }
-    FitAxis(years, firstYear, lastYear);
-    FitAxis(values, low, high);
-    for (QValueAxis* axis : {years, values}) {
+    ApplyAxis(years, YearAxis(firstYear, lastYear, kMostYearSteps));
+    ApplyAxis(values, CountAxis(low[0], high[0], kMostCountSteps));
+    if (own) ApplyAxis(own, CountAxis(low[1], high[1], kMostCountSteps));
+    for (QValueAxis* axis : {years, values, own}) {
+        if (axis == nullptr) continue;
         axis->setLabelsColor(kText);
         axis->setTitleBrush(kText);
         axis->setGridLineColor(kGrid);
     }
+    if (own) {
+        own->setGridLineVisible(false);
+        own->setLabelsColor(SideColour(*apart));
+        own->setTitleBrush(SideColour(*apart));
+    }
+}
+
+// A side's legend entry in its colour; a hidden side's entry stays, dimmed, to be clicked back.
+void StatisticsFrm::styleMarker(QLegendMarker* marker, int side, bool shown) {
+    QColor colour = SideColour(side);
+    QColor label = kText;
+    if (!shown) {
+        colour.setAlpha(70);
+        label.setAlpha(110);
+    }
+    marker->setVisible(true);
+    marker->setBrush(colour);
+    marker->setPen(QPen(colour));
+    marker->setLabelBrush(label);
+    QFont font = marker->font();
+    font.setStrikeOut(!shown);
+    marker->setFont(font);
+}
+
+void StatisticsFrm::toggleSide(int side) {
+    if (!hiddenSides_.remove(side)) hiddenSides_.insert(side);
+    // Drawn anew: the axes fit the sides still shown.
+    FigureCmb_Change();
 }
 
 void StatisticsFrm::ExportBtn_Click() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QSet>
 #include <functional>
 
 #include "game/game.h"
@@ -13,6 +14,7 @@ class QChart;
 class QChartView;
 class QComboBox;
 class QLabel;
+class QLegendMarker;
 class QPushButton;
 
 namespace zenthar::ui {
@@ -34,6 +36,10 @@ class StatisticsFrm : public QDialog {
     // Whose private figures are shown: the player whose turn it is, or kEveryone in the story.
     int viewer() const { return viewer_; }
     QChart* chart() const { return chart_; }
+    // Whether a side's line is shown; a click on its legend entry hides or shows it, and it
+    // stays so for every figure until clicked again.
+    bool sideShown(int side) const { return !hiddenSides_.contains(side); }
+    void toggleSide(int side);
 
   public slots:
     void FigureCmb_Change();
@@ -42,6 +48,7 @@ class StatisticsFrm : public QDialog {
 
   private:
     void showFigure(zenthar::Figure figure);
+    void styleMarker(QLegendMarker* marker, int side, bool shown);
 
     zenthar::Game& game_;
     // The game as it stood when the window opened: the window shows that moment, whatever
@@ -55,6 +62,9 @@ class StatisticsFrm : public QDialog {
     QChartView* ChartView_ = nullptr;
     QChart* chart_ = nullptr;
     QLabel* OutcomeLbl_ = nullptr;
+    QLabel* NoYearsLbl_ = nullptr;
+    QLabel* StoryLbl_ = nullptr;
+    QSet<int> hiddenSides_;
     QPushButton* ExportBtn_ = nullptr;
     QPushButton* StoryBtn_ = nullptr;
     QPushButton* CloseBtn_ = nullptr;

@@ -1,0 +1,93 @@
+// The charts' axes: whole-number ticks of 1, 2 or 5 times a power of ten, the year axis ending
+// at the last year on record, counts with room above the highest line, and the Empire put on a
+// scale of its own only when it dwarfs the players shown.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "reports/chart_axes.h"
+
+namespace zenthar::testing {
+namespace {
+
+bool NiceStep(long long step) {
+    while (step % 10 == 0) step /= 10;
+    return step == 1 || step == 2 || step == 5;
+}
+
+TEST(ChartAxes, YearAxesEndAtTheLastYearAndTickOnWholeYears) {
+    // clang-format off
+    const struct { long long first, last; WholeAxis want; } cases[] = {
+        {4100, 4219, {4100, 4219, 20, 4100}},  // the game that ended in 4219 stops there
+        {4100, 4100, {4099, 4100, 1, 4099}},   // the first year end alone
+        {4100, 4101, {4100, 4101, 1, 4100}},   // never "4100 4100 4100 4101"
+        {4103, 4399, {4103, 4399, 50, 4150}},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        const WholeAxis a = YearAxis(c.first, c.last, 8);
+        EXPECT_EQ(std::tuple(a.lo, a.hi, a.step, a.anchor),
+                  std::tuple(c.want.lo, c.want.hi, c.want.step, c.want.anchor))
+            << c.first << ".." << c.last;
+    }
+}
+
+TEST(ChartAxes, EveryAxisTicksOnWholeNumbersWithinItsRange) {
+    std::mt19937 random(37);
+    for (int i = 0; i < 2000; ++i) {
+        const long long lo = std::uniform_int_distribution<long long>(-50, 5000)(random);
+        const long long hi = lo + std::uniform_int_distribution<long long>(0, 2'000'000)(random) %
+                                      (i % 3 == 0 ? 3 : 2'000'000);
+        const int most = 1 + i % 10;
+        const WholeAxis years = YearAxis(lo, hi, most);
+        const WholeAxis counts = CountAxis(lo, hi, most);
+        SCOPED_TRACE(std::to_string(lo) + ".." + std::to_string(hi) + " in " +
+                     std::to_string(most));
+        EXPECT_EQ(years.hi, hi);
+        EXPECT_EQ(years.lo, hi > lo ? lo : lo - 1);
+        for (const WholeAxis& a : {years, counts}) {
+            ASSERT_GE(a.step, 1);
+            EXPECT_TRUE(NiceStep(a.step)) << a.step;
+            EXPECT_LE((a.hi - a.lo) / a.step, most + 2);
+            EXPECT_EQ(a.anchor % a.step, 0);
+            EXPECT_GE(a.anchor, a.lo);
+            EXPECT_LT(a.anchor - a.step, a.lo);
+        }
+        EXPECT_LE(counts.lo, lo);
+        EXPECT_GE(counts.hi, hi);
+        EXPECT_GT(counts.hi, counts.lo);
+        EXPECT_LE((years.hi - years.lo + years.step - 1) / years.step, most);
+    }
+}
+
+ChartLine Line(int side, std::vector<int> values) {
+    ChartLine line{side, "", {}};
+    int year = kFirstYear;
+    for (int v : values) line.points.emplace_back(year++, v);
+    return line;
+}
+
+TEST(ChartAxes, TheEmpireGetsItsOwnScaleOnlyWhenItDwarfsThePlayersShown) {
+    const std::vector<ChartLine> ships{Line(0, {100, 150}), Line(1, {120, 200}),
+                                       Line(kEmpire, {900, 1714})};
+    // clang-format off
+    const struct { std::vector<ChartLine> lines; std::vector<int> hidden; bool apart; } cases[] = {
+        {ships, {}, true},
+        {ships, {kEmpire}, false},              // hidden, it stretches nothing
+        {ships, {0}, true},
+        {{Line(0, {100}), Line(kEmpire, {399})}, {}, false},  // under four times
+        {{Line(0, {100}), Line(kEmpire, {400})}, {}, true},
+        {{Line(0, {0, 0}), Line(kEmpire, {50})}, {}, false},  // nothing to flatten
+        {{Line(0, {3})}, {}, false},                          // a private figure: no Empire
+        {{Line(0, {10}), Line(1, {500}), Line(kEmpire, {600})}, {}, false},
+        {{Line(0, {10}), Line(1, {500}), Line(kEmpire, {600})}, {1}, true},
+    };
+    // clang-format on
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(SideApart(cases[i].lines, cases[i].hidden),
+                  cases[i].apart ? std::optional<int>(kEmpire) : std::nullopt)
+            << "case " << i;
+}
+
+}  // namespace
+}  // namespace zenthar::testing
