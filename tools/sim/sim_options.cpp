@@ -3,12 +3,14 @@
 #include "sim_options.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <functional>
 #include <limits>
 #include <map>
 #include <optional>
 #include <set>
+#include <string_view>
 
 #include "game/skill.h"
 
@@ -142,12 +144,17 @@ std::string UsageText() {
            "game refuses, 4 the soak found a broken rule or a game that did not come back.\n";
 }
 
-std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::string>& args) {
-    CommandLine cl;
-    bool setUpGiven = false;
-    using Setter = std::function<std::optional<std::string>(const std::string&)>;
+namespace {
+
+// The options without a value.
+constexpr std::array<std::string_view, 4> kFlags{"--json", "--no-timing", "--help", "-h"};
+
+using Setter = std::function<std::optional<std::string>(const std::string&)>;
+
+// The options that take a value, each with what it sets in `cl`.
+std::map<std::string, Setter> ValuedOptions(CommandLine& cl, bool& setUpGiven) {
     SimulationOptions& g = cl.game;
-    const std::map<std::string, Setter> valued = {
+    return {
         {"--games",
          [&](const std::string& v) { return WholeNumber("--games", v, 1, kMaxGames, cl.games); }},
         {"--years",
@@ -200,6 +207,23 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
         {"--program-dir",
          [&](const std::string& v) { return FilePath("--program-dir", v, g.programDir); }},
     };
+}
+
+}  // namespace
+
+std::vector<std::string> OptionNames() {
+    CommandLine cl;
+    bool setUpGiven = false;
+    std::vector<std::string> names(kFlags.begin(), kFlags.end());
+    for (const auto& [name, set] : ValuedOptions(cl, setUpGiven)) names.push_back(name);
+    return names;
+}
+
+std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::string>& args) {
+    CommandLine cl;
+    bool setUpGiven = false;
+    const std::map<std::string, Setter> valued = ValuedOptions(cl, setUpGiven);
+    const SimulationOptions& g = cl.game;
 
     std::set<std::string> given;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -210,7 +234,7 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
             name = name.substr(0, eq);
         }
         given.insert(name);
-        if (name == "--json" || name == "--no-timing" || name == "--help" || name == "-h") {
+        if (std::find(kFlags.begin(), kFlags.end(), name) != kFlags.end()) {
             if (value) return name + " takes no value";
             if (name == "--json")
                 cl.json = true;

@@ -27,4 +27,7 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
 
 std::string UsageText();
 
+// Every option the command line takes, as typed ("--games", "-h").
+std::vector<std::string> OptionNames();
+
 }  // namespace zenthar::sim
