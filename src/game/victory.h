@@ -21,6 +21,13 @@ constexpr bool TimeIsUp(int length, int yearEnded) {
     return length > 0 && yearEnded >= kFirstYear + length - 1;
 }
 
+// Whether a task force that arrives in `arrival` (its arrival year) lands while the game of
+// `length` years is still on: it lands at the year end that makes `arrival` the current year,
+// and the last year end is that of the game's last year.
+constexpr bool LandsInTime(int length, int arrival) {
+    return length <= 0 || arrival <= kFirstYear + length;
+}
+
 // Whether the game's time has run out: the year end of its last year is over, and no turn
 // is played after it.
 constexpr bool TimeRanOut(const GameState& st) {

@@ -27,6 +27,8 @@ constexpr double kGatheringDiscount = 0.5;
 constexpr int kFrontSlack = 3;
 // A player's planets further than this many years away are no threat to keep ships against.
 constexpr int kThreatYears = 6;
+// The score counts ten stationed ships as one point, as much as one ship a year of production.
+constexpr int kShipsPerPoint = 10;
 
 // One decision of the turn: a fleet from one planet at a target, or, when no planet holds
 // enough, ships of several planets gathered on the planet nearest the target so that one fleet
@@ -110,6 +112,7 @@ class PlannedTurn {
             int from = -1;
             for (const int f : rival::MyPlanets(v_))
                 if (spare(f) >= missing + loss * v_.travel(f, s) &&
+                    v_.landsInTime(v_.year + v_.travel(f, s)) &&
                     (from == -1 || v_.distance(f, s) < v_.distance(from, s)))
                     from = f;
             if (from == -1) continue;
@@ -170,6 +173,8 @@ class PlannedTurn {
             for (const int s : rival::MyPlanets(v_))
                 if (spare(s) >= 1 && (from == -1 || v_.distance(s, t) < v_.distance(from, t)))
                     from = s;
+            // What a scout would see after the last year end is of no use.
+            if (from != -1 && !v_.landsInTime(v_.year + v_.travel(from, t))) continue;
             if (from == -1 || !orders_.send(from, t, 1)) return;
             --spare(from);
             ++sent;
@@ -178,7 +183,8 @@ class PlannedTurn {
 
     // A seat never sits still while it holds ships: with nothing worth a strike it looks again
     // at the planet it knows least about, which refreshes the guesses that held it back; a
-    // ship held back against a neighbour goes when none can be spared.
+    // ship held back against a neighbour goes when none can be spared. Once no ship can land
+    // before the game ends, it keeps them at home for the score.
     void lookAgain() {
         int target = -1, from = -1;
         for (int t = 0; t < v_.size(); ++t) {
@@ -186,7 +192,7 @@ class PlannedTurn {
             if (p.mine || v_.shipsBound(t) > 0) continue;
             const int age = p.scouted ? v_.year - p.yearSeen : kInt16Max;
             const int source = nearestWithSpare(t);
-            if (source == -1) continue;
+            if (source == -1 || !v_.landsInTime(v_.year + v_.travel(source, t))) continue;
             const int targetAge = target == -1                ? -1
                                   : v_.planet(target).scouted ? v_.year - v_.planet(target).yearSeen
                                                               : kInt16Max;
@@ -238,6 +244,7 @@ class PlannedTurn {
         if (v_.shipsBound(t) > 1) return best;  // a single ship is only a scout
         for (const int s : rival::MyPlanets(v_)) {
             const int arrival = v_.year + v_.travel(s, t);
+            if (!v_.landsInTime(arrival)) continue;
             const int needed = shipsNeeded(t, arrival);
             if (spare(s) < needed) continue;
             const double score = scoreOf(t, needed, arrival);
@@ -267,6 +274,7 @@ class PlannedTurn {
             total += spare(sources[k]);
             gathered = std::max(gathered, v_.year + v_.travel(sources[k], front));
             const int arrival = gathered + v_.travel(front, t);
+            if (!v_.landsInTime(arrival)) break;  // gathering more only makes it later
             const int needed = shipsNeeded(t, arrival);
             if (total < needed) continue;
             Strike plan{t, front, needed, {sources.begin(), sources.begin() + k + 1}, 0};
@@ -302,8 +310,14 @@ class PlannedTurn {
         return true;
     }
 
-    // A raise pays for itself in as many years as it costs ships.
+    // A raise pays for itself in as many years as it costs ships. Near the end of a game of
+    // chosen length it has to pay in score: a point for the raise and the ships it still
+    // produces, against the ships it costs.
     void buyProduction(int price) {
+        if (v_.gameLength > 0) {
+            const int yearsLeft = kFirstYear + v_.gameLength - v_.year;
+            price = std::min(price, kShipsPerPoint + yearsLeft - 1);
+        }
         for (const int s : rival::MyPlanets(v_)) {
             const rival::PlanetView& p = v_.planet(s);
             if (p.production > price || spare(s) < p.production) continue;

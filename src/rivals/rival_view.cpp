@@ -70,6 +70,7 @@ SideView BuildSideView(const Game& game) {
     v.year = st.CurrentYear;
     v.players = st.PlayesNum;
     v.skill = st.EmpireSkill;
+    v.gameLength = st.GameLength;
     const int n = std::clamp(st.PlanetsNum, 0, kPlanetSlots);
     v.planets.resize(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/game.h"
+#include "game/victory.h"
 
 namespace zenthar::rival {
 
@@ -49,7 +50,8 @@ class SideView {
     int me = 0;
     int year = 0;
     int players = 0;
-    int skill = 0;  // the Empire's, as chosen at New Game
+    int skill = 0;       // the Empire's, as chosen at New Game
+    int gameLength = 0;  // in years, as chosen at New Game; 0 until one side holds the galaxy
     int freeTaskForceSlots = 0;
     std::vector<PlanetView> planets;
     std::vector<FleetView> fleets;
@@ -66,6 +68,9 @@ class SideView {
     // less against the owner's average planet, and no guess exceeds what the owner's public
     // total of ships and production allows by then.
     int expectedDefence(int t, int arrival) const;
+    // Whether a fleet arriving in `arrival` lands before the game's last year end: one that
+    // lands later fights for nothing, and its ships count for no score while in flight.
+    bool landsInTime(int arrival) const { return LandsInTime(gameLength, arrival); }
     // Ships of mine already flying to planet t.
     int shipsBound(int t) const { return bound_[static_cast<std::size_t>(t)]; }
     // A fleet of mine launched this turn.

@@ -35,6 +35,7 @@ MatchResult PlayMatch(const MatchOptions& o) {
     game.planets = o.planets;
     game.skill = o.skill;
     game.years = o.years;
+    game.length = o.length;
     game.programDir = o.programDir;
     for (int g = 0; g < o.games; ++g) {
         game.seed = o.seed + static_cast<unsigned long long>(g);
@@ -98,11 +99,12 @@ std::string SeatList(const std::vector<SeatChoice>& seats) {
 }  // namespace
 
 void PrintLadderHead(std::ostream& out) {
-    out << "| Seats | Empire | Games | First seat won | Second seat won | Empire won | Undecided "
+    out << "| Seats | Empire | Length | Games | First seat won | Second seat won | Empire won | "
+           "Undecided "
            "| First seat's share of player wins | Mean years of player wins "
            "| Capital taken by a seat (games, per seat) | Capital falls (empty) | Seats idle 50 "
            "years |\n"
-           "|---|---|--:|--:|--:|--:|--:|--:|--:|--:|--:|--:|\n";
+           "|---|---|---|--:|--:|--:|--:|--:|--:|--:|--:|--:|--:|\n";
 }
 
 void PrintMatchRow(std::ostream& out, const MatchOptions& o) {
@@ -120,11 +122,14 @@ void PrintMatchRow(std::ostream& out, const MatchOptions& o) {
         falls += r.capitalFalls[k];
         empty += r.emptyCapitalFalls[k];
     }
-    out << "| " << SeatList(o.seats) << " | " << RulesNearSkill(o.skill).word << " | " << o.games
-        << " | " << first << " | " << (r.seatWins.size() > 1 ? std::to_string(second) : "-")
-        << " | " << r.empireWins << " | " << r.undecided << " | " << share.str() << " | "
-        << years.str() << " | " << PerSeat(r.capitalTakenBySeat) << " | " << falls << " (" << empty
-        << ") | " << r.seatsIdle50 << " |\n"
+    const std::string length =
+        o.length > 0 ? std::to_string(o.length) + " years" : std::string("conquest");
+    out << "| " << SeatList(o.seats) << " | " << RulesNearSkill(o.skill).word << " | " << length
+        << " | " << o.games << " | " << first << " | "
+        << (r.seatWins.size() > 1 ? std::to_string(second) : "-") << " | " << r.empireWins << " | "
+        << r.undecided << " | " << share.str() << " | " << years.str() << " | "
+        << PerSeat(r.capitalTakenBySeat) << " | " << falls << " (" << empty << ") | "
+        << r.seatsIdle50 << " |\n"
         << std::flush;
 }
 

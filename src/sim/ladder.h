@@ -20,6 +20,7 @@ struct MatchOptions {
     int skill = 1;
     int planets = 26;
     int years = 300;
+    int length = 0;  // the games' own length in years; 0: until one side holds the galaxy
     int games = 100;
     unsigned long long seed = 1;
     std::filesystem::path programDir;

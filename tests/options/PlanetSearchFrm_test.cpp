@@ -1,5 +1,5 @@
-// Find Planet: the list of stored names, the exact-name search that shows every match in turn,
-// and the scroll positions it asks for.
+// Find Planet's window: the list of stored names, and OK showing every match in turn (the
+// search itself is tested with the core).
 #include "options/PlanetSearchFrm.h"
 
 #include "support/widgets.h"
@@ -30,24 +30,6 @@ class FindPlanetTest : public ::testing::Test {
     TestGame t;
     const std::string vorn = FixedText<40>("Vorn").padded();
 };
-
-TEST_F(FindPlanetTest, EveryExactMatchIsShownInTurnAndScrolledToButNotPastTheLeftEdge) {
-    // A name, and each planet shown with its horizontal and vertical scroll.
-    const std::pair<std::string, std::vector<std::array<int, 3>>> cases[] = {
-        {vorn, {{1, 0, 30}, {3, 27, 40}}},  // XPos 6 and 33; the later one stays
-        {t.st().planet(2).Name.padded(), {{2, 0, 8}}},
-        {t.st().planet(0).Name.padded(), {{0, 14, 11}}},
-        {"Vorn", {}},  // names match exactly, blanks and letter case included
-        {FixedText<40>("VORN").padded(), {}},
-    };
-    for (const auto& [name, expected] : cases) {
-        std::vector<std::array<int, 3>> shown;
-        SearchPlanet(t.st(), name, [&](const PlanetSearchMatch& m) {
-            shown.push_back({m.planet, m.horizScroll, m.vertScroll});
-        });
-        EXPECT_EQ(shown, expected) << name;
-    }
-}
 
 TEST_F(FindPlanetTest, TheListHoldsTheStoredNamesOkShowsEveryMatchCancelNone) {
     const auto shown = run([this](QWidget* dlg) {

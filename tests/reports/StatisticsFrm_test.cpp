@@ -166,12 +166,7 @@ std::string Picture(ui::DispTurnSumFrm& w) {
 }
 
 TEST(SummaryYears, EarlierYearsShowExactlyAsTheyShowedThatYear) {
-    sim::SimulationOptions o;
-    o.players = 2;
-    o.planets = 26;
-    o.years = 12;
-    o.seed = 21;
-    o.programDir = ZENTHAR_PROGRAM_DIR;
+    sim::SimulationOptions o = SeededGame(2, 26, 12, 21);
     std::vector<std::string> shown;
     sim::RunGame(o, [&](Game& game) {
         ui::DispTurnSumFrm plain(game.ReportFile(), nullptr);

@@ -102,13 +102,7 @@ struct Watched {
 TEST(StoryOfSeededGames, CapitalsKnockOutsAndTheEndAreTheOnesTheGameWentThrough) {
     int told = 0;
     for (unsigned long long seed : {3ull, 11ull, 29ull}) {
-        sim::SimulationOptions o;
-        o.players = 3;
-        o.planets = 10;
-        o.skill = 2;
-        o.years = 120;
-        o.seed = seed;
-        o.programDir = ZENTHAR_PROGRAM_DIR;
+        sim::SimulationOptions o = SeededGame(3, 10, 120, seed, 2);
         Watched w;
         std::array<int, kSides> capitalOwner{0, 1, 2, -1, -1};
         std::array<bool, kSides> out{};

@@ -11,8 +11,10 @@
 #include <vector>
 
 #include "game/datafiles.h"
+#include "game/levels.h"
 #include "game/random.h"
 #include "game/silent.h"
+#include "game/victory.h"
 #include "rivals/rival_odds.h"
 #include "sim/simulation.h"
 #include "sim/state_picture.h"
@@ -388,6 +390,41 @@ TEST(Rival, ForecastsFollowTheCombatResultsTable) {
         EXPECT_GE(rival::ShipsToTake(crt, d, 0.95, 4 * d), 4 * d);
         previous = sure;
     }
+}
+
+// Every level knows the clock of a game of chosen length. In the last year Ann's capital
+// (150 ships, production 15) has the Empire's planets one year and ten years away: a fleet to
+// the far one would land after the last year end, so none is sent, while the near one is still
+// struck; a raise at 15 ships no longer pays in score. Until conquest, both are struck and
+// Hard raises.
+TEST(Rival, InTheLastYearNoFleetIsSentThatCannotLandInTime) {
+    for (const ComputerLevel& level : kComputerLevels)
+        for (const int length : {0, 5}) {
+            TestGame t;
+            // clang-format off
+            GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(1).year(kFirstYear + 4)
+                .planet(0, 5, 5).owner(0).home().ships(150).production(15, 30).hostility(0)
+                .planet(1, 5, 7).ships(2).production(3, 10)
+                .planet(2, 5, 25).ships(5).production(8, 10)
+                .planet(3, 40, 40).owner(1).home().ships(20).production(5, 10).hostility(0)
+                .build();
+            // clang-format on
+            t.st().GameLength = static_cast<Int16>(length);
+            MakeComputerPlayer(level.kind)->PlayTurn(t.game);
+            const std::string name =
+                std::string(level.word) + " at length " + std::to_string(length);
+            int late = 0, near = 0;
+            for (int k = 0; k <= t.st().TaskForceLast; ++k) {
+                const TaskForceRecord& tf = t.st().TaskForceList[static_cast<std::size_t>(k)];
+                if (!LandsInTime(5, tf.RemTurns)) ++late;
+                if (tf.EndPl.padded() == t.st().planet(1).PlanetId.padded()) ++near;
+            }
+            EXPECT_EQ(late > 0, length == 0) << name;
+            EXPECT_GE(near, 1) << name;
+            if (level.kind == SeatKind::Hard) {
+                EXPECT_EQ(t.st().planet(0).Production, length == 0 ? 16 : 15) << name;
+            }
+        }
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 namespace zenthar::testing {
 namespace {
 
@@ -27,6 +29,24 @@ TEST(Ladder, EveryGameOfAMatchIsWonByOneSideOrUndecided) {
     ASSERT_EQ(r.seatWins.size(), 2u);
     EXPECT_EQ(r.seatWins[0] + r.seatWins[1] + r.empireWins + r.undecided, 3);
     EXPECT_EQ(r.seatWins[1], 0);  // the passive seat cannot take the Empire's planets
+}
+
+// Ten years are too few for a conquest; at a length of ten years the score decides each game.
+TEST(Ladder, AMatchAtAGameLengthDecidesEveryGameOnTime) {
+    sim::MatchOptions o;
+    o.programDir = ZENTHAR_PROGRAM_DIR;
+    o.seats = sim::SeatNames("hard,normal");
+    o.planets = 12;
+    o.years = 10;
+    o.games = 3;
+    const sim::MatchResult open = sim::PlayMatch(o);
+    o.length = 10;
+    const sim::MatchResult timed = sim::PlayMatch(o);
+    EXPECT_EQ(std::pair(open.undecided, timed.undecided), std::pair(3, 0));
+    std::ostringstream row;
+    sim::PrintMatchRow(row, o);
+    EXPECT_NE(row.str().find("| hard,normal | intermediate | 10 years | 3 |"), std::string::npos)
+        << row.str();
 }
 
 }  // namespace

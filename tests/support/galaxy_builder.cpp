@@ -19,6 +19,18 @@ std::string ReadText(const std::filesystem::path& file) {
     return out.str();
 }
 
+sim::SimulationOptions SeededGame(int players, int planets, int years, unsigned long long seed,
+                                  int skill) {
+    sim::SimulationOptions o;
+    o.players = players;
+    o.planets = planets;
+    o.skill = skill;
+    o.years = years;
+    o.seed = seed;
+    o.programDir = ZENTHAR_PROGRAM_DIR;
+    return o;
+}
+
 GalaxyBuilder& GalaxyBuilder::players(std::vector<std::string> names) {
     game_.st.PlayesNum = static_cast<int>(names.size());
     for (std::size_t k = 0; k < names.size() && k < 4; ++k) game_.st.PlName[k] = names[k];

@@ -51,6 +51,11 @@ using TestGame = TestGameWith<>;
 // A whole file as it is on disk (empty when it cannot be read).
 std::string ReadText(const std::filesystem::path& file);
 
+// A seeded simulated game on the real data files: `players` scripted players on `planets`
+// planets for at most `years` years, against the Empire at `skill`.
+sim::SimulationOptions SeededGame(int players, int planets, int years, unsigned long long seed,
+                                  int skill = 0);
+
 class GalaxyBuilder {
   public:
     explicit GalaxyBuilder(Game& game) : game_(game) {}

@@ -40,13 +40,7 @@ TEST(Chronicle, EveryYearOfASeededGameHoldsWhatTheGameShowedThatYear) {
     } games[] = {{1, 26, 0, 60, 11}, {4, 50, 2, 40, 4242}, {3, 5, 2, 30, 13}};
     for (const auto& g : games) {
         SCOPED_TRACE(::testing::Message() << "seed " << g.seed);
-        sim::SimulationOptions o;
-        o.players = g.players;
-        o.planets = g.planets;
-        o.skill = g.skill;
-        o.years = g.years;
-        o.seed = g.seed;
-        o.programDir = ZENTHAR_PROGRAM_DIR;
+        sim::SimulationOptions o = SeededGame(g.players, g.planets, g.years, g.seed, g.skill);
         std::size_t years = 0;
         int battles = 0;
         sim::RunGame(o, [&](Game& game) {

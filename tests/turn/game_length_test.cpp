@@ -12,6 +12,8 @@
 #include "support/galaxy_builder.h"
 #include "turn/endturn.h"
 #include "turn/knowledge.h"
+#include "turn/lookups.h"
+#include "turn/taskforces.h"
 
 namespace zenthar::testing {
 namespace {
@@ -132,16 +134,41 @@ TEST_F(LastYear, AGameUntilConquestNeverEndsOnScore) {
               std::tuple(kFirstYear + 6, -1, 0));
 }
 
+// The computer seats' clock is the engine's: a fleet lands while the game is on exactly when
+// LandsInTime says so. Ann sends 30 ships at each of five Empire planets one to five years
+// away in the first year of a game of three years.
+TEST_F(LastYear, AFleetLandsBeforeTheEndExactlyWhenLandsInTimeSaysSo) {
+    t.random.setFallback(kCalm);
+    GalaxyBuilder b(t.game);
+    b.players({"Ann", "Bob"}).skill(1);
+    b.planet(0, 1, 1).owner(0).home().ships(200).production(4, 20);
+    b.planet(1, 40, 40).owner(1).home().ships(20).production(4, 20);
+    for (int k = 1; k <= 5; ++k) b.planet(1 + k, 1, 1 + 2 * k).ships(1).production(1, 1);
+    b.build();
+    t.st().GameLength = 3;
+    std::vector<int> arrivals;
+    for (int target = 2; target <= 6; ++target) {
+        ASSERT_EQ(LaunchTaskForce(t.st(), 0, target, 30), LaunchResult::Launched);
+        arrivals.push_back(
+            t.st().TaskForceList[static_cast<std::size_t>(t.st().TaskForceLast)].RemTurns);
+    }
+    playYears(5);
+    ASSERT_TRUE(TimeRanOut(t.st()));
+    int landed = 0;
+    for (int k = 0; k < 5; ++k) {
+        const bool taken = OwnerOf(t.st(), 2 + k) == 0;
+        EXPECT_EQ(taken, LandsInTime(3, arrivals[static_cast<std::size_t>(k)]))
+            << "arriving in " << arrivals[static_cast<std::size_t>(k)];
+        landed += taken;
+    }
+    EXPECT_EQ(landed, 3) << "one, two and three years away";
+}
+
 // What a side is not shown of others (their task forces, their scouting, the garrison of a
 // single planet or its hostility) moves no score; what everybody is shown (who holds a planet,
 // its production) does.
 TEST(Score, ComesFromPublicFiguresOnly) {
-    sim::SimulationOptions o;
-    o.players = 3;
-    o.planets = 26;
-    o.years = 25;
-    o.seed = 36;
-    o.programDir = ZENTHAR_PROGRAM_DIR;
+    sim::SimulationOptions o = SeededGame(3, 26, 25, 36);
     int years = 0;
     const auto scores = [](const GameState& st) {
         std::array<long long, kSides> s{};

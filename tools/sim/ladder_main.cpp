@@ -1,6 +1,6 @@
 // zenthar-ladder: the computer levels' ladder as a Markdown table (the README's balance
 // section). Usage: zenthar-ladder [--games N] [--seed S] [--planets P] [--years Y]
-//                                 [--program-dir DIR] [--seats K,K... [--skill LEVEL]]
+//                                 [--length Y] [--program-dir DIR] [--seats K,K... [--skill LEVEL]]
 // With --seats it plays that one match (at the Intermediate Empire unless --skill says
 // otherwise) and prints its row alone; --each-game writes a line per game to the error output
 // (winner, each seat's longest run of idle years, every capital fall with its defenders).
@@ -10,6 +10,7 @@
 #include <string>
 
 #include "game/skill.h"
+#include "game/state.h"
 #include "game/storage_error.h"
 #include "sim/ladder.h"
 
@@ -55,6 +56,8 @@ int main(int argc, char** argv) {
             o.planets = static_cast<int>(n);
         } else if (arg == "--years") {
             o.years = static_cast<int>(n);
+        } else if (arg == "--length" && n <= zenthar::kLongestGame) {
+            o.length = static_cast<int>(n);
         } else {
             std::cerr << "zenthar-ladder: unknown option or value " << arg << " " << value << "\n";
             return 2;
