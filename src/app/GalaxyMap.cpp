@@ -22,6 +22,9 @@ namespace zenthar::ui {
 
 namespace {
 
+// No side: the marks show only what every player sees.
+constexpr int kNobody = -1;
+
 // The 16 colours a star's colour number picks from.
 constexpr std::array<QRgb, 16> kStarPalette = {
     qRgb(0, 0, 0),       qRgb(0, 0, 128),   qRgb(0, 128, 0),   qRgb(0, 128, 128),
@@ -86,7 +89,7 @@ bool GalaxyMap::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         const int i = imageAt(help->pos());
-        const QString tip = toolTipShown(help->pos());
+        const QString tip = privateShown() ? toolTipShown(help->pos()) : QString();
         if (tip.isEmpty())
             QToolTip::hideText();
         else
@@ -181,8 +184,9 @@ void GalaxyMap::DrawGalaxyMap(GameState& st, int hv, int vv) {
         item.pixmap = icons_.pixmap(item.ico, kImageSize, dpr);
         item.nameKey = planet.Name.padded();
         item.name = nameText(item.nameKey);
-        // Marked as the player whose turn it is may see it: the owner, and whether it is his.
-        item.mark = MarkOf(st, st.CurrentPlTurn, i);
+        // Marked as the player whose turn it is may see it: the owner, and whether it is his;
+        // with nobody's view shown, only the owner.
+        item.mark = MarkOf(st, privateShown() ? st.CurrentPlTurn : kNobody, i);
         item.markPicture = markPicture(st, item.mark, dpr);
         dirty += paintedArea(item);
         items_.push_back(std::move(item));
@@ -396,7 +400,7 @@ int GalaxyMap::imageAt(QPoint pos) const {
 }
 
 bool GalaxyMap::canSendFrom(int i) const {
-    return hasPlanets() && i >= 0 && i == st_->SelectedPlanet &&
+    return hasPlanets() && i >= 0 && i == st_->SelectedPlanet && privateShown() &&
            MarkOf(*st_, st_->CurrentPlTurn, i).mine;
 }
 

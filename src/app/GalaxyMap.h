@@ -9,6 +9,7 @@
 #include <QRegion>
 #include <QStaticText>
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -33,6 +34,10 @@ class GalaxyMap : public QWidget {
     // The stars come from the game's state; they are drawn even while no game exists.
     void setState(const GameState* st);
     void setProgramFolder(const std::filesystem::path& folder) { icons_.setFolder(folder); }
+    // Whether the map may show the player on turn what only he may see: the marks of his own
+    // planets and capital, and the tooltips. Asked at every redraw and tooltip; without it, or
+    // while it says no, the map shows only what every player sees (the owners).
+    void setPrivateView(std::function<bool()> allowed) { privateView_ = std::move(allowed); }
     // The stars were read anew (start-up).
     void starsChanged();
     // The icon files may have changed (a game was loaded): read them again at the next redraw.
@@ -134,8 +139,10 @@ class GalaxyMap : public QWidget {
     // The line of a drag from the selected planet to the pointer.
     QRect dragLineRect() const;
     bool canSendFrom(int i) const;
+    bool privateShown() const { return privateView_ && privateView_(); }
 
     const GameState* st_ = nullptr;
+    std::function<bool()> privateView_;
     IconCache icons_;
     std::vector<Item> items_;
     std::map<std::string, QStaticText> names_;

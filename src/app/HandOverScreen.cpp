@@ -7,14 +7,13 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ui/side_colours.h"
+
 namespace zenthar::ui {
 
 namespace {
 
-constexpr QColor kCurtainColour(6, 8, 20);
 constexpr QColor kTextColour(200, 208, 224);
-// The turn label's red, so the name reads as the panel's "Player's Turn:".
-constexpr QColor kNameColour(255, 64, 64);
 
 QLabel* CentredLabel(QWidget* parent, const char* name, const QColor& colour, qreal scale,
                      bool bold) {
@@ -54,7 +53,8 @@ HandOverScreen::HandOverScreen(QWidget* covered) : QWidget(covered) {
     setObjectName(QStringLiteral("HandOverScreen"));
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, kCurtainColour);
+    // The map's night sky, on which every side's colour is made to stand out.
+    pal.setColor(QPalette::Window, QColor::fromRgb(kDarkestBackground));
     setPalette(pal);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
@@ -62,7 +62,7 @@ HandOverScreen::HandOverScreen(QWidget* covered) : QWidget(covered) {
     symbol_ = new QLabel(this);
     symbol_->setObjectName(QStringLiteral("HandOverSymbol"));
     symbol_->setAlignment(Qt::AlignCenter);
-    name_ = CentredLabel(this, "HandOverName", kNameColour, 2.4, true);
+    name_ = CentredLabel(this, "HandOverName", SideColour(0), 2.4, true);
     year_ = CentredLabel(this, "HandOverYear", QColor(0, 255, 0), 1.2, true);
     prompt_ = CentredLabel(this, "HandOverPrompt", kTextColour, 1.2, false);
     prompt_->setText(QStringLiteral("Press a key or click to begin."));
@@ -82,8 +82,12 @@ HandOverScreen::HandOverScreen(QWidget* covered) : QWidget(covered) {
     hide();
 }
 
-void HandOverScreen::showFor(const QString& playerName, const QPixmap& symbol,
+void HandOverScreen::showFor(int side, const QString& playerName, const QPixmap& symbol,
                              const QString& year) {
+    // The player's name in his side's colour, as his marks on the map and his chart lines.
+    QPalette namePal = name_->palette();
+    namePal.setColor(QPalette::WindowText, SideColour(side));
+    name_->setPalette(namePal);
     name_->setText(playerName);
     year_->setText(year);
     symbol_->setPixmap(symbol);

@@ -17,8 +17,9 @@ class HandOverScreen : public QWidget {
     // Covers `covered` (it becomes the parent) and keeps its size; hidden until showFor().
     explicit HandOverScreen(QWidget* covered);
 
-    // Raised over everything in the covered area and given the keyboard.
-    void showFor(const QString& playerName, const QPixmap& symbol, const QString& year);
+    // Raised over everything in the covered area and given the keyboard; the name is drawn in
+    // the side's colour.
+    void showFor(int side, const QString& playerName, const QPixmap& symbol, const QString& year);
 
   signals:
     // The player pressed a key or clicked: the screen has gone.

@@ -1,5 +1,6 @@
-// The main window: its controls, start-up, layout in centimetres, the scroll bars, the planet
-// panel and the window events. The menu commands are in ZentharCommands.cpp.
+// The main window itself: its controls, start-up, layout in centimetres, the scroll bars, the
+// planet panel and the window events. The commands are the table in ZentharCommands.cpp and
+// their handlers one file per menu.
 #include "app/Zenthar.h"
 
 #include <QAction>
@@ -54,14 +55,98 @@ constexpr QColor kLineColour(70, 84, 120);
 struct DesignRect {
     double left, top, width, height;
 };
-constexpr DesignRect kYearLbl{0, 120, 3495, 255};
-constexpr DesignRect kPlTurnLbl{0, 480, 3495, 255};
-constexpr DesignRect kCurPlNameLbl{1200, 960, 2175, 255};
-constexpr DesignRect kCurPlStatusLbl{1200, 1320, 2175, 255};
-constexpr DesignRect kCurProdLbl{120, 1680, 2175, 255};
-constexpr DesignRect kCurShipsLbl{120, 2160, 2175, 255};
-constexpr DesignRect kCurHostLbl{120, 2640, 2175, 255};
-constexpr DesignRect kScoreLbl{0, 3120, 3495, 765};
+// Where a row's left edge goes at start-up: the panel's edge, beside the planet's picture (the
+// name), or a little further in (the status).
+enum class Edge { Panel, Name, Status };
+
+}  // namespace
+
+struct Zenthar::StatusRow {
+    QLabel* Zenthar::*label;
+    const char* name;
+    const char* caption;
+    QColor colour;
+    DesignRect design;
+    Edge edge;
+    // The year stands at the panel's top, above its design place; the rows below the name move
+    // down when a long name wraps.
+    enum Place { Top, Design, BelowName } place;
+    // The score is there only in a game of a chosen length.
+    bool onlyWithText;
+};
+
+std::span<const Zenthar::StatusRow> Zenthar::statusRows() {
+    static const StatusRow rows[] = {
+        {&Zenthar::YearLbl_,
+         "YearLbl",
+         "Year:",
+         QColor(0, 255, 0),
+         {0, 120, 3495, 255},
+         Edge::Panel,
+         StatusRow::Top,
+         false},
+        {&Zenthar::PlTurnLbl_,
+         "PlTurnLbl",
+         "Player's Turn:",
+         QColor(255, 0, 0),
+         {0, 480, 3495, 255},
+         Edge::Panel,
+         StatusRow::Design,
+         false},
+        {&Zenthar::CurPlNameLbl_,
+         "CurPlNameLbl",
+         "Planet:",
+         QColor(255, 255, 0),
+         {1200, 960, 2175, 255},
+         Edge::Name,
+         StatusRow::Design,
+         false},
+        {&Zenthar::CurPlStatusLbl_,
+         "CurPlStatusLbl",
+         "Status:",
+         QColor(255, 255, 0),
+         {1200, 1320, 2175, 255},
+         Edge::Status,
+         StatusRow::BelowName,
+         false},
+        {&Zenthar::CurProdLbl_,
+         "CurProdLbl",
+         "Production:",
+         QColor(0, 255, 255),
+         {120, 1680, 2175, 255},
+         Edge::Panel,
+         StatusRow::BelowName,
+         false},
+        {&Zenthar::CurShipsLbl_,
+         "CurShipsLbl",
+         "Ships:",
+         QColor(0, 255, 255),
+         {120, 2160, 2175, 255},
+         Edge::Panel,
+         StatusRow::BelowName,
+         false},
+        {&Zenthar::CurHostLbl_,
+         "CurHostLbl",
+         "Hostility:",
+         QColor(0, 255, 255),
+         {120, 2640, 2175, 255},
+         Edge::Panel,
+         StatusRow::BelowName,
+         false},
+        {&Zenthar::ScoreLbl_,
+         "ScoreLbl",
+         "",
+         QColor(0, 255, 0),
+         {0, 3120, 3495, 765},
+         Edge::Panel,
+         StatusRow::BelowName,
+         true},
+    };
+    return rows;
+}
+
+namespace {
+
 // The kind picture sits beside the name and status rows.
 constexpr double kPictureTopTwips = 990;
 constexpr int kPictureFrame = 2;
@@ -120,6 +205,8 @@ Zenthar::Zenthar(const zenthar::ProgramFolders& folders, QWidget* parent)
     if (QFile::exists(appIcon)) setWindowIcon(QIcon(appIcon));
     createControls();
     createMenus();
+    connectGestures();
+    refreshCommands();
 }
 
 Zenthar::~Zenthar() = default;
@@ -135,10 +222,6 @@ void Zenthar::createControls() {
     map_->setState(&game_.st);
     map_->setProgramFolder(folders_.program);
     setCentralWidget(map_);
-    connect(map_, &GalaxyMap::System1_Click, this,
-            [this](int i) { runCommand([this, i] { System1_Click(i); }); });
-    connect(map_, &GalaxyMap::System1_DblClick, this,
-            [this](int i) { runCommand([this, i] { System1_DblClick(i); }); });
     connect(map_, &GalaxyMap::resized, this, &Zenthar::Form_Resize);
     connect(map_, &GalaxyMap::planetFocused, this, [this](int i) {
         const bool zoomed = map_->scale() != kDefaultMapScale;
@@ -178,14 +261,8 @@ void Zenthar::createControls() {
     panelFont.setStyleHint(QFont::SansSerif);
     panelFont.setPointSizeF(8.25);
     panelFont.setBold(true);
-    YearLbl_ = PanelLabel(map_, "YearLbl", "Year:", QColor(0, 255, 0), panelFont);
-    PlTurnLbl_ = PanelLabel(map_, "PlTurnLbl", "Player's Turn:", QColor(255, 0, 0), panelFont);
-    CurPlNameLbl_ = PanelLabel(map_, "CurPlNameLbl", "Planet:", QColor(255, 255, 0), panelFont);
-    CurPlStatusLbl_ = PanelLabel(map_, "CurPlStatusLbl", "Status:", QColor(255, 255, 0), panelFont);
-    CurProdLbl_ = PanelLabel(map_, "CurProdLbl", "Production:", QColor(0, 255, 255), panelFont);
-    CurShipsLbl_ = PanelLabel(map_, "CurShipsLbl", "Ships:", QColor(0, 255, 255), panelFont);
-    CurHostLbl_ = PanelLabel(map_, "CurHostLbl", "Hostility:", QColor(0, 255, 255), panelFont);
-    ScoreLbl_ = PanelLabel(map_, "ScoreLbl", "", QColor(0, 255, 0), panelFont);
+    for (const StatusRow& row : statusRows())
+        this->*row.label = PanelLabel(map_, row.name, row.caption, row.colour, panelFont);
     ScoreLbl_->setWordWrap(true);
     ScoreLbl_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ScoreLbl_->setToolTip(QString::fromUtf8(kScoreExplained));
@@ -211,7 +288,7 @@ void Zenthar::createControls() {
     CurPlayerSimPct_->hide();
 
     handOver_ = new HandOverScreen(map_);
-    connect(handOver_, &HandOverScreen::dismissed, this, &Zenthar::liftHandOver);
+    connect(handOver_, &HandOverScreen::dismissed, this, &Zenthar::curtainLifted);
 }
 
 // ---- start-up ------------------------------------------------------------------------------
@@ -280,25 +357,21 @@ void Zenthar::layoutAtStartUp() {
     const ScreenUnits u(map_->logicalDpiX());
     layoutScrollBars(true);
 
-    const int panelRight = u.px(GalaxyMap::kMapLeftCm);
-    auto place = [&](QLabel* label, const DesignRect& d, int left, int top) {
-        const int width = std::max(0, std::min(u.twips(d.width), panelRight - left));
-        label->setGeometry(left, top, width, u.twips(d.height));
-    };
     const int picture = GalaxyMap::kImageSize + 2 * kPictureFrame;
     CurPlanetPct_->setGeometry(0, u.twips(kPictureTopTwips), picture, picture);
     const int symbol = std::min(GalaxyMap::kImageSize, static_cast<int>(kSymbolCm * u.pxPerCm()));
     CurPlayerSimPct_->setGeometry(picture + u.px(0.1), CurPlanetPct_->y() + (picture - symbol) / 2,
                                   symbol, symbol);
+    const int panelRight = u.px(GalaxyMap::kMapLeftCm);
     const int nameLeft = picture + u.px(0.7);
-    place(YearLbl_, kYearLbl, 0, 0);
-    place(PlTurnLbl_, kPlTurnLbl, 0, u.twips(kPlTurnLbl.top));
-    place(CurPlNameLbl_, kCurPlNameLbl, nameLeft, u.twips(kCurPlNameLbl.top));
-    place(CurPlStatusLbl_, kCurPlStatusLbl, nameLeft + u.px(0.2), u.twips(kCurPlStatusLbl.top));
-    place(CurProdLbl_, kCurProdLbl, 0, u.twips(kCurProdLbl.top));
-    place(CurShipsLbl_, kCurShipsLbl, 0, u.twips(kCurShipsLbl.top));
-    place(CurHostLbl_, kCurHostLbl, 0, u.twips(kCurHostLbl.top));
-    place(ScoreLbl_, kScoreLbl, 0, u.twips(kScoreLbl.top));
+    for (const StatusRow& row : statusRows()) {
+        const int left = row.edge == Edge::Panel  ? 0
+                         : row.edge == Edge::Name ? nameLeft
+                                                  : nameLeft + u.px(0.2);
+        const int top = row.place == StatusRow::Top ? 0 : u.twips(row.design.top);
+        const int width = std::max(0, std::min(u.twips(row.design.width), panelRight - left));
+        (this->*row.label)->setGeometry(left, top, width, u.twips(row.design.height));
+    }
     layoutPlanetName();
 }
 
@@ -309,20 +382,17 @@ void Zenthar::layoutPlanetName() {
     const QString whole = CurPlNameLbl_->accessibleName();
     const QString wrapped = WrapToWidth(whole, CurPlNameLbl_->font(), CurPlNameLbl_->width());
     CurPlNameLbl_->setText(wrapped);
-    const int rowHeight = u.twips(kCurPlNameLbl.height);
+    const int rowHeight = u.twips(255);
     const int lines = static_cast<int>(wrapped.count(QLatin1Char('\n'))) + 1;
     const int nameHeight =
         lines == 1 ? rowHeight : lines * QFontMetrics(CurPlNameLbl_->font()).lineSpacing();
     const int extra = std::max(0, nameHeight - rowHeight);
     CurPlNameLbl_->resize(CurPlNameLbl_->width(), rowHeight + extra);
-    auto moveRow = [&](QLabel* label, const DesignRect& d) {
-        label->move(label->x(), u.twips(d.top) + extra);
-    };
-    moveRow(CurPlStatusLbl_, kCurPlStatusLbl);
-    moveRow(CurProdLbl_, kCurProdLbl);
-    moveRow(CurShipsLbl_, kCurShipsLbl);
-    moveRow(CurHostLbl_, kCurHostLbl);
-    moveRow(ScoreLbl_, kScoreLbl);
+    for (const StatusRow& row : statusRows()) {
+        QLabel* label = this->*row.label;
+        if (row.place == StatusRow::BelowName)
+            label->move(label->x(), u.twips(row.design.top) + extra);
+    }
 }
 
 // Line1_ at 5 cm, the vertical bar on the right edge, the horizontal bar on the bottom edge
@@ -424,9 +494,16 @@ void Zenthar::ShowPlanetInfo(int p, bool scroll) {
     if (scroll) scrollToPlanet(p);
 }
 
+// Drawn once End Turn has passed the turn on, so nothing of the next player shows before the
+// curtain can come.
 void Zenthar::TurnStatusShown() {
+    if (!turnPassing_) drawTurnStatus();
+}
+
+void Zenthar::drawTurnStatus() {
     GameState& st = game_.st;
-    if (st.CurrentPlTurn < 0 || st.CurrentPlTurn >= kSides) return;
+    // Past the last player (the Empire has won) the last status shown stays.
+    if (!st.validPlayer(st.CurrentPlTurn)) return;
     const int home = st.PlHome[static_cast<std::size_t>(st.CurrentPlTurn)];
     scrollToPlanet(home);
     PlTurnLbl_->setText(QString::fromStdString(TurnCaption(st)));
@@ -461,14 +538,16 @@ void Zenthar::showGame() {
     map_->setFocus(Qt::OtherFocusReason);
     // Whoever shows it says where it came from; until then it has no file of its own.
     noteSaved(QString());
+    refreshCommands();
 }
 
 void Zenthar::showPanel(bool visible) {
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             YearLbl_, PlTurnLbl_, CurPlanetPct_, CurPlNameLbl_, CurProdLbl_, CurShipsLbl_,
-             CurHostLbl_, CurPlStatusLbl_, CurPlayerSimPct_})
-        w->setVisible(visible);
-    ScoreLbl_->setVisible(visible && !ScoreLbl_->text().isEmpty());
+    CurPlanetPct_->setVisible(visible);
+    CurPlayerSimPct_->setVisible(visible);
+    for (const StatusRow& row : statusRows()) {
+        QLabel* label = this->*row.label;
+        label->setVisible(visible && (!row.onlyWithText || !label->text().isEmpty()));
+    }
 }
 
 void Zenthar::System1_Click(int index) {
@@ -479,164 +558,6 @@ void Zenthar::System1_DblClick(int index) {
     // The first click of the double click has already selected the planet.
     if (game_.st.SelectedPlanet != index) ShowPlanetInfo(index, false);
     IncreaseProdItem_Click();
-}
-
-// ---- leaving -------------------------------------------------------------------------------
-
-void Zenthar::endProgram() {
-    exitConfirmed_ = true;
-    if (!close()) exitConfirmed_ = false;
-}
-
-void Zenthar::closeEvent(QCloseEvent* event) {
-    // End Turn is running and lets events through: the window must outlive it.
-    if (commandRunning_) {
-        event->ignore();
-        return;
-    }
-    if (exitConfirmed_ ||
-        mayLeaveGame("You will loose the current game.\r Do you still want to quit?",
-                     "Zenthar: Exit Program")) {
-        event->accept();
-        // Left on purpose: nothing to offer at the next start.
-        RemoveRecoveryCopy(game_);
-        // Report windows may still be open: the program ends with its main window. Only a
-        // running event loop can be left (a test drives the window without one).
-        if (QThread::currentThread()->loopLevel() > 0)
-            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-        return;
-    }
-    event->ignore();
-}
-
-// ---- unsaved changes and the recovery copy ---------------------------------------------------
-
-bool Zenthar::mayLeaveGame(const char* question, const char* title) {
-    return !unsavedChanges() || dialogs_.confirm(question, title);
-}
-
-void Zenthar::noteChange() {
-    unsaved_ = true;
-    updateTitle();
-}
-
-void Zenthar::noteSaved(const QString& file) {
-    savedName_ = QFileInfo(file).fileName();
-    unsaved_ = file.isEmpty();
-    updateTitle();
-}
-
-// As desktop programs do: the file's name, marked while it has changes not yet saved.
-void Zenthar::updateTitle() {
-    if (!game_.st.GameActive) {
-        setWindowTitle(QStringLiteral("Zenthar"));
-        setWindowModified(false);
-        return;
-    }
-    const QString name = savedName_.isEmpty() ? QStringLiteral("Untitled") : savedName_;
-    setWindowTitle(name + QStringLiteral("[*] - Zenthar"));
-    setWindowModified(unsaved_);
-}
-
-void Zenthar::keepRecoveryCopy() {
-    if (!game_.st.GameActive) return;
-    try {
-        WriteRecoveryCopy(game_);
-        recoveryFailureTold_ = false;
-    } catch (const StorageError& e) {
-        // The game goes on; only the protection against a crash is missing until a write works.
-        if (recoveryFailureTold_) return;
-        recoveryFailureTold_ = true;
-        dialogs_.inform(
-            "Zenthar could not keep a copy of this game for a restart after a "
-            "crash.\r\r" +
-            StorageErrorMessage(e) + "\r\rThe game goes on; save it yourself to be safe.");
-    }
-}
-
-void Zenthar::offerRecoveredGame() {
-    if (!RecoveryCopyExists(game_)) return;
-    std::string refused;
-    try {
-        const RecoveredGame found = CheckRecoveryCopy(game_);
-        const Answer answer = dialogs_.ask(MessageRequest{
-            ResumeQuestion(found), kResumeTitle, Buttons::YesNo, Icon::Critical, Answer::Yes});
-        if (answer != Answer::Yes) {
-            RemoveRecoveryCopy(game_);
-            return;
-        }
-        forgetShownImages();
-        LoadCheckedGame(game_, found.saved);
-        showGame();
-        DrawGalaxyMap();
-        // Whether it was saved after its last change is not known: it counts as unsaved, so
-        // Exit still asks before it is thrown away.
-        noteSaved(QString());
-        return;
-    } catch (const StorageError& e) {
-        refused = StorageErrorMessage(e);
-    }
-    RemoveRecoveryCopy(game_);
-    dialogs_.inform(RecoveryRefusedText(refused));
-}
-
-// ---- the hand-over screen --------------------------------------------------------------------
-
-namespace {
-
-// The commands that would show the player's own state: they wait behind the hand-over screen.
-constexpr const char* kPrivateCommands[] = {
-    "SendItem",       "IncreaseProdItem",  "EndTurnItem", "OwningMapItem",
-    "ShowFleetsItem", "ProductionSumItem", "SearchItem"};
-
-}  // namespace
-
-bool Zenthar::playerHidden() const {
-    return handOver_ != nullptr && !handOver_->isHidden();
-}
-
-void Zenthar::rememberPlayerShown() {
-    const GameState& st = game_.st;
-    const int now = st.CurrentPlTurn;
-    const bool human = st.GameActive && st.validPlayer(now) &&
-                       st.Seats[static_cast<std::size_t>(now)] == SeatKind::Human;
-    lastHuman_ = human ? now : -1;
-}
-
-void Zenthar::handOver(int endedBy) {
-    const GameState& st = game_.st;
-    // Whoever ended the turn played last, if a human did; a computer seat's turn leaves the
-    // last human as it was.
-    if (st.validPlayer(endedBy) && st.Seats[static_cast<std::size_t>(endedBy)] == SeatKind::Human)
-        lastHuman_ = endedBy;
-    const int last = lastHuman_;
-    const int now = st.CurrentPlTurn;
-    if (!st.GameActive || !st.validPlayer(now) ||
-        st.Seats[static_cast<std::size_t>(now)] != SeatKind::Human)
-        return;
-    lastHuman_ = now;
-    if (last == now || !st.validPlayer(last)) return;
-    showPanel(false);
-    for (const char* name : kPrivateCommands)
-        if (auto* action = findChild<QAction*>(QString::fromLatin1(name)))
-            action->setEnabled(false);
-    const auto k = static_cast<std::size_t>(now);
-    panelIcons_.setFolder(folders_.program);
-    const QPixmap symbol = panelIcons_.pixmap(st.PlSymbol[k].trimmed(), 2 * GalaxyMap::kImageSize,
-                                              devicePixelRatioF());
-    handOver_->showFor(QString::fromStdString(Trim(st.PlName[k].padded())), symbol,
-                       QString::fromStdString(YearCaption(st)));
-}
-
-void Zenthar::liftHandOver() {
-    if (!handOver_->isHidden()) handOver_->hide();
-    for (const char* name : kPrivateCommands)
-        if (auto* action = findChild<QAction*>(QString::fromLatin1(name)))
-            action->setEnabled(!commandRunning_);
-    if (game_.st.GameActive) {
-        showPanel(true);
-        map_->setFocus(Qt::OtherFocusReason);
-    }
 }
 
 }  // namespace zenthar::ui

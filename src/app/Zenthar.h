@@ -1,13 +1,19 @@
 // The main window: start-up, the menus, the galaxy map with its scroll bars and the planet
-// panel. It owns the running program's Game and is the core's GameView.
+// panel. It owns the running program's Game and is the core's GameView. Its commands are one
+// table (ZentharCommands.cpp); their handlers live in one file per menu.
 #pragma once
 
+#include <QKeyCombination>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <span>
+#include <string>
+#include <vector>
 
 #include "app/IconCache.h"
 #include "app/QtDialogs.h"
@@ -28,6 +34,51 @@ class HandOverScreen;
 class DispTurnSumFrm;
 class NewGameFrm;
 class frmSplash;
+class Zenthar;
+
+// What a command of the main window needs before it may run.
+enum class Need : unsigned {
+    Nothing = 0,
+    Game = 1U << 0,         // a game in play
+    Idle = 1U << 1,         // End Turn is not running (its waits let events through)
+    PlayerShown = 1U << 2,  // the curtain is lifted: the screen is the player's on turn
+    HumanOnTurn = 1U << 3,  // a human seat holds the turn (a watched game takes no orders)
+};
+
+// A set of needs. It has no default: a row of the command table that does not say what its
+// command needs does not compile.
+class Needs {
+  public:
+    constexpr Needs(Need need) : bits_(static_cast<unsigned>(need)) {}  // NOLINT: a set of one
+    constexpr Needs operator|(Need need) const {
+        return Needs(bits_ | static_cast<unsigned>(need), 0);
+    }
+    constexpr bool has(Need need) const { return (bits_ & static_cast<unsigned>(need)) != 0; }
+    constexpr bool operator==(const Needs&) const = default;
+
+  private:
+    constexpr Needs(unsigned bits, int) : bits_(bits) {}
+    unsigned bits_;
+};
+constexpr Needs operator|(Need a, Need b) {
+    return Needs(a) | b;
+}
+
+// Where a command is given. Map: on the galaxy map only (a click, a tooltip), with no item.
+enum class Menu { File, Orders, View, Reports, Tools, Options, Help, Map };
+
+// One command of the main window: its item, its keys, its handler and what it needs. The table
+// of them builds the menus and is the one gate every menu item, key and map gesture passes.
+struct Command {
+    Menu menu;
+    const char* name;     // the item's object name, by which tests and the help page know it
+    const char* caption;  // '&' before the letter that picks it in its menu
+    std::array<QKeyCombination, 2> keys;
+    void (Zenthar::*handler)();
+    Needs needs;
+    bool separatorBefore = false;
+    bool checkable = false;
+};
 
 class Zenthar : public QMainWindow, public zenthar::GameView {
     Q_OBJECT
@@ -57,8 +108,17 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     zenthar::SystemRandom& randomSource() { return random_; }
     int MainFormState() const { return mainFormState_; }
     // True while End Turn runs: no other command may start.
-    bool commandRunning() const { return commandRunning_; }
+    bool commandRunning() const { return turnPassing_; }
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+
+    // ---- the commands (ZentharCommands.cpp) ----------------------------------------------
+    static std::span<const Command> commands();
+    // The row of a command by its item's name (a map row by its own name).
+    static const Command& command(std::string_view name);
+    // Whether a command may run now: the one gate of every item, key and map gesture.
+    bool allowed(const Command& row) const;
+    // Gives a command as its item would: nothing when its needs are not met.
+    void give(const Command& row);
 
     // ---- GameView ----------------------------------------------------------------------
     void DrawGalaxyMap() override;
@@ -86,6 +146,10 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     // come to the screen.
     bool playerHidden() const;
 
+  signals:
+    // A command passed the gate and is about to run.
+    void commandGiven(const QString& name);
+
   public slots:
     void Form_Activate();
     void Form_Resize();
@@ -94,18 +158,30 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     void System1_Click(int index);
     void System1_DblClick(int index);
 
+    // File (ZentharFile.cpp)
     void NewGameItem_Click();
     void LoadGameItem_Click();
     void SaveGameItem_Click();
     void ExitItem_Click();
+    // Orders (ZentharOrders.cpp)
     void SendItem_Click();
     void IncreaseProdItem_Click();
     void EndTurnItem_Click();
+    // Send Ships from the selected planet with this destination chosen; from a planet the
+    // player does not own, what Send Ships says.
+    void SendToPlanet(int destination);
+    // View (ZentharView.cpp)
+    void ZoomInItem_Click();
+    void ZoomOutItem_Click();
+    void WholeGalaxyItem_Click();
+    // Reports (ZentharReports.cpp)
     void OwningMapItem_Click();
     void ShowFleetsItem_Click();
     void ProductionSumItem_Click();
     void LastYearReportItem_Click();
+    void FleetsInFlightItem_Click();
     void StatisticsItem_Click();
+    // Tools and Help (ZentharTools.cpp)
     void SearchItem_Click();
     void SkipETDispItem_Click();
     void SoundsOffItem_Click();
@@ -113,27 +189,17 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     void HelpIndexItem_Click();
     void AboutItem_Click();
 
-    // The map's view (ZentharMap.cpp): zoom, ships sent by pointing, the fleets in flight.
-    void ZoomInItem_Click();
-    void ZoomOutItem_Click();
-    void WholeGalaxyItem_Click();
-    void FleetsInFlightItem_Click();
-    // Send Ships from the selected planet with this destination chosen; from a planet the
-    // player does not own, what Send Ships says.
-    void SendToPlanet(int destination);
-
   protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
   private:
-    class CommandGuard;
-
+    // ---- the window (Zenthar.cpp) ----
+    struct StatusRow;
+    // The planet panel's labels from top to bottom.
+    static std::span<const StatusRow> statusRows();
     void createControls();
-    void createMenus();
-    QAction* addItem(QMenu* menu, const char* name, const char* caption, const QKeySequence& key,
-                     void (Zenthar::*handler)());
     void placeWindow();
     void layoutAtStartUp();
     void layoutPlanetName();
@@ -142,28 +208,22 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     // Both move the map and redraw it once when it moved; false when it was already there.
     bool scrollMapTo(int horizontal, int vertical);
     bool scrollToPlanet(int planet);
+    // The turn status of the player on turn: the map at his home, the panel's texts.
+    void drawTurnStatus();
     // A game replaced the one in memory: its images are read and placed afresh.
     void forgetShownImages();
     // The option marks, the panel and the keyboard focus follow a game now in memory.
     void showGame();
-    void syncOptionMarks();
-    void setCommandsEnabled(bool enabled);
-    void runCommand(const std::function<void()>& command);
-    void endProgram();
-    QString chooseFile(FileDialogKind kind);
-    void openOwningMap(bool fleets);
-    // ZentharMap.cpp
-    void createMapMenus(QMenu* reports);
-    void setMapScale(double scale, QPoint about);
-    void readMapScale();
-    QRect mapView() const;
-    bool fullyInView(int planet) const;
-    void openTurnSummary();
-    void openStory();
-    // End Turn (or a new game's first turn) with the menus held; a failing game database is
-    // told and the turn undone (false).
-    bool runEndTurn(void (*step)(zenthar::Game&));
 
+    // ---- the commands (ZentharCommands.cpp) ----
+    void createMenus();
+    void connectGestures();
+    // Every item enabled as its needs are met now; called whenever a need may have changed.
+    void refreshCommands();
+
+    // ---- File (ZentharFile.cpp) ----
+    QString chooseFile(FileDialogKind kind);
+    void endProgram();
     // What Exit, New Game and Open Game ask before the game in play is left: nothing when it
     // is saved.
     bool mayLeaveGame(const char* question, const char* title);
@@ -173,11 +233,43 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     void updateTitle();
     // After every hand-over the game is kept for a restart after a crash.
     void keepRecoveryCopy();
-    // After End Turn: the curtain comes down when the turn went from one human to another.
-    void handOver(int endedBy);
+
+    // ---- Orders (ZentharOrders.cpp) ----
+    // End Turn (or a new game's first turn) with every command held; a failing game database
+    // is told and the turn undone (false).
+    bool runEndTurn(void (*step)(zenthar::Game&));
+
+    // ---- View (ZentharView.cpp) ----
+    void setMapScale(double scale, QPoint about);
+    void readMapScale();
+    QRect mapView() const;
+    bool fullyInView(int planet) const;
+
+    // ---- Reports (ZentharReports.cpp) ----
+    void openOwningMap(bool fleets);
+    void openTurnSummary();
+    void openStory();
+
+    // ---- Tools (ZentharTools.cpp) ----
+    void syncOptionMarks();
+
+    // ---- the curtain (ZentharHandOver.cpp) ----
+    // After End Turn: the curtain comes down first when the turn went from one human to
+    // another, then the next turn is drawn beneath it.
+    void passTurn(int endedBy);
     // The human player whose turn the screen showed last (-1 before a game).
     void rememberPlayerShown();
+    void lowerCurtain();
+    // The curtain goes without a word (a game was opened or started).
     void liftHandOver();
+    // The player came to the screen and lifted the curtain.
+    void curtainLifted();
+    // A window that shows the player's own view, not modal: it goes when the curtain comes.
+    void keepPrivate(QWidget* window);
+    // A message of the turn's passing: shown now, or once the player lifts the curtain.
+    void tellPlayer(const std::string& text);
+    // What waited for the curtain: the story, the summary of a skipped year end, the messages.
+    void afterCurtain();
 
     zenthar::ProgramFolders folders_;
     QtDialogs dialogs_;
@@ -193,12 +285,12 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     QFrame* Line1_ = nullptr;
     QLabel* YearLbl_ = nullptr;
     QLabel* PlTurnLbl_ = nullptr;
-    QLabel* ScoreLbl_ = nullptr;  // a game of a chosen length: the scores and the years left
     QLabel* CurPlNameLbl_ = nullptr;
     QLabel* CurPlStatusLbl_ = nullptr;
     QLabel* CurProdLbl_ = nullptr;
     QLabel* CurShipsLbl_ = nullptr;
     QLabel* CurHostLbl_ = nullptr;
+    QLabel* ScoreLbl_ = nullptr;  // a game of a chosen length: the scores and the years left
     QLabel* CurPlanetPct_ = nullptr;
     QLabel* CurPlayerSimPct_ = nullptr;
 
@@ -210,12 +302,18 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     QPointer<NewGameFrm> newGame_;
     QPointer<DispTurnSumFrm> summary_;
     QPointer<frmSplash> splash_;
+    std::vector<QPointer<QWidget>> privateWindows_;
+    // What the turn's passing has for the player, until the curtain is lifted.
+    std::vector<std::string> toTell_;
+    bool summaryDue_ = false;
 
+    // The item of each row of commands(), in the same order; null for a map row.
+    std::vector<QAction*> items_;
     QAction* SkipETDispItem_ = nullptr;
     QAction* SoundsOffItem_ = nullptr;
 
     int mainFormState_ = 0;
-    bool commandRunning_ = false;
+    bool turnPassing_ = false;
     bool exitConfirmed_ = false;
     bool unsaved_ = true;
     // The file the game was last saved to or opened from; empty for a game that has none.

@@ -1,391 +1,219 @@
-// The main window's menu tree and its commands. Each handler checks what the command needs,
-// calls the core or opens the command's window, and brings the map and the panel up to date.
+// The main window's commands as one table: each row is a menu item with its caption, keys and
+// handler, and what the command needs. The table builds the menus, and allowed() is the one
+// gate that every item, key and map gesture passes, so a command cannot be reached by a way
+// its row did not think of.
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScrollBar>
-#include <optional>
+#include <QToolTip>
+#include <algorithm>
+#include <cstdlib>
+#include <map>
 
 #include "app/GalaxyMap.h"
-#include "app/GameFileDialog.h"
 #include "app/Zenthar.h"
-#include "game/savefile.h"
-#include "game/saveload.h"
-#include "options/HelpFrm.h"
-#include "options/IntBrowserDlg.h"
-#include "options/PlanetSearchFrm.h"
-#include "options/frmSplash.h"
-#include "options/help.h"
-#include "orders/SendShipsFrm.h"
-#include "orders/production.h"
-#include "orders/sendships.h"
-#include "reports/DispTurnSumFrm.h"
-#include "reports/OwningMapFrm.h"
-#include "reports/ProdSumFrm.h"
-#include "setup/NewGameFrm.h"
-#include "turn/endturn.h"
-#include "turn/taskforces.h"
+#include "options/map_zoom.h"
 
 namespace zenthar::ui {
 
-// While End Turn runs its waits let events through: every menu command and shortcut is
-// switched off until it returns, so no second command can start inside it.
-class Zenthar::CommandGuard {
-  public:
-    explicit CommandGuard(Zenthar& window) : window_(window) {
-        window_.commandRunning_ = true;
-        window_.setCommandsEnabled(false);
-    }
-    ~CommandGuard() {
-        window_.commandRunning_ = false;
-        window_.setCommandsEnabled(true);
-    }
-    CommandGuard(const CommandGuard&) = delete;
-    CommandGuard& operator=(const CommandGuard&) = delete;
+namespace {
 
-  private:
-    Zenthar& window_;
-};
+// Every command waits while End Turn runs: its waits let events through, and a command
+// started there would run inside the year end.
+constexpr Needs kAnyTime = Need::Idle;
+constexpr Needs kInGame = Need::Game | Need::Idle;
+// What shows the player on turn his own planets, fleets and figures: never behind the curtain.
+constexpr Needs kPlayersView = Need::Game | Need::Idle | Need::PlayerShown;
+// Orders are given by the human whose turn it is; a game of computers alone is watched.
+constexpr Needs kOrders = kPlayersView | Need::HumanOnTurn;
 
-// The one gate every command passes: End Turn lets events through during its waits, and a
-// command started there (a queued shortcut, a click on the map) is dropped, not run inside it.
-void Zenthar::runCommand(const std::function<void()>& command) {
-    if (commandRunning_) return;
-    command();
+constexpr QKeyCombination Ctrl(Qt::Key key) {
+    return QKeyCombination(Qt::ControlModifier, key);
 }
 
-QAction* Zenthar::addItem(QMenu* menu, const char* name, const char* caption,
-                          const QKeySequence& key, void (Zenthar::*handler)()) {
-    QAction* action = menu->addAction(QString::fromLatin1(caption));
-    action->setObjectName(QString::fromLatin1(name));
-    if (!key.isEmpty()) action->setShortcut(key);
-    connect(action, &QAction::triggered, this,
-            [this, handler] { runCommand([this, handler] { (this->*handler)(); }); });
-    return action;
+using Z = Zenthar;
+
+// clang-format off
+constexpr Command kCommands[] = {
+    {.menu = Menu::File, .name = "NewGameItem", .caption = "&New Game", .keys = {Ctrl(Qt::Key_N)},
+     .handler = &Z::NewGameItem_Click, .needs = kAnyTime},
+    {.menu = Menu::File, .name = "LoadGameItem", .caption = "&Open Game", .keys = {Ctrl(Qt::Key_O)},
+     .handler = &Z::LoadGameItem_Click, .needs = kAnyTime},
+    {.menu = Menu::File, .name = "SaveGameItem", .caption = "&Save Game", .keys = {Ctrl(Qt::Key_S)},
+     .handler = &Z::SaveGameItem_Click, .needs = kInGame},
+    {.menu = Menu::File, .name = "ExitItem", .caption = "E&xit", .keys = {Ctrl(Qt::Key_Q)},
+     .handler = &Z::ExitItem_Click, .needs = kAnyTime, .separatorBefore = true},
+
+    {.menu = Menu::Orders, .name = "SendItem", .caption = "&Send Ships", .keys = {Qt::Key_F2},
+     .handler = &Z::SendItem_Click, .needs = kOrders},
+    {.menu = Menu::Orders, .name = "IncreaseProdItem", .caption = "&Increase Production",
+     .keys = {Ctrl(Qt::Key_I)}, .handler = &Z::IncreaseProdItem_Click, .needs = kOrders},
+    {.menu = Menu::Orders, .name = "EndTurnItem", .caption = "&End Turn", .keys = {Ctrl(Qt::Key_E)},
+     .handler = &Z::EndTurnItem_Click, .needs = kPlayersView, .separatorBefore = true},
+
+    // Ctrl and the key with + on it, shifted or not.
+    {.menu = Menu::View, .name = "ZoomInItem", .caption = "Zoom &In",
+     .keys = {Ctrl(Qt::Key_Plus), Ctrl(Qt::Key_Equal)}, .handler = &Z::ZoomInItem_Click,
+     .needs = kAnyTime},
+    {.menu = Menu::View, .name = "ZoomOutItem", .caption = "Zoom &Out", .keys = {Ctrl(Qt::Key_Minus)},
+     .handler = &Z::ZoomOutItem_Click, .needs = kAnyTime},
+    {.menu = Menu::View, .name = "WholeGalaxyItem", .caption = "&Whole Galaxy",
+     .keys = {Ctrl(Qt::Key_0)}, .handler = &Z::WholeGalaxyItem_Click, .needs = kInGame},
+
+    {.menu = Menu::Reports, .name = "OwningMapItem", .caption = "&Ownership Map",
+     .keys = {Qt::Key_F3}, .handler = &Z::OwningMapItem_Click, .needs = kPlayersView},
+    {.menu = Menu::Reports, .name = "ShowFleetsItem", .caption = "Show &Fleets",
+     .keys = {Qt::Key_F4}, .handler = &Z::ShowFleetsItem_Click, .needs = kPlayersView},
+    {.menu = Menu::Reports, .name = "ProductionSumItem", .caption = "&Production Summary",
+     .keys = {Qt::Key_F5}, .handler = &Z::ProductionSumItem_Click, .needs = kPlayersView},
+    {.menu = Menu::Reports, .name = "LastYearReportItem", .caption = "End Turn &Report",
+     .keys = {Qt::Key_F6}, .handler = &Z::LastYearReportItem_Click, .needs = kPlayersView},
+    {.menu = Menu::Reports, .name = "FleetsInFlightItem", .caption = "Fleets &in Flight",
+     .keys = {QKeyCombination(Qt::ShiftModifier, Qt::Key_F4)},
+     .handler = &Z::FleetsInFlightItem_Click, .needs = kPlayersView},
+    {.menu = Menu::Reports, .name = "StatisticsItem", .caption = "S&tatistics",
+     .keys = {Ctrl(Qt::Key_T)}, .handler = &Z::StatisticsItem_Click, .needs = kPlayersView},
+
+    {.menu = Menu::Tools, .name = "SearchItem", .caption = "&Find Planet", .keys = {Ctrl(Qt::Key_F)},
+     .handler = &Z::SearchItem_Click, .needs = kPlayersView},
+    {.menu = Menu::Options, .name = "SkipETDispItem", .caption = "Skip &End Turn Screen", .keys = {},
+     .handler = &Z::SkipETDispItem_Click, .needs = kAnyTime, .checkable = true},
+    {.menu = Menu::Options, .name = "SoundsOffItem", .caption = "&Sounds Off", .keys = {},
+     .handler = &Z::SoundsOffItem_Click, .needs = kAnyTime, .checkable = true},
+    {.menu = Menu::Options, .name = "IntBrowserItem", .caption = "Set Internet &Browser Location",
+     .keys = {}, .handler = &Z::IntBrowserItem_Click, .needs = kAnyTime, .separatorBefore = true},
+
+    {.menu = Menu::Help, .name = "HelpIndexItem", .caption = "Help &Index", .keys = {Qt::Key_F1},
+     .handler = &Z::HelpIndexItem_Click, .needs = kAnyTime},
+    {.menu = Menu::Help, .name = "AboutItem", .caption = "&About", .keys = {},
+     .handler = &Z::AboutItem_Click, .needs = kAnyTime, .separatorBefore = true},
+
+    // On the map: a planet clicked (or chosen with Enter) into the panel, its tooltip and the
+    // marks of the player's own planets. A double click is Increase Production's, a right click
+    // or a drag Send Ships', Ctrl and the wheel Zoom In's.
+    {.menu = Menu::Map, .name = "System1", .caption = nullptr, .keys = {}, .handler = nullptr,
+     .needs = kPlayersView},
+};
+// clang-format on
+
+struct MenuRow {
+    Menu menu;
+    const char* name;
+    const char* caption;
+};
+// The menu bar in its order; Options is a menu of Tools.
+constexpr MenuRow kMenus[] = {
+    {Menu::File, "FileMenu", "&File"},    {Menu::Orders, "OrdersItem", "&Orders"},
+    {Menu::View, "ViewItem", "&View"},    {Menu::Reports, "ReportsItem", "&Reports"},
+    {Menu::Tools, "ToolsItem", "&Tools"}, {Menu::Options, "OptionsItem", "&Options"},
+    {Menu::Help, "HelpItem", "&Help"},
+};
+
+}  // namespace
+
+std::span<const Command> Zenthar::commands() {
+    return kCommands;
+}
+
+const Command& Zenthar::command(std::string_view name) {
+    for (const Command& row : kCommands)
+        if (name == row.name) return row;
+    // A name not in the table is a mistake in this program, not in a game.
+    std::abort();
+}
+
+bool Zenthar::allowed(const Command& row) const {
+    const GameState& st = game_.st;
+    const Needs needs = row.needs;
+    if (needs.has(Need::Game) && !st.GameActive) return false;
+    if (needs.has(Need::Idle) && turnPassing_) return false;
+    if (needs.has(Need::PlayerShown) && playerHidden()) return false;
+    if (needs.has(Need::HumanOnTurn) &&
+        !(st.validPlayer(st.CurrentPlTurn) &&
+          st.Seats[static_cast<std::size_t>(st.CurrentPlTurn)] == SeatKind::Human))
+        return false;
+    return true;
+}
+
+void Zenthar::give(const Command& row) {
+    if (row.handler == nullptr || !allowed(row)) return;
+    emit commandGiven(QString::fromLatin1(row.name));
+    (this->*row.handler)();
+    refreshCommands();
+}
+
+void Zenthar::refreshCommands() {
+    const std::span<const Command> rows = commands();
+    for (std::size_t k = 0; k < rows.size() && k < items_.size(); ++k)
+        if (items_[k] != nullptr) items_[k]->setEnabled(allowed(rows[k]));
+    if (!allowed(command("System1"))) QToolTip::hideText();
 }
 
 // Each caption carries its mnemonic (the letter after '&'), so every command is reachable from
-// the keyboard with Alt and the letters; the menus still read as before.
+// the keyboard with Alt and the letters.
 void Zenthar::createMenus() {
-    QMenuBar* bar = menuBar();
-    auto addMenu = [&](const char* name, const char* caption) {
-        QMenu* menu = bar->addMenu(QString::fromLatin1(caption));
-        menu->setObjectName(QString::fromLatin1(name));
-        menu->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
-        return menu;
+    std::map<Menu, QMenu*> menus;
+    for (const MenuRow& m : kMenus) {
+        QMenu* menu = m.menu == Menu::Options
+                          ? menus.at(Menu::Tools)->addMenu(QString::fromLatin1(m.caption))
+                          : menuBar()->addMenu(QString::fromLatin1(m.caption));
+        menu->setObjectName(QString::fromLatin1(m.name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(m.name) + QStringLiteral("Action"));
+        menus[m.menu] = menu;
+        // Items follow what happened since they were last set (a test may build a game).
+        connect(menu, &QMenu::aboutToShow, this, &Zenthar::refreshCommands);
+    }
+    for (const Command& row : kCommands) {
+        if (row.menu == Menu::Map) {
+            items_.push_back(nullptr);
+            continue;
+        }
+        QMenu* menu = menus.at(row.menu);
+        // Options sits last in Tools: the items of Tools go before it.
+        QAction* before = row.menu == Menu::Tools ? menus.at(Menu::Options)->menuAction() : nullptr;
+        if (row.separatorBefore) menu->insertSeparator(before);
+        auto* action = new QAction(QString::fromLatin1(row.caption), menu);
+        menu->insertAction(before, action);
+        action->setObjectName(QString::fromLatin1(row.name));
+        QList<QKeySequence> keys;
+        for (QKeyCombination key : row.keys)
+            if (key.key() != Qt::Key_unknown) keys << QKeySequence(key);
+        action->setShortcuts(keys);
+        action->setCheckable(row.checkable);
+        connect(action, &QAction::triggered, this, [this, &row] { give(row); });
+        items_.push_back(action);
+    }
+    SkipETDispItem_ = findChild<QAction*>(QStringLiteral("SkipETDispItem"));
+    SoundsOffItem_ = findChild<QAction*>(QStringLiteral("SoundsOffItem"));
+}
+
+// The map's gestures are the commands they stand for, and pass the same gate.
+void Zenthar::connectGestures() {
+    auto gesture = [this](const char* name, auto act) {
+        const Command& row = command(name);
+        return [this, &row, act](auto... args) {
+            if (!allowed(row)) return;
+            emit commandGiven(QString::fromLatin1(row.name));
+            act(args...);
+            refreshCommands();
+        };
     };
-
-    QMenu* file = addMenu("FileMenu", "&File");
-    addItem(file, "NewGameItem", "&New Game", QKeySequence(Qt::CTRL | Qt::Key_N),
-            &Zenthar::NewGameItem_Click);
-    addItem(file, "LoadGameItem", "&Open Game", QKeySequence(Qt::CTRL | Qt::Key_O),
-            &Zenthar::LoadGameItem_Click);
-    addItem(file, "SaveGameItem", "&Save Game", QKeySequence(Qt::CTRL | Qt::Key_S),
-            &Zenthar::SaveGameItem_Click);
-    file->addSeparator();
-    addItem(file, "ExitItem", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q),
-            &Zenthar::ExitItem_Click);
-
-    QMenu* orders = addMenu("OrdersItem", "&Orders");
-    addItem(orders, "SendItem", "&Send Ships", QKeySequence(Qt::Key_F2), &Zenthar::SendItem_Click);
-    addItem(orders, "IncreaseProdItem", "&Increase Production", QKeySequence(Qt::CTRL | Qt::Key_I),
-            &Zenthar::IncreaseProdItem_Click);
-    orders->addSeparator();
-    addItem(orders, "EndTurnItem", "&End Turn", QKeySequence(Qt::CTRL | Qt::Key_E),
-            &Zenthar::EndTurnItem_Click);
-
-    QMenu* reports = addMenu("ReportsItem", "&Reports");
-    addItem(reports, "OwningMapItem", "&Ownership Map", QKeySequence(Qt::Key_F3),
-            &Zenthar::OwningMapItem_Click);
-    addItem(reports, "ShowFleetsItem", "Show &Fleets", QKeySequence(Qt::Key_F4),
-            &Zenthar::ShowFleetsItem_Click);
-    addItem(reports, "ProductionSumItem", "&Production Summary", QKeySequence(Qt::Key_F5),
-            &Zenthar::ProductionSumItem_Click);
-    addItem(reports, "LastYearReportItem", "End Turn &Report", QKeySequence(Qt::Key_F6),
-            &Zenthar::LastYearReportItem_Click);
-    createMapMenus(reports);
-    addItem(reports, "StatisticsItem", "S&tatistics", QKeySequence(Qt::CTRL | Qt::Key_T),
-            &Zenthar::StatisticsItem_Click);
-
-    QMenu* tools = addMenu("ToolsItem", "&Tools");
-    addItem(tools, "SearchItem", "&Find Planet", QKeySequence(Qt::CTRL | Qt::Key_F),
-            &Zenthar::SearchItem_Click);
-    QMenu* options = tools->addMenu(QStringLiteral("&Options"));
-    options->setObjectName(QStringLiteral("OptionsItem"));
-    options->menuAction()->setObjectName(QStringLiteral("OptionsItemAction"));
-    SkipETDispItem_ = addItem(options, "SkipETDispItem", "Skip &End Turn Screen", {},
-                              &Zenthar::SkipETDispItem_Click);
-    SoundsOffItem_ =
-        addItem(options, "SoundsOffItem", "&Sounds Off", {}, &Zenthar::SoundsOffItem_Click);
-    SkipETDispItem_->setCheckable(true);
-    SoundsOffItem_->setCheckable(true);
-    options->addSeparator();
-    addItem(options, "IntBrowserItem", "Set Internet &Browser Location", {},
-            &Zenthar::IntBrowserItem_Click);
-
-    QMenu* help = addMenu("HelpItem", "&Help");
-    addItem(help, "HelpIndexItem", "Help &Index", QKeySequence(Qt::Key_F1),
-            &Zenthar::HelpIndexItem_Click);
-    help->addSeparator();
-    addItem(help, "AboutItem", "&About", {}, &Zenthar::AboutItem_Click);
-}
-
-void Zenthar::setCommandsEnabled(bool enabled) {
-    const auto actions = menuBar()->findChildren<QAction*>();
-    for (QAction* action : actions) action->setEnabled(enabled);
-    for (QAction* action : menuBar()->actions()) action->setEnabled(enabled);
-}
-
-// The check marks show the two switches of the game state.
-void Zenthar::syncOptionMarks() {
-    SkipETDispItem_->setChecked(game_.st.SkipEndTurnScreen);
-    SoundsOffItem_->setChecked(game_.st.SoundsOff);
-}
-
-QString Zenthar::chooseFile(FileDialogKind kind) {
-    const QString folder = QString::fromStdString(game_.GamesFolder().string());
-    if (chooseFile_) return chooseFile_(kind, folder);
-    GameFileDialog dialog(
-        kind == FileDialogKind::Save ? GameFileDialog::Kind::Save : GameFileDialog::Kind::Open,
-        folder, [this](const QString& path) { return IsWorkingFile(game_, path.toStdString()); },
-        dialogs_, this);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
-}
-
-// ---- File ----------------------------------------------------------------------------------
-
-void Zenthar::NewGameItem_Click() {
-    if (!mayLeaveGame("You will loose the current game.\r Do you want to continue?",
-                      "Zenthar: New Game"))
-        return;
-    if (!newGame_) newGame_ = new NewGameFrm(game_, this);
-    if (newGame_->exec() != QDialog::Accepted) return;
-    // The galaxy is generated and its rows written; the next New Game starts afresh.
-    delete newGame_.data();
-
-    GameState& st = game_.st;
-    runEndTurn(StartFirstTurn);
-    if (st.CurrentPlTurn >= 0 && st.CurrentPlTurn < kSides)
-        scrollToPlanet(st.PlHome[static_cast<std::size_t>(st.CurrentPlTurn)]);
-    map_->refreshIcons();
-    DrawGalaxyMap();
-    showPanel(true);
-    liftHandOver();
-    rememberPlayerShown();
-    noteSaved(QString());
-}
-
-void Zenthar::LoadGameItem_Click() {
-    std::optional<std::string> error;
-    if (mayLeaveGame("You will loose the current game.\r Do you want to continue?",
-                     "Zenthar: Load Game")) {
-        const QString path = chooseFile(FileDialogKind::Open);
-        if (!path.isEmpty()) {
-            const std::filesystem::path file = GameFileToOpen(path.toStdString());
-            if (IsWorkingFile(game_, file)) {
-                dialogs_.inform("Invalid File Name.");
-            } else {
-                try {
-                    // Images are read again at the next redraw; the loaded game shows its turn
-                    // status itself, so it is not shown twice.
-                    forgetShownImages();
-                    LoadGame(game_, file);
-                    showGame();
-                    noteSaved(QString::fromStdString(file.string()));
-                    keepRecoveryCopy();
-                } catch (const StorageError& e) {
-                    error = StorageErrorMessage(e);
-                }
-            }
-        }
-    }
-    DrawGalaxyMap();
-    if (error) dialogs_.inform(*error);
-}
-
-void Zenthar::SaveGameItem_Click() {
-    std::optional<std::string> error;
-    if (game_.st.GameActive) {
-        const QString path = chooseFile(FileDialogKind::Save);
-        if (!path.isEmpty() && IsWorkingFile(game_, path.toStdString())) {
-            dialogs_.inform("Invalid File Name.");
-        } else if (!path.isEmpty()) {
-            try {
-                SaveGame(game_, std::filesystem::path(path.toStdString()));
-                noteSaved(path);
-            } catch (const StorageError& e) {
-                error = StorageErrorMessage(e);
-            }
-        }
-    }
-    DrawGalaxyMap();
-    if (error) dialogs_.inform(*error);
-}
-
-void Zenthar::ExitItem_Click() {
-    if (mayLeaveGame("You will loose the current game.\r Do you still want to quit?",
-                     "Zenthar: Exit Program"))
-        endProgram();
-}
-
-// ---- Orders --------------------------------------------------------------------------------
-
-void Zenthar::SendItem_Click() {
-    if (playerHidden() || !game_.st.GameActive) return;
-    if (auto refusal = CheckSendFrom(game_.st)) {
-        dialogs_.inform(*refusal);
-        return;
-    }
-    const Int16 fleetsBefore = game_.st.TaskForceLast;
-    {
-        SendShipsFrm frm(game_, this);
-        frm.exec();
-    }
-    if (game_.st.TaskForceLast != fleetsBefore) noteChange();
-    // The ships that left are no longer on the planet the panel shows.
-    ShowPlanetInfo(game_.st.SelectedPlanet, false);
-}
-
-void Zenthar::IncreaseProdItem_Click() {
-    if (playerHidden()) return;
-    const int planet = game_.st.SelectedPlanet;
-    const ProductionCheck check = CheckIncreaseProduction(game_.st, planet);
-    if (check != ProductionCheck::Allowed) {
-        const std::string refusal = ProductionRefusalText(check);
-        if (!refusal.empty()) dialogs_.inform(refusal);
-        return;
-    }
-    if (!dialogs_.confirm(IncreaseProductionQuestion(game_.st, planet), "Zenthar")) return;
-    IncreaseProduction(game_.st, planet);
-    ShowPlanetInfo(game_.st.SelectedPlanet, false);
-    noteChange();
-}
-
-void Zenthar::EndTurnItem_Click() {
-    if (playerHidden() || !game_.st.GameActive) return;
-    const int endedBy = game_.st.CurrentPlTurn;
-    if (runEndTurn(EndTurn)) handOver(endedBy);
-}
-
-bool Zenthar::runEndTurn(void (*step)(Game&)) {
-    std::optional<std::string> error;
-    {
-        CommandGuard guard(*this);
-        try {
-            step(game_);
-        } catch (const StorageError& e) {
-            error = StorageErrorMessage(e);
-        }
-    }
-    if (!error) {
-        showStoryOnce();
-        noteChange();
-        keepRecoveryCopy();
-        return true;
-    }
-    // The turn was undone: nothing of it may stay on the screen.
-    display_.hideWindow();
-    dialogs_.inform(*error +
-                    "\r\rThe turn was not ended: the game is as it was before End Turn. Save it "
-                    "under a new name on a disk with free space before you go on.");
-    // The turn's new fleets are back in memory only: the panel is redrawn, not reloaded.
-    TurnStatusShown();
-    DrawGalaxyMap();
-    return false;
-}
-
-// ---- Reports -------------------------------------------------------------------------------
-
-void Zenthar::openOwningMap(bool fleets) {
-    if (playerHidden() || !game_.st.GameActive) return;
-    game_.st.ShowFleetsMode = fleets;
-    bool picked = false;
-    {
-        OwningMapFrm frm(game_, this);
-        picked = frm.exec() == QDialog::Accepted;
-    }
-    // A symbol clicked on the map became the selected planet: it is brought into view with one
-    // redraw. Closed any other way, the window has redrawn the map itself.
-    ShowPlanetInfo(game_.st.SelectedPlanet, false);
-    if (!scrollToPlanet(game_.st.SelectedPlanet) && picked) DrawGalaxyMap();
-}
-
-void Zenthar::OwningMapItem_Click() {
-    openOwningMap(false);
-}
-
-void Zenthar::ShowFleetsItem_Click() {
-    openOwningMap(true);
-}
-
-void Zenthar::ProductionSumItem_Click() {
-    if (playerHidden() || !game_.st.GameActive) return;
-    ProdSumFrm frm(game_, this);
-    frm.exec();
-}
-
-// The summary is read from the report file when it opens; a window still open from an
-// earlier year would show an old report, so it makes way for a fresh one.
-void Zenthar::openTurnSummary() {
-    if (summary_) summary_->close();
-    summary_ = new DispTurnSumFrm(game_.ReportFile(), game_.st.Chronicle, this);
-    summary_->show();
-    summary_->raise();
-}
-
-void Zenthar::LastYearReportItem_Click() {
-    openTurnSummary();
-}
-
-void Zenthar::ShowEndTurnSummary() {
-    openTurnSummary();
-}
-
-void Zenthar::CloseEndTurnSummary() {
-    if (summary_) summary_->close();
-}
-
-// ---- Tools and Help ------------------------------------------------------------------------
-
-void Zenthar::SearchItem_Click() {
-    if (playerHidden()) return;
-    PlanetSearchFrm::run(game_, this, [this](const PlanetSearchMatch& match) {
-        ShowPlanetInfo(match.planet, false);
-        // At the default scale the match's own scroll values; zoomed, what keeps it in view.
-        if (!scrollToPlanet(match.planet)) DrawGalaxyMap();
-    });
-}
-
-void Zenthar::SkipETDispItem_Click() {
-    game_.st.SkipEndTurnScreen = !game_.st.SkipEndTurnScreen;
-    syncOptionMarks();
-    if (game_.st.GameActive) noteChange();
-}
-
-void Zenthar::SoundsOffItem_Click() {
-    game_.st.SoundsOff = !game_.st.SoundsOff;
-    syncOptionMarks();
-    if (game_.st.GameActive) noteChange();
-}
-
-void Zenthar::IntBrowserItem_Click() {
-    IntBrowserDlg dlg(game_.SettingsFile(), this, &dialogs_);
-    dlg.exec();
-}
-
-void Zenthar::HelpIndexItem_Click() {
-    // The launcher stays with the window, which hears of the browser's end through it.
-    auto* launcher = findChild<QtProgramLauncher*>();
-    if (!launcher) launcher = new QtProgramLauncher(this);
-    HelpIndex(game_, *launcher, [this] {
-        QPointer<HelpFrm> open = findChild<HelpFrm*>();
-        HelpFrm::showHelp(open, HelpPage(game_.ProgramFolder), this);
-    });
-}
-
-void Zenthar::AboutItem_Click() {
-    frmSplash::showAbout(splash_, folders_.program, this);
+    connect(map_, &GalaxyMap::System1_Click, this,
+            gesture("System1", [this](int i) { System1_Click(i); }));
+    connect(map_, &GalaxyMap::System1_DblClick, this,
+            gesture("IncreaseProdItem", [this](int i) { System1_DblClick(i); }));
+    connect(map_, &GalaxyMap::sendRequested, this,
+            gesture("SendItem", [this](int destination) { SendToPlanet(destination); }));
+    connect(map_, &GalaxyMap::zoomRequested, this,
+            gesture("ZoomInItem", [this](int steps, QPoint at) {
+                double scale = map_->scale();
+                for (int k = 0; k < std::abs(steps); ++k)
+                    scale = steps > 0 ? ZoomedIn(scale) : ZoomedOut(scale);
+                setMapScale(scale, at);
+            }));
+    // The marks of the player's own planets and the tooltips tell what only he may see.
+    const Command& planet = command("System1");
+    map_->setPrivateView([this, &planet] { return allowed(planet); });
 }
 
 }  // namespace zenthar::ui

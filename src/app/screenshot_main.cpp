@@ -8,9 +8,10 @@
 // production, battle, landing, summary, prodsum, owning, fleets, fleetlist, find, browser, about,
 // helpwin: the game's own help window, owning50 and fleets50: those two maps of a 50-planet
 // galaxy as a new game makes it, a fleet out of every planet, statistics, story, handover: the
-// screen between two players' turns), rivals (thirty years against two Hard computer seats;
-// rivalstats: their statistics), a game of thirty years against them (timed: twelve years in,
-// the scores beside the year; timeup: the last End Turn and the message of the highest score;
+// screen between two players' turns; curtain-MENU: that screen with one of the menus open, its
+// items for the next player's own view greyed), rivals (thirty years against two Hard computer
+// seats; rivalstats: their statistics), a game of thirty years against them (timed: twelve years
+// in, the scores beside the year; timeup: the last End Turn and the message of the highest score;
 // timestory: the story once the thirty years ran out), rivals40 (forty years of a player who
 // gives orders against three Hard computer seats; rivals40stats, rivals40owning: their
 // statistics and the Ownership Map) or a start-up message (nofolder, resume: the question after
@@ -329,6 +330,9 @@ int main(int argc, char** argv) {
         delayMs = std::atoi(view.c_str() + at + 1);
         view.resize(at);
     }
+    // "curtain-reports": the hand-over screen up with the Reports menu open.
+    const bool curtain = view.rfind("curtain", 0) == 0;
+    if (curtain) view = view.size() > 8 ? view.substr(8) : "main";
     const WindowView* window_view = nullptr;
     for (const WindowView& w : kWindows)
         if (view == w.name) window_view = &w;
@@ -399,6 +403,8 @@ int main(int argc, char** argv) {
             window.ShowLoadedGame();
             window.ShowPlanetInfo(view == "production" ? 2 : 3, false);
         }
+        // Ann ends her turn: the curtain comes down for Boris.
+        if (curtain) window.EndTurnItem_Click();
     }
 
     QMenu* menu = nullptr;
@@ -436,6 +442,12 @@ int main(int argc, char** argv) {
                 window.SendToPlanet(8);  // a right click on an Empire planet, Ann's selected
             else
                 (window.*(window_view->command))();
+            // The summary of a skipped year end waits for the next player to lift the curtain.
+            if (view == "summary" && window.playerHidden())
+                if (QWidget* screen = window.findChild<QWidget*>("HandOverScreen")) {
+                    QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+                    QApplication::sendEvent(screen, &space);
+                }
             return;
         }
         if (menuName != nullptr) {

@@ -1,8 +1,11 @@
 // The hot seat's hand-over screen: between two human players only, over the map and the panel,
 // after the year end's shared windows, lifted by a key or a click; the commands that would show
-// the next player's state wait behind it.
+// the next player's state wait behind it, and what the turn's passing has to tell waits for the
+// player who lifts it.
 #include "app/app_fixture.h"
+#include "game/recovery.h"
 #include "turn/taskforces.h"
+#include "ui/side_colours.h"
 
 namespace zenthar::testing {
 namespace {
@@ -10,8 +13,9 @@ namespace {
 constexpr const char* kPanel[] = {"YearLbl",        "PlTurnLbl",    "CurPlNameLbl",
                                   "CurProdLbl",     "CurShipsLbl",  "CurHostLbl",
                                   "CurPlStatusLbl", "CurPlanetPct", "CurPlayerSimPct"};
-constexpr const char* kWaiting[] = {"SendItem",      "IncreaseProdItem", "EndTurnItem",
-                                    "OwningMapItem", "ShowFleetsItem",   "ProductionSumItem",
+constexpr const char* kWaiting[] = {"SendItem",           "IncreaseProdItem",   "EndTurnItem",
+                                    "OwningMapItem",      "ShowFleetsItem",     "ProductionSumItem",
+                                    "LastYearReportItem", "FleetsInFlightItem", "StatisticsItem",
                                     "SearchItem"};
 
 class HandOverTest : public AppTest {
@@ -51,11 +55,14 @@ TEST_F(HandOverTest, BetweenTwoHumansItCoversMapAndPanelUntilAKeyOrAClick) {
     expectCovered(true);
     EXPECT_EQ(Texts(&screen(), {"HandOverName", "HandOverPrompt"}),
               "Bob | Press a key or click to begin.");
+    // Bob's name in Bob's colour, as his marks on the map.
+    EXPECT_EQ(child<QLabel>("HandOverName")->palette().color(QPalette::WindowText),
+              ui::SideColour(1));
 
-    // Bob's commands wait, from the menu and when called: the turn and his orders stay his.
-    window->EndTurnItem_Click();
-    window->IncreaseProdItem_Click();
-    window->OwningMapItem_Click();
+    // Bob's commands wait, from the menu and by their keys: the turn and his orders stay his.
+    give("EndTurnItem");
+    give("IncreaseProdItem");
+    give("OwningMapItem");
     QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
     EXPECT_EQ(std::tuple(int{st().CurrentPlTurn}, asked.size()), std::tuple(1, 0u));
     // A modifier alone (Alt to reach the menus) does not lift it; any other key does.
@@ -77,6 +84,59 @@ TEST_F(HandOverTest, BetweenTwoHumansItCoversMapAndPanelUntilAKeyOrAClick) {
     EXPECT_EQ(Text(&screen(), "HandOverName"), "Ann");
     QTest::mouseClick(&screen(), Qt::LeftButton, {}, screen().rect().center());
     expectCovered(false);
+}
+
+// A recovery copy that cannot be written at the hand-over is told to the player who comes to the
+// screen, once he has lifted the curtain; until then the screen showed only the player who
+// ended the year, and the curtain came before anything of the next one.
+TEST_F(HandOverTest, ARecoveryCopyThatFailsIsToldOnlyOnceTheNextPlayerLiftedTheCurtain) {
+    twoPlayers();
+    window->EndTurnItem_Click();  // Ann to Bob, the copy kept
+    QTest::keyClick(&screen(), Qt::Key_Space);
+    ASSERT_TRUE(asked.empty());
+    // A folder where the copy goes: no file can take its place.
+    std::filesystem::remove(RecoveryFile(window->game()));
+    std::filesystem::create_directories(RecoveryFile(window->game()) / "in the way");
+    bobAttacksAtYearEnd();
+
+    // What the screen showed at each moment of the year end and the hand-over.
+    std::vector<std::string> seen;
+    auto look = [&](const std::string& when) {
+        const auto ann = map().markOf(0);
+        seen.push_back(when + ": " + (window->playerHidden() ? "curtain, " : "") +
+                       child<QLabel>("PlTurnLbl")->text().trimmed().toStdString() +
+                       (child<QWidget>("PlTurnLbl")->isVisible() ? "" : " (hidden)") +
+                       (ann && ann->mine ? ", Ann's marks" : ""));
+    };
+    window->dialogs().setAnswerer([&](const MessageRequest& r) {
+        asked.push_back(r);
+        look(r.text.substr(0, 32));
+        return Answer::Ok;
+    });
+    struct CurtainWatch : QObject {
+        std::function<void()> onShow;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Show) onShow();
+            return false;
+        }
+    } watch;
+    watch.onShow = [&] { look("the curtain comes"); };
+    screen().installEventFilter(&watch);
+    closeYearEndMessages();
+    window->EndTurnItem_Click();  // Bob's year end, to Ann
+    QApplication::processEvents();
+    EXPECT_EQ(asked.size(), 0u) << "told before Ann came to the screen";
+    ASSERT_FALSE(hiddenAtMessages.empty()) << "the battle's messages were shown";
+    expectCovered(true);
+    EXPECT_FALSE(map().markOf(0) && map().markOf(0)->mine) << "Ann's marks under the curtain";
+
+    QTest::keyClick(&screen(), Qt::Key_Return);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_NE(asked[0].text.find("could not keep a copy of this game"), std::string::npos)
+        << asked[0].text;
+    EXPECT_EQ(seen, (std::vector<std::string>{
+                        "the curtain comes: curtain, Player's Turn: Bob (hidden)",
+                        "Zenthar could not keep a copy of: Player's Turn: Ann, Ann's marks"}));
 }
 
 TEST_F(HandOverTest, NeverWithOneHumanPlayer) {

@@ -67,6 +67,9 @@ class AppTest : public ::testing::Test {
     std::filesystem::path games(const char* name) { return window->game().GamesFolder() / name; }
     QString gamesPath(const char* name) { return QString::fromStdString(games(name).string()); }
 
+    // A command given as its menu item, key or map gesture gives it: through the window's gate.
+    void give(const char* name) { window->give(ui::Zenthar::command(name)); }
+
     GameState& st() { return window->game().st; }
     GalaxyBuilder galaxy() { return GalaxyBuilder(window->game()); }
     ui::GalaxyMap& map() { return *child<ui::GalaxyMap>("GalaxyMap"); }

@@ -104,6 +104,11 @@ TEST_F(MapViewTest, MarksShowEveryOwnerAsThePanelDoesFollowConquestsAndTheTurn) 
     window->EndTurnItem_Click();
     ASSERT_EQ(st().CurrentPlTurn, 1);
     showAll();
+    // Under the curtain no side's own marks, until Bob has come to the screen.
+    EXPECT_EQ(marks(), (std::vector<PlanetMark>{
+                           {0, false, false}, {1, false, false}, {0, false, false}, {0}}));
+    QTest::keyClick(child<QWidget>("HandOverScreen"), Qt::Key_Space);
+    showAll();
     map().clearFocus();
     EXPECT_EQ(marks(), (std::vector<PlanetMark>{
                            {0, false, false}, {1, true, true}, {0, false, false}, {0}}));

@@ -1,20 +1,13 @@
-// The main window's view of the galaxy: the View menu's zoom, Ctrl and the wheel, ships sent by
-// pointing at the map, and the Fleets in Flight list. The rules (zoom steps, where to scroll,
-// the tooltips, the list) are in the core; this only shows them.
-#include <QAction>
+// The View menu: the map's zoom (also Ctrl and the wheel) and Whole Galaxy. The rules (zoom
+// steps, where to scroll) are pure functions of options/map_zoom; this only shows them.
 #include <QFontMetrics>
-#include <QMenu>
-#include <QMenuBar>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <algorithm>
 
 #include "app/GalaxyMap.h"
 #include "app/Zenthar.h"
-#include "app/planet_panel.h"
 #include "options/map_zoom.h"
-#include "orders/SendShipsFrm.h"
-#include "orders/sendships.h"
-#include "reports/FleetsFrm.h"
 #include "ui/units.h"
 
 namespace zenthar::ui {
@@ -25,38 +18,6 @@ namespace {
 constexpr int kMarkSpare = 8;
 
 }  // namespace
-
-void Zenthar::createMapMenus(QMenu* reports) {
-    addItem(reports, "FleetsInFlightItem", "Fleets &in Flight",
-            QKeySequence(Qt::SHIFT | Qt::Key_F4), &Zenthar::FleetsInFlightItem_Click);
-
-    // Under the menu bar like every other menu, so End Turn holds its items too.
-    auto* view = new QMenu(QStringLiteral("&View"), menuBar());
-    view->setObjectName(QStringLiteral("ViewItem"));
-    view->menuAction()->setObjectName(QStringLiteral("ViewItemAction"));
-    menuBar()->insertMenu(reports->menuAction(), view);
-    QAction* in = addItem(view, "ZoomInItem", "Zoom &In", QKeySequence(Qt::CTRL | Qt::Key_Plus),
-                          &Zenthar::ZoomInItem_Click);
-    // Ctrl and the key with + on it, shifted or not.
-    in->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    addItem(view, "ZoomOutItem", "Zoom &Out", QKeySequence(Qt::CTRL | Qt::Key_Minus),
-            &Zenthar::ZoomOutItem_Click);
-    addItem(view, "WholeGalaxyItem", "&Whole Galaxy", QKeySequence(Qt::CTRL | Qt::Key_0),
-            &Zenthar::WholeGalaxyItem_Click);
-
-    connect(map_, &GalaxyMap::sendRequested, this, [this](int destination) {
-        runCommand([this, destination] { SendToPlanet(destination); });
-    });
-    connect(map_, &GalaxyMap::zoomRequested, this, [this](int steps, QPoint at) {
-        runCommand([this, steps, at] {
-            double scale = map_->scale();
-            for (int k = 0; k < std::abs(steps); ++k)
-                scale = steps > 0 ? ZoomedIn(scale) : ZoomedOut(scale);
-            setMapScale(scale, at);
-        });
-    });
-}
 
 // The part of the map between the panel and the scroll bars, in the map's pixels.
 QRect Zenthar::mapView() const {
@@ -108,7 +69,7 @@ void Zenthar::ZoomOutItem_Click() {
 // The scale at which the farthest planet, its image and its name still fit the view.
 void Zenthar::WholeGalaxyItem_Click() {
     const GameState& st = game_.st;
-    if (!st.GameActive || st.PlanetsNum <= 0) return;
+    if (st.PlanetsNum <= 0) return;
     int maxX = 0, maxY = 0;
     double widest = 0;
     const QFontMetrics names(map_->font());
@@ -132,35 +93,6 @@ void Zenthar::WholeGalaxyItem_Click() {
         VertScrl_->setValue(0);
     }
     DrawGalaxyMap();
-}
-
-void Zenthar::SendToPlanet(int destination) {
-    GameState& st = game_.st;
-    if (!st.GameActive) return;
-    if (auto refusal = CheckSendFrom(st)) {
-        dialogs_.inform(*refusal);
-        return;
-    }
-    {
-        SendShipsFrm frm(game_, this);
-        // Pointing at the planet the ships would leave chooses nothing: the list starts as F2's.
-        if (destination != st.SelectedPlanet) frm.chooseDestination(destination);
-        frm.exec();
-    }
-    ShowPlanetInfo(st.SelectedPlanet, false);
-}
-
-void Zenthar::FleetsInFlightItem_Click() {
-    if (!game_.st.GameActive) return;
-    int chosen = -1;
-    {
-        FleetsFrm frm(game_, this);
-        frm.exec();
-        chosen = frm.chosenPlanet();
-    }
-    // The chosen fleet's destination is shown; either way the map is drawn once.
-    if (chosen >= 0) ShowPlanetInfo(chosen, false);
-    if (chosen < 0 || !scrollToPlanet(chosen)) DrawGalaxyMap();
 }
 
 }  // namespace zenthar::ui
