@@ -18,8 +18,8 @@ GameState FiftyPlanets() {
     st.PlName[1] = "Bob";
     for (int i = 0; i < kMaxPlanets; ++i) {
         PlanetRecord& p = st.planet(i);
-        p.Name = "Planet of the Outer Rim " + std::to_string(i);
-        p.PlanetId = (i < 9 ? "0" : "") + std::to_string(i + 1);
+        p.Name = std::string("Planet of the Outer Rim ").append(std::to_string(i));
+        p.PlanetId = std::string(i < 9 ? "0" : "").append(std::to_string(i + 1));
         p.XPos = static_cast<Int16>(1 + (i * 7) % 44);
         p.YPos = static_cast<Int16>(1 + (i * 11) % 44);
         p.Ico = "good_pl.ico";

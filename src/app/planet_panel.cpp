@@ -79,7 +79,7 @@ std::string ScoreCaption(const GameState& st) {
         text += side == 0 ? " " : ", ";
         text += side == kEmpire ? std::string("Empire")
                                 : st.PlName[static_cast<std::size_t>(side)].trimmed();
-        text += " " + std::to_string(Score(totals[static_cast<std::size_t>(side)]));
+        text.append(" ").append(std::to_string(Score(totals[static_cast<std::size_t>(side)])));
     }
     const int left = kFirstYear + st.GameLength - st.CurrentYear;
     if (left <= 0) return text + " - the game is over";

@@ -26,8 +26,10 @@ std::string ColumnList(const std::vector<bool>& has = {}) {
     std::string names;
     for (std::size_t i = 0; i < kHistoryColumns.size(); ++i) {
         names += i ? ", " : "";
-        names += has.empty() || has[i] ? "\"" + std::string(kHistoryColumns[i].name) + "\""
-                                       : std::string("NULL");
+        if (has.empty() || has[i])
+            names.append("\"").append(kHistoryColumns[i].name).append("\"");
+        else
+            names += "NULL";
     }
     return names;
 }

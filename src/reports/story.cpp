@@ -122,7 +122,8 @@ void FromReports(const GameState& st, std::vector<StoryLine>& story) {
             const bool won = *r.attackersLeft > *r.defendersLeft;
             biggest = StoryLine{
                 year.year,
-                "The biggest battle: " + FormatPlain(*r.attackers) + " ships of " + Called(st, by) +
+                "The biggest battle: " + FormatPlain(*r.attackers) +
+                    (*r.attackers == 1 ? " ship of " : " ships of ") + Called(st, by) +
                     " against " + FormatPlain(*r.defenders) + " of " + Called(st, from) + " at " +
                     r.planet + " in " + FormatPlain(year.year) + "; " +
                     (won ? Called(st, by) + " took the planet." : Called(st, from) + " held it.")};

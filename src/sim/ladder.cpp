@@ -92,7 +92,7 @@ std::string PerSeat(const std::vector<int>& figures) {
 std::string SeatList(const std::vector<SeatChoice>& seats) {
     std::string text;
     for (std::size_t k = 0; k < seats.size(); ++k)
-        text += (k ? "," : "") + SeatChoiceName(seats[k]);
+        text.append(k ? "," : "").append(SeatChoiceName(seats[k]));
     return text;
 }
 

@@ -170,7 +170,10 @@ std::string SeatChoiceName(SeatChoice choice) {
 std::string ListOfWords(const std::vector<std::string_view>& words, std::string_view last) {
     std::string list;
     for (std::size_t k = 0; k < words.size(); ++k) {
-        if (k > 0) list += k + 1 == words.size() ? " " + std::string(last) + " " : ", ";
+        if (k > 0 && k + 1 == words.size())
+            list.append(" ").append(last).append(" ");
+        else if (k > 0)
+            list += ", ";
         list += words[k];
     }
     return list;

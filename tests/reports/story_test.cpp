@@ -78,6 +78,16 @@ TEST_F(StoryTest, ASmallWarToldLineByLine) {
               }));
 }
 
+// A single scout shot down by a full garrison is still the biggest battle of a quiet war.
+TEST_F(StoryTest, ASingleShipIsOneShip) {
+    year(4100, {{0, {1, 0}}, {1, {1, 0}}, {kEmpire, {2, 0}}},
+         {"Bob\t" + name(0) + "\tAnn\t 1\t 377\t 0\t 377\tBob lost the battle of " + name(0)});
+    const std::vector<std::string> told = Texts(StoryOfTheWar(t.st()));
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0], "The biggest battle: 1 ship of Bob against 377 of Ann at " + name(0) +
+                           " in 4100; Ann held it.");
+}
+
 TEST_F(StoryTest, AYearWhoseReportIsLostStillCountsItsFigures) {
     year(4100, {{0, {1, 0}}, {1, {1, 0}}, {kEmpire, {2, 0}}}, {});
     HistoryYear lost;
