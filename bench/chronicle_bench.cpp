@@ -65,7 +65,10 @@ void RecordYearBench(benchmark::State& state) {
     const History& years = ThreeHundredYears();
     std::string report;
     years[years.size() / 2].report(report);
-    game.reportOnDisk = Game::KnownReport{true, report};
+    game.Report.begin();
+    game.Report.append(report);
+    game.Report.finish();
+    game.Report.keep();
     game.st.Chronicle = years;
     for (auto _ : state) {
         RecordYear(game);
@@ -75,7 +78,7 @@ void RecordYearBench(benchmark::State& state) {
             state.ResumeTiming();
         }
     }
-    state.counters["report_bytes"] = static_cast<double>(game.reportOnDisk->text.size());
+    state.counters["report_bytes"] = static_cast<double>(game.Report.text()->size());
 }
 
 // range(0): 1 with the 300-year chronicle, 0 without.

@@ -199,6 +199,7 @@ Zenthar::Zenthar(const zenthar::ProgramFolders& folders, QWidget* parent)
       game_(folders_, dialogs_, display_, *this, random_),
       display_(this, game_.st, folders_.program) {
     game_.computerPlayers = zenthar::MakeComputerPlayer;
+    game_.KeepsRecoveryCopy = true;
     setObjectName(QStringLiteral("Zenthar"));
     setWindowTitle(QStringLiteral("Zenthar"));
     const QString appIcon = QString::fromStdString((folders_.program / "zenthar.png").string());
@@ -298,7 +299,8 @@ bool Zenthar::startUp() {
         zenthar::StartUp(game_);
     } catch (const zenthar::FolderError& e) {
         dialogs_.ask(zenthar::MessageRequest{
-            "Zenthar cannot make the folder where it keeps your games and settings.\r\r" +
+            "Zenthar cannot make or write the folder where it keeps your games and "
+            "settings.\r\r" +
                 std::string(e.what()) +
                 "\r\rCheck that your home folder can be written, or set XDG_DATA_HOME and "
                 "XDG_CONFIG_HOME to folders that can.",

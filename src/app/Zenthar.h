@@ -137,7 +137,9 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     // The story of the game, once, after the game announced its winner (End Turn calls it).
     void showStoryOnce();
     // Start-up found the game in play of a run that did not close properly: asks whether to
-    // resume it; a copy that cannot be opened is told about and removed.
+    // resume it; a copy that cannot be opened is told about and removed, and a link or a folder
+    // at its name is told about once and left alone. A copy kept as the year end began runs
+    // that year end at once. Without a game resumed, no report is left to show.
     void offerRecoveredGame();
     // The game in play changed since it was last saved or opened (a new or recovered game has
     // not been saved yet).
@@ -233,6 +235,8 @@ class Zenthar : public QMainWindow, public zenthar::GameView {
     void updateTitle();
     // After every hand-over the game is kept for a restart after a crash.
     void keepRecoveryCopy();
+    // A game opened or resumed as its year end began: the year end runs now.
+    void resumeYearEnd();
 
     // ---- Orders (ZentharOrders.cpp) ----
     // End Turn (or a new game's first turn) with every command held; a failing game database

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QThread>
 #include <optional>
+#include <utility>
 
 #include "app/GalaxyMap.h"
 #include "app/GameFileDialog.h"
@@ -23,7 +24,7 @@ QString Zenthar::chooseFile(FileDialogKind kind) {
     if (chooseFile_) return chooseFile_(kind, folder);
     GameFileDialog dialog(
         kind == FileDialogKind::Save ? GameFileDialog::Kind::Save : GameFileDialog::Kind::Open,
-        folder, [this](const QString& path) { return IsWorkingFile(game_, path.toStdString()); },
+        folder, [this](const QString& path) { return IsOwnGameFile(game_, path.toStdString()); },
         dialogs_, this);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
@@ -57,7 +58,7 @@ void Zenthar::LoadGameItem_Click() {
         const QString path = chooseFile(FileDialogKind::Open);
         if (!path.isEmpty()) {
             const std::filesystem::path file = GameFileToOpen(path.toStdString());
-            if (IsWorkingFile(game_, file)) {
+            if (IsOwnGameFile(game_, file)) {
                 dialogs_.inform("Invalid File Name.");
             } else {
                 try {
@@ -68,6 +69,7 @@ void Zenthar::LoadGameItem_Click() {
                     showGame();
                     noteSaved(QString::fromStdString(file.string()));
                     keepRecoveryCopy();
+                    resumeYearEnd();
                 } catch (const StorageError& e) {
                     error = StorageErrorMessage(e);
                 }
@@ -81,7 +83,7 @@ void Zenthar::LoadGameItem_Click() {
 void Zenthar::SaveGameItem_Click() {
     std::optional<std::string> error;
     const QString path = chooseFile(FileDialogKind::Save);
-    if (!path.isEmpty() && IsWorkingFile(game_, path.toStdString())) {
+    if (!path.isEmpty() && IsOwnGameFile(game_, path.toStdString())) {
         dialogs_.inform("Invalid File Name.");
     } else if (!path.isEmpty()) {
         try {
@@ -160,21 +162,38 @@ void Zenthar::updateTitle() {
 
 void Zenthar::keepRecoveryCopy() {
     if (!game_.st.GameActive) return;
+    // The copy taken as the year end began may have failed where this one works: the year end
+    // was not protected, and that is told too.
+    std::string fault = std::exchange(game_.RecoveryCopyFault, {});
     try {
         WriteRecoveryCopy(game_);
-        recoveryFailureTold_ = false;
     } catch (const StorageError& e) {
-        // The game goes on; only the protection against a crash is missing until a write works.
-        if (recoveryFailureTold_) return;
-        recoveryFailureTold_ = true;
-        // Told to the player on turn, who may not have come to the screen yet.
-        tellPlayer("Zenthar could not keep a copy of this game for a restart after a crash.\r\r" +
-                   StorageErrorMessage(e) + "\r\rThe game goes on; save it yourself to be safe.");
+        fault = StorageErrorMessage(e);
     }
+    if (fault.empty()) {
+        recoveryFailureTold_ = false;
+        return;
+    }
+    // The game goes on; only the protection against a crash is missing until a write works.
+    if (recoveryFailureTold_) return;
+    recoveryFailureTold_ = true;
+    // Told to the player on turn, who may not have come to the screen yet.
+    tellPlayer("Zenthar could not keep a copy of this game for a restart after a crash.\r\r" +
+               fault + "\r\rThe game goes on; save it yourself to be safe.");
 }
 
 void Zenthar::offerRecoveredGame() {
-    if (!RecoveryCopyExists(game_)) return;
+    if (!RecoveryCopyExists(game_)) {
+        game_.Report.clear();
+        return;
+    }
+    // Not a file the game made: told once, left as it is, and not told again at End Turn.
+    if (const auto problem = OwnFileProblem(RecoveryFile(game_))) {
+        game_.Report.clear();
+        recoveryFailureTold_ = true;
+        dialogs_.inform(RecoveryNotAFileText(*problem));
+        return;
+    }
     std::string refused;
     try {
         const RecoveredGame found = CheckRecoveryCopy(game_);
@@ -182,6 +201,7 @@ void Zenthar::offerRecoveredGame() {
             ResumeQuestion(found), kResumeTitle, Buttons::YesNo, Icon::Critical, Answer::Yes});
         if (answer != Answer::Yes) {
             RemoveRecoveryCopy(game_);
+            game_.Report.clear();
             return;
         }
         forgetShownImages();
@@ -191,12 +211,22 @@ void Zenthar::offerRecoveredGame() {
         // Whether it was saved after its last change is not known: it counts as unsaved, so
         // Exit still asks before it is thrown away.
         noteSaved(QString());
+        resumeYearEnd();
         return;
     } catch (const StorageError& e) {
         refused = StorageErrorMessage(e);
     }
     RemoveRecoveryCopy(game_);
+    game_.Report.clear();
     dialogs_.inform(RecoveryRefusedText(refused));
+}
+
+void Zenthar::resumeYearEnd() {
+    if (!game_.st.YearEndDue) return;
+    // The last player's orders are in: the year end their End Turn began runs now, as it would
+    // have, and the turn goes on from there.
+    const int endedBy = game_.st.PlayesNum - 1;
+    if (runEndTurn(ResumeYearEnd)) passTurn(endedBy);
 }
 
 }  // namespace zenthar::ui

@@ -40,7 +40,7 @@ void Zenthar::ProductionSumItem_Click() {
 // earlier year would show an old report, so it makes way for a fresh one.
 void Zenthar::openTurnSummary() {
     if (summary_) summary_->close();
-    summary_ = new DispTurnSumFrm(game_.ReportFile(), game_.st.Chronicle, this);
+    summary_ = new DispTurnSumFrm(game_.ReportPath(), game_.st.Chronicle, this);
     keepPrivate(summary_);
     summary_->show();
     summary_->raise();

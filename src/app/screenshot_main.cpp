@@ -16,7 +16,6 @@
 // gives orders against three Hard computer seats; rivals40stats, rivals40owning: their
 // statistics and the Ownership Map) or a start-up message (nofolder, resume: the question after
 // a crash); MS is how long to wait before taking the picture (the battle runs in real time).
-#include <unistd.h>
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
@@ -30,6 +29,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "app/GalaxyMap.h"
@@ -356,7 +356,7 @@ int main(int argc, char** argv) {
             const bool saved = box != nullptr && box->grab().save(out);
             if (!saved) std::fprintf(stderr, "no message to take a picture of\n");
             std::fflush(nullptr);
-            ::_exit(saved ? 0 : 1);
+            std::_Exit(saved ? 0 : 1);
         });
     }
     if (!window.startUp()) return 1;
@@ -433,7 +433,7 @@ int main(int argc, char** argv) {
         // A command may still be running in its own event loop (a dialog, a battle): the picture
         // is all this program is for, so leave without unwinding it.
         std::fflush(nullptr);
-        ::_exit(status);
+        std::_Exit(status);
     };
     QTimer::singleShot(300, &window, [&] {
         if (window_view != nullptr) {

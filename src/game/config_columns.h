@@ -91,6 +91,17 @@ void ForEachConfigColumnOf(Visit&& visit) {
         c.ifEmpty = E::Zero;
         return c;
     };
+    const auto optionalText = [](ConfigColumn c) {
+        c.trimmed = true;
+        c.optional = true;
+        c.ifEmpty = E::Zero;
+        return c;
+    };
+    const auto optionalMark = [](ConfigColumn c) {
+        c.optional = true;
+        c.ifEmpty = E::Zero;
+        return c;
+    };
     const Bounds any{kInt16Min, kInt16Max};
     const Bounds seats{static_cast<long long>(SeatKind::Human),
                        static_cast<long long>(kLastSeatKind)};
@@ -116,6 +127,9 @@ void ForEachConfigColumnOf(Visit&& visit) {
     visit(std::string_view("Seat"),          PlayerField<&GameState::Seats>{}, number({Player, EveryRow, Fixed, false, true}, seats, W::Bounds, E::Zero));
     // Empty, in a file from before the choice, plays until one side holds the galaxy.
     visit(std::string_view("GameLength"),    GameField<&GameState::GameLength>{}, number({Game, EveryRow, Fixed, false, true}, {0, kLongestGame}, W::Bounds, E::Zero));
+    // Empty, in a file from before the dice were kept, leaves the random source as it is.
+    visit(std::string_view("RandomState"),   GameField<&GameState::RandomState>{}, optionalText({Game, Later, Play}));
+    visit(std::string_view("YearEndDue"),    GameField<&GameState::YearEndDue>{}, optionalMark({Game, Later, Play}));
     // clang-format on
 }
 

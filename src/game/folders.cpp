@@ -4,7 +4,9 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <cstdlib>
+#include <system_error>
 
 namespace zenthar {
 namespace {
@@ -79,6 +81,15 @@ void PrepareUserFolders(const ProgramFolders& folders) {
     // Without a settings file the game still runs (Help says what is missing), so a failed
     // copy is no reason to stop it.
     std::filesystem::copy_file(installed, mine, std::filesystem::copy_options::skip_existing, ec);
+}
+
+void CheckWritableFolder(const std::filesystem::path& folder) {
+    if (::access(folder.c_str(), W_OK) == 0 ||
+        (errno != EACCES && errno != EROFS && errno != EPERM))
+        return;
+    throw FolderError(errors::kPathFileAccess, "The folder " + folder.string() +
+                                                   " can only be read (" +
+                                                   std::generic_category().message(errno) + ").");
 }
 
 }  // namespace zenthar

@@ -43,7 +43,7 @@ ProgramFolders DecideProgramFolders(const std::filesystem::path& executableFolde
 // The settings file a fresh install starts from, installed among the read-only files.
 inline constexpr const char* kSettingsFileName = "zenthar.ini";
 
-// A per-user folder that cannot be made. The message names it.
+// A per-user folder that cannot be made or written. The message names it.
 class FolderError : public StorageError {
   public:
     using StorageError::StorageError;
@@ -53,5 +53,8 @@ class FolderError : public StorageError {
 // have none (never over one they have). Throws FolderError naming the folder that cannot be
 // made. Does nothing for one folder.
 void PrepareUserFolders(const ProgramFolders& folders);
+
+// Throws FolderError naming a folder the game keeps its files in when it can only be read.
+void CheckWritableFolder(const std::filesystem::path& folder);
 
 }  // namespace zenthar

@@ -1,9 +1,12 @@
 // Start-up of the core: data files, the fresh working database, the no-game state.
 #include "game/game.h"
 
+#include <vector>
+
 #include "game/datafiles.h"
 #include "game/savefile.h"
 #include "game/schema.h"
+#include "game/storage.h"
 #include "game/storage_error.h"
 
 namespace zenthar {
@@ -15,12 +18,15 @@ void ResetWorkingDatabase(Game& game) {
         throw StorageError(errors::kFileNotFound,
                            "Missing game database template: " + game.TemplateFile().string());
     std::filesystem::create_directories(game.GamesFolder(), ec);
-    std::filesystem::copy_file(game.TemplateFile(), game.WorkingFile(),
-                               std::filesystem::copy_options::overwrite_existing, ec);
-    if (ec)
-        throw StorageError(errors::kPathFileAccess, "Cannot create the working game database " +
-                                                        game.WorkingFile().string() + ": " +
-                                                        ec.message());
+    try {
+        const std::vector<unsigned char> pages = ReadGameFile(game.TemplateFile());
+        ReplaceFile(
+            game.WorkingFile(), [&](TemporaryFile& working) { working.write(pages); },
+            NamedBy::Game);
+    } catch (const SaveLoadError& e) {
+        throw StorageError(e.code(), "Cannot create the working game database " +
+                                         game.WorkingFile().string() + ": " + e.reason());
+    }
     game.FileDta1.rebind(game.WorkingFile(), "Ships");
 }
 
@@ -34,17 +40,26 @@ void StartUp(Game& game) {
     if (std::filesystem::is_regular_file(game.TemplateFile(), missing))
         CheckTemplateDatabase(game.TemplateFile());
     PrepareUserFolders(game.folders());
+    // Told as a folder that cannot be written, not as a missing program file.
+    std::error_code games;
+    CheckWritableFolder(std::filesystem::is_directory(game.GamesFolder(), games)
+                            ? game.GamesFolder()
+                            : game.UserFolder);
     if (!game.Lock.take(game.GamesFolder()))
         throw StorageError(errors::kFileInUse, "Zenthar is already running in this folder: " +
                                                    game.GamesFolder().string());
     ResetWorkingDatabase(game);
-    // A run that died in a year end may leave its draft and the report before it: the year
-    // never reached the game database, so the earlier report is the one to show.
+    // Drafts and kept reports of earlier versions' year ends; a year end cut short is run
+    // again when its game is resumed.
     std::error_code ec;
-    std::filesystem::remove(game.ReportDraftFile(), ec);
-    std::filesystem::rename(game.ReportUndoFile(), game.ReportFile(), ec);
-    // A run that was killed in the middle of a save leaves its temporary copy beside the target.
-    RemoveStaleTemporaries(game.GamesFolder());
+    for (const char* suffix : {".new", ".undo"}) {
+        const std::filesystem::path left = std::filesystem::path(game.ReportPath()).concat(suffix);
+        if (!OwnFileProblem(left)) std::filesystem::remove(left, ec);
+    }
+    // A run that was killed in the middle of a write leaves its temporary beside the target.
+    for (const std::filesystem::path& folder :
+         {game.GamesFolder(), game.UserFolder, game.SettingsFolder})
+        RemoveStaleTemporaries(folder);
     game.st.GameActive = false;
     game.st.PlanetImagesLoaded = 0;
     game.st.CurrentPlTurn = 0;

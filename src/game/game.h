@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +13,7 @@
 #include "game/instance_lock.h"
 #include "game/platform.h"
 #include "game/state.h"
+#include "game/storage.h"
 
 namespace zenthar {
 
@@ -41,27 +41,13 @@ class Game {
     std::filesystem::path ProgramFolder;   // the game's own files, read only
     std::filesystem::path UserFolder;      // what the game writes: GAMES/ and its files
     std::filesystem::path SettingsFolder;  // zenthar.ini
-    // Set by a year end that put a new turn report in place, until its End Turn is committed
-    // or undone: an undone End Turn puts the previous report back.
-    struct ReportUndo {
-        bool replaced = false;
-        bool hadPrevious = false;
-        bool summaryShown = false;
-        // The report replaced, when this program wrote it: then it waits here rather than
-        // in ReportUndoFile().
-        std::optional<std::string> previousText;
-    } reportUndo;
-    // What ReportFile() holds as this program last left it: its text, or none when there is no
-    // report. Unknown (not set) until this program first wrote or removed it.
-    struct KnownReport {
-        bool exists = false;
-        std::string text;
-    };
-    std::optional<KnownReport> reportOnDisk;
-    // The year end writes its report here and moves it over ReportFile() once it is whole.
-    std::filesystem::path ReportDraftFile() const { return ReportFile().concat(".new"); }
-    // Where the previous report waits until the End Turn that replaced it is committed.
-    std::filesystem::path ReportUndoFile() const { return ReportFile().concat(".undo"); }
+    // The year ends' report file, with what an undone End Turn puts back.
+    ReportFile Report{GamesFolder() / "turnrep.txt"};
+    // Set by the window: the game in play is kept in the recovery copy also when the last
+    // player's turn hands over to the year end, so a crash in the year end resumes it with the
+    // same dice. Why that copy could not be written, for the window to tell; empty when it was.
+    bool KeepsRecoveryCopy = false;
+    std::string RecoveryCopyFault;
     // Where an End Turn keeps the game as it stood, to put back should the disk fail. Kept
     // between turns: the state is large, and a fresh one at every End Turn costs more than
     // the copy.
@@ -82,7 +68,7 @@ class Game {
     // The working game database; the only database the game runs on.
     std::filesystem::path WorkingFile() const { return GamesFolder() / "newgame.mdb"; }
     std::filesystem::path TemplateFile() const { return ProgramFolder / "zenthar.mdb"; }
-    std::filesystem::path ReportFile() const { return GamesFolder() / "turnrep.txt"; }
+    std::filesystem::path ReportPath() const { return Report.path(); }
     std::filesystem::path GamesFolder() const { return UserFolder / "GAMES"; }
     std::filesystem::path SettingsFile() const { return SettingsFolder / kSettingsFileName; }
     ProgramFolders folders() const { return {ProgramFolder, UserFolder, SettingsFolder}; }

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "game/storage.h"
 #include "game/storage_error.h"
 
 namespace zenthar {
@@ -18,7 +19,11 @@ bool InstanceLock::take(const std::filesystem::path& folder) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     const std::filesystem::path file = folder / kFileName;
-    const int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (const auto problem = OwnFileProblem(file))
+        throw StorageError(errors::kPathFileAccess,
+                           "Cannot lock the folder for this game: " + *problem + ".");
+    const int fd =
+        ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
     if (fd < 0)
         throw StorageError(errors::kPathFileAccess, "Cannot create the lock file " + file.string() +
                                                         ": " + std::strerror(errno));

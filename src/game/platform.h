@@ -1,10 +1,11 @@
 // Everything the game core needs from the outside world, as small interfaces: questions and
 // messages to the user, the battle/turn display, sounds, the main window's view and the random
-// source (which reads the clock itself when it reseeds). The Qt front end implements them; tests
+// source (whose state is kept with the game). The Qt front end implements them; tests
 // script them; the simulator keeps them silent.
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace zenthar {
 
@@ -43,9 +44,15 @@ class RandomSource {
     virtual ~RandomSource() = default;
     // Uniform in [0, 1).
     virtual double next() = 0;
-    // The rules reseed from the clock at fixed points; implementations mix in fresh entropy
-    // rather than restarting the sequence, so two reseeds within a second never repeat draws.
+    // The rules reseed at fixed points; implementations mix in a count of the reseeds rather
+    // than restarting the sequence, so two reseeds never repeat draws and the draws after a
+    // reseed still follow from the saved state.
     virtual void reseed() = 0;
+    // Everything the draws to come depend on, as a short text kept with the saved game (at most
+    // kRandomStateWidth characters); empty for a source that cannot be kept.
+    virtual std::string state() const { return {}; }
+    // Takes up a kept state; false, with the state unchanged, for a text it does not know.
+    virtual bool restore(std::string_view) { return false; }
 };
 
 // ---- the turn engine's display -------------------------------------------------------------

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <random>
+#include <string>
+#include <string_view>
 
 #include "game/platform.h"
 
@@ -9,17 +11,24 @@ namespace zenthar {
 
 class SystemRandom : public RandomSource {
   public:
+    // A fresh game's dice: the seed comes from the system's entropy and the clock.
     SystemRandom();
-    // A fixed seed gives a repeatable game (the simulator and tests use it); reseeds then mix
-    // in a counter instead of the clock so the sequence stays repeatable.
+    // A fixed seed gives a repeatable game (the simulator and tests use it).
     explicit SystemRandom(unsigned long long seed);
     double next() override;
     void reseed() override;
+    // The seed, the count of engine draws, the count of reseeds and the mask they built, in
+    // hexadecimal: restoring replays the draws from the seed.
+    std::string state() const override;
+    bool restore(std::string_view text) override;
 
   private:
+    unsigned long long draw();
+
+    unsigned long long seed_ = 0;
     std::mt19937_64 engine_;
+    unsigned long long draws_ = 0;
     unsigned long long mix_ = 0;  // what the reseeds folded in, applied to every draw
-    bool deterministic_ = false;
     unsigned long long reseeds_ = 0;
 };
 

@@ -6,6 +6,7 @@
 #include "game/savecheck.h"
 #include "game/savefile.h"
 #include "game/saveload.h"
+#include "game/storage.h"
 
 namespace zenthar {
 
@@ -14,10 +15,12 @@ std::filesystem::path RecoveryFile(const Game& game) {
 }
 
 void WriteRecoveryCopy(Game& game) {
-    SaveGame(game, RecoveryFile(game));
+    SaveGame(game, RecoveryFile(game), NamedBy::Game);
 }
 
 void RemoveRecoveryCopy(const Game& game) {
+    // A link or a folder at the name is not the game's to delete.
+    if (OwnFileProblem(RecoveryFile(game))) return;
     std::error_code ec;
     std::filesystem::remove(RecoveryFile(game), ec);
 }
@@ -31,6 +34,7 @@ bool RecoveryCopyExists(const Game& game) {
 
 RecoveredGame CheckRecoveryCopy(const Game& game) {
     RecoveredGame found;
+    CheckOwnFile(RecoveryFile(game));
     found.saved = ReadSavedGame(ReadGameFile(RecoveryFile(game)));
     const GameState& saved = found.saved.config;
     found.year = saved.CurrentYear;
@@ -48,6 +52,11 @@ std::string ResumeQuestion(const RecoveredGame& found) {
     return "Zenthar was not closed properly, and the game in play was kept: the year " +
            std::to_string(found.year) + ", played by " + names +
            ".\r\rDo you want to resume it?\r(No throws it away.)";
+}
+
+std::string RecoveryNotAFileText(const std::string& problem) {
+    return "Zenthar keeps the game in play for a restart after a crash at " + problem +
+           ".\r\rIt was left as it is, and no copy can be kept there until it is moved away.";
 }
 
 std::string RecoveryRefusedText(const std::string& errorMessage) {

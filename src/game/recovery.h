@@ -1,6 +1,6 @@
-// The game in play survives a crash: after every hand-over the whole game is saved to a copy
-// beside GAMES/, which the next start offers back and which goes when the game is left on
-// purpose.
+// The game in play survives a crash: after every hand-over, and as the last player's turn hands
+// over to the year end, the whole game is saved to a copy beside GAMES/, which the next start
+// offers back and which goes when the game is left on purpose.
 #pragma once
 
 #include <filesystem>
@@ -21,7 +21,8 @@ std::filesystem::path RecoveryFile(const Game& game);
 // StorageError as SaveGame does; the copy before stays whole on failure.
 void WriteRecoveryCopy(Game& game);
 
-// Gone when the game is left on purpose. Never throws.
+// Gone when the game is left on purpose; a link or a folder at its name is left alone. Never
+// throws.
 void RemoveRecoveryCopy(const Game& game);
 
 bool RecoveryCopyExists(const Game& game);
@@ -41,6 +42,10 @@ RecoveredGame CheckRecoveryCopy(const Game& game);
 // The question start-up asks when a copy was found.
 std::string ResumeQuestion(const RecoveredGame& found);
 inline constexpr const char* kResumeTitle = "Zenthar: Resume Game";
+
+// The text told once at start-up when a link, a folder or another non-file stands at the copy's
+// name (OwnFileProblem's sentence).
+std::string RecoveryNotAFileText(const std::string& problem);
 
 // The text told when the copy cannot be resumed; the copy is removed by then.
 std::string RecoveryRefusedText(const std::string& errorMessage);

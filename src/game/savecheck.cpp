@@ -341,10 +341,12 @@ SavedGame ReadSavedGame(std::span<const unsigned char> bytes) {
     if (g.ShipRows.size() > kMaxShipRows) Refuse("it holds more task forces than a game can have");
     CheckShips(g.ShipRows, ships, c.PlanetsNum, c.PlayesNum);
     g.Chronicle = ReadHistory(db, c.PlayesNum, c.CurrentYear);
-    // After "The Empire has won" the turn rests past the last player; a player's victory shows
-    // in the chronicle, recorded in the year the game announced it.
-    g.Decided = c.CurrentPlTurn >= c.PlayesNum ? kEmpire
-                                               : LastWinner(g.Chronicle, c.PlayesNum, c.GameLength);
+    // After "The Empire has won" the turn rests past the last player (as it does in a game kept
+    // for its year end); a player's victory shows in the chronicle, recorded in the year the
+    // game announced it.
+    g.Decided = c.CurrentPlTurn >= c.PlayesNum && !c.YearEndDue
+                    ? kEmpire
+                    : LastWinner(g.Chronicle, c.PlayesNum, c.GameLength);
     return g;
 }
 

@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -63,16 +64,22 @@ std::string Letters(unsigned attempt) {
     return s;
 }
 
-// The process id written into a temporary's name, or -1 when the name holds none.
+// The process id written into a temporary's name, or -1 when the name is not one the game makes
+// (".<target>" + marker + "<process id>-" + six letters or digits, and SQLite's journals of it).
 long PidOfTemporary(std::string_view name) {
-    std::size_t at = name.find(kTemporaryMarker);
+    for (std::string_view journal : {"-journal", "-wal", "-shm"})
+        if (name.ends_with(journal)) name.remove_suffix(journal.size());
+    const std::size_t at = name.find(kTemporaryMarker);
     if (name.empty() || name[0] != '.' || at == std::string_view::npos) return -1;
     long pid = 0;
     std::size_t i = at + kTemporaryMarker.size();
-    std::size_t start = i;
+    const std::size_t start = i;
     while (i < name.size() && name[i] >= '0' && name[i] <= '9' && i - start < 9)
         pid = pid * 10 + (name[i++] - '0');
-    return (i == start || pid <= 0) ? 0 : pid;
+    if (i == start || pid <= 0 || name.size() != i + 7 || name[i] != '-') return -1;
+    for (std::size_t k = i + 1; k < name.size(); ++k)
+        if (!std::isalnum(static_cast<unsigned char>(name[k]))) return -1;
+    return pid;
 }
 
 }  // namespace
@@ -225,10 +232,10 @@ void RemoveStaleTemporaries(const std::filesystem::path& folder) {
     std::vector<std::string> stale;
     while (const dirent* entry = ::readdir(dir)) {
         std::string_view name = entry->d_name;
-        long pid = PidOfTemporary(name);
+        const long pid = PidOfTemporary(name);
         if (pid < 0) continue;
-        bool owned = pid > 0 && pid != ::getpid() &&
-                     (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+        const bool owned =
+            pid != ::getpid() && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
         if (!owned) stale.emplace_back(name);
     }
     for (const std::string& name : stale) {

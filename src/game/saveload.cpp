@@ -22,8 +22,9 @@
 #include "game/history_store.h"
 #include "game/numbers.h"
 #include "game/planet_columns.h"
-#include "game/replace_file.h"
+#include "game/recovery.h"
 #include "game/savecheck.h"
+#include "game/storage.h"
 #include "game/taskforce_store.h"
 
 namespace zenthar {
@@ -81,6 +82,8 @@ void WriteRowsFromMemory(Game& game) {
     Connection::Transaction tx(db);
     // Once the Empire has won, no player holds the turn and a list left in memory is nobody's.
     if (game.st.validPlayer(game.st.CurrentPlTurn)) SaveTaskForces(game);
+    // The dice go with the game: a year end run again from the file draws what it drew.
+    game.st.RandomState = game.random.state();
     WritePlanetRows(game);
     WriteConfigRows(game);
     WriteHistory(db.database(), game.st.Chronicle);
@@ -129,8 +132,9 @@ void RestoreConnection(Game& game, bool afterFailure) {
 // Copies the open working database page by page into an empty file.
 void BackupInto(sqlite3* source, const std::filesystem::path& file) {
     sqlite3* out = nullptr;
-    int rc =
-        sqlite3_open_v2(file.c_str(), &out, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    int rc = sqlite3_open_v2(file.c_str(), &out,
+                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_NOFOLLOW,
+                             nullptr);
     struct Closer {
         sqlite3*& db;
         ~Closer() { sqlite3_close_v2(db); }
@@ -155,7 +159,8 @@ void BackupInto(sqlite3* source, const std::filesystem::path& file) {
 
 // The working file's pages as one block, written with one call: cheaper than a second database
 // copying them page by page, and the bytes are the same.
-void CopyWorkingFileTo(Game& game, const std::filesystem::path& target, const SaveHooks& hooks) {
+void CopyWorkingFileTo(Game& game, const std::filesystem::path& target, const SaveHooks& hooks,
+                       NamedBy namedBy) {
     sqlite3* db = game.FileDta1.database().get();
     sqlite3_int64 size = 0;
     unsigned char* pages = sqlite3_serialize(db, "main", &size, 0);
@@ -166,15 +171,15 @@ void CopyWorkingFileTo(Game& game, const std::filesystem::path& target, const Sa
         [&](TemporaryFile& temporary) {
             temporary.write(std::span<const unsigned char>(pages, static_cast<std::size_t>(size)));
         },
-        hooks.rename);
+        namedBy, hooks.rename);
 }
 
 // The way round a working file that cannot take the rows (its disk is full): its last good state
 // is copied into the target's temporary, which then gets the rows the working file would have had,
 // so the saved file is the same as the usual way gives. The working file catches up at the next
 // save or year end that finds room.
-void WriteGameFromMemoryTo(Game& game, const std::filesystem::path& target,
-                           const SaveHooks& hooks) {
+void WriteGameFromMemoryTo(Game& game, const std::filesystem::path& target, const SaveHooks& hooks,
+                           NamedBy namedBy) {
     ReplaceFile(
         target,
         [&](TemporaryFile& temporary) {
@@ -183,7 +188,7 @@ void WriteGameFromMemoryTo(Game& game, const std::filesystem::path& target,
             WriteRowsFromMemory(game);
             game.FileDta1.release();
         },
-        hooks.rename);
+        namedBy, hooks.rename);
 }
 
 // The target may be a new name or an ordinary file to replace, in a folder that exists.
@@ -267,6 +272,8 @@ void ReplaceGame(Game& game, const SavedGame& saved) {
         fresh.committed();
         game.FileDta1.rebind(working, "Ships");
         ApplySavedGame(game.st, saved);
+        // A file from before the dice were kept leaves the source as it is.
+        if (!game.st.RandomState.blank()) game.random.restore(game.st.RandomState.trimmed());
         LoadTaskForces(game);
         game.view.TurnStatusShown();
     } catch (...) {
@@ -299,18 +306,25 @@ std::string GeneralReason(int code) {
 
 }  // namespace
 
-void SaveGame(Game& game, const std::filesystem::path& target) {
-    SaveGame(game, target, {});
+void SaveGame(Game& game, const std::filesystem::path& target, NamedBy namedBy) {
+    SaveGame(game, target, {}, namedBy);
 }
 
-void SaveGame(Game& game, const std::filesystem::path& target, const SaveHooks& hooks) {
+void SaveGame(Game& game, const std::filesystem::path& target, const SaveHooks& hooks,
+              NamedBy namedBy) {
     if (!game.st.GameActive) return;
     if (target.empty()) throw SaveLoadError(errors::kBadFileName, "No file name was given.");
-    // A link is followed: the file it names is replaced, the link stays.
-    const std::filesystem::path resolved = ResolvePath(target);
+    // A link the player named is followed: the file it names is replaced, the link stays.
+    if (namedBy == NamedBy::Game) CheckOwnFile(target);
+    const std::filesystem::path resolved =
+        namedBy == NamedBy::Player ? ResolvePath(target) : target;
     if (IsWorkingFile(game, resolved))
         throw SaveLoadError(errors::kPathFileAccess,
                             "That is the game's own working file; choose another name.");
+    if (namedBy == NamedBy::Player && IsOwnGameFile(game, resolved))
+        throw SaveLoadError(errors::kPathFileAccess,
+                            "That is the copy Zenthar keeps for a restart after a crash; choose "
+                            "another name.");
     CheckTarget(resolved);
     RemoveStaleTemporaries(resolved.parent_path());
     std::exception_ptr workingFailed;
@@ -333,9 +347,9 @@ void SaveGame(Game& game, const std::filesystem::path& target, const SaveHooks& 
     try {
         if (!workingFailed) {
             if (hooks.beforeCopy) hooks.beforeCopy();
-            CopyWorkingFileTo(game, resolved, hooks);
+            CopyWorkingFileTo(game, resolved, hooks, namedBy);
         } else {
-            WriteGameFromMemoryTo(game, resolved, hooks);
+            WriteGameFromMemoryTo(game, resolved, hooks, namedBy);
         }
     } catch (...) {
         RestoreConnection(game, true);
@@ -348,7 +362,13 @@ void LoadGame(Game& game, const std::filesystem::path& source) {
     if (source.empty()) throw SaveLoadError(errors::kBadFileName, "No file name was given.");
     if (IsWorkingFile(game, source))
         throw SaveLoadError(errors::kPathFileAccess, "That is the game's own working file.");
+    if (IsOwnGameFile(game, source))
+        throw SaveLoadError(errors::kPathFileAccess,
+                            "That is the copy Zenthar keeps for a restart after a crash.");
     LoadCheckedGame(game, ReadSavedGame(ReadGameFile(source)));
+    // The report of the game left behind is not this game's; its earlier years are in its
+    // History.
+    game.Report.clear();
 }
 
 void LoadCheckedGame(Game& game, const SavedGame& saved) {
@@ -366,6 +386,17 @@ bool IsWorkingFile(const Game& game, const std::filesystem::path& p) {
     return EqualsNoCase(candidate.filename().string(), "newgame.mdb") &&
            EqualsNoCase(candidate.parent_path().filename().string(), "GAMES") &&
            ResolvePath(candidate.parent_path().parent_path()) == ResolvePath(game.UserFolder);
+}
+
+bool IsOwnGameFile(const Game& game, const std::filesystem::path& p) {
+    if (p.empty()) return false;
+    if (IsWorkingFile(game, p)) return true;
+    const std::filesystem::path candidate = ResolvePath(p);
+    const std::filesystem::path copy = ResolvePath(RecoveryFile(game));
+    std::error_code ec;
+    if (candidate == copy || std::filesystem::equivalent(candidate, copy, ec)) return true;
+    return EqualsNoCase(candidate.filename().string(), kRecoveryFileName) &&
+           ResolvePath(candidate.parent_path()) == ResolvePath(game.UserFolder);
 }
 
 std::string StorageErrorMessage(const StorageError& e) {

@@ -20,6 +20,7 @@
 
 #include "game/game.h"
 #include "game/savefile.h"
+#include "game/storage.h"
 #include "game/storage_error.h"
 
 namespace zenthar {
@@ -41,13 +42,16 @@ struct SaveHooks {
 // transaction), then copies it to the target through a temporary file that is renamed over the
 // target. When the working file cannot take the rows, the same rows go from memory straight into
 // the target's temporary instead. On failure the file at the target is what it was before. Does
-// nothing without a game.
-void SaveGame(Game& game, const std::filesystem::path& target);
-void SaveGame(Game& game, const std::filesystem::path& target, const SaveHooks& hooks);
+// nothing without a game. A target the game names itself (the recovery copy) is refused when
+// it is a link or not a plain file; a player's may be a link, whose file is replaced.
+void SaveGame(Game& game, const std::filesystem::path& target, NamedBy namedBy = NamedBy::Player);
+void SaveGame(Game& game, const std::filesystem::path& target, const SaveHooks& hooks,
+              NamedBy namedBy = NamedBy::Player);
 
 // Checks the chosen file, then makes it the working file and the game in memory and shows the
-// current player's turn. On failure the game in memory, the working file and the connection are
-// exactly as before. Throws StorageError (SaveLoadError) with the numbers above.
+// current player's turn; the report of the game before is gone. On failure the game in memory, the
+// working file and the connection are exactly as before. Throws StorageError (SaveLoadError) with
+// the numbers above.
 void LoadGame(Game& game, const std::filesystem::path& source);
 
 // The same with a game file already read and checked (ReadSavedGame), so that a file checked
@@ -57,6 +61,10 @@ void LoadCheckedGame(Game& game, const SavedGame& saved);
 // True when the path names the working file GAMES/newgame.mdb of the program folder, in any
 // letter case, through symbolic links or hard links or relative to the current folder.
 bool IsWorkingFile(const Game& game, const std::filesystem::path& p);
+
+// True for the game's own files no player may open or save over: the working file and the
+// recovery copy (matched as IsWorkingFile matches).
+bool IsOwnGameFile(const Game& game, const std::filesystem::path& p);
 
 // The message box text for a failed save or load, e.g. "ERROR 53: That file doesn't exist." or
 // "ERROR 13 occurred. The file is not a Zenthar game (the table Planets is missing)."

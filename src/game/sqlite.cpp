@@ -124,9 +124,13 @@ std::string Statement::columnText(int col) const {
 }
 
 Database::Database(const std::filesystem::path& file, Mode mode) {
-    int flags = mode == Mode::ReadOnly    ? SQLITE_OPEN_READONLY
-                : mode == Mode::ReadWrite ? SQLITE_OPEN_READWRITE
-                                          : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    // Every file the game writes to through SQLite is one it names itself (the working file, a
+    // temporary): a link there is refused, never written through. Reading may follow one (an
+    // installed template).
+    int flags = mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY
+                : mode == Mode::ReadWrite
+                    ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW
+                    : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW;
     int rc = sqlite3_open_v2(file.c_str(), &db_, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         std::string msg = "open " + file.string();

@@ -120,6 +120,9 @@ struct BackgroundStar {
     Int16 colour = 0;
 };
 
+// The longest state a random source gives to be kept with the game.
+inline constexpr std::size_t kRandomStateWidth = 80;
+
 struct GameState {
     // --- one game -------------------------------------------------------------------------
     std::array<PlanetRecord, kPlanetSlots> PlanetList{};
@@ -147,6 +150,12 @@ struct GameState {
     // The years the game lasts before the highest score wins; 0 (and every game saved before
     // there was a choice) until one side holds the galaxy.
     Int16 GameLength = 0;
+    // The random source's state as the game was last saved (RandomSource::state), so that a
+    // year end run again from the file draws what it drew; blank in files from before.
+    FixedText<kRandomStateWidth> RandomState;
+    // Set while the last player's turn hands over to the year end: a game kept then (the
+    // recovery copy) runs that year end as soon as it is resumed.
+    bool YearEndDue = false;
 
     // Every year that ended, as the year end recorded it; saved with the game.
     History Chronicle;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "game/numbers.h"
-#include "game/replace_file.h"
+#include "game/storage.h"
 
 namespace zenthar {
 
@@ -161,9 +161,10 @@ bool WriteIniValue(const std::filesystem::path& file, const std::string& section
     std::ostringstream out;
     for (const Line& line : lines) out << line.text << (line.crlf ? "\r\n" : "\n");
 
-    // Readers see the old file or the new one, never half of it.
+    // Readers see the old file or the new one, never half of it. The settings file is the
+    // game's own: a link at its name is refused.
     try {
-        ReplaceFile(file, out.str());
+        ReplaceFile(file, out.str(), NamedBy::Game);
     } catch (const StorageError&) {
         return false;
     }

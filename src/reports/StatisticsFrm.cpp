@@ -17,9 +17,10 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <optional>
 
+#include "game/saveload.h"
+#include "game/storage.h"
 #include "reports/chart_axes.h"
 #include "reports/story.h"
 #include "ui/side_colours.h"
@@ -276,12 +277,13 @@ void StatisticsFrm::ExportBtn_Click() {
                                             "CSV Files (*.csv);;All Files (*)");
     }
     if (path.isEmpty()) return;
-    const std::string csv = HistoryCsv(st_, viewer_);
-    std::ofstream out(path.toStdString(), std::ios::binary | std::ios::trunc);
-    out << csv;
-    out.close();
-    if (!out)
-        game_.dialogs.inform("The statistics could not be written to " + path.toStdString() + ".");
+    // Whole or not at all: a failing disk leaves the file that was there as it was.
+    try {
+        ReplaceFile(path.toStdString(), HistoryCsv(st_, viewer_), NamedBy::Player);
+    } catch (const StorageError& e) {
+        game_.dialogs.inform("The statistics could not be written to " + path.toStdString() +
+                             ".\r\r" + StorageErrorMessage(e));
+    }
 }
 
 void StatisticsFrm::StoryBtn_Click() {

@@ -197,6 +197,8 @@ void CreateNewGame(Game& game, const NewGameSettings& settings) {
     }
     db.rebind(game.WorkingFile(), "Ships");
     game.st = std::move(*next);
+    // The report of the game left behind is not this game's.
+    game.Report.clear();
 }
 
 }  // namespace zenthar

@@ -45,7 +45,7 @@ NewGameSettings SettingsFor(const GameState& st, const SimulationOptions& o) {
 }
 
 void LoadSavedGame(Game& game, const std::filesystem::path& file) {
-    if (IsWorkingFile(game, file)) throw LoadRefused("Invalid File Name.");
+    if (IsOwnGameFile(game, file)) throw LoadRefused("Invalid File Name.");
     try {
         LoadGame(game, file);
     } catch (const StorageError& e) {
@@ -58,11 +58,13 @@ void KeepReport(Game& game, const std::filesystem::path& folder) {
     std::filesystem::create_directories(folder, ec);
     const std::filesystem::path copy =
         folder / ("turnrep-" + FormatPlain(game.st.CurrentYear - 1LL) + ".txt");
-    std::filesystem::copy_file(game.ReportFile(), copy,
-                               std::filesystem::copy_options::overwrite_existing, ec);
-    if (ec)
+    const std::string* report = game.Report.text();
+    try {
+        ReplaceFile(copy, report ? *report : std::string(), NamedBy::Player);
+    } catch (const SaveLoadError& e) {
         throw StorageError(errors::kPathFileAccess,
-                           "Cannot keep the turn report as " + copy.string() + ": " + ec.message());
+                           "Cannot keep the turn report as " + copy.string() + ": " + e.reason());
+    }
 }
 
 }  // namespace

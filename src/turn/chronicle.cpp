@@ -65,7 +65,7 @@ void RecordYear(Game& game) {
     };
     for (int p = 0; p < players; ++p) add(p);
     add(kEmpire);
-    if (game.reportOnDisk && game.reportOnDisk->exists) year.setReport(game.reportOnDisk->text);
+    if (const std::string* report = game.Report.text()) year.setReport(*report);
     st.Chronicle.add(std::move(year));
     st.BattlesWon = {};
     st.BattlesLost = {};

@@ -4,15 +4,13 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <memory>
 #include <utility>
 #include <vector>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include "game/game.h"
+#include "game/recovery.h"
+#include "game/saveload.h"
 #include "game/side_totals.h"
 #include "game/storage_error.h"
 #include "game/victory.h"
@@ -147,93 +145,41 @@ void RiseRebels(Game& game, TurnReport& report) {
     game.display.hideWindow();
 }
 
-// Writes a report over the file in place: no new file each year, which costs the file system
-// more than the writing.
-bool WriteInPlace(const std::filesystem::path& file, const std::string& text) {
-    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
-    bool ok = true;
-    for (std::size_t done = 0; ok && done < text.size();) {
-        const ssize_t n =
-            ::pwrite(fd, text.data() + done, text.size() - done, static_cast<off_t>(done));
-        if (n > 0)
-            done += static_cast<std::size_t>(n);
-        else
-            ok = n < 0 && errno == EINTR;
-    }
-    ok = ok && ::ftruncate(fd, static_cast<off_t>(text.size())) == 0;
-    return ::close(fd) == 0 && ok;
-}
-
-// No report at all; once it is surely gone, the program knows the file holds none.
-void RemoveReport(Game& game) {
-    game.reportOnDisk.reset();
-    if (::unlink(game.ReportFile().c_str()) == 0 || errno == ENOENT)
-        game.reportOnDisk = Game::KnownReport{};
-}
-
-// The whole report replaces the previous one, which is kept aside until the End Turn is
-// committed: in memory when this program wrote it (and the new one is then written in place),
-// else moved to the undo file and the new one put in place from a draft. A report that could
-// not be written leaves no report: better none than last year's shown as this year's.
+// A report that cannot be written costs the report, never the year: the History keeps it, and
+// the player hears of it once until a report can be written again.
 void FinishReport(Game& game, TurnReport& report) {
-    report.close();
-    Game::ReportUndo& undo = game.reportUndo;
-    const std::filesystem::path target = game.ReportFile();
-    if (!undo.replaced) {
-        if (game.reportOnDisk) {
-            undo.hadPrevious = game.reportOnDisk->exists;
-            if (undo.hadPrevious) undo.previousText = std::move(game.reportOnDisk->text);
-        } else {
-            undo.hadPrevious = ::rename(target.c_str(), game.ReportUndoFile().c_str()) == 0;
-        }
-        undo.replaced = true;
-    }
-    std::string text = report.takeText();
-    bool written = false;
-    if (report.inMemory()) {
-        written = WriteInPlace(target, text);
-    } else {
-        // Onto a free name: renaming over a file makes some file systems write it out at once.
-        if (report.ok()) ::unlink(target.c_str());
-        written = report.ok() && ::rename(report.path().c_str(), target.c_str()) == 0;
-        if (!written) ::unlink(report.path().c_str());
-    }
-    if (written) {
-        game.reportOnDisk = Game::KnownReport{true, std::move(text)};
-        return;
-    }
-    RemoveReport(game);
-    game.dialogs.inform("The turn report could not be written to " + target.string() + ".");
+    if (report.close() || !game.Report.faultIsNew()) return;
+    game.Report.faultTold();
+    game.dialogs.inform("The turn report could not be written to " + game.ReportPath().string() +
+                        ". " + game.Report.fault() +
+                        "\r\rThe game goes on, and the year's report is kept in its History.");
 }
 
 void ShowSummaryIfSkipped(Game& game) {
     if (!game.st.SkipEndTurnScreen && !game.display.windowClosed()) return;
     game.view.ShowEndTurnSummary();
-    game.reportUndo.summaryShown = true;
-}
-
-void KeepReport(Game& game) {
-    const Game::ReportUndo& undo = game.reportUndo;
-    if (undo.hadPrevious && !undo.previousText) ::unlink(game.ReportUndoFile().c_str());
-    game.reportUndo = {};
+    game.Report.shown();
 }
 
 // An undone End Turn: the previous report is back in place and nothing shows the undone year.
 void TakeReportBack(Game& game) {
-    Game::ReportUndo undo = std::exchange(game.reportUndo, {});
-    ::unlink(game.ReportDraftFile().c_str());
-    if (undo.replaced) {
-        if (undo.previousText && WriteInPlace(game.ReportFile(), *undo.previousText)) {
-            game.reportOnDisk = Game::KnownReport{true, std::move(*undo.previousText)};
-        } else if (undo.hadPrevious && !undo.previousText) {
-            game.reportOnDisk.reset();
-            ::rename(game.ReportUndoFile().c_str(), game.ReportFile().c_str());
-        } else {
-            RemoveReport(game);  // none before, or the one before could not be put back
-        }
+    if (game.Report.undo()) game.view.CloseEndTurnSummary();
+}
+
+// The copy a crash resumes from, taken as the last player's turn hands over to the year end: a
+// resumed game runs this year end itself, with the same dice, so a crash never re-rolls it.
+void KeepCopyForYearEnd(Game& game) {
+    if (!game.KeepsRecoveryCopy) return;
+    GameState& st = game.st;
+    // The turn rests past the last player, as a saved game can hold it.
+    st.CurrentPlTurn = static_cast<Int16>(std::clamp(st.PlayesNum, 0, kMaxPlayers));
+    st.YearEndDue = true;
+    try {
+        WriteRecoveryCopy(game);
+    } catch (const StorageError& e) {
+        game.RecoveryCopyFault = StorageErrorMessage(e);
     }
-    if (undo.summaryShown) game.view.CloseEndTurnSummary();
+    st.YearEndDue = false;
 }
 
 // Who has won; by conquest alone when `scoreCounts` is false.
@@ -313,11 +259,10 @@ std::string CongratulationsText(const GameState& st, int winner) {
 
 void RunYearEnd(Game& game) {
     GameState& st = game.st;
+    KeepCopyForYearEnd(game);
     BeginYearEnd(game);
     PlayEmpireTurn(game);
-    // Once this program knows what the report file holds, the new one is gathered in memory
-    // and written over it.
-    TurnReport report(game.reportOnDisk ? std::filesystem::path() : game.ReportDraftFile());
+    TurnReport report(game.Report);
     StartReport(st, report);
     st.BattlesWon = {};
     st.BattlesLost = {};
@@ -332,6 +277,10 @@ void RunYearEnd(Game& game) {
     VictoryTest(game);
     TimeOutTest(game);
     st.CurrentPlTurn = 0;
+}
+
+void ResumeYearEnd(Game& game) {
+    if (game.st.GameActive && game.st.YearEndDue) EndTurn(game);
 }
 
 void HandTurnOver(Game& game) {
@@ -393,7 +342,7 @@ void EndTurn(Game& game) {
         TakeReportBack(game);
         throw;
     }
-    KeepReport(game);
+    game.Report.keep();
 }
 
 }  // namespace zenthar

@@ -30,6 +30,11 @@ void EndPlayersTurn(Game& game);
 // The year end alone, with CurrentPlTurn past the last player; leaves CurrentPlTurn at 0.
 void RunYearEnd(Game& game);
 
+// A game kept as its last player's turn handed over to the year end (the recovery copy is taken
+// then) runs that year end now, with the dice it was kept with, so that a crash never changes
+// how a year ends. Any other game is left as it is.
+void ResumeYearEnd(Game& game);
+
 // Gives the turn to CurrentPlTurn or the next player after it who still has a planet or a task
 // force in flight. When the later players are all out but an earlier one is not, the year ends
 // and the turn goes round again; when no player is left, the Empire has won.

@@ -8,23 +8,11 @@ namespace {
 
 constexpr char kTab = '\t';
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::size_t kFlushAt = 1 << 16;
 
 }  // namespace
 
-TurnReport::TurnReport(std::filesystem::path file) : path_(std::move(file)) {
-    text_.reserve(kFlushAt);
-    if (path_.empty()) {
-        ok_ = true;
-        return;
-    }
-    out_.open(path_, std::ios::out | std::ios::binary | std::ios::trunc);
-    ok_ = out_.is_open();
-    if (!ok_) {
-        // Better no report than last year's shown as this year's.
-        std::error_code ec;
-        std::filesystem::remove(path_, ec);
-    }
+TurnReport::TurnReport(ReportFile& file) : file_(file) {
+    file_.begin();
 }
 
 TurnReport::~TurnReport() {
@@ -32,14 +20,7 @@ TurnReport::~TurnReport() {
 }
 
 void TurnReport::write(std::string_view text) {
-    if (!out_.is_open() && !inMemory()) return;
-    text_.append(text);
-    if (out_.is_open() && text_.size() - written_ >= kFlushAt) flush();
-}
-
-void TurnReport::flush() {
-    out_.write(text_.data() + written_, static_cast<std::streamsize>(text_.size() - written_));
-    written_ = text_.size();
+    if (!closed_) file_.append(text);
 }
 
 void TurnReport::field(std::string_view text) {
@@ -68,11 +49,12 @@ void TurnReport::header() {
     endLine("Result");
 }
 
-void TurnReport::close() {
-    if (!out_.is_open()) return;
-    flush();
-    out_.close();
-    if (out_.fail()) ok_ = false;
+bool TurnReport::close() {
+    if (!closed_) {
+        closed_ = true;
+        written_ = file_.finish();
+    }
+    return written_;
 }
 
 }  // namespace zenthar

@@ -2,22 +2,20 @@
 // line per landing and per rebel rising, read back by the end turn summary window.
 #pragma once
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
 
+#include "game/storage.h"
+
 namespace zenthar {
 
-// Opened once per year end and written through one buffered stream. Lines end in CR LF and
-// numbers take the report's form (a blank before zero and positive values). A file that cannot
-// be created or written costs the report, never the year end: writes are then dropped and ok()
-// turns false, so the caller can tell the player.
+// Begun once per year end and written through the game's report file. Lines end in CR LF and
+// numbers take the report's form (a blank before zero and positive values). A report that cannot
+// be written costs the report, never the year end: close() says so, and the caller tells the
+// player.
 class TurnReport {
   public:
-    // Creates the file anew; the year end writes a draft and moves it into place when whole.
-    // Without a file the lines are only gathered, for the caller to take and write.
-    explicit TurnReport(std::filesystem::path file);
+    explicit TurnReport(ReportFile& file);
     ~TurnReport();
     TurnReport(const TurnReport&) = delete;
     TurnReport& operator=(const TurnReport&) = delete;
@@ -34,25 +32,16 @@ class TurnReport {
     // The column titles of the landing lines.
     void header();
 
-    // Flushes and closes; later writes are dropped. Safe to call twice.
-    void close();
-    bool ok() const { return ok_; }
-    bool inMemory() const { return path_.empty(); }
-    const std::filesystem::path& path() const { return path_; }
-    // Everything written, as the file holds it once closed.
-    std::string takeText() { return std::move(text_); }
+    // Puts the report in place; later writes are dropped. False when it could not be written
+    // (the file's fault() says why). Safe to call twice.
+    bool close();
 
   private:
     void write(std::string_view text);
-    void flush();
 
-    std::filesystem::path path_;
-    std::ofstream out_;
-    // Lines are gathered here and handed to the stream in large pieces: a year end writes
-    // thousands of short fields. The whole text stays, so the year end can keep it.
-    std::string text_;
-    std::size_t written_ = 0;
-    bool ok_ = false;
+    ReportFile& file_;
+    bool closed_ = false;
+    bool written_ = false;
 };
 
 }  // namespace zenthar

@@ -181,6 +181,71 @@ TEST_F(CrashRecoveryTest, ARefusedCopyIsToldRemovedAndStartUpGoesOn) {
     EXPECT_TRUE(st().GameActive);
 }
 
+// A link or a folder at the copy's name is not the game's: start-up names it once, leaves it, and
+// End Turn does not tell it again; Open and Save refuse the copy as they refuse the working file.
+TEST_F(CrashRecoveryTest, ALinkOrFolderAtTheCopysNameIsNamedOnceAndTheCopyIsNoGameToOpen) {
+    closeYearEndMessages();
+    for (const char* kind : {"is a folder", "is a symbolic link"}) {
+        SCOPED_TRACE(kind);
+        std::filesystem::remove_all(copy());
+        if (std::string(kind) == "is a folder")
+            std::filesystem::create_directory(copy());
+        else
+            std::filesystem::create_symlink(games("elsewhere.mdb"), copy());
+        restart();
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_NE(asked[0].text.find(copy().string() + " " + kind), std::string::npos)
+            << asked[0].text;
+        twoPlayers();
+        endTurn();
+        endTurn();
+        EXPECT_EQ(asked.size(), 1u) << asked.back().text;
+        EXPECT_TRUE(std::filesystem::is_symlink(copy()) || std::filesystem::is_directory(copy()));
+        EXPECT_FALSE(std::filesystem::exists(games("elsewhere.mdb")));
+    }
+    std::filesystem::remove(copy());
+    endTurn();
+    ASSERT_TRUE(copyExists());
+    for (void (ui::Zenthar::*command)() :
+         {&ui::Zenthar::LoadGameItem_Click, &ui::Zenthar::SaveGameItem_Click}) {
+        asked.clear();
+        answers = {Answer::Yes};
+        nextPath = QString::fromStdString(copy().string());
+        (window.get()->*command)();
+        ASSERT_FALSE(asked.empty());
+        EXPECT_EQ(asked.back().text, "Invalid File Name.");
+    }
+}
+
+// The report belongs to its game: after New Game and after Open Game, F6 shows nothing of the
+// game before until the new game's own first year end.
+TEST_F(CrashRecoveryTest, NewGameAndOpenGameLeaveNoReportOfTheGameBefore) {
+    closeYearEndMessages();
+    twoPlayersToSave();
+    saveAs("before.mdb");
+    endTurn();
+    endTurn();
+    const std::filesystem::path report = window->game().ReportPath();
+    ASSERT_TRUE(std::filesystem::exists(report));
+    const auto summaryTitle = [&] {
+        window->CloseEndTurnSummary();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        window->LastYearReportItem_Click();
+        return child<QWidget>("DispTurnSumFrm")->windowTitle().toStdString();
+    };
+    EXPECT_NE(summaryTitle().find("4100"), std::string::npos);
+    answers = {Answer::Yes};
+    newGame({"Cy", "Di"});
+    EXPECT_EQ(std::tuple(std::filesystem::exists(report), summaryTitle()),
+              std::tuple(false, "End Turn Summary"));
+    endTurn();
+    endTurn();
+    ASSERT_TRUE(std::filesystem::exists(report));
+    open("before.mdb");
+    EXPECT_EQ(std::tuple(std::filesystem::exists(report), summaryTitle()),
+              std::tuple(false, "End Turn Summary"));
+}
+
 TEST_F(CrashRecoveryTest, ExitAsksOnlyAfterAChangeAndTheTitleNamesTheFileAndMarksChanges) {
     EXPECT_EQ(std::tuple(window->windowTitle(), window->isWindowModified()),
               std::tuple("Zenthar", false));

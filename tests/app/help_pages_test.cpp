@@ -78,7 +78,7 @@ TEST(ManualPages, TheGamesPageNamesEveryOptionAndEveryFileTheGameKeeps) {
             << "the manual page lacks " << option.name;
     TestGame t;
     const std::vector<std::string> files{t.game.WorkingFile().filename().string(),
-                                         t.game.ReportFile().filename().string(),
+                                         t.game.ReportPath().filename().string(),
                                          t.game.GamesFolder().filename().string(),
                                          kRecoveryFileName,
                                          kSettingsFileName,

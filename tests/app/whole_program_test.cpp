@@ -1,7 +1,9 @@
 // The whole program killed in the middle of a game and started again: the game comes back as it
-// stood at the last hand-over.
+// stood at the last hand-over, and a year end cut short is run again as it would have run.
 #include <gtest/gtest.h>
 #include <signal.h>
+
+#include <cstdlib>
 
 #include <QProcess>
 
@@ -15,14 +17,33 @@ namespace {
 class WholeProgram : public ::testing::Test {
   protected:
     void SetUp() override { CopyPictures(folder.path()); }
-    void start(QProcess& p, const QStringList& args) {
+    void start(QProcess& p, const QStringList& args) { start(p, folder, args); }
+    static void start(QProcess& p, const TempProgramFolder& in, const QStringList& args) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("ASAN_OPTIONS", "detect_leaks=0");
         p.setProcessEnvironment(env);
         p.start(ZENTHAR_PLAY_DRIVER,
-                QStringList{QString::fromStdString(folder.path().string())} + args);
+                QStringList{QString::fromStdString(in.path().string())} + args);
         ASSERT_TRUE(p.waitForStarted(30000));
+    }
+    // Reads what the driver prints until it prints `mark` or ends.
+    static std::string readUntil(QProcess& p, const char* mark) {
+        QByteArray said;
+        while (!said.contains(mark) && p.state() == QProcess::Running && p.waitForReadyRead(120000))
+            said += p.readAllStandardOutput();
+        return (said + p.readAllStandardOutput()).toStdString();
+    }
+    // Starts the driver again on a killed run's folder and returns the game it resumed.
+    static std::string resumed(const TempProgramFolder& in) {
+        QProcess again;
+        start(again, in, {"resume"});
+        if (!again.waitForFinished(120000)) return "did not end";
+        const std::string out = again.readAllStandardOutput().toStdString();
+        const std::size_t game = out.find("game:\n");
+        if (again.exitCode() != 0 || game == std::string::npos)
+            return out + again.readAllStandardError().toStdString();
+        return out.substr(game + 6);
     }
     TempProgramFolder folder;
 };
@@ -50,6 +71,44 @@ TEST_F(WholeProgram, AGameKilledWithoutWarningResumesAtItsLastHandOver) {
     ASSERT_NE(game, std::string::npos) << out;
     EXPECT_NE(out.substr(0, game).find("Do you want to resume it?"), std::string::npos) << out;
     EXPECT_EQ(out.substr(game + 6), ReadText(folder.path() / "expected.txt"));
+}
+
+// The copy is taken as the last player's turn hands over to the year end, and the resumed game
+// runs that year end itself with the same dice: killed before its first battle shows, in the
+// middle of the battles, at its last step or once it is over, the year comes out byte for byte
+// as in the run that was not killed, and nobody gets to change an order in between.
+TEST_F(WholeProgram, AYearEndKilledAtAnyMomentComesOutTheSameWhenResumed) {
+    for (const char* seed : {"7", "2024", "90001"}) {
+        SCOPED_TRACE(seed);
+        const QStringList play = {"yearend", seed, "4"};
+        TempProgramFolder whole;
+        CopyPictures(whole.path());
+        QProcess through;
+        start(through, whole, play + QStringList{"0"});
+        ASSERT_TRUE(through.waitForFinished(120000));
+        const std::string said = through.readAllStandardOutput().toStdString();
+        const std::size_t at = said.find("steps ");
+        ASSERT_NE(at, std::string::npos) << said << through.readAllStandardError().toStdString();
+        const int steps = std::atoi(said.c_str() + at + 6);
+        ASSERT_GT(steps, 3) << "the year end shows its battles";
+        const std::string report = ReadText(whole.path() / "GAMES" / "turnrep.txt");
+        const std::string game = ReadText(whole.path() / "expected.txt");
+        ASSERT_NE(report.find("Current Year:"), std::string::npos);
+
+        for (const int stop : {1, steps / 2, steps, steps + 1}) {
+            SCOPED_TRACE(stop);
+            TempProgramFolder killed;
+            CopyPictures(killed.path());
+            QProcess run;
+            start(run, killed, play + QStringList{QString::number(stop)});
+            const std::string out = readUntil(run, "stopped");
+            ASSERT_NE(out.find("stopped"), std::string::npos) << out;
+            ::kill(static_cast<pid_t>(run.processId()), SIGKILL);
+            ASSERT_TRUE(run.waitForFinished(30000));
+            EXPECT_EQ(resumed(killed), game);
+            EXPECT_EQ(ReadText(killed.path() / "GAMES" / "turnrep.txt"), report);
+        }
+    }
 }
 
 }  // namespace

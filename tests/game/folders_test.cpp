@@ -151,7 +151,7 @@ TEST_F(UserFolders, AnInstalledGameKeepsItsWorkingFileAndReportInThePlayersFolde
     const ProgramFolders f = installed();
     Game game(f, dialogs, display, view, random);
     StartUp(game);
-    EXPECT_EQ(std::tuple(game.ReportFile(), game.SettingsFile(), game.TemplateFile()),
+    EXPECT_EQ(std::tuple(game.ReportPath(), game.SettingsFile(), game.TemplateFile()),
               std::tuple(f.user / "GAMES" / "turnrep.txt", f.settings / "zenthar.ini",
                          data.path() / "zenthar.mdb"));
     EXPECT_TRUE(std::filesystem::is_regular_file(f.user / "GAMES" / "newgame.mdb") &&

@@ -157,13 +157,17 @@ TEST_F(AtomicSave, KilledBeforeTheRenameThenTheNextSaveClearsUp) {
 TEST_F(AtomicSave, StaleTemporariesAreTheOnlyFilesRemoved) {
     const std::string mark(kTemporaryMarker);
     const std::string running = ".d.mdb" + mark + std::to_string(::getppid()) + "-dddddd";
-    std::vector<std::string> kept = {running, "e.mdb" + mark + "999999999-eeeeee",  // not hidden
-                                     ".hidden.mdb", "plain.mdb", "target.mdb"};
+    std::vector<std::string> kept = {running,
+                                     "e.mdb" + mark + "999999999-eeeeee",  // not hidden
+                                     ".c.mdb" + mark + "x-cccccc",  // not a name the game makes
+                                     ".hidden.mdb",
+                                     "plain.mdb",
+                                     "target.mdb"};
     for (const std::string& name :
          {".a.mdb" + mark + std::to_string(::getpid()) + "-aaaaaa",  // this process
           ".b.mdb" + mark + "999999999-bbbbbb",                      // long gone
-          ".b.mdb" + mark + "999999999-bbbbbb-journal", ".c.mdb" + mark + "x-cccccc", kept[0],
-          kept[1], kept[2], kept[3]})
+          ".b.mdb" + mark + "999999999-bbbbbb-journal", kept[0], kept[1], kept[2], kept[3],
+          kept[4]})
         WriteBytes(saves / name, {1, 2, 3});
     kept.push_back(".f" + mark + "999999999-ffffff");  // a folder is never removed
     std::filesystem::create_directory(saves / kept.back());

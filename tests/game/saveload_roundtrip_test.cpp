@@ -189,12 +189,13 @@ TEST_F(RoundTrip, CheckMarksAreSetByATrueValueAndLeftByAFalseOne) {
         EXPECT_EQ(game.st.SkipEndTurnScreen, c.after) << c.saved << c.before;
         EXPECT_EQ(game.st.SoundsOff, !c.saved || c.before) << c.saved << c.before;
     }
-    // Stored as yes/no: -1 and 0 (the player's seat and the game's length follow).
+    // Stored as yes/no: -1 and 0 (the player's seat, the game's length, the dice's state, empty for
+    // a scripted source, and the year end due follow).
     game.st.SkipEndTurnScreen = true;
     game.st.SoundsOff = false;
     SaveGame(game, save("marks.mdb"));
     const std::string dump = DescribeDatabase(save("marks.mdb"));
-    EXPECT_NE(dump.find("|1:-1|1:0|1:3|1:0\n"), std::string::npos) << dump.substr(0, 300);
+    EXPECT_NE(dump.find("|1:-1|1:0|1:3|1:0|3:|1:0\n"), std::string::npos) << dump.substr(0, 300);
 }
 
 TEST_F(RoundTrip, TheWorkingFileIsRecognisedHoweverItIsNamed) {

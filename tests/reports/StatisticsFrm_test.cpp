@@ -7,9 +7,11 @@
 #include <QComboBox>
 #include <QLineSeries>
 #include <QPushButton>
+#include <fstream>
 
 #include "reports/DispTurnSumFrm.h"
 #include "sim/simulation.h"
+#include "support/small_disk.h"
 #include "support/widgets.h"
 #include "turn/endturn.h"
 #include "turn/taskforces.h"
@@ -149,6 +151,25 @@ TEST_F(StatisticsTest, TheStoryShowsEveryFigureOfEverySideAndTheExportWritesThem
     EXPECT_EQ(t.dialogs.asked.back().text.rfind("The statistics could not be written", 0), 0u);
 }
 
+// On a full disk the export says why, and the file that was there stays whole.
+TEST_F(StatisticsTest, AnExportOnAFullDiskSaysWhyAndLeavesTheFileThatWasThere) {
+    year(6);
+    const std::filesystem::path at = t.folder.path() / "small";
+    SmallDisk disk(at, "64k");
+    if (!disk.mounted()) GTEST_SKIP() << "no small disk can be mounted here";
+    const std::filesystem::path csv = at / "war.csv";
+    std::ofstream(csv, std::ios::binary) << "last export\n";
+    disk.fill(0);
+    StatisticsFrm w(t.game, StatisticsFrm::Mode::Story, nullptr);
+    w.setFileChooser([&] { return QString::fromStdString(csv.string()); });
+    Click(&w, "ExportBtn");
+    ASSERT_FALSE(t.dialogs.asked.empty());
+    EXPECT_EQ(t.dialogs.asked.back().text, "The statistics could not be written to " +
+                                               csv.string() +
+                                               ".\r\rERROR 61 occurred. The disk is full.");
+    EXPECT_EQ(ReadText(csv), "last export\n");
+}
+
 // Each year's summary as the window showed it that year: title and every page.
 std::string Picture(ui::DispTurnSumFrm& w) {
     std::string picture = w.windowTitle().toStdString() + "\n";
@@ -169,13 +190,13 @@ TEST(SummaryYears, EarlierYearsShowExactlyAsTheyShowedThatYear) {
     sim::SimulationOptions o = SeededGame(2, 26, 12, 21);
     std::vector<std::string> shown;
     sim::RunGame(o, [&](Game& game) {
-        ui::DispTurnSumFrm plain(game.ReportFile(), nullptr);
-        ui::DispTurnSumFrm withYears(game.ReportFile(), game.st.Chronicle, nullptr);
+        ui::DispTurnSumFrm plain(game.ReportPath(), nullptr);
+        ui::DispTurnSumFrm withYears(game.ReportPath(), game.st.Chronicle, nullptr);
         shown.push_back(Picture(plain));
         // The last year reads as it always did.
         ASSERT_EQ(Picture(withYears), shown.back());
         if (shown.size() < 12) return;
-        ui::DispTurnSumFrm w(game.ReportFile(), game.st.Chronicle, nullptr);
+        ui::DispTurnSumFrm w(game.ReportPath(), game.st.Chronicle, nullptr);
         auto* years = FindChild<QComboBox>(&w, "YearCmb");
         EXPECT_EQ(std::tuple(years->count(), years->currentText().toStdString()),
                   std::tuple(12, std::to_string(game.st.CurrentYear - 1)));

@@ -39,10 +39,10 @@ class ArrivalTest : public ::testing::Test {
     // Lands everything due this year and returns the report's landing lines.
     std::vector<std::string> Land() {
         {
-            TurnReport report(t.game.ReportFile());
+            TurnReport report(t.game.Report);
             LandTaskForces(t.game, report);
         }
-        std::vector<std::string> lines = ReportLines(t.game.ReportFile());
+        std::vector<std::string> lines = ReportLines(t.game.ReportPath());
         if (!lines.empty()) lines.erase(lines.begin(), lines.begin() + 2);  // header, empty
         return lines;
     }

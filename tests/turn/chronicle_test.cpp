@@ -50,7 +50,7 @@ TEST(Chronicle, EveryYearOfASeededGameHoldsWhatTheGameShowedThatYear) {
             EXPECT_EQ(y.year, st.CurrentYear - 1);
             std::string report;
             ASSERT_TRUE(y.report(report));
-            EXPECT_EQ(report, ReadText(game.ReportFile()));
+            EXPECT_EQ(report, ReadText(game.ReportPath()));
             const auto totals = ComputeProductionTotals(st);
             const auto counted = sim::CountSides(game);
             const auto fromReport = BattlesInReport(st, report);

@@ -181,8 +181,8 @@ TEST(EndTurnClosedWindow, ClosingTheBattleWindowSkipsTheRestOfTheYearEndButNoRep
                          closed.view.summaries, open.view.summaries),
               std::tuple(1, 0u, 1, 0));
     // Only the display differs: the game and its report are the same.
-    EXPECT_EQ(std::tuple(ReportLines(closed.game.ReportFile()), DescribeWholeState(closed.st())),
-              std::tuple(ReportLines(open.game.ReportFile()), DescribeWholeState(open.st())));
+    EXPECT_EQ(std::tuple(ReportLines(closed.game.ReportPath()), DescribeWholeState(closed.st())),
+              std::tuple(ReportLines(open.game.ReportPath()), DescribeWholeState(open.st())));
     EXPECT_FALSE(closed.st().SkipEndTurnScreen) << "the menu switch is the player's, untouched";
 
     // The next year end shows its window again.
@@ -199,7 +199,7 @@ TEST_F(EndTurnTest, WithoutAGameEndTurnDoesNothing) {
     t.st().TaskForceList[0].NumOfShips = 3;
     EndTurn(t.game);
     EXPECT_EQ(std::tuple(t.st().CurrentYear, t.view.statusShown, ShipsRows(t.game).size(),
-                         std::filesystem::exists(t.game.ReportFile())),
+                         std::filesystem::exists(t.game.ReportPath())),
               std::tuple(0, 0, 0u, false));
 
     t.st().GameActive = true;  // a game flag without players is no game either
@@ -260,28 +260,25 @@ TEST(EndTurnStorage, AFailingDatabaseUndoesTheYearEndAndTheGameGoesOnAfterwards)
         g.view.reader.reset();
         EXPECT_EQ(DescribeWholeState(game.st), before) << "the year end is undone in memory too";
         // The report found is back, no summary of the undone year stays open, nothing is left.
-        EXPECT_EQ(std::tuple(game.st.EndTurnRunning, std::filesystem::exists(game.ReportFile()),
-                             ReadText(game.ReportFile()), g.view.summaries,
-                             std::filesystem::exists(game.ReportUndoFile()),
-                             std::filesystem::exists(game.ReportDraftFile())),
-                  std::tuple(false, !report.empty(), report, summaries, false, false));
+        EXPECT_EQ(std::tuple(game.st.EndTurnRunning, std::filesystem::exists(game.ReportPath()),
+                             ReadText(game.ReportPath()), g.view.summaries),
+                  std::tuple(false, !report.empty(), report, summaries));
     };
     game.st.CurrentPlTurn = 1;  // Bob ends the year
     ShowTurnStatus(game, false);
     ASSERT_EQ(LaunchTaskForce(game.st, 1, 2, 7), LaunchResult::Launched);  // not stored yet
-    std::ofstream(game.ReportFile(), std::ios::binary) << "last year\r\n";
+    std::ofstream(game.ReportPath(), std::ios::binary) << "last year\r\n";
     failedYearEnd("last year\r\n");
-    std::filesystem::remove(game.ReportFile());
+    std::filesystem::remove(game.ReportPath());
     failedYearEnd("");
     EXPECT_TRUE(ShipsRows(game).empty());
 
     // The file is free again: the same turn ends with Bob's fleet on its way.
     EndTurn(game);
-    const std::string written = ReadText(game.ReportFile());
-    EXPECT_EQ(
-        std::tuple(game.st.CurrentYear, written.rfind("Current Year: \t 4100", 0), g.view.summaries,
-                   std::filesystem::exists(game.ReportUndoFile()), game.st.planet(1).Ships),
-        std::tuple(4101, 0u, 1, false, 20 - 7 + 4));
+    const std::string written = ReadText(game.ReportPath());
+    EXPECT_EQ(std::tuple(game.st.CurrentYear, written.rfind("Current Year: \t 4100", 0),
+                         g.view.summaries, game.st.planet(1).Ships),
+              std::tuple(4101, 0u, 1, 20 - 7 + 4));
     const auto rows = ShipsRows(game);
     EXPECT_EQ(std::count_if(rows.begin(), rows.end(),
                             [](const std::string& r) { return r.rfind("1 ", 0) == 0; }),
@@ -293,13 +290,13 @@ TEST(EndTurnStorage, AFailingDatabaseUndoesTheYearEndAndTheGameGoesOnAfterwards)
     failedYearEnd(written);
     EndTurn(game);
     EXPECT_EQ(std::tuple(game.st.CurrentYear,
-                         ReadText(game.ReportFile()).rfind("Current Year: \t 4101", 0)),
+                         ReadText(game.ReportPath()).rfind("Current Year: \t 4101", 0)),
               std::tuple(4102, 0u));
     // A longer report written over a shorter one and back leaves no tail of the longer one.
-    std::ofstream(game.ReportFile(), std::ios::binary) << std::string(5000, 'x');
+    std::ofstream(game.ReportPath(), std::ios::binary) << std::string(5000, 'x');
     EndTurn(game);
     EndTurn(game);
-    const std::string rewritten = ReadText(game.ReportFile());
+    const std::string rewritten = ReadText(game.ReportPath());
     EXPECT_EQ(std::tuple(rewritten.rfind("Current Year: \t 4102", 0), rewritten.find('x')),
               std::tuple(0u, std::string::npos));
 }

@@ -33,10 +33,10 @@ class RebelsTest : public ::testing::Test {
     // Runs the rebel step of one planet and returns its report line (empty when none).
     std::string Rise(int planet) {
         {
-            TurnReport report(t.game.ReportFile());
+            TurnReport report(t.game.Report);
             RebelStep(t.game, report, planet);
         }
-        const auto lines = ReportLines(t.game.ReportFile());
+        const auto lines = ReportLines(t.game.ReportPath());
         return lines.empty() ? std::string() : lines.front();
     }
 

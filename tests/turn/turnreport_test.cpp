@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "support/galaxy_builder.h"
+#include "support/small_disk.h"
 #include "turn/endturn.h"
 #include "turn_test_support.h"
 
@@ -42,7 +43,7 @@ TEST_F(YearEndReportTest, LandingLinesAreWrittenWhenTheScreenIsSkipped) {
     AddTaskForce(t.game, 0, 0, 0, 6, 4101);
     AddTaskForce(t.game, 0, 0, 1, 9, 4101);
     EndTurn(t.game);
-    EXPECT_EQ(ReadText(t.game.ReportFile()),
+    EXPECT_EQ(ReadText(t.game.ReportPath()),
               "Current Year: \t 4100\r\n"
               "\r\n"
               "Attacker\tPlanet\tDefender\tAttacking Ships\tDefending Ships\tAtt.Remaining\t"
@@ -58,17 +59,63 @@ TEST_F(YearEndReportTest, LandingLinesAreWrittenWhenTheScreenIsSkipped) {
               std::tuple(0u, false, 1));
 }
 
-TEST_F(YearEndReportTest, AReportThatCannotBeWrittenIsReportedAndTheYearStillEnds) {
-    std::ofstream(t.game.ReportFile()) << "last year\r\n";
-    std::filesystem::create_directories(t.game.ReportDraftFile());  // a folder in its place
+// A folder in the report's place: the year ends, is kept in the History with its report, and the
+// player hears of it once, not at every year end; the folder is left as it is.
+TEST_F(YearEndReportTest, AReportThatCannotBeWrittenIsToldOnceAndTheHistoryKeepsIt) {
+    std::filesystem::create_directories(t.game.ReportPath());
     EndTurn(t.game);
-    EXPECT_FALSE(std::filesystem::exists(t.game.ReportFile())) << "last year's shown as this";
+    EndTurn(t.game);
+    EXPECT_TRUE(std::filesystem::is_directory(t.game.ReportPath()));
+    EXPECT_EQ(std::tuple(t.st().CurrentYear, t.st().planet(0).Ships), std::tuple(4102, 40));
+    const auto told = [&] {
+        const auto texts = t.dialogs.texts();
+        return std::count_if(texts.begin(), texts.end(), [&](const std::string& text) {
+            const std::string file = t.game.ReportPath().string();
+            return text.find("The turn report could not be written to " + file + ". " + file +
+                             " is a folder.") != std::string::npos;
+        });
+    };
+    EXPECT_EQ(told(), 1);
+    ASSERT_EQ(t.st().Chronicle.size(), 2u);
+    std::string kept;
+    t.st().Chronicle.back().report(kept);
+    EXPECT_EQ(kept.rfind("Current Year: \t 4101\r\n", 0), 0u) << kept;
+
+    // Once a report could be written again, the next failure is told again.
+    std::filesystem::remove(t.game.ReportPath());
+    EndTurn(t.game);
+    EXPECT_EQ(ReadText(t.game.ReportPath()).rfind("Current Year: \t 4102", 0), 0u);
+    std::filesystem::remove(t.game.ReportPath());
+    std::filesystem::create_directories(t.game.ReportPath());
+    EndTurn(t.game);
+    EXPECT_EQ(told(), 2);
+}
+
+// The report's file on a disk that is full: the year ends, the player hears why, and the History
+// keeps the year's report.
+TEST_F(YearEndReportTest, AReportOnAFullDiskIsToldWithTheReasonAndTheYearEnds) {
+    const std::filesystem::path at = t.folder.path() / "small";
+    SmallDisk disk(at, "64k");
+    if (!disk.mounted()) GTEST_SKIP() << "no small disk can be mounted here";
+    // Only the report's file lies on the full disk, bound over its name.
+    std::ofstream(at / "turnrep.txt").flush();
+    std::ofstream(t.game.ReportPath()).flush();
+    ASSERT_EQ(::mount((at / "turnrep.txt").c_str(), t.game.ReportPath().c_str(), nullptr, MS_BIND,
+                      nullptr),
+              0);
+    disk.fill(0);
+    EndTurn(t.game);
+    ::umount2(t.game.ReportPath().c_str(), MNT_DETACH);
     EXPECT_EQ(t.st().CurrentYear, 4101);
-    EXPECT_EQ(t.st().planet(0).Ships, 35);
-    const auto texts = t.dialogs.texts();
-    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const std::string& text) {
-        return text.find("turn report could not be written") != std::string::npos;
-    }));
+    ASSERT_FALSE(t.dialogs.asked.empty());
+    EXPECT_NE(
+        t.dialogs.asked.back().text.find(t.game.ReportPath().string() + ". The disk is full."),
+        std::string::npos)
+        << t.dialogs.asked.back().text;
+    ASSERT_EQ(t.st().Chronicle.size(), 1u);
+    std::string kept;
+    EXPECT_TRUE(t.st().Chronicle.back().report(kept));
+    EXPECT_EQ(kept.rfind("Current Year: \t 4100", 0), 0u);
 }
 
 }  // namespace

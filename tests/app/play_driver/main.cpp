@@ -4,8 +4,19 @@
 //   zenthar-play-driver FOLDER play TURNS  starts a two-player game, ends TURNS turns (lifting
 //       the hand-over screen with a key), writes the game as it stands after the last hand-over
 //       to FOLDER/expected.txt, prints "played TURNS" and waits to be killed.
-//   zenthar-play-driver FOLDER resume      answers Yes to every question, prints each question
-//       after "asked:", then "game:" and the game in play, and ends.
+//   zenthar-play-driver FOLDER yearend SEED YEARS STOP  starts a two-player game from SEED whose
+//       players send what their planets hold beyond five ships at the nearest planet they do not
+//       own, with every battle and message shown (each message closed as soon as it shows), and
+//       plays YEARS years. Every time the last year end lets the window process events counts
+//       one step: at step STOP the driver prints "stopped" and waits to be killed; after the
+//       last End Turn it writes FOLDER/expected.txt and prints "steps N" (at STOP 0 it then
+//       ends, at any STOP beyond the steps it waits to be killed).
+//   zenthar-play-driver FOLDER resume      answers Yes to every question (closing the year
+//       end's messages too), prints each question after "asked:", then "game:" and the game in
+//       play, and ends.
+#include <signal.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -15,10 +26,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "app/Zenthar.h"
+#include "game/side_totals.h"
+#include "orders/sendships.h"
+#include "reports/DispInfoDlg.h"
 #include "sim/state_picture.h"
+#include "turn/lookups.h"
 
 namespace {
 
@@ -38,13 +55,64 @@ void NewTwoPlayerGame(zenthar::ui::Zenthar& window) {
     window.NewGameItem_Click();
 }
 
+// What each planet of the player in turn holds beyond five ships goes to the nearest planet
+// the player does not own.
+void SendSpareShips(zenthar::GameState& st) {
+    const int me = st.CurrentPlTurn;
+    for (int from = 0; from < st.PlanetsNum; ++from) {
+        if (zenthar::OwnerOf(st, from) != me || st.planet(from).Ships <= 5) continue;
+        int target = -1;
+        for (int t = 0; t < st.PlanetsNum; ++t)
+            if (zenthar::OwnerOf(st, t) != me &&
+                (target == -1 ||
+                 zenthar::PlanetDistance(st, from, t) < zenthar::PlanetDistance(st, from, target)))
+                target = t;
+        if (target != -1)
+            zenthar::SendShips(st, from, target, std::to_string(st.planet(from).Ships - 5));
+    }
+}
+
+[[noreturn]] void WaitToBeKilled() {
+    std::printf("stopped\n");
+    std::fflush(stdout);
+    for (;;) ::pause();
+}
+
+// Closes each year end message as it shows, and counts the steps of the year end `counted`
+// says is running; at step `stopAt` the program waits to be killed.
+class YearEndWatch {
+  public:
+    YearEndWatch(zenthar::ui::Zenthar& window, std::function<bool()> counted, int stopAt)
+        : counted_(std::move(counted)), stopAt_(stopAt) {
+        timer_.setInterval(0);
+        QObject::connect(&timer_, &QTimer::timeout, [this, &window] {
+            if (!window.game().st.EndTurnRunning) return;
+            if (counted_ && counted_() && ++steps_ == stopAt_) WaitToBeKilled();
+            if (auto* message =
+                    qobject_cast<zenthar::ui::DispInfoDlg*>(QApplication::activeModalWidget()))
+                message->accept();
+        });
+        timer_.start();
+    }
+    int steps() const { return steps_; }
+
+  private:
+    QTimer timer_;
+    std::function<bool()> counted_;
+    int stopAt_;
+    int steps_ = 0;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zenthar");
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s FOLDER play TURNS | FOLDER resume\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s FOLDER play TURNS | FOLDER yearend SEED YEARS STOP | FOLDER "
+                     "resume\n",
+                     argv[0]);
         return 2;
     }
     const std::filesystem::path folder(argv[1]);
@@ -58,9 +126,33 @@ int main(int argc, char** argv) {
     // As main() starts the game.
     if (!window.startUp()) return 1;
     window.show();
-    window.offerRecoveredGame();
+    if (mode == "play") window.offerRecoveredGame();
 
+    if (mode == "yearend" && argc > 5) {
+        window.randomSource() = zenthar::SystemRandom(std::strtoull(argv[3], nullptr, 10));
+        const int years = std::atoi(argv[4]);
+        const int stopAt = std::atoi(argv[5]);
+        NewTwoPlayerGame(window);
+        zenthar::GameState& st = window.game().st;
+        if (!st.GameActive) return 4;
+        const int lastYear = st.CurrentYear + years;
+        YearEndWatch watch(
+            window, [&] { return st.CurrentYear == lastYear; }, stopAt);
+        while (st.GameActive && st.CurrentYear < lastYear) {
+            SendSpareShips(st);
+            window.findChild<QAction*>("EndTurnItem")->trigger();
+            if (window.playerHidden())
+                QTest::keyClick(window.findChild<QWidget*>("HandOverScreen"), Qt::Key_Space);
+        }
+        std::ofstream(folder / "expected.txt") << GameInPlay(window.game());
+        std::printf("steps %d\n", watch.steps());
+        std::fflush(stdout);
+        if (stopAt > watch.steps()) WaitToBeKilled();
+        return 0;
+    }
     if (mode == "resume") {
+        YearEndWatch closesMessages(window, {}, 0);
+        window.offerRecoveredGame();
         std::printf("game:\n%s", GameInPlay(window.game()).c_str());
         std::fflush(stdout);
         return window.game().st.GameActive ? 0 : 3;

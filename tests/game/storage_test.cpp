@@ -1,0 +1,146 @@
+// The one way the game writes a file: a failure part way leaves the old file and no temporary; a
+// link the player made is followed, while a link or a folder at a name the game gives its own
+// files is refused, named, and nothing is written through it. That a link keeps pointing at the
+// file it named and the permission bits stay is saveload_atomic_test.cpp's.
+#include "game/storage.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "game/recovery.h"
+#include "game/saveload_fixture.h"
+#include "options/inifile.h"
+#include "options/map_zoom.h"
+#include "turn/endturn.h"
+
+namespace zenthar::testing {
+namespace {
+
+std::string NamesIn(const std::filesystem::path& dir) {
+    std::string names;
+    for (const auto& e : std::filesystem::directory_iterator(dir))
+        names += e.path().filename().string() + " ";
+    return names;
+}
+
+TEST(ReplaceFile, AFailurePartWayLeavesTheOldFileAndNoTemporary) {
+    TempProgramFolder folder;
+    const std::filesystem::path dir = folder.path() / "replaced";
+    std::filesystem::create_directories(dir);
+    ReplaceFile(dir / "a.ini", "old", NamedBy::Game);
+    const RenameStep refused = [](const auto&, const auto&) {
+        throw SaveLoadError(61, "The disk is full.");
+    };
+    const FileWriter broken = [](TemporaryFile& t) {
+        t.write(std::vector<unsigned char>{'x'});
+        throw std::runtime_error("stopped");
+    };
+    EXPECT_THROW(ReplaceFile(
+                     dir / "a.ini", [](TemporaryFile&) {}, NamedBy::Game, refused),
+                 SaveLoadError);
+    EXPECT_THROW(ReplaceFile(dir / "a.ini", broken, NamedBy::Player), std::runtime_error);
+    EXPECT_THROW(ReplaceFile(dir / "none" / "a.ini", "new", NamedBy::Game), SaveLoadError);
+    // Every name in the folder, so a temporary left behind shows.
+    EXPECT_EQ(std::tuple(ReadText(dir / "a.ini"), NamesIn(dir)), std::tuple("old", "a.ini "));
+}
+
+TEST(ReplaceFile, APlayersLinkIsFollowedAndALinkOrFolderAtTheGamesOwnNameIsRefused) {
+    TempProgramFolder folder;
+    const std::filesystem::path dir = folder.path();
+    WriteBytes(dir / "theirs.txt", {'t'});
+    std::filesystem::create_symlink(dir / "theirs.txt", dir / "export.csv");
+    ReplaceFile(dir / "export.csv", "new", NamedBy::Player);
+    EXPECT_EQ(
+        std::tuple(std::filesystem::is_symlink(dir / "export.csv"), ReadText(dir / "theirs.txt")),
+        std::tuple(true, "new"));
+
+    std::filesystem::create_symlink(dir / "theirs.txt", dir / "own.ini");
+    std::filesystem::create_directory(dir / "folder.ini");
+    for (const auto& [name, kind] :
+         {std::pair("own.ini", "is a symbolic link"), std::pair("folder.ini", "is a folder")}) {
+        const std::filesystem::path own = dir / name;
+        try {
+            ReplaceFile(own, "game's", NamedBy::Game);
+            ADD_FAILURE() << name << " was written";
+        } catch (const SaveLoadError& e) {
+            EXPECT_EQ(e.code(), errors::kPathFileAccess);
+            EXPECT_NE(e.reason().find(own.string() + " " + kind), std::string::npos) << e.reason();
+        }
+    }
+    EXPECT_EQ(std::tuple(ReadText(dir / "theirs.txt"), std::filesystem::is_symlink(dir / "own.ini"),
+                         std::filesystem::is_directory(dir / "folder.ini")),
+              std::tuple("new", true, true));
+}
+
+class OwnFiles : public SaveLoadTest {};
+
+// A link at every name the game gives its own files, each to a file of the player's outside the
+// game's folders: every write is refused with the name told, and nothing outside changes.
+TEST_F(OwnFiles, ALinkAtEveryNameTheGameWritesChangesNothingOutsideItsFolders) {
+    MakeSampleGame(game, 3, SampleShape{2, 12, 2});
+    game.st.SkipEndTurnScreen = true;
+    t.random.setFallback(0.5);
+    const std::filesystem::path outside = saves / "outside";
+    std::filesystem::create_directories(outside);
+    const std::filesystem::path lock = game.GamesFolder() / InstanceLock::kFileName;
+    const std::vector<std::filesystem::path> names = {
+        RecoveryFile(game),  game.ReportPath(),
+        game.SettingsFile(), game.SettingsFolder / kStateFileName,
+        game.WorkingFile(),  lock};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::filesystem::path theirs = outside / ("file" + std::to_string(i));
+        WriteBytes(theirs, {'x', static_cast<unsigned char>('0' + i)});
+        if (names[i] != game.WorkingFile() && names[i] != lock) {
+            std::filesystem::remove(names[i]);
+            std::filesystem::create_symlink(theirs, names[i]);
+        }
+    }
+    const std::string before = NamesIn(outside);
+
+    const auto refusedNaming = [](const std::function<void()>& write,
+                                  const std::filesystem::path& name) {
+        try {
+            write();
+            ADD_FAILURE() << name << " was written";
+        } catch (const StorageError& e) {
+            EXPECT_NE(std::string(e.what()).find(name.string() + " is a symbolic link"),
+                      std::string::npos)
+                << e.what();
+        }
+    };
+    refusedNaming([&] { WriteRecoveryCopy(game); }, RecoveryFile(game));
+    RemoveRecoveryCopy(game);  // a link is not the game's to remove
+    EXPECT_TRUE(std::filesystem::is_symlink(RecoveryFile(game)));
+    EXPECT_FALSE(WriteIniValue(game.SettingsFile(), "Options", "IntBrowser", "x"));
+    EXPECT_FALSE(WriteMapScale(game.SettingsFolder / kStateFileName, 0.5));
+    // The year ends without its report file, and says so naming it.
+    const int year = game.st.CurrentYear;
+    game.st.CurrentPlTurn = static_cast<Int16>(game.st.PlayesNum - 1);
+    EndTurn(game);
+    EXPECT_EQ(game.st.CurrentYear, year + 1);
+    ASSERT_FALSE(t.dialogs.asked.empty());
+    EXPECT_NE(t.dialogs.asked.back().text.find(game.ReportPath().string() + " is a symbolic link"),
+              std::string::npos)
+        << t.dialogs.asked.back().text;
+    game.Report.clear();
+    EXPECT_TRUE(std::filesystem::is_symlink(game.ReportPath()));
+
+    // The lock and the working file are taken at start-up, which then stops and names them.
+    for (const std::filesystem::path& name : {lock, game.WorkingFile()}) {
+        game.FileDta1.release();
+        game.Lock.release();
+        std::filesystem::remove(name);
+        std::filesystem::create_symlink(outside / "file0", name);
+        refusedNaming([&] { StartUp(game); }, name);
+        std::filesystem::remove(name);
+    }
+    for (std::size_t i = 0; i < names.size(); ++i)
+        EXPECT_EQ(ReadText(outside / ("file" + std::to_string(i))),
+                  std::string("x") + static_cast<char>('0' + i))
+            << names[i];
+    EXPECT_EQ(NamesIn(outside), before);
+}
+
+}  // namespace
+}  // namespace zenthar::testing
