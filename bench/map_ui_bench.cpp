@@ -192,7 +192,7 @@ void OpenOnLongGame(benchmark::State& state, zenthar::ui::StatisticsFrm::Mode mo
                       std::to_string(10 + b) + "\t " + std::to_string(y % 30) + "\t 3\t 0\t" + by +
                       " conquered the planet " + planet + "\r\n";
         }
-        year.setPackedReport(zenthar::PackReport(report));
+        year.setPackedReport(zenthar::PackReport(report, year.year));
         st.Chronicle.add(std::move(year));
     }
     for (auto _ : state) {

@@ -28,12 +28,15 @@ const Bytef* DictionaryBytes() {
     return reinterpret_cast<const Bytef*>(kDictionary.data());
 }
 
-// The framing before the deflated bytes: the mark, then the text's length and the checksum of
-// the deflated bytes, four bytes each with the low byte first. The mark's low three bits read
-// as a deflate block of the reserved type, so no bare deflate stream of an earlier version
-// starts with it.
-constexpr unsigned char kMark = 0x5e;
-constexpr std::size_t kFrame = 9;
+// The framing before the deflated bytes: the mark, the year, the text's length and the checksum
+// of the year and the deflated bytes, four bytes each with the low byte first. A frame of an
+// earlier version has its own mark and no year, its checksum over the deflated bytes alone. The
+// marks' low three bits read as a deflate block of the reserved type, so no bare deflate stream
+// of an earlier version starts with either.
+constexpr unsigned char kMark = 0x5f;
+constexpr std::size_t kFrame = 13;
+constexpr unsigned char kMarkWithoutYear = 0x5e;
+constexpr std::size_t kFrameWithoutYear = 9;
 
 void PutWord(std::string& out, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) out += static_cast<char>((v >> (8 * i)) & 0xff);
@@ -46,9 +49,27 @@ std::uint32_t GetWord(const std::string& in, std::size_t at) {
     return v;
 }
 
-std::uint32_t Checksum(const char* data, std::size_t size) {
+std::uint32_t Checksum(const char* data, std::size_t size, uLong crc = crc32(0L, Z_NULL, 0)) {
     return static_cast<std::uint32_t>(
-        crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(data), static_cast<uInt>(size)));
+        crc32(crc, reinterpret_cast<const Bytef*>(data), static_cast<uInt>(size)));
+}
+
+// The year as the frame holds it, and the checksum that covers it.
+std::string YearWord(int year) {
+    std::string word;
+    PutWord(word, static_cast<std::uint32_t>(year));
+    return word;
+}
+
+std::uint32_t FrameChecksum(const std::string& packed, std::size_t frame) {
+    const char* deflated = packed.data() + frame;
+    const std::size_t size = packed.size() - frame;
+    if (frame == kFrameWithoutYear) return Checksum(deflated, size);
+    return Checksum(deflated, size, Checksum(packed.data() + 1, 4));
+}
+
+std::size_t FrameSize(const std::string& packed) {
+    return static_cast<unsigned char>(packed[0]) == kMark ? kFrame : kFrameWithoutYear;
 }
 
 // Raw deflate: the framing and the file's own checks guard the bytes, a zlib header would only
@@ -97,7 +118,7 @@ bool HistoryYear::report(std::string& text) const {
 }
 
 const std::string& HistoryYear::packedReport() const {
-    if (packed_.empty() && !text_.empty()) packed_ = PackReport(text_);
+    if (packed_.empty() && !text_.empty()) packed_ = PackReport(text_, year);
     return packed_;
 }
 
@@ -154,7 +175,7 @@ std::vector<int> ScoreLeaders(const HistoryYear& year) {
     return leaders;
 }
 
-std::string PackReport(const std::string& text) {
+std::string PackReport(const std::string& text, int year) {
     if (text.empty() || text.size() > UINT32_MAX) return {};
     z_stream z{};
     if (deflateInit2(&z, Z_BEST_COMPRESSION, Z_DEFLATED, -15, 9, Z_DEFAULT_STRATEGY) != Z_OK)
@@ -169,34 +190,42 @@ std::string PackReport(const std::string& text) {
     out.resize(kFrame + z.total_out);
     deflateEnd(&z);
     if (rc != Z_STREAM_END) return {};
-    std::string frame(1, static_cast<char>(kMark));
+    out.replace(0, 5, std::string(1, static_cast<char>(kMark)) + YearWord(year));
+    std::string frame = out.substr(0, 5);
     PutWord(frame, static_cast<std::uint32_t>(text.size()));
-    PutWord(frame, Checksum(out.data() + kFrame, out.size() - kFrame));
+    PutWord(frame, FrameChecksum(out, kFrame));
     out.replace(0, kFrame, frame);
     return out;
 }
 
 bool Framed(const std::string& packed) {
-    return !packed.empty() && static_cast<unsigned char>(packed[0]) == kMark;
+    return !packed.empty() && (static_cast<unsigned char>(packed[0]) == kMark ||
+                               static_cast<unsigned char>(packed[0]) == kMarkWithoutYear);
 }
 
-bool PackedReportIntact(const std::string& packed, std::size_t limit) {
-    if (!Framed(packed) || packed.size() <= kFrame) return false;
-    const std::uint32_t length = GetWord(packed, 1);
+bool PackedReportIntact(const std::string& packed, std::size_t limit, int year) {
+    if (!Framed(packed)) return false;
+    const std::size_t frame = FrameSize(packed);
+    if (packed.size() <= frame) return false;
+    if (frame == kFrame && packed.compare(1, 4, YearWord(year)) != 0) return false;
+    const std::uint32_t length = GetWord(packed, frame - 8);
     return length > 0 && length <= limit &&
-           GetWord(packed, 5) == Checksum(packed.data() + kFrame, packed.size() - kFrame);
+           GetWord(packed, frame - 4) == FrameChecksum(packed, frame);
 }
 
 bool UnpackReport(const std::string& packed, std::string& text, std::size_t limit) {
     text.clear();
     if (packed.empty()) return true;
     if (!Framed(packed)) return Inflate(packed.data(), packed.size(), text, limit);
-    if (!PackedReportIntact(packed, limit)) return false;
-    const std::size_t length = GetWord(packed, 1);
+    const std::size_t frame = FrameSize(packed);
+    if (packed.size() <= frame) return false;
+    const std::uint32_t length = GetWord(packed, frame - 8);
+    if (length == 0 || length > limit || GetWord(packed, frame - 4) != FrameChecksum(packed, frame))
+        return false;
     std::string out;
     // A byte of room past the length, or a stream that fills the room exactly would never be
     // seen to end.
-    if (!Inflate(packed.data() + kFrame, packed.size() - kFrame, out, length + 1) ||
+    if (!Inflate(packed.data() + frame, packed.size() - frame, out, length + std::size_t{1}) ||
         out.size() != length)
         return false;
     text = std::move(out);

@@ -88,17 +88,19 @@ bool EndedOnScore(const History& chronicle, int players, int length);
 // The sides with the highest score in the year, players in order and then the Empire.
 std::vector<int> ScoreLeaders(const HistoryYear& year);
 
-// A report packed for the game file, and back. The packed form is framed: a mark, the text's
-// length and a checksum of the deflated bytes, so the file's check sees damage without
-// unpacking. Unpack returns false for bytes that are not a packed report or would unpack to
-// more than `limit` bytes.
-std::string PackReport(const std::string& text);
+// A report packed for the game file, and back. The packed form is framed: a mark, the year the
+// report is about, the text's length and a checksum of the year and the deflated bytes, so the
+// file's check sees damage, and a report moved to another year, without unpacking. Unpack
+// returns false for bytes that are not a packed report or would unpack to more than `limit`
+// bytes.
+std::string PackReport(const std::string& text, int year);
 bool UnpackReport(const std::string& packed, std::string& text, std::size_t limit);
 
-// What the file's check asks of a packed report: the framing is whole, the length within
-// `limit` and the checksum right. A report packed before the framing (bare deflate, from a file
-// of an earlier version) cannot be checked this way: Framed says so, and it is unpacked instead.
+// What the file's check asks of a packed report kept for `year`: the framing is whole, the
+// length within `limit`, the year the frame names is `year` and the checksum right. A frame of an
+// earlier version names no year and is checked without it. A report packed before the framing
+// (bare deflate) cannot be checked this way: Framed says so, and it is unpacked instead.
 bool Framed(const std::string& packed);
-bool PackedReportIntact(const std::string& packed, std::size_t limit);
+bool PackedReportIntact(const std::string& packed, std::size_t limit, int year);
 
 }  // namespace zenthar

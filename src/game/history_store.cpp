@@ -103,8 +103,9 @@ long long Figure(const Query& q, std::size_t c, long long row) {
     return v;
 }
 
-// The year's report from the Empire's row. A framed report is checked by its framing and kept
-// packed; one from before the framing can only be checked by unpacking it.
+// The year's report from the Empire's row. A framed report is checked by its framing (which
+// names its year, so a report moved to another year is refused) and kept packed; one from before
+// the framing can only be checked by unpacking it.
 void ReadReport(const Query& q, HistoryYear& year, int side, long long row) {
     const int report = static_cast<int>(kHistoryReport);
     const int type = q.columnType(report);
@@ -115,7 +116,7 @@ void ReadReport(const Query& q, HistoryYear& year, int side, long long row) {
     std::string packed(bytes ? bytes : "",
                        static_cast<std::size_t>(sqlite3_column_bytes(q.get(), report)));
     if (Framed(packed)) {
-        if (!PackedReportIntact(packed, kMaxReportBytes))
+        if (!PackedReportIntact(packed, kMaxReportBytes, year.year))
             Refuse(Where(row) + ": Report is damaged");
         year.setPackedReport(std::move(packed));
         return;

@@ -1,6 +1,9 @@
 // The chronicle kept with a saved game: written by Save, read back whole by Open, absent from
 // files saved before it existed, and a damaged History table refused like any damaged table.
 #include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <cstdint>
 
 #include "game/history_store.h"
 #include "reports/statistics.h"
@@ -89,7 +92,7 @@ TEST_F(HistoryFile, AFileSavedBeforeThereWasAChronicleOpensWithAnEmptyOne) {
 
     // Reports packed before they were framed, bare deflate, are read as they are.
     WriteBytes(save("bare.mdb"),
-               EditSavedGame(good, "UPDATE History SET Report = substr(Report, 10)"));
+               EditSavedGame(good, "UPDATE History SET Report = substr(Report, 14)"));
     LoadGame(game, save("bare.mdb"));
     EXPECT_EQ(DescribeSavedGame(game.st), saved);
 }
@@ -142,10 +145,18 @@ TEST_F(HistoryFile, ADamagedHistoryIsRefusedAndChangesNothing) {
         {"UPDATE History SET Report = CAST(substr(Report, 1, length(Report) - 1) || "
          "iif(substr(Report, -1) = x'00', x'01', x'00') AS BLOB)" + first + " AND Side = 4",
          "History row 4: Report is damaged"},
-        {"UPDATE History SET Report = CAST(substr(Report, 1, 1) || x'ffffff7f' || substr(Report, 6) "
+        {"UPDATE History SET Report = CAST(substr(Report, 1, 5) || x'ffffff7f' || substr(Report, 10) "
          "AS BLOB)" +
              first + " AND Side = 4",
          "History row 4: Report is damaged"},
+        // Reports swapped between two years, and every report moved on by a year: each frame
+        // names the year it was written for.
+        {"UPDATE History SET Report = (SELECT h.Report FROM History h WHERE h.Side = 4 AND h.Year "
+         "= 8201 - History.Year) WHERE Side = 4 AND Year IN (4100, 4101)",
+         "History row 4: Report is damaged"},
+        {"UPDATE History SET Report = (SELECT h.Report FROM History h WHERE h.Side = 4 AND h.Year "
+         "= History.Year - 1) WHERE Side = 4 AND Year > 4100",
+         "History row 8: Report is damaged"},
         {"UPDATE History SET Report = 'plain text'" + first + " AND Side = 4",
          "History row 4: Report is not a report of the game"},
         {"UPDATE History SET Report = (SELECT Report FROM History WHERE Year = 4101 AND Side = 4)" +
@@ -209,25 +220,43 @@ TEST(HistoryReport, PackedReportsUnpackToTheSameTextAndDamageIsSeen) {
         "Ships\tAtt.Remaining\tDef.Remaining\tResult\r\n\r\n" +
         std::string(300, 'x') + "\r\n";
     for (const std::string& text : {report, std::string(), std::string("\0\1\2", 3)}) {
-        const std::string packed = PackReport(text);
+        const std::string packed = PackReport(text, 4100);
         std::string back = "?";
         EXPECT_TRUE(UnpackReport(packed, back, kMaxReportBytes));
         EXPECT_EQ(back, text);
     }
-    const std::string packed = PackReport(report);
+    const std::string packed = PackReport(report, 4100);
     EXPECT_LT(packed.size(), report.size() / 4) << "the phrases of every report pack small";
+    EXPECT_TRUE(PackedReportIntact(packed, kMaxReportBytes, 4100));
+    EXPECT_FALSE(PackedReportIntact(packed, kMaxReportBytes, 4101)) << "another year's report";
     std::string back;
     EXPECT_FALSE(UnpackReport(packed, back, report.size() - 1)) << "more than the limit";
     EXPECT_FALSE(UnpackReport(packed.substr(0, packed.size() / 2), back, kMaxReportBytes));
     EXPECT_FALSE(UnpackReport(packed + "x", back, kMaxReportBytes)) << "bytes after the end";
-    // The framing's length must be the text's: the checksum guards the deflated bytes only.
+    // The framing's length must be the text's: the checksum guards the year and the deflated
+    // bytes only.
     std::string longer = packed;
-    ++longer[1];
-    EXPECT_TRUE(PackedReportIntact(longer, kMaxReportBytes));
+    ++longer[5];
+    EXPECT_TRUE(PackedReportIntact(longer, kMaxReportBytes, 4100));
     EXPECT_FALSE(UnpackReport(longer, back, kMaxReportBytes));
     HistoryYear year;
     year.setPackedReport(longer);
     EXPECT_EQ(std::pair(year.report(back), back), std::pair(false, std::string()));
+
+    // A frame of the version before names no year: its length and the checksum of the deflated
+    // bytes alone. It is checked without a year and unpacks as it did.
+    const std::string deflated = packed.substr(13);
+    const auto crc = static_cast<std::uint32_t>(
+        crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(deflated.data()),
+              static_cast<uInt>(deflated.size())));
+    std::string older = "\x5e" + packed.substr(5, 4);
+    for (int i = 0; i < 4; ++i) older += static_cast<char>((crc >> (8 * i)) & 0xff);
+    older += deflated;
+    EXPECT_TRUE(PackedReportIntact(older, kMaxReportBytes, 4321));
+    EXPECT_TRUE(UnpackReport(older, back, kMaxReportBytes));
+    EXPECT_EQ(back, report);
+    older.back() = static_cast<char>(older.back() ^ 1);
+    EXPECT_FALSE(PackedReportIntact(older, kMaxReportBytes, 4321));
 }
 
 }  // namespace

@@ -221,8 +221,9 @@ TEST(SummaryYears, AReportThatNoLongerUnpacksIsToldAndTheOtherYearsStillShow) {
         year.sides = {SideYear{kEmpire}};
         std::string packed =
             PackReport("Current Year: \t " + std::to_string(y) + "\r\n\r\n" + TurnSummaryHeader() +
-                       "\r\n\r\nEmpire\tVega\tAnn\t 3\t 0\t 1\t 0\tThe Empire lost\r\n");
-        if (y == 4100) ++packed[1];  // a length its text does not have
+                           "\r\n\r\nEmpire\tVega\tAnn\t 3\t 0\t 1\t 0\tThe Empire lost\r\n",
+                       y);
+        if (y == 4100) ++packed[5];  // a length its text does not have
         year.setPackedReport(packed);
         chronicle.add(std::move(year));
     }
