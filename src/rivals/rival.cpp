@@ -15,7 +15,8 @@ struct LevelStyle {
 
 // In the order of kComputerLevels. Hard is everything the planner has; the reserves are what
 // a neighbour could plausibly bring, which keeps a capital from a raid without tying a seat
-// down against neighbours that keep their own ships at home.
+// down against neighbours that keep their own ships at home. Half of it let the raider take a
+// Normal or Hard capital in up to one game in ten; three quarters, in one in twenty at most.
 constexpr std::array<LevelStyle, kComputerLevels.size()> kLevelStyles{{
     {SeatKind::Easy,
      {.probes = 0,
@@ -30,13 +31,13 @@ constexpr std::array<LevelStyle, kComputerLevels.size()> kLevelStyles{{
     {SeatKind::Normal,
      {.probes = 1,
       .rebelYears = 1,
-      .capitalReserve = 0.4,
+      .capitalReserve = 0.75,
       .reserve = 0.15,
       .capitalFloor = 4,
       .chance = 0.85,
       .raiseFirstUpTo = 4,
       .strikesPerTurn = 3}},
-    {SeatKind::Hard, {.capitalReserve = 0.5, .reserve = 0.3}},
+    {SeatKind::Hard, {.capitalReserve = 0.75, .reserve = 0.3}},
 }};
 static_assert([] {
     for (std::size_t k = 0; k < kLevelStyles.size(); ++k)

@@ -17,7 +17,8 @@ namespace rival {
 // above what their rebels can destroy, buys production first while it pays, makes two strikes
 // a year so that its fleets grow large, and turns on a side that is down to its last planets.
 // Normal sizes its strikes a little less safely, scouts with one ship a year, keeps one year of
-// rebel losses, buys only cheap production first and keeps no reserve against other players.
+// rebel losses, buys only cheap production first and keeps its capital as Hard does but less
+// on its other planets.
 // Easy strikes on odds it should not take, so many of its fleets are lost, scatters its ships
 // over many small strikes a year, keeps no more at home than its rebels need and never tops a
 // worn planet up.

@@ -36,15 +36,15 @@ Sent SentFrom(const GameState& st, int from) {
 }
 
 // Ann's capital (60 ships) has an Empire planet of 5 next to it, worth taking, and Bob's three
-// planets of 20 ships each lie within a strike's reach: Hard keeps half of what Bob could
-// gather (30), Normal 40 % (24), whatever the strike; Easy keeps nothing back and strikes.
+// planets of 20 ships each lie within a strike's reach: Hard and Normal keep three quarters of
+// what Bob could gather (45), whatever the strike; Easy keeps nothing back and strikes.
 TEST(Defence, TheCapitalKeepsWhatANeighbourCouldBring) {
     struct Case {
         SeatKind level;
         int leastKept;
     };
     const std::vector<Case> cases{
-        {SeatKind::Hard, 30}, {SeatKind::Normal, 24}, {SeatKind::Easy, 0}};
+        {SeatKind::Hard, 45}, {SeatKind::Normal, 45}, {SeatKind::Easy, 0}};
     for (const Case& c : cases) {
         TestGame t;
         // clang-format off

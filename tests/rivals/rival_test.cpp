@@ -322,7 +322,7 @@ TEST(Rival, ASeedReplaysTheSameGame) {
     }
 }
 
-// Hard keeps half of another player's garrison at home while that garrison is within a
+// Hard keeps three quarters of another player's garrison at home while that garrison is within a
 // strike's reach, and strikes with those ships once it is far; Easy keeps no such reserve.
 // Ann's home holds 150 ships, an Empire planet of 45 lies next to it, and Bob's capital holds
 // 150 ships either four or fifteen years away.
@@ -355,7 +355,7 @@ TEST(Rival, HardKeepsAReserveOnlyWhereAnotherPlayerCanStrike) {
         }
         EXPECT_EQ(struck > 0, c.strikes) << "Bob at x " << c.bobX;
         if (!c.strikes) {
-            EXPECT_GE(t.st().planet(0).Ships, 75) << "Bob at x " << c.bobX;
+            EXPECT_GE(t.st().planet(0).Ships, 112) << "Bob at x " << c.bobX;
         }
     }
 }
