@@ -190,7 +190,9 @@ std::string PackReport(const std::string& text, int year) {
     out.resize(kFrame + z.total_out);
     deflateEnd(&z);
     if (rc != Z_STREAM_END) return {};
-    out.replace(0, 5, std::string(1, static_cast<char>(kMark)) + YearWord(year));
+    std::string head(1, static_cast<char>(kMark));
+    head.append(YearWord(year));
+    out.replace(0, 5, head);
     std::string frame = out.substr(0, 5);
     PutWord(frame, static_cast<std::uint32_t>(text.size()));
     PutWord(frame, FrameChecksum(out, kFrame));
