@@ -17,13 +17,19 @@ TEST(Ladder, SeatNamesAreOneToFourKnownKinds) {
     for (const auto& [list, seats] : cases) EXPECT_EQ(sim::SeatNames(list).size(), seats) << list;
 }
 
-TEST(Ladder, EveryGameOfAMatchIsWonByOneSideOrUndecided) {
+// Three games of the seats on a small galaxy, with the real data files.
+sim::MatchOptions ThreeGames(const char* seats, int planets, int years) {
     sim::MatchOptions o;
     o.programDir = ZENTHAR_PROGRAM_DIR;
-    o.seats = sim::SeatNames("hard,passive");
-    o.planets = 8;
-    o.years = 40;
+    o.seats = sim::SeatNames(seats);
+    o.planets = planets;
+    o.years = years;
     o.games = 3;
+    return o;
+}
+
+TEST(Ladder, EveryGameOfAMatchIsWonByOneSideOrUndecided) {
+    sim::MatchOptions o = ThreeGames("hard,passive", 8, 40);
     o.skill = 0;
     const sim::MatchResult r = sim::PlayMatch(o);
     ASSERT_EQ(r.seatWins.size(), 2u);
@@ -33,12 +39,7 @@ TEST(Ladder, EveryGameOfAMatchIsWonByOneSideOrUndecided) {
 
 // Ten years are too few for a conquest; at a length of ten years the score decides each game.
 TEST(Ladder, AMatchAtAGameLengthDecidesEveryGameOnTime) {
-    sim::MatchOptions o;
-    o.programDir = ZENTHAR_PROGRAM_DIR;
-    o.seats = sim::SeatNames("hard,normal");
-    o.planets = 12;
-    o.years = 10;
-    o.games = 3;
+    sim::MatchOptions o = ThreeGames("hard,normal", 12, 10);
     const sim::MatchResult open = sim::PlayMatch(o);
     o.length = 10;
     const sim::MatchResult timed = sim::PlayMatch(o);
