@@ -40,7 +40,9 @@ TEST_F(GalaxyMapTest, VisibleOnlyInsideTheMapRectangleOfWholeCentimetres) {
     // and how many the map counts.
     std::string shown;
     for (int i = 0; i < 7; ++i)
-        shown += std::to_string(map().imageShown(i)) + std::to_string(st().planet(i).OnMap) + " ";
+        shown.append(std::to_string(map().imageShown(i)))
+            .append(std::to_string(st().planet(i).OnMap))
+            .append(" ");
     EXPECT_EQ(shown + std::to_string(map().shownCount()), "1-1 1-1 00 00 00 1-1 00 3");
     // The image's corner stands five centimetres right of the map's left edge, plus dx.
     EXPECT_EQ(map().imageRect(0), QRect(cornerAt(0, 0), QSize(32, 32)));

@@ -58,9 +58,9 @@ TEST_F(HelpTest, WithoutASettingTheMessageComesAtEveryUseAndTheDefaultBrowserOpe
     EXPECT_EQ(std::tuple(t.dialogs.asked.size(), ownWindows), std::tuple(2u, 0))
         << "a stored browser is used without a message";
     const std::string page =
-        "|" + (std::filesystem::absolute(t.game.ProgramFolder) / "help.htm").string();
-    EXPECT_EQ(launcher.started, (std::vector<std::string>{"xdg-open" + page, "xdg-open" + page,
-                                                          "/opt/Web Browser/browse" + page}));
+        (std::filesystem::absolute(t.game.ProgramFolder) / "help.htm").string();
+    EXPECT_EQ(launcher.started, (std::vector<std::string>{"xdg-open|" + page, "xdg-open|" + page,
+                                                          "/opt/Web Browser/browse|" + page}));
 }
 
 TEST_F(HelpTest, ABrowserThatFailsShowsTheOwnWindowQuietlyAndAMissingPageIsTold) {
