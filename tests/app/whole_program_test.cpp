@@ -7,7 +7,6 @@
 
 #include <QProcess>
 
-#include "game/recovery.h"
 #include "support/galaxy_builder.h"
 #include "support/widgets.h"
 
@@ -16,8 +15,6 @@ namespace {
 
 class WholeProgram : public ::testing::Test {
   protected:
-    void SetUp() override { CopyPictures(folder.path()); }
-    void start(QProcess& p, const QStringList& args) { start(p, folder, args); }
     static void start(QProcess& p, const TempProgramFolder& in, const QStringList& args) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -45,33 +42,7 @@ class WholeProgram : public ::testing::Test {
             return out + again.readAllStandardError().toStdString();
         return out.substr(game + 6);
     }
-    TempProgramFolder folder;
 };
-
-TEST_F(WholeProgram, AGameKilledWithoutWarningResumesAtItsLastHandOver) {
-    QProcess player;
-    start(player, {"play", "5"});
-    QByteArray said;
-    while (!said.contains("played 5") && player.state() == QProcess::Running &&
-           player.waitForReadyRead(120000))
-        said += player.readAllStandardOutput();
-    ASSERT_TRUE(said.contains("played 5"))
-        << said.toStdString() << player.readAllStandardError().toStdString();
-    ::kill(static_cast<pid_t>(player.processId()), SIGKILL);
-    ASSERT_TRUE(player.waitForFinished(30000));
-    EXPECT_EQ(player.exitStatus(), QProcess::CrashExit);
-    ASSERT_TRUE(std::filesystem::exists(folder.path() / kRecoveryFileName));
-
-    QProcess again;
-    start(again, {"resume"});
-    ASSERT_TRUE(again.waitForFinished(120000));
-    const std::string out = again.readAllStandardOutput().toStdString();
-    ASSERT_EQ(again.exitCode(), 0) << out << again.readAllStandardError().toStdString();
-    const std::size_t game = out.find("game:\n");
-    ASSERT_NE(game, std::string::npos) << out;
-    EXPECT_NE(out.substr(0, game).find("Do you want to resume it?"), std::string::npos) << out;
-    EXPECT_EQ(out.substr(game + 6), ReadText(folder.path() / "expected.txt"));
-}
 
 // The copy is taken as the last player's turn hands over to the year end, and the resumed game
 // runs that year end itself with the same dice: killed before its first battle shows, in the
