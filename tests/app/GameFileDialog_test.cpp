@@ -1,12 +1,12 @@
 // The Open and Save dialog: the working file is not listed and not accepted, and Open finds a
-// game typed without ".mdb".
+// game typed without ".mdb". The commands' own refusal of the game's files is
+// crash_recovery_test.cpp's and commands_test.cpp's, which also opens a name typed without it.
 #include <QLineEdit>
 #include <QListView>
 
 #include "app/GameFileDialog.h"
 #include "app/app_fixture.h"
 #include "game/saveload.h"
-#include "sim/state_picture.h"
 
 namespace zenthar::testing {
 namespace {
@@ -57,23 +57,6 @@ TEST_F(GameFileDialogTest, TheWorkingFileIsNeitherListedNorAcceptedAndOpenAddsTh
         EXPECT_EQ(dlg.selectedFiles(),
                   QStringList{gamesPath(kind == Kind::Open ? "mine.mdb" : "fresh.mdb")});
     }
-}
-
-TEST_F(GameFileDialogTest, TheCommandsRefuseTheWorkingFileAndOpenANameWithoutExtension) {
-    answerFileDialogs();
-    const std::string saved = sim::DescribeSavedGame(st());
-    nextPath = gamesPath("newgame.mdb");
-    window->SaveGameItem_Click();
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].text, "Invalid File Name.") << "not an error number";
-
-    st().planet(0).Ships = 1;
-    answers = {Answer::Yes};
-    nextPath = gamesPath("mine");
-    window->LoadGameItem_Click();
-    EXPECT_EQ(asked.size(), 2u) << asked.back().text;
-    EXPECT_EQ(sim::DescribeSavedGame(st()), saved);
-    EXPECT_EQ(window->windowTitle(), "mine.mdb[*] - Zenthar");
 }
 
 }  // namespace

@@ -223,6 +223,13 @@ TEST_F(CommandTableTest, EveryCommandActsOnlyWhereItsNeedsAreMetAndNoPrivateWind
                     window->dialogs().setAnswerer([&](const MessageRequest& r) {
                         if (!inside && window->commandRunning()) {
                             inside = true;
+                            // Every command is off meanwhile, and the close box too.
+                            QStringList enabled;
+                            for (QAction* a : window->findChildren<QAction*>())
+                                if (a->isEnabled() && !a->objectName().isEmpty() && !a->menu())
+                                    enabled << a->objectName();
+                            EXPECT_EQ(enabled.join(" ").toStdString(), "");
+                            EXPECT_FALSE(window->close());
                             giveIt();
                             noteOpenWindows();
                             given.erase(std::remove(given.begin(), given.end(), "EndTurnItem"),
@@ -233,6 +240,8 @@ TEST_F(CommandTableTest, EveryCommandActsOnlyWhereItsNeedsAreMetAndNoPrivateWind
                     });
                     window->EndTurnItem_Click();
                     ASSERT_TRUE(inside) << "the year end asked nothing";
+                    // The window outlives the year end and its commands come back.
+                    EXPECT_TRUE(window->isVisible() && child<QAction>("NewGameItem")->isEnabled());
                     closeAll();
                     window->dialogs().setAnswerer([this](const MessageRequest& r) {
                         asked.push_back(r);

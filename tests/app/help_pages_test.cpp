@@ -1,8 +1,6 @@
-// The help page and the manual page tell the truth about the program: every command of the main
-// window's menus is on the help page with its keys, and the manual page names every option of
-// the command line and every file the game keeps.
-#include <QMenu>
-#include <QMenuBar>
+// The manual page and the help page tell the truth about the program: they name every option of
+// the command line and every file the game keeps. That the help page teaches every menu command
+// with its keys is menu_keys_test.cpp's.
 #include <string_view>
 
 #include "app/app_fixture.h"
@@ -24,50 +22,6 @@ std::string Roff(std::string_view text) {
     std::string out;
     for (char c : text) out += c == '-' ? std::string("\\-") : std::string(1, c);
     return out;
-}
-
-// Keys as the help page writes them: <kbd>Ctrl</kbd>+<kbd>N</kbd>.
-std::string HelpKeys(const QKeySequence& key) {
-    const QKeyCombination c = key[0];
-    QStringList parts;
-    if (c.keyboardModifiers() & Qt::ControlModifier) parts << "Ctrl";
-    if (c.keyboardModifiers() & Qt::AltModifier) parts << "Alt";
-    if (c.keyboardModifiers() & Qt::ShiftModifier) parts << "Shift";
-    parts << QKeySequence(c.key()).toString(QKeySequence::NativeText);
-    for (QString& part : parts) part = "<kbd>" + part + "</kbd>";
-    return parts.join('+').toStdString();
-}
-
-// Every command under a menu, its submenus' commands included.
-void Commands(const QMenu* menu, std::vector<const QAction*>& out) {
-    for (const QAction* a : menu->actions()) {
-        if (a->isSeparator()) continue;
-        if (a->menu())
-            Commands(a->menu(), out);
-        else
-            out.push_back(a);
-    }
-}
-
-using HelpPagesTest = AppTest;
-
-TEST_F(HelpPagesTest, EveryMenuCommandIsOnTheHelpPageWithItsKeys) {
-    startShown();
-    const std::string help = Source("assets/help.htm");
-    std::vector<const QAction*> commands;
-    for (const QAction* top : window->menuBar()->actions())
-        if (top->menu()) Commands(top->menu(), commands);
-    ASSERT_GE(commands.size(), 20u);
-    for (const QAction* a : commands) {
-        QString caption = a->text().remove('&');
-        caption.remove(QStringLiteral("…"));
-        const std::string name = caption.trimmed().toStdString();
-        EXPECT_NE(help.find(name), std::string::npos) << "the help page lacks " << name;
-        if (!a->shortcut().isEmpty()) {
-            EXPECT_NE(help.find(HelpKeys(a->shortcut())), std::string::npos)
-                << "the help page lacks the keys of " << name << ": " << HelpKeys(a->shortcut());
-        }
-    }
 }
 
 TEST(ManualPages, TheGamesPageNamesEveryOptionAndEveryFileTheGameKeeps) {
