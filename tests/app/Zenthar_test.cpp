@@ -25,7 +25,6 @@ class MainWindowTest : public AppTest {
     }
     // Exit and the close box ask the same question during a game and nothing without one.
     void expectAskedOnlyDuringAGame(const std::function<bool()>& leave) {
-        startShown();
         EXPECT_TRUE(leave() && asked.empty()) << "without a game the window closes without asking";
 
         window->show();
@@ -161,14 +160,14 @@ TEST_F(MainWindowTest, ResizeLaysOutOnlyOnceTheWindowWasActivatedDownToAVeryNarr
 
 // ---- leaving -----------------------------------------------------------------------------
 
-TEST_F(MainWindowTest, ExitAsksOnlyDuringAGame) {
+TEST_F(MainWindowTest, ExitAndTheCloseBoxAskOnlyDuringAGame) {
+    startShown();
     expectAskedOnlyDuringAGame([this] {
         child<QAction>("ExitItem")->trigger();
         return !window->isVisible();
     });
-}
-
-TEST_F(MainWindowTest, TheCloseBoxAsksOnlyDuringAGame) {
+    startAgain();
+    asked.clear();
     expectAskedOnlyDuringAGame([this] { return window->close(); });
 }
 

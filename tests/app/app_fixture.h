@@ -67,6 +67,20 @@ class AppTest : public ::testing::Test {
     std::filesystem::path games(const char* name) { return window->game().GamesFolder() / name; }
     QString gamesPath(const char* name) { return QString::fromStdString(games(name).string()); }
 
+    // A fresh run of the program on the same folder, started up and shown.
+    void startAgain(int mapWidth = 1200, int mapHeight = 800) {
+        st().GameActive = false;
+        window.reset();
+        openWindow();
+        startShown(mapWidth, mapHeight);
+    }
+    // End Turn, and the next player comes to the screen and lifts the hand-over screen.
+    void endTurn() {
+        window->EndTurnItem_Click();
+        if (window->playerHidden())
+            QTest::keyClick(child<QWidget>("HandOverScreen"), Qt::Key_Space);
+    }
+
     // A command given as its menu item, key or map gesture gives it: through the window's gate.
     void give(const char* name) { window->give(ui::Zenthar::command(name)); }
 

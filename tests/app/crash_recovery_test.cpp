@@ -45,11 +45,6 @@ class CrashRecoveryTest : public AppTest {
         });
         window->NewGameItem_Click();
     }
-    void endTurn() {
-        window->EndTurnItem_Click();
-        if (window->playerHidden())
-            QTest::keyClick(child<QWidget>("HandOverScreen"), Qt::Key_Space);
-    }
     // A fresh run of the program on the same folder, its questions answered from `answers`.
     void restart() {
         window->game().st.GameActive = false;

@@ -84,15 +84,10 @@ TEST_F(MapViewTest, MarksShowEveryOwnerAsThePanelDoesFollowConquestsAndTheTurn) 
         for (int p = 0; p < 4; ++p) m.push_back(map().markOf(p).value_or(PlanetMark{-9}));
         return m;
     };
+    // Which side's marks show whose planets is map_marks_test.cpp's; here the map asks for the
+    // side at the screen.
     EXPECT_EQ(marks(), (std::vector<PlanetMark>{
                            {0, true, true}, {1, false, false}, {0, true, false}, {kEmpire}}));
-    // The owner marked is the one whose symbol the panel shows.
-    for (int p = 0; p < 4; ++p) {
-        window->ShowPlanetInfo(p, false);
-        const int owner = map().markOf(p)->owner;
-        EXPECT_EQ(child<QLabel>("CurPlayerSimPct")->accessibleDescription().toStdString(),
-                  owner == kEmpire ? "empire.ico" : st().PlSymbol[owner].trimmed());
-    }
     // Ann takes planet 3: marked hers at the next redraw.
     st().planet(3).Scouted = "2000";
     window->DrawGalaxyMap();
@@ -122,12 +117,11 @@ TEST_F(MapViewTest, TooltipsTellOnlyWhatThePanelWouldAndTheSameForecastAsSendShi
     st().planet(3).Scouted = "1000";  // Ann scouted the Empire's planet...
     st().planet(3).KnownShip[0] = 5;  // ...and saw 5 ships, not the 8 there now
     window->ShowPlanetInfo(0, false);
+    // What a tip tells of a planet is map_marks_test.cpp's; here the map shows that tip.
     const std::string tip = map().toolTipAt(at(3)).toStdString();
-    EXPECT_EQ(tip, PlanetTip(st(), 3));
+    EXPECT_EQ(std::pair(tip, map().toolTipAt(at(1)).toStdString()),
+              std::pair(PlanetTip(st(), 3), PlanetTip(st(), 1)));
     EXPECT_NE(tip.find("Ships: 5"), std::string::npos) << tip;
-    EXPECT_EQ(tip.find("Ships: 8"), std::string::npos) << tip;
-    EXPECT_EQ(map().toolTipAt(at(1)).toStdString().find("Ships:"), std::string::npos)
-        << "Bob's capital is not scouted";
     EXPECT_EQ(map().toolTipAt(QPoint(view().right() - 5, view().bottom() - 5)), "");
     // The forecast is the one Send Ships shows for the same destination.
     const std::string dialog = sendShipsShown([this] { window->SendToPlanet(3); });
@@ -232,40 +226,23 @@ TEST_F(MapViewTest, ZoomKeepsTheScrollToRulesTabAndFindPlanetAndOutlivesARestart
 
     // The scale is kept for the next start, in its own file and not in the settings.
     const double kept = map().scale();
-    const std::string settings = ReadText(window->game().SettingsFile());
-    st().GameActive = false;
-    window.reset();
-    EXPECT_EQ(settings.find("Scale"), std::string::npos);
-    window = std::make_unique<ui::Zenthar>(folder.path());
-    startShown(700, 500);
+    EXPECT_EQ(ReadText(window->game().SettingsFile()).find("Scale"), std::string::npos);
+    startAgain(700, 500);
     EXPECT_EQ(map().scale(), kept);
 }
 
-TEST_F(MapViewTest, FleetsInFlightListsOnlyThePlayersOwnAndShowsTheChosenDestination) {
+// Whose fleets the list holds and in which order is fleets_in_flight_test.cpp's, how one is chosen
+// FleetsFrm_test.cpp's; here the destination chosen is selected and brought into view.
+TEST_F(MapViewTest, FleetsInFlightShowsTheChosenDestination) {
     startShown(700, 500);
     twoPlayers();
-    st().CurrentPlTurn = 1;  // Bob's fleet is stored, never shown to Ann
-    LaunchTaskForce(st(), 1, 3, 5);
-    SaveTaskForces(window->game());
-    st().CurrentPlTurn = 0;
-    LoadTaskForces(window->game());
-    LaunchTaskForce(st(), 0, 1, 10);  // far: later
-    LaunchTaskForce(st(), 2, 3, 4);   // near: first
-    std::vector<std::string> rows;
-    OnNextModal([&rows](QWidget* dlg) {
+    LaunchTaskForce(st(), 0, 1, 10);
+    OnNextModal([](QWidget* dlg) {
         auto* list = FindChild<QTreeWidget>(dlg, "FleetLst");
-        for (int r = 0; r < list->topLevelItemCount(); ++r) {
-            QStringList cells;
-            for (int c = 0; c < 5; ++c) cells << list->topLevelItem(r)->text(c);
-            rows.push_back(cells.join(" | ").toStdString());
-        }
-        list->setCurrentItem(list->topLevelItem(1));
+        list->setCurrentItem(list->topLevelItem(0));
         QTest::keyClick(list, Qt::Key_Return);
     });
     window->FleetsInFlightItem_Click();
-    EXPECT_EQ(rows, (std::vector<std::string>{name(2) + " | " + name(3) + " | 4 | 4101 | 1",
-                                              name(0) + " | " + name(1) + " | 10 | 4109 | 9"}));
-    // The destination of the fleet chosen is selected and in view.
     EXPECT_EQ(std::pair(st().SelectedPlanet, inView(1)), std::pair(Int16{1}, true));
 }
 
