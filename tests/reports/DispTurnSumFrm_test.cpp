@@ -1,5 +1,6 @@
 // The End Turn Summary window reading real report files: paging, the empty line before the
-// rebels, files without a header, missing and short files, commas in names, oversized files.
+// rebels, a missing file and a quiet year. How a report's lines become rows, and how many are
+// kept, is turn_summary_test.cpp's.
 #include "reports/DispTurnSumFrm.h"
 
 #include <fstream>
@@ -66,58 +67,28 @@ TEST_F(SummaryTest, FifteenRowsMakeAPageAndNextAndPreviousStopAtTheEnds) {
     Click(&w, "PrevBtn");
     EXPECT_EQ(std::tuple(pages(w), row(w, 0)[7]),
               std::tuple(" 1 |  2", "Ann conquered the planet Vorn #0"));
-}
-
-TEST_F(SummaryTest, OddFilesShowWhatTheyHoldAndNothingMore) {
-    const std::string year = "End Turn Summary for the year: ";
-    // What is tried, the lines of the file (none: no file) and how they end, the title and the
-    // rows shown.
-    using Case = std::tuple<const char*, std::vector<std::string>, const char*, std::string,
-                            std::vector<Row>>;
-    // clang-format off
-    const Case cases[] = {
-        {"no file", {}, "\r\n", "End Turn Summary", {}},
-        {"a quiet year", {"Current Year: \t 4107", "", ""}, "\r\n", year + "4107", {}},
-        {"no header, line feeds", {"Current Year: \t 4123", "", "", "Rebels\tVorn\tAnn\t 2\t 5\t\t 3\tdone", "Rebels"}, "\n", year + "4123",
-         {Row(8), {"Rebels", "Vorn", "Ann", " 2", " 5", "", " 3", "done"}, {"Rebels", "", "", "", "", "", "", ""}}},
-        {"a header without its empty line", {"Current Year: \t 4123", "", TurnSummaryHeader(), "Ann\tVorn\tEmpire\t 9\t 3\t 6\t 0\tAnn conquered the planet Vorn", ""}, "\r\n", year + "4123",
-         {{"Ann", "Vorn", "Empire", " 9", " 3", " 6", " 0", "Ann conquered the planet Vorn"}}},
-        {"commas in names", {"Current Year: \t 4100", "", TurnSummaryHeader(), "", "Kirk, the Bold\tNew Vorn, Upper\tEmpire\t 9\t 3\t 6\t 0\tKirk, the Bold won", ""}, "\r\n", year + "4100",
-         {{"Kirk, the Bold", "New Vorn, Upper", "Empire", " 9", " 3", " 6", " 0", "Kirk, the Bold won"}}},
-    };
-    // clang-format on
-    for (const auto& [what, lines, end, title, rows] : cases) {
-        SCOPED_TRACE(what);
-        std::filesystem::remove(file());
-        if (!lines.empty()) write(lines, end);
-        DispTurnSumFrm w(file(), nullptr);
-        EXPECT_EQ(std::tuple(w.windowTitle().toStdString(), page(w), Text(&w, "PagesLbl")),
-                  std::tuple(title, rows, rows.empty() ? " 0" : " 1"));
-    }
-}
-
-TEST_F(SummaryTest, ExtraFieldsAndRowsBeyondTheTableAreIgnored) {
-    std::vector<std::string> lines{"Current Year: \t 4100", "", TurnSummaryHeader(), "",
-                                   "a\tb\tc\td\te\tf\tg\th\ti\tj\tk\tl"};  // twelve fields
-    for (int i = 1; i < 1100; ++i) lines.push_back("row " + std::to_string(i));
-    write(lines);
-    DispTurnSumFrm w(file(), nullptr);
-    // Rows 0..1000 (the most a summary holds), 15 a page.
-    ASSERT_EQ(w.summary().rows.size(), static_cast<std::size_t>(kSummaryMaxRows));
-    EXPECT_EQ(std::tuple(row(w, 0), Text(&w, "PagesLbl")),
-              std::tuple(Row{"a", "b", "c", "d", "e", "f", "g", "h"}, " 67"));
-    w.DispRows(67);
-    EXPECT_EQ(std::tuple(page(w).size(), row(w, 10)[0]), std::tuple(11u, "row 1000"));
     w.DispRows(0);  // a page outside the table shows empty rows rather than failing
     EXPECT_TRUE(page(w).empty());
-}
-
-TEST_F(SummaryTest, EscClosesTheWindowAsCloseDoes) {
-    write({"Current Year: \t 4107"});
-    DispTurnSumFrm w(file(), nullptr);
+    // Esc closes the window as Close does.
     ShowActive(&w);
     QTest::keyClick(&w, Qt::Key_Escape);
     EXPECT_FALSE(w.isVisible());
+}
+
+// Lines without a header, with line feeds alone or commas in names are the reader's
+// (turn_summary_test.cpp); the window shows only a title and no page without rows.
+TEST_F(SummaryTest, WithoutAFileOrInAQuietYearTheWindowShowsNoRows) {
+    for (const auto& [lines, title] :
+         {std::pair(std::vector<std::string>{}, std::string("End Turn Summary")),
+          std::pair(std::vector<std::string>{"Current Year: \t 4107", "", ""},
+                    std::string("End Turn Summary for the year: 4107"))}) {
+        SCOPED_TRACE(title);
+        std::filesystem::remove(file());
+        if (!lines.empty()) write(lines);
+        DispTurnSumFrm w(file(), nullptr);
+        EXPECT_EQ(std::tuple(w.windowTitle().toStdString(), page(w).size(), Text(&w, "PagesLbl")),
+                  std::tuple(title, 0u, " 0"));
+    }
 }
 
 }  // namespace
