@@ -1,5 +1,5 @@
 // The main window itself: start-up, layout in centimetres, Exit and the close box. Its menus and
-// keys are menu_keys_test.cpp's, what each command needs command_table_test.cpp's.
+// keys and what each command needs are command_table_test.cpp's.
 #include <QStyle>
 
 #include "app/app_fixture.h"

@@ -2,8 +2,12 @@
 // of its keys, its map gesture) in each situation a player meets: the curtain between two
 // players, the year end running, no game, a game of computers to watch, and the player at the
 // screen. What may act is written out here from what each command shows, not read from the
-// table, and no window that shows a player's own view may open where it should not.
+// table, and no window that shows a player's own view may open where it should not. Keyboard
+// play as the players learnt it: every menu in its place on the bar, every item in its menu in
+// its order, with its caption, its letter and its keys, each reaching what it shows during a
+// game; the list is written out here too, so a changed table shows as a changed key.
 #include <QMenu>
+#include <QMenuBar>
 #include <QToolTip>
 #include <set>
 
@@ -12,6 +16,69 @@
 
 namespace zenthar::testing {
 namespace {
+
+struct MenuEntry {
+    const char* menu;
+    const char* name;
+    const char* caption;
+    const char* keys;  // every key of the item, as QKeySequence reads them, "; " between
+    char mnemonic;
+    const char* shows;  // during a game, part of the window or question the command brings up
+};
+
+// clang-format off
+const MenuEntry kItems[] = {
+    {"FileMenu", "NewGameItem", "New Game", "Ctrl+N", 'N', "Zenthar: New Game"},
+    {"FileMenu", "LoadGameItem", "Open Game", "Ctrl+O", 'O', "Zenthar: Load Game"},
+    {"FileMenu", "SaveGameItem", "Save Game", "Ctrl+S", 'S', "GameFileDialog"},
+    {"FileMenu", "ExitItem", "Exit", "Ctrl+Q", 'X', "Zenthar: Exit Program"},
+    {"OrdersItem", "SendItem", "Send Ships", "F2", 'S', "SendShipsFrm"},
+    {"OrdersItem", "IncreaseProdItem", "Increase Production", "Ctrl+I", 'I', "increase the production"},
+    {"OrdersItem", "EndTurnItem", "End Turn", "Ctrl+E", 'E', "HandOverScreen"},  // Ann to Bob
+    {"ReportsItem", "OwningMapItem", "Ownership Map", "F3", 'O', "OwningMapFrm"},
+    {"ReportsItem", "ShowFleetsItem", "Show Fleets", "F4", 'F', "OwningMapFrm"},
+    {"ReportsItem", "ProductionSumItem", "Production Summary", "F5", 'P', "ProdSumFrm"},
+    {"ReportsItem", "LastYearReportItem", "End Turn Report", "F6", 'R', "DispTurnSumFrm"},
+    {"ReportsItem", "FleetsInFlightItem", "Fleets in Flight", "Shift+F4", 'I', "FleetsFrm"},
+    {"ReportsItem", "StatisticsItem", "Statistics", "Ctrl+T", 'T', "StatisticsFrm"},
+    {"ViewItem", "ZoomInItem", "Zoom In", "Ctrl++; Ctrl+=", 'I', "zoomed"},
+    {"ViewItem", "ZoomOutItem", "Zoom Out", "Ctrl+-", 'O', "zoomed"},
+    {"ViewItem", "WholeGalaxyItem", "Whole Galaxy", "Ctrl+0", 'W', ""},  // may keep the scale
+    {"ToolsItem", "SearchItem", "Find Planet", "Ctrl+F", 'F', "PlanetSearchFrm"},
+    {"ToolsItem", "OptionsItemAction", "Options", "", 'O', ""},  // the menu under Tools
+    {"OptionsItem", "SkipETDispItem", "Skip End Turn Screen", "", 'E', ""},
+    {"OptionsItem", "SoundsOffItem", "Sounds Off", "", 'S', ""},
+    {"OptionsItem", "IntBrowserItem", "Set Internet Browser Location", "", 'B', ""},
+    {"HelpItem", "HelpIndexItem", "Help Index", "F1", 'I', "help.htm"},  // the test's folder has no page
+    {"HelpItem", "AboutItem", "About", "", 'A', ""},
+};
+
+// Each menu's items in their order, "|" for a separator.
+const std::pair<const char*, const char*> kOrder[] = {
+    {"FileMenu", "NewGameItem LoadGameItem SaveGameItem | ExitItem"},
+    {"OrdersItem", "SendItem IncreaseProdItem | EndTurnItem"},
+    {"ViewItem", "ZoomInItem ZoomOutItem WholeGalaxyItem"},
+    {"ReportsItem", "OwningMapItem ShowFleetsItem ProductionSumItem LastYearReportItem "
+                    "FleetsInFlightItem StatisticsItem"},
+    {"ToolsItem", "SearchItem OptionsItemAction"},
+    {"OptionsItem", "SkipETDispItem SoundsOffItem | IntBrowserItem"},
+    {"HelpItem", "HelpIndexItem | AboutItem"},
+};
+// clang-format on
+
+QList<QKeySequence> Keys(const char* keys) {
+    QList<QKeySequence> list;
+    for (const QString& key :
+         QString::fromLatin1(keys).split(QStringLiteral("; "), Qt::SkipEmptyParts))
+        list << QKeySequence(key);
+    return list;
+}
+
+const MenuEntry* EntryOf(const std::string& name) {
+    for (const MenuEntry& item : kItems)
+        if (name == item.name) return &item;
+    return nullptr;
+}
 
 // What shows the player on turn his own planets, fleets or figures.
 const std::set<std::string> kPrivate = {"SendItem",
@@ -74,7 +141,6 @@ class CommandTableTest : public AppTest {
   protected:
     void SetUp() override {
         AppTest::SetUp();
-        answerFileDialogs();  // every file dialog cancelled
         startShown();
         ASSERT_TRUE(
             WriteIniValue(window->game().SettingsFile(), "Options", "IntBrowser", "/bin/true"));
@@ -193,6 +259,25 @@ class CommandTableTest : public AppTest {
         return all;
     }
 
+    // What a command given during a game brought up holds what its menu item shows, and no
+    // error; nothing is left running or open, the game is kept, and only End Turn moves the
+    // turn on.
+    void expectShown(const std::string& name, int turn, double scale) {
+        std::string shown;
+        for (const std::string& w : opened) shown += w + " ";
+        for (const MessageRequest& r : asked) shown += r.title + ": " + r.text + " ";
+        if (map().scale() != scale) shown += "zoomed ";
+        if (window->playerHidden()) shown += "HandOverScreen ";
+        const MenuEntry* item = EntryOf(name);
+        EXPECT_TRUE((!item || shown.find(item->shows) != shown.npos) &&
+                    QString::fromStdString(shown).toLower().indexOf("error") < 0)
+            << shown;
+        EXPECT_EQ(std::tuple(window->commandRunning(), window->isVisible(), st().GameActive,
+                             QApplication::activeModalWidget(), st().CurrentPlTurn != turn),
+                  std::tuple(false, true, true, nullptr, name == "EndTurnItem"));
+        map().setScale(scale);  // back to the scale the next zoom starts from
+    }
+
     std::vector<std::string> given;
     std::vector<std::string> opened;
 
@@ -248,8 +333,11 @@ TEST_F(CommandTableTest, EveryCommandActsOnlyWhereItsNeedsAreMetAndNoPrivateWind
                         return r.buttons == Buttons::Ok ? Answer::Ok : Answer::No;
                     });
                 } else {
+                    const int turn = st().CurrentPlTurn;
+                    const double scale = map().scale();
                     giveIt();
                     noteOpenWindows();
+                    if (s == Situation::Playing) expectShown(row.name, turn, scale);
                 }
                 ++walked;
                 const bool acted = std::count(given.begin(), given.end(), row.name) > 0;
@@ -300,6 +388,61 @@ TEST_F(CommandTableTest, PrivateWindowsCloseBeforeTheCurtainAndPublicOnesStayUsa
     EXPECT_TRUE(child<QAction>("HelpIndexItem")->isEnabled() &&
                 child<QAction>("AboutItem")->isEnabled());
     EXPECT_FALSE(child<QAction>("LastYearReportItem")->isEnabled());
+}
+
+TEST_F(CommandTableTest, EveryMenuCaptionLetterAndKeyIsWhereThePlayersLearntIt) {
+    QString bar;
+    for (QAction* a : window->menuBar()->actions())
+        bar += a->iconText() + " " + QKeySequence::mnemonic(a->text()).toString() + ", ";
+    EXPECT_EQ(bar,
+              "File Alt+F, Orders Alt+O, View Alt+V, Reports Alt+R, Tools Alt+T, Help Alt+H, ");
+    for (const auto& [menuName, order] : kOrder) {
+        QStringList items;
+        for (QAction* a : child<QMenu>(menuName)->actions())
+            items << (a->isSeparator() ? QStringLiteral("|") : a->objectName());
+        EXPECT_EQ(items.join(' ').toStdString(), order) << menuName;
+    }
+    EXPECT_TRUE(child<QAction>("SkipETDispItem")->isCheckable() &&
+                child<QAction>("SoundsOffItem")->isCheckable());
+
+    for (const MenuEntry& item : kItems) {
+        SCOPED_TRACE(item.name);
+        QMenu* menu = child<QMenu>(item.menu);
+        QAction* action = child<QAction>(item.name);
+        ASSERT_TRUE(menu && action);
+        // Two items of one menu on the same letter would make the letter pick neither.
+        QStringList letters;
+        for (QAction* a : menu->actions()) letters << QKeySequence::mnemonic(a->text()).toString();
+        const QString letter = QKeySequence::mnemonic(action->text()).toString();
+        // The caption as the player reads it, without its mnemonic mark (Qt's icon text).
+        EXPECT_EQ(
+            std::tuple(menu->actions().contains(action), action->iconText(), letter,
+                       letters.count(letter), action->shortcuts()),
+            std::tuple(true, QString::fromLatin1(item.caption),
+                       QString("Alt+%1").arg(QLatin1Char(item.mnemonic)), 1, Keys(item.keys)));
+    }
+}
+
+// The help page that ships with the game teaches every menu command with its keys and stands
+// on its own (no pictures, scripts or style sheets fetched from elsewhere).
+TEST(HelpPage, NamesEveryMenuCommandWithItsKeysAndNeedsNothingElse) {
+    const std::string page =
+        ReadText(std::filesystem::path(ZENTHAR_SOURCE_DIR) / "assets" / "help.htm");
+    ASSERT_FALSE(page.empty());
+    for (const MenuEntry& item : kItems) {
+        // Ctrl+N is written <kbd>Ctrl</kbd>+<kbd>N</kbd>; an item without keys by its caption.
+        const QString first = QString(item.keys).split(QStringLiteral("; ")).constFirst();
+        QStringList parts = first.split('+');
+        if (first.endsWith("++")) {  // Ctrl++: the last key is the plus
+            parts.removeLast();
+            parts.last() = "+";
+        }
+        const std::string keys = "<kbd>" + parts.join("</kbd>+<kbd>").toStdString() + "</kbd>";
+        const std::string entry = "<td>" + std::string(item.caption) + "</td><td>" + keys + "</td>";
+        EXPECT_NE(page.find(*item.keys ? entry : item.caption), std::string::npos) << entry;
+    }
+    for (const char* external : {"http:", "https:", "src=", "<script", "<link", "@import"})
+        EXPECT_EQ(page.find(external), std::string::npos) << external;
 }
 
 }  // namespace

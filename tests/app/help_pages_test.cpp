@@ -1,6 +1,6 @@
 // The manual page and the help page tell the truth about the program: they name every option of
 // the command line and every file the game keeps. That the help page teaches every menu command
-// with its keys is menu_keys_test.cpp's.
+// with its keys is command_table_test.cpp's.
 #include <string_view>
 
 #include "app/app_fixture.h"

@@ -1,6 +1,6 @@
 // Reports › Statistics and the story of the game from the main window: the story opening once
 // after the game's own message, never for a game that goes on. The command's key is
-// menu_keys_test.cpp's; that the story waits for a decided game StatisticsFrm_test.cpp's.
+// command_table_test.cpp's; that the story waits for a decided game StatisticsFrm_test.cpp's.
 #include "app_fixture.h"
 #include "reports/StatisticsFrm.h"
 #include "turn/endturn.h"
