@@ -71,30 +71,48 @@ class CrashRecoveryTest : public AppTest {
     }
 };
 
-TEST_F(CrashRecoveryTest, AfterEveryHandOverTheCopyHoldsWhatASaveWouldHold) {
-    EXPECT_FALSE(copyExists());
+// After every hand-over and every open the copy holds what a Save would write then; Exit asks
+// only after a change (New Game and Open Game leave the game through the same question); the
+// title names the file and marks the changes.
+TEST_F(CrashRecoveryTest, TheCopyFollowsEveryHandOverAndTheTitleAndExitFollowEveryChange) {
+    EXPECT_EQ(std::tuple(copyExists(), window->windowTitle(), window->isWindowModified()),
+              std::tuple(false, "Zenthar", false));
     closeYearEndMessages();
+    struct Step {
+        const char* what;
+        std::function<void()> run;
+        const char* title;
+        bool asks, copied;  // copied: the copy was written just now
+    };
     // clang-format off
-    const std::pair<const char*, std::function<void()>> steps[] = {
-        {"new game", [&] { newGame({"Ann", "Bob"}); }},
-        {"end turn within the year", [&] { endTurn(); }},
-        {"end turn with a year end", [&] { endTurn(); }},
-        {"open game", [&] {
-             saveAs("mine.mdb");
-             endTurn();
-             open("mine.mdb");
-         }},
+    const std::vector<Step> steps = {
+        {"new game", [&] { newGame({"Ann", "Bob"}); }, "Untitled[*] - Zenthar", true, true},
+        {"end turn within the year", [&] { endTurn(); }, "Untitled[*] - Zenthar", true, true},
+        {"end turn with a year end", [&] { endTurn(); }, "Untitled[*] - Zenthar", true, true},
+        {"saved", [&] { saveAs("mine.mdb"); }, "mine.mdb[*] - Zenthar", false, false},
+        {"production raised", [&] {
+             answers = {Answer::Yes};
+             window->IncreaseProdItem_Click();
+         }, "mine.mdb[*] - Zenthar", true, false},
+        {"saved again", [&] { saveAs("other.mdb"); }, "other.mdb[*] - Zenthar", false, false},
+        {"an option switched", [&] { window->SoundsOffItem_Click(); }, "other.mdb[*] - Zenthar", true, false},
+        {"opened", [&] { open("mine.mdb"); }, "mine.mdb[*] - Zenthar", false, true},
+        {"a turn ended", [&] { endTurn(); }, "mine.mdb[*] - Zenthar", true, true},
     };
     // clang-format on
-    for (const auto& [what, step] : steps) {
-        SCOPED_TRACE(what);
-        step();
-        ASSERT_TRUE(copyExists());
-        const auto [kept, saved] = copyAndSave();
-        EXPECT_EQ(kept, saved);
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.what);
+        s.run();
+        if (s.copied) {
+            ASSERT_TRUE(copyExists());
+            const auto [kept, saved] = copyAndSave();
+            EXPECT_EQ(kept, saved);
+        }
+        const bool modified = window->isWindowModified();
+        EXPECT_EQ(std::tuple(window->windowTitle().toStdString(), modified, exitAsks()),
+                  std::tuple(std::string(s.title), s.asks, s.asks));
     }
     EXPECT_EQ(st().CurrentYear, 4101);
-    EXPECT_EQ(DescribeDatabase(copy()), DescribeDatabase(games("mine.mdb")));
 }
 
 TEST_F(CrashRecoveryTest, TheCopyGoesWhenTheGameIsLeftOnPurposeAndStaysOtherwise) {
@@ -132,9 +150,7 @@ TEST_F(CrashRecoveryTest, StartUpOffersTheCopyAndYesGivesWhatOpeningItGives) {
     window->ShowLoadedGame();
     WriteRecoveryCopy(window->game());
     std::filesystem::copy_file(copy(), games("same.mdb"));
-    const std::string names = "played by " + Trim(st().PlName[0].padded()) + ", " +
-                              Trim(st().PlName[1].padded()) + " and " +
-                              Trim(st().PlName[2].padded());
+    const std::string names = "played by Ann, Bo Zoë and Carmen de la Vega y Ortiz-Montalbán";
 
     answers = {Answer::Yes};
     restart();
@@ -239,40 +255,6 @@ TEST_F(CrashRecoveryTest, NewGameAndOpenGameLeaveNoReportOfTheGameBefore) {
     open("before.mdb");
     EXPECT_EQ(std::tuple(std::filesystem::exists(report), summaryTitle()),
               std::tuple(false, "End Turn Summary"));
-}
-
-// New Game and Open Game leave the game through the same question as Exit.
-TEST_F(CrashRecoveryTest, ExitAsksOnlyAfterAChangeAndTheTitleNamesTheFileAndMarksChanges) {
-    EXPECT_EQ(std::tuple(window->windowTitle(), window->isWindowModified()),
-              std::tuple("Zenthar", false));
-    twoPlayersToSave();
-    struct Step {
-        const char* what;
-        std::function<void()> run;
-        const char* title;
-        bool asks;
-    };
-    // clang-format off
-    const std::vector<Step> steps = {
-        {"a game never saved", [] {}, "Untitled[*] - Zenthar", true},
-        {"saved", [&] { saveAs("mine.mdb"); }, "mine.mdb[*] - Zenthar", false},
-        {"production raised", [&] {
-             answers = {Answer::Yes};
-             window->IncreaseProdItem_Click();
-         }, "mine.mdb[*] - Zenthar", true},
-        {"saved again", [&] { saveAs("other.mdb"); }, "other.mdb[*] - Zenthar", false},
-        {"an option switched", [&] { window->SoundsOffItem_Click(); }, "other.mdb[*] - Zenthar", true},
-        {"opened", [&] { open("mine.mdb"); }, "mine.mdb[*] - Zenthar", false},
-        {"a turn ended", [&] { endTurn(); }, "mine.mdb[*] - Zenthar", true},
-    };
-    // clang-format on
-    for (const Step& s : steps) {
-        SCOPED_TRACE(s.what);
-        s.run();
-        const bool modified = window->isWindowModified();
-        EXPECT_EQ(std::tuple(window->windowTitle().toStdString(), modified, exitAsks()),
-                  std::tuple(std::string(s.title), s.asks, s.asks));
-    }
 }
 
 }  // namespace
