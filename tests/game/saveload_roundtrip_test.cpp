@@ -240,6 +240,8 @@ TEST(StorageErrorText, NumbersWithTheirOwnTextAndOthersWithAReason) {
               "ERROR 68: Drive /media/usb: not available.");
     EXPECT_EQ(StorageErrorMessage(StorageError(13, "SQLITE_NOTADB")),
               "ERROR 13 occurred. The file is not a Zenthar game (it is damaged).");
+    EXPECT_EQ(StorageErrorMessage(SaveLoadError(57, "The drive reported a read or write error.")),
+              "ERROR 57 occurred. The drive reported a read or write error.");
     EXPECT_EQ(StorageErrorMessage(StorageError(3005, "x")),
               "ERROR 3005 occurred. The game database reported a fault.");
     EXPECT_EQ(StorageErrorMessage(StorageError(999, "x")), "ERROR 999 occurred.");

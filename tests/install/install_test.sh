@@ -49,8 +49,8 @@ installed_data=$(find "$prefix/share/games/zenthar" -type f | wc -l)
 extra=$(cd "$prefix" && find . -type f | sed 's|^\./||' | grep -v '^share/games/zenthar/' |
         sort | comm -23 - <(printf '%s\n' "${expected[@]}" | sort))
 [ -z "$extra" ] || fail "installed but not wanted: $extra"
-# The manual pages and the help page name the version the program gives, and the manual page
-# lists the options.
+# The manual pages and the help page name the version the program gives (that the manual page
+# lists every option is the help pages' test, on the page this one is made from).
 version=$(env -i "$prefix/games/zenthar" --version | head -n 1 | sed 's/^Zenthar //')
 [ -n "$version" ] || fail "zenthar --version names no version"
 for page in zenthar zenthar-sim; do
@@ -58,8 +58,6 @@ for page in zenthar zenthar-sim; do
   zcat "$prefix/share/man/man6/$page.6.gz" | grep -q "^\.TH .* \"Zenthar $version\"" ||
     fail "the manual page of $page does not name version $version"
 done
-zcat "$prefix/share/man/man6/zenthar.6.gz" | grep -qF '\-\-version' ||
-  fail "the manual page does not list the options"
 grep -q "Zenthar $version &middot;" "$prefix/share/games/zenthar/help.htm" ||
   fail "the help page does not name version $version"
 if grep -rqi 'beta\|zenthar\.org' "$prefix/share/games/zenthar/help.htm" \
