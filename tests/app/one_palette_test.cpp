@@ -1,11 +1,7 @@
 // One colour per side: the palette keeps the sides apart for the common colour-vision
 // deficiencies and on the dark map, and every window that shows a side draws it in that one
-// colour: map marks and tooltips, the Ownership Map's rings, the chart lines and legends of
-// Statistics and of the story.
-#include <QChart>
-#include <QLegend>
-#include <QLegendMarker>
-#include <QLineSeries>
+// colour: map marks and tooltips and the Ownership Map's rings here, the chart lines in
+// StatisticsFrm_test.cpp.
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -14,7 +10,6 @@
 #include "app/MapMarks.h"
 #include "app/app_fixture.h"
 #include "reports/OwningMapFrm.h"
-#include "reports/StatisticsFrm.h"
 #include "ui/side_colours.h"
 
 namespace zenthar::testing {
@@ -102,7 +97,7 @@ int PixelsNear(const QImage& image, QRect area, QColor colour) {
 
 class OnePaletteTest : public AppTest {
   protected:
-    // Four players and the Empire, one planet each, and one year on record.
+    // Four players and the Empire, one planet each.
     void fourPlayers() {
         // clang-format off
         galaxy().players({"Ann", "Bob", "Cid", "Dee"})
@@ -113,30 +108,7 @@ class OnePaletteTest : public AppTest {
             .planet(4, 25, 10)
             .build();
         // clang-format on
-        HistoryYear year;
-        year.year = kFirstYear;
-        for (int side = 0; side < kSides; ++side)
-            year.sides.push_back({side, 1, 10 * (side + 1), 20 * (side + 1), 0, 0, 0});
-        st().Chronicle.add(std::move(year));
         window->ShowLoadedGame();
-    }
-    // The side a chart line or legend entry belongs to, by the name it carries.
-    int sideNamed(const QString& name) {
-        for (int side = 0; side < kSides; ++side)
-            if (QString::fromStdString(SideName(st(), side)) == name) return side;
-        return -1;
-    }
-    // The colours a statistics window gives each side, its lines and legend entries alike.
-    void chartColours(ui::StatisticsFrm& w, std::map<int, std::set<QRgb>>& seen) {
-        for (QAbstractSeries* s : w.chart()->series()) {
-            auto* line = qobject_cast<QLineSeries*>(s);
-            ASSERT_NE(line, nullptr);
-            const int side = sideNamed(line->name());
-            ASSERT_GE(side, 0) << line->name().toStdString();
-            seen[side].insert(line->pen().color().rgb());
-            for (QLegendMarker* m : w.chart()->legend()->markers(line))
-                seen[side].insert(m->pen().color().rgb());
-        }
     }
 };
 
@@ -173,12 +145,6 @@ TEST_F(OnePaletteTest, EveryWindowDrawsEachSideInItsOneColour) {
                 6)
                 << "the Ownership Map's ring of " << p;
     }
-
-    // Statistics (Ann's turn: the public figures of everybody) and the story.
-    ui::StatisticsFrm stats(window->game(), ui::StatisticsFrm::Mode::Statistics, window.get());
-    chartColours(stats, seen);
-    ui::StatisticsFrm story(window->game(), ui::StatisticsFrm::Mode::Story, window.get());
-    chartColours(story, seen);
 
     for (int side = 0; side < kSides; ++side)
         EXPECT_EQ(seen[side], std::set<QRgb>{ui::SideColour(side).rgb()}) << "side " << side;
