@@ -1,5 +1,5 @@
 // Every control of every window has a name a screen reader can say, and no title is cut short. That
-// every window opens from the keyboard is checked with the menus in Zenthar_test.cpp.
+// every window opens from the keyboard is checked with the menus in command_table_test.cpp.
 #include <QAccessible>
 #include <set>
 
