@@ -22,19 +22,6 @@ class CommandsTest : public AppTest {
         answerFileDialogs();
         startShown();
     }
-    // The class of the modal window the command opens, which is closed at once; empty for none.
-    QString opens(const char* command) {
-        QString seen;
-        QTimer::singleShot(0, window.get(), [&seen] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                seen = modal->metaObject()->className();
-                modal->close();
-            }
-        });
-        give(command);
-        QApplication::processEvents();
-        return seen;
-    }
 };
 
 TEST_F(CommandsTest, TurnStatusScrollsHomeAndShowsTurnYearAndCapital) {
@@ -203,15 +190,18 @@ TEST_F(CommandsTest, CancelledOrFailingSavesAndLoadsChangeNothingAndAreTold) {
 
 // ---- report windows ----------------------------------------------------------------------
 
-// That they open only with a game is command_table_test.cpp's.
+// Which window each command opens, and only with a game, is command_table_test.cpp's.
 TEST_F(CommandsTest, TheMapsSetTheirModeAndTheSummaryOpensOnce) {
     twoPlayers();
     window->ShowPlanetInfo(3, false);
     horiz()->setValue(0);
-    EXPECT_EQ(opens("ShowFleetsItem"), "zenthar::ui::OwningMapFrm");
+    const auto closeMap = [](QWidget* map) { map->close(); };
+    OnNextModal(closeMap);
+    give("ShowFleetsItem");
     // In fleets mode, and the selected planet is brought into view.
     EXPECT_EQ(std::pair(st().ShowFleetsMode, horiz()->value()), std::pair(true, 19));
-    opens("OwningMapItem");
+    OnNextModal(closeMap);
+    give("OwningMapItem");
     EXPECT_FALSE(st().ShowFleetsMode);
     window->LastYearReportItem_Click();
     window->ShowEndTurnSummary();
