@@ -47,8 +47,8 @@ void SystemRandom::reseed() {
 std::string SystemRandom::state() const {
     std::string text;
     for (const unsigned long long value : {seed_, draws_, reseeds_, mix_}) {
-        std::array<char, 17> digits{};
-        const auto end = std::to_chars(digits.data(), digits.data() + 16, value, 16).ptr;
+        std::array<char, 16> digits{};  // a 64-bit number in hexadecimal
+        const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value, 16).ptr;
         if (!text.empty()) text += ' ';
         text.append(digits.data(), end);
     }

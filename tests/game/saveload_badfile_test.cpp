@@ -130,6 +130,10 @@ TEST_F(BadFile, EditedGamesThatBreakTheChecks) {
          "Planets row 2: XPos is not a whole number"},
         {"UPDATE Planets SET Name = '" + std::string(41, 'n') + "' WHERE rowid = 2", ""},
         {"UPDATE Planets SET Name = 'Nul' || char(0) || 'Name' WHERE rowid = 2", ""},
+        // No value of a game comes near a mebibyte; one of a million and a half characters is
+        // refused before it is even read.
+        {"UPDATE Planets SET Name = replace(hex(zeroblob(750000)), '0', 'n') WHERE rowid = 2",
+         "it holds a value far too large"},
         // A seat is a human's or one of three computer levels.
         {"UPDATE AppCfg SET Seat = 4" + kRowN, "AppCfg row 3: Seat is out of range"},
         {"UPDATE AppCfg SET Seat = -1" + kRow1, "AppCfg row 1: Seat is out of range"},

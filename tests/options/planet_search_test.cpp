@@ -39,6 +39,9 @@ TEST(PlanetSearchTest, EveryExactMatchIsShownInTurnAndScrolledToButNotPastTheLef
         EXPECT_EQ(shown, expected) << name;
         EXPECT_EQ(n, static_cast<int>(expected.size())) << name;
     }
+    // A slot past the galaxy's last planet is not a planet, whatever name it still holds.
+    t.st().planet(4).Name = FixedText<40>("Zed").padded();
+    EXPECT_EQ(SearchPlanet(t.st(), t.st().planet(4).Name.padded(), nullptr), 0);
 }
 
 }  // namespace

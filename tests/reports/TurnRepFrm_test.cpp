@@ -7,9 +7,7 @@
 #include "reports/QtTurnDisplay.h"
 
 #include <QElapsedTimer>
-#include <fstream>
 
-#include "reports/wav_length.h"
 #include "support/widgets.h"
 
 namespace zenthar::testing {
@@ -141,32 +139,6 @@ TEST_F(BattleWindowTest, TheMessageWindowShowsTheTextAndClosesOnOkOrReturn) {
     display.showMessage("The Empire lost the battle of Vorn");
     // The same window comes back, and Return closed it.
     EXPECT_EQ(std::pair(&display.messageWindow(), dlg.isVisible()), std::pair(&dlg, false));
-}
-
-// ---- sound files --------------------------------------------------------------------------------
-
-TEST(BattleSounds, TheLengthComesFromTheHeader) {
-    EXPECT_FALSE(WavLengthMs(kProgramDir / "crt.dat") || WavLengthMs(kProgramDir / "no-such.wav"));
-    // Each field little-endian in the number of bytes given.
-    auto le = [](std::initializer_list<std::pair<std::uint32_t, int>> fields) {
-        std::string bytes;
-        for (auto [v, n] : fields)
-            for (int i = 0; i < n; ++i) bytes += static_cast<char>((v >> (8 * i)) & 0xFF);
-        return bytes;
-    };
-    TempProgramFolder folder;
-    const auto file = folder.path() / "tone.wav";
-    // PCM, mono, 22050 samples and 44100 bytes a second, 2 bytes a frame of 16 bits; the
-    // odd-sized chunk before the audio is skipped with its pad byte.
-    std::ofstream(file, std::ios::binary)
-        << "RIFF" << le({{4 + 8 + 16 + 8 + 3 + 1 + 8 + 44100, 4}}) << "WAVEfmt "
-        << le({{16, 4}, {1, 2}, {1, 2}, {22050, 4}, {44100, 4}, {2, 2}, {16, 2}}) << "LIST"
-        << le({{3, 4}}) << std::string("abc\0data", 8) << le({{44100 * 3 / 2, 4}});
-    EXPECT_EQ(WavLengthMs(file), 1500);
-    for (const char* game : {"laserfr3.wav", "spcshlnd.wav", "explode.wav"}) {
-        const int length = WavLengthMs(kProgramDir / game).value_or(0);
-        EXPECT_TRUE(length > 50 && length < 10000) << game;
-    }
 }
 
 }  // namespace

@@ -22,6 +22,8 @@ TEST(ChartAxes, YearAxesEndAtTheLastYearAndTickOnWholeYears) {
         {4100, 4100, {4099, 4100, 1, 4099}},   // the first year end alone
         {4100, 4101, {4100, 4101, 1, 4100}},   // never "4100 4100 4100 4101"
         {4103, 4399, {4103, 4399, 50, 4150}},
+        {4100, 4116, {4100, 4116, 2, 4100}},   // exactly eight steps of 2
+        {4100, 4140, {4100, 4140, 5, 4100}},   // eight of 5, where 2 would need twenty
     };
     // clang-format on
     for (const auto& c : cases) {

@@ -119,6 +119,9 @@ TEST(OwningMapLabels, AFleetLeaderIsTheShortestLineFromTheFleetToItsLabel) {
         FleetDrawing f;
         f.lineFrom = {at(random), at(random)};
         f.lineTo = {at(random), at(random)};
+        // Level and upright lines too: fleets between planets of one row or column.
+        if (n % 4 == 0) f.lineTo.y = f.lineFrom.y;
+        if (n % 4 == 1) f.lineTo.x = f.lineFrom.x;
         const CmRect label{at(random), at(random), size(random), size(random)};
         // The nearest the label comes to the line, found by walking along it.
         double nearest = 1e9;

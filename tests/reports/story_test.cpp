@@ -78,10 +78,18 @@ TEST_F(StoryTest, ASmallWarToldLineByLine) {
               }));
 }
 
-// A single scout shot down by a full garrison is still the biggest battle of a quiet war.
+// A single scout shot down by a full garrison is still the biggest battle of a quiet war: a
+// rising is no battle of a side, nor is a line that lacks any of a battle's four figures.
 TEST_F(StoryTest, ASingleShipIsOneShip) {
     year(4100, {{0, {1, 0}}, {1, {1, 0}}, {kEmpire, {2, 0}}},
          {"Bob\t" + name(0) + "\tAnn\t 1\t 377\t 0\t 377\tBob lost the battle of " + name(0)});
+    const std::string at = "\t" + name(2) + "\tEmpire\t";
+    year(4101, {{0, {1, 0}}, {1, {1, 0}}, {kEmpire, {2, 0}}},
+         {"Rebels" + at + " 900\t 900\t 0\t 5\tThe rebels lost",
+          "Ann" + at + "\t 900\t 900\t 5\tAnn lost the battle of " + name(2),
+          "Ann" + at + " 900\t\t 900\t 5\tAnn lost the battle of " + name(2),
+          "Ann" + at + " 900\t 900\t\t 5\tAnn lost the battle of " + name(2),
+          "Ann" + at + " 900\t 900\t 5\t\tAnn lost the battle of " + name(2)});
     const std::vector<std::string> told = Texts(StoryOfTheWar(t.st()));
     ASSERT_EQ(told.size(), 1u);
     EXPECT_EQ(told[0], "The biggest battle: 1 ship of Bob against 377 of Ann at " + name(0) +

@@ -1,0 +1,90 @@
+// The pieces every computer level builds on: the rebels it guards against, the nearest planet
+// of its own, and a view that follows each order it gives within the turn.
+#include <gtest/gtest.h>
+
+#include "rivals/rival_orders.h"
+#include "rivals/rival_plan.h"
+#include "rivals/rival_view.h"
+#include "support/galaxy_builder.h"
+#include "turn/rebels.h"
+
+namespace zenthar::testing {
+namespace {
+
+// The guard a seat keeps is the most the rebels can raise in a year: never less than a rising
+// of any draw, and no more than the rule's bound; a content planet raises none.
+TEST(RivalView, TheRebelGuardIsTheMostARisingCanRaise) {
+    for (int skill = 0; skill <= 2; ++skill) {
+        EXPECT_EQ(rival::MostRebels(0, skill), 0);
+        for (int hostility = 1; hostility <= 10; ++hostility) {
+            const int most = rival::MostRebels(hostility, skill);
+            EXPECT_EQ(most, RebelCount(skill, hostility, 1.0)) << hostility << " at " << skill;
+            for (double u = 0; u < 1; u += 0.125)
+                EXPECT_GE(most, RebelCount(skill, hostility, u)) << hostility << " at " << skill;
+        }
+    }
+    EXPECT_EQ(rival::MostRebels(5, 7), 0);  // a skill the game does not know raises none
+}
+
+// Ann owns 0, 1 and 4; Empire planets 2 and 3 lie between her planets.
+struct AnnsGalaxy : TestGame {
+    AnnsGalaxy() {
+        // clang-format off
+        GalaxyBuilder(game).players({"Ann"})
+            .planet(0, 10, 10).owner(0).home().ships(30).production(5, 10).hostility(0)
+            .planet(1, 30, 10).owner(0).ships(4).production(3, 10)
+            .planet(2, 12, 10).ships(9)
+            .planet(3, 15, 10).ships(2)
+            .planet(4, 40, 40).owner(0).ships(1).production(1, 10)
+            .build();
+        // clang-format on
+    }
+};
+
+TEST(RivalView, TheNearestPlanetOfMineIsMineAndNeverTheTargetItself) {
+    AnnsGalaxy t;
+    const rival::SideView v = rival::BuildSideView(t.game);
+    EXPECT_EQ(rival::NearestMine(v, 3), 0);  // planet 2 is nearer but the Empire's
+    EXPECT_EQ(rival::NearestMine(v, 0), 1);  // not itself
+    EXPECT_EQ(rival::NearestMine(v, 1), 0);
+    EXPECT_EQ(rival::MyPlanets(v), (std::vector<int>{0, 1, 4}));
+}
+
+TEST(RivalView, EachOrderGivenShowsInTheViewAtOnceAndARefusedOneChangesNothing) {
+    AnnsGalaxy t;
+    rival::SideView v = rival::BuildSideView(t.game);
+    rival::Orders orders(t.game, v);
+    const int slots = v.freeTaskForceSlots;
+
+    ASSERT_TRUE(orders.send(0, 3, 10));
+    ASSERT_EQ(v.fleets.size(), 1U);
+    EXPECT_EQ(v.fleets[0].to, 3);
+    EXPECT_EQ(v.fleets[0].ships, 10);
+    EXPECT_EQ(v.fleets[0].arrival, v.year + v.travel(0, 3));
+    EXPECT_GT(v.travel(0, 3), 0);
+    EXPECT_EQ(v.shipsBound(3), 10);
+    EXPECT_EQ(v.planet(0).ships, 20);
+    EXPECT_EQ(t.st().planet(0).Ships, 20);
+    EXPECT_EQ(v.freeTaskForceSlots, slots - 1);
+
+    // Refused: to itself, no ships, more than the planet holds, from a planet not mine.
+    for (const auto& [from, to, ships] :
+         {std::tuple{0, 0, 5}, std::tuple{0, 3, 0}, std::tuple{1, 3, 5}, std::tuple{2, 3, 1}})
+        EXPECT_FALSE(orders.send(from, to, ships)) << from << " to " << to << ", " << ships;
+    EXPECT_EQ(v.fleets.size(), 1U);
+    EXPECT_EQ(v.planet(1).ships, 4);
+    EXPECT_EQ(v.freeTaskForceSlots, slots - 1);
+
+    // Production goes up once a year, paid in ships; the view follows.
+    ASSERT_TRUE(orders.raise(1));
+    EXPECT_EQ(v.planet(1).production, t.st().planet(1).Production);
+    EXPECT_EQ(v.planet(1).production, 4);
+    EXPECT_EQ(v.planet(1).ships, t.st().planet(1).Ships);
+    EXPECT_LT(v.planet(1).ships, 4);
+    EXPECT_FALSE(orders.raise(1));
+    EXPECT_FALSE(orders.raise(2));
+    EXPECT_EQ(orders.given(), 2);
+}
+
+}  // namespace
+}  // namespace zenthar::testing
