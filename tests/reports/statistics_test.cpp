@@ -140,6 +140,11 @@ TEST(Statistics, TheOutcomeNamesTheWinnerAndTheYears) {
     st.Decided = kEmpire;
     st.CurrentYear = 4101;
     EXPECT_EQ(OutcomeText(st), "The Empire has won after 1 year of war.");
+    st.Decided = -1;
+    st.CurrentYear = 4100;  // before the first year end, and a clock set wrong
+    EXPECT_EQ(OutcomeText(st), "The war goes on after 0 years of war.");
+    st.CurrentYear = 4000;
+    EXPECT_EQ(OutcomeText(st), "The war goes on after 0 years of war.");
 }
 
 }  // namespace
