@@ -157,5 +157,29 @@ TEST(OwningMapLabels, AFleetLeaderIsTheShortestLineFromTheFleetToItsLabel) {
     EXPECT_GT(leaders, 100);
 }
 
+// A fleet's label starts part way along its line, level with the tops of the symbols, whichever
+// way the fleet flies.
+TEST(OwningMapLabels, AFleetLabelStandsPartWayAlongItsLine) {
+    GameState st;
+    st.PlanetsNum = 3;
+    const int at[3][2] = {{20, 20}, {9, 5}, {33, 40}};
+    for (int i = 0; i < 3; ++i) {
+        st.planet(i).PlanetId = "0" + std::to_string(i + 1);
+        st.planet(i).XPos = static_cast<Int16>(at[i][0]);
+        st.planet(i).YPos = static_cast<Int16>(at[i][1]);
+    }
+    const OwningMapMetrics m = MakeOwningMapMetrics(47.0, 32.4, 0.8, 0.6);
+    for (const char* to : {"02", "03"}) {
+        const auto f = FleetGeometry(st, m, TaskForceRecord{{}, 0, "01", to, 4105, 12});
+        ASSERT_TRUE(f) << to;
+        const CmPoint& a = f->lineFrom;
+        const CmPoint& b = f->lineTo;
+        EXPECT_NEAR(f->label.x, a.x + kFleetLabelFraction * (b.x - a.x), 1e-9) << to;
+        EXPECT_NEAR(f->label.y, a.y - m.symbolH / 2 + kFleetLabelFraction * (b.y - a.y), 1e-9)
+            << to;
+        EXPECT_EQ(f->text, "12/4105");
+    }
+}
+
 }  // namespace
 }  // namespace zenthar

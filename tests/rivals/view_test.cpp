@@ -7,6 +7,7 @@
 #include "rivals/rival_view.h"
 #include "support/galaxy_builder.h"
 #include "turn/rebels.h"
+#include "turn/turnreport.h"
 
 namespace zenthar::testing {
 namespace {
@@ -24,6 +25,57 @@ TEST(RivalView, TheRebelGuardIsTheMostARisingCanRaise) {
         }
     }
     EXPECT_EQ(rival::MostRebels(5, 7), 0);  // a skill the game does not know raises none
+}
+
+// Production is added before the rebels rise: a planet holding its guard, with the year's
+// production on top, outlives the strongest rising at every skill; one ship fewer does not.
+TEST(RivalView, APlanetHoldingItsRebelGuardOutlivesTheStrongestRising) {
+    for (const auto& [skill, hostility, production] :
+         {std::tuple{0, 5, 1}, std::tuple{0, 9, 2}, std::tuple{2, 5, 3}, std::tuple{2, 7, 1}}) {
+        for (const int fewer : {0, 1}) {
+            TestGame t;
+            // clang-format off
+            GalaxyBuilder(t.game).players({"Ann"}).skill(skill)
+                .planet(0, 1, 1).owner(0).home().ships(30).hostility(0)
+                .planet(1, 5, 1).owner(0).production(production, 10).hostility(hostility)
+                .build();
+            // clang-format on
+            const int guard = rival::RebelGuard(rival::BuildSideView(t.game), 1);
+            ASSERT_GT(guard, 1);
+            t.st().planet(1).Ships = static_cast<Int16>(guard - fewer + production);
+            t.random.push(0.0);       // they rise
+            t.random.push(0.999999);  // as strong as they come
+            {
+                TurnReport report(t.game.Report);
+                RebelStep(t.game, report, 1);
+            }
+            EXPECT_EQ(t.st().planet(1).digit(0) == 2, fewer == 0)
+                << "skill " << skill << ", hostility " << hostility << ", " << fewer << " fewer";
+        }
+    }
+}
+
+// Few strikes a year let fleets grow; many scatter them. With more weak planets in reach than
+// any level strikes, each makes exactly its number of strikes: Easy 20, Normal 3, Hard 2.
+TEST(RivalView, EachLevelMakesItsNumberOfStrikesAYear) {
+    for (const auto& [level, strikes] :
+         {std::pair{SeatKind::Easy, 20}, {SeatKind::Normal, 3}, {SeatKind::Hard, 2}}) {
+        TestGame t;
+        GalaxyBuilder b(t.game);
+        b.players({"Ann"}).planet(0, 22, 22).owner(0).home().ships(900).production(10, 10);
+        for (int i = 1; i <= 24; ++i)
+            b.planet(i, 22 + (i % 5) * 2 - 4, 22 + (i / 5) * 2 - 5).ships(1).production(5, 10);
+        b.build();
+        for (int i = 1; i <= 24; ++i) {
+            PlanetRecord& p = t.st().planet(i);
+            p.setDigit(0, '1');
+            p.KnownShip[0] = 1;
+            p.KnownProd[0] = 5;
+            p.YearScouted[0] = static_cast<Int16>(t.st().CurrentYear);
+        }
+        MakeComputerPlayer(level)->PlayTurn(t.game);
+        EXPECT_EQ(t.st().TaskForceLast + 1, strikes) << static_cast<int>(level);
+    }
 }
 
 // Ann owns 0, 1 and 4; Empire planets 2 and 3 lie between her planets.
