@@ -82,6 +82,28 @@ TEST_F(HistoryFile, TheChronicleComesBackWholeAndSavingAgainAddsOnlyNewYears) {
     EXPECT_EQ(DescribeSavedGame(game.st), other);
 }
 
+// A save writes only the years its file lacks, so a long game saves quickly: a mark left in an
+// old row stays; a chronicle that does not go on from the file's is written whole.
+TEST_F(HistoryFile, OnlyTheYearsTheFileLacksAreWritten) {
+    const std::filesystem::path file = save("rows.mdb");
+    CreateTemplateDatabase(file);
+    sqlite::Database db(file, sqlite::Database::Mode::ReadWrite);
+    auto count = [&] {
+        sqlite::Statement q(db.get(), "SELECT count(*), sum(Planets = 77) FROM History");
+        return q.step() ? std::pair(q.columnInt(0), q.columnInt(1)) : std::pair(-1LL, -1LL);
+    };
+    AddChronicle(game.st, 3);
+    WriteHistory(db, game.st.Chronicle);
+    db.exec("UPDATE History SET Planets = 77 WHERE rowid = 1");
+    AddChronicle(game.st, 5);  // the same three years and two more
+    WriteHistory(db, game.st.Chronicle);
+    EXPECT_EQ(count(), std::pair(5LL * 3, 1LL));
+    game.st.Chronicle.clear();
+    AddChronicle(game.st, 2);
+    WriteHistory(db, game.st.Chronicle);
+    EXPECT_EQ(count(), std::pair(2LL * 3, 0LL));
+}
+
 TEST_F(HistoryFile, AFileSavedBeforeThereWasAChronicleOpensWithAnEmptyOne) {
     WriteBytes(save("old.mdb"), EditSavedGame(good, "DROP TABLE History"));
     LoadGame(game, save("old.mdb"));
