@@ -51,8 +51,7 @@ int ShipsHeadingTo(Game& game, int planet, int player) {
         // A number reads as its digits, as the comparison of texts always did.
         if (end.isText() ? !end.isText(id) : end.asText() != id) continue;
         long long owner = rs.Field(plNum).asInt();
-        if (player == -1 ? owner != kEmpire : owner == player)
-            sum += rs.Field(numOfShips).asInt();
+        if (player == -1 ? owner != kEmpire : owner == player) sum += rs.Field(numOfShips).asInt();
     }
     return static_cast<int>(Saturate16(sum));
 }
