@@ -351,11 +351,6 @@ TEST_F(CommandTableTest, EveryCommandActsOnlyWhereItsNeedsAreMetAndNoPrivateWind
                 }
                 if (s == Situation::Curtain || s == Situation::YearEnd || s == Situation::NoGame)
                     privateOpened += privateHere;
-                // A command that may act shows it: a window, a question, its effect.
-                if (s == Situation::Playing && kPrivate.contains(row.name) &&
-                    std::string(row.name) != "EndTurnItem" && std::string(row.name) != "System1") {
-                    EXPECT_GT(privateHere, 0) << "opened nothing";
-                }
             }
         }
     }
