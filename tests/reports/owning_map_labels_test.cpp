@@ -164,7 +164,7 @@ TEST(OwningMapLabels, AFleetLabelStandsPartWayAlongItsLine) {
     st.PlanetsNum = 3;
     const int at[3][2] = {{20, 20}, {9, 5}, {33, 40}};
     for (int i = 0; i < 3; ++i) {
-        st.planet(i).PlanetId = "0" + std::to_string(i + 1);
+        st.planet(i).PlanetId = std::string("0").append(std::to_string(i + 1));
         st.planet(i).XPos = static_cast<Int16>(at[i][0]);
         st.planet(i).YPos = static_cast<Int16>(at[i][1]);
     }
