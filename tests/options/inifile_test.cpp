@@ -34,8 +34,8 @@ TEST_F(IniFileTest, ReadingFindsTheKeyInItsSectionOrSaysUnknown) {
 TEST_F(IniFileTest, ReadingLooksOnlyAtTheStartOfAHugeFile) {
     // The key within the first 64 KiB is found; one beyond it, or cut by the limit, is not.
     const std::string filler = "; " + std::string(kIniReadMax - 40, 'x') + "\n";
-    write("[Options]\n" + filler + "IntBrowser=/usr/bin/near\n");
-    EXPECT_EQ(read(), "/usr/bin/near");
+    write("[Options]\n" + filler + "IntBrowser=/usr/bin/near\n; " + std::string(40, 'w') + "\n");
+    EXPECT_EQ(read(), "/usr/bin/near") << "the last line the limit leaves whole is read whole";
     write("[Options]\n" + filler + "; " + std::string(40, 'y') + "\nIntBrowser=/usr/bin/far\n");
     EXPECT_EQ(read(), "unknown");
     write("[Options]\n" + filler + "IntBrowser=/usr/bin/" + std::string(100, 'z') + "\n");
