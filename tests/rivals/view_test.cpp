@@ -78,6 +78,31 @@ TEST(RivalView, EachLevelMakesItsNumberOfStrikesAYear) {
     }
 }
 
+// A strike never takes a capital below the fewest ships it keeps at all, Normal's 4 and Hard's
+// 6, and a capital with ships to spare is drawn down to exactly that.
+TEST(RivalView, AStrikeLeavesTheCapitalItsFloor) {
+    for (const auto& [level, floor] : {std::pair{SeatKind::Normal, 4}, {SeatKind::Hard, 6}}) {
+        int least = 1000;
+        for (int ships = 12; ships <= 45; ++ships) {
+            TestGame t;
+            GalaxyBuilder b(t.game);
+            b.players({"Ann"}).planet(0, 22, 22).owner(0).home().ships(ships).production(10, 10);
+            for (int i = 1; i <= 6; ++i) b.planet(i, 16 + 2 * i, 17).ships(1).production(5, 10);
+            b.build();
+            for (int i = 1; i <= 6; ++i) {
+                PlanetRecord& p = t.st().planet(i);
+                p.setDigit(0, '1');
+                p.KnownShip[0] = 1;
+                p.KnownProd[0] = 5;
+                p.YearScouted[0] = static_cast<Int16>(t.st().CurrentYear);
+            }
+            MakeComputerPlayer(level)->PlayTurn(t.game);
+            least = std::min<int>(least, t.st().planet(0).Ships);
+        }
+        EXPECT_EQ(least, floor) << static_cast<int>(level);
+    }
+}
+
 // Ann owns 0, 1 and 4; Empire planets 2 and 3 lie between her planets.
 struct AnnsGalaxy : TestGame {
     AnnsGalaxy() {
