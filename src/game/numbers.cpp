@@ -51,7 +51,7 @@ double LeadingNumber(std::string_view text) {
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     bool digits = false;
     while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, digits = true;
-    if (i < text.size() && text[i] == '.') {
+    if (text.substr(i).starts_with('.')) {
         ++i;
         while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
             ++i, digits = true;

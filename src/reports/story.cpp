@@ -135,7 +135,12 @@ void FromReports(const GameState& st, std::vector<StoryLine>& story) {
 void FromChronicle(const GameState& st, std::vector<StoryLine>& story) {
     const int players = std::min(st.PlayesNum, kMaxPlayers);
     std::array<bool, kSides> out{};
-    int leader = -1, lastChange = -1, changedFrom = -1, changedTo = -1;
+    // The side leading in planets, and the last time the lead changed hands.
+    std::optional<int> leader;
+    struct Change {
+        int year, from, to;
+    };
+    std::optional<Change> lastChange;
     bool ended = false;
     for (std::size_t i = 0; i < st.Chronicle.size(); ++i) {
         const HistoryYear& year = st.Chronicle[i];
@@ -157,11 +162,7 @@ void FromChronicle(const GameState& st, std::vector<StoryLine>& story) {
         }
         const int now = Leader(year);
         if (now >= 0 && now != leader) {
-            if (leader >= 0) {
-                lastChange = year.year;
-                changedFrom = leader;
-                changedTo = now;
-            }
+            if (leader) lastChange = Change{year.year, *leader, now};
             leader = now;
         }
         const int winner = WinnerOf(players, holds, inFlight);
@@ -177,11 +178,12 @@ void FromChronicle(const GameState& st, std::vector<StoryLine>& story) {
                      : In(year.year) + SideName(st, winner) + " held the galaxy, after " + span});
         }
     }
-    if (lastChange >= 0)
-        story.push_back({lastChange, "The turning point: in " + FormatPlain(lastChange) + " " +
-                                         Called(st, changedTo) + " passed " +
-                                         Called(st, changedFrom) +
-                                         " in planets held, and kept the lead."});
+    if (lastChange)
+        story.push_back({lastChange->year, "The turning point: in " +
+                                               FormatPlain(lastChange->year) + " " +
+                                               Called(st, lastChange->to) + " passed " +
+                                               Called(st, lastChange->from) +
+                                               " in planets held, and kept the lead."});
 }
 
 }  // namespace

@@ -24,8 +24,9 @@ class SelectionKeeper {
 
 }  // namespace
 
+// The rules alone say what may be ordered, as they do for a player; the view only follows what
+// they allowed.
 bool Orders::send(int from, int to, int ships) {
-    if (ships < 1 || from == to || view_.freeTaskForceSlots <= 0) return false;
     GameState& st = game_.st;
     const SelectionKeeper keep(st, from);
     if (SendShips(st, to, FormatPlain(ships))) return false;
@@ -38,11 +39,10 @@ bool Orders::send(int from, int to, int ships) {
 }
 
 bool Orders::raise(int planet) {
-    PlanetView& p = view_.planets[static_cast<std::size_t>(planet)];
-    if (!p.mine || !p.mayRaise || p.production >= p.maxProd || p.ships < p.production) return false;
     GameState& st = game_.st;
     const SelectionKeeper keep(st, planet);
     if (IncreaseProduction(st, planet) != ProductionCheck::Allowed) return false;
+    PlanetView& p = view_.planets[static_cast<std::size_t>(planet)];
     p.ships = st.planet(planet).Ships;
     p.production = st.planet(planet).Production;
     p.mayRaise = false;

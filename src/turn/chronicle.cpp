@@ -51,8 +51,8 @@ void RecordYear(Game& game) {
     const std::array<OwnerTotals, kSides> totals = ComputeProductionTotals(st);
     const std::array<long long, kSides> inFlight = ShipsInFlight(game);
     HistoryYear year;
-    year.year = st.CurrentYear - 1;  // the year the report is about
-    const int players = std::clamp(st.PlayesNum, 0, kMaxPlayers);
+    year.year = st.CurrentYear - 1;                           // the year the report is about
+    const int players = std::min(st.PlayesNum, kMaxPlayers);  // a game has one player or more
     year.sides.reserve(static_cast<std::size_t>(players) + 1);
     const auto add = [&](int side) {
         const auto k = static_cast<std::size_t>(side);
