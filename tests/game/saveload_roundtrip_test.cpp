@@ -149,10 +149,14 @@ TEST_F(RoundTrip, EmptyCampaignFieldsReadAsTheRulesSay) {
     EXPECT_EQ(std::pair(game.st.StartPl.blank(), game.st.EndPl.blank()), std::pair(true, true));
 }
 
-// A file saved before seats existed, or with a seat left empty, has only human players; the
-// seats of the game that ran before do not linger.
-TEST_F(RoundTrip, AFileWithoutSeatsOpensWithEveryPlayerHuman) {
-    std::vector<unsigned char> bytes = savedSample(42, {3, 9, 1}, "seated.mdb");
+// A file saved before seats or a game's length existed, or with either left empty, has only
+// human players in a game until conquest; the seats and length of the game that ran before do not
+// linger.
+TEST_F(RoundTrip, AFileWithoutSeatsOrLengthOpensWithEveryPlayerHumanUntilConquest) {
+    MakeSampleGame(game, 42, {3, 9, 1});
+    game.st.GameLength = 50;
+    SaveGame(game, save("seated.mdb"));
+    const std::vector<unsigned char> bytes = ReadBytes(save("seated.mdb"));
     ASSERT_NE(game.st.Seats, (std::array<SeatKind, 4>{}));
     const std::string seated = DescribeSavedGame(game.st);
     const auto human = [](std::string picture) {
@@ -160,34 +164,51 @@ TEST_F(RoundTrip, AFileWithoutSeatsOpensWithEveryPlayerHuman) {
             picture[at += 6] = '0';
         return picture;
     };
-    for (const char* edit :
-         {"ALTER TABLE AppCfg DROP COLUMN Seat", "UPDATE AppCfg SET Seat = NULL"}) {
+    std::string endless = seated;
+    endless.erase(endless.find(" length 50"), 10);
+    // clang-format off
+    const std::pair<const char*, std::string> cases[] = {
+        {"ALTER TABLE AppCfg DROP COLUMN Seat", human(seated)},
+        {"UPDATE AppCfg SET Seat = NULL", human(seated)},
+        {"ALTER TABLE AppCfg DROP COLUMN GameLength", endless},
+        {"UPDATE AppCfg SET GameLength = NULL", endless}};
+    // clang-format on
+    for (const auto& [edit, opened] : cases) {
+        SCOPED_TRACE(edit);
         WriteBytes(save("older.mdb"), EditSavedGame(bytes, edit));
         LoadGame(game, save("seated.mdb"));
         LoadGame(game, save("older.mdb"));
-        EXPECT_EQ(DescribeSavedGame(game.st), human(seated)) << edit;
-        // Saved again, it keeps its players human.
+        EXPECT_EQ(DescribeSavedGame(game.st), opened);
+        expectSettled();
+        // Saved again, it keeps what it opened with.
         SaveGame(game, save("again.mdb"));
         LoadGame(game, save("again.mdb"));
-        EXPECT_EQ(DescribeSavedGame(game.st), human(seated)) << edit;
+        EXPECT_EQ(DescribeSavedGame(game.st), opened);
     }
 }
 
-TEST_F(RoundTrip, CheckMarksAreSetByATrueValueAndLeftByAFalseOne) {
+// The check marks are set by a true value and left by a false one; the game's length, any of
+// them, comes back as it was saved.
+TEST_F(RoundTrip, CheckMarksAreSetByATrueValueAndLeftByAFalseOneAndTheLengthComesBack) {
     struct Case {
         bool saved, before, after;
+        int length;
     };
-    for (Case c : {Case{true, false, true}, Case{false, true, true}, Case{false, false, false},
-                   Case{true, true, true}}) {
+    // The last case leaves the length empty for the stored values below.
+    for (Case c : {Case{true, false, true, kLongestGame}, Case{false, true, true, 1},
+                   Case{false, false, false, 50}, Case{true, true, true, 0}}) {
+        SCOPED_TRACE(::testing::Message() << c.saved << c.before << " length " << c.length);
         MakeSampleGame(game, 51, {1, 6, 1});
         game.st.SkipEndTurnScreen = c.saved;
         game.st.SoundsOff = !c.saved;
+        game.st.GameLength = static_cast<Int16>(c.length);
         SaveGame(game, save("marks.mdb"));
         game.st.SkipEndTurnScreen = c.before;
         game.st.SoundsOff = c.before;
+        game.st.GameLength = 123;
         LoadGame(game, save("marks.mdb"));
-        EXPECT_EQ(game.st.SkipEndTurnScreen, c.after) << c.saved << c.before;
-        EXPECT_EQ(game.st.SoundsOff, !c.saved || c.before) << c.saved << c.before;
+        EXPECT_EQ(std::tuple(game.st.SkipEndTurnScreen, game.st.SoundsOff, int{game.st.GameLength}),
+                  std::tuple(c.after, !c.saved || c.before, c.length));
     }
     // Stored as yes/no: -1 and 0 (the player's seat, the game's length, the dice's state, empty for
     // a scripted source, and the year end due follow).
