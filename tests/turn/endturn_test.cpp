@@ -22,31 +22,11 @@ namespace {
 
 using namespace turn_support;
 
-constexpr double kCalm = 0.99;  // no rising; the die shows 6
-
 std::vector<MessageRequest> VictoryBoxes(const ScriptedDialogs& dialogs) {
     std::vector<MessageRequest> boxes;
     for (const auto& r : dialogs.asked)
         if (r.text.rfind("Congratulations", 0) == 0) boxes.push_back(r);
     return boxes;
-}
-
-int TimesSaid(const ScriptedDialogs& dialogs, const std::string& text) {
-    const auto texts = dialogs.texts();
-    return static_cast<int>(std::count(texts.begin(), texts.end(), text));
-}
-
-// The first `count` of Ann, Bob and Cid on their home planets; the Empire holds Vega with a few
-// ships.
-template <class View>
-void SeatPlayers(TestGameWith<View>& t, int count) {
-    t.random.setFallback(kCalm);
-    const std::vector<std::string> names = {"Ann", "Bob", "Cid"};
-    GalaxyBuilder b(t.game);
-    b.players({names.begin(), names.begin() + count}).skill(1);
-    for (int k = 0; k < count; ++k)
-        b.planet(k, 1 + 8 * k, 1).owner(k).home().ships(20).production(4, 20);
-    b.planet(count, 20, 20).ships(3).production(2, 2).build();
 }
 
 class EndTurnTest : public ::testing::Test {
@@ -55,7 +35,20 @@ class EndTurnTest : public ::testing::Test {
     TestGame t;
 };
 
-TEST_F(EndTurnTest, ANewGameHandsTheFirstTurnOutWithoutStoringOrEndingAYear) {
+// Without a game End Turn does nothing; a new game's first End Turn hands the first turn out
+// without storing a fleet or ending a year.
+TEST_F(EndTurnTest, WithoutAGameNothingHappensAndANewGameHandsTheFirstTurnOut) {
+    t.st().TaskForceLast = 0;
+    t.st().TaskForceList[0].NumOfShips = 3;
+    EndTurn(t.game);
+    EXPECT_EQ(std::tuple(t.st().CurrentYear, t.view.statusShown, ShipsRows(t.game).size(),
+                         std::filesystem::exists(t.game.ReportPath())),
+              std::tuple(0, 0, 0u, false));
+    t.st().GameActive = true;  // a game flag without players is no game either
+    EndTurn(t.game);
+    EXPECT_EQ(t.st().CurrentPlTurn, 0);
+    EXPECT_TRUE(t.dialogs.asked.empty());
+
     Players(2);
     t.st().CurrentPlTurn = -1;
     t.st().TaskForceLast = 0;  // whatever the list held before must not be stored
@@ -67,7 +60,8 @@ TEST_F(EndTurnTest, ANewGameHandsTheFirstTurnOutWithoutStoringOrEndingAYear) {
 }
 
 // A player who lost his last planet is looked at and passed over, unless a fleet of his is still
-// in flight; when every player after the one who ends his turn is out, the year ends.
+// in flight; when every player after the one who ends his turn is out, the year ends, and then
+// every planet produces, the Empire's too, saturating, and may raise its production again.
 TEST(EndTurnHandOver, PlayersWithoutPlanetsOrFleetsArePassedOver) {
     const struct {
         int players;
@@ -82,7 +76,14 @@ TEST(EndTurnHandOver, PlayersWithoutPlanetsOrFleetsArePassedOver) {
         t.st().planet(1).Scouted = "0000";  // Bob lost his home planet
         // A slot past the galaxy, as a bigger game loaded before left it, is no planet of his.
         t.st().planet(c.players + 1).Scouted = "0200";
+        t.st().planet(0).WillProd = 0;
+        t.st().planet(c.players).Ships = 32766;  // Vega
+        t.st().EmpireSkill = 7;  // an Empire that only produces leaves Vega's garrison be
         EndTurn(t.game);
+        const bool yearEnded = c.year > 4100;
+        EXPECT_EQ(std::tuple(t.st().planet(0).Ships, t.st().planet(0).WillProd,
+                             t.st().planet(c.players).Ships),
+                  yearEnded ? std::tuple(24, -1, 32767) : std::tuple(20, 0, 32766));
         EXPECT_EQ(std::tuple(t.st().CurrentPlTurn, t.st().CurrentYear, t.st().TaskForceLast),
                   std::tuple(c.turn, c.year, c.fleet ? 0 : -1));
         EXPECT_TRUE(c.statusShown < 0 || t.view.statusShown == c.statusShown) << t.view.statusShown;
@@ -136,16 +137,6 @@ TEST_F(EndTurnTest, TheLastPlayerStandingIsCongratulatedUntilHeCarriesOn) {
     EXPECT_EQ(VictoryBoxes(t.dialogs).size(), 2u);
 }
 
-TEST_F(EndTurnTest, EveryPlanetProducesAndMayRaiseItsProductionAgain) {
-    Players(1);
-    t.st().planet(0).WillProd = 0;
-    t.st().planet(1).Ships = 32766;
-    EndTurn(t.game);
-    // The Empire's planet produces too, and saturates.
-    EXPECT_EQ(std::tuple(t.st().planet(0).Ships, t.st().planet(0).WillProd, t.st().planet(1).Ships),
-              std::tuple(24, -1, 32767));
-}
-
 TEST(EndTurnClosedWindow, ClosingTheBattleWindowSkipsTheRestOfTheYearEndButNoReportLine) {
     // Ann attacks Vega and reinforces her second planet; every rising the dice allow happens.
     auto play = [](TestGame& t, int closeAt) {
@@ -192,20 +183,6 @@ TEST(EndTurnClosedWindow, ClosingTheBattleWindowSkipsTheRestOfTheYearEndButNoRep
     EXPECT_GT(closed.display.count("showWindow"), 0);
     EXPECT_EQ(std::pair(closed.display.windowClosed(), closed.display.messagesShown()),
               std::pair(false, true));
-}
-
-TEST_F(EndTurnTest, WithoutAGameEndTurnDoesNothing) {
-    t.st().TaskForceLast = 0;
-    t.st().TaskForceList[0].NumOfShips = 3;
-    EndTurn(t.game);
-    EXPECT_EQ(std::tuple(t.st().CurrentYear, t.view.statusShown, ShipsRows(t.game).size(),
-                         std::filesystem::exists(t.game.ReportPath())),
-              std::tuple(0, 0, 0u, false));
-
-    t.st().GameActive = true;  // a game flag without players is no game either
-    EndTurn(t.game);
-    EXPECT_EQ(t.st().CurrentPlTurn, 0);
-    EXPECT_TRUE(t.dialogs.asked.empty());
 }
 
 // A window that lets the user press End Turn again while the turn is being shown.

@@ -14,17 +14,12 @@
 #include "turn/knowledge.h"
 #include "turn/lookups.h"
 #include "turn/taskforces.h"
+#include "turn_test_support.h"
 
 namespace zenthar::testing {
 namespace {
 
-constexpr double kCalm = 0.99;  // no rebels rise
-
-int TimesSaid(const ScriptedDialogs& dialogs, const std::string& start) {
-    const auto texts = dialogs.texts();
-    return static_cast<int>(std::count_if(
-        texts.begin(), texts.end(), [&](const std::string& t) { return t.rfind(start, 0) == 0; }));
-}
+using namespace turn_support;
 
 TEST(TimeOut, ConquestComesFirstAndOnceTimeIsUpTheHighestScoreWinsOrIsShared) {
     using A = std::array<bool, kSides>;
@@ -55,8 +50,7 @@ TEST(TimeOut, ConquestComesFirstAndOnceTimeIsUpTheHighestScoreWinsOrIsShared) {
               std::tuple(false, true, true));
 }
 
-class LastYear : public ::testing::Test {
-  protected:
+struct LastYearGame {
     // Ann and Bob on their capitals far apart, the Empire on Vega with a few ships; Ann holds
     // `annExtra` planets more.
     void seat(int length, int annExtra) {
@@ -78,60 +72,65 @@ class LastYear : public ::testing::Test {
     TestGame t;
 };
 
-TEST_F(LastYear, TheLastYearEndDeclaresTheHighestScoreAndNoTurnFollows) {
-    seat(3, 2);
-    playYears(2);
-    EXPECT_EQ(std::pair(t.st().Decided, TimesSaid(t.dialogs, "The 3 years")), std::pair(-1, 0))
-        << "the score decides nothing before the last year";
-    playYears(3);
-    ASSERT_EQ(t.st().Chronicle.size(), 3u);
-    const HistoryYear& last = t.st().Chronicle.back();
-    ASSERT_GT(last.find(0)->score, std::max(last.find(1)->score, last.find(kEmpire)->score));
-    EXPECT_EQ(t.st().Decided, 0);
-    EXPECT_EQ(t.dialogs.texts().back(),
-              "The 3 years are over.\r\rAnn wins with the highest score, " +
-                  std::to_string(last.find(0)->score) + ".");
-    EXPECT_EQ(Winner(t.game), 0);
+class LastYear : public ::testing::Test, protected LastYearGame {};
 
-    // No more turns: End Turn changes nothing, says nothing.
-    const std::string before = sim::DescribeWholeState(t.st());
-    const std::size_t said = t.dialogs.asked.size();
-    EndTurn(t.game);
-    EndTurn(t.game);
-    EXPECT_EQ(sim::DescribeWholeState(t.st()), before);
-    EXPECT_EQ(t.dialogs.asked.size(), said);
-}
+// The last year end names the highest score, or the players who share it, unless the year
+// brought a conquest, which is told as one; a game until conquest never ends on score. No turn
+// follows the last year: End Turn then changes nothing and says nothing.
+TEST(LastYearEnd, DeclaresTheHighestScoreOrATieOrAConquestAndNoTurnFollows) {
+    const struct {
+        int length, annExtra;
+        bool conquest;
+        int decided;
+        const char* told;  // the end's words before the score; none for a conquest or no end
+    } cases[] = {
+        {3, 2, false, 0, "The 3 years are over.\r\rAnn wins with the highest score, "},
+        {1, 0, false, kSharedWin, "The 1 year is over.\r\rAnn and Bob share the highest score, "},
+        {1, 0, true, 1, nullptr},
+        {0, 2, false, -1, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.length << " years, conquest " << c.conquest);
+        LastYearGame g;
+        g.seat(c.length, c.annExtra);
+        if (c.conquest) {
+            g.t.st().planet(0).Scouted = "0200";  // Bob took Ann's capital
+            g.t.st().planet(2).Scouted = "0200";  // and Vega
+            g.t.st().EmpireOut = true;
+        }
+        if (c.length > 1) {
+            g.playYears(c.length - 1);
+            EXPECT_EQ(std::pair(g.t.st().Decided, TimesSaid(g.t.dialogs, "The ")), std::pair(-1, 0))
+                << "the score decides nothing before the last year";
+        }
+        const int years = c.length == 0 ? 6 : c.length;
+        g.playYears(years);
+        ASSERT_EQ(g.t.st().Chronicle.size(), static_cast<std::size_t>(years));
+        const HistoryYear& last = g.t.st().Chronicle.back();
+        const long long ann = last.find(0)->score, bob = last.find(1)->score;
+        EXPECT_EQ(std::tuple(g.t.st().CurrentYear, g.t.st().Decided,
+                             TimesSaid(g.t.dialogs, "Congratulations"),
+                             EndedOnScore(g.t.st().Chronicle, 2, c.length)),
+                  std::tuple(kFirstYear + years, c.decided, c.conquest ? 1 : 0, c.told != nullptr));
+        if (c.told == nullptr) {
+            EXPECT_EQ(TimesSaid(g.t.dialogs, "The "), 0);
+            continue;
+        }
+        ASSERT_GT(ann, last.find(kEmpire)->score);
+        const std::vector<int> leaders =
+            c.decided == kSharedWin ? std::vector<int>{0, 1} : std::vector<int>{0};
+        EXPECT_EQ(ScoreLeaders(last), leaders);
+        EXPECT_TRUE(c.decided == kSharedWin ? ann == bob : ann > bob) << ann << " " << bob;
+        EXPECT_EQ(g.t.dialogs.texts().back(), c.told + std::to_string(ann) + ".");
+        EXPECT_EQ(Winner(g.t.game), c.decided);
 
-TEST_F(LastYear, EqualScoresAreNamedAsATie) {
-    seat(1, 0);
-    playYears(1);
-    const HistoryYear& last = t.st().Chronicle.back();
-    ASSERT_EQ(last.find(0)->score, last.find(1)->score) << "the two capitals are alike";
-    ASSERT_GT(last.find(0)->score, last.find(kEmpire)->score);
-    EXPECT_EQ(ScoreLeaders(last), (std::vector<int>{0, 1}));
-    EXPECT_EQ(t.st().Decided, kSharedWin);
-    EXPECT_EQ(t.dialogs.texts().back(),
-              "The 1 year is over.\r\rAnn and Bob share the highest score, " +
-                  std::to_string(last.find(0)->score) + ".");
-}
-
-TEST_F(LastYear, AConquestInTheLastYearIsToldAsAConquest) {
-    seat(1, 0);
-    t.st().planet(0).Scouted = "0200";  // Bob took Ann's capital
-    t.st().planet(2).Scouted = "0200";  // and Vega
-    t.st().EmpireOut = true;
-    playYears(1);
-    EXPECT_EQ(std::tuple(t.st().Decided, TimesSaid(t.dialogs, "Congratulations"),
-                         TimesSaid(t.dialogs, "The 1 year")),
-              std::tuple(1, 1, 0));
-    EXPECT_FALSE(EndedOnScore(t.st().Chronicle, 2, 1));
-}
-
-TEST_F(LastYear, AGameUntilConquestNeverEndsOnScore) {
-    seat(0, 2);
-    playYears(6);
-    EXPECT_EQ(std::tuple(t.st().CurrentYear, t.st().Decided, TimesSaid(t.dialogs, "The ")),
-              std::tuple(kFirstYear + 6, -1, 0));
+        const std::string before = sim::DescribeWholeState(g.t.st());
+        const std::size_t said = g.t.dialogs.asked.size();
+        EndTurn(g.t.game);
+        EndTurn(g.t.game);
+        EXPECT_EQ(sim::DescribeWholeState(g.t.st()), before);
+        EXPECT_EQ(g.t.dialogs.asked.size(), said);
+    }
 }
 
 // The computer seats' clock is the engine's: a fleet lands while the game is on exactly when
@@ -179,9 +178,7 @@ TEST(Score, ComesFromPublicFiguresOnly) {
     sim::RunGame(o, [&](Game& game) {
         ++years;
         const GameState& st = game.st;
-        const auto shown = scores(st);
-        for (const SideYear& s : st.Chronicle.back().sides)
-            EXPECT_EQ(s.score, shown[static_cast<std::size_t>(s.side)]) << "as recorded";
+        const auto shown = scores(st);  // as the chronicle records them: chronicle_test.cpp
         GameState hidden = st;
         // Ships moved between two planets of one owner, knowledge and hostility scrambled.
         for (int i = 0; i + 1 < hidden.PlanetsNum; ++i) {

@@ -32,19 +32,13 @@ class NotingSeat : public SeatPlayer {
     std::vector<std::string>& played_;
 };
 
-// Ann, Bob, Cid and Dee as far as `seats` goes, each on a home planet, and the Empire on the
-// planet after them; the computers are noting seats.
+// SeatPlayers' galaxy for as many players as there are seats, with `turn` to move; the
+// computers are noting seats.
 struct SeatedGame {
     SeatedGame(const std::vector<SeatKind>& seats, Int16 turn) {
-        t.random.setFallback(0.99);  // no rebel rises
-        const std::vector<std::string> names = {"Ann", "Bob", "Cid", "Dee"};
-        const int n = static_cast<int>(seats.size());
-        GalaxyBuilder b(t.game);
-        b.players({names.begin(), names.begin() + n}).skill(1);
-        for (int k = 0; k < n; ++k)
-            b.planet(k, 1 + 8 * k, 1).owner(k).home().ships(20).production(4, 20);
-        b.planet(n, 20, 20).ships(3).production(2, 2).currentPlayer(turn).build();
-        for (int k = 0; k < n; ++k) t.st().Seats[static_cast<std::size_t>(k)] = seats[k];
+        SeatPlayers(t, static_cast<int>(seats.size()));
+        t.st().CurrentPlTurn = turn;
+        for (std::size_t k = 0; k < seats.size(); ++k) t.st().Seats[k] = seats[k];
         t.game.computerPlayers = [this](SeatKind) { return std::make_unique<NotingSeat>(played); };
     }
     // Whose turn and which year it is, and the turns the computers played.

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -56,6 +57,28 @@ inline void FillCrt(GameState& st, int percent) {
 // The uniform number that rolls a given face of the die.
 inline double Die(int face) {
     return (face - 1) / 6.0 + 0.01;
+}
+
+constexpr double kCalm = 0.99;  // no rebels rise; the die shows 6
+
+// How many of the messages and questions so far begin with `start`.
+inline int TimesSaid(const ScriptedDialogs& dialogs, const std::string& start) {
+    const auto texts = dialogs.texts();
+    return static_cast<int>(std::count_if(
+        texts.begin(), texts.end(), [&](const std::string& t) { return t.rfind(start, 0) == 0; }));
+}
+
+// The first `count` of Ann, Bob, Cid and Dee on their home planets in a row; the Empire holds
+// the planet after them, Vega, with a few ships. No rebels rise.
+template <class View>
+void SeatPlayers(TestGameWith<View>& t, int count) {
+    t.random.setFallback(kCalm);
+    const std::vector<std::string> names = {"Ann", "Bob", "Cid", "Dee"};
+    GalaxyBuilder b(t.game);
+    b.players({names.begin(), names.begin() + count}).skill(1);
+    for (int k = 0; k < count; ++k)
+        b.planet(k, 1 + 8 * k, 1).owner(k).home().ships(20).production(4, 20);
+    b.planet(count, 20, 20).ships(3).production(2, 2).build();
 }
 
 // The report's lines without their CR LF ends (fails the test on a bare LF).
