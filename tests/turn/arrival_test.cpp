@@ -50,15 +50,18 @@ class ArrivalTest : public ::testing::Test {
     TestGame t;
 };
 
-TEST_F(ArrivalTest, AReinforcementIsShownLandingWithoutABattle) {
-    AddTaskForce(t.game, 0, 0, 1, 12, kYear);
+// A reinforcement is shown landing without a battle, and saturates instead of overflowing.
+TEST_F(ArrivalTest, AReinforcementIsShownLandingWithoutABattleAndSaturates) {
+    t.st().planet(1).Ships = 32000;
+    AddTaskForce(t.game, 0, 0, 1, 5000, kYear);
     Land();
     EXPECT_EQ(t.display.messages.back(),
-              "12 ships of Ann have reached the planet " + t.st().planet(1).Name.padded());
-    for (const char* line : {"setAttacker Ann", "setDefender Ann", "setCounts 12 ",
+              "5000 ships of Ann have reached the planet " + t.st().planet(1).Name.padded());
+    for (const char* line : {"setAttacker Ann", "setDefender Ann", "setCounts 5000 ",
                              "landingAnimation", "playSound landing", "hideWindow"})
         EXPECT_TRUE(t.display.contains(line)) << line;
-    EXPECT_EQ(t.display.count("battleRound"), 0);
+    EXPECT_EQ(std::pair(t.display.count("battleRound"), int{t.st().planet(1).Ships}),
+              std::pair(0, 32767));
 }
 
 // Every landing: a reinforcement joins its side's garrison without a draw; each battle outcome
@@ -157,13 +160,6 @@ TEST(DestinationOfARow, IsTwoDigitsNamingAPlanetOfTheGalaxy) {
                                                  {"1/", -1}, {"0:", -1}, {"/1", -1}, {"x1", -1},
                                                  {" 1", -1}, {"1 ", -1}};
     for (const auto& [id, index] : cases) EXPECT_EQ(DestinationIndex(st, id), index) << id;
-}
-
-TEST_F(ArrivalTest, AReinforcementSaturatesInsteadOfOverflowing) {
-    t.st().planet(1).Ships = 32000;
-    AddTaskForce(t.game, 0, 0, 1, 5000, kYear);
-    Land();
-    EXPECT_EQ(t.st().planet(1).Ships, 32767);
 }
 
 }  // namespace

@@ -28,17 +28,19 @@ class EmpireFleetTest : public EmpireTest {
   protected:
     void consolidationGalaxy(int count, int skill = 1) { ConsolidationGalaxy(game, count, skill); }
 
-    // Player home, a staging candidate (planet 1, top ranked) and two big garrisons that have
-    // no surplus (production 2) but enough for the main fleet.
-    void mainFleetGalaxy() {
-        // clang-format off
-        galaxy().players({"Ann"})
-            .planet(0, 1, 1).owner(0).home().ships(10).production(10, 20)
-            .planet(1, 40, 40).ships(5).production(2, 20)
-            .planet(2, 40, 30).ships(50).production(2, 5)
-            .planet(3, 30, 40).ships(50).production(2, 3)
-            .build();
-        // clang-format on
+    // Player home, the staging candidate (planet 1, top ranked) and two big garrisons that have
+    // no surplus (production 2) but enough for the main fleet, each in the place given.
+    void mainFleetGalaxy(int home, int big, int other, int bigShips, int otherShips,
+                         int stagingShips) {
+        GalaxyBuilder g = galaxy();
+        g.players({"Ann"});
+        for (int i = 0; i < 4; ++i) {
+            if (i == home) g.planet(i, 1, 1).owner(0).home().ships(10).production(10, 20);
+            if (i == 1) g.planet(i, 40, 40).ships(stagingShips).production(2, 20);
+            if (i == big) g.planet(i, 40, 30).ships(bigShips).production(2, 5);
+            if (i == other) g.planet(i, 30, 40).ships(otherShips).production(2, 3);
+        }
+        g.build();
         empireToMove();
     }
 
@@ -110,50 +112,32 @@ TEST_F(EmpireFleetTest, ConsolidationGoesToTheStagingPlanetAndKeepsThreatenedOrP
 
 // With no surplus anywhere the main fleet leaves the lowest ranked of equally strong planets, a
 // strictly bigger garrison further down, or the second ranked when the staging planet is the
-// biggest; it takes half the garrison and names the staging planet.
-TEST_F(EmpireFleetTest, MainFleetLeavesTheBiggestGarrisonLowestRankedOnATie) {
+// biggest; the biggest garrison sends it wherever it stands in the list of planets, the first
+// place too. It takes half the garrison and names the staging planet.
+TEST_F(EmpireFleetTest, MainFleetLeavesTheBiggestGarrisonWhereverItStands) {
     const struct {
-        int planet, ships, staging, source;
-    } cases[] = {{2, 50, -1, 2}, {3, 51, -1, 3}, {1, 300, 1, 2}};
+        int home, big, other, bigShips, otherShips, stagingShips;
+        bool staging;
+        int source, sent;
+    } cases[] = {
+        {0, 2, 3, 50, 50, 5, false, 2, 25},  {0, 2, 3, 50, 51, 5, false, 3, 25},
+        {0, 2, 3, 50, 50, 300, true, 2, 25}, {0, 2, 3, 60, 50, 5, false, 2, 30},
+        {3, 0, 2, 60, 50, 5, false, 0, 30},  {0, 3, 2, 60, 50, 5, false, 3, 30},
+    };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.source);
-        mainFleetGalaxy();
+        SCOPED_TRACE(::testing::Message() << "case " << &c - cases);
+        mainFleetGalaxy(c.home, c.big, c.other, c.bigShips, c.otherShips, c.stagingShips);
         year = {};
-        st.planet(c.planet).Ships = static_cast<Int16>(c.ships);
-        if (c.staging >= 0) st.StartPl = id(c.staging);
+        if (c.staging) st.StartPl = id(1);
+        const int garrison = st.planet(c.source).Ships;
         empire::ConsolidateShips(game, year);
         ASSERT_EQ(st.TaskForceLast, -1);
         empire::MoveMainFleet(game, year);
         ASSERT_EQ(st.TaskForceLast, 0);
         const TaskForceRecord tf = launched()[0];
-        // 50 \ 2 and 51 \ 2 ships
-        EXPECT_EQ(std::tuple(tf.StartPl, tf.EndPl, tf.NumOfShips, st.planet(2).Ships, st.StartPl),
-                  std::tuple(id(c.source), id(1), 25, c.source == 2 ? 25 : 50, id(1)));
-    }
-}
-
-// The biggest garrison sends the main fleet wherever it stands in the list of planets, the
-// first place too.
-TEST_F(EmpireFleetTest, MainFleetLeavesTheBiggestGarrisonWhereverItStands) {
-    for (const int big : {0, 2, 3}) {
-        SCOPED_TRACE(big);
-        const int home = big == 0 ? 3 : 0, other = big == 2 ? 3 : 2;
-        GalaxyBuilder g = galaxy();
-        g.players({"Ann"});
-        for (int i = 0; i < 4; ++i) {
-            if (i == home) g.planet(i, 1, 1).owner(0).home().ships(10).production(10, 20);
-            if (i == 1) g.planet(i, 40, 40).ships(5).production(2, 20);  // the staging planet
-            if (i == big) g.planet(i, 40, 30).ships(60).production(2, 5);
-            if (i == other) g.planet(i, 30, 40).ships(50).production(2, 3);
-        }
-        g.build();
-        empireToMove();
-        year = {};
-        empire::ConsolidateShips(game, year);
-        empire::MoveMainFleet(game, year);
-        ASSERT_EQ(st.TaskForceLast, 0);
-        const TaskForceRecord tf = launched()[0];
-        EXPECT_EQ(std::tuple(tf.StartPl, tf.EndPl, tf.NumOfShips), std::tuple(id(big), id(1), 30));
+        EXPECT_EQ(
+            std::tuple(tf.StartPl, tf.EndPl, tf.NumOfShips, st.planet(c.source).Ships, st.StartPl),
+            std::tuple(id(c.source), id(1), c.sent, garrison - c.sent, id(1)));
     }
 }
 

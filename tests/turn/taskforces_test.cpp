@@ -1,4 +1,6 @@
-// Launching task forces, storing them in the Ships table and counting fleets bound somewhere.
+// Launching task forces, storing them in the Ships table and counting fleets bound somewhere. A
+// full list refuses a launch and changes nothing: Send Ships' refusals and the Empire's full list
+// check that at both edges.
 #include <gtest/gtest.h>
 
 #include "support/galaxy_builder.h"
@@ -49,13 +51,6 @@ TEST_F(TaskForces, LaunchRoundsHalfToEvenAndNumbersTheFleet) {
     st().TaskForceList[1].TFNum = 7;
     LaunchTaskForce(st(), 2, 1, 1);
     EXPECT_EQ(tf(2).TFNum, 8);
-}
-
-TEST_F(TaskForces, AFullListRefusesTheLaunchAndChangesNothing) {
-    st().TaskForceLast = kTaskForceSlots - 1;
-    EXPECT_EQ(LaunchTaskForce(st(), 0, 1, 3), LaunchResult::ListFull);
-    EXPECT_EQ(std::tuple(st().TaskForceLast, st().planet(0).Ships),
-              std::tuple(kTaskForceSlots - 1, 10));
 }
 
 TEST_F(TaskForces, SaveMatchesRowsInOrderAndSkipsEmptyEntries) {
