@@ -87,8 +87,9 @@ TEST(Statistics, TheCsvHasAHeaderAndOneRowPerYearAndSideWithNumbersWhereTheyBelo
 }
 
 // The story of a game that ran out of time names the winner on score, or those who shared the
-// highest score, and says how the game ended; a conquest is told as before.
-TEST(Statistics, TheStorySaysHowTheGameEnded) {
+// highest score, and says how the game ended; a conquest is told as before, and so is a game
+// still going on.
+TEST(Statistics, TheStorySaysHowTheGameEndedAndAfterHowManyYears) {
     GameState st = ThreeYears();  // scores 0 for every side in every year
     st.GameLength = 3;            // the years 4100 to 4102
     const auto scores = [&](int ann, int bo, int empire) {
@@ -131,10 +132,9 @@ TEST(Statistics, TheStorySaysHowTheGameEnded) {
     st.Decided = -1;
     EXPECT_EQ(std::pair(LastWinner(ThreeYears().Chronicle, 2, 0), EndingText(st)),
               std::pair(-1, ""s));
-}
 
-TEST(Statistics, TheOutcomeNamesTheWinnerAndTheYears) {
-    GameState st = ThreeYears();
+    // The outcome names the winner and the years, one year as one.
+    st = ThreeYears();
     st.Decided = 1;
     EXPECT_EQ(OutcomeText(st), "Bo, the \"Bold\" conquered the galaxy after 3 years of war.");
     st.Decided = kEmpire;
