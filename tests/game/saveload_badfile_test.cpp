@@ -1,5 +1,6 @@
-// Loading files that are not good games: each is refused with its error number and message, and
-// the running game (memory, working file, connection) is exactly as it was.
+// Loading files that are not good games (and saving to paths that are no game file): each is
+// refused with its error number and message, and the running game (memory, working file,
+// connection) is exactly as it was.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -48,13 +49,26 @@ class BadFile : public SaveLoadTest {
 const std::string kRow1 = " WHERE rowid = (SELECT min(rowid) FROM AppCfg)";
 const std::string kRowN = " WHERE rowid = (SELECT max(rowid) FROM AppCfg)";
 
+// A path that is no game file is refused by Open and by Save alike, with its number and its
+// message; Save makes no folder and writes nothing into a folder in its way.
 TEST_F(BadFile, MissingFilesAndFoldersAndWhatIsNoFile) {
     EXPECT_EQ(refused(save("none.mdb"), 53), "ERROR 53: That file doesn't exist.");
-    EXPECT_EQ(refused(saves / "no-folder" / "x.mdb", 76), "ERROR 76: That path doesn't exist.");
-    EXPECT_EQ(refused(saves, 75), "ERROR 75 occurred. That is a folder, not a game file.");
-    ASSERT_EQ(::mkfifo(save("pipe.mdb").c_str(), 0644), 0);
-    EXPECT_EQ(refused(save("pipe.mdb"), 75), "ERROR 75 occurred. That is not an ordinary file.");
     EXPECT_EQ(refused("", 52), "ERROR 52 occurred. No file name was given.");
+    std::filesystem::create_directory(save("folder.mdb"));
+    ASSERT_EQ(::mkfifo(save("pipe.mdb").c_str(), 0644), 0);
+    const std::tuple<std::filesystem::path, int, std::string> cases[] = {
+        {saves / "no-folder" / "x.mdb", 76, "ERROR 76: That path doesn't exist."},
+        {save("folder.mdb"), 75, "ERROR 75 occurred. That is a folder, not a game file."},
+        {save("pipe.mdb"), 75, "ERROR 75 occurred. That is not an ordinary file."}};
+    for (const auto& [file, code, message] : cases) {
+        EXPECT_EQ(refused(file, code), message);
+        EXPECT_EQ(saveFails(file, code), message);
+    }
+    EXPECT_EQ(std::pair(std::filesystem::exists(saves / "no-folder"),
+                        std::filesystem::is_empty(save("folder.mdb"))),
+              std::pair(false, true));
+    EXPECT_EQ(snapshot(), before);
+    expectSettled();
     if (::geteuid() != 0) {
         WriteBytes(save("locked.mdb"), good);
         ::chmod(save("locked.mdb").c_str(), 0);
