@@ -60,16 +60,19 @@ TEST(ComputerSeats, TheHandOverPlaysEachComputerAtOnceAndStopsAtTheNextHuman) {
         std::vector<SeatKind> seats;
         int turn;  // who ends the turn; -1 a new game's first hand-over
         std::tuple<int, int, V> after;
+        int lost = -1;  // a capital that fell, leaving its player out of the game
     } cases[] = {
         {{H, E, H}, 0, {2, 4100, V{"1@4100"}}},
         {{H, N}, 0, {0, 4101, V{"1@4100"}}},   // past the year end
         {{D, H}, -1, {1, 4100, V{"0@4100"}}},  // the first turn is a computer's
         {{H, E, D, N}, 0, {0, 4101, V{"1@4100", "2@4100", "3@4100"}}},
         {{E, H, D}, 1, {1, 4101, V{"2@4100", "0@4101"}}},  // round the year end to the human
+        {{H, E, H}, 0, {2, 4100, V{}}, 1},  // a computer out of the game is passed over
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << &c - cases);
         SeatedGame g(c.seats, static_cast<Int16>(c.turn));
+        if (c.lost >= 0) g.t.st().planet(c.lost).Scouted = "0000";
         EndTurn(g.t.game);
         EXPECT_EQ(g.after(), c.after);
         // Each order given went through the Send Ships order into its side's stored fleets.
@@ -98,23 +101,14 @@ TEST(ComputerSeats, AGameOfComputersPlaysOneYearPerEndTurn) {
               std::tuple(0, 4102, V{"0@4100", "1@4100", "2@4100", "0@4101", "1@4101", "2@4101"}));
 }
 
-// A computer with no planet and no fleet is passed over; once the last human is out the
-// computers go on as a game to watch.
+// Once the last human is out the computers go on as a game to watch.
 TEST(ComputerSeats, OutOfTheGameIsOutWhoeverSits) {
-    {
-        SeatedGame g({H, E, H}, 0);
-        g.t.st().planet(1).Scouted = "0000";  // Bob's capital fell
-        EndTurn(g.t.game);
-        EXPECT_EQ(g.after(), std::tuple(2, 4100, V{}));
-    }
-    {
-        SeatedGame g({H, E}, 0);
-        g.t.st().planet(0).Scouted = "0000";  // Ann is out: Bob plays on, a year per End Turn
-        EndTurn(g.t.game);
-        EXPECT_EQ(g.after(), std::tuple(1, 4101, V{"1@4100"}));
-        EndTurn(g.t.game);
-        EXPECT_EQ(g.after(), std::tuple(1, 4102, V{"1@4100", "1@4101"}));
-    }
+    SeatedGame g({H, E}, 0);
+    g.t.st().planet(0).Scouted = "0000";  // Ann is out: Bob plays on, a year per End Turn
+    EndTurn(g.t.game);
+    EXPECT_EQ(g.after(), std::tuple(1, 4101, V{"1@4100"}));
+    EndTurn(g.t.game);
+    EXPECT_EQ(g.after(), std::tuple(1, 4102, V{"1@4100", "1@4101"}));
 }
 
 }  // namespace
