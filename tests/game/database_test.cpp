@@ -35,12 +35,17 @@ class Database : public ::testing::Test {
     void addShips(std::initializer_list<std::tuple<int, int, const char*>> rows) {
         for (const auto& [player, tf, to] : rows) addShip(player, tf, to);
     }
-    std::vector<std::pair<long long, long long>> walk() {
-        std::vector<std::pair<long long, long long>> out;
-        db().Refresh();
+    // The rows in the cursor's order as "PlNum/TFNum/NumOfShips".
+    std::vector<std::string> rowsInOrder() {
+        std::vector<std::string> out;
         for (rs().MoveFirst(); !rs().EOF_(); rs().MoveNext())
-            out.emplace_back(rs().Field("PlNum").asInt(), rs().Field("TFNum").asInt());
+            out.push_back(rs().Field("PlNum").asText() + "/" + rs().Field("TFNum").asText() + "/" +
+                          rs().Field("NumOfShips").asText());
         return out;
+    }
+    std::vector<std::string> walk() {
+        db().Refresh();
+        return rowsInOrder();
     }
     testing::TestGame t;
 };
@@ -80,13 +85,13 @@ TEST_F(Database, FieldsAreReadByNameWhateverTheColumnOrderOfTheFile) {
 
 TEST_F(Database, ShipsComeGroupedByPlayerThenTaskForceAlsoAfterAnEdit) {
     addShips({{1, 3, "05"}, {0, 1, "05"}, {1, 0, "06"}, {0, 0, "07"}, {1, 1, "08"}});
-    using Rows = std::vector<std::pair<long long, long long>>;
-    EXPECT_EQ(walk(), (Rows{{0, 0}, {0, 1}, {1, 0}, {1, 1}, {1, 3}}));
+    using Rows = std::vector<std::string>;
+    EXPECT_EQ(walk(), (Rows{"0/0/5", "0/1/5", "1/0/5", "1/1/5", "1/3/5"}));
     rs().MoveFirst();
     rs().Edit();
     rs().SetField("TFNum", 9);  // (0,0) becomes (0,9) and must now come after (0,1)
     rs().Update();
-    EXPECT_EQ(walk(), (Rows{{0, 1}, {0, 9}, {1, 0}, {1, 1}, {1, 3}}));
+    EXPECT_EQ(walk(), (Rows{"0/1/5", "0/9/5", "1/0/5", "1/1/5", "1/3/5"}));
 }
 
 TEST_F(Database, FindFirstUnderstandsOnlyTheTwoCriteriaForms) {
@@ -148,13 +153,6 @@ TEST_F(Database, ReleasingRebindingAndRolledBackTransactions) {
 TEST_F(Database, RowsKeptInMemoryStayInTheOrderAFreshReadGives) {
     std::mt19937 random(7);
     auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-    auto rowsInOrder = [&] {
-        std::vector<std::string> out;
-        for (rs().MoveFirst(); !rs().EOF_(); rs().MoveNext())
-            out.push_back(rs().Field("PlNum").asText() + "/" + rs().Field("TFNum").asText() + "/" +
-                          rs().Field("NumOfShips").asText());
-        return out;
-    };
     for (int round = 0; round < 40; ++round) {
         for (int step = 0; step < 25; ++step) {
             // Often several changes come between two reads, as in a year end.
