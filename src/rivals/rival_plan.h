@@ -35,6 +35,23 @@ struct Style {
     // Few strikes a year leave ships at home and let them grow into fleets that take the
     // planets worth most; many scatter them over small gains.
     int strikesPerTurn = 2;
+    // A player keeps ships at home against mine as I do against its: of its ships near a planet
+    // of mine, those beyond `deterred` times my own near it are what it could bring, though never
+    // less than `threatShare` of them (`capitalThreatShare` against the capital). Without it two
+    // neighbours each hold everything at home against the other and neither ever strikes.
+    double deterred = 1.5;
+    double threatShare = 0.4;
+    double capitalThreatShare = 0.6;
+    // What a strike at a player's planet is worth against one at the Empire's while more than
+    // one other player holds planets.
+    double playerWorth = 0.5;
+    // What a gathering is worth against a strike from one planet.
+    double gatheringWorth = 2;
+    // Ships are gathered over several turns for the last planets of a beaten side, so that it is
+    // finished instead of rebuilding while no planet alone can take them.
+    bool finishes = true;
+    // The farthest a scout flies, in years (0: anywhere); what it sees later is old when it lands.
+    int scoutYears = 10;
 };
 
 // One turn of the planner: scouting, strikes sized from the combat results table, production.

@@ -20,9 +20,6 @@ constexpr int kStaleYears = 10;         // scouting older than this is scouted a
 constexpr int kExactUpTo = 64;          // larger garrisons are reckoned in proportion
 constexpr double kProductionWorth = 3;  // a planet's production, in destroyed ships
 constexpr double kFinishPlayer = 4;
-// A gathering strikes years later and ties up several planets: only worth it when nothing
-// nearer to hand is.
-constexpr double kGatheringDiscount = 0.5;
 // Years further from a target a gathering point may lie and still gather for it.
 constexpr int kFrontSlack = 3;
 // A player's planets further than this many years away are no threat to keep ships against.
@@ -113,6 +110,7 @@ class PlannedTurn {
             for (const int f : rival::MyPlanets(v_))
                 if (spare(f) >= missing + loss * v_.travel(f, s) &&
                     v_.landsInTime(v_.year + v_.travel(f, s)) &&
+                    holdsUntil(s, v_.year + v_.travel(f, s)) &&
                     (from == -1 || v_.distance(f, s) < v_.distance(from, s)))
                     from = f;
             if (from == -1) continue;
@@ -120,6 +118,16 @@ class PlannedTurn {
             if (!orders_.send(from, s, std::min(ships, spare(from)))) continue;
             spare(from) -= std::min(ships, spare(from));
         }
+    }
+
+    // Whether a planet of mine is still mine when a fleet lands in `arrival`, as far as its
+    // rebels tell: a fleet lands before the year's production and rebels, and ships sent to a
+    // planet the rebels will have handed to the Empire by then land as an attack of a few ships
+    // on it, and are lost.
+    bool holdsUntil(int s, int arrival) const {
+        const rival::PlanetView& p = v_.planet(s);
+        const int loss = rival::YearlyRebelLoss(p.hostility, v_.skill);
+        return p.ships + static_cast<long long>(p.production - loss) * (arrival - v_.year - 1) > 0;
     }
 
     // Ships a planet keeps: more than its rebels can destroy, with some years' losses to spare.
@@ -149,9 +157,18 @@ class PlannedTurn {
             const int ships = v_.expectedDefence(e, v_.year);
             side = mine.capital ? side + ships : std::max<long long>(side, ships);
         }
+        long long mineNear = 0;
+        if (style_.deterred > 0)
+            for (const int m : rival::MyPlanets(v_))
+                if (v_.travel(m, s) <= kThreatYears) mineNear += v_.planet(m).ships;
+        const double least = mine.capital ? style_.capitalThreatShare : style_.threatShare;
         long long threat = 0;
-        for (std::size_t side = 0; side < kMaxPlayers; ++side)
-            threat = std::max(threat, std::min<long long>(near[side], v_.totals[side].ships));
+        for (std::size_t side = 0; side < kMaxPlayers; ++side) {
+            const auto free = static_cast<long long>(
+                static_cast<double>(near[side]) - style_.deterred * static_cast<double>(mineNear));
+            const auto could = std::max(free, static_cast<long long>(least * near[side]));
+            threat = std::max(threat, std::min<long long>(could, v_.totals[side].ships));
+        }
         return std::max(floor, static_cast<int>(share * static_cast<double>(threat)));
     }
 
@@ -163,7 +180,7 @@ class PlannedTurn {
             if (p.mine || (p.scouted && v_.year - p.yearSeen <= kStaleYears)) continue;
             if (v_.shipsBound(t) > 0) continue;
             const int from = rival::NearestMine(v_, t);
-            if (from != -1) unknown.push_back({v_.distance(from, t), t});
+            if (from != -1 && withinScouting(from, t)) unknown.push_back({v_.distance(from, t), t});
         }
         std::sort(unknown.begin(), unknown.end());
         int sent = 0;
@@ -193,6 +210,7 @@ class PlannedTurn {
             const int age = p.scouted ? v_.year - p.yearSeen : kInt16Max;
             const int source = nearestWithSpare(t);
             if (source == -1 || !v_.landsInTime(v_.year + v_.travel(source, t))) continue;
+            if (!withinScouting(source, t)) continue;
             const int targetAge = target == -1                ? -1
                                   : v_.planet(target).scouted ? v_.year - v_.planet(target).yearSeen
                                                               : kInt16Max;
@@ -204,6 +222,10 @@ class PlannedTurn {
         }
         if (target != -1 && orders_.send(from, target, 1))
             spare(from) = std::max(spare(from) - 1, 0);
+    }
+
+    bool withinScouting(int from, int t) const {
+        return style_.scoutYears <= 0 || v_.travel(from, t) <= style_.scoutYears;
     }
 
     // My planet nearest t that can spare a ship, else one that holds a ship beyond what its
@@ -232,10 +254,12 @@ class PlannedTurn {
         const rival::PlanetView& p = v_.planet(t);
         const double gain = kProductionWorth * (p.production + 1) + v_.expectedDefence(t, arrival);
         // A side down to its last planets is finished off before it can recover; a player
-        // more so than the Empire, whose planets the other seats also strike.
+        // more so than the Empire, whose planets the other seats also strike. With several
+        // rivals left, though, seats that strike each other leave the galaxy to the Empire.
         const int left = std::max(v_.totals[static_cast<std::size_t>(p.owner)].planets, 1);
         const double finish = 1 + (p.owner == kEmpire ? 1.0 : kFinishPlayer) / left;
-        return finish * gain / (static_cast<double>(needed) * (arrival - v_.year + 2));
+        const double worth = p.owner == kEmpire || rivals() < 2 ? 1.0 : style_.playerWorth;
+        return worth * finish * gain / (static_cast<double>(needed) * (arrival - v_.year + 2));
     }
 
     Strike planFor(int t) {
@@ -254,10 +278,15 @@ class PlannedTurn {
         return style_.gather ? gatheringFor(t) : Strike{};
     }
 
-    // The planet of mine nearest t gathers the spare ships of the planets nearest it; a
-    // planet where ships are gathering already stays the gathering point for what lies near.
+    // The planet of mine nearest t that holds until ships gathered there could land gathers the
+    // spare ships of the planets nearest it; a planet where ships are gathering already stays
+    // the gathering point for what lies near.
     Strike gatheringFor(int t) {
-        int front = rival::NearestMine(v_, t);
+        int front = -1;
+        for (const int s : rival::MyPlanets(v_))
+            if (holdsUntil(s, v_.year + v_.travel(rival::NearestMine(v_, s), s)) &&
+                (front == -1 || v_.distance(s, t) < v_.distance(front, t)))
+                front = s;
         if (front == -1) return {};
         for (const int s : rival::MyPlanets(v_))
             if (v_.shipsBound(s) > 0 && v_.travel(s, t) <= v_.travel(front, t) + kFrontSlack &&
@@ -278,13 +307,42 @@ class PlannedTurn {
             const int needed = shipsNeeded(t, arrival);
             if (total < needed) continue;
             Strike plan{t, front, needed, {sources.begin(), sources.begin() + k + 1}, 0};
-            plan.score = kGatheringDiscount * scoreOf(t, needed, arrival);
+            plan.score = style_.gatheringWorth * scoreOf(t, needed, arrival);
             return plan;
         }
-        return {};
+        // Not enough yet: for a beaten side's last planets the ships gather all the same, and
+        // strike once what waits at the front is enough, before the side can rebuild.
+        if (!style_.finishes || sources.empty() || !beaten(v_.planet(t).owner)) return {};
+        const int arrival = gathered + v_.travel(front, t);
+        const int needed = shipsNeeded(t, arrival);
+        if (!v_.landsInTime(arrival) || myShips() < needed) return {};
+        Strike plan{t, front, needed, sources, 0};
+        plan.score = style_.gatheringWorth * scoreOf(t, needed, arrival) * total / needed;
+        return plan;
     }
 
     bool gatheringAt(int s) const { return v_.shipsBound(s) > 0; }
+
+    long long myShips() const {
+        long long ships = 0;
+        for (const int s : rival::MyPlanets(v_)) ships += v_.planet(s).ships;
+        for (const rival::FleetView& f : v_.fleets) ships += f.ships;
+        return ships;
+    }
+
+    // Other players still holding planets.
+    int rivals() const {
+        int n = 0;
+        for (int p = 0; p < v_.players; ++p)
+            if (p != v_.me && v_.totals[static_cast<std::size_t>(p)].planets > 0) ++n;
+        return n;
+    }
+
+    // A side down to its last two planets, with fewer ships at home and in flight than mine.
+    bool beaten(int side) const {
+        const rival::SideTotals& t = v_.totals[static_cast<std::size_t>(side)];
+        return t.planets <= 2 && t.ships + v_.inFlight[static_cast<std::size_t>(side)] < myShips();
+    }
 
     Strike bestStrike() {
         Strike best;

@@ -40,6 +40,70 @@ void GuessUnscouted(SideView& v) {
     }
 }
 
+// Launches not yet known to have landed, oldest first: (year, ships). A gain lands the oldest.
+class FlightLedger {
+  public:
+    void change(int year, long long left) {
+        if (left > 0) {
+            out_.push_back({year, left});
+            return;
+        }
+        for (long long back = -left; back > 0 && !out_.empty();) {
+            const long long landed = std::min(back, out_.front().second);
+            out_.front().second -= landed;
+            back -= landed;
+            if (out_.front().second == 0) out_.erase(out_.begin());
+        }
+    }
+    // Ships of launches younger than the longest flight: older ones have landed or fought.
+    long long inFlight(int year, int longest) const {
+        long long ships = 0;
+        for (const auto& [launched, n] : out_)
+            if (year - launched <= longest) ships += n;
+        return ships;
+    }
+
+  private:
+    std::vector<std::pair<int, long long>> out_;
+};
+
+// Ships that left a side's planets between two sets of its totals, `produced` added in between.
+// A raise costs about the average production. A planet lost counts as ships gone out: the
+// Empire empties a planet it is about to lose, and the share of the garrison would hide that.
+long long ShipsLeft(const SideYear& was, long long planets, long long production, long long ships,
+                    long long produced) {
+    long long left = was.ships + produced - ships;
+    if (planets == was.planets && production > was.production && was.planets > 0)
+        left -= (production - was.production) * was.production / was.planets;
+    return left;
+}
+
+void InferFleets(const GameState& st, SideView& v) {
+    const History& years = st.Chronicle;
+    if (years.empty()) return;
+    const std::size_t first = years.size() > static_cast<std::size_t>(2 * v.longestFlight + 2)
+                                  ? years.size() - static_cast<std::size_t>(2 * v.longestFlight + 2)
+                                  : 0;
+    for (int s = 0; s < kSides; ++s) {
+        if (s == v.me) continue;
+        FlightLedger ledger;
+        const SideYear* was = nullptr;
+        for (std::size_t i = first; i < years.size(); ++i) {
+            const SideYear* now = years[i].find(s);
+            if (was && now)
+                ledger.change(years[i].year, ShipsLeft(*was, now->planets, now->production,
+                                                       now->ships, now->production));
+            was = now;
+        }
+        // The sides that played before me this year launched their fleets since the year end.
+        const SideTotals& t = v.totals[static_cast<std::size_t>(s)];
+        if (was && years.back().year == v.year - 1)
+            ledger.change(v.year, ShipsLeft(*was, t.planets, t.production, t.ships, 0));
+        v.inFlight[static_cast<std::size_t>(s)] = static_cast<int>(
+            std::min<long long>(ledger.inFlight(v.year, v.longestFlight), kInt16Max * 1000LL));
+    }
+}
+
 }  // namespace
 
 int SideView::travel(int a, int b) const {
@@ -107,9 +171,15 @@ SideView BuildSideView(const Game& game) {
     v.freeTaskForceSlots = kTaskForceSlots - 1 - st.TaskForceLast;
 
     v.distances_.resize(static_cast<std::size_t>(n * n));
+    int farthest = 0;
     for (int a = 0; a < n; ++a)
-        for (int b = 0; b < n; ++b)
-            v.distances_[static_cast<std::size_t>(a * n + b)] = PlanetDistance(st, a, b);
+        for (int b = 0; b < n; ++b) {
+            const int d = PlanetDistance(st, a, b);
+            v.distances_[static_cast<std::size_t>(a * n + b)] = d;
+            farthest = std::max(farthest, d);
+        }
+    v.longestFlight = TravelTime(farthest);
+    InferFleets(st, v);
     return v;
 }
 

@@ -56,6 +56,15 @@ class SideView {
     std::vector<PlanetView> planets;
     std::vector<FleetView> fleets;
     std::array<SideTotals, kSides> totals{};
+    // Ships each other side has in flight, inferred from how its public totals changed over
+    // the years the longest flight takes (the Statistics window's figures and this year's
+    // Production Summary): ships its planets lost beyond their production went out, ships they
+    // gained beyond it came home or took a planet, and what went out longer ago than the longest
+    // flight has landed or fought. Never the side's own count of its fleets. 0 for my own side
+    // (my fleets are in `fleets`) and for a game without a chronicle.
+    std::array<int, kSides> inFlight{};
+    // Years the longest flight between two planets takes.
+    int longestFlight = 0;
 
     int size() const { return static_cast<int>(planets.size()); }
     const PlanetView& planet(int i) const { return planets[static_cast<std::size_t>(i)]; }

@@ -207,6 +207,17 @@ const std::vector<std::pair<std::string, Tamper>>& Tampers() {
          [](SeatedGame& g, int side) {
              ForOtherFleets(g.game, side, [](Recordset& rs) { rs.Delete(); });
          }},
+        {"the other sides' own figures in the chronicle",
+         [](SeatedGame& g, int side) {
+             History kept;
+             for (std::size_t i = 0; i < g.game.st.Chronicle.size(); ++i) {
+                 HistoryYear year = g.game.st.Chronicle[i];
+                 for (SideYear& s : year.sides)
+                     if (s.side != side) s.shipsInFlight = s.battlesWon = s.battlesLost = 7;
+                 kept.add(std::move(year));
+             }
+             g.game.st.Chronicle = kept;
+         }},
         {"the random source advanced",
          [](SeatedGame& g, int) {
              for (int k = 0; k < 7; ++k) g.random.next();

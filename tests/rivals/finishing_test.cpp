@@ -1,0 +1,103 @@
+// What a computer seat remembers and foresees: the other sides' ships in flight from how their
+// public totals changed year to year, a beaten side's last planets, and a planet of its own
+// that its rebels take before a fleet could land there.
+#include <gtest/gtest.h>
+
+#include "rivals/rival.h"
+#include "rivals/rival_view.h"
+#include "support/galaxy_builder.h"
+#include "turn/lookups.h"
+
+namespace zenthar::testing {
+namespace {
+
+// Ships of the side's task forces bound for planet `to`.
+int ShipsBoundFor(const GameState& st, int to) {
+    int ships = 0;
+    for (int k = 0; k <= st.TaskForceLast; ++k) {
+        const TaskForceRecord& tf = st.TaskForceList[static_cast<std::size_t>(k)];
+        if (tf.EndPl.padded() == st.planet(to).PlanetId.padded()) ships += tf.NumOfShips;
+    }
+    return ships;
+}
+
+// Bob's stationed ships at the last three year ends were 100, 40 and 60 (production 10), and
+// 30 now, after his turn: 70 went out two years ago, 10 of them came back, and 30 went out this
+// year. In a galaxy crossed in two years all 90 may still fly; crossed in one, only this
+// year's 30. Bob's own count of his ships in flight, which only he is shown, is never read.
+TEST(Finishing, ShipsInFlightAreInferredFromTheRememberedTotals) {
+    for (const auto& [apart, flying] : {std::pair{4, 90}, std::pair{2, 30}}) {
+        TestGame t;
+        // clang-format off
+        GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(1).year(kFirstYear + 10)
+            .planet(0, 10, 10).owner(0).home().ships(50).production(5, 10).hostility(0)
+            .planet(1, 10 + apart, 10).owner(1).home().ships(30).production(10, 10).hostility(0)
+            .build();
+        // clang-format on
+        const int bobShips[] = {100, 40, 60};
+        for (int k = 0; k < 3; ++k) {
+            HistoryYear year;
+            year.year = kFirstYear + 7 + k;
+            year.sides = {{0, 1, 5, 50, 0}, {1, 1, 10, bobShips[k], 999}, {kEmpire, 0, 0, 0, 0}};
+            t.st().Chronicle.add(std::move(year));
+        }
+        const rival::SideView v = rival::BuildSideView(t.game);
+        EXPECT_EQ(v.inFlight[1], flying) << "planets " << apart << " apart";
+        EXPECT_EQ(v.inFlight[0], 0);
+        EXPECT_EQ(v.inFlight[kEmpire], 0);
+    }
+}
+
+// The Empire is down to two planets: a fleet of Ann's 300 flies to one, and no planet of hers
+// nor all her spare ships together can take the other (250 ships) yet. Hard gathers its spare
+// ships at the planet nearest it all the same, to finish the Empire; Normal waits.
+TEST(Finishing, HardGathersForABeatenSidesLastPlanet) {
+    for (const SeatKind level : {SeatKind::Hard, SeatKind::Normal}) {
+        TestGame t;
+        // clang-format off
+        GalaxyBuilder(t.game).players({"Ann"}).skill(1)
+            .planet(0, 10, 10).owner(0).home().ships(120).production(5, 5).hostility(0)
+            .planet(1, 14, 10).owner(0).ships(120).production(5, 5).hostility(0)
+            .planet(2, 10, 14).owner(0).ships(120).production(5, 5).hostility(0)
+            .planet(3, 24, 10).ships(250).production(2, 5)
+            .planet(4, 10, 30).ships(100).production(2, 5)
+            .build();
+        // clang-format on
+        TaskForceRecord& far = t.st().TaskForceList[0];
+        far.PlNum = "0";
+        far.StartPl = t.st().planet(2).PlanetId;
+        far.EndPl = t.st().planet(4).PlanetId;
+        far.RemTurns = static_cast<Int16>(t.st().CurrentYear + 3);
+        far.NumOfShips = 300;
+        t.st().TaskForceLast = 0;
+        MakeComputerPlayer(level)->PlayTurn(t.game);
+        const int gathered = ShipsBoundFor(t.st(), 1);
+        if (level == SeatKind::Hard) {
+            EXPECT_GE(gathered, 200);
+        } else {
+            EXPECT_EQ(gathered, 0);
+        }
+        EXPECT_LE(ShipsBoundFor(t.st(), 3), 1) << "no strike that cannot win";
+    }
+}
+
+// Ann's outpost holds 2 ships at production 1 while its rebels destroy 3 in an average year. A
+// top-up from a planet one year away lands before they rise; from three years away, the outpost
+// is the Empire's again by then, so nothing is sent.
+TEST(Finishing, NoTopUpForAPlanetItsRebelsTakeFirst) {
+    for (const auto& [apart, sent] : {std::pair{2, true}, std::pair{6, false}}) {
+        TestGame t;
+        // clang-format off
+        GalaxyBuilder(t.game).players({"Ann"}).skill(1)
+            .planet(0, 10, 10).owner(0).home().ships(100).production(5, 10).hostility(0)
+            .planet(1, 10 + apart, 10).owner(0).ships(2).production(1, 10).hostility(10)
+            .planet(2, 40, 40).ships(5).production(1, 10)
+            .build();
+        // clang-format on
+        MakeComputerPlayer(SeatKind::Hard)->PlayTurn(t.game);
+        EXPECT_EQ(ShipsBoundFor(t.st(), 1) > 0, sent) << "outpost " << apart << " away";
+    }
+}
+
+}  // namespace
+}  // namespace zenthar::testing
