@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "game/numbers.h"
 #include "turn/battle.h"
 
 namespace zenthar::rival {
@@ -34,8 +35,8 @@ BattleForecast ForecastBattle(const CrtTableType& crt, int a, int d) {
     int wins = 0;
     double left = 0;
     for (int trial = 0; trial < kTrials; ++trial) {
-        Int16 att = static_cast<Int16>(std::min(a, 32767));
-        Int16 def = static_cast<Int16>(std::min(d, 32767));
+        Int16 att = Saturate16(a);
+        Int16 def = Saturate16(d);
         while (att > 0 && def > 0) {
             const BattleOdds odds = LookUpOdds(crt, att, def, dice.roll(), true);
             if (odds.result < 0)

@@ -137,14 +137,6 @@ void Produce(GameState& st) {
     }
 }
 
-void RiseRebels(Game& game, TurnReport& report) {
-    game.display.beginRebelPhase();
-    report.endLine();
-    for (int i = 0; i < PlanetCount(game.st); ++i) RebelStep(game, report, i);
-    game.display.endRebelPhase();
-    game.display.hideWindow();
-}
-
 // A report that cannot be written costs the report, never the year: the History keeps it, and
 // the player hears of it once until a report can be written again.
 void FinishReport(Game& game, TurnReport& report) {

@@ -1,6 +1,7 @@
 // The rebel step of a year end, one planet at a time.
 #include "turn/rebels.h"
 
+#include <algorithm>
 #include <string>
 
 #include "game/skill.h"
@@ -96,6 +97,16 @@ void RebelStep(Game& game, TurnReport& report, int i) {
     if (display.messagesShown()) display.showMessage(outcome);
     report.endLine(outcome);
     display.resumeRounds();
+}
+
+void RiseRebels(Game& game, TurnReport& report) {
+    game.display.beginRebelPhase();
+    report.endLine();
+    // Never more than the list has slots, whatever a loaded game claims.
+    const int planets = std::min(game.st.PlanetsNum, kPlanetSlots);
+    for (int i = 0; i < planets; ++i) RebelStep(game, report, i);
+    game.display.endRebelPhase();
+    game.display.hideWindow();
 }
 
 }  // namespace zenthar

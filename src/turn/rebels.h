@@ -17,4 +17,7 @@ int RebelCount(int empireSkill, int hostility, double u);
 // and write one report line.
 void RebelStep(Game& game, TurnReport& report, int i);
 
+// The rebel phase of a year end: every planet of the galaxy in turn, on the battle window.
+void RiseRebels(Game& game, TurnReport& report);
+
 }  // namespace zenthar

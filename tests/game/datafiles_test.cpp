@@ -49,6 +49,18 @@ TEST_F(DataFiles, PlanetLinesGiveIdAndNameAndACommaStartsTheNextEntry) {
               std::tuple(50, "51", 40u));
 }
 
+// Blanks, tabs, line ends and an old editor's end-of-file mark end a file; anything else is a
+// field still to read.
+TEST(FieldReaderEnd, OnlyBlanksAndLineEndsAreTheEnd) {
+    for (const char* rest : {"", " ", "\t", "\r\n", "\n", "\x1a", " \t\r\n\x1a "})
+        EXPECT_TRUE(FieldReader(rest).atEnd()) << '"' << rest << '"';
+    for (const char* rest : {"x", " 1", "\r\n,",
+                             "\x1a"
+                             "2",
+                             "\t\"\""})
+        EXPECT_FALSE(FieldReader(rest).atEnd()) << '"' << rest << '"';
+}
+
 TEST_F(DataFiles, AByteOrderMarkIsSkippedAndIdsMustCountFromOne) {
     const std::string bom = "\xEF\xBB\xBF";
     const auto file = write("p.dat", bom + "01 Nova\n02 Vega\n");

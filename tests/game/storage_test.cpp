@@ -45,6 +45,20 @@ TEST(ReplaceFile, AFailurePartWayLeavesTheOldFileAndNoTemporary) {
     EXPECT_EQ(std::tuple(ReadText(dir / "a.ini"), NamesIn(dir)), std::tuple("old", "a.ini "));
 }
 
+// A report that cannot even be opened is a report not written: told with the system's reason,
+// its text kept for the History.
+TEST(ReportFile, AReportWhoseFolderIsGoneIsNotWrittenAndSaysWhy) {
+    TempProgramFolder folder;
+    ReportFile report(folder.path() / "gone" / "turnrep.txt");
+    report.begin();
+    report.append("Current Year: 4101");
+    EXPECT_FALSE(report.finish());
+    EXPECT_EQ(report.fault(), "The system reported: No such file or directory.");
+    EXPECT_TRUE(report.faultIsNew());
+    ASSERT_TRUE(report.text());
+    EXPECT_EQ(*report.text(), "Current Year: 4101");
+}
+
 TEST(ReplaceFile, ALinkOrFolderAtTheGamesOwnNameIsRefused) {
     TempProgramFolder folder;
     const std::filesystem::path dir = folder.path();

@@ -58,6 +58,24 @@ TEST_F(RebelsTest, WhereNoRisingCanComeNothingIsDrawnShownOrChanged) {
               std::tuple(1, 8, 0u));
 }
 
+// The year end's rebel phase gives every planet its chance, the first of the list too, in order.
+TEST_F(RebelsTest, EveryPlanetOfTheGalaxyMayRiseInTurn) {
+    t.st().planet(0).Hostility = 4;
+    t.random.setFallback(kRise);  // every draw: they rise, one rebel
+    {
+        TurnReport report(t.game.Report);
+        RiseRebels(t.game, report);
+    }
+    EXPECT_EQ(std::tuple(int{t.st().planet(0).Ships}, int{t.st().planet(1).Ships},
+                         int{t.st().planet(2).Ships}),
+              std::tuple(29, 7, 4));
+    const auto lines = ReportLines(t.game.ReportPath());
+    ASSERT_EQ(lines.size(), 3u);  // the phase's blank line, then one line a rising
+    EXPECT_EQ(lines[1].substr(0, 7 + t.st().planet(0).Name.trimmed().size()),
+              "Rebels\t" + t.st().planet(0).Name.trimmed());
+    EXPECT_EQ(lines[2].substr(0, 12), "Rebels\tLuna\t");
+}
+
 TEST_F(RebelsTest, TheChanceOfARisingFollowsTheEmpiresSkill) {
     EXPECT_EQ(RisingChance(-1), 0);
     const struct {
