@@ -83,6 +83,21 @@ TEST(ReplaceFile, ALinkOrFolderAtTheGamesOwnNameIsRefused) {
 
 class OwnFiles : public SaveLoadTest {};
 
+// Drafts an earlier version's year end left beside the report go at the next start; a link at
+// such a name is not the game's to remove.
+TEST_F(OwnFiles, AStartClearsOldReportDraftsButNoLink) {
+    const std::filesystem::path report = game.ReportPath();
+    const std::filesystem::path theirs = saves / "theirs.txt";
+    WriteBytes(theirs, {'t'});
+    WriteBytes(std::filesystem::path(report).concat(".new"), {'n'});
+    std::filesystem::create_symlink(theirs, std::filesystem::path(report).concat(".undo"));
+    StartUp(game);
+    EXPECT_EQ(std::tuple(std::filesystem::exists(std::filesystem::path(report).concat(".new")),
+                         std::filesystem::is_symlink(std::filesystem::path(report).concat(".undo")),
+                         ReadText(theirs)),
+              std::tuple(false, true, "t"));
+}
+
 // A link at every name the game gives its own files, each to a file of the player's outside the
 // game's folders: every write is refused with the name told, and nothing outside changes.
 TEST_F(OwnFiles, ALinkAtEveryNameTheGameWritesChangesNothingOutsideItsFolders) {
