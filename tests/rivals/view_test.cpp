@@ -55,6 +55,17 @@ TEST(RivalView, APlanetHoldingItsRebelGuardOutlivesTheStrongestRising) {
     }
 }
 
+// Ann saw planets 1 to `last` this year, each with the one ship and production 5 it has.
+void ScoutedThisYear(GameState& st, int last) {
+    for (int i = 1; i <= last; ++i) {
+        PlanetRecord& p = st.planet(i);
+        p.setDigit(0, '1');
+        p.KnownShip[0] = 1;
+        p.KnownProd[0] = 5;
+        p.YearScouted[0] = static_cast<Int16>(st.CurrentYear);
+    }
+}
+
 // Few strikes a year let fleets grow; many scatter them. With more weak planets in reach than
 // any level strikes, each makes exactly its number of strikes: Easy 20, Normal 3, Hard 2.
 TEST(RivalView, EachLevelMakesItsNumberOfStrikesAYear) {
@@ -66,13 +77,7 @@ TEST(RivalView, EachLevelMakesItsNumberOfStrikesAYear) {
         for (int i = 1; i <= 24; ++i)
             b.planet(i, 22 + (i % 5) * 2 - 4, 22 + (i / 5) * 2 - 5).ships(1).production(5, 10);
         b.build();
-        for (int i = 1; i <= 24; ++i) {
-            PlanetRecord& p = t.st().planet(i);
-            p.setDigit(0, '1');
-            p.KnownShip[0] = 1;
-            p.KnownProd[0] = 5;
-            p.YearScouted[0] = static_cast<Int16>(t.st().CurrentYear);
-        }
+        ScoutedThisYear(t.st(), 24);
         MakeComputerPlayer(level)->PlayTurn(t.game);
         EXPECT_EQ(t.st().TaskForceLast + 1, strikes) << static_cast<int>(level);
     }
@@ -89,13 +94,7 @@ TEST(RivalView, AStrikeLeavesTheCapitalItsFloor) {
             b.players({"Ann"}).planet(0, 22, 22).owner(0).home().ships(ships).production(10, 10);
             for (int i = 1; i <= 6; ++i) b.planet(i, 16 + 2 * i, 17).ships(1).production(5, 10);
             b.build();
-            for (int i = 1; i <= 6; ++i) {
-                PlanetRecord& p = t.st().planet(i);
-                p.setDigit(0, '1');
-                p.KnownShip[0] = 1;
-                p.KnownProd[0] = 5;
-                p.YearScouted[0] = static_cast<Int16>(t.st().CurrentYear);
-            }
+            ScoutedThisYear(t.st(), 6);
             MakeComputerPlayer(level)->PlayTurn(t.game);
             least = std::min<int>(least, t.st().planet(0).Ships);
         }
