@@ -129,6 +129,11 @@ TEST_F(BadFile, EditedGamesThatBreakTheChecks) {
          "Planets row 3: PlanetId does not match its place"},
         {"UPDATE Ships SET EndPl = '77' WHERE rowid = (SELECT min(rowid) FROM Ships)",
          "Ships row 1: EndPl names no planet of the galaxy"},
+        // Two digits, not characters next to them that would still count to a planet's number.
+        {"UPDATE Ships SET EndPl = '1/' WHERE rowid = (SELECT min(rowid) FROM Ships)",
+         "Ships row 1: EndPl names no planet of the galaxy"},
+        {"UPDATE Ships SET EndPl = '0:' WHERE rowid = (SELECT min(rowid) FROM Ships)",
+         "Ships row 1: EndPl names no planet of the galaxy"},
         {"UPDATE Ships SET StartPl = '13'", ""},  // beyond this galaxy's 12 planets
         // Twice what all five sides could have in flight, and one more.
         {"INSERT INTO Ships (PlNum, TFNum, StartPl, EndPl, RemTurns, NumOfShips) WITH RECURSIVE "

@@ -102,6 +102,67 @@ TEST(RivalView, AStrikeLeavesTheCapitalItsFloor) {
     }
 }
 
+// What Ann guesses of Bob's planets: those she never saw share what his public totals leave
+// once the one she saw is counted; a report grown old gives way to his average planet.
+TEST(RivalView, GuessesShareWhatTheTotalsLeaveAndAgeTowardsTheAverage) {
+    TestGame t;
+    // clang-format off
+    GalaxyBuilder(t.game).players({"Ann", "Bob"}).year(4150)
+        .planet(0, 10, 10).owner(0).home().ships(30).production(5, 10).hostility(0)
+        .planet(1, 20, 10).owner(1).home().ships(20).production(5, 10).hostility(0)
+        .planet(2, 22, 12).owner(1).ships(17).production(4, 10)
+        .planet(3, 24, 10).owner(1).ships(13).production(6, 10)
+        .build();
+    // clang-format on
+    PlanetRecord& seen = t.st().planet(1);
+    seen.setDigit(0, '1');
+    seen.KnownShip[0] = 20;
+    seen.KnownProd[0] = 5;
+    seen.YearScouted[0] = 4150;
+    rival::SideView v = rival::BuildSideView(t.game);
+    ASSERT_EQ(v.totals[1].ships, 50);
+    for (const int unseen : {2, 3}) {
+        EXPECT_EQ(v.planet(unseen).ships, (50 - 20) / 2) << unseen;
+        EXPECT_EQ(v.planet(unseen).production, (15 - 5) / 2) << unseen;
+    }
+    // Seen 20 years ago with 5 ships and production 1: grown to 25 by now, weighed half and half
+    // with his average planet of 50 / 3.
+    seen.KnownShip[0] = 5;
+    seen.KnownProd[0] = 1;
+    seen.YearScouted[0] = 4130;
+    v = rival::BuildSideView(t.game);
+    EXPECT_EQ(v.expectedDefence(1, 4150), (25 * 10 + 50 / 3 * 10) / 20);
+}
+
+// With two rivals still in the war, Hard takes the Empire's planet rather than a better one of
+// a player: seats that strike each other leave the galaxy to the Empire. With one rival left,
+// the better planet comes first.
+TEST(RivalView, HardSparesAPlayerWhileTwoRivalsAreLeft) {
+    for (const bool cidInTheWar : {true, false}) {
+        TestGame t;
+        // clang-format off
+        GalaxyBuilder(t.game).players({"Ann", "Bob", "Cid"})
+            .planet(0, 10, 10).owner(0).home().ships(40).production(10, 10).hostility(0)
+            .planet(1, 14, 10).owner(1).ships(1).production(8, 10).hostility(0)
+            .planet(2, 10, 14).ships(1).production(6, 10).hostility(0)
+            .planet(3, 40, 40).owner(1).home().ships(10).production(5, 10).hostility(0)
+            .planet(4, 40, 5).owner(2).home().ships(10).production(5, 10).hostility(0)
+            .build();
+        // clang-format on
+        if (!cidInTheWar) t.st().planet(4).Scouted = "1000";
+        for (const int i : {1, 2, 3, 4}) {
+            PlanetRecord& p = t.st().planet(i);
+            p.setDigit(0, '1');
+            p.KnownShip[0] = p.Ships;
+            p.KnownProd[0] = p.Production;
+            p.YearScouted[0] = static_cast<Int16>(t.st().CurrentYear);
+        }
+        MakeComputerPlayer(SeatKind::Hard)->PlayTurn(t.game);
+        ASSERT_EQ(t.st().TaskForceLast, 0) << cidInTheWar;
+        EXPECT_EQ(t.st().TaskForceList[0].EndPl.padded(), cidInTheWar ? "03" : "02");
+    }
+}
+
 // Ann owns 0, 1 and 4; Empire planets 2 and 3 lie between her planets.
 struct AnnsGalaxy : TestGame {
     AnnsGalaxy() {
