@@ -83,6 +83,23 @@ TEST(RivalView, EachLevelMakesItsNumberOfStrikesAYear) {
     }
 }
 
+// Scouts a year to planets never seen, where each is too strong to strike blind: Easy sends
+// none, Normal one, Hard three; all buy the production they can afford first.
+TEST(RivalView, EachLevelSendsItsNumberOfScoutsAYear) {
+    for (const auto& [level, scouts] :
+         {std::pair{SeatKind::Easy, 0}, {SeatKind::Normal, 1}, {SeatKind::Hard, 3}}) {
+        TestGame t;
+        GalaxyBuilder b(t.game);
+        b.players({"Ann"}).planet(0, 22, 22).owner(0).home().ships(30).production(3, 10);
+        for (int i = 1; i <= 8; ++i) b.planet(i, 14 + 2 * i, 30).ships(50).production(5, 10);
+        b.build();
+        MakeComputerPlayer(level)->PlayTurn(t.game);
+        EXPECT_EQ(t.st().planet(0).Production, 4) << static_cast<int>(level);
+        EXPECT_EQ(t.st().TaskForceLast + 1, scouts) << static_cast<int>(level);
+        for (int k = 0; k < scouts; ++k) EXPECT_EQ(t.st().TaskForceList[k].NumOfShips, 1);
+    }
+}
+
 // A strike never takes a capital below the fewest ships it keeps at all, Normal's 4 and Hard's
 // 6, and a capital with ships to spare is drawn down to exactly that.
 TEST(RivalView, AStrikeLeavesTheCapitalItsFloor) {
