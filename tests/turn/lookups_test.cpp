@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "support/galaxy_builder.h"
+#include "turn/empire_steps.h"
 #include "turn/lookups.h"
 
 namespace zenthar {
@@ -84,6 +85,13 @@ TEST_F(Lookups, RankedWalksFollowTheProductionOrder) {
     EXPECT_EQ(back, 0);
     EXPECT_EQ(FindPlanetIndex(st(), PrevEmpireRanked(st(), back)), -1);
     EXPECT_EQ(back, 0);
+
+    // The top-ranked planet back with the Empire: the walk back ends on it, and it counts.
+    EXPECT_EQ(empire::CountEmpirePlanets(st()), 3);
+    st().planet(1).Scouted = "0000";
+    EXPECT_EQ(empire::CountEmpirePlanets(st()), 4);
+    back = st().PlanetsNum - 1;
+    for (const char* id : {"04", "01", "03", "02"}) EXPECT_EQ(PrevEmpireRanked(st(), back), id);
 }
 
 }  // namespace
