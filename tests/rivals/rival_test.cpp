@@ -401,6 +401,17 @@ TEST(Rival, ForecastsFollowTheCombatResultsTable) {
         EXPECT_GE(rival::ShipsToTake(crt, d, 0.95, 4 * d), 4 * d);
         previous = sure;
     }
+    // The fewest that do: what is asked takes the planet by the table, one ship fewer would not.
+    for (int d = 1; d <= 12; ++d)
+        for (const double chance : {0.5, 0.95}) {
+            const int a = rival::ShipsToTake(crt, d, chance, 1);
+            auto takes = [&](int n) {
+                const rival::BattleForecast f = rival::ForecastBattle(crt, n, d);
+                return f.winChance >= chance && f.attackersLeft >= 1;
+            };
+            EXPECT_TRUE(takes(a)) << a << " against " << d;
+            if (a > d) EXPECT_FALSE(takes(a - 1)) << a - 1 << " against " << d;
+        }
 }
 
 // Every level knows the clock of a game of chosen length. In the last year Ann's capital
