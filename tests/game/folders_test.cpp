@@ -3,6 +3,8 @@
 #include "game/folders.h"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -74,6 +76,18 @@ TEST(ProgramFolderRule, AnInstalledGameReadsBesideItsPrefixAndWritesToTheXdgFold
         const ProgramFolders f =
             DecideProgramFolders("/opt/zen/games", "../share/games/zenthar", m.env());
         EXPECT_EQ(Parts(f), std::tuple("/opt/zen/share/games/zenthar", c.user, c.settings, true));
+    }
+    // Without HOME, or with one that is no absolute path, the account's own home serves.
+    const passwd* account = ::getpwuid(::getuid());
+    ASSERT_NE(account, nullptr);
+    for (const char* home : {static_cast<const char*>(nullptr), "home/ann"}) {
+        Machine m;
+        m.vars.erase("HOME");
+        if (home) m.vars["HOME"] = home;
+        const ProgramFolders f =
+            DecideProgramFolders("/opt/zen/games", "../share/games/zenthar", m.env());
+        EXPECT_EQ(f.user, std::filesystem::path(account->pw_dir) / ".local/share/zenthar")
+            << (home ? home : "no HOME");
     }
     // A writable folder without the data files is not a build tree either.
     Machine m;
