@@ -283,10 +283,13 @@ class PlannedTurn {
     // the gathering point for what lies near.
     Strike gatheringFor(int t) {
         int front = -1;
-        for (const int s : rival::MyPlanets(v_))
-            if (holdsUntil(s, v_.year + v_.travel(rival::NearestMine(v_, s), s)) &&
+        for (const int s : rival::MyPlanets(v_)) {
+            const int nearest = rival::NearestMine(v_, s);
+            if (nearest == -1) return {};  // a lone planet has nothing to gather
+            if (holdsUntil(s, v_.year + v_.travel(nearest, s)) &&
                 (front == -1 || v_.distance(s, t) < v_.distance(front, t)))
                 front = s;
+        }
         if (front == -1) return {};
         for (const int s : rival::MyPlanets(v_))
             if (v_.shipsBound(s) > 0 && v_.travel(s, t) <= v_.travel(front, t) + kFrontSlack &&
