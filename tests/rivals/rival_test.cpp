@@ -410,7 +410,9 @@ TEST(Rival, ForecastsFollowTheCombatResultsTable) {
                 return f.winChance >= chance && f.attackersLeft >= 1;
             };
             EXPECT_TRUE(takes(a)) << a << " against " << d;
-            if (a > d) EXPECT_FALSE(takes(a - 1)) << a - 1 << " against " << d;
+            if (a > d) {
+                EXPECT_FALSE(takes(a - 1)) << a - 1 << " against " << d;
+            }
         }
 }
 
