@@ -55,13 +55,13 @@ TEST(RivalView, APlanetHoldingItsRebelGuardOutlivesTheStrongestRising) {
     }
 }
 
-// Ann saw planets 1 to `last` this year, each with the one ship and production 5 it has.
+// Ann saw planets 1 to `last` this year, each as it is.
 void ScoutedThisYear(GameState& st, int last) {
     for (int i = 1; i <= last; ++i) {
         PlanetRecord& p = st.planet(i);
         p.setDigit(0, '1');
-        p.KnownShip[0] = 1;
-        p.KnownProd[0] = 5;
+        p.KnownShip[0] = p.Ships;
+        p.KnownProd[0] = p.Production;
         p.YearScouted[0] = static_cast<Int16>(st.CurrentYear);
     }
 }
@@ -167,13 +167,7 @@ TEST(RivalView, HardSparesAPlayerWhileTwoRivalsAreLeft) {
             .build();
         // clang-format on
         if (!cidInTheWar) t.st().planet(4).Scouted = "1000";
-        for (const int i : {1, 2, 3, 4}) {
-            PlanetRecord& p = t.st().planet(i);
-            p.setDigit(0, '1');
-            p.KnownShip[0] = p.Ships;
-            p.KnownProd[0] = p.Production;
-            p.YearScouted[0] = static_cast<Int16>(t.st().CurrentYear);
-        }
+        ScoutedThisYear(t.st(), 4);
         MakeComputerPlayer(SeatKind::Hard)->PlayTurn(t.game);
         ASSERT_EQ(t.st().TaskForceLast, 0) << cidInTheWar;
         EXPECT_EQ(t.st().TaskForceList[0].EndPl.padded(), cidInTheWar ? "03" : "02");
