@@ -1,7 +1,6 @@
 // The Open and Save dialog: the working file is not listed and not accepted, and Open finds a
 // game typed without ".mdb". The commands' own refusal of the game's files is
 // crash_recovery_test.cpp's and commands_test.cpp's, which also opens a name typed without it.
-#include <QLineEdit>
 #include <QListView>
 
 #include "app/GameFileDialog.h"

@@ -4,7 +4,6 @@
 // player who lifts it.
 #include "app/app_fixture.h"
 #include "game/recovery.h"
-#include "turn/taskforces.h"
 #include "ui/side_colours.h"
 
 namespace zenthar::testing {
@@ -18,12 +17,8 @@ constexpr const char* kWaiting[] = {"SendItem",           "IncreaseProdItem",   
                                     "LastYearReportItem", "FleetsInFlightItem", "StatisticsItem",
                                     "SearchItem"};
 
-class HandOverTest : public AppTest {
+class HandOverTest : public ShownAppTest {
   protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        startShown();
-    }
     QWidget& screen() { return *child<QWidget>("HandOverScreen"); }
     bool shown() { return window->playerHidden() && screen().isVisible(); }
     // What the player sees: the screen over the whole map area, the panel gone, the commands

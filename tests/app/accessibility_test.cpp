@@ -1,7 +1,6 @@
 // Every control of every window has a name a screen reader can say, and no title is cut short. That
 // every window opens from the keyboard is checked with the menus in command_table_test.cpp.
 #include <QAccessible>
-#include <set>
 
 #include "app/app_fixture.h"
 #include "reports/TurnRepFrm.h"

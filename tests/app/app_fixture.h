@@ -5,8 +5,6 @@
 #include <QAction>
 #include <QPushButton>
 #include <QScrollBar>
-#include <deque>
-#include <vector>
 
 #include "app/GalaxyMap.h"
 #include "app/Zenthar.h"
@@ -136,6 +134,16 @@ class AppTest : public ::testing::Test {
 
   private:
     QTimer messageCloser_;
+};
+
+// The window started up and shown, its file dialogs answering with nextPath.
+class ShownAppTest : public AppTest {
+  protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        answerFileDialogs();
+        startShown();
+    }
 };
 
 }  // namespace zenthar::testing

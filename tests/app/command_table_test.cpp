@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolTip>
-#include <set>
 
 #include "app/app_fixture.h"
 #include "options/inifile.h"
@@ -80,61 +79,30 @@ const MenuEntry* EntryOf(const std::string& name) {
     return nullptr;
 }
 
-// What shows the player on turn his own planets, fleets or figures.
-const std::set<std::string> kPrivate = {"SendItem",
-                                        "IncreaseProdItem",
-                                        "EndTurnItem",
-                                        "OwningMapItem",
-                                        "ShowFleetsItem",
-                                        "ProductionSumItem",
-                                        "LastYearReportItem",
-                                        "FleetsInFlightItem",
-                                        "StatisticsItem",
-                                        "SearchItem",
-                                        "System1"};
-// The windows those open.
-const std::set<std::string> kPrivateWindows = {
-    "zenthar::ui::SendShipsFrm",    "zenthar::ui::OwningMapFrm",
-    "zenthar::ui::ProdSumFrm",      "zenthar::ui::DispTurnSumFrm",
-    "zenthar::ui::FleetsFrm",       "zenthar::ui::StatisticsFrm",
-    "zenthar::ui::PlanetSearchFrm", "QTipLabel"};
+// What shows the player on turn his own planets, fleets or figures, and the windows those open.
+// clang-format off
+const std::set<std::string> kPrivate = {"SendItem", "IncreaseProdItem", "EndTurnItem",
+    "OwningMapItem", "ShowFleetsItem", "ProductionSumItem", "LastYearReportItem",
+    "FleetsInFlightItem", "StatisticsItem", "SearchItem", "System1"};
+const std::set<std::string> kPrivateWindows = {"zenthar::ui::SendShipsFrm",
+    "zenthar::ui::OwningMapFrm", "zenthar::ui::ProdSumFrm", "zenthar::ui::DispTurnSumFrm",
+    "zenthar::ui::FleetsFrm", "zenthar::ui::StatisticsFrm", "zenthar::ui::PlanetSearchFrm",
+    "QTipLabel"};
+// clang-format on
 // What needs a game to act on.
 const std::set<std::string> kGameOnly = {"SaveGameItem", "WholeGalaxyItem"};
 // Orders are a human's.
 const std::set<std::string> kOrders = {"SendItem", "IncreaseProdItem"};
 
 enum class Situation { Curtain, YearEnd, NoGame, Watched, Playing };
-
-const char* Describe(Situation s) {
-    switch (s) {
-        case Situation::Curtain:
-            return "the curtain between Ann and Bob";
-        case Situation::YearEnd:
-            return "the year end running";
-        case Situation::NoGame:
-            return "no game";
-        case Situation::Watched:
-            return "two computer seats";
-        case Situation::Playing:
-            return "Ann at the screen";
-    }
-    return "";
-}
+const char* const kSituations[] = {"the curtain between Ann and Bob", "the year end running",
+                                   "no game", "two computer seats", "Ann at the screen"};
 
 bool MayAct(Situation s, const std::string& name) {
-    switch (s) {
-        case Situation::Curtain:
-            return !kPrivate.contains(name);
-        case Situation::YearEnd:
-            return false;
-        case Situation::NoGame:
-            return !kPrivate.contains(name) && !kGameOnly.contains(name);
-        case Situation::Watched:
-            return !kOrders.contains(name);
-        case Situation::Playing:
-            return true;
-    }
-    return false;
+    const bool open = !kPrivate.contains(name);
+    return s == Situation::Playing || (s == Situation::Curtain && open) ||
+           (s == Situation::NoGame && open && !kGameOnly.contains(name)) ||
+           (s == Situation::Watched && !kOrders.contains(name));
 }
 
 class CommandTableTest : public AppTest {
@@ -160,22 +128,25 @@ class CommandTableTest : public AppTest {
         opened.push_back(w->metaObject()->className());
         w->close();
     }
-    // The windows beside the map (and a tooltip) that are open now are noted and closed.
-    void noteOpenWindows() {
+    // The windows beside the map (and a tooltip) that are open now, after pending events.
+    std::vector<QWidget*> beside() {
         QApplication::processEvents();
+        std::vector<QWidget*> open;
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w != window.get() && w->isVisible() && !qobject_cast<QMenu*>(w)) note(w);
+            if (w != window.get() && w->isVisible() && !qobject_cast<QMenu*>(w)) open.push_back(w);
+        return open;
+    }
+    // Those are noted and closed.
+    void noteOpenWindows() {
+        for (QWidget* w : beside()) note(w);
         if (!window->isVisible()) {  // Exit without a game
             opened.push_back("closed the window");
             window->show();
         }
     }
-
     // What an End Turn left open goes unnoted.
     void closeAll() {
-        QApplication::processEvents();
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w != window.get() && w->isVisible() && !qobject_cast<QMenu*>(w)) w->close();
+        for (QWidget* w : beside()) w->close();
     }
 
     // Brings the window into the situation, with nothing noted yet.
@@ -189,25 +160,15 @@ class CommandTableTest : public AppTest {
             st().Decided = -1;
             st().StoryShown = false;
             st().VictoryAnswer = 0;
+            twoPlayers();
         }
-        switch (s) {
-            case Situation::NoGame:
-                break;
-            case Situation::Curtain:
-                twoPlayers();
-                window->EndTurnItem_Click();
-                ASSERT_TRUE(window->playerHidden());
-                closeAll();
-                break;
-            case Situation::Watched:
-                twoPlayers();
-                st().Seats = {SeatKind::Easy, SeatKind::Hard};
-                window->ShowLoadedGame();
-                break;
-            case Situation::Playing:
-            case Situation::YearEnd:
-                twoPlayers();
-                break;
+        if (s == Situation::Curtain) {
+            window->EndTurnItem_Click();
+            ASSERT_TRUE(window->playerHidden());
+            closeAll();
+        } else if (s == Situation::Watched) {
+            st().Seats = {SeatKind::Easy, SeatKind::Hard};
+            window->ShowLoadedGame();
         }
         window->activateWindow();
         QApplication::processEvents();
@@ -291,7 +252,7 @@ TEST_F(CommandTableTest, EveryCommandActsOnlyWhereItsNeedsAreMetAndNoPrivateWind
     // No game first: the window has never had one.
     for (Situation s : {Situation::NoGame, Situation::Curtain, Situation::YearEnd,
                         Situation::Watched, Situation::Playing}) {
-        SCOPED_TRACE(Describe(s));
+        SCOPED_TRACE(kSituations[static_cast<int>(s)]);
         for (const ui::Command& row : ui::Zenthar::commands()) {
             SCOPED_TRACE(row.name);
             const auto rowWays = ways(row);
@@ -364,13 +325,9 @@ TEST_F(CommandTableTest, PrivateWindowsCloseBeforeTheCurtainAndPublicOnesStayUsa
     twoPlayers();
     window->ShowEndTurnSummary();  // as F6 opens it, beside the map
     give("AboutItem");
-    QApplication::processEvents();
-    auto openNow = [] {
+    auto openNow = [this] {
         std::set<std::string> open;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible() && !qobject_cast<QMenu*>(w) &&
-                std::string(w->metaObject()->className()) != "zenthar::ui::Zenthar")
-                open.insert(w->metaObject()->className());
+        for (QWidget* w : beside()) open.insert(w->metaObject()->className());
         return open;
     };
     EXPECT_EQ(openNow(),

@@ -7,22 +7,12 @@
 
 #include "app/app_fixture.h"
 #include "app/planet_panel.h"
-#include "game/sqlite.h"
 #include "reports/TurnRepFrm.h"
-#include "support/savegame_tools.h"
-#include "turn/taskforces.h"
 
 namespace zenthar::testing {
 namespace {
 
-class CommandsTest : public AppTest {
-  protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        answerFileDialogs();
-        startShown();
-    }
-};
+using CommandsTest = ShownAppTest;
 
 TEST_F(CommandsTest, TurnStatusScrollsHomeAndShowsTurnYearAndCapital) {
     twoPlayers();

@@ -1,24 +1,14 @@
 // The game in play kept after every hand-over and offered back at start-up, the question before
 // a game is left asked only when something would be lost, and the title that tells which.
-#include <QComboBox>
-#include <QLineEdit>
-
 #include "app/app_fixture.h"
 #include "game/recovery.h"
 #include "game/saveload.h"
-#include "sim/state_picture.h"
-#include "support/savegame_tools.h"
 
 namespace zenthar::testing {
 namespace {
 
-class CrashRecoveryTest : public AppTest {
+class CrashRecoveryTest : public ShownAppTest {
   protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        answerFileDialogs();
-        startShown();
-    }
     std::filesystem::path copy() { return RecoveryFile(window->game()); }
     bool copyExists() { return std::filesystem::exists(copy()); }
     // What a Save at this moment writes, next to what the recovery copy holds.

@@ -8,7 +8,6 @@
 #include "app/app_fixture.h"
 #include "options/map_zoom.h"
 #include "reports/map_marks.h"
-#include "turn/taskforces.h"
 #include "ui/units.h"
 
 namespace zenthar::testing {
@@ -53,6 +52,23 @@ class MapViewTest : public AppTest {
     QPoint cornerAt(int dx, int dy) { return (QPointF(5 + dx, dy) * map().pxPerCm()).toPoint(); }
     QPoint corner(int planet) { return map().imageRect(planet).topLeft(); }
     QImage picture(const QRect& part = {}) { return map().grab(part).toImage(); }
+    // The left button pressed on one planet, moved in `steps` even steps and let go on another.
+    void drag(int from, int to, int steps) {
+        QTest::mousePress(&map(), Qt::LeftButton, {}, at(from));
+        for (int k = 1; k <= steps; ++k) {
+            const QPoint p = at(from) + (at(to) - at(from)) * k / steps;
+            QMouseEvent move(QEvent::MouseMove, p, map().mapToGlobal(p), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&map(), &move);
+        }
+        QTest::mouseRelease(&map(), Qt::LeftButton, {}, at(to));
+    }
+    // The wheel turned by `delta` eighths of a degree over the point.
+    void wheel(QPointF over, int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWheelEvent e(over, map().mapToGlobal(over), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&map(), &e);
+    }
 };
 
 // The first start shows an empty star field: it says how to begin, with the keys the File
@@ -146,17 +162,7 @@ TEST_F(MapViewTest, ARightClickOrADragOpensSendShipsWithTheDestinationChosenElse
               toThree);
     // Dragged from the selected planet onto Bob's capital.
     const std::string toOne = name(0) + " > " + name(1);
-    EXPECT_EQ(sendShipsShown([&] {
-                  QTest::mousePress(&map(), Qt::LeftButton, {}, at(0));
-                  for (int k = 1; k <= 4; ++k) {
-                      const QPoint to = at(0) + (at(1) - at(0)) * k / 4;
-                      QMouseEvent move(QEvent::MouseMove, to, map().mapToGlobal(to), Qt::NoButton,
-                                       Qt::LeftButton, Qt::NoModifier);
-                      QApplication::sendEvent(&map(), &move);
-                  }
-                  QTest::mouseRelease(&map(), Qt::LeftButton, {}, at(1));
-              }).substr(0, toOne.size()),
-              toOne);
+    EXPECT_EQ(sendShipsShown([&] { drag(0, 1, 4); }).substr(0, toOne.size()), toOne);
     EXPECT_EQ(st().SelectedPlanet, 0) << "a drag selects nothing";
     // Pointing at the planet itself opens the dialog as F2 does, on the first entry.
     EXPECT_EQ(sendShipsShown([&] { QTest::mouseClick(&map(), Qt::RightButton, {}, at(0)); }),
@@ -174,11 +180,7 @@ TEST_F(MapViewTest, ARightClickOrADragOpensSendShipsWithTheDestinationChosenElse
     EXPECT_EQ(std::tuple(asked[0].title, asked[0].buttons, asked[0].icon),
               std::tuple(asked[1].title, asked[1].buttons, asked[1].icon));
     // A drag from a planet that is not his own sends nothing either.
-    QTest::mousePress(&map(), Qt::LeftButton, {}, at(3));
-    QMouseEvent move(QEvent::MouseMove, at(2), map().mapToGlobal(at(2)), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&map(), &move);
-    QTest::mouseRelease(&map(), Qt::LeftButton, {}, at(2));
+    drag(3, 2, 1);
     EXPECT_EQ(asked.size(), 2u);
 }
 
@@ -193,10 +195,8 @@ TEST_F(MapViewTest, ZoomKeepsTheScrollToRulesTabAndFindPlanetAndOutlivesARestart
     // Zooming in all the way and out again, at each scale the new turn's scroll to the capital,
     // the Tab walk and Find Planet bring their planet wholly into view.
     std::vector<double> scales;
-    for (const char* item : {"ZoomInItem", "ZoomInItem", "ZoomInItem", "ZoomInItem", "ZoomOutItem",
-                             "ZoomOutItem", "ZoomOutItem", "ZoomOutItem", "ZoomOutItem",
-                             "ZoomOutItem", "ZoomOutItem", "ZoomOutItem", "ZoomOutItem"}) {
-        trigger(item);
+    for (int step = 0; step < 13; ++step) {
+        trigger(step < 4 ? "ZoomInItem" : "ZoomOutItem");
         scales.push_back(map().scale());
         SCOPED_TRACE(map().scale());
         window->TurnStatusShown();
@@ -223,10 +223,7 @@ TEST_F(MapViewTest, ZoomKeepsTheScrollToRulesTabAndFindPlanetAndOutlivesARestart
     trigger("WholeGalaxyItem");
     for (int p = 0; p < 4; ++p) EXPECT_TRUE(inView(p)) << p;
     const double whole = map().scale();
-    QWheelEvent wheel(QPointF(view().center()), map().mapToGlobal(QPointF(view().center())),
-                      QPoint(), QPoint(0, 120), Qt::NoButton, Qt::ControlModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&map(), &wheel);
+    wheel(QPointF(view().center()), 120, Qt::ControlModifier);
     EXPECT_EQ(map().scale(), ZoomedIn(whole));
 
     // The scale is kept for the next start, in its own file and not in the settings.
@@ -302,9 +299,7 @@ TEST_F(MapViewTest, ScrollBarsArrowKeysAndTheWheelMoveEveryPlanetOneCentimetreAS
     EXPECT_EQ(std::pair(scroll(), corner(2)), std::pair(std::pair(17, 2), cornerAt(6, 12)));
     QTest::keyClick(&map(), Qt::Key_PageUp);
     EXPECT_EQ(vert()->value(), 0) << "never past the galaxy's edge";
-    QWheelEvent down(QPointF(300, 300), map().mapToGlobal(QPointF(300, 300)), QPoint(),
-                     QPoint(0, -240), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&map(), &down);
+    wheel(QPointF(300, 300), -240);
     EXPECT_EQ(vert()->value(), 2) << "two notches, two units";
 }
 

@@ -2,10 +2,7 @@
 // deficiencies and on the dark map, and every window that shows a side draws it in that one
 // colour: map marks and tooltips and the Ownership Map's rings here, the chart lines in
 // StatisticsFrm_test.cpp.
-#include <algorithm>
 #include <cmath>
-#include <map>
-#include <set>
 
 #include "app/MapMarks.h"
 #include "app/app_fixture.h"

@@ -1,8 +1,6 @@
 // The planet panel's texts: what a player sees of unknown, scouted, owned and capital planets.
 #include "app/planet_panel.h"
 
-#include <gtest/gtest.h>
-
 #include "support/galaxy_builder.h"
 
 namespace zenthar::testing {

@@ -8,12 +8,8 @@
 namespace zenthar::testing {
 namespace {
 
-class StatisticsCommandTest : public AppTest {
+class StatisticsCommandTest : public ShownAppTest {
   protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        startShown();
-    }
     std::vector<ui::StatisticsFrm*> stories() {
         std::vector<ui::StatisticsFrm*> found;
         for (auto* w : window->findChildren<ui::StatisticsFrm*>("GameStoryFrm"))

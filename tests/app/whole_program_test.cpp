@@ -1,13 +1,11 @@
 // The whole program killed in the middle of a game and started again: the game comes back as it
 // stood at the last hand-over, and a year end cut short is run again as it would have run.
-#include <gtest/gtest.h>
 #include <signal.h>
 
 #include <cstdlib>
 
 #include <QProcess>
 
-#include "support/galaxy_builder.h"
 #include "support/widgets.h"
 
 namespace zenthar::testing {

@@ -1,18 +1,9 @@
 // The game database connection: row order, finds, empty fields, edits and deletes, and the
 // reset of the working file at start-up.
-#include <gtest/gtest.h>
-
 #include <random>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "game/database.h"
-#include "game/game.h"
-#include "game/sqlite.h"
-#include "game/storage_error.h"
 #include "support/galaxy_builder.h"
-#include "support/storage_errors.h"
 
 namespace zenthar {
 namespace {
@@ -67,15 +58,11 @@ TEST_F(Database, StartUpLeavesAnEmptyWorkingFileOnShips) {
 }
 
 TEST_F(Database, FieldsAreReadByNameWhateverTheColumnOrderOfTheFile) {
-    db().release();
-    {
-        sqlite::Database file(t.game.WorkingFile(), sqlite::Database::Mode::ReadWrite);
-        file.exec(
-            "DROP TABLE Ships; CREATE TABLE Ships (NumOfShips INTEGER, EndPl TEXT, "
-            "TFNum INTEGER, RemTurns INTEGER, StartPl TEXT, PlNum INTEGER)");
-        file.exec("INSERT INTO Ships VALUES (20, '07', 3, 4102, '01', 2)");
-    }
-    db().rebind(t.game.WorkingFile(), "Ships");
+    testing::EditWorkingFile(
+        t.game,
+        "DROP TABLE Ships; CREATE TABLE Ships (NumOfShips INTEGER, EndPl TEXT, "
+        "TFNum INTEGER, RemTurns INTEGER, StartPl TEXT, PlNum INTEGER);"
+        "INSERT INTO Ships VALUES (20, '07', 3, 4102, '01', 2)");
     ASSERT_EQ(rs().RecordCount(), 1);
     std::string row;
     for (const char* f : {"PlNum", "TFNum", "StartPl", "EndPl", "RemTurns", "NumOfShips"})

@@ -1,16 +1,6 @@
 // Reading the three data files with their comma-separated input rule.
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <set>
-#include <tuple>
-
 #include "game/datafiles.h"
-#include "game/game.h"
-#include "game/storage_error.h"
 #include "support/galaxy_builder.h"
-#include "support/storage_errors.h"
 
 namespace zenthar {
 namespace {

@@ -2,17 +2,11 @@
 // installed game reads its own files and writes to the player's XDG folders.
 #include "game/folders.h"
 
-#include <gtest/gtest.h>
 #include <pwd.h>
 #include <unistd.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <map>
-#include <tuple>
 
-#include "game/silent.h"
-#include "support/fakes.h"
 #include "support/galaxy_builder.h"
 
 namespace zenthar::testing {

@@ -1,9 +1,6 @@
 // The chronicle kept with a saved game: written by Save, read back whole by Open, absent from
 // files saved before it existed, and a damaged History table refused like any damaged table.
-#include <gtest/gtest.h>
 #include <zlib.h>
-
-#include <cstdint>
 
 #include "game/history_store.h"
 #include "reports/statistics.h"

@@ -3,16 +3,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <gtest/gtest.h>
-
 #include <csignal>
 
-#include "game/game.h"
 #include "game/random.h"
-#include "game/silent.h"
-#include "game/storage_error.h"
 #include "support/galaxy_builder.h"
-#include "support/storage_errors.h"
 
 namespace zenthar::testing {
 namespace {

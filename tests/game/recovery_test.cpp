@@ -1,7 +1,5 @@
 // The recovery copy: a saved game like any other, kept beside GAMES/, checked as Open Game checks
 // a file before start-up offers it; and the name Open Game makes of one typed without ".mdb".
-#include <fstream>
-
 #include "game/recovery.h"
 #include "game/saveload_fixture.h"
 

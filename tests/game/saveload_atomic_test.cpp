@@ -9,9 +9,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <memory>
-#include <set>
-
 #include "game/savecheck.h"
 #include "saveload_fixture.h"
 #include "support/small_disk.h"

@@ -4,12 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <random>
 
 #include "game/savecheck.h"
 #include "saveload_fixture.h"
-#include "support/storage_errors.h"
 
 namespace zenthar::testing {
 namespace {

@@ -2,18 +2,8 @@
 // folder for saved games, snapshots of the running game and checks of the connection.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <functional>
-#include <string>
-#include <tuple>
-#include <vector>
-
 #include "game/saveload.h"
 #include "support/galaxy_builder.h"
-#include "support/savegame_tools.h"
-#include "support/storage_errors.h"
 
 namespace zenthar::testing {
 

@@ -5,10 +5,8 @@
 #include <unistd.h>
 
 #include "game/random.h"
-#include "game/sqlite.h"
 #include "saveload_fixture.h"
 #include "setup/newgame.h"
-#include "turn/taskforces.h"
 
 namespace zenthar::testing {
 namespace {

@@ -4,8 +4,6 @@
 // named, and the permission bits stay is saveload_atomic_test.cpp's, through Save.
 #include "game/storage.h"
 
-#include <gtest/gtest.h>
-
 #include <stdexcept>
 
 #include "game/recovery.h"

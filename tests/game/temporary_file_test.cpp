@@ -1,15 +1,7 @@
 // The temporaries a save writes beside its target: each carries a name the next start knows as
 // the game's own (the target, the marker, the process and six letters or digits), and no two
 // live at once under the same name.
-#include <gtest/gtest.h>
-
 #include <unistd.h>
-
-#include <fstream>
-#include <memory>
-#include <set>
-#include <string>
-#include <vector>
 
 #include "game/savefile.h"
 #include "support/galaxy_builder.h"

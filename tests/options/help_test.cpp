@@ -6,7 +6,6 @@
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTextBrowser>
-#include <fstream>
 
 #include "options/HelpFrm.h"
 #include "options/IntBrowserDlg.h"

@@ -2,10 +2,6 @@
 // without touching its other lines, and refusing values that would break it.
 #include "options/inifile.h"
 
-#include <gtest/gtest.h>
-
-#include <fstream>
-
 #include "support/galaxy_builder.h"
 
 namespace zenthar::testing {

@@ -1,10 +1,6 @@
 // The map's zoom rules and the state file that keeps the scale.
 #include "options/map_zoom.h"
 
-#include <gtest/gtest.h>
-
-#include <fstream>
-
 #include "support/galaxy_builder.h"
 
 namespace zenthar::testing {

@@ -1,13 +1,6 @@
 // The exact-name search behind Find Planet and the scroll positions it asks for.
 #include "options/planet_search.h"
 
-#include <gtest/gtest.h>
-
-#include <array>
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "support/galaxy_builder.h"
 
 namespace zenthar::testing {

@@ -1,7 +1,5 @@
 // Increase Production: who may give it, the price, the once-a-year flag and the three refusals
 // in their order. The order asks nothing; the window's question is tested with the window.
-#include <gtest/gtest.h>
-
 #include "orders/production.h"
 #include "support/galaxy_builder.h"
 

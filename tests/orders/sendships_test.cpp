@@ -1,10 +1,7 @@
 // Send Ships: the ownership check, what the dialog shows, the cap on the number typed, the
 // checks of Send in their order, and what a launch takes from the planet. Rounding, numbering
 // and the arrival year of a launch are pinned in tests/turn/taskforces_test.cpp.
-#include <gtest/gtest.h>
-
 #include "orders/sendships.h"
-#include "sim/state_picture.h"
 #include "support/galaxy_builder.h"
 
 namespace zenthar {

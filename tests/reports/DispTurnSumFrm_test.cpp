@@ -3,8 +3,6 @@
 // kept, is turn_summary_test.cpp's.
 #include "reports/DispTurnSumFrm.h"
 
-#include <fstream>
-
 #include "reports/turn_summary.h"
 #include "support/widgets.h"
 

@@ -5,7 +5,6 @@
 #include <QTreeWidget>
 
 #include "support/widgets.h"
-#include "turn/taskforces.h"
 
 namespace zenthar::testing {
 namespace {

@@ -4,7 +4,6 @@
 #include "reports/StatisticsFrm.h"
 
 #include <QChart>
-#include <QComboBox>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -13,10 +12,8 @@
 #include <cmath>
 
 #include "reports/DispTurnSumFrm.h"
-#include "sim/simulation.h"
 #include "support/widgets.h"
 #include "turn/endturn.h"
-#include "turn/taskforces.h"
 #include "ui/side_colours.h"
 
 namespace zenthar::testing {
@@ -165,17 +162,8 @@ TEST_F(StatisticsTest, TheStoryShowsEveryFigureOfEverySideAndTheExportWritesThem
 // year on record, sides hidden and shown from the legend (and kept so from figure to figure), and
 // the Empire on its own scale when it dwarfs the players.
 
-class StatisticsChartsTest : public ::testing::Test {
+class StatisticsChartsTest : public StatisticsTest {
   protected:
-    void SetUp() override {
-        // clang-format off
-        GalaxyBuilder(t.game).players({"Ann", "Bob"})
-            .planet(0, 2, 2).owner(0).home().ships(30)
-            .planet(1, 30, 30).owner(1).home().ships(20)
-            .planet(2, 5, 5).ships(2)
-            .build();
-        // clang-format on
-    }
     // Years from kFirstYear on: Ann's, Bob's and the Empire's ships.
     void years(int count, int empireShips) {
         for (int y = 0; y < count; ++y) {
@@ -203,7 +191,6 @@ class StatisticsChartsTest : public ::testing::Test {
         emit markers.front()->clicked();
         QApplication::processEvents();
     }
-    TestGame t;
 };
 
 TEST_F(StatisticsChartsTest, BeforeTheFirstYearEndASentenceStandsInForTheChart) {

@@ -1,10 +1,7 @@
 // The Fleets in Flight list: the current player's task forces only, soonest first.
 #include "reports/fleets_in_flight.h"
 
-#include <gtest/gtest.h>
-
 #include "support/galaxy_builder.h"
-#include "turn/taskforces.h"
 
 namespace zenthar::testing {
 namespace {

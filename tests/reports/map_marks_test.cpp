@@ -3,8 +3,6 @@
 // Ships from the selected planet.
 #include "reports/map_marks.h"
 
-#include <gtest/gtest.h>
-
 #include "orders/sendships.h"
 #include "support/galaxy_builder.h"
 #include "turn/lookups.h"

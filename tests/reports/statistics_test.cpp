@@ -2,10 +2,6 @@
 // for that player alone, everything in the story of a finished game.
 #include "reports/statistics.h"
 
-#include <gtest/gtest.h>
-
-#include <sstream>
-
 #include "game/victory.h"
 #include "support/galaxy_builder.h"
 

@@ -1,13 +1,8 @@
 // The story of the war: its lines for a small war whose reports and figures are written out
 // here, and for seeded whole games, where every capital that fell, every side knocked out and
 // the end must be the ones the game itself went through year by year.
-#include <gtest/gtest.h>
-
-#include <map>
-
 #include "reports/story.h"
 #include "reports/turn_summary.h"
-#include "sim/simulation.h"
 #include "support/galaxy_builder.h"
 #include "turn/lookups.h"
 

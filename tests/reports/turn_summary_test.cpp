@@ -2,16 +2,9 @@
 // skipped only when it is there, the pages, and the bounds on fields and rows.
 #include "reports/turn_summary.h"
 
-#include <gtest/gtest.h>
-
 #include <unistd.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <tuple>
-#include <vector>
+#include "support/galaxy_builder.h"
 
 namespace zenthar::testing {
 namespace {

@@ -1,9 +1,5 @@
 // How long a battle sound plays, read from its header: the turn report waits that long.
-#include <gtest/gtest.h>
-
-#include <fstream>
 #include <initializer_list>
-#include <string>
 
 #include "reports/wav_length.h"
 #include "support/galaxy_builder.h"

@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "game/sqlite.h"
 #include "support/widgets.h"
 
 namespace zenthar::testing {
@@ -229,12 +228,7 @@ TEST_F(NewGameFrmTest, GameLengthIsUntilConquestByDefaultOrAChosenOrTypedNumberO
 }
 
 TEST_F(NewGameFrmTest, AStorageFailureIsReportedAndTheDialogStays) {
-    t.game.FileDta1.release();  // the game holds its working file alone
-    {
-        sqlite::Database other(t.game.WorkingFile(), sqlite::Database::Mode::ReadWrite);
-        other.exec("ALTER TABLE Planets RENAME COLUMN Ico TO Icon");
-    }
-    t.game.FileDta1.rebind(t.game.WorkingFile(), "Ships");
+    EditWorkingFile(t.game, "ALTER TABLE Planets RENAME COLUMN Ico TO Icon");
     t.random.setFallback(0.5);
     Type(name(0), "Ann");
     Click(frm.get(), "OkBtn");

@@ -1,16 +1,10 @@
 // A new game: the set-up checks in their order, and the game it creates in memory and in the
 // working game database (read back through a second connection).
-#include <gtest/gtest.h>
-
 #include <stdexcept>
 
 #include "game/random.h"
-#include "game/sqlite.h"
-#include "game/storage_error.h"
 #include "setup/newgame.h"
-#include "sim/state_picture.h"
 #include "support/galaxy_builder.h"
-#include "turn/taskforces.h"
 
 namespace zenthar {
 namespace {
@@ -277,12 +271,7 @@ TEST(CreateNewGame, RefusedSettingsOrAFailingDatabaseLeaveTheRunningGame) {
         std::invalid_argument);
     // Someone broke the working file: the first planet row of the new game cannot be stored,
     // after the old rows were removed and the new configuration row was written.
-    g.game.FileDta1.release();
-    {
-        sqlite::Database other(g.game.WorkingFile(), sqlite::Database::Mode::ReadWrite);
-        other.exec("ALTER TABLE Planets RENAME COLUMN Ico TO Icon");
-    }
-    g.game.FileDta1.rebind(g.game.WorkingFile(), "Ships");
+    testing::EditWorkingFile(g.game, "ALTER TABLE Planets RENAME COLUMN Ico TO Icon");
     EXPECT_THROW(g.create({.names = {"Bea"}, .planets = 30}), StorageError);
 
     // Neither game took over, and the removal and the new rows were rolled back.

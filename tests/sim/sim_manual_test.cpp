@@ -1,9 +1,5 @@
 // zenthar-sim's manual page and its --help name every option its command line takes.
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include "support/galaxy_builder.h"
 
 #include "../../tools/sim/sim_options.h"
 

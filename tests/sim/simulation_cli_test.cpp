@@ -1,16 +1,8 @@
 // The zenthar-sim program as a user runs it: refused options, the same output for the same
 // seed, saved games the game opens, and saved games it refuses. The JSON form is pinned byte for
 // byte by the recorded seeded games at the end.
-#include <gtest/gtest.h>
-
 #include <sys/wait.h>
-#include <algorithm>
-#include <cstdint>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <vector>
 
 #include "game/saveload.h"
 #include "support/galaxy_builder.h"

@@ -2,14 +2,7 @@
 // it. Its count of clean games is checked through the program in simulation_cli_test.cpp.
 #include "sim/soak.h"
 
-#include <gtest/gtest.h>
-
-#include <set>
-#include <tuple>
-
-#include "sim/state_picture.h"
 #include "support/galaxy_builder.h"
-#include "support/savegame_tools.h"
 
 namespace zenthar::testing {
 namespace {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace zenthar::testing {
 
 double ScriptedRandom::next() {
@@ -61,16 +63,12 @@ void RecordingDisplay::playSound(Sound s) {
 }
 
 bool RecordingDisplay::contains(const std::string& line) const {
-    for (const auto& l : log)
-        if (l == line) return true;
-    return false;
+    return std::find(log.begin(), log.end(), line) != log.end();
 }
 
 int RecordingDisplay::count(const std::string& prefix) const {
-    int n = 0;
-    for (const auto& l : log)
-        if (l.rfind(prefix, 0) == 0) ++n;
-    return n;
+    return static_cast<int>(std::count_if(
+        log.begin(), log.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; }));
 }
 
 }  // namespace zenthar::testing

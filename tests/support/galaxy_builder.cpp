@@ -1,14 +1,9 @@
 // Test galaxies and temporary program folders.
 #include "support/galaxy_builder.h"
 
-#include <gtest/gtest.h>
-
-#include <fstream>
 #include <random>
-#include <sstream>
 
 #include "setup/newgame.h"
-#include "support/savegame_tools.h"
 
 namespace zenthar::testing {
 
@@ -49,10 +44,7 @@ GalaxyBuilder& GalaxyBuilder::planet(int i, int x, int y) {
     p.Ships = 0;
     p.Ico = "med_pl.ico";
     p.Scouted = "0000";
-    p.KnownShip = {};
-    p.KnownProd = {};
-    p.KnownHost = {};
-    p.YearScouted = {};
+    p.KnownShip = p.KnownProd = p.KnownHost = p.YearScouted = {};
     p.OnMap = 0;
     count_ = i + 1;
     lastOwner_ = -1;

@@ -6,19 +6,39 @@
 // Planets not given an owner belong to the Empire. build() sets PlanetsNum, PlayesNum, the
 // year, ProdOrder and GameActive and empties the task-force list in memory; the Ships table
 // and CurrentPlTurn are left as they are (a fresh TestGame starts with both empty and 0).
+// Being in every test, it also brings what most tests use: GoogleTest, the standard library's
+// common parts, the task-force orders, the database and its errors, and the save-file tools.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
 #include <memory>
+#include <optional>
+#include <set>
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "game/game.h"
 #include "game/silent.h"
+#include "game/sqlite.h"
+#include "game/storage_error.h"
 #include "rivals/rival.h"
 #include "sim/simulation.h"
 #include "support/fakes.h"
+#include "support/savegame_tools.h"
+#include "support/storage_errors.h"
+#include "turn/taskforces.h"
 
 namespace zenthar::testing {
 
@@ -50,6 +70,14 @@ using TestGame = TestGameWith<>;
 
 // A whole file as it is on disk (empty when it cannot be read).
 std::string ReadText(const std::filesystem::path& file);
+
+// Runs SQL on the game's working file through a connection of its own, as another program
+// would; the game lets go of the file meanwhile and is back on the Ships table afterwards.
+inline void EditWorkingFile(Game& game, const std::string& sql) {
+    game.FileDta1.release();
+    sqlite::Database(game.WorkingFile(), sqlite::Database::Mode::ReadWrite).exec(sql);
+    game.FileDta1.rebind(game.WorkingFile(), "Ships");
+}
 
 // A seeded simulated game on the real data files: `players` scripted players on `planets`
 // planets for at most `years` years, against the Empire at `skill`.

@@ -2,8 +2,6 @@
 // window as the active one, working the next modal window, and a dialog on a test game.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -12,9 +10,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
-#include <functional>
-#include <memory>
-#include <string>
 
 #include "support/galaxy_builder.h"
 

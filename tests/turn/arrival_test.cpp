@@ -3,9 +3,6 @@
 // order in which the Ships table is walked.
 #include "turn/arrival.h"
 
-#include <gtest/gtest.h>
-
-#include "support/galaxy_builder.h"
 #include "turn_test_support.h"
 
 namespace zenthar::testing {

@@ -2,9 +2,6 @@
 // the battle window is asked to show.
 #include "turn/battle.h"
 
-#include <gtest/gtest.h>
-
-#include "support/galaxy_builder.h"
 #include "turn_test_support.h"
 
 namespace zenthar::testing {

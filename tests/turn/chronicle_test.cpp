@@ -3,14 +3,8 @@
 // attacker and its defender, a landing on one's own planet for neither, and each year afresh.
 #include "turn/chronicle.h"
 
-#include <gtest/gtest.h>
-
-#include <map>
-#include <tuple>
-
 #include "game/side_totals.h"
 #include "reports/turn_summary.h"
-#include "sim/simulation.h"
 #include "support/galaxy_builder.h"
 
 namespace zenthar::testing {

@@ -2,16 +2,9 @@
 // put Empire fleets in flight and read them back (player fleets: turn_support::AddTaskForce).
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
-#include "support/galaxy_builder.h"
 #include "turn/empire.h"
 #include "turn/empire_steps.h"
 #include "turn/lookups.h"
-#include "turn/taskforces.h"
 #include "turn_test_support.h"
 
 namespace zenthar::testing {

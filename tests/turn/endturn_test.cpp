@@ -2,19 +2,6 @@
 // box, the Empire-has-won path, and the guards against a missing game and re-entry.
 #include "turn/endturn.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <optional>
-
-#include "game/sqlite.h"
-#include "game/storage_error.h"
-#include "support/galaxy_builder.h"
-#include "support/savegame_tools.h"
-#include "support/storage_errors.h"
-#include "turn/taskforces.h"
 #include "turn_test_support.h"
 
 namespace zenthar::testing {

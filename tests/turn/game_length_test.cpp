@@ -1,19 +1,11 @@
 // A game of a chosen length: the rule that decides it on score once the time runs out, the
 // year end of the last year, the turns that do not follow, and a score made of what every
 // player is shown.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-
 #include "game/side_totals.h"
 #include "game/victory.h"
-#include "sim/simulation.h"
-#include "sim/state_picture.h"
-#include "support/galaxy_builder.h"
 #include "turn/endturn.h"
 #include "turn/knowledge.h"
 #include "turn/lookups.h"
-#include "turn/taskforces.h"
 #include "turn_test_support.h"
 
 namespace zenthar::testing {

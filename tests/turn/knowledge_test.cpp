@@ -2,8 +2,6 @@
 // as its scouting saw it, and nothing of another player's scouting.
 #include "turn/knowledge.h"
 
-#include <gtest/gtest.h>
-
 #include "support/galaxy_builder.h"
 
 namespace zenthar::testing {

@@ -1,9 +1,7 @@
 // Planet lookups: ids, owners, distances, nearest planets and the ranked walks.
-#include <gtest/gtest.h>
-
+#include "turn/lookups.h"
 #include "support/galaxy_builder.h"
 #include "turn/empire_steps.h"
-#include "turn/lookups.h"
 
 namespace zenthar {
 namespace {

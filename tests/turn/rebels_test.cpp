@@ -2,9 +2,6 @@
 // a planet falls back to the Empire, and what is shown and written.
 #include "turn/rebels.h"
 
-#include <gtest/gtest.h>
-
-#include "support/galaxy_builder.h"
 #include "turn_test_support.h"
 
 namespace zenthar::testing {

@@ -1,12 +1,7 @@
 // Computer seats in the hand-over: a computer's turn is played at once through its seat player
 // and the turn goes on to the next human; a game without humans plays a year per End Turn; a
 // computer out of the game is passed over like a human.
-#include <gtest/gtest.h>
-
-#include <memory>
-
 #include "orders/sendships.h"
-#include "support/galaxy_builder.h"
 #include "turn/endturn.h"
 #include "turn/seat.h"
 #include "turn_test_support.h"

@@ -1,10 +1,7 @@
 // Launching task forces, storing them in the Ships table and counting fleets bound somewhere. A
 // full list refuses a launch and changes nothing: Send Ships' refusals and the Empire's full list
 // check that at both edges.
-#include <gtest/gtest.h>
-
 #include "support/galaxy_builder.h"
-#include "turn/taskforces.h"
 
 namespace zenthar {
 namespace {

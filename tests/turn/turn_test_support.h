@@ -3,17 +3,7 @@
 // the report file read back byte for byte.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <vector>
-
-#include "game/game.h"
 #include "support/galaxy_builder.h"
-#include "turn/taskforces.h"
 
 namespace zenthar::testing::turn_support {
 

@@ -1,12 +1,6 @@
 // The turn report file, byte for byte, as whole year ends write it.
 #include "turn/turnreport.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <fstream>
-
-#include "support/galaxy_builder.h"
 #include "support/small_disk.h"
 #include "turn/endturn.h"
 #include "turn_test_support.h"

@@ -3,10 +3,7 @@
 // choice; the maps' tests see the icons they draw.)
 #include "ui/units.h"
 
-#include <gtest/gtest.h>
-
 #include <QImage>
-#include <fstream>
 
 #include "support/galaxy_builder.h"
 

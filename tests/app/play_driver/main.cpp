@@ -14,24 +14,15 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <functional>
-#include <string>
-#include <utility>
 
 #include "app/Zenthar.h"
 #include "game/side_totals.h"
 #include "orders/sendships.h"
 #include "reports/DispInfoDlg.h"
-#include "sim/state_picture.h"
+#include "support/widgets.h"
 #include "turn/lookups.h"
 
 namespace {
