@@ -264,8 +264,7 @@ TEST_F(MapViewTest, VisibleOnlyInsideTheMapRectangleOfWholeCentimetres) {
         .planet(3, 9, 10)               // dx = -1
         .planet(4, 10, 9)               // dy = -1
         .planet(5, 10, 29)              // the last row
-        .planet(6, 10, 30)
-        .build();
+        .planet(6, 10, 30).build();
     // clang-format on
     window->ShowLoadedGame();
     horiz()->setValue(10);

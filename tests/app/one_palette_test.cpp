@@ -102,8 +102,7 @@ class OnePaletteTest : public AppTest {
             .planet(1, 15, 5).owner(1).home()
             .planet(2, 5, 15).owner(2).home()
             .planet(3, 15, 15).owner(3).home()
-            .planet(4, 25, 10)
-            .build();
+            .planet(4, 25, 10).build();
         // clang-format on
         window->ShowLoadedGame();
     }

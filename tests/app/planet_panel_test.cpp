@@ -16,8 +16,7 @@ class PlanetPanelTest : public ::testing::Test {
             .planet(2, 12, 7).ships(25).production(6, 9).hostility(7).scouted("1000")
                 .icon("bad_pl.ico")
             .planet(3, 15, 2).owner(1).home().ships(12345).icon("good_pl.ico")
-            .planet(4, 20, 20).ships(12).icon("xeno.ico")
-            .build();
+            .planet(4, 20, 20).ships(12).icon("xeno.ico").build();
         // clang-format on
         // What Ann saw of planet 2; Bob's knowledge must never show for her.
         PlanetRecord& p = t.st().planet(2);

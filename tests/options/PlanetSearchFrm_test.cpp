@@ -13,8 +13,7 @@ class FindPlanetTest : public ::testing::Test {
         // clang-format off
         GalaxyBuilder(t.game).players({"Ann"})
             .planet(0, 20, 11).owner(0).home()
-            .planet(1, 6, 30).planet(2, 3, 8).planet(3, 33, 40)
-            .build();
+            .planet(1, 6, 30).planet(2, 3, 8).planet(3, 33, 40).build();
         // clang-format on
         t.st().planet(1).Name = t.st().planet(3).Name = vorn;
     }

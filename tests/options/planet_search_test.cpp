@@ -11,8 +11,7 @@ TEST(PlanetSearchTest, EveryExactMatchIsShownInTurnAndScrolledToButNotPastTheLef
     // clang-format off
     GalaxyBuilder(t.game).players({"Ann"})
         .planet(0, 20, 11).owner(0).home()
-        .planet(1, 6, 30).planet(2, 3, 8).planet(3, 33, 40)
-        .build();
+        .planet(1, 6, 30).planet(2, 3, 8).planet(3, 33, 40).build();
     // clang-format on
     const std::string vorn = FixedText<40>("Vorn").padded();
     t.st().planet(1).Name = t.st().planet(3).Name = vorn;

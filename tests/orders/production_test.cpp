@@ -13,8 +13,7 @@ class IncreaseProductionTest : public ::testing::Test {
         testing::GalaxyBuilder(t.game).players({"Ann", "Bob"})
             .planet(0, 5, 5).owner(0).home().ships(10).production(3, 6)
             .planet(1, 15, 5).owner(1).ships(50).production(1, 10)
-            .planet(2, 25, 5).ships(50).production(1, 10).scouted("1000").currentPlayer(0)
-            .build();
+            .planet(2, 25, 5).ships(50).production(1, 10).scouted("1000").currentPlayer(0).build();
         // clang-format on
     }
     GameState& st() { return t.st(); }

@@ -16,8 +16,7 @@ class FleetsFrmTest : public ::testing::Test {
         GalaxyBuilder(t.game).players({"Ann"})
             .planet(0, 0, 0).owner(0).home().ships(50)
             .planet(1, 0, 4)
-            .planet(2, 0, 12)
-            .build();
+            .planet(2, 0, 12).build();
         // clang-format on
     }
     TestGame t;

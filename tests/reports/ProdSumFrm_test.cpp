@@ -17,8 +17,7 @@ class ProdSumTest : public ::testing::Test {
             .planet(2, 25, 5).owner(2).home().ships(5).production(15, 20)
             .planet(3, 35, 5).owner(1).ships(6).production(4, 9)
             .planet(4, 5, 25).ships(8).production(2, 4)
-            .planet(5, 15, 25).scouted("1100").ships(9).production(3, 4)
-            .build();
+            .planet(5, 15, 25).scouted("1100").ships(9).production(3, 4).build();
         // clang-format on
         t.st().planet(2).Scouted = "0010";  // Cy lost his capital: listed with nothing
         t.st().TaskForceLast = 0;

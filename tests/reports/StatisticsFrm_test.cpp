@@ -53,10 +53,6 @@ void Choose(StatisticsFrm& w, const char* figure) {
     figures->setCurrentIndex(figures->findText(figure));
 }
 
-std::string Colour(int side) {
-    return ui::SideColour(side).name().toStdString();
-}
-
 class StatisticsTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -65,8 +61,7 @@ class StatisticsTest : public ::testing::Test {
         GalaxyBuilder(t.game).players({"Ann", "Bob"})
             .planet(0, 2, 2).owner(0).home().ships(30).production(4, 20)
             .planet(1, 30, 30).owner(1).home().ships(20).production(3, 20)
-            .planet(2, 5, 5).ships(2).production(2, 5)
-            .build();
+            .planet(2, 5, 5).ships(2).production(2, 5).build();
         // clang-format on
     }
     // Ann sends `ships` to the Empire's planet, then both end their turns.
@@ -85,7 +80,7 @@ class StatisticsTest : public ::testing::Test {
 std::vector<std::string> Expected(const GameState& st, Figure figure, std::vector<int> sides) {
     std::vector<std::string> lines;
     for (int side : sides) {
-        std::string text = SideName(st, side) + " " + Colour(side);
+        std::string text = SideName(st, side) + " " + ui::SideColour(side).name().toStdString();
         for (std::size_t i = 0; i < st.Chronicle.size(); ++i)
             text += Point(st.Chronicle[i].year, FigureValue(*st.Chronicle[i].find(side), figure));
         lines.push_back(text);

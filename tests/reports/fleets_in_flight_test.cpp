@@ -13,8 +13,7 @@ TEST(FleetsInFlight, ListsExactlyTheCurrentPlayersTaskForcesByArrivalUpToTheLast
         .planet(0, 0, 0).owner(0).home().ships(100)
         .planet(1, 0, 9)
         .planet(2, 3, 4)
-        .planet(3, 20, 20).owner(1).home().ships(100)
-        .build();
+        .planet(3, 20, 20).owner(1).home().ships(100).build();
     // clang-format on
     GameState& st = t.st();
     auto name = [&](int p) { return st.planet(p).Name.trimmed(); };

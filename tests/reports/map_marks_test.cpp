@@ -19,8 +19,7 @@ class MapMarksTest : public ::testing::Test {
             .planet(1, 3, 4).owner(0).ships(7).production(3, 8).hostility(4)
             .planet(2, 0, 7).ships(25).production(6, 9).hostility(7).scouted("1000")
             .planet(3, 20, 20).owner(1).home().ships(12345).production(9, 9)
-            .planet(4, 9, 9).ships(4321).hostility(8)
-            .build();
+            .planet(4, 9, 9).ships(4321).hostility(8).build();
         // clang-format on
         PlanetRecord& p = t.st().planet(2);
         std::tie(p.KnownShip[0], p.KnownProd[0], p.KnownHost[0], p.YearScouted[0]) =

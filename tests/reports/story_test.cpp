@@ -23,8 +23,7 @@ class StoryTest : public ::testing::Test {
             .planet(0, 2, 2).owner(0).home()
             .planet(1, 30, 30).owner(1).home()
             .planet(2, 5, 5)
-            .planet(3, 9, 9)
-            .build();
+            .planet(3, 9, 9).build();
         // clang-format on
     }
     std::string name(int p) { return t.st().planet(p).Name.trimmed(); }

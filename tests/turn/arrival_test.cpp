@@ -24,8 +24,7 @@ class ArrivalTest : public ::testing::Test {
             .planet(1, 5, 1).owner(0).ships(6).production(2, 8).hostility(3)
             .planet(2, 9, 1).owner(1).home().ships(40).production(6, 20)
             .planet(3, 1, 9).ships(10).production(3, 9).hostility(7)
-            .planet(4, 9, 9).ships(0).production(4, 9)
-            .build();
+            .planet(4, 9, 9).ships(0).production(4, 9).build();
         // clang-format on
         const char* names[] = {"Terra", "Luna", "Mars", "Vega", "Rigel"};
         for (int i = 0; i < 5; ++i) t.st().planet(i).Name = names[i];

@@ -18,8 +18,7 @@ class EmpireCampaignTest : public EmpireTest {
             .planet(1, 1, 20).owner(0).ships(5).production(1, 10)
             .planet(2, 1, 40).owner(0).ships(20).production(1, 5)
             .planet(3, 40, 20).ships(100).production(1, 20)
-            .planet(4, 40, 40).ships(10).production(1, 3)
-            .build();
+            .planet(4, 40, 40).ships(10).production(1, 3).build();
         // clang-format on
         year = {};
         empireToMove();
@@ -145,8 +144,7 @@ TEST_F(EmpireCampaignTest, FleetsFlyingIntoTooStrongADefenceAreRecalled) {
         galaxy().players({"Ann"}).skill(c.skill)
             .planet(0, 1, 1).owner(0).home().ships(50).production(1, 20)
             .planet(1, 1, 11).ships(0)
-            .planet(2, 40, 40).ships(0)
-            .build();
+            .planet(2, 40, 40).ships(0).build();
         // clang-format on
         empireToMove();
         st.StartPl = id(2);

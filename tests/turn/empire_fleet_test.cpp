@@ -52,8 +52,7 @@ class EmpireFleetTest : public EmpireTest {
             .planet(0, 1, 1).owner(0).home().ships(10).production(5, 20)
             .planet(1, 1, 11).ships(stagingShips).production(1, 20)
             .planet(2, 40, 40).ships(100).production(1, 10)
-            .planet(3, 40, 30).ships(100).production(1, 10)
-            .build();
+            .planet(3, 40, 30).ships(100).production(1, 10).build();
         // clang-format on
         empireToMove();
         st.StartPl = id(1);
@@ -150,8 +149,7 @@ TEST_F(EmpireFleetTest, BeginnerScoutsPlanetsUnseenForSixYears) {
         .planet(1, 1, 30).owner(0).ships(10)
         .planet(2, 10, 1).ships(0)
         .planet(3, 10, 30).ships(0)
-        .planet(4, 40, 40).ships(50)
-        .build();
+        .planet(4, 40, 40).ships(50).build();
     // clang-format on
     st.planet(0).YearScouted[kEmpire] = 4104;  // six years ago
     st.planet(1).YearScouted[kEmpire] = 4105;  // five years ago

@@ -14,8 +14,7 @@ TEST_F(EmpireTurnTest, TheWipedOutMessageWaitsForTheLastFleetAndComesOnce) {
     // clang-format off
     galaxy().players({"Ann"})
         .planet(0, 1, 1).owner(0).home().ships(10)
-        .planet(1, 20, 20).owner(0).ships(10)
-        .build();
+        .planet(1, 20, 20).owner(0).ships(10).build();
     // clang-format on
     turn_support::AddTaskForce(game, kEmpire, 1, 0, 12, 4105);
     empireToMove();
@@ -56,8 +55,7 @@ TEST_F(EmpireTurnTest, ProductionIsBoughtAtThePlayersPrice) {
         .planet(1, 40, 40).ships(10).production(4, 10)
         .planet(2, 40, 30).ships(10).production(4, 10)
         .planet(3, 1, 40).owner(1).home()
-        .planet(4, 30, 40).ships(10).production(4, 4)
-        .build();
+        .planet(4, 30, 40).ships(10).production(4, 4).build();
     // clang-format on
     empireToMove();
     EmpireYear year;
@@ -106,8 +104,7 @@ TEST_F(EmpireTurnTest, AnUnknownSkillLevelOnlyProduces) {
     galaxy().players({"Ann"}).skill(7)
         .planet(0, 1, 1).owner(0).home().ships(10)
         .planet(1, 40, 40).ships(500).production(1, 20)
-        .planet(2, 40, 30).ships(500).production(1, 10)
-        .build();
+        .planet(2, 40, 30).ships(500).production(1, 10).build();
     // clang-format on
     empireToMove();
     tg.random.push(0.0);

@@ -272,8 +272,7 @@ TEST(EndTurnWinner, TheWinnerIsTheLastSideHoldingAPlanetOrAFleet) {
     GalaxyBuilder(tg.game).players({"Ann", "Bob"})
         .planet(0, 1, 1).owner(0).home().ships(5)
         .planet(1, 30, 30).owner(1).home().ships(5)
-        .planet(2, 10, 40).ships(5)
-        .build();
+        .planet(2, 10, 40).ships(5).build();
     // clang-format on
     tg.st().planet(2).Scouted = "0200";
     EXPECT_EQ(Winner(tg.game), -1);  // two players left

@@ -13,8 +13,7 @@ TEST(KnowledgeTest, EachSideSeesItsOwnPlanetsTrulyAndOthersAsItScoutedThem) {
     GalaxyBuilder(t.game).players({"Ann", "Bob"})
         .planet(0, 5, 5).owner(0).home().ships(30).production(10, 20)
         .planet(1, 9, 5).owner(1).ships(7).production(3, 8).hostility(4).scouted("1200")
-        .planet(2, 12, 7).ships(25).production(6, 9).hostility(7).icon("bad_pl.ico")
-        .build();
+        .planet(2, 12, 7).ships(25).production(6, 9).hostility(7).icon("bad_pl.ico").build();
     // clang-format on
     PlanetRecord& seen = t.st().planet(1);
     std::tie(seen.KnownShip[0], seen.KnownProd[0], seen.KnownHost[0], seen.YearScouted[0]) =

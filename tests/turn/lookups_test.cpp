@@ -66,8 +66,7 @@ TEST_F(Lookups, RankedWalksFollowTheProductionOrder) {
         .planet(0, 1, 1).production(1, 5)
         .planet(1, 9, 9).production(1, 20).owner(0)
         .planet(2, 20, 1).production(1, 12)
-        .planet(3, 30, 1).production(1, 3)
-        .build();
+        .planet(3, 30, 1).production(1, 3).build();
     // clang-format on
     // ProdOrder: 02 (20), 03 (12), 01 (5), 04 (3)
     int cursor = 0;

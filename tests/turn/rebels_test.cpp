@@ -20,8 +20,7 @@ class RebelsTest : public ::testing::Test {
         GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(1).year(4107)
             .planet(0, 1, 1).owner(0).home().ships(30)
             .planet(1, 5, 1).owner(0).ships(8).production(3, 9).hostility(5)
-            .planet(2, 9, 1).ships(4).hostility(9)
-            .build();
+            .planet(2, 9, 1).ships(4).hostility(9).build();
         // clang-format on
         t.st().planet(1).Name = "Luna";
         t.st().SoundsOff = false;

@@ -13,8 +13,7 @@ class TaskForces : public ::testing::Test {
         testing::GalaxyBuilder(t.game).players({"Ann", "Bob"}).year(4100)
             .planet(0, 0, 0).owner(0).home().ships(10)
             .planet(1, 3, 4)
-            .planet(2, 0, 7).owner(1).home().ships(50)
-            .build();
+            .planet(2, 0, 7).owner(1).home().ships(50).build();
         // clang-format on
     }
     testing::TestGame t;

@@ -18,8 +18,7 @@ class YearEndReportTest : public ::testing::Test {
         GalaxyBuilder(t.game).players({"Ann"}).skill(1)
             .planet(0, 1, 1).owner(0).home().ships(30).production(5, 20)
             .planet(1, 7, 1).ships(4).production(2, 2)
-            .planet(2, 40, 40).production(1, 1)
-            .build();
+            .planet(2, 40, 40).production(1, 1).build();
         // clang-format on
         t.st().planet(0).Name = "Terra";
         t.st().planet(1).Name = "Vega";
