@@ -274,7 +274,14 @@ class PlannedTurn {
             const double score = scoreOf(t, needed, arrival);
             if (score > best.score) best = {t, s, needed, {}, score};
         }
-        if (best.target != -1) return best;
+        if (best.target != -1) {
+            // A beaten side's fleets still out fly home to its last planets: what is spare
+            // stays on the planet taken, so that they land on a garrison they cannot beat.
+            if (style_.finishes && beaten(v_.planet(t).owner))
+                best.ships = std::max(best.ships, std::min(spare(best.from),
+                                                           best.ships + inFlightOf(t)));
+            return best;
+        }
         return style_.gather ? gatheringFor(t) : Strike{};
     }
 
@@ -325,6 +332,11 @@ class PlannedTurn {
     }
 
     bool gatheringAt(int s) const { return v_.shipsBound(s) > 0; }
+
+    // Ships the owner of planet t has in flight, as its totals tell.
+    int inFlightOf(int t) const {
+        return v_.inFlight[static_cast<std::size_t>(v_.planet(t).owner)];
+    }
 
     long long myShips() const {
         long long ships = 0;
