@@ -42,6 +42,7 @@ struct Style {
     double deterred = 1.5;
     double threatShare = 0.4;
     double capitalThreatShare = 0.6;
+    double soleRivalThreatShare = 0.8;  // against the capital, with one other player left
     // What a strike at a player's planet is worth against one at the Empire's while more than
     // one other player holds planets.
     double playerWorth = 0.5;

@@ -161,7 +161,10 @@ class PlannedTurn {
         if (style_.deterred > 0)
             for (const int m : rival::MyPlanets(v_))
                 if (v_.travel(m, s) <= kThreatYears) mineNear += v_.planet(m).ships;
-        const double least = mine.capital ? style_.capitalThreatShare : style_.threatShare;
+        // A single rival has no other player to keep its ships at home against.
+        const double least = !mine.capital ? style_.threatShare
+                             : rivals() < 2 ? style_.soleRivalThreatShare
+                                            : style_.capitalThreatShare;
         long long threat = 0;
         for (std::size_t side = 0; side < kMaxPlayers; ++side) {
             const auto free = static_cast<long long>(
