@@ -17,10 +17,12 @@ namespace rival {
 // above what their rebels can destroy, buys production first while it pays, makes two strikes
 // a year so that its fleets grow large, and turns on a side that is down to its last planets:
 // it remembers every side's public totals year to year, reckons from them the ships each has in
-// flight, and gathers over several turns for a beaten side's last planets. It reckons that a
-// neighbour keeps ships at home against its own, and with several rivals left it prefers the
-// Empire's planets to theirs. It sends no ships to a planet of its own that its rebels will
-// have taken before they land.
+// flight, and gathers over several turns for a beaten side's last planets, striking them with
+// what that side has in flight on top so that its fleets flying home find a garrison they
+// cannot beat. It reckons that a neighbour keeps ships at home against its own, a single rival
+// less so, having no other player to hold ships back against, and with several rivals left it
+// prefers the Empire's planets to theirs. It sends no ships to a planet of its own that its
+// rebels will have taken before they land.
 // Normal sizes its strikes a little less safely, scouts with one ship a year, keeps one year of
 // rebel losses, buys only cheap production first and keeps its capital as Hard does but less
 // on its other planets.

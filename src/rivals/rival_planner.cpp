@@ -162,7 +162,7 @@ class PlannedTurn {
             for (const int m : rival::MyPlanets(v_))
                 if (v_.travel(m, s) <= kThreatYears) mineNear += v_.planet(m).ships;
         // A single rival has no other player to keep its ships at home against.
-        const double least = !mine.capital ? style_.threatShare
+        const double least = !mine.capital  ? style_.threatShare
                              : rivals() < 2 ? style_.soleRivalThreatShare
                                             : style_.capitalThreatShare;
         long long threat = 0;
@@ -281,8 +281,8 @@ class PlannedTurn {
             // A beaten side's fleets still out fly home to its last planets: what is spare
             // stays on the planet taken, so that they land on a garrison they cannot beat.
             if (style_.finishes && beaten(v_.planet(t).owner))
-                best.ships = std::max(best.ships, std::min(spare(best.from),
-                                                           best.ships + inFlightOf(t)));
+                best.ships =
+                    std::max(best.ships, std::min(spare(best.from), best.ships + inFlightOf(t)));
             return best;
         }
         return style_.gather ? gatheringFor(t) : Strike{};

@@ -38,15 +38,16 @@ Sent SentFrom(const GameState& st, int from) {
 // Ann's capital (60 ships) has an Empire planet of 5 next to it, worth taking, and Bob's three
 // planets of 20 ships each lie within a strike's reach: Normal keeps three quarters of what Bob
 // could gather (45), whatever the strike; Hard reckons that Bob keeps some at home against
-// Ann's 60, but never fewer than six in ten of his 60 could come, and keeps three quarters of
-// those (27); Easy keeps nothing back and strikes.
+// Ann's 60, but never fewer than eight in ten of his 60 could come, Bob having no other player
+// to hold ships back against, and keeps three quarters of those (36); Easy keeps nothing back
+// and strikes.
 TEST(Defence, TheCapitalKeepsWhatANeighbourCouldBring) {
     struct Case {
         SeatKind level;
         int leastKept;
     };
     const std::vector<Case> cases{
-        {SeatKind::Hard, 27}, {SeatKind::Normal, 45}, {SeatKind::Easy, 0}};
+        {SeatKind::Hard, 36}, {SeatKind::Normal, 45}, {SeatKind::Easy, 0}};
     for (const Case& c : cases) {
         TestGame t;
         // clang-format off

@@ -82,6 +82,33 @@ TEST(Finishing, HardGathersForABeatenSidesLastPlanet) {
     }
 }
 
+// The Empire is down to one planet of 20 ships, and its totals show that 100 ships left its
+// planets last year and have not come back. Hard strikes the planet with what the table asks
+// and those 100 on top, to hold it when they land; without the years' totals it knows of no
+// fleet and sends only what the table asks.
+TEST(Finishing, HardLeavesABeatenSidesFleetsAGarrisonTheyCannotBeat) {
+    int sent[2] = {0, 0};
+    for (const bool remembered : {false, true}) {
+        TestGame t;
+        // clang-format off
+        GalaxyBuilder(t.game).players({"Ann"}).skill(1)
+            .planet(0, 10, 10).owner(0).home().ships(600).production(5, 5).hostility(0)
+            .planet(1, 14, 10).ships(20).production(2, 5)
+            .build();
+        // clang-format on
+        for (int k = 0; remembered && k < 6; ++k) {
+            HistoryYear year;
+            year.year = t.st().CurrentYear - 6 + k;
+            year.sides = {{0, 1, 5, 600, 0}, {kEmpire, 1, 2, k < 5 ? 110 + 2 * k : 20, 0}};
+            t.st().Chronicle.add(std::move(year));
+        }
+        MakeComputerPlayer(SeatKind::Hard)->PlayTurn(t.game);
+        sent[remembered] = ShipsBoundFor(t.st(), 1);
+    }
+    EXPECT_GE(sent[0], 20);
+    EXPECT_EQ(sent[1] - sent[0], 100);
+}
+
 // Ann's outpost holds 2 ships at production 1 while its rebels destroy 3 in an average year. A
 // top-up from a planet one year away lands before they rise; from three years away, the outpost
 // is the Empire's again by then, so nothing is sent.
