@@ -93,8 +93,7 @@ TEST(Finishing, HardLeavesABeatenSidesFleetsAGarrisonTheyCannotBeat) {
         // clang-format off
         GalaxyBuilder(t.game).players({"Ann"}).skill(1)
             .planet(0, 10, 10).owner(0).home().ships(600).production(5, 5).hostility(0)
-            .planet(1, 14, 10).ships(20).production(2, 5)
-            .build();
+            .planet(1, 14, 10).ships(20).production(2, 5).build();
         // clang-format on
         for (int k = 0; remembered && k < 6; ++k) {
             HistoryYear year;
