@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -92,15 +93,31 @@ bool ComputerHasTurn(const GameState& st) {
            st.Seats.at(static_cast<std::size_t>(st.CurrentPlTurn)) != SeatKind::Human;
 }
 
+bool IsHuman(const GameState& st, int p) {
+    return st.Seats[static_cast<std::size_t>(p)] == SeatKind::Human;
+}
+
+// The human seats that still hold a planet or have a task force in flight. A game of computer
+// seats alone, as the simulator plays, never reads the Ships table for it.
+std::array<bool, kMaxPlayers> HumansInGame(Game& game) {
+    std::array<bool, kMaxPlayers> in{};
+    const int players = std::clamp<int>(game.st.PlayesNum, 0, kMaxPlayers);
+    bool anyHuman = false;
+    for (int p = 0; p < players; ++p) anyHuman = anyHuman || IsHuman(game.st, p);
+    if (!anyHuman) return in;
+    const std::array<bool, kSides> inFlight = SidesInFlight(game);
+    for (int p = 0; p < players; ++p)
+        in[static_cast<std::size_t>(p)] =
+            IsHuman(game.st, p) &&
+            (inFlight[static_cast<std::size_t>(p)] || OwnsAnyPlanet(game.st, p));
+    return in;
+}
+
 // While a human seat is still in the game the computers play their turns at once, between the
 // humans' turns. Without one the game is there to be watched, a year at every End Turn.
 bool HumanInGame(Game& game) {
-    const std::array<bool, kSides> inFlight = SidesInFlight(game);
-    for (int p = 0; p < game.st.PlayesNum && p < kMaxPlayers; ++p)
-        if (game.st.Seats[static_cast<std::size_t>(p)] == SeatKind::Human &&
-            (inFlight[static_cast<std::size_t>(p)] || OwnsAnyPlanet(game.st, p)))
-            return true;
-    return false;
+    const std::array<bool, kMaxPlayers> in = HumansInGame(game);
+    return std::find(in.begin(), in.end(), true) != in.end();
 }
 
 // The computer of the seat that holds the turn gives its orders through the order functions.
@@ -145,6 +162,23 @@ void FinishReport(Game& game, TurnReport& report) {
     game.dialogs.inform("The turn report could not be written to " + game.ReportPath().string() +
                         ". " + game.Report.fault() +
                         "\r\rThe game goes on, and the year's report is kept in its History.");
+}
+
+// The turn passes over a player who is out without a word, so the year that puts a person at
+// the screen out of the game says so; when only computer seats are left, it also says how the
+// game goes on. When nobody is left, the Empire's victory tells it all.
+void TellPlayersOut(Game& game, const std::array<bool, kMaxPlayers>& inBefore) {
+    const std::array<bool, kMaxPlayers> in = HumansInGame(game);
+    if (in == inBefore || !AnyPlayerInGame(game)) return;
+    const bool humanLeft = std::find(in.begin(), in.end(), true) != in.end();
+    for (std::size_t p = 0; p < kMaxPlayers; ++p) {
+        if (!inBefore[p] || in[p]) continue;
+        std::string text = game.st.PlName[p].trimmed() +
+                           " has no planet and no task force left and is out of the game.";
+        if (!humanLeft)
+            text += "\r\rThe computer players play on: every End Turn plays one more year.";
+        game.dialogs.inform(text);
+    }
 }
 
 void ShowSummaryIfSkipped(Game& game) {
@@ -251,6 +285,7 @@ std::string CongratulationsText(const GameState& st, int winner) {
 
 void RunYearEnd(Game& game) {
     GameState& st = game.st;
+    const std::array<bool, kMaxPlayers> humansIn = HumansInGame(game);
     KeepCopyForYearEnd(game);
     BeginYearEnd(game);
     PlayEmpireTurn(game);
@@ -265,6 +300,7 @@ void RunYearEnd(Game& game) {
     FinishReport(game, report);
     // Recorded before the summary opens, so the summary's years include the one just ended.
     RecordYear(game);
+    TellPlayersOut(game, humansIn);
     ShowSummaryIfSkipped(game);
     VictoryTest(game);
     TimeOutTest(game);

@@ -2,6 +2,7 @@
 // box, the Empire-has-won path, and the guards against a missing game and re-entry.
 #include "turn/endturn.h"
 
+#include "turn/lookups.h"
 #include "turn_test_support.h"
 
 namespace zenthar::testing {
@@ -98,6 +99,34 @@ TEST_F(EndTurnTest, TheEmpireWinsWhenNoPlayerIsLeftAndEndTurnStaysHarmlessAfterw
     EndTurn(t.game);
     EXPECT_EQ(std::pair(int{t.st().CurrentPlTurn}, TimesSaid(t.dialogs, kEmpireHasWon)),
               std::pair(0, 3));
+}
+
+// The year end that takes a person's last planet tells him he is out; a computer seat goes out
+// without a word, and when no person is left the message says how the game goes on.
+TEST(EndTurnOut, APersonPutOutOfTheGameIsToldSo) {
+    const std::string out = "Bob has no planet and no task force left and is out of the game.";
+    const std::string watch =
+        "\r\rThe computer players play on: every End Turn plays one more year.";
+    const struct {
+        SeatKind ann, bob;
+        std::vector<std::string> told;
+    } cases[] = {{SeatKind::Human, SeatKind::Human, {out}},
+                 {SeatKind::Hard, SeatKind::Human, {out + watch}},
+                 {SeatKind::Human, SeatKind::Hard, {}}};
+    for (const auto& c : cases) {
+        TestGame t;
+        SeatPlayers(t, 2);
+        t.st().Seats[0] = c.ann;
+        t.st().Seats[1] = c.bob;
+        AddTaskForce(t.game, kEmpire, 2, 1, 900, 4101);  // Bob's home falls at this year end
+        t.st().CurrentPlTurn = 1;
+        EndTurn(t.game);
+        std::vector<std::string> told;
+        for (const auto& text : t.dialogs.texts())
+            if (text.find("out of the game") != std::string::npos) told.push_back(text);
+        EXPECT_EQ(told, c.told);
+        EXPECT_NE(OwnerOf(t.st(), 1), 1);
+    }
 }
 
 TEST_F(EndTurnTest, TheLastPlayerStandingIsCongratulatedUntilHeCarriesOn) {
