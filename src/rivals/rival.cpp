@@ -49,6 +49,7 @@ constexpr std::array<LevelStyle, kComputerLevels.size()> kLevelStyles{{
       .threatShare = 1,
       .capitalThreatShare = 1,
       .soleRivalThreatShare = 1,
+      .flightShare = 0.25,
       .playerWorth = 1,
       .gatheringWorth = 0.5,
       .finishes = false,

@@ -25,7 +25,8 @@ namespace rival {
 // rebels will have taken before they land.
 // Normal sizes its strikes a little less safely, scouts with one ship a year, keeps one year of
 // rebel losses, buys only cheap production first and keeps its capital as Hard does but less
-// on its other planets.
+// on its other planets; it counts a quarter of a rival's ships in flight, as the totals tell,
+// against its capital, since a raid may come from beyond a strike's reach.
 // Easy strikes on odds it should not take, so many of its fleets are lost, scatters its ships
 // over many small strikes a year, keeps no more at home than its rebels need and never tops a
 // worn planet up.

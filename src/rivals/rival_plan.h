@@ -43,6 +43,9 @@ struct Style {
     double threatShare = 0.4;
     double capitalThreatShare = 0.6;
     double soleRivalThreatShare = 0.8;  // against the capital, with one other player left
+    // Share of another player's ships in flight, as its totals tell, that could land on the
+    // capital on top of what its planets within reach could bring.
+    double flightShare = 0;
     // What a strike at a player's planet is worth against one at the Empire's while more than
     // one other player holds planets.
     double playerWorth = 0.5;

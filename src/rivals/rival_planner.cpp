@@ -157,6 +157,13 @@ class PlannedTurn {
             const int ships = v_.expectedDefence(e, v_.year);
             side = mine.capital ? side + ships : std::max<long long>(side, ships);
         }
+        // A rival's fleets out may be on their way here: its totals show how many ships fly,
+        // though not where to, and a raid from beyond a strike's reach comes from them.
+        if (mine.capital && style_.flightShare > 0)
+            for (int side = 0; side < kMaxPlayers; ++side)
+                if (side != v_.me)
+                    near[static_cast<std::size_t>(side)] += static_cast<long long>(
+                        style_.flightShare * v_.inFlight[static_cast<std::size_t>(side)]);
         long long mineNear = 0;
         if (style_.deterred > 0)
             for (const int m : rival::MyPlanets(v_))
@@ -170,7 +177,9 @@ class PlannedTurn {
             const auto free = static_cast<long long>(
                 static_cast<double>(near[side]) - style_.deterred * static_cast<double>(mineNear));
             const auto could = std::max(free, static_cast<long long>(least * near[side]));
-            threat = std::max(threat, std::min<long long>(could, v_.totals[side].ships));
+            const auto flying =
+                mine.capital ? static_cast<long long>(style_.flightShare * v_.inFlight[side]) : 0;
+            threat = std::max(threat, std::min<long long>(could, v_.totals[side].ships + flying));
         }
         return std::max(floor, static_cast<int>(share * static_cast<double>(threat)));
     }

@@ -70,6 +70,38 @@ TEST(Defence, TheCapitalKeepsWhatANeighbourCouldBring) {
     }
 }
 
+// Bob's one planet lies twenty years from Ann's capital, beyond a strike's reach, but last
+// year 1 250 of his ships went out, as his totals show. Normal reckons a quarter of them could
+// be bound for its capital and keeps three quarters of that (234) at home instead of striking
+// the Empire's planet next door (200 ships) with nearly all it has; it strikes when it knows of
+// no fleet.
+TEST(Defence, NormalKeepsItsCapitalAgainstARivalsShipsInFlight) {
+    for (const bool remembered : {false, true}) {
+        TestGame t;
+        // clang-format off
+        GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(1)
+            .planet(0, 10, 10).owner(0).home().ships(400).production(10, 10).hostility(0)
+            .planet(1, 12, 10).ships(200).production(2, 10)
+            .planet(2, 40, 40).owner(1).home().ships(100).production(10, 10).hostility(0)
+            .build();
+        // clang-format on
+        SeenByAnn(t.st().planet(1), 200, 2, t.st().CurrentYear);
+        for (int k = 0; remembered && k < 6; ++k) {
+            HistoryYear year;
+            year.year = t.st().CurrentYear - 6 + k;
+            year.sides = {{0, 1, 10, 400, 0},
+                          {1, 1, 10, k < 5 ? 1300 + 10 * k : 100, 0},
+                          {kEmpire, 1, 2, 200, 0}};
+            t.st().Chronicle.add(std::move(year));
+        }
+        MakeComputerPlayer(SeatKind::Normal)->PlayTurn(t.game);
+        if (remembered)
+            EXPECT_GE(t.st().planet(0).Ships, 234);
+        else
+            EXPECT_LT(t.st().planet(0).Ships, 234);
+    }
+}
+
 // A report 171 years old of 56 ships and production 20 would have grown to 3 476 ships; the
 // guess gives way to the owner's average planet and never passes its public total, while a
 // fresh report is taken as seen plus the years' production.
