@@ -32,11 +32,12 @@ TEST_F(Lookups, DistancesAreRoundedHalfUpAndTravelTakesHalfOfThem) {
     // clang-format off
     testing::GalaxyBuilder(t.game)
         .planet(0, 2, 5).planet(1, 2, 9).planet(2, 0, 0).planet(3, 1, 1).planet(4, 3, 4)
-        .planet(5, 0, 7).planet(6, 1, 7).build();
+        .planet(5, 0, 7).planet(6, 1, 7).planet(7, 1, 64).build();
     // clang-format on
     // clang-format off
     const std::tuple<int, int, int> distances[] = {
-        {0, 1, 4}, {2, 3, 1}, {2, 4, 5}, {2, 5, 7}, {2, 2, 0}, {5, 6, 1}, {-1, 2, -1}};
+        {0, 1, 4}, {2, 3, 1}, {2, 4, 5}, {2, 5, 7}, {2, 2, 0}, {5, 6, 1}, {-1, 2, -1},
+        {2, 7, 64}};  // a loaded game may place a planet past the grid
     // clang-format on
     for (const auto& [a, b, d] : distances) EXPECT_EQ(PlanetDistance(st(), a, b), d) << a << b;
     const std::pair<int, int> times[] = {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {5, 3}, {7, 4}};

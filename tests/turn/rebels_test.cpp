@@ -126,7 +126,8 @@ TEST_F(RebelsTest, EachRisingEndsWithTheSurvivorsOrThePlanetBackWithTheEmpire) {
         EXPECT_EQ(t.display.messages,
                   std::vector<std::string>{c.line.substr(c.line.rfind('\t') + 1)});
         if (c.shipsAfter == 0) {  // the player knows the planet as he lost it
-            EXPECT_EQ(std::tuple(luna.KnownProd[0], luna.YearScouted[0]), std::tuple(3, 4107));
+            EXPECT_EQ(std::tuple(luna.KnownProd[0], luna.KnownShip[0], luna.YearScouted[0]),
+                      std::tuple(3, 0, 4107));
         }
     }
 }
