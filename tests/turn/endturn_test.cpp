@@ -129,28 +129,35 @@ TEST(EndTurnOut, APersonPutOutOfTheGameIsToldSo) {
     }
 }
 
-TEST_F(EndTurnTest, TheLastPlayerStandingIsCongratulatedUntilHeCarriesOn) {
-    Players(2);
-    t.st().planet(0).Scouted = "0200";  // Bob took Ann's home: she is out
-    t.st().planet(2).Scouted = "0200";  // Bob holds Vega: the Empire has nothing left
-    t.st().EmpireOut = true;            // the Empire's fall was announced already
-    t.dialogs.answer(Answer::No);
-    EndTurn(t.game);
-    EndTurn(t.game);
-    auto boxes = VictoryBoxes(t.dialogs);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Congratulations \r\r" + t.st().PlName[1].padded() +
-                                 "\r\rYou conquered the galaxy!\r\rDo you want to continue?");
-    EXPECT_EQ(std::pair(boxes[0].buttons, int{t.st().VictoryAnswer}), std::pair(Buttons::YesNo, 7));
+// The first player as well as a later one: the box names whoever conquered the galaxy.
+TEST(EndTurnVictory, TheLastPlayerStandingIsCongratulatedUntilHeCarriesOn) {
+    for (const int winner : {0, 1}) {
+        SCOPED_TRACE(::testing::Message() << "winner " << winner);
+        TestGame t;
+        SeatPlayers(t, 2);
+        const std::string his = winner == 0 ? "2000" : "0200";
+        t.st().planet(1 - winner).Scouted = his;  // he took the other's home: she is out
+        t.st().planet(2).Scouted = his;           // he holds Vega: the Empire has nothing left
+        t.st().EmpireOut = true;                  // the Empire's fall was announced already
+        t.dialogs.answer(Answer::No);
+        EndTurn(t.game);  // Ann's turn, set up before she fell, ends; Ann's win ends the year
+        if (winner == 1) EndTurn(t.game);  // Bob's turn ends the year
+        auto boxes = VictoryBoxes(t.dialogs);
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, "Congratulations \r\r" + t.st().PlName[winner].padded() +
+                                     "\r\rYou conquered the galaxy!\r\rDo you want to continue?");
+        EXPECT_EQ(std::tuple(boxes[0].buttons, int{t.st().VictoryAnswer}, t.st().Decided),
+                  std::tuple(Buttons::YesNo, 7, winner));
 
-    // After No the box comes again next year; after Yes never again.
-    t.dialogs.answer(Answer::Yes);
-    EndTurn(t.game);
-    EXPECT_EQ(std::pair(VictoryBoxes(t.dialogs).size(), int{t.st().VictoryAnswer}),
-              std::pair(2ul, 6));
-    EndTurn(t.game);
-    EndTurn(t.game);
-    EXPECT_EQ(VictoryBoxes(t.dialogs).size(), 2u);
+        // After No the box comes again next year; after Yes never again.
+        t.dialogs.answer(Answer::Yes);
+        EndTurn(t.game);
+        EXPECT_EQ(std::pair(VictoryBoxes(t.dialogs).size(), int{t.st().VictoryAnswer}),
+                  std::pair(2ul, 6));
+        EndTurn(t.game);
+        EndTurn(t.game);
+        EXPECT_EQ(VictoryBoxes(t.dialogs).size(), 2u);
+    }
 }
 
 TEST(EndTurnClosedWindow, ClosingTheBattleWindowSkipsTheRestOfTheYearEndButNoReportLine) {
