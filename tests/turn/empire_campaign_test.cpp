@@ -121,13 +121,17 @@ TEST_F(EmpireCampaignTest, NoCampaignWithoutASourceAndAStagingPlanet) {
 // Fleets bound for Ann's home meet 50 ships + 5 years x 1 = 55; above Beginner the Empire wants
 // twice that. Later fleets to the same planet add up; a Beginner never recalls a single-ship
 // scout and does not count scouts into the fleet. Recalled fleets go to the staging planet 2.
-// Ann's home holds 50 ships and makes 1 a year; planet 1 is five years of flight away.
+// Ann's home holds 50 ships and makes 1 a year; planet 1 is five years of flight away. A fleet
+// bound for a planet of the Empire's own or for an id of no planet attacks nothing: it flies on.
 TEST_F(EmpireCampaignTest, FleetsFlyingIntoTooStrongADefenceAreRecalled) {
+    const int asSent = -1;
     // clang-format off
     const struct {
         int skill;
         std::vector<std::pair<int, int>> fleets;  // ships, arrival
         std::vector<int> bound;
+        bool homeFallen = false;  // Ann's home is the Empire's again
+        const char* endPl = "";   // the first fleet's destination as stored, if not Ann's home
     } cases[] = {
         {0, {{1, 4103}}, {0}},
         {1, {{1, 4103}}, {2}},
@@ -135,11 +139,14 @@ TEST_F(EmpireCampaignTest, FleetsFlyingIntoTooStrongADefenceAreRecalled) {
         {1, {{30, 4103}, {60, 4120}}, {2, 2}},
         {0, {{54, 4103}, {2, 4103}}, {0}},  // 56 will do
         {0, {{54, 4103}, {1, 4103}}, {2}},  // the scout does not count
+        {1, {{1, 4103}}, {0}, true},  // reinforcing its own planet
+        {1, {{1, 4103}}, {asSent}, false, "99"},  // no planet of this galaxy
     };
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "skill " << c.skill << ", first " << c.fleets[0].first
-                                          << ", then " << c.fleets.back().first);
+                                          << ", then " << c.fleets.back().first << ", fallen "
+                                          << c.homeFallen << ", to '" << c.endPl << "'");
         // clang-format off
         galaxy().players({"Ann"}).skill(c.skill)
             .planet(0, 1, 1).owner(0).home().ships(50).production(1, 20)
@@ -148,12 +155,15 @@ TEST_F(EmpireCampaignTest, FleetsFlyingIntoTooStrongADefenceAreRecalled) {
         // clang-format on
         empireToMove();
         st.StartPl = id(2);
+        if (c.homeFallen) st.planet(0).Scouted = "1000";
         for (const auto& [ships, arrival] : c.fleets) empireFleet(1, 0, ships, arrival);
+        if (*c.endPl) st.TaskForceList[0].EndPl = c.endPl;
         empire::ReviewTaskForces(game);
         const auto fleets = launched();
         for (std::size_t k = 0; k < c.bound.size(); ++k)
             EXPECT_EQ(std::tuple(fleets[k].EndPl, fleets[k].RemTurns),
-                      std::tuple(id(c.bound[k]), c.fleets[k].second))
+                      std::tuple(c.bound[k] == asSent ? FixedText<2>(c.endPl) : id(c.bound[k]),
+                                 c.fleets[k].second))
                 << k;
     }
 }
