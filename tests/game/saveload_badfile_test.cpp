@@ -127,8 +127,11 @@ TEST_F(BadFile, EditedGamesThatBreakTheChecks) {
          "Planets row 3: PlanetId does not match its place"},
         {"UPDATE Ships SET EndPl = '77' WHERE rowid = (SELECT min(rowid) FROM Ships)",
          "Ships row 1: EndPl names no planet of the galaxy"},
-        // Two digits, not characters next to them that would still count to a planet's number.
+        // Two digits, not characters next to them that would still count to a planet's number,
+        // nor a single digit that would.
         {"UPDATE Ships SET EndPl = '1/' WHERE rowid = (SELECT min(rowid) FROM Ships)",
+         "Ships row 1: EndPl names no planet of the galaxy"},
+        {"UPDATE Ships SET EndPl = '5' WHERE rowid = (SELECT min(rowid) FROM Ships)",
          "Ships row 1: EndPl names no planet of the galaxy"},
         {"UPDATE Ships SET EndPl = '0:' WHERE rowid = (SELECT min(rowid) FROM Ships)",
          "Ships row 1: EndPl names no planet of the galaxy"},
