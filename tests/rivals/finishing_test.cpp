@@ -21,13 +21,15 @@ int ShipsBoundFor(const GameState& st, int to) {
     return ships;
 }
 
-// Bob's stationed ships at the last six year ends were 70, 80, 90, 100, 40 and 60 (production
-// 10), and 30 now, after his turn: nothing went out for three years, 70 went out two years ago,
-// 10 of them came back, and 30 went out this year. In a galaxy crossed in two years all 90 may
-// still fly; crossed in one, only this year's 30, however far back the years are read. Bob's own
-// count of his ships in flight, which only he is shown, is never read.
+// Bob's stationed ships at the last six year ends were 100, 80, 90, 100, 40 and 60 (production
+// 10), and 30 now, after his turn: 30 went out in the first of those years, nothing in the next
+// two, 70 went out two years ago, 10 came back (of the oldest fleet, the 30), and 30 went out this
+// year. In a galaxy crossed in two years the 70 and this year's 30 may still fly, and the
+// chronicle is short enough to be read from its first year; crossed in one, only this year's 30,
+// however far back the years are read. Bob's own count of his ships in flight, which only he is
+// shown, is never read.
 TEST(Finishing, ShipsInFlightAreInferredFromTheRememberedTotals) {
-    for (const auto& [apart, flying] : {std::pair{4, 90}, std::pair{2, 30}}) {
+    for (const auto& [apart, flying] : {std::pair{4, 100}, std::pair{2, 30}}) {
         TestGame t;
         // clang-format off
         GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(1).year(kFirstYear + 10)
@@ -35,7 +37,7 @@ TEST(Finishing, ShipsInFlightAreInferredFromTheRememberedTotals) {
             .planet(1, 10 + apart, 10).owner(1).home().ships(30).production(10, 10).hostility(0)
             .build();
         // clang-format on
-        const int bobShips[] = {70, 80, 90, 100, 40, 60};
+        const int bobShips[] = {100, 80, 90, 100, 40, 60};
         for (int k = 0; k < 6; ++k) {
             HistoryYear year;
             year.year = kFirstYear + 4 + k;
