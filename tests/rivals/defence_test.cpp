@@ -1,9 +1,6 @@
 // What a computer seat keeps at home and how it reckons another side's garrison: a capital is
 // never left to a raid, an old scouting report gives way to the public totals, and a seat
 // that holds ships always acts.
-#include <gtest/gtest.h>
-
-#include "rivals/rival.h"
 #include "rivals/rival_view.h"
 #include "sim/ladder.h"
 #include "support/galaxy_builder.h"

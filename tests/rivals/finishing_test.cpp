@@ -1,9 +1,6 @@
 // What a computer seat remembers and foresees: the other sides' ships in flight from how their
 // public totals changed year to year, a beaten side's last planets, and a planet of its own
 // that its rebels take before a fleet could land there.
-#include <gtest/gtest.h>
-
-#include "rivals/rival.h"
 #include "rivals/rival_view.h"
 #include "support/galaxy_builder.h"
 #include "turn/lookups.h"

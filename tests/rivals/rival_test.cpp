@@ -2,26 +2,15 @@
 // they give passes the rules a player's orders pass, and a seed replays the same game.
 #include "rivals/rival.h"
 
-#include <gtest/gtest.h>
-
-#include <array>
-#include <functional>
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "game/datafiles.h"
 #include "game/levels.h"
 #include "game/random.h"
-#include "game/silent.h"
 #include "game/victory.h"
 #include "rivals/rival_odds.h"
-#include "sim/simulation.h"
 #include "sim/state_picture.h"
 #include "support/galaxy_builder.h"
 #include "turn/endturn.h"
 #include "turn/lookups.h"
-#include "turn/taskforces.h"
 
 namespace zenthar::testing {
 namespace {

@@ -1,7 +1,5 @@
 // The pieces every computer level builds on: the rebels it guards against, the nearest planet
 // of its own, and a view that follows each order it gives within the turn.
-#include <gtest/gtest.h>
-
 #include "rivals/rival_orders.h"
 #include "rivals/rival_plan.h"
 #include "rivals/rival_view.h"
@@ -68,35 +66,31 @@ void ScoutedThisYear(GameState& st, int last) {
 
 // Few strikes a year let fleets grow; many scatter them. With more weak planets in reach than
 // any level strikes, each makes exactly its number of strikes: Easy 20, Normal 3, Hard 2.
-TEST(RivalView, EachLevelMakesItsNumberOfStrikesAYear) {
-    for (const auto& [level, strikes] :
-         {std::pair{SeatKind::Easy, 20}, {SeatKind::Normal, 3}, {SeatKind::Hard, 2}}) {
-        TestGame t;
-        GalaxyBuilder b(t.game);
+// Scouts a year to planets never seen, where each is too strong to strike blind: Easy sends
+// none, Normal one, Hard three; all buy the production they can afford first.
+TEST(RivalView, EachLevelMakesItsNumberOfStrikesAndSendsItsNumberOfScoutsAYear) {
+    for (const auto& [level, strikes, scouts] :
+         {std::tuple{SeatKind::Easy, 20, 0}, {SeatKind::Normal, 3, 1}, {SeatKind::Hard, 2, 3}}) {
+        SCOPED_TRACE(static_cast<int>(level));
+        TestGame weak;
+        GalaxyBuilder b(weak.game);
         b.players({"Ann"}).planet(0, 22, 22).owner(0).home().ships(900).production(10, 10);
         for (int i = 1; i <= 24; ++i)
             b.planet(i, 22 + (i % 5) * 2 - 4, 22 + (i / 5) * 2 - 5).ships(1).production(5, 10);
         b.build();
-        ScoutedThisYear(t.st(), 24);
-        MakeComputerPlayer(level)->PlayTurn(t.game);
-        EXPECT_EQ(t.st().TaskForceLast + 1, strikes) << static_cast<int>(level);
-    }
-}
+        ScoutedThisYear(weak.st(), 24);
+        MakeComputerPlayer(level)->PlayTurn(weak.game);
+        EXPECT_EQ(weak.st().TaskForceLast + 1, strikes);
 
-// Scouts a year to planets never seen, where each is too strong to strike blind: Easy sends
-// none, Normal one, Hard three; all buy the production they can afford first.
-TEST(RivalView, EachLevelSendsItsNumberOfScoutsAYear) {
-    for (const auto& [level, scouts] :
-         {std::pair{SeatKind::Easy, 0}, {SeatKind::Normal, 1}, {SeatKind::Hard, 3}}) {
-        TestGame t;
-        GalaxyBuilder b(t.game);
-        b.players({"Ann"}).planet(0, 22, 22).owner(0).home().ships(30).production(3, 10);
-        for (int i = 1; i <= 8; ++i) b.planet(i, 14 + 2 * i, 30).ships(50).production(5, 10);
-        b.build();
-        MakeComputerPlayer(level)->PlayTurn(t.game);
-        EXPECT_EQ(t.st().planet(0).Production, 4) << static_cast<int>(level);
-        EXPECT_EQ(t.st().TaskForceLast + 1, scouts) << static_cast<int>(level);
-        for (int k = 0; k < scouts; ++k) EXPECT_EQ(t.st().TaskForceList[k].NumOfShips, 1);
+        TestGame unseen;
+        GalaxyBuilder u(unseen.game);
+        u.players({"Ann"}).planet(0, 22, 22).owner(0).home().ships(30).production(3, 10);
+        for (int i = 1; i <= 8; ++i) u.planet(i, 14 + 2 * i, 30).ships(50).production(5, 10);
+        u.build();
+        MakeComputerPlayer(level)->PlayTurn(unseen.game);
+        EXPECT_EQ(std::pair(int{unseen.st().planet(0).Production}, unseen.st().TaskForceLast + 1),
+                  std::pair(4, scouts));
+        for (int k = 0; k < scouts; ++k) EXPECT_EQ(unseen.st().TaskForceList[k].NumOfShips, 1);
     }
 }
 
@@ -138,10 +132,10 @@ TEST(RivalView, GuessesShareWhatTheTotalsLeaveAndAgeTowardsTheAverage) {
     seen.YearScouted[0] = 4150;
     rival::SideView v = rival::BuildSideView(t.game);
     ASSERT_EQ(v.totals[1].ships, 50);
-    for (const int unseen : {2, 3}) {
-        EXPECT_EQ(v.planet(unseen).ships, (50 - 20) / 2) << unseen;
-        EXPECT_EQ(v.planet(unseen).production, (15 - 5) / 2) << unseen;
-    }
+    for (const int unseen : {2, 3})
+        EXPECT_EQ(std::pair(v.planet(unseen).ships, v.planet(unseen).production),
+                  std::pair((50 - 20) / 2, (15 - 5) / 2))
+            << unseen;
     // Seen 20 years ago with 5 ships and production 1: grown to 25 by now, weighed half and half
     // with his average planet of 50 / 3.
     seen.KnownShip[0] = 5;
@@ -192,9 +186,10 @@ struct AnnsGalaxy : TestGame {
 TEST(RivalView, TheNearestPlanetOfMineIsMineAndNeverTheTargetItself) {
     AnnsGalaxy t;
     const rival::SideView v = rival::BuildSideView(t.game);
-    EXPECT_EQ(rival::NearestMine(v, 3), 0);  // planet 2 is nearer but the Empire's
-    EXPECT_EQ(rival::NearestMine(v, 0), 1);  // not itself
-    EXPECT_EQ(rival::NearestMine(v, 1), 0);
+    // Planet 2 is nearer to 3 but the Empire's; 0's nearest is not itself.
+    EXPECT_EQ(
+        std::tuple(rival::NearestMine(v, 3), rival::NearestMine(v, 0), rival::NearestMine(v, 1)),
+        std::tuple(0, 1, 0));
     EXPECT_EQ(rival::MyPlanets(v), (std::vector<int>{0, 1, 4}));
 }
 
@@ -206,31 +201,24 @@ TEST(RivalView, EachOrderGivenShowsInTheViewAtOnceAndARefusedOneChangesNothing) 
 
     ASSERT_TRUE(orders.send(0, 3, 10));
     ASSERT_EQ(v.fleets.size(), 1U);
-    EXPECT_EQ(v.fleets[0].to, 3);
-    EXPECT_EQ(v.fleets[0].ships, 10);
-    EXPECT_EQ(v.fleets[0].arrival, v.year + v.travel(0, 3));
     EXPECT_GT(v.travel(0, 3), 0);
-    EXPECT_EQ(v.shipsBound(3), 10);
-    EXPECT_EQ(v.planet(0).ships, 20);
-    EXPECT_EQ(t.st().planet(0).Ships, 20);
-    EXPECT_EQ(v.freeTaskForceSlots, slots - 1);
+    EXPECT_EQ(std::tuple(v.fleets[0].to, v.fleets[0].ships, v.fleets[0].arrival, v.shipsBound(3),
+                         v.planet(0).ships, t.st().planet(0).Ships, v.freeTaskForceSlots),
+              std::tuple(3, 10, v.year + v.travel(0, 3), 10, 20, 20, slots - 1));
 
     // Refused: to itself, no ships, more than the planet holds, from a planet not mine.
     for (const auto& [from, to, ships] :
          {std::tuple{0, 0, 5}, std::tuple{0, 3, 0}, std::tuple{1, 3, 5}, std::tuple{2, 3, 1}})
         EXPECT_FALSE(orders.send(from, to, ships)) << from << " to " << to << ", " << ships;
-    EXPECT_EQ(v.fleets.size(), 1U);
-    EXPECT_EQ(v.planet(1).ships, 4);
-    EXPECT_EQ(v.freeTaskForceSlots, slots - 1);
+    EXPECT_EQ(std::tuple(v.fleets.size(), v.planet(1).ships, v.freeTaskForceSlots),
+              std::tuple(1U, 4, slots - 1));
 
     // Production goes up once a year, paid in ships; the view follows.
     ASSERT_TRUE(orders.raise(1));
-    EXPECT_EQ(v.planet(1).production, t.st().planet(1).Production);
-    EXPECT_EQ(v.planet(1).production, 4);
-    EXPECT_EQ(v.planet(1).ships, t.st().planet(1).Ships);
+    EXPECT_EQ(std::tuple(v.planet(1).production, t.st().planet(1).Production, v.planet(1).ships),
+              std::tuple(4, 4, int{t.st().planet(1).Ships}));
     EXPECT_LT(v.planet(1).ships, 4);
-    EXPECT_FALSE(orders.raise(1));
-    EXPECT_FALSE(orders.raise(2));
+    EXPECT_EQ(std::pair(orders.raise(1), orders.raise(2)), std::pair(false, false));
     EXPECT_EQ(orders.given(), 2);
 }
 
