@@ -131,9 +131,9 @@ TEST_F(StatisticsTest, TheStoryShowsEveryFigureOfEverySideAndTheExportWritesThem
     year(0);
     t.st().Decided = 0;
     StatisticsFrm w(t.game, StatisticsFrm::Mode::Story, nullptr);
-    EXPECT_EQ(Text(&w, "OutcomeLbl"), "Ann conquered the galaxy after 2 years of war.");
-    EXPECT_EQ(Text(&w, "EndingLbl"), "It ended by conquest.");
-    EXPECT_EQ(Figures(w).size(), zenthar::Figures().size());
+    EXPECT_EQ(std::tuple(Text(&w, "OutcomeLbl"), Text(&w, "EndingLbl"), Figures(w).size()),
+              std::tuple("Ann conquered the galaxy after 2 years of war.", "It ended by conquest.",
+                         zenthar::Figures().size()));
     Choose(w, "Ships in Flight");
     EXPECT_EQ(Lines(w), Expected(t.st(), FindFigure("ShipsInFlight"), {0, 1, kEmpire}));
 
@@ -189,15 +189,14 @@ class StatisticsChartsTest : public StatisticsTest {
 };
 
 TEST_F(StatisticsChartsTest, BeforeTheFirstYearEndASentenceStandsInForTheChart) {
-    StatisticsFrm w(t.game, StatisticsFrm::Mode::Statistics, nullptr);
-    w.show();
-    EXPECT_TRUE(FindChild<QLabel>(&w, "NoYearsLbl")->isVisible());
-    EXPECT_FALSE(FindChild<QWidget>(&w, "ChartView")->isVisible());
-    years(1, 40);
-    StatisticsFrm later(t.game, StatisticsFrm::Mode::Statistics, nullptr);
-    later.show();
-    EXPECT_FALSE(FindChild<QLabel>(&later, "NoYearsLbl")->isVisible());
-    EXPECT_TRUE(FindChild<QWidget>(&later, "ChartView")->isVisible());
+    for (const bool yearEnded : {false, true}) {
+        if (yearEnded) years(1, 40);
+        StatisticsFrm w(t.game, StatisticsFrm::Mode::Statistics, nullptr);
+        w.show();
+        EXPECT_EQ(std::pair(FindChild<QLabel>(&w, "NoYearsLbl")->isVisible(),
+                            FindChild<QWidget>(&w, "ChartView")->isVisible()),
+                  std::pair(!yearEnded, yearEnded));
+    }
 }
 
 TEST_F(StatisticsChartsTest, ASideHiddenFromTheLegendStaysHiddenUntilClickedAgain) {
@@ -206,16 +205,14 @@ TEST_F(StatisticsChartsTest, ASideHiddenFromTheLegendStaysHiddenUntilClickedAgai
     w.show();
     Choose(w, "Ships on Planets");
     clickLegend(w, "Bob");
-    EXPECT_FALSE(w.sideShown(1));
-    EXPECT_EQ(line(w, "Bob")->count(), 0);
-    EXPECT_EQ(line(w, "Ann")->count(), 5);
     // Its entry stays in the legend, to be clicked back.
     const auto struck = [&w](const char* name) {
         const QList<QLegendMarker*> m = w.chart()->legend()->markers(line(w, name));
         return m.size() == 1 && m.front()->font().strikeOut();
     };
-    EXPECT_TRUE(struck("Bob"));
-    EXPECT_FALSE(struck("Ann"));
+    EXPECT_EQ(std::tuple(w.sideShown(1), line(w, "Bob")->count(), line(w, "Ann")->count(),
+                         struck("Bob"), struck("Ann")),
+              std::tuple(false, 0, 5, true, false));
     // Hidden, it no longer stretches the axis: Bob's 158 ships are off the scale of Ann's 104.
     EXPECT_LT(axis(line(w, "Ann"), Qt::Vertical)->max(), 150);
     for (const char* figure : {"Planets Owned", "Ships in Flight", "Ships on Planets"}) {
@@ -225,9 +222,8 @@ TEST_F(StatisticsChartsTest, ASideHiddenFromTheLegendStaysHiddenUntilClickedAgai
         }
     }
     clickLegend(w, "Bob");
-    EXPECT_TRUE(w.sideShown(1));
-    EXPECT_EQ(line(w, "Bob")->count(), 5);
-    EXPECT_FALSE(struck("Bob"));
+    EXPECT_EQ(std::tuple(w.sideShown(1), line(w, "Bob")->count(), struck("Bob")),
+              std::tuple(true, 5, false));
 }
 
 // Where the ticks fall for any range, and when the Empire is apart, is chart_axes_test.cpp's;
@@ -252,12 +248,12 @@ TEST_F(StatisticsChartsTest, TicksAreWholeNumbersAndAnEmpireThatDwarfsThePlayers
     QValueAxis* players = axis(line(w, "Ann"), Qt::Vertical);
     QValueAxis* empire = axis(line(w, "Empire"), Qt::Vertical);
     ASSERT_TRUE(players && empire);
-    EXPECT_EQ(axis(line(w, "Bob"), Qt::Vertical), players);
-    EXPECT_NE(empire, players);
+    EXPECT_EQ(
+        std::tuple(axis(line(w, "Bob"), Qt::Vertical), empire == players, empire->titleText()),
+        std::tuple(players, false, "Empire"));
     // The players' lines fill their chart instead of lying flat under the Empire's.
     EXPECT_LT(players->max(), 2 * 388);
     EXPECT_GE(empire->max(), 1833);
-    EXPECT_EQ(empire->titleText(), "Empire");
     // Close together, every side shares one scale.
     Choose(w, "Planets Owned");
     EXPECT_EQ(axis(line(w, "Empire"), Qt::Vertical), axis(line(w, "Ann"), Qt::Vertical));
