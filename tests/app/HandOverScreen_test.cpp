@@ -124,12 +124,11 @@ TEST_F(HandOverTest, ComesAfterTheYearEndsWindowsAndAFailedCopyIsToldOnceItIsLif
 }
 
 TEST_F(HandOverTest, NeverWithOneHumanPlayer) {
-    struct Case {
+    // clang-format off
+    const struct {
         const char* what;
         std::function<void()> make;
-    };
-    // clang-format off
-    const std::vector<Case> cases = {
+    } cases[] = {
         {"one player", [&] {
              galaxy().players({"Ann"}).planet(0, 3, 3).owner(0).home().planet(1, 6, 6).build();
          }},
@@ -145,7 +144,7 @@ TEST_F(HandOverTest, NeverWithOneHumanPlayer) {
     };
     // clang-format on
     closeYearEndMessages();  // the Empire's battles may have something to say
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         st().Seats = {};
         st().CurrentYear = 4100;

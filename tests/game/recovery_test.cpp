@@ -32,13 +32,12 @@ TEST_F(RecoveryTest, TheCopyIsWhatSaveWritesKeptOutsideTheSavedGamesAndRemovedWi
 TEST_F(RecoveryTest, ACutDamagedOrForeignCopyIsRefusedAsAnySavedGameIs) {
     const std::vector<unsigned char> good = savedSample(5, SampleShape{2, 12, 2}, "good.mdb");
     const std::filesystem::path copy = RecoveryFile(game);
-    struct Case {
+    // clang-format off
+    const struct {
         const char* what;
         std::function<void()> make;
         int code;
-    };
-    // clang-format off
-    const std::vector<Case> cases = {
+    } cases[] = {
         {"empty", [&] { WriteBytes(copy, {}); }, errors::kTypeMismatch},
         {"cut in half", [&] { WriteBytes(copy, {good.begin(), good.begin() + std::ssize(good) / 2}); },
          errors::kTypeMismatch},
@@ -53,7 +52,7 @@ TEST_F(RecoveryTest, ACutDamagedOrForeignCopyIsRefusedAsAnySavedGameIs) {
         {"a folder", [&] { std::filesystem::create_directory(copy); }, errors::kPathFileAccess},
     };
     // clang-format on
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove_all(copy);
         c.make();

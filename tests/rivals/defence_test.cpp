@@ -39,13 +39,11 @@ Sent SentFrom(const GameState& st, int from) {
 // to hold ships back against, and keeps three quarters of those (36); Easy keeps nothing back
 // and strikes.
 TEST(Defence, TheCapitalKeepsWhatANeighbourCouldBring) {
-    struct Case {
+    const struct {
         SeatKind level;
         int leastKept;
-    };
-    const std::vector<Case> cases{
-        {SeatKind::Hard, 36}, {SeatKind::Normal, 45}, {SeatKind::Easy, 0}};
-    for (const Case& c : cases) {
+    } cases[] = {{SeatKind::Hard, 36}, {SeatKind::Normal, 45}, {SeatKind::Easy, 0}};
+    for (const auto& c : cases) {
         TestGame t;
         // clang-format off
         GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(1)

@@ -258,18 +258,17 @@ TEST(Rival, OrdersDependOnlyOnWhatTheSideIsShown) {
 // more ships than it holds, production raised once a year by one at its price, the list never
 // past its last slot; nothing else in the galaxy changes.
 TEST(Rival, EveryOrderPassesThePlayersRulesOverManyYears) {
-    struct Case {
+    const struct {
         std::vector<SeatKind> seats;
         int planets;
         int skill;
-    };
-    const std::vector<Case> cases{
+    } cases[] = {
         {{SeatKind::Hard}, 26, 2},
         {{SeatKind::Easy, SeatKind::Normal}, 12, 0},
         {{SeatKind::Hard, SeatKind::Hard, SeatKind::Normal, SeatKind::Easy}, 50, 1},
     };
     int turns = 0, orders = 0;
-    for (std::size_t c = 0; c < cases.size(); ++c) {
+    for (std::size_t c = 0; c < std::size(cases); ++c) {
         SeatedGame g(100 + c, cases[c].seats, cases[c].planets, cases[c].skill);
         g.play(120, [&](Game& game, SeatPlayer& player) {
             const GameState before = game.st;
@@ -327,17 +326,16 @@ TEST(Rival, ASeedReplaysTheSameGame) {
 // Ann's home holds 150 ships, an Empire planet of 45 lies next to it, and Bob's capital holds
 // 150 ships either four or fifteen years away.
 TEST(Rival, HardKeepsAReserveOnlyWhereAnotherPlayerCanStrike) {
-    struct Case {
+    const struct {
         SeatKind level;
         int bobX;
         bool strikes;
-    };
-    const std::vector<Case> cases{
+    } cases[] = {
         {SeatKind::Hard, 18, false},
         {SeatKind::Hard, 40, true},
         {SeatKind::Easy, 18, true},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         TestGame t;
         // clang-format off
         GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(1)
@@ -366,16 +364,15 @@ TEST(Rival, HardKeepsAReserveOnlyWhereAnotherPlayerCanStrike) {
 TEST(Rival, ForecastsFollowTheCombatResultsTable) {
     CrtTableType crt{};
     ReadCrtFile(std::filesystem::path(ZENTHAR_PROGRAM_DIR) / "crt.dat", crt);
-    struct Case {
+    const struct {
         int a, d;
         double minChance, maxChance;
         double minLeft;
-    };
-    const std::vector<Case> cases{
+    } cases[] = {
         {30, 10, 1.0, 1.0, 30}, {60, 10, 1.0, 1.0, 60}, {5, 0, 1.0, 1.0, 5},
         {10, 60, 0.0, 0.0, 0},  {20, 10, 0.9, 1.0, 15}, {10, 10, 0.1, 0.9, 1},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const rival::BattleForecast f = rival::ForecastBattle(crt, c.a, c.d);
         EXPECT_GE(f.winChance, c.minChance) << c.a << " against " << c.d;
         EXPECT_LE(f.winChance, c.maxChance) << c.a << " against " << c.d;

@@ -49,11 +49,10 @@ std::vector<std::string> Lines(const std::string& text) {
 // message, a program folder without the game's files with status 1; nothing is printed.
 TEST_F(SimProgramTest, BadOptionsAndFilesAreRefusedWithAMessageAndAStatus) {
     std::ofstream(file("junk.mdb")) << "this is no game";
-    struct Case {
+    const struct {
         std::string args, message;
         int status = 2;
-    };
-    const std::vector<Case> cases = {
+    } cases[] = {
         {"--frobnicate", "unknown option \"--frobnicate\""},
         {"--games", "--games needs a value"},
         {"--games 0", "--games must be between 1"},
@@ -112,12 +111,11 @@ TEST_F(SimProgramTest, SeatsOfScriptedPlayersPlayAsPlayersAndBotDo) {
 // a seed that replays, and a JSON line that names a side for each seat and the Empire, and whose
 // winner index names the same side as the winner, a game cut off at its years being undecided.
 TEST_F(SimProgramTest, ComputerSeatsPlayWholeGamesAndTheJsonNamesTheWinner) {
-    struct Case {
+    const struct {
         std::string args;
         int years;
         std::string seats;
-    };
-    const std::vector<Case> cases{
+    } cases[] = {
         {"--seats hard --planets 8 --skill intermediate --games 2 --seed 1", 200, "\"hard\""},
         {"--seats easy,passive --planets 8 --skill beginner --seed 1", 200, "\"easy\",\"passive\""},
         {"--seats Easy,NORMAL,hard --planets 8 --seed 1", 30, "\"easy\",\"normal\",\"hard\""},
@@ -126,7 +124,7 @@ TEST_F(SimProgramTest, ComputerSeatsPlayWholeGamesAndTheJsonNamesTheWinner) {
          "\"passive\",\"greedy\",\"passive\""},
     };
     std::vector<int> winners;
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const std::string args =
             c.args + " --years " + std::to_string(c.years) + " --json --no-timing";
         const SimRun r = sim(args);
