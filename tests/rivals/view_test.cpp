@@ -168,34 +168,26 @@ TEST(RivalView, HardSparesAPlayerWhileTwoRivalsAreLeft) {
     }
 }
 
-// Ann owns 0, 1 and 4; Empire planets 2 and 3 lie between her planets.
-struct AnnsGalaxy : TestGame {
-    AnnsGalaxy() {
-        // clang-format off
-        GalaxyBuilder(game).players({"Ann"})
-            .planet(0, 10, 10).owner(0).home().ships(30).production(5, 10).hostility(0)
-            .planet(1, 30, 10).owner(0).ships(4).production(3, 10)
-            .planet(2, 12, 10).ships(9)
-            .planet(3, 15, 10).ships(2)
-            .planet(4, 40, 40).owner(0).ships(1).production(1, 10)
-            .build();
-        // clang-format on
-    }
-};
-
-TEST(RivalView, TheNearestPlanetOfMineIsMineAndNeverTheTargetItself) {
-    AnnsGalaxy t;
-    const rival::SideView v = rival::BuildSideView(t.game);
+// Ann owns 0, 1 and 4; Empire planets 2 and 3 lie between her planets. The nearest planet of
+// hers is hers and never the target itself; each order she gives shows in her view at once.
+TEST(RivalView, TheNearestPlanetOfMineIsMineAndEachOrderGivenShowsInTheViewAtOnce) {
+    TestGame t;
+    // clang-format off
+    GalaxyBuilder(t.game).players({"Ann"})
+        .planet(0, 10, 10).owner(0).home().ships(30).production(5, 10).hostility(0)
+        .planet(1, 30, 10).owner(0).ships(4).production(3, 10)
+        .planet(2, 12, 10).ships(9)
+        .planet(3, 15, 10).ships(2)
+        .planet(4, 40, 40).owner(0).ships(1).production(1, 10)
+        .build();
+    // clang-format on
+    rival::SideView v = rival::BuildSideView(t.game);
     // Planet 2 is nearer to 3 but the Empire's; 0's nearest is not itself.
     EXPECT_EQ(
         std::tuple(rival::NearestMine(v, 3), rival::NearestMine(v, 0), rival::NearestMine(v, 1)),
         std::tuple(0, 1, 0));
     EXPECT_EQ(rival::MyPlanets(v), (std::vector<int>{0, 1, 4}));
-}
 
-TEST(RivalView, EachOrderGivenShowsInTheViewAtOnceAndARefusedOneChangesNothing) {
-    AnnsGalaxy t;
-    rival::SideView v = rival::BuildSideView(t.game);
     rival::Orders orders(t.game, v);
     const int slots = v.freeTaskForceSlots;
 

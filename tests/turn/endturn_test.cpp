@@ -17,15 +17,10 @@ std::vector<MessageRequest> VictoryBoxes(const ScriptedDialogs& dialogs) {
     return boxes;
 }
 
-class EndTurnTest : public ::testing::Test {
-  protected:
-    void Players(int count) { SeatPlayers(t, count); }
-    TestGame t;
-};
-
 // Without a game End Turn does nothing; a new game's first End Turn hands the first turn out
 // without storing a fleet or ending a year.
-TEST_F(EndTurnTest, WithoutAGameNothingHappensAndANewGameHandsTheFirstTurnOut) {
+TEST(EndTurnHandOver, WithoutAGameNothingHappensAndANewGameHandsTheFirstTurnOut) {
+    TestGame t;
     t.st().TaskForceLast = 0;
     t.st().TaskForceList[0].NumOfShips = 3;
     EndTurn(t.game);
@@ -37,7 +32,7 @@ TEST_F(EndTurnTest, WithoutAGameNothingHappensAndANewGameHandsTheFirstTurnOut) {
     EXPECT_EQ(t.st().CurrentPlTurn, 0);
     EXPECT_TRUE(t.dialogs.asked.empty());
 
-    Players(2);
+    SeatPlayers(t, 2);
     t.st().CurrentPlTurn = -1;
     t.st().TaskForceLast = 0;  // whatever the list held before must not be stored
     t.st().TaskForceList[0].NumOfShips = 9;
@@ -79,8 +74,9 @@ TEST(EndTurnHandOver, PlayersWithoutPlanetsOrFleetsArePassedOver) {
     }
 }
 
-TEST_F(EndTurnTest, TheEmpireWinsWhenNoPlayerIsLeftAndEndTurnStaysHarmlessAfterwards) {
-    Players(1);
+TEST(EndTurnVictory, TheEmpireWinsWhenNoPlayerIsLeftAndEndTurnStaysHarmlessAfterwards) {
+    TestGame t;
+    SeatPlayers(t, 1);
     t.st().planet(0).Scouted = "0000";
     EndTurn(t.game);
     EXPECT_EQ(std::pair(TimesSaid(t.dialogs, kEmpireHasWon), int{t.st().CurrentPlTurn}),

@@ -64,8 +64,6 @@ struct LastYearGame {
     TestGame t;
 };
 
-class LastYear : public ::testing::Test, protected LastYearGame {};
-
 // The last year end names the highest score, or the players who share it, unless the year
 // brought a conquest, which is told as one; a game until conquest never ends on score. No turn
 // follows the last year: End Turn then changes nothing and says nothing.
@@ -128,7 +126,9 @@ TEST(LastYearEnd, DeclaresTheHighestScoreOrATieOrAConquestAndNoTurnFollows) {
 // The computer seats' clock is the engine's: a fleet lands while the game is on exactly when
 // LandsInTime says so. Ann sends 30 ships at each of five Empire planets one to five years
 // away in the first year of a game of three years.
-TEST_F(LastYear, AFleetLandsBeforeTheEndExactlyWhenLandsInTimeSaysSo) {
+TEST(LastYearEnd, AFleetLandsBeforeTheEndExactlyWhenLandsInTimeSaysSo) {
+    LastYearGame g;
+    TestGame& t = g.t;
     t.random.setFallback(kCalm);
     GalaxyBuilder b(t.game);
     b.players({"Ann", "Bob"}).skill(1);
@@ -143,7 +143,7 @@ TEST_F(LastYear, AFleetLandsBeforeTheEndExactlyWhenLandsInTimeSaysSo) {
         arrivals.push_back(
             t.st().TaskForceList[static_cast<std::size_t>(t.st().TaskForceLast)].RemTurns);
     }
-    playYears(5);
+    g.playYears(5);
     ASSERT_TRUE(TimeRanOut(t.st()));
     int landed = 0;
     for (int k = 0; k < 5; ++k) {
