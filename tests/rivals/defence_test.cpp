@@ -9,14 +9,6 @@
 namespace zenthar::testing {
 namespace {
 
-// Ann (side 0) scouted planet p in `year` and saw `ships` ships and production `production`.
-void SeenByAnn(PlanetRecord& p, int ships, int production, int year) {
-    p.setDigit(0, '1');
-    p.KnownShip[0] = static_cast<Int16>(ships);
-    p.KnownProd[0] = static_cast<Int16>(production);
-    p.YearScouted[0] = static_cast<Int16>(year);
-}
-
 // Ships that left planet `from` this turn, and the orders given.
 struct Sent {
     int ships = 0;
@@ -54,7 +46,7 @@ TEST(Defence, TheCapitalKeepsWhatANeighbourCouldBring) {
             .planet(4, 18, 14).owner(1).ships(20).production(5, 10)
             .build();
         // clang-format on
-        for (const int bob : {2, 3, 4}) SeenByAnn(t.st().planet(bob), 20, 5, t.st().CurrentYear);
+        for (const int bob : {2, 3, 4}) SeenBy(t.st().planet(bob), 0, 20, 5, t.st().CurrentYear);
         MakeComputerPlayer(c.level)->PlayTurn(t.game);
         const Sent sent = SentFrom(t.st(), 0);
         EXPECT_GE(t.st().planet(0).Ships, c.leastKept) << static_cast<int>(c.level);
@@ -80,7 +72,7 @@ TEST(Defence, NormalKeepsItsCapitalAgainstARivalsShipsInFlight) {
             .planet(2, 40, 40).owner(1).home().ships(100).production(10, 10).hostility(0)
             .build();
         // clang-format on
-        SeenByAnn(t.st().planet(1), 200, 2, t.st().CurrentYear);
+        SeenBy(t.st().planet(1), 0, 200, 2, t.st().CurrentYear);
         for (int k = 0; remembered && k < 6; ++k) {
             HistoryYear year;
             year.year = t.st().CurrentYear - 6 + k;
@@ -110,7 +102,7 @@ TEST(Defence, AGuessAgesTowardsThePublicTotals) {
         .build();
     // clang-format on
     PlanetRecord& seen = t.st().planet(1);
-    SeenByAnn(seen, 56, 20, 4300 - 171);
+    SeenBy(seen, 0, 56, 20, 4300 - 171);
     const rival::SideView old = rival::BuildSideView(t.game);
     const int oldGuess = old.expectedDefence(1, 4300);
     EXPECT_LE(oldGuess, 30);  // Bob's planets hold 30 in all
@@ -118,7 +110,7 @@ TEST(Defence, AGuessAgesTowardsThePublicTotals) {
     // Three years on, the guess may grow only by what Bob builds meanwhile.
     EXPECT_LE(old.expectedDefence(1, 4303), 30 + 3 * 9);
 
-    SeenByAnn(seen, 12, 6, 4300 - 2);
+    SeenBy(seen, 0, 12, 6, 4300 - 2);
     const rival::SideView fresh = rival::BuildSideView(t.game);
     EXPECT_EQ(fresh.expectedDefence(1, 4300), 12 + 2 * 6);
     EXPECT_EQ(fresh.expectedDefence(1, 4301), 12 + 3 * 6);
@@ -138,7 +130,7 @@ TEST(Defence, ASeatHoldingShipsActsDespiteAnOldReport) {
             .planet(3, 40, 40).ships(30).production(5, 10)
             .build();
         // clang-format on
-        SeenByAnn(t.st().planet(1), 56, 20, 4300 - 171);
+        SeenBy(t.st().planet(1), 0, 56, 20, 4300 - 171);
         MakeComputerPlayer(level)->PlayTurn(t.game);
         const int orders = t.st().TaskForceLast + 1 + (t.st().planet(0).Production > 10) +
                            (t.st().planet(2).Production > 10);

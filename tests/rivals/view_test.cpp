@@ -55,13 +55,8 @@ TEST(RivalView, APlanetHoldingItsRebelGuardOutlivesTheStrongestRising) {
 
 // Ann saw planets 1 to `last` this year, each as it is.
 void ScoutedThisYear(GameState& st, int last) {
-    for (int i = 1; i <= last; ++i) {
-        PlanetRecord& p = st.planet(i);
-        p.setDigit(0, '1');
-        p.KnownShip[0] = p.Ships;
-        p.KnownProd[0] = p.Production;
-        p.YearScouted[0] = static_cast<Int16>(st.CurrentYear);
-    }
+    for (int i = 1; i <= last; ++i)
+        SeenBy(st.planet(i), 0, st.planet(i).Ships, st.planet(i).Production, st.CurrentYear);
 }
 
 // Few strikes a year let fleets grow; many scatter them. With more weak planets in reach than
@@ -126,10 +121,7 @@ TEST(RivalView, GuessesShareWhatTheTotalsLeaveAndAgeTowardsTheAverage) {
         .build();
     // clang-format on
     PlanetRecord& seen = t.st().planet(1);
-    seen.setDigit(0, '1');
-    seen.KnownShip[0] = 20;
-    seen.KnownProd[0] = 5;
-    seen.YearScouted[0] = 4150;
+    SeenBy(seen, 0, 20, 5, 4150);
     rival::SideView v = rival::BuildSideView(t.game);
     ASSERT_EQ(v.totals[1].ships, 50);
     for (const int unseen : {2, 3})
@@ -138,9 +130,7 @@ TEST(RivalView, GuessesShareWhatTheTotalsLeaveAndAgeTowardsTheAverage) {
             << unseen;
     // Seen 20 years ago with 5 ships and production 1: grown to 25 by now, weighed half and half
     // with his average planet of 50 / 3.
-    seen.KnownShip[0] = 5;
-    seen.KnownProd[0] = 1;
-    seen.YearScouted[0] = 4130;
+    SeenBy(seen, 0, 5, 1, 4130);
     v = rival::BuildSideView(t.game);
     EXPECT_EQ(v.expectedDefence(1, 4150), (25 * 10 + 50 / 3 * 10) / 20);
 }

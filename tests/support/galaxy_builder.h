@@ -84,6 +84,14 @@ inline void EditWorkingFile(Game& game, const std::string& sql) {
 sim::SimulationOptions SeededGame(int players, int planets, int years, unsigned long long seed,
                                   int skill = 0);
 
+// Side `side` scouted planet p in `year` and saw `ships` ships and production `production`.
+inline void SeenBy(PlanetRecord& p, int side, int ships, int production, int year) {
+    p.setDigit(side, '1');
+    p.KnownShip.at(static_cast<std::size_t>(side)) = static_cast<Int16>(ships);
+    p.KnownProd.at(static_cast<std::size_t>(side)) = static_cast<Int16>(production);
+    p.YearScouted.at(static_cast<std::size_t>(side)) = static_cast<Int16>(year);
+}
+
 class GalaxyBuilder {
   public:
     explicit GalaxyBuilder(Game& game) : game_(game) {}
