@@ -10,17 +10,12 @@
 namespace zenthar::testing {
 namespace {
 
-class GameFileDialogTest : public AppTest {
-  protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        startShown();
-        twoPlayersToSave();
-        SaveGame(window->game(), games("mine.mdb"));
-    }
-};
+using GameFileDialogTest = AppTest;
 
 TEST_F(GameFileDialogTest, TheWorkingFileIsNeitherListedNorAcceptedAndOpenAddsTheExtension) {
+    startShown();
+    twoPlayersToSave();
+    SaveGame(window->game(), games("mine.mdb"));
     using Kind = ui::GameFileDialog::Kind;
     for (Kind kind : {Kind::Open, Kind::Save}) {
         SCOPED_TRACE(kind == Kind::Open ? "open" : "save");

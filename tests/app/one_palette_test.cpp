@@ -92,25 +92,20 @@ int PixelsNear(const QImage& image, QRect area, QColor colour) {
     return n;
 }
 
-class OnePaletteTest : public AppTest {
-  protected:
-    // Four players and the Empire, one planet each.
-    void fourPlayers() {
-        // clang-format off
-        galaxy().players({"Ann", "Bob", "Cid", "Dee"})
-            .planet(0, 5, 5).owner(0).home()
-            .planet(1, 15, 5).owner(1).home()
-            .planet(2, 5, 15).owner(2).home()
-            .planet(3, 15, 15).owner(3).home()
-            .planet(4, 25, 10).build();
-        // clang-format on
-        window->ShowLoadedGame();
-    }
-};
+using OnePaletteTest = AppTest;
 
+// Four players and the Empire, one planet each.
 TEST_F(OnePaletteTest, EveryWindowDrawsEachSideInItsOneColour) {
     startShown(1200, 800);
-    fourPlayers();
+    // clang-format off
+    galaxy().players({"Ann", "Bob", "Cid", "Dee"})
+        .planet(0, 5, 5).owner(0).home()
+        .planet(1, 15, 5).owner(1).home()
+        .planet(2, 5, 15).owner(2).home()
+        .planet(3, 15, 15).owner(3).home()
+        .planet(4, 25, 10).build();
+    // clang-format on
+    window->ShowLoadedGame();
     std::map<int, std::set<QRgb>> seen;
 
     // The map's marks: each planet's badge ring in its owner's colour.

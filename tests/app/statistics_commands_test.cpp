@@ -8,17 +8,15 @@
 namespace zenthar::testing {
 namespace {
 
-class StatisticsCommandTest : public ShownAppTest {
-  protected:
-    std::vector<ui::StatisticsFrm*> stories() {
+using StatisticsCommandTest = ShownAppTest;
+
+TEST_F(StatisticsCommandTest, TheStoryOpensOnceAfterTheEmpiresVictoryIsAnnounced) {
+    auto stories = [this] {
         std::vector<ui::StatisticsFrm*> found;
         for (auto* w : window->findChildren<ui::StatisticsFrm*>("GameStoryFrm"))
             if (w->isVisible()) found.push_back(w);
         return found;
-    }
-};
-
-TEST_F(StatisticsCommandTest, TheStoryOpensOnceAfterTheEmpiresVictoryIsAnnounced) {
+    };
     // A year of a game that goes on tells no story.
     twoPlayers();
     closeYearEndMessages();

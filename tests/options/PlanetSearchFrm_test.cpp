@@ -7,31 +7,26 @@
 namespace zenthar::testing {
 namespace {
 
-class FindPlanetTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        // clang-format off
-        GalaxyBuilder(t.game).players({"Ann"})
-            .planet(0, 20, 11).owner(0).home()
-            .planet(1, 6, 30).planet(2, 3, 8).planet(3, 33, 40).build();
-        // clang-format on
-        t.st().planet(1).Name = t.st().planet(3).Name = vorn;
-    }
+// Planets 1 and 3 share the name Vorn.
+TEST(FindPlanet, TheListHoldsTheStoredNamesOkShowsEveryMatchCancelNone) {
+    TestGame t;
+    // clang-format off
+    GalaxyBuilder(t.game).players({"Ann"})
+        .planet(0, 20, 11).owner(0).home()
+        .planet(1, 6, 30).planet(2, 3, 8).planet(3, 33, 40).build();
+    // clang-format on
+    const std::string vorn = FixedText<40>("Vorn").padded();
+    t.st().planet(1).Name = t.st().planet(3).Name = vorn;
     // Runs the command, letting `act` work the dialog; returns the planets shown.
-    std::vector<int> run(std::function<void(QWidget*)> act) {
+    auto run = [&t](std::function<void(QWidget*)> act) {
         OnNextModal(act);
         std::vector<int> shown;
         const int n = ui::PlanetSearchFrm::run(
             t.game, nullptr, [&](const PlanetSearchMatch& m) { shown.push_back(m.planet); });
         EXPECT_EQ(n, static_cast<int>(shown.size()));
         return shown;
-    }
-    TestGame t;
-    const std::string vorn = FixedText<40>("Vorn").padded();
-};
-
-TEST_F(FindPlanetTest, TheListHoldsTheStoredNamesOkShowsEveryMatchCancelNone) {
-    const auto shown = run([this](QWidget* dlg) {
+    };
+    const auto shown = run([&t](QWidget* dlg) {
         auto* list = FindChild<QComboBox>(dlg, "PlSearchCmb");
         EXPECT_EQ(list->count(), 4);
         for (int i = 0; i < 4; ++i)

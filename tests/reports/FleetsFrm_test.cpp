@@ -1,4 +1,4 @@
-// The Fleets in Flight window: its rows, an empty list, and how it is left.
+// The Fleets in Flight window: an empty list, its rows, and how it is left.
 #include "reports/FleetsFrm.h"
 
 #include <QPushButton>
@@ -9,20 +9,23 @@
 namespace zenthar::testing {
 namespace {
 
-class FleetsFrmTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        // clang-format off
-        GalaxyBuilder(t.game).players({"Ann"})
-            .planet(0, 0, 0).owner(0).home().ships(50)
-            .planet(1, 0, 4)
-            .planet(2, 0, 12).build();
-        // clang-format on
-    }
+TEST(FleetsFrm, WithoutFleetsItSaysSoAndWithThemEnterOrADoubleClickChoosesTheDestination) {
     TestGame t;
-};
-
-TEST_F(FleetsFrmTest, ListsTheFleetsAndEnterOrADoubleClickChoosesTheDestination) {
+    // clang-format off
+    GalaxyBuilder(t.game).players({"Ann"})
+        .planet(0, 0, 0).owner(0).home().ships(50)
+        .planet(1, 0, 4)
+        .planet(2, 0, 12).build();
+    // clang-format on
+    {
+        ui::FleetsFrm none(t.game, nullptr);
+        ShowActive(&none);
+        EXPECT_EQ(std::pair(FindChild<QLabel>(&none, "NoneLbl")->isVisible(),
+                            FindChild<QPushButton>(&none, "ShowBtn")->isEnabled()),
+                  std::pair(true, false));
+        QTest::keyClick(&none, Qt::Key_Return);
+        EXPECT_EQ(none.chosenPlanet(), -1);
+    }
     // How the window is left, and the planet to show then.
     const std::pair<std::string, int> cases[] = {
         {"Enter", 2}, {"double click", 1}, {"Show button", 1}, {"Close", -1}, {"Esc", -1}};
@@ -37,8 +40,8 @@ TEST_F(FleetsFrmTest, ListsTheFleetsAndEnterOrADoubleClickChoosesTheDestination)
         EXPECT_EQ(
             std::pair(list->topLevelItem(0)->text(1), list->topLevelItem(1)->text(3)),
             std::pair(QString::fromStdString(t.st().planet(1).Name.trimmed()), QString("4106")));
-        EXPECT_EQ(Text(&w, "NoneLbl"), "You have no fleets in flight.");
-        EXPECT_FALSE(FindChild<QLabel>(&w, "NoneLbl")->isVisible());
+        EXPECT_EQ(std::pair(Text(&w, "NoneLbl"), FindChild<QLabel>(&w, "NoneLbl")->isVisible()),
+                  std::pair(std::string("You have no fleets in flight."), false));
         if (how == "Enter") {
             list->setCurrentItem(list->topLevelItem(1));
             QTest::keyClick(list, Qt::Key_Return);
@@ -54,15 +57,6 @@ TEST_F(FleetsFrmTest, ListsTheFleetsAndEnterOrADoubleClickChoosesTheDestination)
         if (how == "Esc") QTest::keyClick(list, Qt::Key_Escape);
         EXPECT_EQ(std::pair(w.isVisible(), w.chosenPlanet()), std::pair(false, chosen));
     }
-}
-
-TEST_F(FleetsFrmTest, WithoutFleetsItSaysSoAndShowsNothing) {
-    ui::FleetsFrm w(t.game, nullptr);
-    ShowActive(&w);
-    EXPECT_TRUE(FindChild<QLabel>(&w, "NoneLbl")->isVisible());
-    EXPECT_FALSE(FindChild<QPushButton>(&w, "ShowBtn")->isEnabled());
-    QTest::keyClick(&w, Qt::Key_Return);
-    EXPECT_EQ(w.chosenPlanet(), -1);
 }
 
 }  // namespace

@@ -161,14 +161,11 @@ class StatisticsChartsTest : public StatisticsTest {
   protected:
     // Years from kFirstYear on: Ann's, Bob's and the Empire's ships.
     void years(int count, int empireShips) {
-        for (int y = 0; y < count; ++y) {
-            HistoryYear year;
-            year.year = kFirstYear + y;
-            year.sides = {{0, 1, 5, 100 + y, 0, 0, 0},
-                          {1, 1, 4, 150 + 2 * y, 0, 0, 0},
-                          {kEmpire, 1, 3, empireShips + y, 0, 0, 0}};
-            t.st().Chronicle.add(std::move(year));
-        }
+        for (int y = 0; y < count; ++y)
+            AddYear(t.st(), kFirstYear + y,
+                    {{0, 1, 5, 100 + y, 0, 0, 0},
+                     {1, 1, 4, 150 + 2 * y, 0, 0, 0},
+                     {kEmpire, 1, 3, empireShips + y, 0, 0, 0}});
     }
     static QLineSeries* line(StatisticsFrm& w, const char* name) {
         for (QAbstractSeries* s : w.chart()->series())

@@ -17,14 +17,11 @@ GameState ThreeYears() {
     st.PlName[0] = "Ann";
     st.PlName[1] = "Bo, the \"Bold\"";
     st.CurrentYear = 4103;
-    for (int y = 0; y < 3; ++y) {
-        HistoryYear year;
-        year.year = 4100 + y;
-        year.sides = {{0, 1 + y, 10 + y, 20 + y, 30 + y, 40 + y, 50 + y},
-                      {1, 2, 11, 21, 31, 41, 51},
-                      {kEmpire, 9 - y, 12, 22, 32, 42, 52}};
-        st.Chronicle.add(std::move(year));
-    }
+    for (int y = 0; y < 3; ++y)
+        AddYear(st, 4100 + y,
+                {{0, 1 + y, 10 + y, 20 + y, 30 + y, 40 + y, 50 + y},
+                 {1, 2, 11, 21, 31, 41, 51},
+                 {kEmpire, 9 - y, 12, 22, 32, 42, 52}});
     return st;
 }
 

@@ -73,14 +73,11 @@ TEST(Defence, NormalKeepsItsCapitalAgainstARivalsShipsInFlight) {
             .build();
         // clang-format on
         SeenBy(t.st().planet(1), 0, 200, 2, t.st().CurrentYear);
-        for (int k = 0; remembered && k < 6; ++k) {
-            HistoryYear year;
-            year.year = t.st().CurrentYear - 6 + k;
-            year.sides = {{0, 1, 10, 400, 0},
-                          {1, 1, 10, k < 5 ? 1300 + 10 * k : 100, 0},
-                          {kEmpire, 1, 2, 200, 0}};
-            t.st().Chronicle.add(std::move(year));
-        }
+        for (int k = 0; remembered && k < 6; ++k)
+            AddYear(t.st(), t.st().CurrentYear - 6 + k,
+                    {{0, 1, 10, 400, 0},
+                     {1, 1, 10, k < 5 ? 1300 + 10 * k : 100, 0},
+                     {kEmpire, 1, 2, 200, 0}});
         MakeComputerPlayer(SeatKind::Normal)->PlayTurn(t.game);
         if (remembered)
             EXPECT_GE(t.st().planet(0).Ships, 234);

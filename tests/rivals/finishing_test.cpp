@@ -35,12 +35,9 @@ TEST(Finishing, ShipsInFlightAreInferredFromTheRememberedTotals) {
             .build();
         // clang-format on
         const int bobShips[] = {100, 80, 90, 100, 40, 60};
-        for (int k = 0; k < 6; ++k) {
-            HistoryYear year;
-            year.year = kFirstYear + 4 + k;
-            year.sides = {{0, 1, 5, 50, 0}, {1, 1, 10, bobShips[k], 999}, {kEmpire, 0, 0, 0, 0}};
-            t.st().Chronicle.add(std::move(year));
-        }
+        for (int k = 0; k < 6; ++k)
+            AddYear(t.st(), kFirstYear + 4 + k,
+                    {{0, 1, 5, 50, 0}, {1, 1, 10, bobShips[k], 999}, {kEmpire, 0, 0, 0, 0}});
         const rival::SideView v = rival::BuildSideView(t.game);
         EXPECT_EQ(v.inFlight[1], flying) << "planets " << apart << " apart";
         EXPECT_EQ(v.inFlight[0], 0);
@@ -94,12 +91,9 @@ TEST(Finishing, HardLeavesABeatenSidesFleetsAGarrisonTheyCannotBeat) {
             .planet(0, 10, 10).owner(0).home().ships(600).production(5, 5).hostility(0)
             .planet(1, 14, 10).ships(20).production(2, 5).build();
         // clang-format on
-        for (int k = 0; remembered && k < 6; ++k) {
-            HistoryYear year;
-            year.year = t.st().CurrentYear - 6 + k;
-            year.sides = {{0, 1, 5, 600, 0}, {kEmpire, 1, 2, k < 5 ? 110 + 2 * k : 20, 0}};
-            t.st().Chronicle.add(std::move(year));
-        }
+        for (int k = 0; remembered && k < 6; ++k)
+            AddYear(t.st(), t.st().CurrentYear - 6 + k,
+                    {{0, 1, 5, 600, 0}, {kEmpire, 1, 2, k < 5 ? 110 + 2 * k : 20, 0}});
         MakeComputerPlayer(SeatKind::Hard)->PlayTurn(t.game);
         sent[remembered] = ShipsBoundFor(t.st(), 1);
     }

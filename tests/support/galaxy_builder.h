@@ -92,6 +92,14 @@ inline void SeenBy(PlanetRecord& p, int side, int ships, int production, int yea
     p.YearScouted.at(static_cast<std::size_t>(side)) = static_cast<Int16>(year);
 }
 
+// A year ended with these figures of the sides, added to the chronicle as the year end adds it.
+inline void AddYear(GameState& st, int year, std::vector<SideYear> sides) {
+    HistoryYear ended;
+    ended.year = year;
+    ended.sides = std::move(sides);
+    st.Chronicle.add(std::move(ended));
+}
+
 class GalaxyBuilder {
   public:
     explicit GalaxyBuilder(Game& game) : game_(game) {}
