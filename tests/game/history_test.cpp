@@ -34,11 +34,9 @@ TEST(ChronicleWinner, TheLastSideHoldingAPlanetOrFlyingShipsHasWon) {
         HistoryYear year;
         year.year = 4120;
         for (int k = 0; k < 3; ++k) {
-            SideYear s;
-            s.side = k == 2 ? kEmpire : k;
-            s.planets = c.held[static_cast<std::size_t>(k)].first;
-            s.shipsInFlight = c.held[static_cast<std::size_t>(k)].second;
-            year.sides.push_back(s);
+            const auto [planets, inFlight] = c.held[static_cast<std::size_t>(k)];
+            year.sides.push_back(
+                {.side = k == 2 ? kEmpire : k, .planets = planets, .shipsInFlight = inFlight});
         }
         chronicle.add(std::move(year));
         EXPECT_EQ(LastWinner(chronicle, 2, 0), c.winner) << c.what;

@@ -31,11 +31,9 @@ TEST(OwningMapLabels, NamesStayInsideAndClearAndFleetLabelsAvoidNamesSymbolsAndE
     const std::vector<CmRect> names = PlaceNames(symbols, sizes, 20, 10);
     ASSERT_EQ(names.size(), symbols.size());
     const auto at = [](const CmRect& r) { return std::pair(r.x, r.y); };
-    EXPECT_EQ(at(names[0]), std::pair(2.0, 2.0 - 0.4));
-    EXPECT_EQ(at(names[1]), std::pair(17.0, 5.0));
-    EXPECT_EQ(at(names[2]), std::pair(5.0, 9.0 - 0.4));
-    EXPECT_EQ(at(names[3]), std::pair(2.0, 4.2));
-    EXPECT_EQ(at(names[4]), std::pair(0.0, 7.0));
+    EXPECT_EQ((std::vector{at(names[0]), at(names[1]), at(names[2]), at(names[3]), at(names[4])}),
+              (std::vector<std::pair<double, double>>{
+                  {2.0, 2.0 - 0.4}, {17.0, 5.0}, {5.0, 9.0 - 0.4}, {2.0, 4.2}, {0.0, 7.0}}));
     for (std::size_t i = 0; i < names.size(); ++i) {
         EXPECT_TRUE(names[i].inside(20, 10)) << i;
         for (std::size_t j = 0; j < symbols.size(); ++j)
@@ -44,14 +42,10 @@ TEST(OwningMapLabels, NamesStayInsideAndClearAndFleetLabelsAvoidNamesSymbolsAndE
     EXPECT_FALSE(Overlap(names, names, true));
 
     // Fleets: one whose 57 % point falls on the first name, one at the far right edge.
-    FleetDrawing over;
-    over.lineFrom = {0.5, 3.2};
-    over.lineTo = {4.0, 3.2};
-    over.label = {2.5, 3.0};
-    FleetDrawing edge;
-    edge.lineFrom = {10, 7};
-    edge.lineTo = {19.9, 7};
-    edge.label = {19.5, 7};
+    const FleetDrawing over{
+        .lineFrom = {0.5, 3.2}, .lineTo = {4.0, 3.2}, .dot = {}, .label = {2.5, 3.0}, .text = {}};
+    const FleetDrawing edge{
+        .lineFrom = {10, 7}, .lineTo = {19.9, 7}, .dot = {}, .label = {19.5, 7}, .text = {}};
     std::vector<CmRect> taken = symbols;
     taken.insert(taken.end(), names.begin(), names.end());
     const std::vector<CmRect> labels = PlaceFleetLabels(
@@ -94,10 +88,8 @@ TEST(OwningMapLabels, ALabelWithNoRoomNearbyGoesToTheNearestFreePlaceOnALeader) 
     EXPECT_EQ(std::tuple(name->from.x, name->from.y, name->to.x, name->to.y),
               std::tuple(1.0, 1.0, 5.0, 1.0));
 
-    FleetDrawing f;
-    f.lineFrom = {1, 1.5};
-    f.lineTo = {4.5, 1.5};
-    f.label = {2.995, 1.5};
+    const FleetDrawing f{
+        .lineFrom = {1, 1.5}, .lineTo = {4.5, 1.5}, .dot = {}, .label = {2.995, 1.5}, .text = {}};
     std::vector<CmRect> taken = symbols;
     taken.push_back(names[0]);
     const std::vector<CmRect> labels = PlaceFleetLabels({f}, {{1, 0.5}}, taken, 10, 3);

@@ -139,17 +139,15 @@ TEST(Defence, ASeatHoldingShipsActsDespiteAnOldReport) {
 // capitals first, from what it is shown: Normal and Hard keep their capitals from it.
 TEST(Defence, TheRaiderTakesNoCapitalOfNormalOrHard) {
     for (const char* seats : {"normal,raider", "hard,raider"}) {
-        sim::MatchOptions o;
-        o.programDir = ZENTHAR_PROGRAM_DIR;
-        o.seats = sim::SeatNames(seats);
-        o.planets = 14;
-        o.years = 60;
-        o.games = 3;
-        o.skill = 1;
-        o.seed = 500;
-        const sim::MatchResult r = sim::PlayMatch(o);
-        EXPECT_EQ(r.capitalTakenBySeat[0], 0) << seats;
-        EXPECT_EQ(r.emptyCapitalFalls[0], 0) << seats;
+        const sim::MatchResult r = sim::PlayMatch({.seats = sim::SeatNames(seats),
+                                                   .skill = 1,
+                                                   .planets = 14,
+                                                   .years = 60,
+                                                   .games = 3,
+                                                   .seed = 500,
+                                                   .programDir = ZENTHAR_PROGRAM_DIR});
+        EXPECT_EQ(std::pair(r.capitalTakenBySeat[0], r.emptyCapitalFalls[0]), std::pair(0, 0))
+            << seats;
     }
 }
 

@@ -19,13 +19,11 @@ TEST(Ladder, SeatNamesAreOneToFourKnownKinds) {
 
 // Three games of the seats on a small galaxy, with the real data files.
 sim::MatchOptions ThreeGames(const char* seats, int planets, int years) {
-    sim::MatchOptions o;
-    o.programDir = ZENTHAR_PROGRAM_DIR;
-    o.seats = sim::SeatNames(seats);
-    o.planets = planets;
-    o.years = years;
-    o.games = 3;
-    return o;
+    return {.seats = sim::SeatNames(seats),
+            .planets = planets,
+            .years = years,
+            .games = 3,
+            .programDir = ZENTHAR_PROGRAM_DIR};
 }
 
 TEST(Ladder, EveryGameOfAMatchIsWonByOneSideOrUndecided) {

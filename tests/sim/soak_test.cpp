@@ -22,11 +22,8 @@ TEST(Soak, SeventyTwoGamesInARowCoverEverySetUp) {
 
 TEST(Soak, ABrokenRuleIsReportedWithItsYear) {
     int tampered = 0;
-    sim::SoakOptions o;
-    o.games = 2;
-    o.years = 6;
-    o.seed = 500;
-    o.programDir = ZENTHAR_PROGRAM_DIR;
+    const sim::SoakOptions o{
+        .games = 2, .years = 6, .seed = 500, .programDir = ZENTHAR_PROGRAM_DIR};
     const sim::SoakTotals t = sim::RunSoak(
         o,
         [](const sim::SoakGameReport& r) {

@@ -9,11 +9,8 @@ namespace zenthar::testing {
 namespace {
 
 TEST(Soak, FiftyGamesOfThreeHundredYearsKeepTheRules) {
-    sim::SoakOptions o;
-    o.games = 50;
-    o.years = 300;
-    o.seed = 7000;
-    o.programDir = ZENTHAR_PROGRAM_DIR;
+    const sim::SoakOptions o{
+        .games = 50, .years = 300, .seed = 7000, .programDir = ZENTHAR_PROGRAM_DIR};
     const sim::SoakTotals totals = sim::RunSoak(o, [&o](const sim::SoakGameReport& r) {
         EXPECT_TRUE(r.faults.empty())
             << "game " << r.game << ", seed " << r.seed << ": " << r.faults.front();
