@@ -5,7 +5,6 @@
 
 #include "app/app_fixture.h"
 #include "app/command_line.h"
-#include "game/folders.h"
 #include "game/instance_lock.h"
 #include "game/recovery.h"
 #include "options/map_zoom.h"

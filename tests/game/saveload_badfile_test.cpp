@@ -6,7 +6,6 @@
 
 #include <random>
 
-#include "game/savecheck.h"
 #include "saveload_fixture.h"
 
 namespace zenthar::testing {

@@ -4,7 +4,6 @@
 #include "rivals/rival_view.h"
 #include "sim/ladder.h"
 #include "support/galaxy_builder.h"
-#include "turn/lookups.h"
 
 namespace zenthar::testing {
 namespace {

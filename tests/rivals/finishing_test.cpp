@@ -3,7 +3,6 @@
 // that its rebels take before a fleet could land there.
 #include "rivals/rival_view.h"
 #include "support/galaxy_builder.h"
-#include "turn/lookups.h"
 
 namespace zenthar::testing {
 namespace {

@@ -1,7 +1,6 @@
 // The chronicle the year end records, checked against what the game itself computes and
 // reports each year of seeded simulated games: every battle of the report counts for its
 // attacker and its defender, a landing on one's own planet for neither, and each year afresh.
-#include "turn/chronicle.h"
 
 #include "game/side_totals.h"
 #include "reports/turn_summary.h"

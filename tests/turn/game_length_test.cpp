@@ -4,8 +4,6 @@
 #include "game/side_totals.h"
 #include "game/victory.h"
 #include "turn/endturn.h"
-#include "turn/knowledge.h"
-#include "turn/lookups.h"
 #include "turn_test_support.h"
 
 namespace zenthar::testing {
