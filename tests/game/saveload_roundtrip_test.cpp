@@ -1,9 +1,6 @@
 // Saving and loading good games: the same game comes back in the same run and in a fresh run,
 // with every side's task forces, the campaign and the check marks; rows a new game wrote are
 // rewritten; the working file is recognised however it is named.
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "game/random.h"
 #include "saveload_fixture.h"
 #include "setup/newgame.h"

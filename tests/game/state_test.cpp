@@ -4,8 +4,6 @@
 #include "game/state.h"
 #include "sim/state_picture.h"
 
-#include <utility>
-
 namespace zenthar {
 namespace {
 

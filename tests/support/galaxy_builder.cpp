@@ -1,8 +1,6 @@
 // Test galaxies and temporary program folders.
 #include "support/galaxy_builder.h"
 
-#include <random>
-
 #include "setup/newgame.h"
 
 namespace zenthar::testing {
