@@ -37,13 +37,9 @@ class CrashRecoveryTest : public ShownAppTest {
     }
     // A fresh run of the program on the same folder, its questions answered from `answers`.
     void restart() {
-        window->game().st.GameActive = false;
-        window.reset();
-        openWindow();
-        answerFileDialogs();
         asked.clear();
-        ASSERT_TRUE(window->startUp());
-        window->show();
+        startAgain();
+        answerFileDialogs();
         window->offerRecoveredGame();
     }
     // Whether Exit asks now; the window is shown again when it closed without a question.
