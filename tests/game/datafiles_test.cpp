@@ -44,11 +44,10 @@ TEST_F(DataFiles, PlanetLinesGiveIdAndNameAndACommaStartsTheNextEntry) {
 TEST(FieldReaderEnd, OnlyBlanksAndLineEndsAreTheEnd) {
     for (const char* rest : {"", " ", "\t", "\r\n", "\n", "\x1a", " \t\r\n\x1a "})
         EXPECT_TRUE(FieldReader(rest).atEnd()) << '"' << rest << '"';
-    for (const char* rest : {"x", " 1", "\r\n,",
-                             "\x1a"
-                             "2",
-                             "\t\"\""})
-        EXPECT_FALSE(FieldReader(rest).atEnd()) << '"' << rest << '"';
+    // clang-format off
+    const char* const fields[] = {"x", " 1", "\r\n,", "\x1a" "2", "\t\"\""};
+    // clang-format on
+    for (const char* rest : fields) EXPECT_FALSE(FieldReader(rest).atEnd()) << '"' << rest << '"';
 }
 
 TEST_F(DataFiles, AByteOrderMarkIsSkippedAndIdsMustCountFromOne) {

@@ -45,6 +45,7 @@ class BadFile : public SaveLoadTest {
 
 const std::string kRow1 = " WHERE rowid = (SELECT min(rowid) FROM AppCfg)";
 const std::string kRowN = " WHERE rowid = (SELECT max(rowid) FROM AppCfg)";
+const std::string kShip1 = " WHERE rowid = (SELECT min(rowid) FROM Ships)";
 
 // A path that is no game file is refused by Open and by Save alike, with its number and its
 // message; Save makes no folder and writes nothing into a folder in its way.
@@ -124,16 +125,12 @@ TEST_F(BadFile, EditedGamesThatBreakTheChecks) {
         {"UPDATE AppCfg SET EndPl = '7'" + kRow1, ""},
         {"UPDATE Planets SET PlanetId = '77' WHERE rowid = 3",
          "Planets row 3: PlanetId does not match its place"},
-        {"UPDATE Ships SET EndPl = '77' WHERE rowid = (SELECT min(rowid) FROM Ships)",
-         "Ships row 1: EndPl names no planet of the galaxy"},
+        {"UPDATE Ships SET EndPl = '77'" + kShip1, "Ships row 1: EndPl names no planet of the galaxy"},
         // Two digits, not characters next to them that would still count to a planet's number,
         // nor a single digit that would.
-        {"UPDATE Ships SET EndPl = '1/' WHERE rowid = (SELECT min(rowid) FROM Ships)",
-         "Ships row 1: EndPl names no planet of the galaxy"},
-        {"UPDATE Ships SET EndPl = '5' WHERE rowid = (SELECT min(rowid) FROM Ships)",
-         "Ships row 1: EndPl names no planet of the galaxy"},
-        {"UPDATE Ships SET EndPl = '0:' WHERE rowid = (SELECT min(rowid) FROM Ships)",
-         "Ships row 1: EndPl names no planet of the galaxy"},
+        {"UPDATE Ships SET EndPl = '1/'" + kShip1, "Ships row 1: EndPl names no planet of the galaxy"},
+        {"UPDATE Ships SET EndPl = '5'" + kShip1, "Ships row 1: EndPl names no planet of the galaxy"},
+        {"UPDATE Ships SET EndPl = '0:'" + kShip1, "Ships row 1: EndPl names no planet of the galaxy"},
         {"UPDATE Ships SET StartPl = '13'", ""},  // beyond this galaxy's 12 planets
         // Twice what all five sides could have in flight, and one more.
         {"INSERT INTO Ships (PlNum, TFNum, StartPl, EndPl, RemTurns, NumOfShips) WITH RECURSIVE "
