@@ -56,12 +56,7 @@ TEST_F(HistoryFile, TheChronicleComesBackWholeAndSavingAgainAddsOnlyNewYears) {
     EXPECT_EQ(rows(save("good.mdb")), 12 * 4);
 
     // A year more: the working file keeps the twelve it has and gains the thirteenth.
-    HistoryYear next;
-    next.year = 4112;
-    for (int side : {0, 1, 2, kEmpire}) next.sides.push_back({side, 1, 2, 3, 4, 5, 6});
-    next.setReport("Current Year: \t 4112\r\n\r\n");
-    game.st.CurrentYear = 4113;
-    game.st.Chronicle.add(std::move(next));
+    AddChronicle(game.st, 13);
     SaveGame(game, save("later.mdb"));
     SaveGame(game, save("again.mdb"));
     EXPECT_EQ(std::pair(rows(save("later.mdb")), rows(save("again.mdb"))), std::pair(52LL, 52LL));
@@ -95,7 +90,6 @@ TEST_F(HistoryFile, OnlyTheYearsTheFileLacksAreWritten) {
     AddChronicle(game.st, 5);  // the same three years and two more
     WriteHistory(db, game.st.Chronicle);
     EXPECT_EQ(count(), std::pair(5LL * 3, 1LL));
-    game.st.Chronicle.clear();
     AddChronicle(game.st, 2);
     WriteHistory(db, game.st.Chronicle);
     EXPECT_EQ(count(), std::pair(2LL * 3, 0LL));
