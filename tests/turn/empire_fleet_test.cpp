@@ -7,26 +7,23 @@ namespace {
 
 using empire::EmpireYear;
 
-// A player far away in the corner and `count` Empire planets: planet 1 ranks first (MaxProd
-// 20, few ships), the others hold 100 ships each and rank lower the later they come, so
-// consolidation takes from the last planet first. The Empire is to move.
-void ConsolidationGalaxy(Game& game, int count, int skill) {
-    GalaxyBuilder g(game);
-    g.players({"Ann"}).skill(skill);
-    g.planet(0, 1, 1).owner(0).home().ships(10).production(10, 20);
-    g.planet(1, 40, 40).ships(10).production(1, 20);
-    const int xs[] = {40, 30, 30, 20};
-    const int ys[] = {30, 40, 30, 40};
-    for (int i = 2; i <= count; ++i)
-        g.planet(i, xs[i - 2], ys[i - 2]).ships(100).production(1, 12 - i);
-    g.build();
-    game.st.CurrentPlTurn = kEmpire;
-    game.st.TaskForceLast = -1;
-}
-
 class EmpireFleetTest : public EmpireTest {
   protected:
-    void consolidationGalaxy(int count, int skill = 1) { ConsolidationGalaxy(game, count, skill); }
+    // A player far away in the corner and `count` Empire planets: planet 1 ranks first (MaxProd
+    // 20, few ships), the others hold 100 ships each and rank lower the later they come, so
+    // consolidation takes from the last planet first. The Empire is to move.
+    void consolidationGalaxy(int count, int skill = 1) {
+        GalaxyBuilder g = galaxy();
+        g.players({"Ann"}).skill(skill);
+        g.planet(0, 1, 1).owner(0).home().ships(10).production(10, 20);
+        g.planet(1, 40, 40).ships(10).production(1, 20);
+        const int xs[] = {40, 30, 30, 20};
+        const int ys[] = {30, 40, 30, 40};
+        for (int i = 2; i <= count; ++i)
+            g.planet(i, xs[i - 2], ys[i - 2]).ships(100).production(1, 12 - i);
+        g.build();
+        empireToMove();
+    }
 
     // Player home, the staging candidate (planet 1, top ranked) and two big garrisons that have
     // no surplus (production 2) but enough for the main fleet, each in the place given.
