@@ -41,10 +41,11 @@ std::unique_ptr<SeatPlayer> MakeComputerPlayer(SeatKind kind);
 class PlannedRival : public SeatPlayer {
   public:
     explicit PlannedRival(const rival::Style& style) : style_(style) {}
-    void PlayTurn(Game& game) override { rival::PlayPlanned(game, style_); }
+    void PlayTurn(Game& game) override { rival::PlayPlanned(game, style_, odds_); }
 
   private:
     rival::Style style_;
+    rival::TakeCache odds_;
 };
 
 }  // namespace zenthar

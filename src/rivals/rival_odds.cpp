@@ -76,4 +76,15 @@ int ShipsToTake(const CrtTableType& crt, int d, double chance, int keep) {
     return hi;
 }
 
+int TakeCache::shipsToTake(const CrtTableType& crt, int d, double chance) {
+    if (crt != crt_ || chance != chance_) {
+        crt_ = crt;
+        chance_ = chance;
+        known_.clear();
+    }
+    auto [it, fresh] = known_.try_emplace(d, 0);
+    if (fresh) it->second = ShipsToTake(crt, d, chance, 1);
+    return it->second;
+}
+
 }  // namespace zenthar::rival

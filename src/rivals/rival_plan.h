@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "rivals/rival_odds.h"
 #include "rivals/rival_view.h"
 
 namespace zenthar::rival {
@@ -59,6 +60,7 @@ struct Style {
 };
 
 // One turn of the planner: scouting, strikes sized from the combat results table, production.
-void PlayPlanned(Game& game, const Style& style);
+// `odds` is the seat's own, kept from turn to turn.
+void PlayPlanned(Game& game, const Style& style, TakeCache& odds);
 
 }  // namespace zenthar::rival

@@ -4,7 +4,6 @@
 // several planets where no planet holds enough; production is bought before and after.
 #include <algorithm>
 #include <array>
-#include <unordered_map>
 #include <vector>
 
 #include "rivals/rival_odds.h"
@@ -40,11 +39,17 @@ struct Strike {
 
 class PlannedTurn {
   public:
-    PlannedTurn(Game& game, SideView& view, const rival::Style& style)
-        : game_(game), v_(view), orders_(game, view), style_(style) {}
+    PlannedTurn(Game& game, SideView& view, const rival::Style& style, rival::TakeCache& odds)
+        : game_(game), v_(view), orders_(game, view), style_(style), odds_(odds) {
+        // Orders move ships, never owners: my planets, and which of them lies nearest to each
+        // planet, stay the same all turn, and the planner asks for them thousands of times.
+        mine_ = rival::MyPlanets(v_);
+        for (int t = 0; t < v_.size(); ++t)
+            nearestMine_[static_cast<std::size_t>(t)] = rival::NearestMine(v_, t);
+    }
 
     void play() {
-        for (const int s : rival::MyPlanets(v_))
+        for (const int s : mine_)
             spare_[static_cast<std::size_t>(s)] =
                 std::max(v_.planet(s).ships - std::max(guard(s), reserve(s)), 0);
         if (style_.shoreUp) shoreUp();
@@ -66,9 +71,7 @@ class PlannedTurn {
     int shipsToTake(int d) {
         if (d <= 0) return 1;
         if (d > kExactUpTo) return (shipsToTake(kExactUpTo) * d + kExactUpTo - 1) / kExactUpTo;
-        auto [it, fresh] = toTake_.try_emplace(d, 0);
-        if (fresh) it->second = rival::ShipsToTake(game_.st.CrtTable, d, style_.chance, 1);
-        return it->second;
+        return odds_.shipsToTake(game_.st.CrtTable, d, style_.chance);
     }
 
     // What a planet may hold when a fleet lands: scouting grows stale, and a guess from the
@@ -98,7 +101,7 @@ class PlannedTurn {
     // The top-up also covers what the rebels take while it is on its way.
     // The capital comes first, and is topped up to its reserve as well.
     void shoreUp() {
-        std::vector<int> mine = rival::MyPlanets(v_);
+        std::vector<int> mine = mine_;
         std::stable_partition(mine.begin(), mine.end(),
                               [&](int s) { return v_.planet(s).capital; });
         for (const int s : mine) {
@@ -107,7 +110,7 @@ class PlannedTurn {
             if (missing <= 0 || v_.shipsBound(s) >= missing) continue;
             const int loss = rival::YearlyRebelLoss(v_.planet(s).hostility, v_.skill);
             int from = -1;
-            for (const int f : rival::MyPlanets(v_))
+            for (const int f : mine_)
                 if (spare(f) >= missing + loss * v_.travel(f, s) &&
                     v_.landsInTime(v_.year + v_.travel(f, s)) &&
                     holdsUntil(s, v_.year + v_.travel(f, s)) &&
@@ -166,7 +169,7 @@ class PlannedTurn {
                         style_.flightShare * v_.inFlight[static_cast<std::size_t>(side)]);
         long long mineNear = 0;
         if (style_.deterred > 0)
-            for (const int m : rival::MyPlanets(v_))
+            for (const int m : mine_)
                 if (v_.travel(m, s) <= kThreatYears) mineNear += v_.planet(m).ships;
         // A single rival has no other player to keep its ships at home against.
         const double least = !mine.capital  ? style_.threatShare
@@ -191,7 +194,7 @@ class PlannedTurn {
             const rival::PlanetView& p = v_.planet(t);
             if (p.mine || (p.scouted && v_.year - p.yearSeen <= kStaleYears)) continue;
             if (v_.shipsBound(t) > 0) continue;
-            const int from = rival::NearestMine(v_, t);
+            const int from = nearestMine_[static_cast<std::size_t>(t)];
             if (from != -1 && withinScouting(from, t)) unknown.push_back({v_.distance(from, t), t});
         }
         std::sort(unknown.begin(), unknown.end());
@@ -199,7 +202,7 @@ class PlannedTurn {
         for (const auto& [distance, t] : unknown) {
             if (sent >= style_.probes) break;
             int from = -1;
-            for (const int s : rival::MyPlanets(v_))
+            for (const int s : mine_)
                 if (spare(s) >= 1 && (from == -1 || v_.distance(s, t) < v_.distance(from, t)))
                     from = s;
             // What a scout would see after the last year end is of no use.
@@ -244,10 +247,10 @@ class PlannedTurn {
     // rebels need; or -1.
     int nearestWithSpare(int t) {
         int from = -1;
-        for (const int s : rival::MyPlanets(v_))
+        for (const int s : mine_)
             if (spare(s) >= 1 && (from == -1 || v_.distance(s, t) < v_.distance(from, t))) from = s;
         if (from != -1) return from;
-        for (const int s : rival::MyPlanets(v_))
+        for (const int s : mine_)
             if (v_.planet(s).ships > rival::RebelGuard(v_, s) + 1 &&
                 (from == -1 || v_.distance(s, t) < v_.distance(from, t)))
                 from = s;
@@ -278,7 +281,7 @@ class PlannedTurn {
         Strike best;
         // A fleet under way fights on its own when it lands: no second one joins the fight.
         if (v_.shipsBound(t) > 1) return best;  // a single ship is only a scout
-        for (const int s : rival::MyPlanets(v_)) {
+        for (const int s : mine_) {
             const int arrival = v_.year + v_.travel(s, t);
             if (!v_.landsInTime(arrival)) continue;
             const int needed = shipsNeeded(t, arrival);
@@ -302,20 +305,20 @@ class PlannedTurn {
     // the gathering point for what lies near.
     Strike gatheringFor(int t) {
         int front = -1;
-        for (const int s : rival::MyPlanets(v_)) {
-            const int nearest = rival::NearestMine(v_, s);
+        for (const int s : mine_) {
+            const int nearest = nearestMine_[static_cast<std::size_t>(s)];
             if (nearest == -1) return {};  // a lone planet has nothing to gather
             if (holdsUntil(s, v_.year + v_.travel(nearest, s)) &&
                 (front == -1 || v_.distance(s, t) < v_.distance(front, t)))
                 front = s;
         }
         if (front == -1) return {};
-        for (const int s : rival::MyPlanets(v_))
+        for (const int s : mine_)
             if (v_.shipsBound(s) > 0 && v_.travel(s, t) <= v_.travel(front, t) + kFrontSlack &&
                 (!gatheringAt(front) || v_.travel(s, t) < v_.travel(front, t)))
                 front = s;
         std::vector<int> sources;
-        for (const int s : rival::MyPlanets(v_))
+        for (const int s : mine_)
             if (s != front && spare(s) > 0 && !gatheringAt(s)) sources.push_back(s);
         std::stable_sort(sources.begin(), sources.end(),
                          [&](int a, int b) { return v_.travel(a, front) < v_.travel(b, front); });
@@ -352,7 +355,7 @@ class PlannedTurn {
 
     long long myShips() const {
         long long ships = 0;
-        for (const int s : rival::MyPlanets(v_)) ships += v_.planet(s).ships;
+        for (const int s : mine_) ships += v_.planet(s).ships;
         for (const rival::FleetView& f : v_.fleets) ships += f.ships;
         return ships;
     }
@@ -403,7 +406,7 @@ class PlannedTurn {
             const int yearsLeft = kFirstYear + v_.gameLength - v_.year;
             price = std::min(price, kShipsPerPoint + yearsLeft - 1);
         }
-        for (const int s : rival::MyPlanets(v_)) {
+        for (const int s : mine_) {
             const rival::PlanetView& p = v_.planet(s);
             if (p.production > price || spare(s) < p.production) continue;
             if (orders_.raise(s)) spare(s) -= p.production - 1;
@@ -415,14 +418,16 @@ class PlannedTurn {
     rival::Orders orders_;
     const rival::Style& style_;
     std::vector<int> spare_ = std::vector<int>(kPlanetSlots, 0);
-    std::unordered_map<int, int> toTake_;
+    rival::TakeCache& odds_;
+    std::vector<int> mine_;
+    std::vector<int> nearestMine_ = std::vector<int>(kPlanetSlots, -1);
 };
 
 }  // namespace
 
-void rival::PlayPlanned(Game& game, const Style& style) {
+void rival::PlayPlanned(Game& game, const Style& style, TakeCache& odds) {
     SideView view = BuildSideView(game);
-    PlannedTurn(game, view, style).play();
+    PlannedTurn(game, view, style, odds).play();
 }
 
 }  // namespace zenthar

@@ -400,6 +400,17 @@ TEST(Rival, ForecastsFollowTheCombatResultsTable) {
                 EXPECT_FALSE(takes(a - 1)) << a - 1 << " against " << d;
             }
         }
+    // What a seat remembers from turn to turn answers as the table does, after another chance
+    // or another table was asked about too; by the other table the attackers always lose half.
+    CrtTableType hopeless{};
+    for (auto& column : hopeless) column.fill(-50);
+    rival::TakeCache cache;
+    for (const double chance : {0.95, 0.5})
+        for (const CrtTableType* table : {&crt, &hopeless, &crt})
+            for (const int d : {7, 40})
+                EXPECT_EQ(cache.shipsToTake(*table, d, chance),
+                          rival::ShipsToTake(*table, d, chance, 1))
+                    << d << " at " << chance << (table == &crt ? "" : " by the other table");
 }
 
 // Every level knows the clock of a game of chosen length. In the last year Ann's capital
