@@ -26,13 +26,8 @@ class CrashRecoveryTest : public ShownAppTest {
         nextPath = gamesPath(name);
         window->LoadGameItem_Click();
     }
-    void newGame(std::vector<const char*> names) {
-        OnNextModal([names](QWidget* dlg) {
-            FindChild<QComboBox>(dlg, "PlayerNumCmb")->setCurrentIndex(int(names.size()) - 1);
-            for (std::size_t k = 0; k < names.size(); ++k)
-                FindChild<QLineEdit>(dlg, QString("PlayerEdt%1").arg(k))->setText(names[k]);
-            Click(dlg, "OkBtn");
-        });
+    void newGame(const std::vector<const char*>& names) {
+        OnNextNewGame(names);
         window->NewGameItem_Click();
     }
     // A fresh run of the program on the same folder, its questions answered from `answers`.

@@ -78,6 +78,16 @@ inline void OnNextModal(std::function<void(QWidget*)> act) {
     });
 }
 
+// The New Game window the next command opens starts a game of these players.
+inline void OnNextNewGame(const std::vector<const char*>& names) {
+    OnNextModal([names](QWidget* dlg) {
+        FindChild<QComboBox>(dlg, "PlayerNumCmb")->setCurrentIndex(int(names.size()) - 1);
+        for (std::size_t k = 0; k < names.size(); ++k)
+            FindChild<QLineEdit>(dlg, QString("PlayerEdt%1").arg(k))->setText(names[k]);
+        Click(dlg, "OkBtn");
+    });
+}
+
 // A dialog of type D on a test game, shown as the active window by open().
 template <class D>
 class DialogTest : public ::testing::Test {

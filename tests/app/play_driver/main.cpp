@@ -14,7 +14,6 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <QPushButton>
 #include <cstdio>
 #include <cstdlib>
 
@@ -29,18 +28,6 @@ namespace {
 
 std::string GameInPlay(zenthar::Game& game) {
     return zenthar::sim::DescribeSavedGame(game.st) + zenthar::sim::ShipsTablePicture(game);
-}
-
-void NewTwoPlayerGame(zenthar::ui::Zenthar& window) {
-    QTimer::singleShot(0, [] {
-        QWidget* dlg = QApplication::activeModalWidget();
-        if (dlg == nullptr) return;
-        dlg->findChild<QComboBox*>("PlayerNumCmb")->setCurrentIndex(1);
-        dlg->findChild<QLineEdit*>("PlayerEdt0")->setText("Ann");
-        dlg->findChild<QLineEdit*>("PlayerEdt1")->setText("Bob");
-        dlg->findChild<QPushButton*>("OkBtn")->click();
-    });
-    window.NewGameItem_Click();
 }
 
 // What each planet of the player in turn holds beyond five ships goes to the nearest planet
@@ -116,7 +103,8 @@ int main(int argc, char** argv) {
         window.randomSource() = zenthar::SystemRandom(std::strtoull(argv[3], nullptr, 10));
         const int years = std::atoi(argv[4]);
         const int stopAt = std::atoi(argv[5]);
-        NewTwoPlayerGame(window);
+        zenthar::testing::OnNextNewGame({"Ann", "Bob"});
+        window.NewGameItem_Click();
         zenthar::GameState& st = window.game().st;
         if (!st.GameActive) return 4;
         const int lastYear = st.CurrentYear + years;
