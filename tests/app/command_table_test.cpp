@@ -73,12 +73,6 @@ QList<QKeySequence> Keys(const char* keys) {
     return list;
 }
 
-const MenuEntry* EntryOf(const std::string& name) {
-    for (const MenuEntry& item : kItems)
-        if (name == item.name) return &item;
-    return nullptr;
-}
-
 // What shows the player on turn his own planets, fleets or figures, and the windows those open.
 // clang-format off
 const std::set<std::string> kPrivate = {"SendItem", "IncreaseProdItem", "EndTurnItem",
@@ -229,8 +223,9 @@ class CommandTableTest : public AppTest {
         for (const MessageRequest& r : asked) shown += r.title + ": " + r.text + " ";
         if (map().scale() != scale) shown += "zoomed ";
         if (window->playerHidden()) shown += "HandOverScreen ";
-        const MenuEntry* item = EntryOf(name);
-        EXPECT_TRUE((!item || shown.find(item->shows) != shown.npos) &&
+        const auto* item = std::find_if(std::begin(kItems), std::end(kItems),
+                                        [&](const MenuEntry& e) { return name == e.name; });
+        EXPECT_TRUE((item == std::end(kItems) || shown.find(item->shows) != shown.npos) &&
                     QString::fromStdString(shown).toLower().indexOf("error") < 0)
             << shown;
         EXPECT_EQ(std::tuple(window->commandRunning(), window->isVisible(), st().GameActive,
@@ -266,6 +261,10 @@ TEST_F(CommandTableTest, EveryCommandActsOnlyWhereItsNeedsAreMetAndNoPrivateWind
                     for (int i = 0; i < 3; ++i) st().planet(i).Scouted = "0000";
                     st().CurrentPlTurn = 1;
                     bool inside = false;
+                    const auto answer = [this](const MessageRequest& r) {
+                        asked.push_back(r);
+                        return r.buttons == Buttons::Ok ? Answer::Ok : Answer::No;
+                    };
                     window->dialogs().setAnswerer([&](const MessageRequest& r) {
                         if (!inside && window->commandRunning()) {
                             inside = true;
@@ -281,18 +280,14 @@ TEST_F(CommandTableTest, EveryCommandActsOnlyWhereItsNeedsAreMetAndNoPrivateWind
                             given.erase(std::remove(given.begin(), given.end(), "EndTurnItem"),
                                         given.end());
                         }
-                        asked.push_back(r);
-                        return r.buttons == Buttons::Ok ? Answer::Ok : Answer::No;
+                        return answer(r);
                     });
                     window->EndTurnItem_Click();
                     ASSERT_TRUE(inside) << "the year end asked nothing";
                     // The window outlives the year end and its commands come back.
                     EXPECT_TRUE(window->isVisible() && child<QAction>("NewGameItem")->isEnabled());
                     closeAll();
-                    window->dialogs().setAnswerer([this](const MessageRequest& r) {
-                        asked.push_back(r);
-                        return r.buttons == Buttons::Ok ? Answer::Ok : Answer::No;
-                    });
+                    window->dialogs().setAnswerer(answer);
                 } else {
                     const int turn = st().CurrentPlTurn;
                     const double scale = map().scale();
