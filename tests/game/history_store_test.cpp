@@ -138,39 +138,35 @@ TEST_F(HistoryFile, AHistoryFromBeforeTheScoreOpensWithTheScoreEmptyAndChartsThe
 
 TEST_F(HistoryFile, ADamagedHistoryIsRefusedAndChangesNothing) {
     const std::string first = " WHERE Year = 4100";
+    const std::string empire = first + " AND Side = 4";  // the Empire's row of the first year
+    const std::string damaged = "History row 4: Report is damaged";
     // clang-format off
     const std::pair<std::string, std::string> cases[] = {
         {"UPDATE History SET Planets = 51" + first, "History row 1: Planets is out of range"},
         {"UPDATE History SET Ships = 'many'" + first, "History row 1: Ships is not a whole number"},
         {"UPDATE History SET BattlesLost = -1" + first, "History row 1: BattlesLost is out of range"},
         {"UPDATE History SET Year = 4200" + first, "History row 45: Year has not ended yet"},
-        {"UPDATE History SET Side = 3" + first + " AND Side = 4",
+        {"UPDATE History SET Side = 3" + empire,
          "History row 4: Side is not the side this year lists next"},
         {"DELETE FROM History" + first + " AND Side = 1",
          "History row 2: Side is not the side this year lists next"},
-        {"DELETE FROM History" + first + " AND Side = 4", "History year 4100 lacks a side"},
+        {"DELETE FROM History" + empire, "History year 4100 lacks a side"},
         {"INSERT INTO History SELECT * FROM History" + first,
          "History row 2: Side is not the side this year lists next"},
-        {"UPDATE History SET Report = x'00ff00ff'" + first + " AND Side = 4",
-         "History row 4: Report is damaged"},
-        {"UPDATE History SET Report = substr(Report, 1, 9)" + first + " AND Side = 4",
-         "History row 4: Report is damaged"},
+        {"UPDATE History SET Report = x'00ff00ff'" + empire, damaged},
+        {"UPDATE History SET Report = substr(Report, 1, 9)" + empire, damaged},
         {"UPDATE History SET Report = CAST(substr(Report, 1, length(Report) - 1) || "
-         "iif(substr(Report, -1) = x'00', x'01', x'00') AS BLOB)" + first + " AND Side = 4",
-         "History row 4: Report is damaged"},
+         "iif(substr(Report, -1) = x'00', x'01', x'00') AS BLOB)" + empire, damaged},
         {"UPDATE History SET Report = CAST(substr(Report, 1, 5) || x'ffffff7f' || substr(Report, 10) "
-         "AS BLOB)" +
-             first + " AND Side = 4",
-         "History row 4: Report is damaged"},
+         "AS BLOB)" + empire, damaged},
         // Reports swapped between two years, and every report moved on by a year: each frame
         // names the year it was written for.
         {"UPDATE History SET Report = (SELECT h.Report FROM History h WHERE h.Side = 4 AND h.Year "
-         "= 8201 - History.Year) WHERE Side = 4 AND Year IN (4100, 4101)",
-         "History row 4: Report is damaged"},
+         "= 8201 - History.Year) WHERE Side = 4 AND Year IN (4100, 4101)", damaged},
         {"UPDATE History SET Report = (SELECT h.Report FROM History h WHERE h.Side = 4 AND h.Year "
          "= History.Year - 1) WHERE Side = 4 AND Year > 4100",
          "History row 8: Report is damaged"},
-        {"UPDATE History SET Report = 'plain text'" + first + " AND Side = 4",
+        {"UPDATE History SET Report = 'plain text'" + empire,
          "History row 4: Report is not a report of the game"},
         {"UPDATE History SET Report = (SELECT Report FROM History WHERE Year = 4101 AND Side = 4)" +
              first + " AND Side = 0",
