@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <sstream>
 #include <stdexcept>
@@ -89,10 +90,9 @@ void MakeSampleGame(Game& game, std::uint32_t seed, const SampleShape& shape) {
         p.Hostility = static_cast<Int16>(Pick(rng, 1, 10));
         p.Ships = static_cast<Int16>(Pick(rng, 0, 900));
         p.Ico = kIcons[Pick(rng, 0, 2)];
-        std::string digits = "0000";
+        p.Scouted = "0000";
         for (int k = 0; k < st.PlayesNum; ++k)
-            digits[static_cast<std::size_t>(k)] = static_cast<char>('0' + Pick(rng, 0, 2));
-        p.Scouted = digits;
+            p.setDigit(k, static_cast<char>('0' + Pick(rng, 0, 2)));
         for (std::size_t k = 0; k < 5; ++k) {
             p.KnownShip[k] = static_cast<Int16>(Pick(rng, 0, 3000));
             p.KnownProd[k] = static_cast<Int16>(Pick(rng, 0, 20));
@@ -103,9 +103,8 @@ void MakeSampleGame(Game& game, std::uint32_t seed, const SampleShape& shape) {
     }
     for (int k = 0; k < st.PlayesNum; ++k) {
         PlanetRecord& home = st.planet(st.PlHome[static_cast<std::size_t>(k)]);
-        std::string digits = "0000";
-        digits[static_cast<std::size_t>(k)] = '3';
-        home.Scouted = digits;
+        home.Scouted = "0000";
+        home.setDigit(k, '3');
         home.MaxProd = 20;
         home.Hostility = 0;
         home.Ico = "good_pl.ico";
@@ -119,11 +118,8 @@ void MakeSampleGame(Game& game, std::uint32_t seed, const SampleShape& shape) {
     st.SoundsOff = Pick(rng, 0, 1) == 1;
 
     // Task forces of every side, the Empire's included, go through the Ships table as in play.
-    std::vector<int> sides;
-    for (int k = 0; k < st.PlayesNum; ++k) sides.push_back(k);
-    sides.push_back(kEmpire);
-    for (int side : sides) {
-        st.CurrentPlTurn = static_cast<Int16>(side);
+    for (int k = 0; k <= st.PlayesNum; ++k) {
+        st.CurrentPlTurn = static_cast<Int16>(k < st.PlayesNum ? k : kEmpire);
         st.TaskForceLast = -1;
         for (int n = 0; n < shape.taskForcesPerSide; ++n) {
             int from = Pick(rng, 0, st.PlanetsNum - 1);
@@ -165,13 +161,8 @@ std::string DescribeDatabase(const std::filesystem::path& file) {
 }
 
 std::vector<unsigned char> ReadBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary | std::ios::ate);
-    if (!in) return {};
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(in.tellg()));
-    in.seekg(0);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void WriteBytes(const std::filesystem::path& file, const std::vector<unsigned char>& bytes) {
