@@ -175,11 +175,10 @@ TEST_F(SimProgramTest, TheSoakPrintsEveryGameAndTheTotals) {
 }
 
 TEST_F(SimProgramTest, EverySkillPlaysTheSameSeedsAndEndsWithABalanceTable) {
-    const SimRun all = sim("--games 2 --years 30 --planets 8 --skill all --seed 7 --no-timing");
+    const std::string seeded = " --games 2 --years 30 --planets 8 --seed 7 --no-timing";
+    const SimRun all = sim("--skill all" + seeded);
     ASSERT_EQ(all.status, 0) << all.err;
-    const SimRun advanced =
-        sim("--games 2 --years 30 --planets 8 --skill advanced --seed 7 "
-            "--no-timing");
+    const SimRun advanced = sim("--skill advanced" + seeded);
     // The advanced block is the run of that level alone.
     const std::string block = all.out.substr(all.out.find("skill advanced:\n") + 16);
     EXPECT_EQ(block.substr(0, advanced.out.size()), advanced.out);
