@@ -55,30 +55,24 @@ TEST_F(MapMarksTest, EveryPlanetShowsItsOwnerAndOnlyTheSideToMoveSeesItsOwnAndIt
 
 TEST_F(MapMarksTest, TooltipsTellWhatThePanelWouldAndTheSendShipsForecastFromTheSelectedPlanet) {
     const std::string from0 = "\nFrom " + name(0) + ": distance ";
+    const std::string unknown = "\nNot scouted: ships, production and hostility unknown";
+    const std::string annsSecond =
+        name(1) + "\nOwner: Ann (yours)\nShips: 7\nProduction: 3\nHostility: 4";
     // side to move, selected planet, hovered planet, tooltip
+    // clang-format off
     const std::tuple<int, int, int, std::string> cases[] = {
         {0, 0, 0, name(0) + "\nOwner: Ann (your capital)\nShips: 30\nProduction: 10\nHostility: "},
-        {0, 0, 1,
-         name(1) + "\nOwner: Ann (yours)\nShips: 7\nProduction: 3\nHostility: 4" + from0 +
-             "5, arrives in 4103 (3 years)"},
-        {0, 0, 2,
-         name(2) +
-             "\nOwner: the Empire\nScouted in 4097\nShips: 11\nProduction: 2\n"
-             "Hostility: 9" +
-             from0 + "7, arrives in 4104 (4 years)"},
-        {0, 0, 3,
-         name(3) + "\nOwner: Bob\nNot scouted: ships, production and hostility unknown" + from0 +
-             "28, arrives in 4114 (14 years)"},
+        {0, 0, 1, annsSecond + from0 + "5, arrives in 4103 (3 years)"},
+        {0, 0, 2, name(2) + "\nOwner: the Empire\nScouted in 4097\nShips: 11\nProduction: 2\n"
+                  "Hostility: 9" + from0 + "7, arrives in 4104 (4 years)"},
+        {0, 0, 3, name(3) + "\nOwner: Bob" + unknown + from0 + "28, arrives in 4114 (14 years)"},
         // No forecast from a planet the player does not own, nor for Bob from Ann's capital.
-        {0, 4, 1, name(1) + "\nOwner: Ann (yours)\nShips: 7\nProduction: 3\nHostility: 4"},
-        {1, 0, 2,
-         name(2) + "\nOwner: the Empire\nNot scouted: ships, production and hostility "
-                   "unknown"},
-        {1, 0, 0, name(0) + "\nOwner: Ann\nNot scouted: ships, production and hostility unknown"},
-        {kEmpire, 0, 4,
-         name(4) + "\nOwner: the Empire\nNot scouted: ships, production and "
-                   "hostility unknown"},
+        {0, 4, 1, annsSecond},
+        {1, 0, 2, name(2) + "\nOwner: the Empire" + unknown},
+        {1, 0, 0, name(0) + "\nOwner: Ann" + unknown},
+        {kEmpire, 0, 4, name(4) + "\nOwner: the Empire" + unknown},
     };
+    // clang-format on
     for (const auto& [side, selected, planet, tip] : cases) {
         t.st().CurrentPlTurn = static_cast<Int16>(side);
         t.st().SelectedPlanet = static_cast<Int16>(selected);
