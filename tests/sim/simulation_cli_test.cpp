@@ -70,8 +70,7 @@ TEST_F(SimProgramTest, BadOptionsAndFilesAreRefusedWithAMessageAndAStatus) {
         {"--load x.mdb --players 2", "a game from --load brings its own"},
         {"--soak 0", "--soak must be between 1"},
         {"--soak 3 --bot greedy",
-         "it takes only --seed, --years, --program-dir and "
-         "--no-timing, not --bot"},
+         "it takes only --seed, --years, --program-dir and --no-timing, not --bot"},
         {"--games 2 --soak 3", "not --games"},
         {"--seats easy,,hard",
          "--seats takes one to four of passive, greedy, raider, easy, normal and hard"},
