@@ -34,11 +34,8 @@ class ArrivalTest : public ::testing::Test {
 
     // Lands everything due this year and returns the report's landing lines.
     std::vector<std::string> Land() {
-        {
-            TurnReport report(t.game.Report);
-            LandTaskForces(t.game, report);
-        }
-        std::vector<std::string> lines = ReportLines(t.game.ReportPath());
+        std::vector<std::string> lines =
+            ReportOf(t.game, [&](TurnReport& r) { LandTaskForces(t.game, r); });
         if (!lines.empty()) lines.erase(lines.begin(), lines.begin() + 2);  // header, empty
         return lines;
     }

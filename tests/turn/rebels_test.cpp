@@ -28,11 +28,7 @@ class RebelsTest : public ::testing::Test {
 
     // Runs the rebel step of one planet and returns its report line (empty when none).
     std::string Rise(int planet) {
-        {
-            TurnReport report(t.game.Report);
-            RebelStep(t.game, report, planet);
-        }
-        const auto lines = ReportLines(t.game.ReportPath());
+        const auto lines = ReportOf(t.game, [&](TurnReport& r) { RebelStep(t.game, r, planet); });
         return lines.empty() ? std::string() : lines.front();
     }
 
@@ -58,14 +54,10 @@ TEST_F(RebelsTest, WhereNoRisingCanComeNothingIsDrawnShownOrChanged) {
 TEST_F(RebelsTest, EveryPlanetOfTheGalaxyMayRiseInTurn) {
     t.st().planet(0).Hostility = 4;
     t.random.setFallback(kRise);  // every draw: they rise, one rebel
-    {
-        TurnReport report(t.game.Report);
-        RiseRebels(t.game, report);
-    }
+    const auto lines = ReportOf(t.game, [&](TurnReport& r) { RiseRebels(t.game, r); });
     EXPECT_EQ(std::tuple(int{t.st().planet(0).Ships}, int{t.st().planet(1).Ships},
                          int{t.st().planet(2).Ships}),
               std::tuple(29, 7, 4));
-    const auto lines = ReportLines(t.game.ReportPath());
     ASSERT_EQ(lines.size(), 3u);  // the phase's blank line, then one line a rising
     EXPECT_EQ(lines[1].substr(0, 7 + t.st().planet(0).Name.trimmed().size()),
               "Rebels\t" + t.st().planet(0).Name.trimmed());

@@ -1,9 +1,10 @@
 // Helpers shared by the turn engine's tests (own namespace: other suites link beside them): task
 // forces put straight into the Ships table, the combat results table set by hand, dice values, and
-// the report file read back byte for byte.
+// the report file read back byte for byte, also that of a single step of the year end.
 #pragma once
 
 #include "support/galaxy_builder.h"
+#include "turn/turnreport.h"
 
 namespace zenthar::testing::turn_support {
 
@@ -86,6 +87,15 @@ inline std::vector<std::string> ReportLines(const std::filesystem::path& file) {
         start = end + 2;
     }
     return lines;
+}
+
+// Runs one step of the year end into a report of its own and returns the report's lines.
+inline std::vector<std::string> ReportOf(Game& game, const std::function<void(TurnReport&)>& step) {
+    {
+        TurnReport report(game.Report);
+        step(report);
+    }
+    return ReportLines(game.ReportPath());
 }
 
 }  // namespace zenthar::testing::turn_support
