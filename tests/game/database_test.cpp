@@ -50,8 +50,7 @@ TEST_F(Database, StartUpLeavesAnEmptyWorkingFileOnShips) {
     addShip(0, 0, "02");
     // A second start in the same folder, once the first program has ended, starts again
     // from the empty template.
-    db().release();
-    t.game.Lock.release();
+    t.endRun();
     Game again(t.folder.path(), t.dialogs, t.display, t.view, t.random);
     StartUp(again);
     EXPECT_EQ(again.FileDta1.rs().RecordCount(), 0);

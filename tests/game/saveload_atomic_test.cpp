@@ -181,8 +181,7 @@ class FullDisk : public SaveLoadTest {
     // null when no disk can be mounted here.
     std::unique_ptr<SmallDisk> restartOnSmallDisk() {
         const std::filesystem::path games = game.GamesFolder();
-        game.FileDta1.release();
-        game.Lock.release();
+        t.endRun();
         std::filesystem::remove_all(games);
         auto disk = std::make_unique<SmallDisk>(games, "256k");
         if (!disk->mounted()) return nullptr;

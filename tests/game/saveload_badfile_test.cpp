@@ -197,8 +197,7 @@ TEST_F(BadFile, AFailureAfterTheSwapPutsTheRunningGameBack) {
     struct FailingView : RecordingView {
         void TurnStatusShown() override { throw StorageError(3005, "the window failed"); }
     } view;
-    game.FileDta1.release();
-    game.Lock.release();
+    t.endRun();
     Game g(t.folder.path(), t.dialogs, t.display, view, t.random);
     StartUp(g);
     MakeSampleGame(g, 303, {1, 5, 2});

@@ -57,8 +57,7 @@ TEST_F(RoundTrip, TheSameAndAFreshRunBringBackTheWholeGameWithEveryField) {
     expectSettled();
 
     // A fresh run continues with the same game, check marks and all.
-    game.FileDta1.release();  // the first run ends
-    game.Lock.release();
+    t.endRun();
     Game fresh(t.folder.path(), t.dialogs, t.display, t.view, t.random);
     StartUp(fresh);
     EXPECT_EQ(fresh.st.PlanetImagesLoaded, 0);
@@ -83,8 +82,7 @@ TEST_F(RoundTrip, SaveWithoutAGameDoesNothing) {
 
 TEST_F(RoundTrip, RowsOfANewGameAreRewrittenNotAdded) {
     SystemRandom random(5);
-    game.FileDta1.release();  // the fixture's program has ended
-    game.Lock.release();
+    t.endRun();  // the fixture's program has ended
     Game g(t.folder.path(), t.dialogs, t.display, t.view, random);
     StartUp(g);
     NewGameSettings s;

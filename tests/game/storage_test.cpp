@@ -149,8 +149,7 @@ TEST_F(OwnFiles, ALinkAtEveryNameTheGameWritesChangesNothingOutsideItsFolders) {
 
     // The lock and the working file are taken at start-up, which then stops and names them.
     for (const std::filesystem::path& name : {lock, game.WorkingFile()}) {
-        game.FileDta1.release();
-        game.Lock.release();
+        t.endRun();
         std::filesystem::remove(name);
         std::filesystem::create_symlink(outside / "file0", name);
         refusedNaming([&] { StartUp(game); }, name);

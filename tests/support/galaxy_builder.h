@@ -65,6 +65,12 @@ struct TestGameWith {
     ScriptedRandom random;
     Game game{folder.path(), dialogs, display, view, random};
     GameState& st() { return game.st; }
+    // The program ends: it lets go of its working file and of its folder, where another run of
+    // the program may then start.
+    void endRun() {
+        game.FileDta1.release();
+        game.Lock.release();
+    }
 };
 using TestGame = TestGameWith<>;
 
