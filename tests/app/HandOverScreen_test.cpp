@@ -125,10 +125,7 @@ TEST_F(HandOverTest, ComesAfterTheYearEndsWindowsAndAFailedCopyIsToldOnceItIsLif
 
 TEST_F(HandOverTest, NeverWithOneHumanPlayer) {
     // clang-format off
-    const struct {
-        const char* what;
-        std::function<void()> make;
-    } cases[] = {
+    const std::pair<const char*, std::function<void()>> cases[] = {
         {"one player", [&] {
              galaxy().players({"Ann"}).planet(0, 3, 3).owner(0).home().planet(1, 6, 6).build();
          }},
@@ -144,12 +141,12 @@ TEST_F(HandOverTest, NeverWithOneHumanPlayer) {
     };
     // clang-format on
     closeYearEndMessages();  // the Empire's battles may have something to say
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, make] : cases) {
+        SCOPED_TRACE(what);
         st().Seats = {};
         st().CurrentYear = 4100;
         st().CurrentPlTurn = 0;
-        c.make();
+        make();
         window->ShowLoadedGame();
         for (int turn = 0; turn < 3; ++turn) {
             window->EndTurnItem_Click();

@@ -38,27 +38,22 @@ TEST_F(CommandsTest, TurnStatusScrollsHomeAndShowsTurnYearAndCapital) {
 TEST_F(CommandsTest, IncreaseProductionAsksFirstAndTellsWhyNot) {
     twoPlayers();
     const auto production = [&](int i) { return static_cast<int>(st().planet(i).Production); };
-    const struct {
-        int planet;
-        Answer answer;
-        std::vector<std::string> asked;
-        int production;
-    } cases[] = {
+    // The planet, the answer to the question, the beginning of what is said, the production then.
+    const std::tuple<int, Answer, std::vector<std::string>, int> cases[] = {
         {1, Answer::Yes, {}, 1},  // Bob's: silent
         {2, Answer::No, {"Are you sure that you want to increase the production for "}, 3},
         {2, Answer::Yes, {"Are you sure that you want to increase the production for "}, 4},
         {2, Answer::Yes, {"Production already increased for this turn."}, 4},
     };
-    for (const auto& c : cases) {
+    for (const auto& [planet, answer, said, after] : cases) {
         asked.clear();
-        answers = {c.answer};
-        st().SelectedPlanet = static_cast<Int16>(c.planet);
+        answers = {answer};
+        st().SelectedPlanet = static_cast<Int16>(planet);
         window->IncreaseProdItem_Click();
         std::vector<std::string> texts;
         for (const MessageRequest& r : asked)
-            texts.push_back(r.text.substr(0, c.asked.empty() ? 0 : c.asked[0].size()));
-        EXPECT_EQ(std::tuple(texts, production(c.planet)), std::tuple(c.asked, c.production))
-            << c.planet;
+            texts.push_back(r.text.substr(0, said.empty() ? 0 : said[0].size()));
+        EXPECT_EQ(std::tuple(texts, production(planet)), std::tuple(said, after)) << planet;
     }
 }
 

@@ -175,10 +175,7 @@ TEST_F(Database, RowsKeptInMemoryStayInTheOrderAFreshReadGives) {
 // start-up refuses it before any file is touched.
 TEST(TemplateCheck, ADamagedTemplateIsRefusedAtStartUpWithWhatIsWrong) {
     // clang-format off
-    const struct {
-        const char* edit;
-        const char* reason;
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {  // the edit, what is wrong then
         {"DROP TABLE Ships; CREATE TABLE Ships (PlNum INTEGER, StartPl TEXT, TFNum INTEGER, "
          "EndPl TEXT, RemTurns INTEGER, NumOfShips INTEGER)",
          "Ships column 2 must be TFNum INTEGER"},
@@ -188,12 +185,12 @@ TEST(TemplateCheck, ADamagedTemplateIsRefusedAtStartUpWithWhatIsWrong) {
         {"INSERT INTO Ships (PlNum) VALUES (1)", "Ships holds rows"},
     };
     // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.edit);
+    for (const auto& [edit, reason] : cases) {
+        SCOPED_TRACE(edit);
         testing::TestGame t;
         {
             sqlite::Database db(t.game.TemplateFile(), sqlite::Database::Mode::ReadWrite);
-            db.exec(c.edit);
+            db.exec(edit);
         }
         t.game.Lock.release();
         const std::string working = testing::ReadText(t.game.WorkingFile());
@@ -201,7 +198,7 @@ TEST(TemplateCheck, ADamagedTemplateIsRefusedAtStartUpWithWhatIsWrong) {
         const std::string said =
             testing::StorageErrorText([&] { StartUp(again); }, errors::kTypeMismatch);
         EXPECT_NE(said.find(t.game.TemplateFile().string()), std::string::npos) << said;
-        EXPECT_NE(said.find(c.reason), std::string::npos) << said;
+        EXPECT_NE(said.find(reason), std::string::npos) << said;
         EXPECT_EQ(testing::ReadText(t.game.WorkingFile()), working);
     }
 }

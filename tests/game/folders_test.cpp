@@ -47,14 +47,9 @@ TEST(ProgramFolderRule, TheBuildTreeKeepsEverythingBesideTheExecutable) {
 }
 
 TEST(ProgramFolderRule, AnInstalledGameReadsBesideItsPrefixAndWritesToTheXdgFolders) {
-    struct Case {
-        const char* what;
-        std::map<std::string, std::string> vars;
-        const char* user;
-        const char* settings;
-    };
+    // What the machine's variables are like, the variables, and the user and settings folders.
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<const char*, std::map<std::string, std::string>, const char*, const char*> cases[] = {
         {"unset", {}, kShare, kConfig},
         {"set", {{"XDG_DATA_HOME", "/data"}, {"XDG_CONFIG_HOME", "/conf/x"}},
          "/data/zenthar", "/conf/x/zenthar"},
@@ -63,13 +58,13 @@ TEST(ProgramFolderRule, AnInstalledGameReadsBesideItsPrefixAndWritesToTheXdgFold
          {{"XDG_DATA_HOME", "data"}, {"XDG_CONFIG_HOME", "./c"}}, kShare, kConfig},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, vars, user, settings] : cases) {
+        SCOPED_TRACE(what);
         Machine m;  // HOME is set on every machine here
-        m.vars.insert(c.vars.begin(), c.vars.end());
+        m.vars.insert(vars.begin(), vars.end());
         const ProgramFolders f =
             DecideProgramFolders("/opt/zen/games", "../share/games/zenthar", m.env());
-        EXPECT_EQ(Parts(f), std::tuple("/opt/zen/share/games/zenthar", c.user, c.settings, true));
+        EXPECT_EQ(Parts(f), std::tuple("/opt/zen/share/games/zenthar", user, settings, true));
     }
     // Without HOME, or with one that is no absolute path, the account's own home serves.
     const passwd* account = ::getpwuid(::getuid());

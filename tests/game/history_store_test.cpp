@@ -190,12 +190,8 @@ TEST_F(HistoryFile, ADamagedHistoryIsRefusedAndChangesNothing) {
 TEST_F(HistoryFile, AGameDecidedBeforeItWasSavedOpensDecidedWithoutItsStoryOpeningAgain) {
     // The last year's planets and ships in flight of the three players and the Empire, the turn
     // the game was saved in, and the winner the opened game knows of.
-    struct Case {
-        std::array<int, 4> planets, inFlight;
-        int turn, decided;
-    };
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<std::array<int, 4>, std::array<int, 4>, int, int> cases[] = {
         {{3, 2, 1, 9}, {0, 4, 0, 0}, 0, -1},       // the war goes on
         {{0, 12, 0, 0}, {0, 5, 0, 0}, 1, 1},       // player 1 conquered the galaxy
         {{0, 11, 0, 0}, {0, 0, 0, 3}, 1, -1},      // but for an Empire fleet still in flight
@@ -203,23 +199,22 @@ TEST_F(HistoryFile, AGameDecidedBeforeItWasSavedOpensDecidedWithoutItsStoryOpeni
         {{3, 2, 1, 9}, {0, 0, 0, 0}, 3, kEmpire},  // the turn rests past the last player
     };
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.decided);
+    for (const auto& [planets, inFlight, turn, decided] : cases) {
+        SCOPED_TRACE(decided);
         MakeSampleGame(game, 101, {3, 12, 4});
         AddChronicle(game.st, 11);
-        HistoryYear last;
-        last.year = 4111;
+        std::vector<SideYear> sides;
         for (std::size_t k = 0; k < 4; ++k)
-            last.sides.push_back(
-                {k < 3 ? static_cast<int>(k) : kEmpire, c.planets[k], 1, 1, c.inFlight[k], 0, 0});
-        game.st.Chronicle.add(std::move(last));
+            sides.push_back(
+                {k < 3 ? static_cast<int>(k) : kEmpire, planets[k], 1, 1, inFlight[k], 0, 0});
+        AddYear(game.st, 4111, sides);
         game.st.CurrentYear = 4112;
-        game.st.CurrentPlTurn = static_cast<Int16>(c.turn);
+        game.st.CurrentPlTurn = static_cast<Int16>(turn);
         SaveGame(game, save("decided.mdb"));
         MakeSampleGame(game, 202, {2, 9, 3});
         LoadGame(game, save("decided.mdb"));
         EXPECT_EQ(std::tuple(game.st.Decided, game.st.StoryShown, game.st.VictoryAnswer),
-                  std::tuple(c.decided, c.decided >= 0, 0));
+                  std::tuple(decided, decided >= 0, 0));
     }
 }
 

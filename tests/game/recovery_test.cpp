@@ -32,12 +32,9 @@ TEST_F(RecoveryTest, TheCopyIsWhatSaveWritesKeptOutsideTheSavedGamesAndRemovedWi
 TEST_F(RecoveryTest, ACutDamagedOrForeignCopyIsRefusedAsAnySavedGameIs) {
     const std::vector<unsigned char> good = savedSample(5, SampleShape{2, 12, 2}, "good.mdb");
     const std::filesystem::path copy = RecoveryFile(game);
+    // What lies at the copy's name, how it comes there, and the error it is refused with.
     // clang-format off
-    const struct {
-        const char* what;
-        std::function<void()> make;
-        int code;
-    } cases[] = {
+    const std::tuple<const char*, std::function<void()>, int> cases[] = {
         {"empty", [&] { WriteBytes(copy, {}); }, errors::kTypeMismatch},
         {"cut in half", [&] { WriteBytes(copy, {good.begin(), good.begin() + std::ssize(good) / 2}); },
          errors::kTypeMismatch},
@@ -52,12 +49,12 @@ TEST_F(RecoveryTest, ACutDamagedOrForeignCopyIsRefusedAsAnySavedGameIs) {
         {"a folder", [&] { std::filesystem::create_directory(copy); }, errors::kPathFileAccess},
     };
     // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, make, code] : cases) {
+        SCOPED_TRACE(what);
         std::filesystem::remove_all(copy);
-        c.make();
+        make();
         EXPECT_TRUE(RecoveryCopyExists(game));
-        const std::string said = fails([&] { CheckRecoveryCopy(game); }, c.code, copy);
+        const std::string said = fails([&] { CheckRecoveryCopy(game); }, code, copy);
         EXPECT_NE(said.find("ERROR "), std::string::npos) << said;
     }
 }

@@ -183,25 +183,24 @@ TEST_F(RoundTrip, AFileWithoutSeatsOrLengthOpensWithEveryPlayerHumanUntilConques
 // The check marks are set by a true value and left by a false one; the game's length, any of
 // them, comes back as it was saved.
 TEST_F(RoundTrip, CheckMarksAreSetByATrueValueAndLeftByAFalseOneAndTheLengthComesBack) {
-    struct Case {
-        bool saved, before, after;
-        int length;
-    };
-    // The last case leaves the length empty for the stored values below.
-    for (Case c : {Case{true, false, true, kLongestGame}, Case{false, true, true, 1},
-                   Case{false, false, false, 50}, Case{true, true, true, 0}}) {
-        SCOPED_TRACE(::testing::Message() << c.saved << c.before << " length " << c.length);
+    // The mark saved, the mark before the load, the mark after it, and the game's length. The
+    // last case leaves the length empty for the stored values below.
+    using Case = std::tuple<bool, bool, bool, int>;
+    for (const auto& [saved, before, after, length] :
+         {Case{true, false, true, kLongestGame}, Case{false, true, true, 1},
+          Case{false, false, false, 50}, Case{true, true, true, 0}}) {
+        SCOPED_TRACE(::testing::Message() << saved << before << " length " << length);
         MakeSampleGame(game, 51, {1, 6, 1});
-        game.st.SkipEndTurnScreen = c.saved;
-        game.st.SoundsOff = !c.saved;
-        game.st.GameLength = static_cast<Int16>(c.length);
+        game.st.SkipEndTurnScreen = saved;
+        game.st.SoundsOff = !saved;
+        game.st.GameLength = static_cast<Int16>(length);
         SaveGame(game, save("marks.mdb"));
-        game.st.SkipEndTurnScreen = c.before;
-        game.st.SoundsOff = c.before;
+        game.st.SkipEndTurnScreen = before;
+        game.st.SoundsOff = before;
         game.st.GameLength = 123;
         LoadGame(game, save("marks.mdb"));
         EXPECT_EQ(std::tuple(game.st.SkipEndTurnScreen, game.st.SoundsOff, int{game.st.GameLength}),
-                  std::tuple(c.after, !c.saved || c.before, c.length));
+                  std::tuple(after, !saved || before, length));
     }
     // Stored as yes/no: -1 and 0 (the player's seat, the game's length, the dice's state, empty for
     // a scripted source, and the year end due follow).

@@ -158,18 +158,16 @@ TEST_F(NewGameFrmTest, SuccessfulOkCreatesTheGameFromEveryControlAndResetsTheDia
     QTest::keyClick(count(), Qt::Key_Down);
     QTest::keyClick(count(), Qt::Key_Down);  // three players
     name(0)->setFocus(Qt::TabFocusReason);
-    // Row by row: the name, then Tab past the home planet and the symbol to the seat.
-    const struct {
-        const char* name;
-        int downs;
-    } rows[] = {{"Ann", 3}, {"Bob", 0}, {"Cy", 1}};
+    // Row by row: the name, then Tab past the home planet and the symbol to the seat, which
+    // that many presses of Down choose.
+    const std::pair<const char*, int> rows[] = {{"Ann", 3}, {"Bob", 0}, {"Cy", 1}};
     for (int k = 0; k < 3; ++k) {
         QWidget* typed = QApplication::focusWidget();
         ASSERT_EQ(typed, name(k));
-        QTest::keyClicks(typed, rows[k].name);
+        QTest::keyClicks(typed, rows[k].first);
         for (int tab = 0; tab < 3; ++tab) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), seat(k));
-        for (int d = 0; d < rows[k].downs; ++d) QTest::keyClick(seat(k), Qt::Key_Down);
+        for (int d = 0; d < rows[k].second; ++d) QTest::keyClick(seat(k), Qt::Key_Down);
         QTest::keyClick(seat(k), Qt::Key_Tab);
     }
     home(0)->setCurrentIndex(4);

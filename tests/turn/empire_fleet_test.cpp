@@ -66,27 +66,26 @@ class EmpireFleetTest : public EmpireTest {
 // each takes 35 of a garrison of 100. A player's fleet on its way only holds an Advanced Empire
 // back, so the Intermediate one here ignores it; a single planet has nowhere to send ships.
 TEST_F(EmpireFleetTest, EachPassMovesShipsFromTheLowestRankedUp) {
-    const struct {
-        int empirePlanets;
-        std::vector<int> sources;
-    } cases[] = {{1, {}}, {2, {2}}, {3, {3, 2}}, {5, {5, 4, 3}}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.empirePlanets);
-        consolidationGalaxy(c.empirePlanets);
-        if (c.empirePlanets == 1) st.planet(1).Ships = 500;
-        if (c.empirePlanets == 3) turn_support::AddTaskForce(game, 0, 0, 3, 5);
+    // The Empire's planets, and the planets that send ships in the order they send them.
+    const std::pair<int, std::vector<int>> cases[] = {
+        {1, {}}, {2, {2}}, {3, {3, 2}}, {5, {5, 4, 3}}};
+    for (const auto& [empirePlanets, sources] : cases) {
+        SCOPED_TRACE(empirePlanets);
+        consolidationGalaxy(empirePlanets);
+        if (empirePlanets == 1) st.planet(1).Ships = 500;
+        if (empirePlanets == 3) turn_support::AddTaskForce(game, 0, 0, 3, 5);
         year = {};
         empire::ConsolidateShips(game, year);
-        ASSERT_EQ(st.TaskForceLast + 1, static_cast<int>(c.sources.size()));
-        for (std::size_t k = 0; k < c.sources.size(); ++k) {
+        ASSERT_EQ(st.TaskForceLast + 1, static_cast<int>(sources.size()));
+        for (std::size_t k = 0; k < sources.size(); ++k) {
             const TaskForceRecord& tf = st.TaskForceList[k];
             // No staging planet yet: they go to the top ranked one.
             EXPECT_EQ(std::tuple(tf.StartPl, tf.EndPl, tf.NumOfShips, tf.PlNum.padded(),
-                                 st.planet(c.sources[k]).Ships),
-                      std::tuple(id(c.sources[k]), id(1), 35, "4", 65));
+                                 st.planet(sources[k]).Ships),
+                      std::tuple(id(sources[k]), id(1), 35, "4", 65));
         }
         EXPECT_EQ(std::pair(year.source, year.staging),
-                  c.sources.empty() ? std::pair(-1, -1) : std::pair(c.sources.back(), 1));
+                  sources.empty() ? std::pair(-1, -1) : std::pair(sources.back(), 1));
     }
     EXPECT_EQ(st.planet(2).Ships, 100);  // the fourth from last gives nothing
 }

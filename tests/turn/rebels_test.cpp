@@ -66,17 +66,16 @@ TEST_F(RebelsTest, EveryPlanetOfTheGalaxyMayRiseInTurn) {
 
 TEST_F(RebelsTest, TheChanceOfARisingFollowsTheEmpiresSkill) {
     EXPECT_EQ(RisingChance(-1), 0);
-    const struct {
-        int skill;
-        double rises, stays;
-    } cases[] = {{0, 0.14, 0.15}, {1, 0.44, 0.45}, {2, 0.59, 0.60}};
-    for (const auto& c : cases) {
-        t.st().EmpireSkill = c.skill;
-        t.random.push(c.stays);
-        EXPECT_EQ(Rise(1), "") << c.skill;
-        t.random.push(c.rises);
+    // The skill, the highest draw that rises and the lowest that does not.
+    const std::tuple<int, double, double> cases[] = {
+        {0, 0.14, 0.15}, {1, 0.44, 0.45}, {2, 0.59, 0.60}};
+    for (const auto& [skill, rises, stays] : cases) {
+        t.st().EmpireSkill = skill;
+        t.random.push(stays);
+        EXPECT_EQ(Rise(1), "") << skill;
+        t.random.push(rises);
         t.random.push(0.0);  // one rebel
-        EXPECT_NE(Rise(1), "") << c.skill;
+        EXPECT_NE(Rise(1), "") << skill;
     }
 }
 
