@@ -59,14 +59,9 @@ TEST_F(CrashRecoveryTest, TheCopyFollowsEveryHandOverAndTheTitleAndExitFollowEve
     EXPECT_EQ(std::tuple(copyExists(), window->windowTitle(), window->isWindowModified()),
               std::tuple(false, "Zenthar", false));
     closeYearEndMessages();
-    struct Step {
-        const char* what;
-        std::function<void()> run;
-        const char* title;
-        bool asks, copied;  // copied: the copy was written just now
-    };
+    // What is done, how, the title then, whether Exit asks then, whether the copy was just written.
     // clang-format off
-    const std::vector<Step> steps = {
+    const std::tuple<const char*, std::function<void()>, const char*, bool, bool> steps[] = {
         {"new game", [&] { newGame({"Ann", "Bob"}); }, "Untitled[*] - Zenthar", true, true},
         {"end turn within the year", [&] { endTurn(); }, "Untitled[*] - Zenthar", true, true},
         {"end turn with a year end", [&] { endTurn(); }, "Untitled[*] - Zenthar", true, true},
@@ -81,17 +76,17 @@ TEST_F(CrashRecoveryTest, TheCopyFollowsEveryHandOverAndTheTitleAndExitFollowEve
         {"a turn ended", [&] { endTurn(); }, "mine.mdb[*] - Zenthar", true, true},
     };
     // clang-format on
-    for (const Step& s : steps) {
-        SCOPED_TRACE(s.what);
-        s.run();
-        if (s.copied) {
+    for (const auto& [what, run, title, asks, copied] : steps) {
+        SCOPED_TRACE(what);
+        run();
+        if (copied) {
             ASSERT_TRUE(copyExists());
             const auto [kept, saved] = copyAndSave();
             EXPECT_EQ(kept, saved);
         }
         const bool modified = window->isWindowModified();
         EXPECT_EQ(std::tuple(window->windowTitle().toStdString(), modified, exitAsks()),
-                  std::tuple(std::string(s.title), s.asks, s.asks));
+                  std::tuple(std::string(title), asks, asks));
     }
     EXPECT_EQ(st().CurrentYear, 4101);
 }

@@ -46,11 +46,7 @@ TEST_F(IncreaseProductionTest, TheOwnerBuysOneStepOnceAYear) {
 
 TEST_F(IncreaseProductionTest, RefusalsComeInTheirOrderAndChangeNothing) {
     // clang-format off
-    const struct {
-        int production, willProd, ships;
-        ProductionCheck check;
-        const char* message;
-    } cases[] = {
+    const std::tuple<int, int, int, ProductionCheck, const char*> cases[] = {
         {6, -1, 10, ProductionCheck::AtLimit, "You have reached the Production limit for this planet."},
         {6, 0, 10, ProductionCheck::AlreadyRaised, "Production already increased for this turn."},  // the flag comes first
         {6, -1, 2, ProductionCheck::AtLimit, "You have reached the Production limit for this planet."},
@@ -58,14 +54,14 @@ TEST_F(IncreaseProductionTest, RefusalsComeInTheirOrderAndChangeNothing) {
         {8, -1, 40, ProductionCheck::AboveLimit, ""},  // above the limit: nothing to say
     };
     // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.production);
-        p(0).Production = static_cast<Int16>(c.production);
-        p(0).WillProd = static_cast<Int16>(c.willProd);
-        p(0).Ships = static_cast<Int16>(c.ships);
-        EXPECT_EQ(IncreaseProduction(st(), 0), c.check);
-        EXPECT_EQ(planet(0), std::tuple(c.production, c.ships, c.willProd));
-        EXPECT_EQ(ProductionRefusalText(c.check), c.message);
+    for (const auto& [production, willProd, ships, check, message] : cases) {
+        SCOPED_TRACE(production);
+        p(0).Production = static_cast<Int16>(production);
+        p(0).WillProd = static_cast<Int16>(willProd);
+        p(0).Ships = static_cast<Int16>(ships);
+        EXPECT_EQ(IncreaseProduction(st(), 0), check);
+        EXPECT_EQ(planet(0), std::tuple(production, ships, willProd));
+        EXPECT_EQ(ProductionRefusalText(check), message);
     }
     EXPECT_EQ(ProductionRefusalText(ProductionCheck::NotOwned), "");
 }

@@ -37,11 +37,7 @@ class BattleTest : public ::testing::Test {
 // player's column one to the left but not the Empire's; worse odds read the rows below.
 TEST_F(BattleTest, TheOddsPickTheRowAndTheSidePicksTheColumn) {
     // clang-format off
-    const struct {
-        int column, row, die, attackers, defenders;
-        bool human;
-        const char* after;
-    } cases[] = {
+    const std::tuple<int, int, int, int, int, bool, const char*> cases[] = {
         {3, 4, 3, 5, 5, true, "0 5"},    {3, 4, 3, 5, 5, false, "0 5"},
         {3, 2, 4, 10, 3, true, "0 3"},   {3, 2, 4, 10, 3, false, "10 0"},
         {3, 2, 3, 10, 3, false, "0 3"},  {0, 4, 1, 7, 6, true, "0 6"},  // only a player reaches 0
@@ -49,12 +45,12 @@ TEST_F(BattleTest, TheOddsPickTheRowAndTheSidePicksTheColumn) {
         {3, 0, 4, 10, 2, true, "0 2"},   {4, 0, 4, 10, 2, false, "0 2"},   // 5 to 1: first row
     };
     // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.attackers) + " v " + std::to_string(c.defenders) +
-                     (c.human ? " player" : " Empire"));
-        MarkCell(c.column, c.row);
-        t.random.push(Die(c.die));
-        EXPECT_EQ(Fight(c.attackers, c.defenders, c.human), c.after);
+    for (const auto& [column, row, die, attackers, defenders, human, after] : cases) {
+        SCOPED_TRACE(std::to_string(attackers) + " v " + std::to_string(defenders) +
+                     (human ? " player" : " Empire"));
+        MarkCell(column, row);
+        t.random.push(Die(die));
+        EXPECT_EQ(Fight(attackers, defenders, human), after);
     }
     EXPECT_EQ(t.random.reseeds, 10);  // a fresh seed for every roll
 }

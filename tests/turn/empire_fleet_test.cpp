@@ -173,11 +173,7 @@ TEST_F(EmpireFleetTest, BeginnerScoutsPlanetsUnseenForSixYears) {
 // times the multiplier; an expected defence of 0 sends Ships \ k x k.
 TEST_F(EmpireFleetTest, TheStrikeSendsTheExpectedDefenceTimesTheMultiplier) {
     // clang-format off
-    const struct {
-        int skill, staging, knownShip, knownProd, inbound;
-        double draw;
-        int sent;
-    } cases[] = {
+    const std::tuple<int, int, int, int, int, double, int> cases[] = {
         {1, 200, 0, 0, 0, 0.9, 105},  // (10 + 5 x 5) x 3
         {0, 200, 4, 2, 0, 0.99, 28},  // (4 + 5 x 2) x 2
         {0, 101, 0, 0, 0, 0.3, 100},  // nothing expected: 101 \ 2 x 2
@@ -185,19 +181,19 @@ TEST_F(EmpireFleetTest, TheStrikeSendsTheExpectedDefenceTimesTheMultiplier) {
         {2, 200, 0, 0, 20, 0.5, 110},   // (10 + 20 + 25) x 2
     };
     // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.sent);
-        attackGalaxy(c.skill, c.staging);
-        st.planet(0).KnownShip[kEmpire] = static_cast<Int16>(c.knownShip);
-        st.planet(0).KnownProd[kEmpire] = static_cast<Int16>(c.knownProd);
-        if (c.inbound > 0) turn_support::AddTaskForce(game, 0, 0, 0, c.inbound);
-        tg.random.push(c.draw);
+    for (const auto& [skill, staging, knownShip, knownProd, inbound, draw, sent] : cases) {
+        SCOPED_TRACE(sent);
+        attackGalaxy(skill, staging);
+        st.planet(0).KnownShip[kEmpire] = static_cast<Int16>(knownShip);
+        st.planet(0).KnownProd[kEmpire] = static_cast<Int16>(knownProd);
+        if (inbound > 0) turn_support::AddTaskForce(game, 0, 0, 0, inbound);
+        tg.random.push(draw);
         empire::AttackOrReinforce(game, year);
         ASSERT_EQ(st.TaskForceLast, 0);
         const TaskForceRecord tf = launched()[0];
         EXPECT_EQ(
             std::tuple(tf.NumOfShips, tf.EndPl, tf.RemTurns, st.planet(1).Ships, st.EndPl.blank()),
-            std::tuple(c.sent, id(0), st.CurrentYear + 5, c.staging - c.sent, true));
+            std::tuple(sent, id(0), st.CurrentYear + 5, staging - sent, true));
     }
     EXPECT_EQ(tg.random.reseeds, 5);
 }

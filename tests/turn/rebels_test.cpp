@@ -85,38 +85,34 @@ TEST_F(RebelsTest, TheChanceOfARisingFollowsTheEmpiresSkill) {
 TEST_F(RebelsTest, EachRisingEndsWithTheSurvivorsOrThePlanetBackWithTheEmpire) {
     const std::string kDestroyed = "The rebels distroyed  5 of your precious ships";
     const std::string kTaken = "The rebels took over and handled the planet back to the Empire";
-    const struct {
-        int ships, hatest;
-        double draw;  // Int(5 x draw + 1) rebels
-        std::string line;
-        int shipsAfter, hatestAfter, rounds;
-        const char* scouted;
-    } cases[] = {
+    // The ships and the player's planet count before, the draw that gives Int(5 x draw + 1) rebels,
+    // the report line, the ships and the count after, the rounds fought and the digits left.
+    const std::tuple<int, int, double, std::string, int, int, int, const char*> cases[] = {
         {8, 2, 0.85, "Rebels\tLuna\tAnn\t 5\t 8\t\t 3\t" + kDestroyed, 3, 2, 5, "2000"},
         {5, 2, 0.85, "Rebels\tLuna\tAnn\t 5\t 5\t\t 0\t" + kTaken, 0, 1, 5, "1000"},
         {0, 0, 0.5, "Rebels\tLuna\tAnn\t 3\t 0\t\t 0\t" + kTaken, 0, 0, 0, "1000"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.ships);
+    for (const auto& [ships, hatest, draw, line, shipsAfter, hatestAfter, rounds, scouted] :
+         cases) {
+        SCOPED_TRACE(ships);
         t.st().planet(1).Scouted = "2000";
-        t.st().planet(1).Ships = static_cast<Int16>(c.ships);
-        t.st().Hatest[0] = static_cast<Int16>(c.hatest);
+        t.st().planet(1).Ships = static_cast<Int16>(ships);
+        t.st().Hatest[0] = static_cast<Int16>(hatest);
         t.display = {};  // a fresh record of what is shown
         t.random.push(kRise);
-        t.random.push(c.draw);
-        EXPECT_EQ(Rise(1), c.line);
+        t.random.push(draw);
+        EXPECT_EQ(Rise(1), line);
         const PlanetRecord& luna = t.st().planet(1);
         EXPECT_EQ(std::tuple(int{luna.Ships}, luna.Scouted.padded(), int{t.st().Hatest[0]},
                              t.display.count("rebelRound")),
-                  std::tuple(c.shipsAfter, c.scouted, c.hatestAfter, c.rounds));
-        for (int round = 1; round <= c.rounds; ++round)
+                  std::tuple(shipsAfter, scouted, hatestAfter, rounds));
+        for (int round = 1; round <= rounds; ++round)
             EXPECT_TRUE(t.display.contains("rebelRound " + std::to_string(round) + " " +
-                                           std::to_string(c.ships - round + 1)));
+                                           std::to_string(ships - round + 1)));
         EXPECT_EQ(t.display.sounds,
-                  std::vector<Sound>(static_cast<std::size_t>(c.rounds), Sound::Explosion));
-        EXPECT_EQ(t.display.messages,
-                  std::vector<std::string>{c.line.substr(c.line.rfind('\t') + 1)});
-        if (c.shipsAfter == 0) {  // the player knows the planet as he lost it
+                  std::vector<Sound>(static_cast<std::size_t>(rounds), Sound::Explosion));
+        EXPECT_EQ(t.display.messages, std::vector<std::string>{line.substr(line.rfind('\t') + 1)});
+        if (shipsAfter == 0) {  // the player knows the planet as he lost it
             EXPECT_EQ(std::tuple(luna.KnownProd[0], luna.KnownShip[0], luna.YearScouted[0]),
                       std::tuple(3, 0, 4107));
         }
