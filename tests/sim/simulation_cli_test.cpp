@@ -110,11 +110,8 @@ TEST_F(SimProgramTest, SeatsOfScriptedPlayersPlayAsPlayersAndBotDo) {
 // a seed that replays, and a JSON line that names a side for each seat and the Empire, and whose
 // winner index names the same side as the winner, a game cut off at its years being undecided.
 TEST_F(SimProgramTest, ComputerSeatsPlayWholeGamesAndTheJsonNamesTheWinner) {
-    const struct {
-        std::string args;
-        int years;
-        std::string seats;
-    } cases[] = {
+    // The options, the most years the game may last, and the seats the JSON line names.
+    const std::tuple<std::string, int, std::string> cases[] = {
         {"--seats hard --planets 8 --skill intermediate --games 2 --seed 1", 200, "\"hard\""},
         {"--seats easy,passive --planets 8 --skill beginner --seed 1", 200, "\"easy\",\"passive\""},
         {"--seats Easy,NORMAL,hard --planets 8 --seed 1", 30, "\"easy\",\"normal\",\"hard\""},
@@ -123,9 +120,9 @@ TEST_F(SimProgramTest, ComputerSeatsPlayWholeGamesAndTheJsonNamesTheWinner) {
          "\"passive\",\"greedy\",\"passive\""},
     };
     std::vector<int> winners;
-    for (const auto& c : cases) {
+    for (const auto& [options, length, seats] : cases) {
         const std::string args =
-            c.args + " --years " + std::to_string(c.years) + " --json --no-timing";
+            options + " --years " + std::to_string(length) + " --json --no-timing";
         const SimRun r = sim(args);
         ASSERT_EQ(r.status, 0) << args << "\n" << r.err;
         EXPECT_EQ(sim(args).out, r.out) << args;
@@ -138,9 +135,9 @@ TEST_F(SimProgramTest, ComputerSeatsPlayWholeGamesAndTheJsonNamesTheWinner) {
             const int index = std::stoi(field("winner_index"));
             const int years = std::stoi(field("years"));
             EXPECT_EQ(std::stoi(field("last_year")) - std::stoi(field("first_year")), years);
-            EXPECT_NE(line.find("\"seats\":[" + c.seats + "]"), std::string::npos) << line;
+            EXPECT_NE(line.find("\"seats\":[" + seats + "]"), std::string::npos) << line;
             std::string sides = "\"sides\":[";
-            for (int k = 1; k <= 1 + std::count(c.seats.begin(), c.seats.end(), ','); ++k) {
+            for (int k = 1; k <= 1 + std::count(seats.begin(), seats.end(), ','); ++k) {
                 sides += "\"Player ";  // appended: GCC 12 falsely reports -Wrestrict on a join
                 sides += std::to_string(k);
                 sides += "\",";
@@ -150,7 +147,7 @@ TEST_F(SimProgramTest, ComputerSeatsPlayWholeGamesAndTheJsonNamesTheWinner) {
                                       : index == 4 ? "\"Empire\""
                                                    : "\"Player " + std::to_string(index + 1) + "\"";
             EXPECT_EQ(name, named) << line;
-            EXPECT_TRUE(index == -1 ? years == c.years : years <= c.years) << line;
+            EXPECT_TRUE(index == -1 ? years == length : years <= length) << line;
             winners.push_back(index);
         }
     }

@@ -28,13 +28,12 @@ std::map<int, std::pair<int, int>> BattlesInReport(const GameState& st, const st
 }
 
 TEST(Chronicle, EveryYearOfASeededGameHoldsWhatTheGameShowedThatYear) {
-    const struct {
-        int players, planets, skill, years;
-        unsigned long long seed;
-    } games[] = {{1, 26, 0, 60, 11}, {4, 50, 2, 40, 4242}, {3, 5, 2, 30, 13}};
-    for (const auto& g : games) {
-        SCOPED_TRACE(::testing::Message() << "seed " << g.seed);
-        sim::SimulationOptions o = SeededGame(g.players, g.planets, g.years, g.seed, g.skill);
+    // Players, planets, skill, the most years played and the seed of each game.
+    const std::tuple<int, int, int, int, unsigned long long> games[] = {
+        {1, 26, 0, 60, 11}, {4, 50, 2, 40, 4242}, {3, 5, 2, 30, 13}};
+    for (const auto& [players, planets, skill, length, seed] : games) {
+        SCOPED_TRACE(::testing::Message() << "seed " << seed);
+        sim::SimulationOptions o = SeededGame(players, planets, length, seed, skill);
         std::size_t years = 0;
         int battles = 0;
         sim::RunGame(o, [&](Game& game) {
@@ -63,7 +62,7 @@ TEST(Chronicle, EveryYearOfASeededGameHoldsWhatTheGameShowedThatYear) {
             }
         });
         EXPECT_GT(years, 0u);
-        if (g.planets > 5) {
+        if (planets > 5) {
             EXPECT_GT(battles, 0) << "a game of this size fights";
         }
     }
