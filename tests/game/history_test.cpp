@@ -11,15 +11,9 @@
 namespace zenthar {
 namespace {
 
-// Ann and Bob against the Empire: planets held and ships in flight of each, in that order.
-struct Case {
-    const char* what;
-    std::array<std::pair<int, int>, 3> held;
-    int winner;
-};
-
 TEST(ChronicleWinner, TheLastSideHoldingAPlanetOrFlyingShipsHasWon) {
-    const Case cases[] = {
+    // Ann and Bob against the Empire: planets held and ships in flight of each, in that order.
+    const std::tuple<const char*, std::array<std::pair<int, int>, 3>, int> cases[] = {
         {"the Empire keeps one planet", {{{5, 0}, {0, 0}, {1, 0}}}, -1},
         {"the Empire keeps a fleet", {{{5, 0}, {0, 0}, {0, 3}}}, -1},
         {"Bob keeps one planet", {{{5, 0}, {1, 0}, {0, 0}}}, -1},
@@ -29,17 +23,17 @@ TEST(ChronicleWinner, TheLastSideHoldingAPlanetOrFlyingShipsHasWon) {
         {"Bob alone, by a fleet", {{{0, 0}, {0, 1}, {0, 0}}}, 1},
         {"the Empire alone on one planet", {{{0, 0}, {0, 0}, {1, 0}}}, kEmpire},
     };
-    for (const Case& c : cases) {
+    for (const auto& [what, held, winner] : cases) {
         History chronicle;
         HistoryYear year;
         year.year = 4120;
         for (int k = 0; k < 3; ++k) {
-            const auto [planets, inFlight] = c.held[static_cast<std::size_t>(k)];
+            const auto [planets, inFlight] = held[static_cast<std::size_t>(k)];
             year.sides.push_back(
                 {.side = k == 2 ? kEmpire : k, .planets = planets, .shipsInFlight = inFlight});
         }
         chronicle.add(std::move(year));
-        EXPECT_EQ(LastWinner(chronicle, 2, 0), c.winner) << c.what;
+        EXPECT_EQ(LastWinner(chronicle, 2, 0), winner) << what;
     }
 }
 

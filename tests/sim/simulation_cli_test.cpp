@@ -29,11 +29,7 @@ class SimProgramTest : public ::testing::Test {
         const std::string command = std::string("'") + ZENTHAR_SIM_EXE + "' " + args + " >'" +
                                     out.string() + "' 2>'" + err.string() + "'";
         const int raw = std::system(command.c_str());
-        SimRun r;
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = ReadText(out);
-        r.err = ReadText(err);
-        return r;
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadText(out), ReadText(err)};
     }
     std::string file(const std::string& name) const { return (scratch.path() / name).string(); }
 };

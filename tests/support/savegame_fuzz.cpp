@@ -60,12 +60,6 @@ std::string AnyValue(Script& s) {
            " ORDER BY rowid LIMIT 1 OFFSET " + std::to_string(s.next() % 13) + ")";
 }
 
-struct ByteEdit {
-    int kind;
-    unsigned at;
-    std::uint8_t value;
-};
-
 std::string Lower(std::string s) {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
@@ -78,7 +72,7 @@ std::vector<unsigned char> MutateSavedGame(const std::vector<unsigned char>& bas
                                            std::vector<std::string>* log) {
     Script s(script);
     std::vector<std::string> sql;
-    std::vector<ByteEdit> edits;
+    std::vector<std::tuple<unsigned, unsigned, std::uint8_t>> edits;  // kind, place, value
     const int steps = 1 + s.next() % 6;
     for (int n = 0; n < steps && !s.done(); ++n) {
         const TableDef& t = AnyTable(s);
@@ -114,19 +108,19 @@ std::vector<unsigned char> MutateSavedGame(const std::vector<unsigned char>& bas
     }
     std::vector<unsigned char> bytes = base;
     if (!sql.empty()) TryEditSavedGame(bytes, sql, log);
-    for (const ByteEdit& e : edits) {
+    for (const auto& [kind, place, value] : edits) {
         if (bytes.empty()) break;
-        std::size_t at = e.at % bytes.size();
-        if (e.kind == 0)
-            bytes[at] ^= static_cast<unsigned char>(e.value | 1);
-        else if (e.kind == 1)
-            bytes[at % 100] = e.value;
+        std::size_t at = place % bytes.size();
+        if (kind == 0)
+            bytes[at] ^= static_cast<unsigned char>(value | 1);
+        else if (kind == 1)
+            bytes[at % 100] = value;
         else
             bytes.resize(at);
         static const char* const kEdits[] = {"flip", "set", "cut"};
         if (log)
-            log->push_back(std::string(kEdits[e.kind]) + " byte " +
-                           std::to_string(e.kind == 1 ? at % 100 : at));
+            log->push_back(std::string(kEdits[kind]) + " byte " +
+                           std::to_string(kind == 1 ? at % 100 : at));
     }
     return bytes;
 }
