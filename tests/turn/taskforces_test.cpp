@@ -74,17 +74,10 @@ TEST_F(TaskForces, SaveMatchesRowsInOrderAndSkipsEmptyEntries) {
 TEST_F(TaskForces, LoadStopsWhenTheListIsFull) {
     st().planet(2).Ships = 5000;
     store(1, 2, std::vector<std::pair<int, double>>(kTaskForceSlots, {1, 1}));
-    Recordset& rs = t.game.FileDta1.rs();
-    for (long long extra = 0; extra < 2; ++extra) {
-        rs.AddNew();
-        rs.SetField("PlNum", 1LL);
-        rs.SetField("TFNum", 5000 + extra);
-        rs.SetField("StartPl", std::string("03"));
-        rs.SetField("EndPl", std::string("02"));
-        rs.SetField("RemTurns", 4105LL);
-        rs.SetField("NumOfShips", 1LL);
-        rs.Update();
-    }
+    testing::EditWorkingFile(
+        t.game,
+        "INSERT INTO Ships (PlNum, TFNum, StartPl, EndPl, RemTurns, NumOfShips) "
+        "VALUES (1, 5000, '03', '02', 4105, 1), (1, 5001, '03', '02', 4105, 1)");
     ASSERT_EQ(rows(), kTaskForceSlots + 2);
     LoadTaskForces(t.game);
     EXPECT_EQ(std::tuple(st().TaskForceLast, tf(kTaskForceSlots - 1).TFNum),
