@@ -60,15 +60,10 @@ TEST_F(YearEndReportTest, AReportThatCannotBeWrittenIsToldOnceAndTheHistoryKeeps
     EndTurn(t.game);
     EXPECT_TRUE(std::filesystem::is_directory(t.game.ReportPath()));
     EXPECT_EQ(std::tuple(t.st().CurrentYear, t.st().planet(0).Ships), std::tuple(4102, 40));
-    const auto told = [&] {
-        const auto texts = t.dialogs.texts();
-        return std::count_if(texts.begin(), texts.end(), [&](const std::string& text) {
-            const std::string file = t.game.ReportPath().string();
-            return text.find("The turn report could not be written to " + file + ". " + file +
-                             " is a folder.") != std::string::npos;
-        });
-    };
-    EXPECT_EQ(told(), 1);
+    const std::string file = t.game.ReportPath().string();
+    const std::string told =
+        "The turn report could not be written to " + file + ". " + file + " is a folder.";
+    EXPECT_EQ(TimesSaid(t.dialogs, told), 1);
     ASSERT_EQ(t.st().Chronicle.size(), 2u);
     std::string kept;
     t.st().Chronicle.back().report(kept);
@@ -81,7 +76,7 @@ TEST_F(YearEndReportTest, AReportThatCannotBeWrittenIsToldOnceAndTheHistoryKeeps
     std::filesystem::remove(t.game.ReportPath());
     std::filesystem::create_directories(t.game.ReportPath());
     EndTurn(t.game);
-    EXPECT_EQ(told(), 2);
+    EXPECT_EQ(TimesSaid(t.dialogs, told), 2);
 }
 
 // The report's file on a disk that is full: the year ends, the player hears why, and the History
