@@ -23,10 +23,7 @@ TEST_F(EmpireTurnTest, TheWipedOutMessageWaitsForTheLastFleetAndComesOnce) {
               std::tuple(0u, false, 1u));
 
     // The fleet has landed and lost.
-    for (game.FileDta1.Refresh(); game.FileDta1.rs().RecordCount() > 0; game.FileDta1.Refresh()) {
-        game.FileDta1.rs().MoveFirst();
-        game.FileDta1.rs().Delete();
-    }
+    EditWorkingFile(game, "DELETE FROM Ships");
     empireToMove();
     EmpireTurn(game);
     const std::vector<std::string> wipedOut = {
