@@ -35,12 +35,6 @@ class HandOverTest : public ShownAppTest {
         for (const char* item : kWaiting)
             EXPECT_EQ(child<QAction>(item)->isEnabled(), !covered) << item;
     }
-    // Bob's fleet lands on the Empire's planet 3 at the coming year end: a battle and messages.
-    void bobAttacksAtYearEnd() {
-        LaunchTaskForce(st(), 1, 3, 20);
-        st().TaskForceList[static_cast<std::size_t>(st().TaskForceLast)].RemTurns =
-            static_cast<Int16>(st().CurrentYear + 1);
-    }
 };
 
 TEST_F(HandOverTest, BetweenTwoHumansItCoversMapAndPanelUntilAKeyThatIsNoModifier) {
@@ -75,7 +69,10 @@ TEST_F(HandOverTest, ComesAfterTheYearEndsWindowsAndAFailedCopyIsToldOnceItIsLif
     // A folder where the copy goes: no file can take its place.
     std::filesystem::remove(RecoveryFile(window->game()));
     std::filesystem::create_directories(RecoveryFile(window->game()) / "in the way");
-    bobAttacksAtYearEnd();
+    // Bob's fleet lands on the Empire's planet 3 at the coming year end: a battle and messages.
+    LaunchTaskForce(st(), 1, 3, 20);
+    st().TaskForceList[static_cast<std::size_t>(st().TaskForceLast)].RemTurns =
+        static_cast<Int16>(st().CurrentYear + 1);
 
     // What the screen showed at each moment of the year end and the hand-over.
     std::vector<std::string> seen;
