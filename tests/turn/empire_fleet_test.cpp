@@ -25,40 +25,6 @@ class EmpireFleetTest : public EmpireTest {
         empireToMove();
     }
 
-    // Player home, the staging candidate (planet 1, top ranked) and two big garrisons that have
-    // no surplus (production 2) but enough for the main fleet, each in the place given.
-    void mainFleetGalaxy(int home, int big, int other, int bigShips, int otherShips,
-                         int stagingShips) {
-        GalaxyBuilder g = galaxy();
-        g.players({"Ann"});
-        for (int i = 0; i < 4; ++i) {
-            if (i == home) g.planet(i, 1, 1).owner(0).home().ships(10).production(10, 20);
-            if (i == 1) g.planet(i, 40, 40).ships(stagingShips).production(2, 20);
-            if (i == big) g.planet(i, 40, 30).ships(bigShips).production(2, 5);
-            if (i == other) g.planet(i, 30, 40).ships(otherShips).production(2, 3);
-        }
-        g.build();
-        empireToMove();
-    }
-
-    // A player's home (planet 0) ten units from the Empire's staging planet (planet 1).
-    void attackGalaxy(int skill, int stagingShips) {
-        year = {};
-        // clang-format off
-        galaxy().players({"Ann"}).skill(skill)
-            .planet(0, 1, 1).owner(0).home().ships(10).production(5, 20)
-            .planet(1, 1, 11).ships(stagingShips).production(1, 20)
-            .planet(2, 40, 40).ships(100).production(1, 10)
-            .planet(3, 40, 30).ships(100).production(1, 10).build();
-        // clang-format on
-        empireToMove();
-        st.StartPl = id(1);
-        st.EndPl = id(0);
-        year.staging = 1;
-        year.target = 0;
-        year.targetSet = true;
-    }
-
     EmpireYear year;
 };
 
@@ -121,7 +87,18 @@ TEST_F(EmpireFleetTest, MainFleetLeavesTheBiggestGarrisonWhereverItStands) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "case " << &c - cases);
-        mainFleetGalaxy(c.home, c.big, c.other, c.bigShips, c.otherShips, c.stagingShips);
+        // Player home, the staging candidate (planet 1, top ranked) and two big garrisons that
+        // have no surplus (production 2) but enough for the main fleet, each in its place.
+        GalaxyBuilder g = galaxy();
+        g.players({"Ann"});
+        for (int i = 0; i < 4; ++i) {
+            if (i == c.home) g.planet(i, 1, 1).owner(0).home().ships(10).production(10, 20);
+            if (i == 1) g.planet(i, 40, 40).ships(c.stagingShips).production(2, 20);
+            if (i == c.big) g.planet(i, 40, 30).ships(c.bigShips).production(2, 5);
+            if (i == c.other) g.planet(i, 30, 40).ships(c.otherShips).production(2, 3);
+        }
+        g.build();
+        empireToMove();
         year = {};
         if (c.staging) st.StartPl = id(1);
         const int garrison = st.planet(c.source).Ships;
@@ -183,7 +160,21 @@ TEST_F(EmpireFleetTest, TheStrikeSendsTheExpectedDefenceTimesTheMultiplier) {
     // clang-format on
     for (const auto& [skill, staging, knownShip, knownProd, inbound, draw, sent] : cases) {
         SCOPED_TRACE(sent);
-        attackGalaxy(skill, staging);
+        // A player's home (planet 0) ten units from the Empire's staging planet (planet 1).
+        year = {};
+        // clang-format off
+        galaxy().players({"Ann"}).skill(skill)
+            .planet(0, 1, 1).owner(0).home().ships(10).production(5, 20)
+            .planet(1, 1, 11).ships(staging).production(1, 20)
+            .planet(2, 40, 40).ships(100).production(1, 10)
+            .planet(3, 40, 30).ships(100).production(1, 10).build();
+        // clang-format on
+        empireToMove();
+        st.StartPl = id(1);
+        st.EndPl = id(0);
+        year.staging = 1;
+        year.target = 0;
+        year.targetSet = true;
         st.planet(0).KnownShip[kEmpire] = static_cast<Int16>(knownShip);
         st.planet(0).KnownProd[kEmpire] = static_cast<Int16>(knownProd);
         if (inbound > 0) turn_support::AddTaskForce(game, 0, 0, 0, inbound);
