@@ -110,16 +110,14 @@ TEST_F(DataFiles, StarPositionsRoundHalfToEven) {
     EXPECT_EQ(stars, "10,12,7 3,4,6 8,9,2 0,0,0 0,0,0 ");
 }
 
-TEST_F(DataFiles, GarbageNeverCrashesTheReaders) {
+TEST_F(DataFiles, GarbageNeverCrashesTheReadersAndAMissingFileIsNamedWhereItWasLookedFor) {
     std::string junk;
     for (int i = 0; i < 5000; ++i) junk += static_cast<char>((i * 7919) % 256);
     auto p = write("junk.dat", junk);
     EXPECT_NO_THROW(ReadPlanetsFile(p, st); ReadCrtFile(p, st.CrtTable); ReadBackgroundFile(p, st));
     EXPECT_LE(st.PlanetNamesLast, 50);
     EXPECT_NO_THROW(ReadPlanetsFile(write("q.dat", "\"unterminated\n01 X\n"), st));
-}
 
-TEST_F(DataFiles, MissingFileNamesWhereItLooked) {
     const auto missing = folder.path() / "nothere.dat";
     const std::string said = testing::StorageErrorText([&] { ReadCrtFile(missing, st.CrtTable); },
                                                        errors::kFileNotFound);
