@@ -71,11 +71,22 @@ TEST_F(RoundTrip, TheSameAndAFreshRunBringBackTheWholeGameWithEveryField) {
     EXPECT_EQ(fresh.st.PlanetImagesLoaded, 49);
 }
 
-TEST_F(RoundTrip, SaveWithoutAGameDoesNothing) {
+// Save without a game does nothing, and the working file is neither loaded nor overwritten.
+TEST_F(RoundTrip, SaveWithoutAGameOrTheWorkingFileAsTheFileChangesNothing) {
     ASSERT_FALSE(game.st.GameActive);
-    const Snapshot before = snapshot();
+    Snapshot before = snapshot();
     SaveGame(game, save("nothing.mdb"));
     EXPECT_FALSE(std::filesystem::exists(save("nothing.mdb")));
+    EXPECT_EQ(snapshot(), before);
+
+    MakeSampleGame(game, 81, {2, 7, 2});
+    before = snapshot();
+    EXPECT_EQ(loadFails(game.ProgramFolder / "games" / "NewGame.mdb", 75),
+              "ERROR 75 occurred. That is the game's own working file.");
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(
+        saveFails(game.ProgramFolder / "GAMES" / "NEWGAME.MDB", 75).rfind("ERROR 75 occurred.", 0),
+        0u);
     EXPECT_EQ(snapshot(), before);
     expectConnectionOnShips();
 }
@@ -232,19 +243,6 @@ TEST_F(RoundTrip, TheWorkingFileIsRecognisedHoweverItIsNamed) {
     // clang-format on
     for (const auto& [path, working] : cases) EXPECT_EQ(IsWorkingFile(game, path), working) << path;
     std::filesystem::current_path(here);
-}
-
-TEST_F(RoundTrip, TheWorkingFileIsNeitherLoadedNorOverwritten) {
-    MakeSampleGame(game, 81, {2, 7, 2});
-    const Snapshot before = snapshot();
-    EXPECT_EQ(loadFails(game.ProgramFolder / "games" / "NewGame.mdb", 75),
-              "ERROR 75 occurred. That is the game's own working file.");
-    EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(
-        saveFails(game.ProgramFolder / "GAMES" / "NEWGAME.MDB", 75).rfind("ERROR 75 occurred.", 0),
-        0u);
-    EXPECT_EQ(snapshot(), before);
-    expectConnectionOnShips();
 }
 
 // The texts of the numbers no bad file above leads to.
