@@ -76,40 +76,38 @@ TEST_F(EmpireFleetTest, ConsolidationGoesToTheStagingPlanetAndKeepsThreatenedOrP
 // biggest; the biggest garrison sends it wherever it stands in the list of planets, the first
 // place too. It takes half the garrison and names the staging planet.
 TEST_F(EmpireFleetTest, MainFleetLeavesTheBiggestGarrisonWhereverItStands) {
-    const struct {
-        int home, big, other, bigShips, otherShips, stagingShips;
-        bool staging;
-        int source, sent;
-    } cases[] = {
+    const std::tuple<int, int, int, int, int, int, bool, int, int> cases[] = {
         {0, 2, 3, 50, 50, 5, false, 2, 25},  {0, 2, 3, 50, 51, 5, false, 3, 25},
         {0, 2, 3, 50, 50, 300, true, 2, 25}, {0, 2, 3, 60, 50, 5, false, 2, 30},
         {3, 0, 2, 60, 50, 5, false, 0, 30},  {0, 3, 2, 60, 50, 5, false, 3, 30},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "case " << &c - cases);
+    for (std::size_t n = 0; n < std::size(cases); ++n) {
+        SCOPED_TRACE(::testing::Message() << "case " << n);
+        const auto& [home, big, other, bigShips, otherShips, stagingShips, staging, source, sent] =
+            cases[n];
         // Player home, the staging candidate (planet 1, top ranked) and two big garrisons that
         // have no surplus (production 2) but enough for the main fleet, each in its place.
         GalaxyBuilder g = galaxy();
         g.players({"Ann"});
         for (int i = 0; i < 4; ++i) {
-            if (i == c.home) g.planet(i, 1, 1).owner(0).home().ships(10).production(10, 20);
-            if (i == 1) g.planet(i, 40, 40).ships(c.stagingShips).production(2, 20);
-            if (i == c.big) g.planet(i, 40, 30).ships(c.bigShips).production(2, 5);
-            if (i == c.other) g.planet(i, 30, 40).ships(c.otherShips).production(2, 3);
+            if (i == home) g.planet(i, 1, 1).owner(0).home().ships(10).production(10, 20);
+            if (i == 1) g.planet(i, 40, 40).ships(stagingShips).production(2, 20);
+            if (i == big) g.planet(i, 40, 30).ships(bigShips).production(2, 5);
+            if (i == other) g.planet(i, 30, 40).ships(otherShips).production(2, 3);
         }
         g.build();
         empireToMove();
         year = {};
-        if (c.staging) st.StartPl = id(1);
-        const int garrison = st.planet(c.source).Ships;
+        if (staging) st.StartPl = id(1);
+        const int garrison = st.planet(source).Ships;
         empire::ConsolidateShips(game, year);
         ASSERT_EQ(st.TaskForceLast, -1);
         empire::MoveMainFleet(game, year);
         ASSERT_EQ(st.TaskForceLast, 0);
         const TaskForceRecord tf = launched()[0];
         EXPECT_EQ(
-            std::tuple(tf.StartPl, tf.EndPl, tf.NumOfShips, st.planet(c.source).Ships, st.StartPl),
-            std::tuple(id(c.source), id(1), c.sent, garrison - c.sent, id(1)));
+            std::tuple(tf.StartPl, tf.EndPl, tf.NumOfShips, st.planet(source).Ships, st.StartPl),
+            std::tuple(id(source), id(1), sent, garrison - sent, id(1)));
     }
 }
 

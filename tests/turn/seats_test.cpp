@@ -51,31 +51,30 @@ constexpr SeatKind N = SeatKind::Normal;
 constexpr SeatKind D = SeatKind::Hard;
 
 TEST(ComputerSeats, TheHandOverPlaysEachComputerAtOnceAndStopsAtTheNextHuman) {
-    const struct {
-        std::vector<SeatKind> seats;
-        int turn;  // who ends the turn; -1 a new game's first hand-over
-        std::tuple<int, int, V> after;
-        int lost = -1;  // a capital that fell, leaving its player out of the game
-    } cases[] = {
-        {{H, E, H}, 0, {2, 4100, V{"1@4100"}}},
-        {{H, N}, 0, {0, 4101, V{"1@4100"}}},   // past the year end
-        {{D, H}, -1, {1, 4100, V{"0@4100"}}},  // the first turn is a computer's
-        {{H, E, D, N}, 0, {0, 4101, V{"1@4100", "2@4100", "3@4100"}}},
-        {{E, H, D}, 1, {1, 4101, V{"2@4100", "0@4101"}}},  // round the year end to the human
+    // The seats; who ends the turn (-1: a new game's first hand-over); whose turn and which year
+    // it is then and the turns the computers played; a capital that fell, leaving its player out
+    // of the game (-1: none).
+    const std::tuple<std::vector<SeatKind>, int, std::tuple<int, int, V>, int> cases[] = {
+        {{H, E, H}, 0, {2, 4100, V{"1@4100"}}, -1},
+        {{H, N}, 0, {0, 4101, V{"1@4100"}}, -1},   // past the year end
+        {{D, H}, -1, {1, 4100, V{"0@4100"}}, -1},  // the first turn is a computer's
+        {{H, E, D, N}, 0, {0, 4101, V{"1@4100", "2@4100", "3@4100"}}, -1},
+        {{E, H, D}, 1, {1, 4101, V{"2@4100", "0@4101"}}, -1},  // round the year end to the human
         {{H, E, H}, 0, {2, 4100, V{}}, 1},  // a computer out of the game is passed over
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << &c - cases);
-        SeatedGame g(c.seats, static_cast<Int16>(c.turn));
-        if (c.lost >= 0) g.t.st().planet(c.lost).Scouted = "0000";
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(::testing::Message() << i);
+        const auto& [seats, turn, after, lost] = cases[i];
+        SeatedGame g(seats, static_cast<Int16>(turn));
+        if (lost >= 0) g.t.st().planet(lost).Scouted = "0000";
         EndTurn(g.t.game);
-        EXPECT_EQ(g.after(), c.after);
+        EXPECT_EQ(g.after(), after);
         // Each order given went through the Send Ships order into its side's stored fleets.
         std::vector<char> sides;
         for (const std::string& row : ShipsRows(g.t.game))
             if (row[0] != '4') sides.push_back(row[0]);
         std::vector<char> expected;
-        for (const std::string& turn : std::get<2>(c.after)) expected.push_back(turn[0]);
+        for (const std::string& played : std::get<2>(after)) expected.push_back(played[0]);
         std::sort(sides.begin(), sides.end());
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(sides, expected);
