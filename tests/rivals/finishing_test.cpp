@@ -25,7 +25,7 @@ int ShipsBoundFor(const GameState& st, int to) {
 // however far back the years are read. Bob's own count of his ships in flight, which only he is
 // shown, is never read.
 TEST(Finishing, ShipsInFlightAreInferredFromTheRememberedTotals) {
-    for (const auto& [apart, flying] : {std::pair{4, 100}, std::pair{2, 30}}) {
+    for (const auto& [apart, crossing, flying] : {std::tuple{4, 2, 100}, std::tuple{2, 1, 30}}) {
         TestGame t;
         // clang-format off
         GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(1).year(kFirstYear + 10)
@@ -38,7 +38,8 @@ TEST(Finishing, ShipsInFlightAreInferredFromTheRememberedTotals) {
             AddYear(t.st(), kFirstYear + 4 + k,
                     {{0, 1, 5, 50, 0}, {1, 1, 10, bobShips[k], 999}, {kEmpire, 0, 0, 0, 0}});
         const rival::SideView v = rival::BuildSideView(t.game);
-        EXPECT_EQ(v.inFlight[1], flying) << "planets " << apart << " apart";
+        EXPECT_EQ(std::pair(v.longestFlight, v.inFlight[1]), std::pair(crossing, flying))
+            << "planets " << apart << " apart";
         EXPECT_EQ(v.inFlight[0], 0);
         EXPECT_EQ(v.inFlight[kEmpire], 0);
     }

@@ -413,6 +413,26 @@ TEST(Rival, ForecastsFollowTheCombatResultsTable) {
                     << d << " at " << chance << (table == &crt ? "" : " by the other table");
 }
 
+// The table is played forward for garrisons up to 64 ships; a larger one asks ships in
+// proportion. Ann sees 127 ships on the Empire's last planet, which builds none: Hard fears 128,
+// twice the table's reach, and sends twice what 64 ask and the one ship that keeps the planet.
+TEST(Rival, AGarrisonBeyondTheTableAsksShipsInProportion) {
+    TestGame t;
+    // clang-format off
+    GalaxyBuilder(t.game).players({"Ann"}).skill(1)
+        .planet(0, 10, 10).owner(0).home().ships(1000).production(10, 10).hostility(0)
+        .planet(1, 14, 10).ships(127).production(0, 10).hostility(0)
+        .build();
+    // clang-format on
+    SeenBy(t.st().planet(1), 0, 127, 0, t.st().CurrentYear);
+    MakeComputerPlayer(SeatKind::Hard)->PlayTurn(t.game);
+    ASSERT_EQ(t.st().TaskForceLast, 0);
+    const double chance = rival::StyleOf(SeatKind::Hard).chance;
+    EXPECT_EQ(t.st().TaskForceList[0].NumOfShips,
+              2 * rival::ShipsToTake(t.st().CrtTable, 64, chance, 1) +
+                  rival::MostRebels(0, t.st().EmpireSkill) + 1);
+}
+
 // Every level knows the clock of a game of chosen length. In the last year Ann's capital
 // (150 ships, production 15) has the Empire's planets one year and ten years away: a fleet to
 // the far one would land after the last year end, so none is sent, while the near one is still
