@@ -33,10 +33,13 @@ TEST(BattleSounds, TheLengthComesFromTheHeaderAndADamagedHeaderHasNone) {
         std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
         return WavLengthMs(file);
     };
-    // The odd-sized chunk before the audio is skipped with its pad byte; every byte of the
-    // rate counts (0x0302A1 bytes a second).
+    // Odd-sized chunks before the audio, the format's own as well, are skipped with their pad
+    // byte; every byte of the rate counts (0x0302A1 bytes a second).
     const std::string list = "LIST" + Le({{3, 4}}) + std::string("abc\0", 4);
     EXPECT_EQ(lengthOf(Riff(Fmt(44100) + list + "data" + Le({{44100 * 3 / 2, 4}}))), 1500);
+    const std::string longFmt =
+        "fmt " + Le({{17, 4}}) + Fmt(1000).substr(8) + std::string("x\0", 2);
+    EXPECT_EQ(lengthOf(Riff(longFmt + "data" + Le({{3000, 4}}))), 3000);
     EXPECT_EQ(lengthOf(Riff(Fmt(0x0302A1) + "data" + Le({{0x0302A1 * 2, 4}}))), 2000);
     EXPECT_EQ(lengthOf(Riff(Fmt(1000) + "data" + Le({{0x01020304, 4}}))), 0x01020304);
     // A handful of chunks may come first, up to the 64th chunk.
