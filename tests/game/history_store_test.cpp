@@ -164,13 +164,11 @@ TEST_F(HistoryFile, ADamagedHistoryIsRefusedAndChangesNothing) {
         {"UPDATE History SET Report = (SELECT h.Report FROM History h WHERE h.Side = 4 AND h.Year "
          "= 8201 - History.Year) WHERE Side = 4 AND Year IN (4100, 4101)", damaged},
         {"UPDATE History SET Report = (SELECT h.Report FROM History h WHERE h.Side = 4 AND h.Year "
-         "= History.Year - 1) WHERE Side = 4 AND Year > 4100",
-         "History row 8: Report is damaged"},
+         "= History.Year - 1) WHERE Side = 4 AND Year > 4100", "History row 8: Report is damaged"},
         {"UPDATE History SET Report = 'plain text'" + empire,
          "History row 4: Report is not a report of the game"},
         {"UPDATE History SET Report = (SELECT Report FROM History WHERE Year = 4101 AND Side = 4)" +
-             first + " AND Side = 0",
-         "History row 1: Report is not a report of the game"},
+             first + " AND Side = 0", "History row 1: Report is not a report of the game"},
         {"ALTER TABLE History DROP COLUMN BattlesWon", "the field BattlesWon of History is missing"},
         {"ALTER TABLE History RENAME TO Old; CREATE VIEW History AS SELECT * FROM Old",
          "History is not a table"},

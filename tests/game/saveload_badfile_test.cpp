@@ -135,8 +135,7 @@ TEST_F(BadFile, EditedGamesThatBreakTheChecks) {
         // Twice what all five sides could have in flight, and one more.
         {"INSERT INTO Ships (PlNum, TFNum, StartPl, EndPl, RemTurns, NumOfShips) WITH RECURSIVE "
          "n(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM n WHERE k < 10011) "
-         "SELECT 4, k, '01', '02', 1, 1 FROM n",
-         "it holds more task forces than a game can have"},
+         "SELECT 4, k, '01', '02', 1, 1 FROM n", "it holds more task forces than a game can have"},
         // Three players: the fourth slot may have seen a planet, never hold one or fly to one.
         {"UPDATE Planets SET Scouted = '0002' WHERE rowid = 2",
          "Planets row 2: Scouted gives the planet to a player who is not in the game"},

@@ -16,9 +16,8 @@ class SendShipsFrmTest : public DialogTest<ui::SendShipsFrm> {
             .planet(0, 0, 0).owner(0).home().ships(10)
             .planet(1, 0, 7)
             .planet(2, 3, 4).owner(0).ships(12)
-            .planet(3, 1, 1).owner(0)  // one step away
-            .planet(4, 0, 0)           // on the same spot as planet 0
-            .build();
+            .planet(3, 1, 1).owner(0)   // one step away
+            .planet(4, 0, 0).build();  // on the same spot as planet 0
         // clang-format on
     }
     void open(int source) {

@@ -22,8 +22,7 @@ class SendShipsTest : public ::testing::Test {
             .planet(2, 3, 4).owner(0).ships(12)
             .planet(3, 20, 20).owner(1).home().ships(30)
             .planet(4, 0, 0).owner(0).ships(5)  // same place as planet 0
-            .planet(5, 9, 9).owner(0).currentPlayer(0)  // no ships
-            .build();
+            .planet(5, 9, 9).owner(0).currentPlayer(0).build();  // no ships
         // clang-format on
         st().SelectedPlanet = 0;
     }

@@ -27,8 +27,7 @@ class OwningMapTest : public ::testing::Test {
             .planet(1, 10, 20).owner(1).home()  // left of Ann's capital
             .planet(2, 45, 45)                  // the far corner
             .planet(3, 20, 5).owner(1)          // straight above it
-            .planet(4, 30, 26)                  // right of it and lower
-            .build();
+            .planet(4, 30, 26).build();         // right of it and lower
         // clang-format on
         t.st().SelectedPlanet = 2;
     }
