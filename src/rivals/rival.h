@@ -41,11 +41,10 @@ std::unique_ptr<SeatPlayer> MakeComputerPlayer(SeatKind kind);
 class PlannedRival : public SeatPlayer {
   public:
     explicit PlannedRival(const rival::Style& style) : style_(style) {}
-    void PlayTurn(Game& game) override { rival::PlayPlanned(game, style_, odds_); }
+    void PlayTurn(Game& game) override { rival::PlayPlanned(game, style_); }
 
   private:
     rival::Style style_;
-    rival::TakeCache odds_;
 };
 
 }  // namespace zenthar

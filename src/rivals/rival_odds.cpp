@@ -77,14 +77,18 @@ int ShipsToTake(const CrtTableType& crt, int d, double chance, int keep) {
 }
 
 int TakeCache::shipsToTake(const CrtTableType& crt, int d, double chance) {
-    if (crt != crt_ || chance != chance_) {
+    if (crt != crt_) {
         crt_ = crt;
-        chance_ = chance;
         known_.clear();
     }
-    auto [it, fresh] = known_.try_emplace(d, 0);
+    auto [it, fresh] = known_.try_emplace({chance, d}, 0);
     if (fresh) it->second = ShipsToTake(crt, d, chance, 1);
     return it->second;
+}
+
+int RememberedShipsToTake(const CrtTableType& crt, int d, double chance) {
+    thread_local TakeCache cache;
+    return cache.shipsToTake(crt, d, chance);
 }
 
 }  // namespace zenthar::rival

@@ -2,7 +2,8 @@
 // played forward a few times with dice of its own, never the game's.
 #pragma once
 
-#include <unordered_map>
+#include <map>
+#include <utility>
 
 #include "game/state.h"
 
@@ -20,17 +21,20 @@ BattleForecast ForecastBattle(const CrtTableType& crt, int a, int d);
 // on average, `keep` ships there afterwards.
 int ShipsToTake(const CrtTableType& crt, int d, double chance, int keep);
 
-// ShipsToTake with a keep of one, remembered across turns: a seat asks about the same small
-// garrisons every year, and each answer plays the table forward a few hundred times. A table
-// or a chance other than the last one asked about starts afresh.
+// ShipsToTake with a keep of one, remembered: the seats ask about the same small garrisons
+// every year, and each answer plays the table forward a few hundred times. Another table
+// starts afresh.
 class TakeCache {
   public:
     int shipsToTake(const CrtTableType& crt, int d, double chance);
 
   private:
     CrtTableType crt_{};
-    double chance_ = -1;
-    std::unordered_map<int, int> known_;
+    std::map<std::pair<double, int>, int> known_;
 };
+
+// The answers of one cache a thread keeps for every seat and turn: a computer player lives for
+// one turn only.
+int RememberedShipsToTake(const CrtTableType& crt, int d, double chance);
 
 }  // namespace zenthar::rival

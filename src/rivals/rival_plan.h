@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "rivals/rival_odds.h"
 #include "rivals/rival_view.h"
 
 namespace zenthar::rival {
@@ -60,7 +59,6 @@ struct Style {
 };
 
 // One turn of the planner: scouting, strikes sized from the combat results table, production.
-// `odds` is the seat's own, kept from turn to turn.
-void PlayPlanned(Game& game, const Style& style, TakeCache& odds);
+void PlayPlanned(Game& game, const Style& style);
 
 }  // namespace zenthar::rival

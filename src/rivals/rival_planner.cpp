@@ -39,8 +39,8 @@ struct Strike {
 
 class PlannedTurn {
   public:
-    PlannedTurn(Game& game, SideView& view, const rival::Style& style, rival::TakeCache& odds)
-        : game_(game), v_(view), orders_(game, view), style_(style), odds_(odds) {
+    PlannedTurn(Game& game, SideView& view, const rival::Style& style)
+        : game_(game), v_(view), orders_(game, view), style_(style) {
         // Orders move ships, never owners: my planets, and which of them lies nearest to each
         // planet, stay the same all turn, and the planner asks for them thousands of times.
         mine_ = rival::MyPlanets(v_);
@@ -71,7 +71,7 @@ class PlannedTurn {
     int shipsToTake(int d) {
         if (d <= 0) return 1;
         if (d > kExactUpTo) return (shipsToTake(kExactUpTo) * d + kExactUpTo - 1) / kExactUpTo;
-        return odds_.shipsToTake(game_.st.CrtTable, d, style_.chance);
+        return rival::RememberedShipsToTake(game_.st.CrtTable, d, style_.chance);
     }
 
     // What a planet may hold when a fleet lands: scouting grows stale, and a guess from the
@@ -418,16 +418,15 @@ class PlannedTurn {
     rival::Orders orders_;
     const rival::Style& style_;
     std::vector<int> spare_ = std::vector<int>(kPlanetSlots, 0);
-    rival::TakeCache& odds_;
     std::vector<int> mine_;
     std::vector<int> nearestMine_ = std::vector<int>(kPlanetSlots, -1);
 };
 
 }  // namespace
 
-void rival::PlayPlanned(Game& game, const Style& style, TakeCache& odds) {
+void rival::PlayPlanned(Game& game, const Style& style) {
     SideView view = BuildSideView(game);
-    PlannedTurn(game, view, style, odds).play();
+    PlannedTurn(game, view, style).play();
 }
 
 }  // namespace zenthar
