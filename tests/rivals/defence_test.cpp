@@ -134,9 +134,9 @@ TEST(Defence, ASeatHoldingShipsActsDespiteAnOldReport) {
     }
 }
 
-// Bob's 400 ships next door keep every ship of Ann's capital at home, so nothing can be
+// Bob's 400 ships next door keep every ship of Ann's planets at home, so nothing can be
 // spared; Hard still sends one ship a year to look at what it knows least, the Empire's planet
-// it has never seen.
+// it has never seen, from the capital: her planet nearer to it holds only the one ship.
 TEST(Defence, ASeatThatCanSpareNothingStillLooksAgain) {
     TestGame t;
     // clang-format off
@@ -144,14 +144,16 @@ TEST(Defence, ASeatThatCanSpareNothingStillLooksAgain) {
         .planet(0, 10, 10).owner(0).home().ships(40).production(10, 10).hostility(0)
         .planet(1, 14, 10).owner(1).home().ships(400).production(10, 10).hostility(0)
         .planet(2, 10, 20).ships(30).production(5, 10)
+        .planet(3, 10, 18).owner(0).ships(1).production(1, 1).hostility(0)
         .build();
     // clang-format on
     SeenBy(t.st().planet(1), 0, 400, 10, 4299);
     MakeComputerPlayer(SeatKind::Hard)->PlayTurn(t.game);
     ASSERT_EQ(t.st().TaskForceLast, 0);
     const TaskForceRecord& scout = t.st().TaskForceList[0];
-    EXPECT_EQ(std::tuple(scout.EndPl.padded(), scout.NumOfShips, t.st().planet(0).Ships),
-              std::tuple(t.st().planet(2).PlanetId.padded(), 1, 39));
+    EXPECT_EQ(std::tuple(scout.EndPl.padded(), scout.NumOfShips, t.st().planet(0).Ships,
+                         t.st().planet(3).Ships),
+              std::tuple(t.st().planet(2).PlanetId.padded(), 1, 39, 1));
 }
 
 // The raider sends small fleets every year at the weakest-looking planets of the others,

@@ -407,7 +407,7 @@ TEST(Rival, ForecastsFollowTheCombatResultsTable) {
     rival::TakeCache cache;
     for (const double chance : {0.95, 0.5})
         for (const CrtTableType* table : {&crt, &hopeless, &crt})
-            for (const int d : {7, 40})
+            for (const int d : {1, 7, 40})
                 EXPECT_EQ(cache.shipsToTake(*table, d, chance),
                           rival::ShipsToTake(*table, d, chance, 1))
                     << d << " at " << chance << (table == &crt ? "" : " by the other table");
@@ -433,14 +433,32 @@ TEST(Rival, AGarrisonBeyondTheTableAsksShipsInProportion) {
                   rival::MostRebels(0, t.st().EmpireSkill) + 1);
 }
 
+// In the last year of a game of five, Ann's only rival lies beyond any flight that could land
+// in time: no level sends a ship, not even a scout to look again, and the capital keeps all.
+TEST(Rival, InTheLastYearASeatWithNothingInReachKeepsItsShips) {
+    for (const ComputerLevel& level : kComputerLevels) {
+        TestGame t;
+        // clang-format off
+        GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(1).year(kFirstYear + 4)
+            .planet(0, 5, 5).owner(0).home().ships(150).production(30, 30).hostility(0)
+            .planet(1, 40, 40).owner(1).home().ships(20).production(5, 10).hostility(0)
+            .build();
+        // clang-format on
+        t.st().GameLength = 5;
+        MakeComputerPlayer(level.kind)->PlayTurn(t.game);
+        const int sent = t.st().TaskForceLast + 1;
+        EXPECT_EQ(std::pair(sent, t.st().planet(0).Ships + 0), std::pair(0, 150)) << level.word;
+    }
+}
+
 // Every level knows the clock of a game of chosen length. In the last year Ann's capital
 // (150 ships, production 15) has the Empire's planets one year and ten years away: a fleet to
 // the far one would land after the last year end, so none is sent, while the near one is still
-// struck; a raise at 15 ships no longer pays in score. Until conquest, both are struck and
-// Hard raises.
+// struck; a raise at 15 ships no longer pays in score. Until conquest, or with 36 years left
+// of a game of 40, both are struck and Hard raises.
 TEST(Rival, InTheLastYearNoFleetIsSentThatCannotLandInTime) {
     for (const ComputerLevel& level : kComputerLevels)
-        for (const int length : {0, 5}) {
+        for (const int length : {0, 5, 40}) {
             TestGame t;
             // clang-format off
             GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(1).year(kFirstYear + 4)
@@ -460,10 +478,10 @@ TEST(Rival, InTheLastYearNoFleetIsSentThatCannotLandInTime) {
                 if (!LandsInTime(5, tf.RemTurns)) ++late;
                 if (tf.EndPl.padded() == t.st().planet(1).PlanetId.padded()) ++near;
             }
-            EXPECT_EQ(late > 0, length == 0) << name;
+            EXPECT_EQ(late > 0, length != 5) << name;
             EXPECT_GE(near, 1) << name;
             if (level.kind == SeatKind::Hard) {
-                EXPECT_EQ(t.st().planet(0).Production, length == 0 ? 16 : 15) << name;
+                EXPECT_EQ(t.st().planet(0).Production, length == 5 ? 15 : 16) << name;
             }
         }
 }
