@@ -2,21 +2,15 @@
 // search itself is tested with the core).
 #include "options/PlanetSearchFrm.h"
 
+#include "options/two_vorns.h"
 #include "support/widgets.h"
 
 namespace zenthar::testing {
 namespace {
 
-// Planets 1 and 3 share the name Vorn.
 TEST(FindPlanet, TheListHoldsTheStoredNamesOkShowsEveryMatchCancelNone) {
     TestGame t;
-    // clang-format off
-    GalaxyBuilder(t.game).players({"Ann"})
-        .planet(0, 20, 11).owner(0).home()
-        .planet(1, 6, 30).planet(2, 3, 8).planet(3, 33, 40).build();
-    // clang-format on
-    const std::string vorn = FixedText<40>("Vorn").padded();
-    t.st().planet(1).Name = t.st().planet(3).Name = vorn;
+    const std::string vorn = BuildTwoVorns(t.game);
     // Runs the command, letting `act` work the dialog; returns the planets shown.
     auto run = [&t](std::function<void(QWidget*)> act) {
         OnNextModal(act);

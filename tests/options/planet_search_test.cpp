@@ -1,20 +1,14 @@
 // The exact-name search behind Find Planet and the scroll positions it asks for.
 #include "options/planet_search.h"
 
-#include "support/galaxy_builder.h"
+#include "options/two_vorns.h"
 
 namespace zenthar::testing {
 namespace {
 
 TEST(PlanetSearchTest, EveryExactMatchIsShownInTurnAndScrolledToButNotPastTheLeftEdge) {
     TestGame t;
-    // clang-format off
-    GalaxyBuilder(t.game).players({"Ann"})
-        .planet(0, 20, 11).owner(0).home()
-        .planet(1, 6, 30).planet(2, 3, 8).planet(3, 33, 40).build();
-    // clang-format on
-    const std::string vorn = FixedText<40>("Vorn").padded();
-    t.st().planet(1).Name = t.st().planet(3).Name = vorn;
+    const std::string vorn = BuildTwoVorns(t.game);
     // A name, and each planet shown with its horizontal and vertical scroll.
     const std::pair<std::string, std::vector<std::array<int, 3>>> cases[] = {
         {vorn, {{1, 0, 30}, {3, 27, 40}}},  // XPos 6 and 33; the later one stays
