@@ -23,9 +23,9 @@ Sent SentFrom(const GameState& st, int from) {
     return s;
 }
 
-// Ann's capital (60 ships) has an Empire planet of 5 next to it, worth taking, and Bob's three
-// planets of 20 ships each lie within a strike's reach: Normal keeps three quarters of what Bob
-// could gather (45), whatever the strike; Hard reckons that Bob keeps some at home against
+// Ann's capital (60 ships) has an Empire planet of 5 next to it, seen and worth taking, and Bob's
+// three planets of 20 ships each lie within a strike's reach: Normal keeps three quarters of what
+// Bob could gather (45), whatever the strike; Hard reckons that Bob keeps some at home against
 // Ann's 60, but never fewer than eight in ten of his 60 could come, Bob having no other player
 // to hold ships back against, and keeps three quarters of those (36); Easy keeps nothing back
 // and strikes.
@@ -46,6 +46,7 @@ TEST(Defence, TheCapitalKeepsWhatANeighbourCouldBring) {
             .build();
         // clang-format on
         for (const int bob : {2, 3, 4}) SeenBy(t.st().planet(bob), 0, 20, 5, t.st().CurrentYear);
+        SeenBy(t.st().planet(1), 0, 5, 8, t.st().CurrentYear);
         MakeComputerPlayer(c.level)->PlayTurn(t.game);
         const Sent sent = SentFrom(t.st(), 0);
         EXPECT_GE(t.st().planet(0).Ships, c.leastKept) << static_cast<int>(c.level);

@@ -358,6 +358,31 @@ TEST(Rival, HardKeepsAReserveOnlyWhereAnotherPlayerCanStrike) {
     }
 }
 
+// Ships on their way earn nothing: Ann's capital of 30 ships can take the Empire's planet of
+// 10 ships next door, or its planet of one ship twenty years away at a quarter of the cost.
+// Every level strikes next door first, and Hard, which cannot afford both, strikes only there.
+TEST(Rival, AStrikeThatPaysSoonerComesFirst) {
+    for (const ComputerLevel& level : kComputerLevels) {
+        TestGame t;
+        // clang-format off
+        GalaxyBuilder(t.game).players({"Ann"}).skill(1)
+            .planet(0, 10, 10).owner(0).home().ships(30).production(5, 5).hostility(0)
+            .planet(1, 12, 10).ships(10).production(0, 5)
+            .planet(2, 10, 30).ships(1).production(0, 5)
+            .build();
+        // clang-format on
+        SeenBy(t.st().planet(1), 0, 10, 0, t.st().CurrentYear);
+        SeenBy(t.st().planet(2), 0, 1, 0, t.st().CurrentYear);
+        MakeComputerPlayer(level.kind)->PlayTurn(t.game);
+        ASSERT_GE(t.st().TaskForceLast, 0) << level.word;
+        EXPECT_EQ(t.st().TaskForceList[0].EndPl.padded(), t.st().planet(1).PlanetId.padded())
+            << level.word;
+        if (level.kind == SeatKind::Hard) {
+            EXPECT_EQ(t.st().TaskForceLast, 0);
+        }
+    }
+}
+
 // The forecasts read the game's own table: three to one and better costs the attackers
 // nothing, six to one and worse for them is hopeless, and the ships asked for grow with the
 // defence and the odds wanted.
