@@ -7,16 +7,6 @@
 namespace zenthar::testing {
 namespace {
 
-// Ships of the side's task forces bound for planet `to`.
-int ShipsBoundFor(const GameState& st, int to) {
-    int ships = 0;
-    for (int k = 0; k <= st.TaskForceLast; ++k) {
-        const TaskForceRecord& tf = st.TaskForceList[static_cast<std::size_t>(k)];
-        if (tf.EndPl.padded() == st.planet(to).PlanetId.padded()) ships += tf.NumOfShips;
-    }
-    return ships;
-}
-
 // Bob's stationed ships at the last six year ends were 100, 80, 90, 100, 40 and 60 (production
 // 10), and 30 now, after his turn: 30 went out in the first of those years, nothing in the next
 // two, 70 went out two years ago, 10 came back (of the oldest fleet, the 30), and 30 went out this
@@ -60,21 +50,13 @@ TEST(Finishing, HardGathersForABeatenSidesLastPlanet) {
             .planet(4, 10, 30).ships(100).production(2, 5)
             .build();
         // clang-format on
-        TaskForceRecord& far = t.st().TaskForceList[0];
-        far.PlNum = "0";
-        far.StartPl = t.st().planet(2).PlanetId;
-        far.EndPl = t.st().planet(4).PlanetId;
-        far.RemTurns = static_cast<Int16>(t.st().CurrentYear + 3);
-        far.NumOfShips = 300;
+        // Ann's 300 from planet 2 (id 03) to planet 4 (id 05), three years from landing.
+        t.st().TaskForceList[0] = {"0", 0, "03", "05", kFirstYear + 3, 300};
         t.st().TaskForceLast = 0;
         MakeComputerPlayer(level)->PlayTurn(t.game);
-        const int gathered = ShipsBoundFor(t.st(), 1);
-        if (level == SeatKind::Hard) {
-            EXPECT_GE(gathered, 200);
-        } else {
-            EXPECT_EQ(gathered, 0);
-        }
-        EXPECT_LE(ShipsBoundFor(t.st(), 3), 1) << "no strike that cannot win";
+        const int gathered = ShipsSent(t.st(), -1, 1);
+        EXPECT_TRUE(level == SeatKind::Hard ? gathered >= 200 : gathered == 0) << gathered;
+        EXPECT_LE(ShipsSent(t.st(), -1, 3), 1) << "no strike that cannot win";
     }
 }
 
@@ -95,7 +77,7 @@ TEST(Finishing, HardLeavesABeatenSidesFleetsAGarrisonTheyCannotBeat) {
             AddYear(t.st(), t.st().CurrentYear - 6 + k,
                     {{0, 1, 5, 600, 0}, {kEmpire, 1, 2, k < 5 ? 110 + 2 * k : 20, 0}});
         MakeComputerPlayer(SeatKind::Hard)->PlayTurn(t.game);
-        sent[remembered] = ShipsBoundFor(t.st(), 1);
+        sent[remembered] = ShipsSent(t.st(), -1, 1);
     }
     EXPECT_GE(sent[0], 20);
     EXPECT_EQ(sent[1] - sent[0], 100);
@@ -115,7 +97,7 @@ TEST(Finishing, NoTopUpForAPlanetItsRebelsTakeFirst) {
             .build();
         // clang-format on
         MakeComputerPlayer(SeatKind::Hard)->PlayTurn(t.game);
-        EXPECT_EQ(ShipsBoundFor(t.st(), 1) > 0, sent) << "outpost " << apart << " away";
+        EXPECT_EQ(ShipsSent(t.st(), -1, 1) > 0, sent) << "outpost " << apart << " away";
     }
 }
 

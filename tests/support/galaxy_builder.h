@@ -98,6 +98,18 @@ inline void SeenBy(PlanetRecord& p, int side, int ships, int production, int yea
     p.YearScouted.at(static_cast<std::size_t>(side)) = static_cast<Int16>(year);
 }
 
+// Ships of the side's task forces in the list from planet `from` to planet `to` (-1: any).
+inline int ShipsSent(const GameState& st, int from, int to) {
+    int ships = 0;
+    for (int k = 0; k <= st.TaskForceLast; ++k) {
+        const TaskForceRecord& tf = st.TaskForceList[static_cast<std::size_t>(k)];
+        if ((from < 0 || tf.StartPl == st.planet(from).PlanetId) &&
+            (to < 0 || tf.EndPl == st.planet(to).PlanetId))
+            ships += tf.NumOfShips;
+    }
+    return ships;
+}
+
 // A year ended with these figures of the sides, added to the chronicle as the year end adds it.
 inline void AddYear(GameState& st, int year, std::vector<SideYear> sides) {
     HistoryYear ended;
