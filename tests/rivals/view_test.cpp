@@ -3,9 +3,8 @@
 #include "rivals/rival_orders.h"
 #include "rivals/rival_plan.h"
 #include "rivals/rival_view.h"
-#include "support/galaxy_builder.h"
 #include "turn/rebels.h"
-#include "turn/turnreport.h"
+#include "turn/turn_test_support.h"
 
 namespace zenthar::testing {
 namespace {
@@ -43,10 +42,7 @@ TEST(RivalView, APlanetHoldingItsRebelGuardOutlivesTheStrongestRising) {
             t.st().planet(1).Ships = static_cast<Int16>(guard - fewer + production);
             t.random.push(0.0);       // they rise
             t.random.push(0.999999);  // as strong as they come
-            {
-                TurnReport report(t.game.Report);
-                RebelStep(t.game, report, 1);
-            }
+            turn_support::ReportOf(t.game, [&](TurnReport& r) { RebelStep(t.game, r, 1); });
             EXPECT_EQ(t.st().planet(1).digit(0) == 2, fewer == 0)
                 << "skill " << skill << ", hostility " << hostility << ", " << fewer << " fewer";
         }
