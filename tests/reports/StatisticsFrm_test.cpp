@@ -67,9 +67,7 @@ class StatisticsTest : public ::testing::Test {
     // Ann sends `ships` to the Empire's planet, then both end their turns.
     void year(int ships) {
         ShowTurnStatus(t.game, false);
-        if (ships > 0) {
-            ASSERT_EQ(LaunchTaskForce(t.st(), 0, 2, ships), LaunchResult::Launched);
-        }
+        ASSERT_TRUE(ships == 0 || LaunchTaskForce(t.st(), 0, 2, ships) == LaunchResult::Launched);
         EndTurn(t.game);
         EndTurn(t.game);
     }
@@ -214,9 +212,7 @@ TEST_F(StatisticsChartsTest, ASideHiddenFromTheLegendStaysHiddenUntilClickedAgai
     EXPECT_LT(axis(line(w, "Ann"), Qt::Vertical)->max(), 150);
     for (const char* figure : {"Planets Owned", "Ships in Flight", "Ships on Planets"}) {
         Choose(w, figure);
-        if (line(w, "Bob")) {
-            EXPECT_EQ(line(w, "Bob")->count(), 0) << figure;
-        }
+        EXPECT_TRUE(!line(w, "Bob") || line(w, "Bob")->count() == 0) << figure;
     }
     clickLegend(w, "Bob");
     EXPECT_EQ(std::tuple(w.sideShown(1), line(w, "Bob")->count(), struck("Bob")),

@@ -68,16 +68,14 @@ TEST_F(NewGameFrmTest, OpensOnTheFirstNameBoxAndEveryColumnHasItsOwnHeading) {
         // Over its column, and clear of the next column's heading.
         EXPECT_TRUE(r.left() < column.right() && r.right() > column.left()) << columns[c].first;
         EXPECT_LT(r.bottom(), column.top()) << columns[c].first;
-        if (c + 1 < columns.size()) {
-            EXPECT_LT(r.right(), child<QLabel>(columns[c + 1].first)->x()) << columns[c].first;
-        }
+        EXPECT_TRUE(c + 1 == columns.size() || r.right() < child<QLabel>(columns[c + 1].first)->x())
+            << columns[c].first;
         // Whole: the text fits the label's width, on as many lines as its height holds.
         const int needed =
             heading->wordWrap() ? heading->heightForWidth(r.width()) : heading->sizeHint().height();
         EXPECT_LE(needed, r.height()) << columns[c].first;
-        if (!heading->wordWrap()) {
-            EXPECT_LE(heading->sizeHint().width(), r.width()) << columns[c].first;
-        }
+        EXPECT_TRUE(heading->wordWrap() || heading->sizeHint().width() <= r.width())
+            << columns[c].first;
     }
     EXPECT_EQ(child<QLabel>("SeatLbl")->text(), "Played by:");
 

@@ -62,9 +62,7 @@ TEST(Chronicle, EveryYearOfASeededGameHoldsWhatTheGameShowedThatYear) {
             }
         });
         EXPECT_GT(years, 0u);
-        if (planets > 5) {
-            EXPECT_GT(battles, 0) << "a game of this size fights";
-        }
+        EXPECT_TRUE(planets <= 5 || battles > 0) << "a game of this size fights";
     }
 }
 
