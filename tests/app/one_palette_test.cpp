@@ -127,15 +127,12 @@ TEST_F(OnePaletteTest, EveryWindowDrawsEachSideInItsOneColour) {
     }
 
     // The Ownership Map: a ring in the owner's colour round each symbol.
-    {
-        ui::OwningMapFrm owning(window->game(), window.get());
-        const QImage picture = owning.grab().toImage();
-        for (int p = 0; p < kSides; ++p)
-            EXPECT_GE(
-                PixelsNear(picture, owning.ownerRing(p).adjusted(-1, -1, 1, 1), ui::SideColour(p)),
-                6)
-                << "the Ownership Map's ring of " << p;
-    }
+    ui::OwningMapFrm owning(window->game(), window.get());
+    const QImage picture = owning.grab().toImage();
+    for (int p = 0; p < kSides; ++p)
+        EXPECT_GE(
+            PixelsNear(picture, owning.ownerRing(p).adjusted(-1, -1, 1, 1), ui::SideColour(p)), 6)
+            << "the Ownership Map's ring of " << p;
 
     for (int side = 0; side < kSides; ++side)
         EXPECT_EQ(seen[side], std::set<QRgb>{ui::SideColour(side).rgb()}) << "side " << side;

@@ -188,10 +188,7 @@ TEST(TemplateCheck, ADamagedTemplateIsRefusedAtStartUpWithWhatIsWrong) {
     for (const auto& [edit, reason] : cases) {
         SCOPED_TRACE(edit);
         testing::TestGame t;
-        {
-            sqlite::Database db(t.game.TemplateFile(), sqlite::Database::Mode::ReadWrite);
-            db.exec(edit);
-        }
+        sqlite::Database(t.game.TemplateFile(), sqlite::Database::Mode::ReadWrite).exec(edit);
         t.game.Lock.release();
         const std::string working = testing::ReadText(t.game.WorkingFile());
         Game again(t.folder.path(), t.dialogs, t.display, t.view, t.random);

@@ -47,14 +47,12 @@ TEST_F(SummaryTest, FifteenRowsMakeAPageAndNextAndPreviousStopAtTheEnds) {
                         "\t 4\t 7\t 0\tAnn conquered the planet Vorn #" + std::to_string(i));
     lines.push_back("");
     write(lines);
-    {
-        DispTurnSumFrm w(file(), nullptr);
-        EXPECT_EQ(w.windowTitle().toStdString(), "End Turn Summary for the year: 4107");
-        EXPECT_EQ(row(w, 0), (Row{"Ann", "Vorn", "Empire", " 10", " 4", " 7", " 0",
-                                  "Ann conquered the planet Vorn #0"}));
-        Click(&w, "NextBtn");  // stays on the one page, whose number it now shows unpadded
-        EXPECT_EQ(std::tuple(pages(w), page(w).size()), std::tuple("1 |  1", 14u));
-    }
+    DispTurnSumFrm one(file(), nullptr);
+    EXPECT_EQ(one.windowTitle().toStdString(), "End Turn Summary for the year: 4107");
+    EXPECT_EQ(row(one, 0), (Row{"Ann", "Vorn", "Empire", " 10", " 4", " 7", " 0",
+                                "Ann conquered the planet Vorn #0"}));
+    Click(&one, "NextBtn");  // stays on the one page, whose number it now shows unpadded
+    EXPECT_EQ(std::tuple(pages(one), page(one).size()), std::tuple("1 |  1", 14u));
     lines.push_back("Rebels\tKessira\tAnn\t 5\t 8\t\t 3\tThe rebels distroyed  5 of your ships");
     write(lines);  // 16 rows
     DispTurnSumFrm w(file(), nullptr);

@@ -17,15 +17,13 @@ TEST(FleetsFrm, WithoutFleetsItSaysSoAndWithThemEnterOrADoubleClickChoosesTheDes
         .planet(1, 0, 4)
         .planet(2, 0, 12).build();
     // clang-format on
-    {
-        ui::FleetsFrm none(t.game, nullptr);
-        ShowActive(&none);
-        EXPECT_EQ(std::pair(FindChild<QLabel>(&none, "NoneLbl")->isVisible(),
-                            FindChild<QPushButton>(&none, "ShowBtn")->isEnabled()),
-                  std::pair(true, false));
-        QTest::keyClick(&none, Qt::Key_Return);
-        EXPECT_EQ(none.chosenPlanet(), -1);
-    }
+    ui::FleetsFrm none(t.game, nullptr);
+    ShowActive(&none);
+    EXPECT_EQ(std::pair(FindChild<QLabel>(&none, "NoneLbl")->isVisible(),
+                        FindChild<QPushButton>(&none, "ShowBtn")->isEnabled()),
+              std::pair(true, false));
+    QTest::keyClick(&none, Qt::Key_Return);
+    EXPECT_EQ(none.chosenPlanet(), -1);
     // How the window is left, and the planet to show then.
     const std::pair<std::string, int> cases[] = {
         {"Enter", 2}, {"double click", 1}, {"Show button", 1}, {"Close", -1}, {"Esc", -1}};

@@ -67,10 +67,7 @@ TEST(TurnSummaryTest, PagesHoldFifteenRowsAndRowsBeyondTheMostKeptAreDropped) {
 TEST(TurnSummaryTest, AFileIsReadWholeAndAMissingOneIsNotFound) {
     const std::filesystem::path file =
         std::filesystem::temp_directory_path() / ("turn_summary_" + std::to_string(::getpid()));
-    {
-        std::ofstream out(file, std::ios::binary);
-        out << "Current Year: \t 4107\r\n\r\nA\r\nB\r\n";
-    }
+    std::ofstream(file, std::ios::binary) << "Current Year: \t 4107\r\n\r\nA\r\nB\r\n";
     const TurnSummary read = ReadTurnSummary(file);
     std::filesystem::remove(file);
     const TurnSummary missing = ReadTurnSummary(file);

@@ -280,13 +280,11 @@ TEST(CreateNewGame, RefusedSettingsOrAFailingDatabaseLeaveTheRunningGame) {
     ASSERT_EQ(cfg.size(), 1U);
     EXPECT_EQ(cfg.at(0).at("PlName1").asText(), "Ann");
     g.game.FileDta1.release();
-    {
-        // Counted by hand: the broken column keeps the game from reading the table by name.
-        sqlite::Database file(g.game.WorkingFile(), sqlite::Database::Mode::ReadOnly);
-        sqlite::Statement count(file.get(), "SELECT count(*) FROM Planets");
-        ASSERT_TRUE(count.step());
-        EXPECT_EQ(count.columnInt(0), 26);
-    }
+    // Counted by hand: the broken column keeps the game from reading the table by name.
+    sqlite::Database file(g.game.WorkingFile(), sqlite::Database::Mode::ReadOnly);
+    sqlite::Statement count(file.get(), "SELECT count(*) FROM Planets");
+    ASSERT_TRUE(count.step());
+    EXPECT_EQ(count.columnInt(0), 26);
 }
 
 }  // namespace
