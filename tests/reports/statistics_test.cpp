@@ -27,29 +27,26 @@ GameState ThreeYears() {
 
 TEST(Statistics, PublicFiguresForEverySidePrivateOnesForTheViewerAlone) {
     const GameState st = ThreeYears();
-    const struct {
-        const char* column;
-        int viewer;
-        std::vector<int> sides;
-    } cases[] = {
+    // The figure, who looks at the chart, and the sides it has a line for.
+    const std::tuple<const char*, int, std::vector<int>> cases[] = {
         {"Planets", 0, {0, 1, kEmpire}}, {"Ships", -1, {0, 1, kEmpire}},
         {"ShipsInFlight", 1, {1}},       {"BattlesWon", 0, {0}},
         {"BattlesLost", -1, {}},         {"BattlesLost", kEveryone, {0, 1, kEmpire}},
     };
-    for (const auto& c : cases) {
-        const Figure figure = FindFigure(c.column);
-        ASSERT_NE(figure, nullptr) << c.column;
-        SCOPED_TRACE(::testing::Message() << FigureName(figure) << " viewer " << c.viewer);
-        std::vector<int> sides;
-        for (const ChartLine& line : ChartLines(st, figure, c.viewer)) {
-            sides.push_back(line.side);
+    for (const auto& [column, viewer, sides] : cases) {
+        const Figure figure = FindFigure(column);
+        ASSERT_NE(figure, nullptr) << column;
+        SCOPED_TRACE(::testing::Message() << FigureName(figure) << " viewer " << viewer);
+        std::vector<int> lined;
+        for (const ChartLine& line : ChartLines(st, figure, viewer)) {
+            lined.push_back(line.side);
             ASSERT_EQ(line.points.size(), 3u);
             for (std::size_t i = 0; i < 3; ++i)
                 EXPECT_EQ(line.points[i],
                           std::pair(4100 + static_cast<int>(i),
                                     FigureValue(*st.Chronicle[i].find(line.side), figure)));
         }
-        EXPECT_EQ(sides, c.sides);
+        EXPECT_EQ(lined, sides);
     }
     const auto lines = ChartLines(st, FindFigure("Planets"), 0);
     EXPECT_EQ(std::tuple(lines[0].name, lines[1].name, lines[2].name, lines[0].points[2].second,

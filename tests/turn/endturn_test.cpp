@@ -46,30 +46,26 @@ TEST(EndTurnHandOver, WithoutAGameNothingHappensAndANewGameHandsTheFirstTurnOut)
 // in flight; when every player after the one who ends his turn is out, the year ends, and then
 // every planet produces, the Empire's too, saturating, and may raise its production again.
 TEST(EndTurnHandOver, PlayersWithoutPlanetsOrFleetsArePassedOver) {
-    const struct {
-        int players;
-        bool fleet;
-        int turn, year, statusShown;
-    } cases[] = {{3, false, 2, 4100, 2}, {3, true, 1, 4100, 1}, {2, false, 0, 4101, -1}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.players << " players, fleet " << c.fleet);
+    // Players, Bob's fleet in flight, then whose turn and which year it is, and the turns shown.
+    for (const auto& [players, fleet, turn, year, statusShown] :
+         {std::tuple{3, false, 2, 4100, 2}, {3, true, 1, 4100, 1}, {2, false, 0, 4101, -1}}) {
+        SCOPED_TRACE(::testing::Message() << players << " players, fleet " << fleet);
         TestGame t;
-        SeatPlayers(t, c.players);
-        if (c.fleet) AddTaskForce(t.game, 1, 1, 3, 5, 4110);
+        SeatPlayers(t, players);
+        if (fleet) AddTaskForce(t.game, 1, 1, 3, 5, 4110);
         t.st().planet(1).Scouted = "0000";  // Bob lost his home planet
         // A slot past the galaxy, as a bigger game loaded before left it, is no planet of his.
-        t.st().planet(c.players + 1).Scouted = "0200";
+        t.st().planet(players + 1).Scouted = "0200";
         t.st().planet(0).WillProd = 0;
-        t.st().planet(c.players).Ships = 32766;  // Vega
+        t.st().planet(players).Ships = 32766;  // Vega
         t.st().EmpireSkill = 7;  // an Empire that only produces leaves Vega's garrison be
         EndTurn(t.game);
-        const bool yearEnded = c.year > 4100;
         EXPECT_EQ(std::tuple(t.st().planet(0).Ships, t.st().planet(0).WillProd,
-                             t.st().planet(c.players).Ships),
-                  yearEnded ? std::tuple(24, -1, 32767) : std::tuple(20, 0, 32766));
+                             t.st().planet(players).Ships),
+                  year > 4100 ? std::tuple(24, -1, 32767) : std::tuple(20, 0, 32766));
         EXPECT_EQ(std::tuple(t.st().CurrentPlTurn, t.st().CurrentYear, t.st().TaskForceLast),
-                  std::tuple(c.turn, c.year, c.fleet ? 0 : -1));
-        EXPECT_TRUE(c.statusShown < 0 || t.view.statusShown == c.statusShown) << t.view.statusShown;
+                  std::tuple(turn, year, fleet ? 0 : -1));
+        EXPECT_TRUE(statusShown < 0 || t.view.statusShown == statusShown) << t.view.statusShown;
         EXPECT_EQ(TimesSaid(t.dialogs, kEmpireHasWon), 0);
     }
 }
@@ -103,24 +99,23 @@ TEST(EndTurnOut, APersonPutOutOfTheGameIsToldSo) {
     const std::string out = "Bob has no planet and no task force left and is out of the game.";
     const std::string watch =
         "\r\rThe computer players play on: every End Turn plays one more year.";
-    const struct {
-        SeatKind ann, bob;
-        std::vector<std::string> told;
-    } cases[] = {{SeatKind::Human, SeatKind::Human, {out}},
-                 {SeatKind::Hard, SeatKind::Human, {out + watch}},
-                 {SeatKind::Human, SeatKind::Hard, {}}};
-    for (const auto& c : cases) {
+    // Who plays Ann and Bob, and what is said.
+    const std::tuple<SeatKind, SeatKind, std::vector<std::string>> cases[] = {
+        {SeatKind::Human, SeatKind::Human, {out}},
+        {SeatKind::Hard, SeatKind::Human, {out + watch}},
+        {SeatKind::Human, SeatKind::Hard, {}}};
+    for (const auto& [ann, bob, said] : cases) {
         TestGame t;
         SeatPlayers(t, 2);
-        t.st().Seats[0] = c.ann;
-        t.st().Seats[1] = c.bob;
+        t.st().Seats[0] = ann;
+        t.st().Seats[1] = bob;
         AddTaskForce(t.game, kEmpire, 2, 1, 900, 4101);  // Bob's home falls at this year end
         t.st().CurrentPlTurn = 1;
         EndTurn(t.game);
         std::vector<std::string> told;
         for (const auto& text : t.dialogs.texts())
             if (text.find("out of the game") != std::string::npos) told.push_back(text);
-        EXPECT_EQ(told, c.told);
+        EXPECT_EQ(told, said);
         EXPECT_NE(OwnerOf(t.st(), 1), 1);
     }
 }

@@ -41,18 +41,23 @@ TEST(TimeOut, ConquestComesFirstAndOnceTimeIsUpTheHighestScoreWinsOrIsShared) {
 }
 
 struct LastYearGame {
-    // Ann and Bob on their capitals far apart, the Empire on Vega with a few ships; Ann holds
-    // `annExtra` planets more.
-    void seat(int length, int annExtra) {
+    // A game of `length` years: Ann (with `annShips`) and Bob on their capitals far apart; the
+    // planets added next are the Empire's unless given an owner.
+    GalaxyBuilder capitals(int length, int annShips) {
         t.random.setFallback(kCalm);
+        t.st().GameLength = static_cast<Int16>(length);
         GalaxyBuilder b(t.game);
         b.players({"Ann", "Bob"}).skill(1);
-        b.planet(0, 1, 1).owner(0).home().ships(20).production(4, 20);
+        b.planet(0, 1, 1).owner(0).home().ships(annShips).production(4, 20);
         b.planet(1, 40, 40).owner(1).home().ships(20).production(4, 20);
+        return b;
+    }
+    // Ann holds `annExtra` planets more, the Empire Vega with a few ships.
+    void seat(int length, int annExtra) {
+        GalaxyBuilder b = capitals(length, 20);
         int i = 2;
         for (int k = 0; k < annExtra; ++k, ++i) b.planet(i, 1, 5 + 4 * k).owner(0).ships(5);
         b.planet(i, 20, 20).ships(3).production(2, 2).build();
-        t.st().GameLength = static_cast<Int16>(length);
     }
     // Ends turns until the year has moved on `years` times (or nothing moves any more).
     void playYears(int years) {
@@ -66,51 +71,48 @@ struct LastYearGame {
 // brought a conquest, which is told as one; a game until conquest never ends on score. No turn
 // follows the last year: End Turn then changes nothing and says nothing.
 TEST(LastYearEnd, DeclaresTheHighestScoreOrATieOrAConquestAndNoTurnFollows) {
-    const struct {
-        int length, annExtra;
-        bool conquest;
-        int decided;
-        const char* told;  // the end's words before the score; none for a conquest or no end
-    } cases[] = {
+    // The years, Ann's planets more than Bob's, a conquest in the last year, who is declared
+    // the winner, and the end's words before the score (none for a conquest or no end).
+    const std::tuple<int, int, bool, int, const char*> cases[] = {
         {3, 2, false, 0, "The 3 years are over.\r\rAnn wins with the highest score, "},
         {1, 0, false, kSharedWin, "The 1 year is over.\r\rAnn and Bob share the highest score, "},
         {1, 0, true, 1, nullptr},
         {0, 2, false, -1, nullptr},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.length << " years, conquest " << c.conquest);
+    for (const auto& [length, annExtra, conquest, decided, told] : cases) {
+        SCOPED_TRACE(::testing::Message() << length << " years, conquest " << conquest);
         LastYearGame g;
-        g.seat(c.length, c.annExtra);
-        if (c.conquest) {
+        g.seat(length, annExtra);
+        if (conquest) {
             g.t.st().planet(0).Scouted = "0200";  // Bob took Ann's capital
             g.t.st().planet(2).Scouted = "0200";  // and Vega
             g.t.st().EmpireOut = true;
         }
-        if (c.length > 1) {
-            g.playYears(c.length - 1);
+        if (length > 1) {
+            g.playYears(length - 1);
             EXPECT_EQ(std::pair(g.t.st().Decided, TimesSaid(g.t.dialogs, "The ")), std::pair(-1, 0))
                 << "the score decides nothing before the last year";
         }
-        const int years = c.length == 0 ? 6 : c.length;
+        const int years = length == 0 ? 6 : length;
         g.playYears(years);
         ASSERT_EQ(g.t.st().Chronicle.size(), static_cast<std::size_t>(years));
         const HistoryYear& last = g.t.st().Chronicle.back();
         const long long ann = last.find(0)->score, bob = last.find(1)->score;
         EXPECT_EQ(std::tuple(g.t.st().CurrentYear, g.t.st().Decided,
                              TimesSaid(g.t.dialogs, "Congratulations"),
-                             EndedOnScore(g.t.st().Chronicle, 2, c.length)),
-                  std::tuple(kFirstYear + years, c.decided, c.conquest ? 1 : 0, c.told != nullptr));
-        if (c.told == nullptr) {
+                             EndedOnScore(g.t.st().Chronicle, 2, length)),
+                  std::tuple(kFirstYear + years, decided, conquest ? 1 : 0, told != nullptr));
+        if (told == nullptr) {
             EXPECT_EQ(TimesSaid(g.t.dialogs, "The "), 0);
             continue;
         }
         ASSERT_GT(ann, last.find(kEmpire)->score);
         const std::vector<int> leaders =
-            c.decided == kSharedWin ? std::vector<int>{0, 1} : std::vector<int>{0};
+            decided == kSharedWin ? std::vector<int>{0, 1} : std::vector<int>{0};
         EXPECT_EQ(ScoreLeaders(last), leaders);
-        EXPECT_TRUE(c.decided == kSharedWin ? ann == bob : ann > bob) << ann << " " << bob;
-        EXPECT_EQ(g.t.dialogs.texts().back(), c.told + std::to_string(ann) + ".");
-        EXPECT_EQ(Winner(g.t.game), c.decided);
+        EXPECT_TRUE(decided == kSharedWin ? ann == bob : ann > bob) << ann << " " << bob;
+        EXPECT_EQ(g.t.dialogs.texts().back(), told + std::to_string(ann) + ".");
+        EXPECT_EQ(Winner(g.t.game), decided);
 
         const std::string before = sim::DescribeWholeState(g.t.st());
         const std::size_t said = g.t.dialogs.asked.size();
@@ -127,14 +129,9 @@ TEST(LastYearEnd, DeclaresTheHighestScoreOrATieOrAConquestAndNoTurnFollows) {
 TEST(LastYearEnd, AFleetLandsBeforeTheEndExactlyWhenLandsInTimeSaysSo) {
     LastYearGame g;
     TestGame& t = g.t;
-    t.random.setFallback(kCalm);
-    GalaxyBuilder b(t.game);
-    b.players({"Ann", "Bob"}).skill(1);
-    b.planet(0, 1, 1).owner(0).home().ships(200).production(4, 20);
-    b.planet(1, 40, 40).owner(1).home().ships(20).production(4, 20);
+    GalaxyBuilder b = g.capitals(3, 200);
     for (int k = 1; k <= 5; ++k) b.planet(1 + k, 1, 1 + 2 * k).ships(1).production(1, 1);
     b.build();
-    t.st().GameLength = 3;
     std::vector<int> arrivals;
     for (int target = 2; target <= 6; ++target) {
         ASSERT_EQ(LaunchTaskForce(t.st(), 0, target, 30), LaunchResult::Launched);
