@@ -37,13 +37,9 @@ TEST(ScoutingDigits, ReadPerPlayerAndNonDigitsAsZero) {
 TEST(TaskForceSlots, AnAssignedListIsTheSameSlotForSlot) {
     auto filled = [](int to, int ships) {
         GameState st;
-        for (int i = 0; i <= to; ++i) {
-            TaskForceRecord& tf = st.TaskForceList[static_cast<std::size_t>(i)];
-            tf.PlNum = "2";
-            tf.TFNum = static_cast<Int16>(i);
-            tf.EndPl = "07";
-            tf.NumOfShips = static_cast<Int16>(ships);
-        }
+        for (int i = 0; i <= to; ++i)
+            st.TaskForceList[static_cast<std::size_t>(i)] = {
+                "2", static_cast<Int16>(i), {}, "07", 0, static_cast<Int16>(ships)};
         return st;
     };
     const GameState shorter = filled(9, 3), blank;

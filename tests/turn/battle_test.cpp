@@ -71,9 +71,7 @@ TEST_F(BattleTest, RoundsRunUntilOneSideIsGoneAndAreShownWithTheirCounts) {
     t.st().CrtTable[1][4] = -30;  // 7 v 7, die 1: attackers 7 -> 5
     t.st().CrtTable[2][5] = -5;   // 5 v 7, die 2: attackers 5 -> 4
     t.st().CrtTable[6][5] = 100;  // 4 v 7, die 6: defenders gone
-    t.random.push(Die(1));
-    t.random.push(Die(2));
-    t.random.push(Die(6));
+    for (const int face : {1, 2, 6}) t.random.push(Die(face));
     t.st().SoundsOff = false;
     EXPECT_EQ(Fight(7, 7, false), "4 0");
     const std::vector<std::string> expected = {
