@@ -146,6 +146,14 @@ TEST_F(AtomicSave, StaleTemporariesAreTheOnlyFilesRemoved) {
           ".b.mdb" + mark + "999999999-bbbbbb-journal", kept[0], kept[1], kept[2], kept[3],
           kept[4]})
         WriteBytes(saves / name, {1, 2, 3});
+    // A name that differs from the game's in any one of its six letters, or has five or seven.
+    const std::string dead = ".war.mdb" + mark + "999999999-";
+    for (const char* letters :
+         {"_bc123", "a_c123", "ab_123", "abc_23", "abc1_3", "abc12_", "abc12", "abc1234"}) {
+        kept.push_back(dead + letters);
+        WriteBytes(saves / kept.back(), {1, 2, 3});
+    }
+    WriteBytes(saves / (dead + "abc123"), {1, 2, 3});  // the game's own name: swept
     kept.push_back(".f" + mark + "999999999-ffffff");  // a folder is never removed
     std::filesystem::create_directory(saves / kept.back());
     RemoveStaleTemporaries(saves);

@@ -1,6 +1,7 @@
 // The temporaries a save writes beside its target: each carries a name the next start knows as
 // the game's own (the target, the marker, the process and six letters or digits), and no two
-// live at once under the same name.
+// live at once under the same name. Which names the start sweeps away is
+// saveload_atomic_test.cpp's.
 #include <unistd.h>
 
 #include "game/savefile.h"
@@ -33,30 +34,6 @@ TEST(TemporaryFiles, EachIsNamedAsTheGamesOwnAndNoTwoAlike) {
     EXPECT_EQ(names.size(), open.size());
     open.clear();  // none committed: every one is removed again
     EXPECT_TRUE(std::filesystem::is_empty(folder));
-}
-
-// A start sweeps away the temporaries a dead game left, and only those: a name that differs
-// from the game's in any one of its six letters is someone else's file.
-TEST(TemporaryFiles, TheSweepTakesOnlyNamesTheGameMakes) {
-    TempProgramFolder program;
-    const std::filesystem::path folder = program.path() / "saves";
-    std::filesystem::create_directory(folder);
-    const std::string dead = ".war.mdb" + std::string(kTemporaryMarker) + "999999999-";
-    std::vector<std::string> kept;
-    for (std::size_t k = 0; k < 6; ++k) {
-        std::string letters = "abc123";
-        letters[k] = '_';
-        kept.push_back(dead + letters);
-    }
-    kept.push_back(dead + "abc12");    // five letters
-    kept.push_back(dead + "abc1234");  // seven
-    for (const std::string& name : kept) std::ofstream(folder / name) << "x";
-    std::ofstream(folder / (dead + "abc123")) << "x";
-    RemoveStaleTemporaries(folder);
-    std::set<std::string> left;
-    for (const auto& e : std::filesystem::directory_iterator(folder))
-        left.insert(e.path().filename().string());
-    EXPECT_EQ(left, std::set<std::string>(kept.begin(), kept.end()));
 }
 
 }  // namespace
