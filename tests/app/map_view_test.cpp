@@ -33,6 +33,12 @@ class MapViewTest : public AppTest {
         horiz()->setValue(0);
         vert()->setValue(0);
     }
+    // Ann and Bob on a map wide enough to show every planet at once.
+    void showTwoPlayers() {
+        startShown(1200, 800);
+        twoPlayers();
+        showAll();
+    }
     // Runs `open` and answers the Send Ships window it opens with what it shows: its source,
     // destination and forecast; closes it.
     std::string sendShipsShown(const std::function<void()>& open) {
@@ -97,9 +103,7 @@ TEST_F(MapViewTest, AnEmptyGalaxySaysHowToBeginWithTheMenusOwnKeys) {
 }
 
 TEST_F(MapViewTest, MarksFollowConquestsAndTheTurnAndWaitForTheCurtain) {
-    startShown(1200, 800);
-    twoPlayers();  // Ann: 0 (capital), 2; Bob: 1 (capital); the Empire: 3
-    showAll();
+    showTwoPlayers();  // Ann: 0 (capital), 2; Bob: 1 (capital); the Empire: 3
     auto marks = [this] {
         std::vector<PlanetMark> m;
         for (int p = 0; p < 4; ++p) m.push_back(map().markOf(p).value_or(PlanetMark{-9}));
@@ -132,9 +136,7 @@ TEST_F(MapViewTest, MarksFollowConquestsAndTheTurnAndWaitForTheCurtain) {
 }
 
 TEST_F(MapViewTest, TooltipsTellOnlyWhatThePanelWouldAndTheSameForecastAsSendShips) {
-    startShown(1200, 800);
-    twoPlayers();
-    showAll();
+    showTwoPlayers();
     st().planet(3).Scouted = "1000";  // Ann scouted the Empire's planet...
     st().planet(3).KnownShip[0] = 5;  // ...and saw 5 ships, not the 8 there now
     window->ShowPlanetInfo(0, false);
@@ -151,9 +153,7 @@ TEST_F(MapViewTest, TooltipsTellOnlyWhatThePanelWouldAndTheSameForecastAsSendShi
 }
 
 TEST_F(MapViewTest, ARightClickOrADragOpensSendShipsWithTheDestinationChosenElseF2sMessage) {
-    startShown(1200, 800);
-    twoPlayers();
-    showAll();
+    showTwoPlayers();
     window->ShowPlanetInfo(0, false);  // Ann's capital
     const std::string toThree = name(0) + " > " + name(3);
     EXPECT_EQ(sendShipsShown([&] {
@@ -208,8 +208,7 @@ TEST_F(MapViewTest, ZoomKeepsTheScrollToRulesTabAndFindPlanetAndOutlivesARestart
                 << map().focusedPlanet();
         }
         OnNextModal([](QWidget* dlg) {
-            auto* list = FindChild<QComboBox>(dlg, "PlSearchCmb");
-            list->setCurrentIndex(1);
+            FindChild<QComboBox>(dlg, "PlSearchCmb")->setCurrentIndex(1);
             Click(dlg, "OkBtn");
         });
         window->SearchItem_Click();
