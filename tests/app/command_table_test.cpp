@@ -140,12 +140,9 @@ class CommandTableTest : public AppTest {
         answers.assign(8, Answer::No);  // no game is left: no new game, no load, no exit
         if (s != Situation::NoGame) {
             // What a year end before may have left: a decided game, a turn past the last.
-            st().Seats = {};
+            ClearGame(st());
             st().CurrentPlTurn = 0;
             st().CurrentYear = 4100;
-            st().Decided = -1;
-            st().StoryShown = false;
-            st().VictoryAnswer = 0;
             twoPlayers();
         }
         if (s == Situation::Curtain) {
