@@ -24,8 +24,7 @@ TEST(Defence, TheCapitalKeepsWhatANeighbourCouldBring) {
             .planet(1, 12, 10).ships(5).production(8, 10)
             .planet(2, 20, 10).owner(1).home().ships(20).production(5, 10).hostility(0)
             .planet(3, 20, 12).owner(1).ships(20).production(5, 10)
-            .planet(4, 18, 14).owner(1).ships(20).production(5, 10)
-            .build();
+            .planet(4, 18, 14).owner(1).ships(20).production(5, 10).build();
         // clang-format on
         for (const int bob : {2, 3, 4}) SeenBy(t.st().planet(bob), 0, 20, 5, t.st().CurrentYear);
         SeenBy(t.st().planet(1), 0, 5, 8, t.st().CurrentYear);
@@ -49,8 +48,7 @@ TEST(Defence, NormalKeepsItsCapitalAgainstARivalsShipsInFlight) {
         GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(1)
             .planet(0, 10, 10).owner(0).home().ships(400).production(10, 10).hostility(0)
             .planet(1, 12, 10).ships(200).production(2, 10)
-            .planet(2, 40, 40).owner(1).home().ships(100).production(10, 10).hostility(0)
-            .build();
+            .planet(2, 40, 40).owner(1).home().ships(100).production(10, 10).hostility(0).build();
         // clang-format on
         SeenBy(t.st().planet(1), 0, 200, 2, t.st().CurrentYear);
         for (int k = 0; remembered && k < 6; ++k)
@@ -72,8 +70,7 @@ TEST(Defence, AGuessAgesTowardsThePublicTotals) {
     GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(1).year(4300)
         .planet(0, 10, 10).owner(0).home().ships(40).production(10, 10).hostility(0)
         .planet(1, 20, 10).owner(1).home().ships(20).production(6, 10).hostility(0)
-        .planet(2, 20, 20).owner(1).ships(10).production(3, 10)
-        .build();
+        .planet(2, 20, 20).owner(1).ships(10).production(3, 10).build();
     // clang-format on
     PlanetRecord& seen = t.st().planet(1);
     SeenBy(seen, 0, 56, 20, 4300 - 171);
@@ -101,8 +98,7 @@ TEST(Defence, ASeatHoldingShipsActsDespiteAnOldReport) {
             .planet(0, 10, 10).owner(0).ships(45).production(10, 10).hostility(3)
             .planet(1, 14, 10).owner(1).home().ships(40).production(20, 20).hostility(0)
             .planet(2, 10, 14).owner(0).ships(45).production(10, 10).hostility(3)
-            .planet(3, 40, 40).ships(30).production(5, 10)
-            .build();
+            .planet(3, 40, 40).ships(30).production(5, 10).build();
         // clang-format on
         SeenBy(t.st().planet(1), 0, 56, 20, 4300 - 171);
         MakeComputerPlayer(level)->PlayTurn(t.game);
@@ -122,8 +118,7 @@ TEST(Defence, ASeatThatCanSpareNothingStillLooksAgain) {
         .planet(0, 10, 10).owner(0).home().ships(40).production(10, 10).hostility(0)
         .planet(1, 14, 10).owner(1).home().ships(400).production(10, 10).hostility(0)
         .planet(2, 10, 20).ships(30).production(5, 10)
-        .planet(3, 10, 18).owner(0).ships(1).production(1, 1).hostility(0)
-        .build();
+        .planet(3, 10, 18).owner(0).ships(1).production(1, 1).hostility(0).build();
     // clang-format on
     SeenBy(t.st().planet(1), 0, 400, 10, 4299);
     MakeComputerPlayer(SeatKind::Hard)->PlayTurn(t.game);

@@ -47,8 +47,7 @@ TEST(Finishing, HardGathersForABeatenSidesLastPlanet) {
             .planet(1, 14, 10).owner(0).ships(120).production(5, 5).hostility(0)
             .planet(2, 10, 14).owner(0).ships(120).production(5, 5).hostility(0)
             .planet(3, 24, 10).ships(250).production(2, 5)
-            .planet(4, 10, 30).ships(100).production(2, 5)
-            .build();
+            .planet(4, 10, 30).ships(100).production(2, 5).build();
         // clang-format on
         // Ann's 300 from planet 2 (id 03) to planet 4 (id 05), three years from landing.
         t.st().TaskForceList[0] = {"0", 0, "03", "05", kFirstYear + 3, 300};
@@ -93,8 +92,7 @@ TEST(Finishing, NoTopUpForAPlanetItsRebelsTakeFirst) {
         GalaxyBuilder(t.game).players({"Ann"}).skill(1)
             .planet(0, 10, 10).owner(0).home().ships(100).production(5, 10).hostility(0)
             .planet(1, 10 + apart, 10).owner(0).ships(2).production(1, 10).hostility(10)
-            .planet(2, 40, 40).ships(5).production(1, 10)
-            .build();
+            .planet(2, 40, 40).ships(5).production(1, 10).build();
         // clang-format on
         MakeComputerPlayer(SeatKind::Hard)->PlayTurn(t.game);
         EXPECT_EQ(ShipsSent(t.st(), -1, 1) > 0, sent) << "outpost " << apart << " away";

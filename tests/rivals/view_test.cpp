@@ -34,8 +34,7 @@ TEST(RivalView, APlanetHoldingItsRebelGuardOutlivesTheStrongestRising) {
             // clang-format off
             GalaxyBuilder(t.game).players({"Ann"}).skill(skill)
                 .planet(0, 1, 1).owner(0).home().ships(30).hostility(0)
-                .planet(1, 5, 1).owner(0).production(production, 10).hostility(hostility)
-                .build();
+                .planet(1, 5, 1).owner(0).production(production, 10).hostility(hostility).build();
             // clang-format on
             const int guard = rival::RebelGuard(rival::BuildSideView(t.game), 1);
             ASSERT_GT(guard, 1);
@@ -113,8 +112,7 @@ TEST(RivalView, GuessesShareWhatTheTotalsLeaveAndAgeTowardsTheAverage) {
         .planet(0, 10, 10).owner(0).home().ships(30).production(5, 10).hostility(0)
         .planet(1, 20, 10).owner(1).home().ships(20).production(5, 10).hostility(0)
         .planet(2, 22, 12).owner(1).ships(17).production(4, 10)
-        .planet(3, 24, 10).owner(1).ships(13).production(6, 10)
-        .build();
+        .planet(3, 24, 10).owner(1).ships(13).production(6, 10).build();
     // clang-format on
     PlanetRecord& seen = t.st().planet(1);
     SeenBy(seen, 0, 20, 5, 4150);
@@ -143,8 +141,7 @@ TEST(RivalView, HardSparesAPlayerWhileTwoRivalsAreLeft) {
             .planet(1, 14, 10).owner(1).ships(1).production(8, 10).hostility(0)
             .planet(2, 10, 14).ships(1).production(6, 10).hostility(0)
             .planet(3, 40, 40).owner(1).home().ships(10).production(5, 10).hostility(0)
-            .planet(4, 40, 5).owner(2).home().ships(10).production(5, 10).hostility(0)
-            .build();
+            .planet(4, 40, 5).owner(2).home().ships(10).production(5, 10).hostility(0).build();
         // clang-format on
         if (!cidInTheWar) t.st().planet(4).Scouted = "1000";
         ScoutedThisYear(t.st(), 4);
@@ -164,8 +161,7 @@ TEST(RivalView, TheNearestPlanetOfMineIsMineAndEachOrderGivenShowsInTheViewAtOnc
         .planet(1, 30, 10).owner(0).ships(4).production(3, 10)
         .planet(2, 12, 10).ships(9)
         .planet(3, 15, 10).ships(2)
-        .planet(4, 40, 40).owner(0).ships(1).production(1, 10)
-        .build();
+        .planet(4, 40, 40).owner(0).ships(1).production(1, 10).build();
     // clang-format on
     rival::SideView v = rival::BuildSideView(t.game);
     // Planet 2 is nearer to 3 but the Empire's; 0's nearest is not itself.

@@ -50,8 +50,7 @@ TEST_F(Lookups, NearestPlanetOfAnOwnerNeverThePlanetItself) {
         .planet(0, 10, 10).owner(0)
         .planet(1, 13, 10)              // Empire, distance 3
         .planet(2, 7, 10)               // Empire, distance 3: the lower index wins
-        .planet(3, 11, 10).owner(0)     // player, distance 1
-        .build();
+        .planet(3, 11, 10).owner(0).build();     // player, distance 1
     // clang-format on
     EXPECT_EQ(std::tuple(NearestPlanetOf(st(), kEmpire, 0), NearestPlanetOf(st(), 0, 0),
                          NearestPlanetOf(st(), -1, 0), NearestPlanetOf(st(), 1, 0)),
