@@ -49,8 +49,7 @@ const MenuEntry kItems[] = {
     {"OptionsItem", "SoundsOffItem", "Sounds Off", "", 'S', ""},
     {"OptionsItem", "IntBrowserItem", "Set Internet Browser Location", "", 'B', ""},
     {"HelpItem", "HelpIndexItem", "Help Index", "F1", 'I', "help.htm"},  // the test's folder has no page
-    {"HelpItem", "AboutItem", "About", "", 'A', ""},
-};
+    {"HelpItem", "AboutItem", "About", "", 'A', ""}};
 
 // Each menu's items in their order, "|" for a separator.
 const std::pair<const char*, const char*> kOrder[] = {
@@ -61,8 +60,7 @@ const std::pair<const char*, const char*> kOrder[] = {
                     "FleetsInFlightItem StatisticsItem"},
     {"ToolsItem", "SearchItem OptionsItemAction"},
     {"OptionsItem", "SkipETDispItem SoundsOffItem | IntBrowserItem"},
-    {"HelpItem", "HelpIndexItem | AboutItem"},
-};
+    {"HelpItem", "HelpIndexItem | AboutItem"}};
 // clang-format on
 
 // What shows the player on turn his own planets, fleets or figures, and the windows those open.

@@ -43,8 +43,7 @@ TEST_F(CommandsTest, IncreaseProductionAsksFirstAndTellsWhyNot) {
         {1, Answer::Yes, {}, 1},  // Bob's: silent
         {2, Answer::No, {"Are you sure that you want to increase the production for "}, 3},
         {2, Answer::Yes, {"Are you sure that you want to increase the production for "}, 4},
-        {2, Answer::Yes, {"Production already increased for this turn."}, 4},
-    };
+        {2, Answer::Yes, {"Production already increased for this turn."}, 4}};
     for (const auto& [planet, answer, said, after] : cases) {
         asked.clear();
         answers = {answer};

@@ -68,8 +68,7 @@ TEST_F(CrashRecoveryTest, TheCopyFollowsEveryHandOverAndTheTitleAndExitFollowEve
         {"saved again", [&] { saveAs("other.mdb"); }, "other.mdb[*] - Zenthar", false, false},
         {"an option switched", [&] { window->SoundsOffItem_Click(); }, "other.mdb[*] - Zenthar", true, false},
         {"opened", [&] { open("mine.mdb"); }, "mine.mdb[*] - Zenthar", false, true},
-        {"a turn ended", [&] { endTurn(); }, "mine.mdb[*] - Zenthar", true, true},
-    };
+        {"a turn ended", [&] { endTurn(); }, "mine.mdb[*] - Zenthar", true, true}};
     // clang-format on
     for (const auto& [what, run, title, asks, copied] : steps) {
         SCOPED_TRACE(what);

@@ -48,8 +48,7 @@ TEST_F(PlanetPanelTest, EachDigitOfThePlayerWhoseTurnItIsShowsWhatHeMayKnow) {
         {1, 0, unknownCapital + "shipvert.ico"},
         {1, 2, "Status: Unknown|Ships: |Production: |Hostility: |bad.ico|empire.ico"},  // Ann's scouting, not Bob's
         {-1, 0, unknownCapital + "shipvert.ico"},
-        {4, 0, unknownCapital + "shipvert.ico"},
-    };
+        {4, 0, unknownCapital + "shipvert.ico"}};
     // clang-format on
     for (const auto& [turn, planet, shown] : cases) {
         t.st().CurrentPlTurn = static_cast<Int16>(turn);

@@ -182,8 +182,7 @@ TEST(TemplateCheck, ADamagedTemplateIsRefusedAtStartUpWithWhatIsWrong) {
         {"ALTER TABLE Planets ADD COLUMN Extra INTEGER", "Planets has a column too many"},
         {"DROP TABLE AppCfg", "it lacks a table"},
         {"CREATE TABLE Notes (a TEXT)", "a table Notes that is no part of a game"},
-        {"INSERT INTO Ships (PlNum) VALUES (1)", "Ships holds rows"},
-    };
+        {"INSERT INTO Ships (PlNum) VALUES (1)", "Ships holds rows"}};
     // clang-format on
     for (const auto& [edit, reason] : cases) {
         SCOPED_TRACE(edit);

@@ -55,8 +55,7 @@ TEST(ProgramFolderRule, AnInstalledGameReadsBesideItsPrefixAndWritesToTheXdgFold
          "/data/zenthar", "/conf/x/zenthar"},
         {"empty", {{"XDG_DATA_HOME", ""}, {"XDG_CONFIG_HOME", ""}}, kShare, kConfig},
         {"relative, which the base directory rules ignore",
-         {{"XDG_DATA_HOME", "data"}, {"XDG_CONFIG_HOME", "./c"}}, kShare, kConfig},
-    };
+         {{"XDG_DATA_HOME", "data"}, {"XDG_CONFIG_HOME", "./c"}}, kShare, kConfig}};
     // clang-format on
     for (const auto& [what, vars, user, settings] : cases) {
         SCOPED_TRACE(what);

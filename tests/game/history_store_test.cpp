@@ -171,8 +171,7 @@ TEST_F(HistoryFile, ADamagedHistoryIsRefusedAndChangesNothing) {
              first + " AND Side = 0", "History row 1: Report is not a report of the game"},
         {"ALTER TABLE History DROP COLUMN BattlesWon", "the field BattlesWon of History is missing"},
         {"ALTER TABLE History RENAME TO Old; CREATE VIEW History AS SELECT * FROM Old",
-         "History is not a table"},
-    };
+         "History is not a table"}};
     // clang-format on
     const Snapshot before = snapshot();
     for (const auto& [sql, why] : cases) {

@@ -21,8 +21,7 @@ TEST(ChronicleWinner, TheLastSideHoldingAPlanetOrFlyingShipsHasWon) {
         {"Ann alone", {{{5, 2}, {0, 0}, {0, 0}}}, 0},
         {"Ann alone on one planet", {{{1, 0}, {0, 0}, {0, 0}}}, 0},
         {"Bob alone, by a fleet", {{{0, 0}, {0, 1}, {0, 0}}}, 1},
-        {"the Empire alone on one planet", {{{0, 0}, {0, 0}, {1, 0}}}, kEmpire},
-    };
+        {"the Empire alone on one planet", {{{0, 0}, {0, 0}, {1, 0}}}, kEmpire}};
     for (const auto& [what, held, winner] : cases) {
         History chronicle;
         HistoryYear year;

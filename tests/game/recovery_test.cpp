@@ -46,8 +46,7 @@ TEST_F(RecoveryTest, ACutDamagedOrForeignCopyIsRefusedAsAnySavedGameIs) {
         {"a text file", [&] { std::ofstream(copy) << "Year 4105, Ann and Bob\n"; }, errors::kTypeMismatch},
         {"another database", [&] { std::filesystem::copy_file(game.TemplateFile(), copy); },
          errors::kTypeMismatch},
-        {"a folder", [&] { std::filesystem::create_directory(copy); }, errors::kPathFileAccess},
-    };
+        {"a folder", [&] { std::filesystem::create_directory(copy); }, errors::kPathFileAccess}};
     // clang-format on
     for (const auto& [what, make, code] : cases) {
         SCOPED_TRACE(what);
@@ -64,8 +63,7 @@ TEST(RecoveryText, TheQuestionNamesTheYearAndEveryPlayer) {
     const std::tuple<std::vector<std::string>, const char*> cases[] = {
         {{"Ann"}, "the year 4105, played by Ann."},
         {{"Ann", "Bob"}, "the year 4105, played by Ann and Bob."},
-        {{"Ann", "Bob", "Cy", "Di"}, "the year 4105, played by Ann, Bob, Cy and Di."},
-    };
+        {{"Ann", "Bob", "Cy", "Di"}, "the year 4105, played by Ann, Bob, Cy and Di."}};
     // clang-format on
     for (const auto& [players, expected] : cases) {
         const std::string q = ResumeQuestion(RecoveredGame{4105, players, {}});

@@ -158,8 +158,7 @@ TEST_F(BadFile, EditedGamesThatBreakTheChecks) {
         {"UPDATE AppCfg SET GameLength = -1" + kRow1, "AppCfg row 1: GameLength is out of range"},
         {"UPDATE AppCfg SET GameLength = 1001" + kRow1, "AppCfg row 1: GameLength is out of range"},
         {"UPDATE AppCfg SET GameLength = 'fifty'" + kRow1,
-         "AppCfg row 1: GameLength is not a whole number"},
-    };
+         "AppCfg row 1: GameLength is not a whole number"}};
     // clang-format on
     for (const auto& [sql, why] : cases) {
         const std::string message = refusedBytes(EditSavedGame(good, sql));

@@ -238,8 +238,7 @@ TEST_F(RoundTrip, TheWorkingFileIsRecognisedHoweverItIsNamed) {
         {"newgame.mdb", false},
         {"", false},
         {folder / "newgame.mdb", false},
-        {saves / "GAMES" / "newgame.mdb", false},
-    };
+        {saves / "GAMES" / "newgame.mdb", false}};
     // clang-format on
     for (const auto& [path, working] : cases) EXPECT_EQ(IsWorkingFile(game, path), working) << path;
     std::filesystem::current_path(here);

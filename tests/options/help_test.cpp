@@ -91,8 +91,7 @@ TEST_F(HelpTest, ARealBrowserGetsThePageAsOneArgumentAndAFailureBringsUpTheOwnWi
     const std::tuple<std::filesystem::path, bool, int> cases[] = {
         {scratch / "no such browser", false, 1},
         {script("failing browser", 3), true, 1},
-        {script("my browser.sh", 0), true, 0},
-    };
+        {script("my browser.sh", 0), true, 0}};
     ui::QtProgramLauncher real;
     for (const auto& [browser, runs, shown] : cases) {
         SCOPED_TRACE(browser.string());

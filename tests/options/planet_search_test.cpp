@@ -15,8 +15,7 @@ TEST(PlanetSearchTest, EveryExactMatchIsShownInTurnAndScrolledToButNotPastTheLef
         {t.st().planet(2).Name.padded(), {{2, 0, 8}}},
         {t.st().planet(0).Name.padded(), {{0, 14, 11}}},
         {"Vorn", {}},  // names match exactly, blanks and letter case included
-        {FixedText<40>("VORN").padded(), {}},
-    };
+        {FixedText<40>("VORN").padded(), {}}};
     for (const auto& [name, expected] : cases) {
         std::vector<std::array<int, 3>> shown;
         const int n = SearchPlanet(t.st(), name, [&](const PlanetSearchMatch& m) {

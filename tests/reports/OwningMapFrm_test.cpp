@@ -63,8 +63,7 @@ TEST_F(OwningMapTest, SymbolsScaleFromTheMapPositionsAndFleetLinesStopAtTheTarge
     // stands along the line is owning_map_labels_test.cpp's).
     const std::tuple<const char*, CmPoint, CmPoint> cases[] = {
         {"02", {10.8, from}, {10.86, from + 0.02}},
-        {"04", {20.0, 5 * row + 0.4}, {20.06, 5 * row + 0.42}},
-    };
+        {"04", {20.0, 5 * row + 0.4}, {20.06, 5 * row + 0.42}}};
     for (const auto& [to, lineTo, dot] : cases) {
         SCOPED_TRACE(to);
         const auto f = FleetGeometry(t.st(), m, fleet("01", to));

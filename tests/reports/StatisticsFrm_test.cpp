@@ -102,8 +102,7 @@ TEST_F(StatisticsTest, EverySideHasALineAndOnlyThePlayerOnTurnSeesHisPrivateFigu
     const struct { const char* figure; std::vector<int> sides; } cases[] = {
         {"Planets Owned", {0, 1, kEmpire}}, {"Total Production", {0, 1, kEmpire}},
         {"Ships on Planets", {0, 1, kEmpire}}, {"Ships in Flight", {0}},
-        {"Battles Won", {0}}, {"Battles Lost", {0}}, {"Score", {0, 1, kEmpire}},
-    };
+        {"Battles Won", {0}}, {"Battles Lost", {0}}, {"Score", {0, 1, kEmpire}}};
     // clang-format on
     for (const auto& c : cases) {
         Choose(w, c.figure);

@@ -82,8 +82,7 @@ TEST(ChartAxes, TheEmpireGetsItsOwnScaleOnlyWhenItDwarfsThePlayersShown) {
         {{Line(0, {0, 0}), Line(kEmpire, {50})}, {}, false},  // nothing to flatten
         {{Line(0, {3})}, {}, false},                          // a private figure: no Empire
         {{Line(0, {10}), Line(1, {500}), Line(kEmpire, {600})}, {}, false},
-        {{Line(0, {10}), Line(1, {500}), Line(kEmpire, {600})}, {1}, true},
-    };
+        {{Line(0, {10}), Line(1, {500}), Line(kEmpire, {600})}, {1}, true}};
     // clang-format on
     for (std::size_t i = 0; i < std::size(cases); ++i)
         EXPECT_EQ(SideApart(cases[i].lines, cases[i].hidden),

@@ -30,11 +30,9 @@ TEST(FleetsInFlight, ListsExactlyTheCurrentPlayersTaskForcesByArrivalUpToTheLast
     LaunchTaskForce(st, 0, 2, 1);
     st.TaskForceList[3].EndPl = "99";  // names no planet: left out
     SaveTaskForces(t.game);
-    const std::vector<FleetInFlight> ann = {
-        {0, 2, name(0), name(2), 12, 4103, 3},
-        {0, 1, name(0), name(1), 10, 4105, 5},
-        {0, 1, name(0), name(1), 3, 4105, 5},
-    };
+    const std::vector<FleetInFlight> ann = {{0, 2, name(0), name(2), 12, 4103, 3},
+                                            {0, 1, name(0), name(1), 10, 4105, 5},
+                                            {0, 1, name(0), name(1), 3, 4105, 5}};
     EXPECT_EQ(FleetsInFlight(st), ann);
     // A year on, the years left count down.
     st.CurrentYear = 4102;

@@ -70,8 +70,7 @@ TEST_F(MapMarksTest, TooltipsTellWhatThePanelWouldAndTheSendShipsForecastFromThe
         {0, 4, 1, annsSecond},
         {1, 0, 2, name(2) + "\nOwner: the Empire" + unknown},
         {1, 0, 0, name(0) + "\nOwner: Ann" + unknown},
-        {kEmpire, 0, 4, name(4) + "\nOwner: the Empire" + unknown},
-    };
+        {kEmpire, 0, 4, name(4) + "\nOwner: the Empire" + unknown}};
     // clang-format on
     for (const auto& [side, selected, planet, tip] : cases) {
         t.st().CurrentPlTurn = static_cast<Int16>(side);

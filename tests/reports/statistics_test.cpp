@@ -31,8 +31,7 @@ TEST(Statistics, PublicFiguresForEverySidePrivateOnesForTheViewerAlone) {
     const std::tuple<const char*, int, std::vector<int>> cases[] = {
         {"Planets", 0, {0, 1, kEmpire}}, {"Ships", -1, {0, 1, kEmpire}},
         {"ShipsInFlight", 1, {1}},       {"BattlesWon", 0, {0}},
-        {"BattlesLost", -1, {}},         {"BattlesLost", kEveryone, {0, 1, kEmpire}},
-    };
+        {"BattlesLost", -1, {}},         {"BattlesLost", kEveryone, {0, 1, kEmpire}}};
     for (const auto& [column, viewer, sides] : cases) {
         const Figure figure = FindFigure(column);
         ASSERT_NE(figure, nullptr) << column;

@@ -68,8 +68,7 @@ TEST_F(StoryTest, ASmallWarToldLineByLine) {
                   "In 4102 Bob was knocked out of the war.",
                   "In 4103 rebels handed Ann's capital " + annCap + " back to the Empire.",
                   "In 4104 the Empire was driven out of the galaxy.",
-                  "In 4104 Ann held the galaxy, after 5 years of war.",
-              }));
+                  "In 4104 Ann held the galaxy, after 5 years of war."}));
 }
 
 // A single scout shot down by a full garrison is still the biggest battle of a quiet war: a

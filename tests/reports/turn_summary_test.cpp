@@ -29,8 +29,7 @@ TEST(TurnSummaryTest, ThePreambleIsSkippedOnlyWhenPresentAndShortTextsGiveNoRows
         {"Current Year: \t 4107\n\n\nRebels\n", "4107", {"", "Rebels"}},
         {"4107\n\n\n\n", "4107", {"", ""}},  // a first line of exactly four characters
         {"107", "107", {}},
-        {"X4107", "4107", {}},
-    };
+        {"X4107", "4107", {}}};
     for (const auto& [text, year, cells] : cases) {
         const TurnSummary s = ParseTurnSummary(text);
         EXPECT_EQ(std::tuple(s.fileFound, s.year(), FirstCells(s)), std::tuple(true, year, cells))

@@ -57,8 +57,7 @@ TEST(BattleSounds, TheLengthComesFromTheHeaderAndADamagedHeaderHasNone) {
         {"a chunk head cut off", Riff(Fmt(44100) + "da")},
         {"a silent rate", Riff(Fmt(0) + "data" + Le({{100, 4}}))},
         {"the audio as the 65th chunk",
-         Riff(std::string(8 * 63, '\0') + Fmt(1000) + "data" + Le({{1000, 4}}))},
-    };
+         Riff(std::string(8 * 63, '\0') + Fmt(1000) + "data" + Le({{1000, 4}}))}};
     for (const auto& [what, bytes] : damaged) EXPECT_EQ(lengthOf(bytes), std::nullopt) << what;
     EXPECT_FALSE(WavLengthMs(kProgramDir / "crt.dat") || WavLengthMs(kProgramDir / "no-such.wav"));
 

@@ -114,8 +114,7 @@ TEST(CheckNewGame, MessagesComeInTheirOrder) {
         {.players = 2, .names = annBob, .homes = {0, 7, 2, 3}, .planets = 5, .refusal =
          "The Home Planet of Bob must be one of the first 5 planets of the list, please."},
         {.players = 2, .names = annBob, .homes = {7, 0, 2, 3}, .planets = 5, .refusal =
-         "The Home Planet of Ann must be one of the first 5 planets of the list, please."},
-    };
+         "The Home Planet of Ann must be one of the first 5 planets of the list, please."}};
     // clang-format on
     testing::TestGame t;
     for (const Choices& c : cases) {

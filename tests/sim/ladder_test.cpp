@@ -12,8 +12,7 @@ TEST(Ladder, SeatNamesAreOneToFourKnownKinds) {
     const std::vector<std::pair<std::string, std::size_t>> cases{
         {"hard", 1},       {"hard,normal,easy,passive", 4}, {"greedy,hard", 2},
         {"hard,bogus", 0}, {"hard,hard,hard,hard,hard", 0}, {"", 0},
-        {"Hard", 0},
-    };
+        {"Hard", 0}};
     for (const auto& [list, seats] : cases) EXPECT_EQ(sim::SeatNames(list).size(), seats) << list;
 }
 

@@ -73,8 +73,7 @@ TEST_F(SimProgramTest, BadOptionsAndFilesAreRefusedWithAMessageAndAStatus) {
         {"--seats hard --load x.mdb", "a game from --load brings its own", 2},
         {"--load " + file("junk.mdb"), "ERROR 13 occurred.", 3},
         {"--load " + file("missing.mdb"), "ERROR 53: That file doesn't exist.\n", 3},
-        {"--years 1 --program-dir " + file("nowhere"), "lacks", 1},
-    };
+        {"--years 1 --program-dir " + file("nowhere"), "lacks", 1}};
     for (const auto& [args, message, status] : cases) {
         const SimRun r = sim(args);
         EXPECT_EQ(r.status, status) << args;
@@ -110,8 +109,7 @@ TEST_F(SimProgramTest, ComputerSeatsPlayWholeGamesAndTheJsonNamesTheWinner) {
         {"--seats Easy,NORMAL,hard --planets 8 --seed 1", 30, "\"easy\",\"normal\",\"hard\""},
         {"--seats greedy,greedy --planets 8 --seed 21", 40, "\"greedy\",\"greedy\""},
         {"--seats passive,greedy,passive --planets 8 --seed 21", 40,
-         "\"passive\",\"greedy\",\"passive\""},
-    };
+         "\"passive\",\"greedy\",\"passive\""}};
     std::vector<int> winners;
     for (const auto& [options, length, seats] : cases) {
         const std::string args =
@@ -241,8 +239,7 @@ TEST_F(SimProgramTest, SeededGamesPlayExactlyAsRecorded) {
         "--players 2 --planets 50 --skill intermediate --bot greedy --years 60 --seed 12",
         "--players 4 --planets 50 --skill advanced --bot greedy --years 60 --seed 4242",
         "--players 3 --planets 5 --skill advanced --bot passive --years 80 --seed 13",
-        "--players 1 --planets 26 --skill intermediate --bot passive --years 60 --seed 14",
-    };
+        "--players 1 --planets 26 --skill intermediate --bot passive --years 60 --seed 14"};
     std::string played;
     for (std::size_t i = 0; i < runs.size(); ++i) {
         const std::filesystem::path reports = scratch.path() / ("reports" + std::to_string(i));

@@ -79,8 +79,7 @@ TEST_F(EmpireFleetTest, MainFleetLeavesTheBiggestGarrisonWhereverItStands) {
     const std::tuple<int, int, int, int, int, int, bool, int, int> cases[] = {
         {0, 2, 3, 50, 50, 5, false, 2, 25},  {0, 2, 3, 50, 51, 5, false, 3, 25},
         {0, 2, 3, 50, 50, 300, true, 2, 25}, {0, 2, 3, 60, 50, 5, false, 2, 30},
-        {3, 0, 2, 60, 50, 5, false, 0, 30},  {0, 3, 2, 60, 50, 5, false, 3, 30},
-    };
+        {3, 0, 2, 60, 50, 5, false, 0, 30},  {0, 3, 2, 60, 50, 5, false, 3, 30}};
     for (std::size_t n = 0; n < std::size(cases); ++n) {
         SCOPED_TRACE(::testing::Message() << "case " << n);
         const auto& [home, big, other, bigShips, otherShips, stagingShips, staging, source, sent] =

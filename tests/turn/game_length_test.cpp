@@ -29,8 +29,7 @@ TEST(TimeOut, ConquestComesFirstAndOnceTimeIsUpTheHighestScoreWinsOrIsShared) {
         {2, {false, false, false, false, true}, none, true, {0, 0, 0, 0, 1}, kEmpire},
         // Bo is out but his fleet flies: the game is open by conquest, so the score decides.
         {2, {true, false, false, false, false}, {false, true, false, false, false}, true,
-         {10, 0, 0, 0, 0}, 0},
-    };
+         {10, 0, 0, 0, 0}, 0}};
     // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(WinnerOf(c.players, c.holds, c.inFlight, TimeOut{c.up, c.scores}), c.winner)
@@ -77,8 +76,7 @@ TEST(LastYearEnd, DeclaresTheHighestScoreOrATieOrAConquestAndNoTurnFollows) {
         {3, 2, false, 0, "The 3 years are over.\r\rAnn wins with the highest score, "},
         {1, 0, false, kSharedWin, "The 1 year is over.\r\rAnn and Bob share the highest score, "},
         {1, 0, true, 1, nullptr},
-        {0, 2, false, -1, nullptr},
-    };
+        {0, 2, false, -1, nullptr}};
     for (const auto& [length, annExtra, conquest, decided, told] : cases) {
         SCOPED_TRACE(::testing::Message() << length << " years, conquest " << conquest);
         LastYearGame g;

@@ -34,8 +34,7 @@ TEST(KnowledgeTest, EachSideSeesItsOwnPlanetsTrulyAndOthersAsItScoutedThem) {
         {1, 0, "0g0 -/-/-/-"},       // never scouted: owner and kind only
         {0, 2, "4b0 -/-/-/-"},
         {kEmpire, 1, "1m0 -/-/-/-"},  // no side but the players scouts
-        {-1, 0, "0g0 -/-/-/-"},
-    };
+        {-1, 0, "0g0 -/-/-/-"}};
     // clang-format on
     for (const auto& [side, planet, shown] : cases)
         EXPECT_EQ(line(side, planet), shown) << "side " << side << ", planet " << planet;

@@ -90,8 +90,7 @@ TEST_F(RebelsTest, EachRisingEndsWithTheSurvivorsOrThePlanetBackWithTheEmpire) {
     const std::tuple<int, int, double, std::string, int, int, int, const char*> cases[] = {
         {8, 2, 0.85, "Rebels\tLuna\tAnn\t 5\t 8\t\t 3\t" + kDestroyed, 3, 2, 5, "2000"},
         {5, 2, 0.85, "Rebels\tLuna\tAnn\t 5\t 5\t\t 0\t" + kTaken, 0, 1, 5, "1000"},
-        {0, 0, 0.5, "Rebels\tLuna\tAnn\t 3\t 0\t\t 0\t" + kTaken, 0, 0, 0, "1000"},
-    };
+        {0, 0, 0.5, "Rebels\tLuna\tAnn\t 3\t 0\t\t 0\t" + kTaken, 0, 0, 0, "1000"}};
     for (const auto& [ships, hatest, draw, line, shipsAfter, hatestAfter, rounds, scouted] :
          cases) {
         SCOPED_TRACE(ships);
