@@ -10,8 +10,8 @@ namespace {
 
 using namespace std::string_literals;
 
-// Ann, "Bo, the Bold" and the Empire over three years.
-GameState ThreeYears() {
+// Ann, "Bo, the Bold" and the Empire over three years, the last with these scores.
+GameState ThreeYears(std::array<int, 3> last = {}) {
     GameState st;
     st.PlayesNum = 2;
     st.PlName[0] = "Ann";
@@ -19,9 +19,9 @@ GameState ThreeYears() {
     st.CurrentYear = 4103;
     for (int y = 0; y < 3; ++y)
         AddYear(st, 4100 + y,
-                {{0, 1 + y, 10 + y, 20 + y, 30 + y, 40 + y, 50 + y},
-                 {1, 2, 11, 21, 31, 41, 51},
-                 {kEmpire, 9 - y, 12, 22, 32, 42, 52}});
+                {{0, 1 + y, 10 + y, 20 + y, 30 + y, 40 + y, 50 + y, y == 2 ? last[0] : 0},
+                 {1, 2, 11, 21, 31, 41, 51, y == 2 ? last[1] : 0},
+                 {kEmpire, 9 - y, 12, 22, 32, 42, 52, y == 2 ? last[2] : 0}});
     return st;
 }
 
@@ -82,14 +82,7 @@ TEST(Statistics, TheStorySaysHowTheGameEndedAndAfterHowManyYears) {
     GameState st = ThreeYears();  // scores 0 for every side in every year
     st.GameLength = 3;            // the years 4100 to 4102
     const auto scores = [&](int ann, int bo, int empire) {
-        HistoryYear last = st.Chronicle.back();
-        last.sides[0].score = ann;
-        last.sides[1].score = bo;
-        last.sides[2].score = empire;
-        History chronicle;
-        for (std::size_t i = 0; i + 1 < st.Chronicle.size(); ++i) chronicle.add(st.Chronicle[i]);
-        chronicle.add(std::move(last));
-        st.Chronicle = chronicle;
+        st.Chronicle = ThreeYears({ann, bo, empire}).Chronicle;
         st.Decided = LastWinner(st.Chronicle, st.PlayesNum, st.GameLength);
         return std::pair(OutcomeText(st), EndingText(st));
     };
