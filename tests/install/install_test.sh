@@ -30,13 +30,10 @@ expected=(
   share/doc/zenthar/changelog.gz
   share/icons/hicolor/scalable/apps/zenthar.svg
 )
-for size in 16 22 32 48 64 128 256; do
-  expected+=("share/icons/hicolor/${size}x${size}/apps/zenthar.png")
-done
-for f in planets.dat crt.dat backgrnd.dat zenthar.mdb zenthar.ini help.htm zenthar.png \
-         explode.wav laserfr3.wav spcshlnd.wav good_pl.ico empire.ico image1.png; do
-  expected+=("share/games/zenthar/$f")
-done
+expected+=(share/icons/hicolor/{16x16,22x22,32x32,48x48,64x64,128x128,256x256}/apps/zenthar.png)
+expected+=(share/games/zenthar/{planets.dat,crt.dat,backgrnd.dat,zenthar.mdb,zenthar.ini,help.htm}
+           share/games/zenthar/{zenthar.png,explode.wav,laserfr3.wav,spcshlnd.wav,good_pl.ico}
+           share/games/zenthar/{empire.ico,image1.png})
 for f in "${expected[@]}"; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
@@ -60,10 +57,8 @@ for page in zenthar zenthar-sim; do
 done
 grep -q "Zenthar $version &middot;" "$prefix/share/games/zenthar/help.htm" ||
   fail "the help page does not name version $version"
-if grep -rqi 'beta\|zenthar\.org' "$prefix/share/games/zenthar/help.htm" \
-     "$prefix/share/metainfo"; then
+! grep -rqi 'beta\|zenthar\.org' "$prefix/share/games/zenthar/help.htm" "$prefix/share/metainfo" ||
   fail "a beta version or a web address the project does not have is named"
-fi
 grep -q '^IntBrowser=xdg-open$' "$prefix/share/games/zenthar/zenthar.ini" ||
   fail "the default settings do not open help with xdg-open"
 
