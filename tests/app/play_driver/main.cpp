@@ -24,26 +24,26 @@
 #include "support/widgets.h"
 #include "turn/lookups.h"
 
+using namespace zenthar;
+
 namespace {
 
-std::string GameInPlay(zenthar::Game& game) {
-    return zenthar::sim::DescribeSavedGame(game.st) + zenthar::sim::ShipsTablePicture(game);
+std::string GameInPlay(Game& game) {
+    return sim::DescribeSavedGame(game.st) + sim::ShipsTablePicture(game);
 }
 
 // What each planet of the player in turn holds beyond five ships goes to the nearest planet
 // the player does not own.
-void SendSpareShips(zenthar::GameState& st) {
+void SendSpareShips(GameState& st) {
     const int me = st.CurrentPlTurn;
     for (int from = 0; from < st.PlanetsNum; ++from) {
-        if (zenthar::OwnerOf(st, from) != me || st.planet(from).Ships <= 5) continue;
+        if (OwnerOf(st, from) != me || st.planet(from).Ships <= 5) continue;
         int target = -1;
         for (int t = 0; t < st.PlanetsNum; ++t)
-            if (zenthar::OwnerOf(st, t) != me &&
-                (target == -1 ||
-                 zenthar::PlanetDistance(st, from, t) < zenthar::PlanetDistance(st, from, target)))
+            if (OwnerOf(st, t) != me &&
+                (target == -1 || PlanetDistance(st, from, t) < PlanetDistance(st, from, target)))
                 target = t;
-        if (target != -1)
-            zenthar::SendShips(st, from, target, std::to_string(st.planet(from).Ships - 5));
+        if (target != -1) SendShips(st, from, target, std::to_string(st.planet(from).Ships - 5));
     }
 }
 
@@ -57,14 +57,13 @@ void SendSpareShips(zenthar::GameState& st) {
 // says is running; at step `stopAt` the program waits to be killed.
 class YearEndWatch {
   public:
-    YearEndWatch(zenthar::ui::Zenthar& window, std::function<bool()> counted, int stopAt)
+    YearEndWatch(ui::Zenthar& window, std::function<bool()> counted, int stopAt)
         : counted_(std::move(counted)), stopAt_(stopAt) {
         timer_.setInterval(0);
         QObject::connect(&timer_, &QTimer::timeout, [this, &window] {
             if (!window.game().st.EndTurnRunning) return;
             if (counted_ && counted_() && ++steps_ == stopAt_) WaitToBeKilled();
-            if (auto* message =
-                    qobject_cast<zenthar::ui::DispInfoDlg*>(QApplication::activeModalWidget()))
+            if (auto* message = qobject_cast<ui::DispInfoDlg*>(QApplication::activeModalWidget()))
                 message->accept();
         });
         timer_.start();
@@ -89,10 +88,10 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path folder(argv[1]);
     const std::string mode = argv[2];
-    zenthar::ui::Zenthar window(folder);
-    window.dialogs().setAnswerer([](const zenthar::MessageRequest& r) {
+    ui::Zenthar window(folder);
+    window.dialogs().setAnswerer([](const MessageRequest& r) {
         std::printf("asked: %s\n", r.text.c_str());
-        return r.buttons == zenthar::Buttons::Ok ? zenthar::Answer::Ok : zenthar::Answer::Yes;
+        return r.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
     });
     window.turnDisplay().setTimeScale(0);
     // As main() starts the game.
@@ -100,12 +99,12 @@ int main(int argc, char** argv) {
     window.show();
 
     if (mode == "yearend" && argc > 5) {
-        window.randomSource() = zenthar::SystemRandom(std::strtoull(argv[3], nullptr, 10));
+        window.randomSource() = SystemRandom(std::strtoull(argv[3], nullptr, 10));
         const int years = std::atoi(argv[4]);
         const int stopAt = std::atoi(argv[5]);
         zenthar::testing::OnNextNewGame({"Ann", "Bob"});
         window.NewGameItem_Click();
-        zenthar::GameState& st = window.game().st;
+        GameState& st = window.game().st;
         if (!st.GameActive) return 4;
         const int lastYear = st.CurrentYear + years;
         YearEndWatch watch(
