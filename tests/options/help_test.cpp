@@ -3,7 +3,6 @@
 // browser fails, a missing page told to the player, and the dialog's Reset, OK and Cancel.
 #include "options/help.h"
 
-#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTextBrowser>
 
@@ -55,13 +54,12 @@ TEST_F(HelpTest, WithoutASettingTheMessageComesAtEveryUseTheDefaultBrowserOpensA
     help(launcher);
     EXPECT_EQ(std::tuple(t.dialogs.asked.size(), ownWindows), std::tuple(2u, 0))
         << "a stored browser is used without a message";
-    const std::string page =
-        (std::filesystem::absolute(t.game.ProgramFolder) / "help.htm").string();
+    const std::string page = (fs::absolute(t.game.ProgramFolder) / "help.htm").string();
     EXPECT_EQ(launcher.started, (std::vector<std::string>{"xdg-open|" + page, "xdg-open|" + page,
                                                           "/opt/Web Browser/browse|" + page}));
 
     // Without the page no browser starts, and the player is told which file is missing.
-    std::filesystem::remove(t.game.ProgramFolder / "help.htm");
+    fs::remove(t.game.ProgramFolder / "help.htm");
     launcher.started.clear();
     help(launcher);
     ASSERT_EQ(std::tuple(launcher.started.size(), t.dialogs.asked.size(), ownWindows),
@@ -76,8 +74,8 @@ TEST_F(HelpTest, WithoutASettingTheMessageComesAtEveryUseTheDefaultBrowserOpensA
 TEST_F(HelpTest, ARealBrowserGetsThePageAsOneArgumentAndAFailureBringsUpTheOwnWindow) {
     const auto scratch = t.folder.path();
     t.game.ProgramFolder = scratch / "My Games" / "Zenthar; rm -rf x";
-    std::filesystem::create_directories(t.game.ProgramFolder);
-    std::filesystem::create_directories(scratch / "Web Browsers");
+    fs::create_directories(t.game.ProgramFolder);
+    fs::create_directories(scratch / "Web Browsers");
     std::ofstream(t.game.ProgramFolder / "help.htm") << "<html></html>";
     auto script = [&scratch](const char* name, int status) {
         const auto path = scratch / "Web Browsers" / name;
@@ -85,36 +83,32 @@ TEST_F(HelpTest, ARealBrowserGetsThePageAsOneArgumentAndAFailureBringsUpTheOwnWi
         std::ofstream(path) << "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > '" << ran
                             << ".part'\nmv '" << ran << ".part' '" << ran << "'\nexit " << status
                             << "\n";
-        std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+        fs::permissions(path, fs::perms::owner_all);
         return path;
     };
-    const std::tuple<std::filesystem::path, bool, int> cases[] = {
-        {scratch / "no such browser", false, 1},
-        {script("failing browser", 3), true, 1},
-        {script("my browser.sh", 0), true, 0}};
+    const std::tuple<fs::path, bool, int> cases[] = {{scratch / "no such browser", false, 1},
+                                                     {script("failing browser", 3), true, 1},
+                                                     {script("my browser.sh", 0), true, 0}};
     ui::QtProgramLauncher real;
     for (const auto& [browser, runs, shown] : cases) {
         SCOPED_TRACE(browser.string());
         ownWindows = 0;
         setBrowser(browser.string());
         help(real);
-        const auto ran = std::filesystem::path(browser.string() + ".ran");
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 10000 && ownWindows == 0 &&
-               !(runs && std::filesystem::exists(ran)))
-            QTest::qWait(20);
+        const auto ran = fs::path(browser.string() + ".ran");
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return ownWindows != 0 || (runs && fs::exists(ran)); }, 10000));
         QTest::qWait(runs ? 700 : 0);  // its end is heard within half a second at most
-        EXPECT_EQ(std::tuple(ownWindows, std::filesystem::exists(ran), t.dialogs.asked.size()),
+        EXPECT_EQ(std::tuple(ownWindows, fs::exists(ran), t.dialogs.asked.size()),
                   std::tuple(shown, runs, 0u));
         EXPECT_EQ(ReadText(ran),
                   runs ? "1\n" + (t.game.ProgramFolder / "help.htm").string() + "\n" : "");
     }
-    EXPECT_FALSE(std::filesystem::exists(t.game.ProgramFolder.parent_path() / "x"));
+    EXPECT_FALSE(fs::exists(t.game.ProgramFolder.parent_path() / "x"));
 }
 
 TEST(HelpFrm, ShowsThePageWithWorkingLinksBackAndEscToClose) {
-    const auto page = std::filesystem::path(ZENTHAR_PROGRAM_DIR) / "help.htm";
+    const auto page = fs::path(ZENTHAR_PROGRAM_DIR) / "help.htm";
     QPointer<ui::HelpFrm> open;
     ui::HelpFrm* w = ui::HelpFrm::showHelp(open, page, nullptr);
     ShowActive(w);
