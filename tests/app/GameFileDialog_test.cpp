@@ -14,7 +14,7 @@ using GameFileDialogTest = AppTest;
 
 TEST_F(GameFileDialogTest, TheWorkingFileIsNeitherListedNorAcceptedAndOpenAddsTheExtension) {
     startShown();
-    twoPlayersToSave();
+    twoPlayers(5);  // a galaxy big enough to save
     SaveGame(window->game(), games("mine.mdb"));
     using Kind = ui::GameFileDialog::Kind;
     for (Kind kind : {Kind::Open, Kind::Save}) {

@@ -62,7 +62,7 @@ class AppTest : public ::testing::Test {
             return nextPath;
         });
     }
-    std::filesystem::path games(const char* name) { return window->game().GamesFolder() / name; }
+    fs::path games(const char* name) { return window->game().GamesFolder() / name; }
     QString gamesPath(const char* name) { return QString::fromStdString(games(name).string()); }
 
     // A fresh run of the program on the same folder, started up and shown.
@@ -100,7 +100,6 @@ class AppTest : public ::testing::Test {
         g.build();
         window->ShowLoadedGame();
     }
-    void twoPlayersToSave() { twoPlayers(5); }
 
     template <class T>
     T* child(const char* name) {

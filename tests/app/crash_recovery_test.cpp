@@ -9,8 +9,8 @@ namespace {
 
 class CrashRecoveryTest : public ShownAppTest {
   protected:
-    std::filesystem::path copy() { return RecoveryFile(window->game()); }
-    bool copyExists() { return std::filesystem::exists(copy()); }
+    fs::path copy() { return RecoveryFile(window->game()); }
+    bool copyExists() { return fs::exists(copy()); }
     void saveAs(const char* name) {
         nextPath = gamesPath(name);
         window->SaveGameItem_Click();
@@ -120,7 +120,7 @@ TEST_F(CrashRecoveryTest, StartUpOffersTheCopyAndYesGivesWhatOpeningItGives) {
     MakeSampleGame(window->game(), 3, SampleShape{3, 14, 3});
     window->ShowLoadedGame();
     WriteRecoveryCopy(window->game());
-    std::filesystem::copy_file(copy(), games("same.mdb"));
+    fs::copy_file(copy(), games("same.mdb"));
     const std::string names = "played by Ann, Bo Zoë and Carmen de la Vega y Ortiz-Montalbán";
 
     answers = {Answer::Yes};
@@ -169,11 +169,11 @@ TEST_F(CrashRecoveryTest, ALinkOrFolderAtTheCopysNameIsNamedOnceAndTheCopyIsNoGa
     closeYearEndMessages();
     for (const char* kind : {"is a folder", "is a symbolic link"}) {
         SCOPED_TRACE(kind);
-        std::filesystem::remove_all(copy());
+        fs::remove_all(copy());
         if (std::string(kind) == "is a folder")
-            std::filesystem::create_directory(copy());
+            fs::create_directory(copy());
         else
-            std::filesystem::create_symlink(games("elsewhere.mdb"), copy());
+            fs::create_symlink(games("elsewhere.mdb"), copy());
         restart();
         ASSERT_EQ(asked.size(), 1u);
         EXPECT_NE(asked[0].text.find(copy().string() + " " + kind), std::string::npos)
@@ -182,10 +182,10 @@ TEST_F(CrashRecoveryTest, ALinkOrFolderAtTheCopysNameIsNamedOnceAndTheCopyIsNoGa
         endTurn();
         endTurn();
         EXPECT_EQ(asked.size(), 1u) << asked.back().text;
-        EXPECT_TRUE(std::filesystem::is_symlink(copy()) || std::filesystem::is_directory(copy()));
-        EXPECT_FALSE(std::filesystem::exists(games("elsewhere.mdb")));
+        EXPECT_TRUE(fs::is_symlink(copy()) || fs::is_directory(copy()));
+        EXPECT_FALSE(fs::exists(games("elsewhere.mdb")));
     }
-    std::filesystem::remove(copy());
+    fs::remove(copy());
     endTurn();
     ASSERT_TRUE(copyExists());
     for (void (ui::Zenthar::*command)() :
@@ -203,12 +203,12 @@ TEST_F(CrashRecoveryTest, ALinkOrFolderAtTheCopysNameIsNamedOnceAndTheCopyIsNoGa
 // game before until the new game's own first year end.
 TEST_F(CrashRecoveryTest, NewGameAndOpenGameLeaveNoReportOfTheGameBefore) {
     closeYearEndMessages();
-    twoPlayersToSave();
+    twoPlayers(5);  // a galaxy big enough to save
     saveAs("before.mdb");
     endTurn();
     endTurn();
-    const std::filesystem::path report = window->game().ReportPath();
-    ASSERT_TRUE(std::filesystem::exists(report));
+    const fs::path report = window->game().ReportPath();
+    ASSERT_TRUE(fs::exists(report));
     const auto summaryTitle = [&] {
         window->CloseEndTurnSummary();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -218,13 +218,13 @@ TEST_F(CrashRecoveryTest, NewGameAndOpenGameLeaveNoReportOfTheGameBefore) {
     EXPECT_NE(summaryTitle().find("4100"), std::string::npos);
     answers = {Answer::Yes};
     newGame({"Cy", "Di"});
-    EXPECT_EQ(std::tuple(std::filesystem::exists(report), summaryTitle()),
+    EXPECT_EQ(std::tuple(fs::exists(report), summaryTitle()),
               std::tuple(false, "End Turn Summary"));
     endTurn();
     endTurn();
-    ASSERT_TRUE(std::filesystem::exists(report));
+    ASSERT_TRUE(fs::exists(report));
     open("before.mdb");
-    EXPECT_EQ(std::tuple(std::filesystem::exists(report), summaryTitle()),
+    EXPECT_EQ(std::tuple(fs::exists(report), summaryTitle()),
               std::tuple(false, "End Turn Summary"));
 }
 

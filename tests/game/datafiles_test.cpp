@@ -21,10 +21,8 @@ TEST_F(DataFiles, PlanetLinesGiveIdAndNameAndACommaStartsTheNextEntry) {
     // " Prime" loses its leading blank and is read as a line of its own; a quoted field keeps
     // its comma.
     std::string read;
-    for (int i = 0; i <= st.PlanetNamesLast; ++i) {
-        const PlanetRecord& p = st.PlanetList[static_cast<std::size_t>(i)];
-        read += p.PlanetId.padded() + " " + p.Name.trimmed() + "|";
-    }
+    for (int i = 0; i <= st.PlanetNamesLast; ++i)
+        read += st.planet(i).PlanetId.padded() + " " + st.planet(i).Name.trimmed() + "|";
     EXPECT_EQ(read, "07 Nova|08 |09 Far Away Place|Pr me|10 A, B|");
     EXPECT_EQ(st.PlanetList[1].Name.padded(), std::string(40, ' '));
 

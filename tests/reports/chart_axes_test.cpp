@@ -23,8 +23,7 @@ TEST(ChartAxes, YearAxesEndAtTheLastYearAndTickOnWholeYears) {
         {4100, 4101, {4100, 4101, 1, 4100}},   // never "4100 4100 4100 4101"
         {4103, 4399, {4103, 4399, 50, 4150}},
         {4100, 4116, {4100, 4116, 2, 4100}},   // exactly eight steps of 2
-        {4100, 4140, {4100, 4140, 5, 4100}},   // eight of 5, where 2 would need twenty
-    };
+        {4100, 4140, {4100, 4140, 5, 4100}}};   // eight of 5, where 2 would need twenty
     // clang-format on
     for (const auto& c : cases) {
         const WholeAxis a = YearAxis(c.first, c.last, 8);
@@ -43,8 +42,7 @@ TEST(ChartAxes, EveryAxisTicksOnWholeNumbersWithinItsRange) {
         const int most = 1 + i % 10;
         const WholeAxis years = YearAxis(lo, hi, most);
         const WholeAxis counts = CountAxis(lo, hi, most);
-        SCOPED_TRACE(std::to_string(lo) + ".." + std::to_string(hi) + " in " +
-                     std::to_string(most));
+        SCOPED_TRACE(::testing::Message() << lo << ".." << hi << " in " << most);
         EXPECT_EQ(years.hi, hi);
         EXPECT_EQ(years.lo, hi > lo ? lo : lo - 1);
         for (const WholeAxis& a : {years, counts}) {

@@ -73,12 +73,10 @@ TEST_F(EmpireCampaignTest, TheTargetIsKeptDrawnOrReselectedByRatio) {
         {2,    4071, 60,   true,  false, 0,  0,    none, 2,    2,    4071},  // and too weak
         {1,    4070, none, false, false, 0,  0,    none, 1,    1,    0},     // no reinforcement
         {1,    4070, none, false, false, 10, 4104, none, 1,    1,    4104},  // from its arrival
-        {4,    4100, none, false, false, 0,  0,    0.5,  1,    1,    unchecked},  // conquered: B
-    };
+        {4,    4100, none, false, false, 0,  0,    0.5,  1,    1,    unchecked}};  // conquered: B
     // clang-format on
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "target " << c.endPl << " of " << c.startYear
-                                          << ", ships " << c.ships << ", fleet " << c.fleet);
+        SCOPED_TRACE(::testing::Message() << "case " << &c - cases);
         ratioGalaxy();
         st.EndPl = c.endPl == none ? FixedText<2>("") : id(c.endPl);
         st.StartYear = static_cast<Int16>(c.startYear);
@@ -140,13 +138,10 @@ TEST_F(EmpireCampaignTest, FleetsFlyingIntoTooStrongADefenceAreRecalled) {
         {0, {{54, 4103}, {2, 4103}}, {0}},  // 56 will do
         {0, {{54, 4103}, {1, 4103}}, {2}},  // the scout does not count
         {1, {{1, 4103}}, {0}, true},  // reinforcing its own planet
-        {1, {{1, 4103}}, {asSent}, false, "99"},  // no planet of this galaxy
-    };
+        {1, {{1, 4103}}, {asSent}, false, "99"}};  // no planet of this galaxy
     // clang-format on
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "skill " << c.skill << ", first " << c.fleets[0].first
-                                          << ", then " << c.fleets.back().first << ", fallen "
-                                          << c.homeFallen << ", to '" << c.endPl << "'");
+        SCOPED_TRACE(::testing::Message() << "case " << &c - cases);
         // clang-format off
         galaxy().players({"Ann"}).skill(c.skill)
             .planet(0, 1, 1).owner(0).home().ships(50).production(1, 20)
