@@ -67,8 +67,8 @@ TEST_F(HandOverTest, ComesAfterTheYearEndsWindowsAndAFailedCopyIsToldOnceItIsLif
     QTest::keyClick(&screen(), Qt::Key_Space);
     ASSERT_TRUE(asked.empty());
     // A folder where the copy goes: no file can take its place.
-    std::filesystem::remove(RecoveryFile(window->game()));
-    std::filesystem::create_directories(RecoveryFile(window->game()) / "in the way");
+    fs::remove(RecoveryFile(window->game()));
+    fs::create_directories(RecoveryFile(window->game()) / "in the way");
     // Bob's fleet lands on the Empire's planet 3 at the coming year end: a battle and messages.
     LaunchTaskForce(st(), 1, 3, 20);
     st().TaskForceList[static_cast<std::size_t>(st().TaskForceLast)].RemTurns =

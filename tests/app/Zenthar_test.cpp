@@ -104,7 +104,7 @@ TEST_F(MainWindowTest, ThePanelShowsAFortyLetterNameWholeAndMovesTheRowsBelowIt)
 
 TEST_F(MainWindowTest, StartUpWithAMissingFileOrOnAFolderInUseSaysWhyAndFails) {
     // Start-up on `program` fails with one message, which it gives.
-    auto failedStartUp = [](const std::filesystem::path& program) {
+    auto failedStartUp = [](const fs::path& program) {
         ui::Zenthar w(program);
         std::vector<std::string> said;
         w.dialogs().setAnswerer([&said](const MessageRequest& r) {
@@ -118,7 +118,7 @@ TEST_F(MainWindowTest, StartUpWithAMissingFileOrOnAFolderInUseSaysWhyAndFails) {
     for (const char* file : {"backgrnd.dat", "crt.dat", "planets.dat", "zenthar.mdb"}) {
         TempProgramFolder other;
         CopyPictures(other.path());
-        std::filesystem::remove(other.path() / file);
+        fs::remove(other.path() / file);
         const std::string said = failedStartUp(other.path());
         EXPECT_TRUE(said.find(file) != said.npos && said.find(other.path().string()) != said.npos)
             << said;

@@ -360,8 +360,7 @@ TEST_F(CommandTableTest, EveryMenuCaptionLetterAndKeyIsWhereThePlayersLearntIt) 
 // The help page that ships with the game teaches every menu command with its keys and stands
 // on its own (no pictures, scripts or style sheets fetched from elsewhere).
 TEST(HelpPage, NamesEveryMenuCommandWithItsKeysAndNeedsNothingElse) {
-    const std::string page =
-        ReadText(std::filesystem::path(ZENTHAR_SOURCE_DIR) / "assets" / "help.htm");
+    const std::string page = ReadText(fs::path(ZENTHAR_SOURCE_DIR) / "assets" / "help.htm");
     ASSERT_FALSE(page.empty());
     for (const MenuEntry& item : kItems) {
         // Ctrl+N is written <kbd>Ctrl</kbd>+<kbd>N</kbd>; an item without keys by its caption.

@@ -13,7 +13,7 @@ namespace zenthar::testing {
 namespace {
 
 std::string Source(const char* path) {
-    return ReadText(std::filesystem::path(ZENTHAR_SOURCE_DIR) / path);
+    return ReadText(fs::path(ZENTHAR_SOURCE_DIR) / path);
 }
 
 // A manual page writes a minus as "\-".

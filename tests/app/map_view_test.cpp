@@ -331,8 +331,8 @@ TEST_F(MapViewTest, RedrawsGiveTheSamePictureAndTheStarsStayPutWhenTheMapScrolls
 }
 
 TEST_F(MapViewTest, ClickSelectsThePlanetEvenWithoutItsIconAndClickingSpaceDoesNothing) {
-    std::filesystem::remove(folder.path() / "bad_pl.ico");
-    std::filesystem::remove(folder.path() / "bad.ico");
+    fs::remove(folder.path() / "bad_pl.ico");
+    fs::remove(folder.path() / "bad.ico");
     startShown(900, 600);
     twoPlayers();
     st().planet(3).Ico = "bad_pl.ico";  // the Empire's planet, drawn again without its icon

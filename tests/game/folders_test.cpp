@@ -21,13 +21,12 @@ struct Machine {
                     auto it = vars.find(name);
                     return it == vars.end() ? nullptr : it->second.c_str();
                 },
-                [this](const std::filesystem::path&) { return exeWritable; }};
+                [this](const fs::path&) { return exeWritable; }};
     }
 };
 
 // The three folders and whether they are the player's own, to compare in one go.
-std::tuple<std::filesystem::path, std::filesystem::path, std::filesystem::path, bool> Parts(
-    const ProgramFolders& f) {
+std::tuple<fs::path, fs::path, fs::path, bool> Parts(const ProgramFolders& f) {
     return {f.program, f.user, f.settings, f.perUser()};
 }
 
@@ -74,7 +73,7 @@ TEST(ProgramFolderRule, AnInstalledGameReadsBesideItsPrefixAndWritesToTheXdgFold
         if (home) m.vars["HOME"] = home;
         const ProgramFolders f =
             DecideProgramFolders("/opt/zen/games", "../share/games/zenthar", m.env());
-        EXPECT_EQ(f.user, std::filesystem::path(account->pw_dir) / ".local/share/zenthar")
+        EXPECT_EQ(f.user, fs::path(account->pw_dir) / ".local/share/zenthar")
             << (home ? home : "no HOME");
     }
     // A writable folder without the data files is not a build tree either.
@@ -114,7 +113,7 @@ TEST_F(UserFolders, TheFirstStartMakesTheFoldersAndCopiesTheDefaultSettingsOnce)
     installDefaultSettings();
     const ProgramFolders f = installed();
     PrepareUserFolders(f);
-    EXPECT_TRUE(std::filesystem::is_directory(f.user / "GAMES"));
+    EXPECT_TRUE(fs::is_directory(f.user / "GAMES"));
     EXPECT_EQ(ReadText(f.settings / "zenthar.ini"), "[Options]\nIntBrowser=xdg-open\n");
 
     // The player's own settings are never overwritten.
@@ -123,10 +122,10 @@ TEST_F(UserFolders, TheFirstStartMakesTheFoldersAndCopiesTheDefaultSettingsOnce)
     EXPECT_EQ(ReadText(f.settings / "zenthar.ini"), "[Options]\nIntBrowser=firefox\n");
 
     // Without an installed default nothing is made up.
-    std::filesystem::remove(f.settings / "zenthar.ini");
-    std::filesystem::remove(data.path() / kSettingsFileName);
+    fs::remove(f.settings / "zenthar.ini");
+    fs::remove(data.path() / kSettingsFileName);
     PrepareUserFolders(f);
-    EXPECT_FALSE(std::filesystem::exists(f.settings / "zenthar.ini"));
+    EXPECT_FALSE(fs::exists(f.settings / "zenthar.ini"));
 }
 
 TEST_F(UserFolders, AFolderThatCannotBeMadeIsNamedAndTheGameDoesNotStart) {
@@ -144,8 +143,7 @@ TEST_F(UserFolders, AFolderThatCannotBeMadeIsNamedAndTheGameDoesNotStart) {
     // Through start-up: no working file is made anywhere, and the error says which folder.
     Game game(f, dialogs, display, view, random);
     EXPECT_THROW(StartUp(game), FolderError);
-    EXPECT_FALSE(std::filesystem::exists(data.path() / "GAMES" / "newgame.mdb") ||
-                 game.Lock.held());
+    EXPECT_FALSE(fs::exists(data.path() / "GAMES" / "newgame.mdb") || game.Lock.held());
 }
 
 TEST_F(UserFolders, AnInstalledGameKeepsItsWorkingFileAndReportInThePlayersFolder) {
@@ -156,8 +154,8 @@ TEST_F(UserFolders, AnInstalledGameKeepsItsWorkingFileAndReportInThePlayersFolde
     EXPECT_EQ(std::tuple(game.ReportPath(), game.SettingsFile(), game.TemplateFile()),
               std::tuple(f.user / "GAMES" / "turnrep.txt", f.settings / "zenthar.ini",
                          data.path() / "zenthar.mdb"));
-    EXPECT_TRUE(std::filesystem::is_regular_file(f.user / "GAMES" / "newgame.mdb") &&
-                std::filesystem::is_regular_file(game.SettingsFile()));
+    EXPECT_TRUE(fs::is_regular_file(f.user / "GAMES" / "newgame.mdb") &&
+                fs::is_regular_file(game.SettingsFile()));
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ class HistoryFile : public SaveLoadTest {
         MakeSampleGame(game, 202, {2, 9, 3});  // the game that is running
     }
 
-    long long rows(const std::filesystem::path& file) {
+    long long rows(const fs::path& file) {
         sqlite::Database db(file, sqlite::Database::Mode::ReadOnly);
         sqlite::Statement q(db.get(), "SELECT count(*) FROM History");
         return q.step() ? q.columnInt(0) : -1;
@@ -77,7 +77,7 @@ TEST_F(HistoryFile, TheChronicleComesBackWholeAndSavingAgainAddsOnlyNewYears) {
 // A save writes only the years its file lacks, so a long game saves quickly: a mark left in an
 // old row stays; a chronicle that does not go on from the file's is written whole.
 TEST_F(HistoryFile, OnlyTheYearsTheFileLacksAreWritten) {
-    const std::filesystem::path file = save("rows.mdb");
+    const fs::path file = save("rows.mdb");
     CreateTemplateDatabase(file);
     sqlite::Database db(file, sqlite::Database::Mode::ReadWrite);
     auto count = [&] {
@@ -193,8 +193,7 @@ TEST_F(HistoryFile, AGameDecidedBeforeItWasSavedOpensDecidedWithoutItsStoryOpeni
         {{0, 12, 0, 0}, {0, 5, 0, 0}, 1, 1},       // player 1 conquered the galaxy
         {{0, 11, 0, 0}, {0, 0, 0, 3}, 1, -1},      // but for an Empire fleet still in flight
         {{0, 11, 0, 0}, {2, 0, 0, 0}, 1, -1},      // or player 0's
-        {{3, 2, 1, 9}, {0, 0, 0, 0}, 3, kEmpire},  // the turn rests past the last player
-    };
+        {{3, 2, 1, 9}, {0, 0, 0, 0}, 3, kEmpire}};  // the turn rests past the last player
     // clang-format on
     for (const auto& [planets, inFlight, turn, decided] : cases) {
         SCOPED_TRACE(decided);

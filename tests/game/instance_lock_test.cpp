@@ -14,7 +14,7 @@ namespace {
 // What a second program's StartUp on the folder ends in, as its exit status: 0 started,
 // errors::kFileInUse refused as already running, 1 anything else. With `stayUntilKilled` a
 // started child keeps the folder until the test kills it.
-pid_t StartSecondProgram(const std::filesystem::path& folder, bool stayUntilKilled = false) {
+pid_t StartSecondProgram(const fs::path& folder, bool stayUntilKilled = false) {
     const pid_t child = ::fork();
     if (child != 0) return child;
     int status = 1;

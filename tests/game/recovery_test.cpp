@@ -12,7 +12,7 @@ TEST_F(RecoveryTest, TheCopyIsWhatSaveWritesKeptOutsideTheSavedGamesAndRemovedWi
     MakeSampleGame(game, 11, SampleShape{3, 20, 4});
     WriteRecoveryCopy(game);
     SaveGame(game, save("same.mdb"));
-    const std::filesystem::path copy = RecoveryFile(game);
+    const fs::path copy = RecoveryFile(game);
     EXPECT_EQ(copy.parent_path(), game.UserFolder);
     EXPECT_NE(copy.parent_path(), game.GamesFolder());
     EXPECT_EQ(DescribeDatabase(copy), DescribeDatabase(save("same.mdb")));
@@ -31,7 +31,7 @@ TEST_F(RecoveryTest, TheCopyIsWhatSaveWritesKeptOutsideTheSavedGamesAndRemovedWi
 
 TEST_F(RecoveryTest, ACutDamagedOrForeignCopyIsRefusedAsAnySavedGameIs) {
     const std::vector<unsigned char> good = savedSample(5, SampleShape{2, 12, 2}, "good.mdb");
-    const std::filesystem::path copy = RecoveryFile(game);
+    const fs::path copy = RecoveryFile(game);
     // What lies at the copy's name, how it comes there, and the error it is refused with.
     // clang-format off
     const std::tuple<const char*, std::function<void()>, int> cases[] = {
@@ -44,13 +44,13 @@ TEST_F(RecoveryTest, ACutDamagedOrForeignCopyIsRefusedAsAnySavedGameIs) {
              WriteBytes(copy, bad);
          }, errors::kTypeMismatch},
         {"a text file", [&] { std::ofstream(copy) << "Year 4105, Ann and Bob\n"; }, errors::kTypeMismatch},
-        {"another database", [&] { std::filesystem::copy_file(game.TemplateFile(), copy); },
+        {"another database", [&] { fs::copy_file(game.TemplateFile(), copy); },
          errors::kTypeMismatch},
-        {"a folder", [&] { std::filesystem::create_directory(copy); }, errors::kPathFileAccess}};
+        {"a folder", [&] { fs::create_directory(copy); }, errors::kPathFileAccess}};
     // clang-format on
     for (const auto& [what, make, code] : cases) {
         SCOPED_TRACE(what);
-        std::filesystem::remove_all(copy);
+        fs::remove_all(copy);
         make();
         EXPECT_TRUE(RecoveryCopyExists(game));
         const std::string said = fails([&] { CheckRecoveryCopy(game); }, code, copy);
@@ -76,19 +76,18 @@ TEST_F(RecoveryTest, ANameTypedWithoutTheExtensionOpensTheGameFileOfThatName) {
     std::ofstream(save("mine.mdb")) << "x";
     std::ofstream(save("plain")) << "x";
     std::ofstream(save("plain.mdb")) << "x";
-    std::filesystem::create_directory(save("folder.mdb"));
+    fs::create_directory(save("folder.mdb"));
     // clang-format off
     const std::pair<const char*, const char*> cases[] = {
         {"mine", "mine.mdb"},       // missing as typed, there with the extension
         {"mine.mdb", "mine.mdb"},   // as typed
         {"plain", "plain"},         // a file of the typed name wins
         {"none", "none"},           // neither: the load tells the player
-        {"folder", "folder"},       // a folder is not a game file to add the extension for
-    };
+        {"folder", "folder"}};       // a folder is not a game file to add the extension for
     // clang-format on
     for (const auto& [typed, opened] : cases)
         EXPECT_EQ(GameFileToOpen(save(typed)), save(opened)) << typed;
-    EXPECT_EQ(GameFileToOpen({}), std::filesystem::path());
+    EXPECT_EQ(GameFileToOpen({}), fs::path());
 }
 
 }  // namespace

@@ -56,14 +56,13 @@ class AtomicSave : public SaveLoadTest {
 TEST_F(AtomicSave, NewGameReplacesTheOldFileAlsoThroughASymbolicLink) {
     const std::string wanted = DescribeSavedGame(game.st);
     ::chmod(save("target.mdb").c_str(), 0600);
-    std::filesystem::create_symlink("target.mdb", save("link.mdb"));
+    fs::create_symlink("target.mdb", save("link.mdb"));
     SaveGame(game, save("link.mdb"));
     struct stat info {};
     ASSERT_EQ(::stat(save("target.mdb").c_str(), &info), 0);
     // The link stays a link, the file it names is replaced and keeps its permissions.
-    EXPECT_EQ(std::tuple(std::filesystem::is_symlink(save("link.mdb")),
-                         ReadBytes(save("target.mdb")) == old, temporariesIn(saves).size(),
-                         info.st_mode & 0777),
+    EXPECT_EQ(std::tuple(fs::is_symlink(save("link.mdb")), ReadBytes(save("target.mdb")) == old,
+                         temporariesIn(saves).size(), info.st_mode & 0777),
               std::tuple(true, false, 0u, 0600u));
     LoadGame(game, save("target.mdb"));
     EXPECT_EQ(DescribeSavedGame(game.st), wanted);
@@ -113,9 +112,7 @@ TEST_F(AtomicSave, KilledBeforeTheRenameThenTheNextSaveClearsUp) {
     const std::string wanted = DescribeSavedGame(game.st);
     int code = inChild([&] {
         SaveHooks hooks;
-        hooks.rename = [](const std::filesystem::path&, const std::filesystem::path&) {
-            ::_exit(42);
-        };
+        hooks.rename = [](const fs::path&, const fs::path&) { ::_exit(42); };
         SaveGame(game, save("target.mdb"), hooks);
     });
     ASSERT_EQ(code, 42);
@@ -155,23 +152,21 @@ TEST_F(AtomicSave, StaleTemporariesAreTheOnlyFilesRemoved) {
     }
     WriteBytes(saves / (dead + "abc123"), {1, 2, 3});  // the game's own name: swept
     kept.push_back(".f" + mark + "999999999-ffffff");  // a folder is never removed
-    std::filesystem::create_directory(saves / kept.back());
+    fs::create_directory(saves / kept.back());
     RemoveStaleTemporaries(saves);
     std::set<std::string> names;  // directory entries are unique, so a set loses nothing
-    for (const auto& e : std::filesystem::directory_iterator(saves))
-        names.insert(e.path().filename().string());
+    for (const auto& e : fs::directory_iterator(saves)) names.insert(e.path().filename().string());
     EXPECT_EQ(names, std::set<std::string>(kept.begin(), kept.end()));
     RemoveStaleTemporaries(saves / "no-such-folder");  // nothing to do, no failure
 }
 
 TEST_F(AtomicSave, TheNextStartClearsWhatAKilledSaveLeftInGames) {
-    const std::filesystem::path games = game.GamesFolder();
+    const fs::path games = game.GamesFolder();
     const std::string stale = ".kept.mdb" + std::string(kTemporaryMarker) + "999999999-zzzzzz";
     WriteBytes(games / stale, {1, 2, 3});
     ASSERT_TRUE(game.st.GameActive && game.st.TaskForceLast >= 0);
     StartUp(game);
-    EXPECT_EQ(std::tuple(std::filesystem::exists(games / stale),
-                         std::filesystem::exists(game.WorkingFile())),
+    EXPECT_EQ(std::tuple(fs::exists(games / stale), fs::exists(game.WorkingFile())),
               std::tuple(false, true));
     // A new start holds no game: nobody's turn, no task force, no planet image.
     EXPECT_EQ(std::tuple(game.st.GameActive, game.st.CurrentPlTurn, game.st.TaskForceLast,
@@ -188,9 +183,9 @@ class FullDisk : public SaveLoadTest {
     // Ends the program and starts it again with its GAMES folder on a small disk of its own;
     // null when no disk can be mounted here.
     std::unique_ptr<SmallDisk> restartOnSmallDisk() {
-        const std::filesystem::path games = game.GamesFolder();
+        const fs::path games = game.GamesFolder();
         t.endRun();
-        std::filesystem::remove_all(games);
+        fs::remove_all(games);
         auto disk = std::make_unique<SmallDisk>(games, "256k");
         if (!disk->mounted()) return nullptr;
         StartUp(game);
@@ -240,7 +235,7 @@ TEST_F(FullDisk, AWorkingFileThatCannotTakeTheRowsStillSavesTheSameFile) {
 
     // A fault in the way round is the one the player hears of, and nothing is left behind.
     SaveHooks worse = full;
-    worse.rename = [](const std::filesystem::path&, const std::filesystem::path&) {
+    worse.rename = [](const fs::path&, const fs::path&) {
         throw StorageError(errors::kPathFileAccess, "no rename");
     };
     const std::vector<unsigned char> before = ReadBytes(save("usual.mdb"));
@@ -252,7 +247,7 @@ TEST_F(FullDisk, AWorkingFileThatCannotTakeTheRowsStillSavesTheSameFile) {
 TEST_F(FullDisk, AGameCanBeSavedToAnotherDiskWhenTheGamesDiskIsFull) {
     MakeSampleGame(game, 8, {4, 30, 10});
     SaveGame(game, save("before.mdb"));
-    const std::filesystem::path games = game.GamesFolder();
+    const fs::path games = game.GamesFolder();
     std::unique_ptr<SmallDisk> disk = restartOnSmallDisk();
     if (!disk) GTEST_SKIP() << "cannot mount a small disk here";
     LoadGame(game, save("before.mdb"));
@@ -263,7 +258,7 @@ TEST_F(FullDisk, AGameCanBeSavedToAnotherDiskWhenTheGamesDiskIsFull) {
     expectConnectionOnShips();
     EXPECT_NE(DescribeDatabase(game.WorkingFile()), DescribeDatabase(save("elsewhere.mdb")))
         << "the working file took the rows after all: the disk was not full enough";
-    std::filesystem::remove(games / "filler");
+    fs::remove(games / "filler");
     LoadGame(game, save("elsewhere.mdb"));
     EXPECT_EQ(DescribeSavedGame(game.st), inMemory);
 }

@@ -22,7 +22,7 @@ class BadFile : public SaveLoadTest {
     }
 
     // The file must be refused with this number; nothing of the running game may change.
-    std::string refused(const std::filesystem::path& file, int code) {
+    std::string refused(const fs::path& file, int code) {
         std::string message = loadFails(file, code);
         EXPECT_EQ(std::pair(snapshot(), t.view.statusShown), std::pair(before, shown)) << file;
         expectSettled();
@@ -48,9 +48,9 @@ const std::string kShip1 = " WHERE rowid = (SELECT min(rowid) FROM Ships)";
 TEST_F(BadFile, MissingFilesAndFoldersAndWhatIsNoFile) {
     EXPECT_EQ(refused(save("none.mdb"), 53), "ERROR 53: That file doesn't exist.");
     EXPECT_EQ(refused("", 52), "ERROR 52 occurred. No file name was given.");
-    std::filesystem::create_directory(save("folder.mdb"));
+    fs::create_directory(save("folder.mdb"));
     ASSERT_EQ(::mkfifo(save("pipe.mdb").c_str(), 0644), 0);
-    const std::tuple<std::filesystem::path, int, std::string> cases[] = {
+    const std::tuple<fs::path, int, std::string> cases[] = {
         {saves / "no-folder" / "x.mdb", 76, "ERROR 76: That path doesn't exist."},
         {save("folder.mdb"), 75, "ERROR 75 occurred. That is a folder, not a game file."},
         {save("pipe.mdb"), 75, "ERROR 75 occurred. That is not an ordinary file."}};
@@ -58,8 +58,7 @@ TEST_F(BadFile, MissingFilesAndFoldersAndWhatIsNoFile) {
         EXPECT_EQ(refused(file, code), message);
         EXPECT_EQ(saveFails(file, code), message);
     }
-    EXPECT_EQ(std::pair(std::filesystem::exists(saves / "no-folder"),
-                        std::filesystem::is_empty(save("folder.mdb"))),
+    EXPECT_EQ(std::pair(fs::exists(saves / "no-folder"), fs::is_empty(save("folder.mdb"))),
               std::pair(false, true));
     EXPECT_EQ(snapshot(), before);
     expectSettled();
@@ -94,7 +93,7 @@ TEST_F(BadFile, FilesThatAreNoDatabase) {
     refusedBytes(damaged);
 
     WriteBytes(save("huge.mdb"), good);
-    std::filesystem::resize_file(save("huge.mdb"), kMaxGameFileBytes + 1);  // sparse
+    fs::resize_file(save("huge.mdb"), kMaxGameFileBytes + 1);  // sparse
     EXPECT_EQ(refused(save("huge.mdb"), 13),
               "ERROR 13 occurred. The file is not a Zenthar game (it is far too large).");
 }

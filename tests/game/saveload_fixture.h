@@ -16,9 +16,9 @@ struct Snapshot {
 
 class SaveLoadTest : public ::testing::Test {
   protected:
-    void SetUp() override { std::filesystem::create_directories(saves); }
+    void SetUp() override { fs::create_directories(saves); }
 
-    std::filesystem::path save(const std::string& name) const { return saves / name; }
+    fs::path save(const std::string& name) const { return saves / name; }
 
     static Snapshot snapshotOf(const Game& g) {
         return {DescribeWholeState(g.st), ReadBytes(g.WorkingFile())};
@@ -39,9 +39,9 @@ class SaveLoadTest : public ::testing::Test {
     }
 
     // Files whose names mark them as temporaries of a save or load.
-    static std::vector<std::string> temporariesIn(const std::filesystem::path& folder) {
+    static std::vector<std::string> temporariesIn(const fs::path& folder) {
         std::vector<std::string> found;
-        for (const auto& e : std::filesystem::directory_iterator(folder))
+        for (const auto& e : fs::directory_iterator(folder))
             if (e.path().filename().string().find(kTemporaryMarker) != std::string::npos)
                 found.push_back(e.path().filename().string());
         return found;
@@ -56,22 +56,21 @@ class SaveLoadTest : public ::testing::Test {
     }
 
     // The load or save must fail with this number; returns the message the player would read.
-    static std::string fails(const std::function<void()>& run, int code,
-                             const std::filesystem::path& file) {
+    static std::string fails(const std::function<void()>& run, int code, const fs::path& file) {
         SCOPED_TRACE(file.string());
         return StorageErrorText(run, code,
                                 [](const StorageError& e) { return StorageErrorMessage(e); });
     }
-    std::string loadFails(const std::filesystem::path& file, int code) {
+    std::string loadFails(const fs::path& file, int code) {
         return fails([&] { LoadGame(game, file); }, code, file);
     }
-    std::string saveFails(const std::filesystem::path& file, int code, const SaveHooks& h = {}) {
+    std::string saveFails(const fs::path& file, int code, const SaveHooks& h = {}) {
         return fails([&] { SaveGame(game, file, h); }, code, file);
     }
 
     TestGame t;
     Game& game = t.game;
-    std::filesystem::path saves = t.folder.path() / "saves";
+    fs::path saves = t.folder.path() / "saves";
 };
 
 }  // namespace zenthar::testing

@@ -76,7 +76,7 @@ TEST_F(RoundTrip, SaveWithoutAGameOrTheWorkingFileAsTheFileChangesNothing) {
     ASSERT_FALSE(game.st.GameActive);
     Snapshot before = snapshot();
     SaveGame(game, save("nothing.mdb"));
-    EXPECT_FALSE(std::filesystem::exists(save("nothing.mdb")));
+    EXPECT_FALSE(fs::exists(save("nothing.mdb")));
     EXPECT_EQ(snapshot(), before);
 
     MakeSampleGame(game, 81, {2, 7, 2});
@@ -106,7 +106,7 @@ TEST_F(RoundTrip, RowsOfANewGameAreRewrittenNotAdded) {
     ASSERT_FALSE(CheckNewGame(g.st, s).has_value());
     CreateNewGame(g, s);
     // No campaign planet yet: a new game writes the empty text, a save the padded one.
-    auto campaign = [](const std::filesystem::path& file) {
+    auto campaign = [](const fs::path& file) {
         sqlite::Database db(file, sqlite::Database::Mode::ReadOnly);
         sqlite::Statement q(db, "SELECT StartPl || '|' || EndPl FROM AppCfg ORDER BY rowid");
         return q.step() ? q.columnText(0) : std::string("no row");
@@ -223,13 +223,13 @@ TEST_F(RoundTrip, CheckMarksAreSetByATrueValueAndLeftByAFalseOneAndTheLengthCome
 }
 
 TEST_F(RoundTrip, TheWorkingFileIsRecognisedHoweverItIsNamed) {
-    const std::filesystem::path folder = game.ProgramFolder, games = folder / "GAMES";
-    std::filesystem::create_symlink(game.WorkingFile(), save("link.mdb"));
-    std::filesystem::create_directory_symlink(games, saves / "linkdir");
-    const std::filesystem::path here = std::filesystem::current_path();
-    std::filesystem::current_path(saves);
+    const fs::path folder = game.ProgramFolder, games = folder / "GAMES";
+    fs::create_symlink(game.WorkingFile(), save("link.mdb"));
+    fs::create_directory_symlink(games, saves / "linkdir");
+    const fs::path here = fs::current_path();
+    fs::current_path(saves);
     // clang-format off
-    const std::pair<std::filesystem::path, bool> cases[] = {
+    const std::pair<fs::path, bool> cases[] = {
         {folder / "games" / "newgame.mdb", true},
         {save("link.mdb"), true},
         {saves / "linkdir" / "newgame.mdb", true},
@@ -241,7 +241,7 @@ TEST_F(RoundTrip, TheWorkingFileIsRecognisedHoweverItIsNamed) {
         {saves / "GAMES" / "newgame.mdb", false}};
     // clang-format on
     for (const auto& [path, working] : cases) EXPECT_EQ(IsWorkingFile(game, path), working) << path;
-    std::filesystem::current_path(here);
+    fs::current_path(here);
 }
 
 // The texts of the numbers no bad file above leads to.

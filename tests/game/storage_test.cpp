@@ -15,17 +15,16 @@
 namespace zenthar::testing {
 namespace {
 
-std::string NamesIn(const std::filesystem::path& dir) {
+std::string NamesIn(const fs::path& dir) {
     std::string names;
-    for (const auto& e : std::filesystem::directory_iterator(dir))
-        names += e.path().filename().string() + " ";
+    for (const auto& e : fs::directory_iterator(dir)) names += e.path().filename().string() + " ";
     return names;
 }
 
 TEST(ReplaceFile, AFailurePartWayLeavesTheOldFileAndNoTemporary) {
     TempProgramFolder folder;
-    const std::filesystem::path dir = folder.path() / "replaced";
-    std::filesystem::create_directories(dir);
+    const fs::path dir = folder.path() / "replaced";
+    fs::create_directories(dir);
     ReplaceFile(dir / "a.ini", "old", NamedBy::Game);
     const RenameStep refused = [](const auto&, const auto&) {
         throw SaveLoadError(61, "The disk is full.");
@@ -59,10 +58,10 @@ TEST(ReportFile, AReportWhoseFolderIsGoneIsNotWrittenAndSaysWhy) {
 
 TEST(ReplaceFile, ALinkOrFolderAtTheGamesOwnNameIsRefused) {
     TempProgramFolder folder;
-    const std::filesystem::path dir = folder.path();
+    const fs::path dir = folder.path();
     WriteBytes(dir / "theirs.txt", {'t'});
-    std::filesystem::create_symlink(dir / "theirs.txt", dir / "own.ini");
-    std::filesystem::create_directory(dir / "folder.ini");
+    fs::create_symlink(dir / "theirs.txt", dir / "own.ini");
+    fs::create_directory(dir / "folder.ini");
     for (const auto& [name, kind] :
          {std::pair("own.ini", "is a symbolic link"), std::pair("folder.ini", "is a folder")}) {
         const std::string reason = StorageErrorText(
@@ -70,8 +69,8 @@ TEST(ReplaceFile, ALinkOrFolderAtTheGamesOwnNameIsRefused) {
             [](const StorageError& e) { return dynamic_cast<const SaveLoadError&>(e).reason(); });
         EXPECT_NE(reason.find((dir / name).string() + " " + kind), std::string::npos) << reason;
     }
-    EXPECT_EQ(std::tuple(ReadText(dir / "theirs.txt"), std::filesystem::is_symlink(dir / "own.ini"),
-                         std::filesystem::is_directory(dir / "folder.ini")),
+    EXPECT_EQ(std::tuple(ReadText(dir / "theirs.txt"), fs::is_symlink(dir / "own.ini"),
+                         fs::is_directory(dir / "folder.ini")),
               std::tuple("t", true, true));
 }
 
@@ -80,15 +79,14 @@ class OwnFiles : public SaveLoadTest {};
 // Drafts an earlier version's year end left beside the report go at the next start; a link at
 // such a name is not the game's to remove.
 TEST_F(OwnFiles, AStartClearsOldReportDraftsButNoLink) {
-    const std::filesystem::path report = game.ReportPath();
-    const std::filesystem::path theirs = saves / "theirs.txt";
+    const fs::path report = game.ReportPath();
+    const fs::path theirs = saves / "theirs.txt";
     WriteBytes(theirs, {'t'});
-    WriteBytes(std::filesystem::path(report).concat(".new"), {'n'});
-    std::filesystem::create_symlink(theirs, std::filesystem::path(report).concat(".undo"));
+    WriteBytes(fs::path(report).concat(".new"), {'n'});
+    fs::create_symlink(theirs, fs::path(report).concat(".undo"));
     StartUp(game);
-    EXPECT_EQ(std::tuple(std::filesystem::exists(std::filesystem::path(report).concat(".new")),
-                         std::filesystem::is_symlink(std::filesystem::path(report).concat(".undo")),
-                         ReadText(theirs)),
+    EXPECT_EQ(std::tuple(fs::exists(fs::path(report).concat(".new")),
+                         fs::is_symlink(fs::path(report).concat(".undo")), ReadText(theirs)),
               std::tuple(false, true, "t"));
 }
 
@@ -98,31 +96,29 @@ TEST_F(OwnFiles, ALinkAtEveryNameTheGameWritesChangesNothingOutsideItsFolders) {
     MakeSampleGame(game, 3, SampleShape{2, 12, 2});
     game.st.SkipEndTurnScreen = true;
     t.random.setFallback(0.5);
-    const std::filesystem::path outside = saves / "outside";
-    std::filesystem::create_directories(outside);
-    const std::filesystem::path lock = game.GamesFolder() / InstanceLock::kFileName;
-    const std::vector<std::filesystem::path> names = {
-        RecoveryFile(game),  game.ReportPath(),
-        game.SettingsFile(), game.SettingsFolder / kStateFileName,
-        game.WorkingFile(),  lock};
+    const fs::path outside = saves / "outside";
+    fs::create_directories(outside);
+    const fs::path lock = game.GamesFolder() / InstanceLock::kFileName;
+    const std::vector<fs::path> names = {RecoveryFile(game),  game.ReportPath(),
+                                         game.SettingsFile(), game.SettingsFolder / kStateFileName,
+                                         game.WorkingFile(),  lock};
     for (std::size_t i = 0; i < names.size(); ++i) {
-        const std::filesystem::path theirs = outside / ("file" + std::to_string(i));
+        const fs::path theirs = outside / ("file" + std::to_string(i));
         WriteBytes(theirs, {'x', static_cast<unsigned char>('0' + i)});
         if (names[i] != game.WorkingFile() && names[i] != lock) {
-            std::filesystem::remove(names[i]);
-            std::filesystem::create_symlink(theirs, names[i]);
+            fs::remove(names[i]);
+            fs::create_symlink(theirs, names[i]);
         }
     }
     const std::string before = NamesIn(outside);
 
-    const auto refusedNaming = [](const std::function<void()>& write,
-                                  const std::filesystem::path& name) {
+    const auto refusedNaming = [](const std::function<void()>& write, const fs::path& name) {
         const std::string said = StorageErrorText(write, errors::kPathFileAccess);
         EXPECT_NE(said.find(name.string() + " is a symbolic link"), std::string::npos) << said;
     };
     refusedNaming([&] { WriteRecoveryCopy(game); }, RecoveryFile(game));
     RemoveRecoveryCopy(game);  // a link is not the game's to remove
-    EXPECT_TRUE(std::filesystem::is_symlink(RecoveryFile(game)));
+    EXPECT_TRUE(fs::is_symlink(RecoveryFile(game)));
     EXPECT_FALSE(WriteIniValue(game.SettingsFile(), "Options", "IntBrowser", "x"));
     EXPECT_FALSE(WriteMapScale(game.SettingsFolder / kStateFileName, 0.5));
     // The year ends without its report file, and says so naming it.
@@ -135,15 +131,15 @@ TEST_F(OwnFiles, ALinkAtEveryNameTheGameWritesChangesNothingOutsideItsFolders) {
               std::string::npos)
         << t.dialogs.asked.back().text;
     game.Report.clear();
-    EXPECT_TRUE(std::filesystem::is_symlink(game.ReportPath()));
+    EXPECT_TRUE(fs::is_symlink(game.ReportPath()));
 
     // The lock and the working file are taken at start-up, which then stops and names them.
-    for (const std::filesystem::path& name : {lock, game.WorkingFile()}) {
+    for (const fs::path& name : {lock, game.WorkingFile()}) {
         t.endRun();
-        std::filesystem::remove(name);
-        std::filesystem::create_symlink(outside / "file0", name);
+        fs::remove(name);
+        fs::create_symlink(outside / "file0", name);
         refusedNaming([&] { StartUp(game); }, name);
-        std::filesystem::remove(name);
+        fs::remove(name);
     }
     for (std::size_t i = 0; i < names.size(); ++i)
         EXPECT_EQ(ReadText(outside / ("file" + std::to_string(i))),

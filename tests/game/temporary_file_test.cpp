@@ -12,28 +12,28 @@ namespace {
 
 TEST(TemporaryFiles, EachIsNamedAsTheGamesOwnAndNoTwoAlike) {
     TempProgramFolder program;
-    const std::filesystem::path folder = program.path() / "saves";
-    std::filesystem::create_directory(folder);
-    const std::filesystem::path target = folder / "war.mdb";
+    const fs::path folder = program.path() / "saves";
+    fs::create_directory(folder);
+    const fs::path target = folder / "war.mdb";
     const std::string head =
         ".war.mdb" + std::string(kTemporaryMarker) + std::to_string(::getpid()) + "-";
     std::vector<std::unique_ptr<TemporaryFile>> open;
     std::set<std::string> names;
     for (int k = 0; k < 300; ++k) {
         open.push_back(std::make_unique<TemporaryFile>(target));
-        const std::filesystem::path& p = open.back()->path();
+        const fs::path& p = open.back()->path();
         const std::string name = p.filename().string();
         EXPECT_EQ(p.parent_path(), folder);
         ASSERT_EQ(name.size(), head.size() + 6) << name;
         EXPECT_EQ(name.substr(0, head.size()), head);
         for (const char c : name.substr(head.size()))
             EXPECT_TRUE((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) << name;
-        EXPECT_TRUE(std::filesystem::is_regular_file(p)) << name;
+        EXPECT_TRUE(fs::is_regular_file(p)) << name;
         names.insert(name);
     }
     EXPECT_EQ(names.size(), open.size());
     open.clear();  // none committed: every one is removed again
-    EXPECT_TRUE(std::filesystem::is_empty(folder));
+    EXPECT_TRUE(fs::is_empty(folder));
 }
 
 }  // namespace

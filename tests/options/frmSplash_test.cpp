@@ -9,7 +9,7 @@
 namespace zenthar::testing {
 namespace {
 
-const std::filesystem::path kProgramDir(ZENTHAR_PROGRAM_DIR);
+const fs::path kProgramDir(ZENTHAR_PROGRAM_DIR);
 
 TEST(About, ShowsTheVersionOverTheMainWindowAndASecondAboutReusesIt) {
     QWidget owner;

@@ -9,7 +9,7 @@ namespace {
 
 class IniFileTest : public ::testing::Test {
   protected:
-    std::filesystem::path ini() const { return folder.path() / "zenthar.ini"; }
+    fs::path ini() const { return folder.path() / "zenthar.ini"; }
     void write(const std::string& text) { std::ofstream(ini(), std::ios::binary) << text; }
     std::string read(const char* section = "Options", const char* key = "IntBrowser") {
         return ReadIniValue(ini(), section, key);
@@ -83,12 +83,11 @@ TEST_F(IniFileTest, BadValuesAndUnwritablePlacesAreRefusedAndChangeNothing) {
     EXPECT_EQ(ReadText(ini()), before);
 
     const auto nowhere = folder.path() / "no-such-folder" / "zenthar.ini";
-    EXPECT_FALSE(WriteIniValue(nowhere, "Options", "IntBrowser", "a") ||
-                 std::filesystem::exists(nowhere));
-    std::filesystem::remove(ini());
-    std::filesystem::create_directory(ini());  // a folder in the file's place
+    EXPECT_FALSE(WriteIniValue(nowhere, "Options", "IntBrowser", "a") || fs::exists(nowhere));
+    fs::remove(ini());
+    fs::create_directory(ini());  // a folder in the file's place
     EXPECT_FALSE(WriteIniValue(ini(), "Options", "IntBrowser", "a"));
-    EXPECT_TRUE(std::filesystem::is_directory(ini()));
+    EXPECT_TRUE(fs::is_directory(ini()));
 }
 
 }  // namespace

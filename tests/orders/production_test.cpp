@@ -51,8 +51,7 @@ TEST_F(IncreaseProductionTest, RefusalsComeInTheirOrderAndChangeNothing) {
         {6, 0, 10, ProductionCheck::AlreadyRaised, "Production already increased for this turn."},  // the flag comes first
         {6, -1, 2, ProductionCheck::AtLimit, "You have reached the Production limit for this planet."},
         {5, -1, 4, ProductionCheck::TooFewShips, "You don't have enough ships to increase the Production on this planet."},
-        {8, -1, 40, ProductionCheck::AboveLimit, ""},  // above the limit: nothing to say
-    };
+        {8, -1, 40, ProductionCheck::AboveLimit, ""}};  // above the limit: nothing to say
     // clang-format on
     for (const auto& [production, willProd, ships, check, message] : cases) {
         SCOPED_TRACE(production);

@@ -14,7 +14,7 @@ using Row = std::vector<std::string>;
 
 class SummaryTest : public ::testing::Test {
   protected:
-    std::filesystem::path file() const { return folder.path() / "GAMES" / "turnrep.txt"; }
+    fs::path file() const { return folder.path() / "GAMES" / "turnrep.txt"; }
     void write(const std::vector<std::string>& lines, const char* end = "\r\n") {
         std::ofstream out(file(), std::ios::binary);
         for (const auto& l : lines) out << l << end;
@@ -79,7 +79,7 @@ TEST_F(SummaryTest, WithoutAFileOrInAQuietYearTheWindowShowsNoRows) {
           std::pair(std::vector<std::string>{"Current Year: \t 4107", "", ""},
                     std::string("End Turn Summary for the year: 4107"))}) {
         SCOPED_TRACE(title);
-        std::filesystem::remove(file());
+        fs::remove(file());
         if (!lines.empty()) write(lines);
         DispTurnSumFrm w(file(), nullptr);
         EXPECT_EQ(std::tuple(w.windowTitle().toStdString(), page(w).size(), Text(&w, "PagesLbl")),

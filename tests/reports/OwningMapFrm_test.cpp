@@ -148,7 +148,7 @@ TEST(OwningMapGeometry, NoLabelIsCutOrCoveredAtTheThreeScreenSizes) {
     TestGame t;
     CopyPictures(t.game.ProgramFolder);
     GameState& st = t.st();
-    ReadPlanetsFile(std::filesystem::path(ZENTHAR_PROGRAM_DIR) / "planets.dat", st);
+    ReadPlanetsFile(fs::path(ZENTHAR_PROGRAM_DIR) / "planets.dat", st);
     HomePlanetTexts homes;
     for (std::size_t k = 0; k < 4; ++k) {
         st.PlName[k] = "Player " + std::to_string(k + 1);

@@ -134,13 +134,13 @@ TEST_F(StatisticsTest, TheStoryShowsEveryFigureOfEverySideAndTheExportWritesThem
     Choose(w, "Ships in Flight");
     EXPECT_EQ(Lines(w), Expected(t.st(), FindFigure("ShipsInFlight"), {0, 1, kEmpire}));
 
-    const std::filesystem::path csv = t.folder.path() / "war.csv";
+    const fs::path csv = t.folder.path() / "war.csv";
     w.setFileChooser([&] { return QString::fromStdString(csv.string()); });
     Click(&w, "ExportBtn");
     EXPECT_EQ(ReadText(csv), HistoryCsv(t.st(), kEveryone));
     // A file that cannot be written is told with the storage layer's reason (which leaves any
     // file there whole: storage_test.cpp), and nothing else happens.
-    const std::filesystem::path nowhere = t.folder.path() / "no/such.csv";
+    const fs::path nowhere = t.folder.path() / "no/such.csv";
     w.setFileChooser([&] { return QString::fromStdString(nowhere.string()); });
     Click(&w, "ExportBtn");
     ASSERT_FALSE(t.dialogs.asked.empty());

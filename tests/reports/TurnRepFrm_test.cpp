@@ -13,7 +13,7 @@
 namespace zenthar::testing {
 namespace {
 
-const std::filesystem::path kProgramDir(ZENTHAR_PROGRAM_DIR);
+const fs::path kProgramDir(ZENTHAR_PROGRAM_DIR);
 
 class BattleWindowTest : public ::testing::Test {
   protected:

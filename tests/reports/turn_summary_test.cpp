@@ -64,11 +64,11 @@ TEST(TurnSummaryTest, PagesHoldFifteenRowsAndRowsBeyondTheMostKeptAreDropped) {
 }
 
 TEST(TurnSummaryTest, AFileIsReadWholeAndAMissingOneIsNotFound) {
-    const std::filesystem::path file =
-        std::filesystem::temp_directory_path() / ("turn_summary_" + std::to_string(::getpid()));
+    const fs::path file =
+        fs::temp_directory_path() / ("turn_summary_" + std::to_string(::getpid()));
     std::ofstream(file, std::ios::binary) << "Current Year: \t 4107\r\n\r\nA\r\nB\r\n";
     const TurnSummary read = ReadTurnSummary(file);
-    std::filesystem::remove(file);
+    fs::remove(file);
     const TurnSummary missing = ReadTurnSummary(file);
     EXPECT_EQ(std::tuple(read.fileFound, read.year(), FirstCells(read)),
               std::tuple(true, "4107", std::vector<std::string>{"A", "B"}));

@@ -7,7 +7,7 @@
 namespace zenthar::testing {
 namespace {
 
-const std::filesystem::path kProgramDir(ZENTHAR_PROGRAM_DIR);
+const fs::path kProgramDir(ZENTHAR_PROGRAM_DIR);
 
 // Each field little-endian in the number of bytes given.
 std::string Le(std::initializer_list<std::pair<std::uint32_t, int>> fields) {

@@ -7,7 +7,7 @@ namespace zenthar::testing {
 namespace {
 
 TEST(SimulatorManual, TheManualPageAndTheHelpTextNameEveryOption) {
-    std::ifstream in(std::filesystem::path(ZENTHAR_SOURCE_DIR) / "packaging/zenthar-sim.6");
+    std::ifstream in(fs::path(ZENTHAR_SOURCE_DIR) / "packaging/zenthar-sim.6");
     std::stringstream page;
     page << in.rdbuf();
     const std::vector<std::string> options = sim::OptionNames();

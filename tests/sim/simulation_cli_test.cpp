@@ -24,8 +24,8 @@ class SimProgramTest : public ::testing::Test {
     TempProgramFolder scratch;
 
     SimRun sim(const std::string& args) {
-        const std::filesystem::path out = scratch.path() / "stdout.txt";
-        const std::filesystem::path err = scratch.path() / "stderr.txt";
+        const fs::path out = scratch.path() / "stdout.txt";
+        const fs::path err = scratch.path() / "stderr.txt";
         const std::string command = std::string("'") + ZENTHAR_SIM_EXE + "' " + args + " >'" +
                                     out.string() + "' 2>'" + err.string() + "'";
         const int raw = std::system(command.c_str());
@@ -199,7 +199,7 @@ TEST_F(SimProgramTest, SavedGamesOpenInTheGameAndStartANewRun) {
     TestGame end;
     LoadGame(end.game, file("end.mdb"));
     EXPECT_EQ(end.st().CurrentYear, 4104);
-    EXPECT_TRUE(std::filesystem::exists(file("reports") + "/turnrep-4103.txt"));
+    EXPECT_TRUE(fs::exists(file("reports") + "/turnrep-4103.txt"));
     EXPECT_NE(ReadText(file("reports") + "/turnrep-4101.txt").find("4101"), std::string::npos);
 
     const SimRun more = sim("--load " + file("end.mdb") + " --years 2 --json");
@@ -209,18 +209,18 @@ TEST_F(SimProgramTest, SavedGamesOpenInTheGameAndStartANewRun) {
     const SimRun several = sim("--games 2 --years 1 --save-final " + file("many.mdb"));
     ASSERT_EQ(several.status, 0);
     for (const char* name : {"many-0.mdb", "many-1.mdb"})
-        EXPECT_TRUE(std::filesystem::exists(file(name))) << name;
+        EXPECT_TRUE(fs::exists(file(name))) << name;
 }
 
 // 64-bit FNV-1a of every file in a folder, in name order: one number that changes with any byte.
-std::string FolderDigest(const std::filesystem::path& folder) {
-    std::vector<std::filesystem::path> files;
-    for (const auto& e : std::filesystem::recursive_directory_iterator(folder))
+std::string FolderDigest(const fs::path& folder) {
+    std::vector<fs::path> files;
+    for (const auto& e : fs::recursive_directory_iterator(folder))
         if (e.is_regular_file()) files.push_back(e.path());
     std::sort(files.begin(), files.end());
     std::uint64_t h = 14695981039346656037ull;
     for (const auto& f : files) {
-        for (const unsigned char c : std::filesystem::relative(f, folder).string() + ReadText(f)) {
+        for (const unsigned char c : fs::relative(f, folder).string() + ReadText(f)) {
             h ^= c;
             h *= 1099511628211ull;
         }
@@ -242,16 +242,15 @@ TEST_F(SimProgramTest, SeededGamesPlayExactlyAsRecorded) {
         "--players 1 --planets 26 --skill intermediate --bot passive --years 60 --seed 14"};
     std::string played;
     for (std::size_t i = 0; i < runs.size(); ++i) {
-        const std::filesystem::path reports = scratch.path() / ("reports" + std::to_string(i));
+        const fs::path reports = scratch.path() / ("reports" + std::to_string(i));
         const SimRun r =
             sim(runs[i] + " --json --no-timing --keep-reports '" + reports.string() + "'");
         ASSERT_EQ(r.status, 0) << runs[i] << "\n" << r.err;
         played += runs[i] + "\n" + r.out + "reports: " + FolderDigest(reports) + "\n";
     }
-    const std::filesystem::path expected =
-        std::filesystem::path(ZENTHAR_SOURCE_DIR) / "tests/sim/expected/seeded_games.txt";
+    const fs::path expected = fs::path(ZENTHAR_SOURCE_DIR) / "tests/sim/expected/seeded_games.txt";
     if (std::getenv("ZENTHAR_RECORD_EXPECTED") != nullptr) {
-        std::filesystem::create_directories(expected.parent_path());
+        fs::create_directories(expected.parent_path());
         std::ofstream(expected, std::ios::binary) << played;
     }
     EXPECT_EQ(played, ReadText(expected));

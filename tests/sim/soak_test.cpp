@@ -51,7 +51,7 @@ TEST(Soak, AGameSavedAndOpenedComesBackTheSameAlsoAfterTheEmpireWon) {
         if (empireWon) g.game.st.CurrentPlTurn = g.game.st.PlayesNum;
         ASSERT_GE(g.game.st.TaskForceLast, 0);
         EXPECT_EQ(sim::RoundTripDifference(g.game, ZENTHAR_PROGRAM_DIR, g.folder.path()), "");
-        EXPECT_FALSE(std::filesystem::exists(g.folder.path() / "round-trip.mdb"));
+        EXPECT_FALSE(fs::exists(g.folder.path() / "round-trip.mdb"));
     }
 }
 

@@ -75,7 +75,7 @@ struct TestGameWith {
 using TestGame = TestGameWith<>;
 
 // A whole file as it is on disk (empty when it cannot be read).
-std::string ReadText(const std::filesystem::path& file);
+std::string ReadText(const fs::path& file);
 
 // Runs SQL on the game's working file through a connection of its own, as another program
 // would; the game lets go of the file meanwhile and is back on the Ships table afterwards.

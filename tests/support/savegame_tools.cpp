@@ -135,7 +135,7 @@ void MakeSampleGame(Game& game, std::uint32_t seed, const SampleShape& shape) {
     st.GameActive = true;
 }
 
-std::string DescribeDatabase(const std::filesystem::path& file) {
+std::string DescribeDatabase(const fs::path& file) {
     std::ostringstream out;
     try {
         sqlite::Database db(file, sqlite::Database::Mode::ReadOnly);
@@ -160,12 +160,12 @@ std::string DescribeDatabase(const std::filesystem::path& file) {
     return out.str();
 }
 
-std::vector<unsigned char> ReadBytes(const std::filesystem::path& file) {
+std::vector<unsigned char> ReadBytes(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void WriteBytes(const std::filesystem::path& file, const std::vector<unsigned char>& bytes) {
+void WriteBytes(const fs::path& file, const std::vector<unsigned char>& bytes) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));

@@ -13,6 +13,8 @@
 
 namespace zenthar::testing {
 
+namespace fs = std::filesystem;
+
 struct SampleShape {
     int players = 4;
     int planets = 12;
@@ -34,10 +36,10 @@ using sim::DescribeWholeState;
 
 // Every row of the three tables of a game database file (Ships in table order), read through a
 // connection of its own.
-std::string DescribeDatabase(const std::filesystem::path& file);
+std::string DescribeDatabase(const fs::path& file);
 
-std::vector<unsigned char> ReadBytes(const std::filesystem::path& file);
-void WriteBytes(const std::filesystem::path& file, const std::vector<unsigned char>& bytes);
+std::vector<unsigned char> ReadBytes(const fs::path& file);
+void WriteBytes(const fs::path& file, const std::vector<unsigned char>& bytes);
 
 // Runs SQL on a copy of a saved game in memory and returns the changed file. Throws
 // std::runtime_error when the SQL fails.

@@ -21,11 +21,11 @@ inline void PrintTo(const QString& s, std::ostream* os) {
 namespace zenthar::testing {
 
 // Copies the pictures of the program folder into a test's one, so icons can be seen and missed.
-inline void CopyPictures(const std::filesystem::path& to) {
-    for (const auto& entry : std::filesystem::directory_iterator(ZENTHAR_PROGRAM_DIR))
+inline void CopyPictures(const fs::path& to) {
+    for (const auto& entry : fs::directory_iterator(ZENTHAR_PROGRAM_DIR))
         if (const auto ext = entry.path().extension(); ext == ".ico" || ext == ".png")
-            std::filesystem::copy_file(entry.path(), to / entry.path().filename(),
-                                       std::filesystem::copy_options::overwrite_existing);
+            fs::copy_file(entry.path(), to / entry.path().filename(),
+                          fs::copy_options::overwrite_existing);
 }
 
 // The named control under `root`; a missing one fails the test and gives nullptr.

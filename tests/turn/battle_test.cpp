@@ -42,8 +42,7 @@ TEST_F(BattleTest, TheOddsPickTheRowAndTheSidePicksTheColumn) {
         {3, 2, 4, 10, 3, true, "0 3"},   {3, 2, 4, 10, 3, false, "10 0"},
         {3, 2, 3, 10, 3, false, "0 3"},  {0, 4, 1, 7, 6, true, "0 6"},  // only a player reaches 0
         {2, 7, 2, 3, 10, true, "0 10"},  {2, 9, 2, 2, 11, false, "0 11"},  // quotient 5: last row
-        {3, 0, 4, 10, 2, true, "0 2"},   {4, 0, 4, 10, 2, false, "0 2"},   // 5 to 1: first row
-    };
+        {3, 0, 4, 10, 2, true, "0 2"},   {4, 0, 4, 10, 2, false, "0 2"}};   // 5 to 1: first row
     // clang-format on
     for (const auto& [column, row, die, attackers, defenders, human, after] : cases) {
         SCOPED_TRACE(std::to_string(attackers) + " v " + std::to_string(defenders) +

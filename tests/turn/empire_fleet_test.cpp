@@ -152,8 +152,7 @@ TEST_F(EmpireFleetTest, TheStrikeSendsTheExpectedDefenceTimesTheMultiplier) {
         {0, 200, 4, 2, 0, 0.99, 28},  // (4 + 5 x 2) x 2
         {0, 101, 0, 0, 0, 0.3, 100},  // nothing expected: 101 \ 2 x 2
         {0, 101, -40, 1, 0, 0.3, 100},  // stale knowledge below zero counts as nothing
-        {2, 200, 0, 0, 20, 0.5, 110},   // (10 + 20 + 25) x 2
-    };
+        {2, 200, 0, 0, 20, 0.5, 110}};   // (10 + 20 + 25) x 2
     // clang-format on
     for (const auto& [skill, staging, knownShip, knownProd, inbound, draw, sent] : cases) {
         SCOPED_TRACE(sent);

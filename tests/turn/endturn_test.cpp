@@ -25,7 +25,7 @@ TEST(EndTurnHandOver, WithoutAGameNothingHappensAndANewGameHandsTheFirstTurnOut)
     t.st().TaskForceList[0].NumOfShips = 3;
     EndTurn(t.game);
     EXPECT_EQ(std::tuple(t.st().CurrentYear, t.view.statusShown, ShipsRows(t.game).size(),
-                         std::filesystem::exists(t.game.ReportPath())),
+                         fs::exists(t.game.ReportPath())),
               std::tuple(0, 0, 0u, false));
     t.st().GameActive = true;  // a game flag without players is no game either
     EndTurn(t.game);
@@ -251,7 +251,7 @@ TEST(EndTurnStorage, AFailingDatabaseUndoesTheYearEndAndTheGameGoesOnAfterwards)
         g.view.reader.reset();
         EXPECT_EQ(DescribeWholeState(game.st), before) << "the year end is undone in memory too";
         // The report found is back, no summary of the undone year stays open, nothing is left.
-        EXPECT_EQ(std::tuple(game.st.EndTurnRunning, std::filesystem::exists(game.ReportPath()),
+        EXPECT_EQ(std::tuple(game.st.EndTurnRunning, fs::exists(game.ReportPath()),
                              ReadText(game.ReportPath()), g.view.summaries),
                   std::tuple(false, !report.empty(), report, summaries));
     };
@@ -260,7 +260,7 @@ TEST(EndTurnStorage, AFailingDatabaseUndoesTheYearEndAndTheGameGoesOnAfterwards)
     ASSERT_EQ(LaunchTaskForce(game.st, 1, 2, 7), LaunchResult::Launched);  // not stored yet
     std::ofstream(game.ReportPath(), std::ios::binary) << "last year\r\n";
     failedYearEnd("last year\r\n");
-    std::filesystem::remove(game.ReportPath());
+    fs::remove(game.ReportPath());
     failedYearEnd("");
     EXPECT_TRUE(ShipsRows(game).empty());
 

@@ -55,10 +55,10 @@ TEST_F(YearEndReportTest, LandingLinesAreWrittenWhenTheScreenIsSkipped) {
 // A folder in the report's place: the year ends, is kept in the History with its report, and the
 // player hears of it once, not at every year end; the folder is left as it is.
 TEST_F(YearEndReportTest, AReportThatCannotBeWrittenIsToldOnceAndTheHistoryKeepsIt) {
-    std::filesystem::create_directories(t.game.ReportPath());
+    fs::create_directories(t.game.ReportPath());
     EndTurn(t.game);
     EndTurn(t.game);
-    EXPECT_TRUE(std::filesystem::is_directory(t.game.ReportPath()));
+    EXPECT_TRUE(fs::is_directory(t.game.ReportPath()));
     EXPECT_EQ(std::tuple(t.st().CurrentYear, t.st().planet(0).Ships), std::tuple(4102, 40));
     const std::string file = t.game.ReportPath().string();
     const std::string told =
@@ -70,11 +70,11 @@ TEST_F(YearEndReportTest, AReportThatCannotBeWrittenIsToldOnceAndTheHistoryKeeps
     EXPECT_EQ(kept.rfind("Current Year: \t 4101\r\n", 0), 0u) << kept;
 
     // Once a report could be written again, the next failure is told again.
-    std::filesystem::remove(t.game.ReportPath());
+    fs::remove(t.game.ReportPath());
     EndTurn(t.game);
     EXPECT_EQ(ReadText(t.game.ReportPath()).rfind("Current Year: \t 4102", 0), 0u);
-    std::filesystem::remove(t.game.ReportPath());
-    std::filesystem::create_directories(t.game.ReportPath());
+    fs::remove(t.game.ReportPath());
+    fs::create_directories(t.game.ReportPath());
     EndTurn(t.game);
     EXPECT_EQ(TimesSaid(t.dialogs, told), 2);
 }
@@ -82,7 +82,7 @@ TEST_F(YearEndReportTest, AReportThatCannotBeWrittenIsToldOnceAndTheHistoryKeeps
 // The report's file on a disk that is full: the year ends, the player hears why, and the History
 // keeps the year's report.
 TEST_F(YearEndReportTest, AReportOnAFullDiskIsToldWithTheReasonAndTheYearEnds) {
-    const std::filesystem::path at = t.folder.path() / "small";
+    const fs::path at = t.folder.path() / "small";
     SmallDisk disk(at, "64k");
     if (!disk.mounted()) GTEST_SKIP() << "no small disk can be mounted here";
     // Only the report's file lies on the full disk, bound over its name.

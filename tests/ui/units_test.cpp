@@ -10,7 +10,7 @@
 namespace zenthar::testing {
 namespace {
 
-void Paint(const std::filesystem::path& file, QSize size, Qt::GlobalColor colour) {
+void Paint(const fs::path& file, QSize size, Qt::GlobalColor colour) {
     QImage image(size, QImage::Format_ARGB32);
     image.fill(colour);
     ASSERT_TRUE(image.save(QString::fromStdString(file.string())));
@@ -35,7 +35,7 @@ TEST(PictureAt, TakesTheTwinOnAScalingScreenAndTheFileElsewhere) {
               std::tuple(QSize(36, 24), QSizeF(18, 12), QColor(Qt::blue)));
 
     // Without a twin the one file is scaled; a missing or broken file gives nothing.
-    std::filesystem::remove(folder.path() / "ship@2x.png");
+    fs::remove(folder.path() / "ship@2x.png");
     EXPECT_EQ(Seen(ui::PictureAt(ship, {12, 8}, 2.0)),
               std::tuple(QSize(24, 16), QSizeF(12, 8), QColor(Qt::red)));
     EXPECT_TRUE(ui::PictureAt(folder.path() / "none.png", {12, 8}, 2.0).isNull());
