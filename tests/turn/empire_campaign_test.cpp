@@ -55,14 +55,10 @@ TEST_F(EmpireCampaignTest, CandidatesStopAtElevenBestProductionFirst) {
 TEST_F(EmpireCampaignTest, TheTargetIsKeptDrawnOrReselectedByRatio) {
     const int none = -1, unchecked = -2;
     // clang-format off
-    const struct {
-        int endPl, startYear;  // the campaign as planned before
-        int ships;             // of all three of Ann's planets, or of C alone
-        bool cOnly, lost;      // lost: all three are back with the Empire
-        int fleet, arrival;    // ships heading to the staging planet
-        double draw;
-        int target, endPlAfter, startYearAfter;
-    } cases[] = {
+    // The campaign as planned before (target, start year); the ships of all three of Ann's
+    // planets, or of C alone; whether all three are back with the Empire; the ships heading to
+    // the staging planet and their arrival; the draw; the target, its planet and start year after.
+    const std::tuple<int, int, int, bool, bool, int, int, double, int, int, int> cases[] = {
         {none, 0,    none, false, false, 0,  0,    0.0,  1,    1,    unchecked},  // A: 100 \ 60 < 2
         {none, 4095, none, false, false, 0,  0,    0.0,  0,    0,    unchecked},  // young: keeps A
         {2,    0,    200,  true,  false, 30, 4103, 0.0,  0,    0,    unchecked},  // (100 + 30) \ 60 = 2
@@ -75,24 +71,25 @@ TEST_F(EmpireCampaignTest, TheTargetIsKeptDrawnOrReselectedByRatio) {
         {1,    4070, none, false, false, 10, 4104, none, 1,    1,    4104},  // from its arrival
         {4,    4100, none, false, false, 0,  0,    0.5,  1,    1,    unchecked}};  // conquered: B
     // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "case " << &c - cases);
+    for (std::size_t n = 0; n < std::size(cases); ++n) {
+        SCOPED_TRACE(::testing::Message() << "case " << n);
+        const auto& [endPl, startYear, ships, cOnly, lost, fleet, arrival, draw, target, endPlAfter,
+                     startYearAfter] = cases[n];
         ratioGalaxy();
-        st.EndPl = c.endPl == none ? FixedText<2>("") : id(c.endPl);
-        st.StartYear = static_cast<Int16>(c.startYear);
-        for (int i = c.cOnly ? 2 : 0; c.ships != none && i < 3; ++i)
-            st.planet(i).Ships = static_cast<Int16>(c.ships);
-        for (int i = 0; c.lost && i < 3; ++i) st.planet(i).Scouted = "1000";
-        if (c.fleet > 0) empireFleet(4, 3, c.fleet, c.arrival);
-        if (c.draw >= 0) tg.random.push(c.draw);
+        st.EndPl = endPl == none ? FixedText<2>("") : id(endPl);
+        st.StartYear = static_cast<Int16>(startYear);
+        for (int i = cOnly ? 2 : 0; ships != none && i < 3; ++i)
+            st.planet(i).Ships = static_cast<Int16>(ships);
+        for (int i = 0; lost && i < 3; ++i) st.planet(i).Scouted = "1000";
+        if (fleet > 0) empireFleet(4, 3, fleet, arrival);
+        if (draw >= 0) tg.random.push(draw);
         const int draws = tg.random.draws;
         empire::PlanCampaign(game, year);
         EXPECT_EQ(std::tuple(tg.random.draws - draws, year.targetSet, year.target, st.EndPl),
-                  std::tuple(c.draw >= 0 ? 1 : 0, true, c.target,
-                             c.endPlAfter == none ? FixedText<2>("") : id(c.endPlAfter)));
-        EXPECT_TRUE(c.startYearAfter == unchecked || st.StartYear == c.startYearAfter)
-            << st.StartYear;
-        EXPECT_EQ(year.headingToStaging, c.fleet);
+                  std::tuple(draw >= 0 ? 1 : 0, true, target,
+                             endPlAfter == none ? FixedText<2>("") : id(endPlAfter)));
+        EXPECT_TRUE(startYearAfter == unchecked || st.StartYear == startYearAfter) << st.StartYear;
+        EXPECT_EQ(year.headingToStaging, fleet);
     }
 }
 
@@ -124,41 +121,39 @@ TEST_F(EmpireCampaignTest, NoCampaignWithoutASourceAndAStagingPlanet) {
 TEST_F(EmpireCampaignTest, FleetsFlyingIntoTooStrongADefenceAreRecalled) {
     const int asSent = -1;
     // clang-format off
-    const struct {
-        int skill;
-        std::vector<std::pair<int, int>> fleets;  // ships, arrival
-        std::vector<int> bound;
-        bool homeFallen = false;  // Ann's home is the Empire's again
-        const char* endPl = "";   // the first fleet's destination as stored, if not Ann's home
-    } cases[] = {
-        {0, {{1, 4103}}, {0}},
-        {1, {{1, 4103}}, {2}},
-        {0, {{30, 4103}, {60, 4120}}, {0, 0}},
-        {1, {{30, 4103}, {60, 4120}}, {2, 2}},
-        {0, {{54, 4103}, {2, 4103}}, {0}},  // 56 will do
-        {0, {{54, 4103}, {1, 4103}}, {2}},  // the scout does not count
-        {1, {{1, 4103}}, {0}, true},  // reinforcing its own planet
+    // The skill; the fleets' ships and arrival; where each is bound after the review; whether
+    // Ann's home is the Empire's again; the first fleet's destination as stored, if not Ann's home.
+    const std::tuple<int, std::vector<std::pair<int, int>>, std::vector<int>, bool, const char*>
+        cases[] = {
+        {0, {{1, 4103}}, {0}, false, ""},
+        {1, {{1, 4103}}, {2}, false, ""},
+        {0, {{30, 4103}, {60, 4120}}, {0, 0}, false, ""},
+        {1, {{30, 4103}, {60, 4120}}, {2, 2}, false, ""},
+        {0, {{54, 4103}, {2, 4103}}, {0}, false, ""},  // 56 will do
+        {0, {{54, 4103}, {1, 4103}}, {2}, false, ""},  // the scout does not count
+        {1, {{1, 4103}}, {0}, true, ""},  // reinforcing its own planet
         {1, {{1, 4103}}, {asSent}, false, "99"}};  // no planet of this galaxy
     // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "case " << &c - cases);
+    for (std::size_t n = 0; n < std::size(cases); ++n) {
+        SCOPED_TRACE(::testing::Message() << "case " << n);
+        const auto& [skill, fleets, bound, homeFallen, endPl] = cases[n];
         // clang-format off
-        galaxy().players({"Ann"}).skill(c.skill)
+        galaxy().players({"Ann"}).skill(skill)
             .planet(0, 1, 1).owner(0).home().ships(50).production(1, 20)
             .planet(1, 1, 11).ships(0)
             .planet(2, 40, 40).ships(0).build();
         // clang-format on
         empireToMove();
         st.StartPl = id(2);
-        if (c.homeFallen) st.planet(0).Scouted = "1000";
-        for (const auto& [ships, arrival] : c.fleets) empireFleet(1, 0, ships, arrival);
-        if (*c.endPl) st.TaskForceList[0].EndPl = c.endPl;
+        if (homeFallen) st.planet(0).Scouted = "1000";
+        for (const auto& [ships, arrival] : fleets) empireFleet(1, 0, ships, arrival);
+        if (*endPl) st.TaskForceList[0].EndPl = endPl;
         empire::ReviewTaskForces(game);
-        const auto fleets = launched();
-        for (std::size_t k = 0; k < c.bound.size(); ++k)
-            EXPECT_EQ(std::tuple(fleets[k].EndPl, fleets[k].RemTurns),
-                      std::tuple(c.bound[k] == asSent ? FixedText<2>(c.endPl) : id(c.bound[k]),
-                                 c.fleets[k].second))
+        const auto sent = launched();
+        for (std::size_t k = 0; k < bound.size(); ++k)
+            EXPECT_EQ(std::tuple(sent[k].EndPl, sent[k].RemTurns),
+                      std::tuple(bound[k] == asSent ? FixedText<2>(endPl) : id(bound[k]),
+                                 fleets[k].second))
                 << k;
     }
 }
