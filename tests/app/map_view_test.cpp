@@ -98,8 +98,7 @@ TEST_F(MapViewTest, AnEmptyGalaxySaysHowToBeginWithTheMenusOwnKeys) {
     EXPECT_GE(inked, 50) << "the hint is not drawn";
 
     twoPlayers();
-    EXPECT_TRUE(map().startHint().isEmpty());
-    EXPECT_TRUE(map().startHintRect().isEmpty());
+    EXPECT_TRUE(map().startHint().isEmpty() && map().startHintRect().isEmpty());
 }
 
 TEST_F(MapViewTest, MarksFollowConquestsAndTheTurnAndWaitForTheCurtain) {

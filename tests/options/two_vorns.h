@@ -2,8 +2,6 @@
 // planets 1 (at x 6) and 3 (at x 33) share the name Vorn.
 #pragma once
 
-#include <string>
-
 #include "support/galaxy_builder.h"
 
 namespace zenthar::testing {

@@ -43,8 +43,7 @@ TEST(ChartAxes, EveryAxisTicksOnWholeNumbersWithinItsRange) {
         const WholeAxis years = YearAxis(lo, hi, most);
         const WholeAxis counts = CountAxis(lo, hi, most);
         SCOPED_TRACE(::testing::Message() << lo << ".." << hi << " in " << most);
-        EXPECT_EQ(years.hi, hi);
-        EXPECT_EQ(years.lo, hi > lo ? lo : lo - 1);
+        EXPECT_EQ(std::pair(years.hi, years.lo), std::pair(hi, hi > lo ? lo : lo - 1));
         for (const WholeAxis& a : {years, counts}) {
             ASSERT_GE(a.step, 1);
             EXPECT_TRUE(NiceStep(a.step)) << a.step;

@@ -30,8 +30,7 @@ TEST(Finishing, ShipsInFlightAreInferredFromTheRememberedTotals) {
         const rival::SideView v = rival::BuildSideView(t.game);
         EXPECT_EQ(std::pair(v.longestFlight, v.inFlight[1]), std::pair(crossing, flying))
             << "planets " << apart << " apart";
-        EXPECT_EQ(v.inFlight[0], 0);
-        EXPECT_EQ(v.inFlight[kEmpire], 0);
+        EXPECT_EQ(std::pair(v.inFlight[0], v.inFlight[kEmpire]), std::pair(0, 0));
     }
 }
 

@@ -18,9 +18,7 @@ TEST(Soak, FiftyGamesOfThreeHundredYearsKeepTheRules) {
         EXPECT_EQ(r.result.firstYear + r.result.yearsPlayed, r.result.lastYear);
         EXPECT_TRUE(r.result.winner != -1 || r.result.yearsPlayed == o.years) << r.game;
     });
-    EXPECT_EQ(totals.games, 50);
-    EXPECT_EQ(totals.roundTrips, 50);
-    EXPECT_EQ(totals.faults, 0);
+    EXPECT_EQ(std::tuple(totals.games, totals.roundTrips, totals.faults), std::tuple(50, 50, 0));
 }
 
 }  // namespace
