@@ -33,7 +33,6 @@ bool Orders::send(int from, int to, int ships) {
     PlanetView& source = view_.planets[static_cast<std::size_t>(from)];
     source.ships = st.planet(from).Ships;
     view_.addFleet({to, view_.year + view_.travel(from, to), ships});
-    --view_.freeTaskForceSlots;
     ++given_;
     return true;
 }

@@ -168,7 +168,6 @@ SideView BuildSideView(const Game& game) {
         const int to = FindPlanetIndex(st, tf.EndPl.padded());
         if (to >= 0 && tf.NumOfShips > 0) v.addFleet({to, tf.RemTurns, tf.NumOfShips});
     }
-    v.freeTaskForceSlots = kTaskForceSlots - 1 - st.TaskForceLast;
 
     v.distances_.resize(static_cast<std::size_t>(n * n));
     int farthest = 0;

@@ -52,7 +52,6 @@ class SideView {
     int players = 0;
     int skill = 0;       // the Empire's, as chosen at New Game
     int gameLength = 0;  // in years, as chosen at New Game; 0 until one side holds the galaxy
-    int freeTaskForceSlots = 0;
     std::vector<PlanetView> planets;
     std::vector<FleetView> fleets;
     std::array<SideTotals, kSides> totals{};
