@@ -85,6 +85,11 @@ TEST(Defence, AGuessAgesTowardsThePublicTotals) {
     const rival::SideView fresh = rival::BuildSideView(t.game);
     EXPECT_EQ(fresh.expectedDefence(1, 4300), 12 + 2 * 6);
     EXPECT_EQ(fresh.expectedDefence(1, 4301), 12 + 3 * 6);
+
+    // Bob's report of Ann's capital is bounded by her totals, not by his own 30.
+    t.st().CurrentPlTurn = 1;
+    SeenBy(t.st().planet(0), 1, 100, 10, 4300 - 2);
+    EXPECT_EQ(rival::BuildSideView(t.game).expectedDefence(0, 4300), 40);
 }
 
 // The frozen seat: its capital lost long ago, Ann holds two planets of 45 ships while the
@@ -110,23 +115,29 @@ TEST(Defence, ASeatHoldingShipsActsDespiteAnOldReport) {
 
 // Bob's 400 ships next door keep every ship of Ann's planets at home, so nothing can be
 // spared; Hard still sends one ship a year to look at what it knows least, the Empire's planet
-// it has never seen, from the capital: her planet nearer to it holds only the one ship.
+// it has never seen, from the capital: her planet nearer to it holds only the one ship. With a
+// scout already on its way there, it looks at Bob's capital, seen a year ago, instead.
 TEST(Defence, ASeatThatCanSpareNothingStillLooksAgain) {
-    TestGame t;
-    // clang-format off
-    GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(1).year(4300)
-        .planet(0, 10, 10).owner(0).home().ships(40).production(10, 10).hostility(0)
-        .planet(1, 14, 10).owner(1).home().ships(400).production(10, 10).hostility(0)
-        .planet(2, 10, 20).ships(30).production(5, 10)
-        .planet(3, 10, 18).owner(0).ships(1).production(1, 1).hostility(0).build();
-    // clang-format on
-    SeenBy(t.st().planet(1), 0, 400, 10, 4299);
-    MakeComputerPlayer(SeatKind::Hard)->PlayTurn(t.game);
-    ASSERT_EQ(t.st().TaskForceLast, 0);
-    const TaskForceRecord& scout = t.st().TaskForceList[0];
-    EXPECT_EQ(std::tuple(scout.EndPl.padded(), scout.NumOfShips, t.st().planet(0).Ships,
-                         t.st().planet(3).Ships),
-              std::tuple(t.st().planet(2).PlanetId.padded(), 1, 39, 1));
+    for (const bool underWay : {false, true}) {
+        TestGame t;
+        // clang-format off
+        GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(1).year(4300)
+            .planet(0, 10, 10).owner(0).home().ships(40).production(10, 10).hostility(0)
+            .planet(1, 14, 10).owner(1).home().ships(400).production(10, 10).hostility(0)
+            .planet(2, 10, 20).ships(30).production(5, 10)
+            .planet(3, 10, 18).owner(0).ships(1).production(1, 1).hostility(0).build();
+        // clang-format on
+        SeenBy(t.st().planet(1), 0, 400, 10, 4299);
+        // A scout of Ann's from her capital (id 01) to planet 2 (id 03), landing in two years.
+        t.st().TaskForceList[0] = {"0", 0, "01", "03", 4302, 1};
+        t.st().TaskForceLast = underWay ? 0 : -1;
+        MakeComputerPlayer(SeatKind::Hard)->PlayTurn(t.game);
+        ASSERT_EQ(t.st().TaskForceLast, underWay ? 1 : 0);
+        const TaskForceRecord& scout = t.st().TaskForceList[underWay ? 1 : 0];
+        EXPECT_EQ(std::tuple(scout.EndPl.padded(), scout.NumOfShips, t.st().planet(0).Ships,
+                             t.st().planet(3).Ships),
+                  std::tuple(t.st().planet(underWay ? 1 : 2).PlanetId.padded(), 1, 39, 1));
+    }
 }
 
 // The raider sends small fleets every year at the weakest-looking planets of the others,

@@ -35,10 +35,14 @@ TEST(Finishing, ShipsInFlightAreInferredFromTheRememberedTotals) {
 }
 
 // The Empire is down to two planets: a fleet of Ann's 300 flies to one, and no planet of hers
-// nor all her spare ships together can take the other (250 ships) yet. Hard gathers its spare
-// ships at the planet nearest it all the same, to finish the Empire; Normal waits.
+// nor all her spare ships together can take the other (250 ships, seen this year) yet. Hard
+// gathers its spare ships at the planet nearest it all the same, to finish the Empire; Normal
+// waits. Ships already gathering at her capital, two years farther, go on gathering there. An
+// Empire with more ships than Ann's, though, is not beaten: Hard waits too.
 TEST(Finishing, HardGathersForABeatenSidesLastPlanet) {
-    for (const SeatKind level : {SeatKind::Hard, SeatKind::Normal}) {
+    for (const auto& [level, farShips, atHome] :
+         {std::tuple{SeatKind::Hard, 100, false}, std::tuple{SeatKind::Normal, 100, false},
+          std::tuple{SeatKind::Hard, 100, true}, std::tuple{SeatKind::Hard, 700, false}}) {
         TestGame t;
         // clang-format off
         GalaxyBuilder(t.game).players({"Ann"}).skill(1)
@@ -46,14 +50,20 @@ TEST(Finishing, HardGathersForABeatenSidesLastPlanet) {
             .planet(1, 14, 10).owner(0).ships(120).production(5, 5).hostility(0)
             .planet(2, 10, 14).owner(0).ships(120).production(5, 5).hostility(0)
             .planet(3, 24, 10).ships(250).production(2, 5)
-            .planet(4, 10, 30).ships(100).production(2, 5).build();
+            .planet(4, 10, 30).ships(farShips).production(2, 5).build();
         // clang-format on
-        // Ann's 300 from planet 2 (id 03) to planet 4 (id 05), three years from landing.
+        // Ann's 300 from planet 2 (id 03) to planet 4 (id 05), and 20 more to her capital (id
+        // 01), three years from landing.
         t.st().TaskForceList[0] = {"0", 0, "03", "05", kFirstYear + 3, 300};
-        t.st().TaskForceLast = 0;
+        t.st().TaskForceList[1] = {"0", 0, "03", "01", kFirstYear + 3, 20};
+        t.st().TaskForceLast = atHome ? 1 : 0;
+        SeenBy(t.st().planet(3), 0, 250, 2, t.st().CurrentYear);
         MakeComputerPlayer(level)->PlayTurn(t.game);
-        const int gathered = ShipsSent(t.st(), -1, 1);
-        EXPECT_TRUE(level == SeatKind::Hard ? gathered >= 200 : gathered == 0) << gathered;
+        const int front = atHome ? 0 : 1;
+        const int gathered = ShipsSent(t.st(), -1, front) - (atHome ? 20 : 0);
+        const bool gathers = level == SeatKind::Hard && farShips == 100;
+        EXPECT_TRUE(gathers ? gathered >= 200 : gathered == 0) << gathered;
+        EXPECT_EQ(ShipsSent(t.st(), -1, 1 - front), 0) << atHome;
         EXPECT_LE(ShipsSent(t.st(), -1, 3), 1) << "no strike that cannot win";
     }
 }

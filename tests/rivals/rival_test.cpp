@@ -322,18 +322,18 @@ TEST(Rival, ASeedReplaysTheSameGame) {
 }
 
 // Hard keeps three quarters of another player's garrison at home while that garrison is within a
-// strike's reach, and strikes with those ships once it is far; Easy keeps no such reserve.
-// Ann's home holds 150 ships, an Empire planet of 45 lies next to it, and Bob's capital holds
-// 150 ships either four or fifteen years away.
+// strike's reach, six years, and strikes with those ships once it is farther; Easy keeps no such
+// reserve. Ann's home holds 150 ships, an Empire planet of 45 lies next to it, and Bob's capital
+// holds 150 ships six or seven years away.
 TEST(Rival, HardKeepsAReserveOnlyWhereAnotherPlayerCanStrike) {
     const struct {
         SeatKind level;
         int bobX;
         bool strikes;
     } cases[] = {
-        {SeatKind::Hard, 18, false},
-        {SeatKind::Hard, 40, true},
-        {SeatKind::Easy, 18, true},
+        {SeatKind::Hard, 22, false},
+        {SeatKind::Hard, 24, true},
+        {SeatKind::Easy, 22, true},
     };
     for (const auto& c : cases) {
         TestGame t;
@@ -384,8 +384,8 @@ TEST(Rival, AStrikeThatPaysSoonerComesFirst) {
 }
 
 // The forecasts read the game's own table: three to one and better costs the attackers
-// nothing, six to one and worse for them is hopeless, and the ships asked for grow with the
-// defence and the odds wanted.
+// nothing, six to one and worse for them is hopeless, even odds go either way, and the ships
+// asked for grow with the defence and the odds wanted.
 TEST(Rival, ForecastsFollowTheCombatResultsTable) {
     CrtTableType crt{};
     ReadCrtFile(std::filesystem::path(ZENTHAR_PROGRAM_DIR) / "crt.dat", crt);
@@ -394,8 +394,8 @@ TEST(Rival, ForecastsFollowTheCombatResultsTable) {
         double minChance, maxChance;
         double minLeft;
     } cases[] = {
-        {30, 10, 1.0, 1.0, 30}, {60, 10, 1.0, 1.0, 60}, {5, 0, 1.0, 1.0, 5},
-        {10, 60, 0.0, 0.0, 0},  {20, 10, 0.9, 1.0, 15}, {10, 10, 0.1, 0.9, 1},
+        {30, 10, 1.0, 1.0, 30}, {60, 10, 1.0, 1.0, 60}, {5, 0, 1.0, 1.0, 5}, {10, 60, 0.0, 0.0, 0},
+        {20, 10, 0.9, 1.0, 15}, {10, 10, 0.1, 0.9, 1},  {1, 1, 0.1, 0.9, 0},
     };
     for (const auto& c : cases) {
         const rival::BattleForecast f = rival::ForecastBattle(crt, c.a, c.d);
