@@ -40,10 +40,8 @@ class HistoryFile : public SaveLoadTest {
         MakeSampleGame(game, 202, {2, 9, 3});  // the game that is running
     }
 
-    long long rows(const fs::path& file) {
-        sqlite::Database db(file, sqlite::Database::Mode::ReadOnly);
-        sqlite::Statement q(db.get(), "SELECT count(*) FROM History");
-        return q.step() ? q.columnInt(0) : -1;
+    static long long rows(const fs::path& file) {
+        return std::stoll(QueryText(file, "SELECT count(*) FROM History"));
     }
 
     std::vector<unsigned char> good;

@@ -106,12 +106,8 @@ TEST_F(RoundTrip, RowsOfANewGameAreRewrittenNotAdded) {
     ASSERT_FALSE(CheckNewGame(g.st, s).has_value());
     CreateNewGame(g, s);
     // No campaign planet yet: a new game writes the empty text, a save the padded one.
-    auto campaign = [](const fs::path& file) {
-        sqlite::Database db(file, sqlite::Database::Mode::ReadOnly);
-        sqlite::Statement q(db, "SELECT StartPl || '|' || EndPl FROM AppCfg ORDER BY rowid");
-        return q.step() ? q.columnText(0) : std::string("no row");
-    };
-    EXPECT_EQ(campaign(g.WorkingFile()), "|");
+    const std::string campaign = "SELECT StartPl || '|' || EndPl FROM AppCfg ORDER BY rowid";
+    EXPECT_EQ(QueryText(g.WorkingFile(), campaign), "|");
     g.st.GameActive = true;
     g.st.CurrentYear = 4103;
     g.st.planet(6).Production = 1;
@@ -121,7 +117,7 @@ TEST_F(RoundTrip, RowsOfANewGameAreRewrittenNotAdded) {
     SaveGame(g, save("first.mdb"));
     SaveGame(g, save("new.mdb"));  // saving again rewrites the same rows
     EXPECT_EQ(DescribeDatabase(save("new.mdb")), DescribeDatabase(save("first.mdb")));
-    EXPECT_EQ(campaign(save("new.mdb")), "  |  ");
+    EXPECT_EQ(QueryText(save("new.mdb"), campaign), "  |  ");
     LoadGame(g, save("new.mdb"));
     // MaxProd comes from the new game's row.
     EXPECT_EQ(std::tuple(g.st.CurrentYear, g.st.planet(6).Production, g.st.planet(6).MaxProd),

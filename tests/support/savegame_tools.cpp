@@ -160,6 +160,12 @@ std::string DescribeDatabase(const fs::path& file) {
     return out.str();
 }
 
+std::string QueryText(const fs::path& file, const std::string& sql) {
+    sqlite::Database db(file, sqlite::Database::Mode::ReadOnly);
+    sqlite::Statement q(db, sql);
+    return q.step() ? q.columnText(0) : "no row";
+}
+
 std::vector<unsigned char> ReadBytes(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -38,6 +38,10 @@ using sim::DescribeWholeState;
 // connection of its own.
 std::string DescribeDatabase(const fs::path& file);
 
+// The first value of the first row the query gives on the file, read through a connection of
+// its own; "no row" when it gives none.
+std::string QueryText(const fs::path& file, const std::string& sql);
+
 std::vector<unsigned char> ReadBytes(const fs::path& file);
 void WriteBytes(const fs::path& file, const std::vector<unsigned char>& bytes);
 
