@@ -53,29 +53,18 @@ void SendSpareShips(GameState& st) {
     for (;;) ::pause();
 }
 
-// Closes each year end message as it shows, and counts the steps of the year end `counted`
-// says is running; at step `stopAt` the program waits to be killed.
-class YearEndWatch {
-  public:
-    YearEndWatch(ui::Zenthar& window, std::function<bool()> counted, int stopAt)
-        : counted_(std::move(counted)), stopAt_(stopAt) {
-        timer_.setInterval(0);
-        QObject::connect(&timer_, &QTimer::timeout, [this, &window] {
-            if (!window.game().st.EndTurnRunning) return;
-            if (counted_ && counted_() && ++steps_ == stopAt_) WaitToBeKilled();
-            if (auto* message = qobject_cast<ui::DispInfoDlg*>(QApplication::activeModalWidget()))
-                message->accept();
-        });
-        timer_.start();
-    }
-    int steps() const { return steps_; }
-
-  private:
-    QTimer timer_;
-    std::function<bool()> counted_;
-    int stopAt_;
-    int steps_ = 0;
-};
+// Closes each year end message as it shows, and counts in `steps` the steps of the year end
+// `counted` says is running; at step `stopAt` the program waits to be killed.
+void WatchYearEnd(QTimer& timer, ui::Zenthar& window, std::function<bool()> counted, int stopAt,
+                  int& steps) {
+    QObject::connect(&timer, &QTimer::timeout, [&window, counted, stopAt, &steps] {
+        if (!window.game().st.EndTurnRunning) return;
+        if (counted && counted() && ++steps == stopAt) WaitToBeKilled();
+        if (auto* message = qobject_cast<ui::DispInfoDlg*>(QApplication::activeModalWidget()))
+            message->accept();
+    });
+    timer.start(0);
+}
 
 }  // namespace
 
@@ -107,8 +96,10 @@ int main(int argc, char** argv) {
         GameState& st = window.game().st;
         if (!st.GameActive) return 4;
         const int lastYear = st.CurrentYear + years;
-        YearEndWatch watch(
-            window, [&] { return st.CurrentYear == lastYear; }, stopAt);
+        QTimer watch;
+        int steps = 0;
+        WatchYearEnd(
+            watch, window, [&] { return st.CurrentYear == lastYear; }, stopAt, steps);
         while (st.GameActive && st.CurrentYear < lastYear) {
             SendSpareShips(st);
             window.findChild<QAction*>("EndTurnItem")->trigger();
@@ -116,13 +107,15 @@ int main(int argc, char** argv) {
                 QTest::keyClick(window.findChild<QWidget*>("HandOverScreen"), Qt::Key_Space);
         }
         std::ofstream(folder / "expected.txt") << GameInPlay(window.game());
-        std::printf("steps %d\n", watch.steps());
+        std::printf("steps %d\n", steps);
         std::fflush(stdout);
-        if (stopAt > watch.steps()) WaitToBeKilled();
+        if (stopAt > steps) WaitToBeKilled();
         return 0;
     }
     if (mode == "resume") {
-        YearEndWatch closesMessages(window, {}, 0);
+        QTimer closesMessages;
+        int steps = 0;
+        WatchYearEnd(closesMessages, window, {}, 0, steps);
         window.offerRecoveredGame();
         std::printf("game:\n%s", GameInPlay(window.game()).c_str());
         std::fflush(stdout);
