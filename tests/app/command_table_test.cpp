@@ -210,8 +210,7 @@ class CommandTableTest : public AppTest {
         for (const MessageRequest& r : asked) shown += r.title + ": " + r.text + " ";
         if (map().scale() != scale) shown += "zoomed ";
         if (window->playerHidden()) shown += "HandOverScreen ";
-        const auto* item = std::find_if(std::begin(kItems), std::end(kItems),
-                                        [&](const MenuEntry& e) { return name == e.name; });
+        const auto* item = std::ranges::find(kItems, name, &MenuEntry::name);
         EXPECT_TRUE((item == std::end(kItems) || shown.find(item->shows) != shown.npos) &&
                     QString::fromStdString(shown).toLower().indexOf("error") < 0)
             << shown;
@@ -264,8 +263,7 @@ TEST_F(CommandTableTest, EveryCommandActsOnlyWhereItsNeedsAreMetAndNoPrivateWind
                             EXPECT_FALSE(window->close());
                             giveIt();
                             noteOpenWindows();
-                            given.erase(std::remove(given.begin(), given.end(), "EndTurnItem"),
-                                        given.end());
+                            std::erase(given, "EndTurnItem");
                         }
                         return answer(r);
                     });
@@ -283,12 +281,11 @@ TEST_F(CommandTableTest, EveryCommandActsOnlyWhereItsNeedsAreMetAndNoPrivateWind
                     if (s == Situation::Playing) expectShown(row.name, turn, scale);
                 }
                 ++walked;
-                const bool acted = std::count(given.begin(), given.end(), row.name) > 0;
                 int privateHere = 0;
                 for (const std::string& w : opened) privateHere += kPrivateWindows.contains(w);
                 for (const MessageRequest& r : asked)
                     privateHere += r.text.find("increase the production") != std::string::npos;
-                EXPECT_EQ(acted, MayAct(s, row.name));
+                EXPECT_EQ(std::ranges::count(given, row.name) > 0, MayAct(s, row.name));
                 EXPECT_TRUE(MayAct(s, row.name) || privateHere == 0) << privateHere;
                 if (s == Situation::Curtain || s == Situation::YearEnd || s == Situation::NoGame)
                     privateOpened += privateHere;

@@ -28,6 +28,7 @@ class MapViewTest : public AppTest {
     }
     void trigger(const char* item) { child<QAction>(item)->trigger(); }
     QPoint at(int planet) { return map().imageRect(planet).center(); }
+    void rightClick(int planet) { QTest::mouseClick(&map(), Qt::RightButton, {}, at(planet)); }
     // Everything in view: the map at its top-left corner.
     void showAll() {
         horiz()->setValue(0);
@@ -155,23 +156,20 @@ TEST_F(MapViewTest, ARightClickOrADragOpensSendShipsWithTheDestinationChosenElse
     showTwoPlayers();
     window->ShowPlanetInfo(0, false);  // Ann's capital
     const std::string toThree = name(0) + " > " + name(3);
-    EXPECT_EQ(sendShipsShown([&] {
-                  QTest::mouseClick(&map(), Qt::RightButton, {}, at(3));
-              }).substr(0, toThree.size()),
-              toThree);
+    EXPECT_EQ(sendShipsShown([&] { rightClick(3); }).substr(0, toThree.size()), toThree);
     // Dragged from the selected planet onto Bob's capital.
     const std::string toOne = name(0) + " > " + name(1);
     EXPECT_EQ(sendShipsShown([&] { drag(0, 1, 4); }).substr(0, toOne.size()), toOne);
     EXPECT_EQ(st().SelectedPlanet, 0) << "a drag selects nothing";
     // Pointing at the planet itself opens the dialog as F2 does, on the first entry.
-    EXPECT_EQ(sendShipsShown([&] { QTest::mouseClick(&map(), Qt::RightButton, {}, at(0)); }),
+    EXPECT_EQ(sendShipsShown([&] { rightClick(0); }),
               sendShipsShown([&] { window->SendItem_Click(); }));
     EXPECT_TRUE(asked.empty());
 
     // From a planet Ann does not own: F2's message, and no window.
     QTest::mouseClick(&map(), Qt::LeftButton, {}, at(3));
     ASSERT_EQ(st().SelectedPlanet, 3);
-    QTest::mouseClick(&map(), Qt::RightButton, {}, at(2));
+    rightClick(2);
     trigger("SendItem");  // F2
     ASSERT_EQ(asked.size(), 2u);
     EXPECT_EQ(std::pair(asked[0].text, asked[1].text),

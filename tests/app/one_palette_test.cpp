@@ -84,10 +84,9 @@ int PixelsNear(const QImage& image, QRect area, QColor colour) {
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x) {
             const QColor c = image.pixelColor(x, y);
-            if (std::abs(c.red() - colour.red()) <= 6 &&
-                std::abs(c.green() - colour.green()) <= 6 &&
-                std::abs(c.blue() - colour.blue()) <= 6)
-                ++n;
+            n += std::abs(c.red() - colour.red()) <= 6 &&
+                 std::abs(c.green() - colour.green()) <= 6 &&
+                 std::abs(c.blue() - colour.blue()) <= 6;
         }
     return n;
 }

@@ -140,11 +140,11 @@ TEST(OwningMapLabels, AFleetLeaderIsTheShortestLineFromTheFleetToItsLabel) {
         EXPECT_NEAR(d(f.lineFrom, leader->from) + d(leader->from, f.lineTo),
                     d(f.lineFrom, f.lineTo), 1e-9)
             << n;
-        const bool onEdge = (std::abs(leader->to.x - label.x) < 1e-9 ||
-                             std::abs(leader->to.x - label.x - label.w) < 1e-9 ||
-                             std::abs(leader->to.y - label.y) < 1e-9 ||
-                             std::abs(leader->to.y - label.y - label.h) < 1e-9);
-        EXPECT_TRUE(onEdge) << n;
+        EXPECT_TRUE(std::abs(leader->to.x - label.x) < 1e-9 ||
+                    std::abs(leader->to.x - label.x - label.w) < 1e-9 ||
+                    std::abs(leader->to.y - label.y) < 1e-9 ||
+                    std::abs(leader->to.y - label.y - label.h) < 1e-9)
+            << n;
     }
     EXPECT_GT(leaders, 100);
 }

@@ -146,9 +146,8 @@ TEST(StoryOfSeededGames, CapitalsKnockOutsAndTheEndAreTheOnesTheGameWentThrough)
             // "In 4107 Bob's capital ..." or "In 4107 rebels handed Bob's capital ...".
             const auto capital = line.text.find("'s capital ");
             if (capital != std::string::npos) {
-                const std::string rebels = "rebels handed ";
-                auto from = line.text.find(rebels);
-                from = from == std::string::npos ? 8 : from + rebels.size();
+                const auto handed = line.text.find("rebels handed ");
+                const auto from = handed == std::string::npos ? 8 : handed + 14;
                 toldBy.capitalsFallen.push_back(y + " " + line.text.substr(from, capital - from));
             }
             const auto knocked = line.text.find(" was knocked out of the war.");

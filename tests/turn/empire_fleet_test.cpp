@@ -17,10 +17,9 @@ class EmpireFleetTest : public EmpireTest {
         g.players({"Ann"}).skill(skill);
         g.planet(0, 1, 1).owner(0).home().ships(10).production(10, 20);
         g.planet(1, 40, 40).ships(10).production(1, 20);
-        const int xs[] = {40, 30, 30, 20};
-        const int ys[] = {30, 40, 30, 40};
+        const int at[][2] = {{40, 30}, {30, 40}, {30, 30}, {20, 40}};
         for (int i = 2; i <= count; ++i)
-            g.planet(i, xs[i - 2], ys[i - 2]).ships(100).production(1, 12 - i);
+            g.planet(i, at[i - 2][0], at[i - 2][1]).ships(100).production(1, 12 - i);
         g.build();
         empireToMove();
     }

@@ -270,9 +270,8 @@ TEST(EndTurnStorage, AFailingDatabaseUndoesTheYearEndAndTheGameGoesOnAfterwards)
     EXPECT_EQ(std::tuple(game.st.CurrentYear, written.rfind("Current Year: \t 4100", 0),
                          g.view.summaries, game.st.planet(1).Ships),
               std::tuple(4101, 0u, 1, 20 - 7 + 4));
-    const auto rows = ShipsRows(game);
-    EXPECT_EQ(std::count_if(rows.begin(), rows.end(),
-                            [](const std::string& r) { return r.rfind("1 ", 0) == 0; }),
+    EXPECT_EQ(std::ranges::count_if(ShipsRows(game),
+                                    [](const std::string& r) { return r.rfind("1 ", 0) == 0; }),
               1);
 
     EndTurn(game);  // Ann hands over to Bob

@@ -54,9 +54,8 @@ constexpr double kCalm = 0.99;  // no rebels rise; the die shows 6
 
 // How many of the messages and questions so far begin with `start`.
 inline int TimesSaid(const ScriptedDialogs& dialogs, const std::string& start) {
-    const auto texts = dialogs.texts();
-    return static_cast<int>(std::count_if(
-        texts.begin(), texts.end(), [&](const std::string& t) { return t.rfind(start, 0) == 0; }));
+    return static_cast<int>(std::ranges::count_if(
+        dialogs.texts(), [&](const std::string& t) { return t.rfind(start, 0) == 0; }));
 }
 
 // The first `count` of Ann, Bob, Cid and Dee on their home planets in a row; the Empire holds
