@@ -48,7 +48,7 @@ TEST(FieldReaderEnd, OnlyBlanksAndLineEndsAreTheEnd) {
     for (const char* rest : fields) EXPECT_FALSE(FieldReader(rest).atEnd()) << '"' << rest << '"';
 }
 
-TEST_F(DataFiles, AByteOrderMarkIsSkippedAndIdsMustCountFromOne) {
+TEST_F(DataFiles, AByteOrderMarkIsSkippedAndIdsMustCountFromOneOrStartUpIsRefused) {
     const std::string bom = "\xEF\xBB\xBF";
     const auto file = write("p.dat", bom + "01 Nova\n02 Vega\n");
     ReadPlanetsFile(file, st);
@@ -66,9 +66,7 @@ TEST_F(DataFiles, AByteOrderMarkIsSkippedAndIdsMustCountFromOne) {
                     said.find("line 2 must begin with the planet id 02") != std::string::npos)
             << said;
     }
-}
-
-TEST_F(DataFiles, StartUpRefusesADamagedNamesFileBeforeTouchingTheWorkingFile) {
+    // Start-up refuses a damaged names file before it touches the working file.
     testing::TestGame t;
     const auto working = t.game.WorkingFile();
     const std::string before = testing::ReadText(working);
