@@ -7,9 +7,7 @@ namespace zenthar::testing {
 
 std::string ReadText(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 sim::SimulationOptions SeededGame(int players, int planets, int years, unsigned long long seed,
