@@ -226,14 +226,9 @@ TEST_F(RoundTrip, TheWorkingFileIsRecognisedHoweverItIsNamed) {
     fs::current_path(saves);
     // clang-format off
     const std::pair<fs::path, bool> cases[] = {
-        {folder / "games" / "newgame.mdb", true},
-        {save("link.mdb"), true},
-        {saves / "linkdir" / "newgame.mdb", true},
-        {"../games/NEWGAME.mdb", true},
-        {"link.mdb", true},
-        {"newgame.mdb", false},
-        {"", false},
-        {folder / "newgame.mdb", false},
+        {folder / "games" / "newgame.mdb", true}, {save("link.mdb"), true},
+        {saves / "linkdir" / "newgame.mdb", true}, {"../games/NEWGAME.mdb", true}, {"link.mdb", true},
+        {"newgame.mdb", false}, {"", false}, {folder / "newgame.mdb", false},
         {saves / "GAMES" / "newgame.mdb", false}};
     // clang-format on
     for (const auto& [path, working] : cases) EXPECT_EQ(IsWorkingFile(game, path), working) << path;

@@ -10,11 +10,6 @@
 namespace zenthar::testing {
 namespace {
 
-bool NiceStep(long long step) {
-    while (step % 10 == 0) step /= 10;
-    return step == 1 || step == 2 || step == 5;
-}
-
 TEST(ChartAxes, YearAxesEndAtTheLastYearAndTickOnWholeYears) {
     // clang-format off
     const struct { long long first, last; WholeAxis want; } cases[] = {
@@ -46,7 +41,9 @@ TEST(ChartAxes, EveryAxisTicksOnWholeNumbersWithinItsRange) {
         EXPECT_EQ(std::pair(years.hi, years.lo), std::pair(hi, hi > lo ? lo : lo - 1));
         for (const WholeAxis& a : {years, counts}) {
             ASSERT_GE(a.step, 1);
-            EXPECT_TRUE(NiceStep(a.step)) << a.step;
+            long long step = a.step;  // 1, 2 or 5 times a power of ten
+            while (step % 10 == 0) step /= 10;
+            EXPECT_TRUE(step == 1 || step == 2 || step == 5) << a.step;
             EXPECT_LE((a.hi - a.lo) / a.step, most + 2);
             EXPECT_EQ(a.anchor % a.step, 0);
             EXPECT_GE(a.anchor, a.lo);

@@ -16,13 +16,6 @@ class BattleTest : public ::testing::Test {
         t.st().SoundsOff = true;
     }
 
-    // Every cell wipes out the defenders except one that wipes out the attackers: a one-round
-    // battle whose outcome tells which cell was read.
-    void MarkCell(int column, int row) {
-        FillCrt(t.st(), 100);
-        t.st().CrtTable[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)] = -100;
-    }
-
     // Fights a battle and returns "attackers defenders" afterwards.
     std::string Fight(int a, int d, bool human) {
         Int16 att = static_cast<Int16>(a), def = static_cast<Int16>(d);
@@ -47,7 +40,10 @@ TEST_F(BattleTest, TheOddsPickTheRowAndTheSidePicksTheColumn) {
     for (const auto& [column, row, die, attackers, defenders, human, after] : cases) {
         SCOPED_TRACE(std::to_string(attackers) + " v " + std::to_string(defenders) +
                      (human ? " player" : " Empire"));
-        MarkCell(column, row);
+        // Every cell wipes out the defenders except one that wipes out the attackers: a
+        // one-round battle whose outcome tells which cell was read.
+        FillCrt(t.st(), 100);
+        t.st().CrtTable[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)] = -100;
         t.random.push(Die(die));
         EXPECT_EQ(Fight(attackers, defenders, human), after);
     }
