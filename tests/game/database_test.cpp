@@ -5,7 +5,7 @@
 #include "game/database.h"
 #include "support/galaxy_builder.h"
 
-namespace zenthar {
+namespace zenthar::testing {
 namespace {
 
 class Database : public ::testing::Test {
@@ -38,7 +38,7 @@ class Database : public ::testing::Test {
         db().Refresh();
         return rowsInOrder();
     }
-    testing::TestGame t;
+    TestGame t;
 };
 
 TEST_F(Database, StartUpLeavesAnEmptyWorkingFileOnShips) {
@@ -57,11 +57,10 @@ TEST_F(Database, StartUpLeavesAnEmptyWorkingFileOnShips) {
 }
 
 TEST_F(Database, FieldsAreReadByNameWhateverTheColumnOrderOfTheFile) {
-    testing::EditWorkingFile(
-        t.game,
-        "DROP TABLE Ships; CREATE TABLE Ships (NumOfShips INTEGER, EndPl TEXT, "
-        "TFNum INTEGER, RemTurns INTEGER, StartPl TEXT, PlNum INTEGER);"
-        "INSERT INTO Ships VALUES (20, '07', 3, 4102, '01', 2)");
+    EditWorkingFile(t.game,
+                    "DROP TABLE Ships; CREATE TABLE Ships (NumOfShips INTEGER, EndPl TEXT, "
+                    "TFNum INTEGER, RemTurns INTEGER, StartPl TEXT, PlNum INTEGER);"
+                    "INSERT INTO Ships VALUES (20, '07', 3, 4102, '01', 2)");
     ASSERT_EQ(rs().RecordCount(), 1);
     std::string row;
     for (const char* f : {"PlNum", "TFNum", "StartPl", "EndPl", "RemTurns", "NumOfShips"})
@@ -130,7 +129,7 @@ TEST_F(Database, ReleasingRebindingAndRolledBackTransactions) {
     EXPECT_EQ(std::tuple(db().isOpen(), rs().RecordCount()), std::tuple(true, 1));
 
     db().setDatabaseName(t.folder.path() / "GAMES" / "nothere.mdb");
-    testing::StorageErrorText([&] { db().Refresh(); }, errors::kFileNotFound);
+    StorageErrorText([&] { db().Refresh(); }, errors::kFileNotFound);
 }
 
 // The cursor keeps rows in order by itself between reads of the file: added rows, changed
@@ -186,18 +185,17 @@ TEST(TemplateCheck, ADamagedTemplateIsRefusedAtStartUpWithWhatIsWrong) {
     // clang-format on
     for (const auto& [edit, reason] : cases) {
         SCOPED_TRACE(edit);
-        testing::TestGame t;
+        TestGame t;
         sqlite::Database(t.game.TemplateFile(), sqlite::Database::Mode::ReadWrite).exec(edit);
         t.game.Lock.release();
-        const std::string working = testing::ReadText(t.game.WorkingFile());
+        const std::string working = ReadText(t.game.WorkingFile());
         Game again(t.folder.path(), t.dialogs, t.display, t.view, t.random);
-        const std::string said =
-            testing::StorageErrorText([&] { StartUp(again); }, errors::kTypeMismatch);
+        const std::string said = StorageErrorText([&] { StartUp(again); }, errors::kTypeMismatch);
         EXPECT_NE(said.find(t.game.TemplateFile().string()), std::string::npos) << said;
         EXPECT_NE(said.find(reason), std::string::npos) << said;
-        EXPECT_EQ(testing::ReadText(t.game.WorkingFile()), working);
+        EXPECT_EQ(ReadText(t.game.WorkingFile()), working);
     }
 }
 
 }  // namespace
-}  // namespace zenthar
+}  // namespace zenthar::testing

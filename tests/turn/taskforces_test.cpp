@@ -3,20 +3,20 @@
 // check that at both edges.
 #include "support/galaxy_builder.h"
 
-namespace zenthar {
+namespace zenthar::testing {
 namespace {
 
 class TaskForces : public ::testing::Test {
   protected:
     void SetUp() override {
         // clang-format off
-        testing::GalaxyBuilder(t.game).players({"Ann", "Bob"}).year(4100)
+        GalaxyBuilder(t.game).players({"Ann", "Bob"}).year(4100)
             .planet(0, 0, 0).owner(0).home().ships(10)
             .planet(1, 3, 4)
             .planet(2, 0, 7).owner(1).home().ships(50).build();
         // clang-format on
     }
-    testing::TestGame t;
+    TestGame t;
     GameState& st() { return t.st(); }
     const TaskForceRecord& tf(int i) { return st().TaskForceList[static_cast<std::size_t>(i)]; }
     long rows() {
@@ -74,10 +74,9 @@ TEST_F(TaskForces, SaveMatchesRowsInOrderAndSkipsEmptyEntries) {
 TEST_F(TaskForces, LoadStopsWhenTheListIsFull) {
     st().planet(2).Ships = 5000;
     store(1, 2, std::vector<std::pair<int, double>>(kTaskForceSlots, {1, 1}));
-    testing::EditWorkingFile(
-        t.game,
-        "INSERT INTO Ships (PlNum, TFNum, StartPl, EndPl, RemTurns, NumOfShips) "
-        "VALUES (1, 5000, '03', '02', 4105, 1), (1, 5001, '03', '02', 4105, 1)");
+    EditWorkingFile(t.game,
+                    "INSERT INTO Ships (PlNum, TFNum, StartPl, EndPl, RemTurns, NumOfShips) "
+                    "VALUES (1, 5000, '03', '02', 4105, 1), (1, 5001, '03', '02', 4105, 1)");
     ASSERT_EQ(rows(), kTaskForceSlots + 2);
     LoadTaskForces(t.game);
     EXPECT_EQ(std::tuple(st().TaskForceLast, tf(kTaskForceSlots - 1).TFNum),
@@ -109,4 +108,4 @@ TEST_F(TaskForces, ShipsHeadingToCountsEveryMatchingRow) {
 }
 
 }  // namespace
-}  // namespace zenthar
+}  // namespace zenthar::testing
