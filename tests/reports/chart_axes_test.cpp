@@ -12,7 +12,8 @@ namespace {
 
 TEST(ChartAxes, YearAxesEndAtTheLastYearAndTickOnWholeYears) {
     // clang-format off
-    const struct { long long first, last; WholeAxis want; } cases[] = {
+    // The first and last year on record, and the axis: its ends, its step and where it is anchored.
+    const std::tuple<long long, long long, std::array<long long, 4>> cases[] = {
         {4100, 4219, {4100, 4219, 20, 4100}},  // the game that ended in 4219 stops there
         {4100, 4100, {4099, 4100, 1, 4099}},   // the first year end alone
         {4100, 4101, {4100, 4101, 1, 4100}},   // never "4100 4100 4100 4101"
@@ -20,11 +21,9 @@ TEST(ChartAxes, YearAxesEndAtTheLastYearAndTickOnWholeYears) {
         {4100, 4116, {4100, 4116, 2, 4100}},   // exactly eight steps of 2
         {4100, 4140, {4100, 4140, 5, 4100}}};   // eight of 5, where 2 would need twenty
     // clang-format on
-    for (const auto& c : cases) {
-        const WholeAxis a = YearAxis(c.first, c.last, 8);
-        EXPECT_EQ(std::tuple(a.lo, a.hi, a.step, a.anchor),
-                  std::tuple(c.want.lo, c.want.hi, c.want.step, c.want.anchor))
-            << c.first << ".." << c.last;
+    for (const auto& [first, last, want] : cases) {
+        const WholeAxis a = YearAxis(first, last, 8);
+        EXPECT_EQ((std::array{a.lo, a.hi, a.step, a.anchor}), want) << first << ".." << last;
     }
 }
 

@@ -21,12 +21,10 @@ double ScriptedRandom::next() {
 
 Answer ScriptedDialogs::ask(const MessageRequest& r) {
     asked.push_back(r);
-    if (!answers_.empty()) {
-        Answer a = answers_.front();
-        answers_.pop_front();
-        return a;
-    }
-    return r.buttons == Buttons::Ok ? Answer::Ok : r.defaultButton;
+    if (answers_.empty()) return r.buttons == Buttons::Ok ? Answer::Ok : r.defaultButton;
+    const Answer a = answers_.front();
+    answers_.pop_front();
+    return a;
 }
 
 std::vector<std::string> ScriptedDialogs::texts() const {
