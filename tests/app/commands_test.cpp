@@ -134,9 +134,8 @@ TEST_F(CommandsTest, SaveAndLoadBringTheGameAndItsSwitchesBack) {
     nextPath = gamesPath("mine");  // typed without its extension
     window->LoadGameItem_Click();
     ASSERT_EQ(asked.size(), 1u) << asked.back().text;
-    EXPECT_EQ(std::tuple(asked[0].text, asked[0].title),
-              std::tuple("You will loose the current game.\r Do you want to continue?",
-                         "Zenthar: Load Game"));
+    EXPECT_EQ(asked[0].text, "You will loose the current game.\r Do you want to continue?");
+    EXPECT_EQ(asked[0].title, "Zenthar: Load Game");
     EXPECT_EQ(choices,
               (std::vector{ui::Zenthar::FileDialogKind::Save, ui::Zenthar::FileDialogKind::Open}));
     EXPECT_EQ(std::pair(DescribeSavedGame(st()), window->windowTitle()),

@@ -19,9 +19,8 @@ TEST(FleetsFrm, WithoutFleetsItSaysSoAndWithThemEnterOrADoubleClickChoosesTheDes
     // clang-format on
     ui::FleetsFrm none(t.game, nullptr);
     ShowActive(&none);
-    EXPECT_EQ(std::pair(FindChild<QLabel>(&none, "NoneLbl")->isVisible(),
-                        FindChild<QPushButton>(&none, "ShowBtn")->isEnabled()),
-              std::pair(true, false));
+    EXPECT_EQ(FindChild<QLabel>(&none, "NoneLbl")->isVisible(), true);
+    EXPECT_EQ(FindChild<QPushButton>(&none, "ShowBtn")->isEnabled(), false);
     QTest::keyClick(&none, Qt::Key_Return);
     EXPECT_EQ(none.chosenPlanet(), -1);
     // How the window is left, and the planet to show then.

@@ -187,9 +187,8 @@ TEST_F(StatisticsChartsTest, BeforeTheFirstYearEndASentenceStandsInForTheChart) 
         if (yearEnded) years(1, 40);
         StatisticsFrm w(t.game, StatisticsFrm::Mode::Statistics, nullptr);
         w.show();
-        EXPECT_EQ(std::pair(FindChild<QLabel>(&w, "NoYearsLbl")->isVisible(),
-                            FindChild<QWidget>(&w, "ChartView")->isVisible()),
-                  std::pair(!yearEnded, yearEnded));
+        EXPECT_EQ(FindChild<QLabel>(&w, "NoYearsLbl")->isVisible(), !yearEnded);
+        EXPECT_EQ(FindChild<QWidget>(&w, "ChartView")->isVisible(), yearEnded);
     }
 }
 

@@ -279,9 +279,8 @@ TEST(EndTurnStorage, AFailingDatabaseUndoesTheYearEndAndTheGameGoesOnAfterwards)
     ASSERT_EQ(LaunchTaskForce(game.st, 1, 2, 5), LaunchResult::Launched);
     failedYearEnd(written);
     EndTurn(game);
-    EXPECT_EQ(std::tuple(game.st.CurrentYear,
-                         ReadText(game.ReportPath()).rfind("Current Year: \t 4101", 0)),
-              std::tuple(4102, 0u));
+    EXPECT_EQ(game.st.CurrentYear, 4102);
+    EXPECT_EQ(ReadText(game.ReportPath()).rfind("Current Year: \t 4101", 0), 0u);
     // A longer report written over a shorter one and back leaves no tail of the longer one.
     std::ofstream(game.ReportPath(), std::ios::binary) << std::string(5000, 'x');
     EndTurn(game);
