@@ -10,18 +10,23 @@ namespace zenthar::testing {
 namespace {
 
 // The guard a seat keeps is the most the rebels can raise in a year: never less than a rising
-// of any draw, and no more than the rule's bound; a content planet raises none.
+// of any draw, and no more than the rule's bound; what they take in an average year is at least
+// a ship and no more than that. A content planet raises none and loses none.
 TEST(RivalView, TheRebelGuardIsTheMostARisingCanRaise) {
     for (int skill = 0; skill <= 2; ++skill) {
-        EXPECT_EQ(rival::MostRebels(0, skill), 0);
+        EXPECT_EQ(std::pair(rival::MostRebels(0, skill), rival::YearlyRebelLoss(0, skill)),
+                  std::pair(0, 0));
         for (int hostility = 1; hostility <= 10; ++hostility) {
             const int most = rival::MostRebels(hostility, skill);
             EXPECT_EQ(most, RebelCount(skill, hostility, 1.0)) << hostility << " at " << skill;
+            const int yearly = rival::YearlyRebelLoss(hostility, skill);
+            EXPECT_TRUE(yearly >= 1 && yearly <= most) << hostility << " at " << skill;
             for (double u = 0; u < 1; u += 0.125)
                 EXPECT_GE(most, RebelCount(skill, hostility, u)) << hostility << " at " << skill;
         }
     }
-    EXPECT_EQ(rival::MostRebels(5, 7), 0);  // a skill the game does not know raises none
+    // A skill the game does not know raises none.
+    EXPECT_EQ(std::pair(rival::MostRebels(5, 7), rival::YearlyRebelLoss(5, 7)), std::pair(0, 0));
 }
 
 // Production is added before the rebels rise: a planet holding its guard, with the year's
