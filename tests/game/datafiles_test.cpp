@@ -62,9 +62,8 @@ TEST_F(DataFiles, AByteOrderMarkIsSkippedAndIdsMustCountFromOneOrStartUpIsRefuse
         ReadPlanetsFile(write("p.dat", bad), st);
         const std::string said =
             testing::StorageErrorText([&] { CheckPlanetIds(file, st); }, errors::kTypeMismatch);
-        EXPECT_TRUE(said.find(file.string()) != std::string::npos &&
-                    said.find("line 2 must begin with the planet id 02") != std::string::npos)
-            << said;
+        EXPECT_NE(said.find(file.string()), std::string::npos) << said;
+        EXPECT_NE(said.find("line 2 must begin with the planet id 02"), std::string::npos) << said;
     }
     // Start-up refuses a damaged names file before it touches the working file.
     testing::TestGame t;

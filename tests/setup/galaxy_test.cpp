@@ -155,12 +155,11 @@ TEST(Generation, ManySeedsGiveSoundGalaxies) {
         GalaxyOutcome out = GenerateGalaxy(st, random, Homes(st, rows));
         ExpectSpaced(st);
 
-        for (std::size_t k = 0; k < static_cast<std::size_t>(players); ++k) {
-            const PlanetRecord& p = st.planet(rows[k]);
-            EXPECT_TRUE(st.PlHome[k] == rows[k] && p.digit(static_cast<int>(k)) == 3 &&
-                        p.Ships == HomeShare(out.pool, players))
+        for (std::size_t k = 0; k < static_cast<std::size_t>(players); ++k)
+            EXPECT_EQ(std::tuple(st.PlHome[k], st.planet(rows[k]).digit(static_cast<int>(k)),
+                                 st.planet(rows[k]).Ships),
+                      std::tuple(rows[k], 3, HomeShare(out.pool, players)))
                 << "player " << k;
-        }
         // The strongest planet: highest MaxProd among the Empire's, the earliest on a tie. Once
         // the pool is dealt out every planet has ships.
         int best = 0, strongest = -1;

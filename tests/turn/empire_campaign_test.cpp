@@ -125,8 +125,7 @@ TEST_F(EmpireCampaignTest, FleetsFlyingIntoTooStrongADefenceAreRecalled) {
     // Ann's home is the Empire's again; the first fleet's destination as stored, if not Ann's home.
     const std::tuple<int, std::vector<std::pair<int, int>>, std::vector<int>, bool, const char*>
         cases[] = {
-        {0, {{1, 4103}}, {0}, false, ""},
-        {1, {{1, 4103}}, {2}, false, ""},
+        {0, {{1, 4103}}, {0}, false, ""}, {1, {{1, 4103}}, {2}, false, ""},
         {0, {{30, 4103}, {60, 4120}}, {0, 0}, false, ""},
         {1, {{30, 4103}, {60, 4120}}, {2, 2}, false, ""},
         {0, {{54, 4103}, {2, 4103}}, {0}, false, ""},  // 56 will do
