@@ -67,8 +67,7 @@ class AppTest : public ::testing::Test {
 
     // A fresh run of the program on the same folder, started up and shown.
     void startAgain(int mapWidth = 1200, int mapHeight = 800) {
-        st().GameActive = false;
-        window.reset();
+        TearDown();  // the program ends as at the end of a test
         openWindow();
         startShown(mapWidth, mapHeight);
     }
