@@ -198,9 +198,8 @@ TEST_F(HistoryFile, AGameDecidedBeforeItWasSavedOpensDecidedWithoutItsStoryOpeni
         MakeSampleGame(game, 101, {3, 12, 4});
         AddChronicle(game.st, 11);
         std::vector<SideYear> sides;
-        for (std::size_t k = 0; k < 4; ++k)
-            sides.push_back(
-                {k < 3 ? static_cast<int>(k) : kEmpire, planets[k], 1, 1, inFlight[k], 0, 0});
+        for (int k = 0; k < 4; ++k)
+            sides.push_back({k < 3 ? k : kEmpire, planets.at(k), 1, 1, inFlight.at(k), 0, 0});
         AddYear(game.st, 4111, sides);
         game.st.CurrentYear = 4112;
         game.st.CurrentPlTurn = static_cast<Int16>(turn);

@@ -99,8 +99,7 @@ TEST_F(ArrivalTest, EachOutcomeSetsDigitsCountsKnowledgeAndCampaign) {
         FillCrt(t.st(), c.crt);
         const int draws = t.random.draws;
         if (c.die > 0) t.random.push(Die(c.die));
-        t.st().Hatest[0] = static_cast<Int16>(c.hatestBefore[0]);
-        t.st().Hatest[1] = static_cast<Int16>(c.hatestBefore[1]);
+        std::copy_n(c.hatestBefore.begin(), 2, t.st().Hatest.begin());
         t.st().StartPl = c.startPl;
         t.st().EndPl = c.endPl;
         AddTaskForce(t.game, c.side, c.from, c.to, c.ships, kYear);

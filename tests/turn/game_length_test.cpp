@@ -130,19 +130,17 @@ TEST(LastYearEnd, AFleetLandsBeforeTheEndExactlyWhenLandsInTimeSaysSo) {
     GalaxyBuilder b = g.capitals(3, 200);
     for (int k = 1; k <= 5; ++k) b.planet(1 + k, 1, 1 + 2 * k).ships(1).production(1, 1);
     b.build();
-    std::vector<int> arrivals;
+    std::map<int, int> arrival;  // of the fleet to each target, the list's first fleets
     for (int target = 2; target <= 6; ++target) {
         ASSERT_EQ(LaunchTaskForce(t.st(), 0, target, 30), LaunchResult::Launched);
-        arrivals.push_back(
-            t.st().TaskForceList[static_cast<std::size_t>(t.st().TaskForceLast)].RemTurns);
+        arrival[target] = t.st().TaskForceList[static_cast<std::size_t>(target - 2)].RemTurns;
     }
     g.playYears(5);
     ASSERT_TRUE(TimeRanOut(t.st()));
     int landed = 0;
-    for (int k = 0; k < 5; ++k) {
-        const bool taken = OwnerOf(t.st(), 2 + k) == 0;
-        EXPECT_EQ(taken, LandsInTime(3, arrivals[static_cast<std::size_t>(k)]))
-            << "arriving in " << arrivals[static_cast<std::size_t>(k)];
+    for (const auto& [target, year] : arrival) {
+        const bool taken = OwnerOf(t.st(), target) == 0;
+        EXPECT_EQ(taken, LandsInTime(3, year)) << "arriving in " << year;
         landed += taken;
     }
     EXPECT_EQ(landed, 3) << "one, two and three years away";
