@@ -36,12 +36,15 @@ TEST(Formats, HashPlainTwoDigitAndReportForms) {
               std::tuple(" 0", " 4100", "-7"));
 }
 
+// Digits with a fraction, no exponent; a number too long to be finite reads as none. Only the
+// text given is read, never what follows it in memory.
 TEST(Formats, LeadingNumberOfTypedText) {
     const std::pair<std::string, double> cases[] = {
-        {"12", 12}, {"  7 ships", 7}, {"3.5", 3.5},
-        {"-4", -4}, {"abc", 0},       {"", 0},
-        {"-", 0},   {"51x", 51},      {std::string(400, '9'), 0}};  // not finite
+        {"12", 12}, {"  7 ships", 7}, {"3.5", 3.5}, {"-4", -4},     {"abc", 0},
+        {"", 0},    {"-", 0},         {"51x", 51},  {"1.5e3", 1.5}, {std::string(400, '9'), 0}};
     for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(LeadingNumber(text), value) << text;
+    EXPECT_DOUBLE_EQ(LeadingNumber(std::string_view("1234").substr(0, 2)), 12);
+    EXPECT_DOUBLE_EQ(LeadingNumber(std::string_view("2.578").substr(0, 3)), 2.5);
 }
 
 TEST(FixedText, PadsCutsComparesAndOverwritesDigits) {

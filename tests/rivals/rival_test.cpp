@@ -402,6 +402,7 @@ TEST(Rival, ForecastsFollowTheCombatResultsTable) {
         EXPECT_GE(f.winChance, c.minChance) << c.a << " against " << c.d;
         EXPECT_LE(f.winChance, c.maxChance) << c.a << " against " << c.d;
         EXPECT_GE(f.attackersLeft, c.minLeft) << c.a << " against " << c.d;
+        EXPECT_TRUE(f.winChance > 0 || f.attackersLeft == 0) << c.a << " against " << c.d;
     }
     int previous = 0;
     for (const int d : {1, 5, 20, 60}) {
