@@ -44,7 +44,6 @@ bool Orders::raise(int planet) {
     PlanetView& p = view_.planets[static_cast<std::size_t>(planet)];
     p.ships = st.planet(planet).Ships;
     p.production = st.planet(planet).Production;
-    p.mayRaise = false;
     ++given_;
     return true;
 }

@@ -150,11 +150,6 @@ SideView BuildSideView(const Game& game) {
         p.production = shown.production.value_or(0);
         p.hostility = shown.hostility.value_or(0);
         p.yearSeen = shown.yearScouted.value_or(v.year);
-        if (p.mine) {
-            // The player's own planet: its limit and this year's purchase show in its panel.
-            p.maxProd = st.planet(i).MaxProd;
-            p.mayRaise = st.planet(i).WillProd == -1;
-        }
     }
     const std::array<OwnerTotals, kSides> totals = ComputeProductionTotals(st);
     for (std::size_t s = 0; s < kSides; ++s)

@@ -27,9 +27,6 @@ struct PlanetView {
     int production = 0;
     int hostility = 0;
     int yearSeen = 0;
-    // Mine only: the production limit and whether production may still be raised this year.
-    int maxProd = 0;
-    bool mayRaise = false;
 };
 
 struct FleetView {
