@@ -402,8 +402,14 @@ TEST(Rival, ForecastsFollowTheCombatResultsTable) {
         EXPECT_GE(f.winChance, c.minChance) << c.a << " against " << c.d;
         EXPECT_LE(f.winChance, c.maxChance) << c.a << " against " << c.d;
         EXPECT_GE(f.attackersLeft, c.minLeft) << c.a << " against " << c.d;
-        EXPECT_TRUE(f.winChance > 0 || f.attackersLeft == 0) << c.a << " against " << c.d;
     }
+    // A battle won leaves at least one attacker, however rare the win; one never won, none.
+    for (int d = 1; d <= 20; ++d)
+        for (int a = 1; a <= 3 * d; ++a) {
+            const rival::BattleForecast f = rival::ForecastBattle(crt, a, d);
+            EXPECT_EQ(f.winChance > 0, f.attackersLeft >= 1) << a << " against " << d;
+            EXPECT_LE(f.attackersLeft, a) << a << " against " << d;
+        }
     int previous = 0;
     for (const int d : {1, 5, 20, 60}) {
         const int sure = rival::ShipsToTake(crt, d, 0.95, 1);
