@@ -201,10 +201,7 @@ class PlannedTurn {
         int sent = 0;
         for (const auto& [distance, t] : unknown) {
             if (sent >= style_.probes) break;
-            int from = -1;
-            for (const int s : mine_)
-                if (spare(s) >= 1 && (from == -1 || v_.distance(s, t) < v_.distance(from, t)))
-                    from = s;
+            const int from = nearestSpare(t);
             // What a scout would see after the last year end is of no use.
             if (from != -1 && !v_.landsInTime(v_.year + v_.travel(from, t))) continue;
             if (from == -1 || !orders_.send(from, t, 1)) return;
@@ -243,12 +240,18 @@ class PlannedTurn {
         return style_.scoutYears <= 0 || v_.travel(from, t) <= style_.scoutYears;
     }
 
-    // My planet nearest t that can spare a ship, else one that holds a ship beyond what its
-    // rebels need; or -1.
-    int nearestWithSpare(int t) {
+    // My planet nearest t that can spare a ship, or -1.
+    int nearestSpare(int t) {
         int from = -1;
         for (const int s : mine_)
             if (spare(s) >= 1 && (from == -1 || v_.distance(s, t) < v_.distance(from, t))) from = s;
+        return from;
+    }
+
+    // My planet nearest t that can spare a ship, else one that holds a ship beyond what its
+    // rebels need; or -1.
+    int nearestWithSpare(int t) {
+        int from = nearestSpare(t);
         if (from != -1) return from;
         for (const int s : mine_)
             if (v_.planet(s).ships > rival::RebelGuard(v_, s) + 1 &&
