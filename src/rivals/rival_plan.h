@@ -29,7 +29,10 @@ struct Style {
     double capitalReserve = 1.0;
     double reserve = 0.5;
     int capitalFloor = 6;
-    double chance = 0.95;     // a strike should take its planet at least this often
+    double chance = 0.95;  // a strike should take its planet at least this often
+    // The same while other players hold planets: they strike the same planets, and a seat that
+    // waits for better odds hands the planet to them and leaves the Empire its time to rebuild.
+    double contestedChance = 0.7;
     int raiseFirstUpTo = 20;  // raises up to this price come before any strike
     int raiseLaterUpTo = 20;  // and these with what the strikes left (8 at most after 80 years)
     // Few strikes a year leave ships at home and let them grow into fleets that take the

@@ -46,6 +46,7 @@ class PlannedTurn {
         mine_ = rival::MyPlanets(v_);
         for (int t = 0; t < v_.size(); ++t)
             nearestMine_[static_cast<std::size_t>(t)] = rival::NearestMine(v_, t);
+        chance_ = rivals() > 0 ? style_.contestedChance : style_.chance;
     }
 
     void play() {
@@ -71,7 +72,7 @@ class PlannedTurn {
     int shipsToTake(int d) {
         if (d <= 0) return 1;
         if (d > kExactUpTo) return (shipsToTake(kExactUpTo) * d + kExactUpTo - 1) / kExactUpTo;
-        return rival::RememberedShipsToTake(game_.st.CrtTable, d, style_.chance);
+        return rival::RememberedShipsToTake(game_.st.CrtTable, d, chance_);
     }
 
     // What a planet may hold when a fleet lands: scouting grows stale, and a guess from the
@@ -423,6 +424,7 @@ class PlannedTurn {
     std::vector<int> spare_ = std::vector<int>(kPlanetSlots, 0);
     std::vector<int> mine_;
     std::vector<int> nearestMine_ = std::vector<int>(kPlanetSlots, -1);
+    double chance_ = 0;  // the odds this turn's strikes are sized for
 };
 
 }  // namespace

@@ -448,21 +448,33 @@ TEST(Rival, ForecastsFollowTheCombatResultsTable) {
 // The table is played forward for garrisons up to 64 ships; a larger one asks ships in
 // proportion. Ann sees 127 ships on the Empire's last planet, which builds none: Hard fears 128,
 // twice the table's reach, and sends twice what 64 ask and the one ship that keeps the planet.
+// While Bob still holds a planet, far off, the fleet is sized for the odds of a contested
+// galaxy, where waiting for better ones hands the planet to him.
 TEST(Rival, AGarrisonBeyondTheTableAsksShipsInProportion) {
-    TestGame t;
-    // clang-format off
-    GalaxyBuilder(t.game).players({"Ann"}).skill(1)
-        .planet(0, 10, 10).owner(0).home().ships(1000).production(10, 10).hostility(0)
-        .planet(1, 14, 10).ships(127).production(0, 10).hostility(0)
-        .build();
-    // clang-format on
-    SeenBy(t.st().planet(1), 0, 127, 0, t.st().CurrentYear);
-    MakeComputerPlayer(SeatKind::Hard)->PlayTurn(t.game);
-    ASSERT_EQ(t.st().TaskForceLast, 0);
-    const double chance = rival::StyleOf(SeatKind::Hard).chance;
-    EXPECT_EQ(t.st().TaskForceList[0].NumOfShips,
-              2 * rival::ShipsToTake(t.st().CrtTable, 64, chance, 1) +
-                  rival::MostRebels(0, t.st().EmpireSkill) + 1);
+    for (const bool bobInTheWar : {false, true}) {
+        TestGame t;
+        // clang-format off
+        GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(1)
+            .planet(0, 10, 10).owner(0).home().ships(1000).production(10, 10).hostility(0)
+            .planet(1, 14, 10).ships(127).production(0, 10).hostility(0)
+            .planet(2, 44, 44).owner(1).home().ships(5).production(1, 10).hostility(0)
+            .build();
+        // clang-format on
+        if (!bobInTheWar) t.st().planet(2).Scouted = "1000";
+        SeenBy(t.st().planet(1), 0, 127, 0, t.st().CurrentYear);
+        SeenBy(t.st().planet(2), 0, 5, 1, t.st().CurrentYear);
+        MakeComputerPlayer(SeatKind::Hard)->PlayTurn(t.game);
+        int sent = 0;
+        for (int k = 0; k <= t.st().TaskForceLast; ++k)
+            if (t.st().TaskForceList[static_cast<std::size_t>(k)].EndPl ==
+                t.st().planet(1).PlanetId)
+                sent += t.st().TaskForceList[static_cast<std::size_t>(k)].NumOfShips;
+        const rival::Style hard = rival::StyleOf(SeatKind::Hard);
+        const double chance = bobInTheWar ? hard.contestedChance : hard.chance;
+        EXPECT_EQ(sent, 2 * rival::ShipsToTake(t.st().CrtTable, 64, chance, 1) +
+                            rival::MostRebels(0, t.st().EmpireSkill) + 1)
+            << bobInTheWar;
+    }
 }
 
 // In the last year of a game of five, Ann's only rival lies beyond any flight that could land
