@@ -21,12 +21,13 @@ namespace rival {
 // what that side has in flight on top so that its fleets flying home find a garrison they
 // cannot beat. It reckons that a neighbour keeps ships at home against its own, a single rival
 // less so, having no other player to hold ships back against, and with several rivals left it
-// prefers the Empire's planets to theirs. It sends no ships to a planet of its own that its
-// rebels will have taken before they land.
-// Normal sizes its strikes a little less safely, scouts with one ship a year, keeps one year of
-// rebel losses, buys only cheap production first and keeps its capital as Hard does but less
-// on its other planets; it counts a quarter of a rival's ships in flight, as the totals tell,
-// against its capital, since a raid may come from beyond a strike's reach.
+// prefers the Empire's planets to theirs; while any rival holds planets it strikes on thinner
+// odds, since a planet it waits for goes to someone else. It sends no ships to a planet of its
+// own that its rebels will have taken before they land.
+// Normal sizes its strikes as safely in every galaxy, less so than Hard alone, scouts with one ship
+// a year, keeps one year of rebel losses, buys only cheap production first and keeps its capital as
+// Hard does but less on its other planets; it counts a quarter of a rival's ships in flight, as the
+// totals tell, against its capital, since a raid may come from beyond a strike's reach.
 // Easy strikes on odds it should not take, so many of its fleets are lost, scatters its ships
 // over many small strikes a year, keeps no more at home than its rebels need and never tops a
 // worn planet up.
