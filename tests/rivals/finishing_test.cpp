@@ -1,6 +1,7 @@
 // What a computer seat remembers and foresees: the other sides' ships in flight from how their
 // public totals changed year to year, a beaten side's last planets, and a planet of its own
 // that its rebels take before a fleet could land there.
+#include "rivals/rival.h"
 #include "rivals/rival_view.h"
 #include "support/galaxy_builder.h"
 
@@ -106,6 +107,30 @@ TEST(Finishing, NoTopUpForAPlanetItsRebelsTakeFirst) {
         MakeComputerPlayer(SeatKind::Hard)->PlayTurn(t.game);
         EXPECT_EQ(ShipsSent(t.st(), -1, 1) > 0, sent) << "outpost " << apart << " away";
     }
+}
+
+// Ann's outpost on a planet in revolt lacks ships against its rebels. Her planet next to it has
+// exactly the ships missing, but the rebels destroy more while they fly; the top-up comes from
+// her capital, farther off, with ships enough for the years on the way.
+TEST(Finishing, ATopUpCoversWhatTheRebelsTakeOnTheWay) {
+    TestGame t;
+    // clang-format off
+    GalaxyBuilder(t.game).players({"Ann"}).skill(1)
+        .planet(0, 10, 10).owner(0).home().ships(100).production(5, 10).hostility(0)
+        .planet(1, 20, 10).owner(0).ships(12).production(4, 10).hostility(10)
+        .planet(2, 23, 10).owner(0).ships(1).production(1, 10).hostility(0)
+        .planet(3, 44, 44).ships(5).production(1, 10).build();
+    // clang-format on
+    const rival::SideView v = rival::BuildSideView(t.game);
+    const int loss = rival::YearlyRebelLoss(10, v.skill);
+    const int missing = rival::RebelGuard(v, 1) + rival::StyleOf(SeatKind::Hard).rebelYears * loss -
+                        t.st().planet(1).Ships;
+    ASSERT_GT(missing, 0);
+    ASSERT_GT(loss * v.travel(2, 1), 0);
+    t.st().planet(2).Ships = static_cast<Int16>(missing);
+    MakeComputerPlayer(SeatKind::Hard)->PlayTurn(t.game);
+    EXPECT_EQ(ShipsSent(t.st(), 2, 1), 0);
+    EXPECT_GE(ShipsSent(t.st(), 0, 1), missing + loss * v.travel(0, 1));
 }
 
 }  // namespace

@@ -323,27 +323,42 @@ TEST(Rival, ASeedReplaysTheSameGame) {
 
 // Hard keeps three quarters of another player's garrison at home while that garrison is within a
 // strike's reach, six years, and strikes with those ships once it is farther; Easy keeps no such
-// reserve. Ann's home holds 150 ships, an Empire planet of 45 lies next to it, and Bob's capital
-// holds 150 ships six or seven years away.
+// reserve, and Normal three quarters of the garrison it sees, though Bob has more ships far off.
+// Ann's home holds 150 ships, an Empire planet of 45 lies next to it, and Bob's capital lies six
+// or seven years away. Taking the planet asks more than the 90 ships Normal can spare against 80
+// of Bob's and no more than the 105 it can spare against 60, whether or not Cid is in the war.
 TEST(Rival, HardKeepsAReserveOnlyWhereAnotherPlayerCanStrike) {
     const struct {
         SeatKind level;
         int bobX;
+        int bobShips;
+        bool cid;  // a third player far off
         bool strikes;
     } cases[] = {
-        {SeatKind::Hard, 22, false},
-        {SeatKind::Hard, 24, true},
-        {SeatKind::Easy, 22, true},
+        {SeatKind::Hard, 22, 150, false, false},  {SeatKind::Hard, 24, 150, false, true},
+        {SeatKind::Easy, 22, 150, false, true},   {SeatKind::Normal, 22, 150, false, false},
+        {SeatKind::Normal, 22, 60, false, true},  {SeatKind::Normal, 22, 60, true, true},
+        {SeatKind::Normal, 22, 80, false, false},
     };
     for (const auto& c : cases) {
         TestGame t;
         // clang-format off
-        GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(1)
+        GalaxyBuilder(t.game).players({"Ann", "Bob", "Cid"}).skill(1)
             .planet(0, 10, 10).owner(0).home().ships(150).production(5, 5).hostility(0)
             .planet(1, 12, 10).ships(45).production(1, 5)
-            .planet(2, c.bobX, 10).owner(1).home().ships(150).production(5, 5).hostility(0)
+            .planet(2, c.bobX, 10).owner(1).home().ships(c.bobShips).production(5, 5).hostility(0)
+            .planet(3, 44, 44).owner(1).ships(300).production(5, 5).hostility(0)
+            .planet(4, 44, 1).owner(2).home().ships(10).production(5, 5).hostility(0)
             .build();
         // clang-format on
+        if (!c.cid) {  // the Empire's, bare, so that its totals stay those of its planet of 45
+            t.st().planet(4).Scouted = "1000";
+            t.st().planet(4).Ships = 0;
+            t.st().planet(4).Production = 0;
+        }
+        SeenBy(t.st().planet(2), 0, c.bobShips, 5, t.st().CurrentYear);
+        SeenBy(t.st().planet(4), 0, t.st().planet(4).Ships, t.st().planet(4).Production,
+               t.st().CurrentYear);
         MakeComputerPlayer(c.level)->PlayTurn(t.game);
         int struck = 0;
         for (int k = 0; k <= t.st().TaskForceLast; ++k) {
@@ -351,9 +366,12 @@ TEST(Rival, HardKeepsAReserveOnlyWhereAnotherPlayerCanStrike) {
             if (tf.EndPl.padded() == t.st().planet(1).PlanetId.padded() && tf.NumOfShips > 1)
                 struck += tf.NumOfShips;
         }
-        EXPECT_EQ(struck > 0, c.strikes) << "Bob at x " << c.bobX;
+        const std::string where = "Bob's " + std::to_string(c.bobShips) + " at x " +
+                                  std::to_string(c.bobX) + (c.cid ? " with Cid" : "") + ", level " +
+                                  std::to_string(static_cast<int>(c.level));
+        EXPECT_EQ(struck > 0, c.strikes) << where;
         if (!c.strikes) {
-            EXPECT_GE(t.st().planet(0).Ships, 112) << "Bob at x " << c.bobX;
+            EXPECT_GE(t.st().planet(0).Ships, 112) << where;
         }
     }
 }
@@ -449,12 +467,12 @@ TEST(Rival, ForecastsFollowTheCombatResultsTable) {
 // proportion. Ann sees 127 ships on the Empire's last planet, which builds none: Hard fears 128,
 // twice the table's reach, and sends twice what 64 ask and the one ship that keeps the planet.
 // While Bob still holds a planet, far off, the fleet is sized for the odds of a contested
-// galaxy, where waiting for better ones hands the planet to him.
+// galaxy, where waiting for better ones hands the planet to him; Cid and Dee are out.
 TEST(Rival, AGarrisonBeyondTheTableAsksShipsInProportion) {
     for (const bool bobInTheWar : {false, true}) {
         TestGame t;
         // clang-format off
-        GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(1)
+        GalaxyBuilder(t.game).players({"Ann", "Bob", "Cid", "Dee"}).skill(1)
             .planet(0, 10, 10).owner(0).home().ships(1000).production(10, 10).hostility(0)
             .planet(1, 14, 10).ships(127).production(0, 10).hostility(0)
             .planet(2, 44, 44).owner(1).home().ships(5).production(1, 10).hostility(0)
@@ -475,6 +493,30 @@ TEST(Rival, AGarrisonBeyondTheTableAsksShipsInProportion) {
                             rival::MostRebels(0, t.st().EmpireSkill) + 1)
             << bobInTheWar;
     }
+}
+
+// A planet never scouted is guessed from its side's totals, and feared a fifth above the guess
+// and two ships more. The Empire's 20 ships sit on the planet next to Ann, unseen; she saw its
+// other planet, far off, hold 30.
+TEST(Rival, AnUnseenPlanetIsFearedAboveTheGuess) {
+    TestGame t;
+    // clang-format off
+    GalaxyBuilder(t.game).players({"Ann"}).skill(1)
+        .planet(0, 10, 10).owner(0).home().ships(300).production(10, 10).hostility(0)
+        .planet(1, 13, 10).ships(20).production(0, 10).hostility(0)
+        .planet(2, 44, 44).ships(30).production(0, 10).hostility(0)
+        .build();
+    // clang-format on
+    SeenBy(t.st().planet(2), 0, 30, 0, t.st().CurrentYear);
+    const rival::SideView v = rival::BuildSideView(t.game);
+    const int arrival = v.year + v.travel(0, 1);
+    const int feared = v.expectedDefence(1, arrival) * 6 / 5 + 2;
+    ASSERT_LT(feared, 50);  // within what the Empire's totals allow
+    MakeComputerPlayer(SeatKind::Hard)->PlayTurn(t.game);
+    EXPECT_EQ(
+        ShipsSent(t.st(), 0, 1) - 1,  // less the scout
+        rival::ShipsToTake(t.st().CrtTable, feared, rival::StyleOf(SeatKind::Hard).chance, 1) +
+            rival::MostRebels(6, v.skill) - v.planet(1).production + 1);
 }
 
 // In the last year of a game of five, Ann's only rival lies beyond any flight that could land

@@ -90,9 +90,10 @@ TEST(RivalView, EachLevelMakesItsNumberOfStrikesAndSendsItsNumberOfScoutsAYear) 
 }
 
 // A strike never takes a capital below the fewest ships it keeps at all, Normal's 4 and Hard's
-// 6, and a capital with ships to spare is drawn down to exactly that.
+// 6, and a capital with ships to spare is drawn down to exactly that; Easy leaves it bare.
 TEST(RivalView, AStrikeLeavesTheCapitalItsFloor) {
-    for (const auto& [level, floor] : {std::pair{SeatKind::Normal, 4}, {SeatKind::Hard, 6}}) {
+    for (const auto& [level, floor] :
+         {std::pair{SeatKind::Easy, 0}, {SeatKind::Normal, 4}, {SeatKind::Hard, 6}}) {
         int least = 1000;
         for (int ships = 12; ships <= 45; ++ships) {
             TestGame t;
@@ -105,6 +106,41 @@ TEST(RivalView, AStrikeLeavesTheCapitalItsFloor) {
             least = std::min<int>(least, t.st().planet(0).Ships);
         }
         EXPECT_EQ(least, floor) << static_cast<int>(level);
+    }
+}
+
+// A planet in revolt keeps more than its rebels can destroy, and on top the losses of its level's
+// years of rebels: none for Easy, one for Normal, two for Hard. Ann's outpost is her only planet
+// with ships; the fewest it strikes the Empire's planet next door with, less the ships it sends,
+// is what it keeps. Easy keeps no more with Bob's garrison of 50 next door too.
+TEST(RivalView, APlanetInRevoltKeepsItsLevelsYearsOfRebelLosses) {
+    for (const auto& [level, years, bob] : {std::tuple{SeatKind::Easy, 0, false},
+                                            {SeatKind::Easy, 0, true},
+                                            {SeatKind::Normal, 1, false},
+                                            {SeatKind::Hard, 2, false}}) {
+        int kept = -1, expected = -1;
+        for (int ships = 0; ships <= 80 && kept == -1; ++ships) {
+            TestGame t;
+            // clang-format off
+            GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(1)
+                .planet(0, 40, 40).owner(0).home().ships(0).production(5, 5).hostility(0)
+                .planet(1, 10, 10).owner(0).ships(ships).production(5, 5).hostility(10)
+                .planet(2, 12, 10).ships(1).production(0, 5).hostility(0)
+                .planet(3, 10, 14).owner(1).home().ships(50).production(5, 5).hostility(0).build();
+            // clang-format on
+            if (!bob) t.st().planet(3).Scouted = "1000";
+            SeenBy(t.st().planet(3), 0, 50, 5, t.st().CurrentYear);
+            SeenBy(t.st().planet(2), 0, 1, 0, t.st().CurrentYear);
+            const rival::SideView v = rival::BuildSideView(t.game);
+            expected = rival::RebelGuard(v, 1) + years * rival::YearlyRebelLoss(10, v.skill);
+            MakeComputerPlayer(level)->PlayTurn(t.game);
+            // A single ship is a scout looking again, sent while nothing can be struck.
+            for (int k = 0; k <= t.st().TaskForceLast; ++k)
+                if (const int sent = t.st().TaskForceList[static_cast<std::size_t>(k)].NumOfShips;
+                    sent > 1)
+                    kept = ships - sent;
+        }
+        EXPECT_EQ(kept, expected) << static_cast<int>(level);
     }
 }
 
@@ -136,9 +172,12 @@ TEST(RivalView, GuessesShareWhatTheTotalsLeaveAndAgeTowardsTheAverage) {
 
 // With two rivals still in the war, Hard takes the Empire's planet rather than a better one of
 // a player: seats that strike each other leave the galaxy to the Empire. With one rival left,
-// the better planet comes first.
+// the better planet comes first, as it always does for Easy and Normal.
 TEST(RivalView, HardSparesAPlayerWhileTwoRivalsAreLeft) {
-    for (const bool cidInTheWar : {true, false}) {
+    for (const auto& [level, cidInTheWar, target] : {std::tuple{SeatKind::Hard, true, "03"},
+                                                     {SeatKind::Hard, false, "02"},
+                                                     {SeatKind::Normal, true, "02"},
+                                                     {SeatKind::Easy, true, "02"}}) {
         TestGame t;
         // clang-format off
         GalaxyBuilder(t.game).players({"Ann", "Bob", "Cid"})
@@ -150,9 +189,9 @@ TEST(RivalView, HardSparesAPlayerWhileTwoRivalsAreLeft) {
         // clang-format on
         if (!cidInTheWar) t.st().planet(4).Scouted = "1000";
         ScoutedThisYear(t.st(), 4);
-        MakeComputerPlayer(SeatKind::Hard)->PlayTurn(t.game);
-        ASSERT_EQ(t.st().TaskForceLast, 0) << cidInTheWar;
-        EXPECT_EQ(t.st().TaskForceList[0].EndPl.padded(), cidInTheWar ? "03" : "02");
+        MakeComputerPlayer(level)->PlayTurn(t.game);
+        ASSERT_GE(t.st().TaskForceLast, 0) << cidInTheWar;
+        EXPECT_EQ(t.st().TaskForceList[0].EndPl.padded(), target) << static_cast<int>(level);
     }
 }
 
