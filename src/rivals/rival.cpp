@@ -17,6 +17,7 @@ struct LevelStyle {
 // a neighbour could plausibly bring, which keeps a capital from a raid without tying a seat
 // down against neighbours that keep their own ships at home. Half of it let the raider take a
 // Normal or Hard capital in up to one game in ten; three quarters, in one in twenty at most.
+// Easy keeps no reserve at all, so how a neighbour's threat is sized never comes into it.
 constexpr std::array<LevelStyle, kComputerLevels.size()> kLevelStyles{{
     {SeatKind::Easy,
      {.probes = 0,
@@ -29,10 +30,6 @@ constexpr std::array<LevelStyle, kComputerLevels.size()> kLevelStyles{{
       .contestedChance = 0.5,
       .raiseFirstUpTo = 4,
       .strikesPerTurn = 20,
-      .deterred = 0,
-      .threatShare = 1,
-      .capitalThreatShare = 1,
-      .soleRivalThreatShare = 1,
       .playerWorth = 1,
       .gatheringWorth = 0.5,
       .finishes = false,
