@@ -110,9 +110,10 @@ TEST(RivalView, AStrikeLeavesTheCapitalItsFloor) {
 }
 
 // A planet in revolt keeps more than its rebels can destroy, and on top the losses of its level's
-// years of rebels: none for Easy, one for Normal, two for Hard. Ann's outpost is her only planet
-// with ships; the fewest it strikes the Empire's planet next door with, less the ships it sends,
-// is what it keeps. Easy keeps no more with Bob's garrison of 50 next door too.
+// years of rebels: none for Easy, one for Normal, two for Hard. Ann's capital, far off, holds
+// no more than its floor; the fewest ships her outpost strikes the Empire's planet next door
+// with, less the ships it sends, is what it keeps. Easy keeps no more with Bob's garrison of 50
+// next door too.
 TEST(RivalView, APlanetInRevoltKeepsItsLevelsYearsOfRebelLosses) {
     for (const auto& [level, years, bob] : {std::tuple{SeatKind::Easy, 0, false},
                                             {SeatKind::Easy, 0, true},
@@ -123,7 +124,7 @@ TEST(RivalView, APlanetInRevoltKeepsItsLevelsYearsOfRebelLosses) {
             TestGame t;
             // clang-format off
             GalaxyBuilder(t.game).players({"Ann", "Bob"}).skill(1)
-                .planet(0, 40, 40).owner(0).home().ships(0).production(5, 5).hostility(0)
+                .planet(0, 40, 40).owner(0).home().ships(6).production(5, 5).hostility(0)
                 .planet(1, 10, 10).owner(0).ships(ships).production(5, 5).hostility(10)
                 .planet(2, 12, 10).ships(1).production(0, 5).hostility(0)
                 .planet(3, 10, 14).owner(1).home().ships(50).production(5, 5).hostility(0).build();
@@ -135,10 +136,7 @@ TEST(RivalView, APlanetInRevoltKeepsItsLevelsYearsOfRebelLosses) {
             expected = rival::RebelGuard(v, 1) + years * rival::YearlyRebelLoss(10, v.skill);
             MakeComputerPlayer(level)->PlayTurn(t.game);
             // A single ship is a scout looking again, sent while nothing can be struck.
-            for (int k = 0; k <= t.st().TaskForceLast; ++k)
-                if (const int sent = t.st().TaskForceList[static_cast<std::size_t>(k)].NumOfShips;
-                    sent > 1)
-                    kept = ships - sent;
+            if (const int sent = ShipsSent(t.st(), 1, 2, 2); sent > 0) kept = ships - sent;
         }
         EXPECT_EQ(kept, expected) << static_cast<int>(level);
     }

@@ -98,13 +98,14 @@ inline void SeenBy(PlanetRecord& p, int side, int ships, int production, int yea
     p.YearScouted.at(static_cast<std::size_t>(side)) = static_cast<Int16>(year);
 }
 
-// Ships of the side's task forces in the list from planet `from` to planet `to` (-1: any).
-inline int ShipsSent(const GameState& st, int from, int to) {
+// Ships of the side's task forces in the list from planet `from` to planet `to` (-1: any), of
+// those of at least `fleet` ships (2 leaves out scouts).
+inline int ShipsSent(const GameState& st, int from, int to, int fleet = 1) {
     int ships = 0;
     for (int k = 0; k <= st.TaskForceLast; ++k) {
         const TaskForceRecord& tf = st.TaskForceList[static_cast<std::size_t>(k)];
         if ((from < 0 || tf.StartPl == st.planet(from).PlanetId) &&
-            (to < 0 || tf.EndPl == st.planet(to).PlanetId))
+            (to < 0 || tf.EndPl == st.planet(to).PlanetId) && tf.NumOfShips >= fleet)
             ships += tf.NumOfShips;
     }
     return ships;
