@@ -348,21 +348,15 @@ TEST(Rival, HardKeepsAReserveOnlyWhereAnotherPlayerCanStrike) {
             .planet(1, 12, 10).ships(45).production(1, 5)
             .planet(2, c.bobX, 10).owner(1).home().ships(c.bobShips).production(5, 5).hostility(0)
             .planet(3, 44, 44).owner(1).ships(300).production(5, 5).hostility(0)
-            .planet(4, 44, 1).owner(2).home().ships(10).production(5, 5).hostility(0)
+            .planet(4, 44, 1).owner(2).home().ships(c.cid ? 10 : 0).production(c.cid ? 5 : 0, 5)
             .build();
         // clang-format on
-        if (!c.cid) {  // the Empire's, bare, so that its totals stay those of its planet of 45
-            t.st().planet(4).Scouted = "1000";
-            t.st().planet(4).Ships = 0;
-            t.st().planet(4).Production = 0;
-        }
+        // Without Cid his planet is the Empire's, bare: its totals stay those of its planet of 45.
+        if (!c.cid) t.st().planet(4).Scouted = "1000";
         SeenBy(t.st().planet(2), 0, c.bobShips, 5, t.st().CurrentYear);
-        SeenBy(t.st().planet(4), 0, t.st().planet(4).Ships, t.st().planet(4).Production,
-               t.st().CurrentYear);
+        SeenBy(t.st().planet(4), 0, c.cid ? 10 : 0, c.cid ? 5 : 0, t.st().CurrentYear);
         MakeComputerPlayer(c.level)->PlayTurn(t.game);
-        SCOPED_TRACE(::testing::Message()
-                     << "Bob's " << c.bobShips << " at x " << c.bobX << (c.cid ? " with Cid" : "")
-                     << ", level " << static_cast<int>(c.level));
+        SCOPED_TRACE(&c - cases);  // the case's place in the table
         EXPECT_EQ(ShipsSent(t.st(), 0, 1, 2) > 0, c.strikes);
         if (!c.strikes) {
             EXPECT_GE(t.st().planet(0).Ships, 112);
@@ -500,7 +494,6 @@ TEST(Rival, AnUnseenPlanetIsFearedAboveTheGuess) {
     const rival::SideView v = rival::BuildSideView(t.game);
     const int arrival = v.year + v.travel(0, 1);
     const int feared = v.expectedDefence(1, arrival) * 6 / 5 + 2;
-    ASSERT_LT(feared, 50);  // within what the Empire's totals allow
     MakeComputerPlayer(SeatKind::Hard)->PlayTurn(t.game);
     EXPECT_EQ(
         ShipsSent(t.st(), 0, 1, 2),

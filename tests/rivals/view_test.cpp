@@ -170,26 +170,33 @@ TEST(RivalView, GuessesShareWhatTheTotalsLeaveAndAgeTowardsTheAverage) {
 
 // With two rivals still in the war, Hard takes the Empire's planet rather than a better one of
 // a player: seats that strike each other leave the galaxy to the Empire. With one rival left,
-// the better planet comes first, as it always does for Easy and Normal.
+// the better planet comes first, as it always does for Easy and Normal, which weigh a player's
+// planet as the Empire's: both hold what the same fleet takes, and Bob's is worth less when it
+// produces 1 instead of 8, though Bob is closer to his end.
 TEST(RivalView, HardSparesAPlayerWhileTwoRivalsAreLeft) {
-    for (const auto& [level, cidInTheWar, target] : {std::tuple{SeatKind::Hard, true, "03"},
-                                                     {SeatKind::Hard, false, "02"},
-                                                     {SeatKind::Normal, true, "02"},
-                                                     {SeatKind::Easy, true, "02"}}) {
+    for (const auto& [level, cidInTheWar, bobProduction, target] :
+         {std::tuple{SeatKind::Hard, true, 8, "03"},
+          {SeatKind::Hard, false, 8, "02"},
+          {SeatKind::Normal, true, 8, "02"},
+          {SeatKind::Easy, true, 8, "02"},
+          {SeatKind::Normal, true, 1, "03"},
+          {SeatKind::Easy, true, 1, "03"}}) {
         TestGame t;
         // clang-format off
         GalaxyBuilder(t.game).players({"Ann", "Bob", "Cid"})
             .planet(0, 10, 10).owner(0).home().ships(40).production(10, 10).hostility(0)
-            .planet(1, 14, 10).owner(1).ships(1).production(8, 10).hostility(0)
+            .planet(1, 14, 10).owner(1).ships(1).production(bobProduction, 10).hostility(0)
             .planet(2, 10, 14).ships(1).production(6, 10).hostility(0)
             .planet(3, 40, 40).owner(1).home().ships(10).production(5, 10).hostility(0)
             .planet(4, 40, 5).owner(2).home().ships(10).production(5, 10).hostility(0).build();
         // clang-format on
+        const int years = rival::BuildSideView(t.game).travel(0, 1);
+        t.st().planet(1).Ships = static_cast<Int16>(std::max(1, 1 + (6 - bobProduction) * years));
         if (!cidInTheWar) t.st().planet(4).Scouted = "1000";
         ScoutedThisYear(t.st(), 4);
         MakeComputerPlayer(level)->PlayTurn(t.game);
-        ASSERT_GE(t.st().TaskForceLast, 0) << cidInTheWar;
-        EXPECT_EQ(t.st().TaskForceList[0].EndPl.padded(), target) << static_cast<int>(level);
+        EXPECT_EQ(t.st().TaskForceList[0].EndPl.padded(), target)
+            << static_cast<int>(level) << ", Bob's production " << bobProduction;
     }
 }
 
