@@ -41,12 +41,15 @@ class PlannedTurn {
   public:
     PlannedTurn(Game& game, SideView& view, const rival::Style& style)
         : game_(game), v_(view), orders_(game, view), style_(style) {
-        // Orders move ships, never owners: my planets, and which of them lies nearest to each
-        // planet, stay the same all turn, and the planner asks for them thousands of times.
+        // Orders move ships, never owners: my planets, which of them lies nearest to each
+        // planet and how many other players hold planets stay the same all turn, and the
+        // planner asks for them thousands of times.
         mine_ = rival::MyPlanets(v_);
         for (int t = 0; t < v_.size(); ++t)
             nearestMine_[static_cast<std::size_t>(t)] = rival::NearestMine(v_, t);
-        chance_ = rivals() > 0 ? style_.contestedChance : style_.chance;
+        for (int p = 0; p < v_.players; ++p)
+            if (p != v_.me && v_.totals[static_cast<std::size_t>(p)].planets > 0) ++rivals_;
+        chance_ = rivals_ > 0 ? style_.contestedChance : style_.chance;
     }
 
     void play() {
@@ -173,9 +176,9 @@ class PlannedTurn {
             for (const int m : mine_)
                 if (v_.travel(m, s) <= kThreatYears) mineNear += v_.planet(m).ships;
         // A single rival has no other player to keep its ships at home against.
-        const double least = !mine.capital  ? style_.threatShare
-                             : rivals() < 2 ? style_.soleRivalThreatShare
-                                            : style_.capitalThreatShare;
+        const double least = !mine.capital ? style_.threatShare
+                             : rivals_ < 2 ? style_.soleRivalThreatShare
+                                           : style_.capitalThreatShare;
         long long threat = 0;
         for (std::size_t side = 0; side < kMaxPlayers; ++side) {
             const auto free = static_cast<long long>(
@@ -277,7 +280,7 @@ class PlannedTurn {
         // rivals left, though, seats that strike each other leave the galaxy to the Empire.
         const int left = std::max(v_.totals[static_cast<std::size_t>(p.owner)].planets, 1);
         const double finish = 1 + (p.owner == kEmpire ? 1.0 : kFinishPlayer) / left;
-        const double worth = p.owner == kEmpire || rivals() < 2 ? 1.0 : style_.playerWorth;
+        const double worth = p.owner == kEmpire || rivals_ < 2 ? 1.0 : style_.playerWorth;
         return worth * finish * gain / (static_cast<double>(needed) * (arrival - v_.year + 2));
     }
 
@@ -364,14 +367,6 @@ class PlannedTurn {
         return ships;
     }
 
-    // Other players still holding planets.
-    int rivals() const {
-        int n = 0;
-        for (int p = 0; p < v_.players; ++p)
-            if (p != v_.me && v_.totals[static_cast<std::size_t>(p)].planets > 0) ++n;
-        return n;
-    }
-
     // A side down to its last two planets, with fewer ships at home and in flight than mine.
     bool beaten(int side) const {
         const rival::SideTotals& t = v_.totals[static_cast<std::size_t>(side)];
@@ -424,6 +419,7 @@ class PlannedTurn {
     std::vector<int> spare_ = std::vector<int>(kPlanetSlots, 0);
     std::vector<int> mine_;
     std::vector<int> nearestMine_ = std::vector<int>(kPlanetSlots, -1);
+    int rivals_ = 0;     // other players still holding planets
     double chance_ = 0;  // the odds this turn's strikes are sized for
 };
 
